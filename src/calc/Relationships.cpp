@@ -1,0 +1,7 @@
+#include "Relationships.h"
+
+namespace tarvik {
+
+void CalcRelationships() {}
+
+} // namespace tarvik

@@ -1,0 +1,9 @@
+#include "Vargas.h"
+
+namespace tarvik {
+
+void CalcShodashVarga() {}
+
+void CalcAllVargas() {}
+
+} // namespace tarvik

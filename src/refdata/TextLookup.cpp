@@ -1,0 +1,75 @@
+#include "TextLookup.h"
+
+#include "core/Reporter.h"
+#include "core/State.h"
+
+#include <cctype>
+
+namespace tarvik {
+
+namespace {
+TextSource* source = nullptr;
+}
+
+void SetTextSource(TextSource* s) { source = s; }
+
+TextSource* CurrentTextSource() { return source; }
+
+std::size_t KeyWidth(TextTable table)
+{
+    switch (table) {
+    case TextTable::Dictionary:
+    case TextTable::Match:
+        return 25;
+    case TextTable::Predictions:
+    case TextTable::Varshphal:
+        return 10;
+    }
+    return 25;
+}
+
+std::string PadKey(std::string_view key, std::size_t width)
+{
+    std::string padded(key);
+    for (char& c : padded)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (padded.size() < width)
+        padded.append(width - padded.size(), ' ');
+    return padded;
+}
+
+std::string LookupText(TextTable table, std::string_view key, bool quiet)
+{
+    const std::string padded = PadKey(key, KeyWidth(table));
+    if (source) {
+        if (auto text = source->Find(table, padded, OutputRun().LanguageHindi))
+            return *text;
+    }
+    if (!quiet)
+        reporter().Message("Not Found:" + padded);
+    return {};
+}
+
+std::string GetDictText(std::string_view key, bool quiet)
+{
+    if (key.empty())
+        return {};
+    return LookupText(TextTable::Dictionary, key, quiet);
+}
+
+std::string GetMatchText(std::string_view key, bool quiet)
+{
+    return LookupText(TextTable::Match, key, quiet);
+}
+
+std::string LookupPredictionText(std::string_view key, bool quiet)
+{
+    return LookupText(TextTable::Predictions, key, quiet);
+}
+
+std::string LookupVarshText(std::string_view key, bool quiet)
+{
+    return LookupText(TextTable::Varshphal, key, quiet);
+}
+
+} // namespace tarvik

@@ -1,0 +1,48 @@
+#pragma once
+
+// Keyed display texts. Every caption a page prints is fetched by key, in the
+// language of the current run (OutputRun().LanguageHindi), from one of four tables:
+// Dictionary and Match (keys upper case, padded to 25), Predictions and
+// Varshphal (padded to 10). A missing key reports "Not Found:" and the padded
+// key through the reporter unless the caller asks for quiet, and gives "".
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tarvik {
+
+enum class TextTable { Dictionary, Match, Predictions, Varshphal };
+
+// Where the keyed texts come from: the definitions database at run time,
+// a small in-memory table in tests.
+class TextSource {
+public:
+    virtual ~TextSource() = default;
+    // paddedKey is upper case and blank-padded to the table's width (a longer
+    // key stands whole). Returns the English or the Hindi text of the row, or
+    // nothing when no row has that key. An empty Hindi text is returned as is.
+    virtual std::optional<std::string> Find(TextTable table, const std::string& paddedKey,
+                                            bool hindi) = 0;
+};
+
+// Installs the source the lookups read (not owned; nullptr for none: every
+// lookup then reports its key as not found).
+void SetTextSource(TextSource* source);
+TextSource* CurrentTextSource();
+
+// Upper-cases and pads key as the table expects.
+std::string PadKey(std::string_view key, std::size_t width);
+std::size_t KeyWidth(TextTable table);
+
+// The general lookup: upper-case, pad, seek, report a miss unless quiet.
+std::string LookupText(TextTable table, std::string_view key, bool quiet = false);
+
+// The Dictionary lookup; an empty key gives "" without a seek or a message.
+std::string GetDictText(std::string_view key, bool quiet = false);
+// The Match lookup (an empty key is sought as 25 blanks, like any other).
+std::string GetMatchText(std::string_view key, bool quiet = false);
+std::string LookupPredictionText(std::string_view key, bool quiet = false);
+std::string LookupVarshText(std::string_view key, bool quiet = false);
+
+} // namespace tarvik

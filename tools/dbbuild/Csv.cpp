@@ -44,7 +44,7 @@ CsvFile ParseCsv(const std::string& path, const std::string& input)
     std::vector<int> starts;
     std::vector<std::string> record;
     std::string field;
-    int line = 1, recordLine = 1;
+    int line = 1, recordLine = 1, quoteLine = 1;
     bool quoted = false, fieldStarted = false, afterQuote = false;
     auto fail = [&](const std::string& what) {
         throw BuildError(path + ":" + std::to_string(line) + ": " + what);
@@ -92,6 +92,7 @@ CsvFile ParseCsv(const std::string& path, const std::string& input)
             if (fieldStarted || afterQuote)
                 fail("a quote inside an unquoted field");
             quoted = true;
+            quoteLine = line;
             fieldStarted = true;
         } else {
             if (afterQuote)
@@ -100,8 +101,10 @@ CsvFile ParseCsv(const std::string& path, const std::string& input)
             fieldStarted = true;
         }
     }
-    if (quoted)
+    if (quoted) {
+        line = quoteLine;
         fail("a quoted field is not closed");
+    }
     if (fieldStarted || !record.empty() || !field.empty())
         endRecord();
 

@@ -66,16 +66,16 @@ protected:
                      "CREATE UNIQUE INDEX \"Dictionary.ID\" ON Dictionary (ID);"
                      "CREATE TABLE Numbers (n INTEGER, x REAL, t TEXT);");
     }
-    BuildSpec Spec() const
+    BuildPlan Plan() const
     {
         return {folder.File("out.db"), folder.File("schema.sql"), false, {}, {{"Dictionary", folder.File("dict"), 25}}};
     }
-    std::string BuildFails(const BuildSpec& spec)
+    std::string BuildFails(const BuildPlan& plan)
     {
         try {
-            BuildDatabase(spec);
+            BuildDatabase(plan);
         } catch (const BuildError& e) {
-            EXPECT_FALSE(fs::exists(spec.output + ".tmp"));
+            EXPECT_FALSE(fs::exists(plan.output + ".tmp"));
             return e.what();
         }
         ADD_FAILURE() << "the build went through";
@@ -90,7 +90,7 @@ TEST_F(Builder, KeysAreUpperCasedPaddedAndDefinedOnce)
     folder.Write("dict/a.csv", "key,eng,hin\n_mesh,Aries,मेष\nGH1,Month,मास\n");
     folder.Write("dict/b.csv", "key,eng,hin\n" + std::string(26, 'K') + ",Long,लम्बा\n");
     folder.Write("dict/notes.txt", "not a source");
-    BuildDatabase(Spec());
+    BuildDatabase(Plan());
     Database db(folder.File("out.db"), OpenMode::ReadOnly);
     Recordset rs(db, "select ID from Dictionary order by ID");
     std::vector<std::string> keys;
@@ -102,7 +102,7 @@ TEST_F(Builder, KeysAreUpperCasedPaddedAndDefinedOnce)
     // The same key in another file (in any letter case) stops the build and
     // names both places; the previous file stays as it was.
     folder.Write("dict/c.csv", "key,eng,hin\nx,y,z\n_Mesh,Ram,मेढ़ा\n");
-    const std::string message = BuildFails(Spec());
+    const std::string message = BuildFails(Plan());
     EXPECT_NE(message.find("c.csv:3"), std::string::npos) << message;
     EXPECT_NE(message.find("a.csv:2"), std::string::npos) << message;
     Database still(folder.File("out.db"), OpenMode::ReadOnly);
@@ -112,12 +112,12 @@ TEST_F(Builder, KeysAreUpperCasedPaddedAndDefinedOnce)
 TEST_F(Builder, RefusesSourcesThatDoNotFit)
 {
     folder.Write("dict/a.csv", "key,english,hindi\n_MESH,Aries,मेष\n");
-    EXPECT_NE(BuildFails(Spec()).find("a.csv:1"), std::string::npos);
+    EXPECT_NE(BuildFails(Plan()).find("a.csv:1"), std::string::npos);
     folder.Write("dict/a.csv", "key,eng,hin\n,Aries,मेष\n");
-    EXPECT_NE(BuildFails(Spec()).find("a.csv:2"), std::string::npos);
+    EXPECT_NE(BuildFails(Plan()).find("a.csv:2"), std::string::npos);
     fs::remove(folder.File("dict/a.csv"));
 
-    BuildSpec numbers{folder.File("out.db"), folder.File("schema.sql"), false, {{"Numbers", folder.File("n.csv")}}, {}};
+    BuildPlan numbers{folder.File("out.db"), folder.File("schema.sql"), false, {{"Numbers", folder.File("n.csv")}}, {}};
     folder.Write("n.csv", "n,x,t\n1,2.5,a\n,,\n");
     EXPECT_NO_THROW(BuildDatabase(numbers));
     folder.Write("n.csv", "n,x,t\n1,2.5,a\nten,1,b\n");
@@ -128,10 +128,10 @@ TEST_F(Builder, RefusesSourcesThatDoNotFit)
 
 TEST_F(Builder, EncryptedFileNeedsThePassword)
 {
-    BuildSpec spec{folder.File("secret.db"), folder.File("schema.sql"), true, {}, {}};
-    BuildDatabase(spec);
-    EXPECT_THROW(Database(spec.output, OpenMode::ReadOnly), DbError);
-    EXPECT_NO_THROW(Database(spec.output, OpenMode::ReadOnly, ReferenceDatabasePassword));
+    BuildPlan plan{folder.File("secret.db"), folder.File("schema.sql"), true, {}, {}};
+    BuildDatabase(plan);
+    EXPECT_THROW(Database(plan.output, OpenMode::ReadOnly), DbError);
+    EXPECT_NO_THROW(Database(plan.output, OpenMode::ReadOnly, ReferenceDatabasePassword));
 }
 
 } // namespace

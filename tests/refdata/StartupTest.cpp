@@ -106,12 +106,12 @@ TEST_F(Startup, BadSubLordRowsStopIt)
         SCOPED_TRACE(c.what);
         folder.Write("sublord.csv", c.sublord ? c.sublord : "");
         folder.Write("nakshatr.csv", c.nakshatr ? c.nakshatr : "");
-        dbbuild::BuildSpec spec{folder.File(std::string(ReferenceDatabaseFile)),
+        dbbuild::BuildPlan plan{folder.File(std::string(ReferenceDatabaseFile)),
                                 SourceDir() + "/data/schema/reference.sql", true, {}, {}};
-        spec.tables.push_back({"sublord", c.sublord ? folder.File("sublord.csv") : source + "sublord.csv"});
-        spec.tables.push_back(
+        plan.tables.push_back({"sublord", c.sublord ? folder.File("sublord.csv") : source + "sublord.csv"});
+        plan.tables.push_back(
             {"Nakshatr", c.nakshatr ? folder.File("nakshatr.csv") : source + "nakshatr.csv"});
-        dbbuild::BuildDatabase(spec);
+        dbbuild::BuildDatabase(plan);
         ExpectRefused(folder.File(std::string(ReferenceDatabaseFile)));
     }
 }

@@ -259,19 +259,19 @@ std::vector<std::string> CsvFilesOf(const std::string& folder)
     return files;
 }
 
-void BuildDatabase(const BuildSpec& spec)
+void BuildDatabase(const BuildPlan& plan)
 {
-    const std::string temporary = spec.output + ".tmp";
+    const std::string temporary = plan.output + ".tmp";
     std::error_code ec;
     fs::remove(temporary, ec);
     try {
         {
-            NewDatabase db(temporary, spec.encrypt);
-            db.Exec(ReadText(spec.schema), spec.schema);
+            NewDatabase db(temporary, plan.encrypt);
+            db.Exec(ReadText(plan.schema), plan.schema);
             db.Exec("BEGIN", temporary);
-            for (const TableSource& t : spec.tables)
+            for (const TableSource& t : plan.tables)
                 LoadTable(db, t);
-            for (const KeyedSource& k : spec.keyed)
+            for (const KeyedSource& k : plan.keyed)
                 LoadKeyed(db, k);
             db.Exec("COMMIT", temporary);
             db.Close();
@@ -279,9 +279,9 @@ void BuildDatabase(const BuildSpec& spec)
         // The finished file must open the way the program opens it.
         {
             Database check(temporary, OpenMode::ReadOnly,
-                           spec.encrypt ? ReferenceDatabasePassword : std::string_view{});
+                           plan.encrypt ? ReferenceDatabasePassword : std::string_view{});
         }
-        fs::rename(temporary, spec.output);
+        fs::rename(temporary, plan.output);
     } catch (...) {
         fs::remove(temporary, ec);
         throw;

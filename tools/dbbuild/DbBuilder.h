@@ -31,7 +31,7 @@ struct KeyedSource {
     std::size_t width = 25;
 };
 
-struct BuildSpec {
+struct BuildPlan {
     std::string output;
     std::string schema;          // SQL file: the tables and their indexes
     bool encrypt = false;        // keyed with the reference-database password
@@ -39,7 +39,7 @@ struct BuildSpec {
     std::vector<KeyedSource> keyed;
 };
 
-void BuildDatabase(const BuildSpec& spec);
+void BuildDatabase(const BuildPlan& plan);
 
 // The *.csv files of a folder in name order (none when the folder is missing).
 std::vector<std::string> CsvFilesOf(const std::string& folder);

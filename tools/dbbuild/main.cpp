@@ -25,37 +25,37 @@ int Usage()
 
 int main(int argc, char** argv)
 {
-    BuildSpec spec;
+    BuildPlan plan;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         auto next = [&]() -> std::string { return i + 1 < argc ? argv[++i] : ""; };
         if (arg == "--out") {
-            spec.output = next();
+            plan.output = next();
         } else if (arg == "--schema") {
-            spec.schema = next();
+            plan.schema = next();
         } else if (arg == "--encrypt") {
-            spec.encrypt = true;
+            plan.encrypt = true;
         } else if (arg == "--table") {
             const std::string v = next();
             const auto eq = v.find('=');
             if (eq == std::string::npos)
                 return Usage();
-            spec.tables.push_back({v.substr(0, eq), v.substr(eq + 1)});
+            plan.tables.push_back({v.substr(0, eq), v.substr(eq + 1)});
         } else if (arg == "--keyed") {
             const std::string v = next();
             const auto eq = v.find('='), colon = v.rfind(':');
             if (eq == std::string::npos || colon == std::string::npos || colon < eq)
                 return Usage();
-            spec.keyed.push_back({v.substr(0, eq), v.substr(eq + 1, colon - eq - 1),
+            plan.keyed.push_back({v.substr(0, eq), v.substr(eq + 1, colon - eq - 1),
                                   std::stoul(v.substr(colon + 1))});
         } else {
             return Usage();
         }
     }
-    if (spec.output.empty() || spec.schema.empty())
+    if (plan.output.empty() || plan.schema.empty())
         return Usage();
     try {
-        BuildDatabase(spec);
+        BuildDatabase(plan);
     } catch (const BuildError& e) {
         std::cerr << "dbbuild: " << e.what() << "\n";
         return 1;

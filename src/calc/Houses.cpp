@@ -43,6 +43,14 @@ void SetThreeCusps(std::array<double, 13>& cusps, double start, double span, int
         cusps[n + k] = ReduceDegrees(start + k * span);
 }
 
+double SandhiBetween(double before, double here)
+{
+    double mid = (here + before) / 2;
+    if (here < before)  // the two cusps straddle 0 degrees
+        mid += 180;
+    return ReduceDegrees(mid);
+}
+
 void CalcHouses(ChartState& chart)
 {
     const double T = chart.JulianCenturies;
@@ -69,14 +77,8 @@ void CalcHouses(ChartState& chart)
 
     auto& sandhi = chart.BhavaSandhi;
     sandhi[0] = 0;
-    for (int i = 1; i <= 12; ++i) {
-        const double here = cusps[i];
-        const double before = cusps[i == 1 ? 12 : i - 1];
-        double mid = (here + before) / 2;
-        if (here < before)  // the two cusps straddle 0 degrees
-            mid += 180;
-        sandhi[i] = ReduceDegrees(mid);
-    }
+    for (int i = 1; i <= 12; ++i)
+        sandhi[i] = SandhiBetween(cusps[i == 1 ? 12 : i - 1], cusps[i]);
 }
 
 } // namespace tarvik

@@ -22,6 +22,10 @@ double CalcAscendant(double siderealTime, double latitude, double obliquity, dou
 // each reduced into [0, 360).
 void SetThreeCusps(std::array<double, 13>& cusps, double start, double span, int n);
 
+// The bhava sandhi between two consecutive cusps: their midpoint, taken
+// across 0 degrees when the later cusp is the smaller number; in [0, 360).
+double SandhiBetween(double before, double here);
+
 // Obliquity, sidereal time, ascendant and the twelve bhava madhya and sandhi
 // of the chart's moment and place. Each quadrant between ascendant, nadir,
 // descendant and midheaven is trisected in longitude; a sandhi is the

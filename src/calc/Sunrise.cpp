@@ -39,7 +39,10 @@ SunTimes SunriseSunset(int day, int month, int year, double latitude, double lon
 
     const double delta = asind(sind(lambda) * sind(eps));                              // declination
     const double y = asind((1 - cosd(eps)) * sind(lambda) * cosd(lambda) / cosd(delta));  // longitude less RA
-    const double h = asind(tand(latitude) * tand(delta));  // half the excess of the day over 12 h, degrees
+    // 90 degrees through the rounded radian lies just past the right angle,
+    // where the tangent changes sign: the poles are taken a hair short of it.
+    const double phi = std::clamp(latitude, -89.9999, 89.9999);
+    const double h = asind(tand(phi) * tand(delta));  // half the excess of the day over 12 h, degrees
 
     const double rise = 6 + (c - y - h + zoneMeridian - longitude) / 15 - 0.035;
     const double set = rise + 12 + 2 * h / 15 + 2 * 0.035;

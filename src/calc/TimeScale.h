@@ -16,6 +16,15 @@ constexpr int FloorDiv(int a, int b)
 // of the year before.
 int DayNumber(int day, int month, int year);
 
+// The Gregorian date of a day count, the inverse of DayNumber.
+struct CalendarDate {
+    int day;
+    int month;
+    int year;
+    bool operator==(const CalendarDate&) const = default;
+};
+CalendarDate DateOfDayNumber(int dayNumber);
+
 // The day count at which T, the Julian centuries of the ephemeris, is 0:
 // 1900 January 0.5, noon universal time of 31 December 1899.
 inline constexpr int EpochDayNumber = 694025;

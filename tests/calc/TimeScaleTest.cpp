@@ -29,7 +29,7 @@ TEST(DayNumberTest, LeapYearsOfTheGregorianCalendar)
         EXPECT_EQ(DayNumber(1, 3, c.year) - DayNumber(1, 2, c.year), c.februaryDays) << c.year;
 }
 
-TEST(DayNumberTest, ConsecutiveDatesDifferByOneDay)
+TEST(DayNumberTest, ConsecutiveDatesDifferByOneDayAndConvertBack)
 {
     // Walking the calendar day by day catches a wrong month length in the
     // month table anywhere from 1800 to 2200.
@@ -44,6 +44,7 @@ TEST(DayNumberTest, ConsecutiveDatesDifferByOneDay)
             for (int d = 1; d <= daysIn(m, y); ++d) {
                 const int n = DayNumber(d, m, y);
                 ASSERT_EQ(n, previous + 1) << d << "-" << m << "-" << y;
+                ASSERT_EQ(DateOfDayNumber(n), (CalendarDate{d, m, y})) << n;
                 previous = n;
             }
 }

@@ -1,6 +1,7 @@
 // One whole chart (both passes of the bodies, the ayanamsa and the houses,
 // then the divisional charts and relationships) and one sunrise.
 
+#include "DumpOptions.h"
 #include "calc/Chart.h"
 #include "calc/Sunrise.h"
 #include "core/State.h"
@@ -10,26 +11,13 @@
 using namespace tarvik;
 
 namespace {
+// The sample birth of the main window: 15-08-1980 10:30:00 at Delhi.
 void sampleBirth()
 {
     ResetProgramState();
-    BirthRecord& b = Native();
-    b.Day = 15;
-    b.Month = 8;
-    b.Year = 1980;
-    b.Hour = 10;
-    b.Minute = 30;
-    b.LatDeg = 28;
-    b.LatMin = 39;
-    b.LatDir = "N";
-    b.LongDeg = 77;
-    b.LongMin = 13;
-    b.LongDir = "E";
-    b.ZoneDeg = 82;
-    b.ZoneMin = 30;
-    b.ZoneDir = "E";
-    b.ZoneMeridian = 82.5;
-    b.ZoneHours = 5.5;
+    const auto options = chartdump::ParseOptions(
+        {"--date", "15-08-1980", "--time", "10:30:00", "--lat", "28N39", "--lon", "77E13", "--zone", "82E30"});
+    Native() = options.request->birth;
 }
 
 void BM_CalcChart(benchmark::State& state)

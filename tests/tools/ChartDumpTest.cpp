@@ -24,6 +24,16 @@ std::vector<std::string> delhiArgs()
     return {"--date", "15-08-1980", "--time", "10:30:00", "--lat", "28N39", "--lon", "77E13", "--zone", "82E30"};
 }
 
+// The Delhi arguments with one option's value replaced.
+std::vector<std::string> delhiWith(const std::string& option, const std::string& value)
+{
+    std::vector<std::string> args = delhiArgs();
+    for (std::size_t i = 0; i + 1 < args.size(); i += 2)
+        if (args[i] == option)
+            args[i + 1] = value;
+    return args;
+}
+
 std::vector<std::string> with(std::vector<std::string> args, std::initializer_list<std::string> more)
 {
     args.insert(args.end(), more);
@@ -114,22 +124,14 @@ TEST(ChartDumpOptionsTest, BadArgumentsAreNamed)
         {with(delhiArgs(), {"--colour", "red"}), "unknown argument '--colour'"},
         {with(delhiArgs(), {"--node"}), "missing value after --node"},
         {with(delhiArgs(), {"--date", "16-08-1980"}), "--date given twice"},
-        {{"--date", "29-02-1900", "--time", "10:30:00", "--lat", "28N39", "--lon", "77E13", "--zone", "82E30"},
-         "invalid --date '29-02-1900'"},
-        {{"--date", "1980-08-15", "--time", "10:30:00", "--lat", "28N39", "--lon", "77E13", "--zone", "82E30"},
-         "expected DD-MM-YYYY"},
-        {{"--date", "15-08-1980", "--time", "24:00:00", "--lat", "28N39", "--lon", "77E13", "--zone", "82E30"},
-         "invalid --time '24:00:00'"},
-        {{"--date", "15-08-1980", "--time", "10:30:00", "--lat", "28E39", "--lon", "77E13", "--zone", "82E30"},
-         "invalid --lat '28E39'"},
-        {{"--date", "15-08-1980", "--time", "10:30:00", "--lat", "91N00", "--lon", "77E13", "--zone", "82E30"},
-         "at most 90 degrees"},
-        {{"--date", "15-08-1980", "--time", "10:30:00", "--lat", "28N75", "--lon", "77E13", "--zone", "82E30"},
-         "minutes 0-59"},
-        {{"--date", "15-08-1980", "--time", "10:30:00", "--lat", "28N39", "--lon", "181E00", "--zone", "82E30"},
-         "at most 180 degrees"},
-        {{"--date", "15-08-1980", "--time", "10:30:00", "--lat", "28N39", "--lon", "77E13", "--zone", "5.5"},
-         "invalid --zone '5.5'"},
+        {delhiWith("--date", "29-02-1900"), "invalid --date '29-02-1900'"},
+        {delhiWith("--date", "1980-08-15"), "expected DD-MM-YYYY"},
+        {delhiWith("--time", "24:00:00"), "invalid --time '24:00:00'"},
+        {delhiWith("--lat", "28E39"), "invalid --lat '28E39'"},
+        {delhiWith("--lat", "91N00"), "at most 90 degrees"},
+        {delhiWith("--lat", "28N75"), "minutes 0-59"},
+        {delhiWith("--lon", "181E00"), "at most 180 degrees"},
+        {delhiWith("--zone", "5.5"), "invalid --zone '5.5'"},
         {with(delhiArgs(), {"--ayanamsa", "3"}), "invalid --ayanamsa '3'"},
         {with(delhiArgs(), {"--node", "True"}), "invalid --node 'True'"},
         {with(delhiArgs(), {"--war-time", "1"}), "invalid --war-time '1'"},

@@ -38,13 +38,25 @@ public:
         return false;
     }
 
+    // Three whole numbers of a fixed form, like 15-08-1980 or 10:30:00.
+    bool three(const std::string& option, const std::string& v, const std::regex& form, const char* shape,
+               int& a, int& b, int& c)
+    {
+        std::smatch m;
+        if (!std::regex_match(v, m, form))
+            return fail(option, v, std::string("expected ") + shape);
+        a = std::stoi(m[1]);
+        b = std::stoi(m[2]);
+        c = std::stoi(m[3]);
+        return true;
+    }
+
     bool date(const std::string& v, BirthRecord& b)
     {
         static const std::regex form(R"((\d{1,2})-(\d{1,2})-(\d{4}))");
-        std::smatch m;
-        if (!std::regex_match(v, m, form))
-            return fail("--date", v, "expected DD-MM-YYYY");
-        const int d = std::stoi(m[1]), mo = std::stoi(m[2]), y = std::stoi(m[3]);
+        int d = 0, mo = 0, y = 0;
+        if (!three("--date", v, form, "DD-MM-YYYY", d, mo, y))
+            return false;
         if (y < 1 || mo < 1 || mo > 12 || d < 1 || d > daysInMonth(mo, y))
             return fail("--date", v, "not a date of the calendar");
         b.Day = d;
@@ -56,10 +68,9 @@ public:
     bool time(const std::string& v, BirthRecord& b)
     {
         static const std::regex form(R"((\d{1,2}):(\d{2}):(\d{2}))");
-        std::smatch m;
-        if (!std::regex_match(v, m, form))
-            return fail("--time", v, "expected HH:MM:SS");
-        const int h = std::stoi(m[1]), mi = std::stoi(m[2]), s = std::stoi(m[3]);
+        int h = 0, mi = 0, s = 0;
+        if (!three("--time", v, form, "HH:MM:SS", h, mi, s))
+            return false;
         if (h > 23 || mi > 59 || s > 59)
             return fail("--time", v, "hours 0-23, minutes and seconds 0-59");
         b.Hour = h;

@@ -92,7 +92,7 @@ void ComputeChart(const ChartInput& in, ChartState& chart)
     chart.JulianCenturies = T + 1.0 / 24.0 / DaysPerCentury;
     computeBodies(chart, node);
 
-    // Raman's ayanamsa is taken at the hour-later T; the hour moves it by 0.2".
+    // Raman's ayanamsa is taken at the hour-later T; the hour moves it by 0.006".
     if (in.ayanamsaChoice == AyanamsaRaman)
         ApplyAyanamsaRaman(chart);
     else if (in.ayanamsaChoice == AyanamsaKP)

@@ -5,6 +5,8 @@
 
 #include <array>
 #include <cmath>
+#include <stdexcept>
+#include <string>
 
 namespace tarvik {
 
@@ -40,7 +42,7 @@ const ElementRow& rowOf(int body)
     for (const ElementRow& row : Elements)
         if (row.body == body)
             return row;
-    return Elements[0];
+    throw std::out_of_range("no orbital elements for body " + std::to_string(body));
 }
 
 // Sums one perturbation series from the sines and cosines of the multiples

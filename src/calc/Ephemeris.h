@@ -19,7 +19,8 @@ struct Orbit {
 
 // The mean elements of a body (Sun, Mercury .. Saturn, Uranus, Neptune,
 // Pluto in the computation order) at T, before any perturbation. The Sun's
-// are those of its apparent geocentric orbit (perihelion = perigee).
+// are those of its apparent geocentric orbit (perihelion = perigee). Any
+// other body (the Moon, the nodes) throws std::out_of_range.
 Orbit MeanElements(int body, double T);
 
 // The one Kepler solver. Turns the elements into a position in the plane of

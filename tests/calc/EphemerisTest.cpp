@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <stdexcept>
 
 using namespace tarvik;
 
@@ -64,6 +65,14 @@ TEST(HelioToGeoTest, KeplerStepConvergesAtEveryMeanAnomaly)
         d = std::min(d, 360 - d);
         EXPECT_LT(d, 0.002) << "mean anomaly " << deg;
     }
+}
+
+TEST(EphemerisTest, OnlyTheSunAndPlanetsHaveOrbitalElements)
+{
+    for (int body : std::initializer_list<int>{Sun, Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto})
+        EXPECT_NO_THROW(MeanElements(body, 1.0)) << body;
+    for (int body : std::initializer_list<int>{Lagna, Moon, Rahu, Ketu, 0, 14})
+        EXPECT_THROW(MeanElements(body, 1.0), std::out_of_range) << body;
 }
 
 TEST(EphemerisTest, SunRoutineLeavesTheVectorForThePlanetsOfItsPass)

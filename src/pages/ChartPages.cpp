@@ -6,6 +6,7 @@
 #include "Paragraphs.h"
 #include "SignColumns.h"
 #include "calc/NameTables.h"
+#include "calc/TextFormat.h"
 #include "core/State.h"
 #include "refdata/TextLookup.h"
 
@@ -41,8 +42,6 @@ std::array<double, 13> kpBoundaries()
         b[k] = Chart().KPCusps[k - 1];
     return b;
 }
-
-std::string PENDING_FormatDMS(double) { return {}; }
 
 } // namespace
 
@@ -101,7 +100,7 @@ void PrintNirayanaCharts(Surface& surface)
 {
     ChartState& chart = Chart();
     PrintAt(surface, Config().LeftMarginTwips, static_cast<int>(surface.CurrentY),
-            AyanamsaLineText(PENDING_FormatDMS(chart.PlanetLongitudes[AyanamsaSlot])));
+            AyanamsaLineText(FormatDMS(chart.PlanetLongitudes[AyanamsaSlot])));
 
     DrawChart(surface, 1, dict("_LAGNATARVIK"), true, LeftChart);
     DrawChart(surface, 4, dict(VargaNames[4]), true, RightChart);

@@ -13,6 +13,7 @@
 // by src/readings. ResetBuilders() puts the defaults back (tests).
 
 #include "Surface.h"
+#include "calc/Sunrise.h"
 
 #include <array>
 #include <functional>
@@ -32,7 +33,7 @@ struct DashaSelection {
     bool operator==(const DashaSelection&) const = default;
 };
 
-using SunTimes = std::array<double, 5>;
+// The girl's panchang at birth, as the match copies hold it.
 using PanchangValues = std::array<double, 7>;
 
 struct PageBuilders {

@@ -53,6 +53,25 @@ int leadingNumber(std::string_view s)
     return any ? static_cast<int>(n) : -1;
 }
 
+// Month 0 is December of the year before (a December date's fraction is
+// 12/12); February has 28 days, so its 29th and 30th are in March.
+void foldMonth(long long& y, int& m, int& d)
+{
+    if (m == 0) {
+        m = 12;
+        --y;
+    } else if (m == 2 && d > 28) {
+        d -= 28;
+        m = 3;
+    }
+}
+
+std::string dateText(long long d, long long m, long long y)
+{
+    const RunValues& run = OutputRun();
+    return twoDigits(d) + run.PunctDash + twoDigits(m) + run.PunctDash + twoDigits(y);
+}
+
 } // namespace
 
 bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
@@ -65,22 +84,14 @@ int DaysInMonth(int month, int year)
 
 std::string DecimalYearToDate(double v, bool fullYear)
 {
-    const RunValues& run = OutputRun();
     long long y = static_cast<long long>(std::floor(v));
     const double f = v - static_cast<double>(y);
     int m = static_cast<int>(std::floor(f * 12));
     int d = static_cast<int>(std::floor(frac(f * 12) * 30 + 0.5));
     if (d == 0)
         d = 1;
-    if (m == 0) {
-        m = 12;
-        --y;
-    } else if (m == 2 && d > 28) {
-        d -= 28;
-        m = 3;
-    }
-    return twoDigits(d) + run.PunctDash + twoDigits(m) + run.PunctDash +
-           twoDigits(fullYear ? y : y % 100);
+    foldMonth(y, m, d);
+    return dateText(d, m, fullYear ? y : y % 100);
 }
 
 std::string DecimalYearToDateTime(double v)
@@ -106,17 +117,10 @@ std::string DecimalYearToDateTime(double v)
     const int mi = static_cast<int>(s % 3600 / 60);
     const int ss = static_cast<int>(s % 60);
 
-    if (m == 0) {
-        m = 12;
-        --y;
-    } else if (m == 2 && d > 28) {
-        d -= 28;
-        m = 3;
-    }
+    foldMonth(y, m, d);
     const CalendarDate date = serialDate(static_cast<int>(y), m, d);
-    return twoDigits(date.Day) + run.PunctDash + twoDigits(date.Month) + run.PunctDash +
-           twoDigits(date.Year) + " " + twoDigits(hh) + run.PunctColon + twoDigits(mi) +
-           run.PunctColon + twoDigits(ss);
+    return dateText(date.Day, date.Month, date.Year) + " " + twoDigits(hh) + run.PunctColon +
+           twoDigits(mi) + run.PunctColon + twoDigits(ss);
 }
 
 std::optional<CalendarDate> ParseDMYToDate(std::string_view text)

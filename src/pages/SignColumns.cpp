@@ -1,30 +1,22 @@
 #include "SignColumns.h"
 
 #include "Frame.h"
+#include "calc/Angles.h"
 #include "calc/NameTables.h"
 #include "core/State.h"
 
-#include <cmath>
 
 namespace tarvik {
-
-double Reduce360(double degrees)
-{
-    double r = std::fmod(degrees, 360.0);
-    if (r < 0)
-        r += 360.0;
-    return r >= 360.0 ? 0.0 : r;
-}
 
 void PlaceBhavas(ChartSignTable& table, const std::array<double, 13>& boundaries,
                  const std::array<double, 27>& longitudes, int reference)
 {
     table[1][0] = reference;
     for (int k = 1; k <= 12; ++k) {
-        const double lo = Reduce360(boundaries[k]);
-        const double hi = Reduce360(boundaries[k == 12 ? 1 : k + 1]);
+        const double lo = ReduceDegrees(boundaries[k]);
+        const double hi = ReduceDegrees(boundaries[k == 12 ? 1 : k + 1]);
         for (int b = Sun; b <= Pluto; ++b) {
-            const double l = Reduce360(longitudes[b]);
+            const double l = ReduceDegrees(longitudes[b]);
             const bool inside = lo < hi ? (lo <= l && l <= hi) : (l > lo || l < hi);
             if (inside)
                 table[b][0] = WrapRange(reference + k - 1, 12);
@@ -44,7 +36,7 @@ void FillKPChart(ChartSignTable& table)
     const ChartState& chart = Chart();
     for (int b = 1; b <= Pluto; ++b) {
         const double l = b == 1 ? chart.HouseCusps[1] : chart.PlanetLongitudes[b];
-        table[b][0] = static_cast<int>(Reduce360(l + 6.0 / 60.0) / 30) + 1;
+        table[b][0] = static_cast<int>(ReduceDegrees(l + 6.0 / 60.0) / 30) + 1;
     }
 }
 

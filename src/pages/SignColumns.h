@@ -29,7 +29,4 @@ void FillKPChart(ChartSignTable& table);
 // for the Lagna to Ketu; the outer planets keep what column 0 held.
 void FillVargaColumn(ChartSignTable& table, int varga);
 
-// Longitude reduced into [0, 360).
-double Reduce360(double degrees);
-
 } // namespace tarvik

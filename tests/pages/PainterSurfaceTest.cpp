@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPrinter>
 #include <QTemporaryDir>
 
 #include <filesystem>
@@ -181,4 +182,23 @@ TEST_F(PainterSurfaceTest, PdfHasOneSheetPerDrawnPage)
     }
     EXPECT_FALSE(std::filesystem::exists(path("run.pdf.part")));
     EXPECT_EQ(pdfPages(path("run.pdf")), 3);
+}
+
+// The printer surface, on a printer that writes its job to a PDF file.
+TEST_F(PainterSurfaceTest, PrinterHasOneSheetPerDrawnPage)
+{
+    OutputRun().BatchPrint = 1;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(path("job.pdf")));
+    {
+        PrinterSurface surface(printer);
+        for (const char* key : {"Shodash1", "Nope", "Nope", "Shodash2"})
+            PrintPage(surface, key, true);
+        surface.Finish();
+    }
+    EXPECT_EQ(pdfPages(path("job.pdf")), 2);
+    const QPageLayout layout = printer.pageLayout();
+    EXPECT_EQ(layout.pageSize().id(), QPageSize::A4);
+    EXPECT_EQ(layout.orientation(), QPageLayout::Portrait);
 }

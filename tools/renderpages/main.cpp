@@ -7,6 +7,7 @@
 #include "RenderOptions.h"
 
 #include "calc/Chart.h"
+#include "calc/Sunrise.h"
 #include "core/Reporter.h"
 #include "core/State.h"
 #include "pages/PageDispatcher.h"
@@ -111,6 +112,7 @@ void prepareRun(const RenderRequest& request)
         m.PartnerCusps = c.HouseCusps;
         m.PartnerSandhis = c.BhavaSandhi;
         m.PartnerSiderealTime = c.SiderealTime;
+        m.PartnerSunTimes = CalcSunrise();
         m.PartnerPlaceLongitude = c.PlaceLongitude;
         m.PartnerZoneMeridian = c.ZoneMeridianDeg;
         Partner() = Native();

@@ -8,6 +8,8 @@
 
 #include "PageBuilders.h"
 
+#include <initializer_list>
+
 namespace tarvik {
 
 void PrintBasicPage(Surface& surface, bool matchPage, const SunTimes* partnerSunTimes,

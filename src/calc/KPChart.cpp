@@ -1,19 +1,17 @@
 #include "KPChart.h"
 
-#include "Degrees.h"
+#include "Angles.h"
+#include "Houses.h"
 #include "core/State.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <iterator>
-#include <numbers>
 
 namespace tarvik {
 
 namespace {
-
-constexpr double DegToRad = std::numbers::pi / 180.0;
 
 // Poles of the houses by latitude, from the KP tables of houses. The rows at
 // 22°35' and 51°32' stand between whole degrees.
@@ -101,19 +99,6 @@ KPPoles KPPolesAt(double latitude)
             sign * (lo.cusps3and11 + (hi.cusps3and11 - lo.cusps3and11) * f) / 60.0};
 }
 
-double SiderealAscendant(double hours, double latitude, double obliquity, double ayanamsa)
-{
-    const double eps = obliquity * DegToRad;
-    const double h = hours * std::numbers::pi / 12.0;
-    const double f = latitude * DegToRad;
-    // The eastern intersection of the ecliptic with the horizon (or with the
-    // circle of position of a pole). Taking the quadrant from both signs keeps
-    // a point rising at 0° Aries from being read as its descendant.
-    const double tropical = std::atan2(std::cos(h),
-                                       -(std::sin(eps) * std::tan(f) + std::cos(eps) * std::sin(h)));
-    return ReduceDegrees(tropical / DegToRad - ayanamsa);
-}
-
 double SiderealTimeOfAscendant(double ascendant, double latitude, double obliquity,
                                double ayanamsa)
 {
@@ -143,7 +128,7 @@ double SiderealTimeOfAscendant(double ascendant, double latitude, double obliqui
 
 double CalcAscendantKP(double hours, double latitude)
 {
-    return SiderealAscendant(hours, latitude, Chart().Obliquity, Births().BirthAyanamsa);
+    return CalcAscendant(hours, latitude, Chart().Obliquity, Births().BirthAyanamsa);
 }
 
 void CalcKPChart()

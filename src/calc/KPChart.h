@@ -21,18 +21,14 @@ struct KPPoles {
 // at 60° and beyond, the 60° row.
 KPPoles KPPolesAt(double latitude);
 
-// The sidereal ascendant (0 <= result < 360) that rises at local sidereal time
-// `hours` (any real value) for a place or pole at `latitude` (degrees, south
-// negative), with the obliquity and the ayanamsa given in degrees.
-double SiderealAscendant(double hours, double latitude, double obliquity, double ayanamsa);
-
 // The local sidereal time, hours 0 <= result < 24, at which a sidereal
 // ascendant rises at `latitude`: the midheaven's right ascension less the
 // ascensional difference of the rising point.
 double SiderealTimeOfAscendant(double ascendant, double latitude, double obliquity,
                                double ayanamsa);
 
-// SiderealAscendant with the birth ayanamsa and the chart's obliquity.
+// The sidereal ascendant rising at local sidereal time `hours` for a place
+// or pole at `latitude`, with the birth ayanamsa and the chart's obliquity.
 double CalcAscendantKP(double hours, double latitude);
 
 // The twelve KP cusps (KPCusps 0..11, 12 repeating cusp 1) and their signs

@@ -1,6 +1,6 @@
 #include "PanchangElements.h"
 
-#include "Degrees.h"
+#include "Angles.h"
 #include "core/State.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "Vargas.h"
 
-#include "Degrees.h"
+#include "Angles.h"
 #include "NameTables.h"
 #include "core/State.h"
 

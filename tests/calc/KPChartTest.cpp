@@ -1,3 +1,4 @@
+#include "calc/Houses.h"
 #include "calc/KPChart.h"
 #include "core/State.h"
 
@@ -164,29 +165,19 @@ TEST(KPSiderealTimeTest, TheSiderealTimeRaisesTheAscendantItCameFrom)
             const double hours = SiderealTimeOfAscendant(asc, latitude, Obliquity, Ayanamsa);
             ASSERT_GE(hours, 0.0);
             ASSERT_LT(hours, 24.0);
-            EXPECT_NEAR(AngleDiff(SiderealAscendant(hours, latitude, Obliquity, Ayanamsa), asc), 0.0, 1e-9)
+            EXPECT_NEAR(AngleDiff(CalcAscendant(hours, latitude, Obliquity, Ayanamsa), asc), 0.0, 1e-9)
                 << "ascendant " << asc << " at " << latitude;
         }
 }
 
-TEST(KPAscendantTest, AscendantFormulaAtKnownPoints)
+TEST_F(KPChartTest, KPAscendantTakesTheBirthAyanamsaAndTheChartsObliquity)
 {
-    struct Case { double hours, latitude, ayanamsa, expected; };
-    const Case cases[] = {
-        {0.0, 0.0, 0.0, 90.0},          // at the equator, RAMC 0 raises 0° Cancer
-        {18.0, 28.65, 0.0, 0.0},        // 0° Aries rises at 18h at any latitude
-        {6.0, -40.0, 0.0, 180.0},       // and 0° Libra at 6h
-        {18.0, 50.0, 23.85, 336.15},    // sidereal: tropical less the ayanamsa
-        {-6.0, 0.0, 0.0, 0.0},          // any real hour: -6h is 18h
-        {42.0, 28.65, 0.0, 0.0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.hours << "h at " << c.latitude);
-        const double a = SiderealAscendant(c.hours, c.latitude, Obliquity, c.ayanamsa);
-        EXPECT_NEAR(AngleDiff(a, c.expected), 0.0, 1e-9);
-        EXPECT_GE(a, 0.0);
-        EXPECT_LT(a, 360.0);
-    }
+    SetBirth(0.0, 0.0, 22.5);
+    Chart().AscAyanamsa = 24.0;   // the chart's own ascendant ayanamsa plays no part
+    for (double hours : {-6.0, 0.5, 7.25, 13.0, 27.9})
+        for (double latitude : {-40.0, 0.0, 28.65})
+            EXPECT_EQ(CalcAscendantKP(hours, latitude), CalcAscendant(hours, latitude, Obliquity, 22.5))
+                << hours << "h at " << latitude;
 }
 
 TEST(KPPolesTest, PolesAtTheTableRows)

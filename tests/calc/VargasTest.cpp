@@ -1,4 +1,3 @@
-#include "calc/Degrees.h"
 #include "calc/NameTables.h"
 #include "calc/Vargas.h"
 #include "core/State.h"
@@ -161,20 +160,6 @@ TEST(SplitSignTest, DegreesWithinTheSignNeverFallOutsideIt)
         EXPECT_NEAR(p.degrees, c.degrees, 1e-8);
         EXPECT_GE(p.degrees, 0.0);
         EXPECT_LT(p.degrees, 30.0);
-    }
-}
-
-TEST(ReduceDegreesTest, ReducesIntoTheHalfOpenCircle)
-{
-    struct Case { double in, out; };
-    const Case cases[] = {
-        {0.0, 0.0}, {359.5, 359.5}, {360.0, 0.0}, {360.25, 0.25}, {-0.25, 359.75},
-        {-720.5, 359.5}, {-1e-17, 0.0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.in);
-        EXPECT_NEAR(ReduceDegrees(c.in), c.out, 1e-12);
-        EXPECT_LT(ReduceDegrees(c.in), 360.0);
     }
 }
 

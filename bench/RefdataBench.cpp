@@ -1,0 +1,62 @@
+// The lookups a page makes once per caption or table row: a keyed text by
+// seek, a sub lord, a Hindi word.
+
+#include "core/State.h"
+#include "refdata/Databases.h"
+#include "refdata/Lookups.h"
+#include "refdata/TextLookup.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+using namespace tarvik;
+
+namespace {
+
+struct OpenOnce {
+    OpenOnce()
+    {
+        const char* bin = std::getenv("TARVIK_BIN_DIR");
+        Program().ProgramFolder = bin ? bin : ".";
+        OpenReferenceDatabases();
+    }
+};
+
+void Open()
+{
+    static OpenOnce once;
+}
+
+void BM_GetDictText(benchmark::State& state)
+{
+    Open();
+    OutputRun().LanguageHindi = true;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(GetDictText("_Vrischika"));
+}
+BENCHMARK(BM_GetDictText);
+
+void BM_GetSubLord(benchmark::State& state)
+{
+    Open();
+    double arcSeconds = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(GetSubLord(arcSeconds));
+        arcSeconds += 7919.5;
+    }
+}
+BENCHMARK(BM_GetSubLord);
+
+void BM_TranslateWord(benchmark::State& state)
+{
+    Open();
+    OutputRun().LanguageHindi = true;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TranslateWord("Jupiter"));
+}
+BENCHMARK(BM_TranslateWord);
+
+} // namespace
+
+BENCHMARK_MAIN();

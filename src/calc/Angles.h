@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cmath>
+
+namespace tarvik {
+
+// The circle constants of the calculation. Pi is the eleven-decimal value the
+// ephemeris was fitted with, not the full-precision constant; every degree to
+// radian conversion of the chart goes through DegToRad.
+inline constexpr double Pi = 3.14159265359;
+inline constexpr double DegToRad = Pi / 180;
+
+// An angle in degrees reduced into [0, 360).
+inline double ReduceDegrees(double degrees)
+{
+    double r = degrees - 360.0 * std::floor(degrees / 360.0);
+    return r >= 360.0 ? r - 360.0 : r;  // a tiny negative input rounds up to 360
+}
+
+// The fractional part x - floor(x), in [0, 1): -0.25 gives 0.75. Every mean
+// motion of the ephemeris is a number of revolutions taken through it.
+inline double Frac(double x) { return x - std::floor(x); }
+
+} // namespace tarvik

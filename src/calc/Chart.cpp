@@ -1,0 +1,134 @@
+#include "Chart.h"
+
+#include "Ayanamsa.h"
+#include "Ephemeris.h"
+#include "Houses.h"
+#include "Moon.h"
+#include "Relationships.h"
+#include "TimeScale.h"
+#include "Vargas.h"
+#include "core/State.h"
+
+namespace tarvik {
+
+double LatitudeDegrees(int degrees, int minutes, const std::string& direction)
+{
+    return (IsSouth(direction) ? -1.0 : 1.0) * (degrees + minutes / 60.0);
+}
+
+double LongitudeDegrees(int degrees, int minutes, const std::string& direction)
+{
+    return (IsWest(direction) ? -1.0 : 1.0) * (degrees + minutes / 60.0);
+}
+
+ChartInput ChartInputOf(const BirthRecord& b, int ayanamsaChoice, bool trueNode)
+{
+    ChartInput in;
+    in.day = b.Day;
+    in.month = b.Month;
+    in.year = b.Year;
+    in.hour = b.Hour;
+    in.minute = b.Minute;
+    in.second = b.Second;
+    in.latitude = LatitudeDegrees(b.LatDeg, b.LatMin, b.LatDir);
+    in.longitude = LongitudeDegrees(b.LongDeg, b.LongMin, b.LongDir);
+    in.zoneHours = b.ZoneHours;
+    in.zoneMeridian = b.ZoneMeridian;
+    in.timeCorrection = b.TimeCorrection;
+    in.ayanamsaChoice = ayanamsaChoice;
+    in.trueNode = trueNode;
+    in.nodeDay = b.Day;
+    in.nodeMonth = b.Month;
+    in.nodeYear = b.Year;
+    in.kpYear = b.Year;
+    in.kpMonth = b.Month;
+    return in;
+}
+
+namespace {
+// One pass of the bodies at the chart's T, in the fixed order: the Sun
+// first, for the Earth-Sun vector the planets of the pass read.
+void computeBodies(ChartState& chart, const NodeChoice& node)
+{
+    CalcSun(chart);
+    CalcMercury(chart);
+    CalcVenus(chart);
+    CalcMars(chart);
+    CalcJupiter(chart);
+    CalcSaturn(chart);
+    CalcMoon(chart, node);
+    CalcUranus(chart);
+    CalcNeptune(chart);
+    CalcPluto(chart);
+}
+} // namespace
+
+void ComputeChart(const ChartInput& in, ChartState& chart)
+{
+    chart.ZoneMeridianDeg = in.zoneMeridian;
+    chart.CalcPass = 0;
+    chart.SunHelioX = chart.SunHelioY = 0;
+    chart.PlaceLongitude = in.longitude;
+    chart.PlaceLatitude = in.latitude;
+    chart.PlanetLongitudes[0] = chart.PlanetLongitudes[14] = 0;
+
+    // Universal time less 12 h as a fraction of the day, not reduced: an
+    // early-morning birth east of Greenwich falls before the civil date's noon.
+    const int N = DayNumber(in.day, in.month, in.year);
+    const double clock = in.hour + in.minute / 60.0 + in.second / 3600.0;
+    chart.DayFraction = (clock - (in.zoneHours + 12) + in.timeCorrection) / 24;
+    const double T = JulianCenturiesOf(N, chart.DayFraction);
+    chart.JulianCenturies = T;
+
+    const NodeChoice node{in.trueNode, in.nodeDay, in.nodeMonth, in.nodeYear};
+
+    // The moment. The perturbation terms and the Lahiri ayanamsa serve both passes.
+    CalcPerturbations(chart);
+    CalcAyanamsaLahiri(chart);
+    computeBodies(chart, node);
+
+    // One hour later, for the direction of motion of every body.
+    chart.CalcPass = 1;
+    chart.JulianCenturies = T + 1.0 / 24.0 / DaysPerCentury;
+    computeBodies(chart, node);
+
+    // Raman's ayanamsa is taken at the hour-later T; the hour moves it by 0.006".
+    if (in.ayanamsaChoice == AyanamsaRaman)
+        ApplyAyanamsaRaman(chart);
+    else if (in.ayanamsaChoice == AyanamsaKP)
+        ApplyAyanamsaKP(chart, in.kpYear, in.kpMonth);
+
+    chart.JulianCenturies = T;
+    CalcHouses(chart);
+}
+
+namespace {
+void finishChart()
+{
+    CalcShodashVarga();
+    CalcAllVargas();
+    CalcRelationships();
+}
+} // namespace
+
+void CalcChart()
+{
+    ComputeChart(ChartInputOf(Native(), OutputRun().AyanamsaChoice, OutputRun().TrueNode), Chart());
+    finishChart();
+}
+
+void CalcChartAt(int day, int month, int year, int longDeg, int longMin, const std::string& longDir,
+                 int latDeg, int latMin, const std::string& latDir, double zoneHours)
+{
+    ChartInput in = ChartInputOf(Native(), OutputRun().AyanamsaChoice, OutputRun().TrueNode);
+    in.day = day;
+    in.month = month;
+    in.year = year;
+    in.longitude = LongitudeDegrees(longDeg, longMin, longDir);
+    in.latitude = LatitudeDegrees(latDeg, latMin, latDir);
+    in.zoneHours = zoneHours;
+    ComputeChart(in, Chart());
+    finishChart();
+}
+
+} // namespace tarvik

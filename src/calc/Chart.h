@@ -1,0 +1,50 @@
+#pragma once
+
+#include "core/BirthRecord.h"
+#include "core/ChartState.h"
+
+#include <string>
+
+namespace tarvik {
+
+// What one chart calculation reads: the moment, the place and the options.
+// The true node and the K.P. ayanamsa take the birth date of their own
+// (nodeDate*, kpYear, kpMonth), which CalcChartAt keeps at Native's.
+struct ChartInput {
+    int day = 1, month = 1, year = 2000;
+    int hour = 0, minute = 0, second = 0;
+    double latitude = 0;         // signed decimal degrees, south negative
+    double longitude = 0;        // signed decimal degrees, west negative
+    double zoneHours = 0;        // east of universal time
+    double zoneMeridian = 0;     // degrees, east positive
+    double timeCorrection = 0;   // hours added to the clock time
+    int ayanamsaChoice = 0;      // 0 Lahiri, 1 K.P., 2 Raman; anything else Lahiri
+    bool trueNode = true;
+    int nodeDay = 1, nodeMonth = 1, nodeYear = 2000;
+    int kpYear = 2000, kpMonth = 1;
+};
+
+// The input of a birth record under the current run settings.
+ChartInput ChartInputOf(const BirthRecord& birth, int ayanamsaChoice, bool trueNode);
+
+// Signed decimal degrees of degrees, minutes and a direction letter: "S"
+// and "W" (in either case) are negative, any other letter positive.
+double LatitudeDegrees(int degrees, int minutes, const std::string& direction);
+double LongitudeDegrees(int degrees, int minutes, const std::string& direction);
+
+// Everything of a chart but the divisional charts and relationships: the
+// time scale, both passes of the bodies (the moment and one hour later), the
+// chosen ayanamsa and the houses, into chart.
+void ComputeChart(const ChartInput& input, ChartState& chart);
+
+// The chart of Native under OutputRun()'s ayanamsa and node choice, into
+// Chart(), with its divisional charts and relationships.
+void CalcChart();
+
+// The same with the date, the place and the zone hours given; the time of
+// day, the time correction and the zone meridian stay Native's, and so does
+// the birth date the true node and the K.P. ayanamsa read.
+void CalcChartAt(int day, int month, int year, int longDeg, int longMin, const std::string& longDir,
+                 int latDeg, int latMin, const std::string& latDir, double zoneHours);
+
+} // namespace tarvik

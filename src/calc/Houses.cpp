@@ -1,0 +1,84 @@
+#include "Houses.h"
+
+#include "Angles.h"
+
+#include <cmath>
+
+namespace tarvik {
+
+double MeanObliquity(double T) { return 23.452294 - 0.0130125 * T; }
+
+double LocalSiderealTime(double T, double dayFraction, double longitude)
+{
+    const double G = 24 * Frac(0.2769 + 100.00214 * T);  // Greenwich sidereal time less UT
+    const double U = 24 * dayFraction + 12;              // universal time, hours
+    return 24 * Frac((G + U + longitude / 15) / 24);
+}
+
+double CalcAscendant(double siderealTime, double latitude, double obliquity, double ayanamsa)
+{
+    const double eps = DegToRad * obliquity;
+    double R = 15 * siderealTime + 90;
+    if (R >= 360)
+        R -= 360;
+    const double ramc = (Pi / 12) * siderealTime;
+    const double phi = DegToRad * latitude;
+    if (ramc == 0 && phi == 0)
+        return ReduceDegrees(90 - ayanamsa);
+
+    // The point of the ecliptic rising in the east: the arc tangent gives it
+    // up to a half turn, and it lies within 75 degrees of RAMC + 90.
+    double A = std::atan(-std::cos(ramc) / (std::sin(eps) * std::tan(phi) + std::cos(eps) * std::sin(ramc)))
+               / DegToRad;
+    if (A < 0)
+        A += 180;
+    if (R - A > 75)
+        A += 180;
+    return ReduceDegrees(A - ayanamsa);
+}
+
+void SetThreeCusps(std::array<double, 13>& cusps, double start, double span, int n)
+{
+    for (int k = 0; k < 3; ++k)
+        cusps[n + k] = ReduceDegrees(start + k * span);
+}
+
+double SandhiBetween(double before, double here)
+{
+    double mid = (here + before) / 2;
+    if (here < before)  // the two cusps straddle 0 degrees
+        mid += 180;
+    return ReduceDegrees(mid);
+}
+
+void CalcHouses(ChartState& chart)
+{
+    const double T = chart.JulianCenturies;
+    chart.Obliquity = MeanObliquity(T);
+    chart.AscAyanamsa = chart.PlanetLongitudes[AyanamsaSlot];
+    chart.SiderealTime = LocalSiderealTime(T, chart.DayFraction, chart.PlaceLongitude);
+
+    const double asc = CalcAscendant(chart.SiderealTime, chart.PlaceLatitude, chart.Obliquity, chart.AscAyanamsa);
+    const double mc = CalcAscendant(chart.SiderealTime - 6, 0, chart.Obliquity, chart.AscAyanamsa);
+
+    // A third of the arc from the ascendant to the nadir, and of the arc from
+    // the nadir to the descendant.
+    double s1 = (mc + 180 - asc) / 3;
+    if (mc > asc)
+        s1 -= 120;
+    const double s2 = 60 - s1;
+
+    auto& cusps = chart.HouseCusps;
+    cusps[0] = 0;
+    SetThreeCusps(cusps, asc, s1, 1);
+    SetThreeCusps(cusps, mc + 180, s2, 4);
+    SetThreeCusps(cusps, asc + 180, s1, 7);
+    SetThreeCusps(cusps, mc, s2, 10);
+
+    auto& sandhi = chart.BhavaSandhi;
+    sandhi[0] = 0;
+    for (int i = 1; i <= 12; ++i)
+        sandhi[i] = SandhiBetween(cusps[i == 1 ? 12 : i - 1], cusps[i]);
+}
+
+} // namespace tarvik

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "core/ChartState.h"
+
+#include <array>
+
+namespace tarvik {
+
+// Obliquity of the ecliptic at T, degrees.
+double MeanObliquity(double T);
+
+// Local sidereal time in hours [0, 24) from T, the day fraction
+// ((UT - 12 h) / 24) and the east-positive longitude in degrees.
+double LocalSiderealTime(double T, double dayFraction, double longitude);
+
+// The sidereal ascendant in [0, 360) for a sidereal time (hours) and a
+// latitude (degrees, south negative), with the ayanamsa subtracted. At the
+// equator six sidereal hours earlier it gives the midheaven.
+double CalcAscendant(double siderealTime, double latitude, double obliquity, double ayanamsa);
+
+// Writes cusps n, n + 1, n + 2 as start, start + span, start + 2 span,
+// each reduced into [0, 360).
+void SetThreeCusps(std::array<double, 13>& cusps, double start, double span, int n);
+
+// The bhava sandhi between two consecutive cusps: their midpoint, taken
+// across 0 degrees when the later cusp is the smaller number; in [0, 360).
+double SandhiBetween(double before, double here);
+
+// Obliquity, sidereal time, ascendant and the twelve bhava madhya and sandhi
+// of the chart's moment and place. Each quadrant between ascendant, nadir,
+// descendant and midheaven is trisected in longitude; a sandhi is the
+// midpoint of two cusps, the beginning of its house. Uses the ayanamsa in
+// PlanetLongitudes[1] (after any replacement).
+void CalcHouses(ChartState& chart);
+
+} // namespace tarvik

@@ -1,0 +1,499 @@
+#define SQLITE_HAS_CODEC 1
+#include "Database.h"
+
+#include <cctype>
+#include <charconv>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace tarvik {
+
+// ---- Value -----------------------------------------------------------------
+
+std::string Value::Text() const
+{
+    if (auto* s = std::get_if<std::string>(&v_))
+        return *s;
+    if (auto* i = std::get_if<long long>(&v_))
+        return std::to_string(*i);
+    if (auto* d = std::get_if<double>(&v_)) {
+        char buf[64];
+        auto res = std::to_chars(buf, buf + sizeof buf, *d);
+        return std::string(buf, res.ptr);
+    }
+    return {};
+}
+
+long long Value::Int() const
+{
+    if (auto* i = std::get_if<long long>(&v_))
+        return *i;
+    if (auto* d = std::get_if<double>(&v_))
+        return static_cast<long long>(*d);
+    if (auto* s = std::get_if<std::string>(&v_))
+        return std::strtoll(s->c_str(), nullptr, 10);
+    return 0;
+}
+
+double Value::Real() const
+{
+    if (auto* i = std::get_if<long long>(&v_))
+        return static_cast<double>(*i);
+    if (auto* d = std::get_if<double>(&v_))
+        return *d;
+    if (auto* s = std::get_if<std::string>(&v_))
+        return std::strtod(s->c_str(), nullptr);
+    return 0;
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(a[i])) !=
+            std::toupper(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+// ---- Database --------------------------------------------------------------
+
+Database::Database(std::string path, OpenMode mode, std::string_view key) : path_(std::move(path))
+{
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path_, ec))
+        throw DbError(path_, "The database file \"" + path_ + "\" was not found.");
+
+    // Never SQLITE_OPEN_CREATE: the program works only on the files it was delivered with.
+    const int flags = (mode == OpenMode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE);
+    int rc = sqlite3_open_v2(path_.c_str(), &db_, flags, nullptr);
+    if (rc != SQLITE_OK) {
+        std::string why = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
+        Close();
+        throw DbError(path_, "The database file \"" + path_ + "\" cannot be opened: " + why + ".");
+    }
+    sqlite3_extended_result_codes(db_, 1);
+    if (!key.empty() && sqlite3_key(db_, key.data(), static_cast<int>(key.size())) != SQLITE_OK) {
+        Close();
+        throw DbError(path_, "The database file \"" + path_ + "\" cannot be keyed.");
+    }
+    // A damaged file or a wrong key shows on the first read of the table list.
+    rc = sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+        Close();
+        throw DbError(path_, "The database file \"" + path_ + "\" cannot be read: " +
+                                 (key.empty() ? "it is damaged or not a database."
+                                              : "it is damaged or its password does not match."));
+    }
+}
+
+Database::~Database() { Close(); }
+
+Database::Database(Database&& other) noexcept : db_(other.db_), path_(std::move(other.path_))
+{
+    other.db_ = nullptr;
+}
+
+Database& Database::operator=(Database&& other) noexcept
+{
+    if (this != &other) {
+        Close();
+        db_ = other.db_;
+        path_ = std::move(other.path_);
+        other.db_ = nullptr;
+    }
+    return *this;
+}
+
+void Database::Close()
+{
+    if (db_)
+        sqlite3_close_v2(db_);
+    db_ = nullptr;
+}
+
+void Database::Fail(std::string_view what) const
+{
+    std::string message(what);
+    if (db_)
+        message += ": " + std::string(sqlite3_errmsg(db_));
+    throw DbError(path_, message + " (database \"" + path_ + "\")");
+}
+
+void Database::Execute(std::string_view sql)
+{
+    if (!db_)
+        throw DbError(path_, "The database is not open.");
+    std::string text(sql);
+    if (sqlite3_exec(db_, text.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
+        Fail("Cannot run \"" + text + "\"");
+}
+
+Statement Database::Prepare(std::string_view sql) { return Statement(*this, sql); }
+
+bool Database::HasTable(std::string_view name)
+{
+    Statement st(*this, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE");
+    st.Bind(1, Value(name));
+    return st.Step();
+}
+
+long long Database::LastInsertId() const { return sqlite3_last_insert_rowid(db_); }
+
+// ---- Statement -------------------------------------------------------------
+
+Statement::Statement(Database& db, std::string_view sql) : db_(&db)
+{
+    if (!db.IsOpen())
+        throw DbError(db.Path(), "The database is not open.");
+    if (sqlite3_prepare_v2(db.Handle(), sql.data(), static_cast<int>(sql.size()), &stmt_, nullptr) !=
+        SQLITE_OK)
+        db.Fail("Cannot prepare \"" + std::string(sql) + "\"");
+}
+
+Statement::~Statement()
+{
+    if (stmt_)
+        sqlite3_finalize(stmt_);
+}
+
+Statement::Statement(Statement&& other) noexcept : db_(other.db_), stmt_(other.stmt_)
+{
+    other.stmt_ = nullptr;
+}
+
+Statement& Statement::Bind(int index, const Value& value)
+{
+    int rc = SQLITE_OK;
+    const auto& raw = value.Raw();
+    if (auto* i = std::get_if<long long>(&raw))
+        rc = sqlite3_bind_int64(stmt_, index, *i);
+    else if (auto* d = std::get_if<double>(&raw))
+        rc = sqlite3_bind_double(stmt_, index, *d);
+    else if (auto* s = std::get_if<std::string>(&raw))
+        rc = sqlite3_bind_text(stmt_, index, s->data(), static_cast<int>(s->size()), SQLITE_TRANSIENT);
+    else
+        rc = sqlite3_bind_null(stmt_, index);
+    if (rc != SQLITE_OK)
+        db_->Fail("Cannot bind parameter " + std::to_string(index));
+    return *this;
+}
+
+Statement& Statement::BindAll(std::initializer_list<Value> values)
+{
+    int i = 1;
+    for (const Value& v : values)
+        Bind(i++, v);
+    return *this;
+}
+
+Statement& Statement::BindAll(const std::vector<Value>& values)
+{
+    int i = 1;
+    for (const Value& v : values)
+        Bind(i++, v);
+    return *this;
+}
+
+bool Statement::Step()
+{
+    const int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    db_->Fail("Cannot run \"" + std::string(sqlite3_sql(stmt_)) + "\"");
+}
+
+void Statement::Reset()
+{
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
+}
+
+int Statement::ColumnCount() const { return sqlite3_column_count(stmt_); }
+
+std::string Statement::ColumnName(int column) const
+{
+    const char* name = sqlite3_column_name(stmt_, column);
+    return name ? name : "";
+}
+
+int Statement::ColumnIndex(std::string_view name) const
+{
+    for (int c = 0; c < ColumnCount(); ++c)
+        if (EqualsNoCase(ColumnName(c), name))
+            return c;
+    return -1;
+}
+
+Value Statement::Column(int column) const
+{
+    if (column < 0 || column >= ColumnCount())
+        throw DbError(db_->Path(), "No field at position " + std::to_string(column) +
+                                       " (database \"" + db_->Path() + "\")");
+    switch (sqlite3_column_type(stmt_, column)) {
+    case SQLITE_INTEGER:
+        return Value(static_cast<long long>(sqlite3_column_int64(stmt_, column)));
+    case SQLITE_FLOAT:
+        return Value(sqlite3_column_double(stmt_, column));
+    case SQLITE_NULL:
+        return Value();
+    default: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+        return Value(std::string(text ? text : "", sqlite3_column_bytes(stmt_, column)));
+    }
+    }
+}
+
+Value Statement::Column(std::string_view name) const
+{
+    const int c = ColumnIndex(name);
+    if (c < 0)
+        throw DbError(db_->Path(), "No field named \"" + std::string(name) + "\" (database \"" +
+                                       db_->Path() + "\")");
+    return Column(c);
+}
+
+// ---- Jet dialect -----------------------------------------------------------
+
+namespace {
+
+enum class Tok { Space, Word, Bracket, String, Number, Param, Op, LParen, RParen, Comma, Other };
+
+struct Token {
+    Tok kind;
+    std::string text;
+};
+
+std::vector<Token> Tokenize(std::string_view s)
+{
+    std::vector<Token> out;
+    std::size_t i = 0;
+    auto isWord = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_' ||
+                                      static_cast<unsigned char>(c) >= 0x80; };
+    while (i < s.size()) {
+        const char c = s[i];
+        std::size_t j = i + 1;
+        Tok kind = Tok::Other;
+        if (std::isspace(static_cast<unsigned char>(c))) {
+            while (j < s.size() && std::isspace(static_cast<unsigned char>(s[j])))
+                ++j;
+            kind = Tok::Space;
+        } else if (c == '\'' || c == '"') {
+            // A quote inside is written twice.
+            while (j < s.size()) {
+                if (s[j] == c) {
+                    if (j + 1 < s.size() && s[j + 1] == c) {
+                        j += 2;
+                        continue;
+                    }
+                    ++j;
+                    break;
+                }
+                ++j;
+            }
+            kind = Tok::String;
+        } else if (c == '[') {
+            while (j < s.size() && s[j] != ']')
+                ++j;
+            if (j < s.size())
+                ++j;
+            kind = Tok::Bracket;
+        } else if (std::isdigit(static_cast<unsigned char>(c))) {
+            while (j < s.size() && (std::isalnum(static_cast<unsigned char>(s[j])) || s[j] == '.'))
+                ++j;
+            kind = Tok::Number;
+        } else if (isWord(c)) {
+            while (j < s.size() && (isWord(s[j]) || s[j] == '.'))
+                ++j;
+            kind = Tok::Word;
+        } else if (c == '?' || c == ':' || c == '@' || c == '$') {
+            while (j < s.size() && isWord(s[j]))
+                ++j;
+            kind = Tok::Param;
+        } else if (c == '(') {
+            kind = Tok::LParen;
+        } else if (c == ')') {
+            kind = Tok::RParen;
+        } else if (c == ',') {
+            kind = Tok::Comma;
+        } else if (c == '<' || c == '>' || c == '=' || c == '!' || c == '&' || c == '|') {
+            if (j < s.size() && (s[j] == '=' || s[j] == '>' || (c == '|' && s[j] == '|')))
+                ++j;
+            kind = Tok::Op;
+        }
+        out.push_back({kind, std::string(s.substr(i, j - i))});
+        i = j;
+    }
+    return out;
+}
+
+// A unit is one operand (a literal, a name, a parameter, a call or a bracketed
+// group) or any other single token.
+struct Unit {
+    Tok kind;          // kind of the leading token; LParen for a group
+    std::string text;
+    bool call = false; // a function call or a group
+    bool joined = false;
+};
+
+std::vector<Unit> Group(const std::vector<Token>& toks)
+{
+    std::vector<Unit> out;
+    for (std::size_t i = 0; i < toks.size(); ++i) {
+        const Token& t = toks[i];
+        if (t.kind == Tok::String && t.text[0] == '"') {
+            // Jet's double-quoted text is a literal.
+            std::string inner = t.text.substr(1, t.text.size() >= 2 ? t.text.size() - 2 : 0);
+            std::string lit = "'";
+            for (std::size_t k = 0; k < inner.size(); ++k) {
+                if (inner[k] == '"' && k + 1 < inner.size() && inner[k + 1] == '"')
+                    ++k;
+                if (inner[k] == '\'')
+                    lit += "''";
+                else
+                    lit += inner[k];
+            }
+            out.push_back({Tok::String, lit + "'"});
+            continue;
+        }
+        bool startsGroup = t.kind == Tok::LParen;
+        bool isCall = t.kind == Tok::Word && i + 1 < toks.size() && toks[i + 1].kind == Tok::LParen;
+        if (startsGroup || isCall) {
+            std::string text = isCall ? t.text : "";
+            std::size_t k = isCall ? i + 1 : i;
+            int depth = 0;
+            std::vector<Token> inner;
+            for (; k < toks.size(); ++k) {
+                if (toks[k].kind == Tok::LParen && depth++ == 0)
+                    continue;
+                if (toks[k].kind == Tok::RParen && --depth == 0)
+                    break;
+                inner.push_back(toks[k]);
+            }
+            std::string body;
+            for (const Unit& u : Group(inner))
+                body += u.text;
+            out.push_back({Tok::LParen, text + "(" + body + ")", true});
+            i = k;
+            continue;
+        }
+        out.push_back({t.kind, t.text});
+    }
+    return out;
+}
+
+bool IsOperand(const Unit& u)
+{
+    return u.kind == Tok::Word || u.kind == Tok::Bracket || u.kind == Tok::String ||
+           u.kind == Tok::Number || u.kind == Tok::Param || u.kind == Tok::LParen;
+}
+
+bool IsComparison(const Unit& u)
+{
+    return u.kind == Tok::Op && (u.text == "=" || u.text == "<>" || u.text == "!=" || u.text == "<" ||
+                                 u.text == ">" || u.text == "<=" || u.text == ">=");
+}
+
+std::string Join(const Unit& u)
+{
+    if (u.kind == Tok::String)
+        return u.text;
+    return "ifnull(" + u.text + ", '')";
+}
+
+} // namespace
+
+std::string JetToSqlite(std::string_view jetSql)
+{
+    std::vector<Unit> units = Group(Tokenize(jetSql));
+
+    // Concatenation chains: operand & operand & ...
+    std::vector<Unit> joined;
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        auto nextNonSpace = [&](std::size_t from) {
+            while (from < units.size() && units[from].kind == Tok::Space)
+                ++from;
+            return from;
+        };
+        std::size_t amp = nextNonSpace(i + 1);
+        if (IsOperand(units[i]) && amp < units.size() && units[amp].kind == Tok::Op &&
+            units[amp].text == "&") {
+            std::string text = Join(units[i]);
+            std::size_t k = i;
+            while (true) {
+                std::size_t a = nextNonSpace(k + 1);
+                if (a >= units.size() || units[a].kind != Tok::Op || units[a].text != "&")
+                    break;
+                std::size_t b = nextNonSpace(a + 1);
+                if (b >= units.size() || !IsOperand(units[b]))
+                    break;
+                text += " || " + Join(units[b]);
+                k = b;
+            }
+            joined.push_back({Tok::LParen, text, false, true});
+            i = k;
+            continue;
+        }
+        joined.push_back(units[i]);
+    }
+
+    // Jet compares text without regard to case.
+    std::string out;
+    for (std::size_t i = 0; i < joined.size(); ++i) {
+        const Unit& u = joined[i];
+        out += u.text;
+        if (!IsComparison(u))
+            continue;
+        std::size_t k = i + 1;
+        while (k < joined.size() && joined[k].kind == Tok::Space)
+            out += joined[k++].text;
+        if (k >= joined.size())
+            break;
+        const Unit& rhs = joined[k];
+        if (rhs.joined)
+            out += "(" + rhs.text + ") COLLATE NOCASE";
+        else if (!rhs.call && (rhs.kind == Tok::String || rhs.kind == Tok::Param ||
+                               rhs.kind == Tok::Word || rhs.kind == Tok::Bracket))
+            out += rhs.text + " COLLATE NOCASE";
+        else
+            out += rhs.text;
+        i = k;
+    }
+    return out;
+}
+
+// ---- Recordset -------------------------------------------------------------
+
+Recordset::Recordset(Database& db, std::string_view jetSql, std::initializer_list<Value> params)
+    : db_(&db), stmt_(db, JetToSqlite(jetSql))
+{
+    stmt_.BindAll(params);
+    eof_ = !stmt_.Step();
+}
+
+void Recordset::MoveNext()
+{
+    if (eof_)
+        throw DbError(db_->Path(), "No current record (database \"" + db_->Path() + "\")");
+    eof_ = !stmt_.Step();
+}
+
+Value Recordset::Field(std::string_view name) const
+{
+    if (eof_)
+        throw DbError(db_->Path(), "No current record (database \"" + db_->Path() + "\")");
+    return stmt_.Column(name);
+}
+
+Value Recordset::Field(int position) const
+{
+    if (eof_)
+        throw DbError(db_->Path(), "No current record (database \"" + db_->Path() + "\")");
+    return stmt_.Column(position);
+}
+
+} // namespace tarvik

@@ -1,0 +1,149 @@
+#pragma once
+
+// A thin layer over SQLCipher in the shape the program's readers expect of a
+// database: a connection opened on an existing file only (never creating one),
+// keyed where the file is protected; statements with bound parameters; and a
+// forward-only recordset over an SQL text written in the Jet dialect of the
+// original queries. Every failure is a DbError whose message names the file.
+
+#include <sqlite3.h>
+
+#include <initializer_list>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace tarvik {
+
+class DbError : public std::runtime_error {
+public:
+    DbError(std::string file, const std::string& message)
+        : std::runtime_error(message), file_(std::move(file)) {}
+    const std::string& File() const { return file_; }
+
+private:
+    std::string file_;
+};
+
+// One field value: Null, a whole number, a real number or a text.
+class Value {
+public:
+    Value() = default;
+    Value(long long v) : v_(v) {}
+    Value(int v) : v_(static_cast<long long>(v)) {}
+    Value(double v) : v_(v) {}
+    Value(std::string v) : v_(std::move(v)) {}
+    Value(std::string_view v) : v_(std::string(v)) {}
+    Value(const char* v) : v_(std::string(v)) {}
+
+    bool IsNull() const { return std::holds_alternative<std::monostate>(v_); }
+    bool IsText() const { return std::holds_alternative<std::string>(v_); }
+    // Null reads as "" and 0; numbers as their shortest text; text as its leading number.
+    std::string Text() const;
+    long long Int() const;
+    double Real() const;
+
+    bool operator==(const Value&) const = default;
+
+    const std::variant<std::monostate, long long, double, std::string>& Raw() const { return v_; }
+
+private:
+    std::variant<std::monostate, long long, double, std::string> v_;
+};
+
+enum class OpenMode { ReadOnly, ReadWrite };
+
+class Statement;
+
+class Database {
+public:
+    Database() = default;
+    // Opens an existing file; key is the password of a protected file (empty
+    // for a plain one). The file is checked by reading its table list, so a
+    // damaged file or a wrong key fails here.
+    Database(std::string path, OpenMode mode, std::string_view key = {});
+    ~Database();
+    Database(Database&& other) noexcept;
+    Database& operator=(Database&& other) noexcept;
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    bool IsOpen() const { return db_ != nullptr; }
+    const std::string& Path() const { return path_; }
+    sqlite3* Handle() const { return db_; }
+
+    // SQLite SQL, run as it stands (several statements allowed).
+    void Execute(std::string_view sql);
+    Statement Prepare(std::string_view sql);
+    bool HasTable(std::string_view name);
+    long long LastInsertId() const;
+
+    // Throws a DbError with what, the engine's message and the file name.
+    [[noreturn]] void Fail(std::string_view what) const;
+
+private:
+    void Close();
+    sqlite3* db_ = nullptr;
+    std::string path_;
+};
+
+// A prepared SQLite statement; parameters are numbered from 1.
+class Statement {
+public:
+    Statement(Database& db, std::string_view sql);
+    ~Statement();
+    Statement(Statement&& other) noexcept;
+    Statement& operator=(Statement&&) = delete;
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    Statement& Bind(int index, const Value& value);
+    Statement& BindAll(std::initializer_list<Value> values);
+    Statement& BindAll(const std::vector<Value>& values);
+    // Runs to the next row; false when there is none.
+    bool Step();
+    void Reset();
+
+    int ColumnCount() const;
+    std::string ColumnName(int column) const;
+    // Case-insensitive, as field names are; -1 when absent.
+    int ColumnIndex(std::string_view name) const;
+    Value Column(int column) const;
+    Value Column(std::string_view name) const;
+
+private:
+    Database* db_;
+    sqlite3_stmt* stmt_ = nullptr;
+};
+
+// The dialect of the stored queries turned into SQLite: "&" joins become "||"
+// with Null read as empty text; text in double quotes becomes a literal; a
+// comparison with a text, a parameter or a field ignores letter case as Jet
+// does; bracketed names stay.
+std::string JetToSqlite(std::string_view jetSql);
+
+// A forward-only recordset opened from an SQL text (Jet dialect, parameters
+// as "?"), positioned on its first row.
+class Recordset {
+public:
+    Recordset(Database& db, std::string_view jetSql, std::initializer_list<Value> params = {});
+
+    bool Eof() const { return eof_; }
+    void MoveNext();
+    int FieldCount() const { return stmt_.ColumnCount(); }
+    std::string FieldName(int position) const { return stmt_.ColumnName(position); }
+    // Fields by name (any letter case) or by position from 0.
+    Value Field(std::string_view name) const;
+    Value Field(int position) const;
+
+private:
+    Database* db_;
+    Statement stmt_;
+    bool eof_ = true;
+};
+
+bool EqualsNoCase(std::string_view a, std::string_view b);
+
+} // namespace tarvik

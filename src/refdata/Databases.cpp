@@ -1,0 +1,198 @@
+#include "Databases.h"
+
+#include "DatabaseFiles.h"
+#include "DatabaseTextSource.h"
+#include "core/State.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace tarvik {
+
+namespace {
+
+struct Handles {
+    Database reference;
+    Database definitions;
+    Database data;
+    SubLordTable subLords;
+    std::optional<TableCursor> places, countries, dictionary, predictions, varshphal, match;
+    std::unique_ptr<DatabaseTextSource> text;
+};
+
+Handles& handles()
+{
+    static Handles h;
+    return h;
+}
+
+[[noreturn]] void NotOpen(std::string_view what)
+{
+    throw DbError({}, "The " + std::string(what) + " is not open.");
+}
+
+Database& Opened(Database& db, std::string_view what)
+{
+    if (!db.IsOpen())
+        NotOpen(what);
+    return db;
+}
+
+TableCursor& Opened(std::optional<TableCursor>& cursor, std::string_view table)
+{
+    if (!cursor)
+        NotOpen("table " + std::string(table));
+    return *cursor;
+}
+
+bool Writable(const std::string& path) { return ::access(path.c_str(), W_OK) == 0; }
+
+} // namespace
+
+std::string ProgramFile(std::string_view name)
+{
+    return (fs::path(Program().ProgramFolder) / std::string(name)).string();
+}
+
+std::string UserDataFolder()
+{
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
+        return (fs::path(xdg) / "Tarvik").string();
+    const char* home = std::getenv("HOME");
+    return (fs::path(home && *home ? home : ".") / ".local" / "share" / "Tarvik").string();
+}
+
+std::string DataDatabasePath(const std::string& programFolder, const std::string& userFolder,
+                             bool programFolderWritable)
+{
+    const std::string delivered = (fs::path(programFolder) / std::string(DataDatabaseFile)).string();
+    if (programFolderWritable)
+        return delivered;
+    const std::string copy = (fs::path(userFolder) / std::string(DataDatabaseFile)).string();
+    std::error_code ec;
+    if (fs::is_regular_file(copy, ec))
+        return copy;
+    // Check the delivered file before anything is written: a missing or
+    // damaged one must leave no copy and no folder behind.
+    { Database check(delivered, OpenMode::ReadOnly); }
+    fs::create_directories(userFolder, ec);
+    if (ec)
+        throw DbError(copy, "The folder \"" + userFolder + "\" cannot be created: " + ec.message() + ".");
+    const std::string temporary = copy + ".tmp";
+    fs::copy_file(delivered, temporary, fs::copy_options::overwrite_existing, ec);
+    if (!ec)
+        fs::permissions(temporary, fs::perms::owner_read | fs::perms::owner_write,
+                        fs::perm_options::add, ec);
+    if (!ec)
+        fs::rename(temporary, copy, ec);
+    if (ec) {
+        std::error_code ignore;
+        fs::remove(temporary, ignore);
+        throw DbError(copy, "The database \"" + delivered + "\" cannot be copied to \"" + copy +
+                                "\": " + ec.message() + ".");
+    }
+    return copy;
+}
+
+std::string DataDatabasePath()
+{
+    const std::string folder = Program().ProgramFolder;
+    const std::string delivered = ProgramFile(DataDatabaseFile);
+    // SQLite writes its journal beside the file, so the folder must be writable too.
+    const bool writable = Writable(folder) && (!fs::exists(delivered) || Writable(delivered));
+    return DataDatabasePath(folder, UserDataFolder(), writable);
+}
+
+void OpenReferenceConnection()
+{
+    Handles& h = handles();
+    Database db(ProgramFile(ReferenceDatabaseFile), OpenMode::ReadOnly, ReferenceDatabasePassword);
+    h.subLords = SubLordTable::Load(db);
+    h.reference = std::move(db);
+}
+
+void OpenDictionaryConnection()
+{
+    handles().definitions = Database(ProgramFile(DefinitionsDatabaseFile), OpenMode::ReadOnly);
+}
+
+void OpenDataDatabase() { handles().data = Database(DataDatabasePath(), OpenMode::ReadWrite); }
+
+void OpenReferenceDatabases()
+{
+    CloseReferenceDatabases();
+    try {
+        OpenReferenceConnection();
+        OpenDictionaryConnection();
+        OpenDataDatabase();
+        Handles& h = handles();
+        h.places.emplace(h.data, "Places");
+        h.countries.emplace(h.data, "Countries");
+        h.dictionary.emplace(h.definitions, "Dictionary");
+        h.predictions.emplace(h.definitions, "Predictions");
+        h.varshphal.emplace(h.definitions, "Varshphal");
+        h.match.emplace(h.definitions, "Match");
+        h.countries->SetIndex("Country");
+        h.dictionary->SetIndex("ID");
+        h.predictions->SetIndex("CODE");
+        h.varshphal->SetIndex("PrimaryKey");
+        h.match->SetIndex("ID");
+        h.text = std::make_unique<DatabaseTextSource>(*h.dictionary, *h.match, *h.predictions,
+                                                      *h.varshphal);
+        SetTextSource(h.text.get());
+    } catch (...) {
+        CloseReferenceDatabases();
+        throw;
+    }
+}
+
+void CloseReferenceDatabases()
+{
+    Handles& h = handles();
+    if (h.text && CurrentTextSource() == h.text.get())
+        SetTextSource(nullptr);
+    h.text.reset();
+    h.places.reset();
+    h.countries.reset();
+    h.dictionary.reset();
+    h.predictions.reset();
+    h.varshphal.reset();
+    h.match.reset();
+    h.subLords = SubLordTable();
+    h.reference = Database();
+    h.definitions = Database();
+    h.data = Database();
+}
+
+bool ReferenceDatabasesOpen()
+{
+    const Handles& h = handles();
+    return h.reference.IsOpen() && h.definitions.IsOpen() && h.data.IsOpen() && h.match.has_value();
+}
+
+Database& DataConnection() { return Opened(handles().reference, "reference database"); }
+Database& DefDatabase() { return Opened(handles().definitions, "definitions database"); }
+Database& DatDatabase() { return Opened(handles().data, "data database"); }
+TableCursor& PlacesTable() { return Opened(handles().places, "Places"); }
+TableCursor& CountriesTable() { return Opened(handles().countries, "Countries"); }
+TableCursor& DictionaryTable() { return Opened(handles().dictionary, "Dictionary"); }
+TableCursor& PredictionsTable() { return Opened(handles().predictions, "Predictions"); }
+TableCursor& VarshphalTable() { return Opened(handles().varshphal, "Varshphal"); }
+TableCursor& MatchTable() { return Opened(handles().match, "Match"); }
+
+const SubLordTable& ReferenceSubLords()
+{
+    const Handles& h = handles();
+    if (h.subLords.Empty())
+        NotOpen("reference database");
+    return h.subLords;
+}
+
+} // namespace tarvik

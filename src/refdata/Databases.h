@@ -1,0 +1,64 @@
+#pragma once
+
+// The program's databases, opened once at start-up and held for the run:
+//   DataConnection()  the protected reference database (sub lords, nakshatra
+//                     lords, Saturn's sign changes, velantar, ghat, prediction paragraphs)
+//   DefDatabase()     the definitions database (Dictionary, Match, Predictions, Varshphal)
+//   DatDatabase()     the data database (Places, Countries), the only one written
+// and the table cursors the pages, pickers and editors share. A missing,
+// damaged or wrongly keyed file stops the opening with a DbError naming the
+// file, and nothing is created.
+
+#include "Database.h"
+#include "Lookups.h"
+#include "TableCursor.h"
+
+#include <string>
+
+namespace tarvik {
+
+// Opens the reference database (keyed, read-only) and checks its sub-lord
+// and nakshatra-lord tables.
+void OpenReferenceConnection();
+// Opens the definitions database (read-only); it also serves the word lookup.
+void OpenDictionaryConnection();
+// Opens the data database for writing (see DataDatabasePath).
+void OpenDataDatabase();
+
+// Start-up: the three databases, then the cursors PlacesTable and
+// CountriesTable (index "Country") on the data database and DictionaryTable,
+// PredictionsTable, VarshphalTable, MatchTable (indexes "ID", "CODE",
+// "PrimaryKey", "ID") on the definitions database; installs the database as
+// the source of the keyed texts. On failure everything opened is closed again.
+void OpenReferenceDatabases();
+void CloseReferenceDatabases();
+bool ReferenceDatabasesOpen();
+
+// Each throws a DbError when its database is not open.
+Database& DataConnection();
+Database& DefDatabase();
+Database& DatDatabase();
+TableCursor& PlacesTable();
+TableCursor& CountriesTable();
+TableCursor& DictionaryTable();
+TableCursor& PredictionsTable();
+TableCursor& VarshphalTable();
+TableCursor& MatchTable();
+
+// The sub-lord table read and checked when the reference database opened.
+const SubLordTable& ReferenceSubLords();
+
+// The program folder's file of that name.
+std::string ProgramFile(std::string_view name);
+
+// $XDG_DATA_HOME/Tarvik, or ~/.local/share/Tarvik.
+std::string UserDataFolder();
+
+// Where the data database is used from: the program folder's file when the
+// folder can be written, else a copy in the user's data folder, made once
+// from the delivered file (checked first, written through a temporary file).
+std::string DataDatabasePath();
+std::string DataDatabasePath(const std::string& programFolder, const std::string& userFolder,
+                             bool programFolderWritable);
+
+} // namespace tarvik

@@ -1,0 +1,75 @@
+#include "Places.h"
+
+#include "Databases.h"
+
+namespace tarvik {
+
+namespace {
+
+CountryRow CountryOf(const TableCursor& c)
+{
+    return {c.Field("Country ID").Int(), c.Field("Country").Text(), c.Field("Zone").Text()};
+}
+
+PlaceRow PlaceOf(const TableCursor& p)
+{
+    return {p.Field("Place ID").Int(), p.Field("Country ID").Int(), p.Field("PlaceName").Text(),
+            p.Field("Latitude").Text(), p.Field("Longitude").Text()};
+}
+
+template <class Row, class Read>
+std::optional<Row> SeekRow(TableCursor& cursor, const char* index, const std::vector<Value>& key,
+                           Read read)
+{
+    cursor.SetIndex(index);
+    cursor.Seek("=", key);
+    if (cursor.NoMatch())
+        return std::nullopt;
+    return read(cursor);
+}
+
+} // namespace
+
+std::vector<ZoneEntry> ZoneList(Database& data)
+{
+    std::vector<ZoneEntry> zones;
+    Recordset rs(data, "Select [Country ID],[Country] & \" [\" & [Zone] & \"]\" As CountryDesc "
+                       "From Countries Order By [Country]");
+    for (; !rs.Eof(); rs.MoveNext())
+        zones.push_back({rs.Field("Country ID").Int(), rs.Field("CountryDesc").Text()});
+    return zones;
+}
+
+std::vector<PlaceRow> PlacesOfCountry(Database& data, long long countryId)
+{
+    std::vector<PlaceRow> places;
+    Recordset rs(data, "Select * From Places Where [Country ID]=? Order By [PlaceName]",
+                 {Value(countryId)});
+    for (; !rs.Eof(); rs.MoveNext())
+        places.push_back({rs.Field("Place ID").Int(), rs.Field("Country ID").Int(),
+                          rs.Field("PlaceName").Text(), rs.Field("Latitude").Text(),
+                          rs.Field("Longitude").Text()});
+    return places;
+}
+
+std::optional<CountryRow> FindCountry(long long countryId)
+{
+    return SeekRow<CountryRow>(CountriesTable(), "PrimaryKey", {Value(countryId)}, CountryOf);
+}
+
+std::optional<CountryRow> FindCountryByName(const std::string& name)
+{
+    return SeekRow<CountryRow>(CountriesTable(), "Country", {Value(name)}, CountryOf);
+}
+
+std::optional<PlaceRow> FindPlace(long long placeId)
+{
+    return SeekRow<PlaceRow>(PlacesTable(), "PrimaryKey", {Value(placeId)}, PlaceOf);
+}
+
+std::optional<PlaceRow> FindPlaceByName(long long countryId, const std::string& name)
+{
+    return SeekRow<PlaceRow>(PlacesTable(), "Place", {Value(countryId), Value(name)}, PlaceOf);
+}
+
+} // namespace tarvik

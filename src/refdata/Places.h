@@ -1,0 +1,47 @@
+#pragma once
+
+// Zones and places as the entry form picks them: a zone is a Countries row
+// (a country, or one standard zone of a country) shown with its standard
+// meridian, a place a Places row of that zone. The pickers and horoscope
+// files hold the rows' ids; these lookups read the data database.
+
+#include "Database.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarvik {
+
+struct ZoneEntry {
+    long long countryId = 0;
+    std::string description;   // the name, a blank and the meridian in brackets: "India [82E30]"
+};
+
+struct CountryRow {
+    long long countryId = 0;
+    std::string name;
+    std::string zone;          // standard meridian as coordinate text, as 82E30
+};
+
+struct PlaceRow {
+    long long placeId = 0;
+    long long countryId = 0;
+    std::string name;
+    std::string latitude;      // coordinate text, as 28N39
+    std::string longitude;     // coordinate text, as 77E13
+};
+
+// The zone list of the pickers, in name order.
+std::vector<ZoneEntry> ZoneList(Database& data);
+// The places of one zone, in name order.
+std::vector<PlaceRow> PlacesOfCountry(Database& data, long long countryId);
+
+// Lookups by id or name through the shared cursors of the open data database
+// (they leave the cursor on the row found, with the index they need).
+std::optional<CountryRow> FindCountry(long long countryId);
+std::optional<CountryRow> FindCountryByName(const std::string& name);
+std::optional<PlaceRow> FindPlace(long long placeId);
+std::optional<PlaceRow> FindPlaceByName(long long countryId, const std::string& name);
+
+} // namespace tarvik

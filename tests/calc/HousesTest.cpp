@@ -1,0 +1,127 @@
+#include "calc/Angles.h"
+#include "calc/Houses.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace tarvik;
+
+namespace {
+constexpr double Obliquity2000 = 23.439281;
+constexpr double Ayanamsa2000 = 23.852915;
+} // namespace
+
+TEST(AscendantTest, EquatorAtTheCardinalSiderealTimes)
+{
+    struct Case { double st; double tropical; };
+    // Sidereal time 0 at the equator is the one case the arc tangent cannot
+    // take (RAMC and latitude both 0): the midheaven call at 6 h meets it.
+    const Case cases[] = {{0, 90}, {6, 180}, {12, 270}, {18, 0}};
+    for (const Case& c : cases)
+        EXPECT_NEAR(CalcAscendant(c.st, 0, Obliquity2000, Ayanamsa2000), ReduceDegrees(c.tropical - Ayanamsa2000),
+                    1e-9)
+            << c.st;
+}
+
+TEST(AscendantTest, ReducedBelow360)
+{
+    // A tropical 90 less an ayanamsa of -270 is exactly 360: it shows as 0.
+    EXPECT_EQ(CalcAscendant(0, 0, Obliquity2000, -270), 0.0);
+    for (int i = 0; i < 96; ++i) {
+        const double a = CalcAscendant(i / 4.0, 51.5, Obliquity2000, Ayanamsa2000);
+        EXPECT_GE(a, 0.0);
+        EXPECT_LT(a, 360.0);
+    }
+}
+
+TEST(AscendantTest, HalfTurnRuleAgreesWithTheFullCircleArcTangent)
+{
+    const double eps = Obliquity2000 * DegToRad;
+    for (int lat = -65; lat <= 65; lat += 5)
+        for (int minute = 0; minute < 24 * 60; minute += 7) {
+            const double st = minute / 60.0;
+            const double ramc = Pi / 12 * st;
+            const double phi = lat * DegToRad;
+            const double exact = std::atan2(std::cos(ramc), -(std::sin(eps) * std::tan(phi) + std::cos(eps) * std::sin(ramc)));
+            double d = std::fabs(CalcAscendant(st, lat, Obliquity2000, 0) - ReduceDegrees(exact / DegToRad));
+            d = std::min(d, 360 - d);
+            ASSERT_LT(d, 1e-9) << "latitude " << lat << ", sidereal time " << st;
+        }
+}
+
+TEST(HouseCuspTest, SetThreeCuspsReducesIntoTheCircle)
+{
+    struct Case { double start, span; double a, b, c; };
+    const Case cases[] = {
+        {350, 20, 350, 10, 30},
+        {540, 30, 180, 210, 240},  // a nadir of MC + 180 beyond 360
+        {10, -20, 10, 350, 330},   // a degenerate quadrant never gives a negative cusp
+    };
+    for (const Case& c : cases) {
+        std::array<double, 13> cusps{};
+        SetThreeCusps(cusps, c.start, c.span, 4);
+        EXPECT_DOUBLE_EQ(cusps[4], c.a) << c.start;
+        EXPECT_DOUBLE_EQ(cusps[5], c.b) << c.start;
+        EXPECT_DOUBLE_EQ(cusps[6], c.c) << c.start;
+        EXPECT_EQ(cusps[3], 0.0);
+        EXPECT_EQ(cusps[7], 0.0);
+    }
+}
+
+TEST(HouseCuspTest, SandhiIsTheMidpointAcrossZero)
+{
+    struct Case { double before, here, expected; };
+    const Case cases[] = {
+        {10, 40, 25},
+        {350, 20, 5},
+        {340, 20, 0},    // exactly 360: reduced, whichever house it begins
+        {200, 350, 275},
+        {359, 1, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_DOUBLE_EQ(SandhiBetween(c.before, c.here), c.expected) << c.before << " " << c.here;
+}
+
+TEST(HouseCuspTest, QuadrantsAreTrisectedBetweenAscendantAndMidheaven)
+{
+    // Over a day at three latitudes: cusps 1, 4, 7, 10 are the ascendant,
+    // nadir, descendant and midheaven, each quadrant split in equal thirds,
+    // and every sandhi lies between its two cusps.
+    for (double lat : {-33.87, 13.08, 51.5}) {
+        for (int i = 0; i < 48; ++i) {
+            ChartState c;
+            c.JulianCenturies = 0.9 + i * 0.00001;
+            c.DayFraction = i / 48.0 - 0.5;
+            c.PlaceLatitude = lat;
+            c.PlaceLongitude = 77.2;
+            c.PlanetLongitudes[AyanamsaSlot] = Ayanamsa2000;
+            CalcHouses(c);
+            const auto& h = c.HouseCusps;
+            EXPECT_NEAR(ReduceDegrees(h[7] - h[1]), 180, 1e-9);
+            EXPECT_NEAR(ReduceDegrees(h[4] - h[10]), 180, 1e-9);
+            EXPECT_DOUBLE_EQ(h[1], CalcAscendant(c.SiderealTime, lat, c.Obliquity, Ayanamsa2000));
+            for (int q : {1, 4, 7, 10}) {
+                const double third = ReduceDegrees(h[q + 1] - h[q]);
+                EXPECT_NEAR(ReduceDegrees(h[q + 2] - h[q + 1]), third, 1e-9);
+                const int next = q == 10 ? 1 : q + 3;
+                EXPECT_NEAR(ReduceDegrees(h[next] - h[q + 2]), third, 1e-9);
+            }
+            for (int k = 1; k <= 12; ++k) {
+                const double before = h[k == 1 ? 12 : k - 1];
+                EXPECT_NEAR(ReduceDegrees(c.BhavaSandhi[k] - before), ReduceDegrees(h[k] - before) / 2, 1e-9);
+            }
+        }
+    }
+}
+
+TEST(SiderealTimeTest, RunsOneSiderealDayPerSolarDayPlusAboutFourMinutes)
+{
+    const double st0 = LocalSiderealTime(1.0, 0, 77.2);
+    EXPECT_NEAR(st0, 23.843627, 1e-6);
+    // One day later (the day fraction is the same, T one day more).
+    const double st1 = LocalSiderealTime(1.0 + 1 / 36525.0, 0, 77.2);
+    EXPECT_NEAR(ReduceDegrees((st1 - st0) * 15) / 15, 3.9426 / 60, 1e-4);
+    // 15 degrees of longitude east is one hour more.
+    EXPECT_NEAR(ReduceDegrees((LocalSiderealTime(1.0, 0, 92.2) - st0) * 15) / 15, 1.0, 1e-12);
+}

@@ -1,0 +1,192 @@
+#include "RefdataFixture.h"
+
+#include "refdata/Places.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <regex>
+#include <set>
+
+using namespace tarvik;
+using namespace tarvik::testing;
+
+namespace {
+
+using Content = OpenDeliveredDatabases;
+
+// Degrees, direction, two-digit minutes: the stored coordinate text.
+double Degrees(const std::string& text, char positive, char negative, int maxDegrees)
+{
+    static const std::regex form("([0-9]{1,3})([A-Z])([0-5][0-9])");
+    std::smatch m;
+    if (!std::regex_match(text, m, form))
+        throw std::invalid_argument("\"" + text + "\" is not coordinate text");
+    const char dir = m[2].str()[0];
+    if (dir != positive && dir != negative)
+        throw std::invalid_argument("\"" + text + "\" has a wrong direction");
+    const double value = std::stoi(m[1]) + std::stoi(m[3]) / 60.0;
+    if (value > maxDegrees)
+        throw std::invalid_argument("\"" + text + "\" is out of range");
+    return dir == negative ? -value : value;
+}
+
+TEST_F(Content, ZonesOfTheWorldWithTheirMeridians)
+{
+    const auto zones = ZoneList(DatDatabase());
+    bool india = false;
+    std::set<long long> ids;
+    for (const ZoneEntry& z : zones) {
+        india |= z.description == "India [82E30]";
+        EXPECT_TRUE(ids.insert(z.countryId).second) << z.description;
+    }
+    EXPECT_TRUE(india);
+
+    std::set<std::string> names;
+    Recordset rs(DatDatabase(), "select * from Countries");
+    for (; !rs.Eof(); rs.MoveNext()) {
+        const std::string name = rs.Field("Country").Text();
+        const std::string zone = rs.Field("Zone").Text();
+        EXPECT_LE(name.size(), 30u) << name;
+        EXPECT_TRUE(names.insert(name).second) << name << " twice";
+        // Standard meridians lie on quarter hours: 3°45' steps.
+        const double meridian = Degrees(zone, 'E', 'W', 225);
+        EXPECT_NEAR(std::fmod(std::fabs(meridian) * 4, 15), 0, 1e-9) << name << " " << zone;
+    }
+    for (const char* country : {"United States (New York)", "United Kingdom", "Nepal", "Australia (Sydney)"})
+        EXPECT_TRUE(names.count(country)) << country;
+
+    const auto nepal = FindCountryByName("nepal");
+    ASSERT_TRUE(nepal);
+    EXPECT_EQ(nepal->zone, "86E15");
+}
+
+TEST_F(Content, DefaultCountryAndPlace)
+{
+    const auto india = FindCountryByName("India");
+    ASSERT_TRUE(india);
+    EXPECT_EQ(india->zone, "82E30");
+    EXPECT_EQ(CountriesTable().Field("Country").Text(), "India");   // left standing on the row
+
+    const auto delhi = FindPlaceByName(india->countryId, "Delhi");
+    ASSERT_TRUE(delhi);
+    EXPECT_EQ(delhi->latitude, "28N39");
+    EXPECT_EQ(delhi->longitude, "77E13");
+    const auto again = FindPlace(delhi->placeId);
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again->name, "Delhi");
+    EXPECT_EQ(FindCountry(india->countryId)->name, "India");
+    EXPECT_FALSE(FindPlace(-5));
+    EXPECT_FALSE(FindCountryByName("Atlantis"));
+
+    const auto places = PlacesOfCountry(DatDatabase(), india->countryId);
+    for (std::size_t i = 1; i < places.size(); ++i)
+        EXPECT_LE(strcasecmp(places[i - 1].name.c_str(), places[i].name.c_str()), 0);
+}
+
+// A sample of places against the gazetteer's coordinates (truncated to the minute).
+TEST_F(Content, SampleOfPlaces)
+{
+    struct Case {
+        const char* country;
+        const char* place;
+        const char* latitude;
+        const char* longitude;
+    } cases[] = {
+        {"India", "Mumbai", "19N04", "72E52"},
+        {"India", "Varanasi", "25N19", "83E00"},
+        {"India", "Ujjain", "23N10", "75E46"},
+        {"United Kingdom", "London", "51N30", "0W07"},
+        {"Australia (Sydney)", "Sydney", "33S52", "151E12"},
+        {"United States (New York)", "New York City", "40N42", "74W00"},
+        {"Nepal", "Kathmandu", "27N42", "85E19"},
+    };
+    for (const Case& c : cases) {
+        const auto country = FindCountryByName(c.country);
+        ASSERT_TRUE(country) << c.country;
+        const auto place = FindPlaceByName(country->countryId, c.place);
+        ASSERT_TRUE(place) << c.place;
+        EXPECT_EQ(place->latitude, c.latitude) << c.place;
+        EXPECT_EQ(place->longitude, c.longitude) << c.place;
+    }
+}
+
+TEST_F(Content, EveryPlaceHasItsZoneAndReadableCoordinates)
+{
+    std::set<long long> zones;
+    for (const ZoneEntry& z : ZoneList(DatDatabase()))
+        zones.insert(z.countryId);
+    Recordset rs(DatDatabase(), "select * from Places");
+    std::size_t bad = 0;
+    for (; !rs.Eof(); rs.MoveNext()) {
+        const std::string name = rs.Field("PlaceName").Text();
+        bool ok = zones.count(rs.Field("Country ID").Int()) && !name.empty() && name.size() <= 30;
+        try {
+            Degrees(rs.Field("Latitude").Text(), 'N', 'S', 90);
+            Degrees(rs.Field("Longitude").Text(), 'E', 'W', 180);
+        } catch (const std::invalid_argument& e) {
+            ok = false;
+            ADD_FAILURE() << name << ": " << e.what();
+        }
+        if (!ok && ++bad < 10)
+            ADD_FAILURE() << "place " << rs.Field("Place ID").Int() << " " << name;
+    }
+    EXPECT_EQ(bad, 0u);
+}
+
+// Velantar carries its sign with the value; the months where a fixed sign
+// per month goes wrong (late April, late June, late December) show it.
+TEST_F(Content, VelantarCarriesTheSignOfTheEquationOfTime)
+{
+    auto seconds = [](int month, int day) {
+        Recordset rs(DataConnection(), "select * from velantar where date=?", {std::to_string(day)});
+        const std::string min = rs.Field(2 * month).Text(), sec = rs.Field(2 * month + 1).Text();
+        const bool negative = min.rfind('-', 0) == 0;
+        EXPECT_EQ(sec.rfind('-', 0) == 0, negative) << "minutes and seconds disagree on " << month
+                                                    << "/" << day;
+        return (negative ? -1 : 1) * (std::abs(std::stoi(min)) * 60 + std::abs(std::stoi(sec)));
+    };
+    struct Case {
+        int month, day;
+        int seconds;   // almanac value of apparent minus mean time
+    } cases[] = {
+        {2, 11, -(14 * 60 + 14)}, {4, 25, 2 * 60 + 5},  {5, 14, 3 * 60 + 39}, {6, 25, -(2 * 60 + 36)},
+        {7, 26, -(6 * 60 + 32)},  {9, 1, -(5)},          {11, 3, 16 * 60 + 29}, {12, 28, -(1 * 60 + 29)},
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR(seconds(c.month, c.day), c.seconds, 30) << c.month << "/" << c.day;
+    for (int month = 1; month <= 12; ++month)
+        for (int day = 1; day <= 28; ++day)
+            EXPECT_LE(std::abs(seconds(month, day)), 17 * 60) << month << "/" << day;
+}
+
+TEST_F(Content, GhatChakraForEveryMoonSign)
+{
+    for (const char* table : {"ghat", "ghateng"}) {
+        for (int sign = 1; sign <= 12; ++sign) {
+            Recordset rs(DataConnection(), std::string("select * from ") + table + " where id=?", {sign});
+            ASSERT_FALSE(rs.Eof()) << table << " " << sign;
+            ASSERT_EQ(rs.FieldCount(), 18);
+            for (int i = 1; i <= 17; ++i)
+                EXPECT_FALSE(rs.Field(i).Text().empty()) << table << " " << sign << " " << i;
+        }
+    }
+}
+
+TEST_F(Content, SaturnPeriodsInDateOrder)
+{
+    static const std::regex date("[0-9]{4}-[0-9]{2}-[0-9]{2}");
+    const std::set<std::string> signs = {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
+                                         "Libra", "Scorpio", "Sagittarius", "Capricorn",
+                                         "Aquarius", "Pisces"};
+    std::string previous;
+    for (Recordset rs(DataConnection(), "select * from period"); !rs.Eof(); rs.MoveNext()) {
+        const std::string d = rs.Field("Date").Text();
+        EXPECT_TRUE(std::regex_match(d, date)) << d;
+        EXPECT_LT(previous, d);
+        EXPECT_TRUE(signs.count(rs.Field("lvm").Text())) << rs.Field("lvm").Text();
+        previous = d;
+    }
+}
+
+} // namespace

@@ -1,0 +1,278 @@
+#include "RefdataFixture.h"
+
+#include "DbBuilder.h"
+#include "refdata/Database.h"
+#include "refdata/TableCursor.h"
+
+#include <gtest/gtest.h>
+
+using namespace tarvik;
+using namespace tarvik::testing;
+
+namespace {
+
+TEST(JetToSqlite, RewritesTheStoredDialect)
+{
+    struct Case {
+        const char* jet;
+        const char* sqlite;
+    } cases[] = {
+        {"Select [Country ID],[Country] & \" [\" & [Zone] & \"]\" As CountryDesc From Countries",
+         "Select [Country ID],ifnull([Country], '') || ' [' || ifnull([Zone], '') || ']' As "
+         "CountryDesc From Countries"},
+        {"select * from dictionary where eng='Sun'",
+         "select * from dictionary where eng='Sun' COLLATE NOCASE"},
+        {"select * from dictionary where eng=?", "select * from dictionary where eng=? COLLATE NOCASE"},
+        {"select * from Nakshatr where non=3", "select * from Nakshatr where non=3"},
+        {"select * from t where a = 'x & y' and b <> \"it's\"",
+         "select * from t where a = 'x & y' COLLATE NOCASE and b <> 'it''s' COLLATE NOCASE"},
+        {"select a & (b) & 'c' from t", "select ifnull(a, '') || ifnull((b), '') || 'c' from t"},
+        {"select * from t where n = count(x)", "select * from t where n = count(x)"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(JetToSqlite(c.jet), c.sqlite) << c.jet;
+}
+
+// A small database for the cursor: towns in zones, an index on (zone, name).
+class CursorFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder.Write("schema.sql",
+                     "CREATE TABLE Towns (Id INTEGER PRIMARY KEY AUTOINCREMENT,"
+                     " Zone INTEGER NOT NULL DEFAULT 0, Name TEXT COLLATE NOCASE NOT NULL DEFAULT '');"
+                     "CREATE INDEX \"Towns.Place\" ON Towns (Zone, Name);"
+                     "CREATE UNIQUE INDEX \"Towns.PrimaryKey\" ON Towns (Id);"
+                     "CREATE TABLE Empty (Id INTEGER PRIMARY KEY, Name TEXT);"
+                     "CREATE INDEX \"Empty.Name\" ON Empty (Name);");
+        folder.Write("towns.csv",
+                     "Id,Zone,Name\n"
+                     "10,2,Pune\n20,1,Delhi\n30,2,Agra\n40,1,agra\n50,2,Nagpur\n60,3,Zurich\n");
+        dbbuild::BuildDatabase({folder.File("towns.db"), folder.File("schema.sql"), false,
+                                {{"Towns", folder.File("towns.csv")}}, {}});
+        db = Database(folder.File("towns.db"), OpenMode::ReadWrite);
+        towns = TableCursor(db, "Towns");
+    }
+
+    std::string Name() const { return towns.Field("Name").Text(); }
+
+    // Names from the current record to the end of the current order.
+    std::vector<std::string> Walk()
+    {
+        std::vector<std::string> names;
+        for (; !towns.Eof(); towns.MoveNext())
+            names.push_back(Name());
+        return names;
+    }
+
+    ScratchFolder folder;
+    Database db;
+    TableCursor towns;
+};
+
+TEST_F(CursorFixture, OrdersByTheIndexAndMovesBothWays)
+{
+    EXPECT_EQ(Name(), "Pune");   // opened on the first stored record
+    towns.SetIndex("Place");
+    EXPECT_EQ(Name(), "Pune");   // choosing an index keeps the record
+    towns.MoveFirst();
+    // Zone first, then the name without regard to case, then stored order.
+    EXPECT_EQ(Walk(), (std::vector<std::string>{"agra", "Delhi", "Agra", "Nagpur", "Pune", "Zurich"}));
+    EXPECT_TRUE(towns.Eof());
+    EXPECT_FALSE(towns.HasCurrent());
+    EXPECT_THROW(towns.MoveNext(), DbError);
+    towns.MovePrevious();   // from past the end back onto the last record
+    EXPECT_EQ(Name(), "Zurich");
+    towns.MoveFirst();
+    towns.MovePrevious();
+    EXPECT_TRUE(towns.Bof());
+    EXPECT_THROW(towns.Field("Name"), DbError);
+    towns.MoveNext();
+    EXPECT_EQ(Name(), "agra");
+    towns.MoveLast();
+    EXPECT_EQ(Name(), "Zurich");
+}
+
+TEST_F(CursorFixture, SeeksEqualAndAtOrAfter)
+{
+    towns.SetIndex("Place");
+    struct Case {
+        const char* comparison;
+        std::vector<Value> key;
+        const char* found;   // nullptr: no match
+    } cases[] = {
+        {"=", {2, "AGRA"}, "Agra"},          // letter case ignored
+        {"=", {1, "agra"}, "agra"},
+        {"=", {2}, "Agra"},                  // a leading part of the key: first of that zone
+        {"=", {2, "Bombay"}, nullptr},
+        {">=", {2, "B"}, "Nagpur"},
+        {">=", {1, "Delhi"}, "Delhi"},
+        {">=", {2, "Q"}, "Zurich"},          // runs on into the next zone
+        {">=", {3, "Zz"}, nullptr},
+        {"=", {"2"}, "Agra"},                // a number given as text
+    };
+    for (const Case& c : cases) {
+        towns.Seek(c.comparison, c.key);
+        if (c.found) {
+            EXPECT_FALSE(towns.NoMatch()) << c.comparison << " " << c.key[0].Text();
+            EXPECT_EQ(Name(), c.found);
+        } else {
+            EXPECT_TRUE(towns.NoMatch()) << c.comparison << " " << c.key[0].Text();
+            EXPECT_FALSE(towns.HasCurrent());
+        }
+    }
+    towns.Seek(">=", {2, "O"});
+    towns.MoveNext();   // a found record is a position to move on from
+    EXPECT_EQ(Name(), "Zurich");
+
+    EXPECT_THROW(towns.Seek("<", {1}), DbError);
+    EXPECT_THROW(towns.Seek("=", {1, "a", 3}), DbError);
+    towns.SetIndex("");
+    EXPECT_THROW(towns.Seek("=", {1}), DbError);
+    EXPECT_THROW(towns.SetIndex("Nothing"), DbError);
+}
+
+TEST_F(CursorFixture, BookmarksAndWrites)
+{
+    towns.SetIndex("Place");
+    towns.Seek("=", {2, "Nagpur"});
+    const Bookmark nagpur = towns.GetBookmark();
+
+    // An added record does not move the cursor; LastModified finds it.
+    towns.AddNew();
+    towns.SetField("Zone", 2);
+    towns.SetField("Name", "Indore");
+    EXPECT_EQ(towns.Field("Name").Text(), "Indore");
+    towns.Update();
+    EXPECT_EQ(Name(), "Nagpur");
+    towns.SetBookmark(towns.LastModified());
+    EXPECT_EQ(Name(), "Indore");
+    EXPECT_EQ(towns.Field("Id").Int(), 61);   // after the highest id ever given
+
+    // An edited record stays current, in its new place in the order.
+    towns.SetBookmark(nagpur);
+    towns.Edit();
+    towns.SetField("Name", "Bhopal");
+    towns.Update();
+    EXPECT_EQ(Name(), "Bhopal");
+    EXPECT_EQ(towns.LastModified(), nagpur);
+    towns.MoveNext();
+    EXPECT_EQ(Name(), "Indore");
+
+    // A deleted record leaves no current record; the moves go on from its place.
+    towns.Delete();
+    EXPECT_FALSE(towns.HasCurrent());
+    EXPECT_THROW(towns.Field("Name"), DbError);
+    towns.MoveNext();
+    EXPECT_EQ(Name(), "Pune");
+    EXPECT_THROW(towns.SetBookmark(61), DbError);
+
+    // Ids are never given again, not even the deleted one's.
+    towns.AddNew();
+    towns.SetField("Name", "Kochi");
+    towns.Update();
+    towns.SetBookmark(towns.LastModified());
+    EXPECT_EQ(towns.Field("Id").Int(), 62);
+
+    // A cancelled edit changes nothing; a field set outside an edit is refused.
+    towns.Edit();
+    towns.SetField("Name", "Changed");
+    towns.CancelUpdate();
+    EXPECT_EQ(Name(), "Kochi");
+    EXPECT_THROW(towns.SetField("Name", "X"), DbError);
+    EXPECT_THROW(towns.Update(), DbError);
+    EXPECT_EQ(towns.RecordCount(), 7);
+
+    // The writes reached the file.
+    Database again(folder.File("towns.db"), OpenMode::ReadOnly);
+    Recordset rs(again, "select Name from Towns where Id = 62");
+    ASSERT_FALSE(rs.Eof());
+    EXPECT_EQ(rs.Field("name").Text(), "Kochi");
+}
+
+TEST_F(CursorFixture, EmptyTableStandsAtBothEnds)
+{
+    TableCursor empty(db, "Empty");
+    empty.SetIndex("Name");
+    EXPECT_TRUE(empty.Eof());
+    EXPECT_TRUE(empty.Bof());
+    empty.MoveLast();
+    EXPECT_TRUE(empty.Eof() && empty.Bof());
+    empty.Seek(">=", {""});
+    EXPECT_TRUE(empty.NoMatch());
+    EXPECT_THROW(empty.GetBookmark(), DbError);
+    EXPECT_THROW(TableCursor(db, "Missing"), DbError);
+}
+
+TEST_F(CursorFixture, ReadOnlyFileRefusesWrites)
+{
+    Database readOnly(folder.File("towns.db"), OpenMode::ReadOnly);
+    TableCursor t(readOnly, "Towns");
+    t.Edit();
+    t.SetField("Name", "X");
+    try {
+        t.Update();
+        FAIL() << "a read-only database took a write";
+    } catch (const DbError& e) {
+        EXPECT_NE(std::string(e.what()).find("towns.db"), std::string::npos) << e.what();
+    }
+}
+
+TEST(DatabaseOpen, RefusesWhatItCannotReadAndCreatesNothing)
+{
+    ScratchFolder folder;
+    folder.CopyDeliveredDatabases();
+    folder.Write("garbage.MDB", std::string(4096, 'x'));
+    struct Case {
+        std::string file;
+        std::string key;
+    } cases[] = {
+        {"missing.MDB", ""},
+        {"garbage.MDB", ""},
+        {std::string(ReferenceDatabaseFile), ""},                  // protected, opened plain
+        {std::string(ReferenceDatabaseFile), "WRONG735190WRONG"},  // wrong key
+        {std::string(DefinitionsDatabaseFile), std::string(ReferenceDatabasePassword)},  // plain, keyed
+    };
+    for (const Case& c : cases) {
+        const std::string path = folder.File(c.file);
+        const bool existed = fs::exists(path);
+        try {
+            Database db(path, OpenMode::ReadWrite, c.key);
+            ADD_FAILURE() << c.file << " opened with key \"" << c.key << "\"";
+        } catch (const DbError& e) {
+            EXPECT_EQ(e.File(), path);
+            EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(fs::exists(path), existed) << c.file;
+    }
+    // Nothing beside them either (no journal, no new file).
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder.Path()))
+        ++files;
+    EXPECT_EQ(files, 4u);
+
+    EXPECT_NO_THROW(Database(folder.File(std::string(ReferenceDatabaseFile)), OpenMode::ReadOnly,
+                             ReferenceDatabasePassword));
+}
+
+TEST(DatabaseQuery, BindsParametersAndReadsFieldsByNameOrPosition)
+{
+    ScratchFolder folder;
+    folder.CopyDeliveredDatabases();
+    Database def(folder.File(std::string(DefinitionsDatabaseFile)), OpenMode::ReadOnly);
+    // A quote in a bound word is only a character of the word.
+    Recordset none(def, "select * from dictionary where eng=?", {"Sun' OR '1'='1"});
+    EXPECT_TRUE(none.Eof());
+    Recordset rs(def, "select * from dictionary where eng=?", {"saturn"});
+    ASSERT_FALSE(rs.Eof());
+    EXPECT_EQ(rs.Field("hin").Text(), "शनि");
+    EXPECT_EQ(rs.Field(1).Text(), "Saturn");
+    EXPECT_THROW(rs.Field("nothing"), DbError);
+    EXPECT_THROW(rs.Field(7), DbError);
+    rs.MoveNext();
+    EXPECT_TRUE(rs.Eof());
+    EXPECT_THROW(rs.MoveNext(), DbError);
+    EXPECT_THROW(Recordset(def, "select * from nothing"), DbError);
+}
+
+} // namespace

@@ -1,0 +1,282 @@
+#include "ChartJson.h"
+#include "DumpOptions.h"
+
+#include "core/State.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+using namespace tarvik;
+using namespace tarvik::chartdump;
+
+namespace {
+std::vector<std::string> delhiArgs()
+{
+    return {"--date", "15-08-1980", "--time", "10:30:00", "--lat", "28N39", "--lon", "77E13", "--zone", "82E30"};
+}
+
+// The Delhi arguments with one option's value replaced.
+std::vector<std::string> delhiWith(const std::string& option, const std::string& value)
+{
+    std::vector<std::string> args = delhiArgs();
+    for (std::size_t i = 0; i + 1 < args.size(); i += 2)
+        if (args[i] == option)
+            args[i + 1] = value;
+    return args;
+}
+
+std::vector<std::string> with(std::vector<std::string> args, std::initializer_list<std::string> more)
+{
+    args.insert(args.end(), more);
+    return args;
+}
+
+// The numbers of one array key of a JSON line.
+std::vector<double> arrayOf(const std::string& json, const std::string& key)
+{
+    const std::size_t at = json.find("\"" + key + "\":[");
+    if (at == std::string::npos)
+        return {};
+    const char* p = json.c_str() + at + key.size() + 4;
+    std::vector<double> out;
+    while (*p && *p != ']') {
+        char* end = nullptr;
+        out.push_back(std::strtod(p, &end));
+        p = *end == ',' ? end + 1 : end;
+    }
+    return out;
+}
+
+// The value of a key that holds nested arrays, flattened in order: the numbers,
+// or the quoted texts when `texts` is set (returned as they stand).
+std::vector<std::string> flatValues(const std::string& json, const std::string& key, bool texts)
+{
+    std::vector<std::string> out;
+    std::size_t at = json.find("\"" + key + "\":[");
+    if (at == std::string::npos)
+        return out;
+    at += key.size() + 3;
+    int depth = 0;
+    for (std::size_t i = at; i < json.size(); ++i) {
+        const char c = json[i];
+        if (c == '[') {
+            ++depth;
+        } else if (c == ']') {
+            if (--depth == 0)
+                break;
+        } else if (texts && c == '"') {
+            const std::size_t end = json.find('"', i + 1);
+            out.push_back(json.substr(i + 1, end - i - 1));
+            i = end;
+        } else if (!texts && c != ',') {
+            const std::size_t end = json.find_first_of(",]", i);
+            out.push_back(json.substr(i, end - i));
+            i = end - 1;
+        }
+    }
+    return out;
+}
+
+struct ProgramRun {
+    int exitCode;
+    std::string out;
+};
+
+ProgramRun runChartdump(const std::string& arguments)
+{
+    const char* bin = std::getenv("TARVIK_BIN_DIR");
+    const std::string command = std::string(bin ? bin : ".") + "/chartdump " + arguments + " 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    ProgramRun run{-1, {}};
+    if (!pipe)
+        return run;
+    char buf[4096];
+    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;)
+        run.out.append(buf, n);
+    const int status = pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+} // namespace
+
+TEST(ChartDumpOptionsTest, ReadsTheBirthLikeThePlaceTables)
+{
+    const ParsedOptions p = ParseOptions(with(delhiArgs(), {"--ayanamsa", "1", "--node", "mean", "--war-time", "+01:00"}));
+    ASSERT_TRUE(p.error.empty()) << p.error;
+    ASSERT_TRUE(p.request);
+    const BirthRecord& b = p.request->birth;
+    EXPECT_EQ(b.Day, 15);
+    EXPECT_EQ(b.Month, 8);
+    EXPECT_EQ(b.Year, 1980);
+    EXPECT_EQ(b.Hour, 10);
+    EXPECT_EQ(b.Minute, 30);
+    EXPECT_EQ(b.LatDeg, 28);
+    EXPECT_EQ(b.LatMin, 39);
+    EXPECT_EQ(b.LatDir, "N");
+    EXPECT_EQ(b.LongDeg, 77);
+    EXPECT_EQ(b.LongMin, 13);
+    EXPECT_EQ(b.ZoneMeridian, 82.5);
+    EXPECT_EQ(b.ZoneHours, 5.5);
+    EXPECT_EQ(b.TimeCorrection, -1.0);
+    EXPECT_EQ(p.request->ayanamsaChoice, 1);
+    EXPECT_FALSE(p.request->trueNode);
+
+    // West zones are negative, a single minute digit counts as tens, and
+    // letters are taken in either case.
+    const ParsedOptions west = ParseOptions({"--date=4-7-1976", "--time=23:59:59", "--lat=40n4", "--lon=74w0",
+                                             "--zone=75W00", "--war-time=-0:30"});
+    ASSERT_TRUE(west.request) << west.error;
+    EXPECT_EQ(west.request->birth.LatMin, 40);
+    EXPECT_EQ(west.request->birth.LatDir, "N");
+    EXPECT_EQ(west.request->birth.LongDir, "W");
+    EXPECT_EQ(west.request->birth.ZoneMeridian, -75.0);
+    EXPECT_EQ(west.request->birth.ZoneHours, -5.0);
+    EXPECT_EQ(west.request->birth.TimeCorrection, 0.5);
+    EXPECT_TRUE(west.request->trueNode);
+    EXPECT_EQ(west.request->ayanamsaChoice, 0);
+}
+
+TEST(ChartDumpOptionsTest, BadArgumentsAreNamed)
+{
+    struct Case { std::vector<std::string> args; const char* message; };
+    const std::vector<Case> cases = {
+        {{}, "missing --date"},
+        {{"--date", "15-08-1980"}, "missing --time"},
+        {with(delhiArgs(), {"--colour", "red"}), "unknown argument '--colour'"},
+        {with(delhiArgs(), {"--node"}), "missing value after --node"},
+        {with(delhiArgs(), {"--date", "16-08-1980"}), "--date given twice"},
+        {delhiWith("--date", "29-02-1900"), "invalid --date '29-02-1900'"},
+        {delhiWith("--date", "1980-08-15"), "expected DD-MM-YYYY"},
+        {delhiWith("--time", "24:00:00"), "invalid --time '24:00:00'"},
+        {delhiWith("--lat", "28E39"), "invalid --lat '28E39'"},
+        {delhiWith("--lat", "91N00"), "at most 90 degrees"},
+        {delhiWith("--lat", "28N75"), "minutes 0-59"},
+        {delhiWith("--lon", "181E00"), "at most 180 degrees"},
+        {delhiWith("--zone", "5.5"), "invalid --zone '5.5'"},
+        {with(delhiArgs(), {"--ayanamsa", "3"}), "invalid --ayanamsa '3'"},
+        {with(delhiArgs(), {"--node", "True"}), "invalid --node 'True'"},
+        {with(delhiArgs(), {"--war-time", "1"}), "invalid --war-time '1'"},
+        {with(delhiArgs(), {"--batch", "f.txt"}), "--batch takes no other options"},
+    };
+    for (const Case& c : cases) {
+        const ParsedOptions p = ParseOptions(c.args);
+        EXPECT_FALSE(p.request);
+        EXPECT_NE(p.error.find(c.message), std::string::npos) << "got: " << p.error;
+    }
+}
+
+TEST(ChartJsonTest, ChartStateUnderItsOwnNamesToFifteenDigits)
+{
+    ResetProgramState();
+    const ParsedOptions p = ParseOptions(delhiArgs());
+    ASSERT_TRUE(p.request);
+    const std::string json = ChartJson(*p.request);
+    EXPECT_EQ(json.front(), '{');
+    EXPECT_EQ(json.back(), '}');
+    EXPECT_EQ(json.find('\n'), std::string::npos);
+
+    const ChartState& c = Chart();
+    struct ArrayKey { const char* key; std::vector<double> expected; };
+    const ArrayKey keys[] = {
+        {"PlanetLongitudes", {c.PlanetLongitudes.begin(), c.PlanetLongitudes.end()}},
+        {"HouseCusps", {c.HouseCusps.begin(), c.HouseCusps.end()}},
+        {"BhavaSandhi", {c.BhavaSandhi.begin(), c.BhavaSandhi.end()}},
+        {"CalcSunrise", {0, 0, 0, 0, 0}},
+    };
+    for (const ArrayKey& k : keys) {
+        const std::vector<double> got = arrayOf(json, k.key);
+        ASSERT_EQ(got.size(), k.expected.size()) << k.key;
+        if (std::string(k.key) == "CalcSunrise")
+            continue;
+        for (std::size_t i = 0; i < got.size(); ++i)
+            EXPECT_NEAR(got[i], k.expected[i], 1e-12 * std::max(1.0, std::fabs(k.expected[i]))) << k.key << i;
+    }
+    for (const char* key : {"\"SiderealTime\":", "\"Obliquity\":", "\"JulianCenturies\":", "\"DayNumber\":723472",
+                            "\"DayFraction\":", "\"AscAyanamsa\":", "\"PlaceLatitude\":28.65", "\"ZoneMeridianDeg\":82.5"})
+        EXPECT_NE(json.find(key), std::string::npos) << key;
+}
+
+TEST(ChartJsonTest, DivisionsRelationshipsPanchangAndKPCuspsOfTheSameChart)
+{
+    ResetProgramState();
+    const ParsedOptions p = ParseOptions(delhiArgs());
+    ASSERT_TRUE(p.request);
+    const std::string json = ChartJson(*p.request);
+    const ChartState& c = Chart();
+
+    // Tables keep their original index ranges, row by row.
+    const std::vector<std::string> shodash = flatValues(json, "ShodashVargaSigns", false);
+    ASSERT_EQ(shodash.size(), 17u * 11u);
+    for (int v = 0; v <= 16; ++v)
+        for (int b = 0; b <= 10; ++b)
+            EXPECT_EQ(shodash[v * 11 + b], std::to_string(c.ShodashVargaSigns[v][b])) << v << " " << b;
+    const std::vector<std::string> sapta = flatValues(json, "SaptavargaSigns", false);
+    ASSERT_EQ(sapta.size(), 14u * 8u);
+    for (int b = 0; b <= 13; ++b)
+        for (int k = 0; k <= 7; ++k)
+            EXPECT_EQ(sapta[b * 8 + k], std::to_string(c.SaptavargaSigns[b][k])) << b << " " << k;
+    EXPECT_NE(c.SaptavargaSigns[Moon][1], 0);
+
+    const std::vector<std::string> friends = flatValues(json, "FriendshipTable", true);
+    ASSERT_EQ(friends.size(), 400u);
+    for (int i = 0; i <= 9; ++i)
+        for (int j = 0; j <= 9; ++j)
+            for (int layer = 0; layer <= 3; ++layer)
+                EXPECT_EQ(friends[(i * 10 + j) * 4 + layer], c.FriendshipTable[i][j][layer]) << i << j << layer;
+    EXPECT_EQ(friends[(1 * 10 + 1) * 4 + 0], " 22120000");
+
+    const std::vector<double> panchang = arrayOf(json, "CalcPanchangElements");
+    ASSERT_EQ(panchang.size(), 7u);
+    EXPECT_GE(panchang[1], 1);
+    EXPECT_LE(panchang[1], 30);
+    EXPECT_GE(panchang[3], 1);
+
+    // The KP cusps start from this chart's ascendant, six minutes on.
+    const std::vector<double> kp = arrayOf(json, "KPCusps");
+    const std::vector<double> kpSigns = arrayOf(json, "KPHouseSigns");
+    ASSERT_EQ(kp.size(), 14u);
+    ASSERT_EQ(kpSigns.size(), 13u);
+    EXPECT_NEAR(kp[0], c.HouseCusps[1] + 0.1, 1e-9);
+    EXPECT_EQ(kp[12], kp[0]);
+    for (int k = 0; k < 12; ++k)
+        EXPECT_EQ(kpSigns[k], std::floor(kp[k] / 30) + 1) << k;
+}
+
+TEST(ChartDumpProgramTest, ExitCodesAndBatch)
+{
+    const std::string delhi = "--date 15-08-1980 --time 10:30:00 --lat 28N39 --lon 77E13 --zone 82E30";
+    const ProgramRun single = runChartdump(delhi);
+    EXPECT_EQ(single.exitCode, 0);
+    EXPECT_EQ(single.out.rfind("{\"PlanetLongitudes\":[", 0), 0u) << single.out;
+
+    EXPECT_EQ(runChartdump("--date 15-08-1980").exitCode, 2);
+    EXPECT_EQ(runChartdump("--batch /nonexistent/births.txt").exitCode, 2);
+    EXPECT_EQ(runChartdump("--help").exitCode, 0);
+
+    const std::string file = testing::TempDir() + "chartdump-batch.txt";
+    {
+        std::ofstream f(file);
+        f << delhi << "\n\n# a comment\n" << delhi << " --ayanamsa 2\n";
+    }
+    const ProgramRun batch = runChartdump("--batch " + file);
+    EXPECT_EQ(batch.exitCode, 0);
+    EXPECT_EQ(std::count(batch.out.begin(), batch.out.end(), '\n'), 2);
+    EXPECT_EQ(batch.out.substr(0, batch.out.find('\n') + 1), single.out);
+
+    {
+        std::ofstream f(file, std::ios::app);
+        f << "--date 32-01-2000 --time 10:30:00 --lat 28N39 --lon 77E13 --zone 82E30\n";
+    }
+    const ProgramRun bad = runChartdump("--batch " + file);
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_TRUE(bad.out.empty()) << "a bad line prints no chart";
+}

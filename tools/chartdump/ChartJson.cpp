@@ -1,0 +1,213 @@
+#include "ChartJson.h"
+
+#include "calc/Chart.h"
+#include "calc/KPChart.h"
+#include "calc/PanchangElements.h"
+#include "calc/Sunrise.h"
+#include "calc/TimeScale.h"
+#include "core/State.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace tarvik::chartdump {
+
+namespace {
+std::string numberText(double v)
+{
+    if (!std::isfinite(v))
+        return "null";
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.15g", v);
+    return buf;
+}
+
+std::string quoted(std::string_view s)
+{
+    std::string out = "\"";
+    for (const char c : s) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                out += buf;
+            } else {
+                out += c;
+            }
+        }
+    }
+    return out + "\"";
+}
+
+template <typename Range, typename Format>
+std::string array(const Range& values, Format format)
+{
+    std::string out = "[";
+    bool first = true;
+    for (const auto& v : values) {
+        if (!first)
+            out += ",";
+        out += format(v);
+        first = false;
+    }
+    return out + "]";
+}
+} // namespace
+
+void JsonObject::key(std::string_view k)
+{
+    if (body_.size() > 1)
+        body_ += ",";
+    body_ += quoted(k);
+    body_ += ":";
+}
+
+void JsonObject::number(std::string_view k, double value)
+{
+    key(k);
+    body_ += numberText(value);
+}
+
+void JsonObject::integer(std::string_view k, long long value)
+{
+    key(k);
+    body_ += std::to_string(value);
+}
+
+void JsonObject::text(std::string_view k, std::string_view value)
+{
+    key(k);
+    body_ += quoted(value);
+}
+
+void JsonObject::numbers(std::string_view k, std::span<const double> values)
+{
+    key(k);
+    body_ += array(values, numberText);
+}
+
+void JsonObject::integers(std::string_view k, std::span<const int> values)
+{
+    key(k);
+    body_ += array(values, [](int v) { return std::to_string(v); });
+}
+
+void JsonObject::integerRows(std::string_view k, const int* cells, int rows, int columns)
+{
+    key(k);
+    body_ += "[";
+    for (int r = 0; r < rows; ++r) {
+        if (r)
+            body_ += ",";
+        body_ += array(std::span<const int>(cells + r * columns, columns), [](int v) { return std::to_string(v); });
+    }
+    body_ += "]";
+}
+
+void JsonObject::texts(std::string_view k, std::span<const std::string> values)
+{
+    key(k);
+    body_ += array(values, [](const std::string& v) { return quoted(v); });
+}
+
+void JsonObject::textTable(std::string_view k, const std::string* cells, int rows, int columns, int depth)
+{
+    key(k);
+    body_ += "[";
+    for (int r = 0; r < rows; ++r) {
+        body_ += r ? ",[" : "[";
+        for (int c = 0; c < columns; ++c) {
+            if (c)
+                body_ += ",";
+            body_ += array(std::span<const std::string>(cells + (r * columns + c) * depth, depth),
+                           [](const std::string& v) { return quoted(v); });
+        }
+        body_ += "]";
+    }
+    body_ += "]";
+}
+
+namespace {
+
+// The chart state of the driver, under its own names.
+void writeChartState(JsonObject& json, const DumpRequest& request)
+{
+    const ChartState& c = Chart();
+    const BirthRecord& b = request.birth;
+    json.numbers("PlanetLongitudes", c.PlanetLongitudes);
+    json.numbers("HouseCusps", c.HouseCusps);
+    json.numbers("BhavaSandhi", c.BhavaSandhi);
+    json.number("SiderealTime", c.SiderealTime);
+    json.number("Obliquity", c.Obliquity);
+    json.number("AscAyanamsa", c.AscAyanamsa);
+    json.number("JulianCenturies", c.JulianCenturies);
+    json.number("DayFraction", c.DayFraction);
+    json.integer("DayNumber", DayNumber(b.Day, b.Month, b.Year));
+    json.number("PlaceLatitude", c.PlaceLatitude);
+    json.number("PlaceLongitude", c.PlaceLongitude);
+    json.number("ZoneMeridianDeg", c.ZoneMeridianDeg);
+}
+
+void writeSunrise(JsonObject& json, const DumpRequest&)
+{
+    json.numbers("CalcSunrise", CalcSunrise());
+}
+
+// The divisional charts and relationships of the driver's run, with their
+// original index ranges (row and column 0 included).
+void writeDivisions(JsonObject& json, const DumpRequest&)
+{
+    const ChartState& c = Chart();
+    json.integerRows("ShodashVargaSigns", &c.ShodashVargaSigns[0][0], 17, 11);
+    json.integerRows("SaptavargaSigns", &c.SaptavargaSigns[0][0], 14, 8);
+    json.textTable("FriendshipTable", &c.FriendshipTable[0][0][0], 10, 10, 4);
+}
+
+void writePanchangElements(JsonObject& json, const DumpRequest&)
+{
+    json.numbers("CalcPanchangElements", CalcPanchangElements());
+}
+
+// The KP cusps start from the birth ascendant and ayanamsa that the output
+// run copies from the chart, so they are taken from this chart the same way.
+void writeKPCusps(JsonObject& json, const DumpRequest&)
+{
+    Births().BirthLagna = Chart().HouseCusps[1];
+    Births().BirthAyanamsa = Chart().PlanetLongitudes[AyanamsaSlot];
+    CalcKPChart();
+    json.numbers("KPCusps", Chart().KPCusps);
+    json.numbers("KPHouseSigns", Chart().KPHouseSigns);
+}
+
+// The groups of keys, in output order. Each reads the chart that CalcChart
+// has just left in the program-wide state; a new group is one more line.
+using KeyWriter = void (*)(JsonObject&, const DumpRequest&);
+constexpr KeyWriter KeyWriters[] = {
+    writeChartState,
+    writeSunrise,
+    writeDivisions,
+    writePanchangElements,
+    writeKPCusps,
+};
+
+} // namespace
+
+std::string ChartJson(const DumpRequest& request)
+{
+    Native() = request.birth;
+    OutputRun().AyanamsaChoice = request.ayanamsaChoice;
+    OutputRun().TrueNode = request.trueNode;
+    CalcChart();
+
+    JsonObject json;
+    for (KeyWriter write : KeyWriters)
+        write(json, request);
+    return json.str();
+}
+
+} // namespace tarvik::chartdump

@@ -5,6 +5,7 @@
 #include "PageBuilders.h"
 #include "Paragraphs.h"
 #include "SignColumns.h"
+#include "calc/KPChart.h"
 #include "calc/NameTables.h"
 #include "calc/TextFormat.h"
 #include "core/State.h"
@@ -142,6 +143,7 @@ void PrintKPCuspPage(Surface& surface, bool toPrinter)
     PrintHeading(dict("_KP"), surface, y);
     surface.CurrentY += 500;
     FillKPChart(chart.SaptavargaSigns);
+    CalcKPChart();
     int tableY = static_cast<int>(surface.CurrentY);
     Builders().PrintCuspTable(surface, 3, toPrinter, tableY);
     blankParagraphs(surface, 3);

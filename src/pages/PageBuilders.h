@@ -13,6 +13,7 @@
 // by src/readings. ResetBuilders() puts the defaults back (tests).
 
 #include "Surface.h"
+#include "calc/PanchangElements.h"
 #include "calc/Sunrise.h"
 
 #include <array>
@@ -32,9 +33,6 @@ struct DashaSelection {
 
     bool operator==(const DashaSelection&) const = default;
 };
-
-// The girl's panchang at birth, as the match copies hold it.
-using PanchangValues = std::array<double, 7>;
 
 struct PageBuilders {
     // Chart and table pages.

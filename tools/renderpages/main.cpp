@@ -7,6 +7,7 @@
 #include "RenderOptions.h"
 
 #include "calc/Chart.h"
+#include "calc/PanchangElements.h"
 #include "calc/Sunrise.h"
 #include "core/Reporter.h"
 #include "core/State.h"
@@ -113,6 +114,7 @@ void prepareRun(const RenderRequest& request)
         m.PartnerSandhis = c.BhavaSandhi;
         m.PartnerSiderealTime = c.SiderealTime;
         m.PartnerSunTimes = CalcSunrise();
+        m.PartnerPanchang = CalcPanchangElements();
         m.PartnerPlaceLongitude = c.PlaceLongitude;
         m.PartnerZoneMeridian = c.ZoneMeridianDeg;
         Partner() = Native();

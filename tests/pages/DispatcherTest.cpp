@@ -1,5 +1,6 @@
 #include "PageTestSupport.h"
 
+#include "calc/KPChart.h"
 #include "calc/NameTables.h"
 #include "pages/ChartPages.h"
 #include "pages/Frame.h"
@@ -289,6 +290,30 @@ TEST_F(DispatcherTest, KPPagesAreFramedOnce)
         EXPECT_EQ(surface.Pictures().size(), 2u) << key << ": two charts";
     }
     EXPECT_EQ(OutputRun().PagesPrinted, 2);
+}
+
+// The KP bhava chart: cusp k starts bhava k, so a body just past the first
+// cusp is in the first house and one just before it in the twelfth.
+TEST_F(DispatcherTest, KPBhavaChartStartsEachHouseAtItsCusp)
+{
+    Births().BirthLagna = 100;
+    Births().BirthAyanamsa = 23.5;
+    Chart().PlaceLatitude = 28.65;
+    Chart().Obliquity = 23.44;
+    CalcKPChart();
+    const double cusp1 = Chart().KPCusps[0];
+    const double cusp2 = Chart().KPCusps[1];
+    Chart().PlanetLongitudes[Mars] = cusp1 + 0.25;
+    Chart().PlanetLongitudes[Venus] = cusp1 - 0.25;
+    Chart().PlanetLongitudes[Jupiter] = cusp2 + 0.25;
+    ASSERT_TRUE(PrintPage(surface, "KP2", false));
+    const int lagnaRasi = Chart().SaptavargaSigns[1][1];
+    EXPECT_EQ(Chart().SaptavargaSigns[1][0], lagnaRasi);
+    EXPECT_EQ(Chart().SaptavargaSigns[Mars][0], lagnaRasi);
+    EXPECT_EQ(Chart().SaptavargaSigns[Venus][0], WrapRange(lagnaRasi + 11, 12));
+    EXPECT_EQ(Chart().SaptavargaSigns[Jupiter][0], WrapRange(lagnaRasi + 1, 12));
+    // Its houses are numbered with the signs of the cusps.
+    EXPECT_NE(surface.FindText(" " + std::to_string(int(Chart().KPHouseSigns[0]))), nullptr);
 }
 
 TEST_F(DispatcherTest, FailingBuilderAbandonsThePageAndRestoresTheState)

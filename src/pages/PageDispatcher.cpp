@@ -254,7 +254,7 @@ private:
     Surface& surface_;
     ProgramState& state_;
     double x_, y_;
-    FontSpec font_;
+    TextFont font_;
     BirthState births_;
     ChartState chart_;
     MatchCopies match_;

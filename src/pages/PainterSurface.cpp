@@ -21,7 +21,7 @@ constexpr double TwipsPerInch = 1440;
 constexpr double TwipsPerPoint = 20;
 constexpr double PenTwips = 12;
 
-std::string faceKey(const FontSpec& f)
+std::string faceKey(const TextFont& f)
 {
     char buf[64];
     std::snprintf(buf, sizeof buf, "|%.3f|%d%d%d", f.Size, f.Bold, f.Italic, f.Underline);
@@ -35,17 +35,17 @@ std::string temporaryBeside(const std::string& path)
 
 } // namespace
 
-QFont PainterSurface::QtFont(const FontSpec& spec)
+QFont PainterSurface::QtFont(const TextFont& wanted)
 {
-    const FontFace face = MapFont(spec.Name);
+    const FontFace face = MapFont(wanted.Name);
     QFont font(QString::fromStdString(face.family));
     // Sizes in twips, the units the painter draws in; whole twips are a
     // twentieth of a point, fine enough for any size a page asks for.
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.Size * TwipsPerPoint *
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(wanted.Size * TwipsPerPoint *
                                                                 face.sizeFactor))));
-    font.setBold(spec.Bold);
-    font.setItalic(spec.Italic);
-    font.setUnderline(spec.Underline);
+    font.setBold(wanted.Bold);
+    font.setItalic(wanted.Italic);
+    font.setUnderline(wanted.Underline);
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setStyleStrategy(QFont::PreferOutline);
     return font;
@@ -53,7 +53,7 @@ QFont PainterSurface::QtFont(const FontSpec& spec)
 
 const PainterSurface::Face& PainterSurface::face()
 {
-    if (lastFace_ && Font == lastSpec_)
+    if (lastFace_ && Font == lastFont_)
         return *lastFace_;
     const std::string key = faceKey(Font);
     auto it = faces_.find(key);
@@ -62,7 +62,7 @@ const PainterSurface::Face& PainterSurface::face()
         const QFontMetricsF metrics(font);
         it = faces_.emplace(key, Face{font, metrics, metrics.ascent(), metrics.height()}).first;
     }
-    lastSpec_ = Font;
+    lastFont_ = Font;
     lastFace_ = &it->second;
     return it->second;
 }

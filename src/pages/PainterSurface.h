@@ -33,7 +33,7 @@ public:
     std::optional<PictureSize> LoadPicture(const Picture& picture) override;
 
     // The Qt font a face of the surface's font stands for.
-    static QFont QtFont(const FontSpec& font);
+    static QFont QtFont(const TextFont& font);
 
 protected:
     PainterSurface() = default;
@@ -59,7 +59,7 @@ private:
 
     QPainter painter_;
     std::unordered_map<std::string, Face> faces_;
-    FontSpec lastSpec_;
+    TextFont lastFont_;
     const Face* lastFace_ = nullptr;
 };
 

@@ -16,7 +16,7 @@ namespace tarvik {
 struct RecordedText {
     std::string text;
     double x = 0, y = 0;   // top-left corner
-    FontSpec font;
+    TextFont font;
     int page = 1;
 };
 

@@ -14,14 +14,14 @@
 
 namespace tarvik {
 
-struct FontSpec {
+struct TextFont {
     std::string Name = "Tarvik English";  // a face of the font map (FontMap.h)
     double Size = 9;                      // points
     bool Bold = false;
     bool Italic = false;
     bool Underline = false;
 
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const TextFont&) const = default;
 };
 
 // A drawing the program makes itself (chart frames, the Sudarshan wheel, the
@@ -75,7 +75,7 @@ public:
     double CurrentX = 0;
     double CurrentY = 0;
     // The font the next text is measured and printed in.
-    FontSpec Font;
+    TextFont Font;
 
     // Extent of a text in the current font, twips.
     virtual double TextWidth(std::string_view text) = 0;

@@ -331,7 +331,7 @@ TEST_F(DispatcherTest, FailingBuilderAbandonsThePageAndRestoresTheState)
     const double moon = Chart().PlanetLongitudes[Moon];
     surface.CurrentX = 12;
     surface.CurrentY = 34;
-    const FontSpec font = surface.Font;
+    const TextFont font = surface.Font;
 
     EXPECT_FALSE(PrintPage(surface, "Sade1", true));
     ASSERT_EQ(collector.messages.size(), 1u);

@@ -18,22 +18,16 @@ double LocalSiderealTime(double T, double dayFraction, double longitude)
 double CalcAscendant(double siderealTime, double latitude, double obliquity, double ayanamsa)
 {
     const double eps = DegToRad * obliquity;
-    double R = 15 * siderealTime + 90;
-    if (R >= 360)
-        R -= 360;
     const double ramc = (Pi / 12) * siderealTime;
     const double phi = DegToRad * latitude;
     if (ramc == 0 && phi == 0)
-        return ReduceDegrees(90 - ayanamsa);
+        return ReduceDegrees(90 - ayanamsa);  // exactly the east point
 
-    // The point of the ecliptic rising in the east: the arc tangent gives it
-    // up to a half turn, and it lies within 75 degrees of RAMC + 90.
-    double A = std::atan(-std::cos(ramc) / (std::sin(eps) * std::tan(phi) + std::cos(eps) * std::sin(ramc)))
-               / DegToRad;
-    if (A < 0)
-        A += 180;
-    if (R - A > 75)
-        A += 180;
+    // The point of the ecliptic rising in the east. Taking the arc tangent
+    // with both signs picks the rising (not the setting) intersection in every
+    // quadrant, also where the answer lies exactly on 0 or 180 degrees.
+    const double A = std::atan2(std::cos(ramc), -(std::sin(eps) * std::tan(phi) + std::cos(eps) * std::sin(ramc)))
+                     / DegToRad;
     return ReduceDegrees(A - ayanamsa);
 }
 

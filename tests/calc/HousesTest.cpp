@@ -35,7 +35,20 @@ TEST(AscendantTest, ReducedBelow360)
     }
 }
 
-TEST(AscendantTest, HalfTurnRuleAgreesWithTheFullCircleArcTangent)
+TEST(AscendantTest, MidheavenOnTheEquinoxesAndOutsideOneDay)
+{
+    // The midheaven is the ascendant at the equator a quarter day earlier:
+    // at sidereal time 0 it is 0 degrees (tropical), at 12 h it is 180, and
+    // hours outside 0..24 give the same points as their reduced values.
+    struct Case { double st; double tropical; };
+    const Case cases[] = {{-6, 0}, {6, 180}, {-30, 0}, {42, 0}, {30, 180}, {-18, 180}};
+    for (const Case& c : cases) {
+        double d = std::fabs(CalcAscendant(c.st, 0, Obliquity2000, 0) - c.tropical);
+        EXPECT_LT(std::min(d, 360 - d), 1e-9) << "sidereal time " << c.st;
+    }
+}
+
+TEST(AscendantTest, RisingIntersectionAtEveryLatitudeAndHour)
 {
     const double eps = Obliquity2000 * DegToRad;
     for (int lat = -65; lat <= 65; lat += 5)

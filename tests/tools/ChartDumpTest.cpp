@@ -56,6 +56,36 @@ std::vector<double> arrayOf(const std::string& json, const std::string& key)
     return out;
 }
 
+// The value of a key that holds nested arrays, flattened in order: the numbers,
+// or the quoted texts when `texts` is set (returned as they stand).
+std::vector<std::string> flatValues(const std::string& json, const std::string& key, bool texts)
+{
+    std::vector<std::string> out;
+    std::size_t at = json.find("\"" + key + "\":[");
+    if (at == std::string::npos)
+        return out;
+    at += key.size() + 3;
+    int depth = 0;
+    for (std::size_t i = at; i < json.size(); ++i) {
+        const char c = json[i];
+        if (c == '[') {
+            ++depth;
+        } else if (c == ']') {
+            if (--depth == 0)
+                break;
+        } else if (texts && c == '"') {
+            const std::size_t end = json.find('"', i + 1);
+            out.push_back(json.substr(i + 1, end - i - 1));
+            i = end;
+        } else if (!texts && c != ',') {
+            const std::size_t end = json.find_first_of(",]", i);
+            out.push_back(json.substr(i, end - i));
+            i = end - 1;
+        }
+    }
+    return out;
+}
+
 struct ProgramRun {
     int exitCode;
     std::string out;
@@ -173,6 +203,52 @@ TEST(ChartJsonTest, ChartStateUnderItsOwnNamesToFifteenDigits)
     for (const char* key : {"\"SiderealTime\":", "\"Obliquity\":", "\"JulianCenturies\":", "\"DayNumber\":723472",
                             "\"DayFraction\":", "\"AscAyanamsa\":", "\"PlaceLatitude\":28.65", "\"ZoneMeridianDeg\":82.5"})
         EXPECT_NE(json.find(key), std::string::npos) << key;
+}
+
+TEST(ChartJsonTest, DivisionsRelationshipsPanchangAndKPCuspsOfTheSameChart)
+{
+    ResetProgramState();
+    const ParsedOptions p = ParseOptions(delhiArgs());
+    ASSERT_TRUE(p.request);
+    const std::string json = ChartJson(*p.request);
+    const ChartState& c = Chart();
+
+    // Tables keep their original index ranges, row by row.
+    const std::vector<std::string> shodash = flatValues(json, "ShodashVargaSigns", false);
+    ASSERT_EQ(shodash.size(), 17u * 11u);
+    for (int v = 0; v <= 16; ++v)
+        for (int b = 0; b <= 10; ++b)
+            EXPECT_EQ(shodash[v * 11 + b], std::to_string(c.ShodashVargaSigns[v][b])) << v << " " << b;
+    const std::vector<std::string> sapta = flatValues(json, "SaptavargaSigns", false);
+    ASSERT_EQ(sapta.size(), 14u * 8u);
+    for (int b = 0; b <= 13; ++b)
+        for (int k = 0; k <= 7; ++k)
+            EXPECT_EQ(sapta[b * 8 + k], std::to_string(c.SaptavargaSigns[b][k])) << b << " " << k;
+    EXPECT_NE(c.SaptavargaSigns[Moon][1], 0);
+
+    const std::vector<std::string> friends = flatValues(json, "FriendshipTable", true);
+    ASSERT_EQ(friends.size(), 400u);
+    for (int i = 0; i <= 9; ++i)
+        for (int j = 0; j <= 9; ++j)
+            for (int layer = 0; layer <= 3; ++layer)
+                EXPECT_EQ(friends[(i * 10 + j) * 4 + layer], c.FriendshipTable[i][j][layer]) << i << j << layer;
+    EXPECT_EQ(friends[(1 * 10 + 1) * 4 + 0], " 22120000");
+
+    const std::vector<double> panchang = arrayOf(json, "CalcPanchangElements");
+    ASSERT_EQ(panchang.size(), 7u);
+    EXPECT_GE(panchang[1], 1);
+    EXPECT_LE(panchang[1], 30);
+    EXPECT_GE(panchang[3], 1);
+
+    // The KP cusps start from this chart's ascendant, six minutes on.
+    const std::vector<double> kp = arrayOf(json, "KPCusps");
+    const std::vector<double> kpSigns = arrayOf(json, "KPHouseSigns");
+    ASSERT_EQ(kp.size(), 14u);
+    ASSERT_EQ(kpSigns.size(), 13u);
+    EXPECT_NEAR(kp[0], c.HouseCusps[1] + 0.1, 1e-9);
+    EXPECT_EQ(kp[12], kp[0]);
+    for (int k = 0; k < 12; ++k)
+        EXPECT_EQ(kpSigns[k], std::floor(kp[k] / 30) + 1) << k;
 }
 
 TEST(ChartDumpProgramTest, ExitCodesAndBatch)

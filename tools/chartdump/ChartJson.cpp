@@ -1,6 +1,8 @@
 #include "ChartJson.h"
 
 #include "calc/Chart.h"
+#include "calc/KPChart.h"
+#include "calc/PanchangElements.h"
 #include "calc/Sunrise.h"
 #include "calc/TimeScale.h"
 #include "core/State.h"
@@ -113,6 +115,23 @@ void JsonObject::texts(std::string_view k, std::span<const std::string> values)
     body_ += array(values, [](const std::string& v) { return quoted(v); });
 }
 
+void JsonObject::textTable(std::string_view k, const std::string* cells, int rows, int columns, int depth)
+{
+    key(k);
+    body_ += "[";
+    for (int r = 0; r < rows; ++r) {
+        body_ += r ? ",[" : "[";
+        for (int c = 0; c < columns; ++c) {
+            if (c)
+                body_ += ",";
+            body_ += array(std::span<const std::string>(cells + (r * columns + c) * depth, depth),
+                           [](const std::string& v) { return quoted(v); });
+        }
+        body_ += "]";
+    }
+    body_ += "]";
+}
+
 namespace {
 
 // The chart state of the driver, under its own names.
@@ -139,12 +158,41 @@ void writeSunrise(JsonObject& json, const DumpRequest&)
     json.numbers("CalcSunrise", CalcSunrise());
 }
 
+// The divisional charts and relationships of the driver's run, with their
+// original index ranges (row and column 0 included).
+void writeDivisions(JsonObject& json, const DumpRequest&)
+{
+    const ChartState& c = Chart();
+    json.integerRows("ShodashVargaSigns", &c.ShodashVargaSigns[0][0], 17, 11);
+    json.integerRows("SaptavargaSigns", &c.SaptavargaSigns[0][0], 14, 8);
+    json.textTable("FriendshipTable", &c.FriendshipTable[0][0][0], 10, 10, 4);
+}
+
+void writePanchangElements(JsonObject& json, const DumpRequest&)
+{
+    json.numbers("CalcPanchangElements", CalcPanchangElements());
+}
+
+// The KP cusps start from the birth ascendant and ayanamsa that the output
+// run copies from the chart, so they are taken from this chart the same way.
+void writeKPCusps(JsonObject& json, const DumpRequest&)
+{
+    Births().BirthLagna = Chart().HouseCusps[1];
+    Births().BirthAyanamsa = Chart().PlanetLongitudes[AyanamsaSlot];
+    CalcKPChart();
+    json.numbers("KPCusps", Chart().KPCusps);
+    json.numbers("KPHouseSigns", Chart().KPHouseSigns);
+}
+
 // The groups of keys, in output order. Each reads the chart that CalcChart
 // has just left in the program-wide state; a new group is one more line.
 using KeyWriter = void (*)(JsonObject&, const DumpRequest&);
 constexpr KeyWriter KeyWriters[] = {
     writeChartState,
     writeSunrise,
+    writeDivisions,
+    writePanchangElements,
+    writeKPCusps,
 };
 
 } // namespace

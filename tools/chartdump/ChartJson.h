@@ -20,6 +20,8 @@ public:
     // Rows of a table, each an array: (row 0 .. n-1) x (column 0 .. m-1).
     void integerRows(std::string_view key, const int* cells, int rows, int columns);
     void texts(std::string_view key, std::span<const std::string> values);
+    // A three-index table of texts as nested arrays, the last index innermost.
+    void textTable(std::string_view key, const std::string* cells, int rows, int columns, int depth);
 
     std::string str() const { return body_ + "}"; }
 

@@ -1,0 +1,49 @@
+#pragma once
+
+// One horoscope chart: a title, the frame, and the bodies written into their
+// houses, North Indian (fixed houses, the signs numbered in them) or South
+// Indian (fixed signs, the ascendant's cell marked), by OutputRun().ChartStyle.
+// The chart shows one column of a sign table; body 1's entry of that column
+// is the sign of the first house.
+
+#include "Surface.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace tarvik {
+
+// A sign per body (1..13 in computation order) and per column (1 rasi ..
+// 7, column 0 the derived chart a page prepares), like SaptavargaSigns.
+using ChartSignTable = int[14][8];
+
+enum ChartPosition { Centred = 0, LeftChart = 1, RightChart = 2 };
+enum HouseNumbers { SignNumbers = 0, KPSignNumbers = -1 };
+
+// The lines of body names of one house (North) or sign (South): two names
+// to a line, from the ninth body on all on the fourth line.
+struct HouseText {
+    std::array<std::string, 4> lines;
+    int currentLine = 1;   // 1..4
+    int count = 0;         // bodies on the current line
+
+    void Add(std::string_view name);
+};
+
+// The house texts of a chart: entry 0..11 is house 1..12 (North) or sign
+// 1..12 (South). Bodies from the Lagna (withLagna) or the Sun up to Ketu.
+std::array<HouseText, 12> BuildHouseTexts(const ChartSignTable& table, int column, bool withLagna,
+                                          bool southStyle);
+
+// Draws the chart with its top at the current y. Position 0 centres a chart
+// 5500 twips square on the page and leaves the position 1.5 line steps below
+// it; 1 and 2 put a 4000-twip chart at the left or right margin and leave the
+// position where it was, so that the chart beside it starts level. table
+// null means the chart state's SaptavargaSigns; KPSignNumbers numbers the
+// North houses with the signs of the KP cusps.
+void DrawChart(Surface& surface, int column, std::string_view title, bool withLagna,
+               int position = Centred, const ChartSignTable* table = nullptr,
+               int houseNumbers = SignNumbers);
+
+} // namespace tarvik

@@ -1,0 +1,156 @@
+#include "ChartPages.h"
+
+#include "ChartDrawing.h"
+#include "Frame.h"
+#include "PageBuilders.h"
+#include "Paragraphs.h"
+#include "SignColumns.h"
+#include "calc/KPChart.h"
+#include "calc/NameTables.h"
+#include "calc/TextFormat.h"
+#include "core/State.h"
+#include "refdata/TextLookup.h"
+
+#include <cmath>
+
+namespace tarvik {
+
+namespace {
+
+std::string dict(std::string_view key) { return GetDictText(key); }
+
+std::string joined(std::initializer_list<std::string_view> keys)
+{
+    std::string s;
+    for (std::string_view key : keys)
+        s += (s.empty() ? "" : " ") + dict(key);
+    return s;
+}
+
+int lagnaRasi(const ChartSignTable& table) { return table[1][1]; }
+
+void blankParagraphs(Surface& surface, int n)
+{
+    for (int i = 0; i < n; ++i)
+        PrintPredictionParagraph(surface, "");
+}
+
+// The KP cusps as bhava boundaries 1..12 (cusp k starts bhava k).
+std::array<double, 13> kpBoundaries()
+{
+    std::array<double, 13> b{};
+    for (int k = 1; k <= 12; ++k)
+        b[k] = Chart().KPCusps[k - 1];
+    return b;
+}
+
+} // namespace
+
+void PrintShodashPage(Surface& surface, bool toPrinter, int n)
+{
+    PrintPageFrame(surface, toPrinter);
+    surface.CurrentY += 500;
+    ChartState& chart = Chart();
+    const int first = (n - 1) * 4 + 1;
+    for (int i = 0; i < 4; ++i) {
+        const int varga = first + i;
+        FillVargaColumn(chart.SaptavargaSigns, varga);
+        DrawChart(surface, 0, dict("DIV" + chart.ShodashVargaNames[varga]), true,
+                  i % 2 == 0 ? LeftChart : RightChart);
+        if (i == 1)
+            surface.CurrentY += 5500;
+    }
+}
+
+void PrintMatchNavamsaPage(Surface& surface, bool toPrinter)
+{
+    PrintPageFrame(surface, toPrinter);
+    ChartState& chart = Chart();
+    MatchCopies& match = Match();
+    const double scale = OutputRun().OutputScale;
+
+    PlaceBhavas(chart.SaptavargaSigns, chart.BhavaSandhi, chart.PlanetLongitudes,
+                lagnaRasi(match.NativeSaptavargaSigns));
+    DrawChart(surface, 0, dict("_CHALIT"), false, LeftChart, &chart.SaptavargaSigns);
+    PlaceBhavas(chart.SaptavargaSigns, match.PartnerSandhis, match.PartnerLongitudes,
+                lagnaRasi(match.PartnerSaptavargaSigns));
+    DrawChart(surface, 0, dict("_CHALIT"), false, RightChart, &chart.SaptavargaSigns);
+    surface.CurrentY += 4300 * scale;
+
+    FillMoonChart(match.NativeSaptavargaSigns);
+    FillMoonChart(match.PartnerSaptavargaSigns);
+    DrawChart(surface, 0, dict("_CHANDRATARVIK"), false, LeftChart, &match.NativeSaptavargaSigns);
+    DrawChart(surface, 0, dict("_CHANDRATARVIK"), false, RightChart, &match.PartnerSaptavargaSigns);
+    surface.CurrentY += 4300 * scale;
+
+    DrawChart(surface, 4, dict(VargaNames[4]), true, LeftChart, &match.NativeSaptavargaSigns);
+    DrawChart(surface, 4, dict(VargaNames[4]), true, RightChart, &match.PartnerSaptavargaSigns);
+}
+
+std::string AyanamsaLineText(const std::string& ayanamsaDms)
+{
+    const RunValues& run = OutputRun();
+    static constexpr std::array<std::string_view, 3> names = {"NCLAHIRI", "KP", "BVRAMAN"};
+    std::string text = dict("Ayanamsa");
+    if (run.AyanamsaChoice >= 0 && run.AyanamsaChoice <= 2)
+        text += " " + run.PunctOpen + dict(names[run.AyanamsaChoice]) + run.PunctClose;
+    return text + run.PunctColon + "  " + ayanamsaDms;
+}
+
+void PrintNirayanaCharts(Surface& surface)
+{
+    ChartState& chart = Chart();
+    PrintAt(surface, Config().LeftMarginTwips, static_cast<int>(surface.CurrentY),
+            AyanamsaLineText(FormatDMS(chart.PlanetLongitudes[AyanamsaSlot])));
+
+    DrawChart(surface, 1, dict("_LAGNATARVIK"), true, LeftChart);
+    DrawChart(surface, 4, dict(VargaNames[4]), true, RightChart);
+    surface.CurrentY += 4300;
+
+    FillMoonChart(chart.SaptavargaSigns);
+    DrawChart(surface, 0, dict("_CHANDRATARVIK"), false, LeftChart);
+    PlaceBhavas(chart.SaptavargaSigns, chart.HouseCusps, chart.PlanetLongitudes,
+                lagnaRasi(chart.SaptavargaSigns));
+    DrawChart(surface, 0, joined({"_NIRAYANA", "_BHAVACHALIT"}), false, RightChart);
+}
+
+void PrintBhavCharts(Surface& surface)
+{
+    ChartState& chart = Chart();
+    surface.CurrentY += 500;
+    PlaceBhavas(chart.SaptavargaSigns, chart.HouseCusps, chart.PlanetLongitudes,
+                lagnaRasi(chart.SaptavargaSigns));
+    DrawChart(surface, 0, joined({"_NIRAYANA", "BHAV", "_CHALIT"}), false, LeftChart);
+    PlaceBhavas(chart.SaptavargaSigns, chart.BhavaSandhi, chart.PlanetLongitudes,
+                lagnaRasi(chart.SaptavargaSigns));
+    DrawChart(surface, 0, dict("_CHALIT"), false, RightChart);
+}
+
+void PrintKPCharts(Surface& surface)
+{
+    surface.CurrentY += 500;
+    blankParagraphs(surface, 2);
+    FillKPChart(Chart().SaptavargaSigns);
+    DrawChart(surface, 0, dict("_LAGNATARVIK"), true, LeftChart);
+    DrawChart(surface, 4, dict(VargaNames[4]), true, RightChart);
+}
+
+void PrintKPCuspPage(Surface& surface, bool toPrinter)
+{
+    ChartState& chart = Chart();
+    PrintPageFrame(surface, toPrinter);
+    int y = static_cast<int>(surface.CurrentY);
+    PrintHeading(dict("_KP"), surface, y);
+    surface.CurrentY += 500;
+    FillKPChart(chart.SaptavargaSigns);
+    CalcKPChart();
+    int tableY = static_cast<int>(surface.CurrentY);
+    Builders().PrintCuspTable(surface, 3, toPrinter, tableY);
+    blankParagraphs(surface, 3);
+    DrawChart(surface, 0, dict("_LAGNATARVIK"), true, LeftChart);
+    PlaceBhavas(chart.SaptavargaSigns, kpBoundaries(), chart.PlanetLongitudes,
+                lagnaRasi(chart.SaptavargaSigns));
+    DrawChart(surface, 0, joined({"BHAV", "TARVIK"}), false, RightChart, nullptr, KPSignNumbers);
+}
+
+} // namespace tarvik

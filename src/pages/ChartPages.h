@@ -1,0 +1,35 @@
+#pragma once
+
+// The pages made of charts, and the chart rows of the table pages.
+
+#include "Surface.h"
+
+#include <string>
+
+namespace tarvik {
+
+// "Shodash1" .. "Shodash4": four of the sixteen divisional charts, two rows
+// of two, vargas (n - 1) x 4 + 1 to n x 4.
+void PrintShodashPage(Surface& surface, bool toPrinter, int n);
+
+// The match "Navamsa" page: the boy's charts on the left, the girl's on the
+// right; bhava chalit, moon chart and navamsa in three rows.
+void PrintMatchNavamsaPage(Surface& surface, bool toPrinter);
+
+// The ayanamsa in use, as the Nirayana page prints it under the planet table:
+// "Ayanamsa (name):  dms" in the page's language and punctuation.
+std::string AyanamsaLineText(const std::string& ayanamsaDms);
+
+// The Nirayana page below its planet table: the ayanamsa line, lagna and
+// navamsa, moon chart and bhava chalit.
+void PrintNirayanaCharts(Surface& surface);
+// The Bhav page below its table: the bhava chalit by the cusps and by the
+// sandhis.
+void PrintBhavCharts(Surface& surface);
+// The KP1 page below its table: the KP-shifted lagna chart and the navamsa.
+void PrintKPCharts(Surface& surface);
+// The KP2 page: heading, cusp table, the KP-shifted lagna chart and the
+// bhava chart by the KP cusps, its houses numbered with the cusps' signs.
+void PrintKPCuspPage(Surface& surface, bool toPrinter);
+
+} // namespace tarvik

@@ -1,0 +1,121 @@
+#include "Frame.h"
+
+#include "ChartFrames.h"
+#include "core/State.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+namespace tarvik {
+
+namespace {
+
+constexpr std::string_view DefaultBorderFile = "swastik.wmf";
+
+bool namesDefaultBorder(const std::string& path)
+{
+    const auto slash = path.find_last_of("/\\");
+    const std::string_view name =
+        slash == std::string::npos ? std::string_view(path) : std::string_view(path).substr(slash + 1);
+    return std::equal(name.begin(), name.end(), DefaultBorderFile.begin(), DefaultBorderFile.end(),
+                      [](char a, char b) {
+                          return std::tolower(static_cast<unsigned char>(a)) == b;
+                      });
+}
+
+void printCentred(Surface& surface, std::string_view text)
+{
+    surface.CurrentX = (OutputRun().PageWidth - surface.TextWidth(text)) / 2;
+    surface.Print(text);
+}
+
+} // namespace
+
+Picture BorderPicture(const std::string& borderFile)
+{
+    if (namesDefaultBorder(borderFile))
+        return DefaultBorder();
+    return Picture::File(borderFile);
+}
+
+void PrintPageFrame(Surface& surface, bool toPrinter)
+{
+    RunValues& run = OutputRun();
+    Settings& settings = Config();
+    const double scale = run.OutputScale;
+
+    if (toPrinter)
+        PrintAt(surface, static_cast<int>(1100 * scale), static_cast<int>(1100 * scale), "");
+
+    if (settings.PrintBorder) {
+        const Picture border = BorderPicture(settings.BorderFile);
+        if (auto size = surface.LoadPicture(border))
+            surface.PaintPicture(border, 500 * scale, 500 * scale, size->width * scale, 14500);
+    }
+
+    surface.Font.Name = run.EnglishFontName;
+    surface.Font.Size = 12 * scale;
+    surface.Font.Bold = true;
+    std::string header = Native().Name;
+    if (run.MatchMode)
+        header += " / " + Partner().Name;
+    PrintAt(surface, static_cast<int>(std::lround((run.PageWidth - surface.TextWidth(header)) / 2)),
+            static_cast<int>(144 * scale), header);
+    surface.Font.Bold = false;
+
+    surface.CurrentY = settings.FooterTop * 1440 * scale;
+    for (int i = 1; i <= 3; ++i) {
+        surface.Font.Size = (i == 1 ? 8 : 6) * scale;
+        printCentred(surface, settings.OwnerLines[i]);
+    }
+
+    if (run.BatchPrint) {
+        settings.OwnerLines[0] = "(Page:" + std::to_string(surface.Page()) + ")";
+        surface.Font.Name = run.EnglishFontName;
+        surface.Font.Size = 6 * scale;
+        printCentred(surface, settings.OwnerLines[0]);
+        run.PageStarted = true;
+        ++run.PagesPrinted;
+    }
+
+    surface.Font.Name = run.BodyFontName;
+    surface.Font.Size = run.BodyFontSize * scale;
+    surface.CurrentY = settings.TopMarginTwips * scale;
+}
+
+void PrintHeading(std::string_view title, Surface& surface, int& y)
+{
+    const RunValues& run = OutputRun();
+    surface.CurrentY = y;
+    surface.Font.Size += run.OutputScale;
+    surface.Font.Bold = true;
+    surface.Font.Underline = true;
+    const double x = (run.PageWidth - surface.TextWidth(title)) / 2;
+    surface.CurrentX = x;
+    surface.Print(title);
+    surface.CurrentX = x;
+    surface.Font.Underline = false;
+    surface.Font.Size -= run.OutputScale;
+    surface.Font.Bold = false;
+    y += static_cast<int>(std::floor(run.LineStep * 1.25));
+    surface.CurrentY = y;
+}
+
+void PrintAt(Surface& surface, int x, int y, std::string_view text)
+{
+    surface.CurrentX = x;
+    surface.CurrentY = y;
+    surface.Print(text);
+}
+
+int WrapRange(int x, int n)
+{
+    if (x > n)
+        x -= n;
+    if (x < 1)
+        x += n;
+    return x;
+}
+
+} // namespace tarvik

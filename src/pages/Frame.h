@@ -1,0 +1,34 @@
+#pragma once
+
+// What every page shares: the frame round its body (border, name header,
+// owner footer, sheet number), section headings, a text at a point, and the
+// wrap of a house or sign number into its range.
+
+#include "Surface.h"
+
+#include <string>
+#include <string_view>
+
+namespace tarvik {
+
+// Draws the border, the header with the native's name (the boy's and the
+// girl's in a match), the owner's three lines at the footer and, in a print
+// run, "(Page:N)" under them; then sets the body font and moves to the top
+// margin where the body begins.
+void PrintPageFrame(Surface& surface, bool toPrinter);
+
+// Prints a centred, bold, underlined heading one point larger than the
+// current font with its top at y, and advances y by 1.25 line steps.
+void PrintHeading(std::string_view title, Surface& surface, int& y);
+
+// Prints text with its top-left corner at (x, y), already scaled.
+void PrintAt(Surface& surface, int x, int y, std::string_view text);
+
+// x brought into 1..n by at most one subtraction and one addition of n.
+int WrapRange(int x, int n);
+
+// The border of the settings' border file: the program's own drawing when
+// the file is the default "swastik.wmf", otherwise the file itself.
+Picture BorderPicture(const std::string& borderFile);
+
+} // namespace tarvik

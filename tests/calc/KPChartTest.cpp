@@ -1,0 +1,222 @@
+#include "calc/Houses.h"
+#include "calc/KPChart.h"
+#include "core/State.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+
+using namespace tarvik;
+
+namespace {
+
+constexpr double Rad = std::numbers::pi / 180.0;
+constexpr double Obliquity = 23.4393;
+constexpr double Ayanamsa = 23.85;
+
+double Deg(int d, int m) { return d + m / 60.0; }
+
+// Signed difference a - b of two longitudes, -180..180.
+double AngleDiff(double a, double b)
+{
+    double d = std::fmod(a - b, 360.0);
+    if (d > 180) d -= 360;
+    if (d < -180) d += 360;
+    return d;
+}
+
+// Placidus cusps from the textbook semi-arc construction, independent of the
+// KP pole tables: a cusp of the 11th/12th house lies a third/two thirds of its
+// own diurnal semi-arc east of the meridian, one of the 2nd/3rd two thirds/a
+// third of its nocturnal semi-arc short of the lower meridian. Tropical
+// longitudes of cusps 1, 2, 3, 10, 11 and 12 for a RAMC in degrees.
+struct PlacidusChart {
+    std::array<double, 13> cusp{};
+};
+
+PlacidusChart Placidus(double ramc, double latitude)
+{
+    const double eps = Obliquity * Rad;
+    const double phi = latitude * Rad;
+    auto longitudeOfRA = [eps](double ra) {
+        double l = std::atan2(std::sin(ra * Rad), std::cos(ra * Rad) * std::cos(eps)) / Rad;
+        return l < 0 ? l + 360 : l;
+    };
+    auto cusp = [&](double fraction, bool aboveHorizon) {
+        double lambda = ramc + (aboveHorizon ? 30 : 150);
+        for (int n = 0; n < 200; ++n) {
+            const double dec = std::asin(std::sin(eps) * std::sin(lambda * Rad));
+            const double ad = std::asin(std::clamp(std::tan(dec) * std::tan(phi), -1.0, 1.0)) / Rad;
+            const double diurnal = 90 + ad, nocturnal = 90 - ad;
+            lambda = longitudeOfRA(aboveHorizon ? ramc + fraction * diurnal
+                                                : ramc + 180 - fraction * nocturnal);
+        }
+        return lambda;
+    };
+    PlacidusChart p;
+    double asc = std::atan2(std::cos(ramc * Rad),
+                            -(std::sin(eps) * std::tan(phi) + std::cos(eps) * std::sin(ramc * Rad))) / Rad;
+    p.cusp[1] = asc < 0 ? asc + 360 : asc;
+    p.cusp[10] = longitudeOfRA(ramc);
+    p.cusp[11] = cusp(1.0 / 3, true);
+    p.cusp[12] = cusp(2.0 / 3, true);
+    p.cusp[2] = cusp(2.0 / 3, false);
+    p.cusp[3] = cusp(1.0 / 3, false);
+    return p;
+}
+
+void SetBirth(double lagna, double latitude, double ayanamsa = Ayanamsa)
+{
+    Births().BirthLagna = lagna;
+    Births().BirthAyanamsa = ayanamsa;
+    Chart().PlaceLatitude = latitude;
+    Chart().Obliquity = Obliquity;
+}
+
+} // namespace
+
+class KPChartTest : public testing::Test {
+protected:
+    void SetUp() override { ResetProgramState(); }
+};
+
+TEST_F(KPChartTest, AgreesWithPlacidusAtDelhiAndSydney)
+{
+    // The KP rule takes the ascendant 6' on and fixed poles per latitude; the
+    // cusps stay within about 10' of the true Placidus cusps of the moment.
+    for (double latitude : {Deg(28, 39), -Deg(33, 52)}) {
+        for (int ramc = 0; ramc < 360; ramc += 5) {
+            const PlacidusChart p = Placidus(ramc, latitude);
+            SetBirth(p.cusp[1] - Ayanamsa, latitude);
+            CalcKPChart();
+            for (int c : {1, 2, 3, 10, 11, 12}) {
+                const double placidus = p.cusp[c] - Ayanamsa;
+                SCOPED_TRACE(testing::Message() << "latitude " << latitude << ", RAMC " << ramc << ", cusp " << c);
+                EXPECT_NEAR(AngleDiff(Chart().KPCusps[c - 1], placidus), 0.0, 10.0 / 60);
+                EXPECT_NEAR(AngleDiff(Chart().KPCusps[(c + 5) % 12], placidus + 180), 0.0, 10.0 / 60);
+            }
+        }
+    }
+}
+
+TEST_F(KPChartTest, AscendantIsTheBirthLagnaPlusSixMinutesAndCuspSevenOpposite)
+{
+    struct Case { double lagna, latitude; };
+    const Case cases[] = {
+        {0.0, 0.0}, {123.4, Deg(28, 39)}, {359.95, Deg(51, 30)}, {200.0, -Deg(33, 52)},
+        {87.0, 65.0}, {361.0, 10.0}, {-2.0, -20.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.lagna << " at " << c.latitude);
+        SetBirth(c.lagna, c.latitude);
+        CalcKPChart();
+        const auto& cusps = Chart().KPCusps;
+        double expected = std::fmod(c.lagna + 0.1 + 720.0, 360.0);
+        EXPECT_NEAR(cusps[0], expected, 1e-9);
+        EXPECT_NEAR(AngleDiff(cusps[6], cusps[0] + 180), 0.0, 1e-9);
+        EXPECT_EQ(cusps[12], cusps[0]);
+        for (int k = 0; k <= 11; ++k) {
+            EXPECT_GE(cusps[k], 0.0) << k;
+            EXPECT_LT(cusps[k], 360.0) << k;
+            EXPECT_EQ(Chart().KPHouseSigns[k], std::floor(cusps[k] / 30) + 1) << k;
+        }
+        EXPECT_EQ(Chart().PlaceLatitude, c.latitude);
+    }
+}
+
+TEST_F(KPChartTest, OppositeCuspsAndTheMidheavenOfTheSiderealTime)
+{
+    SetBirth(250.0, Deg(19, 4));
+    CalcKPChart();
+    const auto& cusps = Chart().KPCusps;
+    for (int k = 0; k < 6; ++k)
+        EXPECT_NEAR(AngleDiff(cusps[k + 6], cusps[k] + 180), 0.0, 1e-9) << k;
+    // The midheaven is the ecliptic point of the sidereal time's right ascension.
+    const double ramc = SiderealTimeOfAscendant(cusps[0], Deg(19, 4), Obliquity, Ayanamsa) * 15;
+    const double mc = std::atan2(std::sin(ramc * Rad), std::cos(ramc * Rad) * std::cos(Obliquity * Rad)) / Rad;
+    EXPECT_NEAR(AngleDiff(cusps[9], mc - Ayanamsa), 0.0, 1e-9);
+}
+
+TEST_F(KPChartTest, SouthernPlaceMirrorsTheNorthernOne)
+{
+    // Mirroring a place across the equator while turning the ecliptic a half
+    // circle (Aries for Libra) turns every cusp by 180 degrees.
+    for (double lagna : {10.0, 95.0, 180.5, 299.0}) {
+        SetBirth(lagna, 28.65, 0.0);
+        CalcKPChart();
+        const auto north = Chart().KPCusps;
+        SetBirth(lagna + 180.0, -28.65, 0.0);
+        CalcKPChart();
+        for (int k = 0; k <= 11; ++k)
+            EXPECT_NEAR(AngleDiff(Chart().KPCusps[k], north[k] + 180), 0.0, 1e-9) << lagna << " cusp " << k + 1;
+    }
+}
+
+TEST(KPSiderealTimeTest, TheSiderealTimeRaisesTheAscendantItCameFrom)
+{
+    // The ascensional difference from the arcsine: with any other function
+    // the midheaven and the intermediate cusps move away from the ascendant.
+    for (double latitude : {0.0, 12.0, 28.65, -33.87, 45.0, 55.0, -60.0})
+        for (int i = 0; i < 48; ++i) {
+            const double asc = i * 7.5 + 0.3;
+            const double hours = SiderealTimeOfAscendant(asc, latitude, Obliquity, Ayanamsa);
+            ASSERT_GE(hours, 0.0);
+            ASSERT_LT(hours, 24.0);
+            EXPECT_NEAR(AngleDiff(CalcAscendant(hours, latitude, Obliquity, Ayanamsa), asc), 0.0, 1e-9)
+                << "ascendant " << asc << " at " << latitude;
+        }
+}
+
+TEST_F(KPChartTest, KPAscendantTakesTheBirthAyanamsaAndTheChartsObliquity)
+{
+    SetBirth(0.0, 0.0, 22.5);
+    Chart().AscAyanamsa = 24.0;   // the chart's own ascendant ayanamsa plays no part
+    for (double hours : {-6.0, 0.5, 7.25, 13.0, 27.9})
+        for (double latitude : {-40.0, 0.0, 28.65})
+            EXPECT_EQ(CalcAscendantKP(hours, latitude), CalcAscendant(hours, latitude, Obliquity, 22.5))
+                << hours << "h at " << latitude;
+}
+
+TEST(KPPolesTest, PolesAtTheTableRows)
+{
+    struct Case { double latitude, pole2and12, pole3and11; };
+    const Case cases[] = {
+        {0.0, 0, 0}, {1.0, 39, 21}, {22.0, 907, 462}, {Deg(22, 35), 932, 475}, {23.0, 950, 485},
+        {28.5, (1177 + 1225) / 2.0, (608 + 634) / 2.0}, {51.0, 2418, 1402}, {Deg(51, 32), 2452, 1428},
+        {52.0, 2482, 1450}, {54.0, 2617, 1560}, {55.0, 2688, 1619}, {56.0, 2758, 1679},
+        {59.5, (2983 + 3063) / 2.0, (1888 + 1967) / 2.0},
+        // The tables end at 60°: higher latitudes keep the 60° poles.
+        {60.0, 3063, 1967}, {66.5, 3063, 1967}, {90.0, 3063, 1967},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.latitude);
+        const KPPoles north = KPPolesAt(c.latitude);
+        EXPECT_NEAR(north.cusps2and12, c.pole2and12 / 60.0, 1e-9);
+        EXPECT_NEAR(north.cusps3and11, c.pole3and11 / 60.0, 1e-9);
+        const KPPoles south = KPPolesAt(-c.latitude);
+        EXPECT_NEAR(south.cusps2and12, -c.pole2and12 / 60.0, 1e-9);
+        EXPECT_NEAR(south.cusps3and11, -c.pole3and11 / 60.0, 1e-9);
+    }
+}
+
+TEST(KPPolesTest, PolesAreContinuousAtTheJoinsAndRiseWithLatitude)
+{
+    for (double join : {22.0, Deg(22, 35), 23.0, 51.0, Deg(51, 32), 52.0, 60.0}) {
+        SCOPED_TRACE(join);
+        const KPPoles below = KPPolesAt(join - 1e-7), above = KPPolesAt(join + 1e-7);
+        EXPECT_NEAR(below.cusps2and12, above.cusps2and12, 1e-5);
+        EXPECT_NEAR(below.cusps3and11, above.cusps3and11, 1e-5);
+    }
+    // Each table rises steadily with latitude (a mistyped entry shows as a dip).
+    KPPoles previous = KPPolesAt(0);
+    for (int minutes = 10; minutes <= 3600; minutes += 10) {
+        const KPPoles p = KPPolesAt(minutes / 60.0);
+        EXPECT_GT(p.cusps2and12, previous.cusps2and12) << minutes << "'";
+        EXPECT_GT(p.cusps3and11, previous.cusps3and11) << minutes << "'";
+        EXPECT_GT(p.cusps2and12, p.cusps3and11) << minutes << "'";
+        previous = p;
+    }
+}

@@ -1,0 +1,204 @@
+#include "PageTestSupport.h"
+
+#include "pages/PageDispatcher.h"
+#include "pages/PainterSurface.h"
+#include "pages/PictureStore.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include <filesystem>
+
+using namespace tarvik;
+using namespace tarvik::testing;
+
+namespace {
+
+class QtEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override
+    {
+        static int argc = 1;
+        static char name[] = "pages_tests";
+        static char* argv[] = {name, nullptr};
+        app_ = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    std::unique_ptr<QGuiApplication> app_;
+};
+
+const auto* const qtEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+class PainterSurfaceTest : public PageTest {
+protected:
+    void SetUp() override
+    {
+        PageTest::SetUp();
+        ASSERT_TRUE(dir.isValid());
+        PictureStore::Instance().Clear();
+    }
+    std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
+
+    QTemporaryDir dir;
+};
+
+int pdfPages(const std::string& file)
+{
+    QFile f(QString::fromStdString(file));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray data = f.readAll();
+    int pages = 0;
+    for (qsizetype at = data.indexOf("/Type /Page"); at >= 0; at = data.indexOf("/Type /Page", at + 1))
+        pages += data.mid(at, 12) != "/Type /Pages";
+    return pages;
+}
+
+} // namespace
+
+// The same text measures the same on the preview at any resolution and in a
+// PDF, so the pages lay out alike everywhere.
+TEST_F(PainterSurfaceTest, TextMetricsDoNotDependOnTheDevice)
+{
+    ImageSurface coarse(72);
+    ImageSurface fine(300);
+    PdfSurface pdf(path("metrics.pdf"));
+    struct Case { const char* face; double size; bool bold; const char* text; };
+    const Case cases[] = {
+        {"Tarvik English", 9, false, "Jupiter in Sagittarius, 12:34:56"},
+        {"Tarvik English", 12, true, "Asha Sharma / Ravi Verma"},
+        {"Tarvik", 14, false, "कृष्णमूर्ति पद्धति और ग्रहों की दृष्टि"},
+        {"Tarvik", 15, true, "लग्न कुंडली"},
+    };
+    for (const Case& c : cases) {
+        for (Surface* s : std::initializer_list<Surface*>{&coarse, &fine, &pdf}) {
+            s->Font.Name = c.face;
+            s->Font.Size = c.size;
+            s->Font.Bold = c.bold;
+        }
+        const double width = coarse.TextWidth(c.text);
+        EXPECT_GT(width, 0) << c.text;
+        EXPECT_DOUBLE_EQ(fine.TextWidth(c.text), width) << c.text;
+        EXPECT_DOUBLE_EQ(pdf.TextWidth(c.text), width) << c.text;
+        EXPECT_DOUBLE_EQ(fine.LineHeight(), coarse.LineHeight()) << c.text;
+        EXPECT_DOUBLE_EQ(pdf.LineHeight(), coarse.LineHeight()) << c.text;
+    }
+}
+
+// Each face's lines fit the line pitch of its language.
+TEST_F(PainterSurfaceTest, BodyLinesFitTheLanguagePitch)
+{
+    ImageSurface s(96);
+    struct Case { const char* face; double size; double pitch; };
+    const Case cases[] = {{"Tarvik English", 9, 250}, {"Tarvik", 14, 310}};
+    for (const Case& c : cases) {
+        s.Font.Name = c.face;
+        s.Font.Size = c.size;
+        EXPECT_LE(s.LineHeight(), c.pitch) << c.face;
+        EXPECT_GT(s.LineHeight(), 0.8 * c.pitch) << c.face;
+    }
+}
+
+TEST_F(PainterSurfaceTest, PictureFilesAreReadOncePerPath)
+{
+    QImage image(96, 48, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(QString::fromStdString(path("b.png"))));
+    ASSERT_TRUE(image.save(QString::fromStdString(path("b.jpg"))));
+    ASSERT_TRUE(image.save(QString::fromStdString(path("b.bmp"))));
+    {
+        // A 1 x 1 GIF.
+        static const unsigned char gif[] = {
+            0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00, 0xff,
+            0xff, 0xff, 0x00, 0x00, 0x00, 0x21, 0xf9, 0x04, 0x01, 0x00, 0x00, 0x00, 0x00, 0x2c,
+            0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00,
+            0x3b};
+        QFile f(QString::fromStdString(path("b.gif")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(reinterpret_cast<const char*>(gif), sizeof gif);
+    }
+    {
+        QFile f(QString::fromStdString(path("b.svg")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("<svg xmlns='http://www.w3.org/2000/svg' width='960' height='480'>"
+                "<rect x='10' y='10' width='940' height='460' fill='none' stroke='black'/></svg>");
+    }
+    {
+        QFile f(QString::fromStdString(path("broken.png")));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("not a picture");
+    }
+
+    ImageSurface s(96);
+    struct Case { const char* file; bool loads; double width; };
+    const Case cases[] = {
+        {"b.png", true, 96 * 15}, {"b.jpg", true, 96 * 15}, {"b.bmp", true, 96 * 15},
+        {"b.gif", true, 15},      {"b.svg", true, 960 * 15}, {"broken.png", false, 0},
+        {"absent.png", false, 0},
+    };
+    for (const Case& c : cases) {
+        const Picture picture = Picture::File(path(c.file));
+        const auto size = s.LoadPicture(picture);
+        ASSERT_EQ(size.has_value(), c.loads) << c.file;
+        if (size) {
+            EXPECT_NEAR(size->width, c.width, 1) << c.file;
+        }
+        s.PaintPicture(picture, 500, 500, 10000, 14500);   // nothing for the broken ones
+        s.LoadPicture(picture);
+    }
+    EXPECT_EQ(PictureStore::Instance().Reads(), static_cast<int>(std::size(cases)));
+}
+
+TEST_F(PainterSurfaceTest, PreviewDrawsInkAndSavesWhole)
+{
+    ImageSurface s(72);
+    Native().Name = "Asha";
+    ASSERT_TRUE(PrintPage(s, "Shodash1", false));
+    const QImage& image = s.Image();
+    int dark = 0;
+    for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2)
+            dark += qGray(image.pixel(x, y)) < 128;
+    EXPECT_GT(dark, 500);
+    ASSERT_TRUE(s.SavePng(path("page.png")));
+    EXPECT_TRUE(std::filesystem::exists(path("page.png")));
+    EXPECT_FALSE(std::filesystem::exists(path("page.png.part")));
+}
+
+// A print run into a PDF: a page that draws nothing makes no sheet.
+TEST_F(PainterSurfaceTest, PdfHasOneSheetPerDrawnPage)
+{
+    OutputRun().BatchPrint = 1;
+    {
+        PdfSurface pdf(path("run.pdf"));
+        for (const char* key : {"Basic", "Nope", "Maitri", "Sade1"})
+            PrintPage(pdf, key, true);
+        EXPECT_TRUE(pdf.Finish());
+    }
+    EXPECT_FALSE(std::filesystem::exists(path("run.pdf.part")));
+    EXPECT_EQ(pdfPages(path("run.pdf")), 3);
+}
+
+// The printer surface, on a printer that writes its job to a PDF file.
+TEST_F(PainterSurfaceTest, PrinterHasOneSheetPerDrawnPage)
+{
+    OutputRun().BatchPrint = 1;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(path("job.pdf")));
+    {
+        PrinterSurface surface(printer);
+        for (const char* key : {"Shodash1", "Nope", "Nope", "Shodash2"})
+            PrintPage(surface, key, true);
+        surface.Finish();
+    }
+    EXPECT_EQ(pdfPages(path("job.pdf")), 2);
+    const QPageLayout layout = printer.pageLayout();
+    EXPECT_EQ(layout.pageSize().id(), QPageSize::A4);
+    EXPECT_EQ(layout.orientation(), QPageLayout::Portrait);
+}

@@ -1,0 +1,127 @@
+// renderpages: its command line, and whole runs in both languages and both
+// chart styles, for a horoscope and for a match.
+
+#include "RenderOptions.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+using namespace tarvik;
+using namespace tarvik::renderpages;
+
+namespace {
+
+const std::vector<std::string> Birth = {"--date", "15-08-1980", "--time", "10:30:00", "--lat",
+                                        "28N39", "--lon", "77E13", "--zone", "82E30"};
+const std::vector<std::string> GirlBirth = {"--girl-date", "02-03-1983", "--girl-time", "06:15:00",
+                                            "--girl-lat", "19N04", "--girl-lon", "72E52",
+                                            "--girl-zone", "82E30"};
+
+std::vector<std::string> with(std::vector<std::string> a, const std::vector<std::string>& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+} // namespace
+
+TEST(RenderOptionsTest, ReadsTheRunAndBothPersons)
+{
+    const RenderOptions o = ParseRenderOptions(with(with(Birth, GirlBirth),
+        {"--lang", "hi", "--style=south", "--pages", "Basic,Yogini Maha 1,,Navamsa", "--out", "x",
+         "--ayanamsa", "1"}));
+    ASSERT_EQ(o.error, "");
+    ASSERT_TRUE(o.request);
+    const RenderRequest& r = *o.request;
+    EXPECT_TRUE(r.hindi);
+    EXPECT_EQ(r.chartStyle, 1);
+    EXPECT_EQ(r.pages, (std::vector<std::string>{"Basic", "Yogini Maha 1", "Navamsa"}));
+    EXPECT_EQ(r.native.ayanamsaChoice, 1);
+    EXPECT_EQ(r.native.birth.Day, 15);
+    ASSERT_TRUE(r.girl);
+    EXPECT_EQ(r.girl->Year, 1983);
+    EXPECT_EQ(r.girl->LatDeg, 19);
+    EXPECT_EQ(r.outDir, "x");
+}
+
+TEST(RenderOptionsTest, RefusesWhatItCannotDraw)
+{
+    struct Case { std::vector<std::string> args; const char* error; };
+    const Case cases[] = {
+        {with(Birth, {"--out", "x"}), "either --pages"},
+        {with(Birth, {"--all", "--pages", "Basic", "--out", "x"}), "either --pages"},
+        {with(Birth, {"--all"}), "missing --out"},
+        {with(Birth, {"--all", "--out", "x", "--lang", "fr"}), "--lang"},
+        {with(Birth, {"--all", "--out", "x", "--style", "east"}), "--style"},
+        {{"--all", "--out", "x"}, "missing --date"},
+        {with(Birth, {"--all", "--out", "x", "--girl-date", "02-03-1983"}), "girl: missing --time"},
+        {with(with(Birth, GirlBirth), {"--all", "--out", "x", "--girl-node", "mean"}), "--girl-node"},
+        {with(Birth, {"--all", "--out", "x", "--date", "01-01-2000"}), "--date given twice"},
+        {with(Birth, {"--pages", ",", "--out", "x"}), "names no page"},
+    };
+    for (const Case& c : cases) {
+        const RenderOptions o = ParseRenderOptions(c.args);
+        EXPECT_FALSE(o.request) << c.error;
+        EXPECT_NE(o.error.find(c.error), std::string::npos) << o.error;
+    }
+}
+
+TEST(RenderOptionsTest, CatalogueOfEachMode)
+{
+    const auto horoscope = PreviewCatalogue(false);
+    EXPECT_EQ(horoscope.front(), "Basic");
+    EXPECT_EQ(horoscope.back(), "AadityaPratya9");
+    EXPECT_EQ(PreviewCatalogue(true),
+              (std::vector<std::string>{"Basic", "Nirayana", "Navamsa", "Interpret", "Result"}));
+}
+
+// Whole runs draw every page without a failure or a missing caption.
+TEST(RenderPagesRunTest, AllPagesInBothLanguagesAndStyles)
+{
+    const char* bin = std::getenv("TARVIK_BIN_DIR");
+    ASSERT_NE(bin, nullptr);
+    const QString tool = QDir(bin).filePath("renderpages");
+    struct Case { bool match; const char* lang; const char* style; };
+    const Case cases[] = {
+        {false, "en", "north"}, {false, "hi", "north"}, {false, "en", "south"},
+        {false, "hi", "south"}, {true, "en", "north"},  {true, "hi", "south"},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir out;
+        ASSERT_TRUE(out.isValid());
+        std::vector<std::string> args = with(Birth, {"--all", "--lang", c.lang, "--style", c.style,
+                                                     "--out", out.path().toStdString()});
+        if (c.match)
+            args = with(args, GirlBirth);
+        QStringList list;
+        for (const std::string& a : args)
+            list << QString::fromStdString(a);
+        QProcess run;
+        run.start(tool, list);
+        ASSERT_TRUE(run.waitForFinished(120000));
+        const QString output = QString::fromUtf8(run.readAllStandardOutput());
+        const std::string what = std::string(c.match ? "match " : "") + c.lang + " " + c.style;
+        EXPECT_EQ(run.exitCode(), 0) << what << "\n"
+                                     << run.readAllStandardError().toStdString();
+        EXPECT_FALSE(output.contains("Not Found:")) << what << "\n" << output.toStdString();
+        const QStringList pngs = QDir(out.path()).entryList({"*.png"}, QDir::Files);
+        EXPECT_EQ(pngs.size(), static_cast<qsizetype>(PreviewCatalogue(c.match).size())) << what;
+        EXPECT_TRUE(QFile::exists(QDir(out.path()).filePath("pages.pdf"))) << what;
+    }
+}
+
+TEST(RenderPagesRunTest, BadArgumentsExitWithTwo)
+{
+    const char* bin = std::getenv("TARVIK_BIN_DIR");
+    ASSERT_NE(bin, nullptr);
+    QProcess run;
+    run.start(QDir(bin).filePath("renderpages"), {"--all", "--out", "/tmp/x"});
+    ASSERT_TRUE(run.waitForFinished(30000));
+    EXPECT_EQ(run.exitCode(), 2);
+    EXPECT_TRUE(run.readAllStandardError().contains("missing --date"));
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+// The command line of renderpages: the birth options of chartdump for the
+// native (the boy in a match), the same with "--girl-" for a match's girl,
+// and the pages to draw and where.
+
+#include "DumpOptions.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarvik::renderpages {
+
+struct RenderRequest {
+    chartdump::DumpRequest native;             // with the run's ayanamsa and node choice
+    std::optional<BirthRecord> girl;           // present: a Match-Making run
+    bool hindi = false;
+    int chartStyle = 0;                        // 0 North Indian, 1 South Indian
+    bool allPages = false;
+    std::vector<std::string> pages;            // when not allPages
+    std::string outDir;
+};
+
+struct RenderOptions {
+    std::optional<RenderRequest> request;
+    bool help = false;
+    std::string error;                         // non-empty: bad arguments
+};
+
+RenderOptions ParseRenderOptions(const std::vector<std::string>& args);
+
+// The pages of a preview run, in the order of its page list.
+std::vector<std::string> PreviewCatalogue(bool matchMode);
+
+extern const char* const RenderUsage;
+
+} // namespace tarvik::renderpages

@@ -1,0 +1,229 @@
+// renderpages: the pages of one birth, or of a match, as the preview draws
+// them (one PNG per page) and as a print run prints them (one PDF of all), in
+// English or Hindi, North or South Indian charts; for reviewing the pages.
+// Every dictionary key that was not found is listed; the exit code is 1 when
+// a page could not be drawn, 2 on bad arguments.
+
+#include "RenderOptions.h"
+
+#include "calc/Chart.h"
+#include "calc/PanchangElements.h"
+#include "calc/Sunrise.h"
+#include "core/Reporter.h"
+#include "core/State.h"
+#include "pages/PageDispatcher.h"
+#include "pages/PainterSurface.h"
+#include "refdata/Databases.h"
+
+#include <QGuiApplication>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <set>
+
+using namespace tarvik;
+using namespace tarvik::renderpages;
+
+namespace {
+
+constexpr int PageFailed = 1;
+constexpr int BadArguments = 2;
+
+// Keeps the messages of the run; questions take their first answer.
+class RunReporter : public Reporter {
+public:
+    std::vector<std::string> notFound;   // each key once, in the order met
+    std::vector<std::string> other;
+
+    void Message(const std::string& text, const std::string&) override
+    {
+        static constexpr std::string_view prefix = "Not Found:";
+        if (text.rfind(prefix, 0) == 0) {
+            std::string key = text.substr(prefix.size());
+            while (!key.empty() && key.back() == ' ')
+                key.pop_back();
+            if (seen_.insert(key).second)
+                notFound.push_back(key);
+        } else {
+            other.push_back(text);
+        }
+    }
+    Answer Ask(const std::string& text, Buttons buttons, const std::string&) override
+    {
+        other.push_back(text);
+        return FirstButton(buttons);
+    }
+
+private:
+    std::set<std::string> seen_;
+};
+
+std::string programFolder(const char* argv0)
+{
+    std::error_code error;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    const std::filesystem::path exe = error ? std::filesystem::absolute(argv0) : self;
+    return exe.parent_path().string();
+}
+
+// The birth longitudes the pages read besides the chart state, in
+// traditional order.
+void takeBirthCopies()
+{
+    BirthState& b = Births();
+    const ChartState& c = Chart();
+    b.BirthAyanamsa = c.PlanetLongitudes[AyanamsaSlot];
+    b.BirthLagna = c.HouseCusps[1];
+    b.BirthSun = c.PlanetLongitudes[Sun];
+    b.BirthMoon = c.PlanetLongitudes[Moon];
+    b.BirthMars = c.PlanetLongitudes[Mars];
+    b.BirthMercury = c.PlanetLongitudes[Mercury];
+    b.BirthJupiter = c.PlanetLongitudes[Jupiter];
+    b.BirthVenus = c.PlanetLongitudes[Venus];
+    b.BirthSaturn = c.PlanetLongitudes[Saturn];
+    b.BirthRahu = c.PlanetLongitudes[Rahu];
+    b.BirthKetu = c.PlanetLongitudes[Ketu];
+    b.BirthUranus = c.PlanetLongitudes[Uranus];
+    b.BirthNeptune = c.PlanetLongitudes[Neptune];
+    b.BirthPluto = c.PlanetLongitudes[Pluto];
+}
+
+// What an output run prepares before the pages are drawn: the charts (the
+// girl's first, saved aside), the run values and the display conventions.
+void prepareRun(const RenderRequest& request)
+{
+    RunValues& run = OutputRun();
+    run.AyanamsaChoice = request.native.ayanamsaChoice;
+    run.TrueNode = request.native.trueNode;
+    run.MatchMode = request.girl.has_value();
+
+    if (request.girl) {
+        Native() = *request.girl;
+        Native().Name = "Girl";
+        Native().Sex = "Female";
+        CalcChart();
+        takeBirthCopies();
+        MatchCopies& m = Match();
+        const ChartState& c = Chart();
+        std::copy(&c.SaptavargaSigns[0][0], &c.SaptavargaSigns[0][0] + 14 * 8,
+                  &m.PartnerSaptavargaSigns[0][0]);
+        m.PartnerLongitudes = c.PlanetLongitudes;
+        m.PartnerCusps = c.HouseCusps;
+        m.PartnerSandhis = c.BhavaSandhi;
+        m.PartnerSiderealTime = c.SiderealTime;
+        m.PartnerSunTimes = CalcSunrise();
+        m.PartnerPanchang = CalcPanchangElements();
+        m.PartnerPlaceLongitude = c.PlaceLongitude;
+        m.PartnerZoneMeridian = c.ZoneMeridianDeg;
+        Partner() = Native();
+    }
+    Native() = request.native.birth;
+    Native().Name = request.girl ? "Boy" : "Native";
+    Native().Sex = "Male";
+    CalcChart();
+    takeBirthCopies();
+    if (request.girl) {
+        const ChartState& c = Chart();
+        std::copy(&c.SaptavargaSigns[0][0], &c.SaptavargaSigns[0][0] + 14 * 8,
+                  &Match().NativeSaptavargaSigns[0][0]);
+    }
+
+    const BirthRecord& n = Native();
+    const int thisYear = static_cast<int>(std::chrono::year_month_day(
+        std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())).year());
+    run.VarshphalFrom = run.VarshphalYear = thisYear;
+    run.VarshphalYears = 1;
+    run.YoginiFrom = n.Year + n.Month / 12.0 + n.Day / 360.0;
+    run.ChartStyle = request.chartStyle;
+    ApplyDisplayConventions(request.hindi);
+
+    Settings& settings = Config();
+    settings.PrintBorder = true;
+    settings.BorderFile = Program().ProgramFolder + "/swastik.wmf";
+    settings.OwnerLines = {"", "Velmora", "", ""};
+}
+
+std::string fileNameOf(int index, const std::string& key)
+{
+    std::string name = key;
+    for (char& ch : name)
+        if (ch == ' ' || ch == '/')
+            ch = '_';
+    char prefix[8];
+    std::snprintf(prefix, sizeof prefix, "%02d-", index);
+    return prefix + name + ".png";
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const RenderOptions options = ParseRenderOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (options.help) {
+        std::cout << RenderUsage;
+        return 0;
+    }
+    if (!options.error.empty()) {
+        std::cerr << "renderpages: " << options.error << "\n" << RenderUsage;
+        return BadArguments;
+    }
+    const RenderRequest& request = *options.request;
+
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    Program().ProgramFolder = programFolder(argv[0]);
+    try {
+        OpenReferenceDatabases();
+    } catch (const std::exception& e) {
+        std::cerr << "renderpages: " << e.what() << "\n";
+        return PageFailed;
+    }
+    RunReporter messages;
+    ScopedReporter scope(messages);
+    prepareRun(request);
+
+    const std::vector<std::string> keys =
+        request.allPages ? PreviewCatalogue(request.girl.has_value()) : request.pages;
+    std::error_code error;
+    std::filesystem::create_directories(request.outDir, error);
+    if (error) {
+        std::cerr << "renderpages: cannot make " << request.outDir << ": " << error.message() << "\n";
+        return PageFailed;
+    }
+    const std::filesystem::path out(request.outDir);
+
+    bool failed = false;
+    RunValues& run = OutputRun();
+    run.BatchPrint = 0;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        ImageSurface page(150);
+        failed |= !PrintPage(page, keys[i], false);
+        const std::string file = (out / fileNameOf(static_cast<int>(i + 1), keys[i])).string();
+        if (!page.SavePng(file)) {
+            std::cerr << "renderpages: cannot write " << file << "\n";
+            failed = true;
+        }
+    }
+
+    run.BatchPrint = 1;
+    run.PageStarted = false;
+    run.PagesPrinted = 0;
+    const std::string pdfFile = (out / "pages.pdf").string();
+    PdfSurface pdf(pdfFile);
+    for (const std::string& key : keys)
+        failed |= !PrintPage(pdf, key, true);
+    if (!pdf.Finish()) {
+        std::cerr << "renderpages: cannot write " << pdfFile << "\n";
+        failed = true;
+    }
+
+    for (const std::string& key : messages.notFound)
+        std::cout << "Not Found:" << key << "\n";
+    for (const std::string& text : messages.other)
+        std::cerr << text << "\n";
+    return failed ? PageFailed : 0;
+}

@@ -1,5 +1,11 @@
 #include "HinduCalendar.h"
 
+#include "calc/Angles.h"
+#include "calc/Chart.h"
+#include "calc/MomentGuard.h"
+#include "calc/PanchangElements.h"
+#include "core/State.h"
+
 #include <array>
 #include <string_view>
 
@@ -42,7 +48,92 @@ constexpr std::array<NationalMonth, 12> NationalMonths = {{
 }};
 
 constexpr std::array<int, 12> LongestMonth = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+int daysInMonth(int month, int year)
+{
+    const int next = month == 12 ? DayNumber(1, 1, year + 1) : DayNumber(1, month + 1, year);
+    return next - DayNumber(1, month, year);
+}
+
+// The tithi of a day of the person's year at the person's time of day and
+// place. Native must hold the person: the chart takes the time from it.
+int tithiOn(const CalendarDate& d, const BirthRecord& p)
+{
+    CalcChartAt(d.day, d.month, d.year, p.LongDeg, p.LongMin, p.LongDir, p.LatDeg, p.LatMin, p.LatDir, p.ZoneHours);
+    return static_cast<int>(CalcPanchangElements()[TithiElement]);
+}
+// Whether the new moon just past fell with the sidereal Sun in Meena, so
+// that the lunar month it began is Chaitra. Taken back from the last chart
+// by the hourly motions of its second pass.
+bool newMoonInMeena()
+{
+    const auto& lon = Chart().PlanetLongitudes;
+    const double sun = lon[Sun], sunLater = lon[Sun + HourLater];
+    const double elongation = ReduceDegrees(lon[Moon] - sun);
+    const double gainPerHour = ReduceDegrees(lon[Moon + HourLater] - sunLater) - elongation;
+    const double hoursSince = elongation / gainPerHour;
+    return ReduceDegrees(sun - ReduceDegrees(sunLater - sun) * hoursSince) >= 330;
+}
 } // namespace
+
+CalendarDate LunarNewYear(const BirthRecord& person)
+{
+    const BirthRecord p = person;   // person may be Native itself
+    const NativeMomentGuard guard;
+    Native() = p;
+    const int first = DayNumber(14, 3, p.Year), last = DayNumber(14, 4, p.Year);
+    int before = tithiOn(DateOfDayNumber(first - 1), p);
+    for (int d = first; d <= last; ++d) {
+        const CalendarDate date = DateOfDayNumber(d);
+        const int tithi = tithiOn(date, p);
+        // A new moon of 13 or 14 March may still fall in Kumbha: that month
+        // is Phalguna, and the new year comes a month later.
+        if ((tithi == 1 || (tithi == 2 && before == 30)) && newMoonInMeena())
+            return date;
+        before = tithi;
+    }
+    return DateOfDayNumber(last + 1);
+}
+
+SamvatYears CalcSamvatAtBirth(const BirthRecord& person)
+{
+    const CalendarDate newYear = LunarNewYear(person);
+    const bool turned = DayNumber(person.Day, person.Month, person.Year)
+                        >= DayNumber(newYear.day, newYear.month, newYear.year);
+    const int added = turned ? 1 : 0;
+    return {person.Year - 79 + added, person.Year + 56 + added};
+}
+
+std::string CalcMasaAtBirth(const BirthRecord& person)
+{
+    const BirthRecord p = person;
+    if (p.Month < 1 || p.Month > 12)
+        return {};
+    int afterFullMoon;
+    {
+        const NativeMomentGuard guard;
+        Native() = p;
+        const int lastDay = daysInMonth(p.Month, p.Year);
+        afterFullMoon = lastDay + 1;
+        for (int day = 1; day <= lastDay; ++day) {
+            const int tithi = tithiOn({day, p.Month, p.Year}, p);
+            if (tithi == 16 || tithi == 17) {
+                afterFullMoon = day;
+                break;
+            }
+        }
+    }
+    int nakshatra = MonthFullMoonNakshatra(p.Month);
+    if (p.Day >= afterFullMoon) {
+        // The birth follows that month's full moon: the next lunar month.
+        for (std::size_t k = 0; k < LunarMonths.size(); ++k)
+            if (LunarMonths[k].nakshatra == nakshatra) {
+                nakshatra = LunarMonths[(k + 1) % LunarMonths.size()].nakshatra;
+                break;
+            }
+    }
+    return MasaName(nakshatra);
+}
 
 int MonthFullMoonNakshatra(int month)
 {

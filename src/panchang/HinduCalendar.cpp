@@ -62,6 +62,7 @@ int tithiOn(const CalendarDate& d, const BirthRecord& p)
     CalcChartAt(d.day, d.month, d.year, p.LongDeg, p.LongMin, p.LongDir, p.LatDeg, p.LatMin, p.LatDir, p.ZoneHours);
     return static_cast<int>(CalcPanchangElements()[TithiElement]);
 }
+
 // Whether the new moon just past fell with the sidereal Sun in Meena, so
 // that the lunar month it began is Chaitra. Taken back from the last chart
 // by the hourly motions of its second pass.

@@ -26,12 +26,12 @@ double sunriseOf(const CalendarDate& d, const BirthRecord& p)
 
 // A stored velantar part: its magnitude, and whether it carries a minus sign
 // ("-0" minutes keep the sign of a value under a minute).
-struct Part {
+struct StoredPart {
     bool present;
     bool negative;
     long long magnitude;
 };
-Part partOf(const Value& v)
+StoredPart partOf(const Value& v)
 {
     const std::string text = v.Text();
     if (v.IsNull() || text.empty())
@@ -89,8 +89,8 @@ std::string CalcVelantar(Database& reference, int day, int month)
     if (row.Eof() || row.FieldCount() < 2 * month + 2)
         return {};
     // Columns by position: month m holds its minutes at 2m and seconds at 2m + 1.
-    const Part minutes = partOf(row.Field(2 * month));
-    const Part seconds = partOf(row.Field(2 * month + 1));
+    const StoredPart minutes = partOf(row.Field(2 * month));
+    const StoredPart seconds = partOf(row.Field(2 * month + 1));
     if (!minutes.present || !seconds.present)
         return {};
     const std::string sign = GetDictText(minutes.negative || seconds.negative ? "-" : "+");

@@ -13,12 +13,15 @@ PickerBox::PickerBox(QWidget* parent) : QComboBox(parent)
     completer()->setCompletionMode(QCompleter::PopupCompletion);
     completer()->setFilterMode(Qt::MatchContains);
     completer()->setCaseSensitivity(Qt::CaseInsensitive);
+    connect(lineEdit(), &QLineEdit::textEdited, this, &PickerBox::FollowTyping);
     connect(lineEdit(), &QLineEdit::editingFinished, this, &PickerBox::Commit);
 }
 
 long long PickerBox::Key() const
 {
-    return currentIndex() < 0 ? 0 : currentData().toLongLong();
+    if (currentIndex() < 0 || lineEdit()->text().compare(itemText(currentIndex()), Qt::CaseInsensitive) != 0)
+        return 0;
+    return currentData().toLongLong();
 }
 
 bool PickerBox::SelectText(const QString& text)
@@ -30,9 +33,15 @@ bool PickerBox::SelectText(const QString& text)
     return true;
 }
 
+void PickerBox::FollowTyping(const QString& text)
+{
+    const int row = findText(text, Qt::MatchFixedString);
+    if (row >= 0 && row != currentIndex())
+        setCurrentIndex(row);
+}
+
 void PickerBox::Commit()
 {
-    SelectText(lineEdit()->text());
     const QString shown = currentIndex() >= 0 ? itemText(currentIndex()) : QString();
     if (lineEdit()->text() != shown)
         setEditText(shown);

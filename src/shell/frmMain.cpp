@@ -739,6 +739,8 @@ void frmMain::FocusChanged(QWidget* old, QWidget* now)
     // to the same box: nothing was left.
     if (from == to || !now || now->window() != this)
         return;
+    if (auto* picker = qobject_cast<PickerBox*>(from))
+        picker->Commit();
     if (from && !returningFocus_)
         QTimer::singleShot(0, this, [this, from] { LeftControl(from); });
     auto* box = qobject_cast<QLineEdit*>(to);

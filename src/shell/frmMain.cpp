@@ -466,6 +466,7 @@ bool frmMain::Form_Load()
     splash_->SetMessage(QStringLiteral("Finalizing...."));
     splash_->close();
     splash_.reset();
+    txtName[0]->setFocus(Qt::OtherFocusReason);
     return true;
 }
 
@@ -666,8 +667,8 @@ void frmMain::txtDOB_LostFocus(int i)
 {
     const QDate birth = txtDOB[i]->date();
     if (!birth.isValid()) {
-        reporter().Message("Invalid Date");
         ReturnFocus(txtDOB[i]);
+        reporter().Message("Invalid Date");
         return;
     }
     txtYoginiFrom->setText(DateEntryText(YoginiStart(birth, QDate::currentDate())));
@@ -677,8 +678,8 @@ bool frmMain::txtTOB_LostFocus(int i)
 {
     const std::optional<QTime> time = ReadTimeEntry(txtTOB[i]->text());
     if (!time) {
-        reporter().Message("Invalid Time");
         ReturnFocus(txtTOB[i]);
+        reporter().Message("Invalid Time");
         return false;
     }
     txtTOB[i]->setText(TimeEntryText(*time));
@@ -733,6 +734,22 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 
 void frmMain::FocusChanged(QWidget* old, QWidget* now)
 {
+    const bool within = old && old->window() == this && now && now->window() == this;
+    if (focusBack_ && now && now->window() == this && !within) {
+        // The window is active again after the message of a refused box;
+        // the platform may have handed the focus to the box the user was
+        // going to: give it to the refused one.
+        QWidget* back = focusBack_;
+        focusBack_ = nullptr;
+        if (EntryControlOf(now) != back) {
+            const QScopedValueRollback<bool> returning(returningFocus_, true);
+            back->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    } else if (within && !returningFocus_) {
+        focusBack_ = nullptr;
+    }
+
     QWidget* from = EntryControlOf(old);
     QWidget* to = EntryControlOf(now);
     // Focus that goes to a message box, a popup or another program comes back
@@ -767,7 +784,9 @@ void frmMain::LeftControl(QWidget* control)
 
 void frmMain::ReturnFocus(QWidget* control)
 {
+    // Before the message shows, so that closing it gives the focus back here.
     // The box that had the focus meanwhile is not being left by the user.
+    focusBack_ = control;
     const QScopedValueRollback<bool> returning(returningFocus_, true);
     control->setFocus(Qt::OtherFocusReason);
 }

@@ -155,6 +155,7 @@ private:
     std::function<void(long long)> placesEditor_;
     QList<QWidget*> entryControls_;
     bool returningFocus_ = false;
+    QWidget* focusBack_ = nullptr;   // a refused box, until the focus is back in it
 };
 
 } // namespace tarvik

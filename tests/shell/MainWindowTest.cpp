@@ -342,6 +342,49 @@ TEST_F(MainWindowTest, AnInvalidTimeIsReportedOnceAndKeepsTheFocus)
     EXPECT_FALSE(w.txtTOB_LostFocus(0));
 }
 
+// A message box takes the focus away; when the window is active again, the
+// platform may hand the focus to the box the user was going to.
+class FocusTakingReporter : public CollectingReporter {
+public:
+    std::function<void()> meanwhile;
+    void Message(const std::string& text, const std::string& title = {}) override
+    {
+        CollectingReporter::Message(text, title);
+        QWidget box;
+        box.show();
+        box.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&box));
+        if (meanwhile)
+            meanwhile();
+    }
+};
+
+TEST_F(MainWindowTest, TheRefusedBoxGetsTheFocusBackAfterItsMessage)
+{
+    frmMain& w = StartShown();
+    FocusTakingReporter boxes;
+    ScopedReporter useBoxes(boxes);
+    boxes.meanwhile = [&] { w.cmbZones[0]->setFocus(); };   // the window is not active: no focus change yet
+    w.txtTOB[0]->setFocus();
+    Settle();
+    w.txtTOB[0]->setText("25:00");
+    w.cmbZones[0]->setFocus();
+    Settle();
+    ASSERT_EQ(boxes.messages, std::vector<std::string>{"Invalid Time"});
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    Settle();
+    EXPECT_EQ(FocusedControl(), QStringLiteral("txtTOB0"));
+    EXPECT_EQ(boxes.messages.size(), 1u);
+
+    // Once the focus is back, the window's later returns are the user's own.
+    w.txtTOB[0]->setText("10:05");
+    w.cmbZones[0]->setFocus();
+    Settle();
+    EXPECT_EQ(w.txtTOB[0]->text(), QStringLiteral("10:05:00 AM"));
+    EXPECT_EQ(FocusedControl(), QStringLiteral("cmbZones0"));
+}
+
 TEST_F(MainWindowTest, AZoneChangeReloadsOnlyThatPersonsPlaces)
 {
     frmMain& w = StartShown();

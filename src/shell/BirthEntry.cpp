@@ -105,25 +105,25 @@ bool ComputePerson(const PersonEntry& entry, int ayanamsaChoice, PersonRole role
     return true;
 }
 
+// The birth longitude copies in traditional order and the chart element each
+// comes from (computation order).
+constexpr std::pair<double BirthState::*, int> BirthBodies[] = {
+    {&BirthState::BirthSun, Sun},         {&BirthState::BirthMoon, Moon},
+    {&BirthState::BirthMars, Mars},       {&BirthState::BirthMercury, Mercury},
+    {&BirthState::BirthJupiter, Jupiter}, {&BirthState::BirthVenus, Venus},
+    {&BirthState::BirthSaturn, Saturn},   {&BirthState::BirthRahu, Rahu},
+    {&BirthState::BirthKetu, Ketu},       {&BirthState::BirthUranus, Uranus},
+    {&BirthState::BirthNeptune, Neptune}, {&BirthState::BirthPluto, Pluto},
+};
+
 void TakeBirthLongitudes()
 {
     const ChartState& chart = Chart();
-    const auto& lon = chart.PlanetLongitudes;
     BirthState& b = Births();
-    b.BirthAyanamsa = lon[AyanamsaSlot];
+    b.BirthAyanamsa = chart.PlanetLongitudes[AyanamsaSlot];
     b.BirthLagna = chart.HouseCusps[1];
-    b.BirthSun = lon[Sun];
-    b.BirthMoon = lon[Moon];
-    b.BirthMars = lon[Mars];
-    b.BirthMercury = lon[Mercury];
-    b.BirthJupiter = lon[Jupiter];
-    b.BirthVenus = lon[Venus];
-    b.BirthSaturn = lon[Saturn];
-    b.BirthRahu = lon[Rahu];
-    b.BirthKetu = lon[Ketu];
-    b.BirthUranus = lon[Uranus];
-    b.BirthNeptune = lon[Neptune];
-    b.BirthPluto = lon[Pluto];
+    for (const auto& [copy, body] : BirthBodies)
+        b.*copy = chart.PlanetLongitudes[body];
 }
 
 void KeepGirlResults()

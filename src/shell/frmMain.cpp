@@ -102,7 +102,10 @@ frmMain::frmMain(StartupOptions options) : options_(std::move(options))
     ConnectHandlers();
 
     // Horoscope mode at start: the girl's controls wait for Match-Making.
-    tbMode[0]->setChecked(true);
+    {
+        const QSignalBlocker block(tbMode[0]);
+        tbMode[0]->setChecked(true);
+    }
     for (QWidget* w : std::initializer_list<QWidget*>{txtName[1], txtDOB[1], txtLatLong[1], txtTOB[1],
                                                       cmbPlaces[1], cmbWTC[3], cmbWTC[4], cmbWTC[5],
                                                       cmbZones[1], cmbSex[1]})

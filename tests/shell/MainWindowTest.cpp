@@ -129,6 +129,7 @@ TEST_F(MainWindowTest, StartUpRunsInOrderAndOpensOnTheSamplePerson)
     for (QWidget* c : std::initializer_list<QWidget*>{w.txtName[1], w.cmbSex[1], w.txtDOB[1], w.txtTOB[1],
                                                       w.cmbZones[1], w.cmbPlaces[1], w.cmbWTC[5]})
         EXPECT_FALSE(c->isEnabled()) << c->objectName().toStdString();
+    EXPECT_EQ(w.txtName[0]->toolTip(), QStringLiteral("Person's Name"));
     EXPECT_FALSE(w.Command1->isEnabled());
     EXPECT_FALSE(w.mnuOutput[0]->isEnabled());
     EXPECT_TRUE(w.mnuFileExit->isEnabled());

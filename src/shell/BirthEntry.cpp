@@ -2,7 +2,7 @@
 
 #include "EntryRules.h"
 #include "calc/Chart.h"
-#include "calc/Sunrise.h"
+#include "calc/RunCopies.h"
 #include "calc/TextFormat.h"
 #include "calc/TimeScale.h"
 #include "core/Reporter.h"
@@ -103,51 +103,6 @@ bool ComputePerson(const PersonEntry& entry, int ayanamsaChoice, PersonRole role
     else if (role == PersonRole::Boy)
         KeepBoyResults();
     return true;
-}
-
-// The birth longitude copies in traditional order and the chart element each
-// comes from (computation order).
-constexpr std::pair<double BirthState::*, int> BirthBodies[] = {
-    {&BirthState::BirthSun, Sun},         {&BirthState::BirthMoon, Moon},
-    {&BirthState::BirthMars, Mars},       {&BirthState::BirthMercury, Mercury},
-    {&BirthState::BirthJupiter, Jupiter}, {&BirthState::BirthVenus, Venus},
-    {&BirthState::BirthSaturn, Saturn},   {&BirthState::BirthRahu, Rahu},
-    {&BirthState::BirthKetu, Ketu},       {&BirthState::BirthUranus, Uranus},
-    {&BirthState::BirthNeptune, Neptune}, {&BirthState::BirthPluto, Pluto},
-};
-
-void TakeBirthLongitudes()
-{
-    const ChartState& chart = Chart();
-    BirthState& b = Births();
-    b.BirthAyanamsa = chart.PlanetLongitudes[AyanamsaSlot];
-    b.BirthLagna = chart.HouseCusps[1];
-    for (const auto& [copy, body] : BirthBodies)
-        b.*copy = chart.PlanetLongitudes[body];
-}
-
-void KeepGirlResults()
-{
-    const ChartState& chart = Chart();
-    MatchCopies& m = Match();
-    std::copy(&chart.SaptavargaSigns[0][0], &chart.SaptavargaSigns[0][0] + 14 * 8,
-              &m.PartnerSaptavargaSigns[0][0]);
-    m.PartnerLongitudes = chart.PlanetLongitudes;
-    m.PartnerCusps = chart.HouseCusps;
-    m.PartnerSandhis = chart.BhavaSandhi;
-    m.PartnerSiderealTime = chart.SiderealTime;
-    m.PartnerSunTimes = CalcSunrise();
-    Births().Partner = Native();
-    m.PartnerPlaceLongitude = chart.PlaceLongitude;
-    m.PartnerZoneMeridian = chart.ZoneMeridianDeg;
-    Births().PartnerWarTime = Births().NativeWarTime;
-}
-
-void KeepBoyResults()
-{
-    const ChartState& chart = Chart();
-    std::copy(&chart.SaptavargaSigns[0][0], &chart.SaptavargaSigns[0][0] + 14 * 8,
-              &Match().NativeSaptavargaSigns[0][0]);
 }
 
 void SetFamily(const FamilyEntry& family)

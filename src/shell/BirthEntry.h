@@ -55,13 +55,6 @@ enum class PersonRole { Single, Girl, Boy };
 // and the copies of the role. False when the time cannot be read.
 bool ComputePerson(const PersonEntry& entry, int ayanamsaChoice, PersonRole role);
 
-// The Birth* longitudes of the chart just computed, in traditional order.
-void TakeBirthLongitudes();
-// After the girl's chart: her chart copies, her record and war-time correction.
-void KeepGirlResults();
-// After the boy's chart in a match: his seven-varga signs.
-void KeepBoyResults();
-
 // The family fields as the Basic page prints them.
 void SetFamily(const FamilyEntry& family);
 

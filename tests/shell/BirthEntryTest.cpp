@@ -1,5 +1,6 @@
 #include "ShellFixture.h"
 
+#include "calc/PanchangElements.h"
 #include "calc/Chart.h"
 #include "calc/Sunrise.h"
 #include "shell/BirthEntry.h"
@@ -180,6 +181,7 @@ TEST_F(BirthEntryTest, AMatchKeepsTheGirlAsideAndEndsWithTheBoy)
     ASSERT_TRUE(ComputePerson(girl, 0, PersonRole::Girl));
     const BirthRecord girlRecord = Native();
     const ChartState girlChart = Chart();
+    const PanchangValues girlPanchang = CalcPanchangElements();
 
     const PersonEntry boy = Entry(India, Delhi);
     ASSERT_TRUE(FillNativeBirth(boy, PersonWord(0)));
@@ -199,6 +201,7 @@ TEST_F(BirthEntryTest, AMatchKeepsTheGirlAsideAndEndsWithTheBoy)
     EXPECT_EQ(m.PartnerSiderealTime, girlChart.SiderealTime);
     EXPECT_EQ(m.PartnerPlaceLongitude, girlChart.PlaceLongitude);
     EXPECT_EQ(m.PartnerZoneMeridian, 86.25);
+    EXPECT_EQ(m.PartnerPanchang, girlPanchang);
     EXPECT_EQ(m.PartnerSunTimes, SunriseSunset(29, 2, 1984, girlChart.PlaceLatitude, girlChart.PlaceLongitude, 86.25));
     for (int j = 0; j < 14; ++j)
         for (int k = 0; k < 8; ++k) {

@@ -2,6 +2,8 @@
 // table, with the delivered databases: the texts are the dictionary's and
 // the sub lords those of the reference tables.
 
+#include "PageTestSupport.h"
+
 #include "calc/KPChart.h"
 #include "calc/NameTables.h"
 #include "calc/TextFormat.h"
@@ -64,6 +66,9 @@ protected:
         for (int b = Sun; b <= Pluto; ++b)
             place(b, 60 + 20 * b);
         place(Sun, 10);
+        for (int b = 1; b <= 13; ++b)
+            for (int k = 1; k <= 7; ++k)
+                c.SaptavargaSigns[b][k] = (b + k) % 12 + 1;
     }
 
     // A body at a sidereal longitude, and an hour later.
@@ -516,6 +521,30 @@ TEST_F(MatchNirayana, PageOfTenRowsAndFourCharts)
     // The girl's chalit is left in column 0, counted from her lagna rasi.
     EXPECT_EQ(c.SaptavargaSigns[1][0], 9);
     EXPECT_EQ(c.SaptavargaSigns[Mars][0], 9);
+}
+
+} // namespace
+
+namespace {
+
+// Without the reference database the KP tables cannot name their sub lords:
+// the page is abandoned with a message, and the pages that need no sub
+// lord still draw.
+TEST_F(CuspTable, KPPagesWithoutTheSubLordTablesAreAbandoned)
+{
+    CloseReferenceDatabases();
+    EchoSource texts;
+    SetTextSource(&texts);
+    for (const char* key : {"KP1", "KP2"}) {
+        collector.messages.clear();
+        EXPECT_FALSE(PrintPage(surface, key, false)) << key;
+        ASSERT_EQ(collector.messages.size(), 1u) << key;
+        EXPECT_NE(collector.messages[0].find(key), std::string::npos) << collector.messages[0];
+    }
+    collector.messages.clear();
+    EXPECT_TRUE(PrintPage(surface, "Nirayana", false));
+    EXPECT_TRUE(collector.messages.empty());
+    SetTextSource(nullptr);
 }
 
 } // namespace

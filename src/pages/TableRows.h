@@ -21,7 +21,7 @@ void PrintCells(Surface& surface, std::span<const std::string> cells,
                 std::span<const double> offsets, double y);
 
 // The text of a cell when it fits width twips in the surface's current
-// font; otherwise its words but the last and the numerals are cut to their
+// font; otherwise every word but the last (numerals apart) is cut to its
 // first letter and a point, as the two-part nakshatras are commonly written
 // ("26 Uttara Bhadrapada" becomes "26 U. Bhadrapada").
 std::string FitCell(Surface& surface, std::string_view text, double width);

@@ -29,11 +29,6 @@ void PrintPlaceholderHeading(Surface& surface, std::initializer_list<const char*
     PrintHeading(title, surface, y);
 }
 
-void PrintBasicPage(Surface& surface, bool, const SunTimes*, const PanchangValues*)
-{
-    PrintPlaceholderHeading(surface, {}, "Birth Particulars");
-}
-
 void PrintPlanetTable(Surface& surface, int mode, bool toPrinter)
 {
     PrintPageFrame(surface, toPrinter);

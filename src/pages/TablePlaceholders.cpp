@@ -29,30 +29,6 @@ void PrintPlaceholderHeading(Surface& surface, std::initializer_list<const char*
     PrintHeading(title, surface, y);
 }
 
-void PrintPlanetTable(Surface& surface, int mode, bool toPrinter)
-{
-    PrintPageFrame(surface, toPrinter);
-    if (mode == 3)
-        PrintPlaceholderHeading(surface, {"_KP"}, "KP");
-    else if (mode == 2)
-        PrintPlaceholderHeading(surface, {"SAYANBHAV", "SPASHT"}, "Sayana Positions");
-    else
-        PrintPlaceholderHeading(surface, {"NIRYANABHAV", "SPASHT"}, "Nirayana Positions");
-}
-
-void PrintMatchNirayanaPage(Surface& surface, bool toPrinter)
-{
-    PrintPageFrame(surface, toPrinter);
-    PrintPlaceholderHeading(surface, {"NIRYANABHAV", "SPASHT"}, "Nirayana Positions");
-}
-
-void PrintCuspTable(Surface& surface, int, bool, int& y)
-{
-    surface.CurrentY = y;
-    PrintPlaceholderHeading(surface, {"_NIRAYANA", "BHAV"}, "Nirayana Bhav");
-    y = static_cast<int>(std::lround(surface.CurrentY + OutputRun().LineStep));
-}
-
 void PrintAspectGrid(Surface& surface)
 {
     PrintPlaceholderHeading(surface, {"DRISHTI"}, "Aspects");

@@ -1,11 +1,15 @@
 // Drawing a chart page: the four divisional charts of a Shodash page onto the
 // preview image, and the same page onto the recording surface (the page
-// engine's own work without the painting).
+// engine's own work without the painting); the Basic page of one person (with
+// its sunrise chart and the end-time searches) and of a match.
 
+#include "calc/Chart.h"
+#include "calc/RunCopies.h"
 #include "core/State.h"
 #include "pages/PageDispatcher.h"
 #include "pages/PainterSurface.h"
 #include "pages/RecordingSurface.h"
+#include "readings/ReadingPages.h"
 #include "refdata/Databases.h"
 
 #include <QGuiApplication>
@@ -81,6 +85,50 @@ void BM_ChartPageRecorded(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ChartPageRecorded)->Unit(benchmark::kMicrosecond);
+
+// A birth at Delhi, 15 August 1980 at 10:30, and for a match a girl born
+// before sunrise at Mumbai.
+void standBasicBirths(bool match)
+{
+    ResetProgramState();
+    const char* bin = std::getenv("TARVIK_BIN_DIR");
+    Program().ProgramFolder = bin ? bin : ".";
+    ApplyDisplayConventions(false);
+    BirthRecord b;
+    b.Name = "Asha Sharma";
+    b.Day = 15, b.Month = 8, b.Year = 1980, b.Hour = 10, b.Minute = 30;
+    b.LatDeg = 28, b.LatMin = 39, b.LatDir = "N";
+    b.LongDeg = 77, b.LongMin = 13, b.LongDir = "E";
+    b.ZoneDeg = 82, b.ZoneMin = 30, b.ZoneDir = "E", b.ZoneMeridian = 82.5, b.ZoneHours = 5.5;
+    OutputRun().MatchMode = match;
+    if (match) {
+        BirthRecord g = b;
+        g.Day = 3, g.Month = 4, g.Year = 1984, g.Hour = 5, g.Minute = 15;
+        g.LatDeg = 19, g.LatMin = 4, g.LongDeg = 72, g.LongMin = 53;
+        Native() = g;
+        CalcChart();
+        TakeBirthLongitudes();
+        KeepGirlResults();
+    }
+    Native() = b;
+    CalcChart();
+    TakeBirthLongitudes();
+    if (match)
+        KeepBoyResults();
+}
+
+void BM_BasicPageRecorded(benchmark::State& state)
+{
+    openDatabases();
+    InstallReadingPages();
+    standBasicBirths(state.range(0) != 0);
+    for (auto _ : state) {
+        RecordingSurface surface;
+        PrintPage(surface, "Basic", false);
+        benchmark::DoNotOptimize(surface.Texts().size());
+    }
+}
+BENCHMARK(BM_BasicPageRecorded)->ArgName("match")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

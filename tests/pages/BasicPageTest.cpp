@@ -1,6 +1,6 @@
 #include "PageTestSupport.h"
+#include "QtEnvironment.h"
 
-#include "calc/CalcFixture.h"
 #include "calc/NameTables.h"
 #include "calc/Chart.h"
 #include "calc/RunCopies.h"
@@ -11,9 +11,9 @@
 #include "pages/PainterSurface.h"
 #include "readings/ReadingPages.h"
 #include "refdata/DatabaseFiles.h"
+#include "panchang/PanchangFixture.h"
 #include "refdata/RefdataFixture.h"
 
-#include <QGuiApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -27,39 +27,16 @@ using tarvik::test::DelhiBirth;
 
 namespace {
 
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        static int argc = 1;
-        static char name[] = "basic_page_tests";
-        static char* argv[] = {name, nullptr};
-        app_ = std::make_unique<QGuiApplication>(argc, argv);
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    std::unique_ptr<QGuiApplication> app_;
-};
-
-const auto* const qtEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
 constexpr int Left = 1440;     // the default left margin
 constexpr int Top = 1008;      // the default top margin
 
 BirthRecord boy() { return DelhiBirth(15, 8, 1980, 10, 30, 0); }
 
-// Born before sunrise in Mumbai (19N04, 72E53).
+// Born before sunrise in Mumbai.
 BirthRecord girl()
 {
-    BirthRecord g = DelhiBirth(3, 4, 1984, 5, 15, 0);
-    g.Name = "Girl";
+    BirthRecord g = tarvik::test::MumbaiGirl();
     g.Sex = "Male";   // the page calls the second person the girl whatever the record says
-    g.Place = "Mumbai";
-    g.LatDeg = 19;
-    g.LatMin = 4;
-    g.LongDeg = 72;
-    g.LongMin = 53;
     return g;
 }
 

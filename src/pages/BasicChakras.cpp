@@ -32,8 +32,8 @@ std::vector<std::string> avakahada(const PersonChart& p, const std::string& paya
 {
     const std::string& dash = OutputRun().PunctDash;
     const int m = SignOf(p.Moon());
-    const int n = static_cast<int>(p.panchang[NakshatraElement]);
-    const int pada = static_cast<int>(p.panchang[PadaElement]);
+    const int n = p.Nakshatra();
+    const int pada = p.Pada();
     const int t = TropicalSunSign(p);
     return {
         SignAndLordText(m),

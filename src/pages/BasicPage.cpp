@@ -67,6 +67,13 @@ PanchangValues standingPanchang()
 
 } // namespace
 
+int PersonChart::Nakshatra() const
+{
+    return std::clamp(static_cast<int>(panchang[NakshatraElement]), 1, 27);
+}
+
+int PersonChart::Pada() const { return std::clamp(static_cast<int>(panchang[PadaElement]), 1, 4); }
+
 PersonChart NativeChart()
 {
     const ChartState& c = Chart();
@@ -256,11 +263,10 @@ BirthRows MakeBirthRows(Surface& surface, const PersonChart& first, const Person
     fill(r.rashi, D("Rashi-Rashi Lord"),
          [](const PersonChart& p) { return SignAndLordText(SignOf(p.Moon())); });
     fill(r.nakshatraCharan, D("Nakshatra-Charan"), [&](const PersonChart& p) {
-        return D(NakshatraKeys(static_cast<int>(p.panchang[NakshatraElement]))) + dash +
-               NumberText(p.panchang[PadaElement]);
+        return D(NakshatraKeys(p.Nakshatra())) + dash + std::to_string(p.Pada());
     });
     fill(r.nakshatraLord, D("Nakshatra") + " " + D("Lord"), [](const PersonChart& p) {
-        return D(NakshatraLordKey(static_cast<int>(p.panchang[NakshatraElement])));
+        return D(NakshatraLordKey(p.Nakshatra()));
     });
     fill(r.paya, D("Rashipaya") + slash + D("Nakshatrapaya"),
          [](const PersonChart& p) { return PayaText(p.payaMoon, p.payaLagna); });

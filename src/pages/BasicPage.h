@@ -34,6 +34,11 @@ struct PersonChart {
     double payaMoon = 0;                   // the Moon and the ascendant the paya is read from
     double payaLagna = 0;
 
+    // The Moon's nakshatra 1..27 and pada 1..4 of the panchang elements
+    // (kept in range should the elements be missing).
+    int Nakshatra() const;
+    int Pada() const;
+
     double Sun() const { return longitudes[2]; }
     double Moon() const { return longitudes[8]; }
     double Ayanamsa() const { return longitudes[1]; }

@@ -369,6 +369,17 @@ TEST_F(BasicPage, MatchColumns)
     EXPECT_EQ(rowAfter(surface, "_GANA"), (std::vector<std::string>{"_DEV", "_DEV", "GH6", "22", "10"}));
 }
 
+// A match page before any girl was computed: her empty copies give a page,
+// not a read outside the name tables.
+TEST_F(BasicPage, MatchWithEmptyCopiesOfTheGirl)
+{
+    standHoroscope(boy());
+    OutputRun().MatchMode = true;
+    draw();
+    EXPECT_EQ(rowAfter(surface, "NAKSHATRA-CHARAN"),
+              (std::vector<std::string>{"_HAST-3", "_ASHVINI-1"}));
+}
+
 // One person: fifty rows in two halves from the top margin, the family
 // particulars as typed, the chakras below the left half.
 TEST_F(BasicPage, HoroscopeHalvesAndChakras)

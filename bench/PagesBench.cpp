@@ -3,6 +3,7 @@
 // engine's own work without the painting); the Basic page of one person (with
 // its sunrise chart and the end-time searches) and of a match.
 
+#include "DumpOptions.h"
 #include "calc/Chart.h"
 #include "calc/RunCopies.h"
 #include "core/State.h"
@@ -86,31 +87,30 @@ void BM_ChartPageRecorded(benchmark::State& state)
 }
 BENCHMARK(BM_ChartPageRecorded)->Unit(benchmark::kMicrosecond);
 
+BirthRecord birthOf(std::vector<std::string> options)
+{
+    return chartdump::ParseOptions(options).request->birth;
+}
+
 // A birth at Delhi, 15 August 1980 at 10:30, and for a match a girl born
-// before sunrise at Mumbai.
+// before sunrise at Mumbai, standing as an output run leaves them.
 void standBasicBirths(bool match)
 {
     ResetProgramState();
     const char* bin = std::getenv("TARVIK_BIN_DIR");
     Program().ProgramFolder = bin ? bin : ".";
     ApplyDisplayConventions(false);
-    BirthRecord b;
-    b.Name = "Asha Sharma";
-    b.Day = 15, b.Month = 8, b.Year = 1980, b.Hour = 10, b.Minute = 30;
-    b.LatDeg = 28, b.LatMin = 39, b.LatDir = "N";
-    b.LongDeg = 77, b.LongMin = 13, b.LongDir = "E";
-    b.ZoneDeg = 82, b.ZoneMin = 30, b.ZoneDir = "E", b.ZoneMeridian = 82.5, b.ZoneHours = 5.5;
     OutputRun().MatchMode = match;
     if (match) {
-        BirthRecord g = b;
-        g.Day = 3, g.Month = 4, g.Year = 1984, g.Hour = 5, g.Minute = 15;
-        g.LatDeg = 19, g.LatMin = 4, g.LongDeg = 72, g.LongMin = 53;
-        Native() = g;
+        Native() = birthOf({"--date", "03-04-1984", "--time", "05:15:00", "--lat", "19N04", "--lon",
+                            "72E53", "--zone", "82E30"});
         CalcChart();
         TakeBirthLongitudes();
         KeepGirlResults();
     }
-    Native() = b;
+    Native() = birthOf({"--date", "15-08-1980", "--time", "10:30:00", "--lat", "28N39", "--lon",
+                        "77E13", "--zone", "82E30"});
+    Native().Name = "Asha Sharma";
     CalcChart();
     TakeBirthLongitudes();
     if (match)

@@ -196,9 +196,11 @@ BirthRows MakeBirthRows(Surface& surface, const PersonChart& first, const Person
         r.sex.values[1] = D("Female");
     fill(r.dateOfBirth, D("DOB"), [&](const PersonChart& p) {
         const BirthRecord& b = p.birth;
-        const std::string_view weekday = WeekdayNames[weekdayOf(b.Day, b.Month, b.Year)];
+        // The weekday's key: "_" and the first three letters of its name.
+        std::string weekdayKey = "_";
+        weekdayKey.append(WeekdayNames[weekdayOf(b.Day, b.Month, b.Year)].substr(0, 3));
         return ZeroPad(b.Day, 2) + dash + ZeroPad(b.Month, 2) + dash + ZeroPad(b.Year, 4) + " " +
-               run.PunctOpen + D("_" + std::string(weekday.substr(0, 3))) + run.PunctClose;
+               run.PunctOpen + D(weekdayKey) + run.PunctClose;
     });
     fill(r.timeOfBirth, D("TOB"), [&](const PersonChart& p) {
         const BirthRecord& b = p.birth;

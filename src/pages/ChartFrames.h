@@ -84,7 +84,7 @@ inline constexpr std::array<GridCell, 13> SouthSignCells = {{
 inline constexpr double SudarshanDesignSize = 9000;
 inline constexpr DesignPoint SudarshanCentre = {4450, 4300};
 // Half-sides of the hub and of the three rings' outer edges.
-inline constexpr std::array<double, 4> SudarshanRingEdges = {900, 2350, 3400, 4300};
+inline constexpr std::array<double, 4> SudarshanRingEdges = {600, 2350, 3400, 4300};
 
 // Text anchors of sector k (house k + 1) of ring r (0 Lagna, 1 Moon, 2 Sun),
 // in twips within the wheel as it is painted 9000 twips square.

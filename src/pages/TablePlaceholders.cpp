@@ -58,37 +58,4 @@ void PrintCuspTable(Surface& surface, int, bool, int& y)
     y = static_cast<int>(std::lround(surface.CurrentY + OutputRun().LineStep));
 }
 
-void PrintAspectGrid(Surface& surface)
-{
-    PrintPlaceholderHeading(surface, {"DRISHTI"}, "Aspects");
-}
-
-void PrintBhavTable(Surface& surface)
-{
-    PrintPlaceholderHeading(surface, {"_NIRAYANA", "BHAV", "SPASHT"}, "Nirayana Bhav Spasht");
-}
-
-void PrintShodashvargaTable(Surface& surface)
-{
-    PrintPlaceholderHeading(surface, {"SHODASHVARGA"}, "Shodashvarga");
-}
-
-void PrintAshtakvargaPage(Surface& surface)
-{
-    PrintPlaceholderHeading(surface, {"Ashtak"}, "Ashtakavarga");
-}
-
-void PrintPlanetFriendship(Surface& surface)
-{
-    PrintPlaceholderHeading(surface, {"NAISARGIK", "MAITRI"}, "Planetary Friendship");
-}
-
-void PrintSudarshanChakra(Surface& surface)
-{
-    PrintPlaceholderHeading(surface, {}, "Sudarshan Chakra");
-    const Settings& settings = Config();
-    surface.PaintPicture(SudarshanWheel(), settings.LeftMarginTwips, settings.TopMarginTwips + 2000,
-                         SudarshanDesignSize, SudarshanDesignSize);
-}
-
 } // namespace tarvik

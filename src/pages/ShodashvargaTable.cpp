@@ -18,6 +18,7 @@ namespace {
 constexpr int VargaCount = 16;
 constexpr int TableBodies = 10;   // Lagna .. Ketu
 constexpr int Taras = 9;
+constexpr double LabelGap = 120;   // twips between a varga's name and the first sign
 
 void printTaraChakra(Surface& surface, int y)
 {
@@ -70,7 +71,7 @@ void PrintShodashvargaTable(Surface& surface)
         labels[v] = GetDictText("DIV" + chart.ShodashVargaNames[v]);
         widest = std::max(widest, surface.TextWidth(labels[v]));
     }
-    const double firstColumn = std::max(1400 * scale, widest + 2 * ColumnGap * scale);
+    const double firstColumn = std::max(1400 * scale, widest + LabelGap * scale);
     const double columnWidth = 700 * scale;
     const auto columnX = [&](int k) {
         return static_cast<int>(left * scale + firstColumn + (k - 1) * columnWidth);

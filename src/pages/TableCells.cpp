@@ -11,6 +11,12 @@
 
 namespace tarvik {
 
+namespace {
+// The space kept clear between a cell's text and the next column, twips
+// before scaling.
+constexpr double CellGap = 60;
+} // namespace
+
 std::string FirstCharacters(std::string_view text, int n)
 {
     std::size_t i = 0;
@@ -31,7 +37,7 @@ std::string TableName(std::string_view key, int n)
 
 void PrintInColumn(Surface& surface, int x, int y, std::string_view text, double width)
 {
-    const double room = width - ColumnGap * OutputRun().OutputScale;
+    const double room = width - CellGap * OutputRun().OutputScale;
     const double size = surface.Font.Size;
     const double wide = surface.TextWidth(text);
     if (wide > room && room > 0) {

@@ -17,12 +17,9 @@ std::string FirstCharacters(std::string_view text, int n);
 // The dictionary text of key, cut to n characters in English, whole in Hindi.
 std::string TableName(std::string_view key, int n);
 
-// The space kept clear between a cell's text and the next column, twips
-// before scaling.
-inline constexpr double ColumnGap = 60;
-
 // Prints text with its top-left corner at (x, y), as PrintAt does; a text
-// wider than its column (width, twips already scaled, less ColumnGap) is set
+// wider than its column (width, twips already scaled, less a gap
+// of 60 twips) is set
 // in a smaller size of the current font, down to seven tenths of it, so that
 // it keeps clear of the next column. The font comes back as it was, and the
 // position moves to the next line of it.

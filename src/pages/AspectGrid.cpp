@@ -48,6 +48,24 @@ double codeDrop(Surface& surface)
     return std::min(run.LineStep, (RowHeight - 30) * run.OutputScale - surface.LineHeight());
 }
 
+// The size of the codes: the English size, or less where the widest code
+// would run past the rule on the right of its cell; one size for them all.
+double codeSize(Surface& surface)
+{
+    const RunValues& run = OutputRun();
+    const TextFont kept = surface.Font;
+    surface.Font.Name = run.EnglishFontName;
+    surface.Font.Size = run.EnglishFontSize * run.OutputScale;
+    double widest = 0;
+    for (const AspectBand& band : AspectBands)
+        widest = std::max(widest, surface.TextWidth(band.code));
+    const double room = (CellWidth - 100 - 40) * run.OutputScale;
+    const double size = widest > room ? std::floor(surface.Font.Size * room / widest * 4) / 4
+                                      : surface.Font.Size;
+    surface.Font = kept;
+    return size;
+}
+
 } // namespace
 
 int AspectSeparation(double longitudeA, double longitudeB)
@@ -97,6 +115,7 @@ void PrintAspectGrid(Surface& surface)
         surface.Line((left - 100) * scale, rowTop, (left + 8000) * scale, rowTop);
     }
 
+    const double codes = codeSize(surface);
     // Row i is the body at traditional position i + 1 (the Sun to Neptune);
     // its cells hold the later bodies only, the upper triangle of the grid.
     for (int i = 1; i < GridBodies; ++i) {
@@ -122,7 +141,7 @@ void PrintAspectGrid(Surface& surface)
             surface.Print(ZeroPad(d, 3));
             // The code one line step lower, but never past the foot of its cell.
             surface.Font.Name = run.EnglishFontName;
-            surface.Font.Size = run.EnglishFontSize * scale;
+            surface.Font.Size = codes;
             surface.CurrentX = x;
             surface.CurrentY = rowY + codeDrop(surface);
             surface.Print(AspectCode(d));

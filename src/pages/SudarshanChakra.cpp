@@ -8,6 +8,7 @@
 #include "refdata/TextLookup.h"
 
 #include <array>
+#include <cmath>
 #include <stdexcept>
 
 namespace tarvik {
@@ -15,6 +16,10 @@ namespace tarvik {
 namespace {
 
 constexpr int SectorLineStep = 200;   // twips between the lines of a sector
+// The tallest line the sectors' font may have: a face whose lines stand
+// taller (Devanagari with its vowel signs above and below) is set smaller,
+// so that lines 200 twips apart keep clear of each other.
+constexpr double SectorLineHeight = 235;
 constexpr int WheelTop = 2000;        // below the top margin
 
 // The body whose Rasi sign starts each ring, as a traditional position.
@@ -64,6 +69,8 @@ void PrintSudarshanChakra(Surface& surface)
     const Settings& settings = Config();
     surface.Font.Name = run.BodyFontName;
     surface.Font.Size = run.BodyFontSize;
+    if (const double height = surface.LineHeight(); height > SectorLineHeight)
+        surface.Font.Size = std::floor(run.BodyFontSize * SectorLineHeight / height * 4) / 4;
     surface.PaintPicture(SudarshanWheel(), settings.LeftMarginTwips,
                          settings.TopMarginTwips + WheelTop, SudarshanDesignSize,
                          SudarshanDesignSize);

@@ -51,6 +51,8 @@ struct ChartState {
     // element 12 repeats cusp 1; signs of the cusps likewise.
     std::array<double, 14> KPCusps{};
     std::array<double, 13> KPHouseSigns{};
+
+    bool operator==(const ChartState&) const = default;
 };
 
 } // namespace tarvik

@@ -6,6 +6,7 @@
 #include "pages/Frame.h"
 #include "pages/PageDispatcher.h"
 #include "pages/SignColumns.h"
+#include "refdata/RefdataFixture.h"
 
 #include <algorithm>
 #include <cmath>
@@ -63,6 +64,24 @@ void fillChart()
 }
 
 std::string flag(bool b) { return b ? "T" : "F"; }
+
+// The KP tables look their sub lords up in the reference database: a copy
+// of the delivered databases is open while one lives; the page texts stay
+// those of the test's source.
+class SubLordsOpen {
+public:
+    explicit SubLordsOpen(TextSource& texts)
+    {
+        folder_.CopyDeliveredDatabases();
+        Program().ProgramFolder = folder_.Path().string();
+        OpenReferenceDatabases();
+        SetTextSource(&texts);
+    }
+    ~SubLordsOpen() { CloseReferenceDatabases(); }
+
+private:
+    ScratchFolder folder_;
+};
 
 class DispatcherTest : public PageTest {
 protected:
@@ -281,6 +300,7 @@ TEST_F(DispatcherTest, PrintRunStartsEveryLaterSheetOnce)
 
 TEST_F(DispatcherTest, KPPagesAreFramedOnce)
 {
+    SubLordsOpen subLords(source);
     OutputRun().BatchPrint = 1;
     for (const char* key : {"KP1", "KP2"}) {
         surface.ClearLog();
@@ -296,6 +316,7 @@ TEST_F(DispatcherTest, KPPagesAreFramedOnce)
 // cusp is in the first house and one just before it in the twelfth.
 TEST_F(DispatcherTest, KPBhavaChartStartsEachHouseAtItsCusp)
 {
+    SubLordsOpen subLords(source);
     Births().BirthLagna = 100;
     Births().BirthAyanamsa = 23.5;
     Chart().PlaceLatitude = 28.65;

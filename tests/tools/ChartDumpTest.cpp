@@ -11,7 +11,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -166,6 +168,9 @@ TEST(ChartDumpOptionsTest, BadArgumentsAreNamed)
         {with(delhiArgs(), {"--node", "True"}), "invalid --node 'True'"},
         {with(delhiArgs(), {"--war-time", "1"}), "invalid --war-time '1'"},
         {with(delhiArgs(), {"--batch", "f.txt"}), "--batch takes no other options"},
+        {{"--batch", "f.txt", "--panchang"}, "--batch takes no other options"},
+        {with(delhiArgs(), {"--panchang=yes"}), "--panchang takes no value"},
+        {with(delhiArgs(), {"--panchang", "--panchang"}), "--panchang given twice"},
     };
     for (const Case& c : cases) {
         const ParsedOptions p = ParseOptions(c.args);
@@ -279,4 +284,59 @@ TEST(ChartDumpProgramTest, ExitCodesAndBatch)
     const ProgramRun bad = runChartdump("--batch " + file);
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_TRUE(bad.out.empty()) << "a bad line prints no chart";
+}
+
+TEST(ChartDumpProgramTest, PanchangOfTheBirthFromTheProgramsDatabases)
+{
+    const std::string delhi = "--date 15-08-1980 --time 10:30:00 --lat 28N39 --lon 77E13 --zone 82E30";
+    EXPECT_EQ(runChartdump(delhi).out.find("\"Panchang\""), std::string::npos);
+
+    // The flag goes anywhere, also on a batch line.
+    const ProgramRun run = runChartdump("--panchang " + delhi);
+    ASSERT_EQ(run.exitCode, 0);
+    const std::size_t at = run.out.find(",\"Panchang\":{\"Tithi\":{\"number\":");
+    ASSERT_NE(at, std::string::npos) << run.out;
+    const std::string panchang = run.out.substr(at);
+    for (const char* part : {"\"key\":\"_Panchami\",\"text\":\"Panchami\",\"end\":\"",
+                             "\"Nakshatra\":{\"number\":13,", "\"Yoga\":{", "\"Karana\":{\"number\":9,\"key\":\"BAVA\",\"text\":\"Bava\"",
+                             "\"ShakaSamvat\":1902,\"VikramSamvat\":2037,", "\"Masa\":\"SRAVANA\",\"SakaMonth\":\"SRAVANA\"",
+                             "\"Ishtkaal\":\"11:34:", "\"IshtkaalGhati\":11.57", "\"Velantar\":\"-00:04:31\"}}"})
+        EXPECT_NE(panchang.find(part), std::string::npos) << part << " in " << panchang;
+    const std::regex end("\"end\":\"[0-9]{2}:[0-5][0-9]:[0-5][0-9]\"");
+    EXPECT_EQ(std::distance(std::sregex_iterator(panchang.begin(), panchang.end(), end), std::sregex_iterator()), 4);
+
+    const std::string file = testing::TempDir() + "chartdump-panchang.txt";
+    {
+        std::ofstream f(file);
+        f << delhi << "\n" << delhi << " --panchang\n";
+    }
+    const ProgramRun batch = runChartdump("--batch " + file);
+    EXPECT_EQ(batch.exitCode, 0);
+    EXPECT_EQ(batch.out.substr(batch.out.find('\n') + 1), run.out);
+}
+
+TEST(ChartDumpProgramTest, PanchangWithoutTheDatabasesPrintsNothing)
+{
+    // A program folder holding chartdump alone.
+    const std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / "chartdump-alone";
+    std::filesystem::create_directories(folder);
+    const char* bin = std::getenv("TARVIK_BIN_DIR");
+    std::filesystem::copy_file(std::filesystem::path(bin ? bin : ".") / "chartdump", folder / "chartdump",
+                               std::filesystem::copy_options::overwrite_existing);
+    const std::string args = " --date 15-08-1980 --time 10:30:00 --lat 28N39 --lon 77E13 --zone 82E30";
+    auto run = [&](const std::string& more) {
+        FILE* pipe = popen(((folder / "chartdump").string() + args + more + " 2>/dev/null").c_str(), "r");
+        std::string out;
+        char buf[4096];
+        for (std::size_t n; pipe && (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;)
+            out.append(buf, n);
+        const int status = pipe ? pclose(pipe) : -1;
+        return ProgramRun{WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+    };
+    const ProgramRun chart = run("");
+    EXPECT_EQ(chart.exitCode, 0);
+    const ProgramRun panchang = run(" --panchang");
+    EXPECT_EQ(panchang.exitCode, 1);
+    EXPECT_TRUE(panchang.out.empty()) << panchang.out;
+    std::filesystem::remove_all(folder);
 }

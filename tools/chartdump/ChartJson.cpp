@@ -6,6 +6,11 @@
 #include "calc/Sunrise.h"
 #include "calc/TimeScale.h"
 #include "core/State.h"
+#include "panchang/Elements.h"
+#include "panchang/EndTimes.h"
+#include "panchang/HinduCalendar.h"
+#include "panchang/Ishtkaal.h"
+#include "refdata/TextLookup.h"
 
 #include <cmath>
 #include <cstdio>
@@ -115,6 +120,12 @@ void JsonObject::texts(std::string_view k, std::span<const std::string> values)
     body_ += array(values, [](const std::string& v) { return quoted(v); });
 }
 
+void JsonObject::object(std::string_view k, const JsonObject& value)
+{
+    key(k);
+    body_ += value.str();
+}
+
 void JsonObject::textTable(std::string_view k, const std::string* cells, int rows, int columns, int depth)
 {
     key(k);
@@ -184,6 +195,50 @@ void writeKPCusps(JsonObject& json, const DumpRequest&)
     json.numbers("KPHouseSigns", Chart().KPHouseSigns);
 }
 
+// One panchang element at birth: its number, key, display text and the
+// clock time at which it ends (hours past 24 on the following days).
+JsonObject element(int number, std::string_view key, const std::string& text, const std::string& end)
+{
+    JsonObject e;
+    e.integer("number", number);
+    e.text("key", key);
+    e.text("text", text);
+    e.text("end", end);
+    return e;
+}
+
+// The panchang block of the Basic page for the birth moment.
+void writePanchang(JsonObject& json, const DumpRequest& request)
+{
+    if (!request.panchang)
+        return;
+    const BirthRecord& b = request.birth;
+    const double moon = Chart().PlanetLongitudes[Moon], sun = Chart().PlanetLongitudes[Sun];
+    const int h = b.Hour, m = b.Minute, s = b.Second;
+
+    JsonObject p;
+    const int tithi = CalcTithi(moon, sun);
+    p.object("Tithi", element(tithi, TithiKey(tithi), CalcTithiText(moon, sun), TithiEndTime(b, h, m, s)));
+    const int star = CalcNakshatra(moon);
+    p.object("Nakshatra", element(star, NakshatraKeys(star), GetDictText(NakshatraKeys(star)),
+                                  NakshatraEndTime(b, h, m, s)));
+    const int yoga = CalcYoga(moon, sun);
+    p.object("Yoga", element(yoga, YogaKeys[yoga], CalcYogaText(moon, sun), YogaEndTime(b, h, m, s)));
+    const int karana = CalcKarana(moon, sun);
+    p.object("Karana", element(karana, KaranaNames[karana], CalcKaranaText(moon, sun), KaranaEndTime(b, h, m, s)));
+
+    const SamvatYears samvat = CalcSamvatAtBirth(b);
+    p.integer("ShakaSamvat", samvat.shaka);
+    p.integer("VikramSamvat", samvat.vikram);
+    p.text("Masa", CalcMasaAtBirth(b));
+    p.text("SakaMonth", GetNationalMonthName(b.Month, b.Day));
+    const Ishtkaal ishtkaal = CalcIshtkaal(b);
+    p.text("Ishtkaal", ishtkaal.text);
+    p.number("IshtkaalGhati", ishtkaal.ghati);
+    p.text("Velantar", CalcVelantar(b.Day, b.Month));
+    json.object("Panchang", p);
+}
+
 // The groups of keys, in output order. Each reads the chart that CalcChart
 // has just left in the program-wide state; a new group is one more line.
 using KeyWriter = void (*)(JsonObject&, const DumpRequest&);
@@ -193,6 +248,7 @@ constexpr KeyWriter KeyWriters[] = {
     writeDivisions,
     writePanchangElements,
     writeKPCusps,
+    writePanchang,
 };
 
 } // namespace
@@ -202,6 +258,7 @@ std::string ChartJson(const DumpRequest& request)
     Native() = request.birth;
     OutputRun().AyanamsaChoice = request.ayanamsaChoice;
     OutputRun().TrueNode = request.trueNode;
+    ApplyDisplayConventions(false);
     CalcChart();
 
     JsonObject json;

@@ -20,6 +20,7 @@ public:
     // Rows of a table, each an array: (row 0 .. n-1) x (column 0 .. m-1).
     void integerRows(std::string_view key, const int* cells, int rows, int columns);
     void texts(std::string_view key, std::span<const std::string> values);
+    void object(std::string_view key, const JsonObject& value);
     // A three-index table of texts as nested arrays, the last index innermost.
     void textTable(std::string_view key, const std::string* cells, int rows, int columns, int depth);
 
@@ -31,7 +32,8 @@ private:
 };
 
 // Computes the chart of the request in the program-wide state and returns it
-// as one JSON object (no line break).
+// as one JSON object (no line break). The key Panchang reads the databases,
+// which must be open (OpenReferenceDatabases); its texts are English.
 std::string ChartJson(const DumpRequest& request);
 
 } // namespace tarvik::chartdump

@@ -12,10 +12,12 @@ namespace tarvik::chartdump {
 
 const char* const Usage =
     "usage: chartdump --date DD-MM-YYYY --time HH:MM:SS --lat 28N39 --lon 77E13 --zone 82E30\n"
-    "                 [--ayanamsa 0|1|2] [--node true|mean] [--war-time +HH:MM]\n"
+    "                 [--ayanamsa 0|1|2] [--node true|mean] [--war-time +HH:MM] [--panchang]\n"
     "       chartdump --batch FILE   (one set of the options above per line)\n"
     "Prints the chart as one JSON object per birth. Zone is the zone's standard meridian;\n"
-    "ayanamsa 0 N.C. Lahiri, 1 K.P., 2 B.V. Raman; war time is how far the clocks ran ahead.\n";
+    "ayanamsa 0 N.C. Lahiri, 1 K.P., 2 B.V. Raman; war time is how far the clocks ran ahead.\n"
+    "--panchang adds the panchang of the birth (texts and velantar from the databases of the\n"
+    "program folder).\n";
 
 namespace {
 
@@ -120,6 +122,14 @@ private:
 
 const char* const Required[] = {"--date", "--time", "--lat", "--lon", "--zone"};
 const char* const Optional[] = {"--ayanamsa", "--node", "--war-time", "--batch"};
+const char* const Flags[] = {"--panchang"};
+
+bool isFlag(const std::string& name)
+{
+    for (const char* f : Flags)
+        if (name == f) return true;
+    return false;
+}
 
 bool known(const std::string& name)
 {
@@ -127,7 +137,7 @@ bool known(const std::string& name)
         if (name == o) return true;
     for (const char* o : Optional)
         if (name == o) return true;
-    return false;
+    return isFlag(name);
 }
 
 } // namespace
@@ -162,7 +172,11 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args)
             result.error = "unknown argument '" + args[i] + "'";
             return result;
         }
-        if (!hasValue) {
+        if (isFlag(name) && hasValue) {
+            result.error = name + " takes no value";
+            return result;
+        }
+        if (!hasValue && !isFlag(name)) {
             if (i + 1 >= args.size()) {
                 result.error = "missing value after " + name;
                 return result;
@@ -225,6 +239,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args)
         }
         req.trueNode = n == "true";
     }
+    req.panchang = values.count("--panchang") > 0;
     result.request = req;
     return result;
 }

@@ -13,6 +13,7 @@ struct DumpRequest {
     BirthRecord birth;
     int ayanamsaChoice = 0;  // 0 N.C. Lahiri, 1 K.P., 2 B.V. Raman
     bool trueNode = true;
+    bool panchang = false;   // add the key Panchang (needs the program's databases)
 };
 
 // The result of reading one command line (or one line of a batch file).
@@ -24,7 +25,7 @@ struct ParsedOptions {
 };
 
 // Reads --date DD-MM-YYYY --time HH:MM:SS --lat 28N39 --lon 77E13 --zone 82E30
-// [--ayanamsa 0|1|2] [--node true|mean] [--war-time +HH:MM], or --batch FILE
+// [--ayanamsa 0|1|2] [--node true|mean] [--war-time +HH:MM] [--panchang], or --batch FILE
 // alone, or --help. "--name=value" is read like "--name value".
 ParsedOptions ParseOptions(const std::vector<std::string>& args);
 

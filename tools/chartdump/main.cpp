@@ -4,6 +4,11 @@
 #include "ChartJson.h"
 #include "DumpOptions.h"
 
+#include "core/State.h"
+#include "refdata/Database.h"
+#include "refdata/Databases.h"
+
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <vector>
@@ -12,6 +17,39 @@ using namespace tarvik::chartdump;
 
 namespace {
 constexpr int BadArguments = 2;
+constexpr int NoDatabases = 1;
+
+// The panchang's texts and velantar come from the databases next to the
+// executable, opened once when any request needs them.
+bool openDatabasesFor(const std::vector<DumpRequest>& requests)
+{
+    bool needed = false;
+    for (const DumpRequest& r : requests)
+        needed |= r.panchang;
+    if (!needed)
+        return true;
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec)
+        tarvik::Program().ProgramFolder = exe.parent_path().string();
+    try {
+        tarvik::OpenReferenceDatabases();
+        return true;
+    } catch (const tarvik::DbError& e) {
+        std::cerr << "chartdump: the panchang needs the program's databases: " << e.what() << "\n";
+        return false;
+    }
+}
+
+// Prints one object per request, nothing when the databases cannot be opened.
+int print(const std::vector<DumpRequest>& requests)
+{
+    if (!openDatabasesFor(requests))
+        return NoDatabases;
+    for (const DumpRequest& r : requests)
+        std::cout << ChartJson(r) << "\n";
+    return 0;
+}
 
 int badArguments(const std::string& message)
 {
@@ -39,9 +77,7 @@ int runBatch(const std::string& file)
             return badArguments(file + ":" + std::to_string(number) + ": " + p.error);
         requests.push_back(*p.request);
     }
-    for (const DumpRequest& r : requests)
-        std::cout << ChartJson(r) << "\n";
-    return 0;
+    return print(requests);
 }
 } // namespace
 
@@ -56,6 +92,5 @@ int main(int argc, char** argv)
         return badArguments(p.error);
     if (p.batchFile)
         return runBatch(*p.batchFile);
-    std::cout << ChartJson(*p.request) << "\n";
-    return 0;
+    return print({*p.request});
 }

@@ -7,8 +7,7 @@
 #include "RenderOptions.h"
 
 #include "calc/Chart.h"
-#include "calc/PanchangElements.h"
-#include "calc/Sunrise.h"
+#include "calc/RunCopies.h"
 #include "core/Reporter.h"
 #include "core/State.h"
 #include "pages/PageDispatcher.h"
@@ -68,28 +67,6 @@ std::string programFolder(const char* argv0)
     return exe.parent_path().string();
 }
 
-// The birth longitudes the pages read besides the chart state, in
-// traditional order.
-void takeBirthCopies()
-{
-    BirthState& b = Births();
-    const ChartState& c = Chart();
-    b.BirthAyanamsa = c.PlanetLongitudes[AyanamsaSlot];
-    b.BirthLagna = c.HouseCusps[1];
-    b.BirthSun = c.PlanetLongitudes[Sun];
-    b.BirthMoon = c.PlanetLongitudes[Moon];
-    b.BirthMars = c.PlanetLongitudes[Mars];
-    b.BirthMercury = c.PlanetLongitudes[Mercury];
-    b.BirthJupiter = c.PlanetLongitudes[Jupiter];
-    b.BirthVenus = c.PlanetLongitudes[Venus];
-    b.BirthSaturn = c.PlanetLongitudes[Saturn];
-    b.BirthRahu = c.PlanetLongitudes[Rahu];
-    b.BirthKetu = c.PlanetLongitudes[Ketu];
-    b.BirthUranus = c.PlanetLongitudes[Uranus];
-    b.BirthNeptune = c.PlanetLongitudes[Neptune];
-    b.BirthPluto = c.PlanetLongitudes[Pluto];
-}
-
 // What an output run prepares before the pages are drawn: the charts (the
 // girl's first, saved aside), the run values and the display conventions.
 void prepareRun(const RenderRequest& request)
@@ -104,31 +81,16 @@ void prepareRun(const RenderRequest& request)
         Native().Name = "Girl";
         Native().Sex = "Female";
         CalcChart();
-        takeBirthCopies();
-        MatchCopies& m = Match();
-        const ChartState& c = Chart();
-        std::copy(&c.SaptavargaSigns[0][0], &c.SaptavargaSigns[0][0] + 14 * 8,
-                  &m.PartnerSaptavargaSigns[0][0]);
-        m.PartnerLongitudes = c.PlanetLongitudes;
-        m.PartnerCusps = c.HouseCusps;
-        m.PartnerSandhis = c.BhavaSandhi;
-        m.PartnerSiderealTime = c.SiderealTime;
-        m.PartnerSunTimes = CalcSunrise();
-        m.PartnerPanchang = CalcPanchangElements();
-        m.PartnerPlaceLongitude = c.PlaceLongitude;
-        m.PartnerZoneMeridian = c.ZoneMeridianDeg;
-        Partner() = Native();
+        TakeBirthLongitudes();
+        KeepGirlResults();
     }
     Native() = request.native.birth;
     Native().Name = request.girl ? "Boy" : "Native";
     Native().Sex = "Male";
     CalcChart();
-    takeBirthCopies();
-    if (request.girl) {
-        const ChartState& c = Chart();
-        std::copy(&c.SaptavargaSigns[0][0], &c.SaptavargaSigns[0][0] + 14 * 8,
-                  &Match().NativeSaptavargaSigns[0][0]);
-    }
+    TakeBirthLongitudes();
+    if (request.girl)
+        KeepBoyResults();
 
     const BirthRecord& n = Native();
     const int thisYear = static_cast<int>(std::chrono::year_month_day(

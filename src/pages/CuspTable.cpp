@@ -1,0 +1,72 @@
+// The KP cusp table: every bhava cusp with its sign, degrees, nakshatra,
+// pada and its sign, star and sub lords.
+
+#include "Frame.h"
+#include "PositionTables.h"
+#include "PositionTexts.h"
+#include "TableRows.h"
+#include "TablePages.h"
+#include "calc/Angles.h"
+#include "calc/TextFormat.h"
+#include "core/State.h"
+#include "refdata/TextLookup.h"
+
+#include <cmath>
+
+namespace tarvik {
+
+namespace {
+
+constexpr double RowPitch = 250;
+constexpr int PrintedRows = 13;   // the twelve cusps and an empty row under them
+
+std::string dict(std::string_view key) { return GetDictText(key); }
+
+} // namespace
+
+CuspTableCells CuspTableCellsOf()
+{
+    const ChartState& chart = Chart();
+    CuspTableCells cells;
+    for (int k = 1; k <= 12; ++k) {
+        const double c = ReduceDegrees(chart.KPCusps[k - 1]);
+        const ZodiacPlace place = PlaceOf(c);
+        cells[k - 1] = {ZeroPad(k, 2),
+                        SignText(place.sign),
+                        FormatDMS(c),
+                        "",
+                        NumberedNakshatraText(place.nakshatra),
+                        std::to_string(place.pada),
+                        SignLordText(place.sign),
+                        StarLordText(place.nakshatra),
+                        SubLordText(c)};
+    }
+    return cells;
+}
+
+// The caller frames the KP page once; the table goes below its heading.
+void PrintCuspTable(Surface& surface, int, bool, int& y)
+{
+    static constexpr std::array<double, CuspColumns> offsets = {0,    800,  2000, 0,   3200,
+                                                                4900, 5500, 6700, 7800};
+    const RunValues& run = OutputRun();
+    CuspTableCells cells = CuspTableCellsOf();
+    const std::array<std::string, CuspColumns> headers = {
+        dict("BHAV"), dict("RASHI"), dict("ANSH"), "", dict("NAKSHATRA"),
+        dict("PAD"),  dict("_RL"),   dict("_NL"),  dict("_SL")};
+
+    surface.CurrentY = y;
+    int headingY = y;
+    PrintHeading(dict("_NIRAYANA") + " " + dict("BHAV"), surface, headingY);
+    y = static_cast<int>(surface.CurrentY);
+
+    PrintCaptions(surface, headers, offsets, y);
+
+    FitColumn(surface, cells, 4, offsets[5] - offsets[4]);
+    y = static_cast<int>(std::lround(y + run.LineStep));
+    static const std::array<std::string, CuspColumns> emptyRow{};
+    for (int r = 0; r < PrintedRows; ++r)
+        PrintCells(surface, r < 12 ? cells[r] : emptyRow, offsets, y + RowPitch * r);
+}
+
+} // namespace tarvik

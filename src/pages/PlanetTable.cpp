@@ -1,0 +1,218 @@
+// The planet position tables: one person's on the Nirayana, Sayana and KP
+// pages, both persons' on the match Nirayana page with their lagna and bhava
+// chalit charts.
+
+#include "ChartDrawing.h"
+#include "Frame.h"
+#include "Paragraphs.h"
+#include "PositionTables.h"
+#include "PositionTexts.h"
+#include "SignColumns.h"
+#include "TableRows.h"
+#include "TablePages.h"
+#include "calc/Angles.h"
+#include "calc/NameTables.h"
+#include "calc/TextFormat.h"
+#include "core/State.h"
+#include "refdata/TextLookup.h"
+
+#include <cmath>
+
+namespace tarvik {
+
+namespace {
+
+constexpr int FirstMarkedRow = 3;     // Mars: the Lagna, Sun and Moon carry no marks
+constexpr double RowPitch = 250;      // twips between the rows of one person's table
+constexpr double KPShift = 6.0 / 60;  // the KP positions are taken 6' further on
+
+std::string dict(std::string_view key) { return GetDictText(key); }
+
+int bodyOfRow(int row) { return BodyDisplayOrder[row + 1]; }
+
+double longitudeOfRow(const std::array<double, 27>& longitudes,
+                      const std::array<double, 13>& cusps, int row)
+{
+    const int body = bodyOfRow(row);
+    return body == Lagna ? cusps[1] : longitudes[body];
+}
+
+bool retrogradeRow(const std::array<double, 27>& longitudes, int row)
+{
+    const int body = bodyOfRow(row);
+    return row >= FirstMarkedRow && IsRetrograde(longitudes[body], longitudes[body + HourLater]);
+}
+
+// Where each column starts, twips from the left margin before scaling.
+std::array<double, PlanetColumns> planetColumnOffsets(int mode)
+{
+    const bool hindi = OutputRun().LanguageHindi;
+    const bool kp = mode == KPTable;
+    std::array<double, PlanetColumns> x = kp
+        ? std::array<double, PlanetColumns>{0, 1000, 2000, 2900, 3450, 5200, 5700, 6400, 7100, 0, 0}
+        : std::array<double, PlanetColumns>{100, 1200, 2300, 3300, 3950, 6000, 6800, 7500, 7100, 0, 0};
+    if (hindi)
+        x[4] += 300;
+    x[9] = hindi ? 7600 : 7800;
+    x[10] = (hindi ? 8400 : 8300) + (kp ? -500 : -200);
+    return x;
+}
+
+std::array<std::string, PlanetColumns> planetHeaders(int mode)
+{
+    return {dict("PLANET"), dict("RASHI"), dict("ANSH"), dict("DIR"), dict("NAKSHATRA"),
+            dict("PAD"),    dict("RL"),    dict("NL"),   mode == KPTable ? dict("SL") : "",
+            "",             dict("_COM")};
+}
+
+template <std::size_t N>
+void printRows(Surface& surface, const std::array<std::array<std::string, N>, PositionRows>& cells,
+               int rows, const std::array<double, N>& offsets, double y, double pitch)
+{
+    for (int r = 0; r < rows; ++r)
+        PrintCells(surface, cells[r], offsets, y + r * pitch);
+}
+
+// Which nodes the chart used, in small bold type under the table.
+void printNodeNote(Surface& surface)
+{
+    surface.Font.Bold = true;
+    surface.Font.Size -= 2;
+    PrintAt(surface, TableLeft(), static_cast<int>(surface.CurrentY),
+            dict(OutputRun().TrueNode ? "TRUERAHUKETU" : "MEANRAHUKETU"));
+    surface.Font.Size += 2;
+    surface.Font.Bold = false;
+}
+
+std::string positionsHeading(std::string_view positionsKey)
+{
+    return dict(positionsKey) + " " + dict("SPASHT");
+}
+
+// One person's match columns: sign-lord, degrees and retrograde mark,
+// nakshatra-pada.
+void fillMatchPerson(MatchTableCells& cells, int firstColumn, const std::array<double, 27>& longitudes,
+                     const std::array<double, 13>& cusps)
+{
+    const std::string& dash = OutputRun().PunctDash;
+    for (int r = 0; r < PositionRows; ++r) {
+        const double l = ReduceDegrees(longitudeOfRow(longitudes, cusps, r));
+        const ZodiacPlace place = PlaceOf(l);
+        const int lord = BodyDisplayOrder[SignLords[place.sign]];
+        auto& row = cells[r];
+        row[firstColumn] = EnglishCut(SignText(place.sign), 4) + dash + dict(BodyNames[lord]);
+        row[firstColumn + 1] = FormatDMS(l) + (retrogradeRow(longitudes, r) ? dict("_RET") : "");
+        row[firstColumn + 2] =
+            dict(NakshatraKeys(place.nakshatra)) + dash + std::to_string(place.pada);
+    }
+}
+
+} // namespace
+
+PlanetTableCells PlanetTableCellsOf(int mode)
+{
+    const ChartState& chart = Chart();
+    const std::array<double, 27>& sidereal = chart.PlanetLongitudes;
+    PlanetTableCells cells;
+    for (int r = 0; r < PositionRows; ++r) {
+        const int body = bodyOfRow(r);
+        double l = longitudeOfRow(sidereal, chart.HouseCusps, r);
+        if (mode == TropicalTable)
+            l += sidereal[AyanamsaSlot];
+        else if (mode == KPTable)
+            l += KPShift;
+        l = ReduceDegrees(l);
+        const ZodiacPlace place = PlaceOf(l);
+
+        auto& row = cells[r];
+        row[0] = dict(BodyKeys[body]);
+        row[1] = SignText(place.sign);
+        row[2] = FormatDMS(l);
+        row[3] = retrogradeRow(sidereal, r) ? dict("_RET") : "";
+        row[4] = NumberedNakshatraText(place.nakshatra);
+        row[5] = std::to_string(place.pada);
+        row[6] = EnglishCut(SignLordText(place.sign), 3);
+        row[7] = EnglishCut(StarLordText(place.nakshatra), 3);
+        row[8] = mode == KPTable ? EnglishCut(SubLordText(l), 3) : "";
+        const bool combust = r >= FirstMarkedRow && IsCombust(sidereal[Sun], sidereal[body]);
+        row[10] = combust ? dict("_COM") : "";
+    }
+    return cells;
+}
+
+void PrintPlanetTable(Surface& surface, int mode, bool toPrinter)
+{
+    PrintPageFrame(surface, toPrinter);
+    PlanetTableCells cells = PlanetTableCellsOf(mode);
+    const auto offsets = planetColumnOffsets(mode);
+    const auto headers = planetHeaders(mode);
+
+    int y = static_cast<int>(surface.CurrentY);
+    if (mode == KPTable) {
+        PrintHeading(dict("_KP"), surface, y);
+        PrintPredictionParagraph(surface, "");
+        PrintPredictionParagraph(surface, "");
+    } else {
+        PrintHeading(positionsHeading(mode == TropicalTable ? "SAYANBHAV" : "NIRYANABHAV"),
+                     surface, y);
+    }
+
+    const double top = surface.CurrentY;
+    PrintCaptions(surface, headers, offsets, top);
+    FitColumn(surface, cells, 4, offsets[5] - offsets[4]);
+    printRows(surface, cells, PositionRows, offsets, top + OutputRun().LineStep, RowPitch);
+    printNodeNote(surface);
+}
+
+MatchTableCells MatchNirayanaCells()
+{
+    const ChartState& chart = Chart();
+    const MatchCopies& match = Match();
+    MatchTableCells cells;
+    for (int r = 0; r < PositionRows; ++r)
+        cells[r][0] = dict(BodyNames[bodyOfRow(r)]);
+    fillMatchPerson(cells, 1, chart.PlanetLongitudes, chart.HouseCusps);
+    fillMatchPerson(cells, 4, match.PartnerLongitudes, match.PartnerCusps);
+    return cells;
+}
+
+void PrintMatchNirayanaPage(Surface& surface, bool toPrinter)
+{
+    constexpr int PrintedRows = 10;   // the Lagna to Ketu
+    static constexpr std::array<double, MatchColumns> offsets = {0, 800, 1900, 3100, 5000, 6100, 7300};
+
+    PrintPageFrame(surface, toPrinter);
+    const RunValues& run = OutputRun();
+    MatchTableCells cells = MatchNirayanaCells();
+    const std::string signLord = dict("RASHI") + run.PunctDash + dict("LORD");
+    const std::string nakshatraPada = dict("NAKSHATRA") + run.PunctDash + dict("PAD");
+    const std::array<std::string, MatchColumns> headers = {
+        dict("PLANET"), signLord, dict("ANSH"), nakshatraPada, signLord, dict("ANSH"), nakshatraPada};
+
+    int y = static_cast<int>(surface.CurrentY);
+    PrintHeading(positionsHeading("NIRYANABHAV"), surface, y);
+    const double top = surface.CurrentY;
+    PrintCaptions(surface, headers, offsets, top);
+    FitColumn(surface, cells, 3, offsets[4] - offsets[3]);
+    const double tableWidth = (run.PageWidth - 2.0 * TableLeft()) / run.OutputScale;
+    FitColumn(surface, cells, 6, tableWidth - offsets[6]);
+    printRows(surface, cells, PrintedRows, offsets, top + 300 * run.OutputScale, run.LineStep);
+    printNodeNote(surface);
+
+    ChartState& chart = Chart();
+    MatchCopies& match = Match();
+    const std::string lagnaTitle = dict("_LAGNATARVIK");
+    DrawChart(surface, 1, lagnaTitle, true, LeftChart, &match.NativeSaptavargaSigns);
+    DrawChart(surface, 1, lagnaTitle, true, RightChart, &match.PartnerSaptavargaSigns);
+    surface.CurrentY += 4300;
+
+    const std::string chalitTitle = dict("_NIRAYANA") + " " + dict("_BHAVACHALIT");
+    PlaceBhavas(chart.SaptavargaSigns, chart.HouseCusps, chart.PlanetLongitudes,
+                match.NativeSaptavargaSigns[1][1]);
+    DrawChart(surface, 0, chalitTitle, false, LeftChart, &chart.SaptavargaSigns);
+    PlaceBhavas(chart.SaptavargaSigns, match.PartnerCusps, match.PartnerLongitudes,
+                match.PartnerSaptavargaSigns[1][1]);
+    DrawChart(surface, 0, chalitTitle, false, RightChart, &chart.SaptavargaSigns);
+}
+
+} // namespace tarvik

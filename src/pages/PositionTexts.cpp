@@ -1,0 +1,80 @@
+#include "PositionTexts.h"
+
+#include "calc/Angles.h"
+#include "calc/NameTables.h"
+#include "calc/TextFormat.h"
+#include "core/State.h"
+#include "refdata/Lookups.h"
+#include "refdata/TextLookup.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tarvik {
+
+namespace {
+
+constexpr double CombustionOrb = 5;
+
+std::string bodyText(int traditionalPosition)
+{
+    return GetDictText(BodyKeys[BodyDisplayOrder[traditionalPosition]]);
+}
+
+} // namespace
+
+ZodiacPlace PlaceOf(double longitude)
+{
+    const double l = ReduceDegrees(longitude);
+    const double inNakshatras = l * 3 / 40;
+    ZodiacPlace place;
+    // The bounds only guard the last bit of a value a hair below 360.
+    place.sign = std::clamp(static_cast<int>(l / 30) + 1, 1, 12);
+    place.nakshatra = std::clamp(static_cast<int>(inNakshatras) + 1, 1, 27);
+    place.pada = std::clamp(static_cast<int>(Frac(inNakshatras) * 4) + 1, 1, 4);
+    return place;
+}
+
+std::string SignText(int sign) { return GetDictText(SignKeys[sign]); }
+
+std::string NumberedNakshatraText(int nakshatra)
+{
+    return ZeroPad(nakshatra, 2) + " " + GetDictText(NakshatraKeys(nakshatra));
+}
+
+std::string SignLordText(int sign) { return bodyText(SignLords[sign]); }
+
+std::string StarLordText(int nakshatra) { return bodyText(NakshatraLord(nakshatra)); }
+
+std::string SubLordText(double longitude)
+{
+    return TranslateWord(GetSubLord(ReduceDegrees(longitude) * 3600));
+}
+
+std::string EnglishCut(std::string_view text, std::size_t n)
+{
+    if (OutputRun().LanguageHindi)
+        return std::string(text);
+    std::size_t end = 0;
+    for (std::size_t chars = 0; end < text.size() && chars < n; ++chars) {
+        ++end;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+            ++end;
+    }
+    return std::string(text.substr(0, end));
+}
+
+double SignedSeparation(double from, double to)
+{
+    const double d = ReduceDegrees(to - from);
+    return d > 180 ? d - 360 : d;
+}
+
+bool IsRetrograde(double now, double hourLater) { return SignedSeparation(now, hourLater) < 0; }
+
+bool IsCombust(double sun, double body)
+{
+    return std::fabs(SignedSeparation(sun, body)) <= CombustionOrb;
+}
+
+} // namespace tarvik

@@ -1,0 +1,106 @@
+#include "TableRows.h"
+
+#include "Frame.h"
+#include "core/State.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace tarvik {
+
+namespace {
+
+bool isDigits(std::string_view word)
+{
+    return !word.empty() && std::all_of(word.begin(), word.end(),
+                                        [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Devanagari vowel signs and other marks that belong to the letter before them.
+bool isCombiningMark(char32_t c)
+{
+    return (c >= 0x0900 && c <= 0x0903) || (c >= 0x093A && c <= 0x094F) ||
+           (c >= 0x0951 && c <= 0x0957) || c == 0x0962 || c == 0x0963;
+}
+
+// The code point starting at text[i] and the length of its encoding.
+char32_t decode(std::string_view text, std::size_t i, std::size_t& length)
+{
+    const auto lead = static_cast<unsigned char>(text[i]);
+    length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    if (i + length > text.size()) {
+        length = 1;
+        return lead;
+    }
+    char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k)
+        c = (c << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    return c;
+}
+
+// The first letter of a word with the vowel signs written on it.
+std::string_view initialOf(std::string_view word)
+{
+    std::size_t length = 0;
+    decode(word, 0, length);
+    std::size_t end = length;
+    while (end < word.size()) {
+        const char32_t c = decode(word, end, length);
+        if (!isCombiningMark(c))
+            break;
+        end += length;
+    }
+    return word.substr(0, end);
+}
+
+} // namespace
+
+int TableLeft()
+{
+    return static_cast<int>(std::lround(Config().LeftMarginTwips * OutputRun().OutputScale));
+}
+
+void PrintCells(Surface& surface, std::span<const std::string> cells,
+                std::span<const double> offsets, double y)
+{
+    const double scale = OutputRun().OutputScale;
+    const int left = TableLeft();
+    for (std::size_t c = 0; c < cells.size() && c < offsets.size(); ++c)
+        PrintAt(surface, static_cast<int>(left + offsets[c] * scale), static_cast<int>(y), cells[c]);
+}
+
+std::string FitCell(Surface& surface, std::string_view text, double width)
+{
+    if (surface.TextWidth(text) <= width)
+        return std::string(text);
+    std::vector<std::string_view> words;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t blank = std::min(text.find(' ', start), text.size());
+        words.push_back(text.substr(start, blank - start));
+        start = blank + 1;
+    }
+    std::string shortened;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (i > 0)
+            shortened += ' ';
+        const std::string_view word = words[i];
+        if (i + 1 == words.size() || word.empty() || isDigits(word))
+            shortened += word;
+        else
+            shortened.append(initialOf(word)).append(".");
+    }
+    return shortened;
+}
+
+void PrintCaptions(Surface& surface, std::span<const std::string> captions,
+                   std::span<const double> offsets, double y)
+{
+    surface.Font.Bold = true;
+    surface.Font.Underline = true;
+    PrintCells(surface, captions, offsets, y);
+    surface.Font.Bold = false;
+    surface.Font.Underline = false;
+}
+
+} // namespace tarvik

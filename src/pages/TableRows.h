@@ -1,0 +1,46 @@
+#pragma once
+
+// The rows of the position tables: cells at fixed column offsets from the
+// left margin, one line of captions above them.
+
+#include "Surface.h"
+#include "core/State.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace tarvik {
+
+// The left margin of the tables, scaled, in whole twips.
+int TableLeft();
+
+// Cell c at the table's left plus offsets[c] (twips before scaling), all
+// with their tops at y.
+void PrintCells(Surface& surface, std::span<const std::string> cells,
+                std::span<const double> offsets, double y);
+
+// The text of a cell when it fits width twips in the surface's current
+// font; otherwise every word but the last (numerals apart) is cut to its
+// first letter and a point, as the two-part nakshatras are commonly written
+// ("26 Uttara Bhadrapada" becomes "26 U. Bhadrapada").
+std::string FitCell(Surface& surface, std::string_view text, double width);
+
+// The blank a cell leaves before the next column, twips before scaling.
+inline constexpr double ColumnGap = 60;
+
+// Fits the cells of one column of a table into room twips (before scaling,
+// from the column's start to the next column's or the table's edge).
+template <class Rows>
+void FitColumn(Surface& surface, Rows& rows, std::size_t column, double room)
+{
+    const double width = (room - ColumnGap) * OutputRun().OutputScale;
+    for (auto& row : rows)
+        row[column] = FitCell(surface, row[column], width);
+}
+
+// The captions of the columns, bold and underlined, at y.
+void PrintCaptions(Surface& surface, std::span<const std::string> captions,
+                   std::span<const double> offsets, double y);
+
+} // namespace tarvik

@@ -1,0 +1,140 @@
+#include "Elements.h"
+
+#include "calc/Angles.h"
+#include "calc/TextFormat.h"
+#include "core/State.h"
+#include "refdata/TextLookup.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+namespace tarvik {
+
+namespace {
+// Arc-minutes of the circle and of one karana.
+constexpr double CircleMinutes = 21600;
+constexpr long KaranaMinutes = 360;
+
+// "KINSTUGHNA" or "kinstughna" as Kinstughna: each word capitalised.
+std::string properCase(std::string text)
+{
+    bool wordStart = true;
+    for (char& c : text) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (std::isalpha(u)) {
+            c = static_cast<char>(wordStart ? std::toupper(u) : std::tolower(u));
+            wordStart = false;
+        } else {
+            wordStart = u < 0x80;   // inside a multi-byte letter the word goes on
+        }
+    }
+    return text;
+}
+
+enum class Paya { None, Gold, Silver, Copper, Iron };
+
+std::string payaText(Paya p)
+{
+    switch (p) {
+    case Paya::Gold: return GetDictText("Gold");
+    case Paya::Silver: return GetDictText("Silver");
+    case Paya::Copper: return GetDictText("Copper");
+    case Paya::Iron: return GetDictText("Iron");
+    case Paya::None: break;
+    }
+    return {};
+}
+} // namespace
+
+int CalcTithi(double moon, double sun)
+{
+    double t = (ReduceDegrees(moon) - ReduceDegrees(sun)) / 12;
+    if (t < 0)
+        t += 30;
+    // Rounded up: the Moon has completed a tithi only when it has gained the
+    // full twelve degrees, so a whole count is still the tithi that ends.
+    const int n = static_cast<int>(std::ceil(t));
+    return n == 0 ? 30 : n;
+}
+
+Key TithiKey(int tithi)
+{
+    const int r = static_cast<int>(RealMod(tithi, 15));
+    if (r == 0)
+        return tithi == 30 ? "Amavasya" : "Purnima";
+    return TithiKeys[r];
+}
+
+std::string CalcTithiText(double moon, double sun)
+{
+    return GetDictText(TithiKey(CalcTithi(moon, sun)));
+}
+
+int CalcNakshatra(double moon)
+{
+    const int n = static_cast<int>(std::floor(ReduceDegrees(moon) * 3 / 40)) + 1;
+    return std::min(n, 27);   // a Moon a hair below 360 must not round onto a 28th
+}
+
+std::string CalcNakshatraText(double moon)
+{
+    return std::string(NakshatraKeys(CalcNakshatra(moon)));
+}
+
+int CalcYoga(double moon, double sun)
+{
+    int n = static_cast<int>(std::floor((ReduceDegrees(moon) + ReduceDegrees(sun)) * 3 / 40 + 1));
+    while (n > 27)
+        n -= 27;
+    return n;
+}
+
+std::string CalcYogaText(double moon, double sun)
+{
+    return GetDictText(YogaKeys[CalcYoga(moon, sun)]);
+}
+
+int CalcKarana(double moon, double sun)
+{
+    const double s = ReduceDegrees(sun) * 60;
+    double m = ReduceDegrees(moon) * 60;
+    if (m < s)
+        m += CircleMinutes;
+    const long rounded = std::lround(std::nearbyint(m - s));   // halves to even
+    const int karana = static_cast<int>(rounded / KaranaMinutes) + 1;
+    return karana > 60 ? karana - 60 : karana;
+}
+
+std::string CalcKaranaText(double moon, double sun)
+{
+    const std::string text = GetDictText(KaranaNames[CalcKarana(moon, sun)]);
+    return OutputRun().LanguageHindi ? text : properCase(text);
+}
+
+std::string PayaByHouse(int house)
+{
+    switch (house) {
+    case 0: case 1: case 6: case 11: return payaText(Paya::Gold);
+    case 2: case 5: case 9: return payaText(Paya::Silver);
+    case 3: case 7: case 10: return payaText(Paya::Copper);
+    case 4: case 8: case 12: return payaText(Paya::Iron);
+    default: return payaText(Paya::None);
+    }
+}
+
+std::string PayaByNakshatra(int nakshatra)
+{
+    Paya p = Paya::None;
+    if ((nakshatra >= 1 && nakshatra <= 5) || nakshatra == 27)
+        p = Paya::Gold;
+    else if (nakshatra >= 6 && nakshatra <= 15)
+        p = Paya::Silver;
+    else if (nakshatra == 16)
+        p = Paya::Iron;
+    else if (nakshatra >= 17 && nakshatra <= 26)
+        p = Paya::Copper;
+    return payaText(p);
+}
+
+} // namespace tarvik

@@ -1,0 +1,150 @@
+#include "EndTimes.h"
+
+#include "Elements.h"
+#include "TimeText.h"
+#include "calc/Chart.h"
+#include "calc/MomentGuard.h"
+#include "calc/TimeScale.h"
+#include "core/State.h"
+
+#include <stdexcept>
+
+namespace tarvik {
+
+namespace {
+constexpr long long SecondsPerDay = 86400;
+constexpr long long Hour = 3600, Minute = 60, Second = 1;
+// No element lasts a day and a half; three days of hourly steps is a chart
+// that does not move.
+constexpr int MaxHourSteps = 72;
+
+// A moment counted in whole seconds from the midnight of day number 0.
+long long momentOf(int dayNumber, int hour, int minute, int second)
+{
+    return dayNumber * SecondsPerDay + hour * Hour + minute * Minute + second;
+}
+
+// A moment as its day number and clock time.
+struct Split {
+    int dayNumber;
+    int hour, minute, second;
+};
+Split split(long long moment)
+{
+    long long day = moment / SecondsPerDay;
+    if (moment % SecondsPerDay < 0)
+        --day;
+    const long long inDay = moment - day * SecondsPerDay;
+    return {static_cast<int>(day), static_cast<int>(inDay / Hour), static_cast<int>(inDay % Hour / Minute),
+            static_cast<int>(inDay % Minute)};
+}
+
+// Runs the chart of the person at the moment and numbers the element.
+class Stepper {
+public:
+    // The person is copied: it may be Native itself, which the steps overwrite.
+    Stepper(Anga anga, const BirthRecord& person) : anga_(anga), person_(person) {}
+
+    int At(long long moment)
+    {
+        const Split at = split(moment);
+        const CalendarDate date = DateOfDayNumber(at.dayNumber);
+        BirthRecord& n = Native();
+        n = person_;
+        n.Day = date.day;
+        n.Month = date.month;
+        n.Year = date.year;
+        n.Hour = at.hour;
+        n.Minute = at.minute;
+        n.Second = at.second;
+        CalcChart();
+        const ChartState& c = Chart();
+        return AngaNumber(anga_, c.PlanetLongitudes[Moon], c.PlanetLongitudes[Sun]);
+    }
+
+private:
+    Anga anga_;
+    const BirthRecord person_;
+};
+
+// The search proper; the end is reported `offset` seconds after the change.
+ElementEnd searchEnd(Anga anga, const BirthRecord& person, int hour, int minute, int second, long long offset)
+{
+    const NativeMomentGuard guard;
+    Stepper step(anga, person);
+    const int startDay = DayNumber(person.Day, person.Month, person.Year);
+    long long w = momentOf(startDay, hour, minute, second);
+
+    const int running = step.At(w);
+    int now = running;
+    for (int steps = 0; now == running; ++steps) {
+        if (steps == MaxHourSteps)
+            throw std::runtime_error("the panchang element does not change within three days");
+        w += Hour;
+        now = step.At(w);
+    }
+    // Back by minutes into the element's last minute, then on by seconds to
+    // the first second of the next element.
+    while (now != running) {
+        w -= Minute;
+        now = step.At(w);
+    }
+    while (now == running) {
+        w += Second;
+        now = step.At(w);
+    }
+
+    const Split at = split(w + offset);
+    return {running, at.dayNumber - startDay, at.hour, at.minute, at.second};
+}
+
+std::string endText(Anga anga, const BirthRecord& person, int hour, int minute, int second)
+{
+    return EndTimeText(FindElementEnd(anga, person, hour, minute, second), OutputRun().PunctColon);
+}
+} // namespace
+
+int AngaNumber(Anga anga, double moon, double sun)
+{
+    switch (anga) {
+    case Anga::Tithi: return CalcTithi(moon, sun);
+    case Anga::Nakshatra: return CalcNakshatra(moon);
+    case Anga::Yoga: return CalcYoga(moon, sun);
+    case Anga::Karana: return CalcKarana(moon, sun);
+    }
+    return 0;
+}
+
+ElementEnd FindElementEnd(Anga anga, const BirthRecord& person, int hour, int minute, int second)
+{
+    return searchEnd(anga, person, hour, minute, second, 0);
+}
+
+std::string EndTimeText(const ElementEnd& end, std::string_view colon)
+{
+    // An end before the start date (a tithi shown a minute early, just after
+    // midnight) keeps the clock hour of the evening before.
+    return FormatTime(end.days < 0 ? end.hour : end.Hours(), end.minute, end.second, TimeTextForm::Short, 0, colon);
+}
+
+std::string TithiEndTime(const BirthRecord& person, int hour, int minute, int second)
+{
+    return EndTimeText(searchEnd(Anga::Tithi, person, hour, minute, second, -Minute), OutputRun().PunctColon);
+}
+
+std::string NakshatraEndTime(const BirthRecord& person, int hour, int minute, int second)
+{
+    return endText(Anga::Nakshatra, person, hour, minute, second);
+}
+
+std::string YogaEndTime(const BirthRecord& person, int hour, int minute, int second)
+{
+    return endText(Anga::Yoga, person, hour, minute, second);
+}
+
+std::string KaranaEndTime(const BirthRecord& person, int hour, int minute, int second)
+{
+    return endText(Anga::Karana, person, hour, minute, second);
+}
+
+} // namespace tarvik

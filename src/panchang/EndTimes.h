@@ -1,0 +1,57 @@
+#pragma once
+
+// The exact end of the tithi, nakshatra, yoga or karana running at a moment,
+// found by stepping the whole chart forward by hours, back by minutes and
+// forward by seconds until the element changes. Each search installs the
+// person and the working moment in Native and runs the chart driver, under a
+// NativeMomentGuard: afterwards Native and the chart state are exactly as
+// they were.
+
+#include "core/BirthRecord.h"
+
+#include <string>
+#include <string_view>
+
+namespace tarvik {
+
+// The five limbs of the panchang but the weekday.
+enum class Anga { Tithi, Nakshatra, Yoga, Karana };
+
+// The number of the element (CalcTithi, CalcNakshatra, CalcYoga, CalcKarana)
+// at these sidereal longitudes.
+int AngaNumber(Anga anga, double moon, double sun);
+
+// Where a search ended: the element running at the start, and the first
+// whole second at which the next one runs, as a clock time `days` calendar
+// days after the start date.
+struct ElementEnd {
+    int number = 0;
+    int days = 0;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+    // The clock hour with 24 added for each day after the start date.
+    int Hours() const { return hour + 24 * days; }
+    bool operator==(const ElementEnd&) const = default;
+};
+
+// Searches from hour:minute:second (the person's clock time, which the
+// chart corrects by the person's time correction) on the person's date, at
+// the person's place and zone, under the run's ayanamsa and node choice.
+// Throws std::runtime_error when the element does not change within three
+// days (a chart that does not move).
+ElementEnd FindElementEnd(Anga anga, const BirthRecord& person, int hour, int minute, int second);
+
+// HH:MM:SS of an end, joined by colon, the hours counting on past 24 for
+// the following days.
+std::string EndTimeText(const ElementEnd& end, std::string_view colon);
+
+// The end-time texts the Basic page prints, in the run's colon. The tithi's
+// end is given one minute before the change, a clock time at which that
+// tithi still runs.
+std::string TithiEndTime(const BirthRecord& person, int hour, int minute, int second);
+std::string NakshatraEndTime(const BirthRecord& person, int hour, int minute, int second);
+std::string YogaEndTime(const BirthRecord& person, int hour, int minute, int second);
+std::string KaranaEndTime(const BirthRecord& person, int hour, int minute, int second);
+
+} // namespace tarvik

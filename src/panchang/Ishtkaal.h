@@ -1,0 +1,38 @@
+#pragma once
+
+// The time of birth counted from sunrise (ishtkaal) and the equation of time
+// of the birth date (velantar).
+
+#include "core/BirthRecord.h"
+
+#include <string>
+
+namespace tarvik {
+
+class Database;
+
+// Ghatis since the sunrise that began the person's Hindu day: 2.5 ghatis to
+// the hour, 60 palas to the ghati, 60 vipalas to the pala.
+struct Ishtkaal {
+    double ghati = 0;
+    std::string text;   // ghatis, palas and vipalas joined by the run's colon, unpadded
+};
+
+// From the person's own date, time, time correction, place and zone: the
+// local mean time of birth less the sunrise of the birth date, or, for a
+// birth before that sunrise, less the sunrise of the day before. Reads and
+// writes no program-wide record.
+Ishtkaal CalcIshtkaal(const BirthRecord& person);
+
+// The text of decimal ghatis: 5.5 is 5:30:0. The vipala is cut, not rounded.
+std::string IshtkaalText(double ghati);
+
+// The velantar of a day of a month from the reference database's table
+// velantar, as sign and 00:MM:SS (the sign as the stored value has it, its
+// text from the dictionary). A day or month the table holds no value for
+// gives "". The first form reads the reference database opened at start-up
+// and throws a DbError when it is not open.
+std::string CalcVelantar(int day, int month);
+std::string CalcVelantar(Database& reference, int day, int month);
+
+} // namespace tarvik

@@ -1,0 +1,61 @@
+#pragma once
+
+// From one person's entries to the program-wide birth record and chart.
+// The output run fills Native person by person (in a match the girl first,
+// then the boy): the identity, place and date first (FillNativeBirth), the
+// age question in between, then the time, the war-time correction and the
+// chart with its copies (ComputePerson).
+
+#include <QDate>
+#include <QString>
+
+#include <string>
+
+namespace tarvik {
+
+// What the entry form holds for one person.
+struct PersonEntry {
+    QString name;
+    long long zoneId = 0;      // "Country ID" of the zone picked, 0 when none
+    long long placeId = 0;     // "Place ID" of the place picked, 0 when none
+    QDate birthDate;
+    QString birthTime;         // as typed: "10:30:00 AM"
+    int sexIndex = 0;          // 0 "Male", 1 "Female"
+    QString warSign = QStringLiteral("+");
+    QString warHours = QStringLiteral("0");
+    QString warMinutes = QStringLiteral("0");
+};
+
+// The family particulars printed on the Basic page.
+struct FamilyEntry {
+    QString father, mother, grandfather, gotra;
+};
+
+// "Male" for the first person (the boy), "Female" for the second (the girl):
+// the word that ends the zone and place messages.
+std::string PersonWord(int person);
+
+// Name, place row, country row (zone) and birth date into Native. A zone or
+// place row that no longer exists is reported as the output run reports an
+// empty picker ("Please select the Time Zone again for " + word, or the
+// Place) and leaves false.
+bool FillNativeBirth(const PersonEntry& entry, const std::string& personWord);
+
+// Birth time, sex and war-time correction into Native, NativeWarTime and
+// TimeCorrection: clocks that ran h:m ahead ("+") are turned back to standard
+// time. False, with Native's time unchanged, when the time text is unreadable.
+bool FillNativeTime(const PersonEntry& entry);
+
+// Which person of the run a chart belongs to: the girl's results are kept
+// aside in the Partner copies, the boy's seven-varga signs too.
+enum class PersonRole { Single, Girl, Boy };
+
+// The rest of one person's preparation, after FillNativeBirth and the age
+// question: FillNativeTime, AyanamsaChoice, CalcChart, the birth longitudes,
+// and the copies of the role. False when the time cannot be read.
+bool ComputePerson(const PersonEntry& entry, int ayanamsaChoice, PersonRole role);
+
+// The family fields as the Basic page prints them.
+void SetFamily(const FamilyEntry& family);
+
+} // namespace tarvik

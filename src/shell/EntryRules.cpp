@@ -1,0 +1,124 @@
+#include "EntryRules.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace tarvik {
+
+double Val(QStringView text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\n' || text[i] == u'\r'))
+        ++i;
+    std::string number;
+    if (i < n && (text[i] == u'+' || text[i] == u'-'))
+        number += char(text[i++].unicode());
+    auto digits = [&] {
+        bool any = false;
+        for (; i < n && text[i] >= u'0' && text[i] <= u'9'; ++i, any = true)
+            number += char(text[i].unicode());
+        return any;
+    };
+    bool mantissa = digits();
+    if (i < n && text[i] == u'.') {
+        number += '.';
+        ++i;
+        mantissa = digits() || mantissa;
+    }
+    if (!mantissa)
+        return 0;
+    // An exponent counts only when digits follow it: "2e" is 2.
+    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+        qsizetype j = i + 1;
+        const bool sign = j < n && (text[j] == u'+' || text[j] == u'-');
+        if (sign)
+            ++j;
+        if (j < n && text[j] >= u'0' && text[j] <= u'9') {
+            number += 'e';
+            if (sign)
+                number += char(text[j - 1].unicode());
+            i = j;
+            digits();
+        }
+    }
+    // from_chars, unlike strtod, ignores the process locale's decimal mark.
+    double value = 0;
+    const char* first = number.data() + (number[0] == '+' ? 1 : 0);
+    std::from_chars(first, number.data() + number.size(), value);
+    return value;
+}
+
+long long RoundHalfEven(double value)
+{
+    // nearbyint rounds in the current mode, which is to nearest, ties to even.
+    return static_cast<long long>(std::nearbyint(value));
+}
+
+std::optional<QTime> ReadTimeEntry(QStringView text)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^\s*(\d{1,2})(?::(\d{1,2})(?::(\d{1,2}))?)?\s*(?:([AaPp])\.?[Mm]?\.?)?\s*$)"));
+    const QRegularExpressionMatch m = pattern.match(text.toString());
+    if (!m.hasMatch())
+        return std::nullopt;
+    const bool hasMinutes = m.capturedLength(2) > 0;
+    const bool hasHalf = m.capturedLength(4) > 0;
+    if (!hasMinutes && !hasHalf)
+        return std::nullopt;   // a bare number is no time
+    int hour = m.captured(1).toInt();
+    const int minute = hasMinutes ? m.captured(2).toInt() : 0;
+    const int second = m.capturedLength(3) > 0 ? m.captured(3).toInt() : 0;
+    if (minute > 59 || second > 59)
+        return std::nullopt;
+    if (hasHalf) {
+        if (hour > 12)
+            return std::nullopt;
+        const bool pm = m.captured(4).toUpper() == u"P";
+        hour = hour % 12 + (pm ? 12 : 0);
+    } else if (hour > 23) {
+        return std::nullopt;
+    }
+    return QTime(hour, minute, second);
+}
+
+QString TimeEntryText(QTime time) { return QLocale::c().toString(time, u"hh:mm:ss AP"); }
+
+std::optional<QDate> ReadDateEntry(QStringView text)
+{
+    static const QStringList formats = {
+        QStringLiteral("d-MMM-yyyy"), QStringLiteral("d-MMMM-yyyy"), QStringLiteral("d-M-yyyy"),
+        QStringLiteral("d/M/yyyy"),   QStringLiteral("d.M.yyyy"),    QStringLiteral("d MMM yyyy"),
+        QStringLiteral("d MMMM yyyy"), QStringLiteral("MMM d yyyy"), QStringLiteral("MMMM d yyyy"),
+        QStringLiteral("yyyy-M-d"),
+    };
+    QString simplified = text.toString().simplified();
+    simplified.remove(u',');
+    const QLocale c = QLocale::c();
+    for (const QString& format : formats) {
+        const QDate d = c.toDate(simplified, format);
+        if (d.isValid())
+            return d;
+    }
+    return std::nullopt;
+}
+
+QString DateEntryText(QDate date) { return QLocale::c().toString(date, u"dd-MMM-yyyy"); }
+
+QDate YoginiStart(QDate birth, QDate today)
+{
+    return today.daysTo(birth) > 1095 ? birth : today.addDays(-1095);
+}
+
+QString CheckedVarshphalFrom(const QString& text, int currentYear)
+{
+    return Val(text) <= 1900 ? QString::number(currentYear) : text;
+}
+
+QString CheckedVarshphalYears(const QString& text) { return Val(text) < 1 ? QStringLiteral("1") : text; }
+
+} // namespace tarvik

@@ -1,0 +1,46 @@
+#pragma once
+
+// The checks and re-formatting of the entry form's boxes, free of widgets.
+// Dates and times are read and written in the C locale: English month
+// abbreviations and AM/PM whatever the system's language.
+
+#include <QDate>
+#include <QString>
+#include <QStringView>
+#include <QTime>
+
+#include <optional>
+
+namespace tarvik {
+
+// The number at the start of a text, leading blanks skipped; 0 when the text
+// starts with no number ("12abc" is 12, "abc" and "" are 0).
+double Val(QStringView text);
+
+// The nearest whole number, a half going to the even neighbour (2.5 is 2).
+long long RoundHalfEven(double value);
+
+// A clock time as typed: "H:MM", "H:MM:SS", each optionally followed by AM or
+// PM, or "H AM". Hours run 0-23 on the 24-hour clock and 0-12 with AM/PM.
+std::optional<QTime> ReadTimeEntry(QStringView text);
+// "HH:MM:SS AM/PM", as the time boxes show a time: 14:30 is "02:30:00 PM".
+QString TimeEntryText(QTime time);
+
+// A date as typed: "15-Aug-1980", "15-8-1980", "15/08/1980", "15 August 1980",
+// "1980-08-15" and the like; month names in English, any letter case.
+std::optional<QDate> ReadDateEntry(QStringView text);
+// "DD-MMM-YYYY": 05-Sep-1986.
+QString DateEntryText(QDate date);
+
+// The first date of the Yogini pratyantar table for a birth date: the birth
+// date itself when it lies more than 1095 days after today, else the day
+// 1095 days before today (also when that day precedes the birth).
+QDate YoginiStart(QDate birth, QDate today);
+
+// The annual-chart boxes when they are left: a first year of 1900 or less
+// becomes the current year, a year count below 1 becomes 1; any other text
+// stays as typed.
+QString CheckedVarshphalFrom(const QString& text, int currentYear);
+QString CheckedVarshphalYears(const QString& text);
+
+} // namespace tarvik

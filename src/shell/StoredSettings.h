@@ -1,0 +1,52 @@
+#pragma once
+
+// The settings kept between runs: twelve text values under the program title,
+// section "Settings". Start-up reads them into the page settings (Config()),
+// the node choice and the main window's option lists.
+
+#include "MainChoices.h"
+
+#include <QSettings>
+#include <QString>
+
+#include <memory>
+#include <string>
+
+namespace tarvik {
+
+inline constexpr const char* SettingsSection = "Settings";
+
+// The keys and their defaults; "Border File" defaults to the program folder's
+// border picture (BorderFileDefault).
+struct SettingDefault {
+    const char* key;
+    const char* value;
+};
+inline constexpr SettingDefault SettingDefaults[] = {
+    {"Left Margin", "1"},          // inches
+    {"Top Margin", "0.7"},         // inches
+    {"True Rahu", "1"},
+    {"Ayanamsa", "0"},             // 0 N.C.Lahiri, 1 K.P., 2 B.V. Raman
+    {"Charting", "0"},             // 0 North Indian, 1 South Indian
+    {"Language", "1"},             // 0 English, 1 Hindi
+    {"Border", "1"},
+    {"Border File", ""},
+    {"Owner Name", "Velmora"},
+    {"Owner Address", ""},
+    {"Owner Phones", ""},
+    {"Footer Top Margin", "10.5"}, // inches from the top of the page
+};
+
+std::string BorderFileDefault(const std::string& programFolder);
+
+// The store in an INI file: the given file, or (file empty) the user's own
+// store named after the program title.
+std::unique_ptr<QSettings> OpenSettingsStore(const QString& file);
+
+// Reads every setting (a missing one takes its default) into Config() and
+// OutputRun().TrueNode and returns the list choices. A value that is not a
+// number reads as 0; a list position outside its list and a margin too large
+// for a page measure in twips take their defaults instead.
+MainChoices ReadSettings(QSettings& store, const std::string& programFolder);
+
+} // namespace tarvik

@@ -1,0 +1,161 @@
+#pragma once
+
+// The main window: birth-data entry for one person (Horoscope) or a boy and a
+// girl (Match-Making), the zone and place pickers, the output options and the
+// menus. Per-person controls are two-element arrays, index 0 the first person
+// (the boy in a match), 1 the girl.
+
+#include "BirthEntry.h"
+#include "MainChoices.h"
+#include "PickerBox.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QDateEdit;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabBar;
+
+namespace tarvik {
+
+class frmSplash;
+
+struct StartupOptions {
+    QString settingsFile;      // INI file of the settings; empty: the user's own store
+    int splashWaitMs = 2000;   // how long the title page holds start-up
+};
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(StartupOptions options = {});
+    ~frmMain() override;
+
+    // Start-up, before the window is first shown: the title page, the
+    // databases, the lists and the sample entry, the settings. False when the
+    // program cannot go on (a database is missing or damaged; the message,
+    // naming the file, has been shown).
+    bool Form_Load();
+
+    // The title page while Form_Load runs (null before and after).
+    frmSplash* Splash() const { return splash_.get(); }
+
+    // What the output run reads of the entries.
+    PersonEntry EntryOf(int person) const;
+    FamilyEntry Family() const;
+    MainChoices Choices() const;
+    bool MatchMakingMode() const;
+
+    // Handlers of the pickers, the modes and the entry boxes.
+    void cmbZones_Change(int person);
+    void cmbPlaces_Click(int person);
+    void cmdNewLatLong_Click(int person);
+    void SSTab1_Click(int previousTab);
+    void tbMode_Click(int mode);
+    void txtDOB_LostFocus(int person);
+    // False when the time was refused ("Invalid Time"); the text stays as typed.
+    bool txtTOB_LostFocus(int person);
+    void txtVFrom_LostFocus();
+    void txtVYears_LostFocus();
+    void txtYoginiFrom_LostFocus();
+
+    // The places editor, once it exists: it edits the places of a zone
+    // (by "Country ID"). Until one is set the "*" buttons stay disabled.
+    void SetPlacesEditor(std::function<void(long long countryId)> editor);
+
+    // Person controls.
+    std::array<QLineEdit*, 2> txtName{};
+    std::array<QComboBox*, 2> cmbSex{};
+    std::array<QDateEdit*, 2> txtDOB{};
+    std::array<QLineEdit*, 2> txtTOB{};
+    std::array<PickerBox*, 2> cmbZones{};
+    std::array<PickerBox*, 2> cmbPlaces{};
+    std::array<QLineEdit*, 2> txtLatLong{};
+    std::array<QComboBox*, 6> cmbWTC{};          // person i: sign 3i, hours 3i+1, minutes 3i+2
+    std::array<QPushButton*, 2> cmdNewLatLong{};
+    QPushButton* cmdGhati = nullptr;
+    QPushButton* cmdGhati2 = nullptr;
+
+    // Family fields (first person).
+    QLineEdit* txtFather = nullptr;
+    QLineEdit* TXTMother = nullptr;
+    QLineEdit* txtGrandfather = nullptr;
+    QLineEdit* txtGotra = nullptr;
+
+    // Options.
+    QComboBox* cmbAyanamsa = nullptr;
+    QComboBox* cmbCharting = nullptr;
+    QComboBox* cmbRahuKetu = nullptr;
+    QComboBox* cmbLanguage = nullptr;
+    QLineEdit* txtVFrom = nullptr;
+    QLineEdit* txtVYears = nullptr;
+    QLineEdit* txtYoginiFrom = nullptr;
+
+    // Output buttons, modes and frames.
+    QPushButton* Command1 = nullptr;   // "Pre&view"
+    QPushButton* Command2 = nullptr;   // "&Print"
+    QTabBar* SSTab1 = nullptr;
+    std::array<QRadioButton*, 2> tbMode{};
+    QGroupBox* frPhal = nullptr;
+    QGroupBox* frFemale = nullptr;
+    QGroupBox* FrameVarshphal = nullptr;
+
+    // Menu entries.
+    QAction* mnuFileNew = nullptr;
+    QAction* mnuFileOpen = nullptr;
+    QAction* mnuFileSave = nullptr;
+    QAction* mnuFileSaveAs = nullptr;
+    QAction* mnuSettings = nullptr;
+    QAction* mnuFilePageSetup = nullptr;
+    std::array<QAction*, 2> mnuOutput{};       // "Print Pre&view", "&Print..."
+    QAction* mnuFileExit = nullptr;
+    QAction* mnuLatLong = nullptr;
+    QAction* mnuContents = nullptr;
+    QAction* mnuComb = nullptr;
+    QAction* mnuAbout = nullptr;
+
+    QString HelpFile;
+    // True while the ghati conversion works on the second person.
+    bool GhatiSecondPerson = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildPersonControls(int person);
+    void BuildOptionControls();
+    void BuildMenus();
+    void LayOut();
+    void SetTabOrder();
+    void ConnectHandlers();
+    void FillEntryLists();
+    void PickDefaultZoneAndPlace();
+    void FillSampleEntry();
+    void ShowCoordinates(int person);
+    void UpdateNewPlaceButtons();
+
+    // Keyboard and focus: Enter moves on, text boxes select their text on
+    // focus, the date, time and year boxes are checked when they are left.
+    void WatchEntryControl(QWidget* control);
+    QWidget* EntryControlOf(QObject* object) const;
+    void FocusChanged(QWidget* old, QWidget* now);
+    void LeftControl(QWidget* control);
+    void ReturnFocus(QWidget* control);
+
+    StartupOptions options_;
+    std::unique_ptr<frmSplash> splash_;
+    std::function<void(long long)> placesEditor_;
+    QList<QWidget*> entryControls_;
+    bool returningFocus_ = false;
+    QWidget* focusBack_ = nullptr;   // a refused box, until the focus is back in it
+};
+
+} // namespace tarvik

@@ -1,0 +1,24 @@
+// Tarvik: the main window is the program; start-up runs before it is shown.
+
+#include "AppTitle.h"
+#include "MessageBoxReporter.h"
+#include "frmMain.h"
+#include "core/State.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(tarvik::AppTitle));
+    tarvik::Program().ProgramFolder = QApplication::applicationDirPath().toStdString();
+
+    tarvik::MessageBoxReporter messages;
+    tarvik::ScopedReporter useMessageBoxes(messages);
+
+    tarvik::frmMain window;
+    if (!window.Form_Load())
+        return 1;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,550 @@
+// The planet position tables, the match Nirayana page and the KP cusp
+// table, with the delivered databases: the texts are the dictionary's and
+// the sub lords those of the reference tables.
+
+#include "PageTestSupport.h"
+
+#include "calc/KPChart.h"
+#include "calc/NameTables.h"
+#include "calc/TextFormat.h"
+#include "core/Reporter.h"
+#include "pages/Frame.h"
+#include "pages/PageBuilders.h"
+#include "pages/PageDispatcher.h"
+#include "pages/PositionTables.h"
+#include "pages/PositionTexts.h"
+#include "pages/RecordingSurface.h"
+#include "pages/TablePages.h"
+#include "pages/TableRows.h"
+#include "refdata/RefdataFixture.h"
+#include "refdata/TextLookup.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace tarvik;
+using namespace tarvik::testing;
+
+namespace {
+
+// Row of each body in the tables (traditional order from the Lagna).
+int rowOf(int body) { return TraditionalPosition[body] - 1; }
+
+class PositionTableTest : public OpenDeliveredDatabases {
+protected:
+    void SetUp() override
+    {
+        OpenDeliveredDatabases::SetUp();
+        freshState();
+    }
+    void TearDown() override
+    {
+        ResetBuilders();
+        OpenDeliveredDatabases::TearDown();
+    }
+
+    // The program state of a new run (the databases stay open), an empty
+    // surface, and a chart whose bodies stand well apart from the Sun and
+    // move forward.
+    void freshState()
+    {
+        ResetProgramState();
+        Program().ProgramFolder = folder.Path().string();
+        ResetBuilders();
+        surface = RecordingSurface();
+        collector.messages.clear();
+        ApplyDisplayConventions(false);
+        Config().PrintBorder = false;
+        Native().Name = "Asha";
+        Partner().Name = "Ravi";
+        // Every body well apart from the Sun and moving forward.
+        ChartState& c = Chart();
+        c.PlanetLongitudes[AyanamsaSlot] = 23.5;
+        c.HouseCusps[1] = 200;
+        for (int b = Sun; b <= Pluto; ++b)
+            place(b, 60 + 20 * b);
+        place(Sun, 10);
+        for (int b = 1; b <= 13; ++b)
+            for (int k = 1; k <= 7; ++k)
+                c.SaptavargaSigns[b][k] = (b + k) % 12 + 1;
+    }
+
+    // A body at a sidereal longitude, and an hour later.
+    static void place(int body, double longitude, double hourLater)
+    {
+        Chart().PlanetLongitudes[body] = longitude;
+        Chart().PlanetLongitudes[body + HourLater] = hourLater;
+    }
+    static void place(int body, double longitude) { place(body, longitude, longitude + 0.04); }
+
+    CollectingReporter collector;
+    ScopedReporter scope{collector};
+    RecordingSurface surface;
+};
+
+using PositionTexts = PositionTableTest;
+
+TEST_F(PositionTexts, PlaceOfALongitude)
+{
+    struct Case {
+        double longitude;
+        int sign, nakshatra, pada;
+    } cases[] = {
+        {0, 1, 1, 1},
+        {3.3333, 1, 1, 1},
+        {10.0 / 3, 1, 1, 2},          // a pada is 3°20'
+        {40.0 / 3, 1, 2, 1},          // Bharani begins at 13°20'
+        {29.99999, 1, 3, 1},
+        {30, 2, 3, 2},
+        {359.99, 12, 27, 4},
+        {360, 1, 1, 1},
+        {-0.01, 12, 27, 4},
+        {725, 1, 1, 2},
+    };
+    for (const Case& c : cases) {
+        const ZodiacPlace p = PlaceOf(c.longitude);
+        EXPECT_EQ(p.sign, c.sign) << c.longitude;
+        EXPECT_EQ(p.nakshatra, c.nakshatra) << c.longitude;
+        EXPECT_EQ(p.pada, c.pada) << c.longitude;
+    }
+}
+
+// Motion and distance from the Sun go the short way round the circle.
+TEST_F(PositionTexts, RetrogradeAndCombustAcrossZeroAries)
+{
+    struct Motion {
+        double now, later;
+        bool retrograde;
+    } motions[] = {
+        {100, 100.5, false}, {100.5, 100, true}, {100, 100, false},
+        {359.99, 0.02, false},       // crossing 0° forward within the hour
+        {0.02, 359.99, true},        // crossing it backward
+        {359.99, 360.02, false},     // a shifted value above 360
+    };
+    for (const Motion& m : motions)
+        EXPECT_EQ(IsRetrograde(m.now, m.later), m.retrograde) << m.now << " -> " << m.later;
+
+    struct Distance {
+        double sun, body;
+        bool combust;
+    } distances[] = {
+        {100.5, 105.5, true},        // 5° itself is combust
+        {105.5, 100.5, true},
+        {100.5, 105.75, false},
+        {358, 2.5, true},            // 4.5° across 0°
+        {2.5, 358, true},
+        {357, 2.5, false},
+        {0, 180, false},
+    };
+    for (const Distance& d : distances)
+        EXPECT_EQ(IsCombust(d.sun, d.body), d.combust) << d.sun << " / " << d.body;
+}
+
+TEST_F(PositionTexts, EnglishCutsHindiKeepsWhole)
+{
+    EXPECT_EQ(EnglishCut("Jupiter", 3), "Jup");
+    EXPECT_EQ(EnglishCut("Sun", 4), "Sun");
+    ApplyDisplayConventions(true);
+    EXPECT_EQ(EnglishCut("वृश्चिक", 4), "वृश्चिक");
+}
+
+TEST_F(PositionTexts, CellsTooWideShortenTheirLeadingWords)
+{
+    ApplyDisplayConventions(false);
+    struct Case {
+        const char* text;
+        const char* fitted;
+    } cases[] = {
+        {"26 Uttara Bhadrapada", "26 U. Bhadrapada"},
+        {"Purva Phalguni-3", "P. Phalguni-3"},
+        {"27 Revati", "27 Revati"},          // nothing to shorten
+        {"26 पूर्वा भाद्रपद", "26 पू. भाद्रपद"},  // the initial keeps its vowel sign
+        {"उत्तराषाढ़ा", "उत्तराषाढ़ा"},
+    };
+    for (const Case& c : cases) {
+        // The recording surface gives 90 twips a character at 9 points.
+        EXPECT_EQ(FitCell(surface, c.text, 90.0 * 10), c.fitted) << c.text;
+        EXPECT_EQ(FitCell(surface, c.text, 90.0 * 30), c.text) << c.text << " fits";
+    }
+}
+
+using PlanetTable = PositionTableTest;
+
+TEST_F(PlanetTable, CellsOfABodyAndTheLagna)
+{
+    place(Mars, 0);
+    place(Saturn, 359.99);
+    Chart().HouseCusps[1] = 45.99999;  // rounds up to the next second
+    const PlanetTableCells cells = PlanetTableCellsOf(SiderealTable);
+    using Row = std::array<std::string, PlanetColumns>;
+    EXPECT_EQ(cells[rowOf(Mars)],
+              (Row{"Mars", "Aries", "00:00:00", "", "01 Ashvini", "1", "Mar", "Ket", "", "", ""}));
+    EXPECT_EQ(cells[rowOf(Saturn)], (Row{"Saturn", "Pisces", "29:59:24", "", "27 Revati", "4",
+                                         "Jup", "Mer", "", "", ""}));
+    // The Lagna is the ascendant, not element 1 (the ayanamsa).
+    EXPECT_EQ(cells[0], (Row{"Lagna", "Taurus", "16:00:00", "", "04 Rohini", "2", "Ven", "Moo",
+                             "", "", ""}));
+    for (int r = 0; r < PositionRows; ++r)
+        EXPECT_EQ(cells[r][0], GetDictText(BodyKeys[BodyDisplayOrder[r + 1]])) << r;
+}
+
+TEST_F(PlanetTable, MarksOnlyFromMarsOn)
+{
+    struct Case {
+        const char* what;
+        double sun;
+        int body;
+        double now, later;
+        const char* retrograde;
+        const char* combust;
+    } cases[] = {
+        {"Sun moving back", 20, Sun, 20, 19.9, "", ""},
+        {"Moon moving back beside the Sun", 20, Moon, 22, 21.9, "", ""},
+        {"Mars moving back", 20, Mars, 120, 119.9, "R", ""},
+        {"Mercury beside the Sun", 20, Mercury, 24.5, 24.6, "", "Comb"},
+        {"Venus 5 degrees from the Sun", 20, Venus, 25, 25.1, "", "Comb"},
+        {"Jupiter just beyond 5 degrees", 20, Jupiter, 25.25, 25.3, "", ""},
+        {"Saturn back and combust", 20, Saturn, 16, 15.9, "R", "Comb"},
+        {"Rahu moving back", 20, Rahu, 300, 299.99, "R", ""},
+        {"Ketu across 0 forward", 20, Ketu, 359.99, 0.01, "", ""},
+        {"Uranus across 0 backward", 20, Uranus, 0.01, 359.99, "R", ""},
+        {"Neptune combust across 0", 2, Neptune, 357, 357.01, "", "Comb"},
+        {"Pluto beyond the orb across 0", 2, Pluto, 356.75, 356.76, "", ""},
+    };
+    for (const Case& c : cases) {
+        freshState();
+        place(Sun, c.sun);
+        place(c.body, c.now, c.later);
+        for (int mode : {SiderealTable, TropicalTable, KPTable}) {
+            const auto cells = PlanetTableCellsOf(mode);
+            EXPECT_EQ(cells[rowOf(c.body)][3], c.retrograde) << c.what << ", mode " << mode;
+            EXPECT_EQ(cells[rowOf(c.body)][10], c.combust) << c.what << ", mode " << mode;
+        }
+        // The Lagna never carries a mark, whatever the bodies do.
+        Chart().HouseCusps[1] = c.sun;
+        const auto cells = PlanetTableCellsOf(SiderealTable);
+        EXPECT_EQ(cells[0][3], "") << c.what;
+        EXPECT_EQ(cells[0][10], "") << c.what;
+    }
+}
+
+// Tropical adds the ayanamsa, KP 6' of arc; both reduce into the circle.
+TEST_F(PlanetTable, ModesShiftThePositions)
+{
+    struct Case {
+        int mode;
+        double longitude;
+        const char* sign;
+        const char* dms;
+        const char* nakshatra;
+        const char* pada;
+        const char* subLord;
+    } cases[] = {
+        {SiderealTable, 336.5, "Pisces", "06:30:00", "26 Uttara Bhadrapada", "1", ""},
+        {TropicalTable, 336.5, "Aries", "00:00:00", "01 Ashvini", "1", ""},   // exactly 360
+        {TropicalTable, 350, "Aries", "13:30:00", "02 Bharani", "1", ""},
+        {KPTable, 29.95, "Taurus", "00:03:00", "03 Krittika", "2", "Rah"},  // 12180" into Krittika
+        {KPTable, 0, "Aries", "00:06:00", "01 Ashvini", "1", "Ket"},        // 360" into Ketu's sub
+        {KPTable, 1, "Aries", "01:06:00", "01 Ashvini", "1", "Ven"},        // 3960": Venus's
+        {KPTable, 359.95, "Aries", "00:03:00", "01 Ashvini", "1", "Ket"},
+    };
+    for (const Case& c : cases) {
+        place(Jupiter, c.longitude);
+        const auto row = PlanetTableCellsOf(c.mode)[rowOf(Jupiter)];
+        EXPECT_EQ(row[1], c.sign) << c.mode << " " << c.longitude;
+        EXPECT_EQ(row[2], c.dms) << c.mode << " " << c.longitude;
+        EXPECT_EQ(row[4], c.nakshatra) << c.mode << " " << c.longitude;
+        EXPECT_EQ(row[5], c.pada) << c.mode << " " << c.longitude;
+        EXPECT_EQ(row[8], c.subLord) << c.mode << " " << c.longitude;
+    }
+}
+
+TEST_F(PlanetTable, HindiPrintsLordsWhole)
+{
+    ApplyDisplayConventions(true);
+    place(Mars, 1);
+    const auto row = PlanetTableCellsOf(KPTable)[rowOf(Mars)];
+    EXPECT_EQ(row[1], "मेष");
+    EXPECT_EQ(row[4], "01 अश्विनी");
+    EXPECT_EQ(row[6], "मंगल");
+    EXPECT_EQ(row[7], "केतु");
+    EXPECT_EQ(row[8], "शुक्र");  // the sub lord's English name in Hindi
+}
+
+// Columns, rows and captions of the three modes in both languages.
+TEST_F(PlanetTable, LayoutOfTheModes)
+{
+    struct Case {
+        int mode;
+        bool hindi;
+        const char* heading;
+        std::array<double, 4> x;     // captions of columns 0, 4, 8 and 10
+    } cases[] = {
+        {SiderealTable, false, "Nirayana Planetary Positions", {100, 3950, -1, 8100}},
+        {TropicalTable, false, "Sayana Planetary Positions", {100, 3950, -1, 8100}},
+        {KPTable, false, "Krishnamurti Paddhati", {0, 3450, 7100, 7800}},
+        {SiderealTable, true, "निरयण ग्रह स्पष्ट", {100, 4250, -1, 8200}},
+        {KPTable, true, "कृष्णमूर्ति पद्धति", {0, 3750, 7100, 7900}},
+    };
+    const int left = Config().LeftMarginTwips;
+    for (const Case& c : cases) {
+        freshState();
+        ApplyDisplayConventions(c.hindi);
+        const std::string what = std::to_string(c.mode) + (c.hindi ? " hi" : " en");
+        PrintPlanetTable(surface, c.mode, false);
+
+        const RecordedText* heading = surface.FindText(c.heading);
+        ASSERT_NE(heading, nullptr) << what;
+        EXPECT_TRUE(heading->font.Bold && heading->font.Underline) << what;
+
+        const RecordedText* planet = surface.FindText(GetDictText("PLANET"));
+        ASSERT_NE(planet, nullptr) << what;
+        EXPECT_TRUE(planet->font.Bold && planet->font.Underline) << what;
+        EXPECT_EQ(planet->x, left + c.x[0]) << what;
+        EXPECT_EQ(surface.FindText(GetDictText("NAKSHATRA"))->x, left + c.x[1]) << what;
+        const RecordedText* sub = surface.FindText(GetDictText("SL"));
+        if (c.x[2] < 0) {
+            EXPECT_EQ(sub, nullptr) << what;
+        } else {
+            ASSERT_NE(sub, nullptr) << what;
+            EXPECT_EQ(sub->x, left + c.x[2]) << what;
+        }
+        const RecordedText* comb = surface.FindText(GetDictText("_COM"));
+        ASSERT_NE(comb, nullptr) << what;
+        EXPECT_EQ(comb->x, left + c.x[3]) << what;
+
+        // Thirteen rows a fixed 250 twips apart, a line step under the captions.
+        const PlanetTableCells cells = PlanetTableCellsOf(c.mode);
+        for (int r = 0; r < PositionRows; ++r) {
+            // The body's name in the first column (lords carry the same names).
+            const RecordedText* body = nullptr;
+            for (const RecordedText& t : surface.Texts())
+                if (t.text == cells[r][0] && t.x == planet->x && !body)
+                    body = &t;
+            ASSERT_NE(body, nullptr) << what << " row " << r;
+            EXPECT_EQ(body->y, planet->y + OutputRun().LineStep + 250 * r) << what << " row " << r;
+            EXPECT_FALSE(body->font.Bold) << what;
+        }
+        // The node note in small bold type under the last row.
+        const RecordedText* note = surface.FindText(GetDictText("TRUERAHUKETU"));
+        ASSERT_NE(note, nullptr) << what;
+        EXPECT_TRUE(note->font.Bold) << what;
+        EXPECT_EQ(note->font.Size, OutputRun().BodyFontSize - 2) << what;
+        EXPECT_GT(note->y, planet->y + OutputRun().LineStep + 250 * 12) << what;
+        EXPECT_EQ(surface.Font.Size, OutputRun().BodyFontSize) << what;
+        EXPECT_FALSE(surface.Font.Bold) << what;
+    }
+}
+
+TEST_F(PlanetTable, NodeNoteNamesTheNodesInUse)
+{
+    OutputRun().TrueNode = false;
+    PrintPlanetTable(surface, SiderealTable, false);
+    EXPECT_NE(surface.FindText("Rahu and Ketu: mean nodes"), nullptr);
+    EXPECT_EQ(surface.FindText("Rahu and Ketu: true nodes"), nullptr);
+}
+
+// A nakshatra too wide for its column in the narrow KP layout is shortened
+// rather than run into the pada.
+TEST_F(PlanetTable, LongNakshatraFitsItsColumn)
+{
+    place(Moon, 336.5);
+    PrintPlanetTable(surface, KPTable, false);
+    EXPECT_EQ(surface.FindText("26 Uttara Bhadrapada"), nullptr);
+    const RecordedText* nakshatra = surface.FindText("26 U. Bhadrapada");
+    ASSERT_NE(nakshatra, nullptr);
+    const RecordedText* pada = surface.FindText(GetDictText("PAD"));
+    EXPECT_LT(nakshatra->x + surface.TextWidth("26 U. Bhadrapada"), pada->x);
+}
+
+using CuspTable = PositionTableTest;
+
+TEST_F(CuspTable, RowsOfCuspsAroundTheCircle)
+{
+    using Row = std::array<std::string, CuspColumns>;
+    struct Case {
+        double cusp;
+        Row row;
+    } cases[] = {
+        {0, {"01", "Aries", "00:00:00", "", "01 Ashvini", "1", "Mars", "Ketu", "Ketu"}},
+        {359.99, {"01", "Pisces", "29:59:24", "", "27 Revati", "4", "Jupiter", "Mercury", "Saturn"}},
+        {360, {"01", "Aries", "00:00:00", "", "01 Ashvini", "1", "Mars", "Ketu", "Ketu"}},
+        {365, {"01", "Aries", "05:00:00", "", "01 Ashvini", "2", "Mars", "Ketu", "Mars"}},
+        {-0.01, {"01", "Pisces", "29:59:24", "", "27 Revati", "4", "Jupiter", "Mercury", "Saturn"}},
+        {45.99999, {"01", "Taurus", "16:00:00", "", "04 Rohini", "2", "Venus", "Moon", "Saturn"}},
+    };
+    for (const Case& c : cases) {
+        Chart().KPCusps[0] = c.cusp;
+        EXPECT_EQ(CuspTableCellsOf()[0], c.row) << c.cusp;
+    }
+    for (int k = 1; k <= 12; ++k)
+        EXPECT_EQ(CuspTableCellsOf()[k - 1][0], (k < 10 ? "0" : "") + std::to_string(k));
+}
+
+TEST_F(CuspTable, HindiNamesTheLordsInHindi)
+{
+    ApplyDisplayConventions(true);
+    Chart().KPCusps[0] = 359.99;
+    const auto row = CuspTableCellsOf()[0];
+    EXPECT_EQ(row[1], "मीन");
+    EXPECT_EQ(row[4], "27 रेवती");
+    EXPECT_EQ(row[6], "गुरु");
+    EXPECT_EQ(row[7], "बुध");
+    EXPECT_EQ(row[8], "शनि");
+}
+
+TEST_F(CuspTable, HeadingCaptionsAndRowsFromTheGivenTop)
+{
+    for (bool hindi : {false, true}) {
+        freshState();
+        ApplyDisplayConventions(hindi);
+        for (int k = 0; k < 12; ++k)
+            Chart().KPCusps[k] = 15 + 30 * k;
+        surface.CurrentY = 0;
+        int y = 3000;
+        PrintCuspTable(surface, KPTable, false, y);
+        const double step = OutputRun().LineStep;
+
+        const RecordedText* heading = surface.FindText(GetDictText("_NIRAYANA") + " " + GetDictText("BHAV"));
+        ASSERT_NE(heading, nullptr) << hindi;
+        EXPECT_EQ(heading->y, 3000) << hindi;
+        const double captions = 3000 + std::floor(step * 1.25);
+        const RecordedText* sub = surface.FindText(GetDictText("_SL"));
+        ASSERT_NE(sub, nullptr) << hindi;
+        EXPECT_EQ(sub->y, captions) << hindi;
+        EXPECT_EQ(sub->x, Config().LeftMarginTwips + 7800) << hindi;
+        EXPECT_TRUE(sub->font.Bold && sub->font.Underline) << hindi;
+        EXPECT_EQ(y, std::lround(captions + step)) << hindi << ": y comes back as the first row";
+        for (int k = 1; k <= 12; ++k) {
+            const std::string number = (k < 10 ? "0" : "") + std::to_string(k);
+            const RecordedText* cell = surface.FindText(number);
+            ASSERT_NE(cell, nullptr) << number;
+            EXPECT_EQ(cell->y, y + 250 * (k - 1)) << hindi << " " << number;
+            EXPECT_EQ(cell->x, Config().LeftMarginTwips) << number;
+            EXPECT_FALSE(cell->font.Bold || cell->font.Underline) << number;
+        }
+        // The empty thirteenth row leaves the position below it.
+        EXPECT_GE(surface.CurrentY, y + 250 * 12) << hindi;
+    }
+}
+
+// The KP bhava chart counts house 1 from cusp 1, also when that span
+// passes 0°: a body just after cusp 1 is in the first house, one just
+// before it in the twelfth.
+TEST_F(CuspTable, KPBhavaChartPlacesABodyJustAfterCuspOne)
+{
+    struct Case {
+        double lagna;       // the birth ascendant; cusp 1 lies 6' further on
+        double after, before;
+    } cases[] = {
+        {100, 100.15, 100.05},
+        {359.85, 0.05, 359.9},     // cusp 1 at 359.95
+        {29.95, 30.1, 29.99},      // cusp 1 at 30.05
+    };
+    for (const Case& c : cases) {
+        freshState();
+        Births().BirthLagna = c.lagna;
+        Births().BirthAyanamsa = 23.5;
+        Chart().HouseCusps[1] = c.lagna;
+        Chart().PlaceLatitude = 28.65;
+        Chart().Obliquity = 23.44;
+        const int lagnaRasi = static_cast<int>(c.lagna / 30) + 1;
+        Chart().SaptavargaSigns[1][1] = lagnaRasi;
+        place(Mars, c.after);
+        place(Venus, c.before);
+        ASSERT_TRUE(PrintPage(surface, "KP2", false)) << c.lagna;
+        EXPECT_EQ(Chart().SaptavargaSigns[Mars][0], lagnaRasi) << c.lagna;
+        EXPECT_EQ(Chart().SaptavargaSigns[Venus][0], WrapRange(lagnaRasi + 11, 12)) << c.lagna;
+        // The cusp table of the same page starts with that cusp.
+        EXPECT_NE(surface.FindText(FormatDMS(Chart().KPCusps[0])), nullptr) << c.lagna;
+        EXPECT_TRUE(collector.messages.empty()) << c.lagna;
+    }
+}
+
+using MatchNirayana = PositionTableTest;
+
+TEST_F(MatchNirayana, BothPersonsSideBySide)
+{
+    OutputRun().MatchMode = true;
+    MatchCopies& m = Match();
+    m.PartnerLongitudes = Chart().PlanetLongitudes;
+    m.PartnerCusps = Chart().HouseCusps;
+    place(Mars, 245.5, 245.4);                       // the boy's Mars moving back
+    m.PartnerLongitudes[Mars] = 336.5;
+    m.PartnerLongitudes[Mars + HourLater] = 336.6;
+    m.PartnerCusps[1] = 359.99;
+
+    const MatchTableCells cells = MatchNirayanaCells();
+    using Row = std::array<std::string, MatchColumns>;
+    EXPECT_EQ(cells[rowOf(Mars)], (Row{"Ma", "Sagi-Ju", "05:30:00R", "Moola-2", "Pisc-Ju",
+                                       "06:30:00", "Uttara Bhadrapada-1"}));
+    EXPECT_EQ(cells[0][4], "Pisc-Ju");
+    EXPECT_EQ(cells[0][6], "Revati-4");
+
+    ApplyDisplayConventions(true);
+    EXPECT_EQ(MatchNirayanaCells()[rowOf(Mars)][1], "धनु-गु");
+}
+
+TEST_F(MatchNirayana, PageOfTenRowsAndFourCharts)
+{
+    OutputRun().MatchMode = true;
+    ChartState& c = Chart();
+    MatchCopies& m = Match();
+    for (int b = 1; b <= 13; ++b)
+        for (int k = 1; k <= 7; ++k) {
+            m.NativeSaptavargaSigns[b][k] = 5;
+            m.PartnerSaptavargaSigns[b][k] = 9;
+        }
+    m.PartnerLongitudes = c.PlanetLongitudes;
+    for (int k = 1; k <= 12; ++k) {
+        c.HouseCusps[k] = 30.0 * k;
+        m.PartnerCusps[k] = std::fmod(355.0 + 30.0 * (k - 1), 360.0);
+    }
+    // The girl's Mars just after her first cusp, which passes 0°.
+    m.PartnerLongitudes[Mars] = 0.5;
+
+    ASSERT_TRUE(PrintPage(surface, "Nirayana", false));
+    EXPECT_TRUE(collector.messages.empty());
+    // Lagna to Ketu: the outer planets are not printed.
+    const std::string ketu = GetDictText("KETU");
+    ASSERT_NE(surface.FindText(ketu), nullptr);
+    EXPECT_EQ(surface.FindText(GetDictText("URANUS")), nullptr);
+    const RecordedText* planet = surface.FindText(GetDictText("PLANET"));
+    EXPECT_EQ(surface.FindText(ketu)->y, planet->y + 300 + 9 * OutputRun().LineStep);
+
+    ASSERT_EQ(surface.Pictures().size(), 4u);
+    EXPECT_EQ(surface.Pictures()[0].y, surface.Pictures()[1].y);
+    EXPECT_EQ(surface.Pictures()[2].y, surface.Pictures()[0].y + 4300);
+    EXPECT_EQ(surface.TextsContaining(GetDictText("_BHAVACHALIT")).size(), 2u);
+    // The girl's chalit is left in column 0, counted from her lagna rasi.
+    EXPECT_EQ(c.SaptavargaSigns[1][0], 9);
+    EXPECT_EQ(c.SaptavargaSigns[Mars][0], 9);
+}
+
+} // namespace
+
+namespace {
+
+// Without the reference database the KP tables cannot name their sub lords:
+// the page is abandoned with a message, and the pages that need no sub
+// lord still draw.
+TEST_F(CuspTable, KPPagesWithoutTheSubLordTablesAreAbandoned)
+{
+    CloseReferenceDatabases();
+    EchoSource texts;
+    SetTextSource(&texts);
+    for (const char* key : {"KP1", "KP2"}) {
+        collector.messages.clear();
+        EXPECT_FALSE(PrintPage(surface, key, false)) << key;
+        ASSERT_EQ(collector.messages.size(), 1u) << key;
+        EXPECT_NE(collector.messages[0].find(key), std::string::npos) << collector.messages[0];
+    }
+    collector.messages.clear();
+    EXPECT_TRUE(PrintPage(surface, "Nirayana", false));
+    EXPECT_TRUE(collector.messages.empty());
+    SetTextSource(nullptr);
+}
+
+} // namespace

@@ -1,0 +1,147 @@
+// Ishtkaal from the sunrise of the Hindu day, and the velantar of the
+// reference database.
+
+#include "PanchangFixture.h"
+
+#include "calc/Chart.h"
+#include "calc/Sunrise.h"
+#include "panchang/Ishtkaal.h"
+#include "refdata/Database.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace tarvik;
+using namespace tarvik::test;
+
+namespace {
+
+// Delhi's local mean time runs 21 min 12 s behind Indian time (77E12 against 82E30).
+constexpr double DelhiLmtLessZone = (77.2 - 82.5) / 15;
+
+double delhiSunrise(int day, int month, int year)
+{
+    return SunriseSunset(day, month, year, 28 + 39 / 60.0, 77.2, 82.5)[1];
+}
+
+class IshtkaalTest : public CalcTest {};
+
+TEST_F(IshtkaalTest, CountsFromTheSunriseThatBeganTheHinduDay)
+{
+    const struct {
+        int day, month, year, hour, minute;
+        int riseDay, riseMonth, riseYear;   // the sunrise counted from
+        double hoursAdded;
+    } cases[] = {
+        {15, 8, 1980, 10, 30, 15, 8, 1980, 0},
+        {15, 8, 1980, 23, 59, 15, 8, 1980, 0},
+        {15, 8, 1980, 5, 0, 14, 8, 1980, 24},
+        {1, 3, 2000, 4, 0, 29, 2, 2000, 24},
+        {1, 1, 2000, 0, 10, 31, 12, 1999, 24},
+        {1, 3, 1900, 6, 0, 28, 2, 1900, 24},
+    };
+    for (const auto& c : cases) {
+        const BirthRecord birth = DelhiBirth(c.day, c.month, c.year, c.hour, c.minute, 0);
+        const double lmt = c.hour + c.minute / 60.0 + DelhiLmtLessZone + c.hoursAdded;
+        const double expected = (lmt - delhiSunrise(c.riseDay, c.riseMonth, c.riseYear)) * 2.5;
+        const Ishtkaal i = CalcIshtkaal(birth);
+        EXPECT_NEAR(i.ghati, expected, 1e-9) << c.day << "-" << c.month << "-" << c.year << " " << c.hour;
+        EXPECT_EQ(i.text, IshtkaalText(i.ghati));
+    }
+}
+
+TEST_F(IshtkaalTest, RunsOnAcrossSunrise)
+{
+    // One minute either side of the sunrise of 15 August 1980, in zone time.
+    const double rise = delhiSunrise(15, 8, 1980) - DelhiLmtLessZone;
+    for (const double offsetMinutes : {-1.0, +1.0}) {
+        const long long s = std::lround((rise + offsetMinutes / 60) * 3600);
+        const BirthRecord birth = DelhiBirth(15, 8, 1980, static_cast<int>(s / 3600), static_cast<int>(s / 60 % 60),
+                                             static_cast<int>(s % 60));
+        const double ghati = CalcIshtkaal(birth).ghati;
+        if (offsetMinutes < 0)
+            EXPECT_NEAR(ghati, 60 - 2.5 / 60, 0.1);   // nearly a whole day of 60 ghatis
+        else
+            EXPECT_NEAR(ghati, 2.5 / 60, 0.001);
+    }
+}
+
+TEST_F(IshtkaalTest, IsThePersonsOwnAndWritesNothing)
+{
+    const StandingChart boys = BoysChartStanding();
+    const BirthRecord girl = MumbaiGirl();   // before sunrise
+    const Ishtkaal hers = CalcIshtkaal(girl);
+    EXPECT_TRUE(boys.Unchanged());
+
+    const double lmt = 5.25 + (72 + 53 / 60.0 - 82.5) / 15 + 24;
+    EXPECT_NEAR(hers.ghati, (lmt - SunriseSunset(2, 4, 1984, 19 + 4 / 60.0, 72 + 53 / 60.0, 82.5)[1]) * 2.5, 1e-9);
+}
+
+TEST_F(IshtkaalTest, ClocksAheadOfStandardTimeAreCorrected)
+{
+    BirthRecord birth = DelhiBirth(15, 8, 1980, 10, 30);
+    const double standard = CalcIshtkaal(birth).ghati;
+    birth.TimeCorrection = -1;   // the clocks ran an hour ahead
+    birth.Hour = 11;
+    EXPECT_NEAR(CalcIshtkaal(birth).ghati, standard, 1e-9);
+}
+
+TEST_F(IshtkaalTest, TextOfGhatisPalasAndVipalas)
+{
+    const struct {
+        double ghati;
+        const char* colon;
+        const char* text;
+    } cases[] = {
+        {5, ":", "5:0:0"},
+        {5.5, ":", "5:30:0"},
+        {12.3125, ":", "12:18:45"},
+        {1.0 / 128, ":", "0:0:28"},     // 28.125 vipalas, cut
+        {5 - 1e-12, ":", "4:59:59"},     // a hair below a vipala shows the one before
+        {59.99, ".", "59.59.24"},
+    };
+    for (const auto& c : cases) {
+        OutputRun().PunctColon = c.colon;
+        EXPECT_EQ(IshtkaalText(c.ghati), c.text) << c.ghati;
+    }
+}
+
+using Velantar = WithDatabases;
+
+TEST_F(Velantar, SignedMinutesAndSecondsOfTheDay)
+{
+    const struct {
+        int day, month;
+        const char* text;
+    } cases[] = {
+        {1, 1, "-00:03:24"},
+        {1, 2, "-00:13:32"},
+        {1, 9, "-00:00:03"},    // stored as -0 minutes and -3 seconds
+        {2, 9, "+00:00:16"},    // the sign changes within September
+        {1, 11, "+00:16:28"},
+        {31, 12, "-00:02:56"},
+        {29, 2, "-00:12:28"},
+        {30, 2, ""},            // no such day
+        {31, 4, ""},
+        {32, 1, ""},            // no row
+        {0, 1, ""},
+        {1, 0, ""},
+        {1, 13, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CalcVelantar(c.day, c.month), c.text) << c.day << "-" << c.month;
+    EXPECT_TRUE(messages.messages.empty());
+
+    OutputRun().LanguageHindi = true;
+    OutputRun().PunctColon = ".";
+    EXPECT_EQ(CalcVelantar(1, 11), "+00.16.28");
+}
+
+TEST_F(Velantar, NeedsTheReferenceDatabase)
+{
+    CloseReferenceDatabases();
+    EXPECT_THROW(CalcVelantar(1, 1), DbError);
+}
+
+} // namespace

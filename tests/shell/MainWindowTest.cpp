@@ -1,0 +1,554 @@
+#include "ShellFixture.h"
+
+#include "shell/EntryRules.h"
+#include "shell/frmSplash.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QCompleter>
+#include <QDateEdit>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTimer>
+
+using namespace tarvik;
+using namespace tarvik::testing;
+
+namespace {
+
+QStringList Items(const QComboBox* list)
+{
+    QStringList items;
+    for (int k = 0; k < list->count(); ++k)
+        items << list->itemText(k);
+    return items;
+}
+
+// What start-up has done by the time each status text shows.
+struct Snapshot {
+    QString message;
+    bool databasesOpen;
+    int zones;
+    QString name;
+    int ayanamsaItems, ayanamsaIndex, languageIndex;
+    int varshphalFrom;
+};
+
+class MainWindowTest : public ShellTest {};
+
+TEST_F(MainWindowTest, StartUpRunsInOrderAndOpensOnTheSamplePerson)
+{
+    std::vector<Snapshot> seen;
+    window = std::make_unique<frmMain>(StartupOptions{settingsFile, 0});
+    frmMain& w = *window;
+    QObject::connect(w.Splash(), &frmSplash::messageChanged, [&](const QString& m) {
+        seen.push_back({m, ReferenceDatabasesOpen(), w.cmbZones[0]->count(), w.txtName[0]->text(),
+                        w.cmbAyanamsa->count(), w.cmbAyanamsa->currentIndex(), w.cmbLanguage->currentIndex(),
+                        OutputRun().VarshphalFrom});
+    });
+    ASSERT_TRUE(w.Form_Load());
+    EXPECT_EQ(w.Splash(), nullptr);
+    EXPECT_TRUE(messages.messages.empty());
+
+    const int year = QDate::currentDate().year();
+    ASSERT_EQ(seen.size(), 3u);
+    const struct {
+        const char* message;
+        bool open;
+        int zones;
+        const char* name;
+        int items, ayanamsa, language, from;
+    } expected[] = {
+        {"Configuring....", false, 0, "", 0, -1, -1, 0},
+        // The lists are filled before the settings choose from them.
+        {"Loading Settings....", true, 6, "Ravi Kumar", 3, -1, -1, 0},
+        {"Finalizing....", true, 6, "Ravi Kumar", 3, 0, 1, year},
+    };
+    for (std::size_t k = 0; k < seen.size(); ++k) {
+        SCOPED_TRACE(expected[k].message);
+        EXPECT_EQ(seen[k].message, QString::fromLatin1(expected[k].message));
+        EXPECT_EQ(seen[k].databasesOpen, expected[k].open);
+        EXPECT_EQ(seen[k].zones, expected[k].zones);
+        EXPECT_EQ(seen[k].name, QString::fromLatin1(expected[k].name));
+        EXPECT_EQ(seen[k].ayanamsaItems, expected[k].items);
+        EXPECT_EQ(seen[k].ayanamsaIndex, expected[k].ayanamsa);
+        EXPECT_EQ(seen[k].languageIndex, expected[k].language);
+        EXPECT_EQ(seen[k].varshphalFrom, expected[k].from);
+    }
+
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Tarvik for Windows"));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Tarvik for Windows"));
+    EXPECT_TRUE(w.HelpFile.endsWith(QStringLiteral("/Tarvik.HLP")));
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(w.cmbZones[i]->currentText(), QStringLiteral("India [82E30]"));
+        EXPECT_EQ(Items(w.cmbPlaces[i]), (QStringList{"Agra", "Delhi", "Mumbai"}));
+        EXPECT_EQ(w.cmbPlaces[i]->currentText(), QStringLiteral("Delhi"));
+        EXPECT_EQ(w.cmbPlaces[i]->Key(), 1273294);
+        EXPECT_EQ(w.txtLatLong[i]->text(), QStringLiteral("28N39 77E13"));
+        EXPECT_EQ(w.txtDOB[i]->date(), QDate(1980, 8, 15));
+        EXPECT_EQ(w.txtDOB[i]->text(), QStringLiteral("15-Aug-1980"));
+        EXPECT_EQ(w.txtTOB[i]->text(), QStringLiteral("10:30:00 AM"));
+        EXPECT_EQ(Items(w.cmbSex[i]), (QStringList{"Male", "Female"}));
+        EXPECT_EQ(w.cmbSex[i]->currentIndex(), i);
+        EXPECT_EQ(w.cmbWTC[3 * i]->currentText(), QStringLiteral("+"));
+        EXPECT_EQ(Items(w.cmbWTC[3 * i]), (QStringList{"+", "-"}));
+        EXPECT_EQ(w.cmbWTC[3 * i + 1]->count(), 24);
+        EXPECT_EQ(w.cmbWTC[3 * i + 1]->itemText(23), QStringLiteral("23"));
+        EXPECT_EQ(w.cmbWTC[3 * i + 2]->count(), 60);
+        EXPECT_EQ(w.cmbWTC[3 * i + 2]->currentText(), QStringLiteral("0"));
+    }
+    EXPECT_EQ(w.txtName[0]->text(), QStringLiteral("Ravi Kumar"));
+    EXPECT_EQ(w.txtName[1]->text(), QStringLiteral("Female"));
+    EXPECT_FALSE(w.txtFather->text().isEmpty());
+    EXPECT_FALSE(w.txtGotra->text().isEmpty());
+    EXPECT_EQ(w.txtYoginiFrom->text(), QStringLiteral("15-Aug-1980"));
+    EXPECT_EQ(w.txtVFrom->text(), QString::number(year));
+    EXPECT_EQ(w.txtVYears->text(), QStringLiteral("1"));
+
+    EXPECT_EQ(Items(w.cmbAyanamsa), (QStringList{"N.C.Lahiri", "K.P.", "B.V. Raman"}));
+    EXPECT_EQ(Items(w.cmbCharting), (QStringList{"North Indian", "South Indian"}));
+    EXPECT_EQ(Items(w.cmbLanguage), (QStringList{"English", "Hindi"}));
+    EXPECT_EQ(Items(w.cmbRahuKetu), (QStringList{"True", "Mean"}));
+    EXPECT_EQ(w.Choices(), (MainChoices{0, 0, 1, true}));
+    EXPECT_EQ(OutputRun().OutputScale, 1.0);
+    EXPECT_EQ(OutputRun().PageWidth, 11600);
+    EXPECT_EQ(OutputRun().VarshphalYears, 1);
+    EXPECT_EQ(Config().TopMarginTwips, 1008);
+    EXPECT_EQ(CountriesTable().Index(), "Country");
+    EXPECT_EQ(DictionaryTable().Index(), "ID");
+
+    // Horoscope mode: the girl's column waits, the output waits for its run.
+    EXPECT_FALSE(w.MatchMakingMode());
+    EXPECT_EQ(w.SSTab1->currentIndex(), 0);
+    EXPECT_TRUE(w.frFemale->isHidden());
+    for (QWidget* c : std::initializer_list<QWidget*>{w.txtName[1], w.cmbSex[1], w.txtDOB[1], w.txtTOB[1],
+                                                      w.cmbZones[1], w.cmbPlaces[1], w.cmbWTC[5]})
+        EXPECT_FALSE(c->isEnabled()) << c->objectName().toStdString();
+    EXPECT_EQ(w.txtName[0]->toolTip(), QStringLiteral("Person's Name"));
+    EXPECT_FALSE(w.Command1->isEnabled());
+    EXPECT_FALSE(w.mnuOutput[0]->isEnabled());
+    EXPECT_TRUE(w.mnuFileExit->isEnabled());
+}
+
+TEST_F(MainWindowTest, TheTitlePageHoldsStartUpWhileEventsRun)
+{
+    window = std::make_unique<frmMain>(StartupOptions{settingsFile});
+    bool visibleDuringWait = false;
+    QTimer::singleShot(0, [&] { visibleDuringWait = window->Splash() && window->Splash()->isVisible(); });
+    QElapsedTimer clock;
+    qint64 waited = -1;
+    QObject::connect(window->Splash(), &frmSplash::messageChanged, [&](const QString& m) {
+        if (m == QStringLiteral("Configuring...."))
+            waited = clock.elapsed();
+    });
+    clock.start();
+    ASSERT_TRUE(window->Form_Load());
+    EXPECT_TRUE(visibleDuringWait);
+    EXPECT_GE(waited, 2000);
+}
+
+TEST_F(MainWindowTest, StoredChoicesSelectTheirItems)
+{
+    const struct {
+        const char *ayanamsa, *charting, *language, *trueRahu;
+        const char *shownAyanamsa, *shownCharting, *shownLanguage, *shownNodes;
+    } cases[] = {
+        {"2", "1", "0", "0", "B.V. Raman", "South Indian", "English", "Mean"},
+        {"1", "0", "1", "1", "K.P.", "North Indian", "Hindi", "True"},
+        // Positions that no list has, from an edited store: the defaults.
+        {"9", "4", "-2", "7", "N.C.Lahiri", "North Indian", "Hindi", "Mean"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ayanamsa);
+        StoreSetting(QStringLiteral("Ayanamsa"), QString::fromLatin1(c.ayanamsa));
+        StoreSetting(QStringLiteral("Charting"), QString::fromLatin1(c.charting));
+        StoreSetting(QStringLiteral("Language"), QString::fromLatin1(c.language));
+        StoreSetting(QStringLiteral("True Rahu"), QString::fromLatin1(c.trueRahu));
+        frmMain& w = Start();
+        ASSERT_TRUE(started);
+        EXPECT_EQ(w.cmbAyanamsa->currentText(), QString::fromLatin1(c.shownAyanamsa));
+        EXPECT_EQ(w.cmbCharting->currentText(), QString::fromLatin1(c.shownCharting));
+        EXPECT_EQ(w.cmbLanguage->currentText(), QString::fromLatin1(c.shownLanguage));
+        EXPECT_EQ(w.cmbRahuKetu->currentText(), QString::fromLatin1(c.shownNodes));
+        window.reset();
+        CloseReferenceDatabases();
+    }
+}
+
+TEST_F(MainWindowTest, AMissingOrDamagedDatabaseStopsStartUpNamingTheFile)
+{
+    for (std::string_view name : {DataDatabaseFile, DefinitionsDatabaseFile, ReferenceDatabaseFile}) {
+        for (bool damaged : {false, true}) {
+            SCOPED_TRACE(std::string(name) + (damaged ? " damaged" : " missing"));
+            BuildFixtureDatabases(FixtureCountries, FixturePlaces);
+            const std::string file = folder.File(std::string(name));
+            fs::remove(file);
+            if (damaged)
+                folder.Write(std::string(name), "this is no database\n");
+            messages.messages.clear();
+            Start();
+            EXPECT_FALSE(started);
+            ASSERT_EQ(messages.messages.size(), 1u);
+            EXPECT_NE(messages.messages[0].find(file), std::string::npos) << messages.messages[0];
+            EXPECT_EQ(window->Splash(), nullptr);
+            EXPECT_FALSE(ReferenceDatabasesOpen());
+            window.reset();
+        }
+    }
+}
+
+TEST_F(MainWindowTest, WithoutTheDefaultCountryOrPlaceItStartsOnTheFirstOnes)
+{
+    const struct {
+        const char* what;
+        const char* countries;
+        const char* places;
+        const char *zone, *place, *coordinates;
+    } cases[] = {
+        {"no India", "Country ID,Country,Zone\n6252001,United States (New York),75W00\n1282988,Nepal,86E15\n",
+         FixturePlaces, "Nepal [86E15]", "Kathmandu", "27N42 85E19"},
+        {"India without Delhi", FixtureCountries,
+         "Place ID,Country ID,PlaceName,Latitude,Longitude\n1275339,221122,Mumbai,18N58,72E50\n"
+         "1279259,221122,Agra,27N11,78E01\n",
+         "India [82E30]", "Agra", "27N11 78E01"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        BuildFixtureDatabases(c.countries, c.places);
+        frmMain& w = Start();
+        ASSERT_TRUE(started);
+        EXPECT_TRUE(messages.messages.empty());
+        EXPECT_EQ(w.cmbZones[0]->currentText(), QString::fromLatin1(c.zone));
+        EXPECT_EQ(w.cmbPlaces[1]->currentText(), QString::fromLatin1(c.place));
+        EXPECT_EQ(w.txtLatLong[0]->text(), QString::fromLatin1(c.coordinates));
+        window.reset();
+        CloseReferenceDatabases();
+    }
+}
+
+TEST_F(MainWindowTest, EnterWalksTheTabOrderOfEachMode)
+{
+    const struct {
+        bool match;
+        QStringList walk;
+    } cases[] = {
+        {false,
+         {"txtName0", "cmbSex0", "txtDOB0", "txtTOB0", "cmbZones0", "cmbPlaces0", "cmbWTC0", "cmbWTC1", "cmbWTC2",
+          "txtFather", "TXTMother", "txtGrandfather", "txtGotra", "cmbAyanamsa", "cmbCharting", "cmbRahuKetu",
+          "cmbLanguage", "txtVFrom", "txtVYears", "txtYoginiFrom", "SSTab1"}},
+        // In a match the sex lists are fixed, the family and year boxes out of use.
+        {true,
+         {"txtName0", "txtDOB0", "txtTOB0", "cmbZones0", "cmbPlaces0", "cmbWTC0", "cmbWTC1", "cmbWTC2",
+          "txtName1", "txtDOB1", "txtTOB1", "cmbZones1", "cmbPlaces1", "cmbWTC3", "cmbWTC4", "cmbWTC5",
+          "cmbAyanamsa", "cmbCharting", "cmbRahuKetu", "cmbLanguage", "txtYoginiFrom", "SSTab1"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.match ? "Match-Making" : "Horoscope");
+        frmMain& w = StartShown();
+        if (c.match)
+            w.SSTab1->setCurrentIndex(1);
+        w.txtName[0]->setFocus();
+        Settle();
+        QStringList walk{FocusedControl()};
+        for (qsizetype k = 1; k < c.walk.size(); ++k) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            Settle();
+            walk << FocusedControl();
+        }
+        EXPECT_EQ(walk, c.walk);
+        // The tab control has no Enter of its own.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        Settle();
+        EXPECT_EQ(FocusedControl(), QStringLiteral("SSTab1"));
+        EXPECT_TRUE(messages.messages.empty());
+        window.reset();
+        CloseReferenceDatabases();
+    }
+}
+
+TEST_F(MainWindowTest, TextBoxesSelectTheirTextWhenFocused)
+{
+    frmMain& w = StartShown();
+    w.cmbSex[0]->setFocus();
+    Settle();
+    for (QLineEdit* box : {w.txtName[0], w.txtTOB[0], w.txtFather, w.txtVYears}) {
+        box->deselect();
+        box->setFocus(Qt::MouseFocusReason);
+        Settle();
+        EXPECT_EQ(box->selectedText(), box->text()) << box->objectName().toStdString();
+        w.cmbSex[0]->setFocus();
+        Settle();
+    }
+}
+
+TEST_F(MainWindowTest, BoxesAreCheckedAndRewrittenWhenLeft)
+{
+    const QDate today = QDate::currentDate();
+    const QString back = DateEntryText(today.addDays(-1095));
+    const QString year = QString::number(today.year());
+    frmMain& w = StartShown();
+    struct Case {
+        const char* what;
+        QWidget* box;
+        std::function<void()> type;
+        QLineEdit* shows;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"time 10:05", w.txtTOB[0], [&] { w.txtTOB[0]->setText("10:05"); }, w.txtTOB[0], "10:05:00 AM"},
+        {"time 19:00", w.txtTOB[0], [&] { w.txtTOB[0]->setText("19:00"); }, w.txtTOB[0], "07:00:00 PM"},
+        {"birth ten years ago", w.txtDOB[0], [&] { w.txtDOB[0]->setDate(today.addYears(-10)); },
+         w.txtYoginiFrom, back},
+        {"birth ten years ahead", w.txtDOB[0], [&] { w.txtDOB[0]->setDate(today.addYears(10)); },
+         w.txtYoginiFrom, DateEntryText(today.addYears(10))},
+        {"Yogini date", w.txtYoginiFrom, [&] { w.txtYoginiFrom->setText("5-sep-1986"); }, w.txtYoginiFrom,
+         "05-Sep-1986"},
+        {"Yogini word", w.txtYoginiFrom, [&] { w.txtYoginiFrom->setText("someday"); }, w.txtYoginiFrom,
+         DateEntryText(today)},
+        {"first year 1900", w.txtVFrom, [&] { w.txtVFrom->setText("1900"); }, w.txtVFrom, year},
+        {"first year 1901", w.txtVFrom, [&] { w.txtVFrom->setText("1901"); }, w.txtVFrom, "1901"},
+        {"year count 0", w.txtVYears, [&] { w.txtVYears->setText("0"); }, w.txtVYears, "1"},
+        {"year count 12", w.txtVYears, [&] { w.txtVYears->setText("12"); }, w.txtVYears, "12"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.box->setFocus();
+        Settle();
+        c.type();
+        w.cmbAyanamsa->setFocus();
+        Settle();
+        EXPECT_EQ(c.shows->text(), c.expected);
+    }
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(MainWindowTest, AnInvalidTimeIsReportedOnceAndKeepsTheFocus)
+{
+    frmMain& w = StartShown();
+    w.SSTab1->setCurrentIndex(1);
+    w.txtTOB[1]->setText("26:00");   // a second bad box must not start a ping-pong
+    w.txtTOB[0]->setFocus();
+    Settle();
+    w.txtTOB[0]->setText("25:00");
+    w.txtTOB[1]->setFocus();
+    Settle();
+    EXPECT_EQ(messages.messages, std::vector<std::string>{"Invalid Time"});
+    EXPECT_EQ(w.txtTOB[0]->text(), QStringLiteral("25:00"));
+    EXPECT_EQ(FocusedControl(), QStringLiteral("txtTOB0"));
+    EXPECT_FALSE(w.txtTOB_LostFocus(0));
+}
+
+// A message box takes the focus away; when the window is active again, the
+// platform may hand the focus to the box the user was going to.
+class FocusTakingReporter : public CollectingReporter {
+public:
+    std::function<void()> meanwhile;
+    void Message(const std::string& text, const std::string& title = {}) override
+    {
+        CollectingReporter::Message(text, title);
+        QWidget box;
+        box.show();
+        box.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&box));
+        if (meanwhile)
+            meanwhile();
+    }
+};
+
+TEST_F(MainWindowTest, TheRefusedBoxGetsTheFocusBackAfterItsMessage)
+{
+    frmMain& w = StartShown();
+    FocusTakingReporter boxes;
+    ScopedReporter useBoxes(boxes);
+    boxes.meanwhile = [&] { w.cmbZones[0]->setFocus(); };   // the window is not active: no focus change yet
+    w.txtTOB[0]->setFocus();
+    Settle();
+    w.txtTOB[0]->setText("25:00");
+    w.cmbZones[0]->setFocus();
+    Settle();
+    ASSERT_EQ(boxes.messages, std::vector<std::string>{"Invalid Time"});
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    Settle();
+    EXPECT_EQ(FocusedControl(), QStringLiteral("txtTOB0"));
+    EXPECT_EQ(boxes.messages.size(), 1u);
+
+    // Once the focus is back, the window's later returns are the user's own.
+    w.txtTOB[0]->setText("10:05");
+    w.cmbZones[0]->setFocus();
+    Settle();
+    EXPECT_EQ(w.txtTOB[0]->text(), QStringLiteral("10:05:00 AM"));
+    EXPECT_EQ(FocusedControl(), QStringLiteral("cmbZones0"));
+}
+
+TEST_F(MainWindowTest, AZoneChangeReloadsOnlyThatPersonsPlaces)
+{
+    frmMain& w = StartShown();
+    w.SSTab1->setCurrentIndex(1);
+    ASSERT_TRUE(w.cmbZones[1]->SelectText(QStringLiteral("Nepal [86E15]")));
+    EXPECT_EQ(Items(w.cmbPlaces[1]), (QStringList{"Kathmandu", "Pokhara"}));
+    EXPECT_EQ(w.cmbPlaces[1]->currentText(), QStringLiteral("Kathmandu"));
+    EXPECT_EQ(w.txtLatLong[1]->text(), QStringLiteral("27N42 85E19"));
+    // The first person keeps India and Delhi.
+    EXPECT_EQ(Items(w.cmbPlaces[0]), (QStringList{"Agra", "Delhi", "Mumbai"}));
+    EXPECT_EQ(w.cmbPlaces[0]->currentText(), QStringLiteral("Delhi"));
+    EXPECT_EQ(w.txtLatLong[0]->text(), QStringLiteral("28N39 77E13"));
+
+    w.cmbPlaces[1]->setCurrentIndex(1);
+    EXPECT_EQ(w.txtLatLong[1]->text(), QStringLiteral("28N14 83E59"));
+
+    // A zone without places leaves no place behind, so no stale place is used.
+    ASSERT_TRUE(w.cmbZones[1]->SelectText(QStringLiteral("Antarctica [0E00]")));
+    EXPECT_EQ(messages.messages,
+              std::vector<std::string>{"Places not available in the database for the chosen time zone at the "
+                                       "moment.\n Kindly add a new place for this time zone manually."});
+    EXPECT_EQ(w.cmbPlaces[1]->count(), 0);
+    EXPECT_EQ(w.EntryOf(1).placeId, 0);
+    EXPECT_EQ(w.txtLatLong[1]->text(), QString());
+    EXPECT_EQ(w.cmbPlaces[0]->Key(), 1273294);
+
+    // No zone at all: nothing is queried, nothing listed.
+    w.cmbZones[1]->setCurrentIndex(-1);
+    EXPECT_EQ(w.EntryOf(1).zoneId, 0);
+    EXPECT_EQ(w.cmbPlaces[1]->count(), 0);
+    EXPECT_EQ(messages.messages.size(), 1u);
+}
+
+TEST_F(MainWindowTest, TypingInAPickerEndsOnARowOrGoesBack)
+{
+    frmMain& w = StartShown();
+    const struct {
+        const char* typed;
+        bool namesRow;
+        const char* shown;
+        long long key;
+        const char* coordinates;
+    } cases[] = {
+        {"mumbai", true, "Mumbai", 1275339, "18N58 72E50"},
+        {"Nowhere", false, "Mumbai", 1275339, "18N58 72E50"},
+        {"AGRA", true, "Agra", 1279259, "27N11 78E01"},
+        {"Agr", false, "Agra", 1279259, "27N11 78E01"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        w.cmbPlaces[0]->setFocus();
+        Settle();
+        QLineEdit* edit = w.cmbPlaces[0]->lineEdit();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, QString::fromLatin1(c.typed));
+        Settle();
+        // While the text names no row there is no key to read.
+        EXPECT_EQ(w.EntryOf(0).placeId, c.namesRow ? c.key : 0);
+        w.cmbPlaces[0]->completer()->popup()->hide();
+        w.cmbWTC[0]->setFocus();
+        Settle();
+        EXPECT_EQ(w.cmbPlaces[0]->currentText(), QString::fromLatin1(c.shown));
+        EXPECT_EQ(w.EntryOf(0).placeId, c.key);
+        EXPECT_EQ(w.txtLatLong[0]->text(), QString::fromLatin1(c.coordinates));
+    }
+}
+
+TEST_F(MainWindowTest, TheMatchMakingTabSwitchesColumnsAndFixesTheSexes)
+{
+    frmMain& w = StartShown();
+    w.cmbSex[0]->setCurrentIndex(1);
+    w.txtGotra->setText(QStringLiteral("Bharadwaj"));
+    w.cmbAyanamsa->setFocus();
+
+    w.SSTab1->setCurrentIndex(1);
+    Settle();
+    EXPECT_TRUE(w.MatchMakingMode());
+    EXPECT_TRUE(w.tbMode[1]->isChecked());
+    EXPECT_FALSE(w.tbMode[0]->isChecked());
+    EXPECT_TRUE(w.frFemale->isVisible());
+    EXPECT_FALSE(w.frPhal->isVisible());
+    EXPECT_FALSE(w.FrameVarshphal->isEnabled());
+    EXPECT_FALSE(w.cmbSex[0]->isEnabled());
+    EXPECT_EQ(w.cmbSex[0]->currentText(), QStringLiteral("Male"));
+    EXPECT_FALSE(w.cmbSex[1]->isEnabled());
+    EXPECT_EQ(w.cmbSex[1]->currentText(), QStringLiteral("Female"));
+    EXPECT_EQ(w.txtName[0]->toolTip(), QStringLiteral("Famous Name of the boy"));
+    EXPECT_EQ(FocusedControl(), QStringLiteral("txtName0"));
+    for (QWidget* c : std::initializer_list<QWidget*>{w.txtName[1], w.txtDOB[1], w.txtTOB[1], w.cmbZones[1],
+                                                      w.cmbPlaces[1], w.cmbWTC[3], w.cmbWTC[4], w.cmbWTC[5]})
+        EXPECT_TRUE(c->isEnabled()) << c->objectName().toStdString();
+
+    w.SSTab1->setCurrentIndex(0);
+    Settle();
+    EXPECT_FALSE(w.MatchMakingMode());
+    EXPECT_TRUE(w.frPhal->isVisible());
+    EXPECT_FALSE(w.frFemale->isVisible());
+    EXPECT_TRUE(w.FrameVarshphal->isEnabled());
+    EXPECT_TRUE(w.cmbSex[0]->isEnabled());
+    EXPECT_EQ(w.cmbSex[0]->currentText(), QStringLiteral("Male"));
+    EXPECT_EQ(w.txtName[0]->toolTip(), QStringLiteral("Famous Name"));
+    EXPECT_EQ(w.txtGotra->text(), QStringLiteral("Bharadwaj"));
+    EXPECT_FALSE(w.txtName[1]->isEnabled());
+    EXPECT_FALSE(w.cmbZones[1]->isEnabled());
+}
+
+TEST_F(MainWindowTest, TheEntriesFillTheBirthRecordAndTheChart)
+{
+    frmMain& w = StartShown();
+    w.cmbWTC[0]->setCurrentIndex(0);   // "+"
+    w.cmbWTC[1]->setCurrentIndex(1);   // 1 hour
+    const PersonEntry entry = w.EntryOf(0);
+    ASSERT_TRUE(FillNativeBirth(entry, PersonWord(0)));
+    ASSERT_TRUE(ComputePerson(entry, w.Choices().ayanamsa, PersonRole::Single));
+    const BirthRecord& n = Native();
+    EXPECT_EQ(n.Name, "Ravi Kumar");
+    EXPECT_EQ(n.Place, "Delhi");
+    EXPECT_EQ(n.Country, "India");
+    EXPECT_EQ(n.Sex, "Male");
+    EXPECT_DOUBLE_EQ(n.ZoneMeridian, 82.5);
+    EXPECT_DOUBLE_EQ(n.ZoneHours, 5.5);
+    EXPECT_EQ(std::tie(n.LatDeg, n.LatMin, n.LongDeg, n.LongMin), std::make_tuple(28, 39, 77, 13));
+    EXPECT_EQ(std::tie(n.Day, n.Month, n.Year, n.Hour, n.Minute, n.Second),
+              std::make_tuple(15, 8, 1980, 10, 30, 0));
+    EXPECT_DOUBLE_EQ(n.TimeCorrection, -1);
+    EXPECT_EQ(Births().NativeWarTime, (WarTime{1, 0, 0}));
+    EXPECT_NEAR(Chart().PlaceLatitude, 28 + 39 / 60.0, 1e-9);
+    EXPECT_EQ(Births().BirthMoon, Chart().PlanetLongitudes[8]);
+
+    SetFamily(w.Family());
+    EXPECT_EQ(Births().Father, w.txtFather->text().toStdString());
+    EXPECT_EQ(Births().Gotra, w.txtGotra->text().toStdString());
+}
+
+TEST_F(MainWindowTest, TheNewPlaceButtonWantsAZoneAndAnEditor)
+{
+    frmMain& w = StartShown();
+    EXPECT_FALSE(w.cmdNewLatLong[0]->isEnabled());   // no places editor yet
+
+    std::vector<long long> edited;
+    w.SetPlacesEditor([&](long long zone) {
+        edited.push_back(zone);
+        DatDatabase().Execute("INSERT INTO Places (\"Country ID\", PlaceName, Latitude, Longitude) "
+                              "VALUES (6697173, 'McMurdo', '77S51', '166E40')");
+    });
+    EXPECT_TRUE(w.cmdNewLatLong[0]->isEnabled());
+    EXPECT_FALSE(w.cmdNewLatLong[1]->isEnabled());   // the girl's waits for Match-Making
+
+    w.cmbZones[0]->setCurrentIndex(-1);
+    w.cmdNewLatLong[0]->click();
+    EXPECT_TRUE(edited.empty());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_NE(messages.messages[0].find("Time Zone"), std::string::npos);
+
+    messages.messages.clear();
+    ASSERT_TRUE(w.cmbZones[0]->SelectText(QStringLiteral("Antarctica [0E00]")));
+    EXPECT_EQ(messages.messages.size(), 1u);   // no places there yet
+    w.cmdNewLatLong[0]->click();
+    EXPECT_EQ(edited, std::vector<long long>{6697173});
+    EXPECT_EQ(w.cmbPlaces[0]->currentText(), QStringLiteral("McMurdo"));
+    EXPECT_EQ(w.txtLatLong[0]->text(), QStringLiteral("77S51 166E40"));
+    EXPECT_EQ(messages.messages.size(), 1u);
+}
+
+} // namespace

@@ -1,6 +1,6 @@
 #include "Ashtakavarga.h"
 
-#include "TableCells.h"
+#include "PositionTexts.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -73,8 +73,8 @@ AshtakSigns AshtakavargaSigns(const ChartState& chart)
 {
     AshtakSigns signs{};
     for (int p = 0; p < AshtakPlanets; ++p)
-        signs[p] = SignOfLongitude(chart.PlanetLongitudes[PlanetBodies[p]]);
-    signs[AshtakLagna] = SignOfLongitude(chart.HouseCusps[1]);
+        signs[p] = PlaceOf(chart.PlanetLongitudes[PlanetBodies[p]]).sign;
+    signs[AshtakLagna] = PlaceOf(chart.HouseCusps[1]).sign;
     return signs;
 }
 

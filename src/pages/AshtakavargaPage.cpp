@@ -4,7 +4,8 @@
 
 #include "Ashtakavarga.h"
 #include "Frame.h"
-#include "TableCells.h"
+#include "PositionTexts.h"
+#include "TableRows.h"
 #include "TablePages.h"
 #include "calc/NameTables.h"
 #include "calc/TextFormat.h"
@@ -38,7 +39,7 @@ void printBindus(Surface& surface, const AshtakTable& table, int& y)
     };
 
     for (int c = 0; c < 12; ++c)
-        cell(c, y, TableName(SignKeys[c + 1], 4), false);
+        cell(c, y, EnglishCut(SignText(c + 1), 4), false);
     cell(12, y, GetDictText("TOTAL"), true);
     y += static_cast<int>(run.LineStep);
 

@@ -2,7 +2,8 @@
 // (bhava madhya, the cusp) with sign, degrees, nakshatra and its lord.
 
 #include "Frame.h"
-#include "TableCells.h"
+#include "PositionTexts.h"
+#include "TableRows.h"
 #include "TablePages.h"
 #include "calc/NameTables.h"
 #include "calc/TextFormat.h"
@@ -31,16 +32,18 @@ void printPoint(Surface& surface, double longitude, int from, int y)
 {
     const double scale = OutputRun().OutputScale;
     const int left = Config().LeftMarginTwips;
-    const int nakshatra = NakshatraOfLongitude(longitude);
+    const ZodiacPlace place = PlaceOf(longitude);
     struct Cell {
         int offset, width;
         std::string text;
     };
     const std::array<Cell, 4> cells = {{
-        {0, 1000, TableName(SignKeys[SignOfLongitude(longitude)], 4)},
+        {0, 1000, EnglishCut(SignText(place.sign), 4)},
         {1000, 800, FormatDMS(longitude)},
-        {1800, 1500, GetDictText(NakshatraKeys(nakshatra))},
-        {3300, 1400, TableName(BodyKeys[BodyDisplayOrder[NakshatraLord(nakshatra)]], 3)},
+        // A two-word nakshatra too wide for its column is written "U. Bhadrapada".
+        {1800, 1500, FitCell(surface, GetDictText(NakshatraKeys(place.nakshatra)),
+                             (1500 - ColumnGap) * scale)},
+        {3300, 1400, EnglishCut(StarLordText(place.nakshatra), 3)},
     }};
     for (const Cell& cell : cells)
         PrintInColumn(surface, static_cast<int>((left + from + cell.offset) * scale), y, cell.text,

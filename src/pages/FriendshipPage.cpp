@@ -1,7 +1,7 @@
 #include "FriendshipPage.h"
 
 #include "Frame.h"
-#include "TableCells.h"
+#include "TableRows.h"
 #include "TablePages.h"
 #include "calc/NameTables.h"
 #include "calc/Relationships.h"

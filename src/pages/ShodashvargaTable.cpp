@@ -1,7 +1,8 @@
 #include "ShodashvargaTable.h"
 
 #include "Frame.h"
-#include "TableCells.h"
+#include "PositionTexts.h"
+#include "TableRows.h"
 #include "TablePages.h"
 #include "calc/NameTables.h"
 #include "core/State.h"
@@ -28,7 +29,7 @@ void printTaraChakra(Surface& surface, int y)
     surface.Font.Size = run.BodyFontSize - 1;
     y += static_cast<int>(run.LineStep);
 
-    const int moon = NakshatraOfLongitude(Chart().PlanetLongitudes[Moon]);
+    const int moon = PlaceOf(Chart().PlanetLongitudes[Moon]).nakshatra;
     surface.Font.Bold = true;
     for (int c = 0; c < Taras; ++c)
         PrintInColumn(surface, left + 1000 * c, y, GetDictText("TARA" + std::to_string(c + 1)), 1000);
@@ -37,7 +38,7 @@ void printTaraChakra(Surface& surface, int y)
     for (int r = 0; r < 3; ++r) {
         for (int c = 0; c < Taras; ++c)
             PrintInColumn(surface, left + 1000 * c, y,
-                          TableName(NakshatraKeys(TaraNakshatra(moon, r, c)), 10), 1000);
+                          EnglishCut(GetDictText(NakshatraKeys(TaraNakshatra(moon, r, c))), 10), 1000);
         y += static_cast<int>(run.LineStep);
     }
     surface.Font.Size = run.BodyFontSize * run.OutputScale;
@@ -79,7 +80,7 @@ void PrintShodashvargaTable(Surface& surface)
 
     surface.Font.Bold = true;
     for (int k = 1; k <= TableBodies; ++k)
-        PrintInColumn(surface, columnX(k), y, TableName(BodyKeys[BodyDisplayOrder[k]], 4), columnWidth);
+        PrintInColumn(surface, columnX(k), y, EnglishCut(GetDictText(BodyKeys[BodyDisplayOrder[k]]), 4), columnWidth);
     y = static_cast<int>(surface.CurrentY + run.LineStep);
     surface.Font.Bold = false;
 
@@ -87,7 +88,7 @@ void PrintShodashvargaTable(Surface& surface)
         PrintAt(surface, static_cast<int>(left * scale), y, labels[v]);
         for (int k = 1; k <= TableBodies; ++k)
             PrintInColumn(surface, columnX(k), y,
-                          TableName(CheckedSignKey(chart.ShodashVargaSigns[v][k]), 4), columnWidth);
+                          EnglishCut(SignText(chart.ShodashVargaSigns[v][k]), 4), columnWidth);
         y += static_cast<int>(run.LineStep);
     }
 

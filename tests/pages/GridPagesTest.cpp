@@ -13,6 +13,7 @@
 #include "pages/ShodashvargaTable.h"
 #include "pages/SudarshanChakra.h"
 #include "pages/TablePages.h"
+#include "pages/TableRows.h"
 
 #include <algorithm>
 #include <cmath>
@@ -64,6 +65,31 @@ protected:
 
     void useHindi() { ApplyDisplayConventions(true); }
 };
+
+// ---------------------------------------------------------------- cells
+
+// A text wider than its column is set smaller, never below seven tenths of
+// the size; the font and the line advance come back as they were.
+TEST_F(GridPageTest, CellsSetSmallerToKeepOutOfTheNextColumn)
+{
+    struct Case { const char* text; double width; double size; };
+    const Case cases[] = {
+        {"ABCDE", 1000, 10},          // 500 wide: fits
+        {"ABCDE", 560, 10},           // exactly the room left by the 60-twip gap
+        {"ABCDEFGHIJ", 860, 8},       // 1000 wide into 800: eight tenths
+        {"ABCDEFGHIJKLMNOPQRST", 560, 7},   // would need a quarter: seven tenths at the least
+    };
+    for (const Case& c : cases) {
+        surface = RecordingSurface();
+        surface.Font.Size = 10;
+        PrintInColumn(surface, 500, 700, c.text, c.width);
+        ASSERT_EQ(surface.Texts().size(), 1u);
+        EXPECT_EQ(surface.Texts()[0].font.Size, c.size) << c.text << " in " << c.width;
+        EXPECT_EQ(surface.Texts()[0].x, 500);
+        EXPECT_EQ(surface.Font.Size, 10);
+        EXPECT_EQ(surface.CurrentY, 700 + 10 * RecordingSurface::HeightPerPoint);
+    }
+}
 
 // ---------------------------------------------------------------- aspects
 

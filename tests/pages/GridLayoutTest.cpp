@@ -6,6 +6,7 @@
 
 #include "QtTestEnvironment.h"
 
+#include "calc/CalcFixture.h"
 #include "calc/Chart.h"
 #include "core/Reporter.h"
 #include "pages/ChartFrames.h"
@@ -52,35 +53,11 @@ protected:
     }
 };
 
-BirthRecord delhiBirth(int day, int month, int year, int hour, int minute)
-{
-    BirthRecord b;
-    b.Name = "Native";
-    b.Sex = "Male";
-    b.Day = day;
-    b.Month = month;
-    b.Year = year;
-    b.Hour = hour;
-    b.Minute = minute;
-    b.LatDeg = 28;
-    b.LatMin = 39;
-    b.LatDir = "N";
-    b.LongDeg = 77;
-    b.LongMin = 13;
-    b.LongDir = "E";
-    b.ZoneHours = 5.5;
-    b.ZoneMeridian = 82.5;
-    b.ZoneDeg = 82;
-    b.ZoneMin = 30;
-    b.ZoneDir = "E";
-    return b;
-}
-
 // Two charts: an ordinary one, and the conjunction of February 1962 with
 // eight bodies in Capricorn, the fullest a sector can be.
 const BirthRecord Births[] = {
-    delhiBirth(15, 8, 1980, 10, 30),
-    delhiBirth(5, 2, 1962, 10, 0),
+    test::DelhiBirth(15, 8, 1980, 10, 30),
+    test::DelhiBirth(5, 2, 1962, 10, 0),
 };
 
 const char* const Keys[] = {"Bhav", "Sudarshan", "Maitri", "Shodashvarga", "Ashtakvarga", "Sayana"};

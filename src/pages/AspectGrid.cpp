@@ -91,7 +91,6 @@ void PrintAspectGrid(Surface& surface)
     const double scale = run.OutputScale;
     const int left = Config().LeftMarginTwips;
 
-    surface.Font.Bold = true;
     int y = static_cast<int>(surface.CurrentY);
     PrintHeading(GetDictText("DRISHTI"), surface, y);
     y = static_cast<int>(surface.CurrentY);

@@ -1,5 +1,5 @@
 #include "PageTestSupport.h"
-#include "QtEnvironment.h"
+#include "QtTestEnvironment.h"
 
 #include "calc/NameTables.h"
 #include "calc/Chart.h"

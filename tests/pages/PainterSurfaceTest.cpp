@@ -1,5 +1,5 @@
 #include "PageTestSupport.h"
-#include "QtEnvironment.h"
+#include "QtTestEnvironment.h"
 
 #include "pages/PageDispatcher.h"
 #include "pages/PainterSurface.h"

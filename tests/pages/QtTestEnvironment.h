@@ -1,7 +1,8 @@
 #pragma once
 
-// The application object the QPainter surfaces need (fonts, images), made
-// once for a test program that includes this header in one of its files.
+// The Qt application the QPainter surfaces need (fonts, images), made once
+// for a test program and closed after its last test. Include it in one
+// source of the program.
 
 #include <QGuiApplication>
 
@@ -26,7 +27,7 @@ private:
     std::unique_ptr<QGuiApplication> app_;
 };
 
-inline const ::testing::Environment* const RegisteredQtEnvironment =
+inline const auto* const QtTestEnvironment =
     ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 } // namespace tarvik::testing

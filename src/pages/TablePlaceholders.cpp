@@ -25,9 +25,4 @@ void PrintPlaceholderHeading(Surface& surface, std::initializer_list<const char*
     PrintHeading(title, surface, y);
 }
 
-void PrintBasicPage(Surface& surface, bool, const SunTimes*, const PanchangValues*)
-{
-    PrintPlaceholderHeading(surface, {}, "Birth Particulars");
-}
-
 } // namespace tarvik

@@ -1,11 +1,16 @@
 // Drawing a chart page: the four divisional charts of a Shodash page onto the
 // preview image, and the same page onto the recording surface (the page
-// engine's own work without the painting).
+// engine's own work without the painting); the Basic page of one person (with
+// its sunrise chart and the end-time searches) and of a match.
 
+#include "DumpOptions.h"
+#include "calc/Chart.h"
+#include "calc/RunCopies.h"
 #include "core/State.h"
 #include "pages/PageDispatcher.h"
 #include "pages/PainterSurface.h"
 #include "pages/RecordingSurface.h"
+#include "readings/ReadingPages.h"
 #include "refdata/Databases.h"
 
 #include <QGuiApplication>
@@ -81,6 +86,49 @@ void BM_ChartPageRecorded(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ChartPageRecorded)->Unit(benchmark::kMicrosecond);
+
+BirthRecord birthOf(std::vector<std::string> options)
+{
+    return chartdump::ParseOptions(options).request->birth;
+}
+
+// A birth at Delhi, 15 August 1980 at 10:30, and for a match a girl born
+// before sunrise at Mumbai, standing as an output run leaves them.
+void standBasicBirths(bool match)
+{
+    ResetProgramState();
+    const char* bin = std::getenv("TARVIK_BIN_DIR");
+    Program().ProgramFolder = bin ? bin : ".";
+    ApplyDisplayConventions(false);
+    OutputRun().MatchMode = match;
+    if (match) {
+        Native() = birthOf({"--date", "03-04-1984", "--time", "05:15:00", "--lat", "19N04", "--lon",
+                            "72E53", "--zone", "82E30"});
+        CalcChart();
+        TakeBirthLongitudes();
+        KeepGirlResults();
+    }
+    Native() = birthOf({"--date", "15-08-1980", "--time", "10:30:00", "--lat", "28N39", "--lon",
+                        "77E13", "--zone", "82E30"});
+    Native().Name = "Asha Sharma";
+    CalcChart();
+    TakeBirthLongitudes();
+    if (match)
+        KeepBoyResults();
+}
+
+void BM_BasicPageRecorded(benchmark::State& state)
+{
+    openDatabases();
+    InstallReadingPages();
+    standBasicBirths(state.range(0) != 0);
+    for (auto _ : state) {
+        RecordingSurface surface;
+        PrintPage(surface, "Basic", false);
+        benchmark::DoNotOptimize(surface.Texts().size());
+    }
+}
+BENCHMARK(BM_BasicPageRecorded)->ArgName("match")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "TextFormat.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -83,6 +84,21 @@ std::string FormatHMS(double hours, int modulus, std::string_view colon)
     const double total = std::floor(3600 * t + 0.5);  // seconds carry into minutes and hours
     const double H = std::fmod(std::floor(total / 3600), modulus > 0 ? modulus : 24);
     return joinFields(H, std::fmod(std::floor(total / 60), 60), std::fmod(total, 60), colon);
+}
+
+std::string ProperCase(std::string text)
+{
+    bool wordStart = true;
+    for (char& c : text) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (std::isalpha(u)) {
+            c = static_cast<char>(wordStart ? std::toupper(u) : std::tolower(u));
+            wordStart = false;
+        } else {
+            wordStart = u < 0x80;   // inside a multi-byte letter the word goes on
+        }
+    }
+    return text;
 }
 
 double RealMod(double x, double m) { return x - m * std::floor(x / m); }

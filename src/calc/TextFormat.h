@@ -34,6 +34,11 @@ std::string FormatDMS(double longitude, std::string_view colon = OutputRun().Pun
 // wrapped at modulus (24 for times of day, 60 for ghatis, pala and vipala).
 std::string FormatHMS(double hours, int modulus = 24, std::string_view colon = OutputRun().PunctColon);
 
+// Every word with its first letter upper case and the rest lower case
+// ("KINSTUGHNA" and "kinstughna" are Kinstughna); letters outside ASCII,
+// such as Devanagari, stay as they are and do not end a word.
+std::string ProperCase(std::string text);
+
 // x - m * floor(x / m): the remainder with the sign of m (RealMod(-1, 12) = 11).
 double RealMod(double x, double m);
 

@@ -10,6 +10,7 @@
 namespace tarvik {
 
 // The war-time correction as entered: [0] signed hours, [1] minutes, [2] seconds.
+// The sign is the sign of [0] even without hours: "-0:30" is {-0.0, 30, 0}.
 using WarTime = std::array<double, 3>;
 
 // Birth records and the copies the output run takes of them.

@@ -11,9 +11,11 @@
 // from the second cell of the top row; the four centre cells stay empty.
 //
 // Sudarshan chakra: three square rings of twelve sectors round a hub, on a
-// 9000-unit square centred near (4450, 4300): the Lagna's ring inside, the
-// Moon's in the middle, the Sun's outside. House 1 is at the top, house 4 at
-// the left, house 7 at the bottom, house 10 at the right.
+// 9000-unit square: the Lagna's ring inside, the Moon's in the middle, the
+// Sun's outside. House 1 is at the top, house 4 at the left, house 7 at the
+// bottom, house 10 at the right. A sector's anchor is the top of its text,
+// which hangs below it, so the rings are centred a little below the anchors'
+// middle, and their widths hold a sector's four lines clear of the rules.
 
 #include "Surface.h"
 
@@ -82,9 +84,9 @@ inline constexpr std::array<GridCell, 13> SouthSignCells = {{
 }};
 
 inline constexpr double SudarshanDesignSize = 9000;
-inline constexpr DesignPoint SudarshanCentre = {4450, 4300};
+inline constexpr DesignPoint SudarshanCentre = {4450, 4450};
 // Half-sides of the hub and of the three rings' outer edges.
-inline constexpr std::array<double, 4> SudarshanRingEdges = {900, 2350, 3400, 4300};
+inline constexpr std::array<double, 4> SudarshanRingEdges = {600, 2350, 3400, 4400};
 
 // Text anchors of sector k (house k + 1) of ring r (0 Lagna, 1 Moon, 2 Sun),
 // in twips within the wheel as it is painted 9000 twips square.

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 namespace tarvik {
 
@@ -35,7 +36,12 @@ ZodiacPlace PlaceOf(double longitude)
     return place;
 }
 
-std::string SignText(int sign) { return GetDictText(SignKeys[sign]); }
+std::string SignText(int sign)
+{
+    if (sign < 1 || sign > 12)
+        throw std::out_of_range("sign " + std::to_string(sign) + " is outside 1..12");
+    return GetDictText(SignKeys[sign]);
+}
 
 std::string NumberedNakshatraText(int nakshatra)
 {

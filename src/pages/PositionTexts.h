@@ -18,7 +18,8 @@ struct ZodiacPlace {
 };
 ZodiacPlace PlaceOf(double longitude);
 
-// The sign's dictionary text.
+// The sign's dictionary text. A sign outside 1..12 means the chart was never
+// filled: an error that abandons the page rather than print a wrong name.
 std::string SignText(int sign);
 // "07 Punarvasu": the nakshatra's number in two digits, a blank, its text.
 std::string NumberedNakshatraText(int nakshatra);

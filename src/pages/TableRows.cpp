@@ -93,6 +93,23 @@ std::string FitCell(Surface& surface, std::string_view text, double width)
     return shortened;
 }
 
+void PrintInColumn(Surface& surface, int x, int y, std::string_view text, double width)
+{
+    const double room = width - ColumnGap * OutputRun().OutputScale;
+    const double size = surface.Font.Size;
+    const double wide = surface.TextWidth(text);
+    if (wide > room && room > 0) {
+        // Widths grow with the size; a quarter point is the finest step.
+        const double fitted = std::floor(size * room / wide * 4) / 4;
+        surface.Font.Size = std::max(fitted, size * 0.7);
+    }
+    surface.CurrentX = x;
+    surface.CurrentY = y;
+    surface.Print(text);
+    surface.Font.Size = size;
+    surface.CurrentY = y + surface.LineHeight();
+}
+
 void PrintCaptions(Surface& surface, std::span<const std::string> captions,
                    std::span<const double> offsets, double y)
 {

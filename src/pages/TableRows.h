@@ -39,6 +39,13 @@ void FitColumn(Surface& surface, Rows& rows, std::size_t column, double room)
         row[column] = FitCell(surface, row[column], width);
 }
 
+// Prints text with its top-left corner at (x, y), as PrintAt does; a text
+// wider than its column (width, twips already scaled, less ColumnGap) is set
+// in a smaller size of the current font, down to seven tenths of it, so that
+// it keeps clear of the next column. The font comes back as it was, and the
+// position moves to the next line of it.
+void PrintInColumn(Surface& surface, int x, int y, std::string_view text, double width);
+
 // The captions of the columns, bold and underlined, at y.
 void PrintCaptions(Surface& surface, std::span<const std::string> captions,
                    std::span<const double> offsets, double y);

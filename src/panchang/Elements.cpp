@@ -6,7 +6,6 @@
 #include "refdata/TextLookup.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 
 namespace tarvik {
@@ -15,22 +14,6 @@ namespace {
 // Arc-minutes of the circle and of one karana.
 constexpr double CircleMinutes = 21600;
 constexpr long KaranaMinutes = 360;
-
-// "KINSTUGHNA" or "kinstughna" as Kinstughna: each word capitalised.
-std::string properCase(std::string text)
-{
-    bool wordStart = true;
-    for (char& c : text) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        if (std::isalpha(u)) {
-            c = static_cast<char>(wordStart ? std::toupper(u) : std::tolower(u));
-            wordStart = false;
-        } else {
-            wordStart = u < 0x80;   // inside a multi-byte letter the word goes on
-        }
-    }
-    return text;
-}
 
 enum class Paya { None, Gold, Silver, Copper, Iron };
 
@@ -109,7 +92,7 @@ int CalcKarana(double moon, double sun)
 std::string CalcKaranaText(double moon, double sun)
 {
     const std::string text = GetDictText(KaranaNames[CalcKarana(moon, sun)]);
-    return OutputRun().LanguageHindi ? text : properCase(text);
+    return OutputRun().LanguageHindi ? text : ProperCase(text);
 }
 
 std::string PayaByHouse(int house)

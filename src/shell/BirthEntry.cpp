@@ -86,7 +86,9 @@ bool FillNativeTime(const PersonEntry& entry)
     const int sign = entry.warSign == u"+" ? 1 : -1;
     const int hours = static_cast<int>(Val(entry.warHours));
     const int minutes = static_cast<int>(Val(entry.warMinutes));
-    Births().NativeWarTime = {double(sign * hours), double(minutes), 0};
+    // The sign stays on the hours also when there are none: "-0:30" keeps a
+    // minus zero, which the Basic page prints as the dash.
+    Births().NativeWarTime = {sign * static_cast<double>(hours), double(minutes), 0};
     native.TimeCorrection = WarTimeCorrection(sign, hours, minutes);
     return true;
 }

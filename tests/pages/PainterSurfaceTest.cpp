@@ -1,11 +1,11 @@
 #include "PageTestSupport.h"
+#include "QtTestEnvironment.h"
 
 #include "pages/PageDispatcher.h"
 #include "pages/PainterSurface.h"
 #include "pages/PictureStore.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -16,23 +16,6 @@ using namespace tarvik;
 using namespace tarvik::testing;
 
 namespace {
-
-class QtEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        static int argc = 1;
-        static char name[] = "pages_tests";
-        static char* argv[] = {name, nullptr};
-        app_ = std::make_unique<QGuiApplication>(argc, argv);
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    std::unique_ptr<QGuiApplication> app_;
-};
-
-const auto* const qtEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 class PainterSurfaceTest : public PageTest {
 protected:

@@ -6,6 +6,8 @@
 #include "shell/BirthEntry.h"
 #include "shell/MainChoices.h"
 
+#include <cmath>
+
 using namespace tarvik;
 using namespace tarvik::testing;
 
@@ -100,6 +102,7 @@ TEST_F(BirthEntryTest, TimeSexAndWarTimeCorrection)
         {"02:30:00 PM", 1, "+", "1", "0", 14, 30, 0, {1, 0, 0}, -1},
         {"10:30:00 AM", 0, "-", "1", "30", 10, 30, 0, {-1, 30, 0}, 1.5},
         {"10:30:00 AM", 0, "+", "0", "30", 10, 30, 0, {0, 30, 0}, -0.5},
+        {"10:30:00 AM", 0, "-", "0", "30", 10, 30, 0, {-0.0, 30, 0}, 0.5},
         {"11:59:59 PM", 1, "+", "2", "0", 23, 59, 59, {2, 0, 0}, -2},
     };
     for (const auto& c : cases) {
@@ -114,6 +117,7 @@ TEST_F(BirthEntryTest, TimeSexAndWarTimeCorrection)
         EXPECT_EQ(std::tie(n.Hour, n.Minute, n.Second), std::make_tuple(c.hour, c.minute, c.second));
         EXPECT_EQ(n.Sex, c.sex == 0 ? "Male" : "Female");
         EXPECT_EQ(Births().NativeWarTime, c.warTime);
+        EXPECT_EQ(std::signbit(Births().NativeWarTime[0]), std::string(c.sign) == "-");
         EXPECT_DOUBLE_EQ(n.TimeCorrection, c.correction);
     }
     Native().Hour = 7;

@@ -10,6 +10,7 @@
 #include "calc/RunCopies.h"
 #include "core/Reporter.h"
 #include "core/State.h"
+#include "readings/ReadingPages.h"
 #include "pages/PageDispatcher.h"
 #include "pages/PainterSurface.h"
 #include "refdata/Databases.h"
@@ -17,6 +18,7 @@
 #include <QGuiApplication>
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -67,6 +69,30 @@ std::string programFolder(const char* argv0)
     return exe.parent_path().string();
 }
 
+// The war-time correction as the entry form keeps it, from the hours the
+// chart adds to the clock: the sign (a minus zero hours for a correction
+// behind by less than an hour), the hours, the minutes and no seconds.
+WarTime warTimeOf(const BirthRecord& birth)
+{
+    const double ahead = -birth.TimeCorrection;
+    const long long minutes = std::llround(std::fabs(ahead) * 60);
+    const double sign = ahead < 0 ? -1.0 : 1.0;
+    return {sign * static_cast<double>(minutes / 60), static_cast<double>(minutes % 60), 0.0};
+}
+
+// Where the birth took place, in the words of the options.
+void describePlace(BirthRecord& birth)
+{
+    auto coordinate = [](int degrees, const std::string& dir, int minutes) {
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%d%s%02d", degrees, dir.c_str(), minutes);
+        return std::string(buf);
+    };
+    birth.Place = coordinate(birth.LatDeg, birth.LatDir, birth.LatMin) + " " +
+                  coordinate(birth.LongDeg, birth.LongDir, birth.LongMin);
+    birth.Country = "Zone " + coordinate(birth.ZoneDeg, birth.ZoneDir, birth.ZoneMin);
+}
+
 // What an output run prepares before the pages are drawn: the charts (the
 // girl's first, saved aside), the run values and the display conventions.
 void prepareRun(const RenderRequest& request)
@@ -80,6 +106,8 @@ void prepareRun(const RenderRequest& request)
         Native() = *request.girl;
         Native().Name = "Girl";
         Native().Sex = "Female";
+        describePlace(Native());
+        Births().NativeWarTime = warTimeOf(Native());
         CalcChart();
         TakeBirthLongitudes();
         KeepGirlResults();
@@ -87,6 +115,8 @@ void prepareRun(const RenderRequest& request)
     Native() = request.native.birth;
     Native().Name = request.girl ? "Boy" : "Native";
     Native().Sex = "Male";
+    describePlace(Native());
+    Births().NativeWarTime = warTimeOf(Native());
     CalcChart();
     TakeBirthLongitudes();
     if (request.girl)
@@ -146,6 +176,7 @@ int main(int argc, char** argv)
     }
     RunReporter messages;
     ScopedReporter scope(messages);
+    InstallReadingPages();
     prepareRun(request);
 
     const std::vector<std::string> keys =

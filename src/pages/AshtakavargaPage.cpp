@@ -1,0 +1,119 @@
+// The Ashtakvarga page: the bindus of the seven planets per sign with their
+// totals, the same after the trikona and the ekadhipatya reductions, and the
+// shodhya pinda of each planet.
+
+#include "Ashtakavarga.h"
+#include "Frame.h"
+#include "PositionTexts.h"
+#include "TableRows.h"
+#include "TablePages.h"
+#include "calc/NameTables.h"
+#include "calc/TextFormat.h"
+#include "core/State.h"
+#include "refdata/TextLookup.h"
+
+#include <cmath>
+#include <string>
+
+namespace tarvik {
+
+namespace {
+
+// One table of bindus at y: sign names, the seven planets' rows with their
+// totals, and the row of column totals with the grand total; y moves below it.
+void printBindus(Surface& surface, const AshtakTable& table, int& y)
+{
+    const RunValues& run = OutputRun();
+    const double scale = run.OutputScale;
+    const int left = Config().LeftMarginTwips;
+    const auto cell = [&](int c, int atY, const std::string& text, bool italic) {
+        surface.Font.Italic = italic;
+        PrintInColumn(surface, static_cast<int>((left + 600 + c * 550) * scale), atY, text,
+                      550 * scale);
+        surface.Font.Italic = false;
+    };
+    const auto label = [&](int atY, const std::string& text, bool italic) {
+        surface.Font.Italic = italic;
+        PrintAt(surface, static_cast<int>(left * scale), atY, text);
+        surface.Font.Italic = false;
+    };
+
+    for (int c = 0; c < 12; ++c)
+        cell(c, y, EnglishCut(SignText(c + 1), 4), false);
+    cell(12, y, GetDictText("TOTAL"), true);
+    y += static_cast<int>(run.LineStep);
+
+    std::array<int, 12> columnTotals{};
+    for (int p = 0; p < AshtakPlanets; ++p) {
+        label(y, GetDictText(BodyNames[BodyDisplayOrder[p + 2]]), false);
+        int rowTotal = 0;
+        for (int c = 0; c < 12; ++c) {
+            cell(c, y, SpacePad(table[p][c], 2), false);
+            rowTotal += table[p][c];
+            columnTotals[c] += table[p][c];
+        }
+        cell(12, y, SpacePad(rowTotal, 3), true);
+        y += static_cast<int>(run.LineStep);
+    }
+    label(y, GetDictText("TOTAL"), true);
+    int grandTotal = 0;
+    for (int c = 0; c < 12; ++c) {
+        cell(c, y, SpacePad(columnTotals[c], 2), true);
+        grandTotal += columnTotals[c];
+    }
+    cell(12, y, SpacePad(grandTotal, 3), true);
+    y += static_cast<int>(run.LineStep);
+}
+
+void nextHeading(Surface& surface, std::string_view title, int& y)
+{
+    y += static_cast<int>(OutputRun().LineStep * 1.25);
+    PrintHeading(title, surface, y);
+    y = static_cast<int>(surface.CurrentY);
+}
+
+void printPindas(Surface& surface, const std::array<ShodhyaPinda, AshtakPlanets>& pindas, int y)
+{
+    const double scale = OutputRun().OutputScale;
+    const int left = Config().LeftMarginTwips;
+    const auto column = [&](int r, std::initializer_list<std::string> texts) {
+        surface.CurrentY = y;
+        for (const std::string& text : texts) {
+            surface.CurrentX = left * scale + ((r + 1) * 900 + (r < 0 ? 0 : 750)) * scale;
+            surface.Print(text);
+        }
+    };
+    const auto pinda = [](std::string_view key) { return GetDictText(key) + " " + GetDictText("PINDA"); };
+    column(-1, {"", pinda("RASHI"), pinda("PLANET"), pinda("SHODHYA")});
+    for (int r = 0; r < AshtakPlanets; ++r) {
+        column(r, {GetDictText(BodyKeys[BodyDisplayOrder[r + 2]]), SpacePad(pindas[r].rashi, 3),
+                   SpacePad(pindas[r].graha, 3), SpacePad(pindas[r].Total(), 3)});
+    }
+}
+
+} // namespace
+
+void PrintAshtakvargaPage(Surface& surface)
+{
+    const RunValues& run = OutputRun();
+    const AshtakSigns signs = AshtakavargaSigns(Chart());
+    const AshtakTable bindus = AshtakavargaBindus(signs);
+    const AshtakTable trikona = TrikonaReduced(bindus);
+    const AshtakTable ekadhipatya = EkadhipatyaReduced(trikona, OccupiedBy(signs));
+
+    int y = static_cast<int>(Config().TopMarginTwips * run.OutputScale);
+    PrintHeading(GetDictText("Ashtak"), surface, y);
+    y = static_cast<int>(surface.CurrentY);
+    printBindus(surface, bindus, y);
+
+    nextHeading(surface, GetDictText("Trikon"), y);
+    printBindus(surface, trikona, y);
+
+    nextHeading(surface, GetDictText("Ekadh"), y);
+    printBindus(surface, ekadhipatya, y);
+
+    nextHeading(surface, GetDictText("SHODHYA") + " " + GetDictText("PINDA"), y);
+    printPindas(surface, ShodhyaPindas(ekadhipatya, signs), y);
+}
+
+} // namespace tarvik

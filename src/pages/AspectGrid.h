@@ -1,0 +1,19 @@
+#pragma once
+
+// The aspect grid under the tropical planet table: every body from the Sun
+// to Neptune against every later body up to Pluto, the separation in whole
+// degrees and the name of the aspect it falls in.
+
+#include <string_view>
+
+namespace tarvik {
+
+// The separation of two longitudes folded into 0..180 degrees, then taken in
+// whole degrees, so that the order of the two bodies never matters.
+int AspectSeparation(double longitudeA, double longitudeB);
+
+// The aspect of a separation in whole degrees ("CONJ", "SEXT", ...), or an
+// empty text outside every band. The codes print as they stand.
+std::string_view AspectCode(int degrees);
+
+} // namespace tarvik

@@ -1,0 +1,184 @@
+// The chakras at the foot of the Basic page: the avakahada chakra of the
+// Moon's sign and nakshatra (the qualities a match compares and the name
+// syllable), and the ghat chakra, the seventeen moments unfavourable to a
+// person of that Moon sign, from the reference database.
+
+#include "BasicPage.h"
+
+#include "Frame.h"
+#include "calc/NameTables.h"
+#include "calc/TextFormat.h"
+#include "panchang/Elements.h"
+#include "refdata/Databases.h"
+#include "refdata/TextLookup.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tarvik::basic {
+
+namespace {
+
+std::string D(std::string_view key) { return GetDictText(key); }
+
+int scaled(double twips) { return static_cast<int>(std::lround(twips * OutputRun().OutputScale)); }
+
+constexpr int GhatItems = 17;
+// The least room between the texts of two columns, twips at scale 1.
+constexpr int ColumnGap = 120;
+
+// The avakahada values of one person.
+std::vector<std::string> avakahada(const PersonChart& p, const std::string& paya)
+{
+    const std::string& dash = OutputRun().PunctDash;
+    const int m = SignOf(p.Moon());
+    const int n = p.Nakshatra();
+    const int pada = p.Pada();
+    const int t = TropicalSunSign(p);
+    return {
+        SignAndLordText(m),
+        D(NakshatraKeys(n)) + dash + std::to_string(pada),
+        D(NakshatraLordKey(n)),
+        CalcYogaText(p.Moon(), p.Sun()),
+        CalcKaranaText(p.Moon(), p.Sun()),
+        D(GanaKeys(n)),
+        D(YoniKeys(n)),
+        D(NadiKeys(n)),
+        D(SignVarnaTable(m, 1)),
+        D(SignVarnaTable(m, 3)),
+        D(NameVargaKeys(n, pada)),
+        D(YunjaKeys(n)),
+        D(SignVarnaTable(m, 2)),
+        D("RL" + std::to_string(n) + std::to_string(pada)),
+        paya,
+        D(AyanKeys(t)),
+        D(GolKeys(t)),
+        D(RituKeys(t)),
+    };
+}
+
+std::vector<std::string> avakahadaCaptions()
+{
+    const std::string& dash = OutputRun().PunctDash;
+    return {
+        D("RASHI") + dash + D("_RL"),
+        D("_NAKSHATRA") + dash + D("_CHARAN"),
+        D("_NL"),
+        D("yog"),
+        D("karan"),
+        D("_GANA"),
+        D("_YONI"),
+        D("_NADI"),
+        D(VarnaColumnKeys[1]),
+        D(VarnaColumnKeys[3]),
+        D("_VARG"),
+        D("_YUNJA"),
+        D(VarnaColumnKeys[2]),
+        D("_AKSHAR"),
+        D("av15"),
+        D("_AAYAN"),
+        D("_GOOL"),
+        D("_RITU"),
+    };
+}
+
+// The ghat chakra of a Moon sign in the run's language: the Hindi table as
+// it stands, the English one in proper case. A sign without a row gives
+// empty items.
+std::vector<std::string> ghatItems(int moonSign)
+{
+    const bool hindi = OutputRun().LanguageHindi;
+    std::vector<std::string> items(GhatItems);
+    Recordset row(DataConnection(),
+                  hindi ? "select * from ghat where id = ?" : "select * from ghateng where id = ?",
+                  {moonSign});
+    if (row.Eof())
+        return items;
+    for (int i = 1; i <= GhatItems && i < row.FieldCount(); ++i) {
+        const std::string text = row.Field(i).Text();
+        items[i - 1] = hindi ? text : ProperCase(text);
+    }
+    return items;
+}
+
+// The widest of a column's texts in the surface's font.
+double widthOf(Surface& surface, const std::vector<std::string>& texts)
+{
+    double widest = 0;
+    for (const std::string& text : texts)
+        widest = std::max(widest, surface.TextWidth(text));
+    return widest;
+}
+
+// Where each column starts: at its own x or, where the texts of the column
+// before would reach that, a small gap after them. The last entry is where
+// the texts of the last column end.
+std::vector<int> columnStarts(Surface& surface, const std::vector<int>& xs,
+                              const std::vector<std::vector<std::string>>& columns)
+{
+    std::vector<int> starts;
+    int end = 0;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        const int x = c == 0 ? xs[c] : std::max(xs[c], end + scaled(ColumnGap));
+        starts.push_back(x);
+        end = x + static_cast<int>(std::ceil(widthOf(surface, columns[c])));
+    }
+    starts.push_back(end);
+    return starts;
+}
+
+void printColumns(Surface& surface, int top, const std::vector<int>& starts,
+                  const std::vector<std::vector<std::string>>& columns)
+{
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        int y = top;
+        for (const std::string& text : columns[c]) {
+            PrintAt(surface, starts[c], y, text);
+            y += scaled(RowStep);
+        }
+    }
+}
+
+} // namespace
+
+void PrintChakras(Surface& surface, int y, const PersonChart& first, const PersonChart* second,
+                  const BirthRows& rows)
+{
+    const RunValues& run = OutputRun();
+    const int left = Config().LeftMarginTwips;
+    surface.Font.Name = run.BodyFontName;
+    surface.Font.Size = run.BodyFontSize * run.OutputScale;
+
+    y += scaled(RowStep / 5.0);
+    surface.Font.Bold = true;
+    surface.Font.Underline = true;
+    PrintAt(surface, scaled(left + 1000), y, D("AVKAHDA CHAKRA"));
+    PrintAt(surface, scaled(left + 6000), y, D("GHAT CHAKRA"));
+    surface.Font.Bold = false;
+    surface.Font.Underline = false;
+    const int top = y + scaled(RowStep + RowStep / 10.0);
+
+    // The avakahada on the left, the ghat chakra on the right; the columns
+    // of a person stand at fixed places unless a long name pushes them on.
+    std::vector<std::vector<std::string>> avakahadaColumns = {
+        avakahadaCaptions(), avakahada(first, rows.paya.values[0])};
+    std::vector<int> avakahadaXs = {scaled(left), scaled(left + 1750)};
+    std::vector<std::string> ghatCaptions;
+    for (int i = 1; i <= GhatItems; ++i)
+        ghatCaptions.push_back(D("gh" + std::to_string(i)));
+    std::vector<std::vector<std::string>> ghatColumns = {ghatCaptions,
+                                                         ghatItems(SignOf(first.payaMoon))};
+    std::vector<int> ghatXs = {scaled(left + 5000), scaled(left + 6000)};
+    if (second) {
+        avakahadaColumns.push_back(avakahada(*second, rows.paya.values[1]));
+        avakahadaXs.push_back(scaled(left + 3200));
+        ghatColumns.push_back(ghatItems(SignOf(second->Moon())));
+        ghatXs.push_back(scaled(left + 7500));
+    }
+    const std::vector<int> avakahadaStarts = columnStarts(surface, avakahadaXs, avakahadaColumns);
+    ghatXs[0] = std::max(ghatXs[0], avakahadaStarts.back() + scaled(ColumnGap));
+    printColumns(surface, top, avakahadaStarts, avakahadaColumns);
+    printColumns(surface, top, columnStarts(surface, ghatXs, ghatColumns), ghatColumns);
+}
+
+} // namespace tarvik::basic

@@ -1,0 +1,382 @@
+#include "BasicPage.h"
+
+#include "Frame.h"
+#include "PageBuilders.h"
+#include "TablePages.h"
+#include "calc/Angles.h"
+#include "calc/MomentGuard.h"
+#include "calc/NameTables.h"
+#include "calc/TextFormat.h"
+#include "calc/TimeScale.h"
+#include "panchang/Elements.h"
+#include "panchang/HinduCalendar.h"
+#include "panchang/Ishtkaal.h"
+#include "refdata/TextLookup.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tarvik {
+
+namespace basic {
+
+namespace {
+
+std::string D(std::string_view key) { return GetDictText(key); }
+
+std::string twoDigits(double v) { return ZeroPad(v, 2); }
+
+// Degrees and minutes of a coordinate with its direction's name.
+std::string coordinateText(int degrees, int minutes, bool negative, const char* positiveKey,
+                           const char* negativeKey)
+{
+    return ZeroPad(degrees, 3) + OutputRun().PunctColon + ZeroPad(minutes, 2) + " " +
+           D(negative ? negativeKey : positiveKey);
+}
+
+// The weekday of a date, Sunday 1 .. Saturday 7: day count 694025 (31
+// December 1899) was a Sunday.
+int weekdayOf(int day, int month, int year)
+{
+    const int fromSunday = (DayNumber(day, month, year) - EpochDayNumber) % 7;
+    return (fromSunday + 7) % 7 + 1;
+}
+
+std::string clockText(int hour, int minute, int second)
+{
+    const std::string& colon = OutputRun().PunctColon;
+    return ZeroPad(hour, 2) + colon + ZeroPad(minute, 2) + colon + ZeroPad(second, 2);
+}
+
+std::string ayanamsaKey(int choice)
+{
+    switch (choice) {
+    case 1: return "KP";
+    case 2: return "BVRAMAN";
+    default: return "NCLAHIRI";
+    }
+}
+
+// The elements of the standing chart; the chart keeps the working values
+// it held (the page writes no chart value of its own).
+PanchangValues standingPanchang()
+{
+    const NativeMomentGuard keep;
+    return CalcPanchangElements();
+}
+
+} // namespace
+
+int PersonChart::Nakshatra() const
+{
+    return std::clamp(static_cast<int>(panchang[NakshatraElement]), 1, 27);
+}
+
+int PersonChart::Pada() const { return std::clamp(static_cast<int>(panchang[PadaElement]), 1, 4); }
+
+PersonChart NativeChart()
+{
+    const ChartState& c = Chart();
+    const BirthState& b = Births();
+    PersonChart p;
+    p.birth = Native();
+    p.longitudes = c.PlanetLongitudes;
+    p.ascendant = c.HouseCusps[1];
+    p.siderealTime = c.SiderealTime;
+    p.placeLongitude = c.PlaceLongitude;
+    p.zoneMeridian = c.ZoneMeridianDeg;
+    p.sunTimes = CalcSunrise();
+    p.panchang = standingPanchang();
+    p.warTime = b.NativeWarTime;
+    p.payaMoon = b.BirthMoon;
+    p.payaLagna = b.BirthLagna;
+    return p;
+}
+
+PersonChart PartnerChart(const SunTimes* sunTimes, const PanchangValues* panchang)
+{
+    const MatchCopies& m = Match();
+    PersonChart p;
+    p.birth = Partner();
+    p.longitudes = m.PartnerLongitudes;
+    p.ascendant = m.PartnerCusps[1];
+    p.siderealTime = m.PartnerSiderealTime;
+    p.placeLongitude = m.PartnerPlaceLongitude;
+    p.zoneMeridian = m.PartnerZoneMeridian;
+    p.sunTimes = sunTimes ? *sunTimes : m.PartnerSunTimes;
+    p.panchang = panchang ? *panchang : m.PartnerPanchang;
+    p.warTime = Births().PartnerWarTime;
+    p.payaMoon = m.PartnerLongitudes[8];
+    p.payaLagna = m.PartnerCusps[1];
+    return p;
+}
+
+std::string WarTimeText(const WarTime& w)
+{
+    const RunValues& run = OutputRun();
+    const bool behind = std::signbit(w[0]) || w[1] < 0 || w[2] < 0;
+    return (behind ? run.PunctDash : run.PunctPlus) + twoDigits(std::fabs(w[0])) +
+           run.PunctColon + twoDigits(std::fabs(w[1])) + run.PunctColon +
+           twoDigits(std::fabs(w[2]));
+}
+
+std::string LocalTimeCorrectionText(double placeLongitude, double zoneMeridian)
+{
+    const RunValues& run = OutputRun();
+    const double hours = (placeLongitude - zoneMeridian) / 15;
+    // The sign of what is shown: a correction that rounds to no second is "+".
+    const bool west = std::llround(hours * 3600) < 0;
+    return (west ? run.PunctDash : run.PunctPlus) + FormatHMS(std::fabs(hours));
+}
+
+std::string LocalTimeText(const BirthRecord& b, double placeLongitude, double zoneMeridian)
+{
+    const double clock = b.Hour + b.Minute / 60.0 + b.Second / 3600.0 + b.TimeCorrection;
+    // Before midnight by local mean time the birth is in the evening, not
+    // as many minutes after midnight.
+    return FormatHMS(RealMod(clock + (placeLongitude - zoneMeridian) / 15, 24));
+}
+
+int SignOf(double longitude)
+{
+    return std::min(static_cast<int>(ReduceDegrees(longitude) / 30) + 1, 12);
+}
+
+int TropicalSunSign(const PersonChart& p) { return SignOf(p.Sun() + p.Ayanamsa()); }
+
+std::string SignLordKey(int sign)
+{
+    return std::string(BodyKeys[BodyDisplayOrder[SignLords[sign]]]);
+}
+
+std::string NakshatraLordKey(int nakshatra)
+{
+    return std::string(BodyKeys[BodyDisplayOrder[NakshatraLord(nakshatra)]]);
+}
+
+std::string SignAndLordText(int sign)
+{
+    return D(SignKeys[sign]) + OutputRun().PunctDash + D(SignLordKey(sign));
+}
+
+std::string PayaText(double moon, double lagna)
+{
+    const int m = SignOf(moon);
+    const int l = SignOf(lagna);
+    const int house = (m - l + 12) % 12 + 1;
+    return PayaByHouse(house) + OutputRun().PunctSlash + PayaByNakshatra(CalcNakshatra(moon));
+}
+
+BirthRows MakeBirthRows(Surface& surface, const PersonChart& first, const PersonChart* second)
+{
+    const RunValues& run = OutputRun();
+    const std::string& slash = run.PunctSlash;
+    const std::string& dash = run.PunctDash;
+    const int people = second ? 2 : 1;
+    const PersonChart* person[2] = {&first, second};
+
+    BirthRows r;
+    // A row's caption and the value of each person.
+    auto fill = [&](Row& row, std::string caption, auto value) {
+        row.caption = std::move(caption);
+        for (int i = 0; i < people; ++i)
+            row.values[i] = value(*person[i]);
+    };
+
+    fill(r.name, D("Name"), [](const PersonChart& p) { return p.birth.Name; });
+    if (!second) {
+        const BirthState& b = Births();
+        r.father = {D("Father"), {b.Father, ""}};
+        r.mother = {D("Mother"), {b.Mother, ""}};
+        r.grandfather = {D("GrandFather"), {b.Grandfather, ""}};
+        r.gotra = {D("Gotra"), {b.Gotra, ""}};
+    }
+    fill(r.sex, D("Sex"), [](const PersonChart& p) { return D(p.birth.Sex); });
+    if (second)
+        r.sex.values[1] = D("Female");
+    fill(r.dateOfBirth, D("DOB"), [&](const PersonChart& p) {
+        const BirthRecord& b = p.birth;
+        // The weekday's key: "_" and the first three letters of its name.
+        std::string weekdayKey = "_";
+        weekdayKey.append(WeekdayNames[weekdayOf(b.Day, b.Month, b.Year)].substr(0, 3));
+        return ZeroPad(b.Day, 2) + dash + ZeroPad(b.Month, 2) + dash + ZeroPad(b.Year, 4) + " " +
+               run.PunctOpen + D(weekdayKey) + run.PunctClose;
+    });
+    fill(r.timeOfBirth, D("TOB"), [&](const PersonChart& p) {
+        const BirthRecord& b = p.birth;
+        return clockText(b.Hour, b.Minute, b.Second) + " " + run.PunctOpen +
+               CalcIshtkaal(b).text + " " + D("Ghati") + run.PunctClose;
+    });
+    fill(r.timeZone, D("Time Zone"), [](const PersonChart& p) { return p.birth.Country; });
+    fill(r.place, D("Place"), [](const PersonChart& p) { return p.birth.Place; });
+    fill(r.latitude, D("Latitude"), [](const PersonChart& p) {
+        const BirthRecord& b = p.birth;
+        return coordinateText(b.LatDeg, b.LatMin, IsSouth(b.LatDir), "North", "South");
+    });
+    fill(r.longitude, D("Longitude"), [](const PersonChart& p) {
+        const BirthRecord& b = p.birth;
+        return coordinateText(b.LongDeg, b.LongMin, IsWest(b.LongDir), "East", "West");
+    });
+    fill(r.zoneLongitude, D("StdLongitude"), [](const PersonChart& p) {
+        const BirthRecord& b = p.birth;
+        return coordinateText(b.ZoneDeg, b.ZoneMin, IsWest(b.ZoneDir), "East", "West");
+    });
+    fill(r.localTimeCorrection, D("LTC"), [](const PersonChart& p) {
+        return LocalTimeCorrectionText(p.placeLongitude, p.zoneMeridian);
+    });
+    fill(r.warTimeCorrection, D("WTC"), [](const PersonChart& p) { return WarTimeText(p.warTime); });
+    fill(r.localTime, D("Local Time"), [](const PersonChart& p) {
+        return LocalTimeText(p.birth, p.placeLongitude, p.zoneMeridian);
+    });
+    fill(r.siderealTime, D("Siderial Time"),
+         [](const PersonChart& p) { return FormatHMS(p.siderealTime); });
+    fill(r.sunriseLocal, D("SRSSL"), [&](const PersonChart& p) {
+        return FormatHMS(p.sunTimes[1]) + slash + FormatHMS(p.sunTimes[2]);
+    });
+    fill(r.sunriseZone, D("SRSSS"), [&](const PersonChart& p) {
+        return FormatHMS(p.sunTimes[3]) + slash + FormatHMS(p.sunTimes[4]);
+    });
+    fill(r.ayanGolRitu, D("_AAYAN") + slash + D("_GOOL") + slash + D("_RITU"),
+         [&](const PersonChart& p) {
+             const int t = TropicalSunSign(p);
+             return D(AyanKeys(t)) + slash + D(GolKeys(t)) + slash + D(RituKeys(t));
+         });
+    fill(r.tithiPaksha, D("TithiPaksh"), [&](const PersonChart& p) {
+        const int tithi = static_cast<int>(p.panchang[TithiElement]);
+        return D(TithiKey(tithi)) + slash + D(tithi > 15 ? "_Krishna" : "_Shukla") + slash +
+               D(GetNationalMonthName(p.birth.Month, p.birth.Day));
+    });
+    r.pakshaName = D(first.panchang[TithiElement] > 15 ? "_Krishna" : "_Shukla");
+    // The samvat years by the calendar year alone; the panchang of one person
+    // gives them from the lunar new year.
+    fill(r.shakaSamvat, D("Shalivan Shak Samvat"),
+         [](const PersonChart& p) { return ZeroPad(p.birth.Year - 78, 4); });
+    fill(r.vikramSamvat, D("Vikram Samvat"),
+         [](const PersonChart& p) { return ZeroPad(p.birth.Year + 57, 4); });
+    fill(r.yoga, D("Yog"), [](const PersonChart& p) {
+        return D(YogaKeys[YogaNumberOfIndex(static_cast<int>(p.panchang[YogaIndexElement]))]);
+    });
+    fill(r.ayanamsa,
+         D("Ayanamsa") + " " + run.PunctOpen + D(ayanamsaKey(run.AyanamsaChoice)) + run.PunctClose,
+         [](const PersonChart& p) { return FormatDMS(p.Ayanamsa()); });
+    fill(r.sunSign, D("Sun Sign"), [](const PersonChart& p) { return D(SignKeys[TropicalSunSign(p)]); });
+    fill(r.lagna, D("Lagna-Lagna Lord"),
+         [](const PersonChart& p) { return SignAndLordText(SignOf(p.ascendant)); });
+    fill(r.rashi, D("Rashi-Rashi Lord"),
+         [](const PersonChart& p) { return SignAndLordText(SignOf(p.Moon())); });
+    fill(r.nakshatraCharan, D("Nakshatra-Charan"), [&](const PersonChart& p) {
+        return D(NakshatraKeys(p.Nakshatra())) + dash + std::to_string(p.Pada());
+    });
+    fill(r.nakshatraLord, D("Nakshatra") + " " + D("Lord"), [](const PersonChart& p) {
+        return D(NakshatraLordKey(p.Nakshatra()));
+    });
+    fill(r.paya, D("Rashipaya") + slash + D("Nakshatrapaya"),
+         [](const PersonChart& p) { return PayaText(p.payaMoon, p.payaLagna); });
+    if (!second) {
+        const BirthRecord& b = first.birth;
+        r.bhogya = {D("Bhogya"),
+                    {Builders().PrintVimshottariDasha(surface, b.Day, b.Month, b.Year, true,
+                                                      {.balanceOnly = true}),
+                     ""}};
+    }
+    return r;
+}
+
+std::vector<const Row*> MatchRows(const BirthRows& r)
+{
+    return {&r.name, &r.sex, &r.dateOfBirth, &r.timeOfBirth, &r.timeZone, &r.place,
+            &r.latitude, &r.longitude, &r.zoneLongitude, &r.localTimeCorrection,
+            &r.warTimeCorrection, &r.localTime, &r.siderealTime, &r.sunriseLocal,
+            &r.sunriseZone, &r.ayanGolRitu, &r.tithiPaksha, &r.shakaSamvat, &r.vikramSamvat,
+            &r.yoga, &r.ayanamsa, &r.sunSign, &r.lagna, &r.rashi, &r.nakshatraCharan,
+            &r.nakshatraLord, &r.paya};
+}
+
+namespace {
+
+int scaled(double twips) { return static_cast<int>(std::lround(twips * OutputRun().OutputScale)); }
+
+void bodyFont(Surface& surface)
+{
+    const RunValues& run = OutputRun();
+    surface.Font.Name = run.BodyFontName;
+    surface.Font.Size = run.BodyFontSize * run.OutputScale;
+}
+
+// The two persons side by side: captions, the boy, the girl. Names and
+// places are printed in the English face. Returns the y below the table.
+int printMatchTable(Surface& surface, int y, const BirthRows& rows)
+{
+    const RunValues& run = OutputRun();
+    const int left = Config().LeftMarginTwips;
+    const int columns[3] = {left + 500, left + 2500, left + 6000};
+    for (const Row* row : MatchRows(rows)) {
+        const bool typed = row == &rows.name || row == &rows.timeZone || row == &rows.place;
+        for (int j = 0; j < 3; ++j) {
+            bodyFont(surface);
+            if (j > 0 && typed) {
+                surface.Font.Name = run.EnglishFontName;
+                surface.Font.Size = run.EnglishFontSize * run.OutputScale;
+            }
+            PrintAt(surface, scaled(columns[j]), y, j == 0 ? row->caption : row->values[j - 1]);
+        }
+        y += scaled(RowStep);
+        if (row == &rows.place || row == &rows.tithiPaksha)
+            y += scaled(RowStep / 5.0);
+    }
+    return y;
+}
+
+// One person's panchang in two halves of 25 rows. Returns the y below the
+// left half.
+int printPanchangTable(Surface& surface, int top, const std::vector<Cell>& cells)
+{
+    const RunValues& run = OutputRun();
+    const int left = Config().LeftMarginTwips;
+    constexpr int HalfRows = 25;
+    int y = top;
+    int bottom = top;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const bool rightHalf = i >= HalfRows;
+        if (i == HalfRows) {
+            bottom = y;
+            y = top;
+        }
+        const Cell& cell = cells[i];
+        bodyFont(surface);
+        PrintAt(surface, scaled(left + (rightHalf ? 5200 : 0)), y, cell.caption);
+        if (run.LanguageHindi && cell.typed) {
+            surface.Font.Name = run.EnglishFontName;
+            surface.Font.Size = (run.BodyFontSize - 5) * run.OutputScale;
+        }
+        PrintAt(surface, scaled(left + (rightHalf ? 7400 : 2500)), y, cell.value);
+        y += scaled(RowStep);
+    }
+    bodyFont(surface);
+    return cells.size() > HalfRows ? bottom : y;
+}
+
+} // namespace
+
+} // namespace basic
+
+void PrintBasicPage(Surface& surface, bool matchPage, const SunTimes* partnerSunTimes,
+                    const PanchangValues* partnerPanchang)
+{
+    using namespace basic;
+    const PersonChart first = NativeChart();
+    PersonChart second;
+    if (matchPage)
+        second = PartnerChart(partnerSunTimes, partnerPanchang);
+    const PersonChart* girl = matchPage ? &second : nullptr;
+
+    const BirthRows rows = MakeBirthRows(surface, first, girl);
+    int y = scaled(Config().TopMarginTwips);
+    if (matchPage)
+        y = printMatchTable(surface, y, rows);
+    else
+        y = printPanchangTable(surface, y, MakePanchangRows(rows, first));
+    PrintChakras(surface, y, first, girl, rows);
+}
+
+} // namespace tarvik

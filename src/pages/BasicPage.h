@@ -1,0 +1,119 @@
+#pragma once
+
+// The Basic page, the first page of every horoscope and of every match, in
+// three stages: the birth particulars of one person or of the boy and the
+// girl side by side; for one person the panchang at birth, with the Sun and
+// Moon at sunrise from a chart of the sunrise moment; then the avakahada and
+// ghat chakras. Every caption and every name is a dictionary text.
+//
+// What the stages share lives here; PrintBasicPage (TablePages.h) runs them.
+
+#include "Surface.h"
+#include "calc/PanchangElements.h"
+#include "calc/Sunrise.h"
+#include "core/State.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace tarvik::basic {
+
+// One person's birth and chart as the page reads them: the native's from the
+// standing chart, the girl's from the copies the match run saved of hers.
+struct PersonChart {
+    BirthRecord birth;
+    std::array<double, 27> longitudes{};   // PlanetLongitudes: [1] ayanamsa, [2] Sun, [8] Moon
+    double ascendant = 0;
+    double siderealTime = 0;
+    double placeLongitude = 0;             // signed degrees, west negative
+    double zoneMeridian = 0;               // degrees, east positive
+    SunTimes sunTimes{};
+    PanchangValues panchang{};
+    WarTime warTime{};
+    double payaMoon = 0;                   // the Moon and the ascendant the paya is read from
+    double payaLagna = 0;
+
+    // The Moon's nakshatra 1..27 and pada 1..4 of the panchang elements
+    // (kept in range should the elements be missing).
+    int Nakshatra() const;
+    int Pada() const;
+
+    double Sun() const { return longitudes[2]; }
+    double Moon() const { return longitudes[8]; }
+    double Ayanamsa() const { return longitudes[1]; }
+};
+
+// The native's values now; the girl's from the match copies, with her sun
+// times and panchang as the dispatcher passes them (the copies when null).
+PersonChart NativeChart();
+PersonChart PartnerChart(const SunTimes* sunTimes, const PanchangValues* panchang);
+
+// A caption and the value of each person (the second empty for one person).
+struct Row {
+    std::string caption;
+    std::array<std::string, 2> values;
+};
+
+// The birth particulars of one person or of two.
+struct BirthRows {
+    Row name, father, mother, grandfather, gotra, sex, dateOfBirth, timeOfBirth, timeZone,
+        place, latitude, longitude, zoneLongitude, localTimeCorrection, warTimeCorrection,
+        localTime, siderealTime, sunriseLocal, sunriseZone, ayanGolRitu, tithiPaksha,
+        shakaSamvat, vikramSamvat, yoga, ayanamsa, sunSign, lagna, rashi, nakshatraCharan,
+        nakshatraLord, paya, bhogya;
+    std::string pakshaName;   // of the first person's birth, for the panchang
+};
+
+// second is null for one person. The balance of dasha (one person only) is
+// asked of the Vimshottari builder, which draws nothing for it.
+BirthRows MakeBirthRows(Surface& surface, const PersonChart& first, const PersonChart* second);
+
+// The rows of the birth table a match prints, in order.
+std::vector<const Row*> MatchRows(const BirthRows& rows);
+
+// One row of the panchang table of one person; typed marks a value the user
+// typed in Latin letters (names, places), which Hindi pages print in the
+// English face.
+struct Cell {
+    std::string caption;
+    std::string value;
+    bool typed = false;
+};
+
+// The fifty rows of the panchang at birth, printed in two halves of 25. Runs
+// the chart at the sunrise of the birth date and puts the birth chart back.
+std::vector<Cell> MakePanchangRows(const BirthRows& rows, const PersonChart& native);
+
+// Draws the avakahada and the ghat chakra with their tops at y (below the
+// tables), for the first person and, when second is given, the second.
+void PrintChakras(Surface& surface, int y, const PersonChart& first, const PersonChart* second,
+                  const BirthRows& rows);
+
+// Texts of the birth table.
+// The war-time correction as entered: its sign (a correction of less than
+// an hour keeps the sign of its minus zero hours or negative minutes), then
+// hours, minutes and seconds of two digits.
+std::string WarTimeText(const WarTime& warTime);
+// The clock's offset of local mean time, signed.
+std::string LocalTimeCorrectionText(double placeLongitude, double zoneMeridian);
+// Local mean time of the birth, reduced into the day.
+std::string LocalTimeText(const BirthRecord& birth, double placeLongitude, double zoneMeridian);
+
+// Sign 1..12 of a longitude.
+int SignOf(double longitude);
+// The sign of the tropical Sun, from the sidereal Sun and the ayanamsa.
+int TropicalSunSign(const PersonChart& person);
+// Dictionary keys of full names.
+std::string SignLordKey(int sign);
+std::string NakshatraLordKey(int nakshatra);
+// A sign's name and its lord's: "Aries-Mars".
+std::string SignAndLordText(int sign);
+// The paya of a Moon and an ascendant: by the house of the Moon's sign from
+// the ascendant's, then by the Moon's nakshatra.
+std::string PayaText(double moon, double lagna);
+
+// Printing positions, twips at scale 1.
+inline constexpr int RowStep = 290;
+
+} // namespace tarvik::basic

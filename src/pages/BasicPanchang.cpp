@@ -1,0 +1,138 @@
+// The panchang at birth of the Basic page: the elements at sunrise and at
+// the birth moment, the ends of those running at sunrise, the day length,
+// the calendar of the birth and the Sun and Moon at sunrise and at birth.
+
+#include "BasicPage.h"
+
+#include "calc/Chart.h"
+#include "calc/MomentGuard.h"
+#include "calc/NameTables.h"
+#include "calc/TextFormat.h"
+#include "calc/TimeScale.h"
+#include "panchang/Elements.h"
+#include "panchang/EndTimes.h"
+#include "panchang/HinduCalendar.h"
+#include "panchang/Ishtkaal.h"
+#include "panchang/PanchangAtTime.h"
+#include "refdata/TextLookup.h"
+
+#include <cmath>
+
+namespace tarvik::basic {
+
+namespace {
+
+std::string D(std::string_view key) { return GetDictText(key); }
+
+// The Sun and Moon at the sunrise of the birth date, and that sunrise as the
+// clock time the searches start from.
+struct SunriseChart {
+    int hour = 0, minute = 0, second = 0;
+    double sun = 0, moon = 0;
+};
+
+// Runs the chart of the sunrise moment and leaves the birth chart standing.
+// The sunrise is zone time; the clock shows it less the time correction
+// that the chart adds back (none without war time).
+SunriseChart chartAtSunrise(double sunriseZoneHours)
+{
+    const NativeMomentGuard keepBirth;
+    BirthRecord& n = Native();
+    const long long clock = std::llround((sunriseZoneHours - n.TimeCorrection) * 3600);
+    SunriseChart r;
+    const long long hours = clock >= 0 ? clock / 3600 : -((-clock + 3599) / 3600);
+    r.hour = static_cast<int>(hours);
+    r.minute = static_cast<int>((clock - hours * 3600) / 60);
+    r.second = static_cast<int>((clock - hours * 3600) % 60);
+    n.Hour = r.hour;
+    n.Minute = r.minute;
+    n.Second = r.second;
+    CalcChart();
+    r.sun = Chart().PlanetLongitudes[Sun];
+    r.moon = Chart().PlanetLongitudes[Moon];
+    return r;
+}
+
+// A longitude within its sign, and the sign.
+std::string positionText(double longitude)
+{
+    return FormatDMS(longitude) + " " + D(SignKeys[SignOf(longitude)]);
+}
+
+Cell copied(const Row& row, bool typed = false) { return {row.caption, row.values[0], typed}; }
+
+} // namespace
+
+std::vector<Cell> MakePanchangRows(const BirthRows& r, const PersonChart& native)
+{
+    const BirthRecord& b = native.birth;
+    const SunTimes& s = native.sunTimes;
+    const BirthState& births = Births();
+    const std::string birthTime = ZeroPad(b.Hour, 2) + OutputRun().PunctColon +
+                                  ZeroPad(b.Minute, 2) + OutputRun().PunctColon +
+                                  ZeroPad(b.Second, 2);
+    const int t = TropicalSunSign(native);
+
+    const SunriseChart rise = chartAtSunrise(s[3]);
+    const double standardTime = b.Hour + b.Minute / 60.0 + b.Second / 3600.0 + b.TimeCorrection;
+    const PanchangAtTime atBirth =
+        CalcPanchangAtTime(b, births.BirthSun, births.BirthMoon, standardTime);
+    const PanchangAtTime atSunrise = CalcPanchangAtTime(b, rise.sun, rise.moon, s[3]);
+    const SamvatYears samvat = CalcSamvatAtBirth(b);
+
+    return {
+        copied(r.name, true),
+        copied(r.sex),
+        copied(r.dateOfBirth),
+        {D("TOB"), birthTime},
+        {D("isht"), CalcIshtkaal(b).text + " " + D("Ghati")},
+        copied(r.timeZone, true),
+        copied(r.place, true),
+        copied(r.latitude),
+        copied(r.longitude),
+        copied(r.zoneLongitude),
+        copied(r.localTimeCorrection),
+        copied(r.warTimeCorrection),
+        copied(r.localTime),
+        {D("Velantar"), CalcVelantar(b.Day, b.Month)},
+        copied(r.siderealTime),
+        copied(r.sunriseLocal),
+        copied(r.sunriseZone),
+        {D("dinmaanl"), FormatHMS(s[2] - s[1])},
+        {D("dinmaans"), FormatHMS(s[4] - s[3])},
+        {D("_AAYAN"), D(AyanKeys(t))},
+        {D("_GOOL"), D(GolKeys(t))},
+        {D("_RITU"), D(RituKeys(t))},
+        {D("ascansh"), positionText(native.ascendant)},
+        {D("mooansh"), positionText(native.Moon())},
+        copied(r.bhogya),
+
+        copied(r.father, true),
+        copied(r.mother, true),
+        copied(r.grandfather, true),
+        copied(r.gotra, true),
+        {r.vikramSamvat.caption, ZeroPad(samvat.vikram, 4)},
+        {r.shakaSamvat.caption, ZeroPad(samvat.shaka, 4)},
+        {D("Mas"), D(CalcMasaAtBirth(b))},
+        {D("Paksh"), r.pakshaName},
+        {D("sunanshRise"), positionText(rise.sun)},
+        {D("mooanshRise"), positionText(rise.moon)},
+        {D("sunanshBirth"), positionText(births.BirthSun)},
+        {D("mooanshBirth"), positionText(births.BirthMoon)},
+        {D("STithi"), D(atSunrise.tithi.key)},
+        {D("ETithi"), TithiEndTime(b, rise.hour, rise.minute, rise.second)},
+        {D("TOB"), birthTime},
+        {D("JTithi"), D(atBirth.tithi.key)},
+        {D("Snak"), D(atSunrise.nakshatra.key)},
+        {D("Enak"), NakshatraEndTime(b, rise.hour, rise.minute, rise.second)},
+        {D("bdnak"), D(NakshatraKeys(CalcNakshatra(births.BirthMoon)))},
+        {D("Syog"), D(atSunrise.yoga.key)},
+        {D("Eyog"), YogaEndTime(b, rise.hour, rise.minute, rise.second)},
+        {D("bdyoga"), D(atBirth.yoga.key)},
+        {D("Skaran"), D(atSunrise.karana.key)},
+        {D("Ekaran"), KaranaEndTime(b, rise.hour, rise.minute, rise.second)},
+        {D("bdkaran"), CalcKaranaText(native.Moon(), native.Sun())},
+    };
+}
+
+} // namespace tarvik::basic

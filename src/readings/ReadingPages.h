@@ -1,0 +1,12 @@
+#pragma once
+
+// The dasha and interpretation page builders of this subsystem, put into the
+// page builders' table (src/pages/PageBuilders.h) over the placeholders. The
+// program calls it once at start-up, the tools before they draw; pages not
+// built yet keep their placeholders.
+
+namespace tarvik {
+
+void InstallReadingPages();
+
+} // namespace tarvik

@@ -1,0 +1,594 @@
+#include "PageTestSupport.h"
+#include "QtTestEnvironment.h"
+
+#include "calc/NameTables.h"
+#include "calc/Chart.h"
+#include "calc/RunCopies.h"
+#include "calc/TextFormat.h"
+#include "pages/BasicPage.h"
+#include "pages/ChartFrames.h"
+#include "pages/PageDispatcher.h"
+#include "pages/PainterSurface.h"
+#include "readings/ReadingPages.h"
+#include "refdata/DatabaseFiles.h"
+#include "panchang/PanchangFixture.h"
+#include "refdata/RefdataFixture.h"
+
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <tuple>
+
+using namespace tarvik;
+using namespace tarvik::basic;
+using namespace tarvik::testing;
+using tarvik::test::DelhiBirth;
+
+namespace {
+
+constexpr int Left = 1440;     // the default left margin
+constexpr int Top = 1008;      // the default top margin
+
+BirthRecord boy() { return DelhiBirth(15, 8, 1980, 10, 30, 0); }
+
+// Born before sunrise in Mumbai.
+BirthRecord girl()
+{
+    BirthRecord g = tarvik::test::MumbaiGirl();
+    g.Sex = "Male";   // the page calls the second person the girl whatever the record says
+    return g;
+}
+
+// What the output run leaves standing before pages are drawn: one person's
+// chart, or the girl's saved aside and then the boy's.
+void standHoroscope(const BirthRecord& person)
+{
+    OutputRun().MatchMode = false;
+    Native() = person;
+    CalcChart();
+    TakeBirthLongitudes();
+}
+
+void standMatch(const BirthRecord& b, const BirthRecord& g)
+{
+    OutputRun().MatchMode = true;
+    Native() = g;
+    CalcChart();
+    TakeBirthLongitudes();
+    KeepGirlResults();
+    Native() = b;
+    CalcChart();
+    TakeBirthLongitudes();
+    KeepBoyResults();
+}
+
+auto birthsTie(const BirthState& b)
+{
+    return std::tie(b.Native, b.Partner, b.NativeWarTime, b.PartnerWarTime, b.BirthAyanamsa,
+                    b.BirthLagna, b.BirthSun, b.BirthMoon, b.BirthMars, b.BirthMercury,
+                    b.BirthJupiter, b.BirthVenus, b.BirthSaturn, b.BirthRahu, b.BirthKetu,
+                    b.BirthUranus, b.BirthNeptune, b.BirthPluto, b.Father, b.Mother,
+                    b.Grandfather, b.Gotra);
+}
+
+auto textTie(const RecordedText& t) { return std::tie(t.text, t.x, t.y, t.font, t.page); }
+
+// The texts on the row of a caption, left to right after it.
+std::vector<std::string> rowAfter(const RecordingSurface& s, std::string_view caption, int n = 0)
+{
+    const RecordedText* c = s.FindText(caption, n);
+    if (!c)
+        return {"<no caption " + std::string(caption) + ">"};
+    std::vector<RecordedText> row;
+    for (const RecordedText& t : s.Texts())
+        if (t.page == c->page && t.y == c->y && t.x > c->x)
+            row.push_back(t);
+    std::sort(row.begin(), row.end(), [](const auto& a, const auto& b) { return a.x < b.x; });
+    std::vector<std::string> texts;
+    for (const RecordedText& t : row)
+        texts.push_back(t.text);
+    return texts;
+}
+
+std::string valueOf(const RecordingSurface& s, std::string_view caption, int n = 0)
+{
+    const std::vector<std::string> row = rowAfter(s, caption, n);
+    return row.empty() ? "<empty>" : row.front();
+}
+
+// The page with the echoing dictionary and the reference tables of the
+// build (velantar, ghat).
+class BasicPage : public PageTest {
+protected:
+    void SetUp() override
+    {
+        PageTest::SetUp();
+        Program().ProgramFolder = BinDir();
+        OpenReferenceConnection();
+        InstallReadingPages();
+        Config().PrintBorder = false;
+    }
+    void TearDown() override
+    {
+        CloseReferenceDatabases();
+        PageTest::TearDown();
+    }
+
+    void draw()
+    {
+        surface.ClearLog();
+        ASSERT_TRUE(PrintPage(surface, "Basic", false));
+        ASSERT_TRUE(collector.messages.empty()) << collector.messages.front();
+    }
+};
+
+// The page moves the birth moment to sunrise and back: drawing it twice
+// gives the same page and leaves the birth, the chart and its copies as
+// they were.
+TEST_F(BasicPage, DrawnTwiceTheSameWithTheBirthChartStanding)
+{
+    for (bool match : {false, true}) {
+        SCOPED_TRACE(match ? "match" : "horoscope");
+        if (match)
+            standMatch(boy(), girl());
+        else
+            standHoroscope(boy());
+        const BirthState births = Births();
+        const ChartState chart = Chart();
+
+        draw();
+        const std::vector<RecordedText> first = surface.Texts();
+        EXPECT_TRUE(birthsTie(Births()) == birthsTie(births));
+        EXPECT_TRUE(Chart() == chart);
+        draw();
+        ASSERT_EQ(surface.Texts().size(), first.size());
+        for (std::size_t i = 0; i < first.size(); ++i)
+            EXPECT_TRUE(textTie(surface.Texts()[i]) == textTie(first[i])) << first[i].text;
+        EXPECT_TRUE(birthsTie(Births()) == birthsTie(births));
+        EXPECT_TRUE(Chart() == chart);
+    }
+    // The Sun and Moon at sunrise are those of a chart of that moment (zone
+    // time; the clock shows it less the correction), the elements at sunrise
+    // and at birth those of the two moments.
+    for (double correction : {0.0, -1.0}) {
+        SCOPED_TRACE(correction);
+        BirthRecord b = boy();
+        b.TimeCorrection = correction;
+        standHoroscope(b);
+        draw();
+        const double sunrise = CalcSunrise()[3];
+        const long long clock = std::llround((sunrise - correction) * 3600);
+        Native().Hour = static_cast<int>(clock / 3600);
+        Native().Minute = static_cast<int>(clock / 60 % 60);
+        Native().Second = static_cast<int>(clock % 60);
+        CalcChart();
+        const ChartState atSunrise = Chart();
+        standHoroscope(b);
+        const auto position = [](double l) {
+            return FormatDMS(l) + " " + GetDictText(SignKeys[SignOf(l)]);
+        };
+        EXPECT_EQ(valueOf(surface, "SUNANSHRISE"), position(atSunrise.PlanetLongitudes[Sun]));
+        EXPECT_EQ(valueOf(surface, "MOOANSHRISE"), position(atSunrise.PlanetLongitudes[Moon]));
+        EXPECT_EQ(valueOf(surface, "SUNANSHBIRTH"), position(Births().BirthSun));
+        EXPECT_EQ(valueOf(surface, "MOOANSHBIRTH"), position(Births().BirthMoon));
+        EXPECT_NE(valueOf(surface, "SUNANSHRISE"), valueOf(surface, "SUNANSHBIRTH"));
+    }
+    // The fourth tithi ends between the sunrise and the birth.
+    EXPECT_EQ(valueOf(surface, "STITHI"), "_CHATURTHI");
+    EXPECT_EQ(valueOf(surface, "JTITHI"), "_PANCHAMI");
+    EXPECT_LT(valueOf(surface, "ETITHI"), "10:30:00");
+}
+
+// The war-time row prints the correction as entered: its sign, also before
+// a correction of less than an hour, and for the girl her own.
+TEST_F(BasicPage, WarTimeRowAsEntered)
+{
+    const struct {
+        WarTime boy, girl;
+        const char* boyText;
+        const char* girlText;
+    } cases[] = {
+        {{0, 0, 0}, {1, 0, 0}, "+00:00:00", "+01:00:00"},
+        {{-1, 30, 0}, {2, 0, 0}, "-01:30:00", "+02:00:00"},
+        {{-0.0, 30, 0}, {0, 45, 0}, "-00:30:00", "+00:45:00"},
+        {{1, 0, 0}, {-0.0, 15, 0}, "+01:00:00", "-00:15:00"},
+    };
+    standMatch(boy(), girl());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.boyText);
+        Births().NativeWarTime = c.boy;
+        Births().PartnerWarTime = c.girl;
+        draw();
+        EXPECT_EQ(rowAfter(surface, "WTC"), (std::vector<std::string>{c.boyText, c.girlText}));
+    }
+    standHoroscope(boy());
+    Births().NativeWarTime = {-0.0, 30, 0};
+    draw();
+    EXPECT_EQ(valueOf(surface, "WTC"), "-00:30:00");
+}
+
+// Local mean time: the clock corrected by the war time and by four minutes
+// a degree from the zone meridian, then reduced into the day.
+TEST(BasicPageTexts, LocalTimeAndItsCorrection)
+{
+    ApplyDisplayConventions(false);
+    const struct {
+        int hour, minute;
+        double correction;     // hours the chart adds to the clock
+        double longitude, zone;
+        const char* ltc;
+        const char* local;
+    } cases[] = {
+        {10, 30, 0, 77.2, 82.5, "-00:21:12", "10:08:48"},
+        {0, 5, 0, 77.2, 82.5, "-00:21:12", "23:43:48"},    // before midnight locally
+        {0, 5, 0, -2 - 20 / 60.0, 0, "-00:09:20", "23:55:40"},
+        {23, 50, 0, 88.5, 82.5, "+00:24:00", "00:14:00"},  // after midnight locally
+        {10, 30, 0, 82.5, 82.5, "+00:00:00", "10:30:00"},  // on the zone meridian
+        {0, 30, -1, 82.5, 82.5, "+00:00:00", "23:30:00"},  // clocks an hour ahead
+        {12, 0, 0.5, 82.5 - 1e-7, 82.5, "+00:00:00", "12:30:00"},  // no visible second: plus
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.hour) + ":" + std::to_string(c.minute) + " at " +
+                     std::to_string(c.longitude));
+        BirthRecord b;
+        b.Hour = c.hour;
+        b.Minute = c.minute;
+        b.TimeCorrection = c.correction;
+        EXPECT_EQ(LocalTimeCorrectionText(c.longitude, c.zone), c.ltc);
+        EXPECT_EQ(LocalTimeText(b, c.longitude, c.zone), c.local);
+    }
+}
+
+// The rows print those texts for each person, from the person's own place.
+TEST_F(BasicPage, LocalTimeRowsOfBothPersons)
+{
+    BirthRecord b = boy();
+    b.Hour = 0;
+    b.Minute = 5;
+    BirthRecord g = girl();
+    g.LongDeg = 82;
+    g.LongMin = 30;
+    standMatch(b, g);
+    draw();
+    EXPECT_EQ(rowAfter(surface, "LTC"), (std::vector<std::string>{"-00:21:12", "+00:00:00"}));
+    EXPECT_EQ(rowAfter(surface, "LOCAL TIME"), (std::vector<std::string>{"23:43:48", "05:15:00"}));
+}
+
+// The tithi names the two halves share, the full and the new moon, and the
+// paksha, for each person; with the month of the national calendar.
+TEST_F(BasicPage, TithiAndPakshaOfBothPersons)
+{
+    const struct {
+        double elongation;   // the boy's Moon less his Sun
+        int girlTithi;
+        const char* boyText;
+        const char* girlText;
+    } cases[] = {
+        {180, 15, "PURNIMA/_SHUKLA/SRAVANA", "PURNIMA/_SHUKLA/CHAITRA"},   // exactly full: the 15th ends
+        {0, 30, "AMAVASYA/_KRISHNA/SRAVANA", "AMAVASYA/_KRISHNA/CHAITRA"}, // exactly new: the 30th ends
+        {6, 1, "_PRATIPADA/_SHUKLA/SRAVANA", "_PRATIPADA/_SHUKLA/CHAITRA"},
+        {174, 14, "PURNIMA/_SHUKLA/SRAVANA", "_CHATURDASHI/_SHUKLA/CHAITRA"},
+        {186, 16, "_PRATIPADA/_KRISHNA/SRAVANA", "_PRATIPADA/_KRISHNA/CHAITRA"},
+        {354, 29, "AMAVASYA/_KRISHNA/SRAVANA", "_CHATURDASHI/_KRISHNA/CHAITRA"},
+    };
+    standMatch(boy(), girl());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.girlTithi);
+        // Longitudes of few binary digits, so that the difference is exact.
+        Chart().PlanetLongitudes[Sun] = 128.5;
+        Chart().PlanetLongitudes[Moon] = std::fmod(128.5 + c.elongation, 360);
+        Match().PartnerPanchang[TithiElement] = c.girlTithi;
+        draw();
+        EXPECT_EQ(rowAfter(surface, "TITHIPAKSH"), (std::vector<std::string>{c.boyText, c.girlText}));
+    }
+    // One person: the paksha row and the tithi of the birth moment.
+    standHoroscope(boy());
+    Chart().PlanetLongitudes[Moon] = Chart().PlanetLongitudes[Sun];
+    Births().BirthMoon = Births().BirthSun;
+    draw();
+    EXPECT_EQ(valueOf(surface, "PAKSH"), "_KRISHNA");
+    EXPECT_EQ(valueOf(surface, "JTITHI"), "AMAVASYA");
+}
+
+// The balance of the birth mahadasha, the lord named in full.
+TEST_F(BasicPage, BalanceOfDashaRow)
+{
+    const struct {
+        double moon;
+        const char* text;
+    } cases[] = {
+        {0, "_KETU 7 YEARS 0 _MONTH 0 DAYS"},
+        {119.999, "_BUDHA 0 YEARS 0 _MONTH 0 DAYS"},
+        {160, "_CHANDRA 10 YEARS 0 _MONTH 0 DAYS"},   // exactly at the start of Hasta
+    };
+    standHoroscope(boy());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.moon);
+        Chart().PlanetLongitudes[Moon] = c.moon;
+        draw();
+        EXPECT_EQ(valueOf(surface, "BHOGYA"), c.text);
+    }
+}
+
+// A match prints the two persons side by side: captions, boy, girl.
+TEST_F(BasicPage, MatchColumns)
+{
+    standMatch(boy(), girl());
+    draw();
+    std::vector<const RecordedText*> captions;
+    for (const RecordedText& t : surface.Texts())
+        if (t.x == Left + 500)
+            captions.push_back(&t);
+    ASSERT_EQ(captions.size(), 27u);   // no family rows and no balance of dasha
+    EXPECT_EQ(captions.front()->text, "NAME");
+    EXPECT_EQ(captions.back()->text, "RASHIPAYA/NAKSHATRAPAYA");
+    EXPECT_EQ(captions.front()->y, Top);
+    for (const char* absent : {"FATHER", "GOTRA", "BHOGYA", "ISHT"})
+        EXPECT_EQ(surface.FindText(absent), nullptr) << absent;
+
+    // Each row: the boy at 2500, the girl at 6000; a little more room after
+    // the place and after the tithi.
+    const std::vector<int> gaps = {5, 16};
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        const RecordedText& c = *captions[i];
+        int values = 0;
+        for (const RecordedText& t : surface.Texts())
+            if (t.y == c.y && (t.x == Left + 2500 || t.x == Left + 6000))
+                ++values;
+        EXPECT_EQ(values, 2) << c.text;
+        if (i + 1 < captions.size()) {
+            const bool gap = std::find(gaps.begin(), gaps.end(), int(i)) != gaps.end();
+            EXPECT_EQ(captions[i + 1]->y - c.y, gap ? 348 : 290) << c.text;
+        }
+    }
+    const MatchCopies& m = Match();
+    EXPECT_EQ(rowAfter(surface, "NAME"), (std::vector<std::string>{"Sample", "Girl"}));
+    EXPECT_EQ(rowAfter(surface, "SEX"), (std::vector<std::string>{"MALE", "FEMALE"}));
+    EXPECT_EQ(rowAfter(surface, "PLACE"), (std::vector<std::string>{"Delhi", "Mumbai"}));
+    EXPECT_EQ(rowAfter(surface, "SIDERIAL TIME"),
+              (std::vector<std::string>{FormatHMS(Chart().SiderealTime), FormatHMS(m.PartnerSiderealTime)}));
+    EXPECT_EQ(rowAfter(surface, "SRSSS").at(1),
+              FormatHMS(m.PartnerSunTimes[3]) + "/" + FormatHMS(m.PartnerSunTimes[4]));
+    EXPECT_EQ(rowAfter(surface, "AYANAMSA (NCLAHIRI)").at(1), FormatDMS(m.PartnerLongitudes[1]));
+    EXPECT_EQ(rowAfter(surface, "DOB"),
+              (std::vector<std::string>{"15-08-1980 (_FRI)", "03-04-1984 (_TUE)"}));
+    EXPECT_EQ(rowAfter(surface, "RASHI-RASHI LORD"),
+              (std::vector<std::string>{"_KANYA-_BUDHA", "_MESH-_MANGAL"}));
+    EXPECT_EQ(rowAfter(surface, "NAKSHATRA LORD"), (std::vector<std::string>{"_CHANDRA", "_KETU"}));
+    EXPECT_EQ(rowAfter(surface, "SHALIVAN SHAK SAMVAT"), (std::vector<std::string>{"1902", "1906"}));
+    // Names and places typed in Latin letters print in the English face.
+    const RecordedText* place = surface.FindText("Mumbai");
+    ASSERT_NE(place, nullptr);
+    EXPECT_EQ(place->font.Size, OutputRun().EnglishFontSize);
+
+    // Three columns of avakahada and three of ghat: the girl's from her Moon sign.
+    EXPECT_EQ(rowAfter(surface, "_AKSHAR"), (std::vector<std::string>{"RL133", "RL12", "GH14",
+                                                                        "Mercury", "Mars"}));
+    EXPECT_EQ(rowAfter(surface, "GH1"), (std::vector<std::string>{"Bhadrapada", "Kartika"}));
+    EXPECT_EQ(rowAfter(surface, "_GANA"), (std::vector<std::string>{"_DEV", "_DEV", "GH6", "22", "10"}));
+}
+
+// A match page before any girl was computed: her empty copies give a page,
+// not a read outside the name tables.
+TEST_F(BasicPage, MatchWithEmptyCopiesOfTheGirl)
+{
+    standHoroscope(boy());
+    OutputRun().MatchMode = true;
+    draw();
+    EXPECT_EQ(rowAfter(surface, "NAKSHATRA-CHARAN"),
+              (std::vector<std::string>{"_HAST-3", "_ASHVINI-1"}));
+}
+
+// One person: fifty rows in two halves from the top margin, the family
+// particulars as typed, the chakras below the left half.
+TEST_F(BasicPage, HoroscopeHalvesAndChakras)
+{
+    for (bool hindi : {false, true}) {
+        SCOPED_TRACE(hindi ? "hi" : "en");
+        ApplyDisplayConventions(hindi);
+        const std::string h = hindi ? "hi:" : "";
+        standHoroscope(boy());
+        Births().Father = "Ram Prasad";
+        Births().Gotra = "Kashyap";
+        draw();
+        std::vector<const RecordedText*> left, right;
+        for (const RecordedText& t : surface.Texts()) {
+            if (t.x == Left && t.y < Top + 25 * 290)
+                left.push_back(&t);
+            if (t.x == Left + 5200)
+                right.push_back(&t);
+        }
+        ASSERT_EQ(left.size(), 25u);
+        ASSERT_EQ(right.size(), 25u);
+        EXPECT_EQ(left.front()->text, h + "NAME");
+        EXPECT_EQ(left.back()->text, h + "BHOGYA");
+        EXPECT_EQ(right.front()->text, h + "FATHER");
+        EXPECT_EQ(right.back()->text, h + "BDKARAN");
+        for (int i = 0; i < 25; ++i) {
+            EXPECT_EQ(left[i]->y, Top + 290 * i) << left[i]->text;
+            EXPECT_EQ(right[i]->y, Top + 290 * i) << right[i]->text;
+        }
+        // The clock time of birth twice, as entered.
+        EXPECT_EQ(valueOf(surface, h + "TOB", 0), "10:30:00");
+        EXPECT_EQ(valueOf(surface, h + "TOB", 1), "10:30:00");
+        const RecordedText* father = surface.FindText("Ram Prasad");
+        ASSERT_NE(father, nullptr);
+        EXPECT_EQ(father->x, Left + 7400);
+        EXPECT_EQ(father->font.Size, hindi ? 9 : 9);
+        EXPECT_EQ(father->font.Name, OutputRun().EnglishFontName);
+        EXPECT_EQ(surface.FindText(h + "RASHIPAYA/" + h + "NAKSHATRAPAYA"), nullptr);
+
+        // Both chakras start at the same y, a fifth of a row below the
+        // tables for their headings.
+        const RecordedText* heading = surface.FindText(h + "AVKAHDA CHAKRA");
+        const RecordedText* ghatHeading = surface.FindText(h + "GHAT CHAKRA");
+        ASSERT_NE(heading, nullptr);
+        ASSERT_NE(ghatHeading, nullptr);
+        EXPECT_EQ(heading->y, Top + 25 * 290 + 58);
+        EXPECT_TRUE(heading->font.Bold && heading->font.Underline);
+        EXPECT_EQ(ghatHeading->y, heading->y);
+        const RecordedText* avakahada = surface.FindText(h + "RASHI-" + h + "_RL");
+        const RecordedText* ghat = surface.FindText(h + "GH1");
+        ASSERT_NE(avakahada, nullptr);
+        ASSERT_NE(ghat, nullptr);
+        EXPECT_EQ(avakahada->y, heading->y + 319);
+        EXPECT_EQ(ghat->y, avakahada->y);
+        EXPECT_EQ(valueOf(surface, h + "_RITU", 1), h + "_VARSHA");
+    }
+}
+
+// The ghat chakra: the Hindi table as stored, the English one in proper
+// case; a Moon sign the table has no row for leaves its cells empty.
+class BasicPageGhat : public BasicPage {
+protected:
+    void SetUp() override
+    {
+        BasicPage::SetUp();
+        CloseReferenceDatabases();
+        folder.CopyDeliveredDatabases();
+        {
+            Database db(folder.File(std::string(ReferenceDatabaseFile)), OpenMode::ReadWrite,
+                        ReferenceDatabasePassword);
+            db.Execute("UPDATE ghateng SET Month = 'BHADRAPADA', Tithi = 'pUrNa' WHERE id = 6;"
+                       "DELETE FROM ghateng WHERE id = 12; DELETE FROM ghat WHERE id = 12;");
+        }
+        Program().ProgramFolder = folder.Path().string();
+        OpenReferenceConnection();
+    }
+    ScratchFolder folder;
+};
+
+TEST_F(BasicPageGhat, ByLanguageAndEmptyWithoutARow)
+{
+    standHoroscope(boy());   // the Moon in Virgo
+    draw();
+    EXPECT_EQ(valueOf(surface, "GH1"), "Bhadrapada");
+    EXPECT_EQ(valueOf(surface, "GH2"), "Purna");
+    EXPECT_EQ(valueOf(surface, "GH3"), "5, 10, 15");
+    ApplyDisplayConventions(true);
+    draw();
+    EXPECT_EQ(valueOf(surface, "hi:GH1"), "भाद्रपद");
+    EXPECT_EQ(valueOf(surface, "hi:GH17"), "बुध");
+
+    // A Moon in Pisces, in the last quarter of Revati.
+    ApplyDisplayConventions(false);
+    Chart().PlanetLongitudes[Moon] = 359.5;
+    Births().BirthMoon = 359.5;
+    draw();
+    for (int i = 1; i <= 17; ++i)
+        EXPECT_TRUE(rowAfter(surface, "GH" + std::to_string(i)).empty()) << i;
+    EXPECT_EQ(valueOf(surface, "_AKSHAR"), "RL274");
+    EXPECT_EQ(valueOf(surface, "RASHI-_RL"), "_MEEN-_GURU");
+}
+
+// With the program's dictionary and fonts, in both languages and modes, with
+// long names: every caption is found, and every text stands inside the
+// frame, clear of the others in its row and of the rows above and below.
+class MeasuredSurface : public RecordingSurface {
+public:
+    double TextWidth(std::string_view text) override
+    {
+        measure_.Font = Font;
+        return measure_.TextWidth(text);
+    }
+    double LineHeight() override
+    {
+        measure_.Font = Font;
+        return measure_.LineHeight();
+    }
+    double WidthIn(const TextFont& font, std::string_view text)
+    {
+        measure_.Font = font;
+        return measure_.TextWidth(text);
+    }
+
+private:
+    ImageSurface measure_{20};
+};
+
+class BasicPageFit : public OpenDeliveredDatabases {
+protected:
+    void SetUp() override
+    {
+        OpenDeliveredDatabases::SetUp();
+        InstallReadingPages();
+    }
+    void TearDown() override
+    {
+        ResetBuilders();
+        OpenDeliveredDatabases::TearDown();
+    }
+    CollectingReporter collector;
+    ScopedReporter scope{collector};
+};
+
+TEST_F(BasicPageFit, EveryTextInsideTheFrameAndClearOfTheOthers)
+{
+    // The frame's inner rule: 500 twips in from the sheet's corner and 110
+    // inside the border drawing.
+    constexpr double FrameLeft = 500 + 110;
+    constexpr double FrameRight = 500 + DefaultBorderWidth - 110;
+    constexpr double FrameBottom = 500 + DefaultBorderHeight - 110;
+    for (bool match : {false, true}) {
+        for (bool hindi : {false, true}) {
+            SCOPED_TRACE(std::string(match ? "match " : "horoscope ") + (hindi ? "hi" : "en"));
+            BirthRecord b = boy();
+            b.Name = "Venkataraman Iyer";
+            b.Place = "Thiruvananthapuram";
+            if (match) {
+                BirthRecord g = girl();
+                g.Name = "Lakshmi Narayanan";
+                g.Place = "Visakhapatnam";
+                standMatch(b, g);
+                // Long names: Capricorn with Uttara Ashadha, Pisces with Uttara Bhadrapada.
+                Chart().PlanetLongitudes[Moon] = 271;
+                Chart().HouseCusps[1] = 250;
+                Match().PartnerLongitudes[Moon] = 345;
+                Match().PartnerPanchang[NakshatraElement] = 26;
+                Match().PartnerPanchang[PadaElement] = 4;
+            } else {
+                standHoroscope(b);
+                Births().Father = "Ramachandra Iyer";
+                Births().Mother = "Saraswati Iyer";
+                Births().Grandfather = "Subramania Iyer";
+                Births().Gotra = "Bharadwaja";
+                Births().NativeWarTime = {-0.0, 30, 0};
+                Chart().PlanetLongitudes[Moon] = 106.7;   // Mercury's dasha all but whole
+            }
+            ApplyDisplayConventions(hindi);
+            Config().PrintBorder = true;
+
+            MeasuredSurface s;
+            ASSERT_TRUE(PrintPage(s, "Basic", false));
+            EXPECT_TRUE(collector.messages.empty()) << collector.messages.front();
+            collector.messages.clear();
+
+            const double footer = Config().FooterTop * 1440;
+            struct Box {
+                std::string text;
+                double x1, x2, y;
+            };
+            std::vector<Box> body;
+            for (const RecordedText& t : s.Texts()) {
+                if (t.y >= footer || t.y < Top)
+                    continue;   // the header and the owner's lines of the frame
+                body.push_back({t.text, t.x, t.x + s.WidthIn(t.font, t.text), t.y});
+            }
+            ASSERT_GT(body.size(), 100u);
+            for (const Box& a : body) {
+                EXPECT_GE(a.x1, FrameLeft) << a.text;
+                EXPECT_LE(a.x2, FrameRight) << a.text;
+                EXPECT_LE(a.y + 290, FrameBottom) << a.text;
+                for (const Box& o : body) {
+                    if (&o == &a || o.x1 >= a.x2 || a.x1 >= o.x2)
+                        continue;
+                    EXPECT_GE(std::fabs(o.y - a.y), 290)
+                        << "\"" << a.text << "\" and \"" << o.text << "\" overlap";
+                }
+            }
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,224 @@
+// The grid and table pages as they are drawn: real charts, the delivered
+// dictionary and the fonts of the preview, in both languages and both chart
+// styles. Every text stays inside the frame, no two texts of a line run into
+// each other, the aspect codes stay in their cells and the Sudarshan texts in
+// their rings.
+
+#include "QtTestEnvironment.h"
+
+#include "calc/CalcFixture.h"
+#include "calc/Chart.h"
+#include "core/Reporter.h"
+#include "pages/ChartFrames.h"
+#include "pages/PageDispatcher.h"
+#include "pages/PainterSurface.h"
+#include "refdata/RefdataFixture.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+using namespace tarvik;
+using namespace tarvik::testing;
+
+namespace {
+
+struct DrawnText {
+    std::string text;
+    double x, y, width, height;
+};
+
+struct DrawnLine {
+    double x1, y1, x2, y2;
+};
+
+// The preview picture, keeping the extent of every text and every line.
+class MeasuringSurface : public ImageSurface {
+public:
+    MeasuringSurface() : ImageSurface(72) {}
+    std::vector<DrawnText> texts;
+    std::vector<DrawnLine> lines;
+
+protected:
+    void DrawText(double x, double y, std::string_view text) override
+    {
+        texts.push_back({std::string(text), x, y, TextWidth(text), LineHeight()});
+        ImageSurface::DrawText(x, y, text);
+    }
+    void DrawLine(double x1, double y1, double x2, double y2) override
+    {
+        lines.push_back({x1, y1, x2, y2});
+        ImageSurface::DrawLine(x1, y1, x2, y2);
+    }
+};
+
+// Two charts: an ordinary one, and the conjunction of February 1962 with
+// eight bodies in Capricorn, the fullest a sector can be.
+const BirthRecord Births[] = {
+    test::DelhiBirth(15, 8, 1980, 10, 30),
+    test::DelhiBirth(5, 2, 1962, 10, 0),
+};
+
+const char* const Keys[] = {"Bhav", "Sudarshan", "Maitri", "Shodashvarga", "Ashtakvarga", "Sayana"};
+
+constexpr double Tolerance = 1;   // twips
+
+class GridLayoutTest : public OpenDeliveredDatabases {
+protected:
+    void SetUp() override
+    {
+        OpenDeliveredDatabases::SetUp();
+        Config().PrintBorder = false;
+    }
+
+    void prepare(const BirthRecord& birth, bool hindi, int style)
+    {
+        Native() = birth;
+        CalcChart();
+        OutputRun().ChartStyle = style;
+        ApplyDisplayConventions(hindi);
+    }
+
+    CollectingReporter collector;
+    ScopedReporter scope{collector};
+};
+
+std::string where(const std::string& key, bool hindi, int style, int chart)
+{
+    return key + (hindi ? " hi" : " en") + (style ? " south" : " north") + " chart " +
+           std::to_string(chart);
+}
+
+// The body of the page: below the header, above the footer.
+bool inBody(const DrawnText& t) { return t.y >= Config().TopMarginTwips - Tolerance && t.y < 15000; }
+
+void expectInsideFrame(const MeasuringSurface& s, const std::string& what)
+{
+    for (const DrawnText& t : s.texts) {
+        if (!inBody(t))
+            continue;
+        EXPECT_GE(t.x, 560) << what << ": " << t.text;
+        EXPECT_LE(t.x + t.width, 11040) << what << ": " << t.text;
+        EXPECT_LE(t.y + t.height, 15000) << what << ": " << t.text << " below the frame";
+    }
+}
+
+void expectLinesApart(const MeasuringSurface& s, const std::string& what)
+{
+    std::vector<DrawnText> texts;
+    for (const DrawnText& t : s.texts)
+        if (inBody(t))
+            texts.push_back(t);
+    std::sort(texts.begin(), texts.end(), [](const DrawnText& a, const DrawnText& b) {
+        return std::tie(a.y, a.x) < std::tie(b.y, b.x);
+    });
+    for (std::size_t i = 1; i < texts.size(); ++i) {
+        const DrawnText& a = texts[i - 1];
+        const DrawnText& b = texts[i];
+        if (std::abs(a.y - b.y) < Tolerance) {
+            EXPECT_LE(a.x + a.width, b.x + Tolerance) << what << ": \"" << a.text
+                                                     << "\" runs into \"" << b.text << "\"";
+        }
+    }
+}
+
+// Each text of the aspect grid lies inside the cell its corner is in.
+void expectAspectCellsHold(const MeasuringSurface& s, const std::string& what)
+{
+    std::vector<double> xs, ys;
+    // The grid's rules: 6600 twips down, 8100 across.
+    for (const DrawnLine& l : s.lines) {
+        if (l.x1 == l.x2 && std::abs(std::abs(l.y2 - l.y1) - 6600) < Tolerance)
+            xs.push_back(l.x1);
+        else if (l.y1 == l.y2 && std::abs(std::abs(l.x2 - l.x1) - 8100) < Tolerance)
+            ys.push_back(l.y1);
+    }
+    std::sort(xs.begin(), xs.end());
+    std::sort(ys.begin(), ys.end());
+    ASSERT_EQ(xs.size(), 13u) << what;
+    ASSERT_EQ(ys.size(), 13u) << what;
+    for (const DrawnText& t : s.texts) {
+        const auto right = std::upper_bound(xs.begin(), xs.end(), t.x);
+        const auto below = std::upper_bound(ys.begin(), ys.end(), t.y);
+        if (right == xs.begin() || right == xs.end() || below == ys.begin() || below == ys.end())
+            continue;
+        EXPECT_LE(t.x + t.width, *right + Tolerance) << what << ": " << t.text;
+        EXPECT_LE(t.y + t.height, *below + Tolerance) << what << ": " << t.text;
+    }
+}
+
+// How far a rectangle reaches from the wheel's centre on its nearest and on
+// its farthest side, on the square rings.
+struct Reach {
+    double inner, outer;
+};
+Reach reachOf(const DrawnText& t, double ascent)
+{
+    const double cx = Config().LeftMarginTwips + SudarshanCentre.x;
+    const double cy = Config().TopMarginTwips + 2000 + SudarshanCentre.y;
+    const double x0 = t.x - cx, x1 = t.x + t.width - cx;
+    const double y0 = t.y - cy, y1 = t.y + ascent - cy;
+    const auto nearest = [](double a, double b) {
+        return a < 0 && b > 0 ? 0.0 : std::min(std::abs(a), std::abs(b));
+    };
+    return {std::max(nearest(x0, x1), nearest(y0, y1)),
+            std::max({std::abs(x0), std::abs(x1), std::abs(y0), std::abs(y1)})};
+}
+
+// Every text of the chakra lies within one ring: the glyphs, from the top of
+// the line to its baseline, clear of the rules.
+void expectSudarshanRingsHold(const MeasuringSurface& s, const std::string& what)
+{
+    int checked = 0;
+    for (const DrawnText& t : s.texts) {
+        if (!inBody(t))
+            continue;
+        const Reach r = reachOf(t, t.height * 0.75);
+        const auto ring = std::find_if(SudarshanRingEdges.begin(), SudarshanRingEdges.end(),
+                                       [&](double edge) { return edge > r.inner; });
+        ASSERT_NE(ring, SudarshanRingEdges.begin()) << what << ": " << t.text << " in the hub";
+        ASSERT_NE(ring, SudarshanRingEdges.end()) << what << ": " << t.text << " outside";
+        EXPECT_LT(r.outer, *ring) << what << ": " << t.text << " across a ring's edge";
+        ++checked;
+    }
+    EXPECT_GE(checked, 36) << what;
+}
+
+TEST_F(GridLayoutTest, PagesKeepInsideTheFrameAndApart)
+{
+    for (std::size_t chart = 0; chart < std::size(Births); ++chart) {
+        for (bool hindi : {false, true}) {
+            for (int style : {0, 1}) {
+                prepare(Births[chart], hindi, style);
+                for (const char* key : Keys) {
+                    const std::string what = where(key, hindi, style, static_cast<int>(chart));
+                    MeasuringSurface surface;
+                    ASSERT_TRUE(PrintPage(surface, key, false)) << what;
+                    expectInsideFrame(surface, what);
+                    expectLinesApart(surface, what);
+                    if (std::string(key) == "Sayana")
+                        expectAspectCellsHold(surface, what);
+                    if (std::string(key) == "Sudarshan")
+                        expectSudarshanRingsHold(surface, what);
+                }
+            }
+        }
+    }
+}
+
+// The conjunction chart puts eight bodies in one sign: the fourth line of
+// that sector leads with the sign number.
+TEST_F(GridLayoutTest, EightBodiesInOneSign)
+{
+    prepare(Births[1], false, 0);
+    MeasuringSurface surface;
+    ASSERT_TRUE(PrintPage(surface, "Sudarshan", false));
+    int full = 0;
+    for (const DrawnText& t : surface.texts)
+        if (t.text.rfind("10 ", 0) == 0)
+            ++full;
+    EXPECT_EQ(full, 3) << "Capricorn's fourth line in each ring";
+}
+
+} // namespace

@@ -2,15 +2,16 @@
 
 #include "AppTitle.h"
 #include "EntryRules.h"
-#include "StoredSettings.h"
 #include "ModalDialogs.h"
 #include "OutputRun.h"
 #include "PageList.h"
+#include "StoredSettings.h"
 #include "WaitCursor.h"
 #include "frmSplash.h"
 #include "prPreview.h"
 #include "core/Reporter.h"
 #include "core/State.h"
+#include "readings/ReadingPages.h"
 #include "refdata/Databases.h"
 #include "refdata/Places.h"
 
@@ -476,6 +477,8 @@ bool frmMain::Form_Load()
     MatchTable().SetIndex("ID");
     run.VarshphalFrom = QDate::currentDate().year();
     run.VarshphalYears = 1;
+    // The dasha and interpretation pages over the page engine's placeholders.
+    InstallReadingPages();
 
     splash_->SetMessage(QStringLiteral("Finalizing...."));
     splash_->close();

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QTabBar>
 
 #include <functional>
 #include <string>
@@ -27,6 +28,21 @@ protected:
     {
         ShellTest::SetUp();
         QLocale::setDefault(QLocale::c());
+    }
+
+    // A started window in the mode of a case; Stop ends it before the next.
+    frmMain& StartIn(bool match)
+    {
+        frmMain& w = Start();
+        EXPECT_TRUE(started);
+        if (match)
+            w.SSTab1->setCurrentIndex(1);
+        return w;
+    }
+    void Stop()
+    {
+        window.reset();
+        CloseReferenceDatabases();
     }
 
     // Presses Preview; true when the run ended by showing the preview.

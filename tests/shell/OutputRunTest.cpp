@@ -8,7 +8,6 @@
 #include "shell/OutputRun.h"
 #include "pages/PageCatalogue.h"
 
-#include <QTabBar>
 
 using namespace tarvik;
 using namespace tarvik::testing;
@@ -77,10 +76,7 @@ TEST_F(OutputRunTest, EachPersonsEntriesAreCheckedBeforeAnythingChanges)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        frmMain& w = Start();
-        ASSERT_TRUE(started);
-        if (c.match)
-            w.SSTab1->setCurrentIndex(1);
+        frmMain& w = StartIn(c.match);
         c.enter(w);
         messages.messages.clear();
 
@@ -91,8 +87,7 @@ TEST_F(OutputRunTest, EachPersonsEntriesAreCheckedBeforeAnythingChanges)
         EXPECT_EQ(w.Preview(), nullptr);
         EXPECT_EQ(Native().Name, "");
         EXPECT_EQ(OutputRun().PageKeys[0], "");
-        window.reset();
-        CloseReferenceDatabases();
+        Stop();
         ResetProgramState();
         Program().ProgramFolder = folder.Path().string();
     }
@@ -139,10 +134,7 @@ TEST_F(OutputRunTest, PersonsUnder18CalendarYearsAreAskedAbout)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        frmMain& w = Start();
-        ASSERT_TRUE(started);
-        if (c.match)
-            w.SSTab1->setCurrentIndex(1);
+        frmMain& w = StartIn(c.match);
         w.txtName[0]->setText(QStringLiteral("Boy"));
         w.txtName[1]->setText(QStringLiteral("Girl"));
         w.txtDOB[0]->setDate(c.boy);
@@ -154,8 +146,7 @@ TEST_F(OutputRunTest, PersonsUnder18CalendarYearsAreAskedAbout)
         EXPECT_EQ(messages.questions, c.questions);
         EXPECT_EQ(Native().Name, c.native);
         EXPECT_TRUE(messages.messages.empty());
-        window.reset();
-        CloseReferenceDatabases();
+        Stop();
     }
     EXPECT_EQ(asked17,
               "Age of the native looks like to be around 17 years.\n"

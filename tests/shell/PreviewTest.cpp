@@ -12,7 +12,6 @@
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTabBar>
 
 using namespace tarvik;
 using namespace tarvik::testing;
@@ -173,8 +172,7 @@ TEST_F(PreviewTest, PrintingNothingOrInVainChangesNothingAndIsReported)
         EXPECT_EQ(messages.messages, c.messages);
         EXPECT_FALSE(QFile::exists(QString::fromStdString(folder.File("x.pdf"))));
         messages.messages.clear();
-        window.reset();
-        CloseReferenceDatabases();
+        Stop();
     }
 }
 
@@ -231,8 +229,7 @@ TEST_F(PreviewTest, AUserWalksEveryPageOfAHoroscopeAndAMatch)
         // Every caption was found and every page drawn.
         EXPECT_EQ(messages.messages, std::vector<std::string>{});
         messages.messages.clear();
-        window.reset();
-        CloseReferenceDatabases();
+        Stop();
     }
 }
 

@@ -58,6 +58,17 @@ bool EqualsNoCase(std::string_view a, std::string_view b)
     return true;
 }
 
+std::string QuoteIdentifier(const std::string& name)
+{
+    std::string q = "\"";
+    for (char c : name) {
+        if (c == '"')
+            q += '"';
+        q += c;
+    }
+    return q + "\"";
+}
+
 // ---- Database --------------------------------------------------------------
 
 Database::Database(std::string path, OpenMode mode, std::string_view key) : path_(std::move(path))

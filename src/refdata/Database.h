@@ -146,4 +146,7 @@ private:
 
 bool EqualsNoCase(std::string_view a, std::string_view b);
 
+// A table or column name as an SQL identifier, in double quotes.
+std::string QuoteIdentifier(const std::string& name);
+
 } // namespace tarvik

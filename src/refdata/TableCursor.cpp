@@ -4,7 +4,7 @@ namespace tarvik {
 
 TableCursor::TableCursor(Database& db, std::string table) : db_(&db), table_(std::move(table))
 {
-    Statement info(db, "PRAGMA table_info(" + Quoted(table_) + ")");
+    Statement info(db, "PRAGMA table_info(" + QuoteIdentifier(table_) + ")");
     while (info.Step())
         columns_.push_back(info.Column("name").Text());
     if (columns_.empty())
@@ -18,17 +18,6 @@ Database& TableCursor::Db() const
     if (!db_)
         throw DbError({}, "The table cursor is not open.");
     return *db_;
-}
-
-std::string TableCursor::Quoted(const std::string& name) const
-{
-    std::string q = "\"";
-    for (char c : name) {
-        if (c == '"')
-            q += '"';
-        q += c;
-    }
-    return q + "\"";
 }
 
 int TableCursor::ColumnOf(std::string_view name) const
@@ -52,7 +41,7 @@ void TableCursor::SetIndex(std::string_view name)
                               "AND tbl_name = ? COLLATE NOCASE");
         owner.BindAll({Value(sqliteName), Value(table_)});
         if (owner.Step()) {
-            Statement st(Db(), "PRAGMA index_info(" + Quoted(sqliteName) + ")");
+            Statement st(Db(), "PRAGMA index_info(" + QuoteIdentifier(sqliteName) + ")");
             std::map<long long, int> bySeq;
             while (st.Step())
                 bySeq[st.Column("seqno").Int()] = ColumnOf(st.Column("name").Text());
@@ -76,7 +65,7 @@ std::string TableCursor::OrderTuple() const
 {
     std::string t = "(";
     for (int c : indexColumns_)
-        t += Quoted(columns_[c]) + ", ";
+        t += QuoteIdentifier(columns_[c]) + ", ";
     return t + "rowid)";
 }
 
@@ -85,7 +74,7 @@ std::string TableCursor::OrderBy(bool descending) const
     const char* dir = descending ? " DESC" : "";
     std::string o = " ORDER BY ";
     for (int c : indexColumns_)
-        o += Quoted(columns_[c]) + dir + ", ";
+        o += QuoteIdentifier(columns_[c]) + dir + ", ";
     return o + "rowid" + dir + " LIMIT 1";
 }
 
@@ -110,7 +99,7 @@ std::optional<TableCursor::Row> TableCursor::FetchOne(const std::string& where,
                                                       const std::vector<Value>& params,
                                                       bool descending) const
 {
-    std::string sql = "SELECT rowid, * FROM " + Quoted(table_);
+    std::string sql = "SELECT rowid, * FROM " + QuoteIdentifier(table_);
     if (!where.empty())
         sql += " WHERE " + where;
     sql += OrderBy(descending);
@@ -156,7 +145,7 @@ void TableCursor::Seek(std::string_view comparison, const std::vector<Value>& ke
                                        std::to_string(indexColumns_.size()) + " fields.");
     std::string lhs = "(";
     for (std::size_t i = 0; i < key.size(); ++i)
-        lhs += (i ? ", " : "") + Quoted(columns_[indexColumns_[i]]);
+        lhs += (i ? ", " : "") + QuoteIdentifier(columns_[indexColumns_[i]]);
     lhs += ")";
     std::string where;
     if (comparison == "=")
@@ -281,19 +270,19 @@ void TableCursor::Update()
         for (std::size_t i = 0; i < columns_.size(); ++i) {
             if (!touched_[i])
                 continue;   // untouched fields take the table's defaults
-            names += (names.empty() ? "" : ", ") + Quoted(columns_[i]);
+            names += (names.empty() ? "" : ", ") + QuoteIdentifier(columns_[i]);
             marks += marks.empty() ? "?" : ", ?";
             params.push_back(buffer_[i]);
         }
-        sql = names.empty() ? "INSERT INTO " + Quoted(table_) + " DEFAULT VALUES"
-                            : "INSERT INTO " + Quoted(table_) + " (" + names + ") VALUES (" +
+        sql = names.empty() ? "INSERT INTO " + QuoteIdentifier(table_) + " DEFAULT VALUES"
+                            : "INSERT INTO " + QuoteIdentifier(table_) + " (" + names + ") VALUES (" +
                                   marks + ")";
     } else {
         std::string sets;
         for (std::size_t i = 0; i < columns_.size(); ++i) {
             if (!touched_[i])
                 continue;
-            sets += (sets.empty() ? "" : ", ") + Quoted(columns_[i]) + " = ?";
+            sets += (sets.empty() ? "" : ", ") + QuoteIdentifier(columns_[i]) + " = ?";
             params.push_back(buffer_[i]);
         }
         if (sets.empty()) {
@@ -301,7 +290,7 @@ void TableCursor::Update()
             lastModified_ = current_.rowid;
             return;
         }
-        sql = "UPDATE " + Quoted(table_) + " SET " + sets + " WHERE rowid = ?";
+        sql = "UPDATE " + QuoteIdentifier(table_) + " SET " + sets + " WHERE rowid = ?";
         params.emplace_back(current_.rowid);
     }
     Statement st(Db(), sql);
@@ -323,7 +312,7 @@ void TableCursor::Delete()
     if (state_ != State::Row)
         NoCurrentRecord();
     edit_ = EditMode::None;
-    Statement st(Db(), "DELETE FROM " + Quoted(table_) + " WHERE rowid = ?");
+    Statement st(Db(), "DELETE FROM " + QuoteIdentifier(table_) + " WHERE rowid = ?");
     st.Bind(1, Value(current_.rowid));
     st.Step();
     state_ = State::None;   // position_ stays, so the moves go on from here
@@ -354,7 +343,7 @@ void TableCursor::SetField(std::string_view name, const Value& value)
 
 long long TableCursor::RecordCount() const
 {
-    Statement st(Db(), "SELECT count(*) FROM " + Quoted(table_));
+    Statement st(Db(), "SELECT count(*) FROM " + QuoteIdentifier(table_));
     st.Step();
     return st.Column(0).Int();
 }

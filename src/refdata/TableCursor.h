@@ -87,7 +87,6 @@ private:
     };
 
     int ColumnOf(std::string_view name) const;
-    std::string Quoted(const std::string& name) const;
     std::string OrderBy(bool descending) const;
     std::string OrderTuple() const;
     std::vector<Value> KeyOf(const Row& row) const;

@@ -85,22 +85,11 @@ std::string Upper(std::string s)
     return s;
 }
 
-std::string Quoted(const std::string& name)
-{
-    std::string q = "\"";
-    for (char c : name) {
-        if (c == '"')
-            q += '"';
-        q += c;
-    }
-    return q + "\"";
-}
-
 std::vector<Column> ColumnsOf(NewDatabase& db, const std::string& table)
 {
     std::vector<Column> cols;
     sqlite3_stmt* st = nullptr;
-    const std::string sql = "PRAGMA table_info(" + Quoted(table) + ")";
+    const std::string sql = "PRAGMA table_info(" + QuoteIdentifier(table) + ")";
     if (sqlite3_prepare_v2(db.db(), sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
         db.Fail("cannot read the columns of " + table);
     while (sqlite3_step(st) == SQLITE_ROW) {
@@ -131,11 +120,11 @@ public:
     {
         std::string names, marks;
         for (const auto& c : columns) {
-            names += (names.empty() ? "" : ", ") + Quoted(c);
+            names += (names.empty() ? "" : ", ") + QuoteIdentifier(c);
             marks += marks.empty() ? "?" : ", ?";
         }
         const std::string sql =
-            "INSERT INTO " + Quoted(table) + " (" + names + ") VALUES (" + marks + ")";
+            "INSERT INTO " + QuoteIdentifier(table) + " (" + names + ") VALUES (" + marks + ")";
         if (sqlite3_prepare_v2(db.db(), sql.c_str(), -1, &st_, nullptr) != SQLITE_OK)
             db.Fail("cannot prepare " + sql);
     }

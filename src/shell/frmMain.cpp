@@ -2,10 +2,16 @@
 
 #include "AppTitle.h"
 #include "EntryRules.h"
+#include "ModalDialogs.h"
+#include "OutputRun.h"
+#include "PageList.h"
 #include "StoredSettings.h"
+#include "WaitCursor.h"
 #include "frmSplash.h"
+#include "prPreview.h"
 #include "core/Reporter.h"
 #include "core/State.h"
+#include "readings/ReadingPages.h"
 #include "refdata/Databases.h"
 #include "refdata/Places.h"
 
@@ -180,8 +186,10 @@ void frmMain::BuildOptionControls()
                      QStringLiteral("Click here for print preview"));
     Command2 = Named(new QPushButton(QStringLiteral("&Print")), QStringLiteral("Command2"),
                      QStringLiteral("Click here for printing pages"));
-    // The output run and its windows come next; until then nothing to show.
-    Command1->setEnabled(false);
+    // Enter on a focused output button presses it.
+    Command1->setAutoDefault(true);
+    Command2->setAutoDefault(true);
+    // Print... ends in the page-selection dialog, which is still to come.
     Command2->setEnabled(false);
 
     SSTab1 = Named(new QTabBar, QStringLiteral("SSTab1"), QStringLiteral("Select Horosope or Matchmaking"));
@@ -232,7 +240,7 @@ void frmMain::BuildMenus()
 
     // Entries whose windows come later wait disabled; the help file has no viewer.
     for (QAction* a : {mnuFileNew, mnuFileOpen, mnuFileSave, mnuFileSaveAs, mnuSettings, mnuFilePageSetup,
-                       mnuOutput[0], mnuOutput[1], mnuLatLong, mnuContents, mnuComb, mnuAbout})
+                       mnuOutput[1], mnuLatLong, mnuContents, mnuComb, mnuAbout})
         a->setEnabled(false);
 }
 
@@ -408,6 +416,10 @@ void frmMain::ConnectHandlers()
         connect(cmbPlaces[i], &QComboBox::currentIndexChanged, this, [this, i] { cmbPlaces_Click(i); });
         connect(cmdNewLatLong[i], &QPushButton::clicked, this, [this, i] { cmdNewLatLong_Click(i); });
     }
+    for (int k = 0; k < 2; ++k)
+        connect(mnuOutput[k], &QAction::triggered, this, [this, k] { mnuOutput_Click(k); });
+    connect(Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmMain::Command2_Click);
     connect(SSTab1, &QTabBar::currentChanged, this, [this](int now) { SSTab1_Click(1 - now); });
     for (int k = 0; k < 2; ++k)
         connect(tbMode[k], &QRadioButton::toggled, this, [this, k](bool on) {
@@ -465,6 +477,8 @@ bool frmMain::Form_Load()
     MatchTable().SetIndex("ID");
     run.VarshphalFrom = QDate::currentDate().year();
     run.VarshphalYears = 1;
+    // The dasha and interpretation pages over the page engine's placeholders.
+    InstallReadingPages();
 
     splash_->SetMessage(QStringLiteral("Finalizing...."));
     splash_->close();
@@ -700,6 +714,96 @@ void frmMain::txtYoginiFrom_LostFocus()
 {
     const std::optional<QDate> date = ReadDateEntry(txtYoginiFrom->text());
     txtYoginiFrom->setText(DateEntryText(date ? *date : QDate::currentDate()));
+}
+
+void frmMain::mnuOutput_Click(int index)
+{
+    // Print... ends in the page-selection dialog, which is still to come.
+    if (index != 0)
+        return;
+    const bool match = MatchMakingMode();
+    const int last = match ? 1 : 0;
+    // F11 and the menu reach here without leaving the box being typed in.
+    for (int i = last; i >= 0; --i)
+        if (!RecheckBirthBoxes(i))
+            return;
+    for (int i = last; i >= 0; --i)
+        if (!CheckZoneAndPlace(i))
+            return;
+
+    RunValues& run = OutputRun();
+    run.BatchPrint = index;
+    if (!preview_)
+        preview_ = std::make_unique<prPreview>(this);
+    prPreview& preview = *preview_;
+    const MainChoices choices = Choices();
+    run.TrueNode = choices.trueNode;
+    run.VarshphalFrom = static_cast<int>(RoundHalfEven(Val(txtVFrom->text())));
+    run.VarshphalYear = run.VarshphalFrom;
+    run.VarshphalYears = static_cast<int>(RoundHalfEven(Val(txtVYears->text())));
+    run.YoginiFrom = YoginiDecimalYear(txtYoginiFrom->text(), txtDOB[0]->date());
+    preview.SetYears(run.VarshphalYear, run.VarshphalYears);
+
+    FillPageList(*preview.ComboBox1, PageCatalogue(match, OutputKind::Preview));
+    run.MatchMode = match;
+    preview.setWindowTitle(match ? MatchCaption(txtName[0]->text(), txtName[1]->text())
+                                 : HoroscopeCaption(txtName[0]->text(), txtDOB[0]->date(), txtTOB[0]->text(),
+                                                    cmbPlaces[0]->currentText(), cmbZones[0]->currentText()));
+
+    for (int i = last; i >= 0; --i)
+        if (!PreparePerson(i, match))
+            return;
+    SetFamily(Family());
+    ApplyDisplayChoices(choices);
+
+    preview.LayOutFor(match);
+    preview.ShowFirstPage();
+    ShowModal(preview);
+}
+
+bool frmMain::RecheckBirthBoxes(int i)
+{
+    if (!txtDOB[i]->hasAcceptableInput()) {
+        ReturnFocus(txtDOB[i]);
+        reporter().Message("Invalid Date");
+        return false;
+    }
+    return txtTOB_LostFocus(i);
+}
+
+bool frmMain::CheckZoneAndPlace(int i)
+{
+    const PersonEntry entry = EntryOf(i);
+    if (entry.zoneId == 0) {
+        reporter().Message("Please select the Time Zone again for " + PersonWord(i));
+        return false;
+    }
+    if (entry.placeId == 0) {
+        reporter().Message("Please select the Place again for " + PersonWord(i));
+        return false;
+    }
+    return true;
+}
+
+bool frmMain::PreparePerson(int i, bool match)
+{
+    const PersonEntry entry = EntryOf(i);
+    if (!FillNativeBirth(entry, PersonWord(i)))
+        return false;
+    const int thisYear = QDate::currentDate().year();
+    if (AgeQuestionDue(Native().Year, thisYear) &&
+        reporter().Ask(AgeQuestion(thisYear - Native().Year), Buttons::YesNo) != Answer::Yes)
+        return false;
+    const PersonRole role = !match ? PersonRole::Single : i == 1 ? PersonRole::Girl : PersonRole::Boy;
+    try {
+        const WaitCursor wait;
+        if (ComputePerson(entry, Choices().ayanamsa, role))
+            return true;
+        reporter().Message("Invalid Time");
+    } catch (const std::exception& e) {
+        reporter().Message("The chart of " + entry.name.toStdString() + " could not be computed: " + e.what());
+    }
+    return false;
 }
 
 void frmMain::WatchEntryControl(QWidget* control)

@@ -27,6 +27,7 @@ class QTabBar;
 namespace tarvik {
 
 class frmSplash;
+class prPreview;
 
 struct StartupOptions {
     QString settingsFile;      // INI file of the settings; empty: the user's own store
@@ -66,6 +67,16 @@ public:
     void txtVFrom_LostFocus();
     void txtVYears_LostFocus();
     void txtYoginiFrom_LostFocus();
+
+    // The output run: index 0 "Print Pre&view" (the Preview button, F11),
+    // index 1 "&Print..." (the Print button). It checks the entries,
+    // computes each person's chart (in a match the girl's first), sets the
+    // run's values and display conventions and shows the run's page list.
+    void mnuOutput_Click(int index);
+    void Command1_Click() { mnuOutput_Click(0); }
+    void Command2_Click() { mnuOutput_Click(1); }
+    // The preview window, once a run has made it (null before).
+    prPreview* Preview() const { return preview_.get(); }
 
     // The places editor, once it exists: it edits the places of a zone
     // (by "Country ID"). Until one is set the "*" buttons stay disabled.
@@ -150,8 +161,14 @@ private:
     void LeftControl(QWidget* control);
     void ReturnFocus(QWidget* control);
 
+    // Steps of the output run; false ends the run (the message has been shown).
+    bool RecheckBirthBoxes(int person);
+    bool CheckZoneAndPlace(int person);
+    bool PreparePerson(int person, bool match);
+
     StartupOptions options_;
     std::unique_ptr<frmSplash> splash_;
+    std::unique_ptr<prPreview> preview_;
     std::function<void(long long)> placesEditor_;
     QList<QWidget*> entryControls_;
     bool returningFocus_ = false;

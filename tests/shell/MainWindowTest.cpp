@@ -1,6 +1,7 @@
 #include "ShellFixture.h"
 
 #include "shell/EntryRules.h"
+#include "shell/ModalDialogs.h"
 #include "shell/frmSplash.h"
 
 #include <QAbstractItemView>
@@ -122,7 +123,7 @@ TEST_F(MainWindowTest, StartUpRunsInOrderAndOpensOnTheSamplePerson)
     EXPECT_EQ(CountriesTable().Index(), "Country");
     EXPECT_EQ(DictionaryTable().Index(), "ID");
 
-    // Horoscope mode: the girl's column waits, the output waits for its run.
+    // Horoscope mode: the girl's column waits.
     EXPECT_FALSE(w.MatchMakingMode());
     EXPECT_EQ(w.SSTab1->currentIndex(), 0);
     EXPECT_TRUE(w.frFemale->isHidden());
@@ -130,8 +131,11 @@ TEST_F(MainWindowTest, StartUpRunsInOrderAndOpensOnTheSamplePerson)
                                                       w.cmbZones[1], w.cmbPlaces[1], w.cmbWTC[5]})
         EXPECT_FALSE(c->isEnabled()) << c->objectName().toStdString();
     EXPECT_EQ(w.txtName[0]->toolTip(), QStringLiteral("Person's Name"));
-    EXPECT_FALSE(w.Command1->isEnabled());
-    EXPECT_FALSE(w.mnuOutput[0]->isEnabled());
+    EXPECT_TRUE(w.Command1->isEnabled());
+    EXPECT_TRUE(w.mnuOutput[0]->isEnabled());
+    // Print... waits for the page-selection dialog.
+    EXPECT_FALSE(w.Command2->isEnabled());
+    EXPECT_FALSE(w.mnuOutput[1]->isEnabled());
     EXPECT_TRUE(w.mnuFileExit->isEnabled());
 }
 
@@ -233,39 +237,58 @@ TEST_F(MainWindowTest, WithoutTheDefaultCountryOrPlaceItStartsOnTheFirstOnes)
 
 TEST_F(MainWindowTest, EnterWalksTheTabOrderOfEachMode)
 {
+    // Enter moves on up to the Preview button, which Enter presses; the
+    // boxes after it are walked from the first of them.
     const struct {
         bool match;
         QStringList walk;
+        QStringList after;
     } cases[] = {
         {false,
          {"txtName0", "cmbSex0", "txtDOB0", "txtTOB0", "cmbZones0", "cmbPlaces0", "cmbWTC0", "cmbWTC1", "cmbWTC2",
           "txtFather", "TXTMother", "txtGrandfather", "txtGotra", "cmbAyanamsa", "cmbCharting", "cmbRahuKetu",
-          "cmbLanguage", "txtVFrom", "txtVYears", "txtYoginiFrom", "SSTab1"}},
+          "cmbLanguage", "Command1"},
+         {"txtVFrom", "txtVYears", "txtYoginiFrom", "SSTab1"}},
         // In a match the sex lists are fixed, the family and year boxes out of use.
         {true,
          {"txtName0", "txtDOB0", "txtTOB0", "cmbZones0", "cmbPlaces0", "cmbWTC0", "cmbWTC1", "cmbWTC2",
           "txtName1", "txtDOB1", "txtTOB1", "cmbZones1", "cmbPlaces1", "cmbWTC3", "cmbWTC4", "cmbWTC5",
-          "cmbAyanamsa", "cmbCharting", "cmbRahuKetu", "cmbLanguage", "txtYoginiFrom", "SSTab1"}},
+          "cmbAyanamsa", "cmbCharting", "cmbRahuKetu", "cmbLanguage", "Command1"},
+         {"txtYoginiFrom", "SSTab1"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.match ? "Match-Making" : "Horoscope");
         frmMain& w = StartShown();
         if (c.match)
             w.SSTab1->setCurrentIndex(1);
-        w.txtName[0]->setFocus();
-        Settle();
-        QStringList walk{FocusedControl()};
-        for (qsizetype k = 1; k < c.walk.size(); ++k) {
+        auto walkFrom = [](QWidget* first, qsizetype steps) {
+            first->setFocus();
+            Settle();
+            QStringList walk{FocusedControl()};
+            for (qsizetype k = 1; k < steps; ++k) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                Settle();
+                walk << FocusedControl();
+            }
+            return walk;
+        };
+        EXPECT_EQ(walkFrom(w.txtName[0], c.walk.size()), c.walk);
+
+        int previews = 0;
+        {
+            ScopedDialogScript script({.showModal = [&](QDialog&) { ++previews; }});
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
             Settle();
-            walk << FocusedControl();
         }
-        EXPECT_EQ(walk, c.walk);
+        EXPECT_EQ(previews, 1);
+
+        QWidget* next = c.match ? static_cast<QWidget*>(w.txtYoginiFrom) : w.txtVFrom;
+        EXPECT_EQ(walkFrom(next, c.after.size()), c.after);
         // The tab control has no Enter of its own.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         Settle();
         EXPECT_EQ(FocusedControl(), QStringLiteral("SSTab1"));
-        EXPECT_TRUE(messages.messages.empty());
+        EXPECT_TRUE(messages.messages.empty()) << messages.messages.front();
         window.reset();
         CloseReferenceDatabases();
     }

@@ -1,5 +1,7 @@
 #include "RenderOptions.h"
 
+#include "pages/PageCatalogue.h"
+
 #include <algorithm>
 #include <map>
 
@@ -36,38 +38,13 @@ std::vector<std::string> splitKeys(const std::string& list)
     return keys;
 }
 
-std::vector<std::string> numbered(const std::string& prefix, int from, int to)
-{
-    std::vector<std::string> keys;
-    for (int n = from; n <= to; ++n)
-        keys.push_back(prefix + std::to_string(n));
-    return keys;
-}
-
 } // namespace
 
 std::vector<std::string> PreviewCatalogue(bool matchMode)
 {
-    if (matchMode)
-        return {"Basic", "Nirayana", "Navamsa", "Interpret", "Result"};
-    std::vector<std::string> keys = {"Basic", "Nirayana", "Sayana", "Bhav", "Sudarshan",
-                                     "Maitri", "KP1", "KP2", "Sade1", "Sade2", "Manglik"};
-    auto add = [&](const std::vector<std::string>& more) {
-        keys.insert(keys.end(), more.begin(), more.end());
-    };
-    add(numbered("Shodash", 1, 4));
-    add({"Shodashvarga", "Ashtakvarga", "VimsAntar"});
-    add(numbered("VimsPratya", 1, 9));
-    add({"Yogini Maha 1", "Yogini Maha 2", "Yogini Antar", "Chara", "Chara 1"});
-    add(numbered("GenPage", 1, 3));
-    add(numbered("PP", 1, 3));
-    add(numbered("RashiP", 1, 2));
-    add(numbered("AspPage", 1, 4));
-    add(numbered("VP", 1, 3));
-    add({"SPSLMaha"});
-    add(numbered("SPSLPratya", 1, 9));
-    add({"AadityaMaha"});
-    add(numbered("AadityaPratya", 1, 9));
+    std::vector<std::string> keys;
+    for (const CatalogueRow& row : PageCatalogue(matchMode, OutputKind::Preview))
+        keys.push_back(row.key);
     return keys;
 }
 

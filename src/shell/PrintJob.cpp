@@ -1,0 +1,61 @@
+#include "PrintJob.h"
+
+#include "core/Reporter.h"
+#include "pages/PainterSurface.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPrinter>
+
+namespace tarvik {
+
+namespace {
+
+std::string Destination(const QPrinter& printer)
+{
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return "the file " + printer.outputFileName().toStdString();
+    const QString name = printer.printerName();
+    return name.isEmpty() ? std::string("the printer") : "the printer " + name.toStdString();
+}
+
+} // namespace
+
+QPrinter& ShellPrinter()
+{
+    // Made on first use and let go with the application object, which the
+    // platform's printer support must outlive.
+    static QPrinter* printer = nullptr;
+    if (!printer) {
+        printer = new QPrinter(QPrinter::HighResolution);
+        qAddPostRoutine([] {
+            delete printer;
+            printer = nullptr;
+        });
+    }
+    return *printer;
+}
+
+bool RunPrintJob(QPrinter& printer, const std::function<bool(Surface&)>& draw)
+{
+    bool drawn = true;
+    {
+        PrinterSurface surface(printer);
+        if (!printer.paintingActive()) {
+            reporter().Message("Printing failed: the print job could not be started on " + Destination(printer) +
+                               ".");
+            return false;
+        }
+        drawn = draw(surface);
+        surface.Finish();
+    }
+    const bool pdfMissing =
+        printer.outputFormat() == QPrinter::PdfFormat && !QFileInfo::exists(printer.outputFileName());
+    if (printer.printerState() == QPrinter::Error || pdfMissing) {
+        reporter().Message("Printing failed: the print job on " + Destination(printer) + " did not finish.");
+        return false;
+    }
+    return drawn;
+}
+
+} // namespace tarvik

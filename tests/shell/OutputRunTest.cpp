@@ -1,0 +1,294 @@
+// The output run of Print Preview: the checks and their order, the age
+// question, the page list and PageKeys, the year list, the run values and
+// the persons' charts.
+
+#include "OutputFixture.h"
+
+#include "shell/EntryRules.h"
+#include "shell/OutputRun.h"
+#include "pages/PageCatalogue.h"
+
+
+using namespace tarvik;
+using namespace tarvik::testing;
+
+namespace {
+
+const QString Antarctica = QStringLiteral("Antarctica [0E00]");   // a zone without places
+const QString Nepal = QStringLiteral("Nepal [86E15]");
+
+void ChooseZone(frmMain& w, int person, const QString& zone)
+{
+    if (zone.isEmpty())
+        w.cmbZones[person]->setCurrentIndex(-1);
+    else
+        ASSERT_TRUE(w.cmbZones[person]->SelectText(zone));
+}
+
+TEST_F(OutputRunTest, EachPersonsEntriesAreCheckedBeforeAnythingChanges)
+{
+    const struct {
+        const char* what;
+        bool match;
+        std::function<void(frmMain&)> enter;
+        const char* message;
+    } cases[] = {
+        {"no zone", false, [](frmMain& w) { ChooseZone(w, 0, {}); },
+         "Please select the Time Zone again for Male"},
+        // The word names the person's column, whatever the sex chosen.
+        {"a woman without a place", false,
+         [](frmMain& w) {
+             w.cmbSex[0]->setCurrentIndex(1);
+             ChooseZone(w, 0, Antarctica);
+         },
+         "Please select the Place again for Male"},
+        {"unreadable time", false, [](frmMain& w) { w.txtTOB[0]->setText("25:00"); }, "Invalid Time"},
+        // The day deleted, the box not yet left: it still holds its last date.
+        {"unreadable date", false,
+         [](frmMain& w) {
+             QTest::keyClick(w.txtDOB[0], Qt::Key_Home);
+             QTest::keyClick(w.txtDOB[0], Qt::Key_Delete);
+             QTest::keyClick(w.txtDOB[0], Qt::Key_Delete);
+         },
+         "Invalid Date"},
+        // In a match the girl is checked first.
+        {"neither has a zone", true,
+         [](frmMain& w) {
+             ChooseZone(w, 0, {});
+             ChooseZone(w, 1, {});
+         },
+         "Please select the Time Zone again for Female"},
+        {"the girl has no place, the boy no zone", true,
+         [](frmMain& w) {
+             ChooseZone(w, 0, {});
+             ChooseZone(w, 1, Antarctica);
+         },
+         "Please select the Place again for Female"},
+        {"the boy has no place", true, [](frmMain& w) { ChooseZone(w, 0, Antarctica); },
+         "Please select the Place again for Male"},
+        // The date and time boxes come before the pickers.
+        {"the girl's time is unreadable, the boy has no zone", true,
+         [](frmMain& w) {
+             ChooseZone(w, 0, {});
+             w.txtTOB[1]->setText("7 o'clock");
+         },
+         "Invalid Time"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        frmMain& w = StartIn(c.match);
+        c.enter(w);
+        messages.messages.clear();
+
+        EXPECT_FALSE(PressPreview(w));
+        EXPECT_EQ(messages.messages, std::vector<std::string>{c.message});
+        EXPECT_TRUE(messages.questions.empty());
+        // Nothing of a run has begun.
+        EXPECT_EQ(w.Preview(), nullptr);
+        EXPECT_EQ(Native().Name, "");
+        EXPECT_EQ(OutputRun().PageKeys[0], "");
+        Stop();
+        ResetProgramState();
+        Program().ProgramFolder = folder.Path().string();
+    }
+}
+
+TEST_F(OutputRunTest, ARefusedTimeGetsTheFocusBack)
+{
+    frmMain& w = StartShown();
+    w.txtTOB[0]->setText("25:00");
+    w.txtVFrom->setFocus();
+    Settle();
+    messages.messages.clear();
+    EXPECT_FALSE(PressPreview(w));
+    Settle();
+    EXPECT_EQ(messages.messages, std::vector<std::string>{"Invalid Time"});
+    EXPECT_EQ(FocusedControl(), QStringLiteral("txtTOB0"));
+    EXPECT_EQ(w.txtTOB[0]->text(), QStringLiteral("25:00"));
+}
+
+TEST_F(OutputRunTest, PersonsUnder18CalendarYearsAreAskedAbout)
+{
+    const int year = QDate::currentDate().year();
+    // Born on the first day of a year: that many years old already; on the
+    // last: the birthday is still to come, and the years count all the same.
+    const QDate seventeen(year - 17, 1, 1), eighteen(year - 18, 12, 31), adult(1980, 8, 15);
+    const std::string asked17 = AgeQuestion(17);
+    const struct {
+        const char* what;
+        bool match;
+        QDate boy, girl;
+        std::deque<Answer> answers;
+        std::vector<std::string> questions;
+        bool shown;
+        const char* native;   // whose record Native holds at the end
+    } cases[] = {
+        {"17, continued", false, seventeen, adult, {Answer::Yes}, {asked17}, true, "Boy"},
+        {"17, declined", false, seventeen, adult, {Answer::No}, {asked17}, false, "Boy"},
+        {"18 before the birthday", false, eighteen, adult, {}, {}, true, "Boy"},
+        // The girl's answer ends the run before the boy is read.
+        {"girl 17 declined", true, seventeen, seventeen, {Answer::No}, {asked17}, false, "Girl"},
+        {"girl 18, boy 17 continued", true, seventeen, eighteen, {Answer::Yes}, {asked17}, true, "Boy"},
+        {"both 17, both continued", true, seventeen, seventeen, {Answer::Yes, Answer::Yes}, {asked17, asked17},
+         true, "Boy"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        frmMain& w = StartIn(c.match);
+        w.txtName[0]->setText(QStringLiteral("Boy"));
+        w.txtName[1]->setText(QStringLiteral("Girl"));
+        w.txtDOB[0]->setDate(c.boy);
+        w.txtDOB[1]->setDate(c.girl);
+        messages.questions.clear();
+        messages.answers = c.answers;
+
+        EXPECT_EQ(PressPreview(w), c.shown);
+        EXPECT_EQ(messages.questions, c.questions);
+        EXPECT_EQ(Native().Name, c.native);
+        EXPECT_TRUE(messages.messages.empty());
+        Stop();
+    }
+    EXPECT_EQ(asked17,
+              "Age of the native looks like to be around 17 years.\n"
+              "Since predictions are general depending upon the planetary position, they might not suit this "
+              "native.\nContinue?");
+}
+
+TEST_F(OutputRunTest, ThePageListAndPageKeysFollowTheCatalogueOfTheMode)
+{
+    frmMain& w = Start();
+    ASSERT_TRUE(started);
+    const struct {
+        bool match;
+        bool yearsShown;
+    } runs[] = {{false, true}, {true, false}};
+    for (const auto& r : runs) {
+        SCOPED_TRACE(r.match ? "match" : "horoscope");
+        w.SSTab1->setCurrentIndex(r.match ? 1 : 0);
+        ASSERT_TRUE(PressPreview(w));
+        const prPreview& p = *w.Preview();
+        std::vector<std::string> titles, keys;
+        for (const CatalogueRow& row : PageCatalogue(r.match, OutputKind::Preview)) {
+            titles.push_back(row.title);
+            keys.push_back(row.key);
+        }
+        EXPECT_EQ(ListTitles(p.ComboBox1), titles);
+        EXPECT_EQ(ListKeys(p.ComboBox1), keys);
+        EXPECT_EQ(p.ComboBox1->currentIndex(), 0);
+        EXPECT_EQ(OutputRun().MatchMode, r.match);
+        EXPECT_EQ(p.ComboBox2->isHidden(), !r.yearsShown);
+    }
+    // The horoscope run's keys above the match's five stay, out of reach.
+    EXPECT_EQ(OutputRun().PageKeys[5], "Maitri");
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(OutputRunTest, TheYearListIsBuiltAfreshOnEveryRun)
+{
+    frmMain& w = Start();
+    ASSERT_TRUE(started);
+    const struct {
+        const char *from, *years;
+        QStringList list;
+    } runs[] = {
+        {"2006", "3", {"2006", "2007", "2008"}},
+        {"2006", "3", {"2006", "2007", "2008"}},
+        {"2030", "1", {"2030"}},
+        // A count the box has not yet corrected: no years, the pages still show.
+        {"2030", "0", {}},
+    };
+    for (const auto& r : runs) {
+        SCOPED_TRACE(std::string(r.from) + " " + r.years);
+        w.txtVFrom->setText(QString::fromLatin1(r.from));
+        w.txtVYears->setText(QString::fromLatin1(r.years));
+        ASSERT_TRUE(PressPreview(w));
+        QStringList years;
+        for (int k = 0; k < w.Preview()->ComboBox2->count(); ++k)
+            years << w.Preview()->ComboBox2->itemText(k);
+        EXPECT_EQ(years, r.list);
+        EXPECT_EQ(w.Preview()->ComboBox2->currentIndex(), r.list.isEmpty() ? -1 : 0);
+        EXPECT_EQ(OutputRun().VarshphalYear, QString::fromLatin1(r.from).toInt());
+        EXPECT_EQ(OutputRun().VarshphalFrom, QString::fromLatin1(r.from).toInt());
+        EXPECT_EQ(OutputRun().VarshphalYears, QString::fromLatin1(r.years).toInt());
+    }
+}
+
+TEST_F(OutputRunTest, AHoroscopeRunTakesItsValuesFromTheEntries)
+{
+    frmMain& w = Start();
+    ASSERT_TRUE(started);
+    w.cmbAyanamsa->setCurrentIndex(1);
+    w.cmbCharting->setCurrentIndex(1);
+    w.cmbRahuKetu->setCurrentIndex(1);
+    w.cmbLanguage->setCurrentIndex(0);
+    w.txtDOB[0]->setDate(QDate(1970, 3, 5));
+    w.txtTOB[0]->setText("14:30");   // typed, the box not yet left
+    ASSERT_TRUE(w.cmbPlaces[0]->SelectText(QStringLiteral("Mumbai")));
+    w.txtGotra->setText(QStringLiteral("Bharadwaj"));
+
+    const struct {
+        const char* yogini;
+        double decimalYear;
+    } cases[] = {
+        {"05-Sep-1986", 1986 + 9 / 12.0 + 5 / 360.0},
+        // No date in the box: the birth date.
+        {"someday", 1970 + 3 / 12.0 + 5 / 360.0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.yogini);
+        w.txtYoginiFrom->setText(QString::fromLatin1(c.yogini));
+        ASSERT_TRUE(PressPreview(w));
+        EXPECT_DOUBLE_EQ(OutputRun().YoginiFrom, c.decimalYear);
+    }
+
+    // The time box is rewritten by the run's own check, before the caption.
+    EXPECT_EQ(w.txtTOB[0]->text(), QStringLiteral("02:30:00 PM"));
+    EXPECT_EQ(w.Preview()->windowTitle(), QStringLiteral("Ravi Kumar 5-March-1970 02:30:00 PM Mumbai India [82E30]"));
+    const RunValues& run = OutputRun();
+    EXPECT_EQ(run.BatchPrint, 0);
+    EXPECT_FALSE(run.MatchMode);
+    EXPECT_EQ(run.AyanamsaChoice, 1);
+    EXPECT_FALSE(run.TrueNode);
+    EXPECT_EQ(run.ChartStyle, 1);
+    EXPECT_FALSE(run.LanguageHindi);
+    EXPECT_EQ(run.LineStep, 250);
+    EXPECT_EQ(run.BodyFontName, "Tarvik English");
+    EXPECT_EQ(Native().Place, "Mumbai");
+    EXPECT_EQ(std::tie(Native().Day, Native().Month, Native().Year, Native().Hour, Native().Minute),
+              std::make_tuple(5, 3, 1970, 14, 30));
+    EXPECT_EQ(Births().Gotra, "Bharadwaj");
+    EXPECT_EQ(Births().BirthMoon, Chart().PlanetLongitudes[Moon]);
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(OutputRunTest, AMatchComputesTheGirlFirstAndEndsWithTheBoy)
+{
+    frmMain& w = Start();
+    ASSERT_TRUE(started);
+    w.SSTab1->setCurrentIndex(1);
+    w.txtName[0]->setText(QStringLiteral("Arjun"));
+    w.txtName[1]->setText(QStringLiteral("Meera"));
+    w.txtDOB[1]->setDate(QDate(1983, 3, 2));
+    w.txtTOB[1]->setText(QStringLiteral("06:15:00 AM"));
+    ChooseZone(w, 1, Nepal);
+    w.cmbLanguage->setCurrentIndex(1);
+
+    ASSERT_TRUE(PressPreview(w));
+    EXPECT_EQ(w.Preview()->windowTitle(), QStringLiteral("Arjun vs Meera"));
+    EXPECT_TRUE(OutputRun().MatchMode);
+    EXPECT_TRUE(OutputRun().LanguageHindi);
+    EXPECT_EQ(OutputRun().LineStep, 310);
+    EXPECT_EQ(Native().Name, "Arjun");
+    EXPECT_EQ(Native().Sex, "Male");
+    EXPECT_EQ(Partner().Name, "Meera");
+    EXPECT_EQ(Partner().Sex, "Female");
+    EXPECT_EQ(Partner().Place, "Kathmandu");
+    EXPECT_EQ(std::tie(Partner().Year, Partner().Hour), std::make_tuple(1983, 6));
+    // The chart and the birth longitudes are the boy's; the girl's are kept aside.
+    EXPECT_EQ(Births().BirthMoon, Chart().PlanetLongitudes[Moon]);
+    EXPECT_NE(Match().PartnerLongitudes[Moon], Chart().PlanetLongitudes[Moon]);
+    EXPECT_NEAR(Match().PartnerZoneMeridian, 86.25, 1e-9);
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+} // namespace

@@ -1,0 +1,122 @@
+// The page catalogue: the rows of each mode and run, the group rows of a
+// print run and the pages they stand for, and the dispatcher's knowledge of
+// every key.
+
+#include "pages/PageCatalogue.h"
+#include "pages/PageDispatcher.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+using namespace tarvik;
+
+namespace {
+
+std::vector<std::string> KeysOf(const std::vector<CatalogueRow>& rows)
+{
+    std::vector<std::string> keys;
+    for (const CatalogueRow& row : rows)
+        keys.push_back(row.key);
+    return keys;
+}
+
+TEST(PageCatalogueTest, RowsOfEachModeAndRun)
+{
+    const struct {
+        const char* what;
+        bool match;
+        OutputKind kind;
+        std::size_t count;
+        // Rows by list index: title and key.
+        std::vector<std::pair<std::size_t, CatalogueRow>> rows;
+    } cases[] = {
+        {"horoscope preview", false, OutputKind::Preview, 68,
+         {{0, {"Basic Details", "Basic"}},
+          {1, {"Nirayana Longitudes and Lagna/Rasi/Asc Tarvik, Moon/Chandra Tarvik, Navamsa Tarvik, Bhav Chalit",
+               "Nirayana"}},
+          {16, {"Ashtakvarga", "Ashtakvarga"}},
+          {17, {"Vimsottari Mahadasa & Antar Dasa", "VimsAntar"}},
+          // The compact pratyantar page comes before the nine pages of periods.
+          {18, {"Vimsottari Pratyantar Dasa", "VimsPratya"}},
+          {19, {"Vimsottari Pratyantar Dasa Page 1", "VimsPratya1"}},
+          {27, {"Vimsottari Pratyantar Dasa Page 9", "VimsPratya9"}},
+          {28, {"Yogini Mahadasa Page 1", "Yogini Maha 1"}},
+          {32, {"Chara Dasa Cycle 2", "Chara 1"}},
+          {33, {"General Predictions Part 1", "GenPage1"}},
+          {39, {"Rashi Position Predictions Page 1", "RashiP1"}},
+          {44, {"Interpretation of Aspects : Page 4", "AspPage4"}},
+          {47, {"Varshphal : Page 3", "VP3"}},
+          {48, {"Other Dasha - SPS Lagnam Mahadasa & Antar Dasa", "SPSLMaha"}},
+          // Other Dasha titles end in two digits, their keys in the plain number.
+          {49, {"Other Dasha - SPS Lagnam Pratyantar Dasha Page 01", "SPSLPratya1"}},
+          {58, {"Other Dasha - Aaditya Mahadasa & Antar Dasa", "AadityaMaha"}},
+          {67, {"Other Dasha - Aaditya Pratyantar Dasha Page 09", "AadityaPratya9"}}}},
+        {"horoscope print run", false, OutputKind::Print, 58,
+         {{32, {"Chara Dasa Cycle 2", "Chara 1"}},
+          {33, {"General Predictions", "GenPage"}},
+          {34, {"Planetary Position Predictions", "PP"}},
+          {35, {"Rashi Position Predictions", "RP"}},
+          {36, {"Interpretation of Aspects", "AspPage"}},
+          {37, {"Varshphal", "VP"}},
+          {38, {"Other Dasha - SPS Lagnam Mahadasa & Antar Dasa", "SPSLMaha"}},
+          {57, {"Other Dasha - Aaditya Pratyantar Dasha Page 09", "AadityaPratya9"}}}},
+        {"match preview", true, OutputKind::Preview, 5,
+         {{0, {"Basic Details", "Basic"}},
+          {1, {"Nirayana Longitudes and Lagna Tarvik, Bhava Chalit", "Nirayana"}},
+          {2, {"Chalit, Chandra Tarvik, Navamsa", "Navamsa"}},
+          {3, {"Interpretation of Ashta Kootas", "Interpret"}},
+          {4, {"Result", "Result"}}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::vector<CatalogueRow> rows = PageCatalogue(c.match, c.kind);
+        ASSERT_EQ(rows.size(), c.count);
+        for (const auto& [index, row] : c.rows)
+            EXPECT_EQ(rows[index], row) << "index " << index;
+        // A key names one entry of its list.
+        const std::vector<std::string> keys = KeysOf(rows);
+        EXPECT_EQ(std::set<std::string>(keys.begin(), keys.end()).size(), keys.size());
+    }
+    // A match offers the same pages whatever the run.
+    EXPECT_EQ(PageCatalogue(true, OutputKind::Print), PageCatalogue(true, OutputKind::Preview));
+}
+
+TEST(PageCatalogueTest, APrintRunsGroupsStandForThePreviewsPages)
+{
+    EXPECT_EQ(PageGroupKeys(), (std::vector<std::string>{"GenPage", "PP", "RP", "AspPage", "VP"}));
+    const struct {
+        const char* key;
+        std::vector<std::string> pages;
+    } groups[] = {
+        {"GenPage", {"GenPage1", "GenPage2", "GenPage3"}},
+        {"PP", {"PP1", "PP2", "PP3"}},
+        {"RP", {"RashiP1", "RashiP2"}},
+        {"AspPage", {"AspPage1", "AspPage2", "AspPage3", "AspPage4"}},
+        {"VP", {"VP1", "VP2", "VP3"}},
+        {"Basic", {"Basic"}},
+        {"VP1", {"VP1"}},
+    };
+    for (const auto& g : groups)
+        EXPECT_EQ(GroupPages(g.key), g.pages) << g.key;
+
+    // Expanding every print row gives the preview's list, page for page.
+    std::vector<std::string> expanded;
+    for (const CatalogueRow& row : PageCatalogue(false, OutputKind::Print))
+        for (const std::string& page : GroupPages(row.key))
+            expanded.push_back(page);
+    EXPECT_EQ(expanded, KeysOf(PageCatalogue(false, OutputKind::Preview)));
+}
+
+TEST(PageCatalogueTest, TheDispatcherDrawsEveryListedPage)
+{
+    for (bool match : {false, true}) {
+        SCOPED_TRACE(match ? "match" : "horoscope");
+        const std::vector<std::string> known = match ? MatchPageKeys() : HoroscopePageKeys();
+        for (const std::string& key : KeysOf(PageCatalogue(match, OutputKind::Preview)))
+            EXPECT_NE(std::find(known.begin(), known.end(), key), known.end()) << key;
+    }
+}
+
+} // namespace

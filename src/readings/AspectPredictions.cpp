@@ -1,6 +1,5 @@
 #include "AspectPredictions.h"
 
-#include "PredictionLayout.h"
 #include "calc/NameTables.h"
 #include "core/State.h"
 #include "pages/Frame.h"
@@ -89,7 +88,7 @@ std::vector<AspectEntry> CollectAspectPredictions()
     return entries;
 }
 
-void PrintAspectPage(Surface& surface, const std::vector<AspectEntry>& entries, int part)
+StepLayout PrintAspectPage(Surface& surface, const std::vector<AspectEntry>& entries, int part)
 {
     PrintPageFrame(surface, false);
     int y = static_cast<int>(surface.CurrentY);
@@ -101,7 +100,7 @@ void PrintAspectPage(Surface& surface, const std::vector<AspectEntry>& entries, 
         else
             slots.push_back(PredictionStep::Entry({}, {}));
     }
-    PrintStepsWithinPage(surface, slots, true);
+    return PrintStepsWithinPage(surface, slots, true);
 }
 
 void BuildAspectPredictions(Surface& surface, int part)

@@ -8,6 +8,7 @@
 // aspect and the text keyed "FA_" + the pair's code + the nature. The
 // entries fill four pages ("AspPage1".."AspPage4"), seven a page.
 
+#include "PredictionLayout.h"
 #include "pages/Surface.h"
 
 #include <array>
@@ -90,8 +91,10 @@ inline constexpr int AspectEntriesPerPage = 7;
 inline constexpr int AspectPages = 4;
 
 // Frames the page and prints its heading and slots (part - 1) * 7 + 1 to
-// part * 7 of the entries; a slot past the last entry is blank space.
-void PrintAspectPage(Surface& surface, const std::vector<AspectEntry>& entries, int part);
+// part * 7 of the entries; a slot past the last entry is blank space. The
+// slots are printed in the compact layout (PredictionLayout.h), the layout
+// used is returned.
+StepLayout PrintAspectPage(Surface& surface, const std::vector<AspectEntry>& entries, int part);
 
 // Collects the entries of the current chart and prints page part 1..4.
 void BuildAspectPredictions(Surface& surface, int part);

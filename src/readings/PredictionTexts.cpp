@@ -17,7 +17,11 @@ std::string firstText(Database& db, const Recordset& rs, const std::string& aske
     return rs.Field(OutputRun().LanguageHindi ? hindi : english).Text();
 }
 
-std::string is(const char* column, int value) { return std::string(column) + "=" + std::to_string(value); }
+// "planet=2", as a message names a condition.
+std::string condition(const char* column, int value)
+{
+    return std::string(column) + "=" + std::to_string(value);
+}
 
 } // namespace
 
@@ -27,7 +31,7 @@ std::string GetPlanetInSignText(int rashi, int planet)
 {
     Database& db = DataConnection();
     const Recordset rs(db, "Select * from P_Planet where planet=? and rashi=?", {planet, rashi});
-    return firstText(db, rs, "P_Planet " + is("planet", planet) + " " + is("rashi", rashi),
+    return firstText(db, rs, "P_Planet " + condition("planet", planet) + " " + condition("rashi", rashi),
                      "English", "Hindi");
 }
 
@@ -35,14 +39,14 @@ std::string GetSignInHouseText(int house, int rashi)
 {
     Database& db = DataConnection();
     const Recordset rs(db, "Select * from P_Rashi where rashi=? and house=?", {rashi, house});
-    return firstText(db, rs, "P_Rashi " + is("rashi", rashi) + " " + is("house", house),
+    return firstText(db, rs, "P_Rashi " + condition("rashi", rashi) + " " + condition("house", house),
                      "English", "Hindi");
 }
 
 std::string GetPhalText(int plnt, int rasi, int div)
 {
     Database& db = DataConnection();
-    const std::string asked = "P_Phal " + is("rasi", rasi) + " " + is("plnt", plnt);
+    const std::string asked = "P_Phal " + condition("rasi", rasi) + " " + condition("plnt", plnt);
     // A topic of one text is asked for without a part.
     if (div == 0) {
         const Recordset rs(db, "Select * from P_Phal where rasi=? and plnt=?", {rasi, plnt});
@@ -50,7 +54,7 @@ std::string GetPhalText(int plnt, int rasi, int div)
     }
     const Recordset rs(db, "Select * from P_Phal where rasi=? and plnt=? and div=?",
                        {rasi, plnt, div});
-    return firstText(db, rs, asked + " " + is("div", div), "Eng", "Hin");
+    return firstText(db, rs, asked + " " + condition("div", div), "Eng", "Hin");
 }
 
 } // namespace tarvik

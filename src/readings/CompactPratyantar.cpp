@@ -17,8 +17,9 @@ namespace {
 constexpr int Columns = 5;
 constexpr int Rows = 3;
 constexpr int Blocks = Columns * Rows;
-// Nine antardashas to each of the ten mahadashas.
-constexpr int Antardashas = 90;
+// The last first block: its fifteenth block is then the 89th of the ninety
+// antardashas of the ten mahadashas.
+constexpr int LastFirstAntardasha = 74;
 
 } // namespace
 
@@ -43,7 +44,7 @@ int FirstCompactAntardasha(int birthAntardasha, std::optional<int> current)
         if (first <= birthAntardasha)
             first = birthAntardasha;
     }
-    return std::min(first, Antardashas - Blocks);
+    return std::min(first, LastFirstAntardasha);
 }
 
 void PrintCompactPratyantarPage(Surface& surface, double day, double month, double year,

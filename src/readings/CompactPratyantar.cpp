@@ -3,6 +3,7 @@
 
 #include "DashaPageText.h"
 #include "VimshottariPages.h"
+#include "calc/NameTables.h"
 #include "core/State.h"
 #include "pages/Frame.h"
 #include "refdata/TextLookup.h"
@@ -63,6 +64,7 @@ void PrintCompactPratyantarPage(Surface& surface, double day, double month, doub
     PrintHeading(GetDictText("PRATYA"), surface, headingY);
     double y0 = std::round(surface.CurrentY + step);
 
+    const auto lords = DisplayTexts(DashaLordNames);
     std::string from = first == birthAntar
                            ? BirthDateText(day, month, year)
                            : EndDateText(periods.Period(DashaLevel::Antar, first - 1));
@@ -80,7 +82,7 @@ void PrintCompactPratyantarPage(Surface& surface, double day, double month, doub
         };
 
         PrintAt(surface, static_cast<int>(x), static_cast<int>(lineTop(0)),
-                LordName(maha.lord) + " " + run.PunctDash + " " + LordName(antar.lord));
+                lords[maha.lord] + " " + run.PunctDash + " " + lords[antar.lord]);
         surface.Line(x, y0 + step + 1, ruleEnd, y0 + step + 1);
 
         const std::string to = EndDateText(antar);
@@ -99,7 +101,7 @@ void PrintCompactPratyantarPage(Surface& surface, double day, double month, doub
             const DashaPeriod pratyantar = periods.Period(DashaLevel::Pratyantar, 9 * a + p);
             const int n = 3 + p;
             PrintAt(surface, static_cast<int>(x), static_cast<int>(lineTop(n)),
-                    LordName(pratyantar.lord));
+                    lords[pratyantar.lord]);
             PrintRightAligned(surface, datesEnd, lineTop(n) + 30 * s,
                               pratyantar.endedBeforeBirth
                                   ? run.PunctDash

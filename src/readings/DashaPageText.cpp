@@ -1,9 +1,7 @@
 #include "DashaPageText.h"
 
-#include "calc/NameTables.h"
 #include "calc/TextFormat.h"
 #include "core/State.h"
-#include "refdata/TextLookup.h"
 
 namespace tarvik {
 
@@ -12,8 +10,6 @@ std::string BirthDateText(double day, double month, double year)
     const std::string& dash = OutputRun().PunctDash;
     return ZeroPad(day, 2) + dash + ZeroPad(month, 2) + dash + ZeroPad(year, 4);
 }
-
-std::string LordName(int lord) { return GetDictText(DashaLordNames[lord]); }
 
 void PrintRightAligned(Surface& surface, double right, double y, std::string_view text)
 {

@@ -70,8 +70,10 @@ bool DashaPeriods::endsBeforeBirth(long long units) const
 DashaPeriod DashaPeriods::Period(DashaLevel level, int n) const
 {
     const int width = span(level);
-    const long long endUnits = ends_[static_cast<std::size_t>((n + 1) * width - 1)];
-    const long long startUnits = n == 0 ? 0 : ends_[static_cast<std::size_t>(n * width - 1)];
+    // A number outside the tree is the caller's fault: at() throws, and the
+    // page being drawn is abandoned with a message.
+    const long long endUnits = ends_.at(static_cast<std::size_t>((n + 1) * width - 1));
+    const long long startUnits = n <= 0 ? 0 : ends_.at(static_cast<std::size_t>(n * width - 1));
 
     // A lord is its parent's moved on by its place among its siblings, so it
     // is the birth lord moved on by every digit of its number written with

@@ -137,6 +137,7 @@ void JaiminiPage(int cycle, Surface& surface)
             date += years[k];   // the second cycle begins where the first ends
     }
 
+    const auto signNames = DisplayTexts(SignKeys);
     surface.Font.Size -= s;
     for (int k = 0; k < Signs; ++k) {
         const double x = settings.LeftMarginTwips + 1800 * (k % 5);
@@ -145,7 +146,7 @@ void JaiminiPage(int cycle, Surface& surface)
             PrintAt(surface, static_cast<int>(x + dx), static_cast<int>(top + line * step), text);
         };
         surface.Font.Bold = true;
-        at(0, 0, GetDictText(SignKeys[signs[k]]) + " " + std::to_string(years[k]) + " " +
+        at(0, 0, signNames[signs[k]] + " " + std::to_string(years[k]) + " " +
                      GetDictText("Years"));
         at(400, 1, DecimalYearToDate(date, true));
         at(0, 2, GetDictText("to"));
@@ -154,7 +155,7 @@ void JaiminiPage(int cycle, Surface& surface)
         const double sub = years[k] / 12.0;
         for (int j = 0; j < 12; ++j) {
             date += sub;
-            at(0, 3 + j, ShortName(GetDictText(SignKeys[CharaSubPeriodSign(signs[k], j)]), 3));
+            at(0, 3 + j, ShortName(signNames[CharaSubPeriodSign(signs[k], j)], 3));
             at(600, 3 + j, DecimalYearToDate(date, false));
         }
     }
@@ -172,7 +173,7 @@ void JaiminiPage(int cycle, Surface& surface)
         PrintAt(surface, static_cast<int>(7500 * s), y, GetDictText(BodyKeys[karakas[r].body]));
     }
     PrintAt(surface, left, static_cast<int>(surface.CurrentY + run.LineStep),
-            GetDictText("KARAKAMSHA") + GetDictText(SignKeys[Karakamsha(chart, karakas)]));
+            GetDictText("KARAKAMSHA") + signNames[Karakamsha(chart, karakas)]);
 }
 
 } // namespace tarvik

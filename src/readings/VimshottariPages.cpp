@@ -76,8 +76,13 @@ double lineTop(const BlockLayout& layout, double y0, int n)
     return n == 2 || n == 4 ? top + layout.lowered : top;
 }
 
-void drawBlock(Surface& surface, const BlockLayout& layout, int column, double y0,
-               const Block& block)
+struct Captions {
+    std::string from = GetDictText("FROM");
+    std::string to = GetDictText("TO");
+};
+
+void drawBlock(Surface& surface, const BlockLayout& layout, const Captions& captions, int column,
+               double y0, const Block& block)
 {
     const RunValues& run = OutputRun();
     const double s = run.OutputScale;
@@ -92,10 +97,10 @@ void drawBlock(Surface& surface, const BlockLayout& layout, int column, double y
     surface.Line(x, rule, x + layout.ruleEnd, rule);
 
     PrintAt(surface, static_cast<int>(x0 + layout.labelIndent),
-            static_cast<int>(lineTop(layout, y0, 1)), GetDictText("FROM"));
+            static_cast<int>(lineTop(layout, y0, 1)), captions.from);
     PrintRightAligned(surface, x + layout.datesEnd, lineTop(layout, y0, 1), block.from);
     PrintAt(surface, static_cast<int>(x0 + layout.labelIndent),
-            static_cast<int>(lineTop(layout, y0, 2)), GetDictText("TO"));
+            static_cast<int>(lineTop(layout, y0, 2)), captions.to);
     PrintRightAligned(surface, x + layout.datesEnd, lineTop(layout, y0, 2), block.to);
     // The TO line sits lower than the others, and so does its rule, which
     // keeps it under the dates rather than through them.
@@ -117,9 +122,10 @@ void drawBlock(Surface& surface, const BlockLayout& layout, int column, double y
 void drawGrid(Surface& surface, const BlockLayout& layout, double y0,
               const std::vector<Block>& blocks)
 {
+    const Captions captions;
     for (std::size_t b = 0; b < blocks.size(); ++b) {
         const int column = static_cast<int>(b % 3);
-        drawBlock(surface, layout, column, y0, blocks[b]);
+        drawBlock(surface, layout, captions, column, y0, blocks[b]);
         if (column == 2)
             y0 = std::round(y0 + RowAdvanceLines * OutputRun().LineStep);
     }
@@ -133,7 +139,7 @@ public:
     StartEndTexts(std::string birth, std::string previousEnd)
         : birth_(std::move(birth)), last_(std::move(previousEnd)) {}
 
-    SubLine next(int lord, const DashaPeriod& period)
+    SubLine next(const std::string& lord, const DashaPeriod& period)
     {
         const std::string end = EndDateText(period);
         std::string start;
@@ -141,7 +147,7 @@ public:
             start = last_.empty() ? birth_ : last_;
             last_ = end;
         }
-        return {LordName(lord), start + " " + OutputRun().PunctDash + " " + end, end};
+        return {lord, start + " " + OutputRun().PunctDash + " " + end, end};
     }
 
 private:
@@ -184,6 +190,7 @@ void PrintVimshottariMahaPage(Surface& surface, const DashaAtBirth& atBirth,
                               double month, double year)
 {
     const RunValues& run = OutputRun();
+    const auto lords = DisplayTexts(DashaLordNames);
     printHeading(surface, headingPrefix(from) + " " + GetDictText("vmaha") + GetDictText("vdasha") +
                               " " + GetDictText("va") + " " + GetDictText("vAntar") + " " +
                               GetDictText("vdasha"));
@@ -198,14 +205,14 @@ void PrintVimshottariMahaPage(Surface& surface, const DashaAtBirth& atBirth,
     for (int k = 0; k < 9; ++k) {
         const DashaPeriod maha = periods.Period(DashaLevel::Maha, k);
         Block b;
-        b.header = LordName(maha.lord) + " " + run.PunctOpen + std::to_string(DashaYears[maha.lord]) +
+        b.header = lords[maha.lord] + " " + run.PunctOpen + std::to_string(DashaYears[maha.lord]) +
                    " " + GetDictText("YEARS") + run.PunctClose;
         b.from = blockFrom;
         b.to = EndDateText(maha);
         blockFrom = b.to;
         for (int j = 0; j < 9; ++j) {
             const DashaPeriod antar = periods.Period(DashaLevel::Antar, 9 * k + j);
-            b.subs[j] = antarTexts.next(antar.lord, antar);
+            b.subs[j] = antarTexts.next(lords[antar.lord], antar);
         }
         blocks.push_back(std::move(b));
     }
@@ -226,6 +233,7 @@ void PrintVimshottariPratyantarPage(Surface& surface, const DashaPeriods& period
         page == 1 ? std::string() : EndDateText(periods.Period(DashaLevel::Antar, first - 1));
     std::string blockFrom = page == 1 ? BirthDateText(day, month, year) : previousEnd;
     StartEndTexts texts(BirthDateText(day, month, year), previousEnd);
+    const auto lords = DisplayTexts(DashaLordNames);
 
     printHeading(surface, headingPrefix(from) + " " + GetDictText("vPRATYANTAR") + " " +
                               GetDictText("vdasha") + " " + std::to_string(page));
@@ -236,14 +244,14 @@ void PrintVimshottariPratyantarPage(Surface& surface, const DashaPeriods& period
         const DashaPeriod maha = periods.Period(DashaLevel::Maha, a / 9);
         const DashaPeriod antar = periods.Period(DashaLevel::Antar, a);
         Block b;
-        b.header = LordName(maha.lord) + " " + run.PunctDash + " " + LordName(antar.lord) + " " +
+        b.header = lords[maha.lord] + " " + run.PunctDash + " " + lords[antar.lord] + " " +
                    daysText(3 * DashaYears[maha.lord] * DashaYears[antar.lord]);
         b.from = blockFrom;
         b.to = EndDateText(antar);
         blockFrom = b.to;
         for (int p = 0; p < 9; ++p) {
             const DashaPeriod pratyantar = periods.Period(DashaLevel::Pratyantar, 9 * a + p);
-            b.subs[p] = texts.next(pratyantar.lord, pratyantar);
+            b.subs[p] = texts.next(lords[pratyantar.lord], pratyantar);
         }
         blocks.push_back(std::move(b));
     }
@@ -266,6 +274,7 @@ void PrintVimshottariSookshmaPage(Surface& surface, const DashaPeriods& periods,
                               GetDictText("vdasha") + " " + std::to_string(page));
     const double y0 = surface.CurrentY + run.LineStep;
 
+    const auto lords = DisplayTexts(DashaLordNames);
     const DashaPeriod maha = periods.Period(DashaLevel::Maha, a / 9);
     const DashaPeriod antar = periods.Period(DashaLevel::Antar, a);
     std::vector<Block> blocks;
@@ -275,8 +284,8 @@ void PrintVimshottariSookshmaPage(Surface& surface, const DashaPeriods& periods,
         const int product =
             DashaYears[maha.lord] * DashaYears[antar.lord] * DashaYears[pratyantar.lord];
         Block b;
-        b.header = LordName(maha.lord) + " " + run.PunctDash + " " + LordName(antar.lord) + " " +
-                   run.PunctDash + " " + LordName(pratyantar.lord) + " " +
+        b.header = lords[maha.lord] + " " + run.PunctDash + " " + lords[antar.lord] + " " +
+                   run.PunctDash + " " + lords[pratyantar.lord] + " " +
                    daysText(static_cast<int>(std::floor(product / 14400.0 * 360 + 0.5)));
         b.from = blockFrom;
         b.to = EndDateTimeText(pratyantar);
@@ -284,7 +293,7 @@ void PrintVimshottariSookshmaPage(Surface& surface, const DashaPeriods& periods,
         for (int s = 0; s < 9; ++s) {
             const DashaPeriod sookshma = periods.Period(DashaLevel::Sookshma, 9 * number + s);
             const std::string end = EndDateTimeText(sookshma);
-            b.subs[s] = {LordName(sookshma.lord), end, end};
+            b.subs[s] = {lords[sookshma.lord], end, end};
         }
         blocks.push_back(std::move(b));
     }

@@ -24,10 +24,11 @@ constexpr int AntarBlocksPerRow = 8;
 constexpr double AntarColumnStep = 1100;
 constexpr double AntarRowStep = 3000;
 
-std::string yoginiName(int yogini) { return GetDictText(YoginiNames[yogini]); }
+using YoginiTexts = std::array<std::string, 8>;
 
 // The maha periods of one page, five to a row, each with its antar periods.
-void printMahaPage(Surface& surface, const DashaPeriods& periods, int page, double y0)
+void printMahaPage(Surface& surface, const DashaPeriods& periods, const YoginiTexts& names,
+                   int page, double y0)
 {
     const RunValues& run = OutputRun();
     const double s = run.OutputScale;
@@ -45,7 +46,7 @@ void printMahaPage(Surface& surface, const DashaPeriods& periods, int page, doub
             const double top = y0 + MahaRowStep * (j / MahaBlocksPerRow);
             surface.Font.Bold = true;
             PrintAt(surface, static_cast<int>(x), static_cast<int>(top),
-                    yoginiName(maha.lord) + " " + std::to_string(YoginiYears[maha.lord]) + " " +
+                    names[maha.lord] + " " + std::to_string(YoginiYears[maha.lord]) + " " +
                         GetDictText("Years"));
             PrintAt(surface, static_cast<int>(x + 300), static_cast<int>(top + step), start);
             PrintAt(surface, static_cast<int>(x + 300), static_cast<int>(top + 2 * step), end);
@@ -54,7 +55,7 @@ void printMahaPage(Surface& surface, const DashaPeriods& periods, int page, doub
                 const DashaPeriod antar = periods.Period(DashaLevel::Antar, 8 * i + k);
                 const double y = top + (3 + k) * step;
                 PrintAt(surface, static_cast<int>(x), static_cast<int>(y),
-                        ShortName(yoginiName(antar.lord), 4));
+                        ShortName(names[antar.lord], 4));
                 if (!antar.endedBeforeBirth)
                     PrintAt(surface, static_cast<int>(x + 650), static_cast<int>(y),
                             DecimalYearToDate(antar.end, false));
@@ -72,7 +73,8 @@ std::string dayAndMonth(double v)
 
 // The antar periods that end on or after the run's Yogini date, eight to a
 // row, each with its pratyantar periods.
-void printAntarPage(Surface& surface, const DashaPeriods& periods, double y0)
+void printAntarPage(Surface& surface, const DashaPeriods& periods, const YoginiTexts& names,
+                    double y0)
 {
     const RunValues& run = OutputRun();
     const double s = run.OutputScale;
@@ -96,7 +98,7 @@ void printAntarPage(Surface& surface, const DashaPeriods& periods, double y0)
         const DashaPeriod maha = periods.Period(DashaLevel::Maha, n / 8);
         surface.Font.Bold = true;
         PrintAt(surface, static_cast<int>(x), static_cast<int>(top),
-                ShortName(yoginiName(maha.lord), 3) + " " + ShortName(yoginiName(antar.lord), 3));
+                ShortName(names[maha.lord], 3) + " " + ShortName(names[antar.lord], 3));
         surface.Font.Size = dateSize;
         PrintAt(surface, static_cast<int>(x), static_cast<int>(surface.CurrentY),
                 DecimalYearToDate(antar.start, true));
@@ -109,7 +111,7 @@ void printAntarPage(Surface& surface, const DashaPeriods& periods, double y0)
             const DashaPeriod pratyantar = periods.Period(DashaLevel::Pratyantar, 8 * n + p);
             const int y = static_cast<int>(surface.CurrentY);
             surface.CurrentX = x;
-            surface.Print(ShortName(yoginiName(pratyantar.lord), 3),
+            surface.Print(ShortName(names[pratyantar.lord], 3),
                           pratyantar.endedBeforeBirth ? EndLine : KeepLine);
             if (!pratyantar.endedBeforeBirth)
                 PrintAt(surface, static_cast<int>(x + 500), y, dayAndMonth(pratyantar.end));
@@ -141,10 +143,11 @@ void PrintYoginiDasha(Surface& surface, double day, double month, double year, i
     int y = static_cast<int>(surface.CurrentY);
     PrintHeading(GetDictText("Yogini Dasha"), surface, y);
     const double y0 = surface.CurrentY;
+    const YoginiTexts names = DisplayTexts(YoginiNames);
     if (selector == 0)
-        printAntarPage(surface, periods, y0);
+        printAntarPage(surface, periods, names, y0);
     else
-        printMahaPage(surface, periods, selector == -2 ? 2 : 1, y0);
+        printMahaPage(surface, periods, names, selector == -2 ? 2 : 1, y0);
 }
 
 } // namespace tarvik

@@ -2,6 +2,7 @@
 // kind of page drawn onto the recording surface with the delivered
 // dictionary, as the preview asks for it.
 
+#include "BenchDatabases.h"
 #include "DumpOptions.h"
 #include "calc/Chart.h"
 #include "core/State.h"
@@ -9,11 +10,9 @@
 #include "pages/RecordingSurface.h"
 #include "readings/ReadingPages.h"
 #include "readings/Vimshottari.h"
-#include "refdata/Databases.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <string>
 
 using namespace tarvik;
@@ -26,13 +25,7 @@ const char* const Keys[] = {"VimsAntar", "VimsPratya1", "VimsSooksh01", "VimsPra
 // A birth at Delhi, 15 August 1980 at 10:30, as an output run leaves it.
 void standBirth()
 {
-    static const bool opened = [] {
-        const char* bin = std::getenv("TARVIK_BIN_DIR");
-        Program().ProgramFolder = bin ? bin : ".";
-        OpenReferenceDatabases();
-        return true;
-    }();
-    (void)opened;
+    bench::OpenDeliveredDatabases();
     ApplyDisplayConventions(false);
     Native() = chartdump::ParseOptions({"--date", "15-08-1980", "--time", "10:30:00", "--lat",
                                         "28N39", "--lon", "77E13", "--zone", "82E30"})

@@ -155,6 +155,25 @@ private:
     std::string last_;
 };
 
+using LordTexts = std::array<std::string, 9>;
+
+// The block of period n of a level, from the given FROM text, with its nine
+// sub-periods.
+Block blockOf(const DashaPeriods& periods, const LordTexts& lords, DashaLevel level, int n,
+              std::string header, const std::string& from, StartEndTexts& subTexts)
+{
+    Block b;
+    b.header = std::move(header);
+    b.from = from;
+    b.to = EndDateText(periods.Period(level, n));
+    const auto sub = static_cast<DashaLevel>(static_cast<int>(level) + 1);
+    for (int j = 0; j < 9; ++j) {
+        const DashaPeriod p = periods.Period(sub, 9 * n + j);
+        b.subs[j] = subTexts.next(lords[p.lord], p);
+    }
+    return b;
+}
+
 std::string headingPrefix(DashaStart from)
 {
     switch (from) {
@@ -203,18 +222,12 @@ void PrintVimshottariMahaPage(Surface& surface, const DashaAtBirth& atBirth,
     std::string blockFrom = birth;
     std::vector<Block> blocks;
     for (int k = 0; k < 9; ++k) {
-        const DashaPeriod maha = periods.Period(DashaLevel::Maha, k);
-        Block b;
-        b.header = lords[maha.lord] + " " + run.PunctOpen + std::to_string(DashaYears[maha.lord]) +
-                   " " + GetDictText("YEARS") + run.PunctClose;
-        b.from = blockFrom;
-        b.to = EndDateText(maha);
-        blockFrom = b.to;
-        for (int j = 0; j < 9; ++j) {
-            const DashaPeriod antar = periods.Period(DashaLevel::Antar, 9 * k + j);
-            b.subs[j] = antarTexts.next(lords[antar.lord], antar);
-        }
-        blocks.push_back(std::move(b));
+        const int lord = periods.Period(DashaLevel::Maha, k).lord;
+        blocks.push_back(blockOf(periods, lords, DashaLevel::Maha, k,
+                                 lords[lord] + " " + run.PunctOpen + std::to_string(DashaYears[lord]) +
+                                     " " + GetDictText("YEARS") + run.PunctClose,
+                                 blockFrom, antarTexts));
+        blockFrom = blocks.back().to;
     }
     drawGrid(surface, mahaLayout(), y0, blocks);
 }
@@ -241,19 +254,13 @@ void PrintVimshottariPratyantarPage(Surface& surface, const DashaPeriods& period
 
     std::vector<Block> blocks;
     for (int a = first; a < first + 9 && !beyondTheTree(periods, a); ++a) {
-        const DashaPeriod maha = periods.Period(DashaLevel::Maha, a / 9);
-        const DashaPeriod antar = periods.Period(DashaLevel::Antar, a);
-        Block b;
-        b.header = lords[maha.lord] + " " + run.PunctDash + " " + lords[antar.lord] + " " +
-                   daysText(3 * DashaYears[maha.lord] * DashaYears[antar.lord]);
-        b.from = blockFrom;
-        b.to = EndDateText(antar);
-        blockFrom = b.to;
-        for (int p = 0; p < 9; ++p) {
-            const DashaPeriod pratyantar = periods.Period(DashaLevel::Pratyantar, 9 * a + p);
-            b.subs[p] = texts.next(lords[pratyantar.lord], pratyantar);
-        }
-        blocks.push_back(std::move(b));
+        const int maha = periods.Period(DashaLevel::Maha, a / 9).lord;
+        const int antar = periods.Period(DashaLevel::Antar, a).lord;
+        blocks.push_back(blockOf(periods, lords, DashaLevel::Antar, a,
+                                 lords[maha] + " " + run.PunctDash + " " + lords[antar] + " " +
+                                     daysText(3 * DashaYears[maha] * DashaYears[antar]),
+                                 blockFrom, texts));
+        blockFrom = blocks.back().to;
     }
     drawGrid(surface, pratyantarLayout(), y0, blocks);
 }

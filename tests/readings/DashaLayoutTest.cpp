@@ -3,6 +3,7 @@
 // every text stands inside the frame, no two texts run into each other and
 // no rule runs through a line of text.
 
+#include "pages/MeasuringSurface.h"
 #include "pages/QtTestEnvironment.h"
 
 #include "calc/CalcFixture.h"
@@ -10,12 +11,9 @@
 #include "core/Reporter.h"
 #include "pages/PageBuilders.h"
 #include "pages/PageDispatcher.h"
-#include "pages/PainterSurface.h"
 #include "readings/DashaPeriods.h"
 #include "readings/ReadingPages.h"
 #include "refdata/RefdataFixture.h"
-
-#include <QFontMetricsF>
 
 #include <cmath>
 #include <string>
@@ -25,37 +23,6 @@ using namespace tarvik;
 using namespace tarvik::testing;
 
 namespace {
-
-struct DrawnText {
-    std::string text;
-    double x, y, width, ascent;
-};
-
-struct DrawnLine {
-    double x1, y1, x2, y2;
-};
-
-// The preview picture, keeping the extent of every text down to its
-// baseline, and every line.
-class MeasuringSurface : public ImageSurface {
-public:
-    MeasuringSurface() : ImageSurface(72) {}
-    std::vector<DrawnText> texts;
-    std::vector<DrawnLine> lines;
-
-protected:
-    void DrawText(double x, double y, std::string_view text) override
-    {
-        const QFontMetricsF metrics(QtFont(Font));
-        texts.push_back({std::string(text), x, y, TextWidth(text), metrics.ascent()});
-        ImageSurface::DrawText(x, y, text);
-    }
-    void DrawLine(double x1, double y1, double x2, double y2) override
-    {
-        lines.push_back({x1, y1, x2, y2});
-        ImageSurface::DrawLine(x1, y1, x2, y2);
-    }
-};
 
 // The frame's inner rule.
 constexpr double FrameLeft = 610, FrameRight = 10990, FrameBottom = 14890;

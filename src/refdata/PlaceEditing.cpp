@@ -94,8 +94,7 @@ bool PlaceEditor::SaveRecord()
     places_.SetField("PlaceName", Value(city));
     places_.SetField("Latitude", Value(latitude.text));
     places_.SetField("Longitude", Value(longitude.text));
-    places_.Update();
-    places_.SetBookmark(places_.LastModified());
+    UpdateAndStandOn(places_);
     addingNew_ = false;
     ShowCurrent();
     return true;

@@ -40,17 +40,17 @@ public:
     bool SaveRecord() override;
 
     // Empty boxes for a new place, after the question; false when abandoned.
-    bool Add();
+    bool Add() override;
     // After "Are you sure to delete information about <name>?": deletes the
     // place shown and shows the zone's first place (or starts adding when
     // none is left). A new entry not stored yet is dropped instead, and the
     // stored place it replaced is shown again.
-    void Delete();
+    void Delete() override;
     // The zone's first place whose name sorts at or after the search text
     // (letter case aside), after the question; "Search failed!" stays put.
-    void Find(std::string_view search);
+    void Find(std::string_view search) override;
     // After the question; a move that would leave the zone stays put.
-    void Move(MoveTo where);
+    void Move(MoveTo where) override;
 
 private:
     bool OnZonePlace() const;

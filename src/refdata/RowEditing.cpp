@@ -15,6 +15,17 @@ bool RowEditor::ConfirmLeaving()
     }
 }
 
+void UpdateAndStandOn(TableCursor& cursor)
+{
+    try {
+        cursor.Update();
+    } catch (const DbError&) {
+        cursor.CancelUpdate();
+        throw;
+    }
+    cursor.SetBookmark(cursor.LastModified());
+}
+
 std::optional<Bookmark> CurrentBookmark(const TableCursor& cursor)
 {
     if (!cursor.HasCurrent())

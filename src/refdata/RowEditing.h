@@ -8,6 +8,7 @@
 #include "TableCursor.h"
 
 #include <optional>
+#include <string_view>
 
 namespace tarvik {
 
@@ -27,6 +28,13 @@ public:
     // with the reason told and nothing written, when the boxes cannot be stored.
     virtual bool SaveRecord() = 0;
 
+    // The buttons. Add leaves empty boxes for a new entry and says whether it
+    // did; the others show the row they end on in the boxes.
+    virtual bool Add() = 0;
+    virtual void Delete() = 0;
+    virtual void Find(std::string_view search) = 0;
+    virtual void Move(MoveTo where) = 0;
+
 protected:
     // Before Add, Find and every move: when the boxes differ, "Save Changes?"
     // Yes saves, No goes on without saving, Cancel abandons the action. A save
@@ -36,6 +44,10 @@ protected:
 
     bool addingNew_ = false;
 };
+
+// Writes the record being added or edited and stands on it. A write that
+// fails drops the pending record, so that the cursor shows only what is stored.
+void UpdateAndStandOn(TableCursor& cursor);
 
 // The record the cursor stands on, to come back to after a failed move or search.
 std::optional<Bookmark> CurrentBookmark(const TableCursor& cursor);

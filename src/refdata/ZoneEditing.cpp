@@ -86,8 +86,7 @@ bool ZoneEditor::SaveRecord()
         countries_.Edit();
     countries_.SetField("Country", Value(name));
     countries_.SetField("Zone", Value(meridian.text));
-    countries_.Update();
-    countries_.SetBookmark(countries_.LastModified());
+    UpdateAndStandOn(countries_);
     addingNew_ = false;
     ShowCurrent();
     return true;

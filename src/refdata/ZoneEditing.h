@@ -40,14 +40,14 @@ public:
 
     // "Cant save" while the name box is empty; else empty boxes for a new
     // zone after the question. False when refused or abandoned.
-    bool Add();
+    bool Add() override;
     // After "Are you sure to delete?": deletes the zone shown and shows the
     // first zone. A new entry not stored yet is dropped instead, and the zone
     // it replaced is shown again.
-    void Delete();
+    void Delete() override;
     // The first zone whose name sorts at or after the search text.
-    void Find(std::string_view search);
-    void Move(MoveTo where);
+    void Find(std::string_view search) override;
+    void Move(MoveTo where) override;
 
 private:
     void ShowCurrent();

@@ -19,57 +19,57 @@ bool CoordinateDiffers(const Value& stored, const CoordinateBoxes& boxes, Coordi
 
 } // namespace
 
-PlaceEditor::PlaceEditor(TableCursor& places, long long countryId) : places_(places), countryId_(countryId)
+PlaceEditor::PlaceEditor(TableCursor& places, long long countryId) : RowEditor(places), countryId_(countryId)
 {
-    places_.SetIndex("Place");
-    ShowFirstPlace();
+    cursor_.SetIndex("Place");
+    ShowFirstRow();
 }
 
-bool PlaceEditor::OnZonePlace() const
+bool PlaceEditor::ShowsStoredRow() const
 {
-    return places_.HasCurrent() && places_.Field("Country ID").Int() == countryId_;
+    return cursor_.HasCurrent() && cursor_.Field("Country ID").Int() == countryId_;
 }
 
 void PlaceEditor::ShowCurrent()
 {
-    if (!OnZonePlace())
+    if (!ShowsStoredRow())
         return;
-    boxes.city = places_.Field("PlaceName").Text();
-    boxes.latitude = ShownBoxes(places_.Field("Latitude").Text(), CoordinateKind::Latitude);
-    boxes.longitude = ShownBoxes(places_.Field("Longitude").Text(), CoordinateKind::Longitude);
+    boxes.city = cursor_.Field("PlaceName").Text();
+    boxes.latitude = ShownBoxes(cursor_.Field("Latitude").Text(), CoordinateKind::Latitude);
+    boxes.longitude = ShownBoxes(cursor_.Field("Longitude").Text(), CoordinateKind::Longitude);
 }
 
-void PlaceEditor::SeekFirstPlace() { places_.Seek(">=", {Value(countryId_), Value("")}); }
+void PlaceEditor::SeekFirstRow() { cursor_.Seek(">=", SearchKey({})); }
 
 void PlaceEditor::SeekLastPlace()
 {
     // The zone's last place stands just before the first place of the next zone id.
-    places_.Seek(">=", {Value(countryId_ + 1)});
-    if (places_.NoMatch())
-        places_.MoveLast();
+    cursor_.Seek(">=", {Value(countryId_ + 1)});
+    if (cursor_.NoMatch())
+        cursor_.MoveLast();
     else
-        places_.MovePrevious();
+        cursor_.MovePrevious();
 }
 
-void PlaceEditor::ShowFirstPlace()
+std::vector<Value> PlaceEditor::SearchKey(const std::string& text) const
 {
-    SeekFirstPlace();
-    addingNew_ = !OnZonePlace();
-    if (addingNew_)
-        boxes = {};
-    else
-        ShowCurrent();
+    return {Value(countryId_), Value(text)};
+}
+
+std::string PlaceEditor::DeleteQuestion() const
+{
+    return "Are you sure to delete information about " + boxes.city + "?";
 }
 
 bool PlaceEditor::IsChanged()
 {
     if (addingNew_)
         return true;   // its direction boxes always hold valid letters
-    if (!OnZonePlace())
+    if (!ShowsStoredRow())
         return false;
-    return TextDiffers(places_.Field("PlaceName"), TrimmedEntry(boxes.city)) ||
-           CoordinateDiffers(places_.Field("Latitude"), boxes.latitude, CoordinateKind::Latitude) ||
-           CoordinateDiffers(places_.Field("Longitude"), boxes.longitude, CoordinateKind::Longitude);
+    return TextDiffers(cursor_.Field("PlaceName"), TrimmedEntry(boxes.city)) ||
+           CoordinateDiffers(cursor_.Field("Latitude"), boxes.latitude, CoordinateKind::Latitude) ||
+           CoordinateDiffers(cursor_.Field("Longitude"), boxes.longitude, CoordinateKind::Longitude);
 }
 
 bool PlaceEditor::SaveRecord()
@@ -87,85 +87,38 @@ bool PlaceEditor::SaveRecord()
             return false;
         }
     if (addingNew_)
-        places_.AddNew();
+        cursor_.AddNew();
     else
-        places_.Edit();
-    places_.SetField("Country ID", Value(countryId_));
-    places_.SetField("PlaceName", Value(city));
-    places_.SetField("Latitude", Value(latitude.text));
-    places_.SetField("Longitude", Value(longitude.text));
-    UpdateAndStandOn(places_);
-    addingNew_ = false;
-    ShowCurrent();
+        cursor_.Edit();
+    cursor_.SetField("Country ID", Value(countryId_));
+    cursor_.SetField("PlaceName", Value(city));
+    cursor_.SetField("Latitude", Value(latitude.text));
+    cursor_.SetField("Longitude", Value(longitude.text));
+    FinishSave();
     return true;
-}
-
-bool PlaceEditor::Add()
-{
-    if (!ConfirmLeaving())
-        return false;
-    boxes = {};
-    addingNew_ = true;
-    return true;
-}
-
-void PlaceEditor::Delete()
-{
-    if (reporter().Ask("Are you sure to delete information about " + boxes.city + "?", Buttons::YesNo) !=
-        Answer::Yes)
-        return;
-    if (addingNew_ && OnZonePlace()) {
-        // Only the unsaved entry goes; the place shown before Add comes back.
-        addingNew_ = false;
-        ShowCurrent();
-        return;
-    }
-    if (!addingNew_ && OnZonePlace())
-        places_.Delete();
-    ShowFirstPlace();
-}
-
-void PlaceEditor::Find(std::string_view search)
-{
-    if (!ConfirmLeaving())
-        return;
-    const std::string text = TrimmedEntry(search);
-    if (text.empty()) {
-        reporter().Message(NothingToSearchFor);
-        return;
-    }
-    const std::optional<Bookmark> back = CurrentBookmark(places_);
-    places_.Seek(">=", {Value(countryId_), Value(text)});
-    if (!OnZonePlace()) {
-        ReturnTo(places_, back);
-        reporter().Message(SearchFailed);
-        return;
-    }
-    addingNew_ = false;
-    ShowCurrent();
 }
 
 void PlaceEditor::Move(MoveTo where)
 {
     if (!ConfirmLeaving())
         return;
-    const std::optional<Bookmark> back = CurrentBookmark(places_);
+    const std::optional<Bookmark> back = CurrentBookmark(cursor_);
     switch (where) {
-    case MoveTo::Top: SeekFirstPlace(); break;
+    case MoveTo::Top: SeekFirstRow(); break;
     case MoveTo::Next:
-        if (places_.HasCurrent())
-            places_.MoveNext();
+        if (cursor_.HasCurrent())
+            cursor_.MoveNext();
         break;
     case MoveTo::Previous:
-        if (places_.HasCurrent())
-            places_.MovePrevious();
+        if (cursor_.HasCurrent())
+            cursor_.MovePrevious();
         break;
     case MoveTo::Bottom: SeekLastPlace(); break;
     }
     // Past either end of the table, or into the next zone: stay.
-    if (!OnZonePlace())
-        ReturnTo(places_, back);
-    if (OnZonePlace()) {
+    if (!ShowsStoredRow())
+        ReturnTo(cursor_, back);
+    if (ShowsStoredRow()) {
         addingNew_ = false;
         ShowCurrent();
     }

@@ -10,7 +10,6 @@
 #include "RowEditing.h"
 
 #include <string>
-#include <string_view>
 
 namespace tarvik {
 
@@ -38,28 +37,20 @@ public:
     // "City not entered" for an empty name; a latitude or longitude out of
     // range is told and refused.
     bool SaveRecord() override;
-
-    // Empty boxes for a new place, after the question; false when abandoned.
-    bool Add() override;
-    // After "Are you sure to delete information about <name>?": deletes the
-    // place shown and shows the zone's first place (or starts adding when
-    // none is left). A new entry not stored yet is dropped instead, and the
-    // stored place it replaced is shown again.
-    void Delete() override;
-    // The zone's first place whose name sorts at or after the search text
-    // (letter case aside), after the question; "Search failed!" stays put.
-    void Find(std::string_view search) override;
-    // After the question; a move that would leave the zone stays put.
+    // A move that would leave the zone stays put.
     void Move(MoveTo where) override;
 
+protected:
+    bool ShowsStoredRow() const override;
+    void ShowCurrent() override;
+    void ClearBoxes() override { boxes = {}; }
+    void SeekFirstRow() override;
+    std::vector<Value> SearchKey(const std::string& text) const override;
+    std::string DeleteQuestion() const override;
+
 private:
-    bool OnZonePlace() const;
-    void ShowCurrent();
-    void ShowFirstPlace();
-    void SeekFirstPlace();
     void SeekLastPlace();
 
-    TableCursor& places_;
     long long countryId_;
 };
 

@@ -4,37 +4,26 @@
 
 namespace tarvik {
 
-ZoneEditor::ZoneEditor(TableCursor& countries) : countries_(countries)
+ZoneEditor::ZoneEditor(TableCursor& countries) : RowEditor(countries)
 {
-    countries_.SetIndex("Country");
-    ShowFirstZone();
+    cursor_.SetIndex("Country");
+    // An empty table can only be filled by adding: the editor opens so.
+    ShowFirstRow();
 }
 
 void ZoneEditor::ShowCurrent()
 {
-    if (!countries_.HasCurrent())
+    if (!cursor_.HasCurrent())
         return;
-    boxes.name = countries_.Field("Country").Text();
-    boxes.meridian = ShownBoxes(countries_.Field("Zone").Text(), CoordinateKind::ZoneMeridian);
-}
-
-void ZoneEditor::ShowFirstZone()
-{
-    countries_.MoveFirst();
-    // An empty table can only be filled by adding: the editor opens so.
-    addingNew_ = !countries_.HasCurrent();
-    if (addingNew_)
-        boxes = {};
-    else
-        ShowCurrent();
+    boxes.name = cursor_.Field("Country").Text();
+    boxes.meridian = ShownBoxes(cursor_.Field("Zone").Text(), CoordinateKind::ZoneMeridian);
 }
 
 bool ZoneEditor::NameTakenByAnother(const std::string& name) const
 {
-    Statement st(countries_.Db(), "SELECT rowid FROM " + QuoteIdentifier(countries_.Table()) +
-                                      " WHERE \"Country\" = ?");
+    Statement st(cursor_.Db(), "SELECT rowid FROM " + QuoteIdentifier(cursor_.Table()) + " WHERE \"Country\" = ?");
     st.Bind(1, Value(name));
-    const std::optional<Bookmark> own = addingNew_ ? std::nullopt : CurrentBookmark(countries_);
+    const std::optional<Bookmark> own = addingNew_ ? std::nullopt : CurrentBookmark(cursor_);
     while (st.Step())
         if (!own || st.Column(0).Int() != *own)
             return true;
@@ -44,10 +33,10 @@ bool ZoneEditor::NameTakenByAnother(const std::string& name) const
 bool ZoneEditor::IsChanged()
 {
     if (addingNew_) {
-        const std::optional<Bookmark> back = CurrentBookmark(countries_);
-        countries_.Seek("=", {Value(TrimmedEntry(boxes.name))});
-        if (countries_.NoMatch()) {
-            ReturnTo(countries_, back);
+        const std::optional<Bookmark> back = CurrentBookmark(cursor_);
+        cursor_.Seek("=", {Value(TrimmedEntry(boxes.name))});
+        if (cursor_.NoMatch()) {
+            ReturnTo(cursor_, back);
             return true;
         }
         // The window shows the stored zone of that name instead.
@@ -56,10 +45,10 @@ bool ZoneEditor::IsChanged()
         reporter().Message(ZoneExists);
         return false;
     }
-    if (!countries_.HasCurrent())
+    if (!cursor_.HasCurrent())
         return false;
-    const Value name = countries_.Field("Country");
-    const Value zone = countries_.Field("Zone");
+    const Value name = cursor_.Field("Country");
+    const Value zone = cursor_.Field("Zone");
     return (!name.IsNull() && name.Text() != TrimmedEntry(boxes.name)) ||
            (!zone.IsNull() && DiffersFromStored(boxes.meridian, CoordinateKind::ZoneMeridian, zone.Text()));
 }
@@ -81,88 +70,46 @@ bool ZoneEditor::SaveRecord()
         return false;
     }
     if (addingNew_)
-        countries_.AddNew();
+        cursor_.AddNew();
     else
-        countries_.Edit();
-    countries_.SetField("Country", Value(name));
-    countries_.SetField("Zone", Value(meridian.text));
-    UpdateAndStandOn(countries_);
-    addingNew_ = false;
-    ShowCurrent();
+        cursor_.Edit();
+    cursor_.SetField("Country", Value(name));
+    cursor_.SetField("Zone", Value(meridian.text));
+    FinishSave();
     return true;
 }
 
-bool ZoneEditor::Add()
+bool ZoneEditor::MayAdd()
 {
-    if (TrimmedEntry(boxes.name).empty()) {
-        reporter().Message("Cant save");
-        return false;
-    }
-    if (!ConfirmLeaving())
-        return false;
-    boxes = {};
-    addingNew_ = true;
-    return true;
-}
-
-void ZoneEditor::Delete()
-{
-    if (reporter().Ask("Are you sure to delete?", Buttons::YesNo) != Answer::Yes)
-        return;
-    if (addingNew_ && countries_.HasCurrent()) {
-        // Only the unsaved entry goes; the zone shown before Add comes back.
-        addingNew_ = false;
-        ShowCurrent();
-        return;
-    }
-    if (!addingNew_ && countries_.HasCurrent())
-        countries_.Delete();
-    ShowFirstZone();
-}
-
-void ZoneEditor::Find(std::string_view search)
-{
-    if (!ConfirmLeaving())
-        return;
-    const std::string text = TrimmedEntry(search);
-    if (text.empty()) {
-        reporter().Message(NothingToSearchFor);
-        return;
-    }
-    const std::optional<Bookmark> back = CurrentBookmark(countries_);
-    countries_.Seek(">=", {Value(text)});
-    if (countries_.NoMatch()) {
-        ReturnTo(countries_, back);
-        reporter().Message(SearchFailed);
-        return;
-    }
-    addingNew_ = false;
-    ShowCurrent();
+    if (!TrimmedEntry(boxes.name).empty())
+        return true;
+    reporter().Message("Cant save");
+    return false;
 }
 
 void ZoneEditor::Move(MoveTo where)
 {
     if (!ConfirmLeaving())
         return;
-    const bool standing = countries_.HasCurrent();
+    const bool standing = cursor_.HasCurrent();
     switch (where) {
-    case MoveTo::Top: countries_.MoveFirst(); break;
-    case MoveTo::Bottom: countries_.MoveLast(); break;
+    case MoveTo::Top: cursor_.MoveFirst(); break;
+    case MoveTo::Bottom: cursor_.MoveLast(); break;
     case MoveTo::Next:
         if (!standing)
-            countries_.MoveFirst();
-        else if (countries_.MoveNext(); countries_.Eof())
-            countries_.MoveLast();
+            cursor_.MoveFirst();
+        else if (cursor_.MoveNext(); cursor_.Eof())
+            cursor_.MoveLast();
         break;
     case MoveTo::Previous:
         if (!standing)
-            countries_.MoveFirst();
-        else if (countries_.MovePrevious(); countries_.Bof())
-            countries_.MoveFirst();
+            cursor_.MoveFirst();
+        else if (cursor_.MovePrevious(); cursor_.Bof())
+            cursor_.MoveFirst();
         break;
     }
     // With no zone stored at all the editor stays adding.
-    if (!countries_.HasCurrent())
+    if (!cursor_.HasCurrent())
         return;
     addingNew_ = false;
     ShowCurrent();

@@ -11,7 +11,6 @@
 #include "RowEditing.h"
 
 #include <string>
-#include <string_view>
 
 namespace tarvik {
 
@@ -37,24 +36,21 @@ public:
     // Refuses an empty name, a meridian out of range, and a name that
     // another zone has.
     bool SaveRecord() override;
-
-    // "Cant save" while the name box is empty; else empty boxes for a new
-    // zone after the question. False when refused or abandoned.
-    bool Add() override;
-    // After "Are you sure to delete?": deletes the zone shown and shows the
-    // first zone. A new entry not stored yet is dropped instead, and the zone
-    // it replaced is shown again.
-    void Delete() override;
-    // The first zone whose name sorts at or after the search text.
-    void Find(std::string_view search) override;
+    // Moves stop at the first and the last zone.
     void Move(MoveTo where) override;
 
-private:
-    void ShowCurrent();
-    void ShowFirstZone();
-    bool NameTakenByAnother(const std::string& name) const;
+protected:
+    bool ShowsStoredRow() const override { return cursor_.HasCurrent(); }
+    void ShowCurrent() override;
+    void ClearBoxes() override { boxes = {}; }
+    void SeekFirstRow() override { cursor_.MoveFirst(); }
+    std::vector<Value> SearchKey(const std::string& text) const override { return {Value(text)}; }
+    std::string DeleteQuestion() const override { return "Are you sure to delete?"; }
+    // "Cant save" while the name box is empty.
+    bool MayAdd() override;
 
-    TableCursor& countries_;
+private:
+    bool NameTakenByAnother(const std::string& name) const;
 };
 
 inline constexpr const char* ZoneExists = "Time Zone already exists, so changes can't be saved!";

@@ -73,7 +73,8 @@ QLayout* RowEditorWindow::CoordinateRow(std::array<QLineEdit*, 3>& boxes, const 
 {
     const QString base = QString::fromLatin1(name);
     const bool latitude = kind == CoordinateKind::Latitude;
-    boxes[0] = Box(base + QLatin1Char('0'), degreeDigits, degreeDigits, QStringLiteral("Degrees"));
+    // Degree boxes of one width, so that the rows' minutes line up.
+    boxes[0] = Box(base + QLatin1Char('0'), degreeDigits, 3, QStringLiteral("Degrees"));
     boxes[1] = Box(base + QLatin1Char('1'), 2, 2, QStringLiteral("Minutes"));
     boxes[2] = Box(base + QLatin1Char('2'), 1, 1, latitude ? QStringLiteral("N or S") : QStringLiteral("E or W"));
     for (int i = 0; i < 3; ++i)
@@ -121,9 +122,11 @@ void RowEditorWindow::Finish(QGridLayout* fields, const QList<QLineEdit*>& enter
     for (QLineEdit* box : enterOrder_)
         box->installEventFilter(this);
 
-    auto* search = new QHBoxLayout;
-    search->addWidget(cmdFind);
-    search->addWidget(txtSearch, 1);
+    // The search row under the fields, its box in line with theirs.
+    const int searchRow = fields->rowCount();
+    fields->setRowMinimumHeight(searchRow, 8);
+    fields->addWidget(cmdFind, searchRow + 1, 0);
+    fields->addWidget(txtSearch, searchRow + 1, 1);
 
     auto* rule = new QFrame;
     rule->setFrameShape(QFrame::HLine);
@@ -135,8 +138,6 @@ void RowEditorWindow::Finish(QGridLayout* fields, const QList<QLineEdit*>& enter
 
     auto* outer = new QVBoxLayout(this);
     outer->addLayout(fields);
-    outer->addSpacing(4);
-    outer->addLayout(search);
     outer->addSpacing(4);
     outer->addWidget(rule);
     outer->addLayout(buttons);

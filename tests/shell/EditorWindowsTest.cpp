@@ -25,15 +25,33 @@ protected:
         QTest::keyClicks(box, text);
     }
 
-    std::vector<std::string> PlacesOf(long long countryId)
+    // One text per row, its fields joined by "|".
+    static std::vector<std::string> Rows(std::string_view sql, std::initializer_list<Value> params = {})
     {
         std::vector<std::string> rows;
-        for (Recordset rs(DatDatabase(), "SELECT PlaceName, Latitude, Longitude FROM Places "
-                                         "WHERE [Country ID] = ? ORDER BY PlaceName",
-                          {Value(countryId)});
-             !rs.Eof(); rs.MoveNext())
-            rows.push_back(rs.Field(0).Text() + "|" + rs.Field(1).Text() + "|" + rs.Field(2).Text());
+        for (Recordset rs(DatDatabase(), sql, params); !rs.Eof(); rs.MoveNext()) {
+            std::string row;
+            for (int f = 0; f < rs.FieldCount(); ++f)
+                row += (f ? "|" : "") + rs.Field(f).Text();
+            rows.push_back(row);
+        }
         return rows;
+    }
+
+    static std::vector<std::string> PlacesOf(long long countryId)
+    {
+        return Rows("SELECT PlaceName, Latitude, Longitude FROM Places WHERE [Country ID] = ? ORDER BY PlaceName",
+                    {Value(countryId)});
+    }
+
+    static std::vector<std::string> AllZones() { return Rows("SELECT Country, Zone FROM Countries ORDER BY Country"); }
+
+    // An editor as the main window shows it.
+    static void ExpectShownBy(const QDialog& editor, const frmMain& owner, const QString& caption)
+    {
+        EXPECT_EQ(editor.parentWidget(), &owner);
+        EXPECT_TRUE(editor.isModal());
+        EXPECT_EQ(editor.windowTitle(), caption);
     }
 };
 
@@ -50,9 +68,7 @@ TEST_F(EditorWindowsTest, TheNewPlaceButtonEditsThePlacesOfThePersonsZone)
     const ScopedDialogScript script({[&](QDialog& d) {
         ++shown;
         auto& editor = dynamic_cast<frmPlaces&>(d);
-        EXPECT_EQ(editor.parentWidget(), &w);
-        EXPECT_TRUE(editor.isModal());
-        EXPECT_EQ(editor.windowTitle(), QStringLiteral("Antarctica"));
+        ExpectShownBy(editor, w, QStringLiteral("Antarctica"));
         // No place yet: empty boxes waiting for the first one.
         EXPECT_TRUE(editor.Editor().AddingNew());
         EXPECT_EQ(editor.txtCity->text(), QString());
@@ -154,19 +170,12 @@ TEST_F(EditorWindowsTest, TheTimeZonesMenuEditsTheZonesInNameOrder)
 {
     frmMain& w = StartShown();
     ASSERT_TRUE(w.mnuLatLong->isEnabled());
-    const std::vector<std::string> zonesBefore = [] {
-        std::vector<std::string> z;
-        for (Recordset rs(DatDatabase(), "SELECT Country, Zone FROM Countries ORDER BY Country"); !rs.Eof(); rs.MoveNext())
-            z.push_back(rs.Field(0).Text() + "|" + rs.Field(1).Text());
-        return z;
-    }();
+    const std::vector<std::string> zonesBefore = AllZones();
     int shown = 0;
     const ScopedDialogScript script({[&](QDialog& d) {
         ++shown;
         auto& editor = dynamic_cast<TimeZones&>(d);
-        EXPECT_EQ(editor.parentWidget(), &w);
-        EXPECT_TRUE(editor.isModal());
-        EXPECT_EQ(editor.windowTitle(), QStringLiteral("Time Zones"));
+        ExpectShownBy(editor, w, QStringLiteral("Time Zones"));
         EXPECT_EQ(CountriesTable().Index(), "Country");
         EXPECT_EQ(editor.txtCity->text(), QStringLiteral("Antarctica"));
 
@@ -201,10 +210,7 @@ TEST_F(EditorWindowsTest, TheTimeZonesMenuEditsTheZonesInNameOrder)
     w.mnuLatLong->trigger();
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(messages.questions.size(), 1u);
-    std::vector<std::string> zonesAfter;
-    for (Recordset rs(DatDatabase(), "SELECT Country, Zone FROM Countries ORDER BY Country"); !rs.Eof(); rs.MoveNext())
-        zonesAfter.push_back(rs.Field(0).Text() + "|" + rs.Field(1).Text());
-    EXPECT_EQ(zonesAfter, zonesBefore);
+    EXPECT_EQ(AllZones(), zonesBefore);
 }
 
 TEST_F(EditorWindowsTest, AFailedWriteIsToldAndTheTypedEntryStays)

@@ -19,7 +19,8 @@ QLabel* ValueLabel(const char* name)
 {
     auto* label = new QLabel;
     label->setObjectName(QString::fromLatin1(name));
-    label->setMinimumWidth(90);
+    // Room for the longest date, "28-September-2000".
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("28-September-0000")) + 12);
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
     return label;

@@ -26,22 +26,10 @@ struct Person {
 };
 
 BirthRecord At(int day, int month, int year, int latDeg, int latMin, const char* latDir, int longDeg, int longMin,
-               const char* longDir, int zoneDeg, const char* zoneDir, double timeCorrection = 0)
+               const char* longDir, double zoneMeridian, double timeCorrection = 0)
 {
-    BirthRecord b = DelhiBirth(day, month, year, 12, 0, 0);
-    b.LatDeg = latDeg;
-    b.LatMin = latMin;
-    b.LatDir = latDir;
-    b.LongDeg = longDeg;
-    b.LongMin = longMin;
-    b.LongDir = longDir;
-    b.ZoneDeg = zoneDeg;
-    b.ZoneMin = 0;
-    b.ZoneDir = zoneDir;
-    b.ZoneMeridian = (std::string(zoneDir) == "E" ? 1 : -1) * zoneDeg;
-    b.ZoneHours = b.ZoneMeridian / 15;
-    b.TimeCorrection = timeCorrection;
-    return b;
+    return MovedTo(DelhiBirth(day, month, year, 12, 0, 0), latDeg, latMin, latDir, longDeg, longMin, longDir,
+                   zoneMeridian, timeCorrection);
 }
 
 BirthRecord WarTime(BirthRecord b, double correction)
@@ -58,10 +46,10 @@ const Person People[] = {
     {"Delhi on 1 March after a leap day", DelhiBirth(1, 3, 2000)},
     {"Delhi with clocks an hour ahead", WarTime(DelhiBirth(15, 8, 1980), -1)},
     {"Delhi with clocks half an hour behind", WarTime(DelhiBirth(20, 3, 2000), 0.5)},
-    {"New York in summer time", At(4, 7, 1976, 40, 43, "N", 74, 0, "W", 75, "W", -1)},
-    {"Rio de Janeiro", At(5, 3, 1990, 22, 54, "S", 43, 12, "W", 45, "W")},
-    {"Helsinki in December", At(12, 12, 1995, 60, 10, "N", 24, 56, "E", 30, "E")},
-    {"Kashgar on Beijing time", At(10, 10, 2010, 39, 28, "N", 75, 59, "E", 120, "E")},
+    {"New York in summer time", At(4, 7, 1976, 40, 43, "N", 74, 0, "W", -75, -1)},
+    {"Rio de Janeiro", At(5, 3, 1990, 22, 54, "S", 43, 12, "W", -45)},
+    {"Helsinki in December", At(12, 12, 1995, 60, 10, "N", 24, 56, "E", 30)},
+    {"Kashgar on Beijing time", At(10, 10, 2010, 39, 28, "N", 75, 59, "E", 120)},
 };
 
 double Hours(const ClockTime& t) { return t.hour + t.minute / 60.0 + t.second / 3600.0; }
@@ -246,7 +234,7 @@ TEST_F(GhatiConversionTest, SunriseAndSunsetInZoneTime)
         double sunrise, sunset;   // zone time
     } cases[] = {
         {DelhiBirth(21, 1, 2000), 7 + 16 / 60.0, 17 + 49 / 60.0},
-        {At(5, 3, 1990, 22, 54, "S", 43, 12, "W", 45, "W"), 5 + 51 / 60.0, 18 + 18 / 60.0},
+        {At(5, 3, 1990, 22, 54, "S", 43, 12, "W", -45), 5 + 51 / 60.0, 18 + 18 / 60.0},
     };
     const auto hoursOf = [](const std::string& text) {
         EXPECT_EQ(text.size(), 8u) << text;

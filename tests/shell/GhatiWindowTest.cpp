@@ -2,7 +2,9 @@
 // what a button hands over, the conversions in the window, OK into the
 // right person's time box, Cancel, and Native and the chart left standing.
 
-#include "ShellFixture.h"
+#include "OutputFixture.h"
+
+#include "calc/CalcFixture.h"
 
 #include "calc/Chart.h"
 #include "calc/Sunrise.h"
@@ -40,36 +42,12 @@ const QString Antarctica = QStringLiteral("Antarctica [0E00]");
 // 43W12, zone 45W0), written out by hand.
 BirthRecord Delhi(int day, int month, int year, int hour, int minute, int second)
 {
-    BirthRecord b;
-    b.Day = day;
-    b.Month = month;
-    b.Year = year;
-    b.Hour = hour;
-    b.Minute = minute;
-    b.Second = second;
-    b.LatDeg = 28;
-    b.LatMin = 39;
-    b.LatDir = "N";
-    b.LongDeg = 77;
-    b.LongMin = 13;
-    b.LongDir = "E";
-    b.ZoneMeridian = 82.5;
-    b.ZoneHours = 5.5;
-    return b;
+    return test::MovedTo(test::DelhiBirth(day, month, year, hour, minute, second), 28, 39, "N", 77, 13, "E", 82.5);
 }
 
 BirthRecord Rio(int day, int month, int year, int hour, int minute, int second)
 {
-    BirthRecord b = Delhi(day, month, year, hour, minute, second);
-    b.LatDeg = 22;
-    b.LatMin = 54;
-    b.LatDir = "S";
-    b.LongDeg = 43;
-    b.LongMin = 12;
-    b.LongDir = "W";
-    b.ZoneMeridian = -45;
-    b.ZoneHours = -3;
-    return b;
+    return test::MovedTo(test::DelhiBirth(day, month, year, hour, minute, second), 22, 54, "S", 43, 12, "W", -45);
 }
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
@@ -87,23 +65,13 @@ QString GhatisOf(const BirthRecord& b, double clockHours)
 
 QString ClockText(const ClockTime& t) { return TimeEntryText(QTime(t.hour, t.minute, t.second)); }
 
-class GhatiWindowTest : public ShellTest {
+class GhatiWindowTest : public OutputRunTest {
 protected:
     void SetUp() override
     {
-        ShellTest::SetUp();
-        QLocale::setDefault(QLocale::c());
+        OutputRunTest::SetUp();
         BuildFixtureDatabases(std::string(FixtureCountries) + "900003,Brazil,45W0\n",
                               std::string(FixturePlaces) + "910003,900003,Rio de Janeiro,22S54,43W12\n");
-    }
-
-    frmMain& StartIn(bool match)
-    {
-        frmMain& w = Start();
-        EXPECT_TRUE(started);
-        if (match)
-            w.SSTab1->setCurrentIndex(1);
-        return w;
     }
 
     // One person's entries: the zone and place by their texts.
@@ -121,25 +89,25 @@ protected:
     // Presses a person's ghati button; true when the window was shown.
     bool PressGhati(frmMain& w, int person)
     {
-        const int before = shown;
+        const int before = opened;
         (person == 0 ? w.cmdGhati : w.cmdGhati2)->click();
-        return shown > before;
+        return opened > before;
     }
 
-    int shown = 0;
-    int previews = 0;
+    int opened = 0;
     // What the test does while the conversion window is up.
-    std::function<void(frmConversion&)> whileShown;
-    ScopedDialogScript script{{
+    std::function<void(frmConversion&)> whileOpen;
+    // The conversion window in place of the fixture's preview script.
+    ScopedDialogScript conversions{{
         .showModal =
             [this](QDialog& d) {
                 if (auto* w = qobject_cast<frmConversion*>(&d)) {
-                    ++shown;
+                    ++opened;
                     EXPECT_EQ(w->parentWidget(), window.get());
-                    if (whileShown)
-                        whileShown(*w);
+                    if (whileOpen)
+                        whileOpen(*w);
                 } else {
-                    ++previews;
+                    ++shown;
                 }
             },
     }};
@@ -200,8 +168,7 @@ TEST_F(GhatiWindowTest, AButtonHandsItsPersonsEntriesToTheWindow)
         EXPECT_EQ(g.lblTithiBR->text(), Text(p.tithiAtBirth));
         EXPECT_EQ(g.lblTithiSR->text(), Text(p.tithiAtSunrise));
         EXPECT_TRUE(messages.messages.empty());
-        window.reset();
-        CloseReferenceDatabases();
+        Stop();
     }
 }
 
@@ -236,7 +203,7 @@ TEST_F(GhatiWindowTest, UseConvertedTimeWritesIntoThePersonsOwnBox)
         const BirthRecord birth = c.person == 0 ? Delhi(15, 8, 1980, 10, 30, 0) : Rio(3, 4, 1984, 5, 15, 0);
 
         int result = -1;
-        whileShown = [&](frmConversion& g) {
+        whileOpen = [&](frmConversion& g) {
             g.cmbGhr->setEditText("12");
             g.cmbGmin->setEditText("30");
             g.cmbGsec->setEditText("15");
@@ -249,8 +216,7 @@ TEST_F(GhatiWindowTest, UseConvertedTimeWritesIntoThePersonsOwnBox)
         EXPECT_EQ(w.txtTOB[c.person]->text(), ClockText(ClockTimeOfGhatis(birth, 12 + 30 / 60.0 + 15 / 3600.0)));
         EXPECT_EQ(w.txtTOB[1 - c.person]->text(), other);
         EXPECT_TRUE(messages.messages.empty());
-        window.reset();
-        CloseReferenceDatabases();
+        Stop();
     }
 }
 
@@ -258,7 +224,7 @@ TEST_F(GhatiWindowTest, ConvertToGhatiTakesTheEditedTimeAndShowsTheNationalMonth
 {
     frmMain& w = StartIn(false);
     Enter(w, 0, QDate(1990, 1, 15), "10:00:00 AM", India, "Delhi");
-    whileShown = [&](frmConversion& g) {
+    whileOpen = [&](frmConversion& g) {
         EXPECT_EQ(g.lblMas->text(), "MAGHA");   // the lunar month at first
         const QString tithi = g.lblTithiBR->text();
         g.cmbHR->setEditText("4");
@@ -302,7 +268,7 @@ TEST_F(GhatiWindowTest, UseConvertedTimeReadsTheBoxesAsNumbers)
         messages.messages.clear();
         int result = -1;
         bool visible = false;
-        whileShown = [&](frmConversion& g) {
+        whileOpen = [&](frmConversion& g) {
             g.show();
             g.cmbHR->setEditText(c.hour);
             g.cmbMIN->setEditText(c.minute);
@@ -341,7 +307,7 @@ TEST_F(GhatiWindowTest, KeysAnywhereInTheWindow)
         SCOPED_TRACE(c.what);
         w.txtTOB[0]->setText("10:30:00 AM");
         int result = -1;
-        whileShown = [&](frmConversion& g) {
+        whileOpen = [&](frmConversion& g) {
             g.show();
             g.cmbGhr->setEditText("20");
             g.cmbGmin->setEditText("0");
@@ -366,12 +332,11 @@ TEST_F(GhatiWindowTest, NativeAndTheChartStayAndTheNextRunOwesTheWindowNothing)
 {
     frmMain& w = StartIn(true);
     Enter(w, 1, QDate(1984, 4, 3), "05:15:00 AM", Brazil, "Rio de Janeiro");
-    w.Command1->click();
-    ASSERT_EQ(previews, 1);
+    ASSERT_TRUE(PressPreview(w));
     const ProgramState afterRun = Program();
 
     for (const int person : {1, 0}) {
-        whileShown = [](frmConversion& g) {
+        whileOpen = [](frmConversion& g) {
             g.cmbGhr->setEditText("3");
             g.cmdConvert->click();
             g.cmdConvert2->click();
@@ -385,8 +350,7 @@ TEST_F(GhatiWindowTest, NativeAndTheChartStayAndTheNextRunOwesTheWindowNothing)
         EXPECT_EQ(OutputRun().PunctColon, afterRun.run.PunctColon);
     }
 
-    w.Command1->click();
-    ASSERT_EQ(previews, 2);
+    ASSERT_TRUE(PressPreview(w));
     EXPECT_TRUE(Native() == afterRun.births.Native);
     EXPECT_TRUE(Chart() == afterRun.chart);
     EXPECT_TRUE(messages.messages.empty()) << messages.messages.front();
@@ -416,8 +380,7 @@ TEST_F(GhatiWindowTest, EntriesThatCannotBeReadOpenNoWindow)
         EXPECT_FALSE(PressGhati(w, c.person));
         EXPECT_EQ(messages.messages, std::vector<std::string>{c.message});
         EXPECT_TRUE(Native() == before);
-        window.reset();
-        CloseReferenceDatabases();
+        Stop();
     }
 }
 

@@ -6,8 +6,10 @@
 #include "OutputRun.h"
 #include "PageList.h"
 #include "StoredSettings.h"
+#include "TimeZones.h"
 #include "WaitCursor.h"
 #include "frmConversion.h"
+#include "frmPlaces.h"
 #include "frmSplash.h"
 #include "prPreview.h"
 #include "core/Reporter.h"
@@ -108,6 +110,7 @@ frmMain::frmMain(StartupOptions options) : options_(std::move(options))
     LayOut();
     SetTabOrder();
     ConnectHandlers();
+    ConnectEditors();
 
     // Horoscope mode at start: the girl's controls wait for Match-Making.
     {
@@ -640,6 +643,16 @@ void frmMain::SetPlacesEditor(std::function<void(long long countryId)> editor)
     placesEditor_ = std::move(editor);
     UpdateNewPlaceButtons();
 }
+
+void frmMain::ConnectEditors()
+{
+    SetPlacesEditor([this](long long countryId) { EditPlacesOfZone(*this, countryId); });
+    connect(mnuLatLong, &QAction::triggered, this, &frmMain::mnuLatLong_Click);
+    mnuLatLong->setEnabled(true);
+}
+
+// The zone lists are not reloaded: what the editor changed shows at the next start.
+void frmMain::mnuLatLong_Click() { EditZones(*this); }
 
 void frmMain::UpdateNewPlaceButtons()
 {

@@ -90,6 +90,8 @@ public:
     // The places editor, once it exists: it edits the places of a zone
     // (by "Country ID"). Until one is set the "*" buttons stay disabled.
     void SetPlacesEditor(std::function<void(long long countryId)> editor);
+    // The menu "&Time Zones": the countries and time-zones editor.
+    void mnuLatLong_Click();
 
     // Person controls.
     std::array<QLineEdit*, 2> txtName{};
@@ -156,6 +158,7 @@ private:
     void LayOut();
     void SetTabOrder();
     void ConnectHandlers();
+    void ConnectEditors();
     void FillEntryLists();
     void PickDefaultZoneAndPlace();
     void FillSampleEntry();

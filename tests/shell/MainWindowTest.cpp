@@ -558,7 +558,9 @@ TEST_F(MainWindowTest, TheEntriesFillTheBirthRecordAndTheChart)
 TEST_F(MainWindowTest, TheNewPlaceButtonWantsAZoneAndAnEditor)
 {
     frmMain& w = StartShown();
-    EXPECT_FALSE(w.cmdNewLatLong[0]->isEnabled());   // no places editor yet
+    EXPECT_TRUE(w.cmdNewLatLong[0]->isEnabled());    // the places editor is connected at start
+    w.SetPlacesEditor({});
+    EXPECT_FALSE(w.cmdNewLatLong[0]->isEnabled());   // without an editor the button waits
 
     std::vector<long long> edited;
     w.SetPlacesEditor([&](long long zone) {

@@ -135,6 +135,22 @@ TEST(SaturnTableRead, RowsAreOrderedAndABadRowIsRefused)
     }
 }
 
+// Without the reference database the page is given up with a message.
+TEST(SadeSatiPageAlone, WithoutTheReferenceDatabaseThePageIsAbandoned)
+{
+    ResetProgramState();
+    InstallReadingPages();
+    CollectingReporter collector;
+    ScopedReporter scope{collector};
+    RecordingSurface surface;
+    EXPECT_FALSE(PrintPage(surface, "Sade1", false));
+    ASSERT_FALSE(collector.messages.empty());
+    EXPECT_NE(collector.messages.back().find("\"Sade1\" could not be drawn"), std::string::npos)
+        << collector.messages.back();
+    EXPECT_TRUE(PrintPage(surface, "Sade2", false));
+    ResetBuilders();
+}
+
 class SadeSatiPage : public OpenDeliveredDatabases {
 protected:
     void SetUp() override

@@ -5,6 +5,7 @@
 #include "VimshottariPages.h"
 #include "calc/NameTables.h"
 #include "core/State.h"
+#include "pages/DecimalYear.h"
 #include "pages/Frame.h"
 #include "refdata/TextLookup.h"
 
@@ -49,7 +50,7 @@ int FirstCompactAntardasha(int birthAntardasha, std::optional<int> current)
 }
 
 void PrintCompactPratyantarPage(Surface& surface, double day, double month, double year,
-                                const CalendarDate& today)
+                                int todayYear, int todayMonth)
 {
     const RunValues& run = OutputRun();
     const double s = run.OutputScale;
@@ -58,7 +59,7 @@ void PrintCompactPratyantarPage(Surface& surface, double day, double month, doub
         VimshottariAtBirth(Chart().PlanetLongitudes[Moon]), BirthDecimalYear(day, month, year));
     const int birthAntar = periods.RunningAtBirth(DashaLevel::Antar);
     const int first =
-        FirstCompactAntardasha(birthAntar, AntardashaOfMonth(periods, today.Year, today.Month));
+        FirstCompactAntardasha(birthAntar, AntardashaOfMonth(periods, todayYear, todayMonth));
 
     int headingY = static_cast<int>(surface.CurrentY);
     PrintHeading(GetDictText("PRATYA"), surface, headingY);
@@ -117,8 +118,7 @@ void PrintVimshottariPratyantar(Surface& surface, double day, double month, doub
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    PrintCompactPratyantarPage(surface, day, month, year,
-                               {local.tm_mday, local.tm_mon + 1, local.tm_year + 1900});
+    PrintCompactPratyantarPage(surface, day, month, year, local.tm_year + 1900, local.tm_mon + 1);
 }
 
 } // namespace tarvik

@@ -1,6 +1,9 @@
 #include "ReadingPages.h"
 
 #include "Jaimini.h"
+#include "Manglik.h"
+#include "MatchPages.h"
+#include "SadeSati.h"
 #include "Vimshottari.h"
 #include "VimshottariPages.h"
 #include "Yogini.h"
@@ -15,6 +18,10 @@ void InstallReadingPages()
     b.PrintVimshottariPratyantar = &PrintVimshottariPratyantar;
     b.PrintYoginiDasha = &PrintYoginiDasha;
     b.JaiminiPage = &JaiminiPage;
+    b.MatchMaking = &MatchMaking;
+    b.PrintManglikDosha = &PrintManglikDosha;
+    b.PrintSadeSatiPage1 = &PrintSadeSatiPage1;
+    b.PrintSadeSatiPage2 = &PrintSadeSatiPage2;
 }
 
 } // namespace tarvik

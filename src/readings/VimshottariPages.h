@@ -16,7 +16,6 @@
 // antardashas of the Moon's dasha around the present, in three rows of five.
 
 #include "Vimshottari.h"
-#include "pages/DecimalYear.h"
 #include "pages/Surface.h"
 
 #include <optional>
@@ -47,9 +46,9 @@ std::optional<int> AntardashaOfMonth(const DashaPeriods& periods, int year, int 
 // fifteen would run past the last antardasha of the tree.
 int FirstCompactAntardasha(int birthAntardasha, std::optional<int> current);
 
-// The compact page as of the given day (its month counts).
+// The compact page as of a month.
 void PrintCompactPratyantarPage(Surface& surface, double day, double month, double year,
-                                const CalendarDate& today);
+                                int todayYear, int todayMonth);
 
 // The builder of the compact page: as of today by the computer's clock.
 void PrintVimshottariPratyantar(Surface& surface, double day, double month, double year, int,

@@ -355,7 +355,7 @@ protected:
         surface.ClearLog();
         surface.CurrentY = Config().TopMarginTwips;
         surface.Font.Size = OutputRun().BodyFontSize;
-        PrintCompactPratyantarPage(surface, 5, 1, 1990, today);
+        PrintCompactPratyantarPage(surface, 5, 1, 1990, today.Year, today.Month);
     }
 };
 

@@ -5,6 +5,7 @@
 
 #include "pages/MeasuringSurface.h"
 #include "pages/QtTestEnvironment.h"
+#include "readings/ReadingPagesFixture.h"
 
 #include "calc/CalcFixture.h"
 #include "calc/Chart.h"
@@ -42,22 +43,7 @@ std::vector<std::string> pageKeys()
     return keys;
 }
 
-class DashaLayout : public OpenDeliveredDatabases {
-protected:
-    void SetUp() override
-    {
-        OpenDeliveredDatabases::SetUp();
-        InstallReadingPages();
-        Config().PrintBorder = false;
-    }
-    void TearDown() override
-    {
-        ResetBuilders();
-        OpenDeliveredDatabases::TearDown();
-    }
-    CollectingReporter collector;
-    ScopedReporter scope{collector};
-};
+using DashaLayout = DeliveredReadingPages;
 
 bool inBody(const DrawnText& t) { return t.y >= Config().TopMarginTwips - Tolerance && t.y < 15000; }
 

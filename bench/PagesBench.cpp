@@ -3,6 +3,7 @@
 // engine's own work without the painting); the Basic page of one person (with
 // its sunrise chart and the end-time searches) and of a match.
 
+#include "BenchDatabases.h"
 #include "DumpOptions.h"
 #include "calc/Chart.h"
 #include "calc/RunCopies.h"
@@ -46,16 +47,7 @@ void prepareChart(bool hindi)
     }
 }
 
-void openDatabases()
-{
-    static const bool opened = [] {
-        const char* bin = std::getenv("TARVIK_BIN_DIR");
-        Program().ProgramFolder = bin ? bin : ".";
-        OpenReferenceDatabases();
-        return true;
-    }();
-    (void)opened;
-}
+void openDatabases() { bench::OpenDeliveredDatabases(); }
 
 void BM_ChartPageOnImage(benchmark::State& state)
 {

@@ -1,9 +1,12 @@
 #include "ReadingPages.h"
 
+#include "Jaimini.h"
 #include "Manglik.h"
 #include "MatchPages.h"
 #include "SadeSati.h"
 #include "Vimshottari.h"
+#include "VimshottariPages.h"
+#include "Yogini.h"
 #include "pages/PageBuilders.h"
 
 namespace tarvik {
@@ -12,6 +15,9 @@ void InstallReadingPages()
 {
     PageBuilders& b = Builders();
     b.PrintVimshottariDasha = &PrintVimshottariDasha;
+    b.PrintVimshottariPratyantar = &PrintVimshottariPratyantar;
+    b.PrintYoginiDasha = &PrintYoginiDasha;
+    b.JaiminiPage = &JaiminiPage;
     b.MatchMaking = &MatchMaking;
     b.PrintManglikDosha = &PrintManglikDosha;
     b.PrintSadeSatiPage1 = &PrintSadeSatiPage1;

@@ -1,5 +1,6 @@
 #include "ReadingPages.h"
 
+#include "VarshphalPages.h"
 #include "Vimshottari.h"
 #include "pages/PageBuilders.h"
 
@@ -9,6 +10,7 @@ void InstallReadingPages()
 {
     PageBuilders& b = Builders();
     b.PrintVimshottariDasha = &PrintVimshottariDasha;
+    b.VarshphalPage = &VarshphalPage;
 }
 
 } // namespace tarvik

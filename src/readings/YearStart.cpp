@@ -40,38 +40,28 @@ YearStart startAt(long long t, int completedYears)
     return s;
 }
 
-// The chart's Sun at a moment, cast as the year chart would be: the dated
-// node correction and the K.P. ayanamsa follow the moment's own date.
+// The chart's Sun at a moment, cast as the year chart is: from the birth
+// record moved to the moment, so that the dated node correction and the K.P.
+// ayanamsa follow the moment's own date.
 class SunOfMoment {
 public:
     SunOfMoment(const BirthRecord& birth, int ayanamsaChoice, bool trueNode)
-        : base_(ChartInputOf(birth, ayanamsaChoice, trueNode))
+        : birth_(birth), ayanamsaChoice_(ayanamsaChoice), trueNode_(trueNode)
     {
     }
 
-    double birthLongitude()
+    double of(const BirthRecord& record)
     {
-        ComputeChart(base_, chart_);
+        ComputeChart(ChartInputOf(record, ayanamsaChoice_, trueNode_), chart_);
         return chart_.PlanetLongitudes[Sun];
     }
-
-    double at(long long t)
-    {
-        const YearStart m = startAt(t, 0);
-        ChartInput in = base_;
-        in.day = in.nodeDay = m.day;
-        in.month = in.nodeMonth = in.kpMonth = m.month;
-        in.year = in.nodeYear = in.kpYear = m.year;
-        in.hour = m.hour;
-        in.minute = m.minute;
-        in.second = m.second;
-        in.timeCorrection = 0;
-        ComputeChart(in, chart_);
-        return chart_.PlanetLongitudes[Sun];
-    }
+    double birthLongitude() { return of(birth_); }
+    double at(long long t) { return of(YearStartRecord(birth_, startAt(t, 0))); }
 
 private:
-    ChartInput base_;
+    BirthRecord birth_;
+    int ayanamsaChoice_;
+    bool trueNode_;
     ChartState chart_;
 };
 

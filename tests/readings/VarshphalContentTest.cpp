@@ -2,6 +2,7 @@
 // every text the pages can ask for is there in both languages, and the
 // pages stay inside their frame, also with the longest texts of every lord.
 
+#include "pages/MeasuredSurface.h"
 #include "pages/QtTestEnvironment.h"
 
 #include "calc/CalcFixture.h"
@@ -10,8 +11,6 @@
 #include "core/Reporter.h"
 #include "pages/PageBuilders.h"
 #include "pages/PageDispatcher.h"
-#include "pages/PainterSurface.h"
-#include "pages/RecordingSurface.h"
 #include "readings/MuddaDasha.h"
 #include "readings/ReadingPages.h"
 #include "readings/VarshphalPages.h"
@@ -26,25 +25,6 @@ using namespace tarvik::testing;
 using tarvik::test::DelhiBirth;
 
 namespace {
-
-struct DrawnText {
-    std::string text;
-    double x, y, width, height;
-};
-
-// The preview picture, keeping the extent of every text.
-class MeasuringSurface : public ImageSurface {
-public:
-    MeasuringSurface() : ImageSurface(72) {}
-    std::vector<DrawnText> texts;
-
-protected:
-    void DrawText(double x, double y, std::string_view text) override
-    {
-        texts.push_back({std::string(text), x, y, TextWidth(text), LineHeight()});
-        ImageSurface::DrawText(x, y, text);
-    }
-};
 
 // Every annual-chart text of a lord is answered with that lord's longest
 // text over the twelve houses; everything else comes from the databases.
@@ -136,7 +116,7 @@ TEST_F(VarshphalContent, ThirtyYearsOfPagesFindEveryText)
         for (int year = 1980; year < 2010; ++year) {
             OutputRun().VarshphalYear = year;
             for (const char* key : {"VP1", "VP2", "VP3"}) {
-                MeasuringSurface surface;
+                MeasuredSurface surface;
                 ASSERT_TRUE(PrintPage(surface, key, false)) << key << " " << year;
             }
         }
@@ -144,17 +124,18 @@ TEST_F(VarshphalContent, ThirtyYearsOfPagesFindEveryText)
     EXPECT_TRUE(collector.messages.empty()) << collector.messages.front();
 }
 
-void expectInsideFrame(const MeasuringSurface& s, const std::string& what)
+// Every text of the body inside the frame (default settings: the inner rule
+// and the footer).
+void expectInsideFrame(MeasuredSurface& s, const std::string& what)
 {
-    constexpr double Tolerance = 1;
     int body = 0;
-    for (const DrawnText& t : s.texts) {
-        if (t.y < Config().TopMarginTwips - Tolerance || t.y >= 15000)
-            continue;   // the header and the footer
+    for (const RecordedText& t : s.Texts()) {
+        if (t.y < Config().TopMarginTwips || t.y >= Config().FooterTop * 1440)
+            continue;   // the header and the owner's lines
         ++body;
         EXPECT_GE(t.x, 560) << what << ": " << t.text;
-        EXPECT_LE(t.x + t.width, 11040) << what << ": " << t.text;
-        EXPECT_LE(t.y + t.height, 15000) << what << ": " << t.text << " below the frame";
+        EXPECT_LE(t.x + s.WidthIn(t.font, t.text), 11040) << what << ": " << t.text;
+        EXPECT_LE(t.y + s.HeightIn(t.font), 15000) << what << ": " << t.text << " below the frame";
     }
     EXPECT_GT(body, 0) << what;
 }
@@ -167,7 +148,7 @@ TEST_F(VarshphalContent, YearChartPagesStayInsideTheFrame)
             for (int style : {0, 1}) {
                 stand(birth, hindi, style);
                 OutputRun().VarshphalYear = birth.Year + 40;
-                MeasuringSurface surface;
+                MeasuredSurface surface;
                 const std::string what = std::to_string(birth.Year) + (hindi ? " hi" : " en") +
                                          (style ? " south" : " north");
                 ASSERT_TRUE(PrintPage(surface, "VP1", false)) << what;
@@ -191,7 +172,7 @@ TEST_F(VarshphalContent, PeriodPagesStayInsideTheFrameWithTheLongestTexts)
             for (const char* key : {"VP2", "VP3"}) {
                 const std::string what = std::string(key) + " " + std::to_string(year) +
                                          (hindi ? " hi" : " en");
-                MeasuringSurface surface;
+                MeasuredSurface surface;
                 ASSERT_TRUE(PrintPage(surface, key, false)) << what;
                 expectInsideFrame(surface, what);
             }

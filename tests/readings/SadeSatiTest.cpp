@@ -9,6 +9,7 @@
 #include "pages/RecordingSurface.h"
 #include "readings/ReadingPages.h"
 #include "readings/SadeSati.h"
+#include "ReadingPagesFixture.h"
 #include "refdata/RefdataFixture.h"
 
 #include <gtest/gtest.h>
@@ -151,20 +152,8 @@ TEST(SadeSatiPageAlone, WithoutTheReferenceDatabaseThePageIsAbandoned)
     ResetBuilders();
 }
 
-class SadeSatiPage : public OpenDeliveredDatabases {
+class SadeSatiPage : public DeliveredReadingPages {
 protected:
-    void SetUp() override
-    {
-        OpenDeliveredDatabases::SetUp();
-        InstallReadingPages();
-        Config().PrintBorder = false;
-    }
-    void TearDown() override
-    {
-        ResetBuilders();
-        OpenDeliveredDatabases::TearDown();
-    }
-
     std::vector<std::string> periodLines(double moon, int day, int month, int year, bool hindi)
     {
         ApplyDisplayConventions(hindi);
@@ -180,9 +169,6 @@ protected:
                 lines.push_back(t.text);
         return lines;
     }
-
-    CollectingReporter collector;
-    ScopedReporter scope{collector};
 };
 
 TEST_F(SadeSatiPage, PeriodsAfterBirthFromTheMoonSign)

@@ -4,6 +4,7 @@
 
 #include "pages/MeasuredSurface.h"
 #include "pages/QtTestEnvironment.h"
+#include "ReadingPagesFixture.h"
 
 #include "calc/CalcFixture.h"
 #include "calc/Chart.h"
@@ -51,20 +52,8 @@ private:
     TextSource& inner_;
 };
 
-class VarshphalContent : public OpenDeliveredDatabases {
+class VarshphalContent : public DeliveredReadingPages {
 protected:
-    void SetUp() override
-    {
-        OpenDeliveredDatabases::SetUp();
-        InstallReadingPages();
-        Config().PrintBorder = false;
-    }
-    void TearDown() override
-    {
-        ResetBuilders();
-        OpenDeliveredDatabases::TearDown();
-    }
-
     void stand(const BirthRecord& birth, bool hindi, int style)
     {
         Native() = birth;
@@ -73,9 +62,6 @@ protected:
         OutputRun().ChartStyle = style;
         ApplyDisplayConventions(hindi);
     }
-
-    CollectingReporter collector;
-    ScopedReporter scope{collector};
 };
 
 TEST_F(VarshphalContent, EveryTextOfEveryLordInEveryHouse)

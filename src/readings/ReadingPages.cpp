@@ -4,6 +4,7 @@
 #include "Manglik.h"
 #include "MatchPages.h"
 #include "SadeSati.h"
+#include "VarshphalPages.h"
 #include "Vimshottari.h"
 #include "VimshottariPages.h"
 #include "Yogini.h"
@@ -22,6 +23,7 @@ void InstallReadingPages()
     b.PrintManglikDosha = &PrintManglikDosha;
     b.PrintSadeSatiPage1 = &PrintSadeSatiPage1;
     b.PrintSadeSatiPage2 = &PrintSadeSatiPage2;
+    b.VarshphalPage = &VarshphalPage;
 }
 
 } // namespace tarvik

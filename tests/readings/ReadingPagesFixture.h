@@ -1,9 +1,10 @@
 #pragma once
 
-// Pages drawn as the program draws them: the delivered databases open, the
-// reading pages installed, no border; messages collected.
+// The reading pages over private copies of the delivered databases: the
+// builders installed, no border picture, and a collecting reporter.
 
 #include "core/Reporter.h"
+#include "core/State.h"
 #include "pages/PageBuilders.h"
 #include "readings/ReadingPages.h"
 #include "refdata/RefdataFixture.h"

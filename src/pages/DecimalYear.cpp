@@ -97,7 +97,7 @@ CalendarDate DecimalYearToCalendar(double v)
 std::string DecimalYearToDate(double v, bool fullYear)
 {
     const CalendarDate date = DecimalYearToCalendar(v);
-    return dateText(date.Day, date.Month, fullYear ? date.Year : date.Year % 100);
+    return dateText(date.day, date.month, fullYear ? date.year : date.year % 100);
 }
 
 std::string DecimalYearToDateTime(double v)
@@ -125,7 +125,7 @@ std::string DecimalYearToDateTime(double v)
 
     foldMonth(y, m, d);
     const CalendarDate date = serialDate(static_cast<int>(y), m, d);
-    return dateText(date.Day, date.Month, date.Year) + " " + twoDigits(hh) + run.PunctColon +
+    return dateText(date.day, date.month, date.year) + " " + twoDigits(hh) + run.PunctColon +
            twoDigits(mi) + run.PunctColon + twoDigits(ss);
 }
 

@@ -32,7 +32,7 @@ std::optional<int> AntardashaOfMonth(const DashaPeriods& periods, int year, int 
     for (int n = periods.RunningAtBirth(DashaLevel::Pratyantar); n < count; ++n) {
         const CalendarDate end =
             DecimalYearToCalendar(periods.Period(DashaLevel::Pratyantar, n).end);
-        if (end.Year * 12 + end.Month >= wanted)
+        if (end.year * 12 + end.month >= wanted)
             return n / 9;
     }
     return std::nullopt;

@@ -68,7 +68,7 @@ void printMahaPage(Surface& surface, const DashaPeriods& periods, const YoginiTe
 std::string dayAndMonth(double v)
 {
     const CalendarDate date = DecimalYearToCalendar(v);
-    return ZeroPad(date.Day, 2) + OutputRun().PunctDash + ZeroPad(date.Month, 2);
+    return ZeroPad(date.day, 2) + OutputRun().PunctDash + ZeroPad(date.month, 2);
 }
 
 // The antar periods that end on or after the run's Yogini date, eight to a

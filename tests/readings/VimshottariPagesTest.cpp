@@ -318,14 +318,14 @@ TEST(CompactPratyantar, AntardashaOfTheMonth)
         const CalendarDate end = DecimalYearToCalendar(periods.Period(DashaLevel::Pratyantar, n).end);
         const CalendarDate before =
             DecimalYearToCalendar(periods.Period(DashaLevel::Pratyantar, n - 1).end);
-        if (before.Year * 12 + before.Month >= end.Year * 12 + end.Month - 1)
+        if (before.year * 12 + before.month >= end.year * 12 + end.month - 1)
             continue;   // the month before holds an end too
         // No pratyantardasha ends in the month before this one's end month.
-        const int year = end.Month == 1 ? end.Year - 1 : end.Year;
-        const int month = end.Month == 1 ? 12 : end.Month - 1;
+        const int year = end.month == 1 ? end.year - 1 : end.year;
+        const int month = end.month == 1 ? 12 : end.month - 1;
         ASSERT_EQ(AntardashaOfMonth(periods, year, month), n / 9) << n;
-        ASSERT_EQ(AntardashaOfMonth(periods, end.Year, end.Month), n / 9) << n;
-        checked += end.Month == 1;
+        ASSERT_EQ(AntardashaOfMonth(periods, end.year, end.month), n / 9) << n;
+        checked += end.month == 1;
     }
     EXPECT_GT(checked, 0);   // some of them across a year's end
     EXPECT_EQ(AntardashaOfMonth(periods, 1980, 6), 0);   // before birth: the birth antardasha
@@ -355,7 +355,7 @@ protected:
         surface.ClearLog();
         surface.CurrentY = Config().TopMarginTwips;
         surface.Font.Size = OutputRun().BodyFontSize;
-        PrintCompactPratyantarPage(surface, 5, 1, 1990, today.Year, today.Month);
+        PrintCompactPratyantarPage(surface, 5, 1, 1990, today.year, today.month);
     }
 };
 

@@ -146,7 +146,7 @@ TEST_F(YoginiPages, AntarPageFromTheYoginiDate)
         const DashaPeriod q = periods.Period(DashaLevel::Pratyantar, 8 * 3 + p);
         const CalendarDate end = DecimalYearToCalendar(q.end);
         char dayMonth[8];
-        std::snprintf(dayMonth, sizeof dayMonth, "%02d-%02d", end.Day, end.Month);
+        std::snprintf(dayMonth, sizeof dayMonth, "%02d-%02d", end.day, end.month);
         EXPECT_EQ(textOf(y, x + 500, x + 501), q.endedBeforeBirth ? "" : dayMonth) << p;
         dated += !q.endedBeforeBirth;
     }

@@ -68,21 +68,37 @@ protected:
     }
 
     int shown = 0;
-    // What the test does while the preview is up (nothing by default).
+    // What the test does while the preview is up (nothing by default), and
+    // while any other modal window is.
     std::function<void(prPreview&)> whileShown;
+    std::function<void(QDialog&)> whileOther;
     std::vector<QWidget*> choosePrinterParents;
+    std::vector<QString> choosePrinterTitles;
     std::function<bool(QPrinter&)> choosePrinter = [](QPrinter&) { return false; };
+    // The file dialogs asked, and what each answers (cancel by default).
+    std::vector<FileRequest> fileRequests;
+    std::function<QString(const FileRequest&)> chooseFile = [](const FileRequest&) { return QString(); };
     ScopedDialogScript script{{
         .showModal =
             [this](QDialog& d) {
                 ++shown;
-                if (whileShown)
-                    whileShown(static_cast<prPreview&>(d));
+                if (auto* preview = dynamic_cast<prPreview*>(&d)) {
+                    if (whileShown)
+                        whileShown(*preview);
+                } else if (whileOther) {
+                    whileOther(d);
+                }
             },
         .choosePrinter =
-            [this](QPrinter& p, QWidget* parent) {
+            [this](QPrinter& p, QWidget* parent, const QString& title) {
                 choosePrinterParents.push_back(parent);
+                choosePrinterTitles.push_back(title);
                 return choosePrinter(p);
+            },
+        .chooseFile =
+            [this](const FileRequest& request, QWidget*) {
+                fileRequests.push_back(request);
+                return chooseFile(request);
             },
     }};
 };

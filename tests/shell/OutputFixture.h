@@ -11,9 +11,11 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFile>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabBar>
 
 #include <functional>
@@ -21,6 +23,16 @@
 #include <vector>
 
 namespace tarvik::testing {
+
+// The sheets of a PDF file.
+inline int PdfPages(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QString text = QString::fromLatin1(file.readAll());
+    return static_cast<int>(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))));
+}
 
 class OutputRunTest : public ShellTest {
 protected:

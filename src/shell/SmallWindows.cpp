@@ -135,7 +135,12 @@ frmCOM::frmCOM(QWidget* owner) : QDialog(owner)
     buttons->addStretch(1);
     buttons->addWidget(Command1);
     layout->addLayout(buttons);
-    setFixedWidth(440);
+    // The whole note shows at the window's width.
+    constexpr int Width = 460;
+    const QMargins m = layout->contentsMargins();
+    Label1->setMinimumHeight(Label1->heightForWidth(Width - m.left() - m.right()));
+    setFixedWidth(Width);
+    setFixedHeight(sizeHint().height());
 }
 
 void frmCOM::Command1_Click() { accept(); }

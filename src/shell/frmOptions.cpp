@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -105,6 +107,26 @@ frmOptions::frmOptions(QWidget* owner) : QDialog(owner), drawPage_(&PrintPage)
 
     const int width = fontMetrics().horizontalAdvance(QString(72, u'n'));
     resize(width, width * 5 / 6);
+}
+
+void frmOptions::showEvent(QShowEvent* event)
+{
+    // Wide enough for the longest title of the run's list, within the screen.
+    int widest = 0;
+    for (int k = 0; k < ListBox1->count(); ++k)
+        widest = std::max(widest, ListBox1->fontMetrics().horizontalAdvance(ListBox1->item(k)->text()));
+    const int chrome = width() - ListBox1->viewport()->width() + ListBox1->verticalScrollBar()->sizeHint().width() +
+                       3 * ListBox1->fontMetrics().height();
+    const QScreen* shown = screen();
+    const QSize most = shown ? shown->availableGeometry().size() * 0.85 : QSize(1200, 800);
+    const int wanted = std::min(most.width(), std::max(width(), widest + chrome));
+    // As many entries at once as the screen holds.
+    const int rows = ListBox1->count() > 0 ? ListBox1->sizeHintForRow(0) * ListBox1->count() : 0;
+    const int tall = std::min(most.height(), std::max(height(), height() - ListBox1->viewport()->height() + rows + 4));
+    if (wanted > width() || tall > height())
+        resize(std::max(wanted, width()), tall);
+    QDialog::showEvent(event);
+    ListBox1->setFocus(Qt::OtherFocusReason);
 }
 
 frmOptions::~frmOptions() = default;

@@ -4,6 +4,8 @@
 #include "TextFile.h"
 #include "refdata/Places.h"
 
+#include <limits>
+
 namespace tarvik {
 
 namespace {
@@ -39,28 +41,13 @@ public:
 
     int Position(const char* what, int count)
     {
-        const QString* line = Next(what);
-        if (!line)
-            return 0;
-        const std::optional<long long> value = ReadPrintedInteger(*line);
-        if (!value || *value < 0 || *value >= count) {
-            Fail(std::string(what) + " should be a list position from 0 to " + std::to_string(count - 1));
-            return 0;
-        }
-        return static_cast<int>(*value);
+        return static_cast<int>(
+            Whole(what, 0, count - 1, " should be a list position from 0 to " + std::to_string(count - 1)));
     }
 
     long long Id(const char* what)
     {
-        const QString* line = Next(what);
-        if (!line)
-            return 0;
-        const std::optional<long long> value = ReadPrintedInteger(*line);
-        if (!value || *value <= 0) {
-            Fail(std::string(what) + " should be a row number of the database");
-            return 0;
-        }
-        return *value;
+        return Whole(what, 1, std::numeric_limits<long long>::max(), " should be a row number of the database");
     }
 
     QDate Date(const char* what)
@@ -90,6 +77,19 @@ public:
     }
 
 private:
+    long long Whole(const char* what, long long low, long long high, const std::string& rule)
+    {
+        const QString* line = Next(what);
+        if (!line)
+            return 0;
+        const std::optional<long long> value = ReadPrintedInteger(*line);
+        if (!value || *value < low || *value > high) {
+            Fail(what + rule);
+            return 0;
+        }
+        return *value;
+    }
+
     const QString* Next(const char* what)
     {
         if (Failed())

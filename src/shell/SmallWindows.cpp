@@ -1,12 +1,12 @@
 #include "SmallWindows.h"
 
 #include "AppTitle.h"
+#include "frmSplash.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -101,15 +101,7 @@ void frmAbout::keyPressEvent(QKeyEvent* event)
         QDialog::keyPressEvent(event);
 }
 
-void frmAbout::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    p.fillRect(rect(), QColor(0xfb, 0xf6, 0xe9));
-    p.setPen(QPen(QColor(0x9a, 0x4a, 0x10), 3));
-    p.drawRect(rect().adjusted(6, 6, -7, -7));
-    p.setPen(QPen(QColor(0x9a, 0x4a, 0x10), 1));
-    p.drawRect(rect().adjusted(12, 12, -13, -13));
-}
+void frmAbout::paintEvent(QPaintEvent*) { PaintTitlePage(*this); }
 
 frmCOM::frmCOM(QWidget* owner) : QDialog(owner)
 {

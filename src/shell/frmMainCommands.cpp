@@ -140,13 +140,10 @@ HoroscopeEntries frmMain::Entries() const
     HoroscopeEntries e;
     e.match = MatchMakingMode();
     for (int i = 0; i < 2; ++i) {
+        const PersonEntry entry = EntryOf(i);
         HoroscopePerson& p = e.persons[static_cast<std::size_t>(i)];
-        p.name = txtName[i]->text();
-        p.birthDate = txtDOB[i]->date();
-        p.birthTime = txtTOB[i]->text();
-        p.sexIndex = cmbSex[i]->currentIndex();
-        p.zoneId = cmbZones[i]->Key();
-        p.placeId = cmbPlaces[i]->Key();
+        p = {entry.name, entry.birthDate, entry.birthTime, entry.sexIndex, entry.zoneId, entry.placeId};
+        // The correction as list positions, as the lists show it.
         p.warSign = cmbWTC[3 * i]->currentIndex();
         p.warHours = cmbWTC[3 * i + 1]->currentIndex();
         p.warMinutes = cmbWTC[3 * i + 2]->currentIndex();

@@ -6,6 +6,8 @@
 // chosen page as one print job, a group entry as its pages, the annual
 // charts once for every year.
 
+#include "PrintJob.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -21,8 +23,7 @@ class Surface;
 class frmOptions : public QDialog {
     Q_OBJECT
 public:
-    // Draws one page by its key (the page dispatcher in the program).
-    using PageDrawer = std::function<bool(Surface&, const std::string& key, bool toPrinter)>;
+    using PageDrawer = tarvik::PageDrawer;
 
     explicit frmOptions(QWidget* owner);
     ~frmOptions() override;

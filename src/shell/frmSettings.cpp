@@ -102,15 +102,18 @@ frmSettings::frmSettings(QWidget* owner, QString settingsFile)
     connect(cmdCancel, &QPushButton::clicked, this, &frmSettings::cmdCancel_Click);
     connect(Command1, &QPushButton::clicked, this, &frmSettings::Command1_Click);
 
+    // A frame of captioned boxes, one to a row.
+    auto captioned = [](QGroupBox* frame, std::initializer_list<std::pair<const char*, QLineEdit*>> rows) {
+        auto* grid = new QGridLayout(frame);
+        int r = 0;
+        for (const auto& [caption, box] : rows) {
+            grid->addWidget(Caption(QString::fromLatin1(caption), box), r, 0);
+            grid->addWidget(box, r++, 1);
+        }
+        return grid;
+    };
     auto* margins = Named(new QGroupBox(QStringLiteral(" Text Margins ")), "fraMargins");
-    auto* marginGrid = new QGridLayout(margins);
-    marginGrid->addWidget(Caption(QStringLiteral("Left"), txtLMargin), 0, 0);
-    marginGrid->addWidget(txtLMargin, 0, 1);
-    marginGrid->addWidget(Caption(QStringLiteral("Top"), txtTMargin), 1, 0);
-    marginGrid->addWidget(txtTMargin, 1, 1);
-    marginGrid->addWidget(Caption(QStringLiteral("Footer Top"), txtFooterTop), 2, 0);
-    marginGrid->addWidget(txtFooterTop, 2, 1);
-    marginGrid->setColumnStretch(2, 1);
+    captioned(margins, {{"Left", txtLMargin}, {"Top", txtTMargin}, {"Footer Top", txtFooterTop}})->setColumnStretch(2, 1);
 
     auto* nodes = Named(new QGroupBox(QStringLiteral(" Rahu/ Ketu")), "fraRahuKetu");
     auto* nodeLine = new QHBoxLayout(nodes);
@@ -118,13 +121,7 @@ frmSettings::frmSettings(QWidget* owner, QString settingsFile)
     nodeLine->addStretch(1);
 
     auto* ownership = Named(new QGroupBox(QStringLiteral(" Ownership/ Footer Details ")), "fraOwner");
-    auto* ownerGrid = new QGridLayout(ownership);
-    ownerGrid->addWidget(Caption(QStringLiteral("Owner"), txtName), 0, 0);
-    ownerGrid->addWidget(txtName, 0, 1);
-    ownerGrid->addWidget(Caption(QStringLiteral("Address"), txtAddr), 1, 0);
-    ownerGrid->addWidget(txtAddr, 1, 1);
-    ownerGrid->addWidget(Caption(QStringLiteral("Phones"), txtPhones), 2, 0);
-    ownerGrid->addWidget(txtPhones, 2, 1);
+    captioned(ownership, {{"Owner", txtName}, {"Address", txtAddr}, {"Phones", txtPhones}});
 
     auto* border = Named(new QGroupBox(QStringLiteral(" Border/ Background ")), "fraBorder");
     auto* borderGrid = new QGridLayout(border);

@@ -16,6 +16,9 @@ struct CalendarDate {
     bool operator==(const CalendarDate&) const = default;
 };
 
+// The date a decimal year stands for, as DecimalYearToDate writes it.
+CalendarDate DecimalYearToCalendar(double v);
+
 // "dd-mm-yy", or "dd-mm-yyyy" with fullYear; the day rounded, day 0 shown as
 // 1, February's 29th and 30th as the 1st and 2nd of March.
 std::string DecimalYearToDate(double v, bool fullYear);

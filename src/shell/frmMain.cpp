@@ -6,8 +6,11 @@
 #include "OutputRun.h"
 #include "PageList.h"
 #include "StoredSettings.h"
+#include "TimeZones.h"
 #include "WaitCursor.h"
 #include "frmOptions.h"
+#include "frmConversion.h"
+#include "frmPlaces.h"
 #include "frmSplash.h"
 #include "prPreview.h"
 #include "core/Reporter.h"
@@ -26,6 +29,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -108,6 +112,7 @@ frmMain::frmMain(StartupOptions options) : options_(std::move(options))
     LayOut();
     SetTabOrder();
     ConnectHandlers();
+    ConnectEditors();
 
     // Horoscope mode at start: the girl's controls wait for Match-Making.
     {
@@ -157,8 +162,6 @@ void frmMain::BuildPersonControls(int i)
     QFont arial = ghati->font();
     arial.setFamily(QStringLiteral("Arial"));
     ghati->setFont(arial);
-    // The ghati conversion window comes with the panchang.
-    ghati->setEnabled(false);
     (first ? cmdGhati : cmdGhati2) = ghati;
     for (QPushButton* b : {cmdNewLatLong[i], ghati}) {
         b->setFixedWidth(b->sizeHint().height() + 4);
@@ -236,9 +239,6 @@ void frmMain::BuildMenus()
     mnuContents = help->addAction(QStringLiteral("&Contents..."));
     mnuComb = help->addAction(QStringLiteral("Com&bustion of Planets"));
     mnuAbout = menuBar()->addAction(QStringLiteral("&About us"));
-
-    // The time-zone editor comes with the reference-data editors.
-    mnuLatLong->setEnabled(false);
 }
 
 void frmMain::LayOut()
@@ -417,6 +417,8 @@ void frmMain::ConnectHandlers()
         connect(mnuOutput[k], &QAction::triggered, this, [this, k] { mnuOutput_Click(k); });
     connect(Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmMain::Command2_Click);
+    connect(cmdGhati, &QPushButton::clicked, this, &frmMain::cmdGhati_Click);
+    connect(cmdGhati2, &QPushButton::clicked, this, &frmMain::cmdGhati2_Click);
     connect(SSTab1, &QTabBar::currentChanged, this, [this](int now) { SSTab1_Click(1 - now); });
     for (int k = 0; k < 2; ++k)
         connect(tbMode[k], &QRadioButton::toggled, this, [this, k](bool on) {
@@ -637,6 +639,16 @@ void frmMain::SetPlacesEditor(std::function<void(long long countryId)> editor)
     UpdateNewPlaceButtons();
 }
 
+void frmMain::ConnectEditors()
+{
+    SetPlacesEditor([this](long long countryId) { EditPlacesOfZone(*this, countryId); });
+    connect(mnuLatLong, &QAction::triggered, this, &frmMain::mnuLatLong_Click);
+    mnuLatLong->setEnabled(true);
+}
+
+// The zone lists are not reloaded: what the editor changed shows at the next start.
+void frmMain::mnuLatLong_Click() { EditZones(*this); }
+
 void frmMain::UpdateNewPlaceButtons()
 {
     cmdNewLatLong[0]->setEnabled(bool(placesEditor_));
@@ -811,6 +823,41 @@ bool frmMain::PreparePerson(int i, bool match)
         reporter().Message("The chart of " + entry.name.toStdString() + " could not be computed: " + e.what());
     }
     return false;
+}
+
+void frmMain::cmdGhati_Click() { OpenGhatiWindow(0); }
+
+void frmMain::cmdGhati2_Click() { OpenGhatiWindow(1); }
+
+void frmMain::OpenGhatiWindow(int i)
+{
+    GhatiSecondPerson = i == 1;
+    if (!RecheckBirthBoxes(i) || !CheckZoneAndPlace(i))
+        return;
+    // The window works on a record of its own, filled as the output run
+    // fills Native: the next run's chart owes nothing to it.
+    std::optional<BirthRecord> person;
+    try {
+        person = BirthRecordOf(EntryOf(i), PersonWord(i));
+    } catch (const std::exception& e) {
+        reporter().Message(e.what());
+    }
+    if (!person)
+        return;
+
+    if (!conversion_)
+        conversion_ = std::make_unique<frmConversion>(*this);
+    frmConversion& w = *conversion_;
+    w.cmbHR->setEditText(QString::number(person->Hour));
+    w.cmbMIN->setEditText(QString::number(person->Minute));
+    w.cmbSEC->setEditText(QString::number(person->Second));
+    w.lblDate->setText(QString::number(person->Day) + QLatin1Char('-') + QLocale::c().monthName(person->Month) +
+                       QLatin1Char('-') + QString::number(person->Year));
+    {
+        const WaitCursor wait;
+        w.TobToGhati(*person);
+    }
+    ShowModal(w);
 }
 
 void frmMain::WatchEntryControl(QWidget* control)

@@ -28,6 +28,7 @@ class QTabBar;
 namespace tarvik {
 
 class frmOptions;
+class frmConversion;
 class frmSplash;
 class prPreview;
 
@@ -109,9 +110,19 @@ public:
     HoroscopeEntries Entries() const;
     QString CurrentFileName;
 
+    // The ghati buttons of the first and the second person: the ghati
+    // conversion window for that person's entries, which writes a converted
+    // time back into that person's time box. Native and the chart stay.
+    void cmdGhati_Click();
+    void cmdGhati2_Click();
+    // The ghati conversion window, once a button has made it (null before).
+    frmConversion* Conversion() const { return conversion_.get(); }
+
     // The places editor, once it exists: it edits the places of a zone
     // (by "Country ID"). Until one is set the "*" buttons stay disabled.
     void SetPlacesEditor(std::function<void(long long countryId)> editor);
+    // The menu "&Time Zones": the countries and time-zones editor.
+    void mnuLatLong_Click();
 
     // Person controls.
     std::array<QLineEdit*, 2> txtName{};
@@ -183,6 +194,7 @@ private:
     void LayOut();
     void SetTabOrder();
     void ConnectHandlers();
+    void ConnectEditors();
     void FillEntryLists();
     void PickDefaultZoneAndPlace();
     void FillSampleEntry();
@@ -201,11 +213,13 @@ private:
     bool RecheckBirthBoxes(int person);
     bool CheckZoneAndPlace(int person);
     bool PreparePerson(int person, bool match);
+    void OpenGhatiWindow(int person);
 
     StartupOptions options_;
     std::unique_ptr<frmSplash> splash_;
     std::unique_ptr<prPreview> preview_;
     std::unique_ptr<frmOptions> pageOptions_;
+    std::unique_ptr<frmConversion> conversion_;
     std::function<void(long long)> placesEditor_;
     QList<QWidget*> entryControls_;
     bool returningFocus_ = false;

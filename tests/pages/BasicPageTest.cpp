@@ -1,3 +1,4 @@
+#include "MeasuredSurface.h"
 #include "PageTestSupport.h"
 #include "QtTestEnvironment.h"
 
@@ -485,28 +486,6 @@ TEST_F(BasicPageGhat, ByLanguageAndEmptyWithoutARow)
 // With the program's dictionary and fonts, in both languages and modes, with
 // long names: every caption is found, and every text stands inside the
 // frame, clear of the others in its row and of the rows above and below.
-class MeasuredSurface : public RecordingSurface {
-public:
-    double TextWidth(std::string_view text) override
-    {
-        measure_.Font = Font;
-        return measure_.TextWidth(text);
-    }
-    double LineHeight() override
-    {
-        measure_.Font = Font;
-        return measure_.LineHeight();
-    }
-    double WidthIn(const TextFont& font, std::string_view text)
-    {
-        measure_.Font = font;
-        return measure_.TextWidth(text);
-    }
-
-private:
-    ImageSurface measure_{20};
-};
-
 class BasicPageFit : public OpenDeliveredDatabases {
 protected:
     void SetUp() override

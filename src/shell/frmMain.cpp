@@ -8,6 +8,7 @@
 #include "StoredSettings.h"
 #include "TimeZones.h"
 #include "WaitCursor.h"
+#include "frmOptions.h"
 #include "frmConversion.h"
 #include "frmPlaces.h"
 #include "frmSplash.h"
@@ -27,6 +28,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
@@ -192,8 +194,6 @@ void frmMain::BuildOptionControls()
     // Enter on a focused output button presses it.
     Command1->setAutoDefault(true);
     Command2->setAutoDefault(true);
-    // Print... ends in the page-selection dialog, which is still to come.
-    Command2->setEnabled(false);
 
     SSTab1 = Named(new QTabBar, QStringLiteral("SSTab1"), QStringLiteral("Select Horosope or Matchmaking"));
     SSTab1->addTab(QStringLiteral("&Horoscope"));
@@ -233,18 +233,12 @@ void frmMain::BuildMenus()
     mnuOutput[1]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     file->addSeparator();
     mnuFileExit = file->addAction(QStringLiteral("E&xit"));
-    connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
 
     mnuLatLong = menuBar()->addAction(QStringLiteral("&Time Zones"));
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuContents = help->addAction(QStringLiteral("&Contents..."));
     mnuComb = help->addAction(QStringLiteral("Com&bustion of Planets"));
     mnuAbout = menuBar()->addAction(QStringLiteral("&About us"));
-
-    // Entries whose windows come later wait disabled; the help file has no viewer.
-    for (QAction* a : {mnuFileNew, mnuFileOpen, mnuFileSave, mnuFileSaveAs, mnuSettings, mnuFilePageSetup,
-                       mnuOutput[1], mnuLatLong, mnuContents, mnuComb, mnuAbout})
-        a->setEnabled(false);
 }
 
 void frmMain::LayOut()
@@ -444,6 +438,7 @@ void frmMain::ConnectHandlers()
                                                       txtVFrom, txtVYears, txtYoginiFrom})
         WatchEntryControl(w);
     connect(qApp, &QApplication::focusChanged, this, &frmMain::FocusChanged);
+    ConnectMenuCommands();
 }
 
 bool frmMain::Form_Load()
@@ -733,10 +728,8 @@ void frmMain::txtYoginiFrom_LostFocus()
 
 void frmMain::mnuOutput_Click(int index)
 {
-    // Print... ends in the page-selection dialog, which is still to come.
-    if (index != 0)
-        return;
     const bool match = MatchMakingMode();
+    const bool printing = index == 1;
     const int last = match ? 1 : 0;
     // F11 and the menu reach here without leaving the box being typed in.
     for (int i = last; i >= 0; --i)
@@ -747,23 +740,29 @@ void frmMain::mnuOutput_Click(int index)
             return;
 
     RunValues& run = OutputRun();
-    run.BatchPrint = index;
-    if (!preview_)
-        preview_ = std::make_unique<prPreview>(this);
-    prPreview& preview = *preview_;
+    run.BatchPrint = printing ? 1 : 0;
     const MainChoices choices = Choices();
     run.TrueNode = choices.trueNode;
     run.VarshphalFrom = static_cast<int>(RoundHalfEven(Val(txtVFrom->text())));
     run.VarshphalYear = run.VarshphalFrom;
     run.VarshphalYears = static_cast<int>(RoundHalfEven(Val(txtVYears->text())));
     run.YoginiFrom = YoginiDecimalYear(txtYoginiFrom->text(), txtDOB[0]->date());
-    preview.SetYears(run.VarshphalYear, run.VarshphalYears);
 
-    FillPageList(*preview.ComboBox1, PageCatalogue(match, OutputKind::Preview));
+    // The run's page list: the preview's, or a new page-selection dialog's.
+    const std::vector<CatalogueRow> pages = PageCatalogue(match, printing ? OutputKind::Print : OutputKind::Preview);
+    if (printing) {
+        pageOptions_ = std::make_unique<frmOptions>(this);
+        FillPageList(*pageOptions_->ListBox1, pages);
+    } else {
+        if (!preview_)
+            preview_ = std::make_unique<prPreview>(this);
+        preview_->SetYears(run.VarshphalYear, run.VarshphalYears);
+        FillPageList(*preview_->ComboBox1, pages);
+        preview_->setWindowTitle(match ? MatchCaption(txtName[0]->text(), txtName[1]->text())
+                                       : HoroscopeCaption(txtName[0]->text(), txtDOB[0]->date(), txtTOB[0]->text(),
+                                                          cmbPlaces[0]->currentText(), cmbZones[0]->currentText()));
+    }
     run.MatchMode = match;
-    preview.setWindowTitle(match ? MatchCaption(txtName[0]->text(), txtName[1]->text())
-                                 : HoroscopeCaption(txtName[0]->text(), txtDOB[0]->date(), txtTOB[0]->text(),
-                                                    cmbPlaces[0]->currentText(), cmbZones[0]->currentText()));
 
     for (int i = last; i >= 0; --i)
         if (!PreparePerson(i, match))
@@ -771,9 +770,14 @@ void frmMain::mnuOutput_Click(int index)
     SetFamily(Family());
     ApplyDisplayChoices(choices);
 
-    preview.LayOutFor(match);
-    preview.ShowFirstPage();
-    ShowModal(preview);
+    if (printing) {
+        pageOptions_->cmdSelect_Click();
+        ShowModal(*pageOptions_);
+        return;
+    }
+    preview_->LayOutFor(match);
+    preview_->ShowFirstPage();
+    ShowModal(*preview_);
 }
 
 bool frmMain::RecheckBirthBoxes(int i)

@@ -1,8 +1,11 @@
 // Drawing a chart page: the four divisional charts of a Shodash page onto the
 // preview image, and the same page onto the recording surface (the page
 // engine's own work without the painting); the Basic page of one person (with
-// its sunrise chart and the end-time searches) and of a match.
+// its sunrise chart and the end-time searches) and of a match; the year start
+// of an annual chart (the Sun's return, a search over trial charts) and its
+// year chart and period pages.
 
+#include "BenchDatabases.h"
 #include "DumpOptions.h"
 #include "calc/Chart.h"
 #include "calc/RunCopies.h"
@@ -11,6 +14,7 @@
 #include "pages/PainterSurface.h"
 #include "pages/RecordingSurface.h"
 #include "readings/ReadingPages.h"
+#include "readings/YearStart.h"
 #include "refdata/Databases.h"
 
 #include <QGuiApplication>
@@ -46,16 +50,7 @@ void prepareChart(bool hindi)
     }
 }
 
-void openDatabases()
-{
-    static const bool opened = [] {
-        const char* bin = std::getenv("TARVIK_BIN_DIR");
-        Program().ProgramFolder = bin ? bin : ".";
-        OpenReferenceDatabases();
-        return true;
-    }();
-    (void)opened;
-}
+void openDatabases() { bench::OpenDeliveredDatabases(); }
 
 void BM_ChartPageOnImage(benchmark::State& state)
 {
@@ -129,6 +124,31 @@ void BM_BasicPageRecorded(benchmark::State& state)
     }
 }
 BENCHMARK(BM_BasicPageRecorded)->ArgName("match")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_FindYearStart(benchmark::State& state)
+{
+    standBasicBirths(false);
+    const BirthRecord birth = Native();
+    const int year = birth.Year + static_cast<int>(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FindYearStart(birth, year, 0, true));
+}
+BENCHMARK(BM_FindYearStart)->ArgName("years")->Arg(1)->Arg(45)->Unit(benchmark::kMicrosecond);
+
+void BM_VarshphalPageRecorded(benchmark::State& state)
+{
+    openDatabases();
+    InstallReadingPages();
+    standBasicBirths(false);
+    OutputRun().VarshphalYear = 2025;
+    const std::string key = "VP" + std::to_string(state.range(0));
+    for (auto _ : state) {
+        RecordingSurface surface;
+        PrintPage(surface, key, false);
+        benchmark::DoNotOptimize(surface.Texts().size());
+    }
+}
+BENCHMARK(BM_VarshphalPageRecorded)->ArgName("page")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

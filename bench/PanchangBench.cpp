@@ -1,12 +1,15 @@
 // The panchang block of one Basic page: the four end-time searches from
-// sunrise, the samvat and lunar-month searches, the one-step panchang.
+// sunrise, the samvat and lunar-month searches, the one-step panchang; and
+// what the ghati conversion window computes when it opens and converts.
 
 #include "DumpOptions.h"
 #include "calc/Chart.h"
 #include "calc/Sunrise.h"
 #include "core/State.h"
 #include "panchang/EndTimes.h"
+#include "panchang/GhatiConversion.h"
 #include "panchang/HinduCalendar.h"
+#include "panchang/Ishtkaal.h"
 #include "panchang/PanchangAtTime.h"
 
 #include <benchmark/benchmark.h>
@@ -74,6 +77,27 @@ void BM_PanchangAtTime(benchmark::State& state)
         benchmark::DoNotOptimize(CalcPanchangAtTime(s.birth, sun, moon, 10.5));
 }
 BENCHMARK(BM_PanchangAtTime);
+
+// The ghati window opening: the charts of the birth and its sunrise, and the
+// samvat and lunar-month searches.
+void BM_GhatiWindowPanchang(benchmark::State& state)
+{
+    const Sample s = sampleBirth();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(GhatiPanchangOf(s.birth));
+}
+BENCHMARK(BM_GhatiWindowPanchang)->Unit(benchmark::kMillisecond);
+
+// One press of each conversion button.
+void BM_GhatiConversions(benchmark::State& state)
+{
+    const Sample s = sampleBirth();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(IshtkaalOfClockTime(s.birth, 10.5));
+        benchmark::DoNotOptimize(ClockTimeOfGhatis(s.birth, 11.5));
+    }
+}
+BENCHMARK(BM_GhatiConversions);
 } // namespace
 
 BENCHMARK_MAIN();

@@ -5,7 +5,6 @@
 #include "BasicPage.h"
 
 #include "calc/Chart.h"
-#include "calc/MomentGuard.h"
 #include "calc/NameTables.h"
 #include "calc/TextFormat.h"
 #include "calc/TimeScale.h"
@@ -14,44 +13,14 @@
 #include "panchang/HinduCalendar.h"
 #include "panchang/Ishtkaal.h"
 #include "panchang/PanchangAtTime.h"
+#include "panchang/SunriseChart.h"
 #include "refdata/TextLookup.h"
-
-#include <cmath>
 
 namespace tarvik::basic {
 
 namespace {
 
 std::string D(std::string_view key) { return GetDictText(key); }
-
-// The Sun and Moon at the sunrise of the birth date, and that sunrise as the
-// clock time the searches start from.
-struct SunriseChart {
-    int hour = 0, minute = 0, second = 0;
-    double sun = 0, moon = 0;
-};
-
-// Runs the chart of the sunrise moment and leaves the birth chart standing.
-// The sunrise is zone time; the clock shows it less the time correction
-// that the chart adds back (none without war time).
-SunriseChart chartAtSunrise(double sunriseZoneHours)
-{
-    const NativeMomentGuard keepBirth;
-    BirthRecord& n = Native();
-    const long long clock = std::llround((sunriseZoneHours - n.TimeCorrection) * 3600);
-    SunriseChart r;
-    const long long hours = clock >= 0 ? clock / 3600 : -((-clock + 3599) / 3600);
-    r.hour = static_cast<int>(hours);
-    r.minute = static_cast<int>((clock - hours * 3600) / 60);
-    r.second = static_cast<int>((clock - hours * 3600) % 60);
-    n.Hour = r.hour;
-    n.Minute = r.minute;
-    n.Second = r.second;
-    CalcChart();
-    r.sun = Chart().PlanetLongitudes[Sun];
-    r.moon = Chart().PlanetLongitudes[Moon];
-    return r;
-}
 
 // A longitude within its sign, and the sign.
 std::string positionText(double longitude)
@@ -73,7 +42,7 @@ std::vector<Cell> MakePanchangRows(const BirthRows& r, const PersonChart& native
                                   ZeroPad(b.Second, 2);
     const int t = TropicalSunSign(native);
 
-    const SunriseChart rise = chartAtSunrise(s[3]);
+    const SunriseChart rise = ChartAtSunrise(b, s[3]);
     const double standardTime = b.Hour + b.Minute / 60.0 + b.Second / 3600.0 + b.TimeCorrection;
     const PanchangAtTime atBirth =
         CalcPanchangAtTime(b, births.BirthSun, births.BirthMoon, standardTime);

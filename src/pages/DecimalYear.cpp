@@ -82,7 +82,7 @@ int DaysInMonth(int month, int year)
     return month == 2 && IsLeapYear(year) ? 29 : days[month];
 }
 
-std::string DecimalYearToDate(double v, bool fullYear)
+CalendarDate DecimalYearToCalendar(double v)
 {
     long long y = static_cast<long long>(std::floor(v));
     const double f = v - static_cast<double>(y);
@@ -91,7 +91,13 @@ std::string DecimalYearToDate(double v, bool fullYear)
     if (d == 0)
         d = 1;
     foldMonth(y, m, d);
-    return dateText(d, m, fullYear ? y : y % 100);
+    return {d, m, static_cast<int>(y)};
+}
+
+std::string DecimalYearToDate(double v, bool fullYear)
+{
+    const CalendarDate date = DecimalYearToCalendar(v);
+    return dateText(date.day, date.month, fullYear ? date.year : date.year % 100);
 }
 
 std::string DecimalYearToDateTime(double v)
@@ -119,7 +125,7 @@ std::string DecimalYearToDateTime(double v)
 
     foldMonth(y, m, d);
     const CalendarDate date = serialDate(static_cast<int>(y), m, d);
-    return dateText(date.Day, date.Month, date.Year) + " " + twoDigits(hh) + run.PunctColon +
+    return dateText(date.day, date.month, date.year) + " " + twoDigits(hh) + run.PunctColon +
            twoDigits(mi) + run.PunctColon + twoDigits(ss);
 }
 

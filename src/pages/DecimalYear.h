@@ -5,16 +5,16 @@
 // in the next whole year below 1/12 (decoded as month 12 of the year before).
 // Date texts use the language's PunctDash and PunctColon.
 
+#include "calc/TimeScale.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace tarvik {
 
-struct CalendarDate {
-    int Day = 0, Month = 0, Year = 0;
-    bool operator==(const CalendarDate&) const = default;
-};
+// The date a decimal year stands for, as DecimalYearToDate writes it.
+CalendarDate DecimalYearToCalendar(double v);
 
 // "dd-mm-yy", or "dd-mm-yyyy" with fullYear; the day rounded, day 0 shown as
 // 1, February's 29th and 30th as the 1st and 2nd of March.

@@ -17,13 +17,6 @@ namespace tarvik {
 namespace {
 constexpr double GhatisPerHour = 2.5;
 
-double sunriseOf(const CalendarDate& d, const BirthRecord& p)
-{
-    const double latitude = LatitudeDegrees(p.LatDeg, p.LatMin, p.LatDir);
-    const double longitude = LongitudeDegrees(p.LongDeg, p.LongMin, p.LongDir);
-    return SunriseSunset(d.day, d.month, d.year, latitude, longitude, p.ZoneMeridian)[1];
-}
-
 // A stored velantar part: its magnitude, and whether it carries a minus sign
 // ("-0" minutes keep the sign of a value under a minute).
 struct StoredPart {
@@ -43,37 +36,59 @@ StoredPart partOf(const Value& v)
 
 Ishtkaal CalcIshtkaal(const BirthRecord& person)
 {
-    // Local mean time: the clock corrected to standard time, then moved by
-    // four minutes for each degree of longitude from the zone meridian.
-    const double longitude = LongitudeDegrees(person.LongDeg, person.LongMin, person.LongDir);
-    double lmt = person.Hour + person.Minute / 60.0 + person.Second / 3600.0 + person.TimeCorrection
-                 + (longitude - person.ZoneMeridian) / 15;
-
-    const int birthDay = DayNumber(person.Day, person.Month, person.Year);
-    double sunrise = sunriseOf(DateOfDayNumber(birthDay), person);
-    if (lmt < sunrise) {
-        // Before sunrise the Hindu day is still the one that began the day before.
-        sunrise = sunriseOf(DateOfDayNumber(birthDay - 1), person);
-        lmt += 24;
-    }
     Ishtkaal result;
-    result.ghati = (lmt - sunrise) * GhatisPerHour;
+    result.ghati = IshtkaalOfClockTime(person, person.Hour + person.Minute / 60.0 + person.Second / 3600.0);
     result.text = IshtkaalText(result.ghati);
     return result;
 }
 
-std::string IshtkaalText(double ghati)
+double IshtkaalOfClockTime(const BirthRecord& person, double clockHours)
+{
+    // Local mean time: the clock corrected to standard time, then moved by
+    // four minutes for each degree of longitude from the zone meridian.
+    const double longitude = LongitudeDegrees(person.LongDeg, person.LongMin, person.LongDir);
+    double lmt = clockHours + person.TimeCorrection + (longitude - person.ZoneMeridian) / 15;
+
+    double sunrise = BirthDateSunTimes(person)[1];
+    if (lmt < sunrise) {
+        // Before sunrise the Hindu day is still the one that began the day before.
+        sunrise = BirthDateSunTimes(person, -1)[1];
+        lmt += 24;
+    }
+    return (lmt - sunrise) * GhatisPerHour;
+}
+
+SunTimes BirthDateSunTimes(const BirthRecord& person, int daysAfter)
+{
+    const CalendarDate d = DateOfDayNumber(DayNumber(person.Day, person.Month, person.Year) + daysAfter);
+    const double latitude = LatitudeDegrees(person.LatDeg, person.LatMin, person.LatDir);
+    const double longitude = LongitudeDegrees(person.LongDeg, person.LongMin, person.LongDir);
+    return SunriseSunset(d.day, d.month, d.year, latitude, longitude, person.ZoneMeridian);
+}
+
+GhatiParts SplitGhatis(double ghati)
 {
     const double g = std::floor(ghati);
     // The palas through their 15-digit text, so that 29.999999999999996
     // reads as the 30 it stands for.
     char buf[32];
     std::snprintf(buf, sizeof buf, "%.15g", (ghati - g) * 60);
-    const double p = std::strtod(buf, nullptr);
+    double p = std::strtod(buf, nullptr);
+    double whole = g;
+    if (p >= 60) {   // the last hair of a ghati read as the next one
+        whole += 1;
+        p -= 60;
+    }
     const double pal = std::floor(p);
     const double vipal = std::floor((p - pal) * 60);
+    return {whole, pal, vipal};
+}
+
+std::string IshtkaalText(double ghati)
+{
+    const GhatiParts parts = SplitGhatis(ghati);
     const std::string& colon = OutputRun().PunctColon;
-    return NumberText(g) + colon + NumberText(pal) + colon + NumberText(vipal);
+    return NumberText(parts.ghati) + colon + NumberText(parts.pal) + colon + NumberText(parts.vipal);
 }
 
 std::string CalcVelantar(int day, int month)

@@ -3,6 +3,7 @@
 // The time of birth counted from sunrise (ishtkaal) and the equation of time
 // of the birth date (velantar).
 
+#include "calc/Sunrise.h"
 #include "core/BirthRecord.h"
 
 #include <string>
@@ -23,6 +24,25 @@ struct Ishtkaal {
 // birth before that sunrise, less the sunrise of the day before. Reads and
 // writes no program-wide record.
 Ishtkaal CalcIshtkaal(const BirthRecord& person);
+
+// The ghatis of a clock time of the person's birth date, reckoned as the
+// ishtkaal is; the clock in decimal hours of any size (75 minutes are an
+// hour and a quarter), the person's own time of birth left aside.
+double IshtkaalOfClockTime(const BirthRecord& person, double clockHours);
+
+// Sunrise and sunset of the person's birth date, or of the day daysAfter
+// later, at the person's place and zone (SunriseSunset's elements).
+SunTimes BirthDateSunTimes(const BirthRecord& person, int daysAfter = 0);
+
+// Whole ghatis, palas and vipalas of decimal ghatis, each cut, not rounded:
+// 5.5 is 5, 30, 0.
+struct GhatiParts {
+    double ghati = 0;
+    double pal = 0;
+    double vipal = 0;
+    bool operator==(const GhatiParts&) const = default;
+};
+GhatiParts SplitGhatis(double ghati);
 
 // The text of decimal ghatis: 5.5 is 5:30:0. The vipala is cut, not rounded.
 std::string IshtkaalText(double ghati);

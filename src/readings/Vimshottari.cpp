@@ -16,18 +16,24 @@ constexpr int DaysPerYear = 360;
 constexpr int DaysPerMonth = 30;
 } // namespace
 
+NakshatraPart NakshatraAt(double longitude)
+{
+    const double reduced = ReduceDegrees(longitude);
+    NakshatraPart part;
+    part.nakshatra = CalcNakshatra(reduced);
+    // The part already traversed, from the same count of nakshatras, so that
+    // a nakshatra's start is 0 and never a hair below it.
+    part.traversed = std::clamp(reduced * 3 / 40 - (part.nakshatra - 1), 0.0, 1.0);
+    return part;
+}
+
 DashaAtBirth VimshottariAtBirth(double startLongitude)
 {
-    const double longitude = ReduceDegrees(startLongitude);
-    const int nakshatra = CalcNakshatra(longitude);
-    // The part of the nakshatra already traversed, from the same count of
-    // nakshatras, so that its start is 0 and never a hair below it.
-    const double traversed = std::clamp(longitude * 3 / 40 - (nakshatra - 1), 0.0, 1.0);
-
+    const NakshatraPart part = NakshatraAt(startLongitude);
     DashaAtBirth d;
-    d.lord = NakshatraDashaIndex(nakshatra);
+    d.lord = NakshatraDashaIndex(part.nakshatra);
     const double years = DashaYears[d.lord];
-    d.elapsed = years * traversed;
+    d.elapsed = years * part.traversed;
     d.balance = years - d.elapsed;
     return d;
 }
@@ -49,6 +55,11 @@ DashaDuration DecodeDuration(double years)
     return d;
 }
 
+DashaPeriods VimshottariPeriods(const DashaAtBirth& atBirth, double birth)
+{
+    return DashaPeriods(Vimshottari, atBirth.lord, atBirth.elapsed, birth);
+}
+
 std::string DashaLordKey(int lord) { return std::string(BodyKeys[DashaLordBodies[lord]]); }
 
 std::string BalanceText(const DashaAtBirth& dasha)
@@ -57,16 +68,6 @@ std::string BalanceText(const DashaAtBirth& dasha)
     return GetDictText(DashaLordKey(dasha.lord)) + " " + std::to_string(d.years) + " " +
            GetDictText("Years") + " " + std::to_string(d.months) + " " + GetDictText("_Month") +
            " " + std::to_string(d.days) + " " + GetDictText("DAYS");
-}
-
-std::string PrintVimshottariDasha(Surface&, double, double, double, bool,
-                                  const DashaSelection& selection)
-{
-    if (!selection.balanceOnly)
-        return {};
-    const double start =
-        DashaStartLongitude(Chart(), selection.fromAscendant, selection.fromSun);
-    return BalanceText(VimshottariAtBirth(start));
 }
 
 } // namespace tarvik

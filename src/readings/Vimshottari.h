@@ -9,6 +9,8 @@
 // of the nakshatra still to be traversed is the part of the lord's years
 // still to run.
 
+#include "DashaPeriods.h"
+#include "calc/NameTables.h"
 #include "core/ChartState.h"
 #include "pages/PageBuilders.h"
 
@@ -21,6 +23,16 @@ namespace tarvik {
 inline constexpr std::array<Body, 9> DashaLordBodies = {
     Ketu, Venus, Sun, Moon, Mars, Rahu, Jupiter, Saturn, Mercury};
 
+// The nakshatra (1..27) of a longitude (any value; reduced into [0, 360)
+// first) and the part of it already traversed, from 0 at its start to just
+// under 1. The nakshatra is taken from the longitude itself, so a longitude
+// exactly at a nakshatra's start is that nakshatra's, with nothing traversed.
+struct NakshatraPart {
+    int nakshatra = 1;
+    double traversed = 0;
+};
+NakshatraPart NakshatraAt(double longitude);
+
 struct DashaAtBirth {
     int lord = 0;          // dasha order 0..8
     double elapsed = 0;    // years of the birth mahadasha run at birth
@@ -28,10 +40,9 @@ struct DashaAtBirth {
     bool operator==(const DashaAtBirth&) const = default;
 };
 
-// The mahadasha running at a start longitude (any value; it is reduced into
-// [0, 360) first). The nakshatra is taken from the longitude itself, so a
-// longitude exactly at a nakshatra's start begins that nakshatra's lord with
-// its whole period.
+// The mahadasha running at a start longitude: the lord of its nakshatra,
+// with the traversed part of the nakshatra as the part of the lord's years
+// already run (a nakshatra's start begins its lord's whole period).
 DashaAtBirth VimshottariAtBirth(double startLongitude);
 
 // The longitude the dasha counts from: the ascendant when fromAscendant,
@@ -56,9 +67,13 @@ std::string DashaLordKey(int lord);
 // balance of its mahadasha.
 std::string BalanceText(const DashaAtBirth& dasha);
 
+// Ten mahadashas from the one running at birth, down to the sookshmas.
+inline constexpr DashaSystem Vimshottari{DashaYears, 10, 4};
+DashaPeriods VimshottariPeriods(const DashaAtBirth& atBirth, double birth);
+
 // The Vimshottari page builder. The balance-only request returns the balance
-// text of the chosen start longitude and draws nothing; the period pages are
-// not drawn yet (nothing appears below the caller's frame) and return "".
+// text of the chosen start longitude and draws nothing; every other request
+// draws its page below the caller's frame (VimshottariPages.h) and returns "".
 std::string PrintVimshottariDasha(Surface& surface, double day, double month, double year,
                                   bool mahaAntar, const DashaSelection& selection);
 

@@ -29,11 +29,9 @@ Coordinate Split(const std::string& text)
     return {static_cast<int>(degrees), static_cast<int>(minutes), direction};
 }
 
-} // namespace
-
-std::string PersonWord(int person) { return person == 0 ? "Male" : "Female"; }
-
-bool FillNativeBirth(const PersonEntry& entry, const std::string& personWord)
+// The identity, place, zone and date of one person's entries into record;
+// nothing is written when the zone or place row is gone.
+bool fillBirth(const PersonEntry& entry, const std::string& personWord, BirthRecord& record)
 {
     const std::optional<CountryRow> country = FindCountry(entry.zoneId);
     if (!country) {
@@ -46,51 +44,75 @@ bool FillNativeBirth(const PersonEntry& entry, const std::string& personWord)
         return false;
     }
 
-    BirthRecord& native = Native();
-    native.Name = entry.name.toStdString();
-    native.Place = place->name;
+    record.Name = entry.name.toStdString();
+    record.Place = place->name;
     const Coordinate lat = Split(place->latitude);
-    native.LatDeg = lat.degrees;
-    native.LatMin = lat.minutes;
-    native.LatDir = lat.direction;
+    record.LatDeg = lat.degrees;
+    record.LatMin = lat.minutes;
+    record.LatDir = lat.direction;
     const Coordinate lon = Split(place->longitude);
-    native.LongDeg = lon.degrees;
-    native.LongMin = lon.minutes;
-    native.LongDir = lon.direction;
+    record.LongDeg = lon.degrees;
+    record.LongMin = lon.minutes;
+    record.LongDir = lon.direction;
 
-    native.Country = country->name;
+    record.Country = country->name;
     const Coordinate zone = Split(country->zone);
-    native.ZoneDeg = zone.degrees;
-    native.ZoneMin = zone.minutes;
-    native.ZoneDir = zone.direction;
-    native.ZoneMeridian = (IsEast(zone.direction) ? 1 : -1) * (zone.degrees + zone.minutes / 60.0);
-    native.ZoneHours = native.ZoneMeridian / 15;
+    record.ZoneDeg = zone.degrees;
+    record.ZoneMin = zone.minutes;
+    record.ZoneDir = zone.direction;
+    record.ZoneMeridian = (IsEast(zone.direction) ? 1 : -1) * (zone.degrees + zone.minutes / 60.0);
+    record.ZoneHours = record.ZoneMeridian / 15;
 
-    native.Day = entry.birthDate.day();
-    native.Month = entry.birthDate.month();
-    native.Year = entry.birthDate.year();
+    record.Day = entry.birthDate.day();
+    record.Month = entry.birthDate.month();
+    record.Year = entry.birthDate.year();
     return true;
 }
 
-bool FillNativeTime(const PersonEntry& entry)
+// The time, sex and war-time correction; nothing is written when the time
+// text is unreadable.
+bool fillTime(const PersonEntry& entry, BirthRecord& record, WarTime& warTime)
 {
     const std::optional<QTime> time = ReadTimeEntry(entry.birthTime);
     if (!time)
         return false;
-    BirthRecord& native = Native();
-    native.Hour = time->hour();
-    native.Minute = time->minute();
-    native.Second = time->second();
-    native.Sex = entry.sexIndex == 0 ? "Male" : "Female";
+    record.Hour = time->hour();
+    record.Minute = time->minute();
+    record.Second = time->second();
+    record.Sex = entry.sexIndex == 0 ? "Male" : "Female";
 
     const int sign = entry.warSign == u"+" ? 1 : -1;
     const int hours = static_cast<int>(Val(entry.warHours));
     const int minutes = static_cast<int>(Val(entry.warMinutes));
     // The sign stays on the hours also when there are none: "-0:30" keeps a
     // minus zero, which the Basic page prints as the dash.
-    Births().NativeWarTime = {sign * static_cast<double>(hours), double(minutes), 0};
-    native.TimeCorrection = WarTimeCorrection(sign, hours, minutes);
+    warTime = {sign * static_cast<double>(hours), double(minutes), 0};
+    record.TimeCorrection = WarTimeCorrection(sign, hours, minutes);
     return true;
+}
+
+} // namespace
+
+std::string PersonWord(int person) { return person == 0 ? "Male" : "Female"; }
+
+bool FillNativeBirth(const PersonEntry& entry, const std::string& personWord)
+{
+    return fillBirth(entry, personWord, Native());
+}
+
+bool FillNativeTime(const PersonEntry& entry) { return fillTime(entry, Native(), Births().NativeWarTime); }
+
+std::optional<BirthRecord> BirthRecordOf(const PersonEntry& entry, const std::string& personWord)
+{
+    BirthRecord record;
+    WarTime warTime{};
+    if (!fillBirth(entry, personWord, record))
+        return std::nullopt;
+    if (!fillTime(entry, record, warTime)) {
+        reporter().Message("Invalid Time");
+        return std::nullopt;
+    }
+    return record;
 }
 
 bool ComputePerson(const PersonEntry& entry, int ayanamsaChoice, PersonRole role)

@@ -6,9 +6,12 @@
 // age question in between, then the time, the war-time correction and the
 // chart with its copies (ComputePerson).
 
+#include "core/BirthRecord.h"
+
 #include <QDate>
 #include <QString>
 
+#include <optional>
 #include <string>
 
 namespace tarvik {
@@ -45,6 +48,12 @@ bool FillNativeBirth(const PersonEntry& entry, const std::string& personWord);
 // TimeCorrection: clocks that ran h:m ahead ("+") are turned back to standard
 // time. False, with Native's time unchanged, when the time text is unreadable.
 bool FillNativeTime(const PersonEntry& entry);
+
+// The whole birth record of one person's entries, filled as the output run
+// fills Native, without touching Native or the war-time entries: nullopt,
+// the message shown, when the zone or place row is gone or the time cannot
+// be read.
+std::optional<BirthRecord> BirthRecordOf(const PersonEntry& entry, const std::string& personWord);
 
 // Which person of the run a chart belongs to: the girl's results are kept
 // aside in the Partner copies, the boy's seven-varga signs too.

@@ -4,12 +4,17 @@
 // chose last (the platform's printer, or a PDF file), A4, one sheet per page.
 
 #include <functional>
+#include <string>
 
 class QPrinter;
 
 namespace tarvik {
 
 class Surface;
+
+// Draws one page by its key on a surface (the page dispatcher in the
+// program); false when the page could not be drawn.
+using PageDrawer = std::function<bool(Surface&, const std::string& key, bool toPrinter)>;
 
 // The printer of the program's print jobs; its choices stay for the next job.
 QPrinter& ShellPrinter();

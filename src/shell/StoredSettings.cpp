@@ -81,4 +81,29 @@ MainChoices ReadSettings(QSettings& store, const std::string& programFolder)
     return choices;
 }
 
+SettingValues ChoiceSettings(const MainChoices& choices)
+{
+    return {{"Ayanamsa", QString::number(choices.ayanamsa)},
+            {"Charting", QString::number(choices.charting)},
+            {"Language", QString::number(choices.language)},
+            {"True Rahu", choices.trueNode ? QStringLiteral("1") : QStringLiteral("0")}};
+}
+
+std::optional<std::string> WriteSettings(const QString& file, const SettingValues& values)
+{
+    // A store of its own for each write: values that could not be written
+    // are not kept for a later one.
+    const std::unique_ptr<QSettings> store = OpenSettingsStore(file);
+    if (store->status() != QSettings::NoError || !store->isWritable())
+        return "the settings file " + store->fileName().toStdString() + " cannot be written";
+    store->beginGroup(QString::fromUtf8(SettingsSection));
+    for (const auto& [key, value] : values)
+        store->setValue(QString::fromUtf8(key), value);
+    store->endGroup();
+    store->sync();
+    if (store->status() != QSettings::NoError)
+        return "the settings file " + store->fileName().toStdString() + " could not be written";
+    return std::nullopt;
+}
+
 } // namespace tarvik

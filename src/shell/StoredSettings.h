@@ -10,7 +10,10 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace tarvik {
 
@@ -48,5 +51,17 @@ std::unique_ptr<QSettings> OpenSettingsStore(const QString& file);
 // number reads as 0; a list position outside its list and a margin too large
 // for a page measure in twips take their defaults instead.
 MainChoices ReadSettings(QSettings& store, const std::string& programFolder);
+
+// Values to store, by key, in the order they are written.
+using SettingValues = std::vector<std::pair<const char*, QString>>;
+
+// The four choices of the main window's option lists as the store keeps
+// them: "Ayanamsa", "Charting", "Language", "True Rahu".
+SettingValues ChoiceSettings(const MainChoices& choices);
+
+// Writes the values into the store of OpenSettingsStore(file). The store's
+// file is replaced whole or not at all; the reason when it could not be
+// written.
+std::optional<std::string> WriteSettings(const QString& file, const SettingValues& values);
 
 } // namespace tarvik

@@ -6,7 +6,11 @@
 #include "OutputRun.h"
 #include "PageList.h"
 #include "StoredSettings.h"
+#include "TimeZones.h"
 #include "WaitCursor.h"
+#include "frmOptions.h"
+#include "frmConversion.h"
+#include "frmPlaces.h"
 #include "frmSplash.h"
 #include "prPreview.h"
 #include "core/Reporter.h"
@@ -24,6 +28,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -106,6 +112,7 @@ frmMain::frmMain(StartupOptions options) : options_(std::move(options))
     LayOut();
     SetTabOrder();
     ConnectHandlers();
+    ConnectEditors();
 
     // Horoscope mode at start: the girl's controls wait for Match-Making.
     {
@@ -155,8 +162,6 @@ void frmMain::BuildPersonControls(int i)
     QFont arial = ghati->font();
     arial.setFamily(QStringLiteral("Arial"));
     ghati->setFont(arial);
-    // The ghati conversion window comes with the panchang.
-    ghati->setEnabled(false);
     (first ? cmdGhati : cmdGhati2) = ghati;
     for (QPushButton* b : {cmdNewLatLong[i], ghati}) {
         b->setFixedWidth(b->sizeHint().height() + 4);
@@ -189,8 +194,6 @@ void frmMain::BuildOptionControls()
     // Enter on a focused output button presses it.
     Command1->setAutoDefault(true);
     Command2->setAutoDefault(true);
-    // Print... ends in the page-selection dialog, which is still to come.
-    Command2->setEnabled(false);
 
     SSTab1 = Named(new QTabBar, QStringLiteral("SSTab1"), QStringLiteral("Select Horosope or Matchmaking"));
     SSTab1->addTab(QStringLiteral("&Horoscope"));
@@ -230,18 +233,12 @@ void frmMain::BuildMenus()
     mnuOutput[1]->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     file->addSeparator();
     mnuFileExit = file->addAction(QStringLiteral("E&xit"));
-    connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
 
     mnuLatLong = menuBar()->addAction(QStringLiteral("&Time Zones"));
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuContents = help->addAction(QStringLiteral("&Contents..."));
     mnuComb = help->addAction(QStringLiteral("Com&bustion of Planets"));
     mnuAbout = menuBar()->addAction(QStringLiteral("&About us"));
-
-    // Entries whose windows come later wait disabled; the help file has no viewer.
-    for (QAction* a : {mnuFileNew, mnuFileOpen, mnuFileSave, mnuFileSaveAs, mnuSettings, mnuFilePageSetup,
-                       mnuOutput[1], mnuLatLong, mnuContents, mnuComb, mnuAbout})
-        a->setEnabled(false);
 }
 
 void frmMain::LayOut()
@@ -420,6 +417,8 @@ void frmMain::ConnectHandlers()
         connect(mnuOutput[k], &QAction::triggered, this, [this, k] { mnuOutput_Click(k); });
     connect(Command1, &QPushButton::clicked, this, &frmMain::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &frmMain::Command2_Click);
+    connect(cmdGhati, &QPushButton::clicked, this, &frmMain::cmdGhati_Click);
+    connect(cmdGhati2, &QPushButton::clicked, this, &frmMain::cmdGhati2_Click);
     connect(SSTab1, &QTabBar::currentChanged, this, [this](int now) { SSTab1_Click(1 - now); });
     for (int k = 0; k < 2; ++k)
         connect(tbMode[k], &QRadioButton::toggled, this, [this, k](bool on) {
@@ -439,6 +438,7 @@ void frmMain::ConnectHandlers()
                                                       txtVFrom, txtVYears, txtYoginiFrom})
         WatchEntryControl(w);
     connect(qApp, &QApplication::focusChanged, this, &frmMain::FocusChanged);
+    ConnectMenuCommands();
 }
 
 bool frmMain::Form_Load()
@@ -639,6 +639,16 @@ void frmMain::SetPlacesEditor(std::function<void(long long countryId)> editor)
     UpdateNewPlaceButtons();
 }
 
+void frmMain::ConnectEditors()
+{
+    SetPlacesEditor([this](long long countryId) { EditPlacesOfZone(*this, countryId); });
+    connect(mnuLatLong, &QAction::triggered, this, &frmMain::mnuLatLong_Click);
+    mnuLatLong->setEnabled(true);
+}
+
+// The zone lists are not reloaded: what the editor changed shows at the next start.
+void frmMain::mnuLatLong_Click() { EditZones(*this); }
+
 void frmMain::UpdateNewPlaceButtons()
 {
     cmdNewLatLong[0]->setEnabled(bool(placesEditor_));
@@ -718,10 +728,8 @@ void frmMain::txtYoginiFrom_LostFocus()
 
 void frmMain::mnuOutput_Click(int index)
 {
-    // Print... ends in the page-selection dialog, which is still to come.
-    if (index != 0)
-        return;
     const bool match = MatchMakingMode();
+    const bool printing = index == 1;
     const int last = match ? 1 : 0;
     // F11 and the menu reach here without leaving the box being typed in.
     for (int i = last; i >= 0; --i)
@@ -732,23 +740,29 @@ void frmMain::mnuOutput_Click(int index)
             return;
 
     RunValues& run = OutputRun();
-    run.BatchPrint = index;
-    if (!preview_)
-        preview_ = std::make_unique<prPreview>(this);
-    prPreview& preview = *preview_;
+    run.BatchPrint = printing ? 1 : 0;
     const MainChoices choices = Choices();
     run.TrueNode = choices.trueNode;
     run.VarshphalFrom = static_cast<int>(RoundHalfEven(Val(txtVFrom->text())));
     run.VarshphalYear = run.VarshphalFrom;
     run.VarshphalYears = static_cast<int>(RoundHalfEven(Val(txtVYears->text())));
     run.YoginiFrom = YoginiDecimalYear(txtYoginiFrom->text(), txtDOB[0]->date());
-    preview.SetYears(run.VarshphalYear, run.VarshphalYears);
 
-    FillPageList(*preview.ComboBox1, PageCatalogue(match, OutputKind::Preview));
+    // The run's page list: the preview's, or a new page-selection dialog's.
+    const std::vector<CatalogueRow> pages = PageCatalogue(match, printing ? OutputKind::Print : OutputKind::Preview);
+    if (printing) {
+        pageOptions_ = std::make_unique<frmOptions>(this);
+        FillPageList(*pageOptions_->ListBox1, pages);
+    } else {
+        if (!preview_)
+            preview_ = std::make_unique<prPreview>(this);
+        preview_->SetYears(run.VarshphalYear, run.VarshphalYears);
+        FillPageList(*preview_->ComboBox1, pages);
+        preview_->setWindowTitle(match ? MatchCaption(txtName[0]->text(), txtName[1]->text())
+                                       : HoroscopeCaption(txtName[0]->text(), txtDOB[0]->date(), txtTOB[0]->text(),
+                                                          cmbPlaces[0]->currentText(), cmbZones[0]->currentText()));
+    }
     run.MatchMode = match;
-    preview.setWindowTitle(match ? MatchCaption(txtName[0]->text(), txtName[1]->text())
-                                 : HoroscopeCaption(txtName[0]->text(), txtDOB[0]->date(), txtTOB[0]->text(),
-                                                    cmbPlaces[0]->currentText(), cmbZones[0]->currentText()));
 
     for (int i = last; i >= 0; --i)
         if (!PreparePerson(i, match))
@@ -756,9 +770,14 @@ void frmMain::mnuOutput_Click(int index)
     SetFamily(Family());
     ApplyDisplayChoices(choices);
 
-    preview.LayOutFor(match);
-    preview.ShowFirstPage();
-    ShowModal(preview);
+    if (printing) {
+        pageOptions_->cmdSelect_Click();
+        ShowModal(*pageOptions_);
+        return;
+    }
+    preview_->LayOutFor(match);
+    preview_->ShowFirstPage();
+    ShowModal(*preview_);
 }
 
 bool frmMain::RecheckBirthBoxes(int i)
@@ -804,6 +823,41 @@ bool frmMain::PreparePerson(int i, bool match)
         reporter().Message("The chart of " + entry.name.toStdString() + " could not be computed: " + e.what());
     }
     return false;
+}
+
+void frmMain::cmdGhati_Click() { OpenGhatiWindow(0); }
+
+void frmMain::cmdGhati2_Click() { OpenGhatiWindow(1); }
+
+void frmMain::OpenGhatiWindow(int i)
+{
+    GhatiSecondPerson = i == 1;
+    if (!RecheckBirthBoxes(i) || !CheckZoneAndPlace(i))
+        return;
+    // The window works on a record of its own, filled as the output run
+    // fills Native: the next run's chart owes nothing to it.
+    std::optional<BirthRecord> person;
+    try {
+        person = BirthRecordOf(EntryOf(i), PersonWord(i));
+    } catch (const std::exception& e) {
+        reporter().Message(e.what());
+    }
+    if (!person)
+        return;
+
+    if (!conversion_)
+        conversion_ = std::make_unique<frmConversion>(*this);
+    frmConversion& w = *conversion_;
+    w.cmbHR->setEditText(QString::number(person->Hour));
+    w.cmbMIN->setEditText(QString::number(person->Minute));
+    w.cmbSEC->setEditText(QString::number(person->Second));
+    w.lblDate->setText(QString::number(person->Day) + QLatin1Char('-') + QLocale::c().monthName(person->Month) +
+                       QLatin1Char('-') + QString::number(person->Year));
+    {
+        const WaitCursor wait;
+        w.TobToGhati(*person);
+    }
+    ShowModal(w);
 }
 
 void frmMain::WatchEntryControl(QWidget* control)

@@ -6,6 +6,7 @@
 // (the boy in a match), 1 the girl.
 
 #include "BirthEntry.h"
+#include "HoroscopeFile.h"
 #include "MainChoices.h"
 #include "PickerBox.h"
 
@@ -26,6 +27,8 @@ class QTabBar;
 
 namespace tarvik {
 
+class frmOptions;
+class frmConversion;
 class frmSplash;
 class prPreview;
 
@@ -77,10 +80,49 @@ public:
     void Command2_Click() { mnuOutput_Click(1); }
     // The preview window, once a run has made it (null before).
     prPreview* Preview() const { return preview_.get(); }
+    // The page-selection dialog of the last Print... run (null before).
+    frmOptions* PageOptions() const { return pageOptions_.get(); }
+
+    // Closing the window asks "Do you want to save settings ?": Yes stores
+    // the four choices of the option lists and lets the program end, No lets
+    // it end, Cancel (cancel set) keeps the window open.
+    void Form_Unload(bool& cancel);
+    void mnuFileExit_Click();
+    void mnuAbout_Click();
+    void mnuComb_Click();
+    void mnuContents_Click();
+    void mnuSettings_Click();
+    void mnuFilePageSetup_Click();
+
+    // Horoscope files: the entries on screen are the file CurrentFileName
+    // (empty for a new horoscope), which the caption shows.
+    void mnuFileNew_Click();
+    void mnuFileOpen_Click();
+    // False when nothing was written (cancelled, refused entries, or the file
+    // could not be written, which is reported).
+    bool mnuFileSave_Click();
+    void mnuFileSaveAs_Click();
+    // Reads a horoscope file into the entries; a file that cannot be read,
+    // is damaged or names a zone or place the database lacks is reported and
+    // changes nothing.
+    bool OpenHoroscopeFile(const QString& path);
+    // The entries as a horoscope file keeps them.
+    HoroscopeEntries Entries() const;
+    QString CurrentFileName;
+
+    // The ghati buttons of the first and the second person: the ghati
+    // conversion window for that person's entries, which writes a converted
+    // time back into that person's time box. Native and the chart stay.
+    void cmdGhati_Click();
+    void cmdGhati2_Click();
+    // The ghati conversion window, once a button has made it (null before).
+    frmConversion* Conversion() const { return conversion_.get(); }
 
     // The places editor, once it exists: it edits the places of a zone
     // (by "Country ID"). Until one is set the "*" buttons stay disabled.
     void SetPlacesEditor(std::function<void(long long countryId)> editor);
+    // The menu "&Time Zones": the countries and time-zones editor.
+    void mnuLatLong_Click();
 
     // Person controls.
     std::array<QLineEdit*, 2> txtName{};
@@ -139,14 +181,20 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void ConnectMenuCommands();
+    void TakeEntries(const HoroscopeEntries& entries);
+    bool WriteHoroscopeFile(const QString& path);
+
     void BuildPersonControls(int person);
     void BuildOptionControls();
     void BuildMenus();
     void LayOut();
     void SetTabOrder();
     void ConnectHandlers();
+    void ConnectEditors();
     void FillEntryLists();
     void PickDefaultZoneAndPlace();
     void FillSampleEntry();
@@ -165,10 +213,13 @@ private:
     bool RecheckBirthBoxes(int person);
     bool CheckZoneAndPlace(int person);
     bool PreparePerson(int person, bool match);
+    void OpenGhatiWindow(int person);
 
     StartupOptions options_;
     std::unique_ptr<frmSplash> splash_;
     std::unique_ptr<prPreview> preview_;
+    std::unique_ptr<frmOptions> pageOptions_;
+    std::unique_ptr<frmConversion> conversion_;
     std::function<void(long long)> placesEditor_;
     QList<QWidget*> entryControls_;
     bool returningFocus_ = false;

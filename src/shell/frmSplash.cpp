@@ -88,14 +88,17 @@ void frmSplash::SetMessage(const QString& text)
 
 QString frmSplash::Message() const { return lblMessage->text(); }
 
-void frmSplash::paintEvent(QPaintEvent*)
+void PaintTitlePage(QWidget& page)
 {
-    QPainter p(this);
-    p.fillRect(rect(), QColor(0xfb, 0xf6, 0xe9));
+    QPainter p(&page);
+    const QRect r = page.rect();
+    p.fillRect(r, QColor(0xfb, 0xf6, 0xe9));
     p.setPen(QPen(QColor(0x9a, 0x4a, 0x10), 3));
-    p.drawRect(rect().adjusted(6, 6, -7, -7));
+    p.drawRect(r.adjusted(6, 6, -7, -7));
     p.setPen(QPen(QColor(0x9a, 0x4a, 0x10), 1));
-    p.drawRect(rect().adjusted(12, 12, -13, -13));
+    p.drawRect(r.adjusted(12, 12, -13, -13));
 }
+
+void frmSplash::paintEvent(QPaintEvent*) { PaintTitlePage(*this); }
 
 } // namespace tarvik

@@ -10,6 +10,10 @@ class QTimer;
 
 namespace tarvik {
 
+// The title page's paper and its double rule, as the splash window and the
+// about box show them.
+void PaintTitlePage(QWidget& page);
+
 class frmSplash : public QWidget {
     Q_OBJECT
 public:

@@ -5,6 +5,8 @@
 // and shows it modally; every page is drawn by the page dispatcher onto a
 // page-sized picture, which the window shows scaled to its width.
 
+#include "PrintJob.h"
+
 #include <QDialog>
 #include <QImage>
 #include <QPixmap>
@@ -44,8 +46,7 @@ private:
 class prPreview : public QDialog {
     Q_OBJECT
 public:
-    // Draws one page by its key (the page dispatcher in the program).
-    using PageDrawer = std::function<bool(Surface&, const std::string& key, bool toPrinter)>;
+    using PageDrawer = tarvik::PageDrawer;
 
     explicit prPreview(QWidget* owner);
     ~prPreview() override;

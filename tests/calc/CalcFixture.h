@@ -38,6 +38,23 @@ inline BirthRecord DelhiBirth(int day = 1, int month = 1, int year = 2000, int h
     return b;
 }
 
+// The same birth at another place, with its zone meridian in degrees (east
+// positive) and a time correction in hours.
+inline BirthRecord MovedTo(BirthRecord b, int latDeg, int latMin, const char* latDir, int longDeg, int longMin,
+                           const char* longDir, double zoneMeridian, double timeCorrection = 0)
+{
+    b.LatDeg = latDeg;
+    b.LatMin = latMin;
+    b.LatDir = latDir;
+    b.LongDeg = longDeg;
+    b.LongMin = longMin;
+    b.LongDir = longDir;
+    b.ZoneMeridian = zoneMeridian;
+    b.ZoneHours = zoneMeridian / 15;
+    b.TimeCorrection = timeCorrection;
+    return b;
+}
+
 // Every test starts from a fresh program state with Native at Delhi.
 class CalcTest : public ::testing::Test {
 protected:

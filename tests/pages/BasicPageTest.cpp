@@ -1,5 +1,5 @@
-#include "PageTestSupport.h"
 #include "MeasuredSurface.h"
+#include "PageTestSupport.h"
 #include "QtTestEnvironment.h"
 
 #include "calc/NameTables.h"

@@ -4,6 +4,7 @@
 // each other, the aspect codes stay in their cells and the Sudarshan texts in
 // their rings.
 
+#include "MeasuringSurface.h"
 #include "QtTestEnvironment.h"
 
 #include "calc/CalcFixture.h"
@@ -23,35 +24,6 @@ using namespace tarvik;
 using namespace tarvik::testing;
 
 namespace {
-
-struct DrawnText {
-    std::string text;
-    double x, y, width, height;
-};
-
-struct DrawnLine {
-    double x1, y1, x2, y2;
-};
-
-// The preview picture, keeping the extent of every text and every line.
-class MeasuringSurface : public ImageSurface {
-public:
-    MeasuringSurface() : ImageSurface(72) {}
-    std::vector<DrawnText> texts;
-    std::vector<DrawnLine> lines;
-
-protected:
-    void DrawText(double x, double y, std::string_view text) override
-    {
-        texts.push_back({std::string(text), x, y, TextWidth(text), LineHeight()});
-        ImageSurface::DrawText(x, y, text);
-    }
-    void DrawLine(double x1, double y1, double x2, double y2) override
-    {
-        lines.push_back({x1, y1, x2, y2});
-        ImageSurface::DrawLine(x1, y1, x2, y2);
-    }
-};
 
 // Two charts: an ordinary one, and the conjunction of February 1962 with
 // eight bodies in Capricorn, the fullest a sector can be.

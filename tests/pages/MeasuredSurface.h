@@ -1,10 +1,8 @@
 #pragma once
 
-// A recording surface that measures with the program's fonts: texts are
-// logged as on the recording surface, but widths and line heights are those
-// of the preview (an offscreen image surface), so that tests can check that
-// a page's texts stand inside its frame. Needs the Qt application of
-// QtTestEnvironment.h.
+// A recording surface that measures texts with the preview's fonts, so that
+// a test can check where a page's texts end with the faces the program uses.
+// Needs the Qt application of QtTestEnvironment.h.
 
 #include "pages/PainterSurface.h"
 #include "pages/RecordingSurface.h"
@@ -28,7 +26,7 @@ public:
         measure_.Font = font;
         return measure_.TextWidth(text);
     }
-    double LineHeightIn(const TextFont& font)
+    double HeightIn(const TextFont& font)
     {
         measure_.Font = font;
         return measure_.LineHeight();

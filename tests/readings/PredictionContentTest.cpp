@@ -2,7 +2,7 @@
 #include "core/Reporter.h"
 #include "readings/AspectPredictions.h"
 #include "readings/PredictionPages.h"
-#include "refdata/RefdataFixture.h"
+#include "ReadingPagesFixture.h"
 #include "refdata/TextLookup.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +27,7 @@ void expectClean(const std::string& text, const std::string& what)
     }
 }
 
-class PredictionContent : public OpenDeliveredDatabases {
+class PredictionContent : public DeliveredReadingPages {
 protected:
     // Rows of a table matching the condition, and their text in each language.
     struct Rows {
@@ -62,9 +62,6 @@ protected:
             expectClean(text, std::string(key) + (hindi ? " Hindi" : " English"));
         }
     }
-
-    CollectingReporter collector;
-    ScopedReporter scope{collector};
 };
 
 // One row, in English and Hindi, for every body in every sign, every sign in

@@ -11,7 +11,7 @@
 #include "readings/PredictionPages.h"
 #include "readings/PredictionTexts.h"
 #include "readings/ReadingPages.h"
-#include "refdata/RefdataFixture.h"
+#include "ReadingPagesFixture.h"
 #include "refdata/TextLookup.h"
 
 #include <gtest/gtest.h>
@@ -28,19 +28,13 @@ namespace {
 // page holding the longest texts it can be given stands inside the frame in
 // its own layout: the general, planet and sign pages in the normal layout,
 // the aspect pages in the compact one.
-class PredictionFit : public OpenDeliveredDatabases {
+class PredictionFit : public DeliveredReadingPages {
 protected:
     void SetUp() override
     {
-        OpenDeliveredDatabases::SetUp();
-        InstallReadingPages();
-        Config().PrintBorder = true;
+        DeliveredReadingPages::SetUp();
+        Config().PrintBorder = true;   // the border's inner rule is the lower edge
         Native().Name = "Venkataraman Iyer";
-    }
-    void TearDown() override
-    {
-        ResetBuilders();
-        OpenDeliveredDatabases::TearDown();
     }
 
     // The height a text takes as a paragraph.
@@ -102,7 +96,7 @@ protected:
                 continue;   // the frame's header and owner lines
             EXPECT_GE(t.x, FrameLeft) << t.text;
             EXPECT_LE(t.x + s.WidthIn(t.font, t.text), FrameRight) << t.text;
-            EXPECT_LE(t.y + s.LineHeightIn(t.font), FrameBottom) << t.text;
+            EXPECT_LE(t.y + s.HeightIn(t.font), FrameBottom) << t.text;
             if (!t.font.Bold) {
                 ++paragraphWords;
                 EXPECT_EQ(t.font.Size, paragraphSize) << t.text;
@@ -113,9 +107,6 @@ protected:
         EXPECT_TRUE(collector.messages.empty()) << collector.messages.front();
         collector.messages.clear();
     }
-
-    CollectingReporter collector;
-    ScopedReporter scope{collector};
 };
 
 TEST_F(PredictionFit, GeneralAndPlanetPagesWithTheirLongestTexts)

@@ -6,6 +6,7 @@
 #include "readings/PredictionPages.h"
 #include "readings/PredictionTexts.h"
 #include "readings/ReadingPages.h"
+#include "ReadingPagesFixture.h"
 #include "refdata/RefdataFixture.h"
 #include "refdata/TextLookup.h"
 
@@ -45,18 +46,12 @@ std::string phalText(int body, int sign, int div)
 // Mid-sign longitude of sign s.
 double in(int sign) { return (sign - 1) * 30 + 15; }
 
-class PredictionPages : public OpenDeliveredDatabases {
+class PredictionPages : public DeliveredReadingPages {
 protected:
     void SetUp() override
     {
-        OpenDeliveredDatabases::SetUp();
+        DeliveredReadingPages::SetUp();
         ApplyDisplayConventions(false);
-        InstallReadingPages();
-    }
-    void TearDown() override
-    {
-        ResetBuilders();
-        OpenDeliveredDatabases::TearDown();
     }
     // The sign spreadBirth puts a body in.
     static int spreadSign(int body)
@@ -90,9 +85,6 @@ protected:
         b.BirthRahu = in(9);
         b.BirthNeptune = in(10);
     }
-
-    CollectingReporter collector;
-    ScopedReporter scope{collector};
 };
 
 // Each sign in zodiac order with the house it stands in, counted from the

@@ -5,6 +5,7 @@
 #include "shell/frmSplash.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDateEdit>
@@ -132,11 +133,11 @@ TEST_F(MainWindowTest, StartUpRunsInOrderAndOpensOnTheSamplePerson)
         EXPECT_FALSE(c->isEnabled()) << c->objectName().toStdString();
     EXPECT_EQ(w.txtName[0]->toolTip(), QStringLiteral("Person's Name"));
     EXPECT_TRUE(w.Command1->isEnabled());
-    EXPECT_TRUE(w.mnuOutput[0]->isEnabled());
-    // Print... waits for the page-selection dialog.
-    EXPECT_FALSE(w.Command2->isEnabled());
-    EXPECT_FALSE(w.mnuOutput[1]->isEnabled());
-    EXPECT_TRUE(w.mnuFileExit->isEnabled());
+    EXPECT_TRUE(w.Command2->isEnabled());
+    for (const QAction* a : {w.mnuFileNew, w.mnuFileOpen, w.mnuFileSave, w.mnuFileSaveAs, w.mnuSettings,
+                             w.mnuFilePageSetup, w.mnuOutput[0], w.mnuOutput[1], w.mnuFileExit, w.mnuContents,
+                             w.mnuComb, w.mnuAbout})
+        EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
 }
 
 TEST_F(MainWindowTest, TheTitlePageHoldsStartUpWhileEventsRun)
@@ -238,23 +239,27 @@ TEST_F(MainWindowTest, WithoutTheDefaultCountryOrPlaceItStartsOnTheFirstOnes)
 TEST_F(MainWindowTest, EnterWalksTheTabOrderOfEachMode)
 {
     // Enter moves on up to the Preview button, which Enter presses; the
-    // boxes after it are walked from the first of them.
+    // boxes after it are walked from the first of them up to the ghati
+    // buttons, which Tab passes on to the tab control.
     const struct {
         bool match;
         QStringList walk;
         QStringList after;
+        QStringList tabbed;
     } cases[] = {
         {false,
          {"txtName0", "cmbSex0", "txtDOB0", "txtTOB0", "cmbZones0", "cmbPlaces0", "cmbWTC0", "cmbWTC1", "cmbWTC2",
           "txtFather", "TXTMother", "txtGrandfather", "txtGotra", "cmbAyanamsa", "cmbCharting", "cmbRahuKetu",
           "cmbLanguage", "Command1"},
-         {"txtVFrom", "txtVYears", "txtYoginiFrom", "SSTab1"}},
+         {"txtVFrom", "txtVYears", "txtYoginiFrom", "cmdGhati"},
+         {"SSTab1"}},
         // In a match the sex lists are fixed, the family and year boxes out of use.
         {true,
          {"txtName0", "txtDOB0", "txtTOB0", "cmbZones0", "cmbPlaces0", "cmbWTC0", "cmbWTC1", "cmbWTC2",
           "txtName1", "txtDOB1", "txtTOB1", "cmbZones1", "cmbPlaces1", "cmbWTC3", "cmbWTC4", "cmbWTC5",
           "cmbAyanamsa", "cmbCharting", "cmbRahuKetu", "cmbLanguage", "Command1"},
-         {"txtYoginiFrom", "SSTab1"}},
+         {"txtYoginiFrom", "cmdGhati"},
+         {"cmdGhati2", "SSTab1"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.match ? "Match-Making" : "Horoscope");
@@ -284,6 +289,13 @@ TEST_F(MainWindowTest, EnterWalksTheTabOrderOfEachMode)
 
         QWidget* next = c.match ? static_cast<QWidget*>(w.txtYoginiFrom) : w.txtVFrom;
         EXPECT_EQ(walkFrom(next, c.after.size()), c.after);
+        QStringList tabbed;
+        for (qsizetype k = 0; k < c.tabbed.size(); ++k) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            Settle();
+            tabbed << FocusedControl();
+        }
+        EXPECT_EQ(tabbed, c.tabbed);
         // The tab control has no Enter of its own.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         Settle();
@@ -547,7 +559,9 @@ TEST_F(MainWindowTest, TheEntriesFillTheBirthRecordAndTheChart)
 TEST_F(MainWindowTest, TheNewPlaceButtonWantsAZoneAndAnEditor)
 {
     frmMain& w = StartShown();
-    EXPECT_FALSE(w.cmdNewLatLong[0]->isEnabled());   // no places editor yet
+    EXPECT_TRUE(w.cmdNewLatLong[0]->isEnabled());    // the places editor is connected at start
+    w.SetPlacesEditor({});
+    EXPECT_FALSE(w.cmdNewLatLong[0]->isEnabled());   // without an editor the button waits
 
     std::vector<long long> edited;
     w.SetPlacesEditor([&](long long zone) {

@@ -11,9 +11,11 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFile>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabBar>
 
 #include <functional>
@@ -21,6 +23,16 @@
 #include <vector>
 
 namespace tarvik::testing {
+
+// The sheets of a PDF file.
+inline int PdfPages(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QString text = QString::fromLatin1(file.readAll());
+    return static_cast<int>(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))));
+}
 
 class OutputRunTest : public ShellTest {
 protected:
@@ -68,21 +80,37 @@ protected:
     }
 
     int shown = 0;
-    // What the test does while the preview is up (nothing by default).
+    // What the test does while the preview is up (nothing by default), and
+    // while any other modal window is.
     std::function<void(prPreview&)> whileShown;
+    std::function<void(QDialog&)> whileOther;
     std::vector<QWidget*> choosePrinterParents;
+    std::vector<QString> choosePrinterTitles;
     std::function<bool(QPrinter&)> choosePrinter = [](QPrinter&) { return false; };
+    // The file dialogs asked, and what each answers (cancel by default).
+    std::vector<FileRequest> fileRequests;
+    std::function<QString(const FileRequest&)> chooseFile = [](const FileRequest&) { return QString(); };
     ScopedDialogScript script{{
         .showModal =
             [this](QDialog& d) {
                 ++shown;
-                if (whileShown)
-                    whileShown(static_cast<prPreview&>(d));
+                if (auto* preview = dynamic_cast<prPreview*>(&d)) {
+                    if (whileShown)
+                        whileShown(*preview);
+                } else if (whileOther) {
+                    whileOther(d);
+                }
             },
         .choosePrinter =
-            [this](QPrinter& p, QWidget* parent) {
+            [this](QPrinter& p, QWidget* parent, const QString& title) {
                 choosePrinterParents.push_back(parent);
+                choosePrinterTitles.push_back(title);
                 return choosePrinter(p);
+            },
+        .chooseFile =
+            [this](const FileRequest& request, QWidget*) {
+                fileRequests.push_back(request);
+                return chooseFile(request);
             },
     }};
 };

@@ -45,16 +45,6 @@ protected:
     std::vector<Drawn> drawn;
 };
 
-// The sheets of a PDF file.
-int PdfPages(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    const QString text = QString::fromLatin1(file.readAll());
-    return static_cast<int>(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))));
-}
-
 TEST_F(PreviewTest, EachSelectionDrawsItsPageOnceOnTheScreen)
 {
     frmMain& w = Start();

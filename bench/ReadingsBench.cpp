@@ -1,0 +1,64 @@
+// The dasha pages: the Vimshottari tree alone (7290 sookshmas), and each
+// kind of page drawn onto the recording surface with the delivered
+// dictionary, as the preview asks for it.
+
+#include "BenchDatabases.h"
+#include "DumpOptions.h"
+#include "calc/Chart.h"
+#include "core/State.h"
+#include "pages/PageDispatcher.h"
+#include "pages/RecordingSurface.h"
+#include "readings/ReadingPages.h"
+#include "readings/Vimshottari.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+using namespace tarvik;
+
+namespace {
+
+const char* const Keys[] = {"VimsAntar", "VimsPratya1", "VimsSooksh01", "VimsPratya",
+                            "Yogini Maha 1", "Yogini Antar", "Chara"};
+
+// A birth at Delhi, 15 August 1980 at 10:30, as an output run leaves it.
+void standBirth()
+{
+    bench::OpenDeliveredDatabases();
+    ApplyDisplayConventions(false);
+    Native() = chartdump::ParseOptions({"--date", "15-08-1980", "--time", "10:30:00", "--lat",
+                                        "28N39", "--lon", "77E13", "--zone", "82E30"})
+                   .request->birth;
+    Native().Name = "Asha Sharma";
+    CalcChart();
+    OutputRun().YoginiFrom = 1990;
+    InstallReadingPages();
+}
+
+void BM_VimshottariTree(benchmark::State& state)
+{
+    const DashaAtBirth atBirth = VimshottariAtBirth(163.7);
+    for (auto _ : state) {
+        const DashaPeriods tree = VimshottariPeriods(atBirth, 1980.7);
+        benchmark::DoNotOptimize(tree.Period(DashaLevel::Sookshma, 7289).end);
+    }
+}
+BENCHMARK(BM_VimshottariTree)->Unit(benchmark::kMicrosecond);
+
+void BM_DashaPageRecorded(benchmark::State& state)
+{
+    standBirth();
+    const std::string key = Keys[state.range(0)];
+    state.SetLabel(key);
+    for (auto _ : state) {
+        RecordingSurface surface;
+        PrintPage(surface, key, false);
+        benchmark::DoNotOptimize(surface.Texts().size());
+    }
+}
+BENCHMARK(BM_DashaPageRecorded)->DenseRange(0, std::size(Keys) - 1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

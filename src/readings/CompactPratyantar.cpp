@@ -1,0 +1,124 @@
+// The compact pratyantar page: fifteen antardashas of the Moon's dasha with
+// their pratyantardashas, from some months before the present on.
+
+#include "DashaPageText.h"
+#include "VimshottariPages.h"
+#include "calc/NameTables.h"
+#include "core/State.h"
+#include "pages/DecimalYear.h"
+#include "pages/Frame.h"
+#include "refdata/TextLookup.h"
+
+#include <cmath>
+#include <ctime>
+
+namespace tarvik {
+
+namespace {
+
+constexpr int Columns = 5;
+constexpr int Rows = 3;
+constexpr int Blocks = Columns * Rows;
+// The last first block: its fifteenth block is then the 89th of the ninety
+// antardashas of the ten mahadashas.
+constexpr int LastFirstAntardasha = 74;
+
+} // namespace
+
+std::optional<int> AntardashaOfMonth(const DashaPeriods& periods, int year, int month)
+{
+    const int wanted = year * 12 + month;
+    const int count = periods.Count(DashaLevel::Pratyantar);
+    for (int n = periods.RunningAtBirth(DashaLevel::Pratyantar); n < count; ++n) {
+        const CalendarDate end =
+            DecimalYearToCalendar(periods.Period(DashaLevel::Pratyantar, n).end);
+        if (end.year * 12 + end.month >= wanted)
+            return n / 9;
+    }
+    return std::nullopt;
+}
+
+int FirstCompactAntardasha(int birthAntardasha, std::optional<int> current)
+{
+    int first = birthAntardasha;
+    if (current) {
+        first = *current >= 7 ? *current - 7 : *current;
+        if (first <= birthAntardasha)
+            first = birthAntardasha;
+    }
+    return std::min(first, LastFirstAntardasha);
+}
+
+void PrintCompactPratyantarPage(Surface& surface, double day, double month, double year,
+                                int todayYear, int todayMonth)
+{
+    const RunValues& run = OutputRun();
+    const double s = run.OutputScale;
+    const double step = run.LineStep;
+    const DashaPeriods periods = VimshottariPeriods(
+        VimshottariAtBirth(Chart().PlanetLongitudes[Moon]), BirthDecimalYear(day, month, year));
+    const int birthAntar = periods.RunningAtBirth(DashaLevel::Antar);
+    const int first =
+        FirstCompactAntardasha(birthAntar, AntardashaOfMonth(periods, todayYear, todayMonth));
+
+    int headingY = static_cast<int>(surface.CurrentY);
+    PrintHeading(GetDictText("PRATYA"), surface, headingY);
+    double y0 = std::round(surface.CurrentY + step);
+
+    const auto lords = DisplayTexts(DashaLordNames);
+    std::string from = first == birthAntar
+                           ? BirthDateText(day, month, year)
+                           : EndDateText(periods.Period(DashaLevel::Antar, first - 1));
+    for (int b = 0; b < Blocks; ++b) {
+        const int column = b % Columns;
+        const int a = first + b;
+        const DashaPeriod maha = periods.Period(DashaLevel::Maha, a / 9);
+        const DashaPeriod antar = periods.Period(DashaLevel::Antar, a);
+        const double left = Config().LeftMarginTwips + column * 1600 * s;
+        const double x = std::round(left + 350 * s);
+        const double datesEnd = x + 1250 * s;
+        const double ruleEnd = x + 1350 * s;
+        const auto lineTop = [&](int n) {
+            return y0 + n * step + (n == 2 || n == 4 ? 15 * s : 0);
+        };
+
+        PrintAt(surface, static_cast<int>(x), static_cast<int>(lineTop(0)),
+                lords[maha.lord] + " " + run.PunctDash + " " + lords[antar.lord]);
+        surface.Line(x, y0 + step + 1, ruleEnd, y0 + step + 1);
+
+        const std::string to = EndDateText(antar);
+        if (column == 0) {
+            PrintAt(surface, static_cast<int>(left), static_cast<int>(lineTop(1)),
+                    GetDictText("FROM"));
+            PrintAt(surface, static_cast<int>(left), static_cast<int>(lineTop(2)),
+                    GetDictText("TO"));
+        }
+        PrintRightAligned(surface, datesEnd, lineTop(1), from);
+        PrintRightAligned(surface, datesEnd, lineTop(2), to);
+        surface.Line(x, y0 + 3 * step + 1, ruleEnd, y0 + 3 * step + 1);
+        from = to;
+
+        for (int p = 0; p < 9; ++p) {
+            const DashaPeriod pratyantar = periods.Period(DashaLevel::Pratyantar, 9 * a + p);
+            const int n = 3 + p;
+            PrintAt(surface, static_cast<int>(x), static_cast<int>(lineTop(n)),
+                    lords[pratyantar.lord]);
+            PrintRightAligned(surface, datesEnd, lineTop(n) + 30 * s,
+                              pratyantar.endedBeforeBirth
+                                  ? run.PunctDash
+                                  : DecimalYearToDate(pratyantar.end, false));
+        }
+        if (column == Columns - 1)
+            y0 = std::round(y0 + 13 * step);
+    }
+}
+
+void PrintVimshottariPratyantar(Surface& surface, double day, double month, double year, int, int)
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    PrintCompactPratyantarPage(surface, day, month, year, local.tm_year + 1900, local.tm_mon + 1);
+}
+
+} // namespace tarvik

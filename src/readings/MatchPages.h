@@ -1,0 +1,21 @@
+#pragma once
+
+// The two match-making pages, drawn by one builder that matches the boy and
+// the girl afresh each time: the result page (mode 0) with the table of the
+// eight kootas, the total, the verdict, the doshas and the Manglik status of
+// both, and the interpretation page (mode 1) with what each koota weighs and
+// what its points say. Captions come from the dictionary, paragraphs from
+// table Match; the builder frames its own page.
+
+#include "calc/PanchangElements.h"
+#include "calc/Sunrise.h"
+#include "pages/Surface.h"
+
+namespace tarvik {
+
+// The girl's sunrise is not needed by the match; it is taken because the
+// dispatcher hands over both of her results.
+void MatchMaking(const SunTimes& girlSunTimes, const PanchangValues& girlPanchang,
+                 Surface& surface, int mode);
+
+} // namespace tarvik

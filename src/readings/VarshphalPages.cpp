@@ -1,0 +1,170 @@
+#include "VarshphalPages.h"
+
+#include "MuddaDasha.h"
+#include "YearStart.h"
+#include "calc/Chart.h"
+#include "calc/MomentGuard.h"
+#include "calc/NameTables.h"
+#include "calc/PanchangElements.h"
+#include "calc/TextFormat.h"
+#include "calc/TimeScale.h"
+#include "core/Reporter.h"
+#include "core/State.h"
+#include "pages/ChartDrawing.h"
+#include "pages/Frame.h"
+#include "pages/Justified.h"
+#include "pages/PageBuilders.h"
+#include "refdata/TextLookup.h"
+
+#include <cmath>
+
+namespace tarvik {
+
+namespace {
+
+int wholeTwips(double v) { return static_cast<int>(std::nearbyint(v)); }
+
+std::string dict(std::string_view key) { return GetDictText(key); }
+
+// "dd-mm-yyyy" of a day count.
+std::string dateText(int dayCount)
+{
+    const CalendarDate d = DateOfDayNumber(dayCount);
+    return ZeroPad(d.day, 2) + "-" + ZeroPad(d.month, 2) + "-" + ZeroPad(d.year, 4);
+}
+
+// The year start stands in Native while the page is drawn.
+void printYearChart(Surface& surface, bool toPrinter, int completedYears, double birthAscendant)
+{
+    const RunValues& run = OutputRun();
+    Builders().PrintPlanetTable(surface, 1, toPrinter);
+
+    const int tithi = static_cast<int>(CalcPanchangElements()[TithiElement]);
+    const BirthRecord& n = Native();
+    const std::string heading =
+        dict("varshphaldeg") + " " + run.PunctOpen + std::to_string(run.VarshphalYear) + "  " +
+        ZeroPad(n.Day, 2) + run.PunctDash + ZeroPad(n.Month, 2) + run.PunctDash +
+        ZeroPad(n.Year, 4) + " " + ZeroPad(n.Hour, 2) + run.PunctColon + ZeroPad(n.Minute, 2) +
+        run.PunctColon + ZeroPad(n.Second, 2) + " " + dict(YearTithiKey(tithi)) + run.PunctClose;
+    int y = static_cast<int>(surface.CurrentY);
+    PrintHeading(heading, surface, y);
+
+    DrawChart(surface, 1, dict("_VARSHTARVIK"), true, Centred);
+
+    y = static_cast<int>(surface.CurrentY);
+    PrintHeading(dict("munthain") + "  " + std::to_string(MunthaSign(birthAscendant, completedYears)),
+                 surface, y);
+}
+
+// The house of each body of the year chart, Sun (position 2) to Ketu (10),
+// counted in whole signs from the year ascendant's sign.
+std::array<int, 11> yearHouses(const ChartState& year)
+{
+    const int ascendantSign = year.SaptavargaSigns[Lagna][1];
+    std::array<int, 11> houses{};
+    for (int p = 2; p <= 10; ++p) {
+        const double longitude = year.PlanetLongitudes[BodyDisplayOrder[p]];
+        houses[p] = HouseOfSign(static_cast<int>(longitude / 30) + 1, ascendantSign);
+    }
+    return houses;
+}
+
+void printPeriods(Surface& surface, bool toPrinter, int page, int startLord,
+                  const YearStart& start)
+{
+    PrintPageFrame(surface, toPrinter);
+    const std::array<int, 11> houses = yearHouses(Chart());
+    const auto periods = MuddaPeriods(startLord, start.day, start.month, start.year);
+    const std::size_t first = page == 2 ? 0 : 5;
+    const std::size_t last = page == 2 ? 5 : 9;
+    for (std::size_t i = first; i < last; ++i) {
+        const MuddaPeriod& p = periods[i];
+        const int position = MuddaLords[p.lord].position;
+        const int house = houses[position];
+        PrintVarshParagraph(surface, LookupVarshText(VarshphalTextKey(position, house)),
+                            MuddaHeading(p.lord, p.firstDay, p.lastDay, house));
+    }
+}
+
+} // namespace
+
+std::string_view YearTithiKey(int tithi)
+{
+    if (tithi % 15 == 0)
+        return tithi == 30 ? "_Amavasya" : "_Purnima";
+    return TithiKeys[tithi % 15];
+}
+
+std::string MuddaHeading(int lord, int firstDay, int lastDay, int house)
+{
+    const std::string name = dict(MuddaLords[lord].name);
+    const std::string from = dateText(firstDay), to = dateText(lastDay);
+    const std::string h = std::to_string(house);
+    if (OutputRun().LanguageHindi)
+        return from + " " + dict("from") + " " + to + " " + dict("to") + " " + name + " " +
+               dict("influenceof") + " " + dict("varshlagna") + " " + name + " " + dict("BHAV") +
+               " " + h + " " + dict("inhouse");
+    return dict("INFLUENCEOF") + " " + name + " " + dict("from") + " " + from + " " + dict("to") +
+           " " + to + ". " + dict("varshlagna") + " " + name + " " + dict("inhouse") + " " + h;
+}
+
+void PrintVarshParagraph(Surface& surface, std::string_view text, std::string_view heading,
+                         bool compact)
+{
+    const RunValues& run = OutputRun();
+    const double scale = run.OutputScale;
+    const double left = Config().LeftMarginTwips * scale;
+
+    surface.Font.Size = run.BodyFontSize * scale;
+    surface.Font.Bold = true;
+    surface.CurrentX = left;
+    PrintJustified(wholeTwips(7500 * scale), wholeTwips(surface.CurrentX),
+                   wholeTwips(surface.CurrentY), heading, surface);
+    surface.Font.Size = run.BodyFontSize * scale;
+    surface.Font.Bold = false;
+
+    // Paragraphs are separated by line breaks; a carriage return before the
+    // line feed belongs to the break.
+    const int x = wholeTwips(left + (compact ? 0 : 500 * scale));
+    std::size_t begin = 0;
+    while (true) {
+        const std::size_t feed = text.find('\n', begin);
+        std::string_view piece = text.substr(begin, feed == std::string_view::npos
+                                                        ? std::string_view::npos
+                                                        : feed - begin);
+        if (feed != std::string_view::npos && !piece.empty() && piece.back() == '\r')
+            piece.remove_suffix(1);
+        PrintJustified(wholeTwips(8500 * scale), x, wholeTwips(surface.CurrentY), piece, surface);
+        if (feed == std::string_view::npos)
+            break;
+        begin = feed + 1;
+    }
+    surface.Font.Size = run.BodyFontSize * scale;
+    surface.CurrentY += run.LineStep * (compact ? 1 : 2);
+}
+
+void VarshphalPage(Surface& surface, bool toPrinter, int page)
+{
+    const RunValues& run = OutputRun();
+    const std::optional<YearStart> start =
+        FindYearStart(Native(), run.VarshphalYear, run.AyanamsaChoice, run.TrueNode);
+    if (!start) {
+        reporter().Message("Error:Can't predict before birth");
+        return;
+    }
+
+    NativeMomentGuard guard;
+    const ChartState& birth = guard.SavedChart();
+    const int startLord = MuddaStartLord(birth.PlanetLongitudes[Moon], start->completedYears);
+    Native() = YearStartRecord(Native(), *start);
+    CalcChart();
+
+    if (page == 1)
+        printYearChart(surface, toPrinter, start->completedYears, birth.HouseCusps[1]);
+    else if (page == 2 || page == 3)
+        printPeriods(surface, toPrinter, page, startLord, *start);
+    else
+        PrintPageFrame(surface, toPrinter);
+}
+
+} // namespace tarvik

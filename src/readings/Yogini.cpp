@@ -1,0 +1,153 @@
+#include "Yogini.h"
+
+#include "DashaPageText.h"
+#include "Vimshottari.h"
+#include "calc/TextFormat.h"
+#include "core/State.h"
+#include "pages/DecimalYear.h"
+#include "pages/Frame.h"
+#include "refdata/TextLookup.h"
+
+#include <string>
+
+namespace tarvik {
+
+namespace {
+
+constexpr int MahaBlocksPerPage = 15;
+constexpr int MahaBlocksPerRow = 5;
+constexpr double MahaColumnStep = 1800;
+constexpr double MahaRowStep = 4000;
+
+constexpr int AntarBlocksPerPage = 32;
+constexpr int AntarBlocksPerRow = 8;
+constexpr double AntarColumnStep = 1100;
+constexpr double AntarRowStep = 3000;
+
+using YoginiTexts = std::array<std::string, 8>;
+
+// The maha periods of one page, five to a row, each with its antar periods.
+void printMahaPage(Surface& surface, const DashaPeriods& periods, const YoginiTexts& names,
+                   int page, double y0)
+{
+    const RunValues& run = OutputRun();
+    const double s = run.OutputScale;
+    const double step = run.LineStep;
+    const int first = (page - 1) * MahaBlocksPerPage;
+
+    // The first period is shown from the birth date, not from its start.
+    std::string start = DecimalYearToDate(periods.Birth(), true);
+    for (int i = 0; i < first + MahaBlocksPerPage; ++i) {
+        const DashaPeriod maha = periods.Period(DashaLevel::Maha, i);
+        const std::string end = DecimalYearToDate(maha.end, true);
+        if (i >= first) {
+            const int j = i - first;
+            const double x = Config().LeftMarginTwips * s + MahaColumnStep * (j % MahaBlocksPerRow);
+            const double top = y0 + MahaRowStep * (j / MahaBlocksPerRow);
+            surface.Font.Bold = true;
+            PrintAt(surface, static_cast<int>(x), static_cast<int>(top),
+                    names[maha.lord] + " " + std::to_string(YoginiYears[maha.lord]) + " " +
+                        GetDictText("Years"));
+            PrintAt(surface, static_cast<int>(x + 300), static_cast<int>(top + step), start);
+            PrintAt(surface, static_cast<int>(x + 300), static_cast<int>(top + 2 * step), end);
+            surface.Font.Bold = false;
+            for (int k = 0; k < 8; ++k) {
+                const DashaPeriod antar = periods.Period(DashaLevel::Antar, 8 * i + k);
+                const double y = top + (3 + k) * step;
+                PrintAt(surface, static_cast<int>(x), static_cast<int>(y),
+                        ShortName(names[antar.lord], 4));
+                if (!antar.endedBeforeBirth)
+                    PrintAt(surface, static_cast<int>(x + 650), static_cast<int>(y),
+                            DecimalYearToDate(antar.end, false));
+            }
+        }
+        start = end;
+    }
+}
+
+std::string dayAndMonth(double v)
+{
+    const CalendarDate date = DecimalYearToCalendar(v);
+    return ZeroPad(date.day, 2) + OutputRun().PunctDash + ZeroPad(date.month, 2);
+}
+
+// The antar periods that end on or after the run's Yogini date, eight to a
+// row, each with its pratyantar periods.
+void printAntarPage(Surface& surface, const DashaPeriods& periods, const YoginiTexts& names,
+                    double y0)
+{
+    const RunValues& run = OutputRun();
+    const double s = run.OutputScale;
+    const bool hindi = run.LanguageHindi;
+    const double body = run.BodyFontSize * s;
+    // Devanagari reads at a smaller size than the Latin face.
+    const double textSize = body - (hindi ? 2 : 1) * s;
+    const double dateSize = body - (hindi ? 3 : 2) * s;
+    surface.Font.Size = textSize;
+
+    int shown = 0;
+    const int antars = periods.Count(DashaLevel::Antar);
+    for (int n = 0; n < antars && shown < AntarBlocksPerPage; ++n) {
+        const DashaPeriod antar = periods.Period(DashaLevel::Antar, n);
+        if (antar.end < run.YoginiFrom)
+            continue;
+        const double x = 1440 * s + AntarColumnStep * (shown % AntarBlocksPerRow);
+        const double top = y0 + AntarRowStep * (shown / AntarBlocksPerRow);
+        ++shown;
+
+        const DashaPeriod maha = periods.Period(DashaLevel::Maha, n / 8);
+        surface.Font.Bold = true;
+        PrintAt(surface, static_cast<int>(x), static_cast<int>(top),
+                ShortName(names[maha.lord], 3) + " " + ShortName(names[antar.lord], 3));
+        surface.Font.Size = dateSize;
+        PrintAt(surface, static_cast<int>(x), static_cast<int>(surface.CurrentY),
+                DecimalYearToDate(antar.start, true));
+        PrintAt(surface, static_cast<int>(x), static_cast<int>(surface.CurrentY),
+                DecimalYearToDate(antar.end, true));
+        surface.Font.Size = textSize;
+        surface.Font.Bold = false;
+
+        for (int p = 0; p < 8; ++p) {
+            const DashaPeriod pratyantar = periods.Period(DashaLevel::Pratyantar, 8 * n + p);
+            const int y = static_cast<int>(surface.CurrentY);
+            surface.CurrentX = x;
+            surface.Print(ShortName(names[pratyantar.lord], 3),
+                          pratyantar.endedBeforeBirth ? EndLine : KeepLine);
+            if (!pratyantar.endedBeforeBirth)
+                PrintAt(surface, static_cast<int>(x + 500), y, dayAndMonth(pratyantar.end));
+        }
+    }
+    surface.Font.Size = body;
+}
+
+} // namespace
+
+YoginiAtBirth YoginiAtMoon(double moon)
+{
+    const NakshatraPart part = NakshatraAt(moon);
+    YoginiAtBirth at;
+    at.yogini = (part.nakshatra + 2) % 8;
+    at.elapsed = YoginiYears[at.yogini] * part.traversed;
+    return at;
+}
+
+DashaPeriods YoginiPeriods(const YoginiAtBirth& atBirth, double birth)
+{
+    return DashaPeriods(Yogini, atBirth.yogini, atBirth.elapsed, birth);
+}
+
+void PrintYoginiDasha(Surface& surface, double day, double month, double year, int selector)
+{
+    const DashaPeriods periods = YoginiPeriods(YoginiAtMoon(Chart().PlanetLongitudes[Moon]),
+                                               BirthDecimalYear(day, month, year));
+    int y = static_cast<int>(surface.CurrentY);
+    PrintHeading(GetDictText("Yogini Dasha"), surface, y);
+    const double y0 = surface.CurrentY;
+    const YoginiTexts names = DisplayTexts(YoginiNames);
+    if (selector == 0)
+        printAntarPage(surface, periods, names, y0);
+    else
+        printMahaPage(surface, periods, names, selector == -2 ? 2 : 1, y0);
+}
+
+} // namespace tarvik

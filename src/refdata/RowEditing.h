@@ -1,0 +1,82 @@
+#pragma once
+
+// What the places editor and the zones editor share: a table edited in place
+// through its shared cursor, one row shown in the editor's boxes, and the
+// question before the user leaves a row whose boxes were changed. Every
+// message and question goes through the reporter.
+
+#include "TableCursor.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvik {
+
+// The move buttons, by their index.
+enum class MoveTo { Top = 1, Next = 2, Previous = 3, Bottom = 4 };
+
+class RowEditor {
+public:
+    explicit RowEditor(TableCursor& cursor) : cursor_(cursor) {}
+    virtual ~RowEditor() = default;
+
+    // True while the boxes hold an entry that is not stored yet.
+    bool AddingNew() const { return addingNew_; }
+
+    // Whether the boxes differ from the stored row; a new entry always does.
+    virtual bool IsChanged() = 0;
+    // Writes the boxes to the table and stands on the row written. False,
+    // with the reason told and nothing written, when the boxes cannot be stored.
+    virtual bool SaveRecord() = 0;
+
+    // Empty boxes for a new entry, after the question; false when refused or
+    // abandoned.
+    bool Add();
+    // After the editor's question: deletes the row shown and shows the first
+    // row (or starts adding when none is left). A new entry not stored yet is
+    // dropped instead, and the stored row it replaced is shown again.
+    void Delete();
+    // After the question: the first row whose name sorts at or after the
+    // search text (letter case aside); "Search failed!" stays put.
+    void Find(std::string_view search);
+    // After the question; each editor says where its moves stop.
+    virtual void Move(MoveTo where) = 0;
+
+protected:
+    // Before Add, Find and every move: when the boxes differ, "Save Changes?"
+    // Yes saves, No goes on without saving, Cancel abandons the action. A save
+    // that is refused abandons it too, so that the typed entry stays to be
+    // corrected. False when the action is not to go on.
+    bool ConfirmLeaving();
+    // The first row, or adding with empty boxes when there is none.
+    void ShowFirstRow();
+    // Writes the pending record of the cursor and shows it.
+    void FinishSave();
+
+    // Whether the cursor stands on a row that this editor shows.
+    virtual bool ShowsStoredRow() const = 0;
+    // The boxes from the row the cursor stands on.
+    virtual void ShowCurrent() = 0;
+    virtual void ClearBoxes() = 0;
+    virtual void SeekFirstRow() = 0;
+    // The index key that finds a name starting with text.
+    virtual std::vector<Value> SearchKey(const std::string& text) const = 0;
+    virtual std::string DeleteQuestion() const = 0;
+    // Whether Add may start a new entry (after telling why not).
+    virtual bool MayAdd() { return true; }
+
+    TableCursor& cursor_;
+    bool addingNew_ = false;
+};
+
+// Writes the record being added or edited and stands on it. A write that
+// fails drops the pending record, so that the cursor shows only what is stored.
+void UpdateAndStandOn(TableCursor& cursor);
+
+// The record the cursor stands on, to come back to after a failed move or search.
+std::optional<Bookmark> CurrentBookmark(const TableCursor& cursor);
+void ReturnTo(TableCursor& cursor, std::optional<Bookmark> bookmark);
+
+} // namespace tarvik

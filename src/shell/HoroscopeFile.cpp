@@ -1,0 +1,195 @@
+#include "HoroscopeFile.h"
+
+#include "EntryRules.h"
+#include "TextFile.h"
+#include "refdata/Places.h"
+
+#include <limits>
+
+namespace tarvik {
+
+namespace {
+
+constexpr const char* HoroscopeMark = "Horo";
+constexpr const char* MatchMark = "Match";
+
+// The dates the birth-date boxes take.
+const QDate FirstDate(1800, 1, 1);
+const QDate LastDate(2199, 12, 31);
+
+// Reads the lines in order; the first failure is kept with its line number.
+class LineReader {
+public:
+    explicit LineReader(const QStringList& lines) : lines_(lines) {}
+
+    bool Failed() const { return !problem_.empty(); }
+    const std::string& Problem() const { return problem_; }
+
+    QString Text(const char* what, int longest = -1)
+    {
+        const QString* line = Next(what);
+        if (!line)
+            return {};
+        // Leading blanks are the file's own padding, never part of a value.
+        QString text = *line;
+        while (!text.isEmpty() && text.front() == u' ')
+            text.remove(0, 1);
+        if (longest >= 0 && text.size() > longest)
+            Fail(std::string(what) + " is longer than " + std::to_string(longest) + " characters");
+        return text;
+    }
+
+    int Position(const char* what, int count)
+    {
+        return static_cast<int>(
+            Whole(what, 0, count - 1, " should be a list position from 0 to " + std::to_string(count - 1)));
+    }
+
+    long long Id(const char* what)
+    {
+        return Whole(what, 1, std::numeric_limits<long long>::max(), " should be a row number of the database");
+    }
+
+    QDate Date(const char* what)
+    {
+        const QString text = Text(what);
+        if (Failed())
+            return {};
+        const std::optional<QDate> date = ReadDateEntry(text);
+        if (!date || *date < FirstDate || *date > LastDate) {
+            Fail(std::string(what) + " should be a date from 1800 to 2199, such as 15-Aug-1980");
+            return {};
+        }
+        return *date;
+    }
+
+    QString Time(const char* what)
+    {
+        const QString text = Text(what);
+        if (Failed())
+            return {};
+        const std::optional<QTime> time = ReadTimeEntry(text);
+        if (!time) {
+            Fail(std::string(what) + " should be a time such as 10:30:00 AM");
+            return {};
+        }
+        return TimeEntryText(*time);
+    }
+
+private:
+    long long Whole(const char* what, long long low, long long high, const std::string& rule)
+    {
+        const QString* line = Next(what);
+        if (!line)
+            return 0;
+        const std::optional<long long> value = ReadPrintedInteger(*line);
+        if (!value || *value < low || *value > high) {
+            Fail(what + rule);
+            return 0;
+        }
+        return *value;
+    }
+
+    const QString* Next(const char* what)
+    {
+        if (Failed())
+            return nullptr;
+        if (next_ >= lines_.size()) {
+            problem_ = "the file ends before " + std::string(what);
+            return nullptr;
+        }
+        return &lines_[next_++];
+    }
+
+    void Fail(const std::string& what)
+    {
+        if (!Failed())
+            problem_ = "line " + std::to_string(next_) + ": " + what;
+    }
+
+    const QStringList& lines_;
+    qsizetype next_ = 0;
+    std::string problem_;
+};
+
+std::string Whose(const HoroscopeEntries& entries, int person)
+{
+    if (!entries.match)
+        return "the person's";
+    return person == 0 ? "the boy's" : "the girl's";
+}
+
+} // namespace
+
+QStringList HoroscopeFileLines(const HoroscopeEntries& e)
+{
+    QStringList lines{QString::fromLatin1(e.match ? MatchMark : HoroscopeMark)};
+    for (int i = 0; i < (e.match ? 2 : 1); ++i) {
+        const HoroscopePerson& p = e.persons[static_cast<std::size_t>(i)];
+        lines << p.name << DateEntryText(p.birthDate) << p.birthTime << PrintedNumber(p.sexIndex)
+              << PrintedNumber(p.zoneId) << PrintedNumber(p.placeId) << PrintedNumber(p.warSign)
+              << PrintedNumber(p.warHours) << PrintedNumber(p.warMinutes);
+    }
+    lines << PrintedNumber(e.ayanamsa) << PrintedNumber(e.charting) << PrintedNumber(e.language)
+          << e.varshphalFrom << e.varshphalYears << e.father << e.mother << e.grandfather << e.gotra;
+    return lines;
+}
+
+std::optional<HoroscopeEntries> ReadHoroscopeFile(const QStringList& lines, std::string& problem)
+{
+    LineReader read(lines);
+    HoroscopeEntries e;
+    e.match = read.Text("the mode") != QLatin1String(HoroscopeMark);
+    for (int i = 0; i < (e.match ? 2 : 1); ++i) {
+        HoroscopePerson& p = e.persons[static_cast<std::size_t>(i)];
+        p.name = read.Text("the name");
+        p.birthDate = read.Date("the birth date");
+        p.birthTime = read.Time("the birth time");
+        p.sexIndex = read.Position("the sex", 2);
+        p.zoneId = read.Id("the time zone");
+        p.placeId = read.Id("the place");
+        p.warSign = read.Position("the war-time correction's sign", 2);
+        p.warHours = read.Position("the war-time correction's hours", 24);
+        p.warMinutes = read.Position("the war-time correction's minutes", 60);
+    }
+    e.ayanamsa = read.Position("the ayanamsa", 3);
+    e.charting = read.Position("the chart style", 2);
+    e.language = read.Position("the language", 2);
+    e.varshphalFrom = read.Text("the first varshphal year", VarshphalBoxLength);
+    e.varshphalYears = read.Text("the number of varshphal years", VarshphalBoxLength);
+    e.father = read.Text("the father's name", FamilyBoxLength);
+    e.mother = read.Text("the mother's name", FamilyBoxLength);
+    e.grandfather = read.Text("the grandfather's name", FamilyBoxLength);
+    e.gotra = read.Text("the gotra", FamilyBoxLength);
+    if (read.Failed()) {
+        problem = read.Problem();
+        return std::nullopt;
+    }
+    return e;
+}
+
+bool HoroscopeRowsExist(const HoroscopeEntries& e, std::string& problem)
+{
+    for (int i = 0; i < (e.match ? 2 : 1); ++i) {
+        const HoroscopePerson& p = e.persons[static_cast<std::size_t>(i)];
+        if (!FindCountry(p.zoneId)) {
+            problem = Whose(e, i) + " time zone (Country ID " + std::to_string(p.zoneId) +
+                      ") is not in the database";
+            return false;
+        }
+        const std::optional<PlaceRow> place = FindPlace(p.placeId);
+        if (!place) {
+            problem = Whose(e, i) + " place of birth (Place ID " + std::to_string(p.placeId) +
+                      ") is not in the database";
+            return false;
+        }
+        if (place->countryId != p.zoneId) {
+            problem = Whose(e, i) + " place of birth, " + place->name + ", does not lie in the time zone (Country ID " +
+                      std::to_string(p.zoneId) + ")";
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace tarvik

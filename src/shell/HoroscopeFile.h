@@ -1,0 +1,67 @@
+#pragma once
+
+// Horoscope files ("*.TVK"): the main window's entries as plain text, one
+// value per line. The mode ("Horo", or "Match" for a match), nine lines per
+// person (the boy's first in a match, then the girl's): name, birth date
+// "DD-MMM-YYYY", birth time as the box shows it, the sex's list position,
+// the zone's "Country ID", the place's "Place ID", and the war-time
+// correction's sign, hours and minutes as list positions; then the ayanamsa,
+// chart-style and language positions, the first annual-chart year and the
+// number of years as typed, and the father's, mother's and grandfather's
+// names and the gotra. A horoscope takes 19 lines, a match 28.
+//
+// Each value has a line of its own, so a text holding a comma reads back
+// whole. A file is read and checked whole before the window takes any of it.
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace tarvik {
+
+struct HoroscopePerson {
+    QString name;
+    QDate birthDate;
+    QString birthTime;          // "10:30:00 AM"
+    int sexIndex = 0;           // 0 "Male", 1 "Female"
+    long long zoneId = 0;       // "Country ID"
+    long long placeId = 0;      // "Place ID"
+    int warSign = 0;            // 0 "+", 1 "-"
+    int warHours = 0;           // 0..23
+    int warMinutes = 0;         // 0..59
+
+    bool operator==(const HoroscopePerson&) const = default;
+};
+
+struct HoroscopeEntries {
+    bool match = false;
+    std::array<HoroscopePerson, 2> persons{};   // the second only in a match
+    int ayanamsa = 0;           // 0 "N.C.Lahiri", 1 "K.P.", 2 "B.V. Raman"
+    int charting = 0;           // 0 "North Indian", 1 "South Indian"
+    int language = 1;           // 0 "English", 1 "Hindi"
+    QString varshphalFrom, varshphalYears;
+    QString father, mother, grandfather, gotra;
+
+    bool operator==(const HoroscopeEntries&) const = default;
+};
+
+// The longest texts the entry boxes take.
+inline constexpr int VarshphalBoxLength = 4;
+inline constexpr int FamilyBoxLength = 18;
+
+QStringList HoroscopeFileLines(const HoroscopeEntries& entries);
+
+// The entries of a file's lines; nothing, with what is wrong in problem
+// ("line 5: ..."), when a line is missing or holds what its box cannot take.
+// The first line selects a horoscope only when it is exactly "Horo".
+std::optional<HoroscopeEntries> ReadHoroscopeFile(const QStringList& lines, std::string& problem);
+
+// Whether every zone and place the entries name is in the data database,
+// each place in its person's zone; what is missing in problem otherwise.
+bool HoroscopeRowsExist(const HoroscopeEntries& entries, std::string& problem);
+
+} // namespace tarvik

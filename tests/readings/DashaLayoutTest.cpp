@@ -1,0 +1,126 @@
+// The dasha pages as they are drawn: real charts, the delivered dictionary
+// and the fonts of the preview, in both languages. Every caption is found,
+// every text stands inside the frame, no two texts run into each other and
+// no rule runs through a line of text.
+
+#include "pages/MeasuringSurface.h"
+#include "pages/QtTestEnvironment.h"
+#include "readings/ReadingPagesFixture.h"
+
+#include "calc/CalcFixture.h"
+#include "calc/Chart.h"
+#include "core/Reporter.h"
+#include "pages/PageBuilders.h"
+#include "pages/PageDispatcher.h"
+#include "readings/DashaPeriods.h"
+#include "readings/ReadingPages.h"
+#include "refdata/RefdataFixture.h"
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+using namespace tarvik;
+using namespace tarvik::testing;
+
+namespace {
+
+// The frame's inner rule.
+constexpr double FrameLeft = 610, FrameRight = 10990, FrameBottom = 14890;
+constexpr double Tolerance = 1;
+
+std::vector<std::string> pageKeys()
+{
+    std::vector<std::string> keys = {"VimsAntar", "SPSLMaha", "AadityaMaha", "VimsPratya",
+                                     "Yogini Maha 1", "Yogini Maha 2", "Yogini Antar",
+                                     "Chara", "Chara 1"};
+    for (const char* family : {"Vims", "SPSL", "Aaditya"}) {
+        for (int n : {1, 2, 9})
+            keys.push_back(std::string(family) + "Pratya" + std::to_string(n));
+        for (const char* n : {"01", "02", "40"})
+            keys.push_back(std::string(family) + "Sooksh" + n);
+    }
+    return keys;
+}
+
+using DashaLayout = DeliveredReadingPages;
+
+bool inBody(const DrawnText& t) { return t.y >= Config().TopMarginTwips - Tolerance && t.y < 15000; }
+
+void expectInsideFrame(const MeasuringSurface& s, const std::string& what)
+{
+    for (const DrawnText& t : s.texts) {
+        if (!inBody(t))
+            continue;
+        EXPECT_GE(t.x, FrameLeft) << what << ": " << t.text;
+        EXPECT_LE(t.x + t.width, FrameRight) << what << ": " << t.text;
+        EXPECT_LE(t.y + t.ascent, FrameBottom) << what << ": " << t.text << " below the frame";
+    }
+}
+
+// Two texts overlap when both their spans across and their spans from the
+// top of the line to the baseline cross.
+void expectTextsApart(const MeasuringSurface& s, const std::string& what)
+{
+    for (std::size_t i = 0; i < s.texts.size(); ++i) {
+        const DrawnText& a = s.texts[i];
+        for (std::size_t j = i + 1; j < s.texts.size(); ++j) {
+            const DrawnText& b = s.texts[j];
+            const bool across = a.x + a.width > b.x + Tolerance && b.x + b.width > a.x + Tolerance;
+            const bool down = a.y + a.ascent > b.y + Tolerance && b.y + b.ascent > a.y + Tolerance;
+            EXPECT_FALSE(across && down) << what << ": \"" << a.text << "\" runs into \"" << b.text << "\"";
+        }
+    }
+}
+
+// A rule under a line of text lies at its baseline or below; none runs
+// through the letters, from their mid-height to just above the baseline.
+void expectRulesClearOfTexts(const MeasuringSurface& s, const std::string& what)
+{
+    for (const DrawnLine& l : s.lines) {
+        if (l.y1 != l.y2)
+            continue;
+        for (const DrawnText& t : s.texts) {
+            if (t.x >= std::max(l.x1, l.x2) || t.x + t.width <= std::min(l.x1, l.x2))
+                continue;
+            EXPECT_FALSE(l.y1 > t.y + 0.4 * t.ascent && l.y1 < t.y + t.ascent - 4)
+                << what << ": a rule through \"" << t.text << "\"";
+        }
+    }
+}
+
+TEST_F(DashaLayout, PagesKeepInsideTheFrameAndApart)
+{
+    const struct {
+        BirthRecord birth;
+        double yoginiFrom;   // years after the birth year
+    } births[] = {
+        {test::DelhiBirth(15, 8, 1980, 10, 30), 0},
+        {test::DelhiBirth(5, 2, 1962, 10, 0), 30},
+        {test::DelhiBirth(28, 12, 2003, 23, 50), -5},
+    };
+    const std::vector<std::string> keys = pageKeys();
+    for (const auto& b : births) {
+        for (bool hindi : {false, true}) {
+            Native() = b.birth;
+            CalcChart();
+            ApplyDisplayConventions(hindi);
+            OutputRun().YoginiFrom =
+                BirthDecimalYear(b.birth.Day, b.birth.Month, b.birth.Year) + b.yoginiFrom;
+            for (const std::string& key : keys) {
+                const std::string what = key + (hindi ? " hi " : " en ") + std::to_string(b.birth.Year);
+                MeasuringSurface surface;
+                ASSERT_TRUE(PrintPage(surface, key, false)) << what;
+                for (const std::string& m : collector.messages)
+                    ADD_FAILURE() << what << ": " << m;
+                collector.messages.clear();
+                ASSERT_GT(surface.texts.size(), 20u) << what;
+                expectInsideFrame(surface, what);
+                expectTextsApart(surface, what);
+                expectRulesClearOfTexts(surface, what);
+            }
+        }
+    }
+}
+
+} // namespace

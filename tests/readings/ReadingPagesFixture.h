@@ -1,0 +1,32 @@
+#pragma once
+
+// The reading pages over private copies of the delivered databases: the
+// builders installed, no border picture, and a collecting reporter.
+
+#include "core/Reporter.h"
+#include "core/State.h"
+#include "pages/PageBuilders.h"
+#include "readings/ReadingPages.h"
+#include "refdata/RefdataFixture.h"
+
+namespace tarvik::testing {
+
+class DeliveredReadingPages : public OpenDeliveredDatabases {
+protected:
+    void SetUp() override
+    {
+        OpenDeliveredDatabases::SetUp();
+        InstallReadingPages();
+        Config().PrintBorder = false;
+    }
+    void TearDown() override
+    {
+        ResetBuilders();
+        OpenDeliveredDatabases::TearDown();
+    }
+
+    CollectingReporter collector;
+    ScopedReporter scope{collector};
+};
+
+} // namespace tarvik::testing

@@ -1,0 +1,336 @@
+// The main window's commands that belong to no output run: the close
+// question, the about box and the combustion note, Help, Print Setup and the
+// page settings dialog.
+
+#include "OutputFixture.h"
+
+#include "shell/SmallWindows.h"
+#include "shell/frmSettings.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QImage>
+#include <QLabel>
+
+#include <optional>
+
+using namespace tarvik;
+using namespace tarvik::testing;
+
+namespace {
+
+// Keeps each question's title too, and answers from a script.
+class TitledQuestions : public CollectingReporter {
+public:
+    std::vector<std::string> titles;
+    Answer Ask(const std::string& text, Buttons buttons, const std::string& title) override
+    {
+        titles.push_back(title);
+        return CollectingReporter::Ask(text, buttons, title);
+    }
+};
+
+class CommandsTest : public OutputRunTest {
+protected:
+    std::optional<QString> Stored(const char* key) const
+    {
+        QSettings store(settingsFile, QSettings::IniFormat);
+        const QString name = QStringLiteral("Settings/") + QString::fromLatin1(key);
+        if (!store.contains(name))
+            return std::nullopt;
+        return store.value(name).toString();
+    }
+
+    // Runs a menu command whose modal window the test then works in.
+    template <class Window>
+    void WhileOpen(QAction* command, const std::function<void(Window&)>& act)
+    {
+        int opened = 0;
+        whileOther = [&](QDialog& d) {
+            auto* window = dynamic_cast<Window*>(&d);
+            ASSERT_NE(window, nullptr);
+            ++opened;
+            window->show();
+            window->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+            QTRY_VERIFY(QApplication::activeWindow() == window);
+            act(*window);
+        };
+        command->trigger();
+        EXPECT_EQ(opened, 1);
+        whileOther = nullptr;
+    }
+};
+
+TEST_F(CommandsTest, ClosingAsksWhetherToKeepTheFourChoices)
+{
+    const struct {
+        const char* what;
+        Answer answer;
+        bool closes;
+        bool stores;
+    } cases[] = {
+        {"Yes", Answer::Yes, true, true},
+        {"No", Answer::No, true, false},
+        {"Cancel", Answer::Cancel, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(settingsFile);
+        TitledQuestions asked;
+        ScopedReporter useIt(asked);
+        frmMain& w = StartShown();
+        w.cmbAyanamsa->setCurrentIndex(2);
+        w.cmbCharting->setCurrentIndex(1);
+        w.cmbLanguage->setCurrentIndex(0);
+        w.cmbRahuKetu->setCurrentIndex(1);
+        asked.answers = {c.answer};
+
+        w.mnuFileExit->trigger();
+        EXPECT_EQ(asked.questions, std::vector<std::string>{"Do you want to save settings ?"});
+        EXPECT_EQ(asked.titles, std::vector<std::string>{"Exit Tarvik for Windows"});
+        EXPECT_EQ(w.isVisible(), !c.closes);
+        const std::pair<const char*, const char*> written[] = {
+            {"Ayanamsa", "2"}, {"Charting", "1"}, {"Language", "0"}, {"True Rahu", "0"}};
+        for (const auto& [key, value] : written)
+            EXPECT_EQ(Stored(key), c.stores ? std::optional<QString>(QString::fromLatin1(value)) : std::nullopt) << key;
+        // Nothing but the four choices.
+        EXPECT_EQ(Stored("Left Margin"), std::nullopt);
+        EXPECT_TRUE(asked.messages.empty());
+
+        if (!c.closes) {
+            // The entries stay, and the next close asks again.
+            EXPECT_EQ(w.cmbAyanamsa->currentIndex(), 2);
+            asked.answers = {Answer::No};
+            EXPECT_TRUE(w.close());
+            EXPECT_EQ(asked.questions.size(), 2u);
+        }
+        Stop();
+    }
+
+    // The next start shows what Yes kept, and True when "True" was chosen.
+    QFile::remove(settingsFile);
+    frmMain& w = Start();
+    w.cmbAyanamsa->setCurrentIndex(1);
+    messages.answers = {Answer::Yes};
+    w.close();
+    Stop();
+    EXPECT_EQ(Stored("True Rahu"), QStringLiteral("1"));
+    EXPECT_EQ(Start().Choices(), (MainChoices{1, 0, 1, true}));
+}
+
+TEST_F(CommandsTest, SettingsThatCannotBeKeptAtTheCloseAreReported)
+{
+    settingsFile = QString::fromStdString(folder.File("settings.ini/inside.ini"));
+    folder.Write("settings.ini", "a file where the folder would be");
+    frmMain& w = StartShown();
+    messages.answers = {Answer::Yes};
+    EXPECT_TRUE(w.close());
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].rfind("The settings could not be saved: the settings file ", 0), 0u)
+        << messages.messages[0];
+}
+
+TEST_F(CommandsTest, TheAboutBoxClosesOnAnyCharacterOrClickAndTheNoteOnEnterOrEscape)
+{
+    frmMain& w = StartShown();
+    const struct {
+        const char* what;
+        std::function<void(QDialog&)> act;
+        bool aboutCloses, noteCloses;
+    } cases[] = {
+        {"OK", [](QDialog& d) { d.findChild<QPushButton*>(QStringLiteral("Command1"))->click(); }, true, true},
+        {"Enter", [](QDialog& d) { QTest::keyClick(&d, Qt::Key_Return); }, true, true},
+        {"Escape", [](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }, true, true},
+        {"a letter", [](QDialog& d) { QTest::keyClick(&d, Qt::Key_A); }, true, false},
+        {"a digit", [](QDialog& d) { QTest::keyClick(&d, Qt::Key_7); }, true, false},
+        {"F1", [](QDialog& d) { QTest::keyClick(&d, Qt::Key_F1); }, false, false},
+        {"Shift alone", [](QDialog& d) { QTest::keyClick(&d, Qt::Key_Shift); }, false, false},
+        {"a click on the window", [](QDialog& d) { QTest::mouseClick(&d, Qt::LeftButton, {}, QPoint(20, 20)); }, true,
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        WhileOpen<frmAbout>(w.mnuAbout, [&](frmAbout& about) {
+            EXPECT_EQ(about.windowTitle(), QStringLiteral("About Tarvik for Windows"));
+            EXPECT_EQ(about.lblVersion->text(), QStringLiteral("Tarvik for Windows (Version 5.0)"));
+            EXPECT_EQ(about.parentWidget(), &w);
+            c.act(about);
+            EXPECT_EQ(about.isVisible(), !c.aboutCloses);
+        });
+        WhileOpen<frmCOM>(w.mnuComb, [&](frmCOM& note) {
+            EXPECT_EQ(note.windowTitle(), QStringLiteral("Combustion of Planets"));
+            EXPECT_EQ(note.Label1->text().toStdString(), CombustionNote);
+            c.act(note);
+            EXPECT_EQ(note.isVisible(), !c.noteCloses);
+        });
+    }
+    EXPECT_NE(std::string(CombustionNote).find("12\u00b0, 17\u00b0, 14\u00b0, 11\u00b0,10\u00b0 and 15\u00b0"),
+              std::string::npos);
+}
+
+TEST_F(CommandsTest, HelpAndPrintSetupChangeNothing)
+{
+    frmMain& w = StartShown();
+    const HoroscopeEntries before = w.Entries();
+    w.mnuContents->trigger();
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0].rfind("Tarvik has no help file", 0), 0u);
+    EXPECT_EQ(shown, 0);
+
+    for (bool accepted : {false, true}) {
+        choosePrinter = [&](QPrinter&) { return accepted; };
+        w.mnuFilePageSetup->trigger();
+    }
+    EXPECT_EQ(choosePrinterTitles, (std::vector<QString>{QStringLiteral("Page Setup"), QStringLiteral("Page Setup")}));
+    EXPECT_EQ(choosePrinterParents, (std::vector<QWidget*>{&w, &w}));
+    EXPECT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(w.Entries(), before);
+}
+
+TEST_F(CommandsTest, TheSettingsDialogShowsTheSettingsInEffectAndOkStoresThem)
+{
+    StoreSetting(QStringLiteral("Owner Address"), QStringLiteral("12 Mall Road"));
+    StoreSetting(QStringLiteral("Left Margin"), QStringLiteral("0.75"));
+    frmMain& w = StartShown();
+    WhileOpen<frmSettings>(w.mnuSettings, [&](frmSettings& s) {
+        EXPECT_EQ(s.windowTitle(), QStringLiteral("Settings"));
+        EXPECT_EQ(s.txtLMargin->text(), QStringLiteral("0.75"));
+        EXPECT_EQ(s.txtTMargin->text(), QStringLiteral("0.7"));
+        EXPECT_EQ(s.txtFooterTop->text(), QStringLiteral("10.5"));
+        EXPECT_TRUE(s.chkPrint->isChecked());
+        EXPECT_TRUE(s.txtPicture->text().endsWith(QStringLiteral("/swastik.wmf")));
+        EXPECT_EQ(s.txtName->text(), QStringLiteral("Velmora"));
+        EXPECT_EQ(s.txtAddr->text(), QStringLiteral("12 Mall Road"));
+        EXPECT_EQ(s.txtPhones->text(), QString());
+        EXPECT_EQ(s.cmbRahuKetu->currentText(), QStringLiteral("True"));
+        EXPECT_FALSE(s.Picture1->pixmap().isNull());
+
+        s.txtLMargin->setText(QStringLiteral("2"));
+        s.txtTMargin->setText(QStringLiteral("0.50"));
+        s.txtFooterTop->setText(QStringLiteral("11"));
+        s.chkPrint->setChecked(false);
+        s.txtName->setText(QStringLiteral("Sharma Jyotish, Agra"));
+        s.txtPhones->setText(QStringLiteral("0562 123456"));
+        s.cmbRahuKetu->setCurrentIndex(1);
+        s.cmdOK->click();
+        EXPECT_FALSE(s.isVisible());
+    });
+    const std::pair<const char*, const char*> stored[] = {
+        {"Left Margin", "2"}, {"Top Margin", "0.50"}, {"Footer Top Margin", "11"}, {"Border", "0"},
+        {"Owner Name", "Sharma Jyotish, Agra"}, {"Owner Address", "12 Mall Road"}, {"Owner Phones", "0562 123456"},
+        {"True Rahu", "0"}};
+    for (const auto& [key, value] : stored)
+        EXPECT_EQ(Stored(key), QString::fromLatin1(value)) << key;
+    EXPECT_EQ(Config().LeftMarginTwips, 2880);
+    EXPECT_EQ(Config().TopMarginTwips, 720);
+    EXPECT_FALSE(Config().PrintBorder);
+    EXPECT_EQ(Config().OwnerLines[3], "0562 123456");
+    // The node choice holds for this session too.
+    EXPECT_EQ(w.cmbRahuKetu->currentText(), QStringLiteral("Mean"));
+    EXPECT_FALSE(w.Choices().trueNode);
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(CommandsTest, TheSettingsDialogRefusesWhatItCannotStoreAndCancelKeepsEverything)
+{
+    frmMain& w = StartShown();
+    const Settings before = Config();
+    const auto unchanged = [&] {
+        EXPECT_EQ(Stored("Left Margin"), std::nullopt);
+        EXPECT_EQ(Config().LeftMarginTwips, before.LeftMarginTwips);
+        EXPECT_EQ(Config().FooterTop, before.FooterTop);
+        EXPECT_EQ(Config().OwnerLines, before.OwnerLines);
+    };
+
+    // Typed and left: the box shows the value in effect again, with the rule.
+    WhileOpen<frmSettings>(w.mnuSettings, [&](frmSettings& s) {
+        const struct {
+            QLineEdit* box;
+            const char* typed;
+            const char* shown;
+            bool told;
+        } leaving[] = {
+            {s.txtLMargin, "2.5", "1", true},  {s.txtLMargin, "2", "2", false},
+            {s.txtTMargin, "x", "0.7", true},  {s.txtFooterTop, "9", "10.21", true},
+            {s.txtFooterTop, "11.5", "11.5", false},
+        };
+        for (const auto& l : leaving) {
+            SCOPED_TRACE(l.typed);
+            messages.messages.clear();
+            l.box->setFocus();
+            l.box->setText(QString::fromLatin1(l.typed));
+            QTest::keyClick(l.box, Qt::Key_Tab);
+            Settle();
+            EXPECT_EQ(l.box->text(), QString::fromLatin1(l.shown));
+            EXPECT_EQ(messages.messages.size(), l.told ? 1u : 0u);
+        }
+        s.cmdCancel->click();
+        EXPECT_FALSE(s.isVisible());
+    });
+    unchanged();
+
+    // OK with the focus still in the box: refused, named, and the box keeps the focus.
+    WhileOpen<frmSettings>(w.mnuSettings, [&](frmSettings& s) {
+        s.txtName->setText(QStringLiteral("Someone Else"));
+        s.txtLMargin->setFocus();
+        s.txtLMargin->setText(QStringLiteral("2.5"));
+        messages.messages.clear();
+        QTest::keyClick(s.txtLMargin, Qt::Key_Return);   // the default button
+        Settle();
+        EXPECT_EQ(messages.messages, std::vector<std::string>{"The left margin is a number of inches from 0 to 2."});
+        EXPECT_TRUE(s.isVisible());
+        EXPECT_EQ(QApplication::focusWidget(), s.txtLMargin);
+        EXPECT_EQ(s.txtLMargin->text(), QStringLiteral("2.5"));
+        s.cmdCancel->click();
+    });
+    unchanged();
+}
+
+TEST_F(CommandsTest, ABorderPictureIsTakenOnlyWhenItCanBeRead)
+{
+    QImage picture(40, 60, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    const QString good = QString::fromStdString(folder.File("om.png"));
+    ASSERT_TRUE(picture.save(good));
+    folder.Write("broken.bmp", "BM not really");
+    const QString broken = QString::fromStdString(folder.File("broken.bmp"));
+
+    frmMain& w = StartShown();
+    WhileOpen<frmSettings>(w.mnuSettings, [&](frmSettings& s) {
+        const QString before = s.txtPicture->text();
+        const QImage shownBefore = s.Picture1->pixmap().toImage();
+        for (const QString& chosen : {QString(), broken}) {
+            messages.messages.clear();
+            chooseFile = [&](const FileRequest&) { return chosen; };
+            s.Command1->click();
+            EXPECT_EQ(s.txtPicture->text(), before);
+            EXPECT_EQ(s.Picture1->pixmap().toImage(), shownBefore);
+            EXPECT_EQ(messages.messages.size(), chosen.isEmpty() ? 0u : 1u);
+        }
+        ASSERT_FALSE(fileRequests.empty());
+        EXPECT_EQ(fileRequests.back().kind, FileRequest::Kind::Open);
+        EXPECT_EQ(fileRequests.back().folder, QString::fromStdString(folder.Path().string()) + u'/');
+        EXPECT_TRUE(fileRequests.back().filter.startsWith(QStringLiteral("Windows Meta Files (*.wmf)")));
+
+        chooseFile = [&](const FileRequest&) { return good; };
+        s.Command1->click();
+        EXPECT_EQ(s.txtPicture->text(), good);
+        EXPECT_NE(s.Picture1->pixmap().toImage(), shownBefore);
+
+        // A path typed by hand is read at OK.
+        s.txtPicture->setText(broken);
+        messages.messages.clear();
+        s.cmdOK->click();
+        EXPECT_TRUE(s.isVisible());
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_NE(messages.messages[0].find("cannot be read"), std::string::npos);
+        s.txtPicture->setText(good);
+        s.cmdOK->click();
+        EXPECT_FALSE(s.isVisible());
+    });
+    EXPECT_EQ(Config().BorderFile, good.toStdString());
+    EXPECT_EQ(Stored("Border File"), good);
+}
+
+} // namespace

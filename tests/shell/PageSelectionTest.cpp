@@ -1,0 +1,320 @@
+// Print...: the page-selection dialog's list, the print run of its OK (one
+// job, group entries expanded, the annual charts once per year, a numbered
+// sheet per page), its page sets, and the choices a user makes in it.
+
+#include "OutputFixture.h"
+
+#include "pages/PageCatalogue.h"
+#include "pages/PageDispatcher.h"
+#include "shell/TextFile.h"
+#include "shell/frmOptions.h"
+
+#include <QPrinter>
+
+#include <QListWidget>
+
+using namespace tarvik;
+using namespace tarvik::testing;
+
+namespace {
+
+struct Printed {
+    std::string key;
+    int year;
+    bool sheetStartedBefore;   // a page of the job had been framed already
+    std::string pageNumber;    // what the frame printed under the footer
+    bool operator==(const Printed&) const = default;
+};
+
+void PrintTo(const Printed& p, std::ostream* os)
+{
+    *os << p.key << " " << p.year << (p.sheetStartedBefore ? " after a page " : " first ") << p.pageNumber;
+}
+
+class PageSelectionTest : public OutputRunTest {
+protected:
+    // Presses Print; the test works in the dialog while it is up.
+    void PressPrint(frmMain& w, const std::function<void(frmOptions&)>& act)
+    {
+        opened = 0;
+        whileOther = [&](QDialog& d) {
+            auto* options = dynamic_cast<frmOptions*>(&d);
+            ASSERT_NE(options, nullptr);
+            ++opened;
+            options->SetPageDrawer([this](Surface& s, const std::string& key, bool toPrinter) {
+                const bool before = OutputRun().PageStarted;
+                const bool drawn = PrintPage(s, key, toPrinter);
+                printed.push_back({key, OutputRun().VarshphalYear, before, Config().OwnerLines[0]});
+                return drawn;
+            });
+            act(*options);
+        };
+        w.Command2->click();
+        whileOther = nullptr;
+    }
+
+    static int RowOf(const frmOptions& d, const std::string& key)
+    {
+        for (int k = 0; k < d.ListBox1->count(); ++k)
+            if (OutputRun().PageKeys[k] == key)
+                return k;
+        return -1;
+    }
+    static void Choose(frmOptions& d, std::initializer_list<const char*> keys)
+    {
+        d.cmdReset->click();
+        for (const char* key : keys) {
+            const int row = RowOf(d, key);
+            ASSERT_GE(row, 0) << key;
+            d.SetSelected(row, true);
+        }
+    }
+    static std::vector<bool> Choices(const frmOptions& d)
+    {
+        std::vector<bool> chosen;
+        for (int k = 0; k < d.ListBox1->count(); ++k)
+            chosen.push_back(d.Selected(k));
+        return chosen;
+    }
+
+    void PrintToPdf()
+    {
+        choosePrinter = [this](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        };
+    }
+
+    int opened = 0;
+    std::vector<Printed> printed;
+    QString pdf = QString::fromStdString(folder.File("pages.pdf"));
+};
+
+TEST_F(PageSelectionTest, PrintListsTheModesPagesAllChosen)
+{
+    for (bool match : {false, true}) {
+        SCOPED_TRACE(match ? "match" : "horoscope");
+        frmMain& w = StartIn(match);
+        PressPrint(w, [&](frmOptions& d) {
+            EXPECT_EQ(d.windowTitle(), QStringLiteral("Options"));
+            EXPECT_EQ(d.parentWidget(), &w);
+            const std::vector<CatalogueRow> rows = PageCatalogue(match, OutputKind::Print);
+            ASSERT_EQ(d.ListBox1->count(), static_cast<int>(rows.size()));
+            EXPECT_EQ(d.ListBox1->count(), match ? 5 : 58);
+            for (int k = 0; k < d.ListBox1->count(); ++k) {
+                EXPECT_EQ(d.ListBox1->item(k)->text().toStdString(), rows[static_cast<std::size_t>(k)].title);
+                EXPECT_EQ(OutputRun().PageKeys[k], rows[static_cast<std::size_t>(k)].key);
+                EXPECT_TRUE(d.Selected(k)) << k;
+            }
+            EXPECT_EQ(OutputRun().BatchPrint, 1);
+            EXPECT_EQ(OutputRun().MatchMode, match);
+            d.cmdCancel->click();
+        });
+        EXPECT_EQ(opened, 1);
+        // Nothing is printed without OK, and the preview is not made.
+        EXPECT_TRUE(choosePrinterTitles.empty());
+        EXPECT_EQ(w.Preview(), nullptr);
+        Stop();
+    }
+}
+
+TEST_F(PageSelectionTest, OkPrintsTheChosenPagesAsOneJobInListOrder)
+{
+    frmMain& w = StartShown();
+    w.txtVFrom->setText(QStringLiteral("2024"));
+    w.txtVYears->setText(QStringLiteral("3"));
+    PrintToPdf();
+    PressPrint(w, [&](frmOptions& d) {
+        Choose(d, {"VP", "Basic", "Chara 1", "Sade1"});
+        d.cmdOK->click();
+        EXPECT_EQ(d.result(), QDialog::Accepted);
+        EXPECT_EQ(choosePrinterParents, std::vector<QWidget*>{&d});
+    });
+    EXPECT_EQ(choosePrinterTitles, std::vector<QString>{QStringLiteral("Page Setup")});
+
+    std::vector<Printed> expected = {{"Basic", 2024, false, "(Page:1)"},
+                                     {"Sade1", 2024, true, "(Page:2)"},
+                                     {"Chara 1", 2024, true, "(Page:3)"}};
+    for (int year : {2024, 2025, 2026})
+        for (const char* page : {"VP1", "VP2", "VP3"})
+            expected.push_back({page, year, true, "(Page:" + std::to_string(expected.size() + 1) + ")"});
+    EXPECT_EQ(printed, expected);
+    EXPECT_EQ(PdfPages(pdf), 12);
+    EXPECT_EQ(OutputRun().VarshphalYear, 2026);
+    EXPECT_EQ(OutputRun().PagesPrinted, 12);
+    EXPECT_EQ(messages.messages, std::vector<std::string>{});
+}
+
+TEST_F(PageSelectionTest, ARunThatPrintsNothingSendsNoJob)
+{
+    const struct {
+        const char* what;
+        std::function<void(frmOptions&)> act;
+        int printerDialogs;
+        bool closes;
+        std::size_t messages;
+    } cases[] = {
+        {"the printer dialog cancelled",
+         [](frmOptions& d) {
+             d.cmdOK->click();
+         },
+         1, false, 0},
+        {"nothing chosen",
+         [](frmOptions& d) {
+             d.cmdReset->click();
+             d.cmdOK->click();
+         },
+         1, true, 0},
+        {"no annual-chart year",
+         [](frmOptions& d) {
+             Choose(d, {"VP"});
+             OutputRun().VarshphalYears = 0;
+             d.cmdOK->click();
+         },
+         1, true, 0},
+        {"more annual-chart years than a run prints",
+         [](frmOptions& d) {
+             OutputRun().VarshphalYears = 255;
+             d.cmdOK->click();
+         },
+         0, false, 1},
+        {"Cancel", [](frmOptions& d) { d.cmdCancel->click(); }, 0, true, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        frmMain& w = StartShown();
+        printed.clear();
+        choosePrinterTitles.clear();
+        messages.messages.clear();
+        const bool cancelPrinter = std::string(c.what) == "the printer dialog cancelled";
+        choosePrinter = [&](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return !cancelPrinter;
+        };
+        PressPrint(w, [&](frmOptions& d) {
+            d.show();
+            c.act(d);
+            EXPECT_EQ(d.isVisible(), !c.closes);
+        });
+        EXPECT_EQ(choosePrinterTitles.size(), static_cast<std::size_t>(c.printerDialogs));
+        EXPECT_TRUE(printed.empty());
+        EXPECT_FALSE(QFile::exists(pdf));
+        EXPECT_EQ(messages.messages.size(), c.messages);
+        Stop();
+    }
+}
+
+TEST_F(PageSelectionTest, APageSetKeepsTheChoicesOfTheList)
+{
+    frmMain& w = StartIn(false);
+    const QString set = QString::fromStdString(folder.File("daily.THM"));
+    PressPrint(w, [&](frmOptions& d) {
+        Choose(d, {"Basic", "Sayana", "VP", "AadityaPratya9"});
+        chooseFile = [&](const FileRequest&) { return set; };
+        d.cmdSaveSettings->click();
+        const FileRequest& saved = fileRequests.back();
+        EXPECT_EQ(saved.kind, FileRequest::Kind::Save);
+        EXPECT_EQ(saved.title, QStringLiteral("Save Horoscope Module"));
+        EXPECT_EQ(saved.filter, QStringLiteral("Tarvik Horoscope Module Files (*.THM)"));
+
+        std::string error;
+        const std::optional<QStringList> lines = ReadTextLines(set, error);
+        ASSERT_TRUE(lines);
+        ASSERT_EQ(lines->size(), 2 * 58);
+        EXPECT_EQ(lines->mid(0, 6), (QStringList{"Basic", " 1 ", "Nirayana", " 0 ", "Sayana", " 1 "}));
+
+        const std::vector<bool> chosen = Choices(d);
+        d.cmdSelect->click();
+        d.cmdLoadSettings->click();
+        EXPECT_EQ(fileRequests.back().title, QStringLiteral("Load Horoscope Module"));
+        EXPECT_EQ(Choices(d), chosen);
+        d.cmdCancel->click();
+    });
+    Stop();
+
+    // In a match only the keys both lists have are taken.
+    frmMain& m = StartIn(true);
+    PressPrint(m, [&](frmOptions& d) {
+        d.cmdReset->click();
+        d.SetSelected(2, true);
+        chooseFile = [&](const FileRequest&) { return set; };
+        d.cmdLoadSettings->click();
+        EXPECT_EQ(fileRequests.back().title, QStringLiteral("Load Match-Making Module"));
+        EXPECT_EQ(fileRequests.back().filter, QStringLiteral("Tarvik Match-Making Module Files (*.TMM)"));
+        // Basic chosen, Nirayana not, Navamsa as it was.
+        EXPECT_EQ(Choices(d), (std::vector<bool>{true, false, true, false, false}));
+        d.cmdCancel->click();
+    });
+}
+
+TEST_F(PageSelectionTest, ASetThatCannotBeReadOrWrittenChangesNothing)
+{
+    folder.Write("damaged.THM", "Basic\r\n 0 \r\nSayana\r\nyes\r\n");
+    folder.Write("short.THM", "Basic\r\n 0 \r\nSayana\r\n");
+    const struct {
+        const char* what;
+        bool save;
+        QString file;
+        const char* message;   // its beginning
+    } cases[] = {
+        {"save cancelled", true, {}, nullptr},
+        {"load cancelled", false, {}, nullptr},
+        {"a flag that is no number", false, QString::fromStdString(folder.File("damaged.THM")),
+         "The print model "},
+        {"a key without a flag", false, QString::fromStdString(folder.File("short.THM")), "The print model "},
+        {"a missing file", false, QString::fromStdString(folder.File("none.THM")), "The print model "},
+        {"a folder that is not there", true, QString::fromStdString(folder.File("none/x.THM")),
+         "The print model could not be saved as "},
+    };
+    frmMain& w = StartIn(false);
+    PressPrint(w, [&](frmOptions& d) {
+        Choose(d, {"Nirayana"});
+        const std::vector<bool> chosen = Choices(d);
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.what);
+            messages.messages.clear();
+            chooseFile = [&](const FileRequest&) { return c.file; };
+            (c.save ? d.cmdSaveSettings : d.cmdLoadSettings)->click();
+            EXPECT_EQ(Choices(d), chosen);
+            if (c.message) {
+                ASSERT_EQ(messages.messages.size(), 1u);
+                EXPECT_EQ(messages.messages[0].rfind(c.message, 0), 0u) << messages.messages[0];
+            } else {
+                EXPECT_TRUE(messages.messages.empty());
+            }
+        }
+        d.cmdCancel->click();
+    });
+    EXPECT_FALSE(fs::exists(folder.Path() / "none"));
+}
+
+TEST_F(PageSelectionTest, AClickOrSpaceTurnsAnEntrysChoiceOver)
+{
+    frmMain& w = StartShown();
+    PressPrint(w, [&](frmOptions& d) {
+        d.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+        QListWidget* list = d.ListBox1;
+        const QRect second = list->visualItemRect(list->item(1));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, second.center());
+        EXPECT_FALSE(d.Selected(1));
+        EXPECT_TRUE(d.Selected(0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(second.left() + 8, second.center().y()));
+        EXPECT_TRUE(d.Selected(1));
+        list->setFocus();
+        list->setCurrentRow(3);
+        QTest::keyClick(list, Qt::Key_Space);
+        EXPECT_FALSE(d.Selected(3));
+        QTest::keyClick(list, Qt::Key_Space);
+        EXPECT_TRUE(d.Selected(3));
+        d.cmdReset->click();
+        EXPECT_EQ(Choices(d), std::vector<bool>(58, false));
+        d.cmdSelect->click();
+        EXPECT_EQ(Choices(d), std::vector<bool>(58, true));
+        d.cmdCancel->click();
+    });
+}
+
+} // namespace

@@ -1,10 +1,14 @@
 // The dasha pages: the Vimshottari tree alone (7290 sookshmas), and each
 // kind of page drawn onto the recording surface with the delivered
-// dictionary, as the preview asks for it.
+// dictionary, as the preview asks for it; a general prediction page (three
+// topics from the reference database, measured, then drawn) and an aspect
+// page (every pair classed, the texts looked up, seven slots drawn), in
+// English and Hindi.
 
 #include "BenchDatabases.h"
 #include "DumpOptions.h"
 #include "calc/Chart.h"
+#include "calc/RunCopies.h"
 #include "core/State.h"
 #include "pages/PageDispatcher.h"
 #include "pages/RecordingSurface.h"
@@ -32,6 +36,7 @@ void standBirth()
                    .request->birth;
     Native().Name = "Asha Sharma";
     CalcChart();
+    TakeBirthLongitudes();
     OutputRun().YoginiFrom = 1990;
     InstallReadingPages();
 }
@@ -58,6 +63,25 @@ void BM_DashaPageRecorded(benchmark::State& state)
     }
 }
 BENCHMARK(BM_DashaPageRecorded)->DenseRange(0, std::size(Keys) - 1)->Unit(benchmark::kMillisecond);
+
+void BM_PredictionPageRecorded(benchmark::State& state)
+{
+    static const char* const keys[] = {"GenPage1", "AspPage1"};
+    standBirth();
+    ApplyDisplayConventions(state.range(1) != 0);
+    for (auto _ : state) {
+        RecordingSurface surface;
+        PrintPage(surface, keys[state.range(0)], false);
+        benchmark::DoNotOptimize(surface.Texts().size());
+    }
+}
+BENCHMARK(BM_PredictionPageRecorded)
+    ->ArgNames({"aspects", "hindi"})
+    ->Args({0, 0})
+    ->Args({0, 1})
+    ->Args({1, 0})
+    ->Args({1, 1})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -84,6 +84,19 @@ void PrintPageFrame(Surface& surface, bool toPrinter)
     surface.CurrentY = settings.TopMarginTwips * scale;
 }
 
+double PageBodyBottom()
+{
+    const Settings& settings = Config();
+    const double scale = OutputRun().OutputScale;
+    double bottom = settings.FooterTop * 1440 * scale;
+    if (settings.PrintBorder) {
+        // The border is painted 14500 twips high from 500 down; its inner
+        // rule lies 110 twips inside.
+        bottom = std::min(bottom, 500 * scale + DefaultBorderHeight - 110);
+    }
+    return bottom;
+}
+
 void PrintHeading(std::string_view title, Surface& surface, int& y)
 {
     const RunValues& run = OutputRun();

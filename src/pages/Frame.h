@@ -17,6 +17,11 @@ namespace tarvik {
 // margin where the body begins.
 void PrintPageFrame(Surface& surface, bool toPrinter);
 
+// The lowest y a text of the page's body may reach with its foot: above the
+// owner's lines at the footer and, where the border is printed, inside its
+// inner rule.
+double PageBodyBottom();
+
 // Prints a centred, bold, underlined heading one point larger than the
 // current font with its top at y, and advances y by 1.25 line steps.
 void PrintHeading(std::string_view title, Surface& surface, int& y);

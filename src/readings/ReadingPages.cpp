@@ -1,8 +1,10 @@
 #include "ReadingPages.h"
 
+#include "AspectPredictions.h"
 #include "Jaimini.h"
 #include "Manglik.h"
 #include "MatchPages.h"
+#include "PredictionPages.h"
 #include "SadeSati.h"
 #include "VarshphalPages.h"
 #include "Vimshottari.h"
@@ -24,6 +26,10 @@ void InstallReadingPages()
     b.PrintSadeSatiPage1 = &PrintSadeSatiPage1;
     b.PrintSadeSatiPage2 = &PrintSadeSatiPage2;
     b.VarshphalPage = &VarshphalPage;
+    b.PrintTopicPredictions = &PrintTopicPredictions;
+    b.PrintPlanetInSignPredictions = &PrintPlanetInSignPredictions;
+    b.PrintSignInHousePredictions = &PrintSignInHousePredictions;
+    b.BuildAspectPredictions = &BuildAspectPredictions;
 }
 
 } // namespace tarvik

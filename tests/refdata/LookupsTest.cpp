@@ -165,7 +165,7 @@ TEST_F(KeyedTexts, DictionarySeeksThroughTheDatabase)
     ASSERT_EQ(collector.messages.size(), 1u);
     EXPECT_EQ(collector.messages[0], "Not Found:NO SUCH KEY" + std::string(14, ' '));
     EXPECT_EQ(GetMatchText("", true), "");
-    EXPECT_EQ(LookupPredictionText("FA_SUMO1", true), "");
+    EXPECT_EQ(LookupPredictionText("FA_SUSU1", true), "");   // no body aspects itself
     EXPECT_EQ(LookupVarshText("XAB", true), "");
     EXPECT_EQ(collector.messages.size(), 1u);
 }

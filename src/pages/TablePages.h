@@ -2,9 +2,6 @@
 
 // The chart and table pages of this subsystem that the page dispatcher calls
 // through Builders() (PageBuilders.h), each the default entry of the table.
-// Until a page is built its function is a placeholder (TablePlaceholders.cpp)
-// that draws the page's frame, where the builder frames its page itself, and
-// a heading.
 
 #include "PageBuilders.h"
 

@@ -1,5 +1,5 @@
-// Placeholders of the chart and table pages still to be built: each draws
-// what frames its page and a heading, so that every page key shows a page.
+// The heading the placeholder builders draw (PageBuilders.cpp) where no page
+// of the dasha and interpretation subsystem is installed.
 
 #include "Frame.h"
 #include "TablePages.h"

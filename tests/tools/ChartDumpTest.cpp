@@ -286,6 +286,26 @@ TEST(ChartDumpProgramTest, ExitCodesAndBatch)
     EXPECT_TRUE(bad.out.empty()) << "a bad line prints no chart";
 }
 
+TEST(ChartDumpProgramTest, DatesOutsideTheProgramsFourCenturiesAreRefused)
+{
+    struct Case { const char* date; int exitCode; };
+    const Case cases[] = {
+        {"01-01-1799", 2}, {"31-12-1799", 2}, {"01-01-1800", 0}, {"31-12-2199", 0},
+        {"01-01-2200", 2}, {"31-12-2200", 2}, {"01-01-0001", 2}, {"15-08-9999", 2},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun run = runChartdump(std::string("--date ") + c.date +
+                                            " --time 10:30:00 --lat 28N39 --lon 77E13 --zone 82E30");
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.date;
+        EXPECT_EQ(run.out.empty(), c.exitCode != 0) << c.date;
+        const ParsedOptions p = ParseOptions(delhiWith("--date", c.date));
+        EXPECT_EQ(bool(p.request), c.exitCode == 0) << c.date;
+        if (c.exitCode != 0) {
+            EXPECT_NE(p.error.find("from 1800 to 2199"), std::string::npos) << p.error;
+        }
+    }
+}
+
 TEST(ChartDumpProgramTest, PanchangOfTheBirthFromTheProgramsDatabases)
 {
     const std::string delhi = "--date 15-08-1980 --time 10:30:00 --lat 28N39 --lon 77E13 --zone 82E30";

@@ -54,7 +54,7 @@ void ExpectHousesOfTheSphere(const ChartState& c)
 {
     const Angles a = SphereAngles(c.SiderealTime, c.PlaceLatitude, c.Obliquity);
     const auto& h = c.HouseCusps;
-    auto near = [](double x, double y) { const double d = std::fabs(ReduceDegrees(x - y + 180) - 180); return d; };
+    auto near = [](double x, double y) { return std::fabs(ReduceDegrees(x - y + 180) - 180); };  // apart, degrees
     EXPECT_LT(near(h[1], a.asc - c.AscAyanamsa), 1e-7) << h[1];
     EXPECT_LT(near(h[10], a.mc - c.AscAyanamsa), 1e-7) << h[10];
     const double eastArc = ReduceDegrees(a.mc + 180 - a.asc);  // ascendant to nadir

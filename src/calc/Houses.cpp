@@ -52,8 +52,14 @@ void CalcHouses(ChartState& chart)
     chart.AscAyanamsa = chart.PlanetLongitudes[AyanamsaSlot];
     chart.SiderealTime = LocalSiderealTime(T, chart.DayFraction, chart.PlaceLongitude);
 
-    const double asc = CalcAscendant(chart.SiderealTime, chart.PlaceLatitude, chart.Obliquity, chart.AscAyanamsa);
+    double asc = CalcAscendant(chart.SiderealTime, chart.PlaceLatitude, chart.Obliquity, chart.AscAyanamsa);
     const double mc = CalcAscendant(chart.SiderealTime - 6, 0, chart.Obliquity, chart.AscAyanamsa);
+    // Inside the polar circles the point that rises can lie west of the
+    // meridian, behind the midheaven: the ascendant is then taken as the
+    // ecliptic's crossing of the eastern horizon, half a circle on, so that
+    // the quadrants keep their order and the houses run forwards.
+    if (ReduceDegrees(asc - mc) > 180)
+        asc = ReduceDegrees(asc + 180);
 
     // A third of the arc from the ascendant to the nadir, and of the arc from
     // the nadir to the descendant.

@@ -30,7 +30,9 @@ double SandhiBetween(double before, double here);
 // of the chart's moment and place. Each quadrant between ascendant, nadir,
 // descendant and midheaven is trisected in longitude; a sandhi is the
 // midpoint of two cusps, the beginning of its house. Uses the ayanamsa in
-// PlanetLongitudes[1] (after any replacement).
+// PlanetLongitudes[1] (after any replacement). Inside the polar circles an
+// ascendant that trails the midheaven is turned by 180 degrees, so the
+// cusps always run forwards and each sandhi lies between its cusps.
 void CalcHouses(ChartState& chart);
 
 } // namespace tarvik

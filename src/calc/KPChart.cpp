@@ -83,7 +83,34 @@ constexpr KPPoleRow PoleTable[] = {
 
 constexpr int LatitudeMinutes(const KPPoleRow& row) { return row.latDeg * 60 + row.latMin; }
 
+// The latitude of the table's last row.
+constexpr double PoleTableEnd = LatitudeMinutes(std::end(PoleTable)[-1]) / 60.0;
+
+// The tropical longitude of a Placidus cusp for the midheaven's right
+// ascension `ramc` (degrees). The cusp lies `hourAngle` degrees east of the
+// meridian plus `share` of the ascensional difference of its own declination
+// (a third or two thirds of its semi-arc from the meridian): its right
+// ascension a solves a = ramc + hourAngle + share * AD(a). The map contracts
+// by share * tan(latitude) tan(obliquity) < 1, so simple iteration settles.
+double PlacidusCusp(double ramc, double hourAngle, double share, double latitude, double obliquity)
+{
+    const double k = std::tan(latitude * DegToRad) * std::tan(obliquity * DegToRad);
+    double a = ramc + hourAngle;
+    for (int n = 0; n < 200; ++n) {
+        const double ad = std::asin(std::clamp(k * std::sin(a * DegToRad), -1.0, 1.0)) / DegToRad;
+        const double next = ramc + hourAngle + share * ad;
+        const bool settled = std::abs(next - a) < 1e-10;
+        a = next;
+        if (settled)
+            break;
+    }
+    const double r = a * DegToRad;
+    return ReduceDegrees(std::atan2(std::sin(r), std::cos(r) * std::cos(obliquity * DegToRad)) / DegToRad);
+}
+
 } // namespace
+
+double KPCuspLatitudeLimit(double obliquity) { return 90.0 - obliquity; }
 
 KPPoles KPPolesAt(double latitude)
 {
@@ -131,28 +158,47 @@ double CalcAscendantKP(double hours, double latitude)
     return CalcAscendant(hours, latitude, Chart().Obliquity, Births().BirthAyanamsa);
 }
 
-void CalcKPChart()
+bool CalcKPChart()
 {
     ChartState& chart = Chart();
     auto& cusps = chart.KPCusps;
     const double ayanamsa = Births().BirthAyanamsa;
     const double latitude = chart.PlaceLatitude;
 
+    if (std::abs(latitude) >= KPCuspLatitudeLimit(chart.Obliquity)) {
+        cusps.fill(0.0);
+        chart.KPHouseSigns.fill(0.0);
+        return false;
+    }
+
     cusps[0] = ReduceDegrees(ReduceDegrees(Births().BirthLagna) + 6.0 / 60.0);
     const double ramc = SiderealTimeOfAscendant(cusps[0], latitude, chart.Obliquity, ayanamsa);
-    const KPPoles poles = KPPolesAt(latitude);
 
     cusps[9] = CalcAscendantKP(ramc - 6, 0);          // midheaven
-    cusps[10] = CalcAscendantKP(ramc - 4, poles.cusps3and11);
-    cusps[11] = CalcAscendantKP(ramc - 2, poles.cusps2and12);
-    cusps[1] = CalcAscendantKP(ramc + 2, poles.cusps2and12);
-    cusps[2] = CalcAscendantKP(ramc + 4, poles.cusps3and11);
+    if (std::abs(latitude) <= PoleTableEnd) {
+        const KPPoles poles = KPPolesAt(latitude);
+        cusps[10] = CalcAscendantKP(ramc - 4, poles.cusps3and11);
+        cusps[11] = CalcAscendantKP(ramc - 2, poles.cusps2and12);
+        cusps[1] = CalcAscendantKP(ramc + 2, poles.cusps2and12);
+        cusps[2] = CalcAscendantKP(ramc + 4, poles.cusps3and11);
+    } else {
+        // Beyond the tables, the Placidus division of the semi-arcs that
+        // their poles stand for.
+        auto cusp = [&](double hourAngle, double share) {
+            return ReduceDegrees(PlacidusCusp(ramc * 15, hourAngle, share, latitude, chart.Obliquity) - ayanamsa);
+        };
+        cusps[10] = cusp(30, 1.0 / 3);
+        cusps[11] = cusp(60, 2.0 / 3);
+        cusps[1] = cusp(120, 2.0 / 3);
+        cusps[2] = cusp(150, 1.0 / 3);
+    }
     for (int k = 3; k <= 8; ++k)                       // each cusp opposite its sixth
         cusps[k] = ReduceDegrees(cusps[(k + 6) % 12] + 180.0);
     cusps[12] = cusps[0];
 
     for (int k = 0; k <= 11; ++k)
         chart.KPHouseSigns[k] = std::min(static_cast<int>(cusps[k] / 30.0), 11) + 1;
+    return true;
 }
 
 } // namespace tarvik

@@ -31,9 +31,17 @@ double SiderealTimeOfAscendant(double ascendant, double latitude, double obliqui
 // or pole at `latitude`, with the birth ayanamsa and the chart's obliquity.
 double CalcAscendantKP(double hours, double latitude);
 
+// The latitude (degrees, either side of the equator) from which K.P. cusps
+// cannot be cast: the polar circle, where parts of the ecliptic no longer
+// rise and set and their semi-arcs cannot be divided.
+double KPCuspLatitudeLimit(double obliquity);
+
 // The twelve KP cusps (KPCusps 0..11, 12 repeating cusp 1) and their signs
 // (KPHouseSigns 0..11) from the birth ascendant plus 6', the birth ayanamsa,
-// the chart's obliquity and the place's latitude.
-void CalcKPChart();
+// the chart's obliquity and the place's latitude. Up to 60° the poles of the
+// tables place the intermediate cusps; beyond them the cusps divide the
+// semi-arcs (Placidus). At and beyond KPCuspLatitudeLimit there are no
+// cusps: every entry is 0 and the result is false.
+bool CalcKPChart();
 
 } // namespace tarvik

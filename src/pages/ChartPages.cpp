@@ -143,8 +143,19 @@ void PrintKPCuspPage(Surface& surface, bool toPrinter)
     PrintHeading(dict("_KP"), surface, y);
     surface.CurrentY += 500;
     FillKPChart(chart.SaptavargaSigns);
-    CalcKPChart();
+    const bool cast = CalcKPChart();
     int tableY = static_cast<int>(surface.CurrentY);
+    if (!cast) {
+        // Beyond the polar circle there are no cusps to list or to place the
+        // bodies by: the page says so where the table stands and shows the
+        // lagna chart alone.
+        PrintHeading(dict("_NIRAYANA") + " " + dict("BHAV"), surface, tableY);
+        surface.CurrentY = tableY;
+        PrintPredictionParagraph(surface, dict("_KPNOCUSPS"));
+        blankParagraphs(surface, 3);
+        DrawChart(surface, 0, dict("_LAGNATARVIK"), true, LeftChart);
+        return;
+    }
     Builders().PrintCuspTable(surface, 3, toPrinter, tableY);
     blankParagraphs(surface, 3);
     DrawChart(surface, 0, dict("_LAGNATARVIK"), true, LeftChart);

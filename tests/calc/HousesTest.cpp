@@ -1,4 +1,7 @@
+#include "CalcFixture.h"
+
 #include "calc/Angles.h"
+#include "calc/Chart.h"
 #include "calc/Houses.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +13,65 @@ using namespace tarvik;
 namespace {
 constexpr double Obliquity2000 = 23.439281;
 constexpr double Ayanamsa2000 = 23.852915;
+
+struct Vec { double x, y, z; };
+Vec Cross(Vec a, Vec b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+double Dot(Vec a, Vec b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+
+// Tropical longitude of an equatorial direction.
+double EclipticLongitude(Vec v, double eps)
+{
+    return ReduceDegrees(std::atan2(v.y * std::cos(eps) + v.z * std::sin(eps), v.x) / DegToRad);
+}
+
+// The ascendant and midheaven from the sphere, in equatorial vectors: the
+// ecliptic meets the horizon along the cross product of their poles (the
+// zenith and the ecliptic pole), and of the two crossings the ascendant is
+// the one on the eastern horizon; the meridian (whose pole is the east point)
+// meets it at the midheaven, on the side of the meridian's right ascension.
+// Tropical degrees.
+struct Angles { double asc, mc; };
+Angles SphereAngles(double siderealTime, double latitude, double obliquity)
+{
+    const double ramc = siderealTime * 15 * DegToRad, phi = latitude * DegToRad, eps = obliquity * DegToRad;
+    const Vec zenith{std::cos(phi) * std::cos(ramc), std::cos(phi) * std::sin(ramc), std::sin(phi)};
+    const Vec eclipticPole{0, -std::sin(eps), std::cos(eps)};
+    const Vec east{-std::sin(ramc), std::cos(ramc), 0};
+    const Vec meridian{std::cos(ramc), std::sin(ramc), 0};
+    Vec d = Cross(zenith, eclipticPole);
+    if (Dot(d, east) < 0)
+        d = {-d.x, -d.y, -d.z};
+    Vec m = Cross(east, eclipticPole);
+    if (Dot(m, meridian) < 0)
+        m = {-m.x, -m.y, -m.z};
+    return {EclipticLongitude(d, eps), EclipticLongitude(m, eps)};
+}
+
+// Checks a chart's houses against the sphere: cusps 1 and 10 are the
+// ascendant and midheaven, each quadrant is cut in three equal forward arcs,
+// and every sandhi lies halfway between its two cusps.
+void ExpectHousesOfTheSphere(const ChartState& c)
+{
+    const Angles a = SphereAngles(c.SiderealTime, c.PlaceLatitude, c.Obliquity);
+    const auto& h = c.HouseCusps;
+    auto near = [](double x, double y) { return std::fabs(ReduceDegrees(x - y + 180) - 180); };  // apart, degrees
+    EXPECT_LT(near(h[1], a.asc - c.AscAyanamsa), 1e-7) << h[1];
+    EXPECT_LT(near(h[10], a.mc - c.AscAyanamsa), 1e-7) << h[10];
+    const double eastArc = ReduceDegrees(a.mc + 180 - a.asc);  // ascendant to nadir
+    const double westArc = 180 - eastArc;                     // nadir to descendant
+    ASSERT_GT(eastArc, 0);
+    ASSERT_LT(eastArc, 180);
+    for (int k = 1; k <= 12; ++k) {
+        const double third = (k - 1) % 6 < 3 ? eastArc / 3 : westArc / 3;
+        const double start = (k - 1) % 6 < 3 ? (k <= 6 ? a.asc : a.asc + 180) : (k <= 6 ? a.mc + 180 : a.mc);
+        EXPECT_LT(near(h[k], start + ((k - 1) % 3) * third - c.AscAyanamsa), 1e-7) << "cusp " << k;
+        const double before = h[k == 1 ? 12 : k - 1];
+        const double span = ReduceDegrees(h[k] - before);
+        EXPECT_GT(span, 0) << "cusp " << k << " runs backwards";
+        EXPECT_LT(span, 180) << "cusp " << k << " runs backwards";
+        EXPECT_NEAR(ReduceDegrees(c.BhavaSandhi[k] - before), span / 2, 1e-9) << "sandhi " << k;
+    }
+}
 } // namespace
 
 TEST(AscendantTest, EquatorAtTheCardinalSiderealTimes)
@@ -137,4 +199,45 @@ TEST(SiderealTimeTest, RunsOneSiderealDayPerSolarDayPlusAboutFourMinutes)
     EXPECT_NEAR(ReduceDegrees((st1 - st0) * 15) / 15, 3.9426 / 60, 1e-4);
     // 15 degrees of longitude east is one hour more.
     EXPECT_NEAR(ReduceDegrees((LocalSiderealTime(1.0, 0, 92.2) - st0) * 15) / 15, 1.0, 1e-12);
+}
+
+TEST(HouseCuspTest, PolarPlacesTakeTheAscendantOnTheEasternHorizon)
+{
+    // Inside the polar circles the arc-tangent ascendant can trail the
+    // midheaven; through a day at each place the houses still match the
+    // sphere and run forwards.
+    struct Case { const char* place; double latitude, longitude; };
+    const Case cases[] = {
+        {"Tromso", 69.633, 18.95},          {"Rovaniemi", 66.5, 25.72},   {"Murmansk", 68.97, 33.08},
+        {"Utqiagvik", 71.29, -156.79},      {"Longyearbyen", 78.22, 15.65}, {"Alert", 82.5, -62.35},
+        {"McMurdo", -77.85, 166.67},        {"Near the pole", 89.5, 0},    {"Reykjavik", 64.13, -21.93},
+    };
+    for (const Case& p : cases) {
+        for (int i = 0; i < 288; ++i) {
+            SCOPED_TRACE(testing::Message() << p.place << ", step " << i);
+            ChartState c;
+            c.JulianCenturies = 0.9 + i * 0.00001;
+            c.DayFraction = i / 288.0 - 0.5;
+            c.PlaceLatitude = p.latitude;
+            c.PlaceLongitude = p.longitude;
+            c.PlanetLongitudes[AyanamsaSlot] = Ayanamsa2000;
+            CalcHouses(c);
+            ExpectHousesOfTheSphere(c);
+        }
+    }
+}
+
+class PolarHousesTest : public tarvik::test::CalcTest {};
+
+TEST_F(PolarHousesTest, TromsoOnAWinterMorning)
+{
+    // 15 January 1990, 09:00 at 69N38 18E57 (zone 15E00): the rising point
+    // of the arc tangent lies behind the midheaven.
+    Native() = tarvik::test::MovedTo(tarvik::test::DelhiBirth(15, 1, 1990, 9, 0), 69, 38, "N", 18, 57, "E", 15);
+    CalcChart();
+    const ChartState& c = Chart();
+    const double arcTangent = CalcAscendant(c.SiderealTime, c.PlaceLatitude, c.Obliquity, c.AscAyanamsa);
+    EXPECT_GT(ReduceDegrees(arcTangent - c.HouseCusps[10]), 180) << "no longer the polar case";
+    EXPECT_NEAR(ReduceDegrees(c.HouseCusps[1] - arcTangent), 180, 1e-9);
+    ExpectHousesOfTheSphere(c);
 }

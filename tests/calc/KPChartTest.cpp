@@ -102,6 +102,56 @@ TEST_F(KPChartTest, AgreesWithPlacidusAtDelhiAndSydney)
     }
 }
 
+TEST_F(KPChartTest, BeyondThePoleTablesTheCuspsDivideTheSemiArcs)
+{
+    // Past the tables' last row (60°) the cusps are the Placidus cusps of the
+    // sidereal time at which the KP ascendant (the lagna 6' on) rises, up to
+    // the polar circle; the tables' 60° poles stood up to 18° off. A lagna
+    // 6' short of this RAMC's ascendant gives exactly that sidereal time.
+    // (Against the birth moment's own Placidus the 6' alone moves the cusps
+    // by up to 15' at 61°, 22' at 64° and 32' at 65°42'.)
+    for (double latitude : {61.0, 64.0, Deg(65, 42), -61.0, -64.0, -Deg(65, 42)}) {
+        for (int ramc = 0; ramc < 360; ramc += 5) {
+            const PlacidusChart p = Placidus(ramc, latitude);
+            SetBirth(p.cusp[1] - Ayanamsa - 0.1, latitude);
+            ASSERT_TRUE(CalcKPChart());
+            for (int c : {1, 2, 3, 10, 11, 12}) {
+                const double placidus = p.cusp[c] - Ayanamsa;
+                SCOPED_TRACE(testing::Message() << "latitude " << latitude << ", RAMC " << ramc << ", cusp " << c);
+                EXPECT_NEAR(AngleDiff(Chart().KPCusps[c - 1], placidus), 0.0, 1.0 / 60);
+                EXPECT_NEAR(AngleDiff(Chart().KPCusps[(c + 5) % 12], placidus + 180), 0.0, 1.0 / 60);
+            }
+        }
+    }
+}
+
+TEST_F(KPChartTest, NoCuspsInsideThePolarCircles)
+{
+    // Where parts of the ecliptic never rise or set their semi-arcs cannot be
+    // divided: from 90° less the obliquity (66°34' today) no cusps are cast.
+    struct Case { const char* place; double latitude; bool cast; };
+    const Case cases[] = {
+        {"Arctic circle, just south", 66.55, true}, {"Antarctic circle, just north", -66.55, true},
+        {"Arctic circle, just north", 66.57, false}, {"Tromso", Deg(69, 38), false},
+        {"McMurdo", -Deg(77, 51), false},           {"North pole", 90.0, false},
+    };
+    EXPECT_NEAR(KPCuspLatitudeLimit(Obliquity), 90 - Obliquity, 1e-12);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.place);
+        for (double lagna : {15.0, 100.0, 250.0}) {
+            SetBirth(lagna, c.latitude);
+            Chart().KPCusps.fill(123.0);
+            EXPECT_EQ(CalcKPChart(), c.cast) << lagna;
+            if (c.cast)
+                continue;
+            for (int k = 0; k <= 12; ++k)
+                EXPECT_EQ(Chart().KPCusps[k], 0.0) << "no stale cusp " << k;
+            for (int k = 0; k <= 11; ++k)
+                EXPECT_EQ(Chart().KPHouseSigns[k], 0.0) << k;
+        }
+    }
+}
+
 TEST_F(KPChartTest, AscendantIsTheBirthLagnaPlusSixMinutesAndCuspSevenOpposite)
 {
     struct Case { double lagna, latitude; };

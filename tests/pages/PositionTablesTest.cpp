@@ -463,6 +463,37 @@ TEST_F(CuspTable, KPBhavaChartPlacesABodyJustAfterCuspOne)
     }
 }
 
+// Inside the polar circle no K.P. cusps can be cast: the page says so in
+// the page's language, in place of the cusp table and the bhava chart.
+TEST_F(CuspTable, KPPageInsideThePolarCircleSaysNoCuspsCanBeCast)
+{
+    struct Case { double latitude; bool cast; };
+    const Case cases[] = {{69 + 38 / 60.0, false}, {-77.85, false}, {65.7, true}};
+    for (const Case& c : cases) {
+        for (bool hindi : {false, true}) {
+            SCOPED_TRACE(::testing::Message() << c.latitude << (hindi ? " in Hindi" : " in English"));
+            freshState();
+            ApplyDisplayConventions(hindi);
+            Births().BirthLagna = 200;
+            Births().BirthAyanamsa = 23.5;
+            Chart().PlaceLatitude = c.latitude;
+            Chart().Obliquity = 23.44;
+            ASSERT_TRUE(PrintPage(surface, "KP2", false));
+            EXPECT_TRUE(collector.messages.empty());
+            const std::string caption = GetDictText("_KPNOCUSPS");
+            ASSERT_NE(caption, "_KPNOCUSPS");
+            std::string page;   // every text of the page, the justified words apart
+            for (const RecordedText& t : surface.Texts())
+                page += t.text + " ";
+            const std::string lastWord = caption.substr(caption.rfind(' ') + 1);
+            EXPECT_EQ(page.find(lastWord) == std::string::npos, c.cast) << lastWord;
+            EXPECT_EQ(surface.FindText(GetDictText("_SL")) != nullptr, c.cast) << "the table's captions";
+            EXPECT_EQ(surface.FindText("07") != nullptr, c.cast) << "a row of the table";
+            EXPECT_EQ(surface.Pictures().size(), c.cast ? 2u : 1u) << "the lagna chart, and the bhava chart";
+        }
+    }
+}
+
 using MatchNirayana = PositionTableTest;
 
 TEST_F(MatchNirayana, BothPersonsSideBySide)

@@ -192,9 +192,26 @@ TEST_F(SadeSatiPage, PeriodsAfterBirthFromTheMoonSign)
     EXPECT_EQ(lines[0], "24/01/2020 - 23/02/2028");
 }
 
+TEST_F(SadeSatiPage, BirthsAtBothEndsOfTheAcceptedYears)
+{
+    // The table reaches from before the first accepted birth to a lifetime
+    // after the last. The dates are those of an independent ephemeris too
+    // (astronomy-engine gives the same four entries).
+    // Born on 1 January 1800, Moon in Capricorn: Saturn enters Sagittarius
+    // in 1811 and Pisces for good in 1819.
+    std::vector<std::string> lines = periodLines(280, 1, 1, 1800, false);
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[0], "From 09/01/1811 - 15/03/1819");
+    // Born on 31 December 2199, Moon in Leo: Cancer in 2210, Libra in 2218,
+    // and three passages more before the table ends.
+    lines = periodLines(130, 31, 12, 2199, false);
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(lines[0], "From 01/10/2210 - 26/08/2218");
+}
+
 TEST_F(SadeSatiPage, SixPeriodsAtMost)
 {
-    // Born in 1852, a Moon in Leo sees six passages before the table ends in 2150.
+    // Born in 1852, a Moon in Leo sees more passages than the six listed.
     const std::vector<std::string> lines = periodLines(130, 1, 1, 1852, false);
     EXPECT_EQ(lines.size(), 6u);
 }

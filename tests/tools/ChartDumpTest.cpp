@@ -256,6 +256,28 @@ TEST(ChartJsonTest, DivisionsRelationshipsPanchangAndKPCuspsOfTheSameChart)
         EXPECT_EQ(kpSigns[k], std::floor(kp[k] / 30) + 1) << k;
 }
 
+TEST(ChartJsonTest, KPCuspsAtHighLatitudes)
+{
+    // Reykjavik, 26-12-1990 14:00 (zone 0E00): Placidus puts cusp 8 at
+    // 241.58 (an independent ephemeris); the tables' 60° poles gave 231.48.
+    ResetProgramState();
+    ParsedOptions p = ParseOptions({"--date", "26-12-1990", "--time", "14:00:00", "--lat", "64N08", "--lon", "21W56",
+                                    "--zone", "0E00"});
+    ASSERT_TRUE(p.request);
+    std::vector<double> kp = arrayOf(ChartJson(*p.request), "KPCusps");
+    ASSERT_EQ(kp.size(), 14u);
+    EXPECT_NEAR(kp[7], 241.58, 15.0 / 60);
+
+    // Tromso lies inside the polar circle: the cusps are null, not numbers.
+    ResetProgramState();
+    p = ParseOptions({"--date", "15-01-1990", "--time", "09:00:00", "--lat", "69N38", "--lon", "18E57", "--zone",
+                      "15E00"});
+    ASSERT_TRUE(p.request);
+    const std::string json = ChartJson(*p.request);
+    EXPECT_NE(json.find("\"KPCusps\":[null,null,"), std::string::npos) << json.substr(json.find("KPCusps"), 80);
+    EXPECT_NE(json.find("\"KPHouseSigns\":[null,null,"), std::string::npos);
+}
+
 TEST(ChartDumpProgramTest, ExitCodesAndBatch)
 {
     const std::string delhi = "--date 15-08-1980 --time 10:30:00 --lat 28N39 --lon 77E13 --zone 82E30";
@@ -284,6 +306,26 @@ TEST(ChartDumpProgramTest, ExitCodesAndBatch)
     const ProgramRun bad = runChartdump("--batch " + file);
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_TRUE(bad.out.empty()) << "a bad line prints no chart";
+}
+
+TEST(ChartDumpProgramTest, DatesOutsideTheProgramsFourCenturiesAreRefused)
+{
+    struct Case { const char* date; int exitCode; };
+    const Case cases[] = {
+        {"01-01-1799", 2}, {"31-12-1799", 2}, {"01-01-1800", 0}, {"31-12-2199", 0},
+        {"01-01-2200", 2}, {"31-12-2200", 2}, {"01-01-0001", 2}, {"15-08-9999", 2},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun run = runChartdump(std::string("--date ") + c.date +
+                                            " --time 10:30:00 --lat 28N39 --lon 77E13 --zone 82E30");
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.date;
+        EXPECT_EQ(run.out.empty(), c.exitCode != 0) << c.date;
+        const ParsedOptions p = ParseOptions(delhiWith("--date", c.date));
+        EXPECT_EQ(bool(p.request), c.exitCode == 0) << c.date;
+        if (c.exitCode != 0) {
+            EXPECT_NE(p.error.find("from 1800 to 2199"), std::string::npos) << p.error;
+        }
+    }
 }
 
 TEST(ChartDumpProgramTest, PanchangOfTheBirthFromTheProgramsDatabases)

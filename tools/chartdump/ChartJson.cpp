@@ -14,6 +14,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 namespace tarvik::chartdump {
 
@@ -190,7 +191,13 @@ void writeKPCusps(JsonObject& json, const DumpRequest&)
 {
     Births().BirthLagna = Chart().HouseCusps[1];
     Births().BirthAyanamsa = Chart().PlanetLongitudes[AyanamsaSlot];
-    CalcKPChart();
+    if (!CalcKPChart()) {
+        // Inside the polar circles no K.P. cusps can be cast: every entry is null.
+        const std::vector<double> none(Chart().KPCusps.size(), std::nan(""));
+        json.numbers("KPCusps", none);
+        json.numbers("KPHouseSigns", std::span(none).first(Chart().KPHouseSigns.size()));
+        return;
+    }
     json.numbers("KPCusps", Chart().KPCusps);
     json.numbers("KPHouseSigns", Chart().KPHouseSigns);
 }

@@ -16,6 +16,7 @@ const char* const Usage =
     "       chartdump --batch FILE   (one set of the options above per line)\n"
     "Prints the chart as one JSON object per birth. Zone is the zone's standard meridian;\n"
     "ayanamsa 0 N.C. Lahiri, 1 K.P., 2 B.V. Raman; war time is how far the clocks ran ahead.\n"
+    "Dates from 1800 to 2199, as the program takes them.\n"
     "--panchang adds the panchang of the birth (texts and velantar from the databases of the\n"
     "program folder).\n";
 
@@ -61,6 +62,9 @@ public:
             return false;
         if (y < 1 || mo < 1 || mo > 12 || d < 1 || d > daysInMonth(mo, y))
             return fail("--date", v, "not a date of the calendar");
+        // The program computes births of these four centuries only.
+        if (y < 1800 || y > 2199)
+            return fail("--date", v, "the year must be from 1800 to 2199");
         b.Day = d;
         b.Month = mo;
         b.Year = y;

@@ -12,8 +12,8 @@ const fs = require('fs');
 const path = require('path');
 const Astronomy = require('astronomy-engine');
 
-const first = Number(process.argv[2] || 1850);
-const last = Number(process.argv[3] || 2150);
+const first = Number(process.argv[2] || 1790);
+const last = Number(process.argv[3] || 2330);
 const SIGNS = ['Aries', 'Taurus', 'Gemini', 'Cancer', 'Leo', 'Virgo', 'Libra', 'Scorpio',
   'Sagittarius', 'Capricorn', 'Aquarius', 'Pisces'];
 const EPOCH_MS = Date.UTC(1899, 11, 31, 12);  // T = 0 of the ephemeris

@@ -85,10 +85,10 @@ int main(int argc, char** argv)
 {
     if (argc != 2 || std::string(argv[1]) == "--help") {
         std::cerr << "usage: saturntransits FILE.csv   (or - for standard output)\n"
-                     "Lists Saturn's entries into the sidereal signs from 1850 to 2150.\n";
+                     "Lists Saturn's entries into the sidereal signs from 1790 to 2330.\n";
         return argc == 2 ? 0 : 2;
     }
-    const std::vector<Ingress> list = ingresses(1850, 2150);
+    const std::vector<Ingress> list = ingresses(1790, 2330);
     const std::string target = argv[1];
     if (target == "-")
         return writeCsv(std::cout, list) ? 0 : 1;

@@ -10,6 +10,8 @@
 //     > tests/panchang/data/reference-ends.csv
 //   NODE_PATH=/tmp/astro-ref/node_modules node tools/reference/panchang-reference.js newyears \
 //     > tests/panchang/data/reference-new-years.csv
+//   NODE_PATH=/tmp/astro-ref/node_modules node tools/reference/panchang-reference.js months
+//     (prints the rows of the lunar-month table of tests/panchang/CalendarTest.cpp)
 //
 // "ends": pseudo-random start moments of Indian Standard Time (5 h 30 min
 // east) from 1900 to 2050, with the seconds from the start to the end of the
@@ -24,6 +26,17 @@
 // Chaitra (the first new moon with the sidereal Sun in Meena, Pisces) and
 // the end of the first tithi after it, both in Indian Standard Time, with
 // the number of new moons in Meena that year (2: an added month).
+
+// "months": the lunar month at noon (Indian Standard Time) of chosen days:
+// the examples of a Gregorian-month table gone wrong, and days in, before
+// and after the added (adhika) months of 2012, 2015, 2020 and 2023. A
+// lunation from new moon to new moon is named from the sidereal sign the
+// Sun enters during it: Chaitra for Mesha and so on, which is the sign after
+// the Sun's sign at the new moon that begins it. A lunation in which the Sun
+// enters no sign is adhika and takes the next month's name. The reckoning is
+// full-moon-ending: the dark half after a full moon belongs to the next
+// (true) month, while an adhika lunation stays whole from new moon to new
+// moon.
 
 'use strict';
 const Astronomy = require('astronomy-engine');
@@ -123,9 +136,65 @@ function newYears() {
   return lines;
 }
 
+const MONTHS = ['CHAITRA', 'VAISAKHA', 'JYAISTHA', 'ASADHA', 'SRAVANA', 'BHADRA', 'ASVINA', 'KARTIKA',
+  'MARGSHIRSH', 'PAUSA', 'MAGHA', 'PHALGUNA'];
+
+// The new moons before and after a moment: [previous, next, the one after].
+function newMoonsAround(ms) {
+  let nm = Astronomy.SearchMoonPhase(0, Astronomy.MakeTime(new Date(ms - 31 * DAY_MS)), 40);
+  let next = Astronomy.SearchMoonPhase(0, nm.AddDays(1), 40);
+  while (next.date.getTime() <= ms) {
+    nm = next;
+    next = Astronomy.SearchMoonPhase(0, nm.AddDays(1), 40);
+  }
+  const after = Astronomy.SearchMoonPhase(0, next.AddDays(1), 40);
+  return [nm.date.getTime(), next.date.getTime(), after.date.getTime()];
+}
+
+const signAt = ms => Math.floor(siderealSun(ms) / 30);
+
+function monthAt(ms) {
+  const [n0, n1, n2] = newMoonsAround(ms);
+  const adhika = signAt(n0) === signAt(n1);
+  const name = MONTHS[(signAt(n0) + 1) % 12];
+  if (adhika)
+    return [name, 1];
+  if (elongation(ms) < 180)
+    return [name, 0];
+  return [MONTHS[(signAt(n1) + 1) % 12], 0];
+}
+
+function months() {
+  const lines = ['day,month,year,month_key,adhika'];
+  const noonIst = (y, m, d) => Date.UTC(y, m - 1, d, 12) - IST_MS;
+  const days = [[25, 10, 2020], [19, 9, 2012], [30, 8, 2023]];
+  // Around each adhika lunation of the years asked for: the dark half
+  // before it, its two halves, and the true month's halves after it.
+  for (const year of [2012, 2015, 2020, 2023]) {
+    let nm = Astronomy.SearchMoonPhase(0, Astronomy.MakeTime(new Date(Date.UTC(year, 0, 1))), 40);
+    for (;;) {
+      const next = Astronomy.SearchMoonPhase(0, nm.AddDays(1), 40);
+      if (signAt(nm.date.getTime()) === signAt(next.date.getTime())) {
+        for (const offset of [-4, 6, 21, 36, 51]) {
+          const d = new Date(nm.date.getTime() + IST_MS + offset * DAY_MS);
+          days.push([d.getUTCDate(), d.getUTCMonth() + 1, d.getUTCFullYear()]);
+        }
+        break;
+      }
+      nm = next;
+    }
+  }
+  for (const [d, m, y] of days) {
+    const [key, adhika] = monthAt(noonIst(y, m, d));
+    lines.push([d, m, y, key, adhika].join(','));
+  }
+  return lines;
+}
+
 const what = process.argv[2];
-if (what !== 'ends' && what !== 'newyears') {
-  console.error('usage: panchang-reference.js ends|newyears');
+const modes = { ends, newyears: newYears, months };
+if (!modes[what]) {
+  console.error('usage: panchang-reference.js ends|newyears|months');
   process.exit(2);
 }
-process.stdout.write((what === 'ends' ? ends() : newYears()).join('\n') + '\n');
+process.stdout.write(modes[what]().join('\n') + '\n');

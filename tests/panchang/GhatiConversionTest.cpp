@@ -50,6 +50,9 @@ const Person People[] = {
     {"Rio de Janeiro", At(5, 3, 1990, 22, 54, "S", 43, 12, "W", -45)},
     {"Helsinki in December", At(12, 12, 1995, 60, 10, "N", 24, 56, "E", 30)},
     {"Kashgar on Beijing time", At(10, 10, 2010, 39, 28, "N", 75, 59, "E", 120)},
+    // Local mean time a day behind the clock: the Hindu day began two dates back.
+    {"Apia across the date line", At(15, 6, 2000, 13, 50, "S", 171, 45, "W", 195)},
+    {"Nuku'alofa across the date line", At(1, 1, 2010, 21, 8, "S", 175, 12, "W", 195)},
 };
 
 double Hours(const ClockTime& t) { return t.hour + t.minute / 60.0 + t.second / 3600.0; }

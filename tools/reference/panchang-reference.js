@@ -10,6 +10,7 @@
 //     > tests/panchang/data/reference-ends.csv
 //   NODE_PATH=/tmp/astro-ref/node_modules node tools/reference/panchang-reference.js newyears \
 //     > tests/panchang/data/reference-new-years.csv
+//   (or "newyears 1804 1945 2143" for chosen years)
 //   NODE_PATH=/tmp/astro-ref/node_modules node tools/reference/panchang-reference.js months
 //     (prints the rows of the lunar-month table of tests/panchang/CalendarTest.cpp)
 //
@@ -115,7 +116,10 @@ function ends() {
 
 function newYears() {
   const lines = ['year,new_moon,first_tithi_end,meena_new_moons'];
-  for (let year = 1901; year <= 2049; ++year) {
+  // Years given after "newyears" instead of 1901 to 2049.
+  const asked = process.argv.slice(3).map(Number);
+  const years = asked.length ? asked : Array.from({ length: 149 }, (_, k) => 1901 + k);
+  for (const year of years) {
     // New moons from mid-February to the end of April; keep those with the Sun in Meena.
     const inMeena = [];
     let t = Astronomy.MakeTime(new Date(Date.UTC(year, 1, 10)));

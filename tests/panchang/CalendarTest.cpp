@@ -139,6 +139,31 @@ TEST_F(HinduCalendarTest, LunarMonthFromTheLunationWithItsAddedMonths)
     }
 }
 
+TEST_F(HinduCalendarTest, LunarMonthOfRandomBirthsAgreesWithAnIndependentEphemeris)
+{
+    // 300 moments of Indian time from 1800 to 2199 (tools/reference/
+    // panchang-reference.js randommonths); those within half an hour of a new
+    // or full moon, or with the Sun within 0.1 degree of a sign's edge at a
+    // new moon of the lunation, are left to the series' own accuracy.
+    int checked = 0, added = 0;
+    for (const std::string& line : ReferenceRows("reference-months.csv")) {
+        std::istringstream f(line);
+        int year, month, day, hour, minute, second, adhika;
+        std::string key;
+        double edgeMinutes, signEdge;
+        f >> year >> month >> day >> hour >> minute >> second >> key >> adhika >> edgeMinutes >> signEdge;
+        if (!f || edgeMinutes < 30 || signEdge < 0.1)
+            continue;
+        EXPECT_EQ(LunarMonthAtBirth(DelhiBirth(day, month, year, hour, minute, second)),
+                  (LunarMonth{key, adhika == 1}))
+            << day << "-" << month << "-" << year << " " << hour << ":" << minute;
+        ++checked;
+        added += adhika;
+    }
+    EXPECT_GT(checked, 280);
+    EXPECT_GT(added, 5);
+}
+
 TEST_F(HinduCalendarTest, NewYearFromTheNewMoonWithTheSunInMeena)
 {
     // Delhi at noon, from astronomy-engine (tools/reference/panchang-reference.js

@@ -13,6 +13,8 @@
 //   (or "newyears 1804 1945 2143" for chosen years)
 //   NODE_PATH=/tmp/astro-ref/node_modules node tools/reference/panchang-reference.js months
 //     (prints the rows of the lunar-month table of tests/panchang/CalendarTest.cpp)
+//   NODE_PATH=/tmp/astro-ref/node_modules node tools/reference/panchang-reference.js randommonths \
+//     > tests/panchang/data/reference-months.csv
 //
 // "ends": pseudo-random start moments of Indian Standard Time (5 h 30 min
 // east) from 1900 to 2050, with the seconds from the start to the end of the
@@ -195,10 +197,39 @@ function months() {
   return lines;
 }
 
+// "randommonths": pseudo-random moments of Indian Standard Time from 1800
+// to 2199 with their lunar month, and how near the answer lies to a change:
+// the minutes to the nearest new or full moon, and the Sun's least distance
+// in degrees from a sign's edge at the two new moons of the lunation.
+function randomMonths() {
+  const ROWS = 300;
+  const FIRST = Date.UTC(1800, 0, 1);
+  const LAST = Date.UTC(2199, 11, 31);
+  let seed = 20261210;
+  const random = () => {
+    seed = (Math.imul(seed, 1664525) + 1013904223) >>> 0;
+    return seed / 4294967296;
+  };
+  const lines = ['year,month,day,hour,minute,second,month_key,adhika,lunation_edge_min,sign_edge_deg'];
+  for (let i = 0; i < ROWS; ++i) {
+    const ms = Math.floor((FIRST + random() * (LAST - FIRST)) / 1000) * 1000;
+    const [key, adhika] = monthAt(ms);
+    const [n0, n1] = newMoonsAround(ms);
+    const full = Astronomy.SearchMoonPhase(180, Astronomy.MakeTime(new Date(n0)), 40).date.getTime();
+    const edgeMin = Math.min(...[n0, n1, full].map(t => Math.abs(t - ms) / 60000));
+    const signEdge = Math.min(...[n0, n1].map(t => {
+      const inSign = siderealSun(t) % 30;
+      return Math.min(inSign, 30 - inSign);
+    }));
+    lines.push(ist(ms).concat([key, adhika, edgeMin.toFixed(0), signEdge.toFixed(4)]).join(','));
+  }
+  return lines;
+}
+
 const what = process.argv[2];
-const modes = { ends, newyears: newYears, months };
+const modes = { ends, newyears: newYears, months, randommonths: randomMonths };
 if (!modes[what]) {
-  console.error('usage: panchang-reference.js ends|newyears|months');
+  console.error('usage: panchang-reference.js ends|newyears|months|randommonths');
   process.exit(2);
 }
 process.stdout.write(modes[what]().join('\n') + '\n');

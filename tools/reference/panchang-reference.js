@@ -31,7 +31,8 @@
 // the number of new moons in Meena that year (2: an added month).
 
 // "months": the lunar month at noon (Indian Standard Time) of chosen days:
-// the examples of a Gregorian-month table gone wrong, and days in, before
+// the examples of a Gregorian-month table gone wrong, a lunation with two
+// ingresses (kshaya: named from the first), and days in, before
 // and after the added (adhika) months of 2012, 2015, 2020 and 2023. A
 // lunation from new moon to new moon is named from the sidereal sign the
 // Sun enters during it: Chaitra for Mesha and so on, which is the sign after
@@ -173,7 +174,10 @@ function monthAt(ms) {
 function months() {
   const lines = ['day,month,year,month_key,adhika'];
   const noonIst = (y, m, d) => Date.UTC(y, m - 1, d, 12) - IST_MS;
-  const days = [[25, 10, 2020], [19, 9, 2012], [30, 8, 2023]];
+  const days = [[25, 10, 2020], [19, 9, 2012], [30, 8, 2023],
+    // The lunation of 16 November to 16 December 1963, in which the Sun
+    // enters two signs: its halves and the bright half after it.
+    [25, 11, 1963], [10, 12, 1963], [20, 12, 1963]];
   // Around each adhika lunation of the years asked for: the dark half
   // before it, its two halves, and the true month's halves after it.
   for (const year of [2012, 2015, 2020, 2023]) {

@@ -42,7 +42,12 @@ std::vector<Cell> MakePanchangRows(const BirthRows& r, const PersonChart& native
                                   ZeroPad(b.Second, 2);
     const int t = TropicalSunSign(native);
 
-    const SunriseChart rise = ChartAtSunrise(b, s[3]);
+    // Every time of the block is standard zone time, as almanacs give it:
+    // the end times are searched on a clock without the war-time correction
+    // (the birth time row keeps the clock time entered).
+    BirthRecord standard = b;
+    standard.TimeCorrection = 0;
+    const SunriseChart rise = ChartAtSunrise(standard, s[3]);
     const double standardTime = b.Hour + b.Minute / 60.0 + b.Second / 3600.0 + b.TimeCorrection;
     const PanchangAtTime atBirth =
         CalcPanchangAtTime(b, births.BirthSun, births.BirthMoon, standardTime);
@@ -82,24 +87,24 @@ std::vector<Cell> MakePanchangRows(const BirthRows& r, const PersonChart& native
         copied(r.gotra, true),
         {r.vikramSamvat.caption, ZeroPad(samvat.vikram, 4)},
         {r.shakaSamvat.caption, ZeroPad(samvat.shaka, 4)},
-        {D("Mas"), D(CalcMasaAtBirth(b))},
+        {D("Mas"), LunarMonthText(LunarMonthAtBirth(b))},
         {D("Paksh"), r.pakshaName},
         {D("sunanshRise"), positionText(rise.sun)},
         {D("mooanshRise"), positionText(rise.moon)},
         {D("sunanshBirth"), positionText(births.BirthSun)},
         {D("mooanshBirth"), positionText(births.BirthMoon)},
         {D("STithi"), D(atSunrise.tithi.key)},
-        {D("ETithi"), TithiEndTime(b, rise.hour, rise.minute, rise.second)},
+        {D("ETithi"), TithiEndTime(standard, rise.hour, rise.minute, rise.second)},
         {D("TOB"), birthTime},
         {D("JTithi"), D(atBirth.tithi.key)},
         {D("Snak"), D(atSunrise.nakshatra.key)},
-        {D("Enak"), NakshatraEndTime(b, rise.hour, rise.minute, rise.second)},
+        {D("Enak"), NakshatraEndTime(standard, rise.hour, rise.minute, rise.second)},
         {D("bdnak"), D(NakshatraKeys(CalcNakshatra(births.BirthMoon)))},
         {D("Syog"), D(atSunrise.yoga.key)},
-        {D("Eyog"), YogaEndTime(b, rise.hour, rise.minute, rise.second)},
+        {D("Eyog"), YogaEndTime(standard, rise.hour, rise.minute, rise.second)},
         {D("bdyoga"), D(atBirth.yoga.key)},
         {D("Skaran"), D(atSunrise.karana.key)},
-        {D("Ekaran"), KaranaEndTime(b, rise.hour, rise.minute, rise.second)},
+        {D("Ekaran"), KaranaEndTime(standard, rise.hour, rise.minute, rise.second)},
         {D("bdkaran"), CalcKaranaText(native.Moon(), native.Sun())},
     };
 }

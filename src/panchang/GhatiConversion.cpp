@@ -22,6 +22,8 @@ constexpr double SecondsPerDay = 86400;
 // A moment a few microseconds past a whole second is that second: the
 // ghatis of a whole-second clock time come back with rounding noise.
 constexpr double SecondTolerance = 1e-6;
+// Ghatis that agree this closely name the same moment.
+constexpr double GhatiTolerance = 1e-7;
 
 std::string zoneTimeText(double hours) { return FormatHMS(hours, 24, ":"); }
 } // namespace
@@ -31,21 +33,30 @@ ClockTime ClockTimeOfGhatis(const BirthRecord& person, double ghatis)
     const double longitude = LongitudeDegrees(person.LongDeg, person.LongMin, person.LongDir);
     // Local mean time less the clock.
     const double lmtLessClock = person.TimeCorrection + (longitude - person.ZoneMeridian) / 15;
-    const double sunrise = BirthDateSunTimes(person)[1];
     const double elapsed = ghatis / GhatisPerHour;
 
-    double clock = sunrise + elapsed - lmtLessClock;
-    if (clock >= 24) {
-        // Past the end of the date: the moment of the date is the one before
-        // its sunrise, in the Hindu day that began the day before. While the
-        // sunrises come later from day to day, the last ghatis of the date
-        // and the first ones after its midnight leave a gap that names no
-        // moment of the date; those wrap round the clock to just after its
-        // midnight.
-        const double before = BirthDateSunTimes(person, -1)[1] + elapsed - 24 - lmtLessClock;
-        if (before >= 0 && before + lmtLessClock < sunrise)
-            clock = before;
+    // The moment of the date that the ishtkaal's own reckoning gives these
+    // ghatis: counted from the sunrise of the Hindu day it falls in, which
+    // is the date's own, the day before's, or (local mean time a day off the
+    // clock, across the date line) two days before or the day after; inside
+    // the polar circles a day's count may start again a day after its sunrise.
+    double clock = BirthDateSunTimes(person)[1] + elapsed - lmtLessClock;
+    bool found = false;
+    for (const int day : {0, -1, -2, 1}) {
+        const double sunrise = BirthDateSunTimes(person, day)[1] + 24 * day;
+        for (const int again : {0, 1}) {
+            const double trial = sunrise + 24 * again + elapsed - lmtLessClock;
+            if (!found && trial >= 0 && trial < 24 &&
+                std::fabs(IshtkaalOfClockTime(person, trial) - ghatis) < GhatiTolerance) {
+                clock = trial;
+                found = true;
+            }
+        }
     }
+    // Otherwise the ghatis name no moment of the date (beyond a Hindu day,
+    // or between its midnight in its own reckoning and in the day before's
+    // while the sunrises come later from day to day): counted from the
+    // date's sunrise, they wrap round the clock.
     double seconds = std::fmod(std::ceil(clock * 3600 - SecondTolerance), SecondsPerDay);
     if (seconds < 0)
         seconds += SecondsPerDay;
@@ -93,7 +104,9 @@ GhatiPanchang GhatiPanchangOf(const BirthRecord& person)
     const SunriseChart rise = ChartAtSunrise(p, BirthDateSunTimes(p)[3]);
     result.tithiAtSunrise = GhatiTithiName(CalcTithi(rise.moon, rise.sun));
     result.vikramSamvat = CalcSamvatAtBirth(p).vikram;
-    result.lunarMonth = CalcMasaAtBirth(p);
+    const LunarMonth month = LunarMonthAtBirth(p);
+    result.lunarMonth = month.key;
+    result.adhikaMonth = month.adhika;
     return result;
 }
 

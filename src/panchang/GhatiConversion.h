@@ -21,12 +21,12 @@ struct ClockTime {
 };
 
 // The clock time of the person's birth date that lies ghatis after the
-// sunrise beginning its Hindu day: counted from the date's own sunrise while
-// that stays within the date, else from the day before's sunrise for a
-// moment before the date's sunrise (the ishtkaal's own reckoning). Taken to
-// the first whole second at or after the moment, so that a clock time
-// turned into ghatis, cut to the vipala, and back is the same clock time.
-// Ghatis beyond a Hindu day wrap round the clock.
+// sunrise beginning its Hindu day, in the ishtkaal's own reckoning
+// (IshtkaalOfClockTime): the moment of the date whose ishtkaal the ghatis
+// are. Taken to the first whole second at or after the moment, so that a
+// clock time turned into ghatis, cut to the vipala, and back is the same
+// clock time. Ghatis that name no moment of the date (beyond a Hindu day)
+// count from the date's own sunrise and wrap round the clock.
 ClockTime ClockTimeOfGhatis(const BirthRecord& person, double ghatis);
 
 // The name the conversion shows for a tithi 1..30: "PURNIMA" for 15,
@@ -43,6 +43,7 @@ struct GhatiPanchang {
     std::string tithiAtSunrise;     // at the sunrise of the birth date
     int vikramSamvat = 0;           // as the Basic page gives it
     std::string lunarMonth;         // as the Basic page gives it, a dictionary key
+    bool adhikaMonth = false;       // the lunar month is an added (adhika) one
 };
 
 // The sunrise, sunset and national month of the person's birth date.

@@ -2,22 +2,23 @@
 
 #include "calc/Angles.h"
 #include "calc/Chart.h"
-#include "calc/MomentGuard.h"
-#include "calc/PanchangElements.h"
 #include "core/State.h"
+#include "refdata/TextLookup.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <string_view>
 
 namespace tarvik {
 
 namespace {
 // The lunar months in order with the nakshatra of the full moon that names each.
-struct LunarMonth {
+struct FullMoonMonth {
     int nakshatra;
     std::string_view name;
 };
-constexpr std::array<LunarMonth, 12> LunarMonths = {{
+constexpr std::array<FullMoonMonth, 12> LunarMonths = {{
     {14, "CHAITRA"}, {16, "VAISAKHA"}, {18, "JYAISTHA"}, {20, "ASADHA"},
     {22, "SRAVANA"}, {25, "BHADRA"},   {1, "ASVINA"},    {3, "KARTIKA"},
     {5, "MARGSHIRSH"}, {8, "PAUSA"},   {10, "MAGHA"},    {12, "PHALGUNA"},
@@ -49,51 +50,105 @@ constexpr std::array<NationalMonth, 12> NationalMonths = {{
 
 constexpr std::array<int, 12> LongestMonth = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
-int daysInMonth(int month, int year)
+// The months named by the sign the Sun enters during them: Chaitra for
+// Mesha (sign 0), Vaisakha for Vrishabha, ... Phalguna for Meena.
+constexpr std::array<std::string_view, 12> MonthOfSignEntered = {
+    "CHAITRA", "VAISAKHA", "JYAISTHA", "ASADHA", "SRAVANA", "BHADRA",
+    "ASVINA", "KARTIKA", "MARGSHIRSH", "PAUSA", "MAGHA", "PHALGUNA",
+};
+
+constexpr long long SecondsPerDay = 86400;
+constexpr int MeenaSign = 11;
+
+long long floorDiv(long long a, long long b)
 {
-    const int next = month == 12 ? DayNumber(1, 1, year + 1) : DayNumber(1, month + 1, year);
-    return next - DayNumber(1, month, year);
+    const long long q = a / b;
+    return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
 }
 
-// The tithi of a day of the person's year at the person's time of day and
-// place. Native must hold the person: the chart takes the time from it.
-int tithiOn(const CalendarDate& d, const BirthRecord& p)
-{
-    CalcChartAt(d.day, d.month, d.year, p.LongDeg, p.LongMin, p.LongDir, p.LatDeg, p.LatMin, p.LatDir, p.ZoneHours);
-    return static_cast<int>(CalcPanchangElements()[TithiElement]);
-}
+// The Sun and the Moon of a person's place and zone at any moment, a moment
+// being whole seconds of standard zone time from the midnight of day count
+// 0. Each moment is a chart of its own (ComputeChart on a chart state of
+// this object), under the run's ayanamsa and node choice; nothing
+// program-wide is read or written but those choices.
+class Luminaries {
+public:
+    explicit Luminaries(const BirthRecord& person) : person_(person) {}
 
-// Whether the new moon just past fell with the sidereal Sun in Meena, so
-// that the lunar month it began is Chaitra. Taken back from the last chart
-// by the hourly motions of its second pass.
-bool newMoonInMeena()
-{
-    const auto& lon = Chart().PlanetLongitudes;
-    const double sun = lon[Sun], sunLater = lon[Sun + HourLater];
-    const double elongation = ReduceDegrees(lon[Moon] - sun);
-    const double gainPerHour = ReduceDegrees(lon[Moon + HourLater] - sunLater) - elongation;
-    const double hoursSince = elongation / gainPerHour;
-    return ReduceDegrees(sun - ReduceDegrees(sunLater - sun) * hoursSince) >= 330;
-}
+    // The birth moment: the clock corrected to standard time.
+    long long BirthMoment() const
+    {
+        const long long clock = person_.Hour * 3600LL + person_.Minute * 60LL + person_.Second;
+        return DayNumber(person_.Day, person_.Month, person_.Year) * SecondsPerDay + clock +
+               std::llround(person_.TimeCorrection * 3600);
+    }
+
+    void At(long long t)
+    {
+        const long long day = floorDiv(t, SecondsPerDay);
+        const long long ofDay = t - day * SecondsPerDay;
+        const CalendarDate date = DateOfDayNumber(static_cast<int>(day));
+        BirthRecord r = person_;
+        r.Day = date.day;
+        r.Month = date.month;
+        r.Year = date.year;
+        r.Hour = static_cast<int>(ofDay / 3600);
+        r.Minute = static_cast<int>(ofDay / 60 % 60);
+        r.Second = static_cast<int>(ofDay % 60);
+        r.TimeCorrection = 0;
+        ComputeChart(ChartInputOf(r, OutputRun().AyanamsaChoice, OutputRun().TrueNode), chart_);
+    }
+
+    double Sun() const { return chart_.PlanetLongitudes[tarvik::Sun]; }
+    // The Moon's elongation from the Sun, 0..360, and its gain in an hour.
+    double Elongation() const { return ReduceDegrees(chart_.PlanetLongitudes[Moon] - Sun()); }
+    double ElongationPerHour() const
+    {
+        const auto& lon = chart_.PlanetLongitudes;
+        return std::remainder(lon[Moon + HourLater] - lon[tarvik::Sun + HourLater] -
+                                  (lon[Moon] - lon[tarvik::Sun]), 360.0);
+    }
+    int SunSign() const { return std::clamp(static_cast<int>(Sun() / 30), 0, 11); }
+
+    // The new moon that ends the lunation running at t (after = true) or
+    // begins it (after = false), to the second, with the chart left at it:
+    // Newton's steps on the elongation, the hour's gain as the slope.
+    long long NewMoon(long long t, bool after)
+    {
+        At(t);
+        double off = after ? Elongation() - 360 : Elongation();
+        for (int step = 0; step < 12; ++step) {
+            const long long move = std::llround(-off / ElongationPerHour() * 3600);
+            if (move == 0)
+                break;
+            t += move;
+            At(t);
+            off = std::remainder(Elongation(), 360.0);
+        }
+        return t;
+    }
+
+private:
+    BirthRecord person_;
+    ChartState chart_;
+};
 } // namespace
 
 CalendarDate LunarNewYear(const BirthRecord& person)
 {
-    const BirthRecord p = person;   // person may be Native itself
-    const NativeMomentGuard guard;
-    Native() = p;
-    const int first = DayNumber(14, 3, p.Year), last = DayNumber(14, 4, p.Year);
-    int before = tithiOn(DateOfDayNumber(first - 1), p);
-    for (int d = first; d <= last; ++d) {
-        const CalendarDate date = DateOfDayNumber(d);
-        const int tithi = tithiOn(date, p);
-        // A new moon of 13 or 14 March may still fall in Kumbha: that month
-        // is Phalguna, and the new year comes a month later.
-        if ((tithi == 1 || (tithi == 2 && before == 30)) && newMoonInMeena())
-            return date;
-        before = tithi;
-    }
-    return DateOfDayNumber(last + 1);
+    Luminaries sky(person);
+    // Chaitra begins at the first new moon with the Sun in Meena, which the
+    // Sun enters in mid-March: the first new moon of March with the Sun
+    // there. The Sun stays in Meena longer than a lunation, so one always
+    // falls; in a year with two, the first (an added Chaitra) begins the year.
+    long long newMoon = sky.NewMoon(DayNumber(1, 3, person.Year) * SecondsPerDay, true);
+    for (int k = 0; k < 3 && sky.SunSign() != MeenaSign; ++k)
+        newMoon = sky.NewMoon(newMoon + SecondsPerDay, true);
+    // The first day at whose moment (the person's time of day) the new moon
+    // has passed: the day the first tithi runs at that moment, or the one
+    // after a first tithi that began and ended between two moments.
+    const long long clock = sky.BirthMoment() - DayNumber(person.Day, person.Month, person.Year) * SecondsPerDay;
+    return DateOfDayNumber(static_cast<int>(floorDiv(newMoon - clock + SecondsPerDay - 1, SecondsPerDay)));
 }
 
 SamvatYears CalcSamvatAtBirth(const BirthRecord& person)
@@ -105,35 +160,41 @@ SamvatYears CalcSamvatAtBirth(const BirthRecord& person)
     return {person.Year - 79 + added, person.Year + 56 + added};
 }
 
+LunarMonth LunarMonthAtBirth(const BirthRecord& person)
+{
+    if (person.Month < 1 || person.Month > 12)
+        return {};
+    Luminaries sky(person);
+    const long long born = sky.BirthMoment();
+    sky.At(born);
+    const bool darkHalf = sky.Elongation() >= 180;
+    // The lunation of the birth, from new moon to new moon, and the signs of
+    // the Sun at its two ends.
+    sky.NewMoon(born, false);
+    const int first = sky.SunSign();
+    sky.NewMoon(born, true);
+    const int last = sky.SunSign();
+    // The Sun enters no sign: an added month, whole from new moon to new
+    // moon, named as the true month after it.
+    if (first == last)
+        return {std::string(MonthOfSignEntered[(first + 1) % 12]), true};
+    // Otherwise the month is named from the first sign entered (a lunation
+    // with two ingresses takes the first; the second month is lost). The
+    // dark half after the full moon belongs to the month that follows.
+    const int sign = darkHalf ? last : first;
+    return {std::string(MonthOfSignEntered[(sign + 1) % 12]), false};
+}
+
 std::string CalcMasaAtBirth(const BirthRecord& person)
 {
-    const BirthRecord p = person;
-    if (p.Month < 1 || p.Month > 12)
+    return LunarMonthAtBirth(person).key;
+}
+
+std::string LunarMonthText(const LunarMonth& month)
+{
+    if (month.key.empty())
         return {};
-    int afterFullMoon;
-    {
-        const NativeMomentGuard guard;
-        Native() = p;
-        const int lastDay = daysInMonth(p.Month, p.Year);
-        afterFullMoon = lastDay + 1;
-        for (int day = 1; day <= lastDay; ++day) {
-            const int tithi = tithiOn({day, p.Month, p.Year}, p);
-            if (tithi == 16 || tithi == 17) {
-                afterFullMoon = day;
-                break;
-            }
-        }
-    }
-    int nakshatra = MonthFullMoonNakshatra(p.Month);
-    if (p.Day >= afterFullMoon) {
-        // The birth follows that month's full moon: the next lunar month.
-        for (std::size_t k = 0; k < LunarMonths.size(); ++k)
-            if (LunarMonths[k].nakshatra == nakshatra) {
-                nakshatra = LunarMonths[(k + 1) % LunarMonths.size()].nakshatra;
-                break;
-            }
-    }
-    return MasaName(nakshatra);
+    return month.adhika ? GetDictText("ADHIKA") + " " + GetDictText(month.key) : GetDictText(month.key);
 }
 
 int MonthFullMoonNakshatra(int month)
@@ -143,7 +204,7 @@ int MonthFullMoonNakshatra(int month)
 
 std::string MasaName(int nakshatra)
 {
-    for (const LunarMonth& m : LunarMonths)
+    for (const FullMoonMonth& m : LunarMonths)
         if (m.nakshatra == nakshatra)
             return std::string(m.name);
     return {};

@@ -20,24 +20,43 @@ struct SamvatYears {
 };
 
 // The day of the person's year on which the lunar new year falls, as seen at
-// the person's time of day, place and zone: the first day from 14 March to
-// 14 April at whose moment the first tithi runs, or the second after the new
-// moon passed since the day before (a first tithi that began and ended
-// between the two moments). 15 April when no day of the window qualifies.
-// Each day is a chart run under a NativeMomentGuard.
+// the person's time of day, place and zone: the first day at whose moment
+// the new moon that begins Chaitra has passed. Chaitra begins at the first
+// new moon of the year with the sidereal Sun in Meena, wherever in March or
+// April it falls (in a year with two, the first). The Sun and Moon of each
+// trial moment come from a chart of its own; Native and the chart state are
+// not touched.
 CalendarDate LunarNewYear(const BirthRecord& person);
 
 // The samvat years of the person's birth date: a birth on or after the
 // lunar new year's day counts the new year.
 SamvatYears CalcSamvatAtBirth(const BirthRecord& person);
 
-// The lunar month of the birth, counted from full moon to full moon: the
-// month named by the full moon of the Gregorian month (MonthFullMoonNakshatra),
-// or the one after it for a birth on or after the first day of the month at
-// whose moment the tithi is 16 or 17 (the day after the full moon). A
-// dictionary key ("CHAITRA" ..). Each day is a chart run under a
-// NativeMomentGuard.
+// A lunar month: its dictionary key ("CHAITRA" .. "PHALGUNA") and whether it
+// is an added (adhika) month.
+struct LunarMonth {
+    std::string key;
+    bool adhika = false;
+    bool operator==(const LunarMonth&) const = default;
+};
+
+// The lunar month of the birth, from the lunation itself: a lunation (new
+// moon to new moon) is named from the sidereal sign the Sun enters during
+// it, Chaitra for Mesha and so on; one in which the Sun enters no sign is
+// adhika and takes the name of the month after it, one in which it enters
+// two takes the first (the second month is lost, kshaya). The reckoning is
+// full-moon-ending: a birth in the dark half after the full moon belongs to
+// the next month, while an adhika lunation stays whole. Each trial moment is
+// a chart of its own; Native and the chart state are not touched. A birth
+// month outside 1..12 gives an empty key.
+LunarMonth LunarMonthAtBirth(const BirthRecord& person);
+
+// The key of LunarMonthAtBirth.
 std::string CalcMasaAtBirth(const BirthRecord& person);
+
+// The text of a lunar month as the pages show it: the dictionary text of
+// its key, after the text of "ADHIKA" for an added month; "" for no month.
+std::string LunarMonthText(const LunarMonth& month);
 
 // The nakshatra of the full moon that names the lunar month falling in a
 // Gregorian month (January 8 .. December 5); any other number gives 0.

@@ -16,6 +16,9 @@ namespace tarvik {
 
 namespace {
 constexpr double GhatisPerHour = 2.5;
+constexpr double GhatisPerDay = 60;
+// Local mean time lies within about a day and a half of the clock.
+constexpr int MaxDaySteps = 3;
 
 // A stored velantar part: its magnitude, and whether it carries a minus sign
 // ("-0" minutes keep the sign of a value under a minute).
@@ -49,13 +52,27 @@ double IshtkaalOfClockTime(const BirthRecord& person, double clockHours)
     const double longitude = LongitudeDegrees(person.LongDeg, person.LongMin, person.LongDir);
     double lmt = clockHours + person.TimeCorrection + (longitude - person.ZoneMeridian) / 15;
 
+    // The Hindu day is the one whose sunrise last passed. Local mean time can
+    // lie a day or more from the clock (a zone across the date line), so the
+    // days are stepped back, or on, until the moment lies from that day's
+    // sunrise to the next day's.
+    int day = 0;
     double sunrise = BirthDateSunTimes(person)[1];
-    if (lmt < sunrise) {
-        // Before sunrise the Hindu day is still the one that began the day before.
-        sunrise = BirthDateSunTimes(person, -1)[1];
+    for (int step = 0; step < MaxDaySteps && lmt < sunrise; ++step) {
+        --day;
         lmt += 24;
+        sunrise = BirthDateSunTimes(person, day)[1];
     }
-    return (lmt - sunrise) * GhatisPerHour;
+    for (int step = 0; step < MaxDaySteps && lmt - 24 >= BirthDateSunTimes(person, day + 1)[1]; ++step) {
+        ++day;
+        lmt -= 24;
+        sunrise = BirthDateSunTimes(person, day)[1];
+    }
+    // Inside the polar circles the day's semi-diurnal arc falls back to 12 h
+    // or 0 h, and one sunrise can lie up to 36 hours after the last: the
+    // ghatis past a whole day count again from a sunrise a day on.
+    const double ghatis = std::fmod((lmt - sunrise) * GhatisPerHour, GhatisPerDay);
+    return ghatis < 0 ? 0 : ghatis;
 }
 
 SunTimes BirthDateSunTimes(const BirthRecord& person, int daysAfter)

@@ -20,9 +20,12 @@ struct Ishtkaal {
 };
 
 // From the person's own date, time, time correction, place and zone: the
-// local mean time of birth less the sunrise of the birth date, or, for a
-// birth before that sunrise, less the sunrise of the day before. Reads and
-// writes no program-wide record.
+// local mean time of birth less the sunrise of the Hindu day it falls in,
+// the last sunrise at or before it (the birth date's, the day before's, or,
+// where local mean time lies a day off the clock, another day's). Always
+// from 0 to under 60 ghatis: where a polar day's sunrise comes more than a
+// day after the last, the count starts again a day after that sunrise.
+// Reads and writes no program-wide record.
 Ishtkaal CalcIshtkaal(const BirthRecord& person);
 
 // The ghatis of a clock time of the person's birth date, reckoned as the

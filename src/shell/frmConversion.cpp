@@ -111,7 +111,7 @@ void frmConversion::TobToGhati(const BirthRecord& person)
         lblPaksh->setText(Text(p.paksha));
         lblTithiSR->setText(Text(p.tithiAtSunrise));
         lblSamvat->setText(QString::number(p.vikramSamvat));
-        lblMas->setText(Text(p.lunarMonth));
+        lblMas->setText(Text((p.adhikaMonth ? "ADHIKA " : "") + p.lunarMonth));
     });
 }
 

@@ -94,8 +94,10 @@ TEST(ReferenceEphemerisTest, SiderealLongitudesAgreeOver1900To2050)
         {"Moon", Moon, &ReferenceRow::moon, true, 2},
         {"Mercury", Mercury, &ReferenceRow::mercury, true, 2},
         {"Venus", Venus, &ReferenceRow::venus, true, 3},
-        {"Mars", Mars, &ReferenceRow::mars, true, 8},
-        {"Jupiter", Jupiter, &ReferenceRow::jupiter, true, 8},
+        // Within 4' and 3' with the eccentricities growing as they do; a
+        // falling rate shows as nearly 5' for both.
+        {"Mars", Mars, &ReferenceRow::mars, true, 4},
+        {"Jupiter", Jupiter, &ReferenceRow::jupiter, true, 3},
         {"Saturn", Saturn, &ReferenceRow::saturn, true, 8},
         {"Uranus", Uranus, &ReferenceRow::uranus, true, 15},
         {"Neptune", Neptune, &ReferenceRow::neptune, true, 15},

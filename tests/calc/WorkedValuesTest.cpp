@@ -45,8 +45,10 @@ TEST_F(WorkedValuesTest, BodiesAndMeanNode)
         {"Sun", 256.5273, L[Sun], Dec4},
         {"Mercury", 248.0516, L[Mercury], Dec4},
         {"Venus", 217.7243, L[Venus], Dec4},
-        {"Mars", 304.1204, L[Mars], Dec4},
-        {"Jupiter", 1.3957, L[Jupiter], Dec4},
+        // Mars and Jupiter with their eccentricities growing (+0.000092 and
+        // +0.000164 a century); falling ones gave 304.1204 and 1.3957.
+        {"Mars", 304.1219, L[Mars], Dec4},
+        {"Jupiter", 1.4072, L[Jupiter], Dec4},
         {"Saturn", 16.5520, L[Saturn], Dec4},
         {"Moon", 199.4651, L[Moon], Dec4},
         {"Rahu (mean)", 101.1834, L[Rahu], Dec4},

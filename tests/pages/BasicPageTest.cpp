@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <memory>
 #include <tuple>
 
@@ -179,6 +180,42 @@ TEST_F(BasicPage, DrawnTwiceTheSameWithTheBirthChartStanding)
     EXPECT_EQ(valueOf(surface, "STITHI"), "_CHATURTHI");
     EXPECT_EQ(valueOf(surface, "JTITHI"), "_PANCHAMI");
     EXPECT_LT(valueOf(surface, "ETITHI"), "10:30:00");
+}
+
+// Every time of the panchang block is standard zone time, the birth time
+// the clock time entered: with clocks an hour ahead the end times stay
+// where an almanac prints them. The ends after the sunrise of 15 August
+// 1990 at Delhi from astronomy-engine (tools/reference/panchang-reference.js):
+// the tithi 05:56:10 (printed a minute early), the nakshatra 17:54:10 and
+// the yoga 19:57:35, Indian time.
+TEST_F(BasicPage, PanchangTimesInStandardZoneTime)
+{
+    const auto seconds = [](const std::string& text) {
+        int h = 0, m = 0, s = 0;
+        std::sscanf(text.c_str(), "%d:%d:%d", &h, &m, &s);
+        return h * 3600 + m * 60 + s;
+    };
+    std::vector<std::string> standardTimes;
+    for (const double correction : {0.0, -1.0}) {
+        SCOPED_TRACE(correction);
+        BirthRecord b = DelhiBirth(15, 8, 1990, 4, 20, 0);
+        b.TimeCorrection = correction;
+        standHoroscope(b);
+        draw();
+        EXPECT_NEAR(seconds(valueOf(surface, "ETITHI")), 5 * 3600 + 55 * 60 + 10, 120);
+        EXPECT_NEAR(seconds(valueOf(surface, "ENAK")), 17 * 3600 + 54 * 60 + 10, 120);
+        EXPECT_NEAR(seconds(valueOf(surface, "EYOG")), 19 * 3600 + 57 * 60 + 35, 120);
+        const std::vector<std::string> times = {valueOf(surface, "ETITHI"), valueOf(surface, "ENAK"),
+                                                valueOf(surface, "EYOG"), valueOf(surface, "EKARAN"),
+                                                valueOf(surface, "SRSSS")};
+        if (standardTimes.empty())
+            standardTimes = times;
+        else
+            EXPECT_EQ(times, standardTimes);
+        // The birth time rows keep the clock.
+        for (int n = 0; surface.FindText("TOB", n); ++n)
+            EXPECT_EQ(valueOf(surface, "TOB", n).substr(0, 8), "04:20:00") << n;
+    }
 }
 
 // The war-time row prints the correction as entered: its sign, also before

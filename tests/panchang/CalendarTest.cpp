@@ -95,6 +95,106 @@ TEST_F(HinduCalendarTest, LunarMonthFromFullMoonToFullMoon)
             << c.day << "-" << c.month << "-" << c.year;
 }
 
+TEST_F(HinduCalendarTest, LunarMonthFromTheLunationWithItsAddedMonths)
+{
+    // Delhi at noon, from astronomy-engine (tools/reference/panchang-reference.js
+    // months): a lunation is named from the sign the Sun enters during it, an
+    // added (adhika) one whole from new moon to new moon, and the dark half
+    // after a full moon belongs to the next month.
+    const struct {
+        int day, month, year;
+        const char* key;
+        bool adhika;
+        const char* why;
+    } cases[] = {
+        {25, 10, 2020, "ASVINA", false, "Ashvin shukla dashami after the added Ashvin"},
+        {19, 9, 2012, "BHADRA", false, "Bhadrapada shukla chaturthi after the added Bhadrapada"},
+        {30, 8, 2023, "SRAVANA", false, "Shravana purnima after the added Shravana"},
+        {25, 11, 1963, "KARTIKA", false, "1963: the Sun enters Vrischika and Dhanu, the first names it"},
+        {10, 12, 1963, "PAUSA", false, "1963: its dark half belongs to Pausha, Margashirsha is lost"},
+        {20, 12, 1963, "PAUSA", false, "1963: the bright half of Pausha"},
+        {13, 8, 2012, "BHADRA", false, "2012: the dark half before the added month"},
+        {23, 8, 2012, "BHADRA", true, "2012: the added month's bright half"},
+        {7, 9, 2012, "BHADRA", true, "2012: its dark half"},
+        {22, 9, 2012, "BHADRA", false, "2012: the true month's bright half"},
+        {7, 10, 2012, "ASVINA", false, "2012: its dark half, of the next month"},
+        {12, 6, 2015, "ASADHA", false, "2015"},
+        {22, 6, 2015, "ASADHA", true, "2015"},
+        {7, 7, 2015, "ASADHA", true, "2015"},
+        {22, 7, 2015, "ASADHA", false, "2015"},
+        {6, 8, 2015, "SRAVANA", false, "2015"},
+        {13, 9, 2020, "ASVINA", false, "2020"},
+        {23, 9, 2020, "ASVINA", true, "2020"},
+        {8, 10, 2020, "ASVINA", true, "2020"},
+        {23, 10, 2020, "ASVINA", false, "2020"},
+        {7, 11, 2020, "KARTIKA", false, "2020"},
+        {14, 7, 2023, "SRAVANA", false, "2023"},
+        {24, 7, 2023, "SRAVANA", true, "2023"},
+        {8, 8, 2023, "SRAVANA", true, "2023"},
+        {23, 8, 2023, "SRAVANA", false, "2023"},
+        {7, 9, 2023, "BHADRA", false, "2023"},
+    };
+    for (const auto& c : cases) {
+        const BirthRecord birth = DelhiBirth(c.day, c.month, c.year, 12, 0, 0);
+        EXPECT_EQ(LunarMonthAtBirth(birth), (LunarMonth{c.key, c.adhika}))
+            << c.day << "-" << c.month << "-" << c.year << ": " << c.why;
+        EXPECT_EQ(CalcMasaAtBirth(birth), c.key) << c.day << "-" << c.month << "-" << c.year;
+    }
+}
+
+TEST_F(HinduCalendarTest, LunarMonthOfRandomBirthsAgreesWithAnIndependentEphemeris)
+{
+    // 300 moments of Indian time from 1800 to 2199 (tools/reference/
+    // panchang-reference.js randommonths); those within half an hour of a new
+    // or full moon, or with the Sun within 0.1 degree of a sign's edge at a
+    // new moon of the lunation, are left to the series' own accuracy.
+    int checked = 0, added = 0;
+    for (const std::string& line : ReferenceRows("reference-months.csv")) {
+        std::istringstream f(line);
+        int year, month, day, hour, minute, second, adhika;
+        std::string key;
+        double edgeMinutes, signEdge;
+        f >> year >> month >> day >> hour >> minute >> second >> key >> adhika >> edgeMinutes >> signEdge;
+        if (!f || edgeMinutes < 30 || signEdge < 0.1)
+            continue;
+        EXPECT_EQ(LunarMonthAtBirth(DelhiBirth(day, month, year, hour, minute, second)),
+                  (LunarMonth{key, adhika == 1}))
+            << day << "-" << month << "-" << year << " " << hour << ":" << minute;
+        ++checked;
+        added += adhika;
+    }
+    EXPECT_GT(checked, 280);
+    EXPECT_GT(added, 5);
+}
+
+TEST_F(HinduCalendarTest, NewYearFromTheNewMoonWithTheSunInMeena)
+{
+    // Delhi at noon, from astronomy-engine (tools/reference/panchang-reference.js
+    // newyears 1804 1945 2143). 2143: Chaitra's new moon falls after 14 April
+    // (15 April, 12:31 Indian time), so that noon of 15 April still has the
+    // thirtieth tithi. 1804 and 1945 have two new moons with the Sun in Meena
+    // (12 March, 04:32, and 14 March, 09:21, the first of each): the first
+    // begins the year.
+    const struct {
+        int year;
+        CalendarDate newYear;
+    } cases[] = {
+        {2143, {16, 4, 2143}},
+        {1804, {12, 3, 1804}},
+        {1945, {14, 3, 1945}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LunarNewYear(DelhiBirth(1, 6, c.year, 12, 0, 0)), c.newYear) << c.year;
+        const CalendarDate before = DateOfDayNumber(DayNumber(c.newYear.day, c.newYear.month, c.newYear.year) - 1);
+        EXPECT_EQ(CalcSamvatAtBirth(DelhiBirth(before.day, before.month, before.year, 12, 0, 0)),
+                  (SamvatYears{c.year - 79, c.year + 56}))
+            << c.year;
+        EXPECT_EQ(CalcSamvatAtBirth(DelhiBirth(c.newYear.day, c.newYear.month, c.newYear.year, 12, 0, 0)),
+                  (SamvatYears{c.year - 78, c.year + 57}))
+            << c.year;
+    }
+}
+
 TEST_F(HinduCalendarTest, SearchesLeaveNativeAndTheChartAsTheyWere)
 {
     const StandingChart boys = BoysChartStanding();

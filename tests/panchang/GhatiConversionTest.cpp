@@ -50,6 +50,9 @@ const Person People[] = {
     {"Rio de Janeiro", At(5, 3, 1990, 22, 54, "S", 43, 12, "W", -45)},
     {"Helsinki in December", At(12, 12, 1995, 60, 10, "N", 24, 56, "E", 30)},
     {"Kashgar on Beijing time", At(10, 10, 2010, 39, 28, "N", 75, 59, "E", 120)},
+    // Local mean time a day behind the clock: the Hindu day began two dates back.
+    {"Apia across the date line", At(15, 6, 2000, 13, 50, "S", 171, 45, "W", 195)},
+    {"Nuku'alofa across the date line", At(1, 1, 2010, 21, 8, "S", 175, 12, "W", 195)},
 };
 
 double Hours(const ClockTime& t) { return t.hour + t.minute / 60.0 + t.second / 3600.0; }
@@ -203,6 +206,7 @@ TEST_F(GhatiConversionTest, SamvatAndMonthsAreThoseOfTheBasicPage)
         int samvat;
         const char* lunarMonth;
         const char* nationalMonth;
+        bool adhika = false;
     } cases[] = {
         {DelhiBirth(10, 1, 2000, 12, 0, 0), 2056, "PAUSA", "PAUSA"},
         {DelhiBirth(10, 6, 2000, 12, 0, 0), 2057, "JYAISTHA", "JYAISTHA"},
@@ -213,6 +217,10 @@ TEST_F(GhatiConversionTest, SamvatAndMonthsAreThoseOfTheBasicPage)
         // The new year of 2001 came on 25 March.
         {DelhiBirth(24, 3, 2001, 12, 0, 0), 2057, "CHAITRA", "CHAITRA"},
         {DelhiBirth(28, 3, 2001, 12, 0, 0), 2058, "CHAITRA", "CHAITRA"},
+        // The added Shravana of 2023 (18 July to 16 August), and the true
+        // month's full moon after it.
+        {DelhiBirth(8, 8, 2023, 12, 0, 0), 2080, "SRAVANA", "SRAVANA", true},
+        {DelhiBirth(30, 8, 2023, 12, 0, 0), 2080, "SRAVANA", "BHADRA"},
     };
     for (const auto& c : cases) {
         const BirthRecord& b = c.birth;
@@ -220,6 +228,8 @@ TEST_F(GhatiConversionTest, SamvatAndMonthsAreThoseOfTheBasicPage)
         EXPECT_EQ(p.vikramSamvat, c.samvat) << b.Day << "-" << b.Month << "-" << b.Year;
         EXPECT_EQ(p.vikramSamvat, CalcSamvatAtBirth(b).vikram);
         EXPECT_EQ(p.lunarMonth, c.lunarMonth) << b.Day << "-" << b.Month << "-" << b.Year;
+        EXPECT_EQ(p.adhikaMonth, c.adhika) << b.Day << "-" << b.Month << "-" << b.Year;
+        EXPECT_EQ((LunarMonth{p.lunarMonth, p.adhikaMonth}), LunarMonthAtBirth(b));
         EXPECT_EQ(p.nationalMonth, c.nationalMonth) << b.Day << "-" << b.Month << "-" << b.Year;
     }
 }

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 using namespace tarvik;
 using namespace tarvik::test;
@@ -65,6 +66,81 @@ TEST_F(IshtkaalTest, RunsOnAcrossSunrise)
         else
             EXPECT_NEAR(ghati, 2.5 / 60, 0.001);
     }
+}
+
+// A place of the database by its coordinates and zone meridian (degrees east).
+BirthRecord placeBirth(int day, int month, int year, int hour, int minute, int latDeg, int latMin,
+                       const char* latDir, int longDeg, int longMin, const char* longDir, double meridian)
+{
+    BirthRecord b = DelhiBirth(day, month, year, hour, minute, 0);
+    b.LatDeg = latDeg;
+    b.LatMin = latMin;
+    b.LatDir = latDir;
+    b.LongDeg = longDeg;
+    b.LongMin = longMin;
+    b.LongDir = longDir;
+    b.ZoneMeridian = meridian;
+    b.ZoneHours = meridian / 15;
+    return b;
+}
+
+TEST_F(IshtkaalTest, AcrossTheDateLineLocalMeanTimeIsADayBehindTheClock)
+{
+    // Zones of 195E at 171W-175W: local mean time runs about 24.5 hours
+    // behind the clock, so the Hindu day began two dates back. The ghatis
+    // from the last sunrise before the moment by astronomy-engine
+    // (SearchRiseSet, the upper limb with refraction), within the two
+    // minutes (0.1 ghati) of the program's own low-precision sunrise.
+    const struct {
+        const char* place;
+        BirthRecord birth;
+        double ghatis;
+    } cases[] = {
+        {"Apia, 05:00", placeBirth(15, 6, 2000, 5, 0, 13, 50, "S", 171, 45, "W", 195), 55.511},
+        {"Apia, 20:00", placeBirth(15, 6, 2000, 20, 0, 13, 50, "S", 171, 45, "W", 195), 33.000},
+        {"Nuku'alofa, 07:00", placeBirth(1, 1, 2010, 7, 0, 21, 8, "S", 175, 12, "W", 195), 2.410},
+    };
+    for (const auto& c : cases)
+        EXPECT_NEAR(CalcIshtkaal(c.birth).ghati, c.ghatis, 0.1) << c.place;
+}
+
+TEST_F(IshtkaalTest, LiesWithinOneHinduDayEverywhere)
+{
+    // Every hour of days around the equinoxes and solstices, at the
+    // date-line places of the database (Apia, Nuku'alofa, Tokelau, Waitangi,
+    // Tabwakea, Mata-Utu), at the poles (where the semi-diurnal arc falls
+    // back to 12 h or 0 h and one sunrise can come 36 hours after the last)
+    // and inside the polar circles.
+    const BirthRecord places[] = {
+        placeBirth(1, 1, 2000, 0, 0, 13, 49, "S", 171, 45, "W", 195),
+        placeBirth(1, 1, 2000, 0, 0, 21, 8, "S", 175, 12, "W", 195),
+        placeBirth(1, 1, 2000, 0, 0, 8, 32, "S", 172, 30, "W", 195),
+        placeBirth(1, 1, 2000, 0, 0, 43, 57, "S", 176, 33, "W", 191.25),
+        placeBirth(1, 1, 2000, 0, 0, 2, 0, "N", 157, 29, "W", 210),
+        placeBirth(1, 1, 2000, 0, 0, 13, 16, "S", 176, 10, "W", 180),
+        placeBirth(1, 1, 2000, 0, 0, 90, 0, "S", 0, 0, "E", 0),
+        placeBirth(1, 1, 2000, 0, 0, 90, 0, "N", 0, 0, "E", 0),
+        placeBirth(1, 1, 2000, 0, 0, 78, 13, "N", 15, 39, "E", 15),
+        placeBirth(1, 1, 2000, 0, 0, 69, 38, "N", 18, 57, "E", 15),
+    };
+    for (const BirthRecord& place : places) {
+        for (const auto& [day, month] : {std::pair{19, 3}, {21, 3}, {23, 3}, {21, 6}, {22, 9}, {24, 9}, {21, 12}}) {
+            for (int hour = 0; hour < 24; ++hour) {
+                BirthRecord b = place;
+                b.Day = day;
+                b.Month = month;
+                b.Hour = hour;
+                const double ghati = CalcIshtkaal(b).ghati;
+                EXPECT_GE(ghati, 0) << b.LatDeg << b.LatDir << " " << b.LongDeg << b.LongDir << " " << day << "-"
+                                    << month << " " << hour << " h";
+                EXPECT_LT(ghati, 60) << b.LatDeg << b.LatDir << " " << b.LongDeg << b.LongDir << " " << day << "-"
+                                     << month << " " << hour << " h";
+            }
+        }
+    }
+    // The pole at the March equinox: the count of 88:56:36 that a 36-hour
+    // day gave starts again after a whole day.
+    EXPECT_LT(CalcIshtkaal(placeBirth(21, 3, 2000, 11, 0, 90, 0, "S", 0, 0, "E", 0)).ghati, 60);
 }
 
 TEST_F(IshtkaalTest, IsThePersonsOwnAndWritesNothing)

@@ -138,6 +138,9 @@ TEST_F(GhatiWindowTest, AButtonHandsItsPersonsEntriesToTheWindow)
          Rio(15, 1, 2000, 23, 5, 9), "23", "5", "9", "15-January-2000", "2056", "PAUSA", "Shukla"},
         {"the boy of a match", true, 0, QDate(1990, 1, 15), "06:00:00 AM", India, "Delhi",
          Delhi(15, 1, 1990, 6, 0, 0), "6", "0", "0", "15-January-1990", "2046", "MAGHA", "Krishna"},
+        // The month of the Basic page, with its mark in an added month.
+        {"an added month", false, 0, QDate(2023, 8, 8), "12:00:00 PM", India, "Delhi",
+         Delhi(8, 8, 2023, 12, 0, 0), "12", "0", "0", "8-August-2023", "2080", "ADHIKA SRAVANA", "Krishna"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -221,24 +221,33 @@ void writePanchang(JsonObject& json, const DumpRequest& request)
         return;
     const BirthRecord& b = request.birth;
     const double moon = Chart().PlanetLongitudes[Moon], sun = Chart().PlanetLongitudes[Sun];
-    const int h = b.Hour, m = b.Minute, s = b.Second;
+    // The end times in standard zone time, as the Basic page gives them:
+    // searched from the birth moment on a clock without the war-time correction.
+    BirthRecord standard = b;
+    standard.TimeCorrection = 0;
+    const long long clock = b.Hour * 3600LL + b.Minute * 60LL + b.Second + std::llround(b.TimeCorrection * 3600);
+    const long long hours = clock >= 0 ? clock / 3600 : -((-clock + 3599) / 3600);
+    const int h = static_cast<int>(hours), m = static_cast<int>((clock - hours * 3600) / 60),
+              s = static_cast<int>((clock - hours * 3600) % 60);
 
     JsonObject p;
     const int tithi = CalcTithi(moon, sun);
-    p.object("Tithi", element(tithi, TithiKey(tithi), CalcTithiText(moon, sun), TithiEndTime(b, h, m, s)));
+    p.object("Tithi", element(tithi, TithiKey(tithi), CalcTithiText(moon, sun), TithiEndTime(standard, h, m, s)));
     const int star = CalcNakshatra(moon);
     p.object("Nakshatra", element(star, NakshatraKeys(star), GetDictText(NakshatraKeys(star)),
-                                  NakshatraEndTime(b, h, m, s)));
+                                  NakshatraEndTime(standard, h, m, s)));
     const int yoga = CalcYoga(moon, sun);
-    p.object("Yoga", element(yoga, YogaKeys[yoga], CalcYogaText(moon, sun), YogaEndTime(b, h, m, s)));
+    p.object("Yoga", element(yoga, YogaKeys[yoga], CalcYogaText(moon, sun), YogaEndTime(standard, h, m, s)));
     const int karana = CalcKarana(moon, sun);
-    p.object("Karana", element(karana, KaranaNames[karana], CalcKaranaText(moon, sun), KaranaEndTime(b, h, m, s)));
+    p.object("Karana", element(karana, KaranaNames[karana], CalcKaranaText(moon, sun), KaranaEndTime(standard, h, m, s)));
 
     const SamvatYears samvat = CalcSamvatAtBirth(b);
     p.integer("ShakaSamvat", samvat.shaka);
     p.integer("VikramSamvat", samvat.vikram);
-    p.text("Masa", CalcMasaAtBirth(b));
+    const LunarMonth month = LunarMonthAtBirth(b);
+    p.text("Masa", month.key);
     p.text("SakaMonth", GetNationalMonthName(b.Month, b.Day));
+    p.integer("MasaAdhika", month.adhika ? 1 : 0);
     const Ishtkaal ishtkaal = CalcIshtkaal(b);
     p.text("Ishtkaal", ishtkaal.text);
     p.number("IshtkaalGhati", ishtkaal.ghati);

@@ -10,6 +10,11 @@
 //     > tests/panchang/data/reference-ends.csv
 //   NODE_PATH=/tmp/astro-ref/node_modules node tools/reference/panchang-reference.js newyears \
 //     > tests/panchang/data/reference-new-years.csv
+//   (or "newyears 1804 1945 2143" for chosen years)
+//   NODE_PATH=/tmp/astro-ref/node_modules node tools/reference/panchang-reference.js months
+//     (prints the rows of the lunar-month table of tests/panchang/CalendarTest.cpp)
+//   NODE_PATH=/tmp/astro-ref/node_modules node tools/reference/panchang-reference.js randommonths \
+//     > tests/panchang/data/reference-months.csv
 //
 // "ends": pseudo-random start moments of Indian Standard Time (5 h 30 min
 // east) from 1900 to 2050, with the seconds from the start to the end of the
@@ -24,6 +29,18 @@
 // Chaitra (the first new moon with the sidereal Sun in Meena, Pisces) and
 // the end of the first tithi after it, both in Indian Standard Time, with
 // the number of new moons in Meena that year (2: an added month).
+
+// "months": the lunar month at noon (Indian Standard Time) of chosen days:
+// the examples of a Gregorian-month table gone wrong, a lunation with two
+// ingresses (kshaya: named from the first), and days in, before
+// and after the added (adhika) months of 2012, 2015, 2020 and 2023. A
+// lunation from new moon to new moon is named from the sidereal sign the
+// Sun enters during it: Chaitra for Mesha and so on, which is the sign after
+// the Sun's sign at the new moon that begins it. A lunation in which the Sun
+// enters no sign is adhika and takes the next month's name. The reckoning is
+// full-moon-ending: the dark half after a full moon belongs to the next
+// (true) month, while an adhika lunation stays whole from new moon to new
+// moon.
 
 'use strict';
 const Astronomy = require('astronomy-engine');
@@ -102,7 +119,10 @@ function ends() {
 
 function newYears() {
   const lines = ['year,new_moon,first_tithi_end,meena_new_moons'];
-  for (let year = 1901; year <= 2049; ++year) {
+  // Years given after "newyears" instead of 1901 to 2049.
+  const asked = process.argv.slice(3).map(Number);
+  const years = asked.length ? asked : Array.from({ length: 149 }, (_, k) => 1901 + k);
+  for (const year of years) {
     // New moons from mid-February to the end of April; keep those with the Sun in Meena.
     const inMeena = [];
     let t = Astronomy.MakeTime(new Date(Date.UTC(year, 1, 10)));
@@ -123,9 +143,97 @@ function newYears() {
   return lines;
 }
 
+const MONTHS = ['CHAITRA', 'VAISAKHA', 'JYAISTHA', 'ASADHA', 'SRAVANA', 'BHADRA', 'ASVINA', 'KARTIKA',
+  'MARGSHIRSH', 'PAUSA', 'MAGHA', 'PHALGUNA'];
+
+// The new moons before and after a moment: [previous, next, the one after].
+function newMoonsAround(ms) {
+  let nm = Astronomy.SearchMoonPhase(0, Astronomy.MakeTime(new Date(ms - 31 * DAY_MS)), 40);
+  let next = Astronomy.SearchMoonPhase(0, nm.AddDays(1), 40);
+  while (next.date.getTime() <= ms) {
+    nm = next;
+    next = Astronomy.SearchMoonPhase(0, nm.AddDays(1), 40);
+  }
+  const after = Astronomy.SearchMoonPhase(0, next.AddDays(1), 40);
+  return [nm.date.getTime(), next.date.getTime(), after.date.getTime()];
+}
+
+const signAt = ms => Math.floor(siderealSun(ms) / 30);
+
+function monthAt(ms) {
+  const [n0, n1, n2] = newMoonsAround(ms);
+  const adhika = signAt(n0) === signAt(n1);
+  const name = MONTHS[(signAt(n0) + 1) % 12];
+  if (adhika)
+    return [name, 1];
+  if (elongation(ms) < 180)
+    return [name, 0];
+  return [MONTHS[(signAt(n1) + 1) % 12], 0];
+}
+
+function months() {
+  const lines = ['day,month,year,month_key,adhika'];
+  const noonIst = (y, m, d) => Date.UTC(y, m - 1, d, 12) - IST_MS;
+  const days = [[25, 10, 2020], [19, 9, 2012], [30, 8, 2023],
+    // The lunation of 16 November to 16 December 1963, in which the Sun
+    // enters two signs: its halves and the bright half after it.
+    [25, 11, 1963], [10, 12, 1963], [20, 12, 1963]];
+  // Around each adhika lunation of the years asked for: the dark half
+  // before it, its two halves, and the true month's halves after it.
+  for (const year of [2012, 2015, 2020, 2023]) {
+    let nm = Astronomy.SearchMoonPhase(0, Astronomy.MakeTime(new Date(Date.UTC(year, 0, 1))), 40);
+    for (;;) {
+      const next = Astronomy.SearchMoonPhase(0, nm.AddDays(1), 40);
+      if (signAt(nm.date.getTime()) === signAt(next.date.getTime())) {
+        for (const offset of [-4, 6, 21, 36, 51]) {
+          const d = new Date(nm.date.getTime() + IST_MS + offset * DAY_MS);
+          days.push([d.getUTCDate(), d.getUTCMonth() + 1, d.getUTCFullYear()]);
+        }
+        break;
+      }
+      nm = next;
+    }
+  }
+  for (const [d, m, y] of days) {
+    const [key, adhika] = monthAt(noonIst(y, m, d));
+    lines.push([d, m, y, key, adhika].join(','));
+  }
+  return lines;
+}
+
+// "randommonths": pseudo-random moments of Indian Standard Time from 1800
+// to 2199 with their lunar month, and how near the answer lies to a change:
+// the minutes to the nearest new or full moon, and the Sun's least distance
+// in degrees from a sign's edge at the two new moons of the lunation.
+function randomMonths() {
+  const ROWS = 300;
+  const FIRST = Date.UTC(1800, 0, 1);
+  const LAST = Date.UTC(2199, 11, 31);
+  let seed = 20261210;
+  const random = () => {
+    seed = (Math.imul(seed, 1664525) + 1013904223) >>> 0;
+    return seed / 4294967296;
+  };
+  const lines = ['year,month,day,hour,minute,second,month_key,adhika,lunation_edge_min,sign_edge_deg'];
+  for (let i = 0; i < ROWS; ++i) {
+    const ms = Math.floor((FIRST + random() * (LAST - FIRST)) / 1000) * 1000;
+    const [key, adhika] = monthAt(ms);
+    const [n0, n1] = newMoonsAround(ms);
+    const full = Astronomy.SearchMoonPhase(180, Astronomy.MakeTime(new Date(n0)), 40).date.getTime();
+    const edgeMin = Math.min(...[n0, n1, full].map(t => Math.abs(t - ms) / 60000));
+    const signEdge = Math.min(...[n0, n1].map(t => {
+      const inSign = siderealSun(t) % 30;
+      return Math.min(inSign, 30 - inSign);
+    }));
+    lines.push(ist(ms).concat([key, adhika, edgeMin.toFixed(0), signEdge.toFixed(4)]).join(','));
+  }
+  return lines;
+}
+
 const what = process.argv[2];
-if (what !== 'ends' && what !== 'newyears') {
-  console.error('usage: panchang-reference.js ends|newyears');
+const modes = { ends, newyears: newYears, months, randommonths: randomMonths };
+if (!modes[what]) {
+  console.error('usage: panchang-reference.js ends|newyears|months|randommonths');
   process.exit(2);
 }
-process.stdout.write((what === 'ends' ? ends() : newYears()).join('\n') + '\n');
+process.stdout.write(modes[what]().join('\n') + '\n');

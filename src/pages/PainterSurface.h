@@ -21,7 +21,9 @@
 #include <memory>
 #include <unordered_map>
 
+class QGlyphRun;
 class QPrinter;
+class QTextLayout;
 
 namespace tarvik {
 
@@ -123,6 +125,9 @@ protected:
 
 private:
     struct Writer;
+    bool showInOneFont(const QGlyphRun& run, const QString& text, double dx, double dy);
+    void showWordByWord(const QTextLayout& layout, const QString& text, double dx, double dy);
+
     std::string path_;
     std::string temporary_;
     std::unique_ptr<Writer> writer_;

@@ -117,6 +117,36 @@ bool oneByOne(const QString& word, qsizetype glyphs)
     return true;
 }
 
+// The clusters of one word: its characters one by one when its glyphs are
+// they, else the whole word for all its glyphs.
+void appendWord(const QString& word, const QList<quint32>& glyphs, const QRawFont& raw,
+                std::string& utf8, std::vector<cairo_text_cluster_t>& clusters)
+{
+    const std::string text = word.toStdString();
+    utf8 += text;
+    if (oneByOne(word, glyphs.size()) && raw.glyphIndexesForString(word) == glyphs) {
+        for (QChar ch : word)
+            clusters.push_back({static_cast<int>(QString(ch).toUtf8().size()), 1});
+    } else {
+        clusters.push_back({static_cast<int>(text.size()), static_cast<int>(glyphs.size())});
+    }
+}
+
+// The words and single blanks of a text, as ranges of its characters.
+template <class F>
+void forEachWord(const QString& text, F&& f)
+{
+    qsizetype from = 0;
+    while (from < text.size()) {
+        qsizetype to = from + 1;
+        if (text[from] != u' ')
+            while (to < text.size() && text[to] != u' ')
+                ++to;
+        f(from, to);
+        from = to;
+    }
+}
+
 } // namespace
 
 struct PdfSurface::Writer {
@@ -236,7 +266,7 @@ void PdfSurface::BeginSheet() { cairo_show_page(writer_->cr); }
 // The text is laid out as the preview lays it out (one line, Qt's shaping
 // and positions). Each word goes out with its text: a word whose glyphs are
 // the characters one by one maps glyph to character; any other (conjuncts,
-// reph, vowel signs) maps its glyphs as a whole to the word. A word drawn in more than one font gives its text to its first run.
+// reph, vowel signs) maps its glyphs as a whole to the word.
 void PdfSurface::DrawText(double x, double y, std::string_view text)
 {
     const Face& f = face();
@@ -257,38 +287,9 @@ void PdfSurface::DrawText(double x, double y, std::string_view text)
     const double dx = x;
     const double dy = y + f.ascent - line.ascent();
 
-    std::vector<cairo_text_cluster_t> clusters;
-    qsizetype from = 0;
-    while (from < qtext.size()) {
-        qsizetype to = from + 1;
-        if (qtext[from] != u' ')
-            while (to < qtext.size() && qtext[to] != u' ')
-                ++to;
-        const QString word = qtext.mid(from, to - from);
-        const QList<QGlyphRun> runs = layout.glyphRuns(static_cast<int>(from), static_cast<int>(to - from));
-        for (qsizetype r = 0; r < runs.size(); ++r) {
-            const QGlyphRun& run = runs[r];
-            const qsizetype glyphCount = run.glyphIndexes().size();
-            if (glyphCount == 0)
-                continue;
-            clusters.clear();
-            std::string utf8;
-            if (r == 0) {
-                utf8 = word.toStdString();
-                if (runs.size() == 1 && oneByOne(word, glyphCount) &&
-                    run.rawFont().glyphIndexesForString(word) == run.glyphIndexes()) {
-                    for (QChar ch : word)
-                        clusters.push_back({static_cast<int>(QString(ch).toUtf8().size()), 1});
-                } else {
-                    clusters.push_back({static_cast<int>(utf8.size()), static_cast<int>(glyphCount)});
-                }
-            } else {
-                clusters.push_back({0, static_cast<int>(glyphCount)});
-            }
-            writer_->showGlyphs(run, dx, dy, utf8, clusters);
-        }
-        from = to;
-    }
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    if (runs.size() != 1 || !showInOneFont(runs.front(), qtext, dx, dy))
+        showWordByWord(layout, qtext, dx, dy);
 
     if (Font.Underline) {
         // Where Qt's painter underlines: just below the baseline, within the
@@ -302,6 +303,68 @@ void PdfSurface::DrawText(double x, double y, std::string_view text)
         cairo_line_to(writer_->cr, x + line.naturalTextWidth(), baseline + offset);
         cairo_stroke(writer_->cr);
     }
+}
+
+// A text drawn in one font: its glyphs part at the blanks' glyphs into the
+// glyphs of its words. False when they do not (nothing is drawn then).
+bool PdfSurface::showInOneFont(const QGlyphRun& run, const QString& text, double dx, double dy)
+{
+    const QRawFont raw = run.rawFont();
+    const QList<quint32> glyphs = run.glyphIndexes();
+    const QList<quint32> blank = raw.glyphIndexesForString(QStringLiteral(" "));
+    if (blank.size() != 1 || glyphs.count(blank.front()) != text.count(u' '))
+        return false;
+    std::string utf8;
+    std::vector<cairo_text_cluster_t> clusters;
+    qsizetype next = 0;   // the first glyph of the next word
+    bool parted = true;
+    forEachWord(text, [&](qsizetype from, qsizetype to) {
+        if (!parted)
+            return;
+        if (text[from] == u' ') {
+            parted = next < glyphs.size() && glyphs[next] == blank.front();
+            utf8 += ' ';
+            clusters.push_back({1, 1});
+            ++next;
+            return;
+        }
+        qsizetype end = next;
+        while (end < glyphs.size() && glyphs[end] != blank.front())
+            ++end;
+        appendWord(text.mid(from, to - from), glyphs.mid(next, end - next), raw, utf8, clusters);
+        next = end;
+    });
+    if (!parted || next != glyphs.size())
+        return false;
+    writer_->showGlyphs(run, dx, dy, utf8, clusters);
+    return true;
+}
+
+// A text drawn in more than one font: each word's glyphs as Qt gives them
+// for the word's characters; a word drawn in more than one font gives its
+// text to its first run.
+void PdfSurface::showWordByWord(const QTextLayout& layout, const QString& text, double dx, double dy)
+{
+    forEachWord(text, [&](qsizetype from, qsizetype to) {
+        const QString word = text.mid(from, to - from);
+        const QList<QGlyphRun> runs = layout.glyphRuns(static_cast<int>(from), static_cast<int>(to - from));
+        for (qsizetype r = 0; r < runs.size(); ++r) {
+            const QGlyphRun& run = runs[r];
+            const QList<quint32> glyphs = run.glyphIndexes();
+            if (glyphs.isEmpty())
+                continue;
+            std::string utf8;
+            std::vector<cairo_text_cluster_t> clusters;
+            if (r == 0 && runs.size() == 1)
+                appendWord(word, glyphs, run.rawFont(), utf8, clusters);
+            else if (r == 0) {
+                utf8 = word.toStdString();
+                clusters.push_back({static_cast<int>(utf8.size()), static_cast<int>(glyphs.size())});
+            } else
+                clusters.push_back({0, static_cast<int>(glyphs.size())});
+            writer_->showGlyphs(run, dx, dy, utf8, clusters);
+        }
+    });
 }
 
 void PdfSurface::DrawLine(double x1, double y1, double x2, double y2)

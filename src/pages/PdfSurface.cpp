@@ -14,6 +14,7 @@
 #include <cairo-pdf.h>
 #include <cairo.h>
 #include <fontconfig/fontconfig.h>
+#include <malloc.h>
 
 #include <cmath>
 #include <cstring>
@@ -41,15 +42,15 @@ struct FontFile {
     bool oblique = false;
 };
 
-FontFile OpenFontFile(const QRawFont& raw)
+// The file fontconfig gives for a family in the style the page asked for,
+// as Qt's font database finds it.
+FontFile OpenFontFile(const QRawFont& raw, bool italic, bool bold)
 {
     FontFile file;
-    const bool italic = raw.style() != QFont::StyleNormal;
-    const bool bold = raw.weight() >= QFont::DemiBold;
     FcPattern* wanted = FcPatternCreate();
     const QByteArray family = raw.familyName().toUtf8();
     FcPatternAddString(wanted, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.constData()));
-    FcPatternAddInteger(wanted, FC_WEIGHT, FcWeightFromOpenType(raw.weight()));
+    FcPatternAddInteger(wanted, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
     FcPatternAddInteger(wanted, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
     FcConfigSubstitute(nullptr, wanted, FcMatchPattern);
     FcDefaultSubstitute(wanted);
@@ -61,31 +62,31 @@ FontFile OpenFontFile(const QRawFont& raw)
 
     FcChar8* path = nullptr;
     int index = 0;
-    int slant = FC_SLANT_ROMAN;
-    int weight = FC_WEIGHT_REGULAR;
+    FcMatrix* slant = nullptr;
+    FcBool embolden = FcFalse;
     FcPatternGetString(match, FC_FILE, 0, &path);
     FcPatternGetInteger(match, FC_INDEX, 0, &index);
-    FcPatternGetInteger(match, FC_SLANT, 0, &slant);
-    FcPatternGetInteger(match, FC_WEIGHT, 0, &weight);
+    FcPatternGetMatrix(match, FC_MATRIX, 0, &slant);
+    FcPatternGetBool(match, FC_EMBOLDEN, 0, &embolden);
     if (path) {
-        // Only the file: the synthetic faces are made here, as Qt makes them.
+        // Only the file: a style the family lacks (fontconfig says so by a
+        // slant matrix or by emboldening) is made here as Qt makes it.
         FcPattern* only = FcPatternCreate();
         FcPatternAddString(only, FC_FILE, path);
         FcPatternAddInteger(only, FC_INDEX, index);
         file.face = cairo_ft_font_face_create_for_pattern(only);
         FcPatternDestroy(only);
-        file.oblique = italic && slant == FC_SLANT_ROMAN;
-        if (bold && weight < FC_WEIGHT_DEMIBOLD)
+        file.oblique = italic && slant && slant->xy != 0;
+        if (bold && embolden)
             cairo_ft_font_face_set_synthesize(file.face, CAIRO_FT_SYNTHESIZE_BOLD);
     }
     FcPatternDestroy(match);
     return file;
 }
 
-std::string fontKey(const QRawFont& raw)
+std::string fontKey(const QRawFont& raw, bool italic, bool bold)
 {
-    return raw.familyName().toStdString() + "|" + raw.styleName().toStdString() + "|" +
-           std::to_string(raw.weight()) + "|" + std::to_string(static_cast<int>(raw.style()));
+    return raw.familyName().toStdString() + "|" + std::to_string(italic) + std::to_string(bold);
 }
 
 // A copy of the image as cairo keeps pictures.
@@ -168,12 +169,12 @@ struct PdfSurface::Writer {
                 cairo_font_face_destroy(font.face);
     }
 
-    const FontFile& font(const QRawFont& raw)
+    const FontFile& font(const QRawFont& raw, bool italic, bool bold)
     {
-        const std::string key = fontKey(raw);
+        const std::string key = fontKey(raw, italic, bold);
         auto it = fonts.find(key);
         if (it == fonts.end())
-            it = fonts.emplace(key, OpenFontFile(raw)).first;
+            it = fonts.emplace(key, OpenFontFile(raw, italic, bold)).first;
         return it->second;
     }
 
@@ -184,13 +185,14 @@ struct PdfSurface::Writer {
         cairo_set_line_cap(cr, cap);
     }
 
-    // Draws the glyphs of one run of one font, at the layout's positions
-    // moved by (dx, dy), standing for the text with the given clusters.
-    void showGlyphs(const QGlyphRun& run, double dx, double dy, const std::string& utf8,
-                    const std::vector<cairo_text_cluster_t>& clusters)
+    // Draws the glyphs of one run of one font in the page's style, at the
+    // layout's positions moved by (dx, dy), standing for the text with the
+    // given clusters.
+    void showGlyphs(const QGlyphRun& run, const TextFont& style, double dx, double dy,
+                    const std::string& utf8, const std::vector<cairo_text_cluster_t>& clusters)
     {
         const QRawFont raw = run.rawFont();
-        const FontFile& file = font(raw);
+        const FontFile& file = font(raw, style.Italic, style.Bold);
         if (!file.face)
             return;
         const QList<quint32> indexes = run.glyphIndexes();
@@ -221,6 +223,12 @@ struct PdfSurface::Writer {
 PdfSurface::PdfSurface(const std::string& path)
     : path_(path), temporary_(path + ".part"), writer_(std::make_unique<Writer>())
 {
+    // cairo takes and frees buffers of some hundred kilobytes for every page
+    // (its recording, the compressed content); handing each back to the
+    // system at once and mapping it anew costs more than writing the page.
+    // Freed memory of the process is kept up to these sizes from now on.
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 64 << 20);
     constexpr double pointsPerTwip = 1 / TwipsPerPoint;
     writer_->surface = cairo_pdf_surface_create(temporary_.c_str(), A4WidthTwips * pointsPerTwip,
                                                 A4HeightTwips * pointsPerTwip);
@@ -336,7 +344,7 @@ bool PdfSurface::showInOneFont(const QGlyphRun& run, const QString& text, double
     });
     if (!parted || next != glyphs.size())
         return false;
-    writer_->showGlyphs(run, dx, dy, utf8, clusters);
+    writer_->showGlyphs(run, Font, dx, dy, utf8, clusters);
     return true;
 }
 
@@ -362,7 +370,7 @@ void PdfSurface::showWordByWord(const QTextLayout& layout, const QString& text, 
                 clusters.push_back({static_cast<int>(utf8.size()), static_cast<int>(glyphs.size())});
             } else
                 clusters.push_back({0, static_cast<int>(glyphs.size())});
-            writer_->showGlyphs(run, dx, dy, utf8, clusters);
+            writer_->showGlyphs(run, Font, dx, dy, utf8, clusters);
         }
     });
 }

@@ -3,7 +3,8 @@
 // engine's own work without the painting); the Basic page of one person (with
 // its sunrise chart and the end-time searches) and of a match; the year start
 // of an annual chart (the Sun's return, a search over trial charts) and its
-// year chart and period pages.
+// year chart and period pages; a whole print run of a horoscope (every entry
+// of the print list, the annual chart for one year) written to a PDF file.
 
 #include "BenchDatabases.h"
 #include "DumpOptions.h"
@@ -11,6 +12,7 @@
 #include "calc/RunCopies.h"
 #include "core/State.h"
 #include "pages/PageDispatcher.h"
+#include "pages/PageCatalogue.h"
 #include "pages/PainterSurface.h"
 #include "pages/RecordingSurface.h"
 #include "readings/ReadingPages.h"
@@ -18,6 +20,7 @@
 #include "refdata/Databases.h"
 
 #include <QGuiApplication>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -149,6 +152,37 @@ void BM_VarshphalPageRecorded(benchmark::State& state)
     }
 }
 BENCHMARK(BM_VarshphalPageRecorded)->ArgName("page")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+void BM_PrintRunToPdf(benchmark::State& state)
+{
+    openDatabases();
+    InstallReadingPages();
+    standBasicBirths(false);
+    ApplyDisplayConventions(state.range(0) != 0);
+    Config().PrintBorder = true;
+    Config().BorderFile = Program().ProgramFolder + "/swastik.wmf";
+    Config().OwnerLines = {"", "Velmora", "12 Temple Road, Delhi", "+91 11 2345 6789"};
+    RunValues& run = OutputRun();
+    run.YoginiFrom = 1990;
+    run.VarshphalYear = 2025;
+    std::vector<std::string> steps;
+    for (const CatalogueRow& row : PageCatalogue(false, OutputKind::Print))
+        for (const std::string& key : GroupPages(row.key))
+            steps.push_back(key);
+    QTemporaryDir dir;
+    const std::string file = dir.filePath("run.pdf").toStdString();
+    for (auto _ : state) {
+        run.BatchPrint = 1;
+        run.PageStarted = false;
+        run.PagesPrinted = 0;
+        PdfSurface pdf(file);
+        for (const std::string& key : steps)
+            PrintPage(pdf, key, true);
+        pdf.Finish();
+    }
+    state.counters["pages"] = static_cast<double>(steps.size());
+}
+BENCHMARK(BM_PrintRunToPdf)->ArgName("hindi")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 

@@ -6,6 +6,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-svg-dev
   libsqlcipher-dev
+  libcairo2-dev libfontconfig-dev libfreetype-dev poppler-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-core
 )

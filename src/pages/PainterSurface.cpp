@@ -35,7 +35,7 @@ std::string temporaryBeside(const std::string& path)
 
 } // namespace
 
-QFont PainterSurface::QtFont(const TextFont& wanted)
+QFont QtTextSurface::QtFont(const TextFont& wanted)
 {
     const FontFace face = MapFont(wanted.Name);
     QFont font(QString::fromStdString(face.family));
@@ -51,7 +51,7 @@ QFont PainterSurface::QtFont(const TextFont& wanted)
     return font;
 }
 
-const PainterSurface::Face& PainterSurface::face()
+const QtTextSurface::Face& QtTextSurface::face()
 {
     if (lastFace_ && Font == lastFont_)
         return *lastFace_;
@@ -67,16 +67,16 @@ const PainterSurface::Face& PainterSurface::face()
     return it->second;
 }
 
-double PainterSurface::TextWidth(std::string_view text)
+double QtTextSurface::TextWidth(std::string_view text)
 {
     if (text.empty())
         return 0;
     return face().metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-double PainterSurface::LineHeight() { return face().lineHeight; }
+double QtTextSurface::LineHeight() { return face().lineHeight; }
 
-std::optional<PictureSize> PainterSurface::LoadPicture(const Picture& picture)
+std::optional<PictureSize> QtTextSurface::LoadPicture(const Picture& picture)
 {
     if (const VectorDrawing* d = picture.Vector())
         return PictureSize{d->width, d->height};
@@ -190,35 +190,6 @@ bool ImageSurface::SavePng(const std::string& path)
 }
 
 void ImageSurface::BeginSheet() { Clear(); }
-
-// ---- a PDF file ----
-
-PdfSurface::PdfSurface(const std::string& path, double dpi)
-    : path_(path), temporary_(temporaryBeside(path)),
-      writer_(std::make_unique<QPdfWriter>(QString::fromStdString(temporary_)))
-{
-    writer_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                       QMarginsF(0, 0, 0, 0)));
-    writer_->setResolution(static_cast<int>(dpi));
-    writer_->setCreator("Tarvik");
-    Begin(writer_.get(), dpi);
-}
-
-PdfSurface::~PdfSurface() { Finish(); }
-
-bool PdfSurface::Finish()
-{
-    if (finished_)
-        return true;
-    finished_ = true;
-    End();
-    writer_.reset();
-    std::error_code error;
-    std::filesystem::rename(temporary_, path_, error);
-    return !error;
-}
-
-void PdfSurface::BeginSheet() { writer_->newPage(); }
 
 // ---- a printer ----
 

@@ -1,12 +1,15 @@
 #pragma once
 
-// Surfaces that draw with QPainter: the preview picture (a QImage), a PDF
-// file (QPdfWriter) and a printer (QPrinter). Pages are A4 portrait; the
-// 11600-twip design width is centred on the sheet's 11906 twips.
+// The surfaces that put pages on screen, paper and file: the preview picture
+// (a QImage) and a printer (QPrinter) draw with QPainter; a PDF file is
+// written by cairo (PdfSurface.cpp) so that its text layer holds the text of
+// every shaped cluster. Pages are A4 portrait; the 11600-twip design width is
+// centred on the sheet's 11906 twips.
 //
-// Texts are measured and drawn in unhinted outlines at a size given in twips,
-// independent of the device's resolution, so that a page lays out the same
-// on the screen, on paper and in a PDF. Face names go through the font map.
+// Every one of them measures texts alike (QtTextSurface): Qt shapes them in
+// unhinted outlines at a size given in twips, independent of the device's
+// resolution, so that a page lays out the same on the screen, on paper and
+// in a PDF. Face names go through the font map.
 
 #include "Surface.h"
 
@@ -14,19 +17,21 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
-#include <QPdfWriter>
 
 #include <memory>
 #include <unordered_map>
 
+class QGlyphRun;
 class QPrinter;
+class QTextLayout;
 
 namespace tarvik {
 
 inline constexpr double A4WidthTwips = 11906;   // 210 mm
 inline constexpr double A4HeightTwips = 16838;  // 297 mm
 
-class PainterSurface : public Surface {
+// The one measure of texts of every surface that draws for the user.
+class QtTextSurface : public Surface {
 public:
     double TextWidth(std::string_view text) override;
     double LineHeight() override;
@@ -35,6 +40,25 @@ public:
     // The Qt font a face of the surface's font stands for.
     static QFont QtFont(const TextFont& font);
 
+protected:
+    QtTextSurface() = default;
+
+    struct Face {
+        QFont font;
+        QFontMetricsF metrics;
+        double ascent = 0;
+        double lineHeight = 0;
+    };
+    // The current font's face.
+    const Face& face();
+
+private:
+    std::unordered_map<std::string, Face> faces_;
+    TextFont lastFont_;
+    const Face* lastFace_ = nullptr;
+};
+
+class PainterSurface : public QtTextSurface {
 protected:
     PainterSurface() = default;
     // Starts painting on the device, dpi device pixels to the inch.
@@ -48,19 +72,9 @@ protected:
                      double height) override;
 
 private:
-    struct Face {
-        QFont font;
-        QFontMetricsF metrics;
-        double ascent = 0;
-        double lineHeight = 0;
-    };
-    const Face& face();
     void applyPen();
 
     QPainter painter_;
-    std::unordered_map<std::string, Face> faces_;
-    TextFont lastFont_;
-    const Face* lastFace_ = nullptr;
 };
 
 // The preview picture: one A4 sheet as an image, white until drawn on.
@@ -86,20 +100,37 @@ private:
 // A PDF file of A4 sheets, one per page; finished when the surface is
 // finished or destroyed. Written to a temporary file and renamed on Finish,
 // so no half-written file is left behind.
-class PdfSurface : public PainterSurface {
+//
+// Texts are shaped by Qt exactly as the preview draws them; their glyphs, at
+// Qt's positions, go to cairo with the fonts' own files (embedded as
+// subsets) and with the text each group of glyphs stands for, which cairo
+// writes as the glyphs' Unicode map or, for conjuncts, reph and vowel signs
+// drawn before their consonant, as the span's actual text. So the text
+// extracts, searches and copies as printed, in English and in Hindi.
+class PdfSurface : public QtTextSurface {
 public:
-    explicit PdfSurface(const std::string& path, double dpi = 1200);
+    explicit PdfSurface(const std::string& path);
     ~PdfSurface() override;
+    // Whether the file could be begun (its folder exists and is writable).
+    bool IsOpen() const;
     // Ends the document; true when the file was written.
     bool Finish();
 
 protected:
+    void DrawText(double x, double y, std::string_view text) override;
+    void DrawLine(double x1, double y1, double x2, double y2) override;
+    void DrawPicture(const Picture& picture, double x, double y, double width,
+                     double height) override;
     void BeginSheet() override;
 
 private:
+    struct Writer;
+    bool showInOneFont(const QGlyphRun& run, const QString& text, double dx, double dy);
+    void showWordByWord(const QTextLayout& layout, const QString& text, double dx, double dy);
+
     std::string path_;
     std::string temporary_;
-    std::unique_ptr<QPdfWriter> writer_;
+    std::unique_ptr<Writer> writer_;
     bool finished_ = false;
 };
 

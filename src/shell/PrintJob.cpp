@@ -38,6 +38,22 @@ QPrinter& ShellPrinter()
 
 bool RunPrintJob(QPrinter& printer, const std::function<bool(Surface&)>& draw)
 {
+    // A job printed to a file is written by the PDF surface, whose text
+    // extracts as printed; the printer's own PDF output would not.
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        PdfSurface surface(printer.outputFileName().toStdString());
+        if (!surface.IsOpen()) {
+            reporter().Message("Printing failed: the print job could not be started on " + Destination(printer) +
+                               ".");
+            return false;
+        }
+        const bool drawn = draw(surface);
+        if (!surface.Finish()) {
+            reporter().Message("Printing failed: the print job on " + Destination(printer) + " did not finish.");
+            return false;
+        }
+        return drawn;
+    }
     bool drawn = true;
     {
         PrinterSurface surface(printer);

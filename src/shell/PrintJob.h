@@ -22,7 +22,8 @@ QPrinter& ShellPrinter();
 // Draws one job on the printer and ends it. draw gets the printer's surface
 // and returns false when a page could not be drawn (which the page has
 // reported). A job that the printer refuses to start or that ends in an
-// error is reported. True when the job went through with every page.
+// error is reported. True when the job went through with every page. A job
+// to a PDF file is written by the PDF surface (PainterSurface.h).
 bool RunPrintJob(QPrinter& printer, const std::function<bool(Surface&)>& draw);
 
 } // namespace tarvik

@@ -10,6 +10,7 @@
 #include "shell/frmOptions.h"
 
 #include <QPrinter>
+#include <QProcess>
 
 #include <QListWidget>
 
@@ -143,6 +144,27 @@ TEST_F(PageSelectionTest, OkPrintsTheChosenPagesAsOneJobInListOrder)
     EXPECT_EQ(PdfPages(pdf), 12);
     EXPECT_EQ(OutputRun().VarshphalYear, 2026);
     EXPECT_EQ(OutputRun().PagesPrinted, 12);
+    EXPECT_EQ(messages.messages, std::vector<std::string>{});
+}
+
+// A Hindi print run to a file: the PDF's text reads as the pages print it
+// (poppler's pdftotext), conjuncts and vowel signs included.
+TEST_F(PageSelectionTest, APrintRunToAFileReadsAsPrinted)
+{
+    frmMain& w = StartShown();
+    w.cmbLanguage->setCurrentIndex(1);
+    PrintToPdf();
+    PressPrint(w, [&](frmOptions& d) {
+        Choose(d, {"Basic", "Nirayana"});
+        d.cmdOK->click();
+    });
+    ASSERT_EQ(PdfPages(pdf), 2);
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(tool.waitForFinished(60000) && tool.exitCode() == 0) << "pdftotext failed";
+    const std::string text = QString::fromUtf8(tool.readAllStandardOutput()).simplified().toStdString();
+    for (const char* word : {"निरयण ग्रह स्पष्ट", "जन्म", "इष्टकाल", "सूर्य", "लग्न", "राशि", "(Page:2)"})
+        EXPECT_NE(text.find(word), std::string::npos) << word;
     EXPECT_EQ(messages.messages, std::vector<std::string>{});
 }
 

@@ -185,6 +185,25 @@ void BM_PlacePickerKeystroke(benchmark::State& state)
 }
 BENCHMARK(BM_PlacePickerKeystroke)->ArgName("typed")->Arg(-1)->Arg(0)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMillisecond);
 
+// The place picker's own list opened (its arrow clicked) on the largest zone.
+void BM_PlacePickerDropDown(benchmark::State& state)
+{
+    ShownWindow shown(state);
+    if (!shown.Loaded())
+        return;
+    shown.ChooseZone(true);
+    PickerBox* places = shown.Window().cmbPlaces[0];
+    for (auto _ : state) {
+        places->showPopup();
+        QApplication::processEvents();
+        state.PauseTiming();
+        places->hidePopup();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PlacePickerDropDown)->Unit(benchmark::kMillisecond);
+
 // The places editor ("*") of the largest zone: opening on its first place,
 // and Find with the first letters of a name.
 void BM_PlacesEditorOfLargestZone(benchmark::State& state)

@@ -1,9 +1,11 @@
 // The lookups a page makes once per caption or table row: a keyed text by
-// seek, a sub lord, a Hindi word.
+// seek, a sub lord, a Hindi word; and the places of the zone with the most
+// places, as the place picker reads them.
 
 #include "core/State.h"
 #include "refdata/Databases.h"
 #include "refdata/Lookups.h"
+#include "refdata/Places.h"
 #include "refdata/TextLookup.h"
 
 #include <benchmark/benchmark.h>
@@ -56,6 +58,19 @@ void BM_TranslateWord(benchmark::State& state)
         benchmark::DoNotOptimize(TranslateWord("Jupiter"));
 }
 BENCHMARK(BM_TranslateWord);
+
+void BM_PlacesOfLargestZone(benchmark::State& state)
+{
+    Open();
+    Recordset largest(DatDatabase(), "Select [Country ID], Count(*) As n From Places Group By [Country ID] "
+                                     "Order By n Desc");
+    const long long zone = largest.Field("Country ID").Int();
+    std::size_t places = 0;
+    for (auto _ : state)
+        places = PlaceList(DatDatabase(), zone).size();
+    state.counters["places"] = static_cast<double>(places);
+}
+BENCHMARK(BM_PlacesOfLargestZone)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -18,6 +18,11 @@ struct ZoneEntry {
     std::string description;   // the name, a blank and the meridian in brackets: "India [82E30]"
 };
 
+struct PlaceEntry {
+    long long placeId = 0;
+    std::string name;
+};
+
 struct CountryRow {
     long long countryId = 0;
     std::string name;
@@ -34,8 +39,8 @@ struct PlaceRow {
 
 // The zone list of the pickers, in name order.
 std::vector<ZoneEntry> ZoneList(Database& data);
-// The places of one zone, in name order.
-std::vector<PlaceRow> PlacesOfCountry(Database& data, long long countryId);
+// The place list of the pickers for one zone, in name order.
+std::vector<PlaceEntry> PlaceList(Database& data, long long countryId);
 
 // Lookups by id or name through the shared cursors of the open data database
 // (they leave the cursor on the row found, with the index they need).

@@ -1,20 +1,208 @@
 #include "PickerBox.h"
 
+#include <QAbstractListModel>
+#include <QAbstractProxyModel>
 #include <QCompleter>
 #include <QLineEdit>
+#include <QListView>
+
+#include <algorithm>
 
 namespace tarvik {
 
+// The rows of a picker, with each text folded to one letter case for the
+// search.
+class PickerModel : public QAbstractListModel {
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    void Reset(std::vector<PickerRow> rows)
+    {
+        beginResetModel();
+        rows_ = std::move(rows);
+        folded_.clear();
+        folded_.reserve(rows_.size());
+        for (const PickerRow& r : rows_)
+            folded_.push_back(r.text.toCaseFolded());
+        endResetModel();
+    }
+
+    const std::vector<QString>& Folded() const { return folded_; }
+
+    // The first row of that folded text, -1 when none.
+    int Find(const QString& folded) const
+    {
+        const auto at = std::find(folded_.begin(), folded_.end(), folded);
+        return at == folded_.end() ? -1 : static_cast<int>(at - folded_.begin());
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid() || index.row() >= rowCount())
+            return {};
+        const PickerRow& r = rows_[index.row()];
+        if (role == Qt::DisplayRole || role == Qt::EditRole)
+            return r.text;
+        if (role == Qt::UserRole)
+            return QVariant::fromValue(r.key);
+        return {};
+    }
+
+    // A row added one at a time (QComboBox::addItem) takes its text and key here.
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override
+    {
+        if (!index.isValid() || index.row() >= rowCount())
+            return false;
+        PickerRow& r = rows_[index.row()];
+        if (role == Qt::DisplayRole || role == Qt::EditRole) {
+            r.text = value.toString();
+            folded_[index.row()] = r.text.toCaseFolded();
+        } else if (role == Qt::UserRole) {
+            r.key = value.toLongLong();
+        } else {
+            return false;
+        }
+        emit dataChanged(index, index, {role});
+        return true;
+    }
+
+    bool insertRows(int row, int count, const QModelIndex& parent = {}) override
+    {
+        if (parent.isValid() || row < 0 || row > rowCount() || count < 1)
+            return false;
+        beginInsertRows(parent, row, row + count - 1);
+        rows_.insert(rows_.begin() + row, count, PickerRow{});
+        folded_.insert(folded_.begin() + row, count, QString());
+        endInsertRows();
+        return true;
+    }
+
+    bool removeRows(int row, int count, const QModelIndex& parent = {}) override
+    {
+        if (parent.isValid() || row < 0 || count < 1 || row + count > rowCount())
+            return false;
+        beginRemoveRows(parent, row, row + count - 1);
+        rows_.erase(rows_.begin() + row, rows_.begin() + row + count);
+        folded_.erase(folded_.begin() + row, folded_.begin() + row + count);
+        endRemoveRows();
+        return true;
+    }
+
+private:
+    std::vector<PickerRow> rows_;
+    std::vector<QString> folded_;
+};
+
+// The rows whose text holds what was typed, in the rows' order: the list the
+// completer's popup shows. A letter added to the text narrows the rows found
+// before instead of searching them all again.
+class PickerMatches : public QAbstractProxyModel {
+public:
+    using QAbstractProxyModel::QAbstractProxyModel;
+
+    void Narrow(const PickerModel& rows, const QString& typed)
+    {
+        const QString needle = typed.toCaseFolded();
+        const std::vector<QString>& folded = rows.Folded();
+        std::vector<int> found;
+        if (searched_ && needle.contains(needle_)) {
+            for (int r : found_)
+                if (folded[r].contains(needle))
+                    found.push_back(r);
+        } else if (!needle.isEmpty()) {
+            for (std::size_t r = 0; r < folded.size(); ++r)
+                if (folded[r].contains(needle))
+                    found.push_back(static_cast<int>(r));
+        }
+        beginResetModel();
+        found_ = std::move(found);
+        needle_ = needle;
+        searched_ = !needle.isEmpty();
+        endResetModel();
+    }
+
+    void Clear()
+    {
+        beginResetModel();
+        found_.clear();
+        searched_ = false;
+        endResetModel();
+    }
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override
+    {
+        if (parent.isValid() || row < 0 || row >= rowCount() || column != 0)
+            return {};
+        return createIndex(row, column);
+    }
+    QModelIndex parent(const QModelIndex&) const override { return {}; }
+    int rowCount(const QModelIndex& parent = {}) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(found_.size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : 1; }
+
+    QModelIndex mapToSource(const QModelIndex& proxy) const override
+    {
+        if (!proxy.isValid() || !sourceModel() || proxy.row() >= rowCount())
+            return {};
+        return sourceModel()->index(found_[proxy.row()], 0);
+    }
+    QModelIndex mapFromSource(const QModelIndex& source) const override
+    {
+        if (!source.isValid())
+            return {};
+        const auto at = std::lower_bound(found_.begin(), found_.end(), source.row());
+        if (at == found_.end() || *at != source.row())
+            return {};
+        return index(static_cast<int>(at - found_.begin()), 0);
+    }
+
+private:
+    std::vector<int> found_;   // rows of the source, ascending
+    QString needle_;
+    bool searched_ = false;
+};
+
 PickerBox::PickerBox(QWidget* parent) : QComboBox(parent)
 {
+    rows_ = new PickerModel(this);
+    setModel(rows_);
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setMaxVisibleItems(20);
-    completer()->setCompletionMode(QCompleter::PopupCompletion);
-    completer()->setFilterMode(Qt::MatchContains);
-    completer()->setCaseSensitivity(Qt::CaseInsensitive);
+    if (auto* list = qobject_cast<QListView*>(view()))
+        list->setUniformItemSizes(true);
+
+    matches_ = new PickerMatches(this);
+    matches_->setSourceModel(rows_);
+    // The completer filters only the rows found here, by the same rule.
+    QCompleter* typing = completer();
+    typing->setModel(matches_);
+    typing->setCompletionMode(QCompleter::PopupCompletion);
+    typing->setFilterMode(Qt::MatchContains);
+    typing->setCaseSensitivity(Qt::CaseInsensitive);
+    if (auto* list = qobject_cast<QListView*>(typing->popup()))
+        list->setUniformItemSizes(true);
+    // Rows found before no longer stand for the rows once these change.
+    const auto forget = [this] { matches_->Clear(); };
+    connect(rows_, &QAbstractItemModel::modelReset, matches_, forget);
+    connect(rows_, &QAbstractItemModel::rowsInserted, matches_, forget);
+    connect(rows_, &QAbstractItemModel::rowsRemoved, matches_, forget);
+
     connect(lineEdit(), &QLineEdit::textEdited, this, &PickerBox::FollowTyping);
     connect(lineEdit(), &QLineEdit::editingFinished, this, &PickerBox::Commit);
+}
+
+void PickerBox::SetRows(std::vector<PickerRow> rows)
+{
+    rows_->Reset(std::move(rows));
+    setCurrentIndex(-1);
 }
 
 long long PickerBox::Key() const
@@ -26,7 +214,7 @@ long long PickerBox::Key() const
 
 bool PickerBox::SelectText(const QString& text)
 {
-    const int row = findText(text, Qt::MatchFixedString);
+    const int row = rows_->Find(text.toCaseFolded());
     if (row < 0)
         return false;
     setCurrentIndex(row);
@@ -35,7 +223,9 @@ bool PickerBox::SelectText(const QString& text)
 
 void PickerBox::FollowTyping(const QString& text)
 {
-    const int row = findText(text, Qt::MatchFixedString);
+    // The popup the line edit opens after this lists the rows found here.
+    matches_->Narrow(*rows_, text);
+    const int row = rows_->Find(text.toCaseFolded());
     if (row >= 0 && row != currentIndex())
         setCurrentIndex(row);
 }

@@ -6,15 +6,32 @@
 // once; a text that names no row has no key, and when the typing ends the box
 // goes back to the row it stands on. So the key read is always the key of the
 // row whose text is shown, or none.
+//
+// A zone may hold some twenty thousand places: the rows are handed over at
+// once, and each letter typed searches names folded to one letter case once,
+// when the rows came, rather than asking the model for every row anew.
 
 #include <QComboBox>
 
+#include <vector>
+
 namespace tarvik {
+
+struct PickerRow {
+    QString text;
+    long long key = 0;
+};
+
+class PickerModel;
+class PickerMatches;
 
 class PickerBox : public QComboBox {
     Q_OBJECT
 public:
     explicit PickerBox(QWidget* parent = nullptr);
+
+    // Replaces every row, standing on none.
+    void SetRows(std::vector<PickerRow> rows);
 
     // The id of the row shown, 0 when none (also while the text typed names no row).
     long long Key() const;
@@ -25,6 +42,9 @@ public:
 
 private:
     void FollowTyping(const QString& text);
+
+    PickerModel* rows_ = nullptr;
+    PickerMatches* matches_ = nullptr;
 };
 
 } // namespace tarvik

@@ -489,13 +489,12 @@ bool frmMain::Form_Load()
 
 void frmMain::FillEntryLists()
 {
-    const std::vector<ZoneEntry> zones = ZoneList(DatDatabase());
+    std::vector<PickerRow> zones;
+    for (const ZoneEntry& z : ZoneList(DatDatabase()))
+        zones.push_back({QString::fromStdString(z.description), z.countryId});
     for (PickerBox* picker : cmbZones) {
         const QSignalBlocker block(picker);
-        picker->clear();
-        for (const ZoneEntry& z : zones)
-            picker->addItem(QString::fromStdString(z.description), QVariant::fromValue(z.countryId));
-        picker->setCurrentIndex(-1);
+        picker->SetRows(zones);
     }
     PickDefaultZoneAndPlace();
     FillSampleEntry();
@@ -580,21 +579,23 @@ void frmMain::cmbZones_Change(int i)
     PickerBox* places = cmbPlaces[i];
     {
         const QSignalBlocker block(places);
-        places->clear();
+        places->SetRows({});
     }
     txtLatLong[i]->clear();
     const long long zone = cmbZones[i]->Key();
     if (zone == 0)
         return;   // no zone chosen: nothing to list
     try {
-        const std::vector<PlaceRow> rows = PlacesOfCountry(DatDatabase(), zone);
+        std::vector<PickerRow> rows;
+        for (const PlaceEntry& p : PlaceList(DatDatabase(), zone))
+            rows.push_back({QString::fromStdString(p.name), p.placeId});
+        const bool none = rows.empty();
         {
             const QSignalBlocker block(places);
-            for (const PlaceRow& p : rows)
-                places->addItem(QString::fromStdString(p.name), QVariant::fromValue(p.placeId));
-            places->setCurrentIndex(rows.empty() ? -1 : 0);
+            places->SetRows(std::move(rows));
+            places->setCurrentIndex(none ? -1 : 0);
         }
-        if (rows.empty()) {
+        if (none) {
             reporter().Message("Places not available in the database for the chosen time zone at the moment.\n"
                                " Kindly add a new place for this time zone manually.");
             return;

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <map>
 #include <regex>
 #include <set>
 
@@ -79,7 +81,7 @@ TEST_F(Content, DefaultCountryAndPlace)
     EXPECT_FALSE(FindPlace(-5));
     EXPECT_FALSE(FindCountryByName("Atlantis"));
 
-    const auto places = PlacesOfCountry(DatDatabase(), india->countryId);
+    const auto places = PlaceList(DatDatabase(), india->countryId);
     for (std::size_t i = 1; i < places.size(); ++i)
         EXPECT_LE(strcasecmp(places[i - 1].name.c_str(), places[i].name.c_str()), 0);
 }
@@ -109,6 +111,95 @@ TEST_F(Content, SampleOfPlaces)
         EXPECT_EQ(place->latitude, c.latitude) << c.place;
         EXPECT_EQ(place->longitude, c.longitude) << c.place;
     }
+}
+
+// Small towns of the atlas, by the names the lists show, with the
+// gazetteer's coordinates (truncated to the minute). Where a zone has two
+// places of one name, the list shows each with its state.
+TEST_F(Content, SmallTownsFoundByName)
+{
+    struct Case {
+        const char* zone;
+        const char* place;
+        const char* latitude;
+        const char* longitude;
+    } cases[] = {
+        {"United Kingdom", "Chipping Campden", "52N02", "1W46"},    // England, some 2,000 people
+        {"United Kingdom", "Yalding", "51N13", "0E25"},
+        {"United Kingdom", "Tenbury Wells", "52N18", "2W34"},
+        {"United Kingdom", "Youlgreave", "53N10", "1W41"},
+        {"United States (New York)", "Yellow Springs", "39N48", "83W53"},   // Ohio
+        {"United States (New York)", "Gallipolis", "38N48", "82W12"},
+        {"United States (New York)", "Hanover (Ohio)", "40N04", "82W15"},
+        {"United States (New York)", "Springfield (Ohio)", "39N55", "83W48"},
+        {"United States (New York)", "Springfield (Massachusetts)", "42N06", "72W35"},
+        {"United States (Chicago)", "Springfield (Illinois)", "39N48", "89W38"},
+        {"Nepal", "Dhulikhel", "27N37", "85E32"},
+        {"Nepal", "Besisahar", "28N13", "84E22"},
+        {"Nepal", "Panauti", "27N35", "85E31"},
+        {"Nepal", "Inaruwa", "26N36", "87E08"},
+        {"India", "Cherthala", "9N41", "76E20"},     // Kerala
+        {"India", "Marayur", "10N16", "77E09"},
+        {"India", "Kalamassery", "10N03", "76E19"},
+        {"India", "Aroor", "9N52", "76E18"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.place);
+        const auto zone = FindCountryByName(c.zone);
+        ASSERT_TRUE(zone) << c.zone;
+        const auto place = FindPlaceByName(zone->countryId, c.place);
+        ASSERT_TRUE(place);
+        EXPECT_EQ(place->latitude, c.latitude);
+        EXPECT_EQ(place->longitude, c.longitude);
+    }
+}
+
+// Each zone holds at least the gazetteer's places of 1,000 people or more
+// (500 in India) and no more than all the places the gazetteer lists in it,
+// as the gazetteer tool counted them (data/places/gazetteer-counts.csv).
+TEST_F(Content, PlacesOfEachZoneWithinTheGazetteersCounts)
+{
+    struct Bounds {
+        long long least = 0, most = 0;
+    };
+    std::map<long long, Bounds> gazetteer;
+    std::ifstream counts(SourceDir() + "/data/places/gazetteer-counts.csv");
+    ASSERT_TRUE(counts) << "gazetteer-counts.csv";
+    std::string line;
+    std::getline(counts, line);   // the header
+    while (std::getline(counts, line)) {
+        // Country ID, the zone's name (which may hold commas), Populous, Listed.
+        const std::size_t last = line.rfind(','), before = line.rfind(',', last - 1);
+        gazetteer[std::stoll(line.substr(0, line.find(',')))] = {std::stoll(line.substr(before + 1, last - before - 1)),
+                                                                 std::stoll(line.substr(last + 1))};
+    }
+    ASSERT_GT(gazetteer.size(), 250u);
+
+    long long total = 0, least = 0;
+    for (const auto& [zone, bounds] : gazetteer)
+        least += bounds.least;
+    Recordset rs(DatDatabase(), "select [Country ID], count(*) as n from Places group by [Country ID]");
+    for (; !rs.Eof(); rs.MoveNext()) {
+        const long long zone = rs.Field("Country ID").Int(), n = rs.Field("n").Int();
+        SCOPED_TRACE(zone);
+        total += n;
+        const auto at = gazetteer.find(zone);
+        ASSERT_NE(at, gazetteer.end());
+        EXPECT_GE(n, at->second.least);
+        EXPECT_LE(n, at->second.most);
+    }
+    EXPECT_GE(total, least);
+    EXPECT_GT(least, 100000);
+}
+
+TEST_F(Content, NoNameTwiceInAZone)
+{
+    // Names compare without regard to letter case, as the lists find them.
+    Recordset rs(DatDatabase(), "select [Country ID], [PlaceName], count(*) as n from Places "
+                                "group by [Country ID], upper([PlaceName]) having count(*) > 1");
+    for (int shown = 0; !rs.Eof() && shown < 10; rs.MoveNext(), ++shown)
+        ADD_FAILURE() << rs.Field("PlaceName").Text() << " " << rs.Field("n").Int() << " times in zone "
+                      << rs.Field("Country ID").Int();
 }
 
 TEST_F(Content, EveryPlaceHasItsZoneAndReadableCoordinates)

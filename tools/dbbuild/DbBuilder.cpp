@@ -263,6 +263,9 @@ void BuildDatabase(const BuildPlan& plan)
             for (const KeyedSource& k : plan.keyed)
                 LoadKeyed(db, k);
             db.Exec("COMMIT", temporary);
+            // Rows come in the sources' order, not the keys': rewritten in
+            // key order the pages are full and the file about a third smaller.
+            db.Exec("VACUUM", temporary);
             db.Close();
         }
         // The finished file must open the way the program opens it.

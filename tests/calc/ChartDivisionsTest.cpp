@@ -10,8 +10,8 @@
 #include <gtest/gtest.h>
 
 using namespace tarvik;
-using tarvik::test::CalcTest;
-using tarvik::test::DelhiBirth;
+using tarvik::testing::CalcTest;
+using tarvik::testing::DelhiBirth;
 
 namespace {
 

@@ -24,7 +24,7 @@
 using namespace tarvik;
 using namespace tarvik::basic;
 using namespace tarvik::testing;
-using tarvik::test::DelhiBirth;
+using tarvik::testing::DelhiBirth;
 
 namespace {
 
@@ -36,7 +36,7 @@ BirthRecord boy() { return DelhiBirth(15, 8, 1980, 10, 30, 0); }
 // Born before sunrise in Mumbai.
 BirthRecord girl()
 {
-    BirthRecord g = tarvik::test::MumbaiGirl();
+    BirthRecord g = tarvik::testing::MumbaiGirl();
     g.Sex = "Male";   // the page calls the second person the girl whatever the record says
     return g;
 }

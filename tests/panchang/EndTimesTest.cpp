@@ -18,7 +18,7 @@
 #include <stdexcept>
 
 using namespace tarvik;
-using namespace tarvik::test;
+using namespace tarvik::testing;
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <cmath>
 
 using namespace tarvik;
-using namespace tarvik::test;
+using namespace tarvik::testing;
 
 namespace {
 

@@ -127,7 +127,7 @@ protected:
 
 TEST_F(ReadingLayout, HoroscopePagesInBothLanguages)
 {
-    Native() = test::DelhiBirth(15, 8, 1980, 10, 30);
+    Native() = tarvik::testing::DelhiBirth(15, 8, 1980, 10, 30);
     CalcChart();
     TakeBirthLongitudes();
     for (bool hindi : {false, true}) {

@@ -157,7 +157,7 @@ protected:
     std::vector<std::string> periodLines(double moon, int day, int month, int year, bool hindi)
     {
         ApplyDisplayConventions(hindi);
-        Native() = test::DelhiBirth(day, month, year);
+        Native() = tarvik::testing::DelhiBirth(day, month, year);
         Births().BirthMoon = moon;
         RecordingSurface surface;
         EXPECT_TRUE(PrintPage(surface, "Sade1", false));

@@ -23,7 +23,7 @@
 
 using namespace tarvik;
 using namespace tarvik::testing;
-using tarvik::test::DelhiBirth;
+using tarvik::testing::DelhiBirth;
 
 namespace {
 

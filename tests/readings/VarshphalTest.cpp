@@ -23,7 +23,7 @@
 
 using namespace tarvik;
 using namespace tarvik::testing;
-using tarvik::test::DelhiBirth;
+using tarvik::testing::DelhiBirth;
 
 namespace {
 
@@ -93,7 +93,7 @@ long long SecondOf(const YearStart& s)
     return MinuteCount(s.day, s.month, s.year, s.hour, s.minute) * 60 + s.second;
 }
 
-class YearStartTest : public tarvik::test::CalcTest {};
+class YearStartTest : public tarvik::testing::CalcTest {};
 
 TEST_F(YearStartTest, TheSunsReturnWithinAMinuteOfADirectSearch)
 {

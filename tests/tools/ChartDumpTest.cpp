@@ -267,7 +267,7 @@ TEST(ChartDumpProgramTest, ExitCodesAndBatch)
     EXPECT_EQ(runChartdump("--batch /nonexistent/births.txt").exitCode, 2);
     EXPECT_EQ(runChartdump("--help").exitCode, 0);
 
-    const std::string file = testing::TempDir() + "chartdump-batch.txt";
+    const std::string file = ::testing::TempDir() + "chartdump-batch.txt";
     {
         std::ofstream f(file);
         f << delhi << "\n\n# a comment\n" << delhi << " --ayanamsa 2\n";
@@ -305,7 +305,7 @@ TEST(ChartDumpProgramTest, PanchangOfTheBirthFromTheProgramsDatabases)
     const std::regex end("\"end\":\"[0-9]{2}:[0-5][0-9]:[0-5][0-9]\"");
     EXPECT_EQ(std::distance(std::sregex_iterator(panchang.begin(), panchang.end(), end), std::sregex_iterator()), 4);
 
-    const std::string file = testing::TempDir() + "chartdump-panchang.txt";
+    const std::string file = ::testing::TempDir() + "chartdump-panchang.txt";
     {
         std::ofstream f(file);
         f << delhi << "\n" << delhi << " --panchang\n";
@@ -318,7 +318,7 @@ TEST(ChartDumpProgramTest, PanchangOfTheBirthFromTheProgramsDatabases)
 TEST(ChartDumpProgramTest, PanchangWithoutTheDatabasesPrintsNothing)
 {
     // A program folder holding chartdump alone.
-    const std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / "chartdump-alone";
+    const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "chartdump-alone";
     std::filesystem::create_directories(folder);
     const char* bin = std::getenv("TARVIK_BIN_DIR");
     std::filesystem::copy_file(std::filesystem::path(bin ? bin : ".") / "chartdump", folder / "chartdump",

@@ -13,7 +13,7 @@
 #include "pages/PageDispatcher.h"
 #include "pages/RecordingSurface.h"
 #include "readings/ReadingPages.h"
-#include "readings/Vimshottari.h"
+#include "panchang/Vimshottari.h"
 
 #include <benchmark/benchmark.h>
 

@@ -11,6 +11,7 @@
 #include "panchang/Elements.h"
 #include "panchang/HinduCalendar.h"
 #include "panchang/Ishtkaal.h"
+#include "panchang/Vimshottari.h"
 #include "refdata/TextLookup.h"
 
 #include <algorithm>
@@ -167,7 +168,7 @@ std::string PayaText(double moon, double lagna)
     return PayaByHouse(house) + OutputRun().PunctSlash + PayaByNakshatra(CalcNakshatra(moon));
 }
 
-BirthRows MakeBirthRows(Surface& surface, const PersonChart& first, const PersonChart* second)
+BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second)
 {
     const RunValues& run = OutputRun();
     const std::string& slash = run.PunctSlash;
@@ -273,11 +274,8 @@ BirthRows MakeBirthRows(Surface& surface, const PersonChart& first, const Person
     fill(r.paya, D("Rashipaya") + slash + D("Nakshatrapaya"),
          [](const PersonChart& p) { return PayaText(p.payaMoon, p.payaLagna); });
     if (!second) {
-        const BirthRecord& b = first.birth;
         r.bhogya = {D("Bhogya"),
-                    {Builders().PrintVimshottariDasha(surface, b.Day, b.Month, b.Year, true,
-                                                      {.balanceOnly = true}),
-                     ""}};
+                    {BalanceText(VimshottariAtBirth(DashaStartLongitude(Chart(), false, false))), ""}};
     }
     return r;
 }
@@ -370,7 +368,7 @@ void PrintBasicPage(Surface& surface, bool matchPage, const SunTimes* partnerSun
         second = PartnerChart(partnerSunTimes, partnerPanchang);
     const PersonChart* girl = matchPage ? &second : nullptr;
 
-    const BirthRows rows = MakeBirthRows(surface, first, girl);
+    const BirthRows rows = MakeBirthRows(first, girl);
     int y = scaled(Config().TopMarginTwips);
     if (matchPage)
         y = printMatchTable(surface, y, rows);

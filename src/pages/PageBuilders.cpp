@@ -10,12 +10,9 @@ namespace {
 // Placeholders of the dasha and interpretation pages: a heading where the
 // page's own heading would stand, nothing where the dispatcher has printed it.
 
-std::string vimshottariPlaceholder(Surface& surface, double, double, double, bool,
-                                   const DashaSelection& selection)
+void vimshottariPlaceholder(Surface& surface, double, double, double, bool, const DashaSelection&)
 {
-    if (!selection.balanceOnly)
-        PrintPlaceholderHeading(surface, {}, "Vimshottari Dasha");
-    return {};
+    PrintPlaceholderHeading(surface, {}, "Vimshottari Dasha");
 }
 
 void selfFramed(Surface& surface, bool toPrinter, std::initializer_list<const char*> keys,

@@ -22,9 +22,8 @@
 
 namespace tarvik {
 
-// Which Vimshottari page to draw, or only the balance of dasha at birth.
+// Which Vimshottari page to draw.
 struct DashaSelection {
-    bool balanceOnly = false;
     int pratyantarPage = 0;    // 1..9: the pratyantar periods of maha period n
     bool sookshma = false;
     int sookshmaPage = 0;      // 1..81
@@ -55,8 +54,8 @@ struct PageBuilders {
     std::function<void(Surface&)> PrintSudarshanChakra;
 
     // Dasha and interpretation pages. Those below the caller's frame:
-    std::function<std::string(Surface&, double day, double month, double year, bool mahaAntar,
-                              const DashaSelection&)>
+    std::function<void(Surface&, double day, double month, double year, bool mahaAntar,
+                       const DashaSelection&)>
         PrintVimshottariDasha;
     std::function<void(Surface&, double day, double month, double year, int, int)>
         PrintVimshottariPratyantar;

@@ -1,11 +1,11 @@
 #include "Jaimini.h"
 
 #include "DashaPageText.h"
-#include "DashaPeriods.h"
+#include "calc/DashaPeriods.h"
 #include "calc/NameTables.h"
 #include "calc/Vargas.h"
 #include "core/State.h"
-#include "pages/DecimalYear.h"
+#include "calc/DecimalYear.h"
 #include "pages/Frame.h"
 #include "refdata/TextLookup.h"
 

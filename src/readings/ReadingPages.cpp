@@ -7,7 +7,7 @@
 #include "PredictionPages.h"
 #include "SadeSati.h"
 #include "VarshphalPages.h"
-#include "Vimshottari.h"
+#include "panchang/Vimshottari.h"
 #include "VimshottariPages.h"
 #include "Yogini.h"
 #include "pages/PageBuilders.h"

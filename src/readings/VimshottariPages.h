@@ -15,7 +15,8 @@
 // The compact pratyantar page shows the pratyantardashas of fifteen
 // antardashas of the Moon's dasha around the present, in three rows of five.
 
-#include "Vimshottari.h"
+#include "panchang/Vimshottari.h"
+#include "pages/PageBuilders.h"
 #include "pages/Surface.h"
 
 #include <optional>
@@ -25,6 +26,11 @@ namespace tarvik {
 // The heading's words of each family of pages: from the Moon, the Sun
 // ("Aaditya") or the ascendant ("SPS Lagnam").
 enum class DashaStart { Moon, Sun, Ascendant };
+
+// The Vimshottari page builder: draws the chosen page of the periods from
+// the chosen start longitude below the caller's frame.
+void PrintVimshottariDasha(Surface& surface, double day, double month, double year,
+                           bool mahaAntar, const DashaSelection& selection);
 
 void PrintVimshottariMahaPage(Surface& surface, const DashaAtBirth& atBirth,
                               const DashaPeriods& periods, DashaStart from, double day,

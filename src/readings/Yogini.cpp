@@ -1,10 +1,10 @@
 #include "Yogini.h"
 
 #include "DashaPageText.h"
-#include "Vimshottari.h"
+#include "panchang/Vimshottari.h"
 #include "calc/TextFormat.h"
 #include "core/State.h"
-#include "pages/DecimalYear.h"
+#include "calc/DecimalYear.h"
 #include "pages/Frame.h"
 #include "refdata/TextLookup.h"
 

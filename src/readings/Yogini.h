@@ -6,7 +6,7 @@
 // nakshatra (Ashvini begins with Bhramari), and the part of the nakshatra
 // the Moon has traversed is the part of her years already run.
 
-#include "DashaPeriods.h"
+#include "calc/DashaPeriods.h"
 #include "pages/Surface.h"
 
 #include <array>

@@ -122,7 +122,7 @@ protected:
         b.PrintVimshottariDasha = [=](Surface&, double d, double m, double y, bool mahaAntar,
                                       const DashaSelection& s) {
             note("Vimshottari(" + std::to_string(int(d)) + "/" + std::to_string(int(m)) + "/" +
-                 std::to_string(int(y)) + " " + flag(mahaAntar) + flag(s.balanceOnly) + " p" +
+                 std::to_string(int(y)) + " " + flag(mahaAntar) + " p" +
                  std::to_string(s.pratyantarPage) + " s" + flag(s.sookshma) +
                  std::to_string(s.sookshmaPage) + " " + flag(s.fromAscendant) + flag(s.fromSun) +
                  ")");
@@ -193,18 +193,18 @@ TEST_F(DispatcherTest, EveryKeyReachesItsBuildersWithTheirFlags)
         {"Manglik", false, {"Manglik"}, 1},
         {"Sade1", false, {"SadeSati1"}, 1, "SADESATI"},
         {"Sade2", false, {"SadeSati2"}, 1, "SADESATI"},
-        {"VimsMaha", false, {"Vimshottari(5/1/1990 TF p0 sF0 FF)"}, 1},
-        {"VimsAntar", false, {"Vimshottari(5/1/1990 TF p0 sF0 FF)"}, 1},
-        {"VimsPratya1", false, {"Vimshottari(5/1/1990 FF p1 sF0 FF)"}, 1},
-        {"VimsPratya9", false, {"Vimshottari(5/1/1990 FF p9 sF0 FF)"}, 1},
-        {"VimsSooksh01", false, {"Vimshottari(5/1/1990 FF p0 sT1 FF)"}, 1},
-        {"VimsSooksh81", false, {"Vimshottari(5/1/1990 FF p0 sT81 FF)"}, 1},
-        {"SPSLMaha", false, {"Vimshottari(5/1/1990 TF p0 sF0 TF)"}, 1},
-        {"SPSLPratya4", false, {"Vimshottari(5/1/1990 FF p4 sF0 TF)"}, 1},
-        {"SPSLSooksh27", false, {"Vimshottari(5/1/1990 FF p0 sT27 TF)"}, 1},
-        {"AadityaMaha", false, {"Vimshottari(5/1/1990 TF p0 sF0 FT)"}, 1},
-        {"AadityaPratya7", false, {"Vimshottari(5/1/1990 FF p7 sF0 FT)"}, 1},
-        {"AadityaSooksh55", false, {"Vimshottari(5/1/1990 FF p0 sT55 FT)"}, 1},
+        {"VimsMaha", false, {"Vimshottari(5/1/1990 T p0 sF0 FF)"}, 1},
+        {"VimsAntar", false, {"Vimshottari(5/1/1990 T p0 sF0 FF)"}, 1},
+        {"VimsPratya1", false, {"Vimshottari(5/1/1990 F p1 sF0 FF)"}, 1},
+        {"VimsPratya9", false, {"Vimshottari(5/1/1990 F p9 sF0 FF)"}, 1},
+        {"VimsSooksh01", false, {"Vimshottari(5/1/1990 F p0 sT1 FF)"}, 1},
+        {"VimsSooksh81", false, {"Vimshottari(5/1/1990 F p0 sT81 FF)"}, 1},
+        {"SPSLMaha", false, {"Vimshottari(5/1/1990 T p0 sF0 TF)"}, 1},
+        {"SPSLPratya4", false, {"Vimshottari(5/1/1990 F p4 sF0 TF)"}, 1},
+        {"SPSLSooksh27", false, {"Vimshottari(5/1/1990 F p0 sT27 TF)"}, 1},
+        {"AadityaMaha", false, {"Vimshottari(5/1/1990 T p0 sF0 FT)"}, 1},
+        {"AadityaPratya7", false, {"Vimshottari(5/1/1990 F p7 sF0 FT)"}, 1},
+        {"AadityaSooksh55", false, {"Vimshottari(5/1/1990 F p0 sT55 FT)"}, 1},
         {"VimsPratya", false, {"Pratyantar(5 00)"}, 1},
         {"GenPage1", false, {"Topic(1)"}, 1, "GENERAL PREDICTIONS"},
         {"GenPage3", false, {"Topic(3)"}, 1, "GENERAL PREDICTIONS"},

@@ -12,7 +12,7 @@
 #include "core/Reporter.h"
 #include "pages/PageBuilders.h"
 #include "pages/PageDispatcher.h"
-#include "readings/DashaPeriods.h"
+#include "calc/DashaPeriods.h"
 #include "readings/ReadingPages.h"
 #include "refdata/RefdataFixture.h"
 

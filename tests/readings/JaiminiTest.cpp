@@ -5,7 +5,7 @@
 #include "DashaPageSupport.h"
 
 #include "calc/NameTables.h"
-#include "pages/DecimalYear.h"
+#include "calc/DecimalYear.h"
 #include "pages/PageDispatcher.h"
 #include "readings/Jaimini.h"
 

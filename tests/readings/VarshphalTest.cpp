@@ -14,7 +14,7 @@
 #include "readings/MuddaDasha.h"
 #include "readings/ReadingPages.h"
 #include "readings/VarshphalPages.h"
-#include "readings/Vimshottari.h"
+#include "panchang/Vimshottari.h"
 #include "readings/YearStart.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 
 #include "DashaPageSupport.h"
 
-#include "pages/DecimalYear.h"
+#include "calc/DecimalYear.h"
 #include "readings/Yogini.h"
 
 #include <cstdio>

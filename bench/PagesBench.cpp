@@ -10,10 +10,9 @@
 #include "calc/Chart.h"
 #include "calc/RunCopies.h"
 #include "core/State.h"
-#include "pages/PageDispatcher.h"
+#include "registry/PageDispatcher.h"
 #include "pages/PainterSurface.h"
 #include "pages/RecordingSurface.h"
-#include "readings/ReadingPages.h"
 #include "readings/YearStart.h"
 #include "refdata/Databases.h"
 
@@ -115,7 +114,6 @@ void standBasicBirths(bool match)
 void BM_BasicPageRecorded(benchmark::State& state)
 {
     openDatabases();
-    InstallReadingPages();
     standBasicBirths(state.range(0) != 0);
     for (auto _ : state) {
         RecordingSurface surface;
@@ -138,7 +136,6 @@ BENCHMARK(BM_FindYearStart)->ArgName("years")->Arg(1)->Arg(45)->Unit(benchmark::
 void BM_VarshphalPageRecorded(benchmark::State& state)
 {
     openDatabases();
-    InstallReadingPages();
     standBasicBirths(false);
     OutputRun().VarshphalYear = 2025;
     const std::string key = "VP" + std::to_string(state.range(0));

@@ -1,7 +1,6 @@
 #include "BasicPage.h"
 
 #include "Frame.h"
-#include "PageBuilders.h"
 #include "TablePages.h"
 #include "calc/Angles.h"
 #include "calc/MomentGuard.h"

@@ -2,7 +2,7 @@
 
 #include "ChartDrawing.h"
 #include "Frame.h"
-#include "PageBuilders.h"
+#include "TablePages.h"
 #include "Paragraphs.h"
 #include "SignColumns.h"
 #include "calc/KPChart.h"
@@ -145,7 +145,7 @@ void PrintKPCuspPage(Surface& surface, bool toPrinter)
     FillKPChart(chart.SaptavargaSigns);
     CalcKPChart();
     int tableY = static_cast<int>(surface.CurrentY);
-    Builders().PrintCuspTable(surface, 3, toPrinter, tableY);
+    PrintCuspTable(surface, 3, toPrinter, tableY);
     blankParagraphs(surface, 3);
     DrawChart(surface, 0, dict("_LAGNATARVIK"), true, LeftChart);
     PlaceBhavas(chart.SaptavargaSigns, kpBoundaries(), chart.PlanetLongitudes,

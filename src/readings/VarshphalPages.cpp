@@ -13,7 +13,7 @@
 #include "pages/ChartDrawing.h"
 #include "pages/Frame.h"
 #include "pages/Justified.h"
-#include "pages/PageBuilders.h"
+#include "pages/TablePages.h"
 #include "refdata/TextLookup.h"
 
 #include <cmath>
@@ -37,7 +37,7 @@ std::string dateText(int dayCount)
 void printYearChart(Surface& surface, bool toPrinter, int completedYears, double birthAscendant)
 {
     const RunValues& run = OutputRun();
-    Builders().PrintPlanetTable(surface, 1, toPrinter);
+    PrintPlanetTable(surface, 1, toPrinter);
 
     const int tithi = static_cast<int>(CalcPanchangElements()[TithiElement]);
     const BirthRecord& n = Native();

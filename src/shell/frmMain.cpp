@@ -15,7 +15,6 @@
 #include "prPreview.h"
 #include "core/Reporter.h"
 #include "core/State.h"
-#include "readings/ReadingPages.h"
 #include "refdata/Databases.h"
 #include "refdata/Places.h"
 
@@ -477,8 +476,6 @@ bool frmMain::Form_Load()
     MatchTable().SetIndex("ID");
     run.VarshphalFrom = QDate::currentDate().year();
     run.VarshphalYears = 1;
-    // The dasha and interpretation pages over the page engine's placeholders.
-    InstallReadingPages();
 
     splash_->SetMessage(QStringLiteral("Finalizing...."));
     splash_->close();

@@ -8,9 +8,8 @@
 #include "calc/TextFormat.h"
 #include "pages/BasicPage.h"
 #include "pages/ChartFrames.h"
-#include "pages/PageDispatcher.h"
+#include "registry/PageDispatcher.h"
 #include "pages/PainterSurface.h"
-#include "readings/ReadingPages.h"
 #include "refdata/DatabaseFiles.h"
 #include "panchang/PanchangFixture.h"
 #include "refdata/RefdataFixture.h"
@@ -107,7 +106,6 @@ protected:
         PageTest::SetUp();
         Program().ProgramFolder = BinDir();
         OpenReferenceConnection();
-        InstallReadingPages();
         Config().PrintBorder = false;
     }
     void TearDown() override
@@ -491,11 +489,9 @@ protected:
     void SetUp() override
     {
         OpenDeliveredDatabases::SetUp();
-        InstallReadingPages();
     }
     void TearDown() override
     {
-        ResetBuilders();
         OpenDeliveredDatabases::TearDown();
     }
     CollectingReporter collector;

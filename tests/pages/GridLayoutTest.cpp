@@ -11,7 +11,7 @@
 #include "calc/Chart.h"
 #include "core/Reporter.h"
 #include "pages/ChartFrames.h"
-#include "pages/PageDispatcher.h"
+#include "registry/PageDispatcher.h"
 #include "pages/PainterSurface.h"
 #include "refdata/RefdataFixture.h"
 

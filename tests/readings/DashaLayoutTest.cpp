@@ -10,10 +10,8 @@
 #include "calc/CalcFixture.h"
 #include "calc/Chart.h"
 #include "core/Reporter.h"
-#include "pages/PageBuilders.h"
-#include "pages/PageDispatcher.h"
+#include "registry/PageDispatcher.h"
 #include "calc/DashaPeriods.h"
-#include "readings/ReadingPages.h"
 #include "refdata/RefdataFixture.h"
 
 #include <cmath>

@@ -3,9 +3,8 @@
 
 #include "pages/PageTestSupport.h"
 
-#include "pages/PageDispatcher.h"
+#include "registry/PageDispatcher.h"
 #include "panchang/Elements.h"
-#include "readings/ReadingPages.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,7 +21,6 @@ protected:
     void SetUp() override
     {
         PageTest::SetUp();
-        InstallReadingPages();
         Config().PrintBorder = false;
     }
 

@@ -1,7 +1,6 @@
 #include "pages/PageTestSupport.h"
 
 #include "calc/NameTables.h"
-#include "readings/ReadingPages.h"
 #include "panchang/Vimshottari.h"
 
 #include <cmath>

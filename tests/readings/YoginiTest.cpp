@@ -27,7 +27,7 @@ protected:
         surface.ClearLog();
         surface.CurrentY = Config().TopMarginTwips;
         surface.Font.Size = OutputRun().BodyFontSize;
-        Builders().PrintYoginiDasha(surface, 5, 1, 1990, selector);
+        PrintYoginiDasha(surface, 5, 1, 1990, selector);
     }
     DashaPeriods tree() const
     {

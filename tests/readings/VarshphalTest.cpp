@@ -54,15 +54,8 @@ long long MinuteCount(int day, int month, int year, int hour, int minute)
 // birth place: its Sun.
 double SunAtMinute(const BirthRecord& birth, long long minute)
 {
-    const int dayCount = static_cast<int>(std::floor(minute / 1440.0));
-    const CalendarDate d = DateOfDayNumber(dayCount);
-    BirthRecord r = birth;
-    r.Day = d.day;
-    r.Month = d.month;
-    r.Year = d.year;
-    r.Hour = static_cast<int>((minute - dayCount * 1440LL) / 60);
-    r.Minute = static_cast<int>((minute - dayCount * 1440LL) % 60);
-    r.Second = 0;
+    const DayAndClock at = DayAndClockOfSeconds(minute * 60);
+    BirthRecord r = RecordAtMoment(birth, DateOfDayNumber(at.dayNumber), at.hour, at.minute, 0);
     r.TimeCorrection = 0;
     Native() = r;
     CalcChart();

@@ -122,20 +122,6 @@ void printAntarPage(Surface& surface, const DashaPeriods& periods, const YoginiT
 
 } // namespace
 
-YoginiAtBirth YoginiAtMoon(double moon)
-{
-    const NakshatraPart part = NakshatraAt(moon);
-    YoginiAtBirth at;
-    at.yogini = (part.nakshatra + 2) % 8;
-    at.elapsed = YoginiYears[at.yogini] * part.traversed;
-    return at;
-}
-
-DashaPeriods YoginiPeriods(const YoginiAtBirth& atBirth, double birth)
-{
-    return DashaPeriods(Yogini, atBirth.yogini, atBirth.elapsed, birth);
-}
-
 void PrintYoginiDasha(Surface& surface, double day, double month, double year, int selector)
 {
     const DashaPeriods periods = YoginiPeriods(YoginiAtMoon(Chart().PlanetLongitudes[Moon]),

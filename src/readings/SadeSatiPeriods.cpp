@@ -1,5 +1,6 @@
 #include "SadeSatiPeriods.h"
 
+#include "calc/Angles.h"
 #include "calc/NameTables.h"
 #include "core/State.h"
 #include "refdata/Database.h"

@@ -74,8 +74,6 @@ void fillChart()
         m.PartnerSandhis[k] = std::fmod(c.BhavaSandhi[k] + 180.0, 360.0);
 }
 
-std::string flag(bool b) { return b ? "T" : "F"; }
-
 // The KP tables look their sub lords up in the reference database: a copy
 // of the delivered databases is open while one lives; the page texts stay
 // those of the test's source.

@@ -3,8 +3,9 @@
 
 #include "pages/PageTestSupport.h"
 
-#include "registry/PageDispatcher.h"
+#include "calc/PanchangElements.h"
 #include "panchang/Elements.h"
+#include "registry/PageDispatcher.h"
 
 #include <algorithm>
 #include <cmath>

@@ -11,11 +11,10 @@
 #include "calc/Chart.h"
 #include "calc/RunCopies.h"
 #include "core/State.h"
-#include "pages/PageDispatcher.h"
-#include "pages/PageCatalogue.h"
+#include "registry/PageCatalogue.h"
+#include "registry/PageDispatcher.h"
 #include "pages/PainterSurface.h"
 #include "pages/RecordingSurface.h"
-#include "readings/ReadingPages.h"
 #include "readings/YearStart.h"
 #include "refdata/Databases.h"
 
@@ -118,7 +117,6 @@ void standBasicBirths(bool match)
 void BM_BasicPageRecorded(benchmark::State& state)
 {
     openDatabases();
-    InstallReadingPages();
     standBasicBirths(state.range(0) != 0);
     for (auto _ : state) {
         RecordingSurface surface;
@@ -141,7 +139,6 @@ BENCHMARK(BM_FindYearStart)->ArgName("years")->Arg(1)->Arg(45)->Unit(benchmark::
 void BM_VarshphalPageRecorded(benchmark::State& state)
 {
     openDatabases();
-    InstallReadingPages();
     standBasicBirths(false);
     OutputRun().VarshphalYear = 2025;
     const std::string key = "VP" + std::to_string(state.range(0));
@@ -156,7 +153,6 @@ BENCHMARK(BM_VarshphalPageRecorded)->ArgName("page")->Arg(1)->Arg(2)->Unit(bench
 void BM_PrintRunToPdf(benchmark::State& state)
 {
     openDatabases();
-    InstallReadingPages();
     standBasicBirths(false);
     ApplyDisplayConventions(state.range(0) != 0);
     Config().PrintBorder = true;

@@ -10,10 +10,9 @@
 #include "calc/Chart.h"
 #include "calc/RunCopies.h"
 #include "core/State.h"
-#include "pages/PageDispatcher.h"
+#include "registry/PageDispatcher.h"
 #include "pages/RecordingSurface.h"
-#include "readings/ReadingPages.h"
-#include "readings/Vimshottari.h"
+#include "panchang/Vimshottari.h"
 
 #include <benchmark/benchmark.h>
 
@@ -38,7 +37,6 @@ void standBirth()
     CalcChart();
     TakeBirthLongitudes();
     OutputRun().YoginiFrom = 1990;
-    InstallReadingPages();
 }
 
 void BM_VimshottariTree(benchmark::State& state)

@@ -21,4 +21,15 @@ inline double ReduceDegrees(double degrees)
 // motion of the ephemeris is a number of revolutions taken through it.
 inline double Frac(double x) { return x - std::floor(x); }
 
+// x brought into 1..n by at most one subtraction and one addition of n: a
+// house or sign number counted on past the end or back before the start.
+inline int WrapRange(int x, int n)
+{
+    if (x > n)
+        x -= n;
+    if (x < 1)
+        x += n;
+    return x;
+}
+
 } // namespace tarvik

@@ -21,6 +21,19 @@ double LongitudeDegrees(int degrees, int minutes, const std::string& direction)
     return (IsWest(direction) ? -1.0 : 1.0) * (degrees + minutes / 60.0);
 }
 
+BirthRecord RecordAtMoment(const BirthRecord& birth, const CalendarDate& date, int hour, int minute,
+                           int second)
+{
+    BirthRecord r = birth;
+    r.Day = date.day;
+    r.Month = date.month;
+    r.Year = date.year;
+    r.Hour = hour;
+    r.Minute = minute;
+    r.Second = second;
+    return r;
+}
+
 ChartInput ChartInputOf(const BirthRecord& b, int ayanamsaChoice, bool trueNode)
 {
     ChartInput in;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TimeScale.h"
 #include "core/BirthRecord.h"
 #include "core/ChartState.h"
 
@@ -23,6 +24,11 @@ struct ChartInput {
     int nodeDay = 1, nodeMonth = 1, nodeYear = 2000;
     int kpYear = 2000, kpMonth = 1;
 };
+
+// The record moved to another date and clock time of its own zone; the
+// person, place, zone and time correction stay.
+BirthRecord RecordAtMoment(const BirthRecord& birth, const CalendarDate& date, int hour, int minute,
+                           int second);
 
 // The input of a birth record under the current run settings.
 ChartInput ChartInputOf(const BirthRecord& birth, int ayanamsaChoice, bool trueNode);

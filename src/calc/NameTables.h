@@ -155,7 +155,7 @@ inline constexpr std::array<SignRow, 13> SignTable = {{
 
 inline constexpr std::array<Key, 4> VarnaColumnKeys = {"", "_VARNA", "_HANSAK", "_VASHYA"};
 
-// Accessors in the shape of the original tables.
+// One accessor per column, indexed by nakshatra (1..27) or sign (1..12).
 constexpr Key NakshatraKeys(int n) { return NakshatraTable[n].key; }
 constexpr Key GanaKeys(int n) { return NakshatraTable[n].gana; }
 constexpr Key YunjaKeys(int n) { return NakshatraTable[n].yunja; }

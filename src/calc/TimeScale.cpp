@@ -37,4 +37,15 @@ double WarTimeCorrection(int sign, int hours, int minutes)
     return -ahead;
 }
 
+DayAndClock DayAndClockOfSeconds(long long seconds)
+{
+    constexpr long long SecondsPerDay = 86400;
+    long long day = seconds / SecondsPerDay;
+    if (seconds % SecondsPerDay < 0)
+        --day;
+    const long long inDay = seconds - day * SecondsPerDay;
+    return {static_cast<int>(day), static_cast<int>(inDay / 3600), static_cast<int>(inDay % 3600 / 60),
+            static_cast<int>(inDay % 60)};
+}
+
 } // namespace tarvik

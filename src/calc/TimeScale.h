@@ -25,6 +25,16 @@ struct CalendarDate {
 };
 CalendarDate DateOfDayNumber(int dayNumber);
 
+// A moment counted in whole seconds from the midnight that begins day count
+// 0, as its day count and clock time. The day is the one the moment falls
+// in: a negative remainder belongs to the day before.
+struct DayAndClock {
+    int dayNumber = 0;
+    int hour = 0, minute = 0, second = 0;
+    bool operator==(const DayAndClock&) const = default;
+};
+DayAndClock DayAndClockOfSeconds(long long seconds);
+
 // The day count at which T, the Julian centuries of the ephemeris, is 0:
 // 1900 January 0.5, noon universal time of 31 December 1899.
 inline constexpr int EpochDayNumber = 694025;

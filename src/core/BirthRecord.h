@@ -6,8 +6,8 @@ namespace tarvik {
 
 // One person's birth data as the chart calculation reads it. The field order
 // is the order the horoscope keeps everywhere (entry form, files, copies).
-// Times are zone (standard) time; the optional values of the original record
-// (correction and zone) count as 0 when nothing was entered.
+// Times are zone (standard) time; the optional values of the record (the
+// war-time correction and the zone) count as 0 when nothing was entered.
 struct BirthRecord {
     std::string Name;
     std::string Place;

@@ -16,8 +16,9 @@ inline constexpr int AyanamsaSlot = 1;
 inline constexpr int HourLater = 13;   // PlanetLongitudes[b + HourLater]
 
 // The results of one chart calculation. Every run of the driver overwrites
-// all of it; the arrays keep the original index ranges (element 0 unused
-// where the original left it free) so that readers index them as documented.
+// all of it. The arrays are indexed by the numbers of the things they hold
+// (body codes above, houses and vargas from 1, element 0 unused where the
+// count starts at 1), so that readers write a house or a body as it is numbered.
 struct ChartState {
     std::array<double, 27> PlanetLongitudes{};
     std::array<double, 13> HouseCusps{};      // 1..12, cusp 1 = ascendant

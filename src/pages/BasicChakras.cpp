@@ -19,8 +19,6 @@ namespace tarvik::basic {
 
 namespace {
 
-std::string D(std::string_view key) { return GetDictText(key); }
-
 int scaled(double twips) { return static_cast<int>(std::lround(twips * OutputRun().OutputScale)); }
 
 constexpr int GhatItems = 17;
@@ -37,23 +35,23 @@ std::vector<std::string> avakahada(const PersonChart& p, const std::string& paya
     const int t = TropicalSunSign(p);
     return {
         SignAndLordText(m),
-        D(NakshatraKeys(n)) + dash + std::to_string(pada),
-        D(NakshatraLordKey(n)),
+        Dict(NakshatraKeys(n)) + dash + std::to_string(pada),
+        Dict(NakshatraLordKey(n)),
         CalcYogaText(p.Moon(), p.Sun()),
         CalcKaranaText(p.Moon(), p.Sun()),
-        D(GanaKeys(n)),
-        D(YoniKeys(n)),
-        D(NadiKeys(n)),
-        D(SignVarnaTable(m, 1)),
-        D(SignVarnaTable(m, 3)),
-        D(NameVargaKeys(n, pada)),
-        D(YunjaKeys(n)),
-        D(SignVarnaTable(m, 2)),
-        D("RL" + std::to_string(n) + std::to_string(pada)),
+        Dict(GanaKeys(n)),
+        Dict(YoniKeys(n)),
+        Dict(NadiKeys(n)),
+        Dict(SignVarnaTable(m, 1)),
+        Dict(SignVarnaTable(m, 3)),
+        Dict(NameVargaKeys(n, pada)),
+        Dict(YunjaKeys(n)),
+        Dict(SignVarnaTable(m, 2)),
+        Dict("RL" + std::to_string(n) + std::to_string(pada)),
         paya,
-        D(AyanKeys(t)),
-        D(GolKeys(t)),
-        D(RituKeys(t)),
+        Dict(AyanKeys(t)),
+        Dict(GolKeys(t)),
+        Dict(RituKeys(t)),
     };
 }
 
@@ -61,24 +59,24 @@ std::vector<std::string> avakahadaCaptions()
 {
     const std::string& dash = OutputRun().PunctDash;
     return {
-        D("RASHI") + dash + D("_RL"),
-        D("_NAKSHATRA") + dash + D("_CHARAN"),
-        D("_NL"),
-        D("yog"),
-        D("karan"),
-        D("_GANA"),
-        D("_YONI"),
-        D("_NADI"),
-        D(VarnaColumnKeys[1]),
-        D(VarnaColumnKeys[3]),
-        D("_VARG"),
-        D("_YUNJA"),
-        D(VarnaColumnKeys[2]),
-        D("_AKSHAR"),
-        D("av15"),
-        D("_AAYAN"),
-        D("_GOOL"),
-        D("_RITU"),
+        Dict("RASHI") + dash + Dict("_RL"),
+        Dict("_NAKSHATRA") + dash + Dict("_CHARAN"),
+        Dict("_NL"),
+        Dict("yog"),
+        Dict("karan"),
+        Dict("_GANA"),
+        Dict("_YONI"),
+        Dict("_NADI"),
+        Dict(VarnaColumnKeys[1]),
+        Dict(VarnaColumnKeys[3]),
+        Dict("_VARG"),
+        Dict("_YUNJA"),
+        Dict(VarnaColumnKeys[2]),
+        Dict("_AKSHAR"),
+        Dict("av15"),
+        Dict("_AAYAN"),
+        Dict("_GOOL"),
+        Dict("_RITU"),
     };
 }
 
@@ -152,8 +150,8 @@ void PrintChakras(Surface& surface, int y, const PersonChart& first, const Perso
     y += scaled(RowStep / 5.0);
     surface.Font.Bold = true;
     surface.Font.Underline = true;
-    PrintAt(surface, scaled(left + 1000), y, D("AVKAHDA CHAKRA"));
-    PrintAt(surface, scaled(left + 6000), y, D("GHAT CHAKRA"));
+    PrintAt(surface, scaled(left + 1000), y, Dict("AVKAHDA CHAKRA"));
+    PrintAt(surface, scaled(left + 6000), y, Dict("GHAT CHAKRA"));
     surface.Font.Bold = false;
     surface.Font.Underline = false;
     const int top = y + scaled(RowStep + RowStep / 10.0);
@@ -165,7 +163,7 @@ void PrintChakras(Surface& surface, int y, const PersonChart& first, const Perso
     std::vector<int> avakahadaXs = {scaled(left), scaled(left + 1750)};
     std::vector<std::string> ghatCaptions;
     for (int i = 1; i <= GhatItems; ++i)
-        ghatCaptions.push_back(D("gh" + std::to_string(i)));
+        ghatCaptions.push_back(Dict("gh" + std::to_string(i)));
     std::vector<std::vector<std::string>> ghatColumns = {ghatCaptions,
                                                          ghatItems(SignOf(first.payaMoon))};
     std::vector<int> ghatXs = {scaled(left + 5000), scaled(left + 6000)};

@@ -1,7 +1,6 @@
 #include "BasicPage.h"
 
 #include "Frame.h"
-#include "PageBuilders.h"
 #include "TablePages.h"
 #include "calc/Angles.h"
 #include "calc/MomentGuard.h"
@@ -11,6 +10,7 @@
 #include "panchang/Elements.h"
 #include "panchang/HinduCalendar.h"
 #include "panchang/Ishtkaal.h"
+#include "panchang/Vimshottari.h"
 #include "refdata/TextLookup.h"
 
 #include <algorithm>
@@ -22,8 +22,6 @@ namespace basic {
 
 namespace {
 
-std::string D(std::string_view key) { return GetDictText(key); }
-
 std::string twoDigits(double v) { return ZeroPad(v, 2); }
 
 // Degrees and minutes of a coordinate with its direction's name.
@@ -31,7 +29,7 @@ std::string coordinateText(int degrees, int minutes, bool negative, const char* 
                            const char* negativeKey)
 {
     return ZeroPad(degrees, 3) + OutputRun().PunctColon + ZeroPad(minutes, 2) + " " +
-           D(negative ? negativeKey : positiveKey);
+           Dict(negative ? negativeKey : positiveKey);
 }
 
 // The weekday of a date, Sunday 1 .. Saturday 7: day count 694025 (31
@@ -156,7 +154,7 @@ std::string NakshatraLordKey(int nakshatra)
 
 std::string SignAndLordText(int sign)
 {
-    return D(SignKeys[sign]) + OutputRun().PunctDash + D(SignLordKey(sign));
+    return Dict(SignKeys[sign]) + OutputRun().PunctDash + Dict(SignLordKey(sign));
 }
 
 std::string PayaText(double moon, double lagna)
@@ -167,7 +165,7 @@ std::string PayaText(double moon, double lagna)
     return PayaByHouse(house) + OutputRun().PunctSlash + PayaByNakshatra(CalcNakshatra(moon));
 }
 
-BirthRows MakeBirthRows(Surface& surface, const PersonChart& first, const PersonChart* second)
+BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second)
 {
     const RunValues& run = OutputRun();
     const std::string& slash = run.PunctSlash;
@@ -183,101 +181,98 @@ BirthRows MakeBirthRows(Surface& surface, const PersonChart& first, const Person
             row.values[i] = value(*person[i]);
     };
 
-    fill(r.name, D("Name"), [](const PersonChart& p) { return p.birth.Name; });
+    fill(r.name, Dict("Name"), [](const PersonChart& p) { return p.birth.Name; });
     if (!second) {
         const BirthState& b = Births();
-        r.father = {D("Father"), {b.Father, ""}};
-        r.mother = {D("Mother"), {b.Mother, ""}};
-        r.grandfather = {D("GrandFather"), {b.Grandfather, ""}};
-        r.gotra = {D("Gotra"), {b.Gotra, ""}};
+        r.father = {Dict("Father"), {b.Father, ""}};
+        r.mother = {Dict("Mother"), {b.Mother, ""}};
+        r.grandfather = {Dict("GrandFather"), {b.Grandfather, ""}};
+        r.gotra = {Dict("Gotra"), {b.Gotra, ""}};
     }
-    fill(r.sex, D("Sex"), [](const PersonChart& p) { return D(p.birth.Sex); });
+    fill(r.sex, Dict("Sex"), [](const PersonChart& p) { return Dict(p.birth.Sex); });
     if (second)
-        r.sex.values[1] = D("Female");
-    fill(r.dateOfBirth, D("DOB"), [&](const PersonChart& p) {
+        r.sex.values[1] = Dict("Female");
+    fill(r.dateOfBirth, Dict("DOB"), [&](const PersonChart& p) {
         const BirthRecord& b = p.birth;
         // The weekday's key: "_" and the first three letters of its name.
         std::string weekdayKey = "_";
         weekdayKey.append(WeekdayNames[weekdayOf(b.Day, b.Month, b.Year)].substr(0, 3));
         return ZeroPad(b.Day, 2) + dash + ZeroPad(b.Month, 2) + dash + ZeroPad(b.Year, 4) + " " +
-               run.PunctOpen + D(weekdayKey) + run.PunctClose;
+               run.PunctOpen + Dict(weekdayKey) + run.PunctClose;
     });
-    fill(r.timeOfBirth, D("TOB"), [&](const PersonChart& p) {
+    fill(r.timeOfBirth, Dict("TOB"), [&](const PersonChart& p) {
         const BirthRecord& b = p.birth;
         return clockText(b.Hour, b.Minute, b.Second) + " " + run.PunctOpen +
-               CalcIshtkaal(b).text + " " + D("Ghati") + run.PunctClose;
+               CalcIshtkaal(b).text + " " + Dict("Ghati") + run.PunctClose;
     });
-    fill(r.timeZone, D("Time Zone"), [](const PersonChart& p) { return p.birth.Country; });
-    fill(r.place, D("Place"), [](const PersonChart& p) { return p.birth.Place; });
-    fill(r.latitude, D("Latitude"), [](const PersonChart& p) {
+    fill(r.timeZone, Dict("Time Zone"), [](const PersonChart& p) { return p.birth.Country; });
+    fill(r.place, Dict("Place"), [](const PersonChart& p) { return p.birth.Place; });
+    fill(r.latitude, Dict("Latitude"), [](const PersonChart& p) {
         const BirthRecord& b = p.birth;
         return coordinateText(b.LatDeg, b.LatMin, IsSouth(b.LatDir), "North", "South");
     });
-    fill(r.longitude, D("Longitude"), [](const PersonChart& p) {
+    fill(r.longitude, Dict("Longitude"), [](const PersonChart& p) {
         const BirthRecord& b = p.birth;
         return coordinateText(b.LongDeg, b.LongMin, IsWest(b.LongDir), "East", "West");
     });
-    fill(r.zoneLongitude, D("StdLongitude"), [](const PersonChart& p) {
+    fill(r.zoneLongitude, Dict("StdLongitude"), [](const PersonChart& p) {
         const BirthRecord& b = p.birth;
         return coordinateText(b.ZoneDeg, b.ZoneMin, IsWest(b.ZoneDir), "East", "West");
     });
-    fill(r.localTimeCorrection, D("LTC"), [](const PersonChart& p) {
+    fill(r.localTimeCorrection, Dict("LTC"), [](const PersonChart& p) {
         return LocalTimeCorrectionText(p.placeLongitude, p.zoneMeridian);
     });
-    fill(r.warTimeCorrection, D("WTC"), [](const PersonChart& p) { return WarTimeText(p.warTime); });
-    fill(r.localTime, D("Local Time"), [](const PersonChart& p) {
+    fill(r.warTimeCorrection, Dict("WTC"), [](const PersonChart& p) { return WarTimeText(p.warTime); });
+    fill(r.localTime, Dict("Local Time"), [](const PersonChart& p) {
         return LocalTimeText(p.birth, p.placeLongitude, p.zoneMeridian);
     });
-    fill(r.siderealTime, D("Siderial Time"),
+    fill(r.siderealTime, Dict("Siderial Time"),
          [](const PersonChart& p) { return FormatHMS(p.siderealTime); });
-    fill(r.sunriseLocal, D("SRSSL"), [&](const PersonChart& p) {
+    fill(r.sunriseLocal, Dict("SRSSL"), [&](const PersonChart& p) {
         return FormatHMS(p.sunTimes[1]) + slash + FormatHMS(p.sunTimes[2]);
     });
-    fill(r.sunriseZone, D("SRSSS"), [&](const PersonChart& p) {
+    fill(r.sunriseZone, Dict("SRSSS"), [&](const PersonChart& p) {
         return FormatHMS(p.sunTimes[3]) + slash + FormatHMS(p.sunTimes[4]);
     });
-    fill(r.ayanGolRitu, D("_AAYAN") + slash + D("_GOOL") + slash + D("_RITU"),
+    fill(r.ayanGolRitu, Dict("_AAYAN") + slash + Dict("_GOOL") + slash + Dict("_RITU"),
          [&](const PersonChart& p) {
              const int t = TropicalSunSign(p);
-             return D(AyanKeys(t)) + slash + D(GolKeys(t)) + slash + D(RituKeys(t));
+             return Dict(AyanKeys(t)) + slash + Dict(GolKeys(t)) + slash + Dict(RituKeys(t));
          });
-    fill(r.tithiPaksha, D("TithiPaksh"), [&](const PersonChart& p) {
+    fill(r.tithiPaksha, Dict("TithiPaksh"), [&](const PersonChart& p) {
         const int tithi = static_cast<int>(p.panchang[TithiElement]);
-        return D(TithiKey(tithi)) + slash + D(tithi > 15 ? "_Krishna" : "_Shukla") + slash +
-               D(GetNationalMonthName(p.birth.Month, p.birth.Day));
+        return Dict(TithiKey(tithi)) + slash + Dict(tithi > 15 ? "_Krishna" : "_Shukla") + slash +
+               Dict(GetNationalMonthName(p.birth.Month, p.birth.Day));
     });
-    r.pakshaName = D(first.panchang[TithiElement] > 15 ? "_Krishna" : "_Shukla");
+    r.pakshaName = Dict(first.panchang[TithiElement] > 15 ? "_Krishna" : "_Shukla");
     // The samvat years by the calendar year alone; the panchang of one person
     // gives them from the lunar new year.
-    fill(r.shakaSamvat, D("Shalivan Shak Samvat"),
+    fill(r.shakaSamvat, Dict("Shalivan Shak Samvat"),
          [](const PersonChart& p) { return ZeroPad(p.birth.Year - 78, 4); });
-    fill(r.vikramSamvat, D("Vikram Samvat"),
+    fill(r.vikramSamvat, Dict("Vikram Samvat"),
          [](const PersonChart& p) { return ZeroPad(p.birth.Year + 57, 4); });
-    fill(r.yoga, D("Yog"), [](const PersonChart& p) {
-        return D(YogaKeys[YogaNumberOfIndex(static_cast<int>(p.panchang[YogaIndexElement]))]);
+    fill(r.yoga, Dict("Yog"), [](const PersonChart& p) {
+        return Dict(YogaKeys[YogaNumberOfIndex(static_cast<int>(p.panchang[YogaIndexElement]))]);
     });
     fill(r.ayanamsa,
-         D("Ayanamsa") + " " + run.PunctOpen + D(ayanamsaKey(run.AyanamsaChoice)) + run.PunctClose,
+         Dict("Ayanamsa") + " " + run.PunctOpen + Dict(ayanamsaKey(run.AyanamsaChoice)) + run.PunctClose,
          [](const PersonChart& p) { return FormatDMS(p.Ayanamsa()); });
-    fill(r.sunSign, D("Sun Sign"), [](const PersonChart& p) { return D(SignKeys[TropicalSunSign(p)]); });
-    fill(r.lagna, D("Lagna-Lagna Lord"),
+    fill(r.sunSign, Dict("Sun Sign"), [](const PersonChart& p) { return Dict(SignKeys[TropicalSunSign(p)]); });
+    fill(r.lagna, Dict("Lagna-Lagna Lord"),
          [](const PersonChart& p) { return SignAndLordText(SignOf(p.ascendant)); });
-    fill(r.rashi, D("Rashi-Rashi Lord"),
+    fill(r.rashi, Dict("Rashi-Rashi Lord"),
          [](const PersonChart& p) { return SignAndLordText(SignOf(p.Moon())); });
-    fill(r.nakshatraCharan, D("Nakshatra-Charan"), [&](const PersonChart& p) {
-        return D(NakshatraKeys(p.Nakshatra())) + dash + std::to_string(p.Pada());
+    fill(r.nakshatraCharan, Dict("Nakshatra-Charan"), [&](const PersonChart& p) {
+        return Dict(NakshatraKeys(p.Nakshatra())) + dash + std::to_string(p.Pada());
     });
-    fill(r.nakshatraLord, D("Nakshatra") + " " + D("Lord"), [](const PersonChart& p) {
-        return D(NakshatraLordKey(p.Nakshatra()));
+    fill(r.nakshatraLord, Dict("Nakshatra") + " " + Dict("Lord"), [](const PersonChart& p) {
+        return Dict(NakshatraLordKey(p.Nakshatra()));
     });
-    fill(r.paya, D("Rashipaya") + slash + D("Nakshatrapaya"),
+    fill(r.paya, Dict("Rashipaya") + slash + Dict("Nakshatrapaya"),
          [](const PersonChart& p) { return PayaText(p.payaMoon, p.payaLagna); });
     if (!second) {
-        const BirthRecord& b = first.birth;
-        r.bhogya = {D("Bhogya"),
-                    {Builders().PrintVimshottariDasha(surface, b.Day, b.Month, b.Year, true,
-                                                      {.balanceOnly = true}),
-                     ""}};
+        r.bhogya = {Dict("Bhogya"),
+                    {BalanceText(VimshottariAtBirth(DashaStartLongitude(Chart(), false, false))), ""}};
     }
     return r;
 }
@@ -370,7 +365,7 @@ void PrintBasicPage(Surface& surface, bool matchPage, const SunTimes* partnerSun
         second = PartnerChart(partnerSunTimes, partnerPanchang);
     const PersonChart* girl = matchPage ? &second : nullptr;
 
-    const BirthRows rows = MakeBirthRows(surface, first, girl);
+    const BirthRows rows = MakeBirthRows(first, girl);
     int y = scaled(Config().TopMarginTwips);
     if (matchPage)
         y = printMatchTable(surface, y, rows);

@@ -66,8 +66,8 @@ struct BirthRows {
 };
 
 // second is null for one person. The balance of dasha (one person only) is
-// asked of the Vimshottari builder, which draws nothing for it.
-BirthRows MakeBirthRows(Surface& surface, const PersonChart& first, const PersonChart* second);
+// that of the Vimshottari dasha from the Moon of the chart standing.
+BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second);
 
 // The rows of the birth table a match prints, in order.
 std::vector<const Row*> MatchRows(const BirthRows& rows);

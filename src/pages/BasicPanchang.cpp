@@ -20,12 +20,10 @@ namespace tarvik::basic {
 
 namespace {
 
-std::string D(std::string_view key) { return GetDictText(key); }
-
 // A longitude within its sign, and the sign.
 std::string positionText(double longitude)
 {
-    return FormatDMS(longitude) + " " + D(SignKeys[SignOf(longitude)]);
+    return FormatDMS(longitude) + " " + Dict(SignKeys[SignOf(longitude)]);
 }
 
 Cell copied(const Row& row, bool typed = false) { return {row.caption, row.values[0], typed}; }
@@ -58,8 +56,8 @@ std::vector<Cell> MakePanchangRows(const BirthRows& r, const PersonChart& native
         copied(r.name, true),
         copied(r.sex),
         copied(r.dateOfBirth),
-        {D("TOB"), birthTime},
-        {D("isht"), CalcIshtkaal(b).text + " " + D("Ghati")},
+        {Dict("TOB"), birthTime},
+        {Dict("isht"), CalcIshtkaal(b).text + " " + Dict("Ghati")},
         copied(r.timeZone, true),
         copied(r.place, true),
         copied(r.latitude),
@@ -68,17 +66,17 @@ std::vector<Cell> MakePanchangRows(const BirthRows& r, const PersonChart& native
         copied(r.localTimeCorrection),
         copied(r.warTimeCorrection),
         copied(r.localTime),
-        {D("Velantar"), CalcVelantar(b.Day, b.Month)},
+        {Dict("Velantar"), CalcVelantar(b.Day, b.Month)},
         copied(r.siderealTime),
         copied(r.sunriseLocal),
         copied(r.sunriseZone),
-        {D("dinmaanl"), FormatHMS(s[2] - s[1])},
-        {D("dinmaans"), FormatHMS(s[4] - s[3])},
-        {D("_AAYAN"), D(AyanKeys(t))},
-        {D("_GOOL"), D(GolKeys(t))},
-        {D("_RITU"), D(RituKeys(t))},
-        {D("ascansh"), positionText(native.ascendant)},
-        {D("mooansh"), positionText(native.Moon())},
+        {Dict("dinmaanl"), FormatHMS(s[2] - s[1])},
+        {Dict("dinmaans"), FormatHMS(s[4] - s[3])},
+        {Dict("_AAYAN"), Dict(AyanKeys(t))},
+        {Dict("_GOOL"), Dict(GolKeys(t))},
+        {Dict("_RITU"), Dict(RituKeys(t))},
+        {Dict("ascansh"), positionText(native.ascendant)},
+        {Dict("mooansh"), positionText(native.Moon())},
         copied(r.bhogya),
 
         copied(r.father, true),
@@ -87,25 +85,25 @@ std::vector<Cell> MakePanchangRows(const BirthRows& r, const PersonChart& native
         copied(r.gotra, true),
         {r.vikramSamvat.caption, ZeroPad(samvat.vikram, 4)},
         {r.shakaSamvat.caption, ZeroPad(samvat.shaka, 4)},
-        {D("Mas"), LunarMonthText(LunarMonthAtBirth(b))},
-        {D("Paksh"), r.pakshaName},
-        {D("sunanshRise"), positionText(rise.sun)},
-        {D("mooanshRise"), positionText(rise.moon)},
-        {D("sunanshBirth"), positionText(births.BirthSun)},
-        {D("mooanshBirth"), positionText(births.BirthMoon)},
-        {D("STithi"), D(atSunrise.tithi.key)},
-        {D("ETithi"), TithiEndTime(standard, rise.hour, rise.minute, rise.second)},
-        {D("TOB"), birthTime},
-        {D("JTithi"), D(atBirth.tithi.key)},
-        {D("Snak"), D(atSunrise.nakshatra.key)},
-        {D("Enak"), NakshatraEndTime(standard, rise.hour, rise.minute, rise.second)},
-        {D("bdnak"), D(NakshatraKeys(CalcNakshatra(births.BirthMoon)))},
-        {D("Syog"), D(atSunrise.yoga.key)},
-        {D("Eyog"), YogaEndTime(standard, rise.hour, rise.minute, rise.second)},
-        {D("bdyoga"), D(atBirth.yoga.key)},
-        {D("Skaran"), D(atSunrise.karana.key)},
-        {D("Ekaran"), KaranaEndTime(standard, rise.hour, rise.minute, rise.second)},
-        {D("bdkaran"), CalcKaranaText(native.Moon(), native.Sun())},
+        {Dict("Mas"), LunarMonthText(LunarMonthAtBirth(b))},
+        {Dict("Paksh"), r.pakshaName},
+        {Dict("sunanshRise"), positionText(rise.sun)},
+        {Dict("mooanshRise"), positionText(rise.moon)},
+        {Dict("sunanshBirth"), positionText(births.BirthSun)},
+        {Dict("mooanshBirth"), positionText(births.BirthMoon)},
+        {Dict("STithi"), Dict(atSunrise.tithi.key)},
+        {Dict("ETithi"), TithiEndTime(standard, rise.hour, rise.minute, rise.second)},
+        {Dict("TOB"), birthTime},
+        {Dict("JTithi"), Dict(atBirth.tithi.key)},
+        {Dict("Snak"), Dict(atSunrise.nakshatra.key)},
+        {Dict("Enak"), NakshatraEndTime(standard, rise.hour, rise.minute, rise.second)},
+        {Dict("bdnak"), Dict(NakshatraKeys(CalcNakshatra(births.BirthMoon)))},
+        {Dict("Syog"), Dict(atSunrise.yoga.key)},
+        {Dict("Eyog"), YogaEndTime(standard, rise.hour, rise.minute, rise.second)},
+        {Dict("bdyoga"), Dict(atBirth.yoga.key)},
+        {Dict("Skaran"), Dict(atSunrise.karana.key)},
+        {Dict("Ekaran"), KaranaEndTime(standard, rise.hour, rise.minute, rise.second)},
+        {Dict("bdkaran"), CalcKaranaText(native.Moon(), native.Sun())},
     };
 }
 

@@ -2,7 +2,7 @@
 
 #include "ChartDrawing.h"
 #include "Frame.h"
-#include "PageBuilders.h"
+#include "TablePages.h"
 #include "Paragraphs.h"
 #include "SignColumns.h"
 #include "calc/KPChart.h"
@@ -17,13 +17,11 @@ namespace tarvik {
 
 namespace {
 
-std::string dict(std::string_view key) { return GetDictText(key); }
-
 std::string joined(std::initializer_list<std::string_view> keys)
 {
     std::string s;
     for (std::string_view key : keys)
-        s += (s.empty() ? "" : " ") + dict(key);
+        s += (s.empty() ? "" : " ") + Dict(key);
     return s;
 }
 
@@ -55,7 +53,7 @@ void PrintShodashPage(Surface& surface, bool toPrinter, int n)
     for (int i = 0; i < 4; ++i) {
         const int varga = first + i;
         FillVargaColumn(chart.SaptavargaSigns, varga);
-        DrawChart(surface, 0, dict("DIV" + chart.ShodashVargaNames[varga]), true,
+        DrawChart(surface, 0, Dict("DIV" + chart.ShodashVargaNames[varga]), true,
                   i % 2 == 0 ? LeftChart : RightChart);
         if (i == 1)
             surface.CurrentY += 5500;
@@ -71,29 +69,29 @@ void PrintMatchNavamsaPage(Surface& surface, bool toPrinter)
 
     PlaceBhavas(chart.SaptavargaSigns, chart.BhavaSandhi, chart.PlanetLongitudes,
                 lagnaRasi(match.NativeSaptavargaSigns));
-    DrawChart(surface, 0, dict("_CHALIT"), false, LeftChart, &chart.SaptavargaSigns);
+    DrawChart(surface, 0, Dict("_CHALIT"), false, LeftChart, &chart.SaptavargaSigns);
     PlaceBhavas(chart.SaptavargaSigns, match.PartnerSandhis, match.PartnerLongitudes,
                 lagnaRasi(match.PartnerSaptavargaSigns));
-    DrawChart(surface, 0, dict("_CHALIT"), false, RightChart, &chart.SaptavargaSigns);
+    DrawChart(surface, 0, Dict("_CHALIT"), false, RightChart, &chart.SaptavargaSigns);
     surface.CurrentY += 4300 * scale;
 
     FillMoonChart(match.NativeSaptavargaSigns);
     FillMoonChart(match.PartnerSaptavargaSigns);
-    DrawChart(surface, 0, dict("_CHANDRATARVIK"), false, LeftChart, &match.NativeSaptavargaSigns);
-    DrawChart(surface, 0, dict("_CHANDRATARVIK"), false, RightChart, &match.PartnerSaptavargaSigns);
+    DrawChart(surface, 0, Dict("_CHANDRATARVIK"), false, LeftChart, &match.NativeSaptavargaSigns);
+    DrawChart(surface, 0, Dict("_CHANDRATARVIK"), false, RightChart, &match.PartnerSaptavargaSigns);
     surface.CurrentY += 4300 * scale;
 
-    DrawChart(surface, 4, dict(VargaNames[4]), true, LeftChart, &match.NativeSaptavargaSigns);
-    DrawChart(surface, 4, dict(VargaNames[4]), true, RightChart, &match.PartnerSaptavargaSigns);
+    DrawChart(surface, 4, Dict(VargaNames[4]), true, LeftChart, &match.NativeSaptavargaSigns);
+    DrawChart(surface, 4, Dict(VargaNames[4]), true, RightChart, &match.PartnerSaptavargaSigns);
 }
 
 std::string AyanamsaLineText(const std::string& ayanamsaDms)
 {
     const RunValues& run = OutputRun();
     static constexpr std::array<std::string_view, 3> names = {"NCLAHIRI", "KP", "BVRAMAN"};
-    std::string text = dict("Ayanamsa");
+    std::string text = Dict("Ayanamsa");
     if (run.AyanamsaChoice >= 0 && run.AyanamsaChoice <= 2)
-        text += " " + run.PunctOpen + dict(names[run.AyanamsaChoice]) + run.PunctClose;
+        text += " " + run.PunctOpen + Dict(names[run.AyanamsaChoice]) + run.PunctClose;
     return text + run.PunctColon + "  " + ayanamsaDms;
 }
 
@@ -103,12 +101,12 @@ void PrintNirayanaCharts(Surface& surface)
     PrintAt(surface, Config().LeftMarginTwips, static_cast<int>(surface.CurrentY),
             AyanamsaLineText(FormatDMS(chart.PlanetLongitudes[AyanamsaSlot])));
 
-    DrawChart(surface, 1, dict("_LAGNATARVIK"), true, LeftChart);
-    DrawChart(surface, 4, dict(VargaNames[4]), true, RightChart);
+    DrawChart(surface, 1, Dict("_LAGNATARVIK"), true, LeftChart);
+    DrawChart(surface, 4, Dict(VargaNames[4]), true, RightChart);
     surface.CurrentY += 4300;
 
     FillMoonChart(chart.SaptavargaSigns);
-    DrawChart(surface, 0, dict("_CHANDRATARVIK"), false, LeftChart);
+    DrawChart(surface, 0, Dict("_CHANDRATARVIK"), false, LeftChart);
     PlaceBhavas(chart.SaptavargaSigns, chart.HouseCusps, chart.PlanetLongitudes,
                 lagnaRasi(chart.SaptavargaSigns));
     DrawChart(surface, 0, joined({"_NIRAYANA", "_BHAVACHALIT"}), false, RightChart);
@@ -123,7 +121,7 @@ void PrintBhavCharts(Surface& surface)
     DrawChart(surface, 0, joined({"_NIRAYANA", "BHAV", "_CHALIT"}), false, LeftChart);
     PlaceBhavas(chart.SaptavargaSigns, chart.BhavaSandhi, chart.PlanetLongitudes,
                 lagnaRasi(chart.SaptavargaSigns));
-    DrawChart(surface, 0, dict("_CHALIT"), false, RightChart);
+    DrawChart(surface, 0, Dict("_CHALIT"), false, RightChart);
 }
 
 void PrintKPCharts(Surface& surface)
@@ -131,8 +129,8 @@ void PrintKPCharts(Surface& surface)
     surface.CurrentY += 500;
     blankParagraphs(surface, 2);
     FillKPChart(Chart().SaptavargaSigns);
-    DrawChart(surface, 0, dict("_LAGNATARVIK"), true, LeftChart);
-    DrawChart(surface, 4, dict(VargaNames[4]), true, RightChart);
+    DrawChart(surface, 0, Dict("_LAGNATARVIK"), true, LeftChart);
+    DrawChart(surface, 4, Dict(VargaNames[4]), true, RightChart);
 }
 
 void PrintKPCuspPage(Surface& surface, bool toPrinter)
@@ -140,7 +138,7 @@ void PrintKPCuspPage(Surface& surface, bool toPrinter)
     ChartState& chart = Chart();
     PrintPageFrame(surface, toPrinter);
     int y = static_cast<int>(surface.CurrentY);
-    PrintHeading(dict("_KP"), surface, y);
+    PrintHeading(Dict("_KP"), surface, y);
     surface.CurrentY += 500;
     FillKPChart(chart.SaptavargaSigns);
     const bool cast = CalcKPChart();
@@ -149,16 +147,16 @@ void PrintKPCuspPage(Surface& surface, bool toPrinter)
         // Beyond the polar circle there are no cusps to list or to place the
         // bodies by: the page says so where the table stands and shows the
         // lagna chart alone.
-        PrintHeading(dict("_NIRAYANA") + " " + dict("BHAV"), surface, tableY);
+        PrintHeading(Dict("_NIRAYANA") + " " + Dict("BHAV"), surface, tableY);
         surface.CurrentY = tableY;
-        PrintPredictionParagraph(surface, dict("_KPNOCUSPS"));
+        PrintPredictionParagraph(surface, Dict("_KPNOCUSPS"));
         blankParagraphs(surface, 3);
-        DrawChart(surface, 0, dict("_LAGNATARVIK"), true, LeftChart);
+        DrawChart(surface, 0, Dict("_LAGNATARVIK"), true, LeftChart);
         return;
     }
-    Builders().PrintCuspTable(surface, 3, toPrinter, tableY);
+    PrintCuspTable(surface, 3, toPrinter, tableY);
     blankParagraphs(surface, 3);
-    DrawChart(surface, 0, dict("_LAGNATARVIK"), true, LeftChart);
+    DrawChart(surface, 0, Dict("_LAGNATARVIK"), true, LeftChart);
     PlaceBhavas(chart.SaptavargaSigns, kpBoundaries(), chart.PlanetLongitudes,
                 lagnaRasi(chart.SaptavargaSigns));
     DrawChart(surface, 0, joined({"BHAV", "TARVIK"}), false, RightChart, nullptr, KPSignNumbers);

@@ -20,8 +20,6 @@ namespace {
 constexpr double RowPitch = 250;
 constexpr int PrintedRows = 13;   // the twelve cusps and an empty row under them
 
-std::string dict(std::string_view key) { return GetDictText(key); }
-
 } // namespace
 
 CuspTableCells CuspTableCellsOf()
@@ -52,12 +50,12 @@ void PrintCuspTable(Surface& surface, int, bool, int& y)
     const RunValues& run = OutputRun();
     CuspTableCells cells = CuspTableCellsOf();
     const std::array<std::string, CuspColumns> headers = {
-        dict("BHAV"), dict("RASHI"), dict("ANSH"), "", dict("NAKSHATRA"),
-        dict("PAD"),  dict("_RL"),   dict("_NL"),  dict("_SL")};
+        Dict("BHAV"), Dict("RASHI"), Dict("ANSH"), "", Dict("NAKSHATRA"),
+        Dict("PAD"),  Dict("_RL"),   Dict("_NL"),  Dict("_SL")};
 
     surface.CurrentY = y;
     int headingY = y;
-    PrintHeading(dict("_NIRAYANA") + " " + dict("BHAV"), surface, headingY);
+    PrintHeading(Dict("_NIRAYANA") + " " + Dict("BHAV"), surface, headingY);
     y = static_cast<int>(surface.CurrentY);
 
     PrintCaptions(surface, headers, offsets, y);

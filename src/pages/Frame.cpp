@@ -122,13 +122,4 @@ void PrintAt(Surface& surface, int x, int y, std::string_view text)
     surface.Print(text);
 }
 
-int WrapRange(int x, int n)
-{
-    if (x > n)
-        x -= n;
-    if (x < 1)
-        x += n;
-    return x;
-}
-
 } // namespace tarvik

@@ -5,6 +5,7 @@
 // wrap of a house or sign number into its range.
 
 #include "Surface.h"
+#include "calc/Angles.h"
 
 #include <string>
 #include <string_view>
@@ -29,8 +30,6 @@ void PrintHeading(std::string_view title, Surface& surface, int& y);
 // Prints text with its top-left corner at (x, y), already scaled.
 void PrintAt(Surface& surface, int x, int y, std::string_view text);
 
-// x brought into 1..n by at most one subtraction and one addition of n.
-int WrapRange(int x, int n);
 
 // The border of the settings' border file: the program's own drawing when
 // the file is the default "swastik.wmf", otherwise the file itself.

@@ -26,8 +26,6 @@ constexpr int FirstMarkedRow = 3;     // Mars: the Lagna, Sun and Moon carry no 
 constexpr double RowPitch = 250;      // twips between the rows of one person's table
 constexpr double KPShift = 6.0 / 60;  // the KP positions are taken 6' further on
 
-std::string dict(std::string_view key) { return GetDictText(key); }
-
 int bodyOfRow(int row) { return BodyDisplayOrder[row + 1]; }
 
 double longitudeOfRow(const std::array<double, 27>& longitudes,
@@ -60,9 +58,9 @@ std::array<double, PlanetColumns> planetColumnOffsets(int mode)
 
 std::array<std::string, PlanetColumns> planetHeaders(int mode)
 {
-    return {dict("PLANET"), dict("RASHI"), dict("ANSH"), dict("DIR"), dict("NAKSHATRA"),
-            dict("PAD"),    dict("RL"),    dict("NL"),   mode == KPTable ? dict("SL") : "",
-            "",             dict("_COM")};
+    return {Dict("PLANET"), Dict("RASHI"), Dict("ANSH"), Dict("DIR"), Dict("NAKSHATRA"),
+            Dict("PAD"),    Dict("RL"),    Dict("NL"),   mode == KPTable ? Dict("SL") : "",
+            "",             Dict("_COM")};
 }
 
 template <std::size_t N>
@@ -79,14 +77,14 @@ void printNodeNote(Surface& surface)
     surface.Font.Bold = true;
     surface.Font.Size -= 2;
     PrintAt(surface, TableLeft(), static_cast<int>(surface.CurrentY),
-            dict(OutputRun().TrueNode ? "TRUERAHUKETU" : "MEANRAHUKETU"));
+            Dict(OutputRun().TrueNode ? "TRUERAHUKETU" : "MEANRAHUKETU"));
     surface.Font.Size += 2;
     surface.Font.Bold = false;
 }
 
 std::string positionsHeading(std::string_view positionsKey)
 {
-    return dict(positionsKey) + " " + dict("SPASHT");
+    return Dict(positionsKey) + " " + Dict("SPASHT");
 }
 
 // One person's match columns: sign-lord, degrees and retrograde mark,
@@ -100,10 +98,10 @@ void fillMatchPerson(MatchTableCells& cells, int firstColumn, const std::array<d
         const ZodiacPlace place = PlaceOf(l);
         const int lord = BodyDisplayOrder[SignLords[place.sign]];
         auto& row = cells[r];
-        row[firstColumn] = EnglishCut(SignText(place.sign), 4) + dash + dict(BodyNames[lord]);
-        row[firstColumn + 1] = FormatDMS(l) + (retrogradeRow(longitudes, r) ? dict("_RET") : "");
+        row[firstColumn] = EnglishCut(SignText(place.sign), 4) + dash + Dict(BodyNames[lord]);
+        row[firstColumn + 1] = FormatDMS(l) + (retrogradeRow(longitudes, r) ? Dict("_RET") : "");
         row[firstColumn + 2] =
-            dict(NakshatraKeys(place.nakshatra)) + dash + std::to_string(place.pada);
+            Dict(NakshatraKeys(place.nakshatra)) + dash + std::to_string(place.pada);
     }
 }
 
@@ -125,17 +123,17 @@ PlanetTableCells PlanetTableCellsOf(int mode)
         const ZodiacPlace place = PlaceOf(l);
 
         auto& row = cells[r];
-        row[0] = dict(BodyKeys[body]);
+        row[0] = Dict(BodyKeys[body]);
         row[1] = SignText(place.sign);
         row[2] = FormatDMS(l);
-        row[3] = retrogradeRow(sidereal, r) ? dict("_RET") : "";
+        row[3] = retrogradeRow(sidereal, r) ? Dict("_RET") : "";
         row[4] = NumberedNakshatraText(place.nakshatra);
         row[5] = std::to_string(place.pada);
         row[6] = EnglishCut(SignLordText(place.sign), 3);
         row[7] = EnglishCut(StarLordText(place.nakshatra), 3);
         row[8] = mode == KPTable ? EnglishCut(SubLordText(l), 3) : "";
         const bool combust = r >= FirstMarkedRow && IsCombust(sidereal[Sun], sidereal[body]);
-        row[10] = combust ? dict("_COM") : "";
+        row[10] = combust ? Dict("_COM") : "";
     }
     return cells;
 }
@@ -149,7 +147,7 @@ void PrintPlanetTable(Surface& surface, int mode, bool toPrinter)
 
     int y = static_cast<int>(surface.CurrentY);
     if (mode == KPTable) {
-        PrintHeading(dict("_KP"), surface, y);
+        PrintHeading(Dict("_KP"), surface, y);
         PrintPredictionParagraph(surface, "");
         PrintPredictionParagraph(surface, "");
     } else {
@@ -170,7 +168,7 @@ MatchTableCells MatchNirayanaCells()
     const MatchCopies& match = Match();
     MatchTableCells cells;
     for (int r = 0; r < PositionRows; ++r)
-        cells[r][0] = dict(BodyNames[bodyOfRow(r)]);
+        cells[r][0] = Dict(BodyNames[bodyOfRow(r)]);
     fillMatchPerson(cells, 1, chart.PlanetLongitudes, chart.HouseCusps);
     fillMatchPerson(cells, 4, match.PartnerLongitudes, match.PartnerCusps);
     return cells;
@@ -184,10 +182,10 @@ void PrintMatchNirayanaPage(Surface& surface, bool toPrinter)
     PrintPageFrame(surface, toPrinter);
     const RunValues& run = OutputRun();
     MatchTableCells cells = MatchNirayanaCells();
-    const std::string signLord = dict("RASHI") + run.PunctDash + dict("LORD");
-    const std::string nakshatraPada = dict("NAKSHATRA") + run.PunctDash + dict("PAD");
+    const std::string signLord = Dict("RASHI") + run.PunctDash + Dict("LORD");
+    const std::string nakshatraPada = Dict("NAKSHATRA") + run.PunctDash + Dict("PAD");
     const std::array<std::string, MatchColumns> headers = {
-        dict("PLANET"), signLord, dict("ANSH"), nakshatraPada, signLord, dict("ANSH"), nakshatraPada};
+        Dict("PLANET"), signLord, Dict("ANSH"), nakshatraPada, signLord, Dict("ANSH"), nakshatraPada};
 
     int y = static_cast<int>(surface.CurrentY);
     PrintHeading(positionsHeading("NIRYANABHAV"), surface, y);
@@ -201,12 +199,12 @@ void PrintMatchNirayanaPage(Surface& surface, bool toPrinter)
 
     ChartState& chart = Chart();
     MatchCopies& match = Match();
-    const std::string lagnaTitle = dict("_LAGNATARVIK");
+    const std::string lagnaTitle = Dict("_LAGNATARVIK");
     DrawChart(surface, 1, lagnaTitle, true, LeftChart, &match.NativeSaptavargaSigns);
     DrawChart(surface, 1, lagnaTitle, true, RightChart, &match.PartnerSaptavargaSigns);
     surface.CurrentY += 4300;
 
-    const std::string chalitTitle = dict("_NIRAYANA") + " " + dict("_BHAVACHALIT");
+    const std::string chalitTitle = Dict("_NIRAYANA") + " " + Dict("_BHAVACHALIT");
     PlaceBhavas(chart.SaptavargaSigns, chart.HouseCusps, chart.PlanetLongitudes,
                 match.NativeSaptavargaSigns[1][1]);
     DrawChart(surface, 0, chalitTitle, false, LeftChart, &chart.SaptavargaSigns);

@@ -1,11 +1,11 @@
 #pragma once
 
-// The chart and table pages of this subsystem that the page dispatcher calls
-// through Builders() (PageBuilders.h), each the default entry of the table.
+// The chart and table pages of this subsystem, which the page table
+// (src/registry/PageRegistry.cpp) and the annual chart's pages call.
 
-#include "PageBuilders.h"
-
-#include <initializer_list>
+#include "Surface.h"
+#include "calc/PanchangElements.h"
+#include "calc/Sunrise.h"
 
 namespace tarvik {
 
@@ -20,11 +20,5 @@ void PrintShodashvargaTable(Surface& surface);
 void PrintAshtakvargaPage(Surface& surface);
 void PrintPlanetFriendship(Surface& surface);
 void PrintSudarshanChakra(Surface& surface);
-
-// A placeholder's heading at the current y: the dictionary texts of keys
-// joined by blanks when they are all there (looked up quietly), else the
-// fallback text. Leaves CurrentY below the heading.
-void PrintPlaceholderHeading(Surface& surface, std::initializer_list<const char*> keys,
-                             const char* fallback);
 
 } // namespace tarvik

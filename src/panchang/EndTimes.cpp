@@ -24,20 +24,6 @@ long long momentOf(int dayNumber, int hour, int minute, int second)
     return dayNumber * SecondsPerDay + hour * Hour + minute * Minute + second;
 }
 
-// A moment as its day number and clock time.
-struct Split {
-    int dayNumber;
-    int hour, minute, second;
-};
-Split split(long long moment)
-{
-    long long day = moment / SecondsPerDay;
-    if (moment % SecondsPerDay < 0)
-        --day;
-    const long long inDay = moment - day * SecondsPerDay;
-    return {static_cast<int>(day), static_cast<int>(inDay / Hour), static_cast<int>(inDay % Hour / Minute),
-            static_cast<int>(inDay % Minute)};
-}
 
 // Runs the chart of the person at the moment and numbers the element.
 class Stepper {
@@ -47,16 +33,8 @@ public:
 
     int At(long long moment)
     {
-        const Split at = split(moment);
-        const CalendarDate date = DateOfDayNumber(at.dayNumber);
-        BirthRecord& n = Native();
-        n = person_;
-        n.Day = date.day;
-        n.Month = date.month;
-        n.Year = date.year;
-        n.Hour = at.hour;
-        n.Minute = at.minute;
-        n.Second = at.second;
+        const DayAndClock at = DayAndClockOfSeconds(moment);
+        Native() = RecordAtMoment(person_, DateOfDayNumber(at.dayNumber), at.hour, at.minute, at.second);
         CalcChart();
         const ChartState& c = Chart();
         return AngaNumber(anga_, c.PlanetLongitudes[Moon], c.PlanetLongitudes[Sun]);
@@ -94,7 +72,7 @@ ElementEnd searchEnd(Anga anga, const BirthRecord& person, int hour, int minute,
         now = step.At(w);
     }
 
-    const Split at = split(w + offset);
+    const DayAndClock at = DayAndClockOfSeconds(w + offset);
     return {running, at.dayNumber - startDay, at.hour, at.minute, at.second};
 }
 

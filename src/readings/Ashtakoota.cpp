@@ -1,10 +1,9 @@
 #include "Ashtakoota.h"
 
-#include "Manglik.h"
+#include "MarsHouses.h"
 #include "calc/Angles.h"
 #include "calc/NameTables.h"
 #include "core/State.h"
-#include "pages/Frame.h"
 #include "panchang/Elements.h"
 
 #include <cmath>

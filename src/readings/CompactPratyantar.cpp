@@ -5,7 +5,7 @@
 #include "VimshottariPages.h"
 #include "calc/NameTables.h"
 #include "core/State.h"
-#include "pages/DecimalYear.h"
+#include "calc/DecimalYear.h"
 #include "pages/Frame.h"
 #include "refdata/TextLookup.h"
 

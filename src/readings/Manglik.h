@@ -6,29 +6,12 @@
 // The Manglik page explains the dosha and gives the verdict from the Lagna
 // and from the Moon; match-making takes each partner's status from the Lagna.
 
+#include "MarsHouses.h"
 #include "pages/Surface.h"
 
 #include <string>
 
 namespace tarvik {
-
-// The sign (1..12) of a sidereal longitude.
-int SignOfLongitude(double longitude);
-
-// The house (1..12) that sign stands in, counted from fromSign.
-int HouseFromSign(int sign, int fromSign);
-
-// Mars in this house makes the chart Manglik from that reference.
-bool IsManglikHouse(int house);
-
-struct MarsHouses {
-    int fromLagna = 0;
-    int fromMoon = 0;
-    bool operator==(const MarsHouses&) const = default;
-};
-
-// The houses of Mars from the Lagna and from the Moon, by their signs.
-MarsHouses MarsHousesAt(double lagna, double moon, double mars);
 
 // The verdict sentence of one reference: "In the Birth Chart Mangal is
 // placed in First House. Hence Manglik Dosha is present from Lagna." in the

@@ -13,7 +13,7 @@
 #include "pages/ChartDrawing.h"
 #include "pages/Frame.h"
 #include "pages/Justified.h"
-#include "pages/PageBuilders.h"
+#include "pages/TablePages.h"
 #include "refdata/TextLookup.h"
 
 #include <cmath>
@@ -23,8 +23,6 @@ namespace tarvik {
 namespace {
 
 int wholeTwips(double v) { return static_cast<int>(std::nearbyint(v)); }
-
-std::string dict(std::string_view key) { return GetDictText(key); }
 
 // "dd-mm-yyyy" of a day count.
 std::string dateText(int dayCount)
@@ -37,22 +35,22 @@ std::string dateText(int dayCount)
 void printYearChart(Surface& surface, bool toPrinter, int completedYears, double birthAscendant)
 {
     const RunValues& run = OutputRun();
-    Builders().PrintPlanetTable(surface, 1, toPrinter);
+    PrintPlanetTable(surface, 1, toPrinter);
 
     const int tithi = static_cast<int>(CalcPanchangElements()[TithiElement]);
     const BirthRecord& n = Native();
     const std::string heading =
-        dict("varshphaldeg") + " " + run.PunctOpen + std::to_string(run.VarshphalYear) + "  " +
+        Dict("varshphaldeg") + " " + run.PunctOpen + std::to_string(run.VarshphalYear) + "  " +
         ZeroPad(n.Day, 2) + run.PunctDash + ZeroPad(n.Month, 2) + run.PunctDash +
         ZeroPad(n.Year, 4) + " " + ZeroPad(n.Hour, 2) + run.PunctColon + ZeroPad(n.Minute, 2) +
-        run.PunctColon + ZeroPad(n.Second, 2) + " " + dict(YearTithiKey(tithi)) + run.PunctClose;
+        run.PunctColon + ZeroPad(n.Second, 2) + " " + Dict(YearTithiKey(tithi)) + run.PunctClose;
     int y = static_cast<int>(surface.CurrentY);
     PrintHeading(heading, surface, y);
 
-    DrawChart(surface, 1, dict("_VARSHTARVIK"), true, Centred);
+    DrawChart(surface, 1, Dict("_VARSHTARVIK"), true, Centred);
 
     y = static_cast<int>(surface.CurrentY);
-    PrintHeading(dict("munthain") + "  " + std::to_string(MunthaSign(birthAscendant, completedYears)),
+    PrintHeading(Dict("munthain") + "  " + std::to_string(MunthaSign(birthAscendant, completedYears)),
                  surface, y);
 }
 
@@ -97,15 +95,15 @@ std::string_view YearTithiKey(int tithi)
 
 std::string MuddaHeading(int lord, int firstDay, int lastDay, int house)
 {
-    const std::string name = dict(MuddaLords[lord].name);
+    const std::string name = Dict(MuddaLords[lord].name);
     const std::string from = dateText(firstDay), to = dateText(lastDay);
     const std::string h = std::to_string(house);
     if (OutputRun().LanguageHindi)
-        return from + " " + dict("from") + " " + to + " " + dict("to") + " " + name + " " +
-               dict("influenceof") + " " + dict("varshlagna") + " " + name + " " + dict("BHAV") +
-               " " + h + " " + dict("inhouse");
-    return dict("INFLUENCEOF") + " " + name + " " + dict("from") + " " + from + " " + dict("to") +
-           " " + to + ". " + dict("varshlagna") + " " + name + " " + dict("inhouse") + " " + h;
+        return from + " " + Dict("from") + " " + to + " " + Dict("to") + " " + name + " " +
+               Dict("influenceof") + " " + Dict("varshlagna") + " " + name + " " + Dict("BHAV") +
+               " " + h + " " + Dict("inhouse");
+    return Dict("INFLUENCEOF") + " " + name + " " + Dict("from") + " " + from + " " + Dict("to") +
+           " " + to + ". " + Dict("varshlagna") + " " + name + " " + Dict("inhouse") + " " + h;
 }
 
 void PrintVarshParagraph(Surface& surface, std::string_view text, std::string_view heading,

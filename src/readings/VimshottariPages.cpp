@@ -307,14 +307,12 @@ void PrintVimshottariSookshmaPage(Surface& surface, const DashaPeriods& periods,
     drawGrid(surface, sookshmaLayout(), y0, blocks);
 }
 
-std::string PrintVimshottariDasha(Surface& surface, double day, double month, double year,
-                                  bool mahaAntar, const DashaSelection& selection)
+void PrintVimshottariDasha(Surface& surface, double day, double month, double year,
+                           bool mahaAntar, const DashaSelection& selection)
 {
     const double start =
         DashaStartLongitude(Chart(), selection.fromAscendant, selection.fromSun);
     const DashaAtBirth atBirth = VimshottariAtBirth(start);
-    if (selection.balanceOnly)
-        return BalanceText(atBirth);
 
     const DashaStart from = selection.fromAscendant ? DashaStart::Ascendant
                             : selection.fromSun     ? DashaStart::Sun
@@ -327,7 +325,6 @@ std::string PrintVimshottariDasha(Surface& surface, double day, double month, do
     else
         PrintVimshottariPratyantarPage(surface, periods, from, selection.pratyantarPage, day,
                                        month, year);
-    return {};
 }
 
 } // namespace tarvik

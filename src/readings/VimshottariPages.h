@@ -15,7 +15,7 @@
 // The compact pratyantar page shows the pratyantardashas of fifteen
 // antardashas of the Moon's dasha around the present, in three rows of five.
 
-#include "Vimshottari.h"
+#include "panchang/Vimshottari.h"
 #include "pages/Surface.h"
 
 #include <optional>
@@ -25,6 +25,22 @@ namespace tarvik {
 // The heading's words of each family of pages: from the Moon, the Sun
 // ("Aaditya") or the ascendant ("SPS Lagnam").
 enum class DashaStart { Moon, Sun, Ascendant };
+
+// Which Vimshottari page to draw.
+struct DashaSelection {
+    int pratyantarPage = 0;    // 1..9: the pratyantar periods of maha period n
+    bool sookshma = false;
+    int sookshmaPage = 0;      // 1..81
+    bool fromAscendant = false;
+    bool fromSun = false;
+
+    bool operator==(const DashaSelection&) const = default;
+};
+
+// The Vimshottari page builder: draws the chosen page of the periods from
+// the chosen start longitude below the caller's frame.
+void PrintVimshottariDasha(Surface& surface, double day, double month, double year,
+                           bool mahaAntar, const DashaSelection& selection);
 
 void PrintVimshottariMahaPage(Surface& surface, const DashaAtBirth& atBirth,
                               const DashaPeriods& periods, DashaStart from, double day,

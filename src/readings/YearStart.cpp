@@ -12,12 +12,6 @@ namespace {
 
 constexpr long long SecondsPerDay = 86400;
 
-long long floorDiv(long long a, long long b)
-{
-    const long long q = a / b;
-    return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
-}
-
 // A moment as whole seconds of standard zone time from day count 0.
 long long zoneSeconds(int day, int month, int year, long long secondsOfDay)
 {
@@ -26,17 +20,16 @@ long long zoneSeconds(int day, int month, int year, long long secondsOfDay)
 
 YearStart startAt(long long t, int completedYears)
 {
-    const long long dayCount = floorDiv(t, SecondsPerDay);
-    const long long ofDay = t - dayCount * SecondsPerDay;
-    const CalendarDate date = DateOfDayNumber(static_cast<int>(dayCount));
+    const DayAndClock at = DayAndClockOfSeconds(t);
+    const CalendarDate date = DateOfDayNumber(at.dayNumber);
     YearStart s;
     s.completedYears = completedYears;
     s.day = date.day;
     s.month = date.month;
     s.year = date.year;
-    s.hour = static_cast<int>(ofDay / 3600);
-    s.minute = static_cast<int>(ofDay / 60 % 60);
-    s.second = static_cast<int>(ofDay % 60);
+    s.hour = at.hour;
+    s.minute = at.minute;
+    s.second = at.second;
     return s;
 }
 
@@ -69,13 +62,8 @@ private:
 
 BirthRecord YearStartRecord(const BirthRecord& birth, const YearStart& start)
 {
-    BirthRecord r = birth;
-    r.Day = start.day;
-    r.Month = start.month;
-    r.Year = start.year;
-    r.Hour = start.hour;
-    r.Minute = start.minute;
-    r.Second = start.second;
+    BirthRecord r = RecordAtMoment(birth, {start.day, start.month, start.year}, start.hour,
+                                   start.minute, start.second);
     r.TimeCorrection = 0;
     return r;
 }

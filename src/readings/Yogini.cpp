@@ -1,10 +1,10 @@
 #include "Yogini.h"
 
 #include "DashaPageText.h"
-#include "Vimshottari.h"
+#include "panchang/Vimshottari.h"
 #include "calc/TextFormat.h"
 #include "core/State.h"
-#include "pages/DecimalYear.h"
+#include "calc/DecimalYear.h"
 #include "pages/Frame.h"
 #include "refdata/TextLookup.h"
 
@@ -121,20 +121,6 @@ void printAntarPage(Surface& surface, const DashaPeriods& periods, const YoginiT
 }
 
 } // namespace
-
-YoginiAtBirth YoginiAtMoon(double moon)
-{
-    const NakshatraPart part = NakshatraAt(moon);
-    YoginiAtBirth at;
-    at.yogini = (part.nakshatra + 2) % 8;
-    at.elapsed = YoginiYears[at.yogini] * part.traversed;
-    return at;
-}
-
-DashaPeriods YoginiPeriods(const YoginiAtBirth& atBirth, double birth)
-{
-    return DashaPeriods(Yogini, atBirth.yogini, atBirth.elapsed, birth);
-}
 
 void PrintYoginiDasha(Surface& surface, double day, double month, double year, int selector)
 {

@@ -3,8 +3,10 @@
 // A thin layer over SQLCipher in the shape the program's readers expect of a
 // database: a connection opened on an existing file only (never creating one),
 // keyed where the file is protected; statements with bound parameters; and a
-// forward-only recordset over an SQL text written in the Jet dialect of the
-// original queries. Every failure is a DbError whose message names the file.
+// forward-only recordset over a query. Queries are SQLite's own SQL; text
+// columns that are looked up by name are declared COLLATE NOCASE in the
+// schemas, so their comparisons ignore letter case. Every failure is a DbError
+// whose message names the file.
 
 #include <sqlite3.h>
 
@@ -118,17 +120,11 @@ private:
     sqlite3_stmt* stmt_ = nullptr;
 };
 
-// The dialect of the stored queries turned into SQLite: "&" joins become "||"
-// with Null read as empty text; text in double quotes becomes a literal; a
-// comparison with a text, a parameter or a field ignores letter case as Jet
-// does; bracketed names stay.
-std::string JetToSqlite(std::string_view jetSql);
-
-// A forward-only recordset opened from an SQL text (Jet dialect, parameters
-// as "?"), positioned on its first row.
+// A forward-only recordset opened from an SQLite query (parameters as "?"),
+// positioned on its first row.
 class Recordset {
 public:
-    Recordset(Database& db, std::string_view jetSql, std::initializer_list<Value> params = {});
+    Recordset(Database& db, std::string_view sql, std::initializer_list<Value> params = {});
 
     bool Eof() const { return eof_; }
     void MoveNext();

@@ -33,7 +33,7 @@ std::optional<Row> SeekRow(TableCursor& cursor, const char* index, const std::ve
 std::vector<ZoneEntry> ZoneList(Database& data)
 {
     std::vector<ZoneEntry> zones;
-    Recordset rs(data, "Select [Country ID],[Country] & \" [\" & [Zone] & \"]\" As CountryDesc "
+    Recordset rs(data, "Select [Country ID],[Country] || ' [' || [Zone] || ']' As CountryDesc "
                        "From Countries Order By [Country]");
     for (; !rs.Eof(); rs.MoveNext())
         zones.push_back({rs.Field("Country ID").Int(), rs.Field("CountryDesc").Text()});

@@ -40,6 +40,8 @@ std::string LookupText(TextTable table, std::string_view key, bool quiet = false
 
 // The Dictionary lookup; an empty key gives "" without a seek or a message.
 std::string GetDictText(std::string_view key, bool quiet = false);
+// The same, a miss reported: the short form the page builders write.
+inline std::string Dict(std::string_view key) { return GetDictText(key); }
 // The Match lookup (an empty key is sought as 25 blanks, like any other).
 std::string GetMatchText(std::string_view key, bool quiet = false);
 std::string LookupPredictionText(std::string_view key, bool quiet = false);

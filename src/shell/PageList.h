@@ -6,7 +6,7 @@
 // are never reached.
 
 #include "core/State.h"
-#include "pages/PageCatalogue.h"
+#include "registry/PageCatalogue.h"
 
 #include <QSignalBlocker>
 #include <QString>

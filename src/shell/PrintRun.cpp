@@ -1,6 +1,6 @@
 #include "PrintRun.h"
 
-#include "pages/PageCatalogue.h"
+#include "registry/PageCatalogue.h"
 
 namespace tarvik {
 

@@ -15,7 +15,6 @@
 #include "prPreview.h"
 #include "core/Reporter.h"
 #include "core/State.h"
-#include "readings/ReadingPages.h"
 #include "refdata/Databases.h"
 #include "refdata/Places.h"
 
@@ -393,8 +392,8 @@ void frmMain::LayOut()
 
 void frmMain::SetTabOrder()
 {
-    // The original tab order: the persons, the family, the options, the
-    // buttons, the year boxes, the ghati buttons.
+    // Tab goes through the form as it is filled in: the persons, the family,
+    // the options, the buttons, the year boxes, the ghati buttons.
     QList<QWidget*> order;
     for (int i = 0; i < 2; ++i)
         order << txtName[i] << cmbSex[i] << txtDOB[i] << txtTOB[i] << cmbZones[i] << cmbPlaces[i]
@@ -477,8 +476,6 @@ bool frmMain::Form_Load()
     MatchTable().SetIndex("ID");
     run.VarshphalFrom = QDate::currentDate().year();
     run.VarshphalYears = 1;
-    // The dasha and interpretation pages over the page engine's placeholders.
-    InstallReadingPages();
 
     splash_->SetMessage(QStringLiteral("Finalizing...."));
     splash_->close();

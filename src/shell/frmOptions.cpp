@@ -9,8 +9,8 @@
 #include "WaitCursor.h"
 #include "core/Reporter.h"
 #include "core/State.h"
-#include "pages/PageCatalogue.h"
-#include "pages/PageDispatcher.h"
+#include "registry/PageCatalogue.h"
+#include "registry/PageDispatcher.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -6,7 +6,7 @@
 #include "PrintJob.h"
 #include "WaitCursor.h"
 #include "core/State.h"
-#include "pages/PageDispatcher.h"
+#include "registry/PageDispatcher.h"
 #include "pages/PainterSurface.h"
 
 #include <QComboBox>

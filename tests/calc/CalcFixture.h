@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace tarvik::test {
+namespace tarvik::testing {
 
 // A birth at Delhi (28N39, 77E12, zone 82E30), by default 1 January 2000 at
 // 17:30:00 Indian time, the moment T = 1.0 of the ephemeris.
@@ -66,4 +66,4 @@ protected:
     void TearDown() override { ResetProgramState(); }
 };
 
-} // namespace tarvik::test
+} // namespace tarvik::testing

@@ -10,8 +10,8 @@
 #include <gtest/gtest.h>
 
 using namespace tarvik;
-using tarvik::test::CalcTest;
-using tarvik::test::DelhiBirth;
+using tarvik::testing::CalcTest;
+using tarvik::testing::DelhiBirth;
 
 namespace {
 
@@ -32,7 +32,7 @@ TEST_F(ChartDivisionsTest, TheDriverLeavesVargasAndRelationshipsOfItsOwnLongitud
     south.LatDeg = 33, south.LatMin = 52, south.LatDir = "S";
     const Case cases[] = {{DelhiBirth(), 0}, {DelhiBirth(15, 8, 1980, 10, 30), 1}, {south, 2}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.birth.Year << " ayanamsa " << c.ayanamsa);
+        SCOPED_TRACE(::testing::Message() << c.birth.Year << " ayanamsa " << c.ayanamsa);
         ResetProgramState();
         Native() = c.birth;
         OutputRun().AyanamsaChoice = c.ayanamsa;

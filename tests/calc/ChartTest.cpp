@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 using namespace tarvik;
-using tarvik::test::DelhiBirth;
+using tarvik::testing::DelhiBirth;
 
-class ChartDriverTest : public tarvik::test::CalcTest {};
+class ChartDriverTest : public tarvik::testing::CalcTest {};
 
 TEST_F(ChartDriverTest, DayFractionIsNotReducedEastOfGreenwich)
 {

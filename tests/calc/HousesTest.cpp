@@ -214,7 +214,7 @@ TEST(HouseCuspTest, PolarPlacesTakeTheAscendantOnTheEasternHorizon)
     };
     for (const Case& p : cases) {
         for (int i = 0; i < 288; ++i) {
-            SCOPED_TRACE(testing::Message() << p.place << ", step " << i);
+            SCOPED_TRACE(::testing::Message() << p.place << ", step " << i);
             ChartState c;
             c.JulianCenturies = 0.9 + i * 0.00001;
             c.DayFraction = i / 288.0 - 0.5;
@@ -227,13 +227,13 @@ TEST(HouseCuspTest, PolarPlacesTakeTheAscendantOnTheEasternHorizon)
     }
 }
 
-class PolarHousesTest : public tarvik::test::CalcTest {};
+class PolarHousesTest : public tarvik::testing::CalcTest {};
 
 TEST_F(PolarHousesTest, TromsoOnAWinterMorning)
 {
     // 15 January 1990, 09:00 at 69N38 18E57 (zone 15E00): the rising point
     // of the arc tangent lies behind the midheaven.
-    Native() = tarvik::test::MovedTo(tarvik::test::DelhiBirth(15, 1, 1990, 9, 0), 69, 38, "N", 18, 57, "E", 15);
+    Native() = tarvik::testing::MovedTo(tarvik::testing::DelhiBirth(15, 1, 1990, 9, 0), 69, 38, "N", 18, 57, "E", 15);
     CalcChart();
     const ChartState& c = Chart();
     const double arcTangent = CalcAscendant(c.SiderealTime, c.PlaceLatitude, c.Obliquity, c.AscAyanamsa);

@@ -78,7 +78,7 @@ void SetBirth(double lagna, double latitude, double ayanamsa = Ayanamsa)
 
 } // namespace
 
-class KPChartTest : public testing::Test {
+class KPChartTest : public ::testing::Test {
 protected:
     void SetUp() override { ResetProgramState(); }
 };
@@ -94,7 +94,7 @@ TEST_F(KPChartTest, AgreesWithPlacidusAtDelhiAndSydney)
             CalcKPChart();
             for (int c : {1, 2, 3, 10, 11, 12}) {
                 const double placidus = p.cusp[c] - Ayanamsa;
-                SCOPED_TRACE(testing::Message() << "latitude " << latitude << ", RAMC " << ramc << ", cusp " << c);
+                SCOPED_TRACE(::testing::Message() << "latitude " << latitude << ", RAMC " << ramc << ", cusp " << c);
                 EXPECT_NEAR(AngleDiff(Chart().KPCusps[c - 1], placidus), 0.0, 10.0 / 60);
                 EXPECT_NEAR(AngleDiff(Chart().KPCusps[(c + 5) % 12], placidus + 180), 0.0, 10.0 / 60);
             }
@@ -117,7 +117,7 @@ TEST_F(KPChartTest, BeyondThePoleTablesTheCuspsDivideTheSemiArcs)
             ASSERT_TRUE(CalcKPChart());
             for (int c : {1, 2, 3, 10, 11, 12}) {
                 const double placidus = p.cusp[c] - Ayanamsa;
-                SCOPED_TRACE(testing::Message() << "latitude " << latitude << ", RAMC " << ramc << ", cusp " << c);
+                SCOPED_TRACE(::testing::Message() << "latitude " << latitude << ", RAMC " << ramc << ", cusp " << c);
                 EXPECT_NEAR(AngleDiff(Chart().KPCusps[c - 1], placidus), 0.0, 1.0 / 60);
                 EXPECT_NEAR(AngleDiff(Chart().KPCusps[(c + 5) % 12], placidus + 180), 0.0, 1.0 / 60);
             }
@@ -160,7 +160,7 @@ TEST_F(KPChartTest, AscendantIsTheBirthLagnaPlusSixMinutesAndCuspSevenOpposite)
         {87.0, 65.0}, {361.0, 10.0}, {-2.0, -20.0},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.lagna << " at " << c.latitude);
+        SCOPED_TRACE(::testing::Message() << c.lagna << " at " << c.latitude);
         SetBirth(c.lagna, c.latitude);
         CalcKPChart();
         const auto& cusps = Chart().KPCusps;

@@ -16,7 +16,7 @@ PanchangValues ElementsFor(double moon, double sun)
 
 } // namespace
 
-class PanchangElementsTest : public testing::Test {
+class PanchangElementsTest : public ::testing::Test {
 protected:
     void SetUp() override { ResetProgramState(); }
 };

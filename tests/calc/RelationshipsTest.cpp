@@ -25,7 +25,7 @@ TEST(TemporaryRelationTest, FriendsInTheSecondToFourthAndTenthToTwelfthPlaces)
     for (int signJ = 1; signJ <= 12; ++signJ)
         for (int place = 1; place <= 12; ++place) {
             const int signI = (signJ + place - 2) % 12 + 1;
-            SCOPED_TRACE(testing::Message() << "i in " << signI << ", j in " << signJ);
+            SCOPED_TRACE(::testing::Message() << "i in " << signI << ", j in " << signJ);
             EXPECT_EQ(TemporaryRelation(signI, signJ), expected[place]);
             EXPECT_EQ(TemporaryRelation(signJ, signI), TemporaryRelation(signI, signJ));
         }
@@ -40,7 +40,7 @@ TEST(CompoundRelationTest, FiveFoldFromNaturalAndTemporary)
         {Enemy, Friend, Neutral},      {Enemy, Enemy, GreatEnemy},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.natural << c.temporary);
+        SCOPED_TRACE(::testing::Message() << c.natural << c.temporary);
         EXPECT_EQ(CompoundRelation(c.natural, c.temporary), c.compound);
     }
     EXPECT_THROW(CompoundRelation(' ', Friend), std::invalid_argument);
@@ -61,7 +61,7 @@ TEST(NaturalRelationRowsTest, BlankOnTheDiagonalAndCodesElsewhere)
     }
 }
 
-class RelationshipsTest : public testing::Test {
+class RelationshipsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -95,7 +95,7 @@ TEST_F(RelationshipsTest, CompoundRelationsOfTheChart)
         {PRahu, PSun, "2", "1"}, {PSun, PRahu, "2", "1"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.i << " -> " << c.j);
+        SCOPED_TRACE(::testing::Message() << c.i << " -> " << c.j);
         EXPECT_EQ(Cell(c.i, c.j, Temporary), c.temporary);
         EXPECT_EQ(Cell(c.i, c.j, Compound), c.compound);
     }

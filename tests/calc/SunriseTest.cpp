@@ -54,7 +54,7 @@ TEST(SunriseTest, PolarDayAndNightGiveDefinedTimes)
     }
 }
 
-class CalcSunriseTest : public tarvik::test::CalcTest {};
+class CalcSunriseTest : public tarvik::testing::CalcTest {};
 
 TEST_F(CalcSunriseTest, TakesNativesDateAndTheChartsPlace)
 {

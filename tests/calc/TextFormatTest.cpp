@@ -59,7 +59,7 @@ TEST(FormatHMSTest, HoursMinutesSecondsWrappedAtTheModulus)
         EXPECT_EQ(FormatHMS(c.value, c.modulus, ":"), c.text) << c.value;
 }
 
-class LanguageSeparatorTest : public tarvik::test::CalcTest {};
+class LanguageSeparatorTest : public tarvik::testing::CalcTest {};
 
 TEST_F(LanguageSeparatorTest, DefaultSeparatorIsTheRunsColon)
 {

@@ -70,7 +70,7 @@ TEST(ShodashVargaSignTest, SignsOfTheSixteenVargas)
 {
     for (const VargaCase& c : SixteenVargaCases)
         for (int v = 1; v <= 16; ++v) {
-            SCOPED_TRACE(testing::Message() << "L " << c.longitude << ", " << ShodashVargaNameTable[v]);
+            SCOPED_TRACE(::testing::Message() << "L " << c.longitude << ", " << ShodashVargaNameTable[v]);
             EXPECT_EQ(ShodashVargaSign(v, c.longitude), c.signs[v - 1]);
         }
 }
@@ -96,7 +96,7 @@ TEST(ShodashVargaSignTest, BoundaryBelongsToTheFollowingPart)
         if (PartsPerSign[v] == 0)
             continue;
         for (double boundary : PartBoundaries(PartsPerSign[v])) {
-            SCOPED_TRACE(testing::Message() << ShodashVargaNameTable[v] << " at " << boundary);
+            SCOPED_TRACE(::testing::Message() << ShodashVargaNameTable[v] << " at " << boundary);
             EXPECT_EQ(ShodashVargaSign(v, boundary), ShodashVargaSign(v, boundary + 1e-6));
             // Within a sign the part before a boundary names another sign (across
             // a sign's end some vargas run on into the same one, e.g. the Hora).
@@ -121,7 +121,7 @@ TEST(SaptavargaSignTest, SignsOfTheSevenVargas)
 {
     for (const SaptaCase& c : SevenVargaCases)
         for (int k = 1; k <= 7; ++k) {
-            SCOPED_TRACE(testing::Message() << "L " << c.longitude << ", " << VargaNames[k]);
+            SCOPED_TRACE(::testing::Message() << "L " << c.longitude << ", " << VargaNames[k]);
             EXPECT_EQ(SaptavargaSign(k, c.longitude), c.signs[k - 1]);
         }
 }
@@ -163,7 +163,7 @@ TEST(SplitSignTest, DegreesWithinTheSignNeverFallOutsideIt)
     }
 }
 
-class VargaChartTest : public testing::Test {
+class VargaChartTest : public ::testing::Test {
 protected:
     void SetUp() override { ResetProgramState(); }
 

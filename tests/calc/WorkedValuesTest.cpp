@@ -7,7 +7,7 @@
 #include "calc/Sunrise.h"
 
 using namespace tarvik;
-using tarvik::test::CalcTest;
+using tarvik::testing::CalcTest;
 
 namespace {
 struct Expected {

@@ -4,7 +4,7 @@
 #include "PageTestSupport.h"
 
 #include "pages/Ashtakavarga.h"
-#include "pages/PageDispatcher.h"
+#include "registry/PageDispatcher.h"
 #include "pages/TablePages.h"
 
 #include <algorithm>

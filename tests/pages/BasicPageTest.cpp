@@ -8,9 +8,8 @@
 #include "calc/TextFormat.h"
 #include "pages/BasicPage.h"
 #include "pages/ChartFrames.h"
-#include "pages/PageDispatcher.h"
+#include "registry/PageDispatcher.h"
 #include "pages/PainterSurface.h"
-#include "readings/ReadingPages.h"
 #include "refdata/DatabaseFiles.h"
 #include "panchang/PanchangFixture.h"
 #include "refdata/RefdataFixture.h"
@@ -25,7 +24,7 @@
 using namespace tarvik;
 using namespace tarvik::basic;
 using namespace tarvik::testing;
-using tarvik::test::DelhiBirth;
+using tarvik::testing::DelhiBirth;
 
 namespace {
 
@@ -37,7 +36,7 @@ BirthRecord boy() { return DelhiBirth(15, 8, 1980, 10, 30, 0); }
 // Born before sunrise in Mumbai.
 BirthRecord girl()
 {
-    BirthRecord g = tarvik::test::MumbaiGirl();
+    BirthRecord g = tarvik::testing::MumbaiGirl();
     g.Sex = "Male";   // the page calls the second person the girl whatever the record says
     return g;
 }
@@ -108,7 +107,6 @@ protected:
         PageTest::SetUp();
         Program().ProgramFolder = BinDir();
         OpenReferenceConnection();
-        InstallReadingPages();
         Config().PrintBorder = false;
     }
     void TearDown() override
@@ -528,11 +526,9 @@ protected:
     void SetUp() override
     {
         OpenDeliveredDatabases::SetUp();
-        InstallReadingPages();
     }
     void TearDown() override
     {
-        ResetBuilders();
         OpenDeliveredDatabases::TearDown();
     }
     CollectingReporter collector;

@@ -1,6 +1,6 @@
 #include "PageTestSupport.h"
 
-#include "pages/DecimalYear.h"
+#include "calc/DecimalYear.h"
 
 using namespace tarvik;
 using namespace tarvik::testing;

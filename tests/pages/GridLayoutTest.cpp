@@ -4,14 +4,14 @@
 // each other, the aspect codes stay in their cells and the Sudarshan texts in
 // their rings.
 
-#include "MeasuringSurface.h"
+#include "MeasuredSurface.h"
 #include "QtTestEnvironment.h"
 
 #include "calc/CalcFixture.h"
 #include "calc/Chart.h"
 #include "core/Reporter.h"
 #include "pages/ChartFrames.h"
-#include "pages/PageDispatcher.h"
+#include "registry/PageDispatcher.h"
 #include "pages/PainterSurface.h"
 #include "refdata/RefdataFixture.h"
 
@@ -28,8 +28,8 @@ namespace {
 // Two charts: an ordinary one, and the conjunction of February 1962 with
 // eight bodies in Capricorn, the fullest a sector can be.
 const BirthRecord Births[] = {
-    test::DelhiBirth(15, 8, 1980, 10, 30),
-    test::DelhiBirth(5, 2, 1962, 10, 0),
+    tarvik::testing::DelhiBirth(15, 8, 1980, 10, 30),
+    tarvik::testing::DelhiBirth(5, 2, 1962, 10, 0),
 };
 
 const char* const Keys[] = {"Bhav", "Sudarshan", "Maitri", "Shodashvarga", "Ashtakvarga", "Sayana"};
@@ -65,7 +65,7 @@ std::string where(const std::string& key, bool hindi, int style, int chart)
 // The body of the page: below the header, above the footer.
 bool inBody(const DrawnText& t) { return t.y >= Config().TopMarginTwips - Tolerance && t.y < 15000; }
 
-void expectInsideFrame(const MeasuringSurface& s, const std::string& what)
+void expectInsideFrame(const MeasuredSurface& s, const std::string& what)
 {
     for (const DrawnText& t : s.texts) {
         if (!inBody(t))
@@ -76,7 +76,7 @@ void expectInsideFrame(const MeasuringSurface& s, const std::string& what)
     }
 }
 
-void expectLinesApart(const MeasuringSurface& s, const std::string& what)
+void expectLinesApart(const MeasuredSurface& s, const std::string& what)
 {
     std::vector<DrawnText> texts;
     for (const DrawnText& t : s.texts)
@@ -96,7 +96,7 @@ void expectLinesApart(const MeasuringSurface& s, const std::string& what)
 }
 
 // Each text of the aspect grid lies inside the cell its corner is in.
-void expectAspectCellsHold(const MeasuringSurface& s, const std::string& what)
+void expectAspectCellsHold(const MeasuredSurface& s, const std::string& what)
 {
     std::vector<double> xs, ys;
     // The grid's rules: 6600 twips down, 8100 across.
@@ -140,7 +140,7 @@ Reach reachOf(const DrawnText& t, double ascent)
 
 // Every text of the chakra lies within one ring: the glyphs, from the top of
 // the line to its baseline, clear of the rules.
-void expectSudarshanRingsHold(const MeasuringSurface& s, const std::string& what)
+void expectSudarshanRingsHold(const MeasuredSurface& s, const std::string& what)
 {
     int checked = 0;
     for (const DrawnText& t : s.texts) {
@@ -165,7 +165,7 @@ TEST_F(GridLayoutTest, PagesKeepInsideTheFrameAndApart)
                 prepare(Births[chart], hindi, style);
                 for (const char* key : Keys) {
                     const std::string what = where(key, hindi, style, static_cast<int>(chart));
-                    MeasuringSurface surface;
+                    MeasuredSurface surface(72);
                     ASSERT_TRUE(PrintPage(surface, key, false)) << what;
                     expectInsideFrame(surface, what);
                     expectLinesApart(surface, what);
@@ -184,7 +184,7 @@ TEST_F(GridLayoutTest, PagesKeepInsideTheFrameAndApart)
 TEST_F(GridLayoutTest, EightBodiesInOneSign)
 {
     prepare(Births[1], false, 0);
-    MeasuringSurface surface;
+    MeasuredSurface surface(72);
     ASSERT_TRUE(PrintPage(surface, "Sudarshan", false));
     int full = 0;
     for (const DrawnText& t : surface.texts)

@@ -9,7 +9,7 @@
 #include "pages/AspectGrid.h"
 #include "pages/ChartFrames.h"
 #include "pages/FriendshipPage.h"
-#include "pages/PageDispatcher.h"
+#include "registry/PageDispatcher.h"
 #include "pages/ShodashvargaTable.h"
 #include "pages/SudarshanChakra.h"
 #include "pages/TablePages.h"

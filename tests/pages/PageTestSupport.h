@@ -2,12 +2,11 @@
 
 // What the page tests share: a text source that answers every key with the
 // key itself (so a page's texts show which captions it looked up), a
-// collecting reporter, and a fixture that resets the program state, the
-// builder table and the display conventions of a language.
+// collecting reporter, and a fixture that resets the program state and the
+// display conventions of a language.
 
 #include "core/Reporter.h"
 #include "core/State.h"
-#include "pages/PageBuilders.h"
 #include "pages/RecordingSurface.h"
 #include "refdata/TextLookup.h"
 
@@ -40,7 +39,6 @@ protected:
     void SetUp() override
     {
         ResetProgramState();
-        ResetBuilders();
         surface = RecordingSurface();
         collector.messages.clear();
         ApplyDisplayConventions(false);
@@ -49,7 +47,6 @@ protected:
     void TearDown() override
     {
         SetTextSource(nullptr);
-        ResetBuilders();
     }
 
     EchoSource source;

@@ -1,7 +1,7 @@
 #include "PageTestSupport.h"
 #include "QtTestEnvironment.h"
 
-#include "pages/PageDispatcher.h"
+#include "registry/PageDispatcher.h"
 #include "pages/PainterSurface.h"
 #include "pages/PictureStore.h"
 

@@ -9,8 +9,7 @@
 #include "calc/TextFormat.h"
 #include "core/Reporter.h"
 #include "pages/Frame.h"
-#include "pages/PageBuilders.h"
-#include "pages/PageDispatcher.h"
+#include "registry/PageDispatcher.h"
 #include "pages/PositionTables.h"
 #include "pages/PositionTexts.h"
 #include "pages/RecordingSurface.h"
@@ -41,7 +40,6 @@ protected:
     }
     void TearDown() override
     {
-        ResetBuilders();
         OpenDeliveredDatabases::TearDown();
     }
 
@@ -52,7 +50,6 @@ protected:
     {
         ResetProgramState();
         Program().ProgramFolder = folder.Path().string();
-        ResetBuilders();
         surface = RecordingSurface();
         collector.messages.clear();
         ApplyDisplayConventions(false);

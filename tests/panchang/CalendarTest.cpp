@@ -12,7 +12,7 @@
 #include <sstream>
 
 using namespace tarvik;
-using namespace tarvik::test;
+using namespace tarvik::testing;
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <map>
 
 using namespace tarvik;
-using namespace tarvik::test;
+using namespace tarvik::testing;
 
 namespace {
 

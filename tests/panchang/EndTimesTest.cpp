@@ -18,7 +18,7 @@
 #include <stdexcept>
 
 using namespace tarvik;
-using namespace tarvik::test;
+using namespace tarvik::testing;
 
 namespace {
 
@@ -26,16 +26,9 @@ namespace {
 // computed apart from the program-wide state.
 int elementAt(Anga anga, const BirthRecord& person, int dayNumber, long long seconds)
 {
-    const long long day = dayNumber + seconds / 86400;
-    const long long s = seconds % 86400;
-    const CalendarDate d = DateOfDayNumber(static_cast<int>(day));
-    BirthRecord at = person;
-    at.Day = d.day;
-    at.Month = d.month;
-    at.Year = d.year;
-    at.Hour = static_cast<int>(s / 3600);
-    at.Minute = static_cast<int>(s / 60 % 60);
-    at.Second = static_cast<int>(s % 60);
+    const DayAndClock moment = DayAndClockOfSeconds(dayNumber * 86400LL + seconds);
+    const BirthRecord at = RecordAtMoment(person, DateOfDayNumber(moment.dayNumber), moment.hour,
+                                          moment.minute, moment.second);
     ChartState chart;
     ComputeChart(ChartInputOf(at, OutputRun().AyanamsaChoice, OutputRun().TrueNode), chart);
     return AngaNumber(anga, chart.PlanetLongitudes[Moon], chart.PlanetLongitudes[Sun]);

@@ -14,7 +14,7 @@
 #include <string>
 
 using namespace tarvik;
-using namespace tarvik::test;
+using namespace tarvik::testing;
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include <utility>
 
 using namespace tarvik;
-using namespace tarvik::test;
+using namespace tarvik::testing;
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include <cmath>
 
 using namespace tarvik;
-using namespace tarvik::test;
+using namespace tarvik::testing;
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-namespace tarvik::test {
+namespace tarvik::testing {
 
 // The girl of a match: born before sunrise in Mumbai (19N04, 72E53).
 inline BirthRecord MumbaiGirl(int hour = 5, int minute = 15)
@@ -89,4 +89,4 @@ protected:
     ScopedReporter scope{messages};
 };
 
-} // namespace tarvik::test
+} // namespace tarvik::testing

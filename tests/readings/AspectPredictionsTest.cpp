@@ -3,7 +3,6 @@
 #include "calc/NameTables.h"
 #include "pages/Frame.h"
 #include "readings/AspectPredictions.h"
-#include "readings/ReadingPages.h"
 
 #include <algorithm>
 #include <cctype>
@@ -215,7 +214,6 @@ TEST_F(AspectPages, CompactSlotsBelowTheHeading)
 // interpretation, and the heading words come from the dictionary.
 TEST_F(AspectPages, BuilderNamesTheBodiesAndTheAspect)
 {
-    InstallReadingPages();
     ChartState& c = Chart();
     for (int b = Sun; b <= Pluto; ++b)
         c.PlanetLongitudes[b] = 29.3 * b;
@@ -241,7 +239,7 @@ TEST_F(AspectPages, BuilderNamesTheBodiesAndTheAspect)
     EXPECT_EQ(entries[mema].heading, "_BUDHA SQUARE _MANGAL");
     EXPECT_EQ(entries[mema].text, "FA_MEMA3");
 
-    Builders().BuildAspectPredictions(surface, 1);
+    BuildAspectPredictions(surface, 1);
     EXPECT_TRUE(surface.FindText("_RAVI CONJUNCTION _CHANDRA"));
     EXPECT_TRUE(surface.FindText("FA_SUMO1"));
     EXPECT_TRUE(collector.messages.empty());

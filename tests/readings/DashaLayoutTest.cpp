@@ -3,17 +3,15 @@
 // every text stands inside the frame, no two texts run into each other and
 // no rule runs through a line of text.
 
-#include "pages/MeasuringSurface.h"
+#include "pages/MeasuredSurface.h"
 #include "pages/QtTestEnvironment.h"
 #include "readings/ReadingPagesFixture.h"
 
 #include "calc/CalcFixture.h"
 #include "calc/Chart.h"
 #include "core/Reporter.h"
-#include "pages/PageBuilders.h"
-#include "pages/PageDispatcher.h"
-#include "readings/DashaPeriods.h"
-#include "readings/ReadingPages.h"
+#include "registry/PageDispatcher.h"
+#include "calc/DashaPeriods.h"
 #include "refdata/RefdataFixture.h"
 
 #include <cmath>
@@ -47,7 +45,7 @@ using DashaLayout = DeliveredReadingPages;
 
 bool inBody(const DrawnText& t) { return t.y >= Config().TopMarginTwips - Tolerance && t.y < 15000; }
 
-void expectInsideFrame(const MeasuringSurface& s, const std::string& what)
+void expectInsideFrame(const MeasuredSurface& s, const std::string& what)
 {
     for (const DrawnText& t : s.texts) {
         if (!inBody(t))
@@ -60,7 +58,7 @@ void expectInsideFrame(const MeasuringSurface& s, const std::string& what)
 
 // Two texts overlap when both their spans across and their spans from the
 // top of the line to the baseline cross.
-void expectTextsApart(const MeasuringSurface& s, const std::string& what)
+void expectTextsApart(const MeasuredSurface& s, const std::string& what)
 {
     for (std::size_t i = 0; i < s.texts.size(); ++i) {
         const DrawnText& a = s.texts[i];
@@ -75,7 +73,7 @@ void expectTextsApart(const MeasuringSurface& s, const std::string& what)
 
 // A rule under a line of text lies at its baseline or below; none runs
 // through the letters, from their mid-height to just above the baseline.
-void expectRulesClearOfTexts(const MeasuringSurface& s, const std::string& what)
+void expectRulesClearOfTexts(const MeasuredSurface& s, const std::string& what)
 {
     for (const DrawnLine& l : s.lines) {
         if (l.y1 != l.y2)
@@ -95,9 +93,9 @@ TEST_F(DashaLayout, PagesKeepInsideTheFrameAndApart)
         BirthRecord birth;
         double yoginiFrom;   // years after the birth year
     } births[] = {
-        {test::DelhiBirth(15, 8, 1980, 10, 30), 0},
-        {test::DelhiBirth(5, 2, 1962, 10, 0), 30},
-        {test::DelhiBirth(28, 12, 2003, 23, 50), -5},
+        {tarvik::testing::DelhiBirth(15, 8, 1980, 10, 30), 0},
+        {tarvik::testing::DelhiBirth(5, 2, 1962, 10, 0), 30},
+        {tarvik::testing::DelhiBirth(28, 12, 2003, 23, 50), -5},
     };
     const std::vector<std::string> keys = pageKeys();
     for (const auto& b : births) {
@@ -109,7 +107,7 @@ TEST_F(DashaLayout, PagesKeepInsideTheFrameAndApart)
                 BirthDecimalYear(b.birth.Day, b.birth.Month, b.birth.Year) + b.yoginiFrom;
             for (const std::string& key : keys) {
                 const std::string what = key + (hindi ? " hi " : " en ") + std::to_string(b.birth.Year);
-                MeasuringSurface surface;
+                MeasuredSurface surface(72);
                 ASSERT_TRUE(PrintPage(surface, key, false)) << what;
                 for (const std::string& m : collector.messages)
                     ADD_FAILURE() << what << ": " << m;

@@ -5,7 +5,6 @@
 // texts by their place.
 
 #include "pages/PageTestSupport.h"
-#include "readings/ReadingPages.h"
 
 #include <cmath>
 #include <string>
@@ -18,7 +17,6 @@ protected:
     void SetUp() override
     {
         PageTest::SetUp();
-        InstallReadingPages();
         Config().PrintBorder = false;
         Native().Name = "Asha";
         Native().Day = 5;

@@ -2,8 +2,8 @@
 // length from its lords' years, sub-periods filling their parent and
 // starting with its lord, the periods running at birth.
 
-#include "readings/DashaPeriods.h"
-#include "readings/Vimshottari.h"
+#include "calc/DashaPeriods.h"
+#include "panchang/Vimshottari.h"
 #include "readings/Yogini.h"
 
 #include <gtest/gtest.h>

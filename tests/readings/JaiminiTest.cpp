@@ -5,8 +5,8 @@
 #include "DashaPageSupport.h"
 
 #include "calc/NameTables.h"
-#include "pages/DecimalYear.h"
-#include "pages/PageDispatcher.h"
+#include "calc/DecimalYear.h"
+#include "registry/PageDispatcher.h"
 #include "readings/Jaimini.h"
 
 #include <algorithm>
@@ -172,7 +172,7 @@ protected:
         surface.ClearLog();
         surface.CurrentY = Config().TopMarginTwips;
         surface.Font.Size = OutputRun().BodyFontSize;
-        Builders().JaiminiPage(cycle, surface);
+        JaiminiPage(cycle, surface);
     }
     static double blockX(int k) { return 1440 + 1800 * (k % 5); }
     static double blockTop(int k) { return 1008 + 800 + 4000 * (k / 5); }

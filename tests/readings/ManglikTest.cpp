@@ -3,9 +3,8 @@
 #include "pages/PageTestSupport.h"
 
 #include "pages/FontMap.h"
-#include "pages/PageDispatcher.h"
+#include "registry/PageDispatcher.h"
 #include "readings/Manglik.h"
-#include "readings/ReadingPages.h"
 
 #include <regex>
 
@@ -55,7 +54,6 @@ protected:
     void SetUp() override
     {
         PageTest::SetUp();
-        InstallReadingPages();
         Config().PrintBorder = false;
     }
 };

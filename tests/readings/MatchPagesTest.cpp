@@ -3,9 +3,9 @@
 
 #include "pages/PageTestSupport.h"
 
-#include "pages/PageDispatcher.h"
+#include "calc/PanchangElements.h"
 #include "panchang/Elements.h"
-#include "readings/ReadingPages.h"
+#include "registry/PageDispatcher.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,7 +22,6 @@ protected:
     void SetUp() override
     {
         PageTest::SetUp();
-        InstallReadingPages();
         Config().PrintBorder = false;
     }
 

@@ -9,8 +9,8 @@
 #include "calc/Chart.h"
 #include "calc/RunCopies.h"
 #include "core/State.h"
-#include "pages/PageCatalogue.h"
-#include "pages/PageDispatcher.h"
+#include "registry/PageCatalogue.h"
+#include "registry/PageDispatcher.h"
 #include "pages/PainterSurface.h"
 #include "ReadingPagesFixture.h"
 
@@ -85,7 +85,7 @@ protected:
     {
         DeliveredReadingPages::SetUp();
         ASSERT_TRUE(dir.isValid());
-        Native() = test::DelhiBirth(15, 8, 1980, 10, 30);
+        Native() = DelhiBirth(15, 8, 1980, 10, 30);
         Native().Name = "Asha Sharma";
         CalcChart();
         TakeBirthLongitudes();

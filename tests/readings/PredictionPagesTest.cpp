@@ -1,11 +1,9 @@
 #include "calc/NameTables.h"
 #include "core/Reporter.h"
-#include "pages/PageBuilders.h"
-#include "pages/PageDispatcher.h"
+#include "registry/PageDispatcher.h"
 #include "pages/RecordingSurface.h"
 #include "readings/PredictionPages.h"
 #include "readings/PredictionTexts.h"
-#include "readings/ReadingPages.h"
 #include "ReadingPagesFixture.h"
 #include "refdata/RefdataFixture.h"
 #include "refdata/TextLookup.h"
@@ -195,8 +193,8 @@ TEST_F(PredictionPages, PartsOutsideTheFamilyPrintNothing)
     EXPECT_TRUE(SignInHouseSteps(3).empty());
     EXPECT_TRUE(SignInHouseSteps(0).empty());
     RecordingSurface s;
-    Builders().PrintSignInHousePredictions(s, 3);
-    Builders().PrintTopicPredictions(s, 0);
+    PrintSignInHousePredictions(s, 3);
+    PrintTopicPredictions(s, 0);
     EXPECT_TRUE(s.Texts().empty());
 }
 
@@ -236,11 +234,9 @@ protected:
         Program().ProgramFolder = folder.Path().string();
         OpenReferenceDatabases();
         ApplyDisplayConventions(false);
-        InstallReadingPages();
     }
     void TearDown() override
     {
-        ResetBuilders();
         CloseReferenceDatabases();
         ResetProgramState();
     }

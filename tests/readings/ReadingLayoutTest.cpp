@@ -9,11 +9,9 @@
 #include "calc/Chart.h"
 #include "calc/RunCopies.h"
 #include "core/Reporter.h"
-#include "pages/PageBuilders.h"
-#include "pages/PageDispatcher.h"
+#include "registry/PageDispatcher.h"
 #include "panchang/Elements.h"
 #include "readings/Ashtakoota.h"
-#include "readings/ReadingPages.h"
 #include "refdata/RefdataFixture.h"
 #include "refdata/TextLookup.h"
 
@@ -97,11 +95,9 @@ protected:
     void SetUp() override
     {
         ReadingContent::SetUp();
-        InstallReadingPages();
     }
     void TearDown() override
     {
-        ResetBuilders();
         ReadingContent::TearDown();
     }
 
@@ -127,7 +123,7 @@ protected:
 
 TEST_F(ReadingLayout, HoroscopePagesInBothLanguages)
 {
-    Native() = test::DelhiBirth(15, 8, 1980, 10, 30);
+    Native() = tarvik::testing::DelhiBirth(15, 8, 1980, 10, 30);
     CalcChart();
     TakeBirthLongitudes();
     for (bool hindi : {false, true}) {

@@ -5,8 +5,6 @@
 
 #include "core/Reporter.h"
 #include "core/State.h"
-#include "pages/PageBuilders.h"
-#include "readings/ReadingPages.h"
 #include "refdata/RefdataFixture.h"
 
 namespace tarvik::testing {
@@ -16,12 +14,10 @@ protected:
     void SetUp() override
     {
         OpenDeliveredDatabases::SetUp();
-        InstallReadingPages();
         Config().PrintBorder = false;
     }
     void TearDown() override
     {
-        ResetBuilders();
         OpenDeliveredDatabases::TearDown();
     }
 

@@ -4,10 +4,8 @@
 
 #include "calc/CalcFixture.h"
 #include "core/Reporter.h"
-#include "pages/PageBuilders.h"
-#include "pages/PageDispatcher.h"
+#include "registry/PageDispatcher.h"
 #include "pages/RecordingSurface.h"
-#include "readings/ReadingPages.h"
 #include "readings/ReadingPagesFixture.h"
 #include "readings/SadeSati.h"
 #include "refdata/RefdataFixture.h"
@@ -140,7 +138,6 @@ TEST(SaturnTableRead, RowsAreOrderedAndABadRowIsRefused)
 TEST(SadeSatiPageAlone, WithoutTheReferenceDatabaseThePageIsAbandoned)
 {
     ResetProgramState();
-    InstallReadingPages();
     CollectingReporter collector;
     ScopedReporter scope{collector};
     RecordingSurface surface;
@@ -149,7 +146,6 @@ TEST(SadeSatiPageAlone, WithoutTheReferenceDatabaseThePageIsAbandoned)
     EXPECT_NE(collector.messages.back().find("\"Sade1\" could not be drawn"), std::string::npos)
         << collector.messages.back();
     EXPECT_TRUE(PrintPage(surface, "Sade2", false));
-    ResetBuilders();
 }
 
 class SadeSatiPage : public DeliveredReadingPages {
@@ -157,7 +153,7 @@ protected:
     std::vector<std::string> periodLines(double moon, int day, int month, int year, bool hindi)
     {
         ApplyDisplayConventions(hindi);
-        Native() = test::DelhiBirth(day, month, year);
+        Native() = tarvik::testing::DelhiBirth(day, month, year);
         Births().BirthMoon = moon;
         RecordingSurface surface;
         EXPECT_TRUE(PrintPage(surface, "Sade1", false));

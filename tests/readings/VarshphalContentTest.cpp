@@ -10,10 +10,8 @@
 #include "calc/Chart.h"
 #include "calc/RunCopies.h"
 #include "core/Reporter.h"
-#include "pages/PageBuilders.h"
-#include "pages/PageDispatcher.h"
+#include "registry/PageDispatcher.h"
 #include "readings/MuddaDasha.h"
-#include "readings/ReadingPages.h"
 #include "readings/VarshphalPages.h"
 #include "refdata/RefdataFixture.h"
 #include "refdata/TextLookup.h"
@@ -23,7 +21,7 @@
 
 using namespace tarvik;
 using namespace tarvik::testing;
-using tarvik::test::DelhiBirth;
+using tarvik::testing::DelhiBirth;
 
 namespace {
 

@@ -1,8 +1,7 @@
 #include "pages/PageTestSupport.h"
 
 #include "calc/NameTables.h"
-#include "readings/ReadingPages.h"
-#include "readings/Vimshottari.h"
+#include "panchang/Vimshottari.h"
 
 #include <cmath>
 
@@ -130,25 +129,20 @@ TEST_F(BalanceOfDasha, NamesTheLordInFullAndTheBalance)
     EXPECT_TRUE(collector.messages.empty());
 }
 
-// The installed builder answers the balance request from the start longitude
-// asked for and draws nothing; the period pages return no text.
-TEST_F(BalanceOfDasha, BuilderAnswersTheBalanceOnly)
+// The balance is a plain function of the chart: from the Moon, the Sun or
+// the ascendant as asked.
+TEST_F(BalanceOfDasha, BalanceOfEachStartLongitude)
 {
-    InstallReadingPages();
     ChartState& chart = Chart();
     chart.PlanetLongitudes[Moon] = 0;
     chart.PlanetLongitudes[Sun] = 160;
     chart.HouseCusps[1] = 320;
-    const auto balance = [&](DashaSelection s) {
-        s.balanceOnly = true;
-        return Builders().PrintVimshottariDasha(surface, 5, 1, 1990, true, s);
+    const auto balance = [&](bool fromAscendant, bool fromSun) {
+        return BalanceText(VimshottariAtBirth(DashaStartLongitude(chart, fromAscendant, fromSun)));
     };
-    EXPECT_EQ(balance({}), "_KETU 7 YEARS 0 _MONTH 0 DAYS");
-    EXPECT_EQ(balance({.fromSun = true}), "_CHANDRA 10 YEARS 0 _MONTH 0 DAYS");
-    EXPECT_EQ(balance({.fromAscendant = true}), "_GURU 16 YEARS 0 _MONTH 0 DAYS");
-    EXPECT_TRUE(surface.Events().empty());
-    EXPECT_EQ(Builders().PrintVimshottariDasha(surface, 5, 1, 1990, true, {}), "");
-    EXPECT_EQ(Builders().PrintVimshottariDasha(surface, 5, 1, 1990, false, {.pratyantarPage = 3}), "");
+    EXPECT_EQ(balance(false, false), "_KETU 7 YEARS 0 _MONTH 0 DAYS");
+    EXPECT_EQ(balance(false, true), "_CHANDRA 10 YEARS 0 _MONTH 0 DAYS");
+    EXPECT_EQ(balance(true, false), "_GURU 16 YEARS 0 _MONTH 0 DAYS");
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 
 #include "DashaPageSupport.h"
 
-#include "pages/DecimalYear.h"
+#include "calc/DecimalYear.h"
 #include "readings/Yogini.h"
 
 #include <cstdio>
@@ -27,7 +27,7 @@ protected:
         surface.ClearLog();
         surface.CurrentY = Config().TopMarginTwips;
         surface.Font.Size = OutputRun().BodyFontSize;
-        Builders().PrintYoginiDasha(surface, 5, 1, 1990, selector);
+        PrintYoginiDasha(surface, 5, 1, 1990, selector);
     }
     DashaPeriods tree() const
     {

@@ -11,28 +11,6 @@ using namespace tarvik::testing;
 
 namespace {
 
-TEST(JetToSqlite, RewritesTheStoredDialect)
-{
-    struct Case {
-        const char* jet;
-        const char* sqlite;
-    } cases[] = {
-        {"Select [Country ID],[Country] & \" [\" & [Zone] & \"]\" As CountryDesc From Countries",
-         "Select [Country ID],ifnull([Country], '') || ' [' || ifnull([Zone], '') || ']' As "
-         "CountryDesc From Countries"},
-        {"select * from dictionary where eng='Sun'",
-         "select * from dictionary where eng='Sun' COLLATE NOCASE"},
-        {"select * from dictionary where eng=?", "select * from dictionary where eng=? COLLATE NOCASE"},
-        {"select * from Nakshatr where non=3", "select * from Nakshatr where non=3"},
-        {"select * from t where a = 'x & y' and b <> \"it's\"",
-         "select * from t where a = 'x & y' COLLATE NOCASE and b <> 'it''s' COLLATE NOCASE"},
-        {"select a & (b) & 'c' from t", "select ifnull(a, '') || ifnull((b), '') || 'c' from t"},
-        {"select * from t where n = count(x)", "select * from t where n = count(x)"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(JetToSqlite(c.jet), c.sqlite) << c.jet;
-}
-
 // A small database for the cursor: towns in zones, an index on (zone, name).
 class CursorFixture : public ::testing::Test {
 protected:

@@ -42,12 +42,12 @@ const QString Antarctica = QStringLiteral("Antarctica [0E00]");
 // 43W12, zone 45W0), written out by hand.
 BirthRecord Delhi(int day, int month, int year, int hour, int minute, int second)
 {
-    return test::MovedTo(test::DelhiBirth(day, month, year, hour, minute, second), 28, 39, "N", 77, 13, "E", 82.5);
+    return tarvik::testing::MovedTo(tarvik::testing::DelhiBirth(day, month, year, hour, minute, second), 28, 39, "N", 77, 13, "E", 82.5);
 }
 
 BirthRecord Rio(int day, int month, int year, int hour, int minute, int second)
 {
-    return test::MovedTo(test::DelhiBirth(day, month, year, hour, minute, second), 22, 54, "S", 43, 12, "W", -45);
+    return tarvik::testing::MovedTo(tarvik::testing::DelhiBirth(day, month, year, hour, minute, second), 22, 54, "S", 43, 12, "W", -45);
 }
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }

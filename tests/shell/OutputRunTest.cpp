@@ -6,7 +6,7 @@
 
 #include "shell/EntryRules.h"
 #include "shell/OutputRun.h"
-#include "pages/PageCatalogue.h"
+#include "registry/PageCatalogue.h"
 
 
 using namespace tarvik;

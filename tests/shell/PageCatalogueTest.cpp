@@ -2,8 +2,8 @@
 // print run and the pages they stand for, and the dispatcher's knowledge of
 // every key.
 
-#include "pages/PageCatalogue.h"
-#include "pages/PageDispatcher.h"
+#include "registry/PageCatalogue.h"
+#include "registry/PageDispatcher.h"
 
 #include <gtest/gtest.h>
 

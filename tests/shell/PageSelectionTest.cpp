@@ -4,8 +4,8 @@
 
 #include "OutputFixture.h"
 
-#include "pages/PageCatalogue.h"
-#include "pages/PageDispatcher.h"
+#include "registry/PageCatalogue.h"
+#include "registry/PageDispatcher.h"
 #include "shell/TextFile.h"
 #include "shell/frmOptions.h"
 

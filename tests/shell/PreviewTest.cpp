@@ -3,7 +3,7 @@
 
 #include "OutputFixture.h"
 
-#include "pages/PageDispatcher.h"
+#include "registry/PageDispatcher.h"
 #include "pages/Surface.h"
 
 #include <QDir>

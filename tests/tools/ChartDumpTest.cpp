@@ -218,7 +218,7 @@ TEST(ChartJsonTest, DivisionsRelationshipsPanchangAndKPCuspsOfTheSameChart)
     const std::string json = ChartJson(*p.request);
     const ChartState& c = Chart();
 
-    // Tables keep their original index ranges, row by row.
+    // Tables keep the chart state's index ranges, row by row.
     const std::vector<std::string> shodash = flatValues(json, "ShodashVargaSigns", false);
     ASSERT_EQ(shodash.size(), 17u * 11u);
     for (int v = 0; v <= 16; ++v)
@@ -289,7 +289,7 @@ TEST(ChartDumpProgramTest, ExitCodesAndBatch)
     EXPECT_EQ(runChartdump("--batch /nonexistent/births.txt").exitCode, 2);
     EXPECT_EQ(runChartdump("--help").exitCode, 0);
 
-    const std::string file = testing::TempDir() + "chartdump-batch.txt";
+    const std::string file = ::testing::TempDir() + "chartdump-batch.txt";
     {
         std::ofstream f(file);
         f << delhi << "\n\n# a comment\n" << delhi << " --ayanamsa 2\n";
@@ -347,7 +347,7 @@ TEST(ChartDumpProgramTest, PanchangOfTheBirthFromTheProgramsDatabases)
     const std::regex end("\"end\":\"[0-9]{2}:[0-5][0-9]:[0-5][0-9]\"");
     EXPECT_EQ(std::distance(std::sregex_iterator(panchang.begin(), panchang.end(), end), std::sregex_iterator()), 4);
 
-    const std::string file = testing::TempDir() + "chartdump-panchang.txt";
+    const std::string file = ::testing::TempDir() + "chartdump-panchang.txt";
     {
         std::ofstream f(file);
         f << delhi << "\n" << delhi << " --panchang\n";
@@ -360,7 +360,7 @@ TEST(ChartDumpProgramTest, PanchangOfTheBirthFromTheProgramsDatabases)
 TEST(ChartDumpProgramTest, PanchangWithoutTheDatabasesPrintsNothing)
 {
     // A program folder holding chartdump alone.
-    const std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / "chartdump-alone";
+    const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "chartdump-alone";
     std::filesystem::create_directories(folder);
     const char* bin = std::getenv("TARVIK_BIN_DIR");
     std::filesystem::copy_file(std::filesystem::path(bin ? bin : ".") / "chartdump", folder / "chartdump",

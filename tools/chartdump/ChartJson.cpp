@@ -170,8 +170,8 @@ void writeSunrise(JsonObject& json, const DumpRequest&)
     json.numbers("CalcSunrise", CalcSunrise());
 }
 
-// The divisional charts and relationships of the driver's run, with their
-// original index ranges (row and column 0 included).
+// The divisional charts and relationships of the driver's run, indexed as
+// the chart state holds them (row and column 0 included).
 void writeDivisions(JsonObject& json, const DumpRequest&)
 {
     const ChartState& c = Chart();

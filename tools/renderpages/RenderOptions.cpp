@@ -1,6 +1,6 @@
 #include "RenderOptions.h"
 
-#include "pages/PageCatalogue.h"
+#include "registry/PageCatalogue.h"
 
 #include <algorithm>
 #include <map>

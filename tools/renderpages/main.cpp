@@ -10,8 +10,7 @@
 #include "calc/RunCopies.h"
 #include "core/Reporter.h"
 #include "core/State.h"
-#include "readings/ReadingPages.h"
-#include "pages/PageDispatcher.h"
+#include "registry/PageDispatcher.h"
 #include "pages/PainterSurface.h"
 #include "refdata/Databases.h"
 
@@ -176,7 +175,6 @@ int main(int argc, char** argv)
     }
     RunReporter messages;
     ScopedReporter scope(messages);
-    InstallReadingPages();
     prepareRun(request);
 
     const std::vector<std::string> keys =

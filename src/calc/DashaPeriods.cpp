@@ -1,7 +1,7 @@
 #include "DashaPeriods.h"
 
+#include "DecimalYear.h"
 #include "core/State.h"
-#include "pages/DecimalYear.h"
 
 #include <numeric>
 

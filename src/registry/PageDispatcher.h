@@ -1,11 +1,11 @@
 #pragma once
 
 // PrintPage draws one page, named by its key, on a surface: the preview
-// picture (toPrinter false) or a printer or PDF (true). It frames the page
-// and runs the page's builders (PageBuilders.h). Keys are compared exactly;
-// a key of neither list draws nothing. The horoscope list serves a horoscope
-// run, the match list (Basic, Nirayana, Navamsa, Interpret, Result) a
-// Match-Making run.
+// picture (toPrinter false) or a printer or PDF (true). It runs the builder
+// of the page's row in the page table (PageRegistry.h), which frames the
+// page. Keys are compared exactly; a key of neither mode's pages draws
+// nothing. The horoscope pages serve a horoscope run, the match pages
+// (Basic, Nirayana, Navamsa, Interpret, Result) a Match-Making run.
 //
 // In a print run (OutputRun().BatchPrint) every page after the first framed
 // one begins with NewPage; the sheet itself starts at the page's first
@@ -13,14 +13,20 @@
 // through reporter(), the surface's position and font and the program state
 // are put back as they were before the page, and PrintPage returns false.
 
-#include "Surface.h"
+#include "PageRegistry.h"
+#include "pages/Surface.h"
 
+#include <span>
 #include <string>
 #include <vector>
 
 namespace tarvik {
 
 bool PrintPage(Surface& surface, const std::string& pageKey, bool toPrinter);
+
+// The same over another page table (tests).
+bool PrintPageFrom(std::span<const PageRow> table, Surface& surface, const std::string& pageKey,
+                   bool toPrinter);
 
 // Every key PrintPage draws in a horoscope run or in a Match-Making run.
 std::vector<std::string> HoroscopePageKeys();

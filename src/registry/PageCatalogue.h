@@ -1,7 +1,8 @@
 #pragma once
 
-// The pages an output run offers, in the order of its page list: a title the
-// user sees and the key the page dispatcher draws. A horoscope preview lists
+// The pages an output run offers, in the order of its page list (read from
+// the page table, PageRegistry.h): a title the user sees and the key the page
+// dispatcher draws. A horoscope preview lists
 // the prediction, aspect and annual-chart pages one by one; a horoscope print
 // run lists each of those families as one group row, which the print run
 // expands into its pages (the annual-chart pages once for every year). A

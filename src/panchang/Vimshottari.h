@@ -9,10 +9,9 @@
 // of the nakshatra still to be traversed is the part of the lord's years
 // still to run.
 
-#include "DashaPeriods.h"
+#include "calc/DashaPeriods.h"
 #include "calc/NameTables.h"
 #include "core/ChartState.h"
-#include "pages/PageBuilders.h"
 
 #include <array>
 #include <string>
@@ -70,11 +69,5 @@ std::string BalanceText(const DashaAtBirth& dasha);
 // Ten mahadashas from the one running at birth, down to the sookshmas.
 inline constexpr DashaSystem Vimshottari{DashaYears, 10, 4};
 DashaPeriods VimshottariPeriods(const DashaAtBirth& atBirth, double birth);
-
-// The Vimshottari page builder. The balance-only request returns the balance
-// text of the chosen start longitude and draws nothing; every other request
-// draws its page below the caller's frame (VimshottariPages.h) and returns "".
-std::string PrintVimshottariDasha(Surface& surface, double day, double month, double year,
-                                  bool mahaAntar, const DashaSelection& selection);
 
 } // namespace tarvik

@@ -3,7 +3,6 @@
 #include "Elements.h"
 #include "TimeText.h"
 #include "calc/Chart.h"
-#include "calc/MomentGuard.h"
 #include "calc/TimeScale.h"
 #include "core/State.h"
 
@@ -25,30 +24,37 @@ long long momentOf(int dayNumber, int hour, int minute, int second)
 }
 
 
-// Runs the chart of the person at the moment and numbers the element.
+// Casts the person's chart at a moment on a chart of its own (the bodies
+// only: no divisional charts, no relationships) and numbers the element; the
+// program's birth chart is never touched.
 class Stepper {
 public:
-    // The person is copied: it may be Native itself, which the steps overwrite.
-    Stepper(Anga anga, const BirthRecord& person) : anga_(anga), person_(person) {}
+    Stepper(Anga anga, const BirthRecord& person)
+        : anga_(anga), person_(person), ayanamsaChoice_(OutputRun().AyanamsaChoice),
+          trueNode_(OutputRun().TrueNode)
+    {
+    }
 
     int At(long long moment)
     {
         const DayAndClock at = DayAndClockOfSeconds(moment);
-        Native() = RecordAtMoment(person_, DateOfDayNumber(at.dayNumber), at.hour, at.minute, at.second);
-        CalcChart();
-        const ChartState& c = Chart();
-        return AngaNumber(anga_, c.PlanetLongitudes[Moon], c.PlanetLongitudes[Sun]);
+        const BirthRecord trial =
+            RecordAtMoment(person_, DateOfDayNumber(at.dayNumber), at.hour, at.minute, at.second);
+        ComputeChart(ChartInputOf(trial, ayanamsaChoice_, trueNode_), chart_);
+        return AngaNumber(anga_, chart_.PlanetLongitudes[Moon], chart_.PlanetLongitudes[Sun]);
     }
 
 private:
     Anga anga_;
     const BirthRecord person_;
+    int ayanamsaChoice_;
+    bool trueNode_;
+    ChartState chart_;
 };
 
 // The search proper; the end is reported `offset` seconds after the change.
 ElementEnd searchEnd(Anga anga, const BirthRecord& person, int hour, int minute, int second, long long offset)
 {
-    const NativeMomentGuard guard;
     Stepper step(anga, person);
     const int startDay = DayNumber(person.Day, person.Month, person.Year);
     long long w = momentOf(startDay, hour, minute, second);

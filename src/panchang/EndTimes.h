@@ -1,11 +1,10 @@
 #pragma once
 
 // The exact end of the tithi, nakshatra, yoga or karana running at a moment,
-// found by stepping the whole chart forward by hours, back by minutes and
-// forward by seconds until the element changes. Each search installs the
-// person and the working moment in Native and runs the chart driver, under a
-// NativeMomentGuard: afterwards Native and the chart state are exactly as
-// they were.
+// found by stepping the chart forward by hours, back by minutes and forward
+// by seconds until the element changes. Each step casts the bodies of the
+// person's chart at the working moment on a chart of the search's own, so
+// the program's birth chart (Native and the chart state) is never touched.
 
 #include "core/BirthRecord.h"
 

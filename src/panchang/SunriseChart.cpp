@@ -1,7 +1,6 @@
 #include "SunriseChart.h"
 
 #include "calc/Chart.h"
-#include "calc/MomentGuard.h"
 #include "core/State.h"
 
 #include <cmath>
@@ -10,22 +9,20 @@ namespace tarvik {
 
 SunriseChart ChartAtSunrise(const BirthRecord& person, double sunriseZoneHours)
 {
-    const BirthRecord p = person;   // person may be Native itself
-    const NativeMomentGuard keepBirth;
-    BirthRecord& n = Native();
-    n = p;
+    const BirthRecord& p = person;
     const long long clock = std::llround((sunriseZoneHours - p.TimeCorrection) * 3600);
     SunriseChart r;
     const long long hours = clock >= 0 ? clock / 3600 : -((-clock + 3599) / 3600);
     r.hour = static_cast<int>(hours);
     r.minute = static_cast<int>((clock - hours * 3600) / 60);
     r.second = static_cast<int>((clock - hours * 3600) % 60);
-    n.Hour = r.hour;
-    n.Minute = r.minute;
-    n.Second = r.second;
-    CalcChart();
-    r.sun = Chart().PlanetLongitudes[Sun];
-    r.moon = Chart().PlanetLongitudes[Moon];
+    // The bodies only, on a chart of its own: the birth chart stays as it is.
+    ChartState chart;
+    ComputeChart(ChartInputOf(RecordAtMoment(p, {p.Day, p.Month, p.Year}, r.hour, r.minute, r.second),
+                              OutputRun().AyanamsaChoice, OutputRun().TrueNode),
+                 chart);
+    r.sun = chart.PlanetLongitudes[Sun];
+    r.moon = chart.PlanetLongitudes[Moon];
     return r;
 }
 

@@ -12,9 +12,9 @@ struct SunriseChart {
     double sun = 0, moon = 0;               // sidereal longitudes at that moment
 };
 
-// Runs the chart of the person at the sunrise of the birth date, given in
-// zone (standard) time, under a NativeMomentGuard: Native and the chart state
-// are as they were afterwards. The clock shows the sunrise less the time
+// Casts the bodies of the person's chart at the sunrise of the birth date,
+// given in zone (standard) time, on a chart of its own: Native and the chart
+// state are not touched. The clock shows the sunrise less the time
 // correction that the chart adds back (none without war time), to the
 // nearest second.
 SunriseChart ChartAtSunrise(const BirthRecord& person, double sunriseZoneHours);

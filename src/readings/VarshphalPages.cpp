@@ -8,6 +8,7 @@
 #include "calc/PanchangElements.h"
 #include "calc/TextFormat.h"
 #include "calc/TimeScale.h"
+#include "calc/Vargas.h"
 #include "core/Reporter.h"
 #include "core/State.h"
 #include "pages/ChartDrawing.h"
@@ -58,7 +59,7 @@ void printYearChart(Surface& surface, bool toPrinter, int completedYears, double
 // counted in whole signs from the year ascendant's sign.
 std::array<int, 11> yearHouses(const ChartState& year)
 {
-    const int ascendantSign = year.SaptavargaSigns[Lagna][1];
+    const int ascendantSign = SaptavargaSign(1, year.HouseCusps[1]);
     std::array<int, 11> houses{};
     for (int p = 2; p <= 10; ++p) {
         const double longitude = year.PlanetLongitudes[BodyDisplayOrder[p]];
@@ -68,10 +69,10 @@ std::array<int, 11> yearHouses(const ChartState& year)
 }
 
 void printPeriods(Surface& surface, bool toPrinter, int page, int startLord,
-                  const YearStart& start)
+                  const YearStart& start, const ChartState& year)
 {
     PrintPageFrame(surface, toPrinter);
-    const std::array<int, 11> houses = yearHouses(Chart());
+    const std::array<int, 11> houses = yearHouses(year);
     const auto periods = MuddaPeriods(startLord, start.day, start.month, start.year);
     const std::size_t first = page == 2 ? 0 : 5;
     const std::size_t last = page == 2 ? 5 : 9;
@@ -151,18 +152,26 @@ void VarshphalPage(Surface& surface, bool toPrinter, int page)
         return;
     }
 
-    NativeMomentGuard guard;
-    const ChartState& birth = guard.SavedChart();
+    const ChartState& birth = Chart();
     const int startLord = MuddaStartLord(birth.PlanetLongitudes[Moon], start->completedYears);
-    Native() = YearStartRecord(Native(), *start);
-    CalcChart();
+    const BirthRecord yearStart = YearStartRecord(Native(), *start);
 
-    if (page == 1)
-        printYearChart(surface, toPrinter, start->completedYears, birth.HouseCusps[1]);
-    else if (page == 2 || page == 3)
-        printPeriods(surface, toPrinter, page, startLord, *start);
-    else
+    if (page == 1) {
+        // The tables and the chart drawing read the chart standing in the
+        // program state: the year chart stands there while the page is drawn.
+        const NativeMomentGuard guard;
+        const double birthAscendant = birth.HouseCusps[1];
+        Native() = yearStart;
+        CalcChart();
+        printYearChart(surface, toPrinter, start->completedYears, birthAscendant);
+    } else if (page == 2 || page == 3) {
+        // The periods read only the year chart's bodies and ascendant.
+        ChartState year;
+        ComputeChart(ChartInputOf(yearStart, run.AyanamsaChoice, run.TrueNode), year);
+        printPeriods(surface, toPrinter, page, startLord, *start, year);
+    } else {
         PrintPageFrame(surface, toPrinter);
+    }
 }
 
 } // namespace tarvik

@@ -221,6 +221,7 @@ TEST_F(DispatcherTest, EveryKeyDrawsWhatItsBuildersDrawWithTheirFlags)
         const std::string what = std::string(c.key) + (c.match ? " (match)" : "");
         SetUp();
         OutputRun().MatchMode = c.match;
+        OutputRun().VarshphalYear = 2000;
         surface.ClearLog();
         const bool drawn = PrintPage(surface, c.key, true);
         if (!c.draw) {
@@ -229,19 +230,30 @@ TEST_F(DispatcherTest, EveryKeyDrawsWhatItsBuildersDrawWithTheirFlags)
             EXPECT_TRUE(collector.messages.empty()) << what;
             continue;
         }
+        const std::string events = surface.EventString();
+        const std::vector<std::string> texts = surface.TextStrings();
+        const std::vector<std::string> messages = collector.messages;
         SetUp();
         OutputRun().MatchMode = c.match;
+        OutputRun().VarshphalYear = 2000;
         RecordingSurface expected;
-        bool failed = false;
+        std::string failure;
         try {
             c.draw(expected);
-        } catch (const std::exception&) {
-            failed = true;
+        } catch (const std::exception& e) {
+            failure = e.what();
         }
-        EXPECT_EQ(drawn, !failed) << what;
-        EXPECT_FALSE(expected.Events().empty()) << what;
-        EXPECT_EQ(surface.EventString(), expected.EventString()) << what;
-        EXPECT_EQ(surface.TextStrings(), expected.TextStrings()) << what;
+        EXPECT_EQ(drawn, failure.empty()) << what;
+        if (failure.empty()) {
+            EXPECT_FALSE(expected.Events().empty()) << what;
+        } else {
+            // Drawn by hand it fails too (the test's chart is not whole
+            // enough for it), and the dispatcher reports the same failure.
+            ASSERT_EQ(messages.size(), 1u) << what;
+            EXPECT_NE(messages[0].find(failure), std::string::npos) << what;
+        }
+        EXPECT_EQ(events, expected.EventString()) << what;
+        EXPECT_EQ(texts, expected.TextStrings()) << what;
     }
 }
 

@@ -72,6 +72,18 @@ inline constexpr double NorthFrameInset = 200;
 // The corners of house h (1..12) of the North frame, design units.
 std::vector<DesignPoint> NorthHouseOutline(int house);
 
+// The inner corner of a North house (the chart's centre for houses 1, 4, 7
+// and 10, else the corner where the house meets two others), the direction
+// from it into the house, and how far the house reaches that way to the
+// frame. Both sides of a house open from that corner at 45 degrees either
+// side of the direction. Design units.
+struct HouseAxis {
+    DesignPoint corner;
+    DesignPoint direction;   // a unit vector
+    double reach;
+};
+HouseAxis NorthHouseAxis(int house);
+
 struct GridCell {
     int row, column;   // from the top and from the left, 0..3
 };
@@ -87,6 +99,10 @@ inline constexpr double SudarshanDesignSize = 9000;
 inline constexpr DesignPoint SudarshanCentre = {4450, 4450};
 // Half-sides of the hub and of the three rings' outer edges.
 inline constexpr std::array<double, 4> SudarshanRingEdges = {600, 2350, 3400, 4400};
+
+// The corners of sector k (house k + 1) of ring r (0 Lagna, 1 Moon, 2 Sun),
+// twips within the wheel as it is painted 9000 twips square.
+std::vector<DesignPoint> SudarshanSectorOutline(int ring, int sector);
 
 // Text anchors of sector k (house k + 1) of ring r (0 Lagna, 1 Moon, 2 Sun),
 // in twips within the wheel as it is painted 9000 twips square.

@@ -99,11 +99,6 @@ bool inside(const InkBox& b, const Polygon& p, double margin)
     return true;
 }
 
-bool contains(const Polygon& p, Point q)
-{
-    const InkBox dot{q.x, q.y, q.x, q.y};
-    return inside(dot, p, 0);
-}
 
 // The distance between a segment and a rectangle (0 when they meet).
 double distance(const Rule& r, const InkBox& b)

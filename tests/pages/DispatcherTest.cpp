@@ -440,14 +440,16 @@ TEST_F(DispatcherTest, MatchNavamsaPageShowsBoyLeftAndGirlRight)
             EXPECT_EQ(title->y, 1008 + row * 4300);
         }
     }
-    // House 1 of each navamsa chart is numbered with that person's navamsa lagna.
+    // House 1 of each navamsa chart is numbered with that person's navamsa
+    // lagna, in the upper half of the chart (above the centre, house 1's
+    // inner corner).
     const int boy = Match().NativeSaptavargaSigns[1][4];
     const int girl = Match().PartnerSaptavargaSigns[1][4];
     ASSERT_NE(boy, girl);
     auto numberAt = [&](int sign, double left) {
         for (const RecordedText& t : surface.Texts())
             if (t.text == std::to_string(sign) && t.y > 1008 + 2 * 4300 && t.x > left &&
-                t.x < left + 4000 && t.y < 1008 + 2 * 4300 + 180 + 4000 * 0.2)
+                t.x < left + 4000 && t.y < 1008 + 2 * 4300 + 180 + 4000 * 0.5)
                 return true;
         return false;
     };

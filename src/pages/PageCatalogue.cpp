@@ -96,9 +96,18 @@ void add(std::vector<CatalogueRow>& rows, std::span<const Line> lines)
         add(rows, line);
 }
 
+// A group's series of pages; the aspect pages as many as the chart needs.
+Line pagesOf(const Group& group, int aspectPages)
+{
+    Line pages = group.pages;
+    if (group.row.key == "AspPage")
+        pages.count = std::clamp(aspectPages, AspectPagesAtLeast, MostAspectPages);
+    return pages;
+}
+
 } // namespace
 
-std::vector<CatalogueRow> PageCatalogue(bool matchMode, OutputKind kind)
+std::vector<CatalogueRow> PageCatalogue(bool matchMode, OutputKind kind, int aspectPages)
 {
     std::vector<CatalogueRow> rows;
     if (matchMode) {
@@ -107,7 +116,7 @@ std::vector<CatalogueRow> PageCatalogue(bool matchMode, OutputKind kind)
     }
     add(rows, HoroscopeHead);
     for (const Group& group : Groups)
-        add(rows, kind == OutputKind::Preview ? group.pages : group.row);
+        add(rows, kind == OutputKind::Preview ? pagesOf(group, aspectPages) : group.row);
     add(rows, OtherDashas);
     return rows;
 }
@@ -120,14 +129,14 @@ std::vector<std::string> PageGroupKeys()
     return keys;
 }
 
-std::vector<std::string> GroupPages(std::string_view key)
+std::vector<std::string> GroupPages(std::string_view key, int aspectPages)
 {
     const auto group = std::find_if(std::begin(Groups), std::end(Groups),
                                     [&](const Group& g) { return g.row.key == key; });
     if (group == std::end(Groups))
         return {std::string(key)};
     std::vector<CatalogueRow> rows;
-    add(rows, group->pages);
+    add(rows, pagesOf(*group, aspectPages));
     std::vector<std::string> keys;
     for (const CatalogueRow& row : rows)
         keys.push_back(row.key);

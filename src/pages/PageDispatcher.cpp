@@ -3,6 +3,7 @@
 #include "ChartPages.h"
 #include "Frame.h"
 #include "PageBuilders.h"
+#include "PageCatalogue.h"
 #include "core/Reporter.h"
 #include "core/State.h"
 #include "refdata/TextLookup.h"
@@ -139,7 +140,7 @@ RecipeList horoscopeRecipes()
             Builders().PrintSignInHousePredictions(s, n);
         };
     }
-    for (int n = 1; n <= 4; ++n) {
+    for (int n = 1; n <= MostAspectPages; ++n) {
         list[numbered("AspPage", n, 1)] = [n](Surface& s, bool) {
             Builders().BuildAspectPredictions(s, n);
         };

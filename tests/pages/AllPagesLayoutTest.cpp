@@ -17,6 +17,7 @@
 #include "pages/PageCatalogue.h"
 #include "pages/PageBuilders.h"
 #include "pages/PageDispatcher.h"
+#include "readings/AspectPredictions.h"
 #include "readings/ReadingPages.h"
 #include "refdata/RefdataFixture.h"
 
@@ -391,7 +392,8 @@ protected:
     {
         RunValues& run = OutputRun();
         int failed = 0;
-        for (const CatalogueRow& row : PageCatalogue(run.MatchMode, OutputKind::Preview)) {
+        const int aspectPages = run.MatchMode ? AspectPagesAtLeast : AspectPageCount();
+        for (const CatalogueRow& row : PageCatalogue(run.MatchMode, OutputKind::Preview, aspectPages)) {
             run.BatchPrint = printing_ ? 1 : 0;
             run.PageStarted = false;
             LayoutSurface surface;

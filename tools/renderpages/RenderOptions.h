@@ -30,8 +30,9 @@ struct RenderOptions {
 
 RenderOptions ParseRenderOptions(const std::vector<std::string>& args);
 
-// The pages of a preview run, in the order of its page list.
-std::vector<std::string> PreviewCatalogue(bool matchMode);
+// The pages of a preview run, in the order of its page list, with the aspect
+// pages of the run's chart (PageCatalogue.h).
+std::vector<std::string> PreviewCatalogue(bool matchMode, int aspectPages = 4);
 
 extern const char* const RenderUsage;
 

@@ -11,7 +11,9 @@
 #include "calc/RunCopies.h"
 #include "core/Reporter.h"
 #include "core/State.h"
+#include "readings/AspectPredictions.h"
 #include "readings/ReadingPages.h"
+#include "pages/PageCatalogue.h"
 #include "pages/PageDispatcher.h"
 #include "pages/PainterSurface.h"
 #include "refdata/Databases.h"
@@ -182,7 +184,9 @@ int main(int argc, char** argv)
     prepareRun(request);
 
     const std::vector<std::string> keys =
-        request.allPages ? PreviewCatalogue(request.girl.has_value()) : request.pages;
+        request.allPages ? PreviewCatalogue(request.girl.has_value(),
+                                            request.girl ? AspectPagesAtLeast : AspectPageCount())
+                         : request.pages;
     // A key the run cannot draw would give a blank page that looks drawn.
     const std::vector<std::string> known = request.girl ? MatchPageKeys() : HoroscopePageKeys();
     bool unknown = false;

@@ -261,9 +261,10 @@ TEST_F(DispatcherTest, KeyListsOfBothModes)
 {
     const auto horoscope = HoroscopePageKeys();
     // 19 single pages, Shodash1-4, three dasha families of 91 (maha, 9 pratyantar,
-    // 81 sookshma) and "VimsAntar", 12 prediction pages, VP1-4.
-    EXPECT_EQ(horoscope.size(), 19u + 4 + 3 * 91 + 1 + 12 + 4);
-    for (const char* key : {"Basic", "VimsAntar", "VimsPratya", "Yogini Maha 2", "VP4"})
+    // 81 sookshma) and "VimsAntar", 8 prediction pages and 7 aspect pages
+    // (as many as a chart's aspects can fill), VP1-4.
+    EXPECT_EQ(horoscope.size(), 19u + 4 + 3 * 91 + 1 + 8 + 7 + 4);
+    for (const char* key : {"Basic", "VimsAntar", "VimsPratya", "Yogini Maha 2", "VP4", "AspPage7"})
         EXPECT_NE(std::find(horoscope.begin(), horoscope.end(), key), horoscope.end()) << key;
     EXPECT_EQ(MatchPageKeys(),
               (std::vector<std::string>{"Basic", "Interpret", "Navamsa", "Nirayana", "Result"}));

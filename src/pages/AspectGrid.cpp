@@ -70,10 +70,12 @@ double codeSize(Surface& surface)
 
 int AspectSeparation(double longitudeA, double longitudeB)
 {
-    double separation = std::fmod(std::fabs(longitudeA - longitudeB), 360.0);
-    if (separation > 180)
-        separation = 360 - separation;
-    return static_cast<int>(std::floor(separation));
+    // Whole degrees first, then the fold: a separation of 188.5 degrees is
+    // 188, shown as 172.
+    int degrees = static_cast<int>(std::floor(std::fmod(std::fabs(longitudeA - longitudeB), 360.0)));
+    if (degrees > 180)
+        degrees = 360 - degrees;
+    return degrees;
 }
 
 std::string_view AspectCode(int degrees)

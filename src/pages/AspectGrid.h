@@ -8,8 +8,8 @@
 
 namespace tarvik {
 
-// The separation of two longitudes folded into 0..180 degrees, then taken in
-// whole degrees, so that the order of the two bodies never matters.
+// The separation of two longitudes in whole degrees (the fraction dropped),
+// then folded into 0..180: 360 less it when above 180.
 int AspectSeparation(double longitudeA, double longitudeB);
 
 // The aspect of a separation in whole degrees ("CONJ", "SEXT", ...), or an

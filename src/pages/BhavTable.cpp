@@ -27,7 +27,8 @@ std::string joined(std::initializer_list<std::string_view> keys)
 
 // Sign, degrees, nakshatra and nakshatra lord of one point, from x offset
 // `from` (twips before scaling, added to the left margin); the last column
-// runs to the next block of the table or to the edge of the frame.
+// runs to the next block of the table or to the edge of the frame. Names
+// print whole; a name wider than its column is set smaller.
 void printPoint(Surface& surface, double longitude, int from, int y)
 {
     const double scale = OutputRun().OutputScale;
@@ -38,12 +39,12 @@ void printPoint(Surface& surface, double longitude, int from, int y)
         std::string text;
     };
     const std::array<Cell, 4> cells = {{
-        {0, 1000, EnglishCut(SignText(place.sign), 4)},
+        {0, 1000, SignText(place.sign)},
         {1000, 800, FormatDMS(longitude)},
         // A two-word nakshatra too wide for its column is written "U. Bhadrapada".
         {1800, 1500, FitCell(surface, GetDictText(NakshatraKeys(place.nakshatra)),
                              (1500 - ColumnGap) * scale)},
-        {3300, 1400, EnglishCut(StarLordText(place.nakshatra), 3)},
+        {3300, 1400, StarLordText(place.nakshatra)},
     }};
     for (const Cell& cell : cells)
         PrintInColumn(surface, static_cast<int>((left + from + cell.offset) * scale), y, cell.text,
@@ -79,9 +80,7 @@ void PrintBhavTable(Surface& surface)
     y += static_cast<int>(run.LineStep);
 
     for (int house = 1; house <= 12; ++house) {
-        surface.CurrentX = left * scale;
-        surface.CurrentY = y;
-        surface.Print(ZeroPad(house, 2));
+        PrintInColumn(surface, static_cast<int>(left * scale), y, ZeroPad(house, 2), 300 * scale);
         printPoint(surface, chart.BhavaSandhi[house], 300, y);
         printPoint(surface, chart.HouseCusps[house], 5000, y);
         y += static_cast<int>(run.LineStep);

@@ -1,5 +1,6 @@
 #include "ChartDrawing.h"
 
+#include "BlockFit.h"
 #include "ChartFrames.h"
 #include "Frame.h"
 #include "calc/NameTables.h"
@@ -7,6 +8,7 @@
 #include "refdata/TextLookup.h"
 
 #include <cmath>
+#include <numbers>
 #include <stdexcept>
 
 namespace tarvik {
@@ -42,17 +44,38 @@ ChartBox placeChart(const Surface& surface, int position)
     return {x0, surface.CurrentY, size, size / ChartDesignSize};
 }
 
-// Prints the lines one under the other, the block centred on (px, py).
-void printBlock(Surface& surface, const HouseText& text, double px, double py)
+// How far a crowded house's names may shrink, as a share of their size.
+constexpr double MinimumSizeShare = 0.6;
+// Twips between a sign number's line and the sides of its house, and the
+// blank the names keep from the number.
+constexpr double NumberClearance = 10;
+constexpr double NumberBlank = 60;
+// Devanagari's vowel signs reach above and below its line height: lines of
+// Hindi names stand this share of a line apart.
+constexpr double HindiPitchShare = 1.15;
+// The South frame's edge lies on the chart's edge: the chart starts this far
+// below its title, clear of the title's descenders.
+constexpr double SouthTitleGap = 12;
+
+// Prints a fitted block, each line centred on the block's centre.
+void printBlock(Surface& surface, const FittedBlock& block)
 {
-    double height = 0;
-    for (int i = 0; i < text.currentLine; ++i)
-        height += surface.TextHeight(text.lines[i]);
-    surface.CurrentY = py - height / 2;
-    for (int i = 0; i < text.currentLine; ++i) {
-        surface.CurrentX = px - surface.TextWidth(text.lines[i]) / 2;
-        surface.Print(text.lines[i]);
+    const double size = surface.Font.Size;
+    surface.Font.Size = block.size;
+    for (std::size_t i = 0; i < block.lines.size(); ++i) {
+        surface.CurrentX = block.centreX - surface.TextWidth(block.lines[i]) / 2;
+        surface.CurrentY = block.top + i * block.pitch;
+        surface.Print(block.lines[i]);
     }
+    surface.Font.Size = size;
+}
+
+FittedBlock fitHouse(Surface& surface, const BlockRoom& room, const HouseText& text)
+{
+    const double size = surface.Font.Size;
+    return FitBlock(surface, room, [&](int perLine) { return text.Lines(perLine); },
+                    static_cast<int>(text.names.size()), size, MinimumSizeShare * size, 0,
+                    OutputRun().LanguageHindi ? HindiPitchShare : 1);
 }
 
 double labelCentre(double origin, int offset, int extent, double f)
@@ -75,20 +98,38 @@ void drawNorth(Surface& surface, const ChartBox& box, double top,
 {
     const RunValues& run = OutputRun();
     surface.PaintPicture(NorthChartFrame(), box.x0, top, box.size, box.size);
+    const auto onPage = [&](DesignPoint p) { return DesignPoint{box.x0 + p.x * box.f, top + p.y * box.f}; };
     for (int h = 1; h <= 12; ++h) {
+        // The sign number in the house's inner corner, as near it as the
+        // house's two sides, 45 degrees either side of its axis, allow.
+        const std::string bodyFace = surface.Font.Name;
+        surface.Font.Name = run.EnglishFontName;
         surface.Font.Size = run.EnglishFontSize;
-        const LabelBox& n = NorthHouseNumberBoxes[h - 1];
-        const double nx = labelCentre(box.x0, n.left, n.width, box.f);
-        const double ny = labelCentre(top, n.top, n.height, box.f);
         const std::string number = houseNumberText(h, reference, houseNumbers);
-        surface.CurrentX = nx - std::floor(surface.TextWidth(number) / 2);
-        surface.CurrentY = ny - std::floor(surface.TextHeight(number) / 2);
+        const double width = surface.TextWidth(number);
+        const double height = surface.LineHeight();
+        const HouseAxis axis = NorthHouseAxis(h);
+        const DesignPoint corner = onPage(axis.corner);
+        const double reach = width / 2 + height / 2 + NumberClearance * std::numbers::sqrt2;
+        const double nx = corner.x + axis.direction.x * reach;
+        const double ny = corner.y + axis.direction.y * reach;
+        surface.CurrentX = nx - width / 2;
+        surface.CurrentY = ny - height / 2;
         surface.Print(number);
+        surface.Font.Name = bodyFace;
 
         surface.Font.Size = run.BodyFontSize - (run.LanguageHindi ? 2 : 1);
+        BlockRoom room;
+        for (const DesignPoint& p : NorthHouseOutline(h))
+            room.outline.push_back(onPage(p));
+        room.keepClear.push_back({nx - width / 2 - NumberBlank, ny - height / 2 - NumberBlank,
+                                  nx + width / 2 + NumberBlank, ny + height / 2 + NumberBlank});
         const LabelBox& b = NorthBodyBoxes[h - 1];
-        printBlock(surface, texts[h - 1], labelCentre(box.x0, b.left, b.width, box.f),
-                   labelCentre(top, b.top, b.height, box.f));
+        room.centre = {labelCentre(box.x0, b.left, b.width, box.f), labelCentre(top, b.top, b.height, box.f)};
+        room.from = corner;
+        room.to = {corner.x + axis.direction.x * axis.reach * box.f,
+                   corner.y + axis.direction.y * axis.reach * box.f};
+        printBlock(surface, fitHouse(surface, room, texts[h - 1]));
     }
 }
 
@@ -96,16 +137,21 @@ void drawSouth(Surface& surface, const ChartBox& box, double top,
                const std::array<HouseText, 12>& texts, int reference)
 {
     surface.PaintPicture(SouthChartFrame(), box.x0, top, box.size, box.size);
-    const double cell = std::floor(box.size / 4);
+    const double cell = box.size / 4;
     for (int s = 1; s <= 12; ++s) {
         const double cx = box.x0 + SouthSignCells[s].column * cell;
         const double cy = top + SouthSignCells[s].row * cell;
+        BlockRoom room;
+        room.outline = {{cx, cy}, {cx + cell, cy}, {cx + cell, cy + cell}, {cx, cy + cell}};
+        room.centre = room.from = room.to = {cx + cell / 2, cy + cell / 2};
         if (s == reference) {
-            // The ascendant's mark: two strokes across the cell's corner.
+            // The ascendant's mark: two strokes across the cell's corner,
+            // which the names keep behind.
             surface.Line(cx + 300 * box.f, cy, cx, cy + 300 * box.f);
             surface.Line(cx + 350 * box.f, cy, cx, cy + 350 * box.f);
+            room.halfPlanes.push_back({{cx + 350 * box.f, cy}, {std::numbers::sqrt2 / 2, std::numbers::sqrt2 / 2}});
         }
-        printBlock(surface, texts[s - 1], cx + cell / 2, cy + cell / 2);
+        printBlock(surface, fitHouse(surface, room, texts[s - 1]));
     }
 }
 
@@ -122,6 +168,19 @@ void HouseText::Add(std::string_view name)
     line += ' ';
     line += name;
     ++count;
+    names.emplace_back(name);
+}
+
+std::vector<std::string> HouseText::Lines(int perLine) const
+{
+    if (names.empty())
+        return {};
+    if (perLine <= 2)
+        return {lines.begin(), lines.begin() + currentLine};
+    std::vector<std::string> out((names.size() + perLine - 1) / perLine);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        out[i / perLine] += " " + names[i];
+    return out;
 }
 
 std::array<HouseText, 12> BuildHouseTexts(const ChartSignTable& table, int column, bool withLagna,
@@ -152,7 +211,7 @@ void DrawChart(Surface& surface, int column, std::string_view title, bool withLa
     surface.CurrentX = box.x0 + (box.size - surface.TextWidth(title)) / 2;
     surface.Print(title);
     surface.Font.Bold = false;
-    const double top = std::trunc(surface.CurrentY);
+    const double top = std::trunc(surface.CurrentY) + (south ? SouthTitleGap : 0);
 
     if (south)
         drawSouth(surface, box, top, texts, reference);

@@ -11,6 +11,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarvik {
 
@@ -27,8 +28,12 @@ struct HouseText {
     std::array<std::string, 4> lines;
     int currentLine = 1;   // 1..4
     int count = 0;         // bodies on the current line
+    std::vector<std::string> names;   // every name added, in order
 
     void Add(std::string_view name);
+    // The lines to print: those above for two names to a line, else perLine
+    // names to each line (a crowded house); none for an empty house.
+    std::vector<std::string> Lines(int perLine) const;
 };
 
 // The house texts of a chart: entry 0..11 is house 1..12 (North) or sign
@@ -36,7 +41,11 @@ struct HouseText {
 std::array<HouseText, 12> BuildHouseTexts(const ChartSignTable& table, int column, bool withLagna,
                                           bool southStyle);
 
-// Draws the chart with its top at the current y. Position 0 centres a chart
+// Draws the chart with its top at the current y. A house's bodies are
+// fitted into the house (North) or cell (South): when the lines do not fit
+// where they stand, more names go to a line, then the names get smaller. The
+// North sign numbers stand in the inner corner of their houses, in the
+// English face at the English size in both languages. Position 0 centres a chart
 // 5500 twips square on the page and leaves the position 1.5 line steps below
 // it; 1 and 2 put a 4000-twip chart at the left or right margin and leave the
 // position where it was, so that the chart beside it starts level. table

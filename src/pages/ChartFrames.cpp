@@ -139,6 +139,41 @@ std::vector<DesignPoint> NorthHouseOutline(int house)
     }
 }
 
+HouseAxis NorthHouseAxis(int house)
+{
+    const NorthPoints p = northPoints();
+    const DesignPoint up{0, -1}, left{-1, 0}, down{0, 1}, right{1, 0};
+    const double side = p.upperLeft.x - p.topLeft.x;   // a corner triangle's depth
+    const double diamond = 2 * side;
+    switch (house) {
+    case 1: return {p.centre, up, diamond};
+    case 2: return {p.upperLeft, up, side};
+    case 3: return {p.upperLeft, left, side};
+    case 4: return {p.centre, left, diamond};
+    case 5: return {p.lowerLeft, left, side};
+    case 6: return {p.lowerLeft, down, side};
+    case 7: return {p.centre, down, diamond};
+    case 8: return {p.lowerRight, down, side};
+    case 9: return {p.lowerRight, right, side};
+    case 10: return {p.centre, right, diamond};
+    case 11: return {p.upperRight, right, side};
+    case 12: return {p.upperRight, up, side};
+    default: return {p.centre, up, 0};
+    }
+}
+
+std::vector<DesignPoint> SudarshanSectorOutline(int ring, int sector)
+{
+    // House 1 is at the top and the houses run anticlockwise: sector k is
+    // centred 30k degrees anticlockwise from straight up.
+    const double centre = -30.0 * sector * std::numbers::pi / 180.0;
+    const double half = 15.0 * std::numbers::pi / 180.0;
+    const double inner = SudarshanRingEdges[ring];
+    const double outer = SudarshanRingEdges[ring + 1];
+    return {onSquare(centre - half, inner), onSquare(centre + half, inner),
+            onSquare(centre + half, outer), onSquare(centre - half, outer)};
+}
+
 Picture NorthChartFrame()
 {
     static const Picture picture = Picture::Drawing("north-chart-frame", makeNorthFrame());

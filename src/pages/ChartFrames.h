@@ -4,8 +4,9 @@
 //
 // North Indian chart: a square with both diagonals and the diamond joining
 // the midpoints of its sides, on a 6000-unit design square. House 1 is the top
-// centre and the houses run anticlockwise. Each house has a box for its sign
-// number and a box for its bodies (left, top, width, height, design units).
+// centre and the houses run anticlockwise. Each house has a box for its
+// bodies (left, top, width, height, design units); its sign number stands in
+// its inner corner (NorthHouseAxis).
 //
 // South Indian chart: a 4 x 4 grid; the signs run clockwise round the border
 // from the second cell of the top row; the four centre cells stay empty.
@@ -32,22 +33,7 @@ struct DesignPoint {
     double x, y;
 };
 
-// Index = house - 1.
-inline constexpr std::array<LabelBox, 12> NorthHouseNumberBoxes = {{
-    {2910, 600, 120, 240},
-    {2685, 120, 120, 240},
-    {225, 2640, 120, 240},
-    {645, 2880, 120, 240},
-    {225, 3060, 120, 240},
-    {2685, 5580, 120, 240},
-    {2910, 5100, 120, 240},
-    {3105, 5580, 120, 240},
-    {5625, 3060, 120, 240},
-    {5145, 2880, 120, 240},
-    {5625, 2640, 120, 240},
-    {3105, 120, 120, 240},
-}};
-
+// Index = house - 1: where each house's bodies stand when they fit there.
 inline constexpr std::array<LabelBox, 12> NorthBodyBoxes = {{
     {2925, 1440, 135, 300},
     {1500, 420, 135, 300},
@@ -66,11 +52,23 @@ inline constexpr std::array<LabelBox, 12> NorthBodyBoxes = {{
 inline constexpr double ChartDesignSize = 6000;
 
 // The North frame's lines stand this far inside the design square, so that
-// every sign number and body box lies within its house.
+// every body box lies within its house.
 inline constexpr double NorthFrameInset = 200;
 
 // The corners of house h (1..12) of the North frame, design units.
 std::vector<DesignPoint> NorthHouseOutline(int house);
+
+// The inner corner of a North house (the chart's centre for houses 1, 4, 7
+// and 10, else the corner where the house meets two others), the direction
+// from it into the house, and how far the house reaches that way to the
+// frame. Both sides of a house open from that corner at 45 degrees either
+// side of the direction. Design units.
+struct HouseAxis {
+    DesignPoint corner;
+    DesignPoint direction;   // a unit vector
+    double reach;
+};
+HouseAxis NorthHouseAxis(int house);
 
 struct GridCell {
     int row, column;   // from the top and from the left, 0..3
@@ -87,6 +85,10 @@ inline constexpr double SudarshanDesignSize = 9000;
 inline constexpr DesignPoint SudarshanCentre = {4450, 4450};
 // Half-sides of the hub and of the three rings' outer edges.
 inline constexpr std::array<double, 4> SudarshanRingEdges = {600, 2350, 3400, 4400};
+
+// The corners of sector k (house k + 1) of ring r (0 Lagna, 1 Moon, 2 Sun),
+// twips within the wheel as it is painted 9000 twips square.
+std::vector<DesignPoint> SudarshanSectorOutline(int ring, int sector);
 
 // Text anchors of sector k (house k + 1) of ring r (0 Lagna, 1 Moon, 2 Sun),
 // in twips within the wheel as it is painted 9000 twips square.

@@ -11,6 +11,7 @@
 #include "core/State.h"
 #include "refdata/TextLookup.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tarvik {
@@ -63,8 +64,11 @@ void PrintCuspTable(Surface& surface, int, bool, int& y)
     FitColumn(surface, cells, 4, offsets[5] - offsets[4]);
     y = static_cast<int>(std::lround(y + run.LineStep));
     static const std::array<std::string, CuspColumns> emptyRow{};
+    // Devanagari's vowel signs above and below need the Hindi line step
+    // between rows, or one row's signs touch the next row's.
+    const double pitch = std::max(RowPitch, run.LineStep);
     for (int r = 0; r < PrintedRows; ++r)
-        PrintCells(surface, r < 12 ? cells[r] : emptyRow, offsets, y + RowPitch * r);
+        PrintCells(surface, r < 12 ? cells[r] : emptyRow, offsets, y + pitch * r);
 }
 
 } // namespace tarvik

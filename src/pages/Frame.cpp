@@ -24,6 +24,28 @@ bool namesDefaultBorder(const std::string& path)
                       });
 }
 
+// An A4 sheet's height; the owner lines end on it.
+constexpr double SheetHeight = 16838;
+// The least room between a footer line and a rule of the border.
+constexpr double FooterClearance = 30;
+
+// Where the owner lines begin: at the footer top of the settings, unless the
+// lines would then run across the bottom rules of a painted border, where
+// they go just below its outer rule instead; and never so low that the last
+// line leaves the sheet. height is the lines' total height.
+double footerTop(bool borderPainted, double height)
+{
+    const double scale = OutputRun().OutputScale;
+    double top = Config().FooterTop * 1440 * scale;
+    if (borderPainted) {
+        const double borderBottom = 500 * scale + DefaultBorderHeight;
+        const double innerRule = borderBottom - 110;
+        if (top < borderBottom + FooterClearance && top + height > innerRule - FooterClearance)
+            top = borderBottom + FooterClearance;
+    }
+    return std::min(top, SheetHeight * scale - height);
+}
+
 void printCentred(Surface& surface, std::string_view text)
 {
     surface.CurrentX = (OutputRun().PageWidth - surface.TextWidth(text)) / 2;
@@ -48,10 +70,13 @@ void PrintPageFrame(Surface& surface, bool toPrinter)
     if (toPrinter)
         PrintAt(surface, static_cast<int>(1100 * scale), static_cast<int>(1100 * scale), "");
 
+    bool borderPainted = false;
     if (settings.PrintBorder) {
         const Picture border = BorderPicture(settings.BorderFile);
-        if (auto size = surface.LoadPicture(border))
+        if (auto size = surface.LoadPicture(border)) {
             surface.PaintPicture(border, 500 * scale, 500 * scale, size->width * scale, 14500);
+            borderPainted = true;
+        }
     }
 
     surface.Font.Name = run.EnglishFontName;
@@ -64,7 +89,12 @@ void PrintPageFrame(Surface& surface, bool toPrinter)
             static_cast<int>(144 * scale), header);
     surface.Font.Bold = false;
 
-    surface.CurrentY = settings.FooterTop * 1440 * scale;
+    double footerHeight = 0;
+    for (int i = 1; i <= (run.BatchPrint ? 4 : 3); ++i) {
+        surface.Font.Size = (i == 1 ? 8 : 6) * scale;
+        footerHeight += surface.LineHeight();
+    }
+    surface.CurrentY = footerTop(borderPainted, footerHeight);
     for (int i = 1; i <= 3; ++i) {
         surface.Font.Size = (i == 1 ? 8 : 6) * scale;
         printCentred(surface, settings.OwnerLines[i]);

@@ -1,5 +1,6 @@
 #include "SudarshanChakra.h"
 
+#include "BlockFit.h"
 #include "ChartFrames.h"
 #include "Frame.h"
 #include "TablePages.h"
@@ -7,6 +8,7 @@
 #include "core/State.h"
 #include "refdata/TextLookup.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <stdexcept>
@@ -21,6 +23,8 @@ constexpr int SectorLineStep = 200;   // twips between the lines of a sector
 // so that lines 200 twips apart keep clear of each other.
 constexpr double SectorLineHeight = 235;
 constexpr int WheelTop = 2000;        // below the top margin
+// A crowded sector's texts may shrink to this share of their size.
+constexpr double MinimumSizeShare = 0.6;
 
 // The body whose Rasi sign starts each ring, as a traditional position.
 constexpr std::array<int, 3> RingReferences = {1, 3, 2};   // Lagna, Moon, Sun
@@ -37,29 +41,23 @@ int rasiSign(int traditionalPosition)
 
 int SudarshanSign(int referenceSign, int sector) { return WrapRange(referenceSign + sector, 12); }
 
-std::vector<std::string> SudarshanSectorLines(int sign, const std::vector<std::string>& names)
+std::vector<std::string> SudarshanSectorLines(int sign, const std::vector<std::string>& names,
+                                              int perLine)
 {
-    std::vector<std::string> lines(4);
-    int n = -1;
-    for (const std::string& name : names) {
-        ++n;
-        if (static_cast<std::size_t>(n / 2) >= lines.size())
-            lines.resize(n / 2 + 1);
-        std::string& line = lines[n / 2];
-        line += (line.empty() ? "" : " ") + name;
-    }
     const std::string number = std::to_string(sign);
-    if (n < 0) {
-        lines[0] = number;
-        n = 1;
-    } else if (n / 2 < 3) {
-        lines[n / 2 + 1] = lines[n / 2];
-        lines[n / 2] = number;
-        n += 2;
-    } else {
-        lines[3] = number + " " + lines[3];
+    if (names.empty())
+        return {number};
+    perLine = std::max(perLine, 1);
+    const std::size_t last = (names.size() - 1) / perLine;   // the last line of names
+    std::vector<std::string> lines(last + 1);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        std::string& line = lines[i / perLine];
+        line += (line.empty() ? "" : " ") + names[i];
     }
-    lines.resize(n / 2 + 1);
+    if (last < 3)
+        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(last), number);
+    else
+        lines[3] = number + " " + lines[3];
     return lines;
 }
 
@@ -74,6 +72,10 @@ void PrintSudarshanChakra(Surface& surface)
     surface.PaintPicture(SudarshanWheel(), settings.LeftMarginTwips,
                          settings.TopMarginTwips + WheelTop, SudarshanDesignSize,
                          SudarshanDesignSize);
+    const double left = settings.LeftMarginTwips;
+    const double top = settings.TopMarginTwips + WheelTop;
+    const double size = surface.Font.Size;
+    const double height = surface.LineHeight();
 
     std::array<std::string, 11> names;   // by traditional position 2..10
     for (int b = 2; b <= 10; ++b)
@@ -87,16 +89,25 @@ void PrintSudarshanChakra(Surface& surface)
             for (int b = 2; b <= 10; ++b)
                 if (rasiSign(b) == sign)
                     inSign.push_back(names[b]);
-            const std::vector<std::string> lines = SudarshanSectorLines(sign, inSign);
-            // The block of lines is centred on the sector's anchor.
-            const double top = settings.TopMarginTwips + WheelTop + SudarshanAnchorY[k][ring] -
-                               (lines.size() - 1) * SectorLineStep / 2.0;
-            for (std::size_t i = 0; i < lines.size(); ++i) {
-                surface.CurrentX = settings.LeftMarginTwips + SudarshanAnchorX[k][ring] -
-                                   surface.TextWidth(lines[i]) / 2;
-                surface.CurrentY = top + i * SectorLineStep;
-                surface.Print(lines[i]);
+            // The block is centred on the sector's anchor (the top of its
+            // middle line), and fitted into the sector where it is crowded.
+            BlockRoom room;
+            for (const DesignPoint& p : SudarshanSectorOutline(ring, k))
+                room.outline.push_back({left + p.x, top + p.y});
+            room.centre = {left + SudarshanAnchorX[k][ring], top + SudarshanAnchorY[k][ring] + height / 2};
+            room.from = {(room.outline[0].x + room.outline[1].x) / 2, (room.outline[0].y + room.outline[1].y) / 2};
+            room.to = {(room.outline[2].x + room.outline[3].x) / 2, (room.outline[2].y + room.outline[3].y) / 2};
+            const FittedBlock block = FitBlock(
+                surface, room,
+                [&](int perLine) { return SudarshanSectorLines(sign, inSign, perLine); },
+                static_cast<int>(inSign.size()), size, MinimumSizeShare * size, SectorLineStep);
+            surface.Font.Size = block.size;
+            for (std::size_t i = 0; i < block.lines.size(); ++i) {
+                surface.CurrentX = block.centreX - surface.TextWidth(block.lines[i]) / 2;
+                surface.CurrentY = block.top + i * block.pitch;
+                surface.Print(block.lines[i]);
             }
+            surface.Font.Size = size;
         }
     }
 }

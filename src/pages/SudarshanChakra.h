@@ -16,10 +16,11 @@ enum SudarshanRing : int { LagnaRing = 0, MoonRing = 1, SunRing = 2 };
 int SudarshanSign(int referenceSign, int sector);
 
 // The text lines of one sector, top to bottom, for the names of the bodies
-// in its sign: two names to a line and the sign number with them. An empty
-// sign shows its number alone; with up to six bodies the number stands on a
-// line of its own just above the last line of names; with seven or eight it
-// leads the fourth line.
-std::vector<std::string> SudarshanSectorLines(int sign, const std::vector<std::string>& names);
+// in its sign: two names to a line (or perLine, where a crowded sector needs
+// more) and the sign number with them. An empty sign shows its number alone;
+// with up to three lines of names the number stands on a line of its own
+// just above the last of them; with four or more it leads the fourth line.
+std::vector<std::string> SudarshanSectorLines(int sign, const std::vector<std::string>& names,
+                                              int perLine = 2);
 
 } // namespace tarvik

@@ -95,7 +95,13 @@ std::string FitCell(Surface& surface, std::string_view text, double width)
 
 void PrintInColumn(Surface& surface, int x, int y, std::string_view text, double width)
 {
-    const double room = width - ColumnGap * OutputRun().OutputScale;
+    // Devanagari's headline runs to the edges of its letters: a Hindi column
+    // keeps more than the blank between the words of a name from the next,
+    // so that "Uttara Phalguni" and "Hasta" read as two cells.
+    double gap = ColumnGap * OutputRun().OutputScale;
+    if (OutputRun().LanguageHindi)
+        gap = std::max(gap, HindiColumnGapBlanks * surface.TextWidth(" "));
+    const double room = width - gap;
     const double size = surface.Font.Size;
     const double wide = surface.TextWidth(text);
     if (wide > room && room > 0) {

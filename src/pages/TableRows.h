@@ -26,8 +26,10 @@ void PrintCells(Surface& surface, std::span<const std::string> cells,
 // ("26 Uttara Bhadrapada" becomes "26 U. Bhadrapada").
 std::string FitCell(Surface& surface, std::string_view text, double width);
 
-// The blank a cell leaves before the next column, twips before scaling.
+// The blank a cell leaves before the next column, twips before scaling; in
+// Hindi at least this many blanks of the cell's font.
 inline constexpr double ColumnGap = 60;
+inline constexpr double HindiColumnGapBlanks = 1.75;
 
 // Fits the cells of one column of a table into room twips (before scaling,
 // from the column's start to the next column's or the table's edge).
@@ -40,7 +42,7 @@ void FitColumn(Surface& surface, Rows& rows, std::size_t column, double room)
 }
 
 // Prints text with its top-left corner at (x, y), as PrintAt does; a text
-// wider than its column (width, twips already scaled, less ColumnGap) is set
+// wider than its column (width, twips already scaled, less the gap) is set
 // in a smaller size of the current font, down to seven tenths of it, so that
 // it keeps clear of the next column. The font comes back as it was, and the
 // position moves to the next line of it.

@@ -5,6 +5,7 @@
 #include "pages/Frame.h"
 #include "refdata/TextLookup.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -101,6 +102,13 @@ StepLayout PrintAspectPage(Surface& surface, const std::vector<AspectEntry>& ent
             slots.push_back(PredictionStep::Entry({}, {}));
     }
     return PrintStepsWithinPage(surface, slots, true);
+}
+
+int AspectPageCount()
+{
+    const int entries = static_cast<int>(FindAspects(ChartLongitudesByPosition()).size());
+    const int pages = (entries + AspectEntriesPerPage - 1) / AspectEntriesPerPage;
+    return std::clamp(pages, AspectPagesAtLeast, MostAspectPages);
 }
 
 void BuildAspectPredictions(Surface& surface, int part)

@@ -6,7 +6,8 @@
 // and trine, the tense semisquare, sesquisquare, square and opposition), and
 // each aspect found gives an entry, a heading naming the two bodies and the
 // aspect and the text keyed "FA_" + the pair's code + the nature. The
-// entries fill four pages ("AspPage1".."AspPage4"), seven a page.
+// entries fill four pages ("AspPage1".."AspPage4"), seven a page, and a
+// chart with more aspects goes on to further pages ("AspPage5", ...).
 
 #include "PredictionLayout.h"
 #include "pages/Surface.h"
@@ -88,7 +89,16 @@ struct AspectEntry {
 std::vector<AspectEntry> CollectAspectPredictions();
 
 inline constexpr int AspectEntriesPerPage = 7;
-inline constexpr int AspectPages = 4;
+
+// The aspect interpretations fill four pages of seven entries, and a chart
+// with more than 28 aspects continues on further pages ("AspPage5", ...),
+// up to the pages that every pair of bodies would fill.
+inline constexpr int AspectPagesAtLeast = 4;
+inline constexpr int MostAspectPages = 7;
+
+// The aspect pages of the current chart: four, or as many more as its
+// aspects fill, so that none is left out (PageCatalogue.h).
+int AspectPageCount();
 
 // Frames the page and prints its heading and slots (part - 1) * 7 + 1 to
 // part * 7 of the entries; a slot past the last entry is blank space. The
@@ -96,7 +106,8 @@ inline constexpr int AspectPages = 4;
 // used is returned.
 StepLayout PrintAspectPage(Surface& surface, const std::vector<AspectEntry>& entries, int part);
 
-// Collects the entries of the current chart and prints page part 1..4.
+// Collects the entries of the current chart and prints page part 1.. of
+// them (a part past the last entry is blank below its heading).
 void BuildAspectPredictions(Surface& surface, int part);
 
 } // namespace tarvik

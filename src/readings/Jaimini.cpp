@@ -51,7 +51,10 @@ void JaiminiPage(int cycle, Surface& surface)
         surface.Font.Bold = true;
         at(0, 0, signNames[signs[k]] + " " + std::to_string(years[k]) + " " +
                      GetDictText("Years"));
-        at(400, 1, DecimalYearToDate(date, true));
+        // The first period of the first cycle starts at the native's own
+        // birth date, which the decimal year cannot always name.
+        at(400, 1, cycle == 0 && k == 0 ? BirthDateText(native.Day, native.Month, native.Year)
+                                        : DecimalYearToDate(date, true));
         at(0, 2, GetDictText("to"));
         at(400, 2, DecimalYearToDate(date + years[k], true));
         surface.Font.Bold = false;

@@ -89,11 +89,14 @@ void drawBlock(Surface& surface, const BlockLayout& layout, const Captions& capt
     const double step = run.LineStep;
     const double x0 = layout.firstLeft + column * layout.columnStep;
     const double x = x0 + layout.textIndent;
-    // Devanagari stands taller on its line, so the rules under it sit lower.
-    const double ruleBase = run.LanguageHindi ? y0 : y0 - 50;
+    // A rule runs under its line's descenders: in English one line height of
+    // the font below the line's top; Devanagari stands taller than its step,
+    // so there the rule follows the step.
+    const bool hindi = run.LanguageHindi;
+    const double ruleDrop = hindi ? step + 1 : std::ceil(surface.LineHeight()) + 4;
 
     PrintAt(surface, static_cast<int>(x), static_cast<int>(lineTop(layout, y0, 0)), block.header);
-    double rule = ruleBase + step + 1;
+    double rule = lineTop(layout, y0, 0) + ruleDrop;
     surface.Line(x, rule, x + layout.ruleEnd, rule);
 
     PrintAt(surface, static_cast<int>(x0 + layout.labelIndent),
@@ -104,7 +107,7 @@ void drawBlock(Surface& surface, const BlockLayout& layout, const Captions& capt
     PrintRightAligned(surface, x + layout.datesEnd, lineTop(layout, y0, 2), block.to);
     // The TO line sits lower than the others, and so does its rule, which
     // keeps it under the dates rather than through them.
-    rule = (layout.hindiRuleUnderTo ? ruleBase : y0 - 50) + 3 * step + 1 + layout.lowered;
+    rule = lineTop(layout, y0, 2) + ruleDrop - (hindi && !layout.hindiRuleUnderTo ? 50 : 0);
     surface.Line(x, rule, x + layout.ruleEnd, rule);
 
     for (int i = 0; i < 9; ++i) {

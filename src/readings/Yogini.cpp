@@ -6,6 +6,7 @@
 #include "core/State.h"
 #include "calc/DecimalYear.h"
 #include "pages/Frame.h"
+#include "pages/TableRows.h"
 #include "refdata/TextLookup.h"
 
 #include <string>
@@ -27,16 +28,18 @@ constexpr double AntarRowStep = 3000;
 using YoginiTexts = std::array<std::string, 8>;
 
 // The maha periods of one page, five to a row, each with its antar periods.
-void printMahaPage(Surface& surface, const DashaPeriods& periods, const YoginiTexts& names,
-                   int page, double y0)
+void printMahaPage(Surface& surface, const DashaPeriods& periods, const std::string& birthDate,
+                   const YoginiTexts& names, int page, double y0)
 {
     const RunValues& run = OutputRun();
     const double s = run.OutputScale;
     const double step = run.LineStep;
     const int first = (page - 1) * MahaBlocksPerPage;
 
-    // The first period is shown from the birth date, not from its start.
-    std::string start = DecimalYearToDate(periods.Birth(), true);
+    // The first period is shown from the birth date, not from its start, and
+    // the date is the native's own: a decimal year of 360 days cannot name
+    // the 31st of a month or the 29th of February.
+    std::string start = birthDate;
     for (int i = 0; i < first + MahaBlocksPerPage; ++i) {
         const DashaPeriod maha = periods.Period(DashaLevel::Maha, i);
         const std::string end = DecimalYearToDate(maha.end, true);
@@ -97,8 +100,9 @@ void printAntarPage(Surface& surface, const DashaPeriods& periods, const YoginiT
 
         const DashaPeriod maha = periods.Period(DashaLevel::Maha, n / 8);
         surface.Font.Bold = true;
-        PrintAt(surface, static_cast<int>(x), static_cast<int>(top),
-                ShortName(names[maha.lord], 3) + " " + ShortName(names[antar.lord], 3));
+        PrintInColumn(surface, static_cast<int>(x), static_cast<int>(top),
+                      ShortName(names[maha.lord], 3) + " " + ShortName(names[antar.lord], 3),
+                      AntarColumnStep);
         surface.Font.Size = dateSize;
         PrintAt(surface, static_cast<int>(x), static_cast<int>(surface.CurrentY),
                 DecimalYearToDate(antar.start, true));
@@ -110,9 +114,9 @@ void printAntarPage(Surface& surface, const DashaPeriods& periods, const YoginiT
         for (int p = 0; p < 8; ++p) {
             const DashaPeriod pratyantar = periods.Period(DashaLevel::Pratyantar, 8 * n + p);
             const int y = static_cast<int>(surface.CurrentY);
-            surface.CurrentX = x;
-            surface.Print(ShortName(names[pratyantar.lord], 3),
-                          pratyantar.endedBeforeBirth ? EndLine : KeepLine);
+            // The name keeps clear of its date, smaller where it is long.
+            PrintInColumn(surface, static_cast<int>(x), y, ShortName(names[pratyantar.lord], 3),
+                          500 * s);
             if (!pratyantar.endedBeforeBirth)
                 PrintAt(surface, static_cast<int>(x + 500), y, dayAndMonth(pratyantar.end));
         }
@@ -133,7 +137,8 @@ void PrintYoginiDasha(Surface& surface, double day, double month, double year, i
     if (selector == 0)
         printAntarPage(surface, periods, names, y0);
     else
-        printMahaPage(surface, periods, names, selector == -2 ? 2 : 1, y0);
+        printMahaPage(surface, periods, BirthDateText(day, month, year), names,
+                      selector == -2 ? 2 : 1, y0);
 }
 
 } // namespace tarvik

@@ -10,9 +10,20 @@ namespace {
 
 PageMode modeOf(bool matchMode) { return matchMode ? PageMode::Match : PageMode::Horoscope; }
 
-void add(std::vector<CatalogueRow>& rows, const PageRow& row)
+// The pages of a row as a run lists them: the aspect pages as many as the
+// chart needs, any other row all its pages.
+std::vector<PageRef> listedPages(const PageRow& row, int aspectPages)
 {
-    for (const PageRef& page : PagesOfRow(row))
+    std::vector<PageRef> pages = PagesOfRow(row);
+    if (row.key == "AspPage" && !row.IsGroup())
+        pages.resize(std::min(pages.size(), static_cast<std::size_t>(std::clamp(
+                                                 aspectPages, AspectPagesAtLeast, MostAspectPages))));
+    return pages;
+}
+
+void add(std::vector<CatalogueRow>& rows, const PageRow& row, int aspectPages)
+{
+    for (const PageRef& page : listedPages(row, aspectPages))
         rows.push_back({page.title, page.key});
 }
 
@@ -26,7 +37,7 @@ const PageRow* groupRow(std::string_view key)
 
 } // namespace
 
-std::vector<CatalogueRow> PageCatalogue(bool matchMode, OutputKind kind)
+std::vector<CatalogueRow> PageCatalogue(bool matchMode, OutputKind kind, int aspectPages)
 {
     std::vector<CatalogueRow> rows;
     for (const PageRow& row : PageRegistry()) {
@@ -35,7 +46,7 @@ std::vector<CatalogueRow> PageCatalogue(bool matchMode, OutputKind kind)
         // A preview lists a group's pages, a print run its group row.
         if (kind == OutputKind::Preview ? row.IsGroup() : !row.group.empty())
             continue;
-        add(rows, row);
+        add(rows, row, aspectPages);
     }
     return rows;
 }
@@ -49,14 +60,14 @@ std::vector<std::string> PageGroupKeys()
     return keys;
 }
 
-std::vector<std::string> GroupPages(std::string_view key)
+std::vector<std::string> GroupPages(std::string_view key, int aspectPages)
 {
     if (!groupRow(key))
         return {std::string(key)};
     std::vector<std::string> keys;
     for (const PageRow& row : PageRegistry())
         if (row.mode == PageMode::Horoscope && row.group == key)
-            for (const PageRef& page : PagesOfRow(row))
+            for (const PageRef& page : listedPages(row, aspectPages))
                 keys.push_back(page.key);
     return keys;
 }

@@ -10,6 +10,8 @@
 // pages in the two modes ("Basic", "Nirayana"): the dispatcher tells them
 // apart by the run's mode.
 
+#include "readings/AspectPredictions.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,14 +27,18 @@ struct CatalogueRow {
 
 enum class OutputKind { Preview, Print };
 
-std::vector<CatalogueRow> PageCatalogue(bool matchMode, OutputKind kind);
+// aspectPages: the aspect pages of the run's chart (AspectPagesAtLeast to
+// MostAspectPages; values outside are brought to the nearer end).
+std::vector<CatalogueRow> PageCatalogue(bool matchMode, OutputKind kind,
+                                        int aspectPages = AspectPagesAtLeast);
 
 // The keys of the group rows of a horoscope print run, in list order.
 std::vector<std::string> PageGroupKeys();
 
 // The pages a print-list entry draws, in order: a group key its pages (those
-// of "VP" for one annual-chart year), any other key itself.
-std::vector<std::string> GroupPages(std::string_view key);
+// of "VP" for one annual-chart year, aspectPages of "AspPage"), any other key
+// itself.
+std::vector<std::string> GroupPages(std::string_view key, int aspectPages = AspectPagesAtLeast);
 
 // The group key whose pages are drawn once for each annual-chart year.
 inline constexpr std::string_view VarshphalGroupKey = "VP";

@@ -1,4 +1,5 @@
 #include "PageRegistry.h"
+#include "PageCatalogue.h"
 
 #include "calc/TextFormat.h"
 #include "core/State.h"
@@ -205,7 +206,7 @@ const PageRow Pages[] = {
      2},
     {"Interpretation of Aspects", "AspPage", "", H, nullptr},
     {"Interpretation of Aspects : Page", "AspPage", "AspPage", H,
-     [](Surface& s, bool, int n) { BuildAspectPredictions(s, n); }, 4},
+     [](Surface& s, bool, int n) { BuildAspectPredictions(s, n); }, MostAspectPages},
     {"Varshphal", "VP", "", H, nullptr},
     {"Varshphal : Page", "VP", "VP", H, [](Surface& s, bool t, int n) { VarshphalPage(s, t, n); }, 3},
 

@@ -4,6 +4,8 @@
 // order, a group entry as its pages one after another, the annual-chart
 // group once for every year from the first, each year's pages together.
 
+#include "registry/PageCatalogue.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,7 +23,9 @@ struct PrintStep {
 inline constexpr int MostVarshphalYears = 254;
 
 // The pages of the chosen keys; the annual-chart group draws years years
-// from firstYear (none for a count below 1).
-std::vector<PrintStep> PrintRunPages(const std::vector<std::string>& chosenKeys, int firstYear, int years);
+// from firstYear (none for a count below 1), the aspect group aspectPages
+// pages (PageCatalogue.h).
+std::vector<PrintStep> PrintRunPages(const std::vector<std::string>& chosenKeys, int firstYear, int years,
+                                     int aspectPages = AspectPagesAtLeast);
 
 } // namespace tarvik

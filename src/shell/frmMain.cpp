@@ -15,6 +15,7 @@
 #include "prPreview.h"
 #include "core/Reporter.h"
 #include "core/State.h"
+#include "readings/AspectPredictions.h"
 #include "refdata/Databases.h"
 #include "refdata/Places.h"
 
@@ -746,8 +747,18 @@ void frmMain::mnuOutput_Click(int index)
     run.VarshphalYears = static_cast<int>(RoundHalfEven(Val(txtVYears->text())));
     run.YoginiFrom = YoginiDecimalYear(txtYoginiFrom->text(), txtDOB[0]->date());
 
-    // The run's page list: the preview's, or a new page-selection dialog's.
-    const std::vector<CatalogueRow> pages = PageCatalogue(match, printing ? OutputKind::Print : OutputKind::Preview);
+    run.MatchMode = match;
+
+    for (int i = last; i >= 0; --i)
+        if (!PreparePerson(i, match))
+            return;
+    SetFamily(Family());
+    ApplyDisplayChoices(choices);
+
+    // The run's page list, the preview's or a new page-selection dialog's,
+    // made once the chart stands: a chart with many aspects has more pages.
+    const std::vector<CatalogueRow> pages = PageCatalogue(match, printing ? OutputKind::Print : OutputKind::Preview,
+                                                          match ? AspectPagesAtLeast : AspectPageCount());
     if (printing) {
         pageOptions_ = std::make_unique<frmOptions>(this);
         FillPageList(*pageOptions_->ListBox1, pages);
@@ -760,13 +771,6 @@ void frmMain::mnuOutput_Click(int index)
                                        : HoroscopeCaption(txtName[0]->text(), txtDOB[0]->date(), txtTOB[0]->text(),
                                                           cmbPlaces[0]->currentText(), cmbZones[0]->currentText()));
     }
-    run.MatchMode = match;
-
-    for (int i = last; i >= 0; --i)
-        if (!PreparePerson(i, match))
-            return;
-    SetFamily(Family());
-    ApplyDisplayChoices(choices);
 
     if (printing) {
         pageOptions_->cmdSelect_Click();

@@ -11,6 +11,7 @@
 #include "core/State.h"
 #include "registry/PageCatalogue.h"
 #include "registry/PageDispatcher.h"
+#include "readings/AspectPredictions.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -221,7 +222,8 @@ void frmOptions::cmdOK_Click()
         return;
     run.PageStarted = false;
     run.PagesPrinted = 0;
-    const std::vector<PrintStep> steps = PrintRunPages(chosen, run.VarshphalFrom, run.VarshphalYears);
+    const std::vector<PrintStep> steps = PrintRunPages(chosen, run.VarshphalFrom, run.VarshphalYears,
+                                                       run.MatchMode ? AspectPagesAtLeast : AspectPageCount());
     // With nothing to print no job is sent: no blank sheet comes out.
     if (!steps.empty()) {
         const WaitCursor wait;

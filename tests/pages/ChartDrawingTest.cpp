@@ -130,12 +130,15 @@ TEST_F(ChartDrawingTest, PlacesByPositionAndLeavesTheCursor)
             ASSERT_EQ(surface.Pictures().size(), 1u);
             const RecordedPicture& frame = surface.Pictures()[0];
             EXPECT_EQ(frame.name, style == 0 ? "north-chart-frame" : "south-chart-frame");
+            // The South frame's edge is the chart's: it keeps a little below
+            // the title.
+            const double chartTop = 2000 + 9 * 20 + (style == 1 ? 12 : 0);
             EXPECT_EQ(frame.x, c.x0);
-            EXPECT_EQ(frame.y, 2000 + 9 * 20);
+            EXPECT_EQ(frame.y, chartTop);
             EXPECT_EQ(frame.width, c.size);
             EXPECT_EQ(frame.height, c.size);
 
-            const double below = 2000 + 9 * 20 + c.size + std::floor(250 * 1.5);
+            const double below = chartTop + c.size + std::floor(250 * 1.5);
             EXPECT_EQ(surface.CurrentY, c.backToStart ? 2000 : below);
             EXPECT_EQ(surface.Font.Size, 9);
             EXPECT_FALSE(surface.Font.Bold);
@@ -143,25 +146,40 @@ TEST_F(ChartDrawingTest, PlacesByPositionAndLeavesTheCursor)
     }
 }
 
-TEST_F(ChartDrawingTest, NorthLabelsStandAtTheirPoints)
+// Each sign number stands in its house's inner corner, as near it as the
+// house's sides (45 degrees either side of the corner's axis) allow, in the
+// English face at the English size in both languages.
+TEST_F(ChartDrawingTest, NorthNumbersStandInTheInnerCorners)
 {
     // Lagna in sign 4: house h shows sign 4 + h - 1; one body per house.
+    setSigns(signs(), {4, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+    for (bool hindi : {false, true}) {
+        SetUp();
+        ApplyDisplayConventions(hindi);
+        setSigns(signs(), {4, 4, 5, 6, 7, 8, 9, 10, 11, 12});
+        surface.CurrentY = 1000;
+        DrawChart(surface, 1, "", false, LeftChart);
+        const double f = 4000.0 / 6000.0;
+        const double top = 1000 + 9 * 20;
+        for (int h = 1; h <= 12; ++h) {
+            const std::string number = std::to_string(WrapRange(4 + h - 1, 12));
+            const RecordedText* t = surface.FindText(number);
+            ASSERT_NE(t, nullptr) << h;
+            const HouseAxis axis = NorthHouseAxis(h);
+            const double width = number.size() * 10 * 10.0, height = 10 * 20.0;
+            const double reach = width / 2 + height / 2 + 10 * std::sqrt(2.0);
+            EXPECT_DOUBLE_EQ(t->x + width / 2, 1440 + axis.corner.x * f + axis.direction.x * reach) << h;
+            EXPECT_DOUBLE_EQ(t->y + height / 2, top + axis.corner.y * f + axis.direction.y * reach) << h;
+            EXPECT_EQ(t->font.Size, 10) << h;
+            EXPECT_EQ(t->font.Name, OutputRun().EnglishFontName) << h;
+        }
+    }
+    SetUp();
     setSigns(signs(), {4, 4, 5, 6, 7, 8, 9, 10, 11, 12});
     surface.CurrentY = 1000;
     DrawChart(surface, 1, "", false, LeftChart);
     const double f = 4000.0 / 6000.0;
     const double top = 1000 + 9 * 20;
-    for (int h = 1; h <= 12; ++h) {
-        const std::string number = std::to_string(WrapRange(4 + h - 1, 12));
-        const RecordedText* t = surface.FindText(number);
-        ASSERT_NE(t, nullptr) << h;
-        const LabelBox& n = NorthHouseNumberBoxes[h - 1];
-        const double px = 1440 + n.left * f + n.width / 2;
-        const double py = top + n.top * f + n.height / 2;
-        EXPECT_EQ(t->x, px - std::floor(number.size() * 10 * 10 / 2.0)) << h;
-        EXPECT_EQ(t->y, py - 10 * 20 / 2) << h;
-        EXPECT_EQ(t->font.Size, 10) << h;
-    }
     // The Sun in house 1: one line of bodies centred on its point, 8 points.
     const RecordedText* sun = surface.FindText(" RAVI");
     ASSERT_NE(sun, nullptr);
@@ -238,7 +256,7 @@ TEST_F(ChartDrawingTest, SouthMarksTheAscendantOfTheTableShown)
 
     const double f = 4000.0 / 6000.0;
     const double cell = 1000;
-    const double top = 500 + 9 * 20;
+    const double top = 500 + 9 * 20 + 12;
     const double cx = 1440 + 3 * cell;  // sign 4: row 1, column 3
     const double cy = top + 1 * cell;
     ASSERT_EQ(surface.Lines().size(), 2u);

@@ -261,9 +261,10 @@ TEST_F(DispatcherTest, KeyListsOfBothModes)
 {
     const auto horoscope = HoroscopePageKeys();
     // 19 single pages, Shodash1-4, three dasha families of 91 (maha, 9 pratyantar,
-    // 81 sookshma) and "VimsAntar", 12 prediction pages, VP1-4.
-    EXPECT_EQ(horoscope.size(), 19u + 4 + 3 * 91 + 1 + 12 + 4);
-    for (const char* key : {"Basic", "VimsAntar", "VimsPratya", "Yogini Maha 2", "VP4"})
+    // 81 sookshma) and "VimsAntar", 8 prediction pages and 7 aspect pages
+    // (as many as a chart's aspects can fill), VP1-4.
+    EXPECT_EQ(horoscope.size(), 19u + 4 + 3 * 91 + 1 + 8 + 7 + 4);
+    for (const char* key : {"Basic", "VimsAntar", "VimsPratya", "Yogini Maha 2", "VP4", "AspPage7"})
         EXPECT_NE(std::find(horoscope.begin(), horoscope.end(), key), horoscope.end()) << key;
     EXPECT_EQ(MatchPageKeys(),
               (std::vector<std::string>{"Basic", "Interpret", "Navamsa", "Nirayana", "Result"}));
@@ -442,14 +443,16 @@ TEST_F(DispatcherTest, MatchNavamsaPageShowsBoyLeftAndGirlRight)
             EXPECT_EQ(title->y, 1008 + row * 4300);
         }
     }
-    // House 1 of each navamsa chart is numbered with that person's navamsa lagna.
+    // House 1 of each navamsa chart is numbered with that person's navamsa
+    // lagna, in the upper half of the chart (above the centre, house 1's
+    // inner corner).
     const int boy = Match().NativeSaptavargaSigns[1][4];
     const int girl = Match().PartnerSaptavargaSigns[1][4];
     ASSERT_NE(boy, girl);
     auto numberAt = [&](int sign, double left) {
         for (const RecordedText& t : surface.Texts())
             if (t.text == std::to_string(sign) && t.y > 1008 + 2 * 4300 && t.x > left &&
-                t.x < left + 4000 && t.y < 1008 + 2 * 4300 + 180 + 4000 * 0.2)
+                t.x < left + 4000 && t.y < 1008 + 2 * 4300 + 180 + 4000 * 0.5)
                 return true;
         return false;
     };

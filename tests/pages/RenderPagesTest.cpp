@@ -125,3 +125,29 @@ TEST(RenderPagesRunTest, BadArgumentsExitWithTwo)
     EXPECT_EQ(run.exitCode(), 2);
     EXPECT_TRUE(run.readAllStandardError().contains("missing --date"));
 }
+
+// A key that names no page of the run is reported, and the run fails
+// without drawing anything: a horoscope key is unknown to a match.
+TEST(RenderPagesRunTest, UnknownPageKeyIsReported)
+{
+    const char* bin = std::getenv("TARVIK_BIN_DIR");
+    ASSERT_NE(bin, nullptr);
+    struct Case { bool match; const char* pages; const char* unknown; };
+    const Case cases[] = {{false, "Basic,Nirayna", "Nirayna"}, {true, "Basic,Sudarshan", "Sudarshan"}};
+    for (const Case& c : cases) {
+        QTemporaryDir out;
+        ASSERT_TRUE(out.isValid());
+        std::vector<std::string> args = with(Birth, {"--pages", c.pages, "--out", out.path().toStdString()});
+        if (c.match)
+            args = with(args, GirlBirth);
+        QStringList list;
+        for (const std::string& a : args)
+            list << QString::fromStdString(a);
+        QProcess run;
+        run.start(QDir(bin).filePath("renderpages"), list);
+        ASSERT_TRUE(run.waitForFinished(60000));
+        EXPECT_EQ(run.exitCode(), 1) << c.pages;
+        EXPECT_TRUE(run.readAllStandardError().contains(c.unknown)) << c.pages;
+        EXPECT_TRUE(QDir(out.path()).entryList({"*.png"}, QDir::Files).isEmpty()) << c.pages;
+    }
+}

@@ -2,6 +2,8 @@
 
 #include "calc/NameTables.h"
 #include "pages/Frame.h"
+#include "calc/CalcFixture.h"
+#include "calc/Chart.h"
 #include "readings/AspectPredictions.h"
 
 #include <algorithm>
@@ -255,6 +257,28 @@ TEST_F(AspectPages, BuilderNamesTheBodiesAndTheAspect)
                         "Not Found:SQUARE" + std::string(19, ' ')),
               collector.messages.end());
     EXPECT_EQ(again[mema].heading, "_BUDHA  _MANGAL");
+}
+
+// A chart with 35 aspects (Delhi, 08-05-1941 08:07) fills five pages: the
+// fifth shows entries 29 to 35, none is left out; an ordinary chart keeps
+// the four pages.
+TEST_F(AspectPages, MoreThanTwentyEightAspectsGoOnToAFifthPage)
+{
+    Native() = DelhiBirth(8, 5, 1941, 8, 7);
+    CalcChart();
+    const std::vector<AspectEntry> entries = CollectAspectPredictions();
+    ASSERT_EQ(entries.size(), 35u);
+    EXPECT_EQ(AspectPageCount(), 5);
+    surface.ClearLog();
+    BuildAspectPredictions(surface, 5);
+    for (std::size_t i = 28; i < entries.size(); ++i)
+        EXPECT_NE(surface.FindText(entries[i].heading), nullptr) << i;
+    EXPECT_EQ(surface.FindText(entries[27].heading), nullptr);
+
+    Native() = DelhiBirth(15, 8, 1980, 10, 30);
+    CalcChart();
+    ASSERT_LE(CollectAspectPredictions().size(), 28u);
+    EXPECT_EQ(AspectPageCount(), 4);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "DashaPageSupport.h"
 
 #include "calc/NameTables.h"
+#include "calc/DashaPeriods.h"
 #include "calc/DecimalYear.h"
 #include "registry/PageDispatcher.h"
 #include "readings/Jaimini.h"
@@ -227,6 +228,31 @@ TEST_F(CharaPages, TwoCyclesOfTwelvePeriods)
     // Every lord in Virgo: Aries counts forward to it, Taurus backward.
     EXPECT_EQ(headers[0][0], "_MESH 5 YEARS");
     EXPECT_EQ(headers[0][1], "_VRISHA 4 YEARS");
+}
+
+// The first period starts on the native's own birth date, also where the
+// 360-day decimal year would name another day; the second cycle's first
+// start keeps its encoding.
+TEST_F(CharaPages, FirstStartIsTheBirthDate)
+{
+    const double step = 0.8 * OutputRun().LineStep;
+    const struct {
+        int day, month, year;
+        const char* shown;
+    } births[] = {{31, 1, 1990, "31-01-1990"}, {29, 2, 1988, "29-02-1988"}};
+    for (const auto& b : births) {
+        Native().Day = b.day;
+        Native().Month = b.month;
+        Native().Year = b.year;
+        draw(0);
+        EXPECT_EQ(textOf(blockTop(0) + step, blockX(0) + 400, blockX(0) + 401), b.shown);
+        double date = BirthDecimalYear(b.day, b.month, b.year);
+        for (int k = 0; k < 12; ++k)
+            date += CharaDashaYears(Chart(), CharaDashaSign(1, k));
+        draw(1);
+        EXPECT_EQ(textOf(blockTop(0) + step, blockX(0) + 400, blockX(0) + 401),
+                  DecimalYearToDate(date, true));
+    }
 }
 
 // The karakas in the third row's free space, the karakamsha under them.

@@ -116,9 +116,10 @@ TEST_F(VimshottariPages, AntardashasEndedBeforeBirthShowTheDash)
     EXPECT_EQ(textOf(h.y + step, h.x + 1200, h.x + 2600), "05-01-1990");
 }
 
-// The rules under a block's first line and under its TO line: in Hindi the
-// first sits 50 twips lower (Devanagari stands taller); the TO rule keeps
-// under its lowered line.
+// The rules under a block's first line and under its TO line: in English
+// one line height of the font below the line's top, under the descenders; in
+// Hindi (Devanagari stands taller than its step) one step below; the TO rule
+// keeps under its lowered line.
 TEST_F(VimshottariPages, RulesUnderTheHeaderAndTheToLine)
 {
     Chart().PlanetLongitudes[Moon] = 0;
@@ -134,9 +135,10 @@ TEST_F(VimshottariPages, RulesUnderTheHeaderAndTheToLine)
             const RecordedLine& underTo = surface.Lines()[1];
             EXPECT_EQ(under.x1, h.x);
             EXPECT_EQ(under.x2, h.x + 2600);
-            EXPECT_EQ(under.y1, h.y + step + 1 - (hindi ? 0 : 50));
-            // The pratyantar pages move the TO rule with the language too.
-            EXPECT_EQ(underTo.y1, h.y + 3 * step + 1 + 15 - (hindi && !maha ? 0 : 50));
+            const double drop = hindi ? step + 1 : h.font.Size * RecordingSurface::HeightPerPoint + 4;
+            EXPECT_EQ(under.y1, h.y + drop);
+            // The pratyantar pages move the Hindi TO rule with the first.
+            EXPECT_EQ(underTo.y1, h.y + 2 * step + 15 + drop - (hindi && maha ? 50 : 0));
             EXPECT_EQ(surface.Lines().size(), 2u * 9);
         }
     }

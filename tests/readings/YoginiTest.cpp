@@ -105,6 +105,29 @@ TEST_F(YoginiPages, AntarPeriodsEndedBeforeBirthShowNoDate)
     }
 }
 
+// The first period starts on the native's own birth date, also where the
+// 360-day decimal year would name another day (the 31st, the 29th of
+// February); the dates after it keep their encoding.
+TEST_F(YoginiPages, FirstStartIsTheBirthDate)
+{
+    Chart().PlanetLongitudes[Moon] = 0;
+    const struct {
+        int day, month, year;
+        const char* shown;
+    } births[] = {{31, 1, 1990, "31-01-1990"}, {29, 2, 1988, "29-02-1988"}, {5, 1, 1990, "05-01-1990"}};
+    for (const auto& b : births) {
+        surface.ClearLog();
+        surface.CurrentY = Config().TopMarginTwips;
+        PrintYoginiDasha(surface, b.day, b.month, b.year, -1);
+        const double x = 1440;
+        EXPECT_EQ(textOf(bodyTop() + OutputRun().LineStep, x + 300, x + 301), b.shown);
+        const DashaPeriods periods =
+            YoginiPeriods(YoginiAtMoon(0), BirthDecimalYear(b.day, b.month, b.year));
+        EXPECT_EQ(textOf(bodyTop() + 2 * OutputRun().LineStep, x + 300, x + 301),
+                  DecimalYearToDate(periods.Period(DashaLevel::Maha, 0).end, true));
+    }
+}
+
 // The antar page from the run's Yogini date: eight blocks to a row, each
 // antar period with its start and end and its pratyantar periods (day and
 // month); a date before birth shows the antar periods of the birth's maha
@@ -180,7 +203,10 @@ TEST_F(YoginiPages, AntarPageStartsAtTheYoginiDate)
     const RecordedText* title = textAt(bodyTop(), 1440, 1441);
     ASSERT_NE(title, nullptr);
     EXPECT_EQ(title->text, "hi:BHRAMARI hi:SIDHA");
-    EXPECT_EQ(title->font.Size, OutputRun().BodyFontSize - 2);
+    // Two points smaller, and smaller still where the names would reach the
+    // next block.
+    EXPECT_LE(title->font.Size, OutputRun().BodyFontSize - 2);
+    EXPECT_GE(title->font.Size, 0.7 * (OutputRun().BodyFontSize - 2));
 }
 
 } // namespace

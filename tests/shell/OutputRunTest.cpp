@@ -183,6 +183,32 @@ TEST_F(OutputRunTest, ThePageListAndPageKeysFollowTheCatalogueOfTheMode)
     EXPECT_TRUE(messages.messages.empty());
 }
 
+// A chart with 35 aspects (Delhi, 08-05-1941 08:07) lists a fifth aspect
+// page after the fourth; the sample chart lists four.
+TEST_F(OutputRunTest, TheListHoldsEveryAspectPageOfTheChart)
+{
+    frmMain& w = Start();
+    ASSERT_TRUE(started);
+    const struct {
+        QDate date;
+        const char* time;
+        bool fifth;
+    } runs[] = {{QDate(1941, 5, 8), "08:07:00", true}, {QDate(1980, 8, 15), "10:30:00", false}};
+    for (const auto& r : runs) {
+        w.txtDOB[0]->setDate(r.date);
+        w.txtTOB[0]->setText(r.time);
+        ASSERT_TRUE(PressPreview(w));
+        const std::vector<std::string> keys = ListKeys(w.Preview()->ComboBox1);
+        const auto at = [&](const char* key) { return std::find(keys.begin(), keys.end(), key); };
+        ASSERT_NE(at("AspPage4"), keys.end());
+        EXPECT_EQ(at("AspPage5") != keys.end(), r.fifth) << r.time;
+        if (r.fifth)
+            EXPECT_EQ(at("AspPage5"), at("AspPage4") + 1);
+        EXPECT_EQ(at("AspPage6"), keys.end());
+    }
+    EXPECT_TRUE(messages.messages.empty());
+}
+
 TEST_F(OutputRunTest, TheYearListIsBuiltAfreshOnEveryRun)
 {
     frmMain& w = Start();

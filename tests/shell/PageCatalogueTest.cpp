@@ -101,12 +101,37 @@ TEST(PageCatalogueTest, APrintRunsGroupsStandForThePreviewsPages)
     for (const auto& g : groups)
         EXPECT_EQ(GroupPages(g.key), g.pages) << g.key;
 
-    // Expanding every print row gives the preview's list, page for page.
-    std::vector<std::string> expanded;
-    for (const CatalogueRow& row : PageCatalogue(false, OutputKind::Print))
-        for (const std::string& page : GroupPages(row.key))
-            expanded.push_back(page);
-    EXPECT_EQ(expanded, KeysOf(PageCatalogue(false, OutputKind::Preview)));
+    // Expanding every print row gives the preview's list, page for page,
+    // with as many aspect pages as the chart fills.
+    for (int aspectPages : {AspectPagesAtLeast, 5, MostAspectPages}) {
+        std::vector<std::string> expanded;
+        for (const CatalogueRow& row : PageCatalogue(false, OutputKind::Print, aspectPages))
+            for (const std::string& page : GroupPages(row.key, aspectPages))
+                expanded.push_back(page);
+        EXPECT_EQ(expanded, KeysOf(PageCatalogue(false, OutputKind::Preview, aspectPages))) << aspectPages;
+    }
+}
+
+// A chart with more than 28 aspects lists its further aspect pages after
+// the fourth, titled as the others; counts outside four to seven are brought
+// into that range.
+TEST(PageCatalogueTest, AspectPagesAsManyAsTheChartFills)
+{
+    const struct {
+        int asked;
+        int listed;
+    } cases[] = {{5, 5}, {7, 7}, {4, 4}, {0, 4}, {9, 7}};
+    for (const auto& c : cases) {
+        std::vector<CatalogueRow> aspects;
+        for (const CatalogueRow& row : PageCatalogue(false, OutputKind::Preview, c.asked))
+            if (row.key.rfind("AspPage", 0) == 0)
+                aspects.push_back(row);
+        ASSERT_EQ(aspects.size(), static_cast<std::size_t>(c.listed)) << c.asked;
+        EXPECT_EQ(aspects.back().key, "AspPage" + std::to_string(c.listed));
+        EXPECT_EQ(aspects.back().title, "Interpretation of Aspects : Page " + std::to_string(c.listed));
+        EXPECT_EQ(GroupPages("AspPage", c.asked).size(), static_cast<std::size_t>(c.listed));
+    }
+    EXPECT_EQ(PageCatalogue(true, OutputKind::Preview, 7), PageCatalogue(true, OutputKind::Preview));
 }
 
 TEST(PageCatalogueTest, TheDispatcherDrawsEveryListedPage)
@@ -114,7 +139,7 @@ TEST(PageCatalogueTest, TheDispatcherDrawsEveryListedPage)
     for (bool match : {false, true}) {
         SCOPED_TRACE(match ? "match" : "horoscope");
         const std::vector<std::string> known = match ? MatchPageKeys() : HoroscopePageKeys();
-        for (const std::string& key : KeysOf(PageCatalogue(match, OutputKind::Preview)))
+        for (const std::string& key : KeysOf(PageCatalogue(match, OutputKind::Preview, MostAspectPages)))
             EXPECT_NE(std::find(known.begin(), known.end(), key), known.end()) << key;
     }
 }

@@ -263,6 +263,11 @@ TEST(PrintRunTest, GroupsExpandAndTheAnnualChartsRepeatForEachYear)
                                       {"PP3", {}}}));
     EXPECT_EQ(PrintRunPages({"VP"}, 2024, 0), std::vector<PrintStep>{});
     EXPECT_EQ(PrintRunPages({}, 2024, 3), std::vector<PrintStep>{});
+
+    // A chart with more than 28 aspects prints its further aspect pages.
+    EXPECT_EQ(PrintRunPages({"AspPage"}, 2024, 1, 5),
+              (std::vector<PrintStep>{{"AspPage1", {}}, {"AspPage2", {}}, {"AspPage3", {}}, {"AspPage4", {}},
+                                      {"AspPage5", {}}}));
 }
 
 class PageSettingsTest : public ::testing::Test {

@@ -40,10 +40,10 @@ std::vector<std::string> splitKeys(const std::string& list)
 
 } // namespace
 
-std::vector<std::string> PreviewCatalogue(bool matchMode)
+std::vector<std::string> PreviewCatalogue(bool matchMode, int aspectPages)
 {
     std::vector<std::string> keys;
-    for (const CatalogueRow& row : PageCatalogue(matchMode, OutputKind::Preview))
+    for (const CatalogueRow& row : PageCatalogue(matchMode, OutputKind::Preview, aspectPages))
         keys.push_back(row.key);
     return keys;
 }

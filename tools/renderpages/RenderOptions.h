@@ -5,6 +5,7 @@
 // and the pages to draw and where.
 
 #include "DumpOptions.h"
+#include "registry/PageCatalogue.h"
 
 #include <optional>
 #include <string>
@@ -30,8 +31,9 @@ struct RenderOptions {
 
 RenderOptions ParseRenderOptions(const std::vector<std::string>& args);
 
-// The pages of a preview run, in the order of its page list.
-std::vector<std::string> PreviewCatalogue(bool matchMode);
+// The pages of a preview run, in the order of its page list, with the aspect
+// pages of the run's chart (PageCatalogue.h).
+std::vector<std::string> PreviewCatalogue(bool matchMode, int aspectPages = AspectPagesAtLeast);
 
 extern const char* const RenderUsage;
 

@@ -2,7 +2,8 @@
 // them (one PNG per page) and as a print run prints them (one PDF of all), in
 // English or Hindi, North or South Indian charts; for reviewing the pages.
 // Every dictionary key that was not found is listed; the exit code is 1 when
-// a page could not be drawn, 2 on bad arguments.
+// a page could not be drawn or a key names no page of the run, 2 on bad
+// arguments.
 
 #include "RenderOptions.h"
 
@@ -10,12 +11,15 @@
 #include "calc/RunCopies.h"
 #include "core/Reporter.h"
 #include "core/State.h"
+#include "readings/AspectPredictions.h"
+#include "registry/PageCatalogue.h"
 #include "registry/PageDispatcher.h"
 #include "pages/PainterSurface.h"
 #include "refdata/Databases.h"
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -178,7 +182,21 @@ int main(int argc, char** argv)
     prepareRun(request);
 
     const std::vector<std::string> keys =
-        request.allPages ? PreviewCatalogue(request.girl.has_value()) : request.pages;
+        request.allPages ? PreviewCatalogue(request.girl.has_value(),
+                                            request.girl ? AspectPagesAtLeast : AspectPageCount())
+                         : request.pages;
+    // A key the run cannot draw would give a blank page that looks drawn.
+    const std::vector<std::string> known = request.girl ? MatchPageKeys() : HoroscopePageKeys();
+    bool unknown = false;
+    for (const std::string& key : keys) {
+        if (std::find(known.begin(), known.end(), key) == known.end()) {
+            std::cerr << "renderpages: no page \"" << key << "\" in a "
+                      << (request.girl ? "match" : "horoscope") << " run\n";
+            unknown = true;
+        }
+    }
+    if (unknown)
+        return PageFailed;
     std::error_code error;
     std::filesystem::create_directories(request.outDir, error);
     if (error) {

@@ -1,0 +1,131 @@
+#pragma once
+
+// A recording surface that measures texts with the program's fonts and keeps,
+// for every text, the box its glyphs cover on the page (the ink, from the
+// highest accent to the lowest descender), and every rule a page draws: its
+// own lines and the strokes of the drawings it paints (chart frames, the
+// Sudarshan wheel, the default border), each with its pen's width. The
+// layout tests check these boxes against each other and against the rules.
+// Needs the Qt application of QtTestEnvironment.h.
+
+#include "pages/PainterSurface.h"
+#include "pages/RecordingSurface.h"
+
+#include <QFontMetricsF>
+#include <QString>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tarvik::testing {
+
+struct InkBox {
+    double left = 0, top = 0, right = 0, bottom = 0;
+
+    bool Empty() const { return right <= left || bottom <= top; }
+};
+
+struct LaidText {
+    std::string text;
+    double x = 0, y = 0;          // top-left corner of the line
+    double width = 0, height = 0; // advance and line height
+    InkBox ink;
+    TextFont font;
+    double blank = 0;             // the width of a blank in its font
+    std::size_t picturesBefore = 0;   // pictures painted before it on the page
+};
+
+struct Rule {
+    double x1, y1, x2, y2;
+    double halfPen;           // half the pen's width, twips
+    std::string source;       // "line" or the drawing's name
+};
+
+struct PaintedDrawing {
+    std::string name;
+    double x, y, width, height;
+    std::size_t firstText;    // index of the first text drawn after it
+};
+
+class LayoutSurface : public RecordingSurface {
+public:
+    std::vector<LaidText> texts;
+    std::vector<Rule> rules;
+    std::vector<PaintedDrawing> drawings;
+
+    double TextWidth(std::string_view text) override
+    {
+        measure_.Font = Font;
+        return measure_.TextWidth(text);
+    }
+    double LineHeight() override
+    {
+        measure_.Font = Font;
+        return measure_.LineHeight();
+    }
+
+protected:
+    void DrawText(double x, double y, std::string_view text) override
+    {
+        RecordingSurface::DrawText(x, y, text);
+        const Metrics& m = metrics();
+        const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        const QRectF r = m.metrics.tightBoundingRect(s);
+        LaidText t;
+        t.text = std::string(text);
+        t.x = x;
+        t.y = y;
+        t.width = TextWidth(text);
+        t.height = LineHeight();
+        if (!r.isEmpty())
+            t.ink = {x + r.left(), y + m.ascent + r.top(), x + r.right(), y + m.ascent + r.bottom()};
+        t.font = Font;
+        t.blank = TextWidth(" ");
+        t.picturesBefore = drawings.size();
+        texts.push_back(std::move(t));
+    }
+    void DrawLine(double x1, double y1, double x2, double y2) override
+    {
+        RecordingSurface::DrawLine(x1, y1, x2, y2);
+        rules.push_back({x1, y1, x2, y2, 6, "line"});
+    }
+    void DrawPicture(const Picture& picture, double x, double y, double width, double height) override
+    {
+        RecordingSurface::DrawPicture(picture, x, y, width, height);
+        drawings.push_back({picture.Name(), x, y, width, height, texts.size()});
+        const VectorDrawing* d = picture.Vector();
+        if (!d)
+            return;
+        const double fx = width / d->width, fy = height / d->height;
+        for (const VectorDrawing::Stroke& s : d->strokes) {
+            if (s.kind != VectorDrawing::Stroke::Kind::Line)
+                continue;
+            rules.push_back({x + s.x1 * fx, y + s.y1 * fy, x + s.x2 * fx, y + s.y2 * fy,
+                             d->penWidth * std::max(fx, fy) / 2, picture.Name()});
+        }
+    }
+
+private:
+    struct Metrics {
+        QFontMetricsF metrics;
+        double ascent;
+    };
+    const Metrics& metrics()
+    {
+        const std::string key = Font.Name + "|" + std::to_string(Font.Size) + "|" +
+                                std::to_string(Font.Bold) + std::to_string(Font.Italic);
+        auto it = cache_.find(key);
+        if (it == cache_.end()) {
+            const QFontMetricsF m(PainterSurface::QtFont(Font));
+            it = cache_.emplace(key, std::make_unique<Metrics>(Metrics{m, m.ascent()})).first;
+        }
+        return *it->second;
+    }
+
+    ImageSurface measure_{20};
+    std::map<std::string, std::unique_ptr<Metrics>> cache_;
+};
+
+} // namespace tarvik::testing

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QImageReader>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -24,8 +25,29 @@ namespace tarvik {
 
 namespace {
 
-constexpr const char* PictureFilter = "Windows Meta Files (*.wmf);;Bitmap files (*.bmp);;"
-                                      "JPEG files (*.jpg *.jpeg);;GIF Files (*.gif);;All Files (*)";
+// The picture kinds a border can be drawn from: the image formats this Qt
+// reads, and SVG. A metafile is drawn only as the built-in default border,
+// so none is offered.
+QString PictureFilter()
+{
+    const struct {
+        const char* caption;
+        const char* format;     // as the image reader names it; nullptr: SVG
+        const char* patterns;
+    } kinds[] = {
+        {"Bitmap files", "bmp", "*.bmp"}, {"JPEG files", "jpeg", "*.jpg *.jpeg"}, {"GIF Files", "gif", "*.gif"},
+        {"PNG files", "png", "*.png"},    {"SVG files", nullptr, "*.svg"},
+    };
+    const QList<QByteArray> readable = QImageReader::supportedImageFormats();
+    QStringList all, each;
+    for (const auto& k : kinds) {
+        if (k.format && !readable.contains(QByteArray(k.format)))
+            continue;
+        all << QString::fromLatin1(k.patterns);
+        each << QString::fromLatin1(k.caption) + QStringLiteral(" (") + QString::fromLatin1(k.patterns) + u')';
+    }
+    return QStringLiteral("Pictures (") + all.join(u' ') + QStringLiteral(");;") + each.join(QStringLiteral(";;"));
+}
 
 // The border's sheet is shown this many dots to the inch.
 constexpr double ThumbnailDpi = 18;
@@ -228,7 +250,7 @@ void frmSettings::Command1_Click()
 {
     const QString folder = QString::fromStdString(Program().ProgramFolder) + u'/';
     const QString path =
-        ChooseFile(FileRequest::Open(QStringLiteral("Border Picture"), QString::fromLatin1(PictureFilter), folder), this);
+        ChooseFile(FileRequest::Open(QStringLiteral("Border Picture"), PictureFilter(), folder), this);
     if (path.isEmpty())
         return;
     if (!BorderPictureReadable(path)) {

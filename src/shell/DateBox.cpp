@@ -5,6 +5,9 @@
 #include <QAction>
 #include <QCalendarWidget>
 #include <QLocale>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyleOption>
 #include <QStyle>
 
 namespace tarvik {
@@ -12,7 +15,17 @@ namespace tarvik {
 DateBox::DateBox(QWidget* parent) : QLineEdit(parent)
 {
     setMaxLength(20);
-    QAction* open = addAction(style()->standardIcon(QStyle::SP_ArrowDown), QLineEdit::TrailingPosition);
+    // The arrow a drop-down list shows, for the calendar that drops down.
+    QPixmap arrow(12, 12);
+    arrow.fill(Qt::transparent);
+    {
+        QPainter painter(&arrow);
+        QStyleOption option;
+        option.initFrom(this);
+        option.rect = arrow.rect();
+        style()->drawPrimitive(QStyle::PE_IndicatorArrowDown, &option, &painter, this);
+    }
+    QAction* open = addAction(QIcon(arrow), QLineEdit::TrailingPosition);
     open->setObjectName(QStringLiteral("actCalendar"));
     open->setToolTip(QStringLiteral("Calendar"));
     connect(open, &QAction::triggered, this, &DateBox::ShowCalendar);

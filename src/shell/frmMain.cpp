@@ -315,9 +315,12 @@ void frmMain::LayOut()
         {"Father's Name", txtFather}, {"Mother's Name", TXTMother},
         {"Grand Father's Name", txtGrandfather}, {"Gotra", txtGotra}};
     int r = 0;
+    // Wide enough for the longest name a box takes.
+    const int familyWidth = fontMetrics().horizontalAdvance(QString(18, u'n')) + 12;
     for (const auto& [caption, box] : familyRows) {
         family->addWidget(Caption(QString::fromUtf8(caption), box), r, 0);
         family->addWidget(box, r++, 1);
+        box->setMinimumWidth(familyWidth);
     }
     family->setRowStretch(r, 1);
 
@@ -333,6 +336,8 @@ void frmMain::LayOut()
     optionGrid->addWidget(cmbLanguage, 1, 3);
     optionGrid->setColumnStretch(1, 1);
     optionGrid->setColumnStretch(3, 1);
+    for (QComboBox* list : {cmbAyanamsa, cmbCharting, cmbRahuKetu, cmbLanguage})
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
     FrameVarshphal = Named(new QGroupBox(QStringLiteral("Varshphal")), QStringLiteral("FrameVarshphal"));
     auto* varsh = new QGridLayout(FrameVarshphal);
@@ -377,6 +382,8 @@ void frmMain::LayOut()
     auto* pageLayout = new QVBoxLayout(page);
     pageLayout->addLayout(entry);
     pageLayout->addLayout(lower);
+    // A larger window keeps the rows together at the top.
+    pageLayout->addStretch(1);
 
     auto* central = new QWidget;
     auto* outer = new QVBoxLayout(central);

@@ -18,6 +18,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QImageReader>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -281,6 +282,11 @@ void frmSettings::LeftInchBox(InchBox box)
     if (InchesAccepted(box, edit->text()))
         return;
     edit->setText(InchesFallback(box));
+    {
+        const QScopedValueRollback<bool> returning(returningFocus_, true);
+        edit->setFocus(Qt::OtherFocusReason);
+    }
+    edit->selectAll();
     reporter().Message(InchesRule(box));
 }
 
@@ -289,7 +295,7 @@ bool frmSettings::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::FocusOut) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         // Focus that goes to a popup or another window comes back to the same box.
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason && !returningFocus_) {
             for (InchBox box : {InchBox::LeftMargin, InchBox::TopMargin, InchBox::FooterTop})
                 if (watched == BoxOf(box))
                     QTimer::singleShot(0, this, [this, box] { LeftInchBox(box); });

@@ -266,6 +266,8 @@ TEST_F(CommandsTest, TheSettingsDialogRefusesWhatItCannotStoreAndCancelKeepsEver
             Settle();
             EXPECT_EQ(l.box->text(), QString::fromLatin1(l.shown));
             EXPECT_EQ(messages.messages.size(), l.told ? 1u : 0u);
+            // A refused box has the focus back; one taken lets it go on.
+            EXPECT_EQ(QApplication::focusWidget() == l.box, l.told);
         }
         s.cmdCancel->click();
         EXPECT_FALSE(s.isVisible());

@@ -6,8 +6,12 @@
 #include "shell/EntryRules.h"
 #include "shell/frmPlaces.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <algorithm>
+#include <vector>
 
 using namespace tarvik;
 using namespace tarvik::testing;
@@ -184,6 +188,92 @@ TEST_F(PlacesAfterTheEditorTest, TheChosenPlaceStaysUnlessItWasDeleted)
         EXPECT_EQ(w.txtLatLong[0]->text(), QString::fromLatin1(c.coordinates));
         EXPECT_EQ(w.cmbZones[0]->currentText(), QStringLiteral("India [82E30]"));
         Stop();
+    }
+}
+
+TEST_F(PlacesAfterTheEditorTest, ARefusedPlaceGetsTheFocusBackInTheRefusedBox)
+{
+    const struct {
+        const char *city, *latDegrees, *latMinutes, *longDegrees, *longMinutes;
+        const char* refused;   // the box that has the focus after the message
+    } cases[] = {
+        {"", "28", "1", "73", "18", "txtCity"},
+        {"Bikaner", "95", "1", "73", "18", "txtLatitude0"},
+        {"Bikaner", "28", "75", "73", "18", "txtLatitude1"},
+        {"Bikaner", "28", "1", "x", "18", "txtLongitude0"},
+        {"Bikaner", "28", "1", "73", "60", "txtLongitude1"},
+    };
+    frmMain& w = StartShown();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.refused);
+        QString focused;
+        std::size_t told = 0;
+        whileOther = [&](QDialog& d) {
+            auto& editor = dynamic_cast<frmPlaces&>(d);
+            editor.show();
+            editor.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+            editor.cmdAdd->click();
+            Replace(editor.txtCity, QString::fromLatin1(c.city));
+            Replace(editor.txtLatitude[0], QString::fromLatin1(c.latDegrees));
+            Replace(editor.txtLatitude[1], QString::fromLatin1(c.latMinutes));
+            Replace(editor.txtLongitude[0], QString::fromLatin1(c.longDegrees));
+            Replace(editor.txtLongitude[1], QString::fromLatin1(c.longMinutes));
+            messages.messages.clear();
+            messages.answers = {Answer::Yes};
+            QTest::mouseClick(editor.cmdMove[1], Qt::LeftButton);   // Top: "Save Changes?" Yes
+            Settle();
+            told = messages.messages.size();
+            focused = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+            editor.hide();
+        };
+        w.cmdNewLatLong[0]->click();
+        EXPECT_EQ(told, 1u);
+        EXPECT_EQ(focused, QString::fromLatin1(c.refused));
+    }
+}
+
+// Where a control stands in the window.
+int Top(const QWidget* control) { return control->mapTo(control->window(), QPoint()).y(); }
+
+TEST_F(EntryByKeysTest, AnySizeOfTheWindowKeepsTheRowsTogetherAndShowsWhatTheyHold)
+{
+    frmMain& w = StartShown();
+    for (const bool match : {false, true}) {
+        SCOPED_TRACE(match ? "Match-Making" : "Horoscope");
+        w.SSTab1->setCurrentIndex(match ? 1 : 0);
+        w.showNormal();
+        w.resize(w.minimumSizeHint());
+        Settle();
+        // At the smallest size every box shows its whole text, every list its longest item.
+        for (QLineEdit* box : {w.txtFather, w.TXTMother, w.txtGrandfather, w.txtGotra, w.txtName[0]}) {
+            if (!box->isVisible())
+                continue;
+            EXPECT_GE(box->width(), box->fontMetrics().horizontalAdvance(box->text()) + 8)
+                << box->objectName().toStdString();
+        }
+        for (QComboBox* list : {w.cmbAyanamsa, w.cmbCharting, w.cmbRahuKetu, w.cmbLanguage}) {
+            int longest = 0;
+            for (int k = 0; k < list->count(); ++k)
+                longest = std::max(longest, list->fontMetrics().horizontalAdvance(list->itemText(k)));
+            EXPECT_GE(list->width(), longest + 24) << list->objectName().toStdString();
+        }
+        const std::vector<std::pair<QWidget*, QWidget*>> rows = {
+            {w.txtName[0], w.cmbSex[0]},   {w.txtName[0], w.txtLatLong[0]}, {w.cmbAyanamsa, w.cmbRahuKetu},
+            {w.txtVFrom, w.txtVYears},     {w.txtName[0], w.cmbAyanamsa},   {w.txtName[0], w.txtYoginiFrom},
+        };
+        std::vector<int> gaps;
+        for (const auto& [a, b] : rows)
+            gaps.push_back(Top(b) - Top(a));
+        const int optionsHeight = w.cmbAyanamsa->parentWidget()->height();
+
+        // Much larger: the rows stay as they were, the room is left below them.
+        w.resize(1920, 1200);
+        Settle();
+        for (std::size_t k = 0; k < rows.size(); ++k)
+            EXPECT_EQ(Top(rows[k].second) - Top(rows[k].first), gaps[k])
+                << rows[k].first->objectName().toStdString() << " to " << rows[k].second->objectName().toStdString();
+        EXPECT_EQ(w.cmbAyanamsa->parentWidget()->height(), optionsHeight);
     }
 }
 

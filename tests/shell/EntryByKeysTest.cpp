@@ -6,9 +6,12 @@
 #include "shell/EntryRules.h"
 #include "shell/frmPlaces.h"
 
+#include <QAction>
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 
 #include <algorithm>
 #include <vector>
@@ -94,6 +97,24 @@ TEST_F(EntryByKeysTest, ARunStraightFromTheDateBoxTakesWhatWasTyped)
     EXPECT_EQ(QDate(Native().Year, Native().Month, Native().Day), QDate(2001, 8, 5));
     EXPECT_EQ(w.txtDOB[0]->text(), QStringLiteral("05-Aug-2001"));
     EXPECT_TRUE(messages.messages.empty()) << messages.messages.front();
+}
+
+TEST_F(EntryByKeysTest, TheCalendarBesideTheDatePicksADate)
+{
+    frmMain& w = StartShown();
+    auto* open = w.txtDOB[0]->findChild<QAction*>(QStringLiteral("actCalendar"));
+    ASSERT_NE(open, nullptr);
+    open->trigger();
+    QCalendarWidget* calendar = w.txtDOB[0]->Calendar();
+    ASSERT_NE(calendar, nullptr);
+    EXPECT_TRUE(calendar->isVisible());
+    EXPECT_EQ(calendar->selectedDate(), QDate(1980, 8, 15));
+    calendar->setSelectedDate(QDate(1991, 3, 7));
+    QTest::keyClick(calendar->findChild<QTableView*>(), Qt::Key_Return);
+    Settle();
+    EXPECT_EQ(w.txtDOB[0]->text(), QStringLiteral("07-Mar-1991"));
+    EXPECT_EQ(w.txtDOB[0]->Calendar(), nullptr);
+    EXPECT_TRUE(messages.messages.empty());
 }
 
 TEST_F(EntryByKeysTest, ABadEntryIsToldOnceWhenARunIsClicked)

@@ -90,17 +90,18 @@ QString TimeEntryText(QTime time) { return QLocale::c().toString(time, u"hh:mm:s
 
 std::optional<QDate> ReadDateEntry(QStringView text)
 {
+    // Day, month and year may be parted by -, /, . or blanks (a comma too,
+    // as in "August 15, 1980"): each run of them reads as one dash.
+    static const QRegularExpression separators(QStringLiteral(R"([\s\-/.,]+)"));
     static const QStringList formats = {
         QStringLiteral("d-MMM-yyyy"), QStringLiteral("d-MMMM-yyyy"), QStringLiteral("d-M-yyyy"),
-        QStringLiteral("d/M/yyyy"),   QStringLiteral("d.M.yyyy"),    QStringLiteral("d MMM yyyy"),
-        QStringLiteral("d MMMM yyyy"), QStringLiteral("MMM d yyyy"), QStringLiteral("MMMM d yyyy"),
-        QStringLiteral("yyyy-M-d"),
+        QStringLiteral("MMM-d-yyyy"), QStringLiteral("MMMM-d-yyyy"), QStringLiteral("yyyy-M-d"),
     };
-    QString simplified = text.toString().simplified();
-    simplified.remove(u',');
+    QString parts = text.toString().trimmed();
+    parts.replace(separators, QStringLiteral("-"));
     const QLocale c = QLocale::c();
     for (const QString& format : formats) {
-        const QDate d = c.toDate(simplified, format);
+        const QDate d = c.toDate(parts, format);
         if (d.isValid())
             return d;
     }

@@ -3,7 +3,6 @@
 #include "EntryRules.h"
 #include "frmMain.h"
 
-#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -12,6 +11,7 @@
 #include <QPushButton>
 #include <QTime>
 
+#include <array>
 #include <cmath>
 
 namespace tarvik {
@@ -19,21 +19,18 @@ namespace tarvik {
 namespace {
 constexpr int KeyEscape = 27;
 constexpr int KeyEnter = 13;
-constexpr double SecondsPerDay = 86400;
 
-// A combo box used as a text field: typed, never a list.
-QComboBox* Box(const QString& name)
+// A short text box for one number.
+QLineEdit* Box(const QString& name)
 {
-    auto* box = new QComboBox;
+    auto* box = new QLineEdit;
     box->setObjectName(name);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->setMinimumContentsLength(3);
-    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMaxLength(6);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
     return box;
 }
 
-QGroupBox* Frame(const QString& name, const QString& caption, QComboBox* a, QComboBox* b, QComboBox* c,
+QGroupBox* Frame(const QString& name, const QString& caption, QLineEdit* a, QLineEdit* b, QLineEdit* c,
                  QLabel* unit)
 {
     auto* frame = new QGroupBox(caption);
@@ -46,7 +43,18 @@ QGroupBox* Frame(const QString& name, const QString& caption, QComboBox* a, QCom
     return frame;
 }
 
-double BoxValue(const QComboBox* box) { return Val(box->currentText()); }
+// The whole number of a box from 0 to last; an empty box is 0.
+std::optional<int> BoxNumber(const QLineEdit* box, int last)
+{
+    const QString text = box->text().trimmed();
+    if (text.isEmpty())
+        return 0;
+    bool number = false;
+    const int n = text.toInt(&number);
+    if (!number || n < 0 || n > last)
+        return std::nullopt;
+    return n;
+}
 } // namespace
 
 GhatiWindow::GhatiWindow(frmMain& owner, const QString& convertCaption, const QString& fontFamily)
@@ -81,52 +89,81 @@ GhatiWindow::GhatiWindow(frmMain& owner, const QString& convertCaption, const QS
         b->setAutoDefault(false);
     connect(cmdConvert, &QPushButton::clicked, this, &GhatiWindow::cmdConvert_Click);
     connect(cmdOK, &QPushButton::clicked, this, &GhatiWindow::cmdOK_Click);
+    for (QLineEdit* box : {cmbGhr, cmbGmin, cmbGsec})
+        connect(box, &QLineEdit::textEdited, this, [this] { ghatisTyped_ = true; });
 }
 
-double GhatiWindow::BoxClockHours() const
+namespace {
+// The three boxes as one value in units of the first; the first box that
+// is out of range gets the focus back, its text selected, and the message.
+std::optional<double> CheckedBoxes(const std::array<QLineEdit*, 3>& boxes, const std::array<int, 3>& last,
+                                   const char* message)
 {
-    return BoxValue(cmbHR) + BoxValue(cmbMIN) / 60 + BoxValue(cmbSEC) / 3600;
+    double value = 0;
+    double unit = 1;
+    for (std::size_t k = 0; k < boxes.size(); ++k, unit *= 60) {
+        const std::optional<int> n = BoxNumber(boxes[k], last[k]);
+        if (!n) {
+            boxes[k]->setFocus(Qt::OtherFocusReason);
+            boxes[k]->selectAll();
+            reporter().Message(message);
+            return std::nullopt;
+        }
+        value += *n / unit;
+    }
+    return value;
+}
+} // namespace
+
+std::optional<double> GhatiWindow::CheckedClockHours()
+{
+    return CheckedBoxes({cmbHR, cmbMIN, cmbSEC}, {23, 59, 59},
+                        "Invalid Time\n\nThe hour runs from 0 to 23, the minute and the second from 0 to 59.");
 }
 
-double GhatiWindow::BoxGhatis() const
+std::optional<double> GhatiWindow::CheckedGhatis()
 {
-    return BoxValue(cmbGhr) + BoxValue(cmbGmin) / 60 + BoxValue(cmbGsec) / 3600;
+    return CheckedBoxes({cmbGhr, cmbGmin, cmbGsec}, {59, 59, 59},
+                        "Invalid Ghati\n\nThe ghati, the pal and the vipal each run from 0 to 59.");
 }
 
 void GhatiWindow::ShowClockTime(const ClockTime& time)
 {
-    cmbHR->setEditText(QString::number(time.hour));
-    cmbMIN->setEditText(QString::number(time.minute));
-    cmbSEC->setEditText(QString::number(time.second));
+    cmbHR->setText(QString::number(time.hour));
+    cmbMIN->setText(QString::number(time.minute));
+    cmbSEC->setText(QString::number(time.second));
 }
 
-void GhatiWindow::cmdConvert_Click()
+bool GhatiWindow::cmdConvert_Click()
 {
-    Reporting([this] { ShowClockTime(ClockTimeOfGhatis(person_, BoxGhatis())); });
+    const std::optional<double> ghatis = CheckedGhatis();
+    if (!ghatis)
+        return false;
+    ghatisTyped_ = false;
+    Reporting([this, &ghatis] { ShowClockTime(ClockTimeOfGhatis(person_, *ghatis)); });
+    return true;
 }
 
 void GhatiWindow::cmdOK_Click()
 {
-    const double seconds = std::floor(BoxValue(cmbHR)) * 3600 + std::floor(BoxValue(cmbMIN)) * 60 +
-                           std::floor(BoxValue(cmbSEC));
-    double ofDay = std::fmod(seconds, SecondsPerDay);
-    if (ofDay < 0)
-        ofDay += SecondsPerDay;
-    if (!(ofDay >= 0 && ofDay < SecondsPerDay)) {
-        reporter().Message("Invalid Time");
+    const std::optional<double> hours = CheckedClockHours();
+    if (!hours)
         return;
-    }
-    const QTime time = QTime(0, 0).addSecs(static_cast<int>(ofDay));
+    const int seconds = static_cast<int>(std::lround(*hours * 3600));
+    const QTime time = QTime(0, 0).addSecs(seconds);
     owner_.txtTOB[owner_.GhatiSecondPerson ? 1 : 0]->setText(TimeEntryText(time));
     accept();
 }
 
 void GhatiWindow::Form_KeyDown(int keyCode)
 {
-    if (keyCode == KeyEscape)
+    if (keyCode == KeyEscape) {
         reject();
-    else if (keyCode == KeyEnter)
+    } else if (keyCode == KeyEnter) {
+        if (ghatisTyped_ && !cmdConvert_Click())
+            return;
         cmdOK_Click();
+    }
 }
 
 void GhatiWindow::WatchKeys()

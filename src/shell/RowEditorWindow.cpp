@@ -17,6 +17,26 @@ namespace tarvik {
 
 namespace {
 
+// Passes every message and question on, counting the messages: an action
+// that told the user something may have refused the boxes.
+class TellingCounter : public Reporter {
+public:
+    explicit TellingCounter(Reporter& shown) : shown_(shown) {}
+    void Message(const std::string& text, const std::string& title) override
+    {
+        ++told;
+        shown_.Message(text, title);
+    }
+    Answer Ask(const std::string& text, Buttons buttons, const std::string& title) override
+    {
+        return shown_.Ask(text, buttons, title);
+    }
+    int told = 0;
+
+private:
+    Reporter& shown_;
+};
+
 QPushButton* Button(const QString& caption, const QString& name)
 {
     auto* b = new QPushButton(caption);
@@ -187,12 +207,20 @@ void RowEditorWindow::takefullfocus()
 void RowEditorWindow::Run(const std::function<void()>& action)
 {
     ReadBoxes();
-    try {
-        action();
-    } catch (const DbError& e) {
-        reporter().Message(e.what());
+    TellingCounter counter(reporter());
+    {
+        const ScopedReporter counting(counter);
+        try {
+            action();
+        } catch (const DbError& e) {
+            reporter().Message(e.what());
+        }
     }
     updateform();
+    if (QLineEdit* box = counter.told > 0 ? RefusedBox() : nullptr) {
+        box->setFocus(Qt::OtherFocusReason);
+        box->selectAll();
+    }
 }
 
 void RowEditorWindow::cmdAdd_Click()

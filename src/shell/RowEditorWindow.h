@@ -49,6 +49,9 @@ protected:
     virtual RowEditor& Editor() = 0;
     // Hands the typed boxes to the editor.
     virtual void ReadBoxes() = 0;
+    // The first box whose text the editor cannot store, or null: after an
+    // action that told the user something, the focus goes back to it.
+    virtual QLineEdit* RefusedBox() const { return nullptr; }
 
     // The name box txtCity, of up to 30 characters.
     static QLineEdit* NameBox(const QString& tip);

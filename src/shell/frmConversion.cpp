@@ -4,7 +4,7 @@
 #include "calc/TextFormat.h"
 #include "panchang/Ishtkaal.h"
 
-#include <QComboBox>
+#include <QLineEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -92,20 +92,23 @@ void frmConversion::ShowDay()
     lblMas->setText(Text(day.nationalMonth));
 }
 
-void frmConversion::ShowBoxGhatis()
+void frmConversion::ShowBoxGhatis(double clockHours)
 {
-    const GhatiParts g = SplitGhatis(IshtkaalOfClockTime(Person(), BoxClockHours()));
-    cmbGhr->setEditText(Text(NumberText(g.ghati)));
-    cmbGmin->setEditText(Text(NumberText(g.pal)));
-    cmbGsec->setEditText(Text(NumberText(g.vipal)));
+    const GhatiParts g = SplitGhatis(IshtkaalOfClockTime(Person(), clockHours));
+    cmbGhr->setText(Text(NumberText(g.ghati)));
+    cmbGmin->setText(Text(NumberText(g.pal)));
+    cmbGsec->setText(Text(NumberText(g.vipal)));
+    GhatisShown();
 }
 
 void frmConversion::TobToGhati(const BirthRecord& person)
 {
     SetPerson(person);
-    Reporting([this] {
+    const std::optional<double> hours = CheckedClockHours();
+    Reporting([this, &hours] {
         ShowDay();
-        ShowBoxGhatis();
+        if (hours)
+            ShowBoxGhatis(*hours);
         const GhatiPanchang p = GhatiPanchangOf(Person());
         lblTithiBR->setText(Text(p.tithiAtBirth));
         lblPaksh->setText(Text(p.paksha));
@@ -117,9 +120,12 @@ void frmConversion::TobToGhati(const BirthRecord& person)
 
 void frmConversion::cmdConvert2_Click()
 {
-    Reporting([this] {
+    const std::optional<double> hours = CheckedClockHours();
+    if (!hours)
+        return;
+    Reporting([this, &hours] {
         ShowDay();
-        ShowBoxGhatis();
+        ShowBoxGhatis(*hours);
     });
 }
 

@@ -30,12 +30,13 @@ public:
     // of the birth. The person's record is kept for the conversions.
     void TobToGhati(const BirthRecord& person);
     // The time boxes, perhaps edited, to ghatis; the sunrise, sunset and the
-    // national month of the date are shown again, the rest stays.
+    // national month of the date are shown again, the rest stays. A time the
+    // boxes do not hold is refused and nothing changes.
     void cmdConvert2_Click();
 
 private:
     void ShowDay();
-    void ShowBoxGhatis();
+    void ShowBoxGhatis(double clockHours);
 };
 
 } // namespace tarvik

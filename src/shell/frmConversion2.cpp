@@ -3,7 +3,7 @@
 #include "calc/TextFormat.h"
 #include "panchang/Ishtkaal.h"
 
-#include <QComboBox>
+#include <QLineEdit>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -30,11 +30,15 @@ frmConversion2::frmConversion2(frmMain& owner, const BirthRecord& person)
 
 void frmConversion2::TobToGhati()
 {
-    Reporting([this] {
-        const GhatiParts g = SplitGhatis(IshtkaalOfClockTime(Person(), BoxClockHours()));
-        cmbGhr->setEditText(QString::fromStdString(ZeroPad(g.ghati, 2)));
-        cmbGmin->setEditText(QString::fromStdString(ZeroPad(g.pal, 2)));
-        cmbGsec->setEditText(QString::fromStdString(ZeroPad(g.vipal, 2)));
+    const std::optional<double> hours = CheckedClockHours();
+    if (!hours)
+        return;
+    Reporting([this, &hours] {
+        const GhatiParts g = SplitGhatis(IshtkaalOfClockTime(Person(), *hours));
+        cmbGhr->setText(QString::fromStdString(ZeroPad(g.ghati, 2)));
+        cmbGmin->setText(QString::fromStdString(ZeroPad(g.pal, 2)));
+        cmbGsec->setText(QString::fromStdString(ZeroPad(g.vipal, 2)));
+        GhatisShown();
     });
 }
 

@@ -21,7 +21,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -34,6 +33,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QSet>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTimer>
@@ -137,10 +137,7 @@ void frmMain::BuildPersonControls(int i)
     txtName[i] = Named(new QLineEdit, Indexed("txtName", i),
                        first ? QStringLiteral("Person's Name") : QStringLiteral("Famous Name of the girl"));
     cmbSex[i] = Named(new QComboBox, Indexed("cmbSex", i), QStringLiteral("Select Male/Female"));
-    txtDOB[i] = Named(new QDateEdit, Indexed("txtDOB", i), QStringLiteral("Date of birth"));
-    txtDOB[i]->setLocale(QLocale::c());
-    txtDOB[i]->setDisplayFormat(QStringLiteral("dd-MMM-yyyy"));
-    txtDOB[i]->setCalendarPopup(true);
+    txtDOB[i] = Named(new DateBox, Indexed("txtDOB", i), QStringLiteral("Date of birth"));
     txtDOB[i]->setDateRange(QDate(1800, 1, 1), QDate(2199, 12, 31));
     txtTOB[i] = TextBox(Indexed("txtTOB", i), 11, QStringLiteral("Enter Birth Time"));
     cmbZones[i] = Named(new PickerBox, Indexed("cmbZones", i), QStringLiteral("Select Country"));
@@ -318,9 +315,12 @@ void frmMain::LayOut()
         {"Father's Name", txtFather}, {"Mother's Name", TXTMother},
         {"Grand Father's Name", txtGrandfather}, {"Gotra", txtGotra}};
     int r = 0;
+    // Wide enough for the longest name a box takes.
+    const int familyWidth = fontMetrics().horizontalAdvance(QString(18, u'n')) + 12;
     for (const auto& [caption, box] : familyRows) {
         family->addWidget(Caption(QString::fromUtf8(caption), box), r, 0);
         family->addWidget(box, r++, 1);
+        box->setMinimumWidth(familyWidth);
     }
     family->setRowStretch(r, 1);
 
@@ -336,6 +336,8 @@ void frmMain::LayOut()
     optionGrid->addWidget(cmbLanguage, 1, 3);
     optionGrid->setColumnStretch(1, 1);
     optionGrid->setColumnStretch(3, 1);
+    for (QComboBox* list : {cmbAyanamsa, cmbCharting, cmbRahuKetu, cmbLanguage})
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
 
     FrameVarshphal = Named(new QGroupBox(QStringLiteral("Varshphal")), QStringLiteral("FrameVarshphal"));
     auto* varsh = new QGridLayout(FrameVarshphal);
@@ -380,6 +382,8 @@ void frmMain::LayOut()
     auto* pageLayout = new QVBoxLayout(page);
     pageLayout->addLayout(entry);
     pageLayout->addLayout(lower);
+    // A larger window keeps the rows together at the top.
+    pageLayout->addStretch(1);
 
     auto* central = new QWidget;
     auto* outer = new QVBoxLayout(central);
@@ -628,8 +632,33 @@ void frmMain::cmdNewLatLong_Click(int i)
     }
     if (!placesEditor_)
         return;
+    const long long chosen = cmbPlaces[i]->Key();
+    QSet<long long> before;
+    for (int k = 0; k < cmbPlaces[i]->count(); ++k)
+        before.insert(cmbPlaces[i]->itemData(k).toLongLong());
     placesEditor_(zone);
     cmbZones_Change(i);
+
+    // The place the user chose stays chosen; a place just added is the one
+    // the user wants (the newest when several were); the list's first place
+    // only when the chosen one was deleted.
+    PickerBox* places = cmbPlaces[i];
+    int pick = -1;
+    long long newest = 0;
+    for (int k = 0; k < places->count(); ++k) {
+        const long long id = places->itemData(k).toLongLong();
+        if (!before.contains(id) && id > newest) {
+            newest = id;
+            pick = k;
+        }
+        if (newest == 0 && id == chosen)
+            pick = k;
+    }
+    if (pick >= 0 && pick != places->currentIndex()) {
+        const QSignalBlocker block(places);
+        places->setCurrentIndex(pick);
+        ShowCoordinates(i);
+    }
 }
 
 void frmMain::SetPlacesEditor(std::function<void(long long countryId)> editor)
@@ -689,15 +718,17 @@ void frmMain::tbMode_Click(int k)
     }
 }
 
-void frmMain::txtDOB_LostFocus(int i)
+bool frmMain::txtDOB_LostFocus(int i)
 {
     const QDate birth = txtDOB[i]->date();
     if (!birth.isValid()) {
         ReturnFocus(txtDOB[i]);
         reporter().Message("Invalid Date");
-        return;
+        return false;
     }
+    txtDOB[i]->setDate(birth);
     txtYoginiFrom->setText(DateEntryText(YoginiStart(birth, QDate::currentDate())));
+    return true;
 }
 
 bool frmMain::txtTOB_LostFocus(int i)
@@ -784,11 +815,14 @@ void frmMain::mnuOutput_Click(int index)
 
 bool frmMain::RecheckBirthBoxes(int i)
 {
-    if (!txtDOB[i]->hasAcceptableInput()) {
+    // The date as the whole text reads, written back in the box's own form.
+    const QDate birth = txtDOB[i]->date();
+    if (!birth.isValid()) {
         ReturnFocus(txtDOB[i]);
         reporter().Message("Invalid Date");
         return false;
     }
+    txtDOB[i]->setDate(birth);
     return txtTOB_LostFocus(i);
 }
 
@@ -850,9 +884,9 @@ void frmMain::OpenGhatiWindow(int i)
     if (!conversion_)
         conversion_ = std::make_unique<frmConversion>(*this);
     frmConversion& w = *conversion_;
-    w.cmbHR->setEditText(QString::number(person->Hour));
-    w.cmbMIN->setEditText(QString::number(person->Minute));
-    w.cmbSEC->setEditText(QString::number(person->Second));
+    w.cmbHR->setText(QString::number(person->Hour));
+    w.cmbMIN->setText(QString::number(person->Minute));
+    w.cmbSEC->setText(QString::number(person->Second));
     w.lblDate->setText(QString::number(person->Day) + QLatin1Char('-') + QLocale::c().monthName(person->Month) +
                        QLatin1Char('-') + QString::number(person->Year));
     {
@@ -922,7 +956,12 @@ void frmMain::FocusChanged(QWidget* old, QWidget* now)
     if (auto* picker = qobject_cast<PickerBox*>(from))
         picker->Commit();
     if (from && !returningFocus_)
-        QTimer::singleShot(0, this, [this, from] { LeftControl(from); });
+        QTimer::singleShot(0, this, [this, from] {
+            // The output run re-checks the boxes before it reads them: when it
+            // has refused this one meanwhile, its message has been shown.
+            if (from != focusBack_)
+                LeftControl(from);
+        });
     auto* box = qobject_cast<QLineEdit*>(to);
     const bool selectsAll = box && box != txtYoginiFrom;
     if (selectsAll)

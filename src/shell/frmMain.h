@@ -6,6 +6,7 @@
 // (the boy in a match), 1 the girl.
 
 #include "BirthEntry.h"
+#include "DateBox.h"
 #include "HoroscopeFile.h"
 #include "MainChoices.h"
 #include "PickerBox.h"
@@ -18,7 +19,6 @@
 
 class QAction;
 class QComboBox;
-class QDateEdit;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -64,7 +64,8 @@ public:
     void cmdNewLatLong_Click(int person);
     void SSTab1_Click(int previousTab);
     void tbMode_Click(int mode);
-    void txtDOB_LostFocus(int person);
+    // False when the date was refused ("Invalid Date"); the text stays as typed.
+    bool txtDOB_LostFocus(int person);
     // False when the time was refused ("Invalid Time"); the text stays as typed.
     bool txtTOB_LostFocus(int person);
     void txtVFrom_LostFocus();
@@ -127,7 +128,7 @@ public:
     // Person controls.
     std::array<QLineEdit*, 2> txtName{};
     std::array<QComboBox*, 2> cmbSex{};
-    std::array<QDateEdit*, 2> txtDOB{};
+    std::array<DateBox*, 2> txtDOB{};
     std::array<QLineEdit*, 2> txtTOB{};
     std::array<PickerBox*, 2> cmbZones{};
     std::array<PickerBox*, 2> cmbPlaces{};

@@ -65,6 +65,25 @@ void frmPlaces::ReadBoxes()
     editor_->boxes = {txtCity->text().toStdString(), BoxesOf(txtLatitude), BoxesOf(txtLongitude)};
 }
 
+QLineEdit* frmPlaces::RefusedBox() const
+{
+    const PlaceBoxes& b = editor_->boxes;
+    if (TrimmedEntry(b.city).empty())
+        return txtCity;
+    // The degrees box when the degrees alone cannot be stored, else the minutes
+    // (the direction box holds only the kind's letters).
+    const auto refused = [](const CoordinateBoxes& boxes, CoordinateKind kind,
+                            const std::array<QLineEdit*, 3>& shown) -> QLineEdit* {
+        if (StoredCoordinate(boxes, kind).Valid())
+            return nullptr;
+        const CoordinateBoxes degreesOnly{boxes.degrees, "0", boxes.direction};
+        return StoredCoordinate(degreesOnly, kind).Valid() ? shown[1] : shown[0];
+    };
+    if (QLineEdit* box = refused(b.latitude, CoordinateKind::Latitude, txtLatitude))
+        return box;
+    return refused(b.longitude, CoordinateKind::Longitude, txtLongitude);
+}
+
 void frmPlaces::updateform()
 {
     const PlaceBoxes& b = editor_->boxes;

@@ -37,6 +37,7 @@ public:
 
 protected:
     void ReadBoxes() override;
+    QLineEdit* RefusedBox() const override;
 
 private:
     std::unique_ptr<PlaceEditor> editor_;

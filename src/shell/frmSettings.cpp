@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QImageReader>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -24,8 +26,29 @@ namespace tarvik {
 
 namespace {
 
-constexpr const char* PictureFilter = "Windows Meta Files (*.wmf);;Bitmap files (*.bmp);;"
-                                      "JPEG files (*.jpg *.jpeg);;GIF Files (*.gif);;All Files (*)";
+// The picture kinds a border can be drawn from: the image formats this Qt
+// reads, and SVG. A metafile is drawn only as the built-in default border,
+// so none is offered.
+QString PictureFilter()
+{
+    const struct {
+        const char* caption;
+        const char* format;     // as the image reader names it; nullptr: SVG
+        const char* patterns;
+    } kinds[] = {
+        {"Bitmap files", "bmp", "*.bmp"}, {"JPEG files", "jpeg", "*.jpg *.jpeg"}, {"GIF Files", "gif", "*.gif"},
+        {"PNG files", "png", "*.png"},    {"SVG files", nullptr, "*.svg"},
+    };
+    const QList<QByteArray> readable = QImageReader::supportedImageFormats();
+    QStringList all, each;
+    for (const auto& k : kinds) {
+        if (k.format && !readable.contains(QByteArray(k.format)))
+            continue;
+        all << QString::fromLatin1(k.patterns);
+        each << QString::fromLatin1(k.caption) + QStringLiteral(" (") + QString::fromLatin1(k.patterns) + u')';
+    }
+    return QStringLiteral("Pictures (") + all.join(u' ') + QStringLiteral(");;") + each.join(QStringLiteral(";;"));
+}
 
 // The border's sheet is shown this many dots to the inch.
 constexpr double ThumbnailDpi = 18;
@@ -228,7 +251,7 @@ void frmSettings::Command1_Click()
 {
     const QString folder = QString::fromStdString(Program().ProgramFolder) + u'/';
     const QString path =
-        ChooseFile(FileRequest::Open(QStringLiteral("Border Picture"), QString::fromLatin1(PictureFilter), folder), this);
+        ChooseFile(FileRequest::Open(QStringLiteral("Border Picture"), PictureFilter(), folder), this);
     if (path.isEmpty())
         return;
     if (!BorderPictureReadable(path)) {
@@ -259,6 +282,11 @@ void frmSettings::LeftInchBox(InchBox box)
     if (InchesAccepted(box, edit->text()))
         return;
     edit->setText(InchesFallback(box));
+    {
+        const QScopedValueRollback<bool> returning(returningFocus_, true);
+        edit->setFocus(Qt::OtherFocusReason);
+    }
+    edit->selectAll();
     reporter().Message(InchesRule(box));
 }
 
@@ -267,7 +295,7 @@ bool frmSettings::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::FocusOut) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         // Focus that goes to a popup or another window comes back to the same box.
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason && !returningFocus_) {
             for (InchBox box : {InchBox::LeftMargin, InchBox::TopMargin, InchBox::FooterTop})
                 if (watched == BoxOf(box))
                     QTimer::singleShot(0, this, [this, box] { LeftInchBox(box); });

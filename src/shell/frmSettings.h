@@ -35,7 +35,8 @@ public:
     // reported and the path stays as it was.
     void Command1_Click();
     // A margin or footer box left with a text it does not take: the message,
-    // and the box shows the value in effect (10.21 inches for the footer).
+    // the box shows the value in effect (10.21 inches for the footer) and
+    // gets the focus back.
     void LeftInchBox(InchBox box);
 
     // What the boxes hold.
@@ -63,6 +64,7 @@ private:
     QLineEdit* BoxOf(InchBox box) const;
 
     QString settingsFile_;
+    bool returningFocus_ = false;   // the focus goes back to a refused box: no box is being left
 };
 
 } // namespace tarvik

@@ -10,7 +10,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QImage>
+#include <QImageReader>
 #include <QLabel>
+#include <QRegularExpression>
 
 #include <optional>
 
@@ -264,6 +266,8 @@ TEST_F(CommandsTest, TheSettingsDialogRefusesWhatItCannotStoreAndCancelKeepsEver
             Settle();
             EXPECT_EQ(l.box->text(), QString::fromLatin1(l.shown));
             EXPECT_EQ(messages.messages.size(), l.told ? 1u : 0u);
+            // A refused box has the focus back; one taken lets it go on.
+            EXPECT_EQ(QApplication::focusWidget() == l.box, l.told);
         }
         s.cmdCancel->click();
         EXPECT_FALSE(s.isVisible());
@@ -311,7 +315,20 @@ TEST_F(CommandsTest, ABorderPictureIsTakenOnlyWhenItCanBeRead)
         ASSERT_FALSE(fileRequests.empty());
         EXPECT_EQ(fileRequests.back().kind, FileRequest::Kind::Open);
         EXPECT_EQ(fileRequests.back().folder, QString::fromStdString(folder.Path().string()) + u'/');
-        EXPECT_TRUE(fileRequests.back().filter.startsWith(QStringLiteral("Windows Meta Files (*.wmf)")));
+        // Only what a border can be drawn from is offered, all of it first.
+        const QString filter = fileRequests.back().filter;
+        EXPECT_TRUE(filter.startsWith(QStringLiteral("Pictures ("))) << filter.toStdString();
+        static const QRegularExpression pattern(QStringLiteral(R"(\*\.(\w+|\*))"));
+        int patterns = 0;
+        for (const QRegularExpressionMatch& m : pattern.globalMatch(filter)) {
+            const QString ext = m.captured(1).toLower();
+            ++patterns;
+            EXPECT_TRUE(ext == u"svg" || QImageReader::supportedImageFormats().contains(ext.toLatin1()))
+                << ext.toStdString();
+        }
+        EXPECT_GE(patterns, 4);
+        EXPECT_TRUE(filter.contains(QStringLiteral("*.png")));
+        EXPECT_FALSE(filter.contains(QStringLiteral("(*)")));
 
         chooseFile = [&](const FileRequest&) { return good; };
         s.Command1->click();

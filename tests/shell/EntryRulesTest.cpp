@@ -70,6 +70,13 @@ TEST(EntryRules, DatesAreReadInEnglishWhateverTheirForm)
         {"15 August 1980", "15-Aug-1980"}, {"August 15, 1980", "15-Aug-1980"},
         {"29-Feb-2000", "29-Feb-2000"}, {"29-Feb-1900", nullptr},      {"31-Apr-2000", nullptr},
         {"word", nullptr},              {"", nullptr},                 {"15-Agu-1980", nullptr},
+        // Any of - / . or blanks between the parts, the month as a number or a name.
+        {"05-08-2001", "05-Aug-2001"},  {"5/8/2001", "05-Aug-2001"},   {"5.8.2001", "05-Aug-2001"},
+        {"5 8 2001", "05-Aug-2001"},    {" 05  08  2001 ", "05-Aug-2001"}, {"20/Aug/1995", "20-Aug-1995"},
+        {"20.aug.1995", "20-Aug-1995"}, {"20 AUG 1995", "20-Aug-1995"},
+        {"31/02/2001", nullptr},        {"32-1-2001", nullptr},        {"1-13-2001", nullptr},
+        {"05-08", nullptr},             {"05-08-01", nullptr},         {"05-08-2001x", nullptr},
+        {"05-08-2001 10:30", nullptr},  {"--", nullptr},
     };
     for (const auto& c : cases) {
         const std::optional<QDate> d = ReadDateEntry(QString::fromLatin1(c.typed));

@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QTabBar>
 
+#include <array>
 #include <functional>
 #include <string>
 
@@ -54,7 +55,7 @@ QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 QString Ghatis(const frmConversion& w)
 {
-    return w.cmbGhr->currentText() + ":" + w.cmbGmin->currentText() + ":" + w.cmbGsec->currentText();
+    return w.cmbGhr->text() + ":" + w.cmbGmin->text() + ":" + w.cmbGsec->text();
 }
 
 QString GhatisOf(const BirthRecord& b, double clockHours)
@@ -152,9 +153,9 @@ TEST_F(GhatiWindowTest, AButtonHandsItsPersonsEntriesToTheWindow)
         ASSERT_TRUE(PressGhati(w, c.person));
         EXPECT_EQ(w.GhatiSecondPerson, c.person == 1);
         frmConversion& g = *w.Conversion();
-        EXPECT_EQ(g.cmbHR->currentText(), c.hour);
-        EXPECT_EQ(g.cmbMIN->currentText(), c.minute);
-        EXPECT_EQ(g.cmbSEC->currentText(), c.second);
+        EXPECT_EQ(g.cmbHR->text(), c.hour);
+        EXPECT_EQ(g.cmbMIN->text(), c.minute);
+        EXPECT_EQ(g.cmbSEC->text(), c.second);
         EXPECT_EQ(g.lblDate->text(), c.date_);
 
         const SunTimes sun = SunriseSunset(c.birth.Day, c.birth.Month, c.birth.Year,
@@ -207,9 +208,9 @@ TEST_F(GhatiWindowTest, UseConvertedTimeWritesIntoThePersonsOwnBox)
 
         int result = -1;
         whileOpen = [&](frmConversion& g) {
-            g.cmbGhr->setEditText("12");
-            g.cmbGmin->setEditText("30");
-            g.cmbGsec->setEditText("15");
+            g.cmbGhr->setText("12");
+            g.cmbGmin->setText("30");
+            g.cmbGsec->setText("15");
             g.cmdConvert->click();
             g.cmdOK->click();
             result = g.result();
@@ -230,9 +231,9 @@ TEST_F(GhatiWindowTest, ConvertToGhatiTakesTheEditedTimeAndShowsTheNationalMonth
     whileOpen = [&](frmConversion& g) {
         EXPECT_EQ(g.lblMas->text(), "MAGHA");   // the lunar month at first
         const QString tithi = g.lblTithiBR->text();
-        g.cmbHR->setEditText("4");
-        g.cmbMIN->setEditText("75");             // an hour and a quarter
-        g.cmbSEC->setEditText("x");              // no number counts as 0
+        g.cmbHR->setText("5");
+        g.cmbMIN->setText("15");
+        g.cmbSEC->setText("");               // an empty box counts as 0
         g.cmdConvert2->click();
         EXPECT_EQ(Ghatis(g), GhatisOf(Delhi(15, 1, 1990, 0, 0, 0), 5.25));
         EXPECT_EQ(g.lblMas->text(), "PAUSA");
@@ -241,9 +242,9 @@ TEST_F(GhatiWindowTest, ConvertToGhatiTakesTheEditedTimeAndShowsTheNationalMonth
         // Convert to time and back to ghatis gives the same ghatis.
         const QString ghatis = Ghatis(g);
         g.cmdConvert->click();
-        EXPECT_EQ(g.cmbHR->currentText(), "5");
-        EXPECT_EQ(g.cmbMIN->currentText(), "15");
-        EXPECT_EQ(g.cmbSEC->currentText(), "0");
+        EXPECT_EQ(g.cmbHR->text(), "5");
+        EXPECT_EQ(g.cmbMIN->text(), "15");
+        EXPECT_EQ(g.cmbSEC->text(), "0");
         g.cmdConvert2->click();
         EXPECT_EQ(Ghatis(g), ghatis);
         g.reject();
@@ -251,46 +252,182 @@ TEST_F(GhatiWindowTest, ConvertToGhatiTakesTheEditedTimeAndShowsTheNationalMonth
     ASSERT_TRUE(PressGhati(w, 0));
 }
 
-TEST_F(GhatiWindowTest, UseConvertedTimeReadsTheBoxesAsNumbers)
+// Replaces a box's text as a user does: select it, type over it.
+void TypeInto(QLineEdit* box, const QString& text)
+{
+    box->setFocus(Qt::TabFocusReason);
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+}
+
+TEST_F(GhatiWindowTest, UseConvertedTimeTakesOnlyAClockTime)
 {
     const struct {
         const char *hour, *minute, *second;
         const char* written;   // empty: refused, the window stays
+        int refused;           // the box that gets the focus back: 0 hour, 1 minute, 2 second
     } cases[] = {
-        {"14", "30", "0", "02:30:00 PM"},
-        {"25", "75", "0", "02:15:00 AM"},   // wraps round the day
-        {"x", "", "5", "12:00:05 AM"},
-        {"9.7", "5", "5", "09:05:05 AM"},    // the whole part of each box
-        {"-1", "0", "0", "11:00:00 PM"},
-        {" 7abc", "2", "3", "07:02:03 AM"},
-        {"1e306", "0", "0", ""},             // too many hours to count in seconds
+        {"14", "30", "0", "02:30:00 PM", 0},
+        {"0", "0", "0", "12:00:00 AM", 0},
+        {"23", "59", "59", "11:59:59 PM", 0},
+        {" 7 ", "2", "", "07:02:00 AM", 0},   // an empty box is 0
+        {"25", "0", "0", "", 0},              // no longer wrapped round the day
+        {"24", "0", "0", "", 0},
+        {"x", "", "5", "", 0},                // letters are no 0
+        {"9.7", "5", "5", "", 0},
+        {"-1", "0", "0", "", 0},
+        {"7abc", "2", "3", "", 0},
+        {"1e306", "0", "0", "", 0},
+        {"10", "75", "0", "", 1},             // nor an hour and a quarter
+        {"10", "0", "60", "", 2},
+        {"10", "-0x1", "0", "", 1},
     };
-    frmMain& w = StartIn(false);
+    frmMain& w = StartShown();
     for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.hour) + "|" + c.minute + "|" + c.second);
+        w.txtTOB[0]->setText("10:30:00 AM");
+        messages.messages.clear();
+        int result = -1;
+        bool visible = false;
+        QWidget* focus = nullptr;
+        std::array<QLineEdit*, 3> boxes{};
+        whileOpen = [&](frmConversion& g) {
+            g.show();
+            boxes = {g.cmbHR, g.cmbMIN, g.cmbSEC};
+            TypeInto(g.cmbHR, c.hour);
+            TypeInto(g.cmbMIN, c.minute);
+            TypeInto(g.cmbSEC, c.second);
+            g.cmdOK->setFocus(Qt::TabFocusReason);
+            QTest::mouseClick(g.cmdOK, Qt::LeftButton);
+            result = g.result();
+            visible = g.isVisible();
+            focus = g.focusWidget();
+            g.hide();
+        };
+        ASSERT_TRUE(PressGhati(w, 0));
+        if (*c.written) {
+            EXPECT_EQ(w.txtTOB[0]->text(), c.written);
+            EXPECT_EQ(result, QDialog::Accepted);
+            EXPECT_TRUE(messages.messages.empty()) << messages.messages.front();
+        } else {
+            EXPECT_EQ(w.txtTOB[0]->text(), "10:30:00 AM");
+            EXPECT_TRUE(visible);
+            ASSERT_EQ(messages.messages.size(), 1u);
+            EXPECT_EQ(messages.messages[0].rfind("Invalid Time", 0), 0u) << messages.messages[0];
+            EXPECT_EQ(focus, boxes[c.refused]);
+        }
+    }
+}
+
+TEST_F(GhatiWindowTest, TheConversionsTakeOnlyWhatTheBoxesCanHold)
+{
+    const struct {
+        const char *a, *b, *c;
+        bool toTime;       // the ghati boxes converted to a clock time, else the clock boxes to ghatis
+        int refused;       // -1: converted
+    } cases[] = {
+        {"59", "59", "59", true, -1}, {"0", "", "", true, -1},  {"60", "0", "0", true, 0},
+        {"abc", "0", "0", true, 0},   {"12", "60", "0", true, 1}, {"12", "30", "-5", true, 2},
+        {"12", "30", "1.5", true, 2}, {"6", "0", "0", false, -1}, {"25", "0", "0", false, 0},
+        {"6", "x", "0", false, 1},
+    };
+    frmMain& w = StartShown();
+    Enter(w, 0, QDate(1990, 1, 15), "10:00:00 AM", India, "Delhi");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.a) + "|" + c.b + "|" + c.c + (c.toTime ? " to time" : " to ghatis"));
+        messages.messages.clear();
+        whileOpen = [&](frmConversion& g) {
+            g.show();
+            EXPECT_TRUE(g.findChildren<QComboBox*>().isEmpty());   // no lists to drop down
+            const std::array<QLineEdit*, 3> typed =
+                c.toTime ? std::array{g.cmbGhr, g.cmbGmin, g.cmbGsec} : std::array{g.cmbHR, g.cmbMIN, g.cmbSEC};
+            const std::array<QLineEdit*, 3> result =
+                c.toTime ? std::array{g.cmbHR, g.cmbMIN, g.cmbSEC} : std::array{g.cmbGhr, g.cmbGmin, g.cmbGsec};
+            TypeInto(typed[0], c.a);
+            TypeInto(typed[1], c.b);
+            TypeInto(typed[2], c.c);
+            const QString before = result[0]->text() + ":" + result[1]->text() + ":" + result[2]->text();
+            QTest::mouseClick(c.toTime ? g.cmdConvert : g.cmdConvert2, Qt::LeftButton);
+            const QString after = result[0]->text() + ":" + result[1]->text() + ":" + result[2]->text();
+            if (c.refused < 0) {
+                EXPECT_TRUE(messages.messages.empty()) << messages.messages.front();
+                if (c.toTime) {
+                    const double ghatis = Val(QString::fromLatin1(c.a)) + Val(QString::fromLatin1(c.b)) / 60 +
+                                          Val(QString::fromLatin1(c.c)) / 3600;
+                    const ClockTime t = ClockTimeOfGhatis(Delhi(15, 1, 1990, 10, 0, 0), ghatis);
+                    EXPECT_EQ(after, QString::number(t.hour) + ":" + QString::number(t.minute) + ":" +
+                                         QString::number(t.second));
+                } else {
+                    EXPECT_EQ(after, GhatisOf(Delhi(15, 1, 1990, 0, 0, 0), 6));
+                }
+            } else {
+                ASSERT_EQ(messages.messages.size(), 1u);
+                EXPECT_EQ(messages.messages[0].rfind(c.toTime ? "Invalid Ghati" : "Invalid Time", 0), 0u)
+                    << messages.messages[0];
+                EXPECT_EQ(after, before);
+                EXPECT_EQ(g.focusWidget(), typed[c.refused]);
+            }
+            g.reject();
+        };
+        ASSERT_TRUE(PressGhati(w, 0));
+    }
+}
+
+TEST_F(GhatiWindowTest, EnterConvertsGhatisTypedSinceTheLastConversion)
+{
+    const BirthRecord birth = Delhi(15, 8, 1980, 10, 30, 0);
+    const struct {
+        const char* what;
+        std::function<void(frmConversion&)> act;
+        const char* written;   // nullptr: the window stays, the time box too
+        const char* message;
+    } cases[] = {
+        {"ghatis typed", [](frmConversion& g) { TypeInto(g.cmbGhr, "20"); TypeInto(g.cmbGmin, "0");
+                                                TypeInto(g.cmbGsec, "0"); },
+         "20", ""},
+        {"ghatis typed and converted, then the clock edited",
+         [](frmConversion& g) {
+             TypeInto(g.cmbGhr, "20");
+             g.cmdConvert->click();
+             TypeInto(g.cmbHR, "9");
+             TypeInto(g.cmbMIN, "15");
+             TypeInto(g.cmbSEC, "0");
+         },
+         "09:15:00 AM", ""},
+        {"ghatis beyond a day typed", [](frmConversion& g) { TypeInto(g.cmbGhr, "75"); }, nullptr,
+         "Invalid Ghati"},
+        {"an hour beyond a day typed", [](frmConversion& g) { TypeInto(g.cmbHR, "25"); }, nullptr, "Invalid Time"},
+    };
+    frmMain& w = StartShown();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
         w.txtTOB[0]->setText("10:30:00 AM");
         messages.messages.clear();
         int result = -1;
         bool visible = false;
         whileOpen = [&](frmConversion& g) {
             g.show();
-            g.cmbHR->setEditText(c.hour);
-            g.cmbMIN->setEditText(c.minute);
-            g.cmbSEC->setEditText(c.second);
-            g.cmdOK->click();
+            c.act(g);
+            QTest::keyClick(g.focusWidget() ? g.focusWidget() : &g, Qt::Key_Return);
             result = g.result();
             visible = g.isVisible();
             g.hide();
         };
-        ASSERT_TRUE(PressGhati(w, 0)) << c.hour;
-        if (*c.written) {
-            EXPECT_EQ(w.txtTOB[0]->text(), c.written) << c.hour;
-            EXPECT_EQ(result, QDialog::Accepted) << c.hour;
-            EXPECT_TRUE(messages.messages.empty()) << c.hour;
-        } else {
-            EXPECT_EQ(w.txtTOB[0]->text(), "10:30:00 AM") << c.hour;
-            EXPECT_TRUE(visible) << c.hour;
-            EXPECT_EQ(messages.messages, std::vector<std::string>{"Invalid Time"}) << c.hour;
+        ASSERT_TRUE(PressGhati(w, 0));
+        if (!c.written) {
+            EXPECT_EQ(w.txtTOB[0]->text(), "10:30:00 AM");
+            EXPECT_TRUE(visible);
+            ASSERT_EQ(messages.messages.size(), 1u);
+            EXPECT_EQ(messages.messages[0].rfind(c.message, 0), 0u) << messages.messages[0];
+            continue;
         }
+        EXPECT_EQ(result, QDialog::Accepted);
+        EXPECT_TRUE(messages.messages.empty()) << messages.messages.front();
+        const QString expected = QString::fromLatin1(c.written).contains(u':')
+                                     ? QString::fromLatin1(c.written)
+                                     : ClockText(ClockTimeOfGhatis(birth, QString::fromLatin1(c.written).toDouble()));
+        EXPECT_EQ(w.txtTOB[0]->text(), expected);
     }
 }
 
@@ -312,12 +449,12 @@ TEST_F(GhatiWindowTest, KeysAnywhereInTheWindow)
         int result = -1;
         whileOpen = [&](frmConversion& g) {
             g.show();
-            g.cmbGhr->setEditText("20");
-            g.cmbGmin->setEditText("0");
-            g.cmbGsec->setEditText("0");
+            g.cmbGhr->setText("20");
+            g.cmbGmin->setText("0");
+            g.cmbGsec->setText("0");
             g.cmdConvert->click();
             // From a ghati box and from a button alike.
-            QTest::keyClick(c.written ? static_cast<QWidget*>(g.cmbGmin->lineEdit()) : g.cmdConvert2, c.key);
+            QTest::keyClick(c.written ? static_cast<QWidget*>(g.cmbGmin) : g.cmdConvert2, c.key);
             result = g.result();
             g.hide();
         };
@@ -340,7 +477,7 @@ TEST_F(GhatiWindowTest, NativeAndTheChartStayAndTheNextRunOwesTheWindowNothing)
 
     for (const int person : {1, 0}) {
         whileOpen = [](frmConversion& g) {
-            g.cmbGhr->setEditText("3");
+            g.cmbGhr->setText("3");
             g.cmdConvert->click();
             g.cmdConvert2->click();
             g.reject();
@@ -407,31 +544,31 @@ TEST_F(GhatiWindowTest, TheOlderWindowConvertsBothWaysFromItsOwnBoxes)
         {"23", "59", "59", 23 + 59 / 60.0 + 59 / 3600.0},
     };
     for (const auto& c : cases) {
-        older.cmbHR->setEditText(c.hour);
-        older.cmbMIN->setEditText(c.minute);
-        older.cmbSEC->setEditText(c.second);
+        older.cmbHR->setText(c.hour);
+        older.cmbMIN->setText(c.minute);
+        older.cmbSEC->setText(c.second);
         older.TobToGhati();
         const GhatiParts g = SplitGhatis(IshtkaalOfClockTime(girl, c.clock));
-        EXPECT_EQ(older.cmbGhr->currentText(), Text(ZeroPad(g.ghati, 2))) << c.hour;
-        EXPECT_EQ(older.cmbGmin->currentText(), Text(ZeroPad(g.pal, 2))) << c.hour;
-        EXPECT_EQ(older.cmbGsec->currentText(), Text(ZeroPad(g.vipal, 2))) << c.hour;
-        EXPECT_EQ(older.cmbGhr->currentText().size(), 2) << c.hour;
+        EXPECT_EQ(older.cmbGhr->text(), Text(ZeroPad(g.ghati, 2))) << c.hour;
+        EXPECT_EQ(older.cmbGmin->text(), Text(ZeroPad(g.pal, 2))) << c.hour;
+        EXPECT_EQ(older.cmbGsec->text(), Text(ZeroPad(g.vipal, 2))) << c.hour;
+        EXPECT_EQ(older.cmbGhr->text().size(), 2) << c.hour;
 
-        older.cmbHR->setEditText({});
+        older.cmbHR->setText({});
         older.cmdConvert->click();
-        EXPECT_EQ(older.cmbHR->currentText(), c.hour);
-        EXPECT_EQ(older.cmbMIN->currentText(), c.minute);
-        EXPECT_EQ(older.cmbSEC->currentText(), c.second);
+        EXPECT_EQ(older.cmbHR->text(), c.hour);
+        EXPECT_EQ(older.cmbMIN->text(), c.minute);
+        EXPECT_EQ(older.cmbSEC->text(), c.second);
     }
 
     // Half a pal after sunrise is 12 minutes after it, with no ghati in the box.
-    older.cmbGhr->setEditText("00");
-    older.cmbGmin->setEditText("30");
-    older.cmbGsec->setEditText("00");
+    older.cmbGhr->setText("00");
+    older.cmbGmin->setText("30");
+    older.cmbGsec->setText("00");
     older.cmdConvert->click();
     const ClockTime atSunrise = ClockTimeOfGhatis(girl, 0);
-    EXPECT_NEAR(Val(older.cmbHR->currentText()) * 60 + Val(older.cmbMIN->currentText()) +
-                    Val(older.cmbSEC->currentText()) / 60,
+    EXPECT_NEAR(Val(older.cmbHR->text()) * 60 + Val(older.cmbMIN->text()) +
+                    Val(older.cmbSEC->text()) / 60,
                 atSunrise.hour * 60 + atSunrise.minute + atSunrise.second / 60.0 + 12, 1.0 / 60);
 
     older.cmdOK->click();

@@ -1,0 +1,301 @@
+// The entry form driven as a user drives it: keys typed into the boxes,
+// Tab to leave them, clicks on the buttons.
+
+#include "OutputFixture.h"
+
+#include "shell/EntryRules.h"
+#include "shell/frmPlaces.h"
+
+#include <QAction>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+
+#include <algorithm>
+#include <vector>
+
+using namespace tarvik;
+using namespace tarvik::testing;
+
+namespace {
+
+class EntryByKeysTest : public OutputRunTest {
+protected:
+    // Into a box as a user does: the focus comes from another box by Tab
+    // (which selects the text), the keys replace it.
+    void TypeInto(QLineEdit* box, const QString& text)
+    {
+        window->txtName[0]->setFocus(Qt::TabFocusReason);
+        Settle();
+        box->setFocus(Qt::TabFocusReason);
+        Settle();
+        QTest::keyClicks(box, text);
+    }
+    static void Leave(QWidget* box)
+    {
+        QTest::keyClick(box, Qt::Key_Tab);
+        Settle();
+    }
+};
+
+TEST_F(EntryByKeysTest, TheDateBoxReadsTheWholeTextTyped)
+{
+    const struct {
+        const char* before;
+        const char* typed;
+        const char* shown;   // nullptr: refused, the text stays as typed
+        QDate date;
+    } cases[] = {
+        {"15-Feb-2001", "05-08-2001", "05-Aug-2001", QDate(2001, 8, 5)},
+        {"15-Feb-2001", "20-Aug-1995", "20-Aug-1995", QDate(1995, 8, 20)},
+        {"20-Aug-1995", "05-Feb-2001", "05-Feb-2001", QDate(2001, 2, 5)},
+        {"20-Aug-1995", "5/8/2001", "05-Aug-2001", QDate(2001, 8, 5)},
+        {"20-Aug-1995", "5.8.2001", "05-Aug-2001", QDate(2001, 8, 5)},
+        {"20-Aug-1995", "5 8 2001", "05-Aug-2001", QDate(2001, 8, 5)},
+        {"15-Feb-2001", "20/aug/1995", "20-Aug-1995", QDate(1995, 8, 20)},
+        {"01-Jan-1990", "31-12-1989", "31-Dec-1989", QDate(1989, 12, 31)},
+        {"20-Aug-1995", "31/02/2001", nullptr, {}},
+        {"15-Feb-2001", "hello", nullptr, {}},
+        {"15-Feb-2001", "15-02", nullptr, {}},
+        {"15-Feb-2001", "01-01-1700", nullptr, {}},   // before the first year a chart is made for
+    };
+    frmMain& w = StartShown();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.typed) + " over " + c.before);
+        w.txtDOB[0]->setText(QString::fromLatin1(c.before));
+        messages.messages.clear();
+        TypeInto(w.txtDOB[0], QString::fromLatin1(c.typed));
+        Leave(w.txtDOB[0]);
+        if (!c.shown) {
+            EXPECT_EQ(messages.messages, std::vector<std::string>{"Invalid Date"});
+            EXPECT_EQ(w.txtDOB[0]->text(), QString::fromLatin1(c.typed));
+            EXPECT_EQ(FocusedControl(), QStringLiteral("txtDOB0"));
+            // Nor does a run compute a chart for any date.
+            messages.messages.clear();
+            EXPECT_FALSE(PressPreview(w));
+            EXPECT_EQ(messages.messages, std::vector<std::string>{"Invalid Date"});
+            continue;
+        }
+        EXPECT_TRUE(messages.messages.empty()) << messages.messages.front();
+        EXPECT_EQ(w.txtDOB[0]->text(), QString::fromLatin1(c.shown));
+        EXPECT_EQ(w.txtDOB[0]->date(), c.date);
+        ASSERT_TRUE(PressPreview(w));
+        EXPECT_EQ(QDate(Native().Year, Native().Month, Native().Day), c.date);
+    }
+}
+
+TEST_F(EntryByKeysTest, ARunStraightFromTheDateBoxTakesWhatWasTyped)
+{
+    frmMain& w = StartShown();
+    w.txtDOB[0]->setDate(QDate(2001, 2, 15));
+    TypeInto(w.txtDOB[0], QStringLiteral("05-08-2001"));
+    QTest::mouseClick(w.Command1, Qt::LeftButton);
+    Settle();
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(QDate(Native().Year, Native().Month, Native().Day), QDate(2001, 8, 5));
+    EXPECT_EQ(w.txtDOB[0]->text(), QStringLiteral("05-Aug-2001"));
+    EXPECT_TRUE(messages.messages.empty()) << messages.messages.front();
+}
+
+TEST_F(EntryByKeysTest, TheCalendarBesideTheDatePicksADate)
+{
+    frmMain& w = StartShown();
+    auto* open = w.txtDOB[0]->findChild<QAction*>(QStringLiteral("actCalendar"));
+    ASSERT_NE(open, nullptr);
+    open->trigger();
+    QCalendarWidget* calendar = w.txtDOB[0]->Calendar();
+    ASSERT_NE(calendar, nullptr);
+    EXPECT_TRUE(calendar->isVisible());
+    EXPECT_EQ(calendar->selectedDate(), QDate(1980, 8, 15));
+    calendar->setSelectedDate(QDate(1991, 3, 7));
+    QTest::keyClick(calendar->findChild<QTableView*>(), Qt::Key_Return);
+    Settle();
+    EXPECT_EQ(w.txtDOB[0]->text(), QStringLiteral("07-Mar-1991"));
+    EXPECT_EQ(w.txtDOB[0]->Calendar(), nullptr);
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(EntryByKeysTest, ABadEntryIsToldOnceWhenARunIsClicked)
+{
+    frmMain& w = StartShown();
+    const struct {
+        const char* what;
+        QLineEdit* box;
+        QPushButton* button;
+        const char* message;
+        const char* control;
+    } cases[] = {
+        {"time, Preview", w.txtTOB[0], w.Command1, "Invalid Time", "txtTOB0"},
+        {"time, Print", w.txtTOB[0], w.Command2, "Invalid Time", "txtTOB0"},
+        {"date, Preview", w.txtDOB[0], w.Command1, "Invalid Date", "txtDOB0"},
+        {"date, Print", w.txtDOB[0], w.Command2, "Invalid Date", "txtDOB0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        w.txtTOB[0]->setText(QStringLiteral("10:30:00 AM"));
+        w.txtDOB[0]->setDate(QDate(1980, 8, 15));
+        TypeInto(c.box, QStringLiteral("abc"));
+        messages.messages.clear();
+        QTest::mouseClick(c.button, Qt::LeftButton);
+        Settle();
+        EXPECT_EQ(messages.messages, std::vector<std::string>{c.message});
+        EXPECT_EQ(FocusedControl(), QString::fromLatin1(c.control));
+        EXPECT_EQ(c.box->text(), QStringLiteral("abc"));
+        EXPECT_EQ(shown, 0);
+    }
+}
+
+// The places editor driven through its boxes and buttons.
+class PlacesAfterTheEditorTest : public EntryByKeysTest {
+public:
+    static void Replace(QLineEdit* box, const QString& text)
+    {
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, text);
+    }
+    void AddPlace(frmPlaces& editor, const char* name)
+    {
+        editor.cmdAdd->click();
+        Replace(editor.txtCity, QString::fromLatin1(name));
+        Replace(editor.txtLatitude[0], QStringLiteral("28"));
+        Replace(editor.txtLatitude[1], QStringLiteral("1"));
+        Replace(editor.txtLongitude[0], QStringLiteral("73"));
+        Replace(editor.txtLongitude[1], QStringLiteral("18"));
+        messages.answers = {Answer::Yes};
+        editor.cmdMove[1]->click();   // "Save Changes?"
+    }
+    void DeletePlace(frmPlaces& editor, const char* name)
+    {
+        Replace(editor.txtSearch, QString::fromLatin1(name));
+        editor.cmdFind->click();
+        ASSERT_EQ(editor.txtCity->text(), QString::fromLatin1(name));
+        messages.answers = {Answer::Yes};
+        editor.cmdDelete->click();
+    }
+};
+
+TEST_F(PlacesAfterTheEditorTest, TheChosenPlaceStaysUnlessItWasDeleted)
+{
+    const struct {
+        const char* what;
+        std::function<void(PlacesAfterTheEditorTest&, frmPlaces&)> edit;
+        const char* place;
+        const char* coordinates;
+    } cases[] = {
+        {"nothing changed", [](auto&, frmPlaces&) {}, "Delhi", "28N39 77E13"},
+        {"another place deleted", [](auto& t, frmPlaces& e) { t.DeletePlace(e, "Mumbai"); }, "Delhi",
+         "28N39 77E13"},
+        {"a place added", [](auto& t, frmPlaces& e) { t.AddPlace(e, "Bikaner"); }, "Bikaner", "28N01 73E18"},
+        {"the chosen place deleted", [](auto& t, frmPlaces& e) { t.DeletePlace(e, "Delhi"); }, "Agra",
+         "27N11 78E01"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove(folder.File(std::string(DataDatabaseFile)));
+        BuildFixtureDatabases(FixtureCountries, FixturePlaces);
+        frmMain& w = StartShown();
+        ASSERT_EQ(w.cmbPlaces[0]->currentText(), QStringLiteral("Delhi"));
+        int opened = 0;
+        whileOther = [&](QDialog& d) {
+            ++opened;
+            c.edit(*this, dynamic_cast<frmPlaces&>(d));
+        };
+        w.cmdNewLatLong[0]->click();
+        EXPECT_EQ(opened, 1);
+        EXPECT_EQ(w.cmbPlaces[0]->currentText(), QString::fromLatin1(c.place));
+        EXPECT_EQ(w.txtLatLong[0]->text(), QString::fromLatin1(c.coordinates));
+        EXPECT_EQ(w.cmbZones[0]->currentText(), QStringLiteral("India [82E30]"));
+        Stop();
+    }
+}
+
+TEST_F(PlacesAfterTheEditorTest, ARefusedPlaceGetsTheFocusBackInTheRefusedBox)
+{
+    const struct {
+        const char *city, *latDegrees, *latMinutes, *longDegrees, *longMinutes;
+        const char* refused;   // the box that has the focus after the message
+    } cases[] = {
+        {"", "28", "1", "73", "18", "txtCity"},
+        {"Bikaner", "95", "1", "73", "18", "txtLatitude0"},
+        {"Bikaner", "28", "75", "73", "18", "txtLatitude1"},
+        {"Bikaner", "28", "1", "x", "18", "txtLongitude0"},
+        {"Bikaner", "28", "1", "73", "60", "txtLongitude1"},
+    };
+    frmMain& w = StartShown();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.refused);
+        QString focused;
+        std::size_t told = 0;
+        whileOther = [&](QDialog& d) {
+            auto& editor = dynamic_cast<frmPlaces&>(d);
+            editor.show();
+            editor.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+            editor.cmdAdd->click();
+            Replace(editor.txtCity, QString::fromLatin1(c.city));
+            Replace(editor.txtLatitude[0], QString::fromLatin1(c.latDegrees));
+            Replace(editor.txtLatitude[1], QString::fromLatin1(c.latMinutes));
+            Replace(editor.txtLongitude[0], QString::fromLatin1(c.longDegrees));
+            Replace(editor.txtLongitude[1], QString::fromLatin1(c.longMinutes));
+            messages.messages.clear();
+            messages.answers = {Answer::Yes};
+            QTest::mouseClick(editor.cmdMove[1], Qt::LeftButton);   // Top: "Save Changes?" Yes
+            Settle();
+            told = messages.messages.size();
+            focused = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+            editor.hide();
+        };
+        w.cmdNewLatLong[0]->click();
+        EXPECT_EQ(told, 1u);
+        EXPECT_EQ(focused, QString::fromLatin1(c.refused));
+    }
+}
+
+// Where a control stands in the window.
+int Top(const QWidget* control) { return control->mapTo(control->window(), QPoint()).y(); }
+
+TEST_F(EntryByKeysTest, AnySizeOfTheWindowKeepsTheRowsTogetherAndShowsWhatTheyHold)
+{
+    frmMain& w = StartShown();
+    for (const bool match : {false, true}) {
+        SCOPED_TRACE(match ? "Match-Making" : "Horoscope");
+        w.SSTab1->setCurrentIndex(match ? 1 : 0);
+        w.showNormal();
+        w.resize(w.minimumSizeHint());
+        Settle();
+        // At the smallest size every box shows its whole text, every list its longest item.
+        for (QLineEdit* box : {w.txtFather, w.TXTMother, w.txtGrandfather, w.txtGotra, w.txtName[0]}) {
+            if (!box->isVisible())
+                continue;
+            EXPECT_GE(box->width(), box->fontMetrics().horizontalAdvance(box->text()) + 8)
+                << box->objectName().toStdString();
+        }
+        for (QComboBox* list : {w.cmbAyanamsa, w.cmbCharting, w.cmbRahuKetu, w.cmbLanguage}) {
+            int longest = 0;
+            for (int k = 0; k < list->count(); ++k)
+                longest = std::max(longest, list->fontMetrics().horizontalAdvance(list->itemText(k)));
+            EXPECT_GE(list->width(), longest + 24) << list->objectName().toStdString();
+        }
+        const std::vector<std::pair<QWidget*, QWidget*>> rows = {
+            {w.txtName[0], w.cmbSex[0]},   {w.txtName[0], w.txtLatLong[0]}, {w.cmbAyanamsa, w.cmbRahuKetu},
+            {w.txtVFrom, w.txtVYears},     {w.txtName[0], w.cmbAyanamsa},   {w.txtName[0], w.txtYoginiFrom},
+        };
+        std::vector<int> gaps;
+        for (const auto& [a, b] : rows)
+            gaps.push_back(Top(b) - Top(a));
+        const int optionsHeight = w.cmbAyanamsa->parentWidget()->height();
+
+        // Much larger: the rows stay as they were, the room is left below them.
+        w.resize(1920, 1200);
+        Settle();
+        for (std::size_t k = 0; k < rows.size(); ++k)
+            EXPECT_EQ(Top(rows[k].second) - Top(rows[k].first), gaps[k])
+                << rows[k].first->objectName().toStdString() << " to " << rows[k].second->objectName().toStdString();
+        EXPECT_EQ(w.cmbAyanamsa->parentWidget()->height(), optionsHeight);
+    }
+}
+
+} // namespace

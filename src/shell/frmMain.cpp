@@ -713,12 +713,25 @@ bool frmMain::txtTOB_LostFocus(int i)
     return true;
 }
 
-void frmMain::txtVFrom_LostFocus()
+bool frmMain::txtVFrom_LostFocus()
 {
     txtVFrom->setText(CheckedVarshphalFrom(txtVFrom->text(), QDate::currentDate().year()));
+    if (VarshphalFromInRange(txtVFrom->text()))
+        return true;
+    ReturnFocus(txtVFrom);
+    reporter().Message(VarshphalFromRule);
+    return false;
 }
 
-void frmMain::txtVYears_LostFocus() { txtVYears->setText(CheckedVarshphalYears(txtVYears->text())); }
+bool frmMain::txtVYears_LostFocus()
+{
+    txtVYears->setText(CheckedVarshphalYears(txtVYears->text()));
+    if (VarshphalYearsInRange(txtVYears->text()))
+        return true;
+    ReturnFocus(txtVYears);
+    reporter().Message(VarshphalYearsRule);
+    return false;
+}
 
 void frmMain::txtYoginiFrom_LostFocus()
 {
@@ -735,6 +748,8 @@ void frmMain::mnuOutput_Click(int index)
     for (int i = last; i >= 0; --i)
         if (!RecheckBirthBoxes(i))
             return;
+    if (!match && !RecheckVarshphalBoxes())
+        return;
     for (int i = last; i >= 0; --i)
         if (!CheckZoneAndPlace(i))
             return;
@@ -743,9 +758,9 @@ void frmMain::mnuOutput_Click(int index)
     run.BatchPrint = printing ? 1 : 0;
     const MainChoices choices = Choices();
     run.TrueNode = choices.trueNode;
-    run.VarshphalFrom = static_cast<int>(RoundHalfEven(Val(txtVFrom->text())));
+    run.VarshphalFrom = RoundedInt(Val(txtVFrom->text()));
     run.VarshphalYear = run.VarshphalFrom;
-    run.VarshphalYears = static_cast<int>(RoundHalfEven(Val(txtVYears->text())));
+    run.VarshphalYears = RoundedInt(Val(txtVYears->text()));
     run.YoginiFrom = YoginiDecimalYear(txtYoginiFrom->text(), txtDOB[0]->date());
 
     // The run's page list: the preview's, or a new page-selection dialog's.
@@ -788,6 +803,12 @@ bool frmMain::RecheckBirthBoxes(int i)
         return false;
     }
     return txtTOB_LostFocus(i);
+}
+
+bool frmMain::RecheckVarshphalBoxes()
+{
+    // F11 and the menu reach the run without leaving the box being typed in.
+    return txtVFrom_LostFocus() && txtVYears_LostFocus();
 }
 
 bool frmMain::CheckZoneAndPlace(int i)

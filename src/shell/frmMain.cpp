@@ -129,7 +129,13 @@ frmMain::frmMain(StartupOptions options) : options_(std::move(options))
     resize(std::max(sizeHint().width(), 880), sizeHint().height());
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    // ~QWidget destroys the boxes after this object's own members are gone,
+    // and the focus leaving them must not reach FocusChanged.
+    if (qApp)
+        disconnect(qApp, &QApplication::focusChanged, this, &frmMain::FocusChanged);
+}
 
 void frmMain::BuildPersonControls(int i)
 {

@@ -378,6 +378,25 @@ TEST_F(MainWindowTest, AnInvalidTimeIsReportedOnceAndKeepsTheFocus)
     EXPECT_FALSE(w.txtTOB_LostFocus(0));
 }
 
+TEST_F(MainWindowTest, ClosingTheWindowWithABoxFocusedLeavesNoFocusWorkBehind)
+{
+    // The boxes go after the window's own members: the focus they give up
+    // must not be handled by what is left of the window (under the address
+    // sanitizer, a use after free).
+    for (const char* box : {"txtTOB0", "txtVFrom", "txtName0"}) {
+        SCOPED_TRACE(box);
+        frmMain& w = StartShown();
+        QWidget* focused = w.findChild<QWidget*>(QString::fromLatin1(box));
+        ASSERT_NE(focused, nullptr);
+        focused->setFocus();
+        Settle();
+        window.reset();
+        Settle();
+        EXPECT_TRUE(messages.messages.empty());
+        CloseReferenceDatabases();
+    }
+}
+
 TEST_F(MainWindowTest, VarshphalNumbersOutOfRangeAreRefusedWhenLeftAndAtPreview)
 {
     int previews = 0;

@@ -82,7 +82,11 @@ MainChoices ReadSettings(QSettings& store, const std::string& programFolder)
     config.OwnerLines[1] = get("Owner Name").toStdString();
     config.OwnerLines[2] = get("Owner Address").toStdString();
     config.OwnerLines[3] = get("Owner Phones").toStdString();
+    // The footer where the settings dialog allows it; elsewhere (or far off
+    // any page) its default.
     config.FooterTop = Val(get("Footer Top Margin"));
+    if (!(config.FooterTop >= FooterTopLowest && config.FooterTop <= FooterTopHighest))
+        config.FooterTop = Val(DefaultOf("Footer Top Margin"));
     store.endGroup();
     return choices;
 }

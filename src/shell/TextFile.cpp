@@ -69,6 +69,19 @@ std::optional<std::string> WriteTextLines(const QString& path, const QStringList
     return WriteWholeFile(path, text);
 }
 
+QStringList LinesOfText(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        text = QString::fromLatin1(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QStringList lines = text.split(u'\n');
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
 std::optional<QStringList> ReadTextLines(const QString& path, std::string& error)
 {
     // A pipe or a device has no size to check beforehand and may never end.
@@ -91,15 +104,7 @@ std::optional<QStringList> ReadTextLines(const QString& path, std::string& error
         error = "the file is too large to be one of the program's files";
         return std::nullopt;
     }
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        text = QString::fromLatin1(bytes);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QStringList lines = text.split(u'\n');
-    if (!lines.isEmpty() && lines.constLast().isEmpty())
-        lines.removeLast();
-    return lines;
+    return LinesOfText(bytes);
 }
 
 } // namespace tarvik

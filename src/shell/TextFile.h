@@ -37,5 +37,7 @@ std::optional<std::string> WriteTextLines(const QString& path, const QStringList
 // the file cannot be read, is no regular file (a pipe, a device, a folder)
 // or is far larger than any file of the program.
 std::optional<QStringList> ReadTextLines(const QString& path, std::string& error);
+// The lines of a file's bytes, as ReadTextLines gives them.
+QStringList LinesOfText(const QByteArray& bytes);
 
 } // namespace tarvik

@@ -813,8 +813,20 @@ bool frmMain::RecheckBirthBoxes(int i)
 
 bool frmMain::RecheckVarshphalBoxes()
 {
-    // F11 and the menu reach the run without leaving the box being typed in.
-    return txtVFrom_LostFocus() && txtVYears_LostFocus();
+    // F11 and the menu reach the run without leaving the box being typed in:
+    // the numbers the run cannot draw are refused as the boxes refuse them
+    // (a count below 1 only leaves the year list empty).
+    if (!VarshphalFromInRange(txtVFrom->text())) {
+        ReturnFocus(txtVFrom);
+        reporter().Message(VarshphalFromRule);
+        return false;
+    }
+    if (RoundHalfEven(Val(txtVYears->text())) > MostVarshphalYears) {
+        ReturnFocus(txtVYears);
+        reporter().Message(VarshphalYearsRule);
+        return false;
+    }
+    return true;
 }
 
 bool frmMain::CheckZoneAndPlace(int i)

@@ -119,7 +119,7 @@ Orbit MeanElements(int body, double T)
 
 double HelioToGeo(const Orbit& orbit, int body, double& sunX, double& sunY)
 {
-    double M = orbit.L - orbit.perihelion;
+    double M = std::fmod(orbit.L - orbit.perihelion, 360.0);
     if (M < 0)
         M += 360;
     M *= DegToRad;
@@ -128,12 +128,17 @@ double HelioToGeo(const Orbit& orbit, int body, double& sunX, double& sunY)
     // convergence is quadratic, so the anomaly is then good to about 1e-5.
     const double e = orbit.e;
     double E = M + e * std::sin(M);
+    // A few steps suffice for any planet's eccentricity; the cap ends the
+    // loop for an anomaly that is no number (a moment far outside any
+    // calendar), which never converges.
+    constexpr int MostKeplerSteps = 50;
     double step;
+    int steps = 0;
     do {
         const double f = E - e * std::sin(E) - M;
         step = f / (1 - e * std::cos(E));
         E -= step;
-    } while (std::fabs(step) > 0.01);
+    } while (!(std::fabs(step) <= 0.01) && ++steps < MostKeplerSteps);
 
     const double r = orbit.a * (1 - e * std::cos(E));
     const double phi = std::atan(e / std::sqrt(1 - e * e));

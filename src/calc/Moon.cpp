@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <stdexcept>
 
 namespace tarvik {
 
@@ -88,6 +89,7 @@ constexpr auto DatedTable = std::to_array<DatedEntry>({
 // The table value at an angle of 0 to 45 degrees, linear between the grid points.
 double sunNodeTableAt(double y)
 {
+    y = std::clamp(y, 0.0, 45.0);
     const int k = static_cast<int>(std::floor(y / 3));
     const double f = (y - 3 * k) / 3;
     if (f == 0 || k >= 15)
@@ -133,7 +135,12 @@ double SunNodeCorrection(double sunLongitude, double meanNode)
     // The Sun's angle from the node axis, 0..180, then folded to 0..90 with
     // the sign of the half it lies in.
     double x = sunLongitude - meanNode;
-    while (x < 0)
+    // A longitude that is no number (a moment far outside any calendar)
+    // would index the table at random.
+    if (!std::isfinite(x))
+        throw std::domain_error("the Sun's longitude or the node's is no number");
+    x = std::fmod(x, 180.0);
+    if (x < 0)
         x += 180;
     if (x > 180)
         x -= 180;

@@ -87,12 +87,24 @@ std::vector<std::string> ghatItems(int moonSign)
 {
     const bool hindi = OutputRun().LanguageHindi;
     std::vector<std::string> items(GhatItems);
-    Recordset row(DataConnection(),
-                  hindi ? "select * from ghat where id = ?" : "select * from ghateng where id = ?",
-                  {moonSign});
-    if (row.Eof())
+    const char* table = hindi ? "ghat" : "ghateng";
+    Database& reference = DataConnection();
+    const auto damaged = [&](const std::string& what) {
+        return DbError(reference.Path(), "The ghat chakra table " + std::string(table) + " of \"" + reference.Path() +
+                                             "\" " + what + ".");
+    };
+    Recordset row(reference, std::string("select * from ") + table + " where id = ?", {moonSign});
+    if (row.Eof()) {
+        // A sign without a row leaves the cells empty; a table without any is damaged.
+        if (Recordset(reference, std::string("select count(*) from ") + table).Field(0).Int() == 0)
+            throw damaged("is empty");
         return items;
-    for (int i = 1; i <= GhatItems && i < row.FieldCount(); ++i) {
+    }
+    if (row.FieldCount() < GhatItems + 1)
+        throw damaged("has too few columns");
+    for (int i = 1; i <= GhatItems; ++i) {
+        if (row.Field(i).IsNull())
+            throw damaged("has no text in column " + std::to_string(i) + " for sign " + std::to_string(moonSign));
         const std::string text = row.Field(i).Text();
         items[i - 1] = hindi ? text : ProperCase(text);
     }

@@ -8,9 +8,11 @@
 #include "refdata/Databases.h"
 #include "refdata/TextLookup.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace tarvik {
 
@@ -21,19 +23,31 @@ constexpr double GhatisPerDay = 60;
 constexpr int MaxDaySteps = 3;
 
 // A stored velantar part: its magnitude, and whether it carries a minus sign
-// ("-0" minutes keep the sign of a value under a minute).
+// ("-0" minutes keep the sign of a value under a minute); nothing when the
+// field holds no whole number of minutes or seconds.
 struct StoredPart {
-    bool present;
     bool negative;
     long long magnitude;
 };
-StoredPart partOf(const Value& v)
+std::optional<StoredPart> partOf(const Value& v)
 {
     const std::string text = v.Text();
-    if (v.IsNull() || text.empty())
-        return {false, false, 0};
-    const long long n = v.Int();
-    return {true, text.front() == '-' || n < 0, std::llabs(n)};
+    long long n = 0;
+    const char* first = text.data() + (text.rfind('+', 0) == 0 ? 1 : 0);
+    const char* last = text.data() + text.size();
+    const auto [end, error] = std::from_chars(first, last, n);
+    if (v.IsNull() || text.empty() || error != std::errc() || end != last || n < -59 || n > 59)
+        return std::nullopt;
+    return StoredPart{text.front() == '-' || n < 0, std::llabs(n)};
+}
+
+// Days of a month in a leap year: the table has a row for 29 February.
+constexpr int LongestMonth[13] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+[[noreturn]] void damagedVelantar(const Database& reference, int day, int month, const std::string& what)
+{
+    throw DbError(reference.Path(), "The velantar table of \"" + reference.Path() + "\" " + what + " for " +
+                                        std::to_string(day) + "/" + std::to_string(month) + ".");
 }
 } // namespace
 
@@ -115,16 +129,19 @@ std::string CalcVelantar(int day, int month)
 
 std::string CalcVelantar(Database& reference, int day, int month)
 {
-    if (month < 1 || month > 12)
-        return {};
+    if (month < 1 || month > 12 || day < 1 || day > LongestMonth[month])
+        return {};   // no such day
     Recordset row(reference, "select * from velantar where date = ?", {std::to_string(day)});
-    if (row.Eof() || row.FieldCount() < 2 * month + 2)
-        return {};
+    if (row.Eof())
+        damagedVelantar(reference, day, month, "has no row");
+    if (row.FieldCount() < 2 * month + 2)
+        damagedVelantar(reference, day, month, "has too few columns");
     // Columns by position: month m holds its minutes at 2m and seconds at 2m + 1.
-    const StoredPart minutes = partOf(row.Field(2 * month));
-    const StoredPart seconds = partOf(row.Field(2 * month + 1));
-    if (!minutes.present || !seconds.present)
-        return {};
+    const std::optional<StoredPart> minutesPart = partOf(row.Field(2 * month));
+    const std::optional<StoredPart> secondsPart = partOf(row.Field(2 * month + 1));
+    if (!minutesPart || !secondsPart)
+        damagedVelantar(reference, day, month, "holds no minutes and seconds");
+    const StoredPart minutes = *minutesPart, seconds = *secondsPart;
     const std::string sign = GetDictText(minutes.negative || seconds.negative ? "-" : "+");
     const std::string& colon = OutputRun().PunctColon;
     return sign + "00" + colon + ZeroPad(minutes.magnitude, 2) + colon + ZeroPad(seconds.magnitude, 2);

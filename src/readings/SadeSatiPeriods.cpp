@@ -110,6 +110,10 @@ std::vector<SaturnIngress> ReadSaturnIngresses(Database& reference)
                                      "\" cannot be read");
         ingresses.push_back({*day, *sign});
     }
+    // Without them no Sade Sati can be told, and an empty list would read as none.
+    if (ingresses.empty())
+        throw std::runtime_error("Saturn's sign changes: the table period of \"" + reference.Path() +
+                                 "\" is empty");
     std::stable_sort(ingresses.begin(), ingresses.end(),
                      [](const SaturnIngress& a, const SaturnIngress& b) {
                          return a.dayNumber < b.dayNumber;

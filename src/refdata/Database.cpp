@@ -2,9 +2,11 @@
 #include "Database.h"
 
 #include <cctype>
+#include <cmath>
 #include <charconv>
 #include <cstdlib>
 #include <filesystem>
+#include <limits>
 #include <system_error>
 
 namespace tarvik {
@@ -29,8 +31,16 @@ long long Value::Int() const
 {
     if (auto* i = std::get_if<long long>(&v_))
         return *i;
-    if (auto* d = std::get_if<double>(&v_))
+    if (auto* d = std::get_if<double>(&v_)) {
+        // Cut towards zero; a real beyond the whole numbers gives their nearer end.
+        if (std::isnan(*d))
+            return 0;
+        if (*d <= -9223372036854775808.0)
+            return std::numeric_limits<long long>::min();
+        if (*d >= 9223372036854775808.0)
+            return std::numeric_limits<long long>::max();
         return static_cast<long long>(*d);
+    }
     if (auto* s = std::get_if<std::string>(&v_))
         return std::strtoll(s->c_str(), nullptr, 10);
     return 0;

@@ -123,15 +123,19 @@ void OpenDictionaryConnection()
     handles().definitions = Database(ProgramFile(DefinitionsDatabaseFile), OpenMode::ReadOnly);
 }
 
-void OpenDataDatabase() { handles().data = Database(DataDatabasePath(), OpenMode::ReadWrite); }
+void OpenDataDatabase(DataAccess access)
+{
+    handles().data = access == DataAccess::ReadOnly ? Database(ProgramFile(DataDatabaseFile), OpenMode::ReadOnly)
+                                                    : Database(DataDatabasePath(), OpenMode::ReadWrite);
+}
 
-void OpenReferenceDatabases()
+void OpenReferenceDatabases(DataAccess access)
 {
     CloseReferenceDatabases();
     try {
         OpenReferenceConnection();
         OpenDictionaryConnection();
-        OpenDataDatabase();
+        OpenDataDatabase(access);
         Handles& h = handles();
         h.places.emplace(h.data, "Places");
         h.countries.emplace(h.data, "Countries");

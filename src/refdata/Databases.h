@@ -22,15 +22,20 @@ namespace tarvik {
 void OpenReferenceConnection();
 // Opens the definitions database (read-only); it also serves the word lookup.
 void OpenDictionaryConnection();
-// Opens the data database for writing (see DataDatabasePath).
-void OpenDataDatabase();
+// How the data database is opened: for writing (the program, see
+// DataDatabasePath), or read-only from the program folder (the tools, which
+// change nothing and so need no writable copy).
+enum class DataAccess { ReadWrite, ReadOnly };
+
+// Opens the data database.
+void OpenDataDatabase(DataAccess access = DataAccess::ReadWrite);
 
 // Start-up: the three databases, then the cursors PlacesTable and
 // CountriesTable (index "Country") on the data database and DictionaryTable,
 // PredictionsTable, VarshphalTable, MatchTable (indexes "ID", "CODE",
 // "PrimaryKey", "ID") on the definitions database; installs the database as
 // the source of the keyed texts. On failure everything opened is closed again.
-void OpenReferenceDatabases();
+void OpenReferenceDatabases(DataAccess access = DataAccess::ReadWrite);
 void CloseReferenceDatabases();
 bool ReferenceDatabasesOpen();
 

@@ -70,6 +70,9 @@ const std::string& SubLordTable::SubLordOf(double arcSeconds) const
 {
     if (subs_.empty())
         throw std::logic_error("no sub-lord table");
+    // A longitude that is no number would pick a row at random.
+    if (!std::isfinite(arcSeconds))
+        throw std::domain_error("the sub lord of a longitude that is no number");
     constexpr double circle = 27 * NakshatraArcSeconds;
     double longitude = std::fmod(arcSeconds, circle);
     if (longitude < 0)

@@ -10,6 +10,7 @@
 #include "refdata/Places.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace tarvik {
 
@@ -26,7 +27,9 @@ Coordinate Split(const std::string& text)
     double degrees = 0, minutes = 0;
     std::string direction;
     SplitDegDirMin(text, degrees, minutes, direction);
-    return {static_cast<int>(degrees), static_cast<int>(minutes), direction};
+    // Whole degrees and minutes, cut; a damaged stored text cannot overflow them.
+    const auto whole = [](double v) { return std::isfinite(v) ? static_cast<int>(std::clamp(v, -1e6, 1e6)) : 0; };
+    return {whole(degrees), whole(minutes), direction};
 }
 
 // The identity, place, zone and date of one person's entries into record;

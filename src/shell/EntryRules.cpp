@@ -3,8 +3,10 @@
 #include <QLocale>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace tarvik {
@@ -55,8 +57,22 @@ double Val(QStringView text)
 
 long long RoundHalfEven(double value)
 {
+    // A double beyond these converts to no long long at all.
+    constexpr double Lowest = -9223372036854775808.0;   // -2^63
+    if (std::isnan(value))
+        return 0;
+    if (value < Lowest)
+        return std::numeric_limits<long long>::min();
+    if (value >= -Lowest)
+        return std::numeric_limits<long long>::max();
     // nearbyint rounds in the current mode, which is to nearest, ties to even.
     return static_cast<long long>(std::nearbyint(value));
+}
+
+int RoundedInt(double value)
+{
+    return static_cast<int>(std::clamp<long long>(RoundHalfEven(value), std::numeric_limits<int>::min(),
+                                                  std::numeric_limits<int>::max()));
 }
 
 std::optional<QTime> ReadTimeEntry(QStringView text)
@@ -121,5 +137,17 @@ QString CheckedVarshphalFrom(const QString& text, int currentYear)
 }
 
 QString CheckedVarshphalYears(const QString& text) { return Val(text) < 1 ? QStringLiteral("1") : text; }
+
+bool VarshphalFromInRange(const QString& text)
+{
+    const long long year = RoundHalfEven(Val(text));
+    return year >= FirstVarshphalYear && year <= LastVarshphalYear;
+}
+
+bool VarshphalYearsInRange(const QString& text)
+{
+    const long long years = RoundHalfEven(Val(text));
+    return years >= 1 && years <= MostVarshphalYears;
+}
 
 } // namespace tarvik

@@ -4,6 +4,8 @@
 // Dates and times are read and written in the C locale: English month
 // abbreviations and AM/PM whatever the system's language.
 
+#include "PrintRun.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringView>
@@ -18,7 +20,11 @@ namespace tarvik {
 double Val(QStringView text);
 
 // The nearest whole number, a half going to the even neighbour (2.5 is 2).
+// A value beyond the range of long long gives the nearer end of the range,
+// NaN gives 0.
 long long RoundHalfEven(double value);
+// The nearest int, the same way: beyond the range of int the nearer end.
+int RoundedInt(double value);
 
 // A clock time as typed: "H:MM", "H:MM:SS", each optionally followed by AM or
 // PM, or "H AM". Hours run 0-23 on the 24-hour clock and 0-12 with AM/PM.
@@ -42,5 +48,16 @@ QDate YoginiStart(QDate birth, QDate today);
 // stays as typed.
 QString CheckedVarshphalFrom(const QString& text, int currentYear);
 QString CheckedVarshphalYears(const QString& text);
+
+// The annual charts the program draws: first years 1800 to 2199, 1 to 254
+// years, as many as a print run draws (each read as the run reads the box,
+// the nearest whole number).
+inline constexpr int FirstVarshphalYear = 1800;
+inline constexpr int LastVarshphalYear = 2199;
+bool VarshphalFromInRange(const QString& text);
+bool VarshphalYearsInRange(const QString& text);
+// The messages for a first year and a year count out of range.
+inline constexpr const char* VarshphalFromRule = "The varshphal year should be a year from 1800 to 2199.";
+inline constexpr const char* VarshphalYearsRule = "The number of varshphal years should be from 1 to 254.";
 
 } // namespace tarvik

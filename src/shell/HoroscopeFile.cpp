@@ -76,6 +76,13 @@ public:
         return TimeEntryText(*time);
     }
 
+    // Refuses the line read last.
+    void Fail(const std::string& what)
+    {
+        if (!Failed())
+            problem_ = "line " + std::to_string(next_) + ": " + what;
+    }
+
 private:
     long long Whole(const char* what, long long low, long long high, const std::string& rule)
     {
@@ -99,12 +106,6 @@ private:
             return nullptr;
         }
         return &lines_[next_++];
-    }
-
-    void Fail(const std::string& what)
-    {
-        if (!Failed())
-            problem_ = "line " + std::to_string(next_) + ": " + what;
     }
 
     const QStringList& lines_;
@@ -156,7 +157,11 @@ std::optional<HoroscopeEntries> ReadHoroscopeFile(const QStringList& lines, std:
     e.charting = read.Position("the chart style", 2);
     e.language = read.Position("the language", 2);
     e.varshphalFrom = read.Text("the first varshphal year", VarshphalBoxLength);
+    if (!read.Failed() && !VarshphalFromInRange(e.varshphalFrom))
+        read.Fail("the first varshphal year should be a year from 1800 to 2199");
     e.varshphalYears = read.Text("the number of varshphal years", VarshphalBoxLength);
+    if (!read.Failed() && !VarshphalYearsInRange(e.varshphalYears))
+        read.Fail("the number of varshphal years should be from 1 to 254");
     e.father = read.Text("the father's name", FamilyBoxLength);
     e.mother = read.Text("the mother's name", FamilyBoxLength);
     e.grandfather = read.Text("the grandfather's name", FamilyBoxLength);

@@ -25,7 +25,8 @@ InchRange RangeOf(InchBox box)
     case InchBox::LeftMargin: return {0, 2, "The left margin is a number of inches from 0 to 2."};
     case InchBox::TopMargin: return {0, 2, "The top margin is a number of inches from 0 to 2."};
     case InchBox::FooterTop:
-        return {10, 11.5, "The footer top is a number of inches from 10 to 11.5, measured from the top of the page."};
+        return {FooterTopLowest, FooterTopHighest,
+                "The footer top is a number of inches from 10 to 11.5, measured from the top of the page."};
     }
     return {0, 0, ""};
 }

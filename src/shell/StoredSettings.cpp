@@ -2,7 +2,13 @@
 
 #include "AppTitle.h"
 #include "EntryRules.h"
+#include "TextFile.h"
 #include "core/State.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <filesystem>
 #include <limits>
@@ -76,7 +82,11 @@ MainChoices ReadSettings(QSettings& store, const std::string& programFolder)
     config.OwnerLines[1] = get("Owner Name").toStdString();
     config.OwnerLines[2] = get("Owner Address").toStdString();
     config.OwnerLines[3] = get("Owner Phones").toStdString();
+    // The footer where the settings dialog allows it; elsewhere (or far off
+    // any page) its default.
     config.FooterTop = Val(get("Footer Top Margin"));
+    if (!(config.FooterTop >= FooterTopLowest && config.FooterTop <= FooterTopHighest))
+        config.FooterTop = Val(DefaultOf("Footer Top Margin"));
     store.endGroup();
     return choices;
 }
@@ -94,15 +104,45 @@ std::optional<std::string> WriteSettings(const QString& file, const SettingValue
     // A store of its own for each write: values that could not be written
     // are not kept for a later one.
     const std::unique_ptr<QSettings> store = OpenSettingsStore(file);
+    const std::string name = store->fileName().toStdString();
     if (store->status() != QSettings::NoError || !store->isWritable())
-        return "the settings file " + store->fileName().toStdString() + " cannot be written";
-    store->beginGroup(QString::fromUtf8(SettingsSection));
-    for (const auto& [key, value] : values)
-        store->setValue(QString::fromUtf8(key), value);
-    store->endGroup();
-    store->sync();
-    if (store->status() != QSettings::NoError)
-        return "the settings file " + store->fileName().toStdString() + " could not be written";
+        return "the settings file " + name + " cannot be written";
+
+    // The new text is composed in a scratch file first and then written over
+    // the store's file in one checked write: the store's own write does not
+    // notice a full disk and would leave a cut-off file, reported as saved.
+    QTemporaryDir scratch;
+    if (!scratch.isValid())
+        return "no scratch folder for the settings: " + scratch.errorString().toStdString();
+    const QString draftPath = scratch.filePath(QStringLiteral("settings.ini"));
+    const QString section = QString::fromUtf8(SettingsSection);
+    {
+        QSettings draft(draftPath, QSettings::IniFormat);
+        for (const QString& key : store->allKeys())
+            draft.setValue(key, store->value(key));
+        draft.beginGroup(section);
+        for (const auto& [key, value] : values)
+            draft.setValue(QString::fromUtf8(key), value);
+        draft.endGroup();
+        draft.sync();
+        if (draft.status() != QSettings::NoError)
+            return "the settings could not be composed in " + draftPath.toStdString();
+    }
+    {
+        // Every value must read back from the draft before it replaces anything.
+        QSettings check(draftPath, QSettings::IniFormat);
+        check.beginGroup(section);
+        for (const auto& [key, value] : values)
+            if (check.value(QString::fromUtf8(key)).toString() != value)
+                return "the settings could not be composed in " + draftPath.toStdString();
+    }
+    QFile draftFile(draftPath);
+    if (!draftFile.open(QIODevice::ReadOnly))
+        return draftFile.errorString().toStdString();
+    const QByteArray text = draftFile.readAll();
+    QDir().mkpath(QFileInfo(store->fileName()).absolutePath());
+    if (const std::optional<std::string> failed = WriteWholeFile(store->fileName(), text))
+        return "the settings file " + name + " could not be written: " + *failed;
     return std::nullopt;
 }
 

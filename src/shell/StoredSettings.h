@@ -40,6 +40,10 @@ inline constexpr SettingDefault SettingDefaults[] = {
     {"Footer Top Margin", "10.5"}, // inches from the top of the page
 };
 
+// The footer's top, in inches from the top of the page, that the settings take.
+inline constexpr double FooterTopLowest = 10;
+inline constexpr double FooterTopHighest = 11.5;
+
 std::string BorderFileDefault(const std::string& programFolder);
 
 // The store in an INI file: the given file, or (file empty) the user's own
@@ -48,8 +52,9 @@ std::unique_ptr<QSettings> OpenSettingsStore(const QString& file);
 
 // Reads every setting (a missing one takes its default) into Config() and
 // OutputRun().TrueNode and returns the list choices. A value that is not a
-// number reads as 0; a list position outside its list and a margin too large
-// for a page measure in twips take their defaults instead.
+// number reads as 0; a list position outside its list, a margin too large
+// for a page measure in twips and a footer top outside 10 to 11.5 inches take
+// their defaults instead.
 MainChoices ReadSettings(QSettings& store, const std::string& programFolder);
 
 // Values to store, by key, in the order they are written.

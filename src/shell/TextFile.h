@@ -7,6 +7,7 @@
 // is; a file is read whole before anything is taken from it.
 
 #include <QString>
+#include <QByteArray>
 #include <QStringList>
 #include <QStringView>
 
@@ -21,6 +22,11 @@ QString PrintedNumber(long long value);
 // for any other text.
 std::optional<long long> ReadPrintedInteger(QStringView field);
 
+// Writes the bytes as the whole file, through a temporary file and a rename.
+// The reason when the file could not be written ("No space left on device");
+// the old file, if any, is then unchanged.
+std::optional<std::string> WriteWholeFile(const QString& path, const QByteArray& bytes);
+
 // Writes the lines, each ended by CR LF. The reason when the file could not
 // be written (the old file, if any, is then unchanged).
 std::optional<std::string> WriteTextLines(const QString& path, const QStringList& lines);
@@ -28,7 +34,10 @@ std::optional<std::string> WriteTextLines(const QString& path, const QStringList
 // The lines of a file, without their line ends (CR LF or LF); a line end at
 // the end of the file starts no further line. UTF-8, or for a file that is
 // not UTF-8 one byte to a character. Nothing, with the reason in error, when
-// the file cannot be read or is far larger than any file of the program.
+// the file cannot be read, is no regular file (a pipe, a device, a folder)
+// or is far larger than any file of the program.
 std::optional<QStringList> ReadTextLines(const QString& path, std::string& error);
+// The lines of a file's bytes, as ReadTextLines gives them.
+QStringList LinesOfText(const QByteArray& bytes);
 
 } // namespace tarvik

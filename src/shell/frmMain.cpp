@@ -129,7 +129,13 @@ frmMain::frmMain(StartupOptions options) : options_(std::move(options))
     resize(std::max(sizeHint().width(), 880), sizeHint().height());
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    // ~QWidget destroys the boxes after this object's own members are gone,
+    // and the focus leaving them must not reach FocusChanged.
+    if (qApp)
+        disconnect(qApp, &QApplication::focusChanged, this, &frmMain::FocusChanged);
+}
 
 void frmMain::BuildPersonControls(int i)
 {
@@ -743,12 +749,25 @@ bool frmMain::txtTOB_LostFocus(int i)
     return true;
 }
 
-void frmMain::txtVFrom_LostFocus()
+bool frmMain::txtVFrom_LostFocus()
 {
     txtVFrom->setText(CheckedVarshphalFrom(txtVFrom->text(), QDate::currentDate().year()));
+    if (VarshphalFromInRange(txtVFrom->text()))
+        return true;
+    ReturnFocus(txtVFrom);
+    reporter().Message(VarshphalFromRule);
+    return false;
 }
 
-void frmMain::txtVYears_LostFocus() { txtVYears->setText(CheckedVarshphalYears(txtVYears->text())); }
+bool frmMain::txtVYears_LostFocus()
+{
+    txtVYears->setText(CheckedVarshphalYears(txtVYears->text()));
+    if (VarshphalYearsInRange(txtVYears->text()))
+        return true;
+    ReturnFocus(txtVYears);
+    reporter().Message(VarshphalYearsRule);
+    return false;
+}
 
 void frmMain::txtYoginiFrom_LostFocus()
 {
@@ -765,6 +784,8 @@ void frmMain::mnuOutput_Click(int index)
     for (int i = last; i >= 0; --i)
         if (!RecheckBirthBoxes(i))
             return;
+    if (!match && !RecheckVarshphalBoxes())
+        return;
     for (int i = last; i >= 0; --i)
         if (!CheckZoneAndPlace(i))
             return;
@@ -773,9 +794,9 @@ void frmMain::mnuOutput_Click(int index)
     run.BatchPrint = printing ? 1 : 0;
     const MainChoices choices = Choices();
     run.TrueNode = choices.trueNode;
-    run.VarshphalFrom = static_cast<int>(RoundHalfEven(Val(txtVFrom->text())));
+    run.VarshphalFrom = RoundedInt(Val(txtVFrom->text()));
     run.VarshphalYear = run.VarshphalFrom;
-    run.VarshphalYears = static_cast<int>(RoundHalfEven(Val(txtVYears->text())));
+    run.VarshphalYears = RoundedInt(Val(txtVYears->text()));
     run.YoginiFrom = YoginiDecimalYear(txtYoginiFrom->text(), txtDOB[0]->date());
 
     run.MatchMode = match;
@@ -824,6 +845,24 @@ bool frmMain::RecheckBirthBoxes(int i)
     }
     txtDOB[i]->setDate(birth);
     return txtTOB_LostFocus(i);
+}
+
+bool frmMain::RecheckVarshphalBoxes()
+{
+    // F11 and the menu reach the run without leaving the box being typed in:
+    // the numbers the run cannot draw are refused as the boxes refuse them
+    // (a count below 1 only leaves the year list empty).
+    if (!VarshphalFromInRange(txtVFrom->text())) {
+        ReturnFocus(txtVFrom);
+        reporter().Message(VarshphalFromRule);
+        return false;
+    }
+    if (RoundHalfEven(Val(txtVYears->text())) > MostVarshphalYears) {
+        ReturnFocus(txtVYears);
+        reporter().Message(VarshphalYearsRule);
+        return false;
+    }
+    return true;
 }
 
 bool frmMain::CheckZoneAndPlace(int i)

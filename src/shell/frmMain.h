@@ -68,8 +68,8 @@ public:
     bool txtDOB_LostFocus(int person);
     // False when the time was refused ("Invalid Time"); the text stays as typed.
     bool txtTOB_LostFocus(int person);
-    void txtVFrom_LostFocus();
-    void txtVYears_LostFocus();
+    bool txtVFrom_LostFocus();
+    bool txtVYears_LostFocus();
     void txtYoginiFrom_LostFocus();
 
     // The output run: index 0 "Print Pre&view" (the Preview button, F11),
@@ -212,6 +212,7 @@ private:
 
     // Steps of the output run; false ends the run (the message has been shown).
     bool RecheckBirthBoxes(int person);
+    bool RecheckVarshphalBoxes();
     bool CheckZoneAndPlace(int person);
     bool PreparePerson(int person, bool match);
     void OpenGhatiWindow(int person);

@@ -168,6 +168,10 @@ bool frmMain::mnuFileSave_Click()
     for (int i = last; i >= 0; --i)
         if (!RecheckBirthBoxes(i))
             return false;
+    // The annual-chart boxes as leaving them leaves them: the reader takes
+    // no other numbers.
+    if (!txtVFrom_LostFocus() || !txtVYears_LostFocus())
+        return false;
     for (int i = last; i >= 0; --i)
         if (!CheckZoneAndPlace(i))
             return false;

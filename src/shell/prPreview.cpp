@@ -177,7 +177,7 @@ void prPreview::ComboBox1_Change()
 
 void prPreview::ComboBox2_Click()
 {
-    OutputRun().VarshphalYear = static_cast<int>(RoundHalfEven(Val(ComboBox2->currentText())));
+    OutputRun().VarshphalYear = RoundedInt(Val(ComboBox2->currentText()));
     ComboBox1_Change();
 }
 

@@ -67,6 +67,22 @@ TEST(HelioToGeoTest, KeplerStepConvergesAtEveryMeanAnomaly)
     }
 }
 
+TEST(HelioToGeoTest, AMomentFarOutsideAnyCalendarEndsTheKeplerStep)
+{
+    // The year 2e9: the perihelia have moved by millions of degrees.
+    const double T = (2e9 - 1900) / 100;
+    for (int body : {Sun, Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto}) {
+        double sx = 0, sy = 0;
+        const double longitude = HelioToGeo(MeanElements(body, T), body, sx, sy);
+        EXPECT_TRUE(std::isnan(longitude) || (longitude >= 0 && longitude < 360)) << body;
+    }
+    Orbit nowhere;
+    nowhere.e = 0.2;
+    nowhere.L = std::nan("");
+    double sx = 0, sy = 0;
+    EXPECT_TRUE(std::isnan(HelioToGeo(nowhere, Mars, sx, sy)));
+}
+
 TEST(EphemerisTest, OnlyTheSunAndPlanetsHaveOrbitalElements)
 {
     for (int body : std::initializer_list<int>{Sun, Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto})

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+
 using namespace tarvik;
 
 TEST(MoonTest, MeanElementsAndSeriesAtTOne)
@@ -44,6 +48,17 @@ TEST(TrueNodeTest, SunNodeTableIsMirroredAbout45AndNegatedPast90)
         EXPECT_NEAR(SunNodeCorrection(90 + x, 0), -table[k], 1e-9) << 90 + x;
         EXPECT_NEAR(SunNodeCorrection(180 - x, 0), -table[k], 1e-9) << 180 - x;
     }
+}
+
+TEST(TrueNodeTest, AnglesOfAnySizeFoldIntoTheTableAndNaNIsRefused)
+{
+    for (double turns : {2.0, -3.0, 1e6, -1e9}) {
+        SCOPED_TRACE(turns);
+        EXPECT_NEAR(SunNodeCorrection(30 + 360 * turns, 0), SunNodeCorrection(30, 0), 1e-6);
+        EXPECT_NEAR(SunNodeCorrection(0, 360 * turns - 100), SunNodeCorrection(100, 0), 1e-6);
+    }
+    EXPECT_THROW(SunNodeCorrection(std::nan(""), 10), std::domain_error);
+    EXPECT_THROW(SunNodeCorrection(10, std::numeric_limits<double>::infinity()), std::domain_error);
 }
 
 TEST(TrueNodeTest, DatedCorrectionInterpolatesThroughTheYear)

@@ -518,6 +518,29 @@ TEST_F(BasicPageGhat, ByLanguageAndEmptyWithoutARow)
     EXPECT_EQ(valueOf(surface, "RASHI-_RL"), "_MEEN-_GURU");
 }
 
+// A ghat chakra table that is empty or holds no text where one belongs is
+// damaged: the page is given up with a message naming the file.
+TEST_F(BasicPageGhat, ADamagedTableIsReported)
+{
+    for (const char* damage : {"UPDATE ghateng SET Yoga = NULL WHERE id = 6", "DELETE FROM ghateng"}) {
+        SCOPED_TRACE(damage);
+        CloseReferenceDatabases();
+        {
+            Database db(folder.File(std::string(ReferenceDatabaseFile)), OpenMode::ReadWrite,
+                        ReferenceDatabasePassword);
+            db.Execute(damage);
+        }
+        OpenReferenceConnection();
+        standHoroscope(boy());   // the Moon in Virgo
+        surface.ClearLog();
+        collector.messages.clear();
+        EXPECT_FALSE(PrintPage(surface, "Basic", false));
+        ASSERT_EQ(collector.messages.size(), 1u);
+        EXPECT_NE(collector.messages[0].find("ghateng"), std::string::npos) << collector.messages[0];
+        EXPECT_NE(collector.messages[0].find(std::string(ReferenceDatabaseFile)), std::string::npos);
+    }
+}
+
 // With the program's dictionary and fonts, in both languages and modes, with
 // long names: every caption is found, and every text stands inside the
 // frame, clear of the others in its row and of the rows above and below.

@@ -63,6 +63,7 @@ TEST(RenderOptionsTest, RefusesWhatItCannotDraw)
         {with(with(Birth, GirlBirth), {"--all", "--out", "x", "--girl-node", "mean"}), "--girl-node"},
         {with(Birth, {"--all", "--out", "x", "--date", "01-01-2000"}), "--date given twice"},
         {with(Birth, {"--pages", ",", "--out", "x"}), "names no page"},
+        {with(Birth, {"--all", "--out", "x", "--girl-help", "x"}), "the girl's birth options"},
     };
     for (const Case& c : cases) {
         const RenderOptions o = ParseRenderOptions(c.args);

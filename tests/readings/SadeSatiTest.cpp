@@ -132,6 +132,14 @@ TEST(SaturnTableRead, RowsAreOrderedAndABadRowIsRefused)
         db.Execute(std::string("INSERT INTO period VALUES ") + bad + ";");
         EXPECT_THROW(ReadSaturnIngresses(db), std::runtime_error) << bad;
     }
+    // NULLs, and a table without rows, which would read as a life without Sade Sati.
+    for (const char* bad : {"(NULL, 'Aquarius')", "('2023-01-17', NULL)"}) {
+        db.Execute("DELETE FROM period;");
+        db.Execute(std::string("INSERT INTO period VALUES ") + bad + ";");
+        EXPECT_THROW(ReadSaturnIngresses(db), std::runtime_error) << bad;
+    }
+    db.Execute("DELETE FROM period;");
+    EXPECT_THROW(ReadSaturnIngresses(db), std::runtime_error);
 }
 
 // Without the reference database the page is given up with a message.

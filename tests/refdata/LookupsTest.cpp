@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+
 using namespace tarvik;
 using namespace tarvik::testing;
 
@@ -61,6 +65,23 @@ TEST_F(SubLordLookup, EveryBoundaryGoesToTheNextLord)
         }
         EXPECT_DOUBLE_EQ(start, (n + 1) * NakshatraArcSeconds);
     }
+}
+
+// A longitude that is no number picks no row of the table.
+TEST_F(SubLordLookup, ALongitudeThatIsNoNumberIsRefused)
+{
+    EXPECT_THROW(GetSubLord(std::nan("")), std::domain_error);
+    EXPECT_THROW(GetSubLord(-std::numeric_limits<double>::infinity()), std::domain_error);
+    EXPECT_EQ(GetSubLord(1296000.0 * 1e6 + 2800), GetSubLord(2800));
+}
+
+// A stored real far beyond the whole numbers reads as their nearer end.
+TEST(DatabaseValue, RealsBeyondTheWholeNumbersStopAtTheirEnds)
+{
+    EXPECT_EQ(Value(8.9e24).Int(), std::numeric_limits<long long>::max());
+    EXPECT_EQ(Value(-9e99).Int(), std::numeric_limits<long long>::min());
+    EXPECT_EQ(Value(std::nan("")).Int(), 0);
+    EXPECT_EQ(Value(-2.7).Int(), -2);
 }
 
 TEST(SubLordTableCheck, RefusesRowsThatCannotServe)

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cmath>
+#include <limits>
+
 using namespace tarvik;
 
 namespace {
@@ -28,6 +32,32 @@ TEST(EntryRules, RoundingGoesToTheEvenNeighbourOnHalves)
     } cases[] = {{2.5, 2}, {3.5, 4}, {-2.5, -2}, {0.5, 0}, {1007.9999, 1008}, {1080.4, 1080}, {-0.6, -1}};
     for (const auto& c : cases)
         EXPECT_EQ(RoundHalfEven(c.value), c.rounded) << c.value;
+}
+
+TEST(EntryRules, RoundingBeyondTheWholeNumbersStopsAtTheirEnds)
+{
+    constexpr long long most = std::numeric_limits<long long>::max(), least = std::numeric_limits<long long>::min();
+    const struct {
+        double value;
+        long long rounded;
+        int narrow;
+    } cases[] = {
+        {8.9e24, most, INT_MAX},    {9e99, most, INT_MAX},      {-9e99, least, INT_MIN},
+        {HUGE_VAL, most, INT_MAX}, {std::nan(""), 0, 0},        {3e9, 3000000000LL, INT_MAX},
+        {-3e9, -3000000000LL, INT_MIN}, {2.5, 2, 2},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(RoundHalfEven(c.value), c.rounded) << c.value;
+        EXPECT_EQ(RoundedInt(c.value), c.narrow) << c.value;
+    }
+    // The varshphal boxes, read as the run reads them.
+    EXPECT_TRUE(VarshphalFromInRange(QStringLiteral("1800")));
+    EXPECT_TRUE(VarshphalFromInRange(QStringLiteral("2199.4")));
+    EXPECT_FALSE(VarshphalFromInRange(QStringLiteral("1e8")));
+    EXPECT_FALSE(VarshphalFromInRange(QStringLiteral("1799")));
+    EXPECT_TRUE(VarshphalYearsInRange(QStringLiteral("254")));
+    EXPECT_FALSE(VarshphalYearsInRange(QStringLiteral("255")));
+    EXPECT_FALSE(VarshphalYearsInRange(QStringLiteral("0.4")));
 }
 
 TEST(EntryRules, TimesAreRewrittenOnTheTwelveHourClock)

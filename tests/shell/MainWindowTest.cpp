@@ -378,6 +378,65 @@ TEST_F(MainWindowTest, AnInvalidTimeIsReportedOnceAndKeepsTheFocus)
     EXPECT_FALSE(w.txtTOB_LostFocus(0));
 }
 
+TEST_F(MainWindowTest, ClosingTheWindowWithABoxFocusedLeavesNoFocusWorkBehind)
+{
+    // The boxes go after the window's own members: the focus they give up
+    // must not be handled by what is left of the window (under the address
+    // sanitizer, a use after free).
+    for (const char* box : {"txtTOB0", "txtVFrom", "txtName0"}) {
+        SCOPED_TRACE(box);
+        frmMain& w = StartShown();
+        QWidget* focused = w.findChild<QWidget*>(QString::fromLatin1(box));
+        ASSERT_NE(focused, nullptr);
+        focused->setFocus();
+        Settle();
+        window.reset();
+        Settle();
+        EXPECT_TRUE(messages.messages.empty());
+        CloseReferenceDatabases();
+    }
+}
+
+TEST_F(MainWindowTest, VarshphalNumbersOutOfRangeAreRefusedWhenLeftAndAtPreview)
+{
+    int previews = 0;
+    const ScopedDialogScript script({.showModal = [&](QDialog&) { ++previews; }});
+    frmMain& w = StartShown();
+    const struct {
+        const char* typed;
+        QLineEdit* box;
+        const char* rule;
+        const char* good;
+    } cases[] = {
+        {"1e8", w.txtVFrom, VarshphalFromRule, "2024"},
+        {"2e9", w.txtVFrom, VarshphalFromRule, "2024"},
+        {"2200", w.txtVFrom, VarshphalFromRule, "2024"},
+        {"1e9", w.txtVYears, VarshphalYearsRule, "3"},
+        {"255", w.txtVYears, VarshphalYearsRule, "3"},
+        {"9e99", w.txtVYears, VarshphalYearsRule, "3"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        // Left for another box: refused, kept as typed, the focus back.
+        c.box->setFocus();
+        Settle();
+        c.box->setText(QString::fromLatin1(c.typed));
+        w.cmbAyanamsa->setFocus();
+        Settle();
+        EXPECT_EQ(messages.messages, std::vector<std::string>{c.rule});
+        EXPECT_EQ(c.box->text(), QString::fromLatin1(c.typed));
+        EXPECT_EQ(FocusedControl(), c.box->objectName());
+        // Preview straight from the box (F11) computes nothing.
+        messages.messages.clear();
+        w.mnuOutput_Click(0);
+        Settle();
+        EXPECT_EQ(messages.messages, std::vector<std::string>{c.rule});
+        EXPECT_EQ(previews, 0);
+        messages.messages.clear();
+        c.box->setText(QString::fromLatin1(c.good));
+    }
+}
+
 // A message box takes the focus away; when the window is active again, the
 // platform may hand the focus to the box the user was going to.
 class FocusTakingReporter : public CollectingReporter {

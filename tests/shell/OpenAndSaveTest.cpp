@@ -247,6 +247,10 @@ TEST_F(OpenAndSaveTest, EntriesThatCouldNotBeOpenedAgainAreNotSaved)
          "Please select the Place again for Female", false},
         {"an unreadable time", false, [](frmMain& w) { w.txtTOB[0]->setText(QStringLiteral("25:00")); },
          "Invalid Time", false},
+        {"a first year far ahead", false, [](frmMain& w) { w.txtVFrom->setText(QStringLiteral("1e8")); },
+         VarshphalFromRule, false},
+        {"a billion years", false, [](frmMain& w) { w.txtVYears->setText(QStringLiteral("1e9")); },
+         VarshphalYearsRule, false},
         // The dialog was answered, but the folder is not there.
         {"a folder that is not there", false, [](frmMain&) {}, "The horoscope could not be saved as ", true},
     };

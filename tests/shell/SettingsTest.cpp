@@ -84,8 +84,15 @@ TEST_F(StoredSettingsTest, StoredValuesAreReadAsNumbersWithSafeFallbacks)
         {"Border File", "/home/u/om.png", [](auto&) { EXPECT_EQ(Config().BorderFile, "/home/u/om.png"); }},
         {"Owner Name", "Sharma & Sons, Agra", [](auto&) { EXPECT_EQ(Config().OwnerLines[1], "Sharma & Sons, Agra"); }},
         {"Owner Phones", "0562 123456", [](auto&) { EXPECT_EQ(Config().OwnerLines[3], "0562 123456"); }},
-        {"Footer Top Margin", "9", [](auto&) { EXPECT_DOUBLE_EQ(Config().FooterTop, 9); }},
-        {"Footer Top Margin", "", [](auto&) { EXPECT_DOUBLE_EQ(Config().FooterTop, 0); }},
+        {"Footer Top Margin", "11.25", [](auto&) { EXPECT_DOUBLE_EQ(Config().FooterTop, 11.25); }},
+        // A footer the settings dialog would refuse, off the page or none: the default.
+        {"Footer Top Margin", "9", [](auto&) { EXPECT_DOUBLE_EQ(Config().FooterTop, 10.5); }},
+        {"Footer Top Margin", "", [](auto&) { EXPECT_DOUBLE_EQ(Config().FooterTop, 10.5); }},
+        {"Footer Top Margin", "1e300", [](auto&) { EXPECT_DOUBLE_EQ(Config().FooterTop, 10.5); }},
+        // Numbers far beyond any whole number type.
+        {"Ayanamsa", "8.9e24", [](auto& c) { EXPECT_EQ(c.ayanamsa, 0); }},
+        {"Language", "-9e99", [](auto& c) { EXPECT_EQ(c.language, 1); }},
+        {"Left Margin", "9e99", [](auto&) { EXPECT_EQ(Config().LeftMarginTwips, 1440); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.key) + " = " + c.value);

@@ -16,7 +16,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
+#include <sys/resource.h>
+
+#include <csignal>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 
 using namespace tarvik;
@@ -98,6 +103,103 @@ TEST(TextFileTest, AFileThatCannotBeWrittenOrReadSaysWhy)
     EXPECT_NE(error.find("too large"), std::string::npos);
 }
 
+// A folder where writing fails part-way: a small file system filled to the
+// last byte (a tmpfs, where the process may mount one), or else a limit on
+// the size of any file the process writes.
+class FailingWrites {
+public:
+    enum class Way { FullDisk, SizeLimit };
+
+    explicit FailingWrites(Way way) : way_(way) {}
+    ~FailingWrites()
+    {
+        if (limited_)
+            ::setrlimit(RLIMIT_FSIZE, &oldLimit_);
+        if (mounted_)
+            ::umount2(folder_.Path().c_str(), MNT_DETACH);
+        std::signal(SIGXFSZ, SIG_DFL);
+    }
+
+    // False when this way cannot be set up here.
+    bool Ready() const { return way_ == Way::SizeLimit || mounted_; }
+    std::string File(const std::string& name) const { return folder_.File(name); }
+    // The reason the system gives for the failed write.
+    const char* Reason() const { return way_ == Way::FullDisk ? "No space left on device" : "File too large"; }
+
+    // Makes the old files and then takes away the room for anything new.
+    void Start(const std::vector<std::pair<std::string, std::string>>& oldFiles)
+    {
+        if (way_ == Way::FullDisk)
+            mounted_ = ::mount("tarvik-test", folder_.Path().c_str(), "tmpfs", 0, "size=64k") == 0;
+        if (!Ready())
+            return;
+        for (const auto& [name, text] : oldFiles)
+            folder_.Write(name, text);
+        if (way_ == Way::FullDisk) {
+            std::ofstream filler(folder_.File("filler"), std::ios::binary);
+            const std::string block(512, 'f');
+            for (int i = 0; i < 1024 && filler.write(block.data(), block.size()); ++i)
+                filler.flush();
+        } else {
+            // A file of 100 bytes and more cannot be written (the signal the
+            // limit sends is ignored, so that the write fails instead).
+            std::signal(SIGXFSZ, SIG_IGN);
+            ::getrlimit(RLIMIT_FSIZE, &oldLimit_);
+            rlimit limit = oldLimit_;
+            limit.rlim_cur = 100;
+            limited_ = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+        }
+    }
+
+private:
+    Way way_;
+    ScratchFolder folder_;
+    bool mounted_ = false;
+    bool limited_ = false;
+    rlimit oldLimit_{};
+};
+
+TEST(TextFileTest, AWriteThatFailsPartWayKeepsTheOldFileAndSaysWhy)
+{
+    const std::string oldHoroscope = "Horo\r\nold\r\n";
+    const std::string oldSettings = "[Settings]\nOwner%20Name=Old Owner\nTop%20Margin=0.5\n";
+    for (FailingWrites::Way way : {FailingWrites::Way::SizeLimit, FailingWrites::Way::FullDisk}) {
+        FailingWrites place(way);
+        place.Start({{"a.TVK", oldHoroscope}, {"settings.ini", oldSettings}});
+        if (!place.Ready()) {
+            std::cout << "[  SKIPPED ] no small file system can be mounted here\n";
+            continue;
+        }
+        SCOPED_TRACE(place.Reason());
+        // Far less than the buffer of a file, more than the room left.
+        const QStringList lines(40, QStringLiteral("a line of the new horoscope file"));
+        const std::optional<std::string> failed = WriteTextLines(QString::fromStdString(place.File("a.TVK")), lines);
+        ASSERT_NE(failed, std::nullopt);
+        EXPECT_NE(failed->find(place.Reason()), std::string::npos) << *failed;
+        EXPECT_EQ(Bytes(place.File("a.TVK")), oldHoroscope);
+
+        // The settings are composed in a scratch folder first: a limit on
+        // every file's size stops that already.
+        if (way != FailingWrites::Way::FullDisk)
+            continue;
+        const std::optional<std::string> settingsFailed =
+            WriteSettings(QString::fromStdString(place.File("settings.ini")),
+                          {{"Owner Address", QString(200, u'x')}, {"Owner Phones", QStringLiteral("0562 123456")}});
+        ASSERT_NE(settingsFailed, std::nullopt);
+        EXPECT_NE(settingsFailed->find(place.Reason()), std::string::npos) << *settingsFailed;
+        EXPECT_EQ(Bytes(place.File("settings.ini")), oldSettings);
+    }
+}
+
+TEST(TextFileTest, OnlyRegularFilesAreRead)
+{
+    for (const char* path : {"/dev/zero", "/dev/null", "/tmp"}) {
+        std::string error;
+        EXPECT_EQ(ReadTextLines(QString::fromLatin1(path), error), std::nullopt) << path;
+        EXPECT_NE(error.find("not a file"), std::string::npos) << path << ": " << error;
+    }
+}
+
 HoroscopeEntries SampleHoroscope()
 {
     HoroscopeEntries e;
@@ -169,6 +271,10 @@ TEST(HoroscopeFileTest, ADamagedFileIsRefusedWithTheLineAtFault)
         {"25 hours of war time", with(9, " 24 "), "line 9: the war-time correction's hours should be"},
         {"a fourth ayanamsa", with(11, " 3 "), "line 11: the ayanamsa should be a list position from 0 to 2"},
         {"a year the box cannot take", with(14, "20245"), "line 14: the first varshphal year is longer than 4"},
+        {"a first year far ahead", with(14, "1e8"), "line 14: the first varshphal year should be a year from 1800"},
+        {"a first year long past", with(14, "1799"), "line 14: the first varshphal year should be a year from 1800"},
+        {"a billion years", with(15, "1e9"), "line 15: the number of varshphal years should be from 1 to 254"},
+        {"no years", with(15, "0"), "line 15: the number of varshphal years should be from 1 to 254"},
         {"a gotra the box cannot take", with(19, "Bharadwaja Angirasa"), "line 19: the gotra is longer than 18"},
         // Only "Horo" opens a horoscope: anything else is a match, which
         // reads the options as the girl.

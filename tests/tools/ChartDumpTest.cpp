@@ -2,9 +2,12 @@
 #include "DumpOptions.h"
 
 #include "core/State.h"
+#include "refdata/Database.h"
+#include "refdata/DatabaseFiles.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -306,6 +309,13 @@ TEST(ChartDumpProgramTest, ExitCodesAndBatch)
     const ProgramRun bad = runChartdump("--batch " + file);
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_TRUE(bad.out.empty()) << "a bad line prints no chart";
+
+    // What is no file is refused, not read as no lines or read for ever.
+    for (const std::string& none : {testing::TempDir(), std::string("/dev/null"), std::string("/dev/zero")}) {
+        const ProgramRun refused = runChartdump("--batch " + none);
+        EXPECT_EQ(refused.exitCode, 2) << none;
+        EXPECT_TRUE(refused.out.empty()) << none;
+    }
 }
 
 TEST(ChartDumpProgramTest, DatesOutsideTheProgramsFourCenturiesAreRefused)
@@ -382,3 +392,115 @@ TEST(ChartDumpProgramTest, PanchangWithoutTheDatabasesPrintsNothing)
     EXPECT_TRUE(panchang.out.empty()) << panchang.out;
     std::filesystem::remove_all(folder);
 }
+
+namespace {
+
+// A program folder of its own: a copy of chartdump and of the delivered
+// databases, which a test may damage.
+class OwnProgramFolder {
+public:
+    OwnProgramFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "chartdump-own-XXXXXX").string();
+        folder_ = ::mkdtemp(pattern.data());
+        const char* bin = std::getenv("TARVIK_BIN_DIR");
+        const std::filesystem::path from(bin ? bin : ".");
+        for (const std::string& name : {std::string("chartdump"), std::string(tarvik::DataDatabaseFile),
+                                       std::string(tarvik::DefinitionsDatabaseFile),
+                                       std::string(tarvik::ReferenceDatabaseFile)})
+            std::filesystem::copy_file(from / name, folder_ / name);
+    }
+    ~OwnProgramFolder()
+    {
+        if (readOnly_)
+            ::umount2(folder_.c_str(), MNT_DETACH);
+        std::error_code ec;
+        std::filesystem::remove_all(folder_, ec);
+    }
+    const std::filesystem::path& Path() const { return folder_; }
+
+    void ChangeReference(const std::string& sql) const
+    {
+        tarvik::Database db((folder_ / std::string(tarvik::ReferenceDatabaseFile)).string(),
+                            tarvik::OpenMode::ReadWrite, tarvik::ReferenceDatabasePassword);
+        db.Execute(sql);
+    }
+
+    // The folder as a read-only file system (false where the process may
+    // not mount one).
+    bool MakeReadOnly()
+    {
+        const char* path = folder_.c_str();
+        if (::mount(path, path, nullptr, MS_BIND, nullptr) != 0)
+            return false;
+        readOnly_ = true;
+        return ::mount(nullptr, path, nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+    }
+
+    // Runs the copy; stderr goes into err.
+    ProgramRun Run(const std::string& arguments, std::string& err, const std::string& environment = {}) const
+    {
+        const std::string errFile = folder_.string() + "-stderr.txt";
+        FILE* pipe = popen((environment + " " + (folder_ / "chartdump").string() + " " + arguments + " 2>" + errFile)
+                               .c_str(),
+                           "r");
+        ProgramRun run{-1, {}};
+        char buf[4096];
+        for (std::size_t n; pipe && (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;)
+            run.out.append(buf, n);
+        const int status = pipe ? pclose(pipe) : -1;
+        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        std::ifstream in(errFile);
+        err.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        std::filesystem::remove(errFile);
+        return run;
+    }
+
+private:
+    std::filesystem::path folder_;
+    bool readOnly_ = false;
+};
+
+const std::string Delhi = "--panchang --date 15-08-1980 --time 10:30:00 --lat 28N39 --lon 77E13 --zone 82E30";
+
+TEST(ChartDumpProgramTest, ADamagedReferenceTableIsReportedWithExitOne)
+{
+    const struct {
+        const char* what;
+        const char* sql;
+        const char* message;
+    } cases[] = {
+        {"no row for the birth day", "DELETE FROM velantar WHERE date = 15", "velantar"},
+        {"an empty velantar table", "DELETE FROM velantar", "velantar"},
+        {"no minutes for August", "UPDATE velantar SET AugMin = NULL WHERE date = 15", "velantar"},
+        {"seconds that are no number", "UPDATE velantar SET AugSec = 'ab' WHERE date = 15", "velantar"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        OwnProgramFolder folder;
+        folder.ChangeReference(c.sql);
+        std::string err;
+        const ProgramRun run = folder.Run(Delhi, err);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.out.empty()) << run.out;
+        EXPECT_NE(err.find(c.message), std::string::npos) << err;
+        EXPECT_NE(err.find(tarvik::ReferenceDatabaseFile), std::string::npos) << err;
+    }
+}
+
+TEST(ChartDumpProgramTest, TheDatabasesAreReadWhereTheyAreAndNeverCopied)
+{
+    OwnProgramFolder folder;
+    if (!folder.MakeReadOnly())
+        GTEST_SKIP() << "no read-only file system can be mounted here";
+    std::string pattern = (std::filesystem::temp_directory_path() / "chartdump-home-XXXXXX").string();
+    const std::filesystem::path home = ::mkdtemp(pattern.data());
+    std::string err;
+    const ProgramRun run = folder.Run(Delhi, err, "XDG_DATA_HOME=" + home.string() + " HOME=/nonexistent");
+    EXPECT_EQ(run.exitCode, 0) << err;
+    EXPECT_NE(run.out.find("\"Velantar\""), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_empty(home)) << "a copy of the data database was made";
+    std::filesystem::remove_all(home);
+}
+
+} // namespace

@@ -18,6 +18,8 @@ using namespace tarvik::chartdump;
 namespace {
 constexpr int BadArguments = 2;
 constexpr int NoDatabases = 1;
+// Far beyond any list of births to check (a million lines).
+constexpr std::size_t LargestBatch = std::size_t(64) << 20;
 
 // The panchang's texts and velantar come from the databases next to the
 // executable, opened once when any request needs them.
@@ -33,7 +35,8 @@ bool openDatabasesFor(const std::vector<DumpRequest>& requests)
     if (!ec)
         tarvik::Program().ProgramFolder = exe.parent_path().string();
     try {
-        tarvik::OpenReferenceDatabases();
+        // Read-only: the tool changes no place, so it needs no writable copy.
+        tarvik::OpenReferenceDatabases(tarvik::DataAccess::ReadOnly);
         return true;
     } catch (const tarvik::DbError& e) {
         std::cerr << "chartdump: the panchang needs the program's databases: " << e.what() << "\n";
@@ -41,13 +44,22 @@ bool openDatabasesFor(const std::vector<DumpRequest>& requests)
     }
 }
 
-// Prints one object per request, nothing when the databases cannot be opened.
+// Prints one object per request, nothing when the databases cannot be opened
+// or a chart cannot be made (a damaged reference table).
 int print(const std::vector<DumpRequest>& requests)
 {
     if (!openDatabasesFor(requests))
         return NoDatabases;
-    for (const DumpRequest& r : requests)
-        std::cout << ChartJson(r) << "\n";
+    std::vector<std::string> objects;
+    try {
+        for (const DumpRequest& r : requests)
+            objects.push_back(ChartJson(r));
+    } catch (const std::exception& e) {
+        std::cerr << "chartdump: " << e.what() << "\n";
+        return NoDatabases;
+    }
+    for (const std::string& object : objects)
+        std::cout << object << "\n";
     return 0;
 }
 
@@ -61,12 +73,24 @@ int badArguments(const std::string& message)
 // prints nothing.
 int runBatch(const std::string& file)
 {
+    // A folder reads as no lines and a device may never end.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec))
+        return badArguments("the batch file '" + file + "' is no regular file");
+    if (std::filesystem::file_size(file, ec) > LargestBatch)
+        return badArguments("the batch file '" + file + "' is larger than " + std::to_string(LargestBatch >> 20) +
+                            " MB");
     std::ifstream in(file);
     if (!in)
         return badArguments("cannot read batch file '" + file + "'");
     std::vector<DumpRequest> requests;
     std::string line;
+    std::size_t read = 0;
     for (int number = 1; std::getline(in, line); ++number) {
+        read += line.size() + 1;
+        if (read > LargestBatch)
+            return badArguments("the batch file '" + file + "' is larger than " + std::to_string(LargestBatch >> 20) +
+                                " MB");
         const std::vector<std::string> args = SplitLine(line);
         if (args.empty() || args[0].front() == '#')
             continue;

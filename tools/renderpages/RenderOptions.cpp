@@ -112,6 +112,11 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args)
             result.error = "girl: " + girl.error;
             return result;
         }
+        // --girl-help asks for no birth.
+        if (!girl.request) {
+            result.error = "the girl's birth options are needed (--girl-date, --girl-time, ...)";
+            return result;
+        }
         request.girl = girl.request->birth;
     }
 

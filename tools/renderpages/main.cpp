@@ -172,7 +172,7 @@ int main(int argc, char** argv)
 
     Program().ProgramFolder = programFolder(argv[0]);
     try {
-        OpenReferenceDatabases();
+        OpenReferenceDatabases(DataAccess::ReadOnly);
     } catch (const std::exception& e) {
         std::cerr << "renderpages: " << e.what() << "\n";
         return PageFailed;

@@ -219,7 +219,7 @@ std::string quoted(const LaidText& t)
 // No text crosses a rule; none leaves the sheet.
 void reviewRules(const LayoutSurface& s, PageReview& review)
 {
-    for (const LaidText& t : s.texts) {
+    for (const LaidText& t : s.laid) {
         if (t.ink.Empty())
             continue;
         if (t.ink.left < 0 || t.ink.right > OutputRun().PageWidth || t.ink.top < 0 ||
@@ -237,12 +237,12 @@ void reviewRules(const LayoutSurface& s, PageReview& review)
 // No two texts meet, and texts side by side on one line keep a blank between.
 void reviewTexts(const LayoutSurface& s, PageReview& review)
 {
-    for (std::size_t i = 0; i < s.texts.size(); ++i) {
-        const LaidText& a = s.texts[i];
+    for (std::size_t i = 0; i < s.laid.size(); ++i) {
+        const LaidText& a = s.laid[i];
         if (a.ink.Empty())
             continue;
-        for (std::size_t j = i + 1; j < s.texts.size(); ++j) {
-            const LaidText& b = s.texts[j];
+        for (std::size_t j = i + 1; j < s.laid.size(); ++j) {
+            const LaidText& b = s.laid[j];
             if (b.ink.Empty())
                 continue;
             if (a.ink.bottom <= b.ink.top || b.ink.bottom <= a.ink.top)
@@ -278,13 +278,13 @@ void reviewCharts(const LayoutSurface& s, PageReview& review)
         const std::optional<ChartRegions> chart = regionsOf(s.drawings[k]);
         if (!chart)
             continue;
-        const std::size_t end = k + 1 < s.drawings.size() ? s.drawings[k + 1].firstText : s.texts.size();
+        const std::size_t end = k + 1 < s.drawings.size() ? s.drawings[k + 1].firstText : s.laid.size();
         std::vector<int> sequence;
         std::vector<std::vector<const LaidText*>> byRegion(chart->regions.size());
         int house = 0;
         int numberRegion = -1;
         for (std::size_t i = s.drawings[k].firstText; i < end; ++i) {
-            const LaidText& t = s.texts[i];
+            const LaidText& t = s.laid[i];
             if (t.font.Bold)
                 break;
             if (t.ink.Empty())

@@ -1,6 +1,6 @@
 #pragma once
 
-// A recording surface that measures texts with the program's fonts and keeps,
+// The measuring surface (MeasuredSurface.h) that also keeps,
 // for every text, the box its glyphs cover on the page (the ink, from the
 // highest accent to the lowest descender), and every rule a page draws: its
 // own lines and the strokes of the drawings it paints (chart frames, the
@@ -8,8 +8,9 @@
 // layout tests check these boxes against each other and against the rules.
 // Needs the Qt application of QtTestEnvironment.h.
 
+#include "MeasuredSurface.h"
+
 #include "pages/PainterSurface.h"
-#include "pages/RecordingSurface.h"
 
 #include <QFontMetricsF>
 #include <QString>
@@ -49,27 +50,16 @@ struct PaintedDrawing {
     std::size_t firstText;    // index of the first text drawn after it
 };
 
-class LayoutSurface : public RecordingSurface {
+class LayoutSurface : public MeasuredSurface {
 public:
-    std::vector<LaidText> texts;
+    std::vector<LaidText> laid;
     std::vector<Rule> rules;
     std::vector<PaintedDrawing> drawings;
-
-    double TextWidth(std::string_view text) override
-    {
-        measure_.Font = Font;
-        return measure_.TextWidth(text);
-    }
-    double LineHeight() override
-    {
-        measure_.Font = Font;
-        return measure_.LineHeight();
-    }
 
 protected:
     void DrawText(double x, double y, std::string_view text) override
     {
-        RecordingSurface::DrawText(x, y, text);
+        MeasuredSurface::DrawText(x, y, text);
         const Metrics& m = metrics();
         const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
         const QRectF r = m.metrics.tightBoundingRect(s);
@@ -84,17 +74,17 @@ protected:
         t.font = Font;
         t.blank = TextWidth(" ");
         t.picturesBefore = drawings.size();
-        texts.push_back(std::move(t));
+        laid.push_back(std::move(t));
     }
     void DrawLine(double x1, double y1, double x2, double y2) override
     {
-        RecordingSurface::DrawLine(x1, y1, x2, y2);
+        MeasuredSurface::DrawLine(x1, y1, x2, y2);
         rules.push_back({x1, y1, x2, y2, 6, "line"});
     }
     void DrawPicture(const Picture& picture, double x, double y, double width, double height) override
     {
-        RecordingSurface::DrawPicture(picture, x, y, width, height);
-        drawings.push_back({picture.Name(), x, y, width, height, texts.size()});
+        MeasuredSurface::DrawPicture(picture, x, y, width, height);
+        drawings.push_back({picture.Name(), x, y, width, height, laid.size()});
         const VectorDrawing* d = picture.Vector();
         if (!d)
             return;
@@ -124,7 +114,6 @@ private:
         return *it->second;
     }
 
-    ImageSurface measure_{20};
     std::map<std::string, std::unique_ptr<Metrics>> cache_;
 };
 

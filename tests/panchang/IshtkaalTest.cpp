@@ -72,16 +72,8 @@ TEST_F(IshtkaalTest, RunsOnAcrossSunrise)
 BirthRecord placeBirth(int day, int month, int year, int hour, int minute, int latDeg, int latMin,
                        const char* latDir, int longDeg, int longMin, const char* longDir, double meridian)
 {
-    BirthRecord b = DelhiBirth(day, month, year, hour, minute, 0);
-    b.LatDeg = latDeg;
-    b.LatMin = latMin;
-    b.LatDir = latDir;
-    b.LongDeg = longDeg;
-    b.LongMin = longMin;
-    b.LongDir = longDir;
-    b.ZoneMeridian = meridian;
-    b.ZoneHours = meridian / 15;
-    return b;
+    return MovedTo(DelhiBirth(day, month, year, hour, minute, 0), latDeg, latMin, latDir, longDeg, longMin,
+                   longDir, meridian);
 }
 
 TEST_F(IshtkaalTest, AcrossTheDateLineLocalMeanTimeIsADayBehindTheClock)

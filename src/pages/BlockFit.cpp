@@ -120,4 +120,16 @@ FittedBlock FitBlock(Surface& surface, const BlockRoom& room, const BlockLines& 
     return block;
 }
 
+void PrintFittedBlock(Surface& surface, const FittedBlock& block)
+{
+    const double size = surface.Font.Size;
+    surface.Font.Size = block.size;
+    for (std::size_t i = 0; i < block.lines.size(); ++i) {
+        surface.CurrentX = block.centreX - surface.TextWidth(block.lines[i]) / 2;
+        surface.CurrentY = block.top + i * block.pitch;
+        surface.Print(block.lines[i]);
+    }
+    surface.Font.Size = size;
+}
+
 } // namespace tarvik

@@ -54,6 +54,10 @@ using BlockLines = std::function<std::vector<std::string>(int perLine)>;
 FittedBlock FitBlock(Surface& surface, const BlockRoom& room, const BlockLines& linesFor, int names,
                      double size, double minSize, double maxPitch = 0, double pitchShare = 1);
 
+// Prints a fitted block, each line centred on the block's centre; the
+// surface's font size is left as it was.
+void PrintFittedBlock(Surface& surface, const FittedBlock& block);
+
 // Whether a box lies inside the convex outline, margin clear of its sides.
 bool BoxInside(const TextBox& box, const std::vector<DesignPoint>& outline, double margin);
 

@@ -57,18 +57,6 @@ constexpr double HindiPitchShare = 1.15;
 // below its title, clear of the title's descenders.
 constexpr double SouthTitleGap = 12;
 
-// Prints a fitted block, each line centred on the block's centre.
-void printBlock(Surface& surface, const FittedBlock& block)
-{
-    const double size = surface.Font.Size;
-    surface.Font.Size = block.size;
-    for (std::size_t i = 0; i < block.lines.size(); ++i) {
-        surface.CurrentX = block.centreX - surface.TextWidth(block.lines[i]) / 2;
-        surface.CurrentY = block.top + i * block.pitch;
-        surface.Print(block.lines[i]);
-    }
-    surface.Font.Size = size;
-}
 
 FittedBlock fitHouse(Surface& surface, const BlockRoom& room, const HouseText& text)
 {
@@ -129,7 +117,7 @@ void drawNorth(Surface& surface, const ChartBox& box, double top,
         room.from = corner;
         room.to = {corner.x + axis.direction.x * axis.reach * box.f,
                    corner.y + axis.direction.y * axis.reach * box.f};
-        printBlock(surface, fitHouse(surface, room, texts[h - 1]));
+        PrintFittedBlock(surface, fitHouse(surface, room, texts[h - 1]));
     }
 }
 
@@ -151,7 +139,7 @@ void drawSouth(Surface& surface, const ChartBox& box, double top,
             surface.Line(cx + 350 * box.f, cy, cx, cy + 350 * box.f);
             room.halfPlanes.push_back({{cx + 350 * box.f, cy}, {std::numbers::sqrt2 / 2, std::numbers::sqrt2 / 2}});
         }
-        printBlock(surface, fitHouse(surface, room, texts[s - 1]));
+        PrintFittedBlock(surface, fitHouse(surface, room, texts[s - 1]));
     }
 }
 

@@ -101,13 +101,7 @@ void PrintSudarshanChakra(Surface& surface)
                 surface, room,
                 [&](int perLine) { return SudarshanSectorLines(sign, inSign, perLine); },
                 static_cast<int>(inSign.size()), size, MinimumSizeShare * size, SectorLineStep);
-            surface.Font.Size = block.size;
-            for (std::size_t i = 0; i < block.lines.size(); ++i) {
-                surface.CurrentX = block.centreX - surface.TextWidth(block.lines[i]) / 2;
-                surface.CurrentY = block.top + i * block.pitch;
-                surface.Print(block.lines[i]);
-            }
-            surface.Font.Size = size;
+            PrintFittedBlock(surface, block);
         }
     }
 }

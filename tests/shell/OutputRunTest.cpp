@@ -202,8 +202,9 @@ TEST_F(OutputRunTest, TheListHoldsEveryAspectPageOfTheChart)
         const auto at = [&](const char* key) { return std::find(keys.begin(), keys.end(), key); };
         ASSERT_NE(at("AspPage4"), keys.end());
         EXPECT_EQ(at("AspPage5") != keys.end(), r.fifth) << r.time;
-        if (r.fifth)
+        if (r.fifth) {
             EXPECT_EQ(at("AspPage5"), at("AspPage4") + 1);
+        }
         EXPECT_EQ(at("AspPage6"), keys.end());
     }
     EXPECT_TRUE(messages.messages.empty());

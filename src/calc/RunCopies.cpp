@@ -1,8 +1,6 @@
 #include "RunCopies.h"
 
-#include "PanchangElements.h"
-#include "Sunrise.h"
-#include "core/State.h"
+#include "MomentGuard.h"
 
 #include <algorithm>
 #include <utility>
@@ -27,7 +25,59 @@ void copySaptavarga(const ChartState& chart, int (&to)[14][8])
     std::copy(&chart.SaptavargaSigns[0][0], &chart.SaptavargaSigns[0][0] + 14 * 8, &to[0][0]);
 }
 
+// The elements of the standing chart; the chart keeps the working values
+// it held (no chart value is written).
+PanchangValues standingPanchang()
+{
+    const NativeMomentGuard keep;
+    return CalcPanchangElements();
+}
+
 } // namespace
+
+int PersonChart::Nakshatra() const
+{
+    return std::clamp(static_cast<int>(panchang[NakshatraElement]), 1, 27);
+}
+
+int PersonChart::Pada() const { return std::clamp(static_cast<int>(panchang[PadaElement]), 1, 4); }
+
+PersonChart NativeChart()
+{
+    const ChartState& c = Chart();
+    const BirthState& b = Births();
+    PersonChart p;
+    p.birth = Native();
+    p.longitudes = c.PlanetLongitudes;
+    p.ascendant = c.HouseCusps[1];
+    p.siderealTime = c.SiderealTime;
+    p.placeLongitude = c.PlaceLongitude;
+    p.zoneMeridian = c.ZoneMeridianDeg;
+    p.sunTimes = CalcSunrise();
+    p.panchang = standingPanchang();
+    p.warTime = b.NativeWarTime;
+    p.payaMoon = b.BirthMoon;
+    p.payaLagna = b.BirthLagna;
+    return p;
+}
+
+PersonChart PartnerChart(const SunTimes* sunTimes, const PanchangValues* panchang)
+{
+    const MatchCopies& m = Match();
+    PersonChart p;
+    p.birth = Partner();
+    p.longitudes = m.PartnerLongitudes;
+    p.ascendant = m.PartnerCusps[1];
+    p.siderealTime = m.PartnerSiderealTime;
+    p.placeLongitude = m.PartnerPlaceLongitude;
+    p.zoneMeridian = m.PartnerZoneMeridian;
+    p.sunTimes = sunTimes ? *sunTimes : m.PartnerSunTimes;
+    p.panchang = panchang ? *panchang : m.PartnerPanchang;
+    p.warTime = Births().PartnerWarTime;
+    p.payaMoon = m.PartnerLongitudes[8];
+    p.payaLagna = m.PartnerCusps[1];
+    return p;
+}
 
 void TakeBirthLongitudes()
 {
@@ -42,18 +92,19 @@ void TakeBirthLongitudes()
 void KeepGirlResults()
 {
     const ChartState& chart = Chart();
+    const PersonChart girl = NativeChart();
     MatchCopies& m = Match();
     copySaptavarga(chart, m.PartnerSaptavargaSigns);
-    m.PartnerLongitudes = chart.PlanetLongitudes;
+    m.PartnerLongitudes = girl.longitudes;
     m.PartnerCusps = chart.HouseCusps;
     m.PartnerSandhis = chart.BhavaSandhi;
-    m.PartnerSiderealTime = chart.SiderealTime;
-    m.PartnerSunTimes = CalcSunrise();
-    m.PartnerPanchang = CalcPanchangElements();
-    m.PartnerPlaceLongitude = chart.PlaceLongitude;
-    m.PartnerZoneMeridian = chart.ZoneMeridianDeg;
-    Births().Partner = Native();
-    Births().PartnerWarTime = Births().NativeWarTime;
+    m.PartnerSiderealTime = girl.siderealTime;
+    m.PartnerSunTimes = girl.sunTimes;
+    m.PartnerPanchang = girl.panchang;
+    m.PartnerPlaceLongitude = girl.placeLongitude;
+    m.PartnerZoneMeridian = girl.zoneMeridian;
+    Births().Partner = girl.birth;
+    Births().PartnerWarTime = girl.warTime;
 }
 
 void KeepBoyResults() { copySaptavarga(Chart(), Match().NativeSaptavargaSigns); }

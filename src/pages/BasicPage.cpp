@@ -3,7 +3,6 @@
 #include "Frame.h"
 #include "TablePages.h"
 #include "calc/Angles.h"
-#include "calc/MomentGuard.h"
 #include "calc/NameTables.h"
 #include "calc/TextFormat.h"
 #include "calc/TimeScale.h"
@@ -55,59 +54,7 @@ std::string ayanamsaKey(int choice)
     }
 }
 
-// The elements of the standing chart; the chart keeps the working values
-// it held (the page writes no chart value of its own).
-PanchangValues standingPanchang()
-{
-    const NativeMomentGuard keep;
-    return CalcPanchangElements();
-}
-
 } // namespace
-
-int PersonChart::Nakshatra() const
-{
-    return std::clamp(static_cast<int>(panchang[NakshatraElement]), 1, 27);
-}
-
-int PersonChart::Pada() const { return std::clamp(static_cast<int>(panchang[PadaElement]), 1, 4); }
-
-PersonChart NativeChart()
-{
-    const ChartState& c = Chart();
-    const BirthState& b = Births();
-    PersonChart p;
-    p.birth = Native();
-    p.longitudes = c.PlanetLongitudes;
-    p.ascendant = c.HouseCusps[1];
-    p.siderealTime = c.SiderealTime;
-    p.placeLongitude = c.PlaceLongitude;
-    p.zoneMeridian = c.ZoneMeridianDeg;
-    p.sunTimes = CalcSunrise();
-    p.panchang = standingPanchang();
-    p.warTime = b.NativeWarTime;
-    p.payaMoon = b.BirthMoon;
-    p.payaLagna = b.BirthLagna;
-    return p;
-}
-
-PersonChart PartnerChart(const SunTimes* sunTimes, const PanchangValues* panchang)
-{
-    const MatchCopies& m = Match();
-    PersonChart p;
-    p.birth = Partner();
-    p.longitudes = m.PartnerLongitudes;
-    p.ascendant = m.PartnerCusps[1];
-    p.siderealTime = m.PartnerSiderealTime;
-    p.placeLongitude = m.PartnerPlaceLongitude;
-    p.zoneMeridian = m.PartnerZoneMeridian;
-    p.sunTimes = sunTimes ? *sunTimes : m.PartnerSunTimes;
-    p.panchang = panchang ? *panchang : m.PartnerPanchang;
-    p.warTime = Births().PartnerWarTime;
-    p.payaMoon = m.PartnerLongitudes[8];
-    p.payaLagna = m.PartnerCusps[1];
-    return p;
-}
 
 std::string WarTimeText(const WarTime& w)
 {

@@ -6,48 +6,18 @@
 // Moon at sunrise from a chart of the sunrise moment; then the avakahada and
 // ghat chakras. Every caption and every name is a dictionary text.
 //
-// What the stages share lives here; PrintBasicPage (TablePages.h) runs them.
+// What the stages share lives here; each person's chart (PersonChart) comes
+// with the run's copies (calc/RunCopies.h). PrintBasicPage (TablePages.h)
+// runs the stages.
 
 #include "Surface.h"
-#include "calc/PanchangElements.h"
-#include "calc/Sunrise.h"
-#include "core/State.h"
+#include "calc/RunCopies.h"
 
 #include <array>
 #include <string>
 #include <vector>
 
 namespace tarvik::basic {
-
-// One person's birth and chart as the page reads them: the native's from the
-// standing chart, the girl's from the copies the match run saved of hers.
-struct PersonChart {
-    BirthRecord birth;
-    std::array<double, 27> longitudes{};   // PlanetLongitudes: [1] ayanamsa, [2] Sun, [8] Moon
-    double ascendant = 0;
-    double siderealTime = 0;
-    double placeLongitude = 0;             // signed degrees, west negative
-    double zoneMeridian = 0;               // degrees, east positive
-    SunTimes sunTimes{};
-    PanchangValues panchang{};
-    WarTime warTime{};
-    double payaMoon = 0;                   // the Moon and the ascendant the paya is read from
-    double payaLagna = 0;
-
-    // The Moon's nakshatra 1..27 and pada 1..4 of the panchang elements
-    // (kept in range should the elements be missing).
-    int Nakshatra() const;
-    int Pada() const;
-
-    double Sun() const { return longitudes[2]; }
-    double Moon() const { return longitudes[8]; }
-    double Ayanamsa() const { return longitudes[1]; }
-};
-
-// The native's values now; the girl's from the match copies, with her sun
-// times and panchang as the dispatcher passes them (the copies when null).
-PersonChart NativeChart();
-PersonChart PartnerChart(const SunTimes* sunTimes, const PanchangValues* panchang);
 
 // A caption and the value of each person (the second empty for one person).
 struct Row {

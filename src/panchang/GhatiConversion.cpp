@@ -5,9 +5,7 @@
 #include "Ishtkaal.h"
 #include "SunriseChart.h"
 #include "calc/Chart.h"
-#include "calc/MomentGuard.h"
 #include "calc/NameTables.h"
-#include "calc/PanchangElements.h"
 #include "calc/TextFormat.h"
 #include "core/State.h"
 
@@ -91,20 +89,19 @@ GhatiPanchang GhatiDayOf(const BirthRecord& person)
 
 GhatiPanchang GhatiPanchangOf(const BirthRecord& person)
 {
-    const BirthRecord p = person;   // person may be Native itself
-    GhatiPanchang result = GhatiDayOf(p);
+    GhatiPanchang result = GhatiDayOf(person);
     {
-        const NativeMomentGuard keepBirth;
-        Native() = p;
-        CalcChart();
-        const int tithi = static_cast<int>(CalcPanchangElements()[TithiElement]);
+        // The birth's own chart, for its Sun and Moon only.
+        ChartState birth;
+        ComputeChart(ChartInputOf(person, OutputRun().AyanamsaChoice, OutputRun().TrueNode), birth);
+        const int tithi = CalcTithi(birth.PlanetLongitudes[Moon], birth.PlanetLongitudes[Sun]);
         result.tithiAtBirth = GhatiTithiName(tithi);
         result.paksha = tithi > 15 ? "Krishna" : "Shukla";
     }
-    const SunriseChart rise = ChartAtSunrise(p, BirthDateSunTimes(p)[3]);
+    const SunriseChart rise = ChartAtSunrise(person, BirthDateSunTimes(person)[3]);
     result.tithiAtSunrise = GhatiTithiName(CalcTithi(rise.moon, rise.sun));
-    result.vikramSamvat = CalcSamvatAtBirth(p).vikram;
-    const LunarMonth month = LunarMonthAtBirth(p);
+    result.vikramSamvat = CalcSamvatAtBirth(person).vikram;
+    const LunarMonth month = LunarMonthAtBirth(person);
     result.lunarMonth = month.key;
     result.adhikaMonth = month.adhika;
     return result;

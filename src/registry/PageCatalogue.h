@@ -10,7 +10,7 @@
 // pages in the two modes ("Basic", "Nirayana"): the dispatcher tells them
 // apart by the run's mode.
 
-#include "readings/AspectPredictions.h"
+#include "readings/Aspects.h"
 
 #include <string>
 #include <string_view>

@@ -15,7 +15,7 @@
 #include "prPreview.h"
 #include "core/Reporter.h"
 #include "core/State.h"
-#include "readings/AspectPredictions.h"
+#include "readings/Aspects.h"
 #include "refdata/Databases.h"
 #include "refdata/Places.h"
 

@@ -11,7 +11,7 @@
 #include "core/State.h"
 #include "registry/PageCatalogue.h"
 #include "registry/PageDispatcher.h"
-#include "readings/AspectPredictions.h"
+#include "readings/Aspects.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

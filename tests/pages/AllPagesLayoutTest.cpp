@@ -14,7 +14,7 @@
 #include "core/Reporter.h"
 #include "core/State.h"
 #include "pages/ChartFrames.h"
-#include "readings/AspectPredictions.h"
+#include "readings/Aspects.h"
 #include "registry/PageCatalogue.h"
 #include "registry/PageDispatcher.h"
 #include "refdata/RefdataFixture.h"

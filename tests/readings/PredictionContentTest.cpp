@@ -1,6 +1,6 @@
 #include "calc/NameTables.h"
 #include "core/Reporter.h"
-#include "readings/AspectPredictions.h"
+#include "readings/Aspects.h"
 #include "readings/PredictionPages.h"
 #include "ReadingPagesFixture.h"
 #include "refdata/TextLookup.h"

@@ -11,7 +11,7 @@
 #include "calc/RunCopies.h"
 #include "core/Reporter.h"
 #include "core/State.h"
-#include "readings/AspectPredictions.h"
+#include "readings/Aspects.h"
 #include "registry/PageCatalogue.h"
 #include "registry/PageDispatcher.h"
 #include "pages/PainterSurface.h"

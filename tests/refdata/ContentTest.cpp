@@ -9,6 +9,7 @@
 #include <map>
 #include <regex>
 #include <set>
+#include <span>
 
 using namespace tarvik;
 using namespace tarvik::testing;
@@ -16,6 +17,28 @@ using namespace tarvik::testing;
 namespace {
 
 using Content = OpenDeliveredDatabases;
+
+// A place of the atlas by its zone and the name the lists show, with the
+// gazetteer's coordinates (truncated to the minute).
+struct AtlasPlace {
+    const char* zone;
+    const char* place;
+    const char* latitude;
+    const char* longitude;
+};
+
+void expectPlaces(std::span<const AtlasPlace> places)
+{
+    for (const AtlasPlace& c : places) {
+        SCOPED_TRACE(c.place);
+        const auto zone = FindCountryByName(c.zone);
+        ASSERT_TRUE(zone) << c.zone;
+        const auto place = FindPlaceByName(zone->countryId, c.place);
+        ASSERT_TRUE(place);
+        EXPECT_EQ(place->latitude, c.latitude);
+        EXPECT_EQ(place->longitude, c.longitude);
+    }
+}
 
 // Degrees, direction, two-digit minutes: the stored coordinate text.
 double Degrees(const std::string& text, char positive, char negative, int maxDegrees)
@@ -89,12 +112,7 @@ TEST_F(Content, DefaultCountryAndPlace)
 // A sample of places against the gazetteer's coordinates (truncated to the minute).
 TEST_F(Content, SampleOfPlaces)
 {
-    struct Case {
-        const char* country;
-        const char* place;
-        const char* latitude;
-        const char* longitude;
-    } cases[] = {
+    const AtlasPlace cases[] = {
         {"India", "Mumbai", "19N04", "72E52"},
         {"India", "Varanasi", "25N19", "83E00"},
         {"India", "Ujjain", "23N10", "75E46"},
@@ -103,14 +121,7 @@ TEST_F(Content, SampleOfPlaces)
         {"United States (New York)", "New York City", "40N42", "74W00"},
         {"Nepal", "Kathmandu", "27N42", "85E19"},
     };
-    for (const Case& c : cases) {
-        const auto country = FindCountryByName(c.country);
-        ASSERT_TRUE(country) << c.country;
-        const auto place = FindPlaceByName(country->countryId, c.place);
-        ASSERT_TRUE(place) << c.place;
-        EXPECT_EQ(place->latitude, c.latitude) << c.place;
-        EXPECT_EQ(place->longitude, c.longitude) << c.place;
-    }
+    expectPlaces(cases);
 }
 
 // Small towns of the atlas, by the names the lists show, with the
@@ -118,12 +129,7 @@ TEST_F(Content, SampleOfPlaces)
 // places of one name, the list shows each with its state.
 TEST_F(Content, SmallTownsFoundByName)
 {
-    struct Case {
-        const char* zone;
-        const char* place;
-        const char* latitude;
-        const char* longitude;
-    } cases[] = {
+    const AtlasPlace cases[] = {
         {"United Kingdom", "Chipping Campden", "52N02", "1W46"},    // England, some 2,000 people
         {"United Kingdom", "Yalding", "51N13", "0E25"},
         {"United Kingdom", "Tenbury Wells", "52N18", "2W34"},
@@ -143,15 +149,7 @@ TEST_F(Content, SmallTownsFoundByName)
         {"India", "Kalamassery", "10N03", "76E19"},
         {"India", "Aroor", "9N52", "76E18"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.place);
-        const auto zone = FindCountryByName(c.zone);
-        ASSERT_TRUE(zone) << c.zone;
-        const auto place = FindPlaceByName(zone->countryId, c.place);
-        ASSERT_TRUE(place);
-        EXPECT_EQ(place->latitude, c.latitude);
-        EXPECT_EQ(place->longitude, c.longitude);
-    }
+    expectPlaces(cases);
 }
 
 // Each zone holds at least the gazetteer's places of 1,000 people or more

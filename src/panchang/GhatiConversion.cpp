@@ -38,23 +38,23 @@ ClockTime ClockTimeOfGhatis(const BirthRecord& person, double ghatis)
     // is the date's own, the day before's, or (local mean time a day off the
     // clock, across the date line) two days before or the day after; inside
     // the polar circles a day's count may start again a day after its sunrise.
-    double clock = BirthDateSunTimes(person)[1] + elapsed - lmtLessClock;
-    bool found = false;
-    for (const int day : {0, -1, -2, 1}) {
-        const double sunrise = BirthDateSunTimes(person, day)[1] + 24 * day;
-        for (const int again : {0, 1}) {
-            const double trial = sunrise + 24 * again + elapsed - lmtLessClock;
-            if (!found && trial >= 0 && trial < 24 &&
-                std::fabs(IshtkaalOfClockTime(person, trial) - ghatis) < GhatiTolerance) {
-                clock = trial;
-                found = true;
-            }
-        }
-    }
     // Otherwise the ghatis name no moment of the date (beyond a Hindu day,
     // or between its midnight in its own reckoning and in the day before's
     // while the sunrises come later from day to day): counted from the
     // date's sunrise, they wrap round the clock.
+    const auto momentOfDate = [&]() {
+        for (const int day : {0, -1, -2, 1}) {
+            const double sunrise = BirthDateSunTimes(person, day)[1] + 24 * day;
+            for (const int again : {0, 1}) {
+                const double trial = sunrise + 24 * again + elapsed - lmtLessClock;
+                if (trial >= 0 && trial < 24 &&
+                    std::fabs(IshtkaalOfClockTime(person, trial) - ghatis) < GhatiTolerance)
+                    return trial;
+            }
+        }
+        return BirthDateSunTimes(person)[1] + elapsed - lmtLessClock;
+    };
+    const double clock = momentOfDate();
     double seconds = std::fmod(std::ceil(clock * 3600 - SecondTolerance), SecondsPerDay);
     if (seconds < 0)
         seconds += SecondsPerDay;

@@ -2,6 +2,7 @@
 
 #include "calc/Angles.h"
 #include "calc/Chart.h"
+#include "calc/TimeScale.h"
 #include "core/State.h"
 #include "refdata/TextLookup.h"
 
@@ -60,11 +61,6 @@ constexpr std::array<std::string_view, 12> MonthOfSignEntered = {
 constexpr long long SecondsPerDay = 86400;
 constexpr int MeenaSign = 11;
 
-long long floorDiv(long long a, long long b)
-{
-    const long long q = a / b;
-    return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
-}
 
 // The Sun and the Moon of a person's place and zone at any moment, a moment
 // being whole seconds of standard zone time from the midnight of day count
@@ -85,16 +81,8 @@ public:
 
     void At(long long t)
     {
-        const long long day = floorDiv(t, SecondsPerDay);
-        const long long ofDay = t - day * SecondsPerDay;
-        const CalendarDate date = DateOfDayNumber(static_cast<int>(day));
-        BirthRecord r = person_;
-        r.Day = date.day;
-        r.Month = date.month;
-        r.Year = date.year;
-        r.Hour = static_cast<int>(ofDay / 3600);
-        r.Minute = static_cast<int>(ofDay / 60 % 60);
-        r.Second = static_cast<int>(ofDay % 60);
+        const DayAndClock at = DayAndClockOfSeconds(t);
+        BirthRecord r = RecordAtMoment(person_, DateOfDayNumber(at.dayNumber), at.hour, at.minute, at.second);
         r.TimeCorrection = 0;
         ComputeChart(ChartInputOf(r, OutputRun().AyanamsaChoice, OutputRun().TrueNode), chart_);
     }
@@ -148,7 +136,7 @@ CalendarDate LunarNewYear(const BirthRecord& person)
     // has passed: the day the first tithi runs at that moment, or the one
     // after a first tithi that began and ended between two moments.
     const long long clock = sky.BirthMoment() - DayNumber(person.Day, person.Month, person.Year) * SecondsPerDay;
-    return DateOfDayNumber(static_cast<int>(floorDiv(newMoon - clock + SecondsPerDay - 1, SecondsPerDay)));
+    return DateOfDayNumber(DayAndClockOfSeconds(newMoon - clock + SecondsPerDay - 1).dayNumber);
 }
 
 SamvatYears CalcSamvatAtBirth(const BirthRecord& person)

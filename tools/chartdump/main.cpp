@@ -77,9 +77,6 @@ int runBatch(const std::string& file)
     std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec))
         return badArguments("the batch file '" + file + "' is no regular file");
-    if (std::filesystem::file_size(file, ec) > LargestBatch)
-        return badArguments("the batch file '" + file + "' is larger than " + std::to_string(LargestBatch >> 20) +
-                            " MB");
     std::ifstream in(file);
     if (!in)
         return badArguments("cannot read batch file '" + file + "'");

@@ -1,6 +1,7 @@
 #include "KPChart.h"
 
 #include "Angles.h"
+#include "Ayanamsa.h"
 #include "Houses.h"
 #include "core/State.h"
 
@@ -38,6 +39,23 @@ double PlacidusCusp(double ramc, double hourAngle, double share, double latitude
 
 double KPCuspLatitudeLimit(double obliquity) { return 90.0 - obliquity; }
 
+KPZodiac KPZodiacOf(double chartAyanamsa, double T, int ayanamsaChoice)
+{
+    constexpr double lead = 6.0 / 60.0;
+    if (ayanamsaChoice == AyanamsaKP)
+        return {0.0, chartAyanamsa};
+    // Under Raman the chart's bodies stand Lahiri(T) - Raman(T + 1 h) on from
+    // Lahiri's (the replacement's own difference), its ascendant as much.
+    const double lahiri = ayanamsaChoice == AyanamsaRaman ? LahiriAyanamsa(T) : chartAyanamsa;
+    return {chartAyanamsa - lahiri + lead, lahiri};
+}
+
+double KPShiftOfChart()
+{
+    const ChartState& chart = Chart();
+    return KPZodiacOf(chart.PlanetLongitudes[AyanamsaSlot], chart.JulianCenturies, OutputRun().AyanamsaChoice).shift;
+}
+
 double SiderealTimeOfAscendant(double ascendant, double latitude, double obliquity,
                                double ayanamsa)
 {
@@ -69,14 +87,16 @@ double SiderealTimeOfAscendant(double ascendant, double latitude, double obliqui
 
 double CalcAscendantKP(double hours, double latitude)
 {
-    return CalcAscendant(hours, latitude, Chart().Obliquity, Births().BirthAyanamsa);
+    const KPZodiac zodiac = KPZodiacOf(Births().BirthAyanamsa, Chart().JulianCenturies, OutputRun().AyanamsaChoice);
+    return CalcAscendant(hours, latitude, Chart().Obliquity, zodiac.ayanamsa);
 }
 
 bool CalcKPChart()
 {
     ChartState& chart = Chart();
     auto& cusps = chart.KPCusps;
-    const double ayanamsa = Births().BirthAyanamsa;
+    const KPZodiac zodiac = KPZodiacOf(Births().BirthAyanamsa, chart.JulianCenturies, OutputRun().AyanamsaChoice);
+    const double ayanamsa = zodiac.ayanamsa;
     const double latitude = chart.PlaceLatitude;
 
     if (std::abs(latitude) >= KPCuspLatitudeLimit(chart.Obliquity)) {
@@ -85,7 +105,7 @@ bool CalcKPChart()
         return false;
     }
 
-    cusps[0] = ReduceDegrees(ReduceDegrees(Births().BirthLagna) + 6.0 / 60.0);
+    cusps[0] = ReduceDegrees(ReduceDegrees(Births().BirthLagna) + zodiac.shift);
     const double ramc = SiderealTimeOfAscendant(cusps[0], latitude, chart.Obliquity, ayanamsa);
 
     cusps[9] = CalcAscendantKP(ramc - 6, 0);          // midheaven

@@ -1,3 +1,5 @@
+#include "calc/Angles.h"
+#include "calc/Ayanamsa.h"
 #include "calc/Houses.h"
 #include "calc/KPChart.h"
 #include "core/State.h"
@@ -127,6 +129,39 @@ TEST_F(KPChartTest, TheCuspsDivideTheSemiArcsAtEveryLatitude)
                 }
             }
         }
+    }
+}
+
+TEST_F(KPChartTest, CuspsAreInTheKPZodiacUnderEveryAyanamsa)
+{
+    // Under K.P. the cusps are the Placidus cusps of the birth moment in the
+    // chart's own zodiac; under N.C. Lahiri and B.V. Raman those of the moment
+    // the Lahiri ascendant 6' on rises, in the Lahiri zodiac (a Raman chart's
+    // longitudes stand Lahiri(T) - Raman(T + 1 h) on from Lahiri's).
+    const double T = 0.8;
+    const double lahiri = LahiriAyanamsa(T);
+    const double raman = RamanAyanamsa(T + 1.0 / 24 / 36525);
+    struct Case { const char* name; int choice; double chartAyanamsa, zodiacAyanamsa, lead; };
+    const Case cases[] = {
+        {"N.C. Lahiri", AyanamsaLahiri, lahiri, lahiri, 0.1},
+        {"K.P.", AyanamsaKP, KPAyanamsa(1980, 8), KPAyanamsa(1980, 8), 0.0},
+        {"B.V. Raman", AyanamsaRaman, raman, lahiri, 0.1},
+    };
+    for (const Case& c : cases) {
+        OutputRun().AyanamsaChoice = c.choice;
+        for (double latitude : {Deg(28, 39), -Deg(33, 52), Deg(59, 55)})
+            for (int ramc = 0; ramc < 360; ramc += 15) {
+                const PlacidusChart p = Placidus(ramc, latitude);
+                // The chart's lagna: the tropical ascendant less its ayanamsa.
+                SetBirth(p.cusp[1] - c.lead - c.chartAyanamsa, latitude, c.chartAyanamsa);
+                Chart().JulianCenturies = T;
+                ASSERT_TRUE(CalcKPChart());
+                for (int k : {1, 2, 3, 10, 11, 12}) {
+                    SCOPED_TRACE(::testing::Message() << c.name << ", latitude " << latitude << ", RAMC " << ramc << ", cusp " << k);
+                    EXPECT_NEAR(AngleDiff(Chart().KPCusps[k - 1], p.cusp[k] - c.zodiacAyanamsa), 0.0, 1.0 / 60);
+                }
+                EXPECT_NEAR(AngleDiff(Chart().KPCusps[0], ReduceDegrees(Births().BirthLagna) + c.lead + c.chartAyanamsa - c.zodiacAyanamsa), 0.0, 1e-9);
+            }
     }
 }
 

@@ -189,7 +189,7 @@ BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second)
     fill(r.tithiPaksha, Dict("TithiPaksh"), [&](const PersonChart& p) {
         const int tithi = static_cast<int>(p.panchang[TithiElement]);
         return Dict(TithiKey(tithi)) + slash + Dict(tithi > 15 ? "_Krishna" : "_Shukla") + slash +
-               Dict(GetNationalMonthName(p.birth.Month, p.birth.Day));
+               Dict(GetNationalMonthName(p.birth.Month, p.birth.Day, p.birth.Year));
     });
     r.pakshaName = Dict(first.panchang[TithiElement] > 15 ? "_Krishna" : "_Shukla");
     // The samvat years by the calendar year alone; the panchang of one person

@@ -405,6 +405,45 @@ TEST_F(BasicPage, MatchColumns)
     EXPECT_EQ(rowAfter(surface, "_GANA"), (std::vector<std::string>{"_DEV", "_DEV", "GH6", "22", "10"}));
 }
 
+// The samvat rows of a match turn at each person's lunar new year, as on
+// that person's own page: a girl born on 29 February 1988 at Jaipur, before
+// Chaitra, counts Shaka 1909 and Vikram 2044.
+TEST_F(BasicPage, MatchSamvatOfEachPersonFromTheLunarNewYear)
+{
+    BirthRecord jaipur = DelhiBirth(29, 2, 1988, 6, 30, 0);
+    jaipur.Name = "Girl";
+    jaipur.Sex = "Female";
+    jaipur.Place = "Jaipur";
+    jaipur.LatDeg = 26;
+    jaipur.LatMin = 55;
+    jaipur.LongDeg = 75;
+    jaipur.LongMin = 49;
+    BirthRecord march = boy();
+    march.Day = 10;
+    march.Month = 3;
+    const struct {
+        BirthRecord boy, girl;
+        std::vector<std::string> shaka, vikram;
+    } cases[] = {
+        {boy(), jaipur, {"1902", "1909"}, {"2037", "2044"}},
+        {march, girl(), {"1901", "1906"}, {"2036", "2041"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.girl.Name + " " + std::to_string(c.girl.Year));
+        standMatch(c.boy, c.girl);
+        draw();
+        EXPECT_EQ(rowAfter(surface, "SHALIVAN SHAK SAMVAT"), c.shaka);
+        EXPECT_EQ(rowAfter(surface, "VIKRAM SAMVAT"), c.vikram);
+        // Each person's own page says the same.
+        for (int i = 0; i < 2; ++i) {
+            standHoroscope(i == 0 ? c.boy : c.girl);
+            draw();
+            EXPECT_EQ(valueOf(surface, "SHALIVAN SHAK SAMVAT"), c.shaka[i]) << i;
+            EXPECT_EQ(valueOf(surface, "VIKRAM SAMVAT"), c.vikram[i]) << i;
+        }
+    }
+}
+
 // A match page before any girl was computed: her empty copies give a page,
 // not a read outside the name tables.
 TEST_F(BasicPage, MatchWithEmptyCopiesOfTheGirl)

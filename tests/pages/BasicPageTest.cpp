@@ -2,6 +2,7 @@
 #include "PageTestSupport.h"
 #include "QtTestEnvironment.h"
 
+#include "calc/Ayanamsa.h"
 #include "calc/NameTables.h"
 #include "calc/Chart.h"
 #include "calc/RunCopies.h"
@@ -213,6 +214,48 @@ TEST_F(BasicPage, PanchangTimesInStandardZoneTime)
         // The birth time rows keep the clock.
         for (int n = 0; surface.FindText("TOB", n); ++n)
             EXPECT_EQ(valueOf(surface, "TOB", n).substr(0, 8), "04:20:00") << n;
+    }
+}
+
+// Every name and end time of the panchang block is of the chosen ayanamsa,
+// as the avakahada's yoga is: 12 March 1992, 08:50:29 at 29N24 73E36. The
+// nakshatra and the yoga running before the sunrise, their ends and those at
+// birth from astronomy-engine (tools/reference/panchang-reference.js
+// ayanamsas; the end times Indian time, 24 hours on for the next day).
+TEST_F(BasicPage, ThePanchangBlockIsOfTheChosenAyanamsa)
+{
+    const auto seconds = [](const std::string& text) {
+        int h = 0, m = 0, s = 0;
+        std::sscanf(text.c_str(), "%d:%d:%d", &h, &m, &s);
+        return h * 3600 + m * 60 + s;
+    };
+    const auto hms = [](int h, int m, int s) { return h * 3600 + m * 60 + s; };
+    const struct {
+        int ayanamsa;
+        int nakshatraAtSunrise, nakshatraEnd, nakshatraAtBirth;
+        int yogaAtSunrise, yogaEnd, yogaAtBirth;
+    } cases[] = {
+        {AyanamsaLahiri, 5, hms(23, 2, 27), 5, 2, hms(9, 4, 46), 2},
+        {AyanamsaKP, 5, hms(22, 52, 9), 5, 2, hms(8, 45, 19), 3},
+        {AyanamsaRaman, 5, hms(20, 34, 6), 5, 3, hms(25, 56, 18), 3},
+    };
+    BirthRecord b = DelhiBirth(12, 3, 1992, 8, 50, 29);
+    b.LatDeg = 29;
+    b.LatMin = 24;
+    b.LongDeg = 73;
+    b.LongMin = 36;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ayanamsa);
+        OutputRun().AyanamsaChoice = c.ayanamsa;
+        standHoroscope(b);
+        draw();
+        EXPECT_EQ(valueOf(surface, "SNAK"), GetDictText(NakshatraKeys(c.nakshatraAtSunrise)));
+        EXPECT_NEAR(seconds(valueOf(surface, "ENAK")), c.nakshatraEnd, 120);
+        EXPECT_EQ(valueOf(surface, "BDNAK"), GetDictText(NakshatraKeys(c.nakshatraAtBirth)));
+        EXPECT_EQ(valueOf(surface, "SYOG"), GetDictText(YogaKeys[c.yogaAtSunrise]));
+        EXPECT_NEAR(seconds(valueOf(surface, "EYOG")), c.yogaEnd, 120);
+        EXPECT_EQ(valueOf(surface, "BDYOGA"), GetDictText(YogaKeys[c.yogaAtBirth]));
+        EXPECT_EQ(valueOf(surface, "YOG"), GetDictText(YogaKeys[c.yogaAtBirth])) << "the avakahada";
     }
 }
 

@@ -70,6 +70,18 @@ PlacidusChart Placidus(double ramc, double latitude)
     return p;
 }
 
+// The KP cusps against the Placidus cusps in the zodiac of `ayanamsa`, each
+// with its opposite, within `tolerance` degrees.
+void ExpectPlacidusCusps(const PlacidusChart& p, double ayanamsa, double tolerance)
+{
+    for (int c : {1, 2, 3, 10, 11, 12}) {
+        const double placidus = p.cusp[c] - ayanamsa;
+        SCOPED_TRACE(::testing::Message() << "cusp " << c);
+        EXPECT_NEAR(AngleDiff(Chart().KPCusps[c - 1], placidus), 0.0, tolerance);
+        EXPECT_NEAR(AngleDiff(Chart().KPCusps[(c + 5) % 12], placidus + 180), 0.0, tolerance);
+    }
+}
+
 void SetBirth(double lagna, double latitude, double ayanamsa = Ayanamsa)
 {
     Births().BirthLagna = lagna;
@@ -94,12 +106,8 @@ TEST_F(KPChartTest, AgreesWithPlacidusAtDelhiAndSydney)
             const PlacidusChart p = Placidus(ramc, latitude);
             SetBirth(p.cusp[1] - Ayanamsa, latitude);
             CalcKPChart();
-            for (int c : {1, 2, 3, 10, 11, 12}) {
-                const double placidus = p.cusp[c] - Ayanamsa;
-                SCOPED_TRACE(::testing::Message() << "latitude " << latitude << ", RAMC " << ramc << ", cusp " << c);
-                EXPECT_NEAR(AngleDiff(Chart().KPCusps[c - 1], placidus), 0.0, 10.0 / 60);
-                EXPECT_NEAR(AngleDiff(Chart().KPCusps[(c + 5) % 12], placidus + 180), 0.0, 10.0 / 60);
-            }
+            SCOPED_TRACE(::testing::Message() << "latitude " << latitude << ", RAMC " << ramc);
+            ExpectPlacidusCusps(p, Ayanamsa, 10.0 / 60);
         }
     }
 }
@@ -121,12 +129,8 @@ TEST_F(KPChartTest, TheCuspsDivideTheSemiArcsAtEveryLatitude)
                 const PlacidusChart p = Placidus(ramc, latitude);
                 SetBirth(p.cusp[1] - Ayanamsa - 0.1, latitude);
                 ASSERT_TRUE(CalcKPChart());
-                for (int c : {1, 2, 3, 10, 11, 12}) {
-                    const double placidus = p.cusp[c] - Ayanamsa;
-                    SCOPED_TRACE(::testing::Message() << "latitude " << latitude << ", RAMC " << ramc << ", cusp " << c);
-                    EXPECT_NEAR(AngleDiff(Chart().KPCusps[c - 1], placidus), 0.0, 1.0 / 60);
-                    EXPECT_NEAR(AngleDiff(Chart().KPCusps[(c + 5) % 12], placidus + 180), 0.0, 1.0 / 60);
-                }
+                SCOPED_TRACE(::testing::Message() << "latitude " << latitude << ", RAMC " << ramc);
+                ExpectPlacidusCusps(p, Ayanamsa, 1.0 / 60);
             }
         }
     }
@@ -156,10 +160,8 @@ TEST_F(KPChartTest, CuspsAreInTheKPZodiacUnderEveryAyanamsa)
                 SetBirth(p.cusp[1] - c.lead - c.chartAyanamsa, latitude, c.chartAyanamsa);
                 Chart().JulianCenturies = T;
                 ASSERT_TRUE(CalcKPChart());
-                for (int k : {1, 2, 3, 10, 11, 12}) {
-                    SCOPED_TRACE(::testing::Message() << c.name << ", latitude " << latitude << ", RAMC " << ramc << ", cusp " << k);
-                    EXPECT_NEAR(AngleDiff(Chart().KPCusps[k - 1], p.cusp[k] - c.zodiacAyanamsa), 0.0, 1.0 / 60);
-                }
+                SCOPED_TRACE(::testing::Message() << c.name << ", latitude " << latitude << ", RAMC " << ramc);
+                ExpectPlacidusCusps(p, c.zodiacAyanamsa, 1.0 / 60);
                 EXPECT_NEAR(AngleDiff(Chart().KPCusps[0], ReduceDegrees(Births().BirthLagna) + c.lead + c.chartAyanamsa - c.zodiacAyanamsa), 0.0, 1e-9);
             }
     }

@@ -239,11 +239,7 @@ TEST_F(BasicPage, ThePanchangBlockIsOfTheChosenAyanamsa)
         {AyanamsaKP, 5, hms(22, 52, 9), 5, 2, hms(8, 45, 19), 3},
         {AyanamsaRaman, 5, hms(20, 34, 6), 5, 3, hms(25, 56, 18), 3},
     };
-    BirthRecord b = DelhiBirth(12, 3, 1992, 8, 50, 29);
-    b.LatDeg = 29;
-    b.LatMin = 24;
-    b.LongDeg = 73;
-    b.LongMin = 36;
+    const BirthRecord b = MovedTo(DelhiBirth(12, 3, 1992, 8, 50, 29), 29, 24, "N", 73, 36, "E", 82.5);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.ayanamsa);
         OutputRun().AyanamsaChoice = c.ayanamsa;
@@ -453,14 +449,10 @@ TEST_F(BasicPage, MatchColumns)
 // Chaitra, counts Shaka 1909 and Vikram 2044.
 TEST_F(BasicPage, MatchSamvatOfEachPersonFromTheLunarNewYear)
 {
-    BirthRecord jaipur = DelhiBirth(29, 2, 1988, 6, 30, 0);
+    BirthRecord jaipur = MovedTo(DelhiBirth(29, 2, 1988, 6, 30, 0), 26, 55, "N", 75, 49, "E", 82.5);
     jaipur.Name = "Girl";
     jaipur.Sex = "Female";
     jaipur.Place = "Jaipur";
-    jaipur.LatDeg = 26;
-    jaipur.LatMin = 55;
-    jaipur.LongDeg = 75;
-    jaipur.LongMin = 49;
     BirthRecord march = boy();
     march.Day = 10;
     march.Month = 3;

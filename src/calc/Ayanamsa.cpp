@@ -23,6 +23,15 @@ double KPAyanamsa(int year, int month)
     return k - 0.00111778518519756;
 }
 
+double LahiriToChosenShift(int ayanamsaChoice, double T, int kpYear, int kpMonth)
+{
+    if (ayanamsaChoice == AyanamsaRaman)
+        return LahiriAyanamsa(T) - RamanAyanamsa(T);
+    if (ayanamsaChoice == AyanamsaKP)
+        return LahiriAyanamsa(T) - KPAyanamsa(kpYear, kpMonth);
+    return 0.0;
+}
+
 void CalcAyanamsaLahiri(ChartState& chart)
 {
     chart.PlanetLongitudes[AyanamsaSlot] = LahiriAyanamsa(chart.JulianCenturies);

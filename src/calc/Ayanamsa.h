@@ -17,6 +17,11 @@ double RamanAyanamsa(double T);
 // a year and 50"/12 a month, whatever the day and time.
 double KPAyanamsa(int year, int month);
 
+// What the chosen ayanamsa adds to a longitude of the Lahiri zodiac at T:
+// Lahiri's ayanamsa less the chosen one (0 under Lahiri; the K.P. value of
+// the birth month kpYear, kpMonth).
+double LahiriToChosenShift(int ayanamsaChoice, double T, int kpYear, int kpMonth);
+
 // Writes the Lahiri ayanamsa of chart.JulianCenturies into PlanetLongitudes[1].
 void CalcAyanamsaLahiri(ChartState& chart);
 

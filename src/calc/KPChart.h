@@ -2,24 +2,18 @@
 
 namespace tarvik {
 
-// One row of the KP tables of house poles: the latitude, then the pole of
-// cusps 2 and 12 and the pole of cusps 3 and 11, all in arc-minutes.
-struct KPPoleRow {
-    int latDeg;
-    int latMin;
-    int cusps2and12;
-    int cusps3and11;
+// The K.P. zodiac of a chart cast under `ayanamsaChoice` (0 N.C. Lahiri,
+// 1 K.P., 2 B.V. Raman) with the ayanamsa `chartAyanamsa` at T Julian
+// centuries: under K.P. the chart's own longitudes; otherwise the Lahiri
+// longitudes taken 6' further on (the K.P. ayanamsa stands about 6' below
+// Lahiri's), whatever ayanamsa the chart itself was cast with.
+struct KPZodiac {
+    double shift;      // added to the chart's sidereal longitudes
+    double ayanamsa;   // of the longitudes the shift's 6' start from (Lahiri's, or K.P.'s own)
 };
-
-// Poles of the intermediate cusps for a place, degrees, negative south.
-struct KPPoles {
-    double cusps2and12;
-    double cusps3and11;
-};
-
-// The poles at a latitude by linear interpolation between the table's rows;
-// at 60° and beyond, the 60° row.
-KPPoles KPPolesAt(double latitude);
+KPZodiac KPZodiacOf(double chartAyanamsa, double T, int ayanamsaChoice);
+// The shift of the current chart under the run's ayanamsa choice.
+double KPShiftOfChart();
 
 // The local sidereal time, hours 0 <= result < 24, at which a sidereal
 // ascendant rises at `latitude`: the midheaven's right ascension less the
@@ -28,7 +22,8 @@ double SiderealTimeOfAscendant(double ascendant, double latitude, double obliqui
                                double ayanamsa);
 
 // The sidereal ascendant rising at local sidereal time `hours` for a place
-// or pole at `latitude`, with the birth ayanamsa and the chart's obliquity.
+// or pole at `latitude`, in the K.P. zodiac of the birth ayanamsa (see
+// KPZodiacOf), with the chart's obliquity.
 double CalcAscendantKP(double hours, double latitude);
 
 // The latitude (degrees, either side of the equator) from which K.P. cusps
@@ -37,11 +32,13 @@ double CalcAscendantKP(double hours, double latitude);
 double KPCuspLatitudeLimit(double obliquity);
 
 // The twelve KP cusps (KPCusps 0..11, 12 repeating cusp 1) and their signs
-// (KPHouseSigns 0..11) from the birth ascendant plus 6', the birth ayanamsa,
-// the chart's obliquity and the place's latitude. Up to 60° the poles of the
-// tables place the intermediate cusps; beyond them the cusps divide the
-// semi-arcs (Placidus). At and beyond KPCuspLatitudeLimit there are no
-// cusps: every entry is 0 and the result is false.
+// (KPHouseSigns 0..11) from the birth ascendant in the K.P. zodiac (of the
+// birth ayanamsa, the chart's T and the run's ayanamsa choice), the chart's
+// obliquity and the place's latitude: the midheaven of the
+// sidereal time at which that ascendant rises, the intermediate cusps the
+// division of the semi-arcs (Placidus) at that time. At and beyond
+// KPCuspLatitudeLimit there are no cusps: every entry is 0 and the result
+// is false.
 bool CalcKPChart();
 
 } // namespace tarvik

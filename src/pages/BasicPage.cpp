@@ -189,15 +189,18 @@ BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second)
     fill(r.tithiPaksha, Dict("TithiPaksh"), [&](const PersonChart& p) {
         const int tithi = static_cast<int>(p.panchang[TithiElement]);
         return Dict(TithiKey(tithi)) + slash + Dict(tithi > 15 ? "_Krishna" : "_Shukla") + slash +
-               Dict(GetNationalMonthName(p.birth.Month, p.birth.Day));
+               Dict(GetNationalMonthName(p.birth.Month, p.birth.Day, p.birth.Year));
     });
     r.pakshaName = Dict(first.panchang[TithiElement] > 15 ? "_Krishna" : "_Shukla");
-    // The samvat years by the calendar year alone; the panchang of one person
-    // gives them from the lunar new year.
+    // The samvat years turn at each person's lunar new year.
+    SamvatYears samvat[2];
+    for (int i = 0; i < people; ++i)
+        samvat[i] = CalcSamvatAtBirth(person[i]->birth);
+    auto samvatOf = [&](const PersonChart& p) { return samvat[&p == &first ? 0 : 1]; };
     fill(r.shakaSamvat, Dict("Shalivan Shak Samvat"),
-         [](const PersonChart& p) { return ZeroPad(p.birth.Year - 78, 4); });
+         [&](const PersonChart& p) { return ZeroPad(samvatOf(p).shaka, 4); });
     fill(r.vikramSamvat, Dict("Vikram Samvat"),
-         [](const PersonChart& p) { return ZeroPad(p.birth.Year + 57, 4); });
+         [&](const PersonChart& p) { return ZeroPad(samvatOf(p).vikram, 4); });
     fill(r.yoga, Dict("Yog"), [](const PersonChart& p) {
         return Dict(YogaKeys[YogaNumberOfIndex(static_cast<int>(p.panchang[YogaIndexElement]))]);
     });

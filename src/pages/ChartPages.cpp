@@ -5,6 +5,7 @@
 #include "TablePages.h"
 #include "Paragraphs.h"
 #include "SignColumns.h"
+#include "calc/Angles.h"
 #include "calc/KPChart.h"
 #include "calc/NameTables.h"
 #include "calc/TextFormat.h"
@@ -40,6 +41,19 @@ std::array<double, 13> kpBoundaries()
     for (int k = 1; k <= 12; ++k)
         b[k] = Chart().KPCusps[k - 1];
     return b;
+}
+
+// The bodies in the zodiac the K.P. cusps are reckoned in: the chart's own
+// under N.C. Lahiri and K.P., Lahiri's under B.V. Raman.
+std::array<double, 27> cuspZodiacLongitudes()
+{
+    const ChartState& chart = Chart();
+    const double ayanamsa = chart.PlanetLongitudes[AyanamsaSlot];
+    const double shift = ayanamsa - KPZodiacOf(ayanamsa, chart.JulianCenturies, OutputRun().AyanamsaChoice).ayanamsa;
+    std::array<double, 27> l = chart.PlanetLongitudes;
+    for (int b = Sun; b <= Pluto; ++b)
+        l[b] = ReduceDegrees(l[b] + shift);
+    return l;
 }
 
 } // namespace
@@ -157,7 +171,7 @@ void PrintKPCuspPage(Surface& surface, bool toPrinter)
     PrintCuspTable(surface, 3, toPrinter, tableY);
     blankParagraphs(surface, 3);
     DrawChart(surface, 0, Dict("_LAGNATARVIK"), true, LeftChart);
-    PlaceBhavas(chart.SaptavargaSigns, kpBoundaries(), chart.PlanetLongitudes,
+    PlaceBhavas(chart.SaptavargaSigns, kpBoundaries(), cuspZodiacLongitudes(),
                 lagnaRasi(chart.SaptavargaSigns));
     DrawChart(surface, 0, joined({"BHAV", "TARVIK"}), false, RightChart, nullptr, KPSignNumbers);
 }

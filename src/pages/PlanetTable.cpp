@@ -11,6 +11,7 @@
 #include "TableRows.h"
 #include "TablePages.h"
 #include "calc/Angles.h"
+#include "calc/KPChart.h"
 #include "calc/NameTables.h"
 #include "calc/TextFormat.h"
 #include "core/State.h"
@@ -24,7 +25,6 @@ namespace {
 
 constexpr int FirstMarkedRow = 3;     // Mars: the Lagna, Sun and Moon carry no marks
 constexpr double RowPitch = 250;      // twips between the rows of one person's table
-constexpr double KPShift = 6.0 / 60;  // the KP positions are taken 6' further on
 
 int bodyOfRow(int row) { return BodyDisplayOrder[row + 1]; }
 
@@ -111,6 +111,7 @@ PlanetTableCells PlanetTableCellsOf(int mode)
 {
     const ChartState& chart = Chart();
     const std::array<double, 27>& sidereal = chart.PlanetLongitudes;
+    const double kpShift = KPShiftOfChart();
     PlanetTableCells cells;
     for (int r = 0; r < PositionRows; ++r) {
         const int body = bodyOfRow(r);
@@ -118,7 +119,7 @@ PlanetTableCells PlanetTableCellsOf(int mode)
         if (mode == TropicalTable)
             l += sidereal[AyanamsaSlot];
         else if (mode == KPTable)
-            l += KPShift;
+            l += kpShift;
         l = ReduceDegrees(l);
         const ZodiacPlace place = PlaceOf(l);
 

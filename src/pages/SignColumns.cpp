@@ -2,6 +2,7 @@
 
 #include "Frame.h"
 #include "calc/Angles.h"
+#include "calc/KPChart.h"
 #include "calc/NameTables.h"
 #include "core/State.h"
 
@@ -34,9 +35,10 @@ void FillMoonChart(ChartSignTable& table)
 void FillKPChart(ChartSignTable& table)
 {
     const ChartState& chart = Chart();
+    const double shift = KPShiftOfChart();
     for (int b = 1; b <= Pluto; ++b) {
         const double l = b == 1 ? chart.HouseCusps[1] : chart.PlanetLongitudes[b];
-        table[b][0] = static_cast<int>(ReduceDegrees(l + 6.0 / 60.0) / 30) + 1;
+        table[b][0] = static_cast<int>(ReduceDegrees(l + shift) / 30) + 1;
     }
 }
 

@@ -83,7 +83,7 @@ GhatiPanchang GhatiDayOf(const BirthRecord& person)
     GhatiPanchang day;
     day.sunrise = zoneTimeText(sun[3]);
     day.sunset = zoneTimeText(sun[4]);
-    day.nationalMonth = GetNationalMonthName(person.Month, person.Day);
+    day.nationalMonth = GetNationalMonthName(person.Month, person.Day, person.Year);
     return day;
 }
 

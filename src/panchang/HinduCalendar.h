@@ -67,8 +67,9 @@ int MonthFullMoonNakshatra(int month);
 std::string MasaName(int nakshatra);
 
 // The month of the national calendar a Gregorian day falls in ("CHAITRA"
-// from 22 March, "VAISAKHA" from 21 April, ... "PHALGUNA" from 20 February),
-// a dictionary key; a day outside the calendar gives "".
-std::string GetNationalMonthName(int month, int day);
+// from 22 March, 21 March in a leap year, "VAISAKHA" from 21 April, ...
+// "PHALGUNA" from 20 February), a dictionary key; a day outside the
+// calendar gives "".
+std::string GetNationalMonthName(int month, int day, int year);
 
 } // namespace tarvik

@@ -3,10 +3,12 @@
 #include "Elements.h"
 #include "TimeText.h"
 #include "calc/Angles.h"
+#include "calc/Ayanamsa.h"
 #include "calc/Ephemeris.h"
 #include "calc/Moon.h"
 #include "calc/NameTables.h"
 #include "calc/TimeScale.h"
+#include "core/State.h"
 
 #include <cmath>
 
@@ -80,8 +82,12 @@ PanchangAtTime CalcPanchangAtTime(const BirthRecord& person, double sun, double 
 
     const double T0 = epoch.T;
     const double T1 = T0 + 1 / DaysPerCentury;
-    const double S0 = CalcSunLongitude(T0), M0 = CalcMoonLongitude(T0).moon;
-    double S1 = CalcSunLongitude(T1), M1 = CalcMoonLongitude(T1).moon;
+    // The series are sidereal by Lahiri; the elements are named in the
+    // zodiac of the run's ayanamsa, as the chart and the end times are.
+    const double shift = LahiriToChosenShift(OutputRun().AyanamsaChoice, T0, person.Year, person.Month);
+    const double S0 = ReduceDegrees(CalcSunLongitude(T0) + shift);
+    const double M0 = ReduceDegrees(CalcMoonLongitude(T0).moon + shift);
+    double S1 = ReduceDegrees(CalcSunLongitude(T1) + shift), M1 = ReduceDegrees(CalcMoonLongitude(T1).moon + shift);
     if (S1 < S0)
         S1 += 360;
     if (M1 < M0)

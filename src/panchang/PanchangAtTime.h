@@ -67,7 +67,7 @@ struct PanchangAtTime {
 // time, seconds left out of the moment) on the person's date, in the
 // person's zone. sun and moon are the sidereal longitudes the tithi is taken
 // from (those of the chart the caller shows); nakshatra, yoga and karana
-// come from the series at the moment.
+// come from the series at the moment, in the zodiac of the run's ayanamsa.
 PanchangAtTime CalcPanchangAtTime(const BirthRecord& person, double sun, double moon, double clockHours);
 
 } // namespace tarvik

@@ -900,6 +900,33 @@ bool frmMain::PreparePerson(int i, bool match)
     return false;
 }
 
+namespace {
+
+// The ayanamsa and node choice that the calculations read, set for one
+// window's life and put back after it.
+class ScopedCalculationChoices {
+public:
+    explicit ScopedCalculationChoices(const MainChoices& choices)
+        : ayanamsa_(OutputRun().AyanamsaChoice), trueNode_(OutputRun().TrueNode)
+    {
+        OutputRun().AyanamsaChoice = choices.ayanamsa;
+        OutputRun().TrueNode = choices.trueNode;
+    }
+    ~ScopedCalculationChoices()
+    {
+        OutputRun().AyanamsaChoice = ayanamsa_;
+        OutputRun().TrueNode = trueNode_;
+    }
+    ScopedCalculationChoices(const ScopedCalculationChoices&) = delete;
+    ScopedCalculationChoices& operator=(const ScopedCalculationChoices&) = delete;
+
+private:
+    int ayanamsa_;
+    bool trueNode_;
+};
+
+} // namespace
+
 void frmMain::cmdGhati_Click() { OpenGhatiWindow(0); }
 
 void frmMain::cmdGhati2_Click() { OpenGhatiWindow(1); }
@@ -923,6 +950,9 @@ void frmMain::OpenGhatiWindow(int i)
     if (!conversion_)
         conversion_ = std::make_unique<frmConversion>(*this);
     frmConversion& w = *conversion_;
+    // The window reckons under the ayanamsa and nodes the main window shows,
+    // not those of the last output run, which stand again when it closes.
+    const ScopedCalculationChoices choices(Choices());
     w.cmbHR->setText(QString::number(person->Hour));
     w.cmbMIN->setText(QString::number(person->Minute));
     w.cmbSEC->setText(QString::number(person->Second));

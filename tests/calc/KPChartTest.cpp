@@ -1,3 +1,5 @@
+#include "calc/Angles.h"
+#include "calc/Ayanamsa.h"
 #include "calc/Houses.h"
 #include "calc/KPChart.h"
 #include "core/State.h"
@@ -29,7 +31,7 @@ double AngleDiff(double a, double b)
 }
 
 // Placidus cusps from the textbook semi-arc construction, independent of the
-// KP pole tables: a cusp of the 11th/12th house lies a third/two thirds of its
+// program's own iteration: a cusp of the 11th/12th house lies a third/two thirds of its
 // own diurnal semi-arc east of the meridian, one of the 2nd/3rd two thirds/a
 // third of its nocturnal semi-arc short of the lower meridian. Tropical
 // longitudes of cusps 1, 2, 3, 10, 11 and 12 for a RAMC in degrees.
@@ -68,6 +70,18 @@ PlacidusChart Placidus(double ramc, double latitude)
     return p;
 }
 
+// The KP cusps against the Placidus cusps in the zodiac of `ayanamsa`, each
+// with its opposite, within `tolerance` degrees.
+void ExpectPlacidusCusps(const PlacidusChart& p, double ayanamsa, double tolerance)
+{
+    for (int c : {1, 2, 3, 10, 11, 12}) {
+        const double placidus = p.cusp[c] - ayanamsa;
+        SCOPED_TRACE(::testing::Message() << "cusp " << c);
+        EXPECT_NEAR(AngleDiff(Chart().KPCusps[c - 1], placidus), 0.0, tolerance);
+        EXPECT_NEAR(AngleDiff(Chart().KPCusps[(c + 5) % 12], placidus + 180), 0.0, tolerance);
+    }
+}
+
 void SetBirth(double lagna, double latitude, double ayanamsa = Ayanamsa)
 {
     Births().BirthLagna = lagna;
@@ -85,43 +99,71 @@ protected:
 
 TEST_F(KPChartTest, AgreesWithPlacidusAtDelhiAndSydney)
 {
-    // The KP rule takes the ascendant 6' on and fixed poles per latitude; the
-    // cusps stay within about 10' of the true Placidus cusps of the moment.
+    // The KP rule takes the ascendant 6' on; the cusps stay within about 10'
+    // of the Placidus cusps of the birth moment itself.
     for (double latitude : {Deg(28, 39), -Deg(33, 52)}) {
         for (int ramc = 0; ramc < 360; ramc += 5) {
             const PlacidusChart p = Placidus(ramc, latitude);
             SetBirth(p.cusp[1] - Ayanamsa, latitude);
             CalcKPChart();
-            for (int c : {1, 2, 3, 10, 11, 12}) {
-                const double placidus = p.cusp[c] - Ayanamsa;
-                SCOPED_TRACE(::testing::Message() << "latitude " << latitude << ", RAMC " << ramc << ", cusp " << c);
-                EXPECT_NEAR(AngleDiff(Chart().KPCusps[c - 1], placidus), 0.0, 10.0 / 60);
-                EXPECT_NEAR(AngleDiff(Chart().KPCusps[(c + 5) % 12], placidus + 180), 0.0, 10.0 / 60);
+            SCOPED_TRACE(::testing::Message() << "latitude " << latitude << ", RAMC " << ramc);
+            ExpectPlacidusCusps(p, Ayanamsa, 10.0 / 60);
+        }
+    }
+}
+
+TEST_F(KPChartTest, TheCuspsDivideTheSemiArcsAtEveryLatitude)
+{
+    // At every latitude up to the polar circle the cusps are the Placidus
+    // cusps of the sidereal time at which the KP ascendant (the lagna 6' on)
+    // rises. A lagna 6' short of this RAMC's ascendant gives exactly that
+    // sidereal time. (Fixed poles per latitude drifted from this division by
+    // 19' at 50°, 41' at 55° and 18° at 64°; against the birth moment's own
+    // Placidus the 6' alone moves the cusps by up to 15' at 61°, 22' at 64°
+    // and 32' at 65°42'.)
+    const double latitudes[] = {0.0, 12.0, 32.0, 35.0, 45.0, 50.0, 55.0, Deg(59, 30), Deg(59, 55),
+                                61.0, 64.0, Deg(65, 42)};
+    for (double north : latitudes) {
+        for (double latitude : {north, -north}) {
+            for (int ramc = 0; ramc < 360; ramc += 5) {
+                const PlacidusChart p = Placidus(ramc, latitude);
+                SetBirth(p.cusp[1] - Ayanamsa - 0.1, latitude);
+                ASSERT_TRUE(CalcKPChart());
+                SCOPED_TRACE(::testing::Message() << "latitude " << latitude << ", RAMC " << ramc);
+                ExpectPlacidusCusps(p, Ayanamsa, 1.0 / 60);
             }
         }
     }
 }
 
-TEST_F(KPChartTest, BeyondThePoleTablesTheCuspsDivideTheSemiArcs)
+TEST_F(KPChartTest, CuspsAreInTheKPZodiacUnderEveryAyanamsa)
 {
-    // Past the tables' last row (60°) the cusps are the Placidus cusps of the
-    // sidereal time at which the KP ascendant (the lagna 6' on) rises, up to
-    // the polar circle; the tables' 60° poles stood up to 18° off. A lagna
-    // 6' short of this RAMC's ascendant gives exactly that sidereal time.
-    // (Against the birth moment's own Placidus the 6' alone moves the cusps
-    // by up to 15' at 61°, 22' at 64° and 32' at 65°42'.)
-    for (double latitude : {61.0, 64.0, Deg(65, 42), -61.0, -64.0, -Deg(65, 42)}) {
-        for (int ramc = 0; ramc < 360; ramc += 5) {
-            const PlacidusChart p = Placidus(ramc, latitude);
-            SetBirth(p.cusp[1] - Ayanamsa - 0.1, latitude);
-            ASSERT_TRUE(CalcKPChart());
-            for (int c : {1, 2, 3, 10, 11, 12}) {
-                const double placidus = p.cusp[c] - Ayanamsa;
-                SCOPED_TRACE(::testing::Message() << "latitude " << latitude << ", RAMC " << ramc << ", cusp " << c);
-                EXPECT_NEAR(AngleDiff(Chart().KPCusps[c - 1], placidus), 0.0, 1.0 / 60);
-                EXPECT_NEAR(AngleDiff(Chart().KPCusps[(c + 5) % 12], placidus + 180), 0.0, 1.0 / 60);
+    // Under K.P. the cusps are the Placidus cusps of the birth moment in the
+    // chart's own zodiac; under N.C. Lahiri and B.V. Raman those of the moment
+    // the Lahiri ascendant 6' on rises, in the Lahiri zodiac (a Raman chart's
+    // longitudes stand Lahiri(T) - Raman(T + 1 h) on from Lahiri's).
+    const double T = 0.8;
+    const double lahiri = LahiriAyanamsa(T);
+    const double raman = RamanAyanamsa(T + 1.0 / 24 / 36525);
+    struct Case { const char* name; int choice; double chartAyanamsa, zodiacAyanamsa, lead; };
+    const Case cases[] = {
+        {"N.C. Lahiri", AyanamsaLahiri, lahiri, lahiri, 0.1},
+        {"K.P.", AyanamsaKP, KPAyanamsa(1980, 8), KPAyanamsa(1980, 8), 0.0},
+        {"B.V. Raman", AyanamsaRaman, raman, lahiri, 0.1},
+    };
+    for (const Case& c : cases) {
+        OutputRun().AyanamsaChoice = c.choice;
+        for (double latitude : {Deg(28, 39), -Deg(33, 52), Deg(59, 55)})
+            for (int ramc = 0; ramc < 360; ramc += 15) {
+                const PlacidusChart p = Placidus(ramc, latitude);
+                // The chart's lagna: the tropical ascendant less its ayanamsa.
+                SetBirth(p.cusp[1] - c.lead - c.chartAyanamsa, latitude, c.chartAyanamsa);
+                Chart().JulianCenturies = T;
+                ASSERT_TRUE(CalcKPChart());
+                SCOPED_TRACE(::testing::Message() << c.name << ", latitude " << latitude << ", RAMC " << ramc);
+                ExpectPlacidusCusps(p, c.zodiacAyanamsa, 1.0 / 60);
+                EXPECT_NEAR(AngleDiff(Chart().KPCusps[0], ReduceDegrees(Births().BirthLagna) + c.lead + c.chartAyanamsa - c.zodiacAyanamsa), 0.0, 1e-9);
             }
-        }
     }
 }
 
@@ -218,6 +260,15 @@ TEST(KPSiderealTimeTest, TheSiderealTimeRaisesTheAscendantItCameFrom)
             EXPECT_NEAR(AngleDiff(CalcAscendant(hours, latitude, Obliquity, Ayanamsa), asc), 0.0, 1e-9)
                 << "ascendant " << asc << " at " << latitude;
         }
+    // The tropical ascendant on a quadrant's edge (0° Cancer and 0° Capricorn
+    // too, where the tangent of the reduced angle changes sign).
+    for (double latitude : {0.0, 28.65, -45.0})
+        for (double tropical : {0.0, 90.0, 180.0, 270.0}) {
+            const double asc = tropical - Ayanamsa + 360;
+            const double hours = SiderealTimeOfAscendant(asc, latitude, Obliquity, Ayanamsa);
+            EXPECT_NEAR(AngleDiff(CalcAscendant(hours, latitude, Obliquity, Ayanamsa), asc), 0.0, 1e-9)
+                << "tropical ascendant " << tropical << " at " << latitude;
+        }
 }
 
 TEST_F(KPChartTest, KPAscendantTakesTheBirthAyanamsaAndTheChartsObliquity)
@@ -228,45 +279,4 @@ TEST_F(KPChartTest, KPAscendantTakesTheBirthAyanamsaAndTheChartsObliquity)
         for (double latitude : {-40.0, 0.0, 28.65})
             EXPECT_EQ(CalcAscendantKP(hours, latitude), CalcAscendant(hours, latitude, Obliquity, 22.5))
                 << hours << "h at " << latitude;
-}
-
-TEST(KPPolesTest, PolesAtTheTableRows)
-{
-    struct Case { double latitude, pole2and12, pole3and11; };
-    const Case cases[] = {
-        {0.0, 0, 0}, {1.0, 39, 21}, {22.0, 907, 462}, {Deg(22, 35), 932, 475}, {23.0, 950, 485},
-        {28.5, (1177 + 1225) / 2.0, (608 + 634) / 2.0}, {51.0, 2418, 1402}, {Deg(51, 32), 2452, 1428},
-        {52.0, 2482, 1450}, {54.0, 2617, 1560}, {55.0, 2688, 1619}, {56.0, 2758, 1679},
-        {59.5, (2983 + 3063) / 2.0, (1888 + 1967) / 2.0},
-        // The tables end at 60°: higher latitudes keep the 60° poles.
-        {60.0, 3063, 1967}, {66.5, 3063, 1967}, {90.0, 3063, 1967},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.latitude);
-        const KPPoles north = KPPolesAt(c.latitude);
-        EXPECT_NEAR(north.cusps2and12, c.pole2and12 / 60.0, 1e-9);
-        EXPECT_NEAR(north.cusps3and11, c.pole3and11 / 60.0, 1e-9);
-        const KPPoles south = KPPolesAt(-c.latitude);
-        EXPECT_NEAR(south.cusps2and12, -c.pole2and12 / 60.0, 1e-9);
-        EXPECT_NEAR(south.cusps3and11, -c.pole3and11 / 60.0, 1e-9);
-    }
-}
-
-TEST(KPPolesTest, PolesAreContinuousAtTheJoinsAndRiseWithLatitude)
-{
-    for (double join : {22.0, Deg(22, 35), 23.0, 51.0, Deg(51, 32), 52.0, 60.0}) {
-        SCOPED_TRACE(join);
-        const KPPoles below = KPPolesAt(join - 1e-7), above = KPPolesAt(join + 1e-7);
-        EXPECT_NEAR(below.cusps2and12, above.cusps2and12, 1e-5);
-        EXPECT_NEAR(below.cusps3and11, above.cusps3and11, 1e-5);
-    }
-    // Each table rises steadily with latitude (a mistyped entry shows as a dip).
-    KPPoles previous = KPPolesAt(0);
-    for (int minutes = 10; minutes <= 3600; minutes += 10) {
-        const KPPoles p = KPPolesAt(minutes / 60.0);
-        EXPECT_GT(p.cusps2and12, previous.cusps2and12) << minutes << "'";
-        EXPECT_GT(p.cusps3and11, previous.cusps3and11) << minutes << "'";
-        EXPECT_GT(p.cusps2and12, p.cusps3and11) << minutes << "'";
-        previous = p;
-    }
 }

@@ -6,6 +6,8 @@
 #include "calc/Angles.h"
 #include "calc/Ayanamsa.h"
 #include "calc/Chart.h"
+#include "calc/KPChart.h"
+#include "core/State.h"
 
 #include <gtest/gtest.h>
 
@@ -132,5 +134,44 @@ TEST(ReferenceEphemerisTest, SiderealLongitudesAgreeOver1900To2050)
     for (std::size_t k = 0; k < std::size(checks); ++k) {
         std::cout << "worst " << checks[k].name << ": " << worst[k] << "' (" << worstAt[k] << ")\n";
         EXPECT_LE(std::fabs(worst[k]), checks[k].toleranceArcmin) << checks[k].name << " at " << worstAt[k];
+    }
+}
+
+TEST(ReferenceEphemerisTest, KPPositionsAreInTheKPZodiacUnderEveryAyanamsa)
+{
+    // The K.P. pages show the K.P. zodiac whatever ayanamsa the chart was cast
+    // with: the K.P. ayanamsa's own longitudes under K.P., the Lahiri ones
+    // taken 6' on under N.C. Lahiri and B.V. Raman. The Moon of the KP1 page
+    // and the K.P. ascendant against the reference's tropical positions.
+    const std::vector<ReferenceRow> rows = loadReference();
+    ASSERT_GT(rows.size(), 1000u) << "reference-ephemeris.csv missing or short";
+    struct Case { const char* name; int choice; };
+    const Case cases[] = {{"N.C. Lahiri", AyanamsaLahiri}, {"K.P.", AyanamsaKP}, {"B.V. Raman", AyanamsaRaman}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetProgramState();
+        OutputRun().AyanamsaChoice = c.choice;
+        double worstMoon = 0, worstAscendant = 0;
+        for (const ReferenceRow& r : rows) {
+            ChartInput in = inputOf(r);
+            in.ayanamsaChoice = c.choice;
+            in.kpYear = r.year;
+            in.kpMonth = r.month;
+            ComputeChart(in, Chart());
+            const double zodiac = c.choice == AyanamsaKP ? KPAyanamsa(r.year, r.month)
+                                                         : LahiriAyanamsa(Chart().JulianCenturies) - 0.1;
+            const double moon = ReduceDegrees(Chart().PlanetLongitudes[Moon] + KPShiftOfChart());
+            const double d = arcminDifference(moon, ReduceDegrees(r.moon - r.dpsiArcsec / 3600 - zodiac));
+            worstMoon = std::max(worstMoon, std::fabs(d));
+            if (std::fabs(r.latArcmin / 60.0) > 50)
+                continue;
+            Births().BirthLagna = Chart().HouseCusps[1];
+            Births().BirthAyanamsa = Chart().PlanetLongitudes[AyanamsaSlot];
+            ASSERT_TRUE(CalcKPChart());
+            const double a = arcminDifference(Chart().KPCusps[0], ReduceDegrees(r.ascendant - zodiac));
+            worstAscendant = std::max(worstAscendant, std::fabs(a));
+        }
+        EXPECT_LE(worstMoon, 2.0);
+        EXPECT_LE(worstAscendant, 1.0);
     }
 }

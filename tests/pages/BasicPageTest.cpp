@@ -2,6 +2,7 @@
 #include "PageTestSupport.h"
 #include "QtTestEnvironment.h"
 
+#include "calc/Ayanamsa.h"
 #include "calc/NameTables.h"
 #include "calc/Chart.h"
 #include "calc/RunCopies.h"
@@ -216,6 +217,44 @@ TEST_F(BasicPage, PanchangTimesInStandardZoneTime)
     }
 }
 
+// Every name and end time of the panchang block is of the chosen ayanamsa,
+// as the avakahada's yoga is: 12 March 1992, 08:50:29 at 29N24 73E36. The
+// nakshatra and the yoga running before the sunrise, their ends and those at
+// birth from astronomy-engine (tools/reference/panchang-reference.js
+// ayanamsas; the end times Indian time, 24 hours on for the next day).
+TEST_F(BasicPage, ThePanchangBlockIsOfTheChosenAyanamsa)
+{
+    const auto seconds = [](const std::string& text) {
+        int h = 0, m = 0, s = 0;
+        std::sscanf(text.c_str(), "%d:%d:%d", &h, &m, &s);
+        return h * 3600 + m * 60 + s;
+    };
+    const auto hms = [](int h, int m, int s) { return h * 3600 + m * 60 + s; };
+    const struct {
+        int ayanamsa;
+        int nakshatraAtSunrise, nakshatraEnd, nakshatraAtBirth;
+        int yogaAtSunrise, yogaEnd, yogaAtBirth;
+    } cases[] = {
+        {AyanamsaLahiri, 5, hms(23, 2, 27), 5, 2, hms(9, 4, 46), 2},
+        {AyanamsaKP, 5, hms(22, 52, 9), 5, 2, hms(8, 45, 19), 3},
+        {AyanamsaRaman, 5, hms(20, 34, 6), 5, 3, hms(25, 56, 18), 3},
+    };
+    const BirthRecord b = MovedTo(DelhiBirth(12, 3, 1992, 8, 50, 29), 29, 24, "N", 73, 36, "E", 82.5);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ayanamsa);
+        OutputRun().AyanamsaChoice = c.ayanamsa;
+        standHoroscope(b);
+        draw();
+        EXPECT_EQ(valueOf(surface, "SNAK"), GetDictText(NakshatraKeys(c.nakshatraAtSunrise)));
+        EXPECT_NEAR(seconds(valueOf(surface, "ENAK")), c.nakshatraEnd, 120);
+        EXPECT_EQ(valueOf(surface, "BDNAK"), GetDictText(NakshatraKeys(c.nakshatraAtBirth)));
+        EXPECT_EQ(valueOf(surface, "SYOG"), GetDictText(YogaKeys[c.yogaAtSunrise]));
+        EXPECT_NEAR(seconds(valueOf(surface, "EYOG")), c.yogaEnd, 120);
+        EXPECT_EQ(valueOf(surface, "BDYOGA"), GetDictText(YogaKeys[c.yogaAtBirth]));
+        EXPECT_EQ(valueOf(surface, "YOG"), GetDictText(YogaKeys[c.yogaAtBirth])) << "the avakahada";
+    }
+}
+
 // The war-time row prints the correction as entered: its sign, also before
 // a correction of less than an hour, and for the girl her own.
 TEST_F(BasicPage, WarTimeRowAsEntered)
@@ -403,6 +442,41 @@ TEST_F(BasicPage, MatchColumns)
                                                                         "Mercury", "Mars"}));
     EXPECT_EQ(rowAfter(surface, "GH1"), (std::vector<std::string>{"Bhadrapada", "Kartika"}));
     EXPECT_EQ(rowAfter(surface, "_GANA"), (std::vector<std::string>{"_DEV", "_DEV", "GH6", "22", "10"}));
+}
+
+// The samvat rows of a match turn at each person's lunar new year, as on
+// that person's own page: a girl born on 29 February 1988 at Jaipur, before
+// Chaitra, counts Shaka 1909 and Vikram 2044.
+TEST_F(BasicPage, MatchSamvatOfEachPersonFromTheLunarNewYear)
+{
+    BirthRecord jaipur = MovedTo(DelhiBirth(29, 2, 1988, 6, 30, 0), 26, 55, "N", 75, 49, "E", 82.5);
+    jaipur.Name = "Girl";
+    jaipur.Sex = "Female";
+    jaipur.Place = "Jaipur";
+    BirthRecord march = boy();
+    march.Day = 10;
+    march.Month = 3;
+    const struct {
+        BirthRecord boy, girl;
+        std::vector<std::string> shaka, vikram;
+    } cases[] = {
+        {boy(), jaipur, {"1902", "1909"}, {"2037", "2044"}},
+        {march, girl(), {"1901", "1906"}, {"2036", "2041"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.girl.Name + " " + std::to_string(c.girl.Year));
+        standMatch(c.boy, c.girl);
+        draw();
+        EXPECT_EQ(rowAfter(surface, "SHALIVAN SHAK SAMVAT"), c.shaka);
+        EXPECT_EQ(rowAfter(surface, "VIKRAM SAMVAT"), c.vikram);
+        // Each person's own page says the same.
+        for (int i = 0; i < 2; ++i) {
+            standHoroscope(i == 0 ? c.boy : c.girl);
+            draw();
+            EXPECT_EQ(valueOf(surface, "SHALIVAN SHAK SAMVAT"), c.shaka[i]) << i;
+            EXPECT_EQ(valueOf(surface, "VIKRAM SAMVAT"), c.vikram[i]) << i;
+        }
+    }
 }
 
 // A match page before any girl was computed: her empty copies give a page,

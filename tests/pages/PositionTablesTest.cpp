@@ -4,7 +4,12 @@
 
 #include "PageTestSupport.h"
 
+#include "calc/Ayanamsa.h"
+#include "calc/Angles.h"
+#include "calc/Chart.h"
 #include "calc/KPChart.h"
+#include "calc/RunCopies.h"
+#include "calc/CalcFixture.h"
 #include "calc/NameTables.h"
 #include "calc/TextFormat.h"
 #include "core/Reporter.h"
@@ -458,6 +463,47 @@ TEST_F(CuspTable, KPBhavaChartPlacesABodyJustAfterCuspOne)
         // The cusp table of the same page starts with that cusp.
         EXPECT_NE(surface.FindText(FormatDMS(Chart().KPCusps[0])), nullptr) << c.lagna;
         EXPECT_TRUE(collector.messages.empty()) << c.lagna;
+    }
+}
+
+// The KP pages stand in the K.P. zodiac whatever ayanamsa the chart was cast
+// with: under N.C. Lahiri and B.V. Raman the Lahiri longitudes 6' on, under
+// K.P. the chart's own. The Moon of 1 January 1950, 23:49:43 at Delhi on the
+// KP1 page, and the first cusp of the KP2 page with it.
+TEST_F(CuspTable, KPPagesUnderEveryAyanamsa)
+{
+    struct Case { int choice; const char* moon; const char* subLord; };
+    const Case cases[] = {
+        {AyanamsaLahiri, "17:44:39", "Sat"},
+        {AyanamsaKP, "17:44:26", "Sat"},      // the K.P. ayanamsa is 13" short of Lahiri less 6' here
+        {AyanamsaRaman, "17:44:39", "Sat"},
+    };
+    std::array<double, 13> lahiriCusps{};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.choice);
+        freshState();
+        OutputRun().AyanamsaChoice = c.choice;
+        Native() = DelhiBirth(1, 1, 1950, 23, 49, 43);
+        CalcChart();
+        TakeBirthLongitudes();
+        const PlanetTableCells cells = PlanetTableCellsOf(KPTable);
+        EXPECT_EQ(cells[rowOf(Moon)][1], SignText(2));
+        EXPECT_EQ(cells[rowOf(Moon)][2], c.moon);
+        EXPECT_EQ(cells[rowOf(Moon)][8], c.subLord);
+
+        ASSERT_TRUE(PrintPage(surface, "KP2", false));
+        EXPECT_TRUE(collector.messages.empty());
+        const double lagna = ReduceDegrees(Chart().HouseCusps[1]);
+        const double ayanamsa = Chart().PlanetLongitudes[AyanamsaSlot];
+        const double expectedCusp1 = c.choice == AyanamsaKP
+            ? lagna : ReduceDegrees(lagna + ayanamsa - LahiriAyanamsa(Chart().JulianCenturies) + 0.1);
+        EXPECT_NEAR(Chart().KPCusps[0], expectedCusp1, 1e-9);
+        EXPECT_NE(surface.FindText(FormatDMS(Chart().KPCusps[0])), nullptr);
+        // Raman's chart gives Lahiri's cusps; K.P.'s stand about 6' short.
+        if (c.choice == AyanamsaLahiri)
+            std::copy_n(Chart().KPCusps.begin(), 13, lahiriCusps.begin());
+        for (int k = 0; k < 12; ++k)
+            EXPECT_NEAR(Chart().KPCusps[k], lahiriCusps[k], c.choice == AyanamsaKP ? 0.2 : 1e-9) << "cusp " << k + 1;
     }
 }
 

@@ -32,7 +32,27 @@ TEST(NationalMonth, BeginsOnItsDayOfTheGregorianMonth)
         {2, 30, ""}, {4, 31, ""}, {3, 0, ""}, {3, 32, ""}, {0, 10, ""}, {13, 10, ""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(GetNationalMonthName(c.month, c.day), c.name) << c.day << "-" << c.month;
+        EXPECT_EQ(GetNationalMonthName(c.month, c.day, 2009), c.name) << c.day << "-" << c.month;
+}
+
+TEST(NationalMonth, ChaitraBeginsOnTwentyFirstMarchInALeapYear)
+{
+    // 1 Chaitra falls on 21 March in a Gregorian leap year, on 22 March
+    // otherwise; Chaitra then has 31 days and Vaisakha begins on 21 April
+    // either way.
+    const struct {
+        int day, month, year;
+        const char* name;
+    } cases[] = {
+        {20, 3, 2008, "PHALGUNA"}, {21, 3, 2008, "CHAITRA"},  {22, 3, 2008, "CHAITRA"},
+        {20, 4, 2008, "CHAITRA"},  {21, 4, 2008, "VAISAKHA"},
+        {20, 3, 2009, "PHALGUNA"}, {21, 3, 2009, "PHALGUNA"}, {22, 3, 2009, "CHAITRA"},
+        {20, 4, 2009, "CHAITRA"},  {21, 4, 2009, "VAISAKHA"},
+        {21, 3, 2000, "CHAITRA"},  {21, 3, 1900, "PHALGUNA"}, {21, 3, 2100, "PHALGUNA"},
+        {21, 3, 1988, "CHAITRA"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(GetNationalMonthName(c.month, c.day, c.year), c.name) << c.day << "-" << c.month << "-" << c.year;
 }
 
 TEST(LunarMonthTables, FullMoonNakshatraAndName)

@@ -176,6 +176,53 @@ TEST_F(GhatiWindowTest, AButtonHandsItsPersonsEntriesToTheWindow)
     }
 }
 
+// The window reckons under the ayanamsa and nodes the main window shows
+// when its button is pressed, before any Preview as after one, and leaves
+// the last run's choices standing. 20 September 2001 at noon in Delhi falls
+// in an added Asvina by Lahiri's zodiac, in Asvina by Raman's.
+TEST_F(GhatiWindowTest, TheMonthIsReckonedUnderTheAyanamsaTheMainWindowShows)
+{
+    const struct {
+        const char* what;
+        int previewAyanamsa;    // -1: no Preview first
+        int ayanamsa;
+        bool trueNode;
+        const char* lunarMonth;
+    } cases[] = {
+        {"B.V. Raman before any Preview", -1, 2, true, "ASVINA"},
+        {"N.C. Lahiri before any Preview", -1, 0, true, "ADHIKA ASVINA"},
+        {"B.V. Raman after a Lahiri Preview", 0, 2, false, "ASVINA"},
+        {"N.C. Lahiri after a Raman Preview", 2, 0, false, "ADHIKA ASVINA"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        frmMain& w = StartIn(false);
+        Enter(w, 0, QDate(2001, 9, 20), "12:00:00 PM", India, "Delhi");
+        if (c.previewAyanamsa >= 0) {
+            w.cmbAyanamsa->setCurrentIndex(c.previewAyanamsa);
+            ASSERT_TRUE(PressPreview(w));
+        }
+        const RunValues before = OutputRun();
+        w.cmbAyanamsa->setCurrentIndex(c.ayanamsa);
+        w.cmbRahuKetu->setCurrentIndex(c.trueNode ? 0 : 1);
+        int ayanamsaInside = -1;
+        bool trueNodeInside = !c.trueNode;
+        whileOpen = [&](frmConversion&) {
+            ayanamsaInside = OutputRun().AyanamsaChoice;
+            trueNodeInside = OutputRun().TrueNode;
+        };
+        ASSERT_TRUE(PressGhati(w, 0));
+        EXPECT_EQ(w.Conversion()->lblMas->text(), c.lunarMonth);
+        EXPECT_EQ(ayanamsaInside, c.ayanamsa);
+        EXPECT_EQ(trueNodeInside, c.trueNode);
+        EXPECT_EQ(OutputRun().AyanamsaChoice, before.AyanamsaChoice);
+        EXPECT_EQ(OutputRun().TrueNode, before.TrueNode);
+        EXPECT_TRUE(messages.messages.empty());
+        whileOpen = nullptr;
+        Stop();
+    }
+}
+
 TEST_F(GhatiWindowTest, ClocksSetAheadAreCountedFromStandardTime)
 {
     frmMain& w = StartIn(false);

@@ -246,7 +246,7 @@ void writePanchang(JsonObject& json, const DumpRequest& request)
     p.integer("VikramSamvat", samvat.vikram);
     const LunarMonth month = LunarMonthAtBirth(b);
     p.text("Masa", month.key);
-    p.text("SakaMonth", GetNationalMonthName(b.Month, b.Day));
+    p.text("SakaMonth", GetNationalMonthName(b.Month, b.Day, b.Year));
     p.integer("MasaAdhika", month.adhika ? 1 : 0);
     const Ishtkaal ishtkaal = CalcIshtkaal(b);
     p.text("Ishtkaal", ishtkaal.text);

@@ -15,6 +15,9 @@
 //     (prints the rows of the lunar-month table of tests/panchang/CalendarTest.cpp)
 //   NODE_PATH=/tmp/astro-ref/node_modules node tools/reference/panchang-reference.js randommonths \
 //     > tests/panchang/data/reference-months.csv
+//   NODE_PATH=/tmp/astro-ref/node_modules node tools/reference/panchang-reference.js ayanamsas
+//     (prints the rows of the Basic page's table of the three ayanamsas in
+//     tests/pages/BasicPageTest.cpp)
 //
 // "ends": pseudo-random start moments of Indian Standard Time (5 h 30 min
 // east) from 1900 to 2050, with the seconds from the start to the end of the
@@ -230,10 +233,46 @@ function randomMonths() {
   return lines;
 }
 
+// "ayanamsas": the nakshatra and the yoga of a birth under each of the
+// program's three ayanamsas (0 N.C. Lahiri, 1 K.P., 2 B.V. Raman, their
+// formulas as the program has them): the element running at a start moment
+// before the sunrise, the Indian Standard Time at which it ends, and the
+// element at the birth moment (12 March 1992, 08:50:29 IST; a start at
+// 05:00 IST). Prints the rows of the table in tests/pages/BasicPageTest.cpp.
+function ayanamsas() {
+  const birth = [1992, 3, 12, 8, 50, 29];
+  const start = [1992, 3, 12, 5, 0, 0];
+  const istMs = ([y, mo, d, h, mi, s]) => Date.UTC(y, mo - 1, d, h, mi, s) - IST_MS;
+  const offsets = [
+    ms => 0,
+    ms => {
+      const kp = 22 + 21 / 60 + 50 / 3600 + (birth[0] - 1900) * 50 / 3600 + (50 / 12) * birth[1] / 3600
+        - 0.00111778518519756;
+      return lahiri(ms) - kp;
+    },
+    ms => {
+      const T = centuries(ms);
+      return lahiri(ms) - (21.013972 + 1.398191 * T + 0.00424343517569881);
+    },
+  ];
+  const lines = ['ayanamsa,nakshatra_at_start,nakshatra_end,nakshatra_at_birth,yoga_at_start,yoga_end,yoga_at_birth'];
+  const step = 40 / 3;
+  const clock = ms => ist(ms).slice(3).map(n => String(n).padStart(2, '0')).join(':');
+  for (let choice = 0; choice < 3; ++choice) {
+    const moon = ms => reduce(siderealMoon(ms) + offsets[choice](ms));
+    const yoga = ms => reduce(siderealMoon(ms) + siderealSun(ms) + 2 * offsets[choice](ms));
+    const s = istMs(start), b = istMs(birth);
+    lines.push([choice, Math.floor(moon(s) / step) + 1, clock(nextMultiple(moon, step, s)),
+      Math.floor(moon(b) / step) + 1, Math.floor(yoga(s) / step) + 1, clock(nextMultiple(yoga, step, s)),
+      Math.floor(yoga(b) / step) + 1].join(','));
+  }
+  return lines;
+}
+
 const what = process.argv[2];
-const modes = { ends, newyears: newYears, months, randommonths: randomMonths };
+const modes = { ends, newyears: newYears, months, randommonths: randomMonths, ayanamsas };
 if (!modes[what]) {
-  console.error('usage: panchang-reference.js ends|newyears|months|randommonths');
+  console.error('usage: panchang-reference.js ends|newyears|months|randommonths|ayanamsas');
   process.exit(2);
 }
 process.stdout.write(modes[what]().join('\n') + '\n');

@@ -199,7 +199,8 @@ void frmMain::BuildOptionControls()
     Command2->setAutoDefault(true);
 
     SSTab1 = Named(new QTabBar, QStringLiteral("SSTab1"), QStringLiteral("Select Horosope or Matchmaking"));
-    SSTab1->addTab(QStringLiteral("&Horoscope"));
+    // Alt+H is the Help menu's.
+    SSTab1->addTab(QStringLiteral("H&oroscope"));
     SSTab1->addTab(QStringLiteral("&MatchMaking"));
     SSTab1->setExpanding(false);
     SSTab1->setDrawBase(false);
@@ -226,8 +227,9 @@ void frmMain::BuildMenus()
     mnuFileSave = file->addAction(QStringLiteral("&Save"));
     mnuFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFileSaveAs = file->addAction(QStringLiteral("Save &As..."));
+    mnuFileSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
-    mnuSettings = file->addAction(QStringLiteral("Settings"));
+    mnuSettings = file->addAction(QStringLiteral("Se&ttings"));
     file->addSeparator();
     mnuFilePageSetup = file->addAction(QStringLiteral("Print Set&up..."));
     mnuOutput[0] = file->addAction(QStringLiteral("Print Pre&view"));
@@ -477,6 +479,8 @@ bool frmMain::Form_Load()
     cmbAyanamsa->setCurrentIndex(choices.ayanamsa);
     cmbCharting->setCurrentIndex(choices.charting);
     cmbLanguage->setCurrentIndex(choices.language);
+    // The size and place the window had when the program last ended.
+    restoreGeometry(ReadWindowPlace(options_.settingsFile, "Main Window"));
 
     RunValues& run = OutputRun();
     run.OutputScale = 1.0;
@@ -729,7 +733,7 @@ bool frmMain::txtDOB_LostFocus(int i)
     const QDate birth = txtDOB[i]->date();
     if (!birth.isValid()) {
         ReturnFocus(txtDOB[i]);
-        reporter().Message("Invalid Date");
+        reporter().Message(InvalidDateMessage);
         return false;
     }
     txtDOB[i]->setDate(birth);
@@ -742,7 +746,7 @@ bool frmMain::txtTOB_LostFocus(int i)
     const std::optional<QTime> time = ReadTimeEntry(txtTOB[i]->text());
     if (!time) {
         ReturnFocus(txtTOB[i]);
-        reporter().Message("Invalid Time");
+        reporter().Message(InvalidTimeMessage);
         return false;
     }
     txtTOB[i]->setText(TimeEntryText(*time));
@@ -762,10 +766,10 @@ bool frmMain::txtVFrom_LostFocus()
 bool frmMain::txtVYears_LostFocus()
 {
     txtVYears->setText(CheckedVarshphalYears(txtVYears->text()));
-    if (VarshphalYearsInRange(txtVYears->text()))
+    if (VarshphalYearsInRange(txtVYears->text(), txtVFrom->text()))
         return true;
     ReturnFocus(txtVYears);
-    reporter().Message(VarshphalYearsRule);
+    reporter().Message(VarshphalYearsRuleFrom(txtVFrom->text()));
     return false;
 }
 
@@ -815,8 +819,10 @@ void frmMain::mnuOutput_Click(int index)
         pageOptions_ = std::make_unique<frmOptions>(this);
         FillPageList(*pageOptions_->ListBox1, pages);
     } else {
-        if (!preview_)
+        if (!preview_) {
             preview_ = std::make_unique<prPreview>(this);
+            preview_->restoreGeometry(ReadWindowPlace(options_.settingsFile, "Preview Window"));
+        }
         preview_->SetYears(run.VarshphalYear, run.VarshphalYears);
         FillPageList(*preview_->ComboBox1, pages);
         preview_->setWindowTitle(match ? MatchCaption(txtName[0]->text(), txtName[1]->text())
@@ -832,6 +838,8 @@ void frmMain::mnuOutput_Click(int index)
     preview_->LayOutFor(match);
     preview_->ShowFirstPage();
     ShowModal(*preview_);
+    // The preview opens the next time as the user left it.
+    KeepWindowPlace(options_.settingsFile, "Preview Window", preview_->saveGeometry());
 }
 
 bool frmMain::RecheckBirthBoxes(int i)
@@ -840,7 +848,7 @@ bool frmMain::RecheckBirthBoxes(int i)
     const QDate birth = txtDOB[i]->date();
     if (!birth.isValid()) {
         ReturnFocus(txtDOB[i]);
-        reporter().Message("Invalid Date");
+        reporter().Message(InvalidDateMessage);
         return false;
     }
     txtDOB[i]->setDate(birth);
@@ -857,9 +865,9 @@ bool frmMain::RecheckVarshphalBoxes()
         reporter().Message(VarshphalFromRule);
         return false;
     }
-    if (RoundHalfEven(Val(txtVYears->text())) > MostVarshphalYears) {
+    if (RoundHalfEven(Val(txtVYears->text())) > MostVarshphalYearsFrom(txtVFrom->text())) {
         ReturnFocus(txtVYears);
-        reporter().Message(VarshphalYearsRule);
+        reporter().Message(VarshphalYearsRuleFrom(txtVFrom->text()));
         return false;
     }
     return true;
@@ -884,8 +892,9 @@ bool frmMain::PreparePerson(int i, bool match)
     const PersonEntry entry = EntryOf(i);
     if (!FillNativeBirth(entry, PersonWord(i)))
         return false;
-    const int thisYear = QDate::currentDate().year();
-    if (AgeQuestionDue(Native().Year, thisYear) &&
+    const QDate today = QDate::currentDate();
+    const int thisYear = today.year();
+    if (AgeQuestionDue(entry.birthDate, today) &&
         reporter().Ask(AgeQuestion(thisYear - Native().Year), Buttons::YesNo) != Answer::Yes)
         return false;
     const PersonRole role = !match ? PersonRole::Single : i == 1 ? PersonRole::Girl : PersonRole::Boy;
@@ -893,7 +902,7 @@ bool frmMain::PreparePerson(int i, bool match)
         const WaitCursor wait;
         if (ComputePerson(entry, Choices().ayanamsa, role))
             return true;
-        reporter().Message("Invalid Time");
+        reporter().Message(InvalidTimeMessage);
     } catch (const std::exception& e) {
         reporter().Message("The chart of " + entry.name.toStdString() + " could not be computed: " + e.what());
     }

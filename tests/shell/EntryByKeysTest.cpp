@@ -69,13 +69,13 @@ TEST_F(EntryByKeysTest, TheDateBoxReadsTheWholeTextTyped)
         TypeInto(w.txtDOB[0], QString::fromLatin1(c.typed));
         Leave(w.txtDOB[0]);
         if (!c.shown) {
-            EXPECT_EQ(messages.messages, std::vector<std::string>{"Invalid Date"});
+            EXPECT_EQ(messages.messages, std::vector<std::string>{InvalidDateMessage});
             EXPECT_EQ(w.txtDOB[0]->text(), QString::fromLatin1(c.typed));
             EXPECT_EQ(FocusedControl(), QStringLiteral("txtDOB0"));
             // Nor does a run compute a chart for any date.
             messages.messages.clear();
             EXPECT_FALSE(PressPreview(w));
-            EXPECT_EQ(messages.messages, std::vector<std::string>{"Invalid Date"});
+            EXPECT_EQ(messages.messages, std::vector<std::string>{InvalidDateMessage});
             continue;
         }
         EXPECT_TRUE(messages.messages.empty()) << messages.messages.front();
@@ -127,10 +127,10 @@ TEST_F(EntryByKeysTest, ABadEntryIsToldOnceWhenARunIsClicked)
         const char* message;
         const char* control;
     } cases[] = {
-        {"time, Preview", w.txtTOB[0], w.Command1, "Invalid Time", "txtTOB0"},
-        {"time, Print", w.txtTOB[0], w.Command2, "Invalid Time", "txtTOB0"},
-        {"date, Preview", w.txtDOB[0], w.Command1, "Invalid Date", "txtDOB0"},
-        {"date, Print", w.txtDOB[0], w.Command2, "Invalid Date", "txtDOB0"},
+        {"time, Preview", w.txtTOB[0], w.Command1, InvalidTimeMessage, "txtTOB0"},
+        {"time, Print", w.txtTOB[0], w.Command2, InvalidTimeMessage, "txtTOB0"},
+        {"date, Preview", w.txtDOB[0], w.Command1, InvalidDateMessage, "txtDOB0"},
+        {"date, Print", w.txtDOB[0], w.Command2, InvalidDateMessage, "txtDOB0"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

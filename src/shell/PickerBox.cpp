@@ -1,8 +1,11 @@
 #include "PickerBox.h"
 
 #include <QAbstractListModel>
+#include <QAbstractItemView>
 #include <QAbstractProxyModel>
 #include <QCompleter>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 
@@ -34,6 +37,15 @@ public:
     {
         const auto at = std::find(folded_.begin(), folded_.end(), folded);
         return at == folded_.end() ? -1 : static_cast<int>(at - folded_.begin());
+    }
+
+    // The first row whose folded text holds that folded text, -1 when none.
+    int FirstHolding(const QString& folded) const
+    {
+        for (std::size_t r = 0; r < folded_.size(); ++r)
+            if (folded_[r].contains(folded))
+                return static_cast<int>(r);
+        return -1;
     }
 
     int rowCount(const QModelIndex& parent = {}) const override
@@ -197,6 +209,8 @@ PickerBox::PickerBox(QWidget* parent) : QComboBox(parent)
 
     connect(lineEdit(), &QLineEdit::textEdited, this, &PickerBox::FollowTyping);
     connect(lineEdit(), &QLineEdit::editingFinished, this, &PickerBox::Commit);
+    // Ahead of the completer's own handling of the list's keys.
+    typing->popup()->installEventFilter(this);
 }
 
 void PickerBox::SetRows(std::vector<PickerRow> rows)
@@ -230,11 +244,86 @@ void PickerBox::FollowTyping(const QString& text)
         setCurrentIndex(row);
 }
 
-void PickerBox::Commit()
+int PickerBox::ChosenRow() const
 {
-    const QString shown = currentIndex() >= 0 ? itemText(currentIndex()) : QString();
-    if (lineEdit()->text() != shown)
-        setEditText(shown);
+    const QString typed = lineEdit()->text();
+    QAbstractItemView* popup = completer()->popup();
+    QModelIndex listed;
+    if (popup->isVisible()) {
+        listed = popup->currentIndex();
+        if (!listed.isValid() && currentIndex() >= 0 &&
+            typed.compare(itemText(currentIndex()), Qt::CaseInsensitive) == 0)
+            return currentIndex();
+        if (!listed.isValid())
+            listed = popup->model()->index(0, 0);
+    }
+    // The list's row through the completer's filter and the rows found.
+    if (listed.isValid())
+        if (auto* filtered = qobject_cast<QAbstractProxyModel*>(completer()->completionModel())) {
+            const QModelIndex found = filtered->mapToSource(listed);
+            const QModelIndex row = matches_->mapToSource(found);
+            if (row.isValid())
+                return row.row();
+        }
+    if (currentIndex() >= 0 && typed.compare(itemText(currentIndex()), Qt::CaseInsensitive) == 0)
+        return currentIndex();
+    const QString folded = typed.toCaseFolded();
+    const int exact = rows_->Find(folded);
+    return exact >= 0 ? exact : rows_->FirstHolding(folded);
+}
+
+void PickerBox::StandOn(int row)
+{
+    if (row != currentIndex())
+        setCurrentIndex(row);
+    if (lineEdit()->text() != itemText(row))
+        setEditText(itemText(row));
+}
+
+bool PickerBox::Commit()
+{
+    if (lineEdit()->text().trimmed().isEmpty()) {
+        // Nothing typed: the row stays.
+        setEditText(currentIndex() >= 0 ? itemText(currentIndex()) : QString());
+        return true;
+    }
+    const int row = ChosenRow();
+    if (row < 0)
+        return false;
+    StandOn(row);
+    return true;
+}
+
+bool PickerBox::FindsNoRow() const
+{
+    return !lineEdit()->text().trimmed().isEmpty() && ChosenRow() < 0;
+}
+
+bool PickerBox::eventFilter(QObject* watched, QEvent* event)
+{
+    QAbstractItemView* popup = completer()->popup();
+    if (watched != popup || event->type() != QEvent::KeyPress)
+        return QComboBox::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: {
+        // The row the list shows is taken; the key then goes on as if the
+        // list had not been open (Enter and Tab move to the next box).
+        const int row = ChosenRow();
+        popup->hide();
+        if (row >= 0)
+            StandOn(row);
+        QKeyEvent again(key->type(), key->key(), key->modifiers(), key->text(), key->isAutoRepeat(),
+                        static_cast<ushort>(key->count()));
+        QCoreApplication::sendEvent(lineEdit(), &again);
+        return true;
+    }
+    default:
+        return QComboBox::eventFilter(watched, event);
+    }
 }
 
 } // namespace tarvik

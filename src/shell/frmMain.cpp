@@ -873,8 +873,29 @@ bool frmMain::RecheckVarshphalBoxes()
     return true;
 }
 
+void frmMain::ReportUnfound(PickerBox* picker)
+{
+    ReturnFocus(picker);
+    const std::string typed = picker->currentText().toStdString();
+    for (int i = 0; i < 2; ++i) {
+        if (picker == cmbZones[i])
+            reporter().Message("No time zone is named \"" + typed +
+                               "\".\nType a part of the country's name and choose the zone from the list.");
+        else if (picker == cmbPlaces[i])
+            reporter().Message("No place of " + cmbZones[i]->currentText().toStdString() + " is named \"" + typed +
+                               "\".\nKindly add the place with the \"*\" button beside the place list.");
+    }
+}
+
 bool frmMain::CheckZoneAndPlace(int i)
 {
+    // A text typed into a picker that finds no row is told as it stands.
+    for (PickerBox* picker : {cmbZones[i], cmbPlaces[i]}) {
+        if (picker->FindsNoRow()) {
+            ReportUnfound(picker);
+            return false;
+        }
+    }
     const PersonEntry entry = EntryOf(i);
     if (entry.zoneId == 0) {
         reporter().Message("Please select the Time Zone again for " + PersonWord(i));
@@ -968,7 +989,14 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && EntryControlOf(watched)) {
+        QWidget* control = EntryControlOf(watched);
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && control) {
+            // A picker takes the row its list shows; a text that finds none
+            // is told and keeps the focus.
+            if (auto* picker = qobject_cast<PickerBox*>(control); picker && !picker->Commit()) {
+                ReportUnfound(picker);
+                return true;
+            }
             // Enter acts as Tab, after the key event is done with.
             QMetaObject::invokeMethod(this, [this] { focusNextPrevChild(true); }, Qt::QueuedConnection);
             return true;
@@ -1018,6 +1046,8 @@ void frmMain::FocusChanged(QWidget* old, QWidget* now)
 
 void frmMain::LeftControl(QWidget* control)
 {
+    if (auto* picker = qobject_cast<PickerBox*>(control); picker && picker->FindsNoRow())
+        ReportUnfound(picker);
     for (int i = 0; i < 2; ++i) {
         if (control == txtDOB[i])
             txtDOB_LostFocus(i);

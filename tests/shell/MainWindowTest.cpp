@@ -539,23 +539,30 @@ TEST_F(MainWindowTest, AZoneChangeReloadsOnlyThatPersonsPlaces)
     EXPECT_EQ(messages.messages.size(), 1u);
 }
 
-TEST_F(MainWindowTest, TypingInAPickerEndsOnARowOrGoesBack)
+TEST_F(MainWindowTest, LeavingAPickerTakesTheRowItsListShowsOrTellsTheText)
 {
     frmMain& w = StartShown();
+    const std::string nowhere = "No place of India [82E30] is named \"Nowhere\".\nKindly add the place with the "
+                                "\"*\" button beside the place list.";
     const struct {
         const char* typed;
         bool namesRow;
         const char* shown;
         long long key;
         const char* coordinates;
+        const char* focused;
     } cases[] = {
-        {"mumbai", true, "Mumbai", 1275339, "18N58 72E50"},
-        {"Nowhere", false, "Mumbai", 1275339, "18N58 72E50"},
-        {"AGRA", true, "Agra", 1279259, "27N11 78E01"},
-        {"Agr", false, "Agra", 1279259, "27N11 78E01"},
+        {"mumbai", true, "Mumbai", 1275339, "18N58 72E50", "cmbWTC0"},
+        // No row: told, the text and the focus stay, no key.
+        {"Nowhere", false, "Nowhere", 0, "18N58 72E50", "cmbPlaces0"},
+        {"AGRA", true, "Agra", 1279259, "27N11 78E01", "cmbWTC0"},
+        // A part of a name: the first row that holds it.
+        {"elh", false, "Delhi", 1273294, "28N39 77E13", "cmbWTC0"},
+        {"umb", false, "Mumbai", 1275339, "18N58 72E50", "cmbWTC0"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
+        messages.messages.clear();
         w.cmbPlaces[0]->setFocus();
         Settle();
         QLineEdit* edit = w.cmbPlaces[0]->lineEdit();
@@ -571,6 +578,8 @@ TEST_F(MainWindowTest, TypingInAPickerEndsOnARowOrGoesBack)
         EXPECT_EQ(w.cmbPlaces[0]->currentText(), QString::fromLatin1(c.shown));
         EXPECT_EQ(w.EntryOf(0).placeId, c.key);
         EXPECT_EQ(w.txtLatLong[0]->text(), QString::fromLatin1(c.coordinates));
+        EXPECT_EQ(FocusedControl(), QString::fromLatin1(c.focused));
+        EXPECT_EQ(messages.messages, c.key ? std::vector<std::string>{} : std::vector<std::string>{nowhere});
     }
 }
 

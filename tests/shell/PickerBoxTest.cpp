@@ -101,14 +101,40 @@ TEST_F(PickerBoxTest, AWholeNamePicksItsRowAndTheListPicksOnlyWhatWasChosen)
     EXPECT_EQ(picker->Key(), 4);
     EXPECT_EQ(picker->currentText(), QStringLiteral("New Delhi"));
 
-    // Enter in the list before moving in it chooses nothing: the typing
-    // ends, and the box goes back to its row.
+    // Enter in the list before moving in it takes the row it shows.
     Type(QStringLiteral("ohio"));
     ASSERT_EQ(Listed(), QStringList{"Springfield (Ohio)"});
     EXPECT_EQ(picker->Key(), 0);
     QTest::keyClick(picker->completer()->popup(), Qt::Key_Return);
     QApplication::processEvents();
-    EXPECT_EQ(picker->currentText(), QStringLiteral("New Delhi"));
+    EXPECT_EQ(picker->currentText(), QStringLiteral("Springfield (Ohio)"));
+    EXPECT_EQ(picker->Key(), 2);
+    EXPECT_FALSE(picker->completer()->popup()->isVisible());
+
+    // Of several, the first; a row of exactly the text typed before it.
+    Type(QStringLiteral("spring"));
+    ASSERT_EQ(Listed().size(), 3);
+    QTest::keyClick(picker->completer()->popup(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(picker->currentText(), QStringLiteral("Spring Hill"));
+    Type(QStringLiteral("delhi"));
+    ASSERT_EQ(Listed(), (QStringList{"Delhi", "New Delhi"}));
+    picker->setCurrentIndex(4);
+    Type(QStringLiteral("new delhi"));
+    QTest::keyClick(picker->completer()->popup(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(picker->Key(), 4);
+
+    // A text that finds no row stays as typed, with no key.
+    Type(QStringLiteral("ohiox"));
+    EXPECT_TRUE(Listed().isEmpty());
+    EXPECT_TRUE(picker->FindsNoRow());
+    EXPECT_FALSE(picker->Commit());
+    EXPECT_EQ(picker->currentText(), QStringLiteral("ohiox"));
+    EXPECT_EQ(picker->Key(), 0);
+    // Nothing typed: the row stays.
+    Type(QString());
+    EXPECT_TRUE(picker->Commit());
     EXPECT_EQ(picker->Key(), 4);
 
     // Moving down to a row and pressing Enter chooses it.

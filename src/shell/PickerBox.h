@@ -2,11 +2,12 @@
 
 // A picker of database rows: a combo box whose items are rows shown by their
 // text and keyed by their id. The user may type to search (any part of the
-// text, any letter case); the list under the box shows the rows found.
+// text or of one of the row's other names, any letter case); the list under
+// the box shows the rows found, each by its text.
 // Typing the whole text of a row picks that row at once. When the typing
 // ends (Enter, Tab, or the box left) the box takes the row the list shows:
-// the one highlighted, else the row of exactly that text, else the first
-// found. A text that finds no row stays as typed, with no key, for the owner
+// the one highlighted, else the row of exactly that text or other name,
+// else the first found. A text that finds no row stays as typed, with no key, for the owner
 // to report: the box never goes back to an earlier row by itself. So the key
 // read is always the key of the row whose text is shown, or none.
 //
@@ -15,6 +16,7 @@
 // when the rows came, rather than asking the model for every row anew.
 
 #include <QComboBox>
+#include <QStringList>
 
 #include <vector>
 
@@ -23,6 +25,8 @@ namespace tarvik {
 struct PickerRow {
     QString text;
     long long key = 0;
+    // Further names the search finds the row by; the list shows only the text.
+    QStringList otherNames;
 };
 
 class PickerModel;
@@ -54,6 +58,8 @@ private:
     void FollowTyping(const QString& text);
     // The row Enter takes now: -1 when the text finds none.
     int ChosenRow() const;
+    // The row shown, or one of exactly that text or other name: -1 when none.
+    int ExactRow(const QString& typed) const;
     void StandOn(int row);
 
     PickerModel* rows_ = nullptr;

@@ -90,6 +90,14 @@ QStringList Numbers(int last)
     return items;
 }
 
+QStringList Texts(const std::vector<std::string>& texts)
+{
+    QStringList list;
+    for (const std::string& t : texts)
+        list << QString::fromStdString(t);
+    return list;
+}
+
 QLabel* Caption(const QString& text, QWidget* buddy)
 {
     auto* label = new QLabel(text);
@@ -503,7 +511,7 @@ void frmMain::FillEntryLists()
 {
     std::vector<PickerRow> zones;
     for (const ZoneEntry& z : ZoneList(DatDatabase()))
-        zones.push_back({QString::fromStdString(z.description), z.countryId});
+        zones.push_back({QString::fromStdString(z.description), z.countryId, Texts(z.otherNames)});
     for (PickerBox* picker : cmbZones) {
         const QSignalBlocker block(picker);
         picker->SetRows(zones);
@@ -600,7 +608,7 @@ void frmMain::cmbZones_Change(int i)
     try {
         std::vector<PickerRow> rows;
         for (const PlaceEntry& p : PlaceList(DatDatabase(), zone))
-            rows.push_back({QString::fromStdString(p.name), p.placeId});
+            rows.push_back({QString::fromStdString(p.name), p.placeId, Texts(p.otherNames)});
         const bool none = rows.empty();
         {
             const QSignalBlocker block(places);

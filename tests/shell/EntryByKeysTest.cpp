@@ -445,3 +445,62 @@ TEST_F(EntryByKeysTest, AnySizeOfTheWindowKeepsTheRowsTogetherAndShowsWhatTheyHo
 }
 
 } // namespace
+
+namespace {
+
+// The pickers over a data database that knows other names.
+class NamesByKeysTest : public PickerByKeysTest {
+protected:
+    void SetUp() override
+    {
+        PickerByKeysTest::SetUp();
+        folder.Write("place-names.csv", "Place ID,PlaceName,OtherName\n"
+                                        "1275339,Mumbai,Bombay\n"
+                                        "1283240,Kathmandu,Kantipur\n");
+        folder.Write("country-names.csv", "Country,OtherName\n"
+                                          "United States,USA\n"
+                                          "United States,America\n");
+        dbbuild::BuildDatabase({folder.File(std::string(DataDatabaseFile)),
+                                SourceDir() + "/data/schema/data.sql",
+                                false,
+                                {{"Countries", folder.File("countries.csv")},
+                                 {"Places", folder.File("places.csv")},
+                                 {"PlaceNames", folder.File("place-names.csv")},
+                                 {"CountryNames", folder.File("country-names.csv")}},
+                                {}});
+    }
+};
+
+TEST_F(NamesByKeysTest, AFormerNameFindsItsPlaceAndAShortNameItsCountrysZones)
+{
+    frmMain& w = StartShown();
+    // The list shows the place by its name; Enter takes it.
+    TypeInto(w.cmbPlaces[0], QStringLiteral("bomb"));
+    EXPECT_EQ(Listed(w.cmbPlaces[0]), QStringList{"Mumbai"});
+    TypeInto(w.cmbPlaces[0], QStringLiteral("Bombay"));
+    Press(w.cmbPlaces[0], Qt::Key_Return);
+    EXPECT_EQ(w.cmbPlaces[0]->currentText(), QStringLiteral("Mumbai"));
+    EXPECT_EQ(w.EntryOf(0).placeId, 1275339);
+    EXPECT_EQ(w.txtLatLong[0]->text(), QStringLiteral("18N58 72E50"));
+    EXPECT_EQ(FocusedControl(), QStringLiteral("cmbWTC0"));
+
+    // A zone by the country's short name, a place of it by a former name.
+    TypeInto(w.cmbZones[0], QStringLiteral("USA"));
+    EXPECT_EQ(Listed(w.cmbZones[0]), QStringList{"United States (New York) [75W0]"});
+    Press(w.cmbZones[0], Qt::Key_Return);
+    EXPECT_EQ(w.EntryOf(0).zoneId, 6252001);
+    EXPECT_EQ(w.cmbPlaces[0]->currentText(), QStringLiteral("New York"));
+    EXPECT_EQ(FocusedControl(), QStringLiteral("cmbPlaces0"));
+    TypeInto(w.cmbZones[0], QStringLiteral("nepal"));
+    Press(w.cmbZones[0], Qt::Key_Return);
+    TypeInto(w.cmbPlaces[0], QStringLiteral("kantipur"));
+    w.cmbWTC[0]->setFocus();   // left by a click elsewhere
+    Settle();
+    EXPECT_EQ(w.cmbPlaces[0]->currentText(), QStringLiteral("Kathmandu"));
+    EXPECT_EQ(w.EntryOf(0).placeId, 1283240);
+    EXPECT_TRUE(messages.messages.empty()) << messages.messages.front();
+    ASSERT_TRUE(PressPreview(w));
+    EXPECT_EQ(Native().Place, "Kathmandu");
+}
+
+} // namespace

@@ -21,3 +21,23 @@ CREATE TABLE Places (
 );
 CREATE UNIQUE INDEX "Places.PrimaryKey" ON Places ("Place ID");
 CREATE INDEX "Places.Place" ON Places ("Country ID", "PlaceName");
+
+-- Other names of places: current official names and well-known former
+-- names, by which the place picker finds a place it lists by PlaceName.
+-- PlaceName repeats the name the list shows, so that the source reads as
+-- "Mumbai is also Bombay"; the program reads only the id and OtherName.
+CREATE TABLE PlaceNames (
+    "Place ID"   INTEGER NOT NULL,
+    "PlaceName"  TEXT COLLATE NOCASE NOT NULL DEFAULT '',
+    "OtherName"  TEXT COLLATE NOCASE NOT NULL
+);
+CREATE INDEX "PlaceNames.Place" ON PlaceNames ("Place ID");
+
+-- Common names of countries ("USA", "England"), by which the zone picker
+-- finds every zone of the country: Country is the name the zone list shows
+-- before a bracketed zone, as "United States" of "United States (Chicago)".
+CREATE TABLE CountryNames (
+    "Country"    TEXT COLLATE NOCASE NOT NULL,
+    "OtherName"  TEXT COLLATE NOCASE NOT NULL
+);
+CREATE INDEX "CountryNames.Country" ON CountryNames ("Country");

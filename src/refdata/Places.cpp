@@ -2,6 +2,10 @@
 
 #include "Databases.h"
 
+#include <cctype>
+#include <map>
+#include <unordered_map>
+
 namespace tarvik {
 
 namespace {
@@ -33,23 +37,53 @@ std::optional<Row> SeekRow(TableCursor& cursor, const char* index, const std::ve
 std::vector<ZoneEntry> ZoneList(Database& data)
 {
     std::vector<ZoneEntry> zones;
-    Recordset rs(data, "Select [Country ID],[Country] || ' [' || [Zone] || ']' As CountryDesc "
+    std::vector<std::string> countries;
+    Recordset rs(data, "Select [Country ID],[Country],[Country] || ' [' || [Zone] || ']' As CountryDesc "
                        "From Countries Order By [Country]");
-    for (; !rs.Eof(); rs.MoveNext())
-        zones.push_back({rs.Field("Country ID").Int(), rs.Field("CountryDesc").Text()});
+    for (; !rs.Eof(); rs.MoveNext()) {
+        zones.push_back({rs.Field("Country ID").Int(), rs.Field("CountryDesc").Text(), {}});
+        countries.push_back(rs.Field("Country").Text());
+    }
+    if (!data.HasTable("CountryNames"))
+        return zones;
+    // The names by country, letter case aside, as the table compares them.
+    std::map<std::string, std::vector<std::string>> names;
+    Statement st(data, "SELECT lower(\"Country\"), \"OtherName\" FROM CountryNames ORDER BY rowid");
+    while (st.Step())
+        names[st.Column(0).Text()].push_back(st.Column(1).Text());
+    for (std::size_t k = 0; k < zones.size(); ++k) {
+        const std::string& country = countries[k];
+        const std::string base = country.substr(0, country.find(" ("));
+        std::string key;
+        for (char c : base)
+            key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (const auto found = names.find(key); found != names.end())
+            zones[k].otherNames = found->second;
+    }
     return zones;
 }
 
 std::vector<PlaceEntry> PlaceList(Database& data, long long countryId)
 {
+    // The few places that have other names, of every zone: a short table
+    // read whole, so that the long list below needs nothing more.
+    std::unordered_map<long long, std::vector<std::string>> others;
+    if (data.HasTable("PlaceNames")) {
+        Statement names(data, "SELECT \"Place ID\", \"OtherName\" FROM PlaceNames ORDER BY rowid");
+        while (names.Step())
+            others[names.Column(0).Int()].push_back(names.Column(1).Text());
+    }
     // A zone may hold twenty thousand places: the index on zone and name
     // holds all that is read, in the order wanted, so no row is visited.
     std::vector<PlaceEntry> places;
     Statement st(data, "SELECT \"Place ID\", \"PlaceName\" FROM Places WHERE \"Country ID\" = ? "
                        "ORDER BY \"PlaceName\", \"Place ID\"");
     st.Bind(1, Value(countryId));
-    while (st.Step())
-        places.push_back({st.Column(0).Int(), st.Column(1).Text()});
+    while (st.Step()) {
+        PlaceEntry& p = places.emplace_back(PlaceEntry{st.Column(0).Int(), st.Column(1).Text(), {}});
+        if (const auto found = others.find(p.placeId); found != others.end())
+            p.otherNames = found->second;
+    }
     return places;
 }
 

@@ -16,11 +16,13 @@ namespace tarvik {
 struct ZoneEntry {
     long long countryId = 0;
     std::string description;   // the name, a blank and the meridian in brackets: "India [82E30]"
+    std::vector<std::string> otherNames;   // the country's common names ("USA"), table CountryNames
 };
 
 struct PlaceEntry {
     long long placeId = 0;
     std::string name;
+    std::vector<std::string> otherNames;   // official and former names ("Bombay"), table PlaceNames
 };
 
 struct CountryRow {
@@ -37,9 +39,13 @@ struct PlaceRow {
     std::string longitude;     // coordinate text, as 77E13
 };
 
-// The zone list of the pickers, in name order.
+// The zone list of the pickers, in name order, each zone with the other
+// names of its country (the name before a bracketed zone: "United States"
+// of "United States (Chicago)").
 std::vector<ZoneEntry> ZoneList(Database& data);
-// The place list of the pickers for one zone, in name order.
+// The place list of the pickers for one zone, in name order, each place with
+// its other names. A data database without the tables of other names (one
+// made before them) gives the names alone.
 std::vector<PlaceEntry> PlaceList(Database& data, long long countryId);
 
 // Lookups by id or name through the shared cursors of the open data database

@@ -112,7 +112,7 @@ std::optional<BirthRecord> BirthRecordOf(const PersonEntry& entry, const std::st
     if (!fillBirth(entry, personWord, record))
         return std::nullopt;
     if (!fillTime(entry, record, warTime)) {
-        reporter().Message("Invalid Time");
+        reporter().Message(InvalidTimeMessage);
         return std::nullopt;
     }
     return record;

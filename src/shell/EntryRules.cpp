@@ -133,7 +133,9 @@ QDate YoginiStart(QDate birth, QDate today)
 
 QString CheckedVarshphalFrom(const QString& text, int currentYear)
 {
-    return Val(text) <= 1900 ? QString::number(currentYear) : text;
+    // A number, as Val reads one: digits, or a point and digits, after blanks and a sign.
+    static const QRegularExpression number(QStringLiteral(R"(^\s*[+-]?(\d|\.\d))"));
+    return number.match(text).hasMatch() ? text : QString::number(currentYear);
 }
 
 QString CheckedVarshphalYears(const QString& text) { return Val(text) < 1 ? QStringLiteral("1") : text; }
@@ -148,6 +150,30 @@ bool VarshphalYearsInRange(const QString& text)
 {
     const long long years = RoundHalfEven(Val(text));
     return years >= 1 && years <= MostVarshphalYears;
+}
+
+int MostVarshphalYearsFrom(const QString& firstYear)
+{
+    if (!VarshphalFromInRange(firstYear))
+        return MostVarshphalYears;
+    const long long first = RoundHalfEven(Val(firstYear));
+    return static_cast<int>(std::min<long long>(MostVarshphalYears, LastVarshphalYear - first + 1));
+}
+
+bool VarshphalYearsInRange(const QString& text, const QString& firstYear)
+{
+    const long long years = RoundHalfEven(Val(text));
+    return years >= 1 && years <= MostVarshphalYearsFrom(firstYear);
+}
+
+std::string VarshphalYearsRuleFrom(const QString& firstYear)
+{
+    const int most = MostVarshphalYearsFrom(firstYear);
+    if (most == MostVarshphalYears)
+        return VarshphalYearsRule;
+    return "The number of varshphal years from " + std::to_string(RoundHalfEven(Val(firstYear))) +
+           " should be from 1 to " + std::to_string(most) + ": the last year is at most " +
+           std::to_string(LastVarshphalYear) + ".";
 }
 
 } // namespace tarvik

@@ -12,6 +12,7 @@
 #include <QTime>
 
 #include <optional>
+#include <string>
 
 namespace tarvik {
 
@@ -43,9 +44,19 @@ QString DateEntryText(QDate date);
 // 1095 days before today (also when that day precedes the birth).
 QDate YoginiStart(QDate birth, QDate today);
 
-// The annual-chart boxes when they are left: a first year of 1900 or less
-// becomes the current year, a year count below 1 becomes 1; any other text
-// stays as typed.
+// What a refused birth date or time is told: the word, then the forms the
+// boxes take and their range.
+inline constexpr const char* InvalidDateMessage =
+    "Invalid Date\n\nType a date from 1800 to 2199 as 15-Aug-1980, 15-08-1980 or 15/8/1980 "
+    "(day, month and year parted by -, /, . or a blank).";
+inline constexpr const char* InvalidTimeMessage =
+    "Invalid Time\n\nType the time as 10:30, 22:30:15 or 10:30:15 PM: the hour from 0 to 23 "
+    "(1 to 12 with AM or PM), the minute and the second from 0 to 59.";
+
+// The annual-chart boxes when they are left: a first year that is empty or
+// starts with no number becomes the current year (any number stays, to be
+// checked against the range below), a year count below 1 becomes 1; any
+// other text stays as typed.
 QString CheckedVarshphalFrom(const QString& text, int currentYear);
 QString CheckedVarshphalYears(const QString& text);
 
@@ -56,8 +67,14 @@ inline constexpr int FirstVarshphalYear = 1800;
 inline constexpr int LastVarshphalYear = 2199;
 bool VarshphalFromInRange(const QString& text);
 bool VarshphalYearsInRange(const QString& text);
+// The most years a count may take after that first year: the last year
+// stays within 2199 (254 when the first year is out of range itself).
+int MostVarshphalYearsFrom(const QString& firstYear);
+bool VarshphalYearsInRange(const QString& text, const QString& firstYear);
 // The messages for a first year and a year count out of range.
 inline constexpr const char* VarshphalFromRule = "The varshphal year should be a year from 1800 to 2199.";
 inline constexpr const char* VarshphalYearsRule = "The number of varshphal years should be from 1 to 254.";
+// The count's message after that first year, with the largest count it takes.
+std::string VarshphalYearsRuleFrom(const QString& firstYear);
 
 } // namespace tarvik

@@ -13,8 +13,12 @@ namespace tarvik {
 // the age is the plain difference of the years.
 std::string AgeQuestion(int age);
 
-// Whether the run asks the question for a birth year in the given year.
-inline bool AgeQuestionDue(int birthYear, int currentYear) { return currentYear - birthYear < 18; }
+// Whether the run asks the question for a birth on that date: a birth still
+// to come is no person to warn about.
+inline bool AgeQuestionDue(QDate birth, QDate today)
+{
+    return birth <= today && today.year() - birth.year() < 18;
+}
 
 // The first date of the Yogini pratyantar table as the program's decimal
 // year (twelve months of 30 days): the date in the Yogini box, or the birth

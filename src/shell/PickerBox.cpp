@@ -1,8 +1,11 @@
 #include "PickerBox.h"
 
 #include <QAbstractListModel>
+#include <QAbstractItemView>
 #include <QAbstractProxyModel>
 #include <QCompleter>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 
@@ -10,8 +13,31 @@
 
 namespace tarvik {
 
-// The rows of a picker, with each text folded to one letter case for the
-// search.
+namespace {
+
+// What the search reads of a row: its text, and its other names, each on a
+// line of its own (no typed text holds a line break, so none runs from one
+// name into the next).
+constexpr int SearchRole = Qt::UserRole + 1;
+
+QString SearchText(const PickerRow& row)
+{
+    if (row.otherNames.isEmpty())
+        return row.text;
+    return row.text + QLatin1Char('\n') + row.otherNames.join(QLatin1Char('\n'));
+}
+
+// The completer filters by the search text, and puts into the box the text
+// the list shows.
+class PickerCompleter : public QCompleter {
+public:
+    using QCompleter::QCompleter;
+    QString pathFromIndex(const QModelIndex& index) const override { return index.data(Qt::DisplayRole).toString(); }
+};
+
+} // namespace
+
+// The rows of a picker, with each search text folded to one letter case.
 class PickerModel : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
@@ -22,18 +48,40 @@ public:
         rows_ = std::move(rows);
         folded_.clear();
         folded_.reserve(rows_.size());
+        searched_.clear();
+        searched_.reserve(rows_.size());
         for (const PickerRow& r : rows_)
-            folded_.push_back(r.text.toCaseFolded());
+            Fold(r);
         endResetModel();
     }
 
-    const std::vector<QString>& Folded() const { return folded_; }
+    // The folded search texts, by row.
+    const std::vector<QString>& Folded() const { return searched_; }
+
+    // The first row with that folded other name, -1 when none.
+    int FindOtherName(const QString& folded) const
+    {
+        for (std::size_t r = 0; r < rows_.size(); ++r)
+            if (searched_[r].size() > folded_[r].size() &&
+                searched_[r].split(QLatin1Char('\n')).sliced(1).contains(folded))
+                return static_cast<int>(r);
+        return -1;
+    }
 
     // The first row of that folded text, -1 when none.
     int Find(const QString& folded) const
     {
         const auto at = std::find(folded_.begin(), folded_.end(), folded);
         return at == folded_.end() ? -1 : static_cast<int>(at - folded_.begin());
+    }
+
+    // The first row whose folded search text holds that folded text, -1 when none.
+    int FirstHolding(const QString& folded) const
+    {
+        for (std::size_t r = 0; r < searched_.size(); ++r)
+            if (searched_[r].contains(folded))
+                return static_cast<int>(r);
+        return -1;
     }
 
     int rowCount(const QModelIndex& parent = {}) const override
@@ -50,6 +98,8 @@ public:
             return r.text;
         if (role == Qt::UserRole)
             return QVariant::fromValue(r.key);
+        if (role == SearchRole)
+            return searched_[index.row()];
         return {};
     }
 
@@ -62,6 +112,7 @@ public:
         if (role == Qt::DisplayRole || role == Qt::EditRole) {
             r.text = value.toString();
             folded_[index.row()] = r.text.toCaseFolded();
+            searched_[index.row()] = SearchText(r).toCaseFolded();
         } else if (role == Qt::UserRole) {
             r.key = value.toLongLong();
         } else {
@@ -78,6 +129,7 @@ public:
         beginInsertRows(parent, row, row + count - 1);
         rows_.insert(rows_.begin() + row, count, PickerRow{});
         folded_.insert(folded_.begin() + row, count, QString());
+        searched_.insert(searched_.begin() + row, count, QString());
         endInsertRows();
         return true;
     }
@@ -89,13 +141,22 @@ public:
         beginRemoveRows(parent, row, row + count - 1);
         rows_.erase(rows_.begin() + row, rows_.begin() + row + count);
         folded_.erase(folded_.begin() + row, folded_.begin() + row + count);
+        searched_.erase(searched_.begin() + row, searched_.begin() + row + count);
         endRemoveRows();
         return true;
     }
 
 private:
+    void Fold(const PickerRow& r)
+    {
+        folded_.push_back(r.text.toCaseFolded());
+        // The text alone shares the folded text's storage.
+        searched_.push_back(r.otherNames.isEmpty() ? folded_.back() : SearchText(r).toCaseFolded());
+    }
+
     std::vector<PickerRow> rows_;
-    std::vector<QString> folded_;
+    std::vector<QString> folded_;     // the texts
+    std::vector<QString> searched_;   // the search texts
 };
 
 // The rows whose text holds what was typed, in the rows' order: the list the
@@ -182,8 +243,10 @@ PickerBox::PickerBox(QWidget* parent) : QComboBox(parent)
     matches_ = new PickerMatches(this);
     matches_->setSourceModel(rows_);
     // The completer filters only the rows found here, by the same rule.
+    setCompleter(new PickerCompleter(this));
     QCompleter* typing = completer();
     typing->setModel(matches_);
+    typing->setCompletionRole(SearchRole);
     typing->setCompletionMode(QCompleter::PopupCompletion);
     typing->setFilterMode(Qt::MatchContains);
     typing->setCaseSensitivity(Qt::CaseInsensitive);
@@ -197,6 +260,8 @@ PickerBox::PickerBox(QWidget* parent) : QComboBox(parent)
 
     connect(lineEdit(), &QLineEdit::textEdited, this, &PickerBox::FollowTyping);
     connect(lineEdit(), &QLineEdit::editingFinished, this, &PickerBox::Commit);
+    // Ahead of the completer's own handling of the list's keys.
+    typing->popup()->installEventFilter(this);
 }
 
 void PickerBox::SetRows(std::vector<PickerRow> rows)
@@ -230,11 +295,89 @@ void PickerBox::FollowTyping(const QString& text)
         setCurrentIndex(row);
 }
 
-void PickerBox::Commit()
+int PickerBox::ExactRow(const QString& typed) const
 {
-    const QString shown = currentIndex() >= 0 ? itemText(currentIndex()) : QString();
-    if (lineEdit()->text() != shown)
-        setEditText(shown);
+    if (currentIndex() >= 0 && typed.compare(itemText(currentIndex()), Qt::CaseInsensitive) == 0)
+        return currentIndex();
+    const QString folded = typed.toCaseFolded();
+    const int row = rows_->Find(folded);
+    return row >= 0 ? row : rows_->FindOtherName(folded);
+}
+
+int PickerBox::ChosenRow() const
+{
+    const QString typed = lineEdit()->text();
+    QAbstractItemView* popup = completer()->popup();
+    if (!popup->isVisible()) {
+        const int exact = ExactRow(typed);
+        return exact >= 0 ? exact : rows_->FirstHolding(typed.toCaseFolded());
+    }
+    // The row highlighted, else the one of exactly that name, else the first listed.
+    QModelIndex listed = popup->currentIndex();
+    if (!listed.isValid()) {
+        if (const int exact = ExactRow(typed); exact >= 0)
+            return exact;
+        listed = popup->model()->index(0, 0);
+    }
+    // The list's row through the completer's filter and the rows found.
+    if (auto* filtered = qobject_cast<QAbstractProxyModel*>(completer()->completionModel()); filtered && listed.isValid())
+        if (const QModelIndex row = matches_->mapToSource(filtered->mapToSource(listed)); row.isValid())
+            return row.row();
+    return -1;
+}
+
+void PickerBox::StandOn(int row)
+{
+    if (row != currentIndex())
+        setCurrentIndex(row);
+    if (lineEdit()->text() != itemText(row))
+        setEditText(itemText(row));
+}
+
+bool PickerBox::Commit()
+{
+    if (lineEdit()->text().trimmed().isEmpty()) {
+        // Nothing typed: the row stays.
+        setEditText(currentIndex() >= 0 ? itemText(currentIndex()) : QString());
+        return true;
+    }
+    const int row = ChosenRow();
+    if (row < 0)
+        return false;
+    StandOn(row);
+    return true;
+}
+
+bool PickerBox::FindsNoRow() const
+{
+    return !lineEdit()->text().trimmed().isEmpty() && ChosenRow() < 0;
+}
+
+bool PickerBox::eventFilter(QObject* watched, QEvent* event)
+{
+    QAbstractItemView* popup = completer()->popup();
+    if (watched != popup || event->type() != QEvent::KeyPress)
+        return QComboBox::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: {
+        // The row the list shows is taken; the key then goes on as if the
+        // list had not been open (Enter and Tab move to the next box).
+        const int row = ChosenRow();
+        popup->hide();
+        if (row >= 0)
+            StandOn(row);
+        QKeyEvent again(key->type(), key->key(), key->modifiers(), key->text(), key->isAutoRepeat(),
+                        static_cast<ushort>(key->count()));
+        QCoreApplication::sendEvent(lineEdit(), &again);
+        return true;
+    }
+    default:
+        return QComboBox::eventFilter(watched, event);
+    }
 }
 
 } // namespace tarvik

@@ -99,7 +99,7 @@ SettingValues ChoiceSettings(const MainChoices& choices)
             {"True Rahu", choices.trueNode ? QStringLiteral("1") : QStringLiteral("0")}};
 }
 
-std::optional<std::string> WriteSettings(const QString& file, const SettingValues& values)
+std::optional<std::string> WriteSettings(const QString& file, const SettingValues& values, const char* group)
 {
     // A store of its own for each write: values that could not be written
     // are not kept for a later one.
@@ -115,7 +115,7 @@ std::optional<std::string> WriteSettings(const QString& file, const SettingValue
     if (!scratch.isValid())
         return "no scratch folder for the settings: " + scratch.errorString().toStdString();
     const QString draftPath = scratch.filePath(QStringLiteral("settings.ini"));
-    const QString section = QString::fromUtf8(SettingsSection);
+    const QString section = QString::fromUtf8(group);
     {
         QSettings draft(draftPath, QSettings::IniFormat);
         for (const QString& key : store->allKeys())
@@ -144,6 +144,20 @@ std::optional<std::string> WriteSettings(const QString& file, const SettingValue
     if (const std::optional<std::string> failed = WriteWholeFile(store->fileName(), text))
         return "the settings file " + name + " could not be written: " + *failed;
     return std::nullopt;
+}
+
+QByteArray ReadWindowPlace(const QString& file, const char* key)
+{
+    const std::unique_ptr<QSettings> store = OpenSettingsStore(file);
+    store->beginGroup(QString::fromUtf8(WindowsSection));
+    return QByteArray::fromBase64(store->value(QString::fromUtf8(key)).toString().toLatin1());
+}
+
+std::optional<std::string> KeepWindowPlace(const QString& file, const char* key, const QByteArray& geometry)
+{
+    if (geometry == ReadWindowPlace(file, key))
+        return std::nullopt;
+    return WriteSettings(file, {{key, QString::fromLatin1(geometry.toBase64())}}, WindowsSection);
 }
 
 } // namespace tarvik

@@ -67,6 +67,15 @@ SettingValues ChoiceSettings(const MainChoices& choices);
 // Writes the values into the store of OpenSettingsStore(file). The store's
 // file is replaced whole or not at all; the reason when it could not be
 // written.
-std::optional<std::string> WriteSettings(const QString& file, const SettingValues& values);
+// The values go to the section "Settings" unless another is named.
+std::optional<std::string> WriteSettings(const QString& file, const SettingValues& values,
+                                         const char* section = SettingsSection);
+
+// The size and place of a window between runs, as its saveGeometry gives
+// them, under the section "Windows" of the same store ("Main Window",
+// "Preview Window"); empty when none is kept.
+inline constexpr const char* WindowsSection = "Windows";
+QByteArray ReadWindowPlace(const QString& file, const char* key);
+std::optional<std::string> KeepWindowPlace(const QString& file, const char* key, const QByteArray& geometry);
 
 } // namespace tarvik

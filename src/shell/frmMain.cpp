@@ -90,6 +90,14 @@ QStringList Numbers(int last)
     return items;
 }
 
+QStringList Texts(const std::vector<std::string>& texts)
+{
+    QStringList list;
+    for (const std::string& t : texts)
+        list << QString::fromStdString(t);
+    return list;
+}
+
 QLabel* Caption(const QString& text, QWidget* buddy)
 {
     auto* label = new QLabel(text);
@@ -199,7 +207,8 @@ void frmMain::BuildOptionControls()
     Command2->setAutoDefault(true);
 
     SSTab1 = Named(new QTabBar, QStringLiteral("SSTab1"), QStringLiteral("Select Horosope or Matchmaking"));
-    SSTab1->addTab(QStringLiteral("&Horoscope"));
+    // Alt+H is the Help menu's.
+    SSTab1->addTab(QStringLiteral("H&oroscope"));
     SSTab1->addTab(QStringLiteral("&MatchMaking"));
     SSTab1->setExpanding(false);
     SSTab1->setDrawBase(false);
@@ -226,8 +235,9 @@ void frmMain::BuildMenus()
     mnuFileSave = file->addAction(QStringLiteral("&Save"));
     mnuFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFileSaveAs = file->addAction(QStringLiteral("Save &As..."));
+    mnuFileSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
-    mnuSettings = file->addAction(QStringLiteral("Settings"));
+    mnuSettings = file->addAction(QStringLiteral("Se&ttings"));
     file->addSeparator();
     mnuFilePageSetup = file->addAction(QStringLiteral("Print Set&up..."));
     mnuOutput[0] = file->addAction(QStringLiteral("Print Pre&view"));
@@ -477,6 +487,8 @@ bool frmMain::Form_Load()
     cmbAyanamsa->setCurrentIndex(choices.ayanamsa);
     cmbCharting->setCurrentIndex(choices.charting);
     cmbLanguage->setCurrentIndex(choices.language);
+    // The size and place the window had when the program last ended.
+    restoreGeometry(ReadWindowPlace(options_.settingsFile, "Main Window"));
 
     RunValues& run = OutputRun();
     run.OutputScale = 1.0;
@@ -499,7 +511,7 @@ void frmMain::FillEntryLists()
 {
     std::vector<PickerRow> zones;
     for (const ZoneEntry& z : ZoneList(DatDatabase()))
-        zones.push_back({QString::fromStdString(z.description), z.countryId});
+        zones.push_back({QString::fromStdString(z.description), z.countryId, Texts(z.otherNames)});
     for (PickerBox* picker : cmbZones) {
         const QSignalBlocker block(picker);
         picker->SetRows(zones);
@@ -596,7 +608,7 @@ void frmMain::cmbZones_Change(int i)
     try {
         std::vector<PickerRow> rows;
         for (const PlaceEntry& p : PlaceList(DatDatabase(), zone))
-            rows.push_back({QString::fromStdString(p.name), p.placeId});
+            rows.push_back({QString::fromStdString(p.name), p.placeId, Texts(p.otherNames)});
         const bool none = rows.empty();
         {
             const QSignalBlocker block(places);
@@ -729,7 +741,7 @@ bool frmMain::txtDOB_LostFocus(int i)
     const QDate birth = txtDOB[i]->date();
     if (!birth.isValid()) {
         ReturnFocus(txtDOB[i]);
-        reporter().Message("Invalid Date");
+        reporter().Message(InvalidDateMessage);
         return false;
     }
     txtDOB[i]->setDate(birth);
@@ -742,7 +754,7 @@ bool frmMain::txtTOB_LostFocus(int i)
     const std::optional<QTime> time = ReadTimeEntry(txtTOB[i]->text());
     if (!time) {
         ReturnFocus(txtTOB[i]);
-        reporter().Message("Invalid Time");
+        reporter().Message(InvalidTimeMessage);
         return false;
     }
     txtTOB[i]->setText(TimeEntryText(*time));
@@ -762,10 +774,10 @@ bool frmMain::txtVFrom_LostFocus()
 bool frmMain::txtVYears_LostFocus()
 {
     txtVYears->setText(CheckedVarshphalYears(txtVYears->text()));
-    if (VarshphalYearsInRange(txtVYears->text()))
+    if (VarshphalYearsInRange(txtVYears->text(), txtVFrom->text()))
         return true;
     ReturnFocus(txtVYears);
-    reporter().Message(VarshphalYearsRule);
+    reporter().Message(VarshphalYearsRuleFrom(txtVFrom->text()));
     return false;
 }
 
@@ -815,8 +827,10 @@ void frmMain::mnuOutput_Click(int index)
         pageOptions_ = std::make_unique<frmOptions>(this);
         FillPageList(*pageOptions_->ListBox1, pages);
     } else {
-        if (!preview_)
+        if (!preview_) {
             preview_ = std::make_unique<prPreview>(this);
+            preview_->restoreGeometry(ReadWindowPlace(options_.settingsFile, "Preview Window"));
+        }
         preview_->SetYears(run.VarshphalYear, run.VarshphalYears);
         FillPageList(*preview_->ComboBox1, pages);
         preview_->setWindowTitle(match ? MatchCaption(txtName[0]->text(), txtName[1]->text())
@@ -832,6 +846,8 @@ void frmMain::mnuOutput_Click(int index)
     preview_->LayOutFor(match);
     preview_->ShowFirstPage();
     ShowModal(*preview_);
+    // The preview opens the next time as the user left it.
+    KeepWindowPlace(options_.settingsFile, "Preview Window", preview_->saveGeometry());
 }
 
 bool frmMain::RecheckBirthBoxes(int i)
@@ -840,7 +856,7 @@ bool frmMain::RecheckBirthBoxes(int i)
     const QDate birth = txtDOB[i]->date();
     if (!birth.isValid()) {
         ReturnFocus(txtDOB[i]);
-        reporter().Message("Invalid Date");
+        reporter().Message(InvalidDateMessage);
         return false;
     }
     txtDOB[i]->setDate(birth);
@@ -857,16 +873,37 @@ bool frmMain::RecheckVarshphalBoxes()
         reporter().Message(VarshphalFromRule);
         return false;
     }
-    if (RoundHalfEven(Val(txtVYears->text())) > MostVarshphalYears) {
+    if (RoundHalfEven(Val(txtVYears->text())) > MostVarshphalYearsFrom(txtVFrom->text())) {
         ReturnFocus(txtVYears);
-        reporter().Message(VarshphalYearsRule);
+        reporter().Message(VarshphalYearsRuleFrom(txtVFrom->text()));
         return false;
     }
     return true;
 }
 
+void frmMain::ReportUnfound(PickerBox* picker)
+{
+    ReturnFocus(picker);
+    const std::string typed = picker->currentText().toStdString();
+    for (int i = 0; i < 2; ++i) {
+        if (picker == cmbZones[i])
+            reporter().Message("No time zone is named \"" + typed +
+                               "\".\nType a part of the country's name and choose the zone from the list.");
+        else if (picker == cmbPlaces[i])
+            reporter().Message("No place of " + cmbZones[i]->currentText().toStdString() + " is named \"" + typed +
+                               "\".\nKindly add the place with the \"*\" button beside the place list.");
+    }
+}
+
 bool frmMain::CheckZoneAndPlace(int i)
 {
+    // A text typed into a picker that finds no row is told as it stands.
+    for (PickerBox* picker : {cmbZones[i], cmbPlaces[i]}) {
+        if (picker->FindsNoRow()) {
+            ReportUnfound(picker);
+            return false;
+        }
+    }
     const PersonEntry entry = EntryOf(i);
     if (entry.zoneId == 0) {
         reporter().Message("Please select the Time Zone again for " + PersonWord(i));
@@ -884,8 +921,9 @@ bool frmMain::PreparePerson(int i, bool match)
     const PersonEntry entry = EntryOf(i);
     if (!FillNativeBirth(entry, PersonWord(i)))
         return false;
-    const int thisYear = QDate::currentDate().year();
-    if (AgeQuestionDue(Native().Year, thisYear) &&
+    const QDate today = QDate::currentDate();
+    const int thisYear = today.year();
+    if (AgeQuestionDue(entry.birthDate, today) &&
         reporter().Ask(AgeQuestion(thisYear - Native().Year), Buttons::YesNo) != Answer::Yes)
         return false;
     const PersonRole role = !match ? PersonRole::Single : i == 1 ? PersonRole::Girl : PersonRole::Boy;
@@ -893,7 +931,7 @@ bool frmMain::PreparePerson(int i, bool match)
         const WaitCursor wait;
         if (ComputePerson(entry, Choices().ayanamsa, role))
             return true;
-        reporter().Message("Invalid Time");
+        reporter().Message(InvalidTimeMessage);
     } catch (const std::exception& e) {
         reporter().Message("The chart of " + entry.name.toStdString() + " could not be computed: " + e.what());
     }
@@ -989,7 +1027,14 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && EntryControlOf(watched)) {
+        QWidget* control = EntryControlOf(watched);
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && control) {
+            // A picker takes the row its list shows; a text that finds none
+            // is told and keeps the focus.
+            if (auto* picker = qobject_cast<PickerBox*>(control); picker && !picker->Commit()) {
+                ReportUnfound(picker);
+                return true;
+            }
             // Enter acts as Tab, after the key event is done with.
             QMetaObject::invokeMethod(this, [this] { focusNextPrevChild(true); }, Qt::QueuedConnection);
             return true;
@@ -1039,6 +1084,8 @@ void frmMain::FocusChanged(QWidget* old, QWidget* now)
 
 void frmMain::LeftControl(QWidget* control)
 {
+    if (auto* picker = qobject_cast<PickerBox*>(control); picker && picker->FindsNoRow())
+        ReportUnfound(picker);
     for (int i = 0; i < 2; ++i) {
         if (control == txtDOB[i])
             txtDOB_LostFocus(i);

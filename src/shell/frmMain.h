@@ -214,6 +214,9 @@ private:
     bool RecheckBirthBoxes(int person);
     bool RecheckVarshphalBoxes();
     bool CheckZoneAndPlace(int person);
+    // "No place ... is named": a text typed into a picker that finds no row;
+    // the focus goes back to the picker.
+    void ReportUnfound(PickerBox* picker);
     bool PreparePerson(int person, bool match);
     void OpenGhatiWindow(int person);
 

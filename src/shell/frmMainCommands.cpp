@@ -71,10 +71,13 @@ void frmMain::closeEvent(QCloseEvent* event)
 {
     bool cancel = false;
     Form_Unload(cancel);
-    if (cancel)
+    if (cancel) {
         event->ignore();
-    else
-        event->accept();
+        return;
+    }
+    // The window's size and place are kept whatever the answer about the settings.
+    KeepWindowPlace(options_.settingsFile, "Main Window", saveGeometry());
+    event->accept();
 }
 
 void frmMain::Form_Unload(bool& cancel)

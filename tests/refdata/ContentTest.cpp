@@ -223,6 +223,51 @@ TEST_F(Content, EveryPlaceHasItsZoneAndReadableCoordinates)
     EXPECT_EQ(bad, 0u);
 }
 
+// Every other name belongs to a place or a country the lists show, as its
+// source says, and the names people use find their place or zones.
+TEST_F(Content, OtherNamesOfPlacesAndCountries)
+{
+    Recordset names(DatDatabase(), "select n.[Place ID], n.[PlaceName], n.[OtherName], p.[PlaceName] as Shown "
+                                   "from PlaceNames n left join Places p on p.[Place ID] = n.[Place ID]");
+    std::size_t rows = 0;
+    for (; !names.Eof(); names.MoveNext(), ++rows) {
+        EXPECT_EQ(names.Field("Shown").Text(), names.Field("PlaceName").Text())
+            << "place " << names.Field("Place ID").Int() << " " << names.Field("OtherName").Text();
+        EXPECT_NE(names.Field("OtherName").Text(), names.Field("PlaceName").Text());
+    }
+    EXPECT_GE(rows, 80u);
+    std::set<std::string> countries;
+    for (const ZoneEntry& z : ZoneList(DatDatabase()))
+        countries.insert(z.description.substr(0, z.description.find(" [")).substr(0, z.description.find(" (")));
+    Recordset common(DatDatabase(), "select [Country], [OtherName] from CountryNames");
+    for (; !common.Eof(); common.MoveNext())
+        EXPECT_TRUE(countries.count(common.Field("Country").Text())) << common.Field("Country").Text();
+
+    const auto india = FindCountryByName("India");
+    ASSERT_TRUE(india);
+    std::map<std::string, std::string> shownFor;   // other name -> the place listed
+    for (const PlaceEntry& p : PlaceList(DatDatabase(), india->countryId))
+        for (const std::string& other : p.otherNames)
+            shownFor[other] = p.name;
+    const std::pair<const char*, const char*> places[] = {
+        {"Bengaluru", "Bangalore"}, {"Prayagraj", "Allahabad"}, {"Gurugram", "Gurgaon"}, {"Bombay", "Mumbai"},
+        {"Calcutta", "Kolkata"},    {"Madras", "Chennai"},      {"Mysuru", "Mysore"},    {"Trivandrum", "Thiruvananthapuram"},
+        {"Kochi", "Cochin"},        {"Poona", "Pune"},          {"Baroda", "Vadodara"},  {"Chhatrapati Sambhajinagar", "Aurangabad (Maharashtra)"},
+    };
+    for (const auto& [other, shown] : places)
+        EXPECT_EQ(shownFor[other], shown) << other;
+
+    std::map<std::string, std::set<std::string>> zonesFor;   // common name -> the zones listed
+    for (const ZoneEntry& z : ZoneList(DatDatabase()))
+        for (const std::string& other : z.otherNames)
+            zonesFor[other].insert(z.description);
+    EXPECT_EQ(zonesFor["England"], std::set<std::string>{"United Kingdom [0E00]"});
+    EXPECT_EQ(zonesFor["Britain"], std::set<std::string>{"United Kingdom [0E00]"});
+    EXPECT_EQ(zonesFor["USA"].size(), 6u);
+    EXPECT_TRUE(zonesFor["USA"].count("United States (New York) [75W00]"));
+    EXPECT_EQ(zonesFor["Burma"], std::set<std::string>{"Myanmar [97E30]"});
+}
+
 // Velantar carries its sign with the value; the months where a fixed sign
 // per month goes wrong (late April, late June, late December) show it.
 TEST_F(Content, VelantarCarriesTheSignOfTheEquationOfTime)

@@ -12,6 +12,9 @@
 #include <QImage>
 #include <QImageReader>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSet>
 #include <QRegularExpression>
 
 #include <optional>
@@ -348,6 +351,109 @@ TEST_F(CommandsTest, ABorderPictureIsTakenOnlyWhenItCanBeRead)
     });
     EXPECT_EQ(Config().BorderFile, good.toStdString());
     EXPECT_EQ(Stored("Border File"), good);
+}
+
+} // namespace
+
+namespace {
+
+// The letter after "&" in a caption, lower case; none when it has none.
+QChar Mnemonic(const QString& caption)
+{
+    const qsizetype at = caption.indexOf(u'&');
+    return at >= 0 && at + 1 < caption.size() ? caption[at + 1].toLower() : QChar();
+}
+
+TEST_F(CommandsTest, EachAltLetterOfTheWindowHasOneTargetAndTheKeysReachIt)
+{
+    frmMain& w = StartShown();
+    // What Alt and a letter reach from anywhere in the window: the menus,
+    // the tabs and the buttons.
+    QStringList captions;
+    for (QAction* a : w.menuBar()->actions())
+        captions << a->text();
+    for (int k = 0; k < w.SSTab1->count(); ++k)
+        captions << w.SSTab1->tabText(k);
+    captions << w.Command1->text() << w.Command2->text();
+    QSet<QChar> letters;
+    for (const QString& caption : captions) {
+        const QChar letter = Mnemonic(caption);
+        ASSERT_FALSE(letter.isNull()) << caption.toStdString();
+        EXPECT_FALSE(letters.contains(letter)) << caption.toStdString();
+        letters.insert(letter);
+    }
+    // Every entry of the File menu has a letter of its own too.
+    QSet<QChar> fileLetters;
+    QMenu* file = w.menuBar()->actions().front()->menu();
+    ASSERT_NE(file, nullptr);
+    for (QAction* a : file->actions()) {
+        if (a->isSeparator())
+            continue;
+        const QChar letter = Mnemonic(a->text());
+        EXPECT_FALSE(letter.isNull()) << a->text().toStdString();
+        EXPECT_FALSE(fileLetters.contains(letter)) << a->text().toStdString();
+        fileLetters.insert(letter);
+    }
+    EXPECT_EQ(fileLetters.size(), 9);
+    EXPECT_EQ(w.mnuFileSaveAs->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+
+    // By the keys: Alt+M and Alt+O switch the tabs, Alt+H opens Help alone.
+    w.txtName[0]->setFocus();
+    Settle();
+    QTest::keyClick(w.txtName[0], Qt::Key_M, Qt::AltModifier);
+    Settle();
+    EXPECT_TRUE(w.MatchMakingMode());
+    QTest::keyClick(w.txtName[0], Qt::Key_O, Qt::AltModifier);
+    Settle();
+    EXPECT_FALSE(w.MatchMakingMode());
+    EXPECT_EQ(w.SSTab1->currentIndex(), 0);
+    QMenu* help = w.menuBar()->actions()[2]->menu();
+    ASSERT_NE(help, nullptr);
+    w.SSTab1->setCurrentIndex(1);
+    w.txtName[0]->setFocus();
+    Settle();
+    QTest::keyClick(w.txtName[0], Qt::Key_H, Qt::AltModifier);
+    Settle();
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(w.MatchMakingMode());
+    help->close();
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+TEST_F(CommandsTest, TheWindowAndThePreviewOpenWhereTheyWereLeft)
+{
+    const QRect mainPlace(140, 90, 1010, 730), previewPlace(260, 60, 700, 880);
+    {
+        frmMain& w = StartShown();
+        w.setGeometry(mainPlace);
+        Settle();
+        whileShown = [&](prPreview& p) {
+            p.show();
+            p.setGeometry(previewPlace);
+            Settle();
+            p.hide();
+        };
+        ASSERT_TRUE(PressPreview(w));
+        whileShown = nullptr;
+        // Kept whatever the answer about the settings.
+        messages.answers = {Answer::No};
+        EXPECT_TRUE(w.close());
+        Stop();
+    }
+    frmMain& w = StartShown();
+    EXPECT_EQ(w.geometry(), mainPlace);
+    QRect previewShown;
+    whileShown = [&](prPreview& p) {
+        p.show();
+        Settle();
+        previewShown = p.geometry();
+        p.hide();
+    };
+    ASSERT_TRUE(PressPreview(w));
+    EXPECT_EQ(previewShown, previewPlace);
+    // The settings themselves are not written by it.
+    QSettings store(settingsFile, QSettings::IniFormat);
+    EXPECT_FALSE(store.contains(QStringLiteral("Settings/Ayanamsa")));
 }
 
 } // namespace

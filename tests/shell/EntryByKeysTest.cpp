@@ -6,7 +6,9 @@
 #include "shell/EntryRules.h"
 #include "shell/frmPlaces.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QCompleter>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QLineEdit>
@@ -69,13 +71,13 @@ TEST_F(EntryByKeysTest, TheDateBoxReadsTheWholeTextTyped)
         TypeInto(w.txtDOB[0], QString::fromLatin1(c.typed));
         Leave(w.txtDOB[0]);
         if (!c.shown) {
-            EXPECT_EQ(messages.messages, std::vector<std::string>{"Invalid Date"});
+            EXPECT_EQ(messages.messages, std::vector<std::string>{InvalidDateMessage});
             EXPECT_EQ(w.txtDOB[0]->text(), QString::fromLatin1(c.typed));
             EXPECT_EQ(FocusedControl(), QStringLiteral("txtDOB0"));
             // Nor does a run compute a chart for any date.
             messages.messages.clear();
             EXPECT_FALSE(PressPreview(w));
-            EXPECT_EQ(messages.messages, std::vector<std::string>{"Invalid Date"});
+            EXPECT_EQ(messages.messages, std::vector<std::string>{InvalidDateMessage});
             continue;
         }
         EXPECT_TRUE(messages.messages.empty()) << messages.messages.front();
@@ -127,10 +129,10 @@ TEST_F(EntryByKeysTest, ABadEntryIsToldOnceWhenARunIsClicked)
         const char* message;
         const char* control;
     } cases[] = {
-        {"time, Preview", w.txtTOB[0], w.Command1, "Invalid Time", "txtTOB0"},
-        {"time, Print", w.txtTOB[0], w.Command2, "Invalid Time", "txtTOB0"},
-        {"date, Preview", w.txtDOB[0], w.Command1, "Invalid Date", "txtDOB0"},
-        {"date, Print", w.txtDOB[0], w.Command2, "Invalid Date", "txtDOB0"},
+        {"time, Preview", w.txtTOB[0], w.Command1, InvalidTimeMessage, "txtTOB0"},
+        {"time, Print", w.txtTOB[0], w.Command2, InvalidTimeMessage, "txtTOB0"},
+        {"date, Preview", w.txtDOB[0], w.Command1, InvalidDateMessage, "txtDOB0"},
+        {"date, Print", w.txtDOB[0], w.Command2, InvalidDateMessage, "txtDOB0"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -145,6 +147,150 @@ TEST_F(EntryByKeysTest, ABadEntryIsToldOnceWhenARunIsClicked)
         EXPECT_EQ(c.box->text(), QStringLiteral("abc"));
         EXPECT_EQ(shown, 0);
     }
+}
+
+// Typing into a picker and pressing Enter as a user does: the keys go to the
+// list under the box while it is open, else to the box.
+class PickerByKeysTest : public EntryByKeysTest {
+protected:
+    static void TypeInto(PickerBox* picker, const QString& text)
+    {
+        picker->setFocus(Qt::TabFocusReason);
+        Settle();
+        QLineEdit* edit = picker->lineEdit();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, text);
+        Settle();
+        Reactivate(picker);
+    }
+    static QWidget* KeysGoTo(PickerBox* picker)
+    {
+        QAbstractItemView* list = picker->completer()->popup();
+        return list->isVisible() ? static_cast<QWidget*>(list) : picker->lineEdit();
+    }
+    static QStringList Listed(PickerBox* picker)
+    {
+        QStringList rows;
+        QAbstractItemView* list = picker->completer()->popup();
+        if (list->isVisible())
+            for (int r = 0; r < list->model()->rowCount(); ++r)
+                rows << list->model()->index(r, 0).data().toString();
+        return rows;
+    }
+    static QStringList Items(const QComboBox* list)
+    {
+        QStringList items;
+        for (int k = 0; k < list->count(); ++k)
+            items << list->itemText(k);
+        return items;
+    }
+    static void Press(PickerBox* picker, Qt::Key key)
+    {
+        QTest::keyClick(KeysGoTo(picker), key);
+        Settle();
+        Reactivate(picker);
+    }
+    // The offscreen platform makes the list the active window while it is
+    // open and leaves none active when it closes; a desktop gives the main
+    // window back.
+    static void Reactivate(PickerBox* picker)
+    {
+        if (picker->completer()->popup()->isVisible() || picker->window()->isActiveWindow())
+            return;
+        picker->window()->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(picker->window()));
+        Settle();
+    }
+};
+
+TEST_F(PickerByKeysTest, EnterTakesTheEntryTheListShowsAndMovesOn)
+{
+    frmMain& w = StartShown();
+    // The only entry found.
+    TypeInto(w.cmbZones[0], QStringLiteral("Nepal"));
+    EXPECT_EQ(Listed(w.cmbZones[0]), QStringList{"Nepal [86E15]"});
+    Press(w.cmbZones[0], Qt::Key_Return);
+    EXPECT_EQ(w.cmbZones[0]->currentText(), QStringLiteral("Nepal [86E15]"));
+    EXPECT_EQ(w.EntryOf(0).zoneId, 1282988);
+    EXPECT_EQ(Items(w.cmbPlaces[0]), (QStringList{"Kathmandu", "Pokhara"}));
+    EXPECT_EQ(FocusedControl(), QStringLiteral("cmbPlaces0"));
+
+    TypeInto(w.cmbPlaces[0], QStringLiteral("okh"));
+    Press(w.cmbPlaces[0], Qt::Key_Return);
+    EXPECT_EQ(w.cmbPlaces[0]->currentText(), QStringLiteral("Pokhara"));
+    EXPECT_EQ(w.txtLatLong[0]->text(), QStringLiteral("28N14 83E59"));
+    EXPECT_EQ(FocusedControl(), QStringLiteral("cmbWTC0"));
+    EXPECT_TRUE(messages.messages.empty()) << messages.messages.front();
+
+    // The chart is cast where the pickers say.
+    ASSERT_TRUE(PressPreview(w));
+    EXPECT_EQ(Native().Place, "Pokhara");
+    EXPECT_NE(w.Preview()->windowTitle().indexOf(QStringLiteral("Pokhara Nepal [86E15]")), -1);
+
+    // Of several found, the one highlighted.
+    TypeInto(w.cmbZones[0], QStringLiteral("land"));
+    const QStringList lands = Listed(w.cmbZones[0]);
+    ASSERT_EQ(lands, (QStringList{"Lower Case Land [82e30]", "Tens Land [82E3]"}));
+    Press(w.cmbZones[0], Qt::Key_Down);
+    Press(w.cmbZones[0], Qt::Key_Down);
+    Press(w.cmbZones[0], Qt::Key_Return);
+    EXPECT_EQ(w.cmbZones[0]->currentText(), lands[1]);
+    EXPECT_EQ(w.EntryOf(0).zoneId, 900002);
+    EXPECT_EQ(w.cmbPlaces[0]->currentText(), QStringLiteral("Tenstown"));
+    EXPECT_EQ(FocusedControl(), QStringLiteral("cmbPlaces0"));
+    // And the first when none is.
+    TypeInto(w.cmbZones[0], QStringLiteral("land"));
+    Press(w.cmbZones[0], Qt::Key_Return);
+    EXPECT_EQ(w.cmbZones[0]->currentText(), lands[0]);
+    EXPECT_TRUE(messages.messages.empty()) << messages.messages.front();
+}
+
+TEST_F(PickerByKeysTest, ATextThatFindsNoEntryIsToldOnceAndKeepsTheTextAndTheFocus)
+{
+    frmMain& w = StartShown();
+    const struct {
+        const char* what;
+        PickerBox* picker;
+        const char* typed;
+        const char* control;
+        std::string message;
+    } cases[] = {
+        {"a zone", w.cmbZones[0], "Narnia", "cmbZones0",
+         "No time zone is named \"Narnia\".\nType a part of the country's name and choose the zone from the list."},
+        {"a place", w.cmbPlaces[0], "Lumbini", "cmbPlaces0",
+         "No place of India [82E30] is named \"Lumbini\".\nKindly add the place with the \"*\" button beside the "
+         "place list."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        messages.messages.clear();
+        TypeInto(c.picker, QString::fromLatin1(c.typed));
+        EXPECT_TRUE(Listed(c.picker).isEmpty());
+        Press(c.picker, Qt::Key_Return);
+        EXPECT_EQ(messages.messages, std::vector<std::string>{c.message});
+        EXPECT_EQ(c.picker->currentText(), QString::fromLatin1(c.typed));
+        EXPECT_EQ(c.picker->Key(), 0);
+        EXPECT_EQ(FocusedControl(), QString::fromLatin1(c.control));
+        // Preview straight from there: the same message once, no chart.
+        messages.messages.clear();
+        QTest::mouseClick(w.Command1, Qt::LeftButton);
+        Settle();
+        EXPECT_EQ(messages.messages, std::vector<std::string>{c.message});
+        EXPECT_EQ(shown, 0);
+        EXPECT_EQ(FocusedControl(), QString::fromLatin1(c.control));
+        EXPECT_EQ(c.picker->currentText(), QString::fromLatin1(c.typed));
+        // Put right, the run goes on with what was chosen.
+        messages.messages.clear();
+        TypeInto(c.picker, c.picker == w.cmbZones[0] ? QStringLiteral("India") : QStringLiteral("Delhi"));
+        Press(c.picker, Qt::Key_Return);
+        EXPECT_TRUE(messages.messages.empty()) << messages.messages.front() << messages.messages.size();
+        if (c.picker == w.cmbZones[0]) {
+            ASSERT_TRUE(w.cmbPlaces[0]->SelectText(QStringLiteral("Delhi")));
+        }
+    }
+    ASSERT_TRUE(PressPreview(w));
+    EXPECT_EQ(Native().Place, "Delhi");
 }
 
 // The places editor driven through its boxes and buttons.
@@ -296,6 +442,65 @@ TEST_F(EntryByKeysTest, AnySizeOfTheWindowKeepsTheRowsTogetherAndShowsWhatTheyHo
                 << rows[k].first->objectName().toStdString() << " to " << rows[k].second->objectName().toStdString();
         EXPECT_EQ(w.cmbAyanamsa->parentWidget()->height(), optionsHeight);
     }
+}
+
+} // namespace
+
+namespace {
+
+// The pickers over a data database that knows other names.
+class NamesByKeysTest : public PickerByKeysTest {
+protected:
+    void SetUp() override
+    {
+        PickerByKeysTest::SetUp();
+        folder.Write("place-names.csv", "Place ID,PlaceName,OtherName\n"
+                                        "1275339,Mumbai,Bombay\n"
+                                        "1283240,Kathmandu,Kantipur\n");
+        folder.Write("country-names.csv", "Country,OtherName\n"
+                                          "United States,USA\n"
+                                          "United States,America\n");
+        dbbuild::BuildDatabase({folder.File(std::string(DataDatabaseFile)),
+                                SourceDir() + "/data/schema/data.sql",
+                                false,
+                                {{"Countries", folder.File("countries.csv")},
+                                 {"Places", folder.File("places.csv")},
+                                 {"PlaceNames", folder.File("place-names.csv")},
+                                 {"CountryNames", folder.File("country-names.csv")}},
+                                {}});
+    }
+};
+
+TEST_F(NamesByKeysTest, AFormerNameFindsItsPlaceAndAShortNameItsCountrysZones)
+{
+    frmMain& w = StartShown();
+    // The list shows the place by its name; Enter takes it.
+    TypeInto(w.cmbPlaces[0], QStringLiteral("bomb"));
+    EXPECT_EQ(Listed(w.cmbPlaces[0]), QStringList{"Mumbai"});
+    TypeInto(w.cmbPlaces[0], QStringLiteral("Bombay"));
+    Press(w.cmbPlaces[0], Qt::Key_Return);
+    EXPECT_EQ(w.cmbPlaces[0]->currentText(), QStringLiteral("Mumbai"));
+    EXPECT_EQ(w.EntryOf(0).placeId, 1275339);
+    EXPECT_EQ(w.txtLatLong[0]->text(), QStringLiteral("18N58 72E50"));
+    EXPECT_EQ(FocusedControl(), QStringLiteral("cmbWTC0"));
+
+    // A zone by the country's short name, a place of it by a former name.
+    TypeInto(w.cmbZones[0], QStringLiteral("USA"));
+    EXPECT_EQ(Listed(w.cmbZones[0]), QStringList{"United States (New York) [75W0]"});
+    Press(w.cmbZones[0], Qt::Key_Return);
+    EXPECT_EQ(w.EntryOf(0).zoneId, 6252001);
+    EXPECT_EQ(w.cmbPlaces[0]->currentText(), QStringLiteral("New York"));
+    EXPECT_EQ(FocusedControl(), QStringLiteral("cmbPlaces0"));
+    TypeInto(w.cmbZones[0], QStringLiteral("nepal"));
+    Press(w.cmbZones[0], Qt::Key_Return);
+    TypeInto(w.cmbPlaces[0], QStringLiteral("kantipur"));
+    w.cmbWTC[0]->setFocus();   // left by a click elsewhere
+    Settle();
+    EXPECT_EQ(w.cmbPlaces[0]->currentText(), QStringLiteral("Kathmandu"));
+    EXPECT_EQ(w.EntryOf(0).placeId, 1283240);
+    EXPECT_TRUE(messages.messages.empty()) << messages.messages.front();
+    ASSERT_TRUE(PressPreview(w));
+    EXPECT_EQ(Native().Place, "Kathmandu");
 }
 
 } // namespace

@@ -58,6 +58,17 @@ TEST(EntryRules, RoundingBeyondTheWholeNumbersStopsAtTheirEnds)
     EXPECT_TRUE(VarshphalYearsInRange(QStringLiteral("254")));
     EXPECT_FALSE(VarshphalYearsInRange(QStringLiteral("255")));
     EXPECT_FALSE(VarshphalYearsInRange(QStringLiteral("0.4")));
+    // After a first year, the last year stays within 2199.
+    const struct {
+        const char* from;
+        int most;
+    } firsts[] = {{"2199", 1}, {"2190", 10}, {"2024", 176}, {"1946", 254}, {"1800", 254}, {"2200", 254}, {"", 254}};
+    for (const auto& f : firsts) {
+        const QString from = QString::fromLatin1(f.from);
+        EXPECT_EQ(MostVarshphalYearsFrom(from), f.most) << f.from;
+        EXPECT_TRUE(VarshphalYearsInRange(QString::number(f.most), from)) << f.from;
+        EXPECT_FALSE(VarshphalYearsInRange(QString::number(f.most + 1), from)) << f.from;
+    }
 }
 
 TEST(EntryRules, TimesAreRewrittenOnTheTwelveHourClock)
@@ -146,14 +157,42 @@ TEST(EntryRules, AnnualChartBoxesKeepWhatIsSensible)
         const char* from;    // txtVFrom after leaving it
         const char* years;   // txtVYears after leaving it
     } cases[] = {
-        {"1900", "2024", "1900"}, {"1901", "1901", "1901"}, {"abc", "2024", "1"}, {"", "2024", "1"},
-        {"0", "2024", "1"},       {"-3", "2024", "1"},      {"2.5", "2024", "2.5"}, {"12", "2024", "12"},
-        {" 2006", " 2006", " 2006"},
+        // A number stays for the range check to judge; no number is the current year.
+        {"1900", "1900", "1900"}, {"1850", "1850", "1850"}, {"abc", "2024", "1"}, {"", "2024", "1"},
+        {"  ", "2024", "1"},      {"0", "0", "1"},          {"-3", "-3", "1"},      {"2.5", "2.5", "2.5"},
+        {".5", ".5", "1"},        {"-x", "2024", "1"},      {" 2006", " 2006", " 2006"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CheckedVarshphalFrom(QString::fromLatin1(c.typed), 2024), QString::fromLatin1(c.from)) << c.typed;
         EXPECT_EQ(CheckedVarshphalYears(QString::fromLatin1(c.typed)), QString::fromLatin1(c.years)) << c.typed;
     }
+}
+
+} // namespace
+
+namespace {
+
+// The refusals name the forms the boxes take, and each form named is taken.
+TEST(EntryRules, TheRefusalsSayWhatTheBoxesTake)
+{
+    const std::string date = InvalidDateMessage, time = InvalidTimeMessage;
+    EXPECT_EQ(date.rfind("Invalid Date\n\n", 0), 0u);
+    EXPECT_EQ(time.rfind("Invalid Time\n\n", 0), 0u);
+    EXPECT_NE(date.find("from 1800 to 2199"), std::string::npos);
+    for (const char* form : {"15-Aug-1980", "15-08-1980", "15/8/1980"}) {
+        EXPECT_NE(date.find(form), std::string::npos) << form;
+        EXPECT_EQ(ReadDateEntry(QString::fromLatin1(form)), QDate(1980, 8, 15)) << form;
+    }
+    const struct {
+        const char* form;
+        QTime time;
+    } times[] = {{"10:30", QTime(10, 30)}, {"22:30:15", QTime(22, 30, 15)}, {"10:30:15 PM", QTime(22, 30, 15)}};
+    for (const auto& t : times) {
+        EXPECT_NE(time.find(t.form), std::string::npos) << t.form;
+        EXPECT_EQ(ReadTimeEntry(QString::fromLatin1(t.form)), t.time) << t.form;
+    }
+    for (const char* range : {"from 0 to 23", "1 to 12 with AM or PM", "from 0 to 59"})
+        EXPECT_NE(time.find(range), std::string::npos) << range;
 }
 
 } // namespace

@@ -556,7 +556,7 @@ TEST_F(GhatiWindowTest, EntriesThatCannotBeReadOpenNoWindow)
          "Please select the Place again for Female"},
         {"no zone", false, 0, [](frmMain& w) { w.cmbZones[0]->setCurrentIndex(-1); },
          "Please select the Time Zone again for Male"},
-        {"an unreadable time", false, 0, [](frmMain& w) { w.txtTOB[0]->setText("25:00"); }, "Invalid Time"},
+        {"an unreadable time", false, 0, [](frmMain& w) { w.txtTOB[0]->setText("25:00"); }, InvalidTimeMessage},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

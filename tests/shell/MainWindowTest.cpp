@@ -345,8 +345,12 @@ TEST_F(MainWindowTest, BoxesAreCheckedAndRewrittenWhenLeft)
          "05-Sep-1986"},
         {"Yogini word", w.txtYoginiFrom, [&] { w.txtYoginiFrom->setText("someday"); }, w.txtYoginiFrom,
          DateEntryText(today)},
-        {"first year 1900", w.txtVFrom, [&] { w.txtVFrom->setText("1900"); }, w.txtVFrom, year},
+        // A year of the range stays; only a box with no number takes the current year.
+        {"first year 1850", w.txtVFrom, [&] { w.txtVFrom->setText("1850"); }, w.txtVFrom, "1850"},
+        {"first year 1900", w.txtVFrom, [&] { w.txtVFrom->setText("1900"); }, w.txtVFrom, "1900"},
         {"first year 1901", w.txtVFrom, [&] { w.txtVFrom->setText("1901"); }, w.txtVFrom, "1901"},
+        {"first year empty", w.txtVFrom, [&] { w.txtVFrom->setText(""); }, w.txtVFrom, year},
+        {"first year a word", w.txtVFrom, [&] { w.txtVFrom->setText("next"); }, w.txtVFrom, year},
         {"year count 0", w.txtVYears, [&] { w.txtVYears->setText("0"); }, w.txtVYears, "1"},
         {"year count 12", w.txtVYears, [&] { w.txtVYears->setText("12"); }, w.txtVYears, "12"},
     };
@@ -372,7 +376,7 @@ TEST_F(MainWindowTest, AnInvalidTimeIsReportedOnceAndKeepsTheFocus)
     w.txtTOB[0]->setText("25:00");
     w.txtTOB[1]->setFocus();
     Settle();
-    EXPECT_EQ(messages.messages, std::vector<std::string>{"Invalid Time"});
+    EXPECT_EQ(messages.messages, std::vector<std::string>{InvalidTimeMessage});
     EXPECT_EQ(w.txtTOB[0]->text(), QStringLiteral("25:00"));
     EXPECT_EQ(FocusedControl(), QStringLiteral("txtTOB0"));
     EXPECT_FALSE(w.txtTOB_LostFocus(0));
@@ -405,18 +409,27 @@ TEST_F(MainWindowTest, VarshphalNumbersOutOfRangeAreRefusedWhenLeftAndAtPreview)
     const struct {
         const char* typed;
         QLineEdit* box;
-        const char* rule;
+        std::string rule;
         const char* good;
+        const char* from = "2024";   // the first year meanwhile
     } cases[] = {
         {"1e8", w.txtVFrom, VarshphalFromRule, "2024"},
         {"2e9", w.txtVFrom, VarshphalFromRule, "2024"},
         {"2200", w.txtVFrom, VarshphalFromRule, "2024"},
-        {"1e9", w.txtVYears, VarshphalYearsRule, "3"},
-        {"255", w.txtVYears, VarshphalYearsRule, "3"},
-        {"9e99", w.txtVYears, VarshphalYearsRule, "3"},
+        {"1799", w.txtVFrom, VarshphalFromRule, "2024"},
+        {"0", w.txtVFrom, VarshphalFromRule, "2024"},
+        {"1e9", w.txtVYears, VarshphalYearsRule, "3", "1900"},
+        {"255", w.txtVYears, VarshphalYearsRule, "3", "1900"},
+        {"9e99", w.txtVYears, VarshphalYearsRule, "3", "1900"},
+        // The last year stays within 2199.
+        {"11", w.txtVYears, VarshphalYearsRuleFrom("2190"), "10", "2190"},
+        {"177", w.txtVYears, VarshphalYearsRuleFrom("2024"), "176"},
     };
+    EXPECT_EQ(VarshphalYearsRuleFrom("2190"),
+              "The number of varshphal years from 2190 should be from 1 to 10: the last year is at most 2199.");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
+        w.txtVFrom->setText(QString::fromLatin1(c.from));
         // Left for another box: refused, kept as typed, the focus back.
         c.box->setFocus();
         Settle();
@@ -434,6 +447,19 @@ TEST_F(MainWindowTest, VarshphalNumbersOutOfRangeAreRefusedWhenLeftAndAtPreview)
         EXPECT_EQ(previews, 0);
         messages.messages.clear();
         c.box->setText(QString::fromLatin1(c.good));
+        // What the message allows is taken.
+        c.box->setFocus();
+        Settle();
+        w.cmbAyanamsa->setFocus();
+        Settle();
+        EXPECT_TRUE(messages.messages.empty()) << messages.messages.front();
+        EXPECT_EQ(c.box->text(), QString::fromLatin1(c.good));
+        w.mnuOutput_Click(0);
+        Settle();
+        EXPECT_EQ(previews, 1);
+        EXPECT_EQ(OutputRun().VarshphalFrom, QString::fromLatin1(c.from).toInt());
+        previews = 0;
+        messages.messages.clear();
     }
 }
 
@@ -465,7 +491,7 @@ TEST_F(MainWindowTest, TheRefusedBoxGetsTheFocusBackAfterItsMessage)
     w.txtTOB[0]->setText("25:00");
     w.cmbZones[0]->setFocus();
     Settle();
-    ASSERT_EQ(boxes.messages, std::vector<std::string>{"Invalid Time"});
+    ASSERT_EQ(boxes.messages, std::vector<std::string>{InvalidTimeMessage});
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     Settle();
@@ -513,23 +539,30 @@ TEST_F(MainWindowTest, AZoneChangeReloadsOnlyThatPersonsPlaces)
     EXPECT_EQ(messages.messages.size(), 1u);
 }
 
-TEST_F(MainWindowTest, TypingInAPickerEndsOnARowOrGoesBack)
+TEST_F(MainWindowTest, LeavingAPickerTakesTheRowItsListShowsOrTellsTheText)
 {
     frmMain& w = StartShown();
+    const std::string nowhere = "No place of India [82E30] is named \"Nowhere\".\nKindly add the place with the "
+                                "\"*\" button beside the place list.";
     const struct {
         const char* typed;
         bool namesRow;
         const char* shown;
         long long key;
         const char* coordinates;
+        const char* focused;
     } cases[] = {
-        {"mumbai", true, "Mumbai", 1275339, "18N58 72E50"},
-        {"Nowhere", false, "Mumbai", 1275339, "18N58 72E50"},
-        {"AGRA", true, "Agra", 1279259, "27N11 78E01"},
-        {"Agr", false, "Agra", 1279259, "27N11 78E01"},
+        {"mumbai", true, "Mumbai", 1275339, "18N58 72E50", "cmbWTC0"},
+        // No row: told, the text and the focus stay, no key.
+        {"Nowhere", false, "Nowhere", 0, "18N58 72E50", "cmbPlaces0"},
+        {"AGRA", true, "Agra", 1279259, "27N11 78E01", "cmbWTC0"},
+        // A part of a name: the first row that holds it.
+        {"elh", false, "Delhi", 1273294, "28N39 77E13", "cmbWTC0"},
+        {"umb", false, "Mumbai", 1275339, "18N58 72E50", "cmbWTC0"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
+        messages.messages.clear();
         w.cmbPlaces[0]->setFocus();
         Settle();
         QLineEdit* edit = w.cmbPlaces[0]->lineEdit();
@@ -545,6 +578,8 @@ TEST_F(MainWindowTest, TypingInAPickerEndsOnARowOrGoesBack)
         EXPECT_EQ(w.cmbPlaces[0]->currentText(), QString::fromLatin1(c.shown));
         EXPECT_EQ(w.EntryOf(0).placeId, c.key);
         EXPECT_EQ(w.txtLatLong[0]->text(), QString::fromLatin1(c.coordinates));
+        EXPECT_EQ(FocusedControl(), QString::fromLatin1(c.focused));
+        EXPECT_EQ(messages.messages, c.key ? std::vector<std::string>{} : std::vector<std::string>{nowhere});
     }
 }
 

@@ -246,11 +246,11 @@ TEST_F(OpenAndSaveTest, EntriesThatCouldNotBeOpenedAgainAreNotSaved)
          [](frmMain& w) { ASSERT_TRUE(w.cmbZones[1]->SelectText(QStringLiteral("Antarctica [0E00]"))); },
          "Please select the Place again for Female", false},
         {"an unreadable time", false, [](frmMain& w) { w.txtTOB[0]->setText(QStringLiteral("25:00")); },
-         "Invalid Time", false},
+         InvalidTimeMessage, false},
         {"a first year far ahead", false, [](frmMain& w) { w.txtVFrom->setText(QStringLiteral("1e8")); },
          VarshphalFromRule, false},
         {"a billion years", false, [](frmMain& w) { w.txtVYears->setText(QStringLiteral("1e9")); },
-         VarshphalYearsRule, false},
+         "The number of varshphal years from ", false},
         // The dialog was answered, but the folder is not there.
         {"a folder that is not there", false, [](frmMain&) {}, "The horoscope could not be saved as ", true},
     };

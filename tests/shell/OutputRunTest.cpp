@@ -42,7 +42,7 @@ TEST_F(OutputRunTest, EachPersonsEntriesAreCheckedBeforeAnythingChanges)
              ChooseZone(w, 0, Antarctica);
          },
          "Please select the Place again for Male"},
-        {"unreadable time", false, [](frmMain& w) { w.txtTOB[0]->setText("25:00"); }, "Invalid Time"},
+        {"unreadable time", false, [](frmMain& w) { w.txtTOB[0]->setText("25:00"); }, InvalidTimeMessage},
         // The day deleted, the box not yet left: it still holds its last date.
         {"unreadable date", false,
          [](frmMain& w) {
@@ -50,7 +50,7 @@ TEST_F(OutputRunTest, EachPersonsEntriesAreCheckedBeforeAnythingChanges)
              QTest::keyClick(w.txtDOB[0], Qt::Key_Delete);
              QTest::keyClick(w.txtDOB[0], Qt::Key_Delete);
          },
-         "Invalid Date"},
+         InvalidDateMessage},
         // In a match the girl is checked first.
         {"neither has a zone", true,
          [](frmMain& w) {
@@ -72,7 +72,7 @@ TEST_F(OutputRunTest, EachPersonsEntriesAreCheckedBeforeAnythingChanges)
              ChooseZone(w, 0, {});
              w.txtTOB[1]->setText("7 o'clock");
          },
-         "Invalid Time"},
+         InvalidTimeMessage},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -102,7 +102,7 @@ TEST_F(OutputRunTest, ARefusedTimeGetsTheFocusBack)
     messages.messages.clear();
     EXPECT_FALSE(PressPreview(w));
     Settle();
-    EXPECT_EQ(messages.messages, std::vector<std::string>{"Invalid Time"});
+    EXPECT_EQ(messages.messages, std::vector<std::string>{InvalidTimeMessage});
     EXPECT_EQ(FocusedControl(), QStringLiteral("txtTOB0"));
     EXPECT_EQ(w.txtTOB[0]->text(), QStringLiteral("25:00"));
 }
@@ -126,6 +126,10 @@ TEST_F(OutputRunTest, PersonsUnder18CalendarYearsAreAskedAbout)
         {"17, continued", false, seventeen, adult, {Answer::Yes}, {asked17}, true, "Boy"},
         {"17, declined", false, seventeen, adult, {Answer::No}, {asked17}, false, "Boy"},
         {"18 before the birthday", false, eighteen, adult, {}, {}, true, "Boy"},
+        // A birth still to come is no native to warn about (no "around -74 years").
+        {"born tomorrow", false, QDate::currentDate().addDays(1), adult, {}, {}, true, "Boy"},
+        {"born 74 years ahead", false, QDate::currentDate().addYears(74), adult, {}, {}, true, "Boy"},
+        {"a girl born next year", true, adult, QDate::currentDate().addYears(1), {}, {}, true, "Boy"},
         // The girl's answer ends the run before the boy is read.
         {"girl 17 declined", true, seventeen, seventeen, {Answer::No}, {asked17}, false, "Girl"},
         {"girl 18, boy 17 continued", true, seventeen, eighteen, {Answer::Yes}, {asked17}, true, "Boy"},

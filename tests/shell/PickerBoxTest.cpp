@@ -31,11 +31,11 @@ protected:
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        picker->SetRows({{QStringLiteral("Delhi"), 3},
-                         {QStringLiteral("New Delhi"), 4},
-                         {QStringLiteral("Spring Hill"), 5},
-                         {QStringLiteral("Springfield (Illinois)"), 1},
-                         {QStringLiteral("Springfield (Ohio)"), 2}});
+        picker->SetRows({{QStringLiteral("Delhi"), 3, {}},
+                         {QStringLiteral("New Delhi"), 4, {}},
+                         {QStringLiteral("Spring Hill"), 5, {}},
+                         {QStringLiteral("Springfield (Illinois)"), 1, {}},
+                         {QStringLiteral("Springfield (Ohio)"), 2, {}}});
         picker->setCurrentIndex(0);
         picker->setFocus();
         QApplication::processEvents();
@@ -101,14 +101,40 @@ TEST_F(PickerBoxTest, AWholeNamePicksItsRowAndTheListPicksOnlyWhatWasChosen)
     EXPECT_EQ(picker->Key(), 4);
     EXPECT_EQ(picker->currentText(), QStringLiteral("New Delhi"));
 
-    // Enter in the list before moving in it chooses nothing: the typing
-    // ends, and the box goes back to its row.
+    // Enter in the list before moving in it takes the row it shows.
     Type(QStringLiteral("ohio"));
     ASSERT_EQ(Listed(), QStringList{"Springfield (Ohio)"});
     EXPECT_EQ(picker->Key(), 0);
     QTest::keyClick(picker->completer()->popup(), Qt::Key_Return);
     QApplication::processEvents();
-    EXPECT_EQ(picker->currentText(), QStringLiteral("New Delhi"));
+    EXPECT_EQ(picker->currentText(), QStringLiteral("Springfield (Ohio)"));
+    EXPECT_EQ(picker->Key(), 2);
+    EXPECT_FALSE(picker->completer()->popup()->isVisible());
+
+    // Of several, the first; a row of exactly the text typed before it.
+    Type(QStringLiteral("spring"));
+    ASSERT_EQ(Listed().size(), 3);
+    QTest::keyClick(picker->completer()->popup(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(picker->currentText(), QStringLiteral("Spring Hill"));
+    Type(QStringLiteral("delhi"));
+    ASSERT_EQ(Listed(), (QStringList{"Delhi", "New Delhi"}));
+    picker->setCurrentIndex(4);
+    Type(QStringLiteral("new delhi"));
+    QTest::keyClick(picker->completer()->popup(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(picker->Key(), 4);
+
+    // A text that finds no row stays as typed, with no key.
+    Type(QStringLiteral("ohiox"));
+    EXPECT_TRUE(Listed().isEmpty());
+    EXPECT_TRUE(picker->FindsNoRow());
+    EXPECT_FALSE(picker->Commit());
+    EXPECT_EQ(picker->currentText(), QStringLiteral("ohiox"));
+    EXPECT_EQ(picker->Key(), 0);
+    // Nothing typed: the row stays.
+    Type(QString());
+    EXPECT_TRUE(picker->Commit());
     EXPECT_EQ(picker->Key(), 4);
 
     // Moving down to a row and pressing Enter chooses it.
@@ -125,7 +151,7 @@ TEST_F(PickerBoxTest, AWholeNamePicksItsRowAndTheListPicksOnlyWhatWasChosen)
 TEST_F(PickerBoxTest, NewRowsReplaceTheOldOnesAndTheSearchFollowsThem)
 {
     Type(QStringLiteral("spring"));
-    picker->SetRows({{QStringLiteral("Kathmandu"), 7}, {QStringLiteral("Pokhara"), 8}});
+    picker->SetRows({{QStringLiteral("Kathmandu"), 7, {}}, {QStringLiteral("Pokhara"), 8, {}}});
     EXPECT_EQ(picker->count(), 2);
     EXPECT_EQ(picker->currentIndex(), -1);
     EXPECT_EQ(picker->Key(), 0);
@@ -144,6 +170,40 @@ TEST_F(PickerBoxTest, NewRowsReplaceTheOldOnesAndTheSearchFollowsThem)
     EXPECT_EQ(Listed(), (QStringList{"Kathmandu", "Pokhara", "Dhulikhel"}));
     picker->clear();
     EXPECT_EQ(picker->count(), 0);
+}
+
+// A row is found by its other names too, and listed and chosen by its text.
+TEST_F(PickerBoxTest, OtherNamesFindTheirRowWhichTheListShowsByItsText)
+{
+    picker->SetRows({{QStringLiteral("Bombay Hill"), 1, {}},
+                     {QStringLiteral("Mumbai"), 2, {QStringLiteral("Bombay")}},
+                     {QStringLiteral("Springfield (Ohio)"), 3, {QStringLiteral("Home"), QStringLiteral("Old Town")}}});
+    Type(QStringLiteral("bomb"));
+    EXPECT_EQ(Listed(), (QStringList{"Bombay Hill", "Mumbai"}));
+    // The whole other name picks its row before the first listed.
+    Type(QStringLiteral("Bombay"));
+    QTest::keyClick(picker->completer()->popup(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(picker->currentText(), QStringLiteral("Mumbai"));
+    EXPECT_EQ(picker->Key(), 2);
+    // A highlighted row puts its text into the box, not its other names.
+    Type(QStringLiteral("old t"));
+    ASSERT_EQ(Listed(), QStringList{"Springfield (Ohio)"});
+    QTest::keyClick(picker->completer()->popup(), Qt::Key_Down);
+    EXPECT_EQ(picker->lineEdit()->text(), QStringLiteral("Springfield (Ohio)"));
+    QTest::keyClick(picker->completer()->popup(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(picker->Key(), 3);
+    // No text runs from one name into the next.
+    Type(QStringLiteral("home old"));
+    EXPECT_TRUE(Listed().isEmpty());
+    EXPECT_TRUE(picker->FindsNoRow());
+    // Leaving without the list takes the row of the other name too.
+    picker->completer()->popup()->hide();
+    Type(QStringLiteral("BOMBAY"));
+    picker->completer()->popup()->hide();
+    EXPECT_TRUE(picker->Commit());
+    EXPECT_EQ(picker->currentText(), QStringLiteral("Mumbai"));
 }
 
 } // namespace

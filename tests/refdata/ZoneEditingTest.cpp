@@ -150,7 +150,7 @@ TEST_F(ZoneEditing, DeleteLeavesTheZonesPlacesAndShowsTheFirstZone)
     messages.answers = {Answer::No};
     editor.Delete();
     EXPECT_EQ(AllZones().size(), 4u);
-    EXPECT_EQ(messages.questions.back(), "Are you sure to delete?");
+    EXPECT_EQ(messages.questions.back(), "Are you sure to delete India [82E30] and its 3 places?");
 
     messages.answers = {Answer::Yes};
     editor.Delete();

@@ -168,13 +168,11 @@ bool frmMain::mnuFileSave_Click()
     for (int i = last; i >= 0; --i)
         if (!RecheckBirthBoxes(i))
             return false;
-    // The annual-chart boxes as leaving them leaves them: the reader takes
-    // no other numbers.
-    if (!txtVFrom_LostFocus() || !txtVYears_LostFocus())
-        return false;
     for (int i = last; i >= 0; --i)
         if (!CheckZoneAndPlace(i))
             return false;
+    // The annual-chart boxes are written as they stand: reading them back
+    // applies the boxes' rules.
 
     QString path = CurrentFileName;
     if (path.isEmpty()) {
@@ -222,28 +220,46 @@ bool frmMain::OpenHoroscopeFile(const QString& path)
     std::optional<HoroscopeEntries> entries;
     if (const std::optional<QStringList> lines = ReadTextLines(path, problem))
         entries = ReadHoroscopeFile(*lines, problem);
+    std::vector<std::string> missing;
     try {
-        if (entries && !HoroscopeRowsExist(*entries, problem))
-            entries.reset();
+        if (entries)
+            missing = DropMissingRows(*entries);
     } catch (const DbError& e) {
         problem = e.what();
         entries.reset();
-    }
-    for (int i = 0; entries && i < (entries->match ? 2 : 1); ++i) {
-        const long long zone = entries->persons[static_cast<std::size_t>(i)].zoneId;
-        if (cmbZones[i]->findData(QVariant::fromValue(zone)) < 0) {
-            problem = "its time zone (Country ID " + std::to_string(zone) + ") is not in the list of time zones";
-            entries.reset();
-        }
     }
     if (!entries) {
         reporter().Message("The horoscope file " + path.toStdString() + " cannot be opened: " + problem +
                            ". Nothing was changed.");
         return false;
     }
+    for (int i = 0; i < (entries->match ? 2 : 1); ++i) {
+        HoroscopePerson& p = entries->persons[static_cast<std::size_t>(i)];
+        if (p.zoneId != 0 && cmbZones[i]->findData(QVariant::fromValue(p.zoneId)) < 0) {
+            missing.push_back("its time zone (Country ID " + std::to_string(p.zoneId) +
+                              ") is not in the list of time zones");
+            p.zoneId = 0;
+            p.placeId = 0;
+        }
+    }
     TakeEntries(*entries);
     CurrentFileName = path;
     setWindowTitle(CurrentFileName);
+    if (!missing.empty()) {
+        std::string said;
+        for (const std::string& m : missing)
+            said += (said.empty() ? "" : "; ") + m;
+        reporter().Message("The horoscope file " + path.toStdString() + " was opened, but " + said +
+                           ". Please choose the missing time zone or place in its list.");
+        // The first list left empty, for the user to choose from.
+        for (int i = 0; i < (entries->match ? 2 : 1); ++i) {
+            const HoroscopePerson& p = entries->persons[static_cast<std::size_t>(i)];
+            if (p.zoneId == 0 || p.placeId == 0) {
+                (p.zoneId == 0 ? cmbZones[i] : cmbPlaces[i])->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+        }
+    }
     return true;
 }
 
@@ -260,6 +276,8 @@ void frmMain::TakeEntries(const HoroscopeEntries& e)
         // A new zone lists its places before the place is picked.
         cmbZones[i]->setCurrentIndex(cmbZones[i]->findData(QVariant::fromValue(p.zoneId)));
         cmbPlaces[i]->setCurrentIndex(cmbPlaces[i]->findData(QVariant::fromValue(p.placeId)));
+        if (cmbPlaces[i]->currentIndex() < 0)
+            txtLatLong[i]->clear();   // no place: no coordinates of another
         cmbWTC[3 * i]->setCurrentIndex(p.warSign);
         cmbWTC[3 * i + 1]->setCurrentIndex(p.warHours);
         cmbWTC[3 * i + 2]->setCurrentIndex(p.warMinutes);

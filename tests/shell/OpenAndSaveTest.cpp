@@ -198,12 +198,6 @@ TEST_F(OpenAndSaveTest, AFileThatCannotBeOpenedChangesNothing)
     } cases[] = {
         {"a missing file", File("none.TVK"), "cannot be opened: "},
         {"cut short", cut("short.TVK", 13), "the file ends before the first varshphal year"},
-        {"a zone the database lacks", damaged("zone.TVK", 6, " 999 "),
-         "the person's time zone (Country ID 999) is not in the database"},
-        {"a place the database lacks", damaged("place.TVK", 7, " 999 "),
-         "the person's place of birth (Place ID 999) is not in the database"},
-        {"a place of another zone", damaged("other.TVK", 7, " 1283240 "),
-         "the person's place of birth, Kathmandu, does not lie in the time zone (Country ID 221122)"},
         {"an hour the list lacks", damaged("hour.TVK", 9, " 24 "), "line 9: "},
         {"a match without its girl", damaged("girl.TVK", 1, "horo"), "line 12: "},
     };
@@ -247,10 +241,6 @@ TEST_F(OpenAndSaveTest, EntriesThatCouldNotBeOpenedAgainAreNotSaved)
          "Please select the Place again for Female", false},
         {"an unreadable time", false, [](frmMain& w) { w.txtTOB[0]->setText(QStringLiteral("25:00")); },
          "Invalid Time", false},
-        {"a first year far ahead", false, [](frmMain& w) { w.txtVFrom->setText(QStringLiteral("1e8")); },
-         VarshphalFromRule, false},
-        {"a billion years", false, [](frmMain& w) { w.txtVYears->setText(QStringLiteral("1e9")); },
-         VarshphalYearsRule, false},
         // The dialog was answered, but the folder is not there.
         {"a folder that is not there", false, [](frmMain&) {}, "The horoscope could not be saved as ", true},
     };
@@ -268,6 +258,95 @@ TEST_F(OpenAndSaveTest, EntriesThatCouldNotBeOpenedAgainAreNotSaved)
         Stop();
     }
     EXPECT_FALSE(fs::exists(folder.Path() / "none"));
+}
+
+TEST_F(OpenAndSaveTest, TheAnnualChartLinesOpenAsTheirBoxesTakeThem)
+{
+    frmMain& w = StartIn(false);
+    const QString good = File("good.TVK");
+    SaveAs(w, good);
+    const QStringList lines = LinesOf(good);
+    const int thisYear = QDate::currentDate().year();
+    const struct {
+        const char *year, *count;
+    } cases[] = {{"", "1"}, {"1850", "2"}, {"2250", "2"}, {"2030", "0"}, {"2030", ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.year) + "/" + c.count);
+        QStringList changed = lines;
+        changed[13] = QString::fromLatin1(c.year);
+        changed[14] = QString::fromLatin1(c.count);
+        const QString path = File("years.TVK");
+        ASSERT_EQ(WriteTextLines(path, changed), std::nullopt);
+        messages.messages.clear();
+        Open(w, path);
+        EXPECT_TRUE(messages.messages.empty()) << messages.messages.front();
+        EXPECT_EQ(w.CurrentFileName, path);
+        EXPECT_EQ(w.txtVFrom->text(), CheckedVarshphalFrom(QString::fromLatin1(c.year), thisYear));
+        EXPECT_EQ(w.txtVYears->text(), CheckedVarshphalYears(QString::fromLatin1(c.count)));
+    }
+
+    // Save writes the boxes as they stand, and they open so again.
+    w.txtVFrom->setText(QStringLiteral("2250"));
+    w.txtVYears->setText(QStringLiteral("3"));
+    messages.messages.clear();
+    SaveAs(w, File("ahead.TVK"));
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(LinesOf(File("ahead.TVK")).mid(13, 2), (QStringList{QStringLiteral("2250"), QStringLiteral("3")}));
+    w.txtVFrom->setText(QStringLiteral("2030"));
+    Open(w, File("ahead.TVK"));
+    EXPECT_EQ(w.txtVFrom->text(), QStringLiteral("2250"));
+}
+
+TEST_F(OpenAndSaveTest, AZoneOrPlaceNoLongerStoredIsLeftForTheUserToChoose)
+{
+    const struct {
+        const char* what;
+        int line;
+        const char* text;
+        const char* zone;   // the zone picker after Open
+        const char* says;
+    } cases[] = {
+        {"a zone the database lacks", 6, " 999 ", "", "the person's time zone (Country ID 999) is not in the database"},
+        {"a place the database lacks", 7, " 999 ", "Nepal [86E15]",
+         "the person's place of birth (Place ID 999) is not in the database"},
+        {"a place of another zone", 7, " 1273294 ", "Nepal [86E15]",
+         "the person's place of birth, Delhi, does not lie in the time zone (Country ID 1282988)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        frmMain& w = StartShown();
+        EnterAHoroscope(w);
+        const QString good = File("good.TVK");
+        SaveAs(w, good);
+        QStringList changed = LinesOf(good);
+        changed[c.line - 1] = QString::fromLatin1(c.text);
+        const QString path = File("missing.TVK");
+        ASSERT_EQ(WriteTextLines(path, changed), std::nullopt);
+        w.mnuFileNew->trigger();
+        ASSERT_TRUE(w.cmbZones[0]->SelectText(QStringLiteral("India [82E30]")));
+
+        messages.messages.clear();
+        Open(w, path);
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_NE(messages.messages[0].find(std::string("was opened, but ") + c.says), std::string::npos)
+            << messages.messages[0];
+        // The rest is taken; the picker is left empty.
+        EXPECT_EQ(w.CurrentFileName, path);
+        EXPECT_EQ(w.txtName[0]->text(), QStringLiteral("Asha Rao"));
+        EXPECT_EQ(w.txtGotra->text(), QStringLiteral("Bharadwaj"));
+        EXPECT_EQ(w.cmbZones[0]->currentText(), QString::fromLatin1(c.zone));
+        EXPECT_EQ(w.cmbPlaces[0]->Key(), 0);
+        EXPECT_EQ(w.txtLatLong[0]->text(), QString());
+        EXPECT_EQ(FocusedControl(), QString::fromLatin1(*c.zone ? "cmbPlaces0" : "cmbZones0"));
+
+        // A run asks for what is missing.
+        messages.messages.clear();
+        EXPECT_FALSE(PressPreview(w));
+        ASSERT_FALSE(messages.messages.empty());
+        EXPECT_EQ(messages.messages[0], *c.zone ? "Please select the Place again for Male"
+                                                : "Please select the Time Zone again for Male");
+        Stop();
+    }
 }
 
 } // namespace

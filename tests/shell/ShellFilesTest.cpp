@@ -4,6 +4,7 @@
 #include "refdata/RefdataFixture.h"
 
 #include "core/State.h"
+#include "shell/EntryRules.h"
 #include "shell/HoroscopeFile.h"
 #include "shell/PageSet.h"
 #include "shell/PageSettings.h"
@@ -271,10 +272,6 @@ TEST(HoroscopeFileTest, ADamagedFileIsRefusedWithTheLineAtFault)
         {"25 hours of war time", with(9, " 24 "), "line 9: the war-time correction's hours should be"},
         {"a fourth ayanamsa", with(11, " 3 "), "line 11: the ayanamsa should be a list position from 0 to 2"},
         {"a year the box cannot take", with(14, "20245"), "line 14: the first varshphal year is longer than 4"},
-        {"a first year far ahead", with(14, "1e8"), "line 14: the first varshphal year should be a year from 1800"},
-        {"a first year long past", with(14, "1799"), "line 14: the first varshphal year should be a year from 1800"},
-        {"a billion years", with(15, "1e9"), "line 15: the number of varshphal years should be from 1 to 254"},
-        {"no years", with(15, "0"), "line 15: the number of varshphal years should be from 1 to 254"},
         {"a gotra the box cannot take", with(19, "Bharadwaja Angirasa"), "line 19: the gotra is longer than 18"},
         // Only "Horo" opens a horoscope: anything else is a match, which
         // reads the options as the girl.
@@ -284,6 +281,33 @@ TEST(HoroscopeFileTest, ADamagedFileIsRefusedWithTheLineAtFault)
         std::string problem;
         EXPECT_EQ(ReadHoroscopeFile(c.lines, problem), std::nullopt) << c.what;
         EXPECT_EQ(problem.rfind(c.problem, 0), 0u) << c.what << ": " << problem;
+    }
+}
+
+// The annual-chart lines are what their boxes make of them, never a reason
+// to refuse the file: numbers the boxes refuse are refused at a run.
+TEST(HoroscopeFileTest, TheAnnualChartLinesTakeTheirBoxesRules)
+{
+    const int thisYear = QDate::currentDate().year();
+    const struct {
+        int line;
+        const char* text;
+        QString from, years;
+    } cases[] = {
+        {14, "", CheckedVarshphalFrom({}, thisYear), SampleHoroscope().varshphalYears},
+        {14, "1799", CheckedVarshphalFrom(QStringLiteral("1799"), thisYear), SampleHoroscope().varshphalYears},
+        {14, "1e8", CheckedVarshphalFrom(QStringLiteral("1e8"), thisYear), SampleHoroscope().varshphalYears},
+        {15, "0", SampleHoroscope().varshphalFrom, CheckedVarshphalYears(QStringLiteral("0"))},
+        {15, "1e9", SampleHoroscope().varshphalFrom, QStringLiteral("1e9")},
+    };
+    for (const auto& c : cases) {
+        QStringList lines = HoroscopeFileLines(SampleHoroscope());
+        lines[c.line - 1] = QString::fromLatin1(c.text);
+        std::string problem;
+        const std::optional<HoroscopeEntries> e = ReadHoroscopeFile(lines, problem);
+        ASSERT_TRUE(e) << c.text << ": " << problem;
+        EXPECT_EQ(e->varshphalFrom, c.from) << c.text;
+        EXPECT_EQ(e->varshphalYears, c.years) << c.text;
     }
 }
 

@@ -50,6 +50,29 @@ struct HoroscopeEntries {
     bool operator==(const HoroscopeEntries&) const = default;
 };
 
+// Whether the entries on screen differ from the last ones saved or opened
+// (before any, from those the window started with). The second person
+// counts only in a match, as a file keeps it only then.
+class SavedEntries {
+public:
+    void Remember(const HoroscopeEntries& entries) { last_ = Kept(entries); }
+    bool Differ(const HoroscopeEntries& entries) const { return !last_ || !(*last_ == Kept(entries)); }
+
+private:
+    static HoroscopeEntries Kept(HoroscopeEntries entries)
+    {
+        if (!entries.match)
+            entries.persons[1] = {};
+        return entries;
+    }
+
+    std::optional<HoroscopeEntries> last_;
+};
+
+// Asked before entries that differ are replaced or closed.
+inline constexpr const char* SaveEntriesQuestion =
+    "The entries have changed since they were last saved or opened.\nDo you want to save the entries ?";
+
 // The longest texts the entry boxes take.
 inline constexpr int VarshphalBoxLength = 4;
 inline constexpr int FamilyBoxLength = 18;

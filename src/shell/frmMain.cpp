@@ -492,6 +492,7 @@ bool frmMain::Form_Load()
     splash_->close();
     splash_.reset();
     txtName[0]->setFocus(Qt::OtherFocusReason);
+    savedEntries_.Remember(Entries());
     return true;
 }
 

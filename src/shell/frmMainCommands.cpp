@@ -77,8 +77,23 @@ void frmMain::closeEvent(QCloseEvent* event)
         event->accept();
 }
 
+bool frmMain::EntriesMayGo()
+{
+    if (!savedEntries_.Differ(Entries()))
+        return true;
+    switch (reporter().Ask(SaveEntriesQuestion, Buttons::YesNoCancel)) {
+    case Answer::Yes: return mnuFileSave_Click();
+    case Answer::No: return true;
+    default: return false;
+    }
+}
+
 void frmMain::Form_Unload(bool& cancel)
 {
+    if (!EntriesMayGo()) {
+        cancel = true;
+        return;
+    }
     const Answer answer =
         reporter().Ask("Do you want to save settings ?", Buttons::YesNoCancel, std::string("Exit ") + AppTitle);
     if (answer == Answer::Yes) {
@@ -121,6 +136,8 @@ void frmMain::mnuFilePageSetup_Click()
 
 void frmMain::mnuFileNew_Click()
 {
+    if (!EntriesMayGo())
+        return;
     CurrentFileName.clear();
     setWindowTitle(NewCaption);
     const QDate today = QDate::currentDate();
@@ -133,6 +150,8 @@ void frmMain::mnuFileNew_Click()
     for (QLineEdit* box : {txtFather, TXTMother, txtGrandfather, txtGotra})
         box->clear();
     txtName[0]->setFocus(Qt::OtherFocusReason);
+    // Nothing typed yet: the fresh entries are lost by nothing.
+    savedEntries_.Remember(Entries());
 }
 
 HoroscopeEntries frmMain::Entries() const
@@ -185,6 +204,7 @@ bool frmMain::mnuFileSave_Click()
     }
     if (!WriteHoroscopeFile(path))
         return false;
+    savedEntries_.Remember(Entries());
     CurrentFileName = path;
     setWindowTitle(CurrentFileName);
     return true;
@@ -209,6 +229,8 @@ void frmMain::mnuFileSaveAs_Click()
 
 void frmMain::mnuFileOpen_Click()
 {
+    if (!EntriesMayGo())
+        return;
     const QString path = ChooseFile(FileRequest::Open(QStringLiteral("Open"), HoroscopeFilter), this);
     if (!path.isEmpty())
         OpenHoroscopeFile(path);
@@ -243,6 +265,7 @@ bool frmMain::OpenHoroscopeFile(const QString& path)
         }
     }
     TakeEntries(*entries);
+    savedEntries_.Remember(Entries());
     CurrentFileName = path;
     setWindowTitle(CurrentFileName);
     if (!missing.empty()) {

@@ -86,11 +86,14 @@ TEST_F(CommandsTest, ClosingAsksWhetherToKeepTheFourChoices)
         w.cmbCharting->setCurrentIndex(1);
         w.cmbLanguage->setCurrentIndex(0);
         w.cmbRahuKetu->setCurrentIndex(1);
-        asked.answers = {c.answer};
+        // The choices are entries of a horoscope file too: first the entries'
+        // question (not to save them here), then the settings'.
+        asked.answers = {Answer::No, c.answer};
 
         w.mnuFileExit->trigger();
-        EXPECT_EQ(asked.questions, std::vector<std::string>{"Do you want to save settings ?"});
-        EXPECT_EQ(asked.titles, std::vector<std::string>{"Exit Tarvik for Windows"});
+        EXPECT_EQ(asked.questions,
+                  (std::vector<std::string>{SaveEntriesQuestion, "Do you want to save settings ?"}));
+        EXPECT_EQ(asked.titles, (std::vector<std::string>{"", "Exit Tarvik for Windows"}));
         EXPECT_EQ(w.isVisible(), !c.closes);
         const std::pair<const char*, const char*> written[] = {
             {"Ayanamsa", "2"}, {"Charting", "1"}, {"Language", "0"}, {"True Rahu", "0"}};
@@ -103,9 +106,9 @@ TEST_F(CommandsTest, ClosingAsksWhetherToKeepTheFourChoices)
         if (!c.closes) {
             // The entries stay, and the next close asks again.
             EXPECT_EQ(w.cmbAyanamsa->currentIndex(), 2);
-            asked.answers = {Answer::No};
+            asked.answers = {Answer::No, Answer::No};
             EXPECT_TRUE(w.close());
-            EXPECT_EQ(asked.questions.size(), 2u);
+            EXPECT_EQ(asked.questions.size(), 4u);
         }
         Stop();
     }
@@ -114,7 +117,7 @@ TEST_F(CommandsTest, ClosingAsksWhetherToKeepTheFourChoices)
     QFile::remove(settingsFile);
     frmMain& w = Start();
     w.cmbAyanamsa->setCurrentIndex(1);
-    messages.answers = {Answer::Yes};
+    messages.answers = {Answer::No, Answer::Yes};
     w.close();
     Stop();
     EXPECT_EQ(Stored("True Rahu"), QStringLiteral("1"));

@@ -66,10 +66,13 @@ protected:
         w.mnuFileSaveAs->trigger();
         return fileRequests.empty() ? FileRequest{} : fileRequests.front();
     }
+    // Opens path; entries changed before are not saved.
     void Open(frmMain& w, const QString& path)
     {
         chooseFile = [path](const FileRequest&) { return path; };
+        messages.answers = {Answer::No};
         w.mnuFileOpen->trigger();
+        messages.answers.clear();
     }
 };
 
@@ -347,6 +350,77 @@ TEST_F(OpenAndSaveTest, AZoneOrPlaceNoLongerStoredIsLeftForTheUserToChoose)
                                                 : "Please select the Time Zone again for Male");
         Stop();
     }
+}
+
+TEST_F(OpenAndSaveTest, CloseNewAndOpenAskBeforeChangedEntriesGo)
+{
+    const auto typeName = [](frmMain& w, const char* name) {
+        w.txtName[0]->setFocus(Qt::OtherFocusReason);
+        w.txtName[0]->selectAll();
+        QTest::keyClicks(w.txtName[0], QString::fromLatin1(name));
+        QTest::keyClick(w.txtName[0], Qt::Key_Return);
+        Settle();
+    };
+    const QString other = File("other.TVK");
+    {
+        frmMain& w = StartShown();
+        EnterAHoroscope(w);
+        SaveAs(w, other);
+        Stop();
+    }
+    const QString saved = File("typed.TVK");
+    chooseFile = [&](const FileRequest& r) { return r.kind == FileRequest::Kind::Save ? saved : other; };
+
+    frmMain& w = StartShown();
+    // Nothing typed since the start: Close asks only about the settings.
+    messages.answers = {Answer::Cancel};
+    EXPECT_FALSE(w.close());
+    EXPECT_EQ(messages.questions, std::vector<std::string>{"Do you want to save settings ?"});
+
+    typeName(w, "Kiran Shah");
+    const HoroscopeEntries typed = w.Entries();
+    // Cancel stops each command where it is; nothing is written.
+    for (QAction* command : {w.mnuFileNew, w.mnuFileOpen, w.mnuFileExit}) {
+        SCOPED_TRACE(command->text().toStdString());
+        messages.questions.clear();
+        fileRequests.clear();
+        messages.answers = {Answer::Cancel};
+        command->trigger();
+        EXPECT_EQ(messages.questions, std::vector<std::string>{SaveEntriesQuestion});
+        EXPECT_TRUE(fileRequests.empty());
+        EXPECT_EQ(w.Entries(), typed);
+        EXPECT_TRUE(w.isVisible());
+    }
+    // No: New goes on, and its fresh entries ask nothing.
+    messages.answers = {Answer::No};
+    w.mnuFileNew->trigger();
+    EXPECT_EQ(w.txtName[0]->text(), QString());
+    messages.questions.clear();
+    w.mnuFileNew->trigger();
+    EXPECT_TRUE(messages.questions.empty());
+
+    // Yes: Open saves the typed entries first, then opens.
+    typeName(w, "Kiran Shah");
+    messages.questions.clear();
+    messages.answers = {Answer::Yes};
+    w.mnuFileOpen->trigger();
+    EXPECT_EQ(messages.questions, std::vector<std::string>{SaveEntriesQuestion});
+    ASSERT_EQ(LinesOf(saved).size(), 19);
+    EXPECT_EQ(LinesOf(saved)[1], QStringLiteral("Kiran Shah"));
+    EXPECT_EQ(w.txtName[0]->text(), QStringLiteral("Asha Rao"));
+    EXPECT_EQ(w.CurrentFileName, other);
+
+    // Entries as opened ask nothing; an edit asks at Close, then the settings.
+    messages.questions.clear();
+    messages.answers = {Answer::Cancel};
+    EXPECT_FALSE(w.close());
+    EXPECT_EQ(messages.questions, std::vector<std::string>{"Do you want to save settings ?"});
+    typeName(w, "Asha R.");
+    messages.questions.clear();
+    messages.answers = {Answer::No, Answer::No};
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(messages.questions, (std::vector<std::string>{SaveEntriesQuestion, "Do you want to save settings ?"}));
+    EXPECT_EQ(LinesOf(other)[1], QStringLiteral("Asha Rao"));
 }
 
 } // namespace

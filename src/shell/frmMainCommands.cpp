@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QPageSetupDialog>
 #include <QTabBar>
 
 namespace tarvik {
@@ -130,8 +131,11 @@ void frmMain::mnuSettings_Click()
 
 void frmMain::mnuFilePageSetup_Click()
 {
-    // The choice stays with the printer for the print jobs that follow.
-    ChoosePrinter(ShellPrinter(), this, QStringLiteral("Page Setup"));
+    // The paper and its orientation stay with the printer for the print
+    // jobs that follow; printing itself starts from Print.
+    QPageSetupDialog setup(&ShellPrinter(), this);
+    setup.setWindowTitle(QStringLiteral("Page Setup"));
+    ShowModal(setup);
 }
 
 void frmMain::mnuFileNew_Click()

@@ -8,6 +8,8 @@
 #include "shell/frmSettings.h"
 
 #include <QAction>
+#include <QPageSetupDialog>
+#include <QPushButton>
 #include <QCheckBox>
 #include <QImage>
 #include <QImageReader>
@@ -183,12 +185,21 @@ TEST_F(CommandsTest, HelpAndPrintSetupChangeNothing)
     EXPECT_EQ(messages.messages[0].rfind("Tarvik has no help file", 0), 0u);
     EXPECT_EQ(shown, 0);
 
-    for (bool accepted : {false, true}) {
-        choosePrinter = [&](QPrinter&) { return accepted; };
-        w.mnuFilePageSetup->trigger();
-    }
-    EXPECT_EQ(choosePrinterTitles, (std::vector<QString>{QStringLiteral("Page Setup"), QStringLiteral("Page Setup")}));
-    EXPECT_EQ(choosePrinterParents, (std::vector<QWidget*>{&w, &w}));
+    // A page-setup dialog for the program's printer, with no Print button.
+    int setups = 0;
+    whileOther = [&](QDialog& d) {
+        auto* setup = dynamic_cast<QPageSetupDialog*>(&d);
+        ASSERT_NE(setup, nullptr);
+        ++setups;
+        EXPECT_EQ(setup->windowTitle(), QStringLiteral("Page Setup"));
+        EXPECT_EQ(setup->parentWidget(), &w);
+        EXPECT_EQ(setup->printer(), &ShellPrinter());
+        for (const QPushButton* button : setup->findChildren<QPushButton*>())
+            EXPECT_FALSE(button->text().remove(u'&').contains(QLatin1String("Print"))) << button->text().toStdString();
+    };
+    w.mnuFilePageSetup->trigger();
+    EXPECT_EQ(setups, 1);
+    EXPECT_TRUE(choosePrinterTitles.empty());
     EXPECT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(w.Entries(), before);
 }

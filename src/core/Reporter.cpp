@@ -26,6 +26,8 @@ Answer FirstButton(Buttons buttons)
     case Buttons::YesNo:
     case Buttons::YesNoCancel:
         return Answer::Yes;
+    case Buttons::YesNoDefaultNo:
+        return Answer::No;
     }
     return Answer::Ok;
 }

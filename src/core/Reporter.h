@@ -8,7 +8,9 @@ namespace tarvik {
 
 // How a message reaches the user. The shell installs one that shows message
 // boxes; tools print to stderr; tests install a CollectingReporter.
-enum class Buttons { Ok, YesNo, YesNoCancel, OkCancel };
+// YesNoDefaultNo: Yes and No with No as the default, for a question whose
+// Yes cannot be undone.
+enum class Buttons { Ok, YesNo, YesNoCancel, OkCancel, YesNoDefaultNo };
 enum class Answer { Ok, Yes, No, Cancel };
 
 class Reporter {
@@ -55,6 +57,7 @@ private:
     Reporter* previous_;
 };
 
+// The button a question falls back on: its default.
 Answer FirstButton(Buttons buttons);
 
 } // namespace tarvik

@@ -113,8 +113,15 @@ public:
     ~PdfSurface() override;
     // Whether the file could be begun (its folder exists and is writable).
     bool IsOpen() const;
-    // Ends the document; true when the file was written.
+    // Ends the document; true when the file was written. Written whole
+    // under a temporary name and renamed: a failed or abandoned document
+    // leaves no file.
     bool Finish();
+    // Ends the document without writing the file.
+    void Abandon();
+    // Why the file could not be begun or written (the system's reason where
+    // it gave one); empty while nothing failed.
+    std::string Problem() const;
 
 protected:
     void DrawText(double x, double y, std::string_view text) override;
@@ -132,6 +139,7 @@ private:
     std::string temporary_;
     std::unique_ptr<Writer> writer_;
     bool finished_ = false;
+    std::string problem_;
 };
 
 // A printer: A4, whole-sheet coordinates, one sheet per page.

@@ -16,7 +16,9 @@
 #include <fontconfig/fontconfig.h>
 #include <malloc.h>
 
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <unordered_map>
@@ -155,6 +157,10 @@ struct PdfSurface::Writer {
     cairo_t* cr = nullptr;
     std::unordered_map<std::string, FontFile> fonts;
     std::unordered_map<std::string, cairo_surface_t*> pictures;
+    // The file cairo writes through, and the system's error of the first
+    // write that failed (0 while none has).
+    std::FILE* file = nullptr;
+    int error = 0;
 
     ~Writer()
     {
@@ -167,6 +173,29 @@ struct PdfSurface::Writer {
         for (auto& [key, font] : fonts)
             if (font.face)
                 cairo_font_face_destroy(font.face);
+        Close();
+    }
+
+    static cairo_status_t Write(void* closure, const unsigned char* data, unsigned int length)
+    {
+        auto* w = static_cast<Writer*>(closure);
+        if (!w->file || w->error != 0)
+            return CAIRO_STATUS_WRITE_ERROR;
+        if (std::fwrite(data, 1, length, w->file) != length) {
+            w->error = errno != 0 ? errno : EIO;
+            return CAIRO_STATUS_WRITE_ERROR;
+        }
+        return CAIRO_STATUS_SUCCESS;
+    }
+
+    // Closes the file; a write held back until now can fail here too.
+    void Close()
+    {
+        if (!file)
+            return;
+        if (std::fclose(file) != 0 && error == 0)
+            error = errno != 0 ? errno : EIO;
+        file = nullptr;
     }
 
     const FontFile& font(const QRawFont& raw, bool italic, bool bold)
@@ -230,8 +259,13 @@ PdfSurface::PdfSurface(const std::string& path)
     mallopt(M_MMAP_THRESHOLD, 32 << 20);
     mallopt(M_TRIM_THRESHOLD, 64 << 20);
     constexpr double pointsPerTwip = 1 / TwipsPerPoint;
-    writer_->surface = cairo_pdf_surface_create(temporary_.c_str(), A4WidthTwips * pointsPerTwip,
-                                                A4HeightTwips * pointsPerTwip);
+    errno = 0;
+    writer_->file = std::fopen(temporary_.c_str(), "wb");
+    if (!writer_->file)
+        writer_->error = errno != 0 ? errno : EIO;
+    writer_->surface = cairo_pdf_surface_create_for_stream(&Writer::Write, writer_.get(),
+                                                           A4WidthTwips * pointsPerTwip,
+                                                           A4HeightTwips * pointsPerTwip);
     cairo_pdf_surface_set_metadata(writer_->surface, CAIRO_PDF_METADATA_CREATOR, "Tarvik");
     writer_->cr = cairo_create(writer_->surface);
     cairo_t* cr = writer_->cr;
@@ -248,25 +282,48 @@ PdfSurface::~PdfSurface() { Finish(); }
 
 bool PdfSurface::IsOpen() const
 {
-    return writer_ && cairo_surface_status(writer_->surface) == CAIRO_STATUS_SUCCESS;
+    return writer_ && writer_->file && cairo_surface_status(writer_->surface) == CAIRO_STATUS_SUCCESS;
 }
 
 bool PdfSurface::Finish()
 {
     if (finished_)
-        return true;
+        return problem_.empty();
     finished_ = true;
     cairo_surface_finish(writer_->surface);
-    const bool written = cairo_surface_status(writer_->surface) == CAIRO_STATUS_SUCCESS &&
-                         cairo_status(writer_->cr) == CAIRO_STATUS_SUCCESS;
+    const cairo_status_t status = cairo_surface_status(writer_->surface) != CAIRO_STATUS_SUCCESS
+                                      ? cairo_surface_status(writer_->surface)
+                                      : cairo_status(writer_->cr);
+    writer_->Close();
+    const int systemError = writer_->error;
     writer_.reset();
     std::error_code error;
-    if (!written) {
+    if (status != CAIRO_STATUS_SUCCESS || systemError != 0) {
+        problem_ = systemError != 0 ? std::strerror(systemError) : cairo_status_to_string(status);
         std::filesystem::remove(temporary_, error);
         return false;
     }
     std::filesystem::rename(temporary_, path_, error);
+    if (error)
+        problem_ = error.message();
     return !error;
+}
+
+void PdfSurface::Abandon()
+{
+    if (finished_)
+        return;
+    finished_ = true;
+    writer_.reset();
+    std::error_code error;
+    std::filesystem::remove(temporary_, error);
+}
+
+std::string PdfSurface::Problem() const
+{
+    if (!problem_.empty())
+        return problem_;
+    return writer_ && writer_->error != 0 ? std::strerror(writer_->error) : std::string();
 }
 
 void PdfSurface::BeginSheet() { cairo_show_page(writer_->cr); }

@@ -44,6 +44,7 @@ protected:
     bool ShowsStoredRow() const override;
     void ShowCurrent() override;
     void ClearBoxes() override { boxes = {}; }
+    bool BoxesClear() const override { return boxes == PlaceBoxes{}; }
     void SeekFirstRow() override;
     std::vector<Value> SearchKey(const std::string& text) const override;
     std::string DeleteQuestion() const override;

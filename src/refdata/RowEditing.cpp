@@ -42,9 +42,16 @@ bool RowEditor::Add()
     return true;
 }
 
+bool RowEditor::ConfirmClosing()
+{
+    if (addingNew_ && BoxesClear())
+        return true;
+    return ConfirmLeaving();
+}
+
 void RowEditor::Delete()
 {
-    if (reporter().Ask(DeleteQuestion(), Buttons::YesNo) != Answer::Yes)
+    if (reporter().Ask(DeleteQuestion(), Buttons::YesNoDefaultNo) != Answer::Yes)
         return;
     if (addingNew_ && ShowsStoredRow()) {
         // Only the unsaved entry goes; the row shown before Add comes back.

@@ -34,6 +34,10 @@ public:
     // Empty boxes for a new entry, after the question; false when refused or
     // abandoned.
     bool Add();
+    // Before the window closes: a changed row or a new entry holding anything
+    // typed gets "Save Changes?" as a move does. False when the window is to
+    // stay open (Cancel, or a save that was refused).
+    bool ConfirmClosing();
     // After the editor's question: deletes the row shown and shows the first
     // row (or starts adding when none is left). A new entry not stored yet is
     // dropped instead, and the stored row it replaced is shown again.
@@ -60,6 +64,8 @@ protected:
     // The boxes from the row the cursor stands on.
     virtual void ShowCurrent() = 0;
     virtual void ClearBoxes() = 0;
+    // Whether the boxes are as ClearBoxes leaves them.
+    virtual bool BoxesClear() const = 0;
     virtual void SeekFirstRow() = 0;
     // The index key that finds a name starting with text.
     virtual std::vector<Value> SearchKey(const std::string& text) const = 0;

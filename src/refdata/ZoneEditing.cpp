@@ -11,6 +11,32 @@ ZoneEditor::ZoneEditor(TableCursor& countries) : RowEditor(countries)
     ShowFirstRow();
 }
 
+namespace {
+
+// 3576 as "3,576".
+std::string WithThousands(long long n)
+{
+    std::string digits = std::to_string(n);
+    for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(static_cast<std::size_t>(at), ",");
+    return digits;
+}
+
+} // namespace
+
+std::string ZoneEditor::DeleteQuestion() const
+{
+    if (addingNew_ || !cursor_.HasCurrent())
+        return "Are you sure to delete " + TrimmedEntry(boxes.name) + "?";
+    const std::string zone =
+        cursor_.Field("Country").Text() + " [" + cursor_.Field("Zone").Text() + "]";
+    Recordset count(cursor_.Db(), "SELECT COUNT(*) FROM Places WHERE [Country ID] = ?",
+                    {cursor_.Field("Country ID")});
+    const long long places = count.Field(0).Int();
+    return "Are you sure to delete " + zone + " and its " + WithThousands(places) +
+           (places == 1 ? " place?" : " places?");
+}
+
 void ZoneEditor::ShowCurrent()
 {
     if (!cursor_.HasCurrent())

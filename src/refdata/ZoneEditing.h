@@ -43,9 +43,13 @@ protected:
     bool ShowsStoredRow() const override { return cursor_.HasCurrent(); }
     void ShowCurrent() override;
     void ClearBoxes() override { boxes = {}; }
+    bool BoxesClear() const override { return boxes == ZoneBoxes{}; }
     void SeekFirstRow() override { cursor_.MoveFirst(); }
     std::vector<Value> SearchKey(const std::string& text) const override { return {Value(text)}; }
-    std::string DeleteQuestion() const override { return "Are you sure to delete?"; }
+    // Names the zone shown with the count of its places ("Are you sure to
+    // delete India [82E30] and its 3,576 places?"); an entry not stored yet
+    // by its name alone.
+    std::string DeleteQuestion() const override;
     // "Cant save" while the name box is empty.
     bool MayAdd() override;
 

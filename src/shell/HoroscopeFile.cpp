@@ -156,12 +156,11 @@ std::optional<HoroscopeEntries> ReadHoroscopeFile(const QStringList& lines, std:
     e.ayanamsa = read.Position("the ayanamsa", 3);
     e.charting = read.Position("the chart style", 2);
     e.language = read.Position("the language", 2);
-    e.varshphalFrom = read.Text("the first varshphal year", VarshphalBoxLength);
-    if (!read.Failed() && !VarshphalFromInRange(e.varshphalFrom))
-        read.Fail("the first varshphal year should be a year from 1800 to 2199");
-    e.varshphalYears = read.Text("the number of varshphal years", VarshphalBoxLength);
-    if (!read.Failed() && !VarshphalYearsInRange(e.varshphalYears))
-        read.Fail("the number of varshphal years should be from 1 to 254");
+    // What the boxes make of these when typed; a number they refuse is shown
+    // and refused where the box is checked (leaving it, a run).
+    e.varshphalFrom =
+        CheckedVarshphalFrom(read.Text("the first varshphal year", VarshphalBoxLength), QDate::currentDate().year());
+    e.varshphalYears = CheckedVarshphalYears(read.Text("the number of varshphal years", VarshphalBoxLength));
     e.father = read.Text("the father's name", FamilyBoxLength);
     e.mother = read.Text("the mother's name", FamilyBoxLength);
     e.grandfather = read.Text("the grandfather's name", FamilyBoxLength);
@@ -173,28 +172,30 @@ std::optional<HoroscopeEntries> ReadHoroscopeFile(const QStringList& lines, std:
     return e;
 }
 
-bool HoroscopeRowsExist(const HoroscopeEntries& e, std::string& problem)
+std::vector<std::string> DropMissingRows(HoroscopeEntries& e)
 {
+    std::vector<std::string> missing;
     for (int i = 0; i < (e.match ? 2 : 1); ++i) {
-        const HoroscopePerson& p = e.persons[static_cast<std::size_t>(i)];
+        HoroscopePerson& p = e.persons[static_cast<std::size_t>(i)];
         if (!FindCountry(p.zoneId)) {
-            problem = Whose(e, i) + " time zone (Country ID " + std::to_string(p.zoneId) +
-                      ") is not in the database";
-            return false;
+            missing.push_back(Whose(e, i) + " time zone (Country ID " + std::to_string(p.zoneId) +
+                              ") is not in the database");
+            p.zoneId = 0;
+            p.placeId = 0;
+            continue;
         }
         const std::optional<PlaceRow> place = FindPlace(p.placeId);
         if (!place) {
-            problem = Whose(e, i) + " place of birth (Place ID " + std::to_string(p.placeId) +
-                      ") is not in the database";
-            return false;
-        }
-        if (place->countryId != p.zoneId) {
-            problem = Whose(e, i) + " place of birth, " + place->name + ", does not lie in the time zone (Country ID " +
-                      std::to_string(p.zoneId) + ")";
-            return false;
+            missing.push_back(Whose(e, i) + " place of birth (Place ID " + std::to_string(p.placeId) +
+                              ") is not in the database");
+            p.placeId = 0;
+        } else if (place->countryId != p.zoneId) {
+            missing.push_back(Whose(e, i) + " place of birth, " + place->name +
+                              ", does not lie in the time zone (Country ID " + std::to_string(p.zoneId) + ")");
+            p.placeId = 0;
         }
     }
-    return true;
+    return missing;
 }
 
 } // namespace tarvik

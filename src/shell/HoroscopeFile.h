@@ -20,6 +20,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tarvik {
 
@@ -49,6 +50,29 @@ struct HoroscopeEntries {
     bool operator==(const HoroscopeEntries&) const = default;
 };
 
+// Whether the entries on screen differ from the last ones saved or opened
+// (before any, from those the window started with). The second person
+// counts only in a match, as a file keeps it only then.
+class SavedEntries {
+public:
+    void Remember(const HoroscopeEntries& entries) { last_ = Kept(entries); }
+    bool Differ(const HoroscopeEntries& entries) const { return !last_ || !(*last_ == Kept(entries)); }
+
+private:
+    static HoroscopeEntries Kept(HoroscopeEntries entries)
+    {
+        if (!entries.match)
+            entries.persons[1] = {};
+        return entries;
+    }
+
+    std::optional<HoroscopeEntries> last_;
+};
+
+// Asked before entries that differ are replaced or closed.
+inline constexpr const char* SaveEntriesQuestion =
+    "The entries have changed since they were last saved or opened.\nDo you want to save the entries ?";
+
 // The longest texts the entry boxes take.
 inline constexpr int VarshphalBoxLength = 4;
 inline constexpr int FamilyBoxLength = 18;
@@ -57,11 +81,15 @@ QStringList HoroscopeFileLines(const HoroscopeEntries& entries);
 
 // The entries of a file's lines; nothing, with what is wrong in problem
 // ("line 5: ..."), when a line is missing or holds what its box cannot take.
-// The first line selects a horoscope only when it is exactly "Horo".
+// The first line selects a horoscope only when it is exactly "Horo". The
+// annual-chart year and count go through their boxes' own rules (an empty
+// year is the current one), as typing them would.
 std::optional<HoroscopeEntries> ReadHoroscopeFile(const QStringList& lines, std::string& problem);
 
-// Whether every zone and place the entries name is in the data database,
-// each place in its person's zone; what is missing in problem otherwise.
-bool HoroscopeRowsExist(const HoroscopeEntries& entries, std::string& problem);
+// The zones and places of the entries that the data database no longer has
+// (a place counts as missing from a zone it does not lie in): each one's id
+// is set to 0, so that its picker is left for the user, and a text names it
+// ("the person's place of birth (Place ID 999) is not in the database").
+std::vector<std::string> DropMissingRows(HoroscopeEntries& entries);
 
 } // namespace tarvik

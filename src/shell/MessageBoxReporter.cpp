@@ -31,6 +31,7 @@ Answer MessageBoxReporter::Ask(const std::string& text, Buttons buttons, const s
     case Buttons::Ok: shown = QMessageBox::Ok; break;
     case Buttons::OkCancel: shown = QMessageBox::Ok | QMessageBox::Cancel; break;
     case Buttons::YesNo: shown = QMessageBox::Yes | QMessageBox::No; byDefault = QMessageBox::Yes; break;
+    case Buttons::YesNoDefaultNo: shown = QMessageBox::Yes | QMessageBox::No; byDefault = QMessageBox::No; break;
     case Buttons::YesNoCancel:
         shown = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
         byDefault = QMessageBox::Yes;
@@ -45,7 +46,7 @@ Answer MessageBoxReporter::Ask(const std::string& text, Buttons buttons, const s
     case QMessageBox::Cancel: return Answer::Cancel;
     case QMessageBox::Ok: return Answer::Ok;
     default:   // closed by Escape or the title bar: the safe answer
-        return buttons == Buttons::YesNo ? Answer::No : buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+        return buttons == Buttons::YesNo || buttons == Buttons::YesNoDefaultNo ? Answer::No : buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
     }
 }
 

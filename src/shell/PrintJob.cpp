@@ -36,42 +36,52 @@ QPrinter& ShellPrinter()
     return *printer;
 }
 
-bool RunPrintJob(QPrinter& printer, const std::function<bool(Surface&)>& draw)
+PrintEnd RunPrintJob(QPrinter& printer, const std::function<bool(Surface&)>& draw,
+                     const std::function<bool()>& cancelled)
 {
+    const auto notStarted = [&](const std::string& why) {
+        reporter().Message("Printing failed: the print job could not be started on " + Destination(printer) + why +
+                           ".");
+        return PrintEnd::NotStarted;
+    };
+    const auto failed = [&](const std::string& why) {
+        reporter().Message("Printing failed: the print job on " + Destination(printer) + " did not finish" + why +
+                           ".");
+        return PrintEnd::Failed;
+    };
+    const auto because = [](const std::string& problem) { return problem.empty() ? problem : ": " + problem; };
     // A job printed to a file is written by the PDF surface, whose text
     // extracts as printed; the printer's own PDF output would not.
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         PdfSurface surface(printer.outputFileName().toStdString());
-        if (!surface.IsOpen()) {
-            reporter().Message("Printing failed: the print job could not be started on " + Destination(printer) +
-                               ".");
-            return false;
-        }
+        if (!surface.IsOpen())
+            return notStarted(because(surface.Problem()));
         const bool drawn = draw(surface);
-        if (!surface.Finish()) {
-            reporter().Message("Printing failed: the print job on " + Destination(printer) + " did not finish.");
-            return false;
+        if (cancelled && cancelled()) {
+            surface.Abandon();
+            return PrintEnd::Cancelled;
         }
-        return drawn;
+        if (!surface.Finish())
+            return failed(because(surface.Problem()));
+        return drawn ? PrintEnd::Printed : PrintEnd::PageMissing;
     }
     bool drawn = true;
     {
         PrinterSurface surface(printer);
-        if (!printer.paintingActive()) {
-            reporter().Message("Printing failed: the print job could not be started on " + Destination(printer) +
-                               ".");
-            return false;
-        }
+        if (!printer.paintingActive())
+            return notStarted({});
         drawn = draw(surface);
+        if (cancelled && cancelled()) {
+            printer.abort();
+            return PrintEnd::Cancelled;
+        }
         surface.Finish();
     }
     const bool pdfMissing =
         printer.outputFormat() == QPrinter::PdfFormat && !QFileInfo::exists(printer.outputFileName());
-    if (printer.printerState() == QPrinter::Error || pdfMissing) {
-        reporter().Message("Printing failed: the print job on " + Destination(printer) + " did not finish.");
-        return false;
-    }
-    return drawn;
+    if (printer.printerState() == QPrinter::Error || pdfMissing)
+        return failed({});
+    return drawn ? PrintEnd::Printed : PrintEnd::PageMissing;
 }
 
 } // namespace tarvik

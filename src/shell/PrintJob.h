@@ -19,11 +19,21 @@ using PageDrawer = std::function<bool(Surface&, const std::string& key, bool toP
 // The printer of the program's print jobs; its choices stay for the next job.
 QPrinter& ShellPrinter();
 
+// How a print job ended.
+enum class PrintEnd {
+    Printed,       // every page went out
+    PageMissing,   // the job went out, but a page could not be drawn (the page reported it)
+    NotStarted,    // the printer or the file refused the job (reported)
+    Failed,        // the job did not finish (reported, with the system's reason where it gave one)
+    Cancelled,     // the user stopped it: nothing went out, no file is left
+};
+
 // Draws one job on the printer and ends it. draw gets the printer's surface
 // and returns false when a page could not be drawn (which the page has
-// reported). A job that the printer refuses to start or that ends in an
-// error is reported. True when the job went through with every page. A job
-// to a PDF file is written by the PDF surface (PainterSurface.h).
-bool RunPrintJob(QPrinter& printer, const std::function<bool(Surface&)>& draw);
+// reported). When cancelled, asked after draw, says the user stopped the
+// run, the job is abandoned. A job to a PDF file is written by the PDF
+// surface (PainterSurface.h).
+PrintEnd RunPrintJob(QPrinter& printer, const std::function<bool(Surface&)>& draw,
+                     const std::function<bool()>& cancelled = {});
 
 } // namespace tarvik

@@ -223,6 +223,14 @@ void RowEditorWindow::Run(const std::function<void()>& action)
     }
 }
 
+void RowEditorWindow::reject()
+{
+    bool closing = false;
+    Run([this, &closing] { closing = Editor().ConfirmClosing(); });
+    if (closing)
+        QDialog::reject();
+}
+
 void RowEditorWindow::cmdAdd_Click()
 {
     Run([this] {

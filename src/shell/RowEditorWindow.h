@@ -6,7 +6,9 @@
 // boxes that select their whole text when they get the focus, and the degree,
 // minute and direction boxes of a coordinate. The editing itself is the
 // window's editor; every button hands it the boxes as typed and shows the
-// boxes it leaves. Closing the window never saves.
+// boxes it leaves. Closing the window (its close box or Esc) with a changed
+// row or a typed new entry asks "Save Changes?" as a move does; Cancel keeps
+// it open.
 
 #include "refdata/CoordinateEntry.h"
 #include "refdata/RowEditing.h"
@@ -36,6 +38,9 @@ public:
     void cmdDelete_Click();
     void cmdFind_Click();
     void cmdMove_Click(int index);
+
+    // The close box and Esc: after the question, when the answer lets it close.
+    void reject() override;
 
     // Selects the whole text of the focused box, so that typing replaces it.
     void takefullfocus();

@@ -504,6 +504,7 @@ bool frmMain::Form_Load()
     splash_->close();
     splash_.reset();
     txtName[0]->setFocus(Qt::OtherFocusReason);
+    savedEntries_.Remember(Entries());
     return true;
 }
 
@@ -651,6 +652,7 @@ void frmMain::cmdNewLatLong_Click(int i)
     if (!placesEditor_)
         return;
     const long long chosen = cmbPlaces[i]->Key();
+    const QString chosenName = cmbPlaces[i]->currentText();
     QSet<long long> before;
     for (int k = 0; k < cmbPlaces[i]->count(); ++k)
         before.insert(cmbPlaces[i]->itemData(k).toLongLong());
@@ -658,8 +660,8 @@ void frmMain::cmdNewLatLong_Click(int i)
     cmbZones_Change(i);
 
     // The place the user chose stays chosen; a place just added is the one
-    // the user wants (the newest when several were); the list's first place
-    // only when the chosen one was deleted.
+    // the user wants (the newest when several were). A chosen place that was
+    // deleted is said so, and the user picks another.
     PickerBox* places = cmbPlaces[i];
     int pick = -1;
     long long newest = 0;
@@ -671,6 +673,17 @@ void frmMain::cmdNewLatLong_Click(int i)
         }
         if (newest == 0 && id == chosen)
             pick = k;
+    }
+    if (pick < 0 && chosen != 0) {
+        {
+            const QSignalBlocker block(places);
+            places->setCurrentIndex(-1);
+        }
+        txtLatLong[i]->clear();
+        places->setFocus(Qt::OtherFocusReason);
+        reporter().Message("The place " + chosenName.toStdString() +
+                           " was deleted. Please choose the place of birth again.");
+        return;
     }
     if (pick >= 0 && pick != places->currentIndex()) {
         const QSignalBlocker block(places);

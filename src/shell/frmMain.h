@@ -84,9 +84,11 @@ public:
     // The page-selection dialog of the last Print... run (null before).
     frmOptions* PageOptions() const { return pageOptions_.get(); }
 
-    // Closing the window asks "Do you want to save settings ?": Yes stores
-    // the four choices of the option lists and lets the program end, No lets
-    // it end, Cancel (cancel set) keeps the window open.
+    // Closing the window first asks whether to save entries that differ from
+    // the last saved or opened (see EntriesMayGo), then "Do you want to save
+    // settings ?": Yes stores the four choices of the option lists and lets
+    // the program end, No lets it end, Cancel (cancel set) keeps the window
+    // open.
     void Form_Unload(bool& cancel);
     void mnuFileExit_Click();
     void mnuAbout_Click();
@@ -103,9 +105,9 @@ public:
     // could not be written, which is reported).
     bool mnuFileSave_Click();
     void mnuFileSaveAs_Click();
-    // Reads a horoscope file into the entries; a file that cannot be read,
-    // is damaged or names a zone or place the database lacks is reported and
-    // changes nothing.
+    // Reads a horoscope file into the entries; a file that cannot be read or
+    // is damaged is reported and changes nothing. A zone or place the
+    // database lacks is reported and its list left empty.
     bool OpenHoroscopeFile(const QString& path);
     // The entries as a horoscope file keeps them.
     HoroscopeEntries Entries() const;
@@ -188,6 +190,11 @@ private:
     void ConnectMenuCommands();
     void TakeEntries(const HoroscopeEntries& entries);
     bool WriteHoroscopeFile(const QString& path);
+    // Before Close, New and Open: entries that differ from the last saved or
+    // opened get "Do you want to save the entries ?" (Yes saves, No drops
+    // them, Cancel keeps them). False when the command is not to go on.
+    bool EntriesMayGo();
+    SavedEntries savedEntries_;
 
     void BuildPersonControls(int person);
     void BuildOptionControls();

@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QPageSetupDialog>
 #include <QTabBar>
 
 namespace tarvik {
@@ -80,8 +81,23 @@ void frmMain::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+bool frmMain::EntriesMayGo()
+{
+    if (!savedEntries_.Differ(Entries()))
+        return true;
+    switch (reporter().Ask(SaveEntriesQuestion, Buttons::YesNoCancel)) {
+    case Answer::Yes: return mnuFileSave_Click();
+    case Answer::No: return true;
+    default: return false;
+    }
+}
+
 void frmMain::Form_Unload(bool& cancel)
 {
+    if (!EntriesMayGo()) {
+        cancel = true;
+        return;
+    }
     const Answer answer =
         reporter().Ask("Do you want to save settings ?", Buttons::YesNoCancel, std::string("Exit ") + AppTitle);
     if (answer == Answer::Yes) {
@@ -118,12 +134,17 @@ void frmMain::mnuSettings_Click()
 
 void frmMain::mnuFilePageSetup_Click()
 {
-    // The choice stays with the printer for the print jobs that follow.
-    ChoosePrinter(ShellPrinter(), this, QStringLiteral("Page Setup"));
+    // The paper and its orientation stay with the printer for the print
+    // jobs that follow; printing itself starts from Print.
+    QPageSetupDialog setup(&ShellPrinter(), this);
+    setup.setWindowTitle(QStringLiteral("Page Setup"));
+    ShowModal(setup);
 }
 
 void frmMain::mnuFileNew_Click()
 {
+    if (!EntriesMayGo())
+        return;
     CurrentFileName.clear();
     setWindowTitle(NewCaption);
     const QDate today = QDate::currentDate();
@@ -136,6 +157,8 @@ void frmMain::mnuFileNew_Click()
     for (QLineEdit* box : {txtFather, TXTMother, txtGrandfather, txtGotra})
         box->clear();
     txtName[0]->setFocus(Qt::OtherFocusReason);
+    // Nothing typed yet: the fresh entries are lost by nothing.
+    savedEntries_.Remember(Entries());
 }
 
 HoroscopeEntries frmMain::Entries() const
@@ -171,13 +194,11 @@ bool frmMain::mnuFileSave_Click()
     for (int i = last; i >= 0; --i)
         if (!RecheckBirthBoxes(i))
             return false;
-    // The annual-chart boxes as leaving them leaves them: the reader takes
-    // no other numbers.
-    if (!txtVFrom_LostFocus() || !txtVYears_LostFocus())
-        return false;
     for (int i = last; i >= 0; --i)
         if (!CheckZoneAndPlace(i))
             return false;
+    // The annual-chart boxes are written as they stand: reading them back
+    // applies the boxes' rules.
 
     QString path = CurrentFileName;
     if (path.isEmpty()) {
@@ -190,6 +211,7 @@ bool frmMain::mnuFileSave_Click()
     }
     if (!WriteHoroscopeFile(path))
         return false;
+    savedEntries_.Remember(Entries());
     CurrentFileName = path;
     setWindowTitle(CurrentFileName);
     return true;
@@ -214,6 +236,8 @@ void frmMain::mnuFileSaveAs_Click()
 
 void frmMain::mnuFileOpen_Click()
 {
+    if (!EntriesMayGo())
+        return;
     const QString path = ChooseFile(FileRequest::Open(QStringLiteral("Open"), HoroscopeFilter), this);
     if (!path.isEmpty())
         OpenHoroscopeFile(path);
@@ -225,28 +249,47 @@ bool frmMain::OpenHoroscopeFile(const QString& path)
     std::optional<HoroscopeEntries> entries;
     if (const std::optional<QStringList> lines = ReadTextLines(path, problem))
         entries = ReadHoroscopeFile(*lines, problem);
+    std::vector<std::string> missing;
     try {
-        if (entries && !HoroscopeRowsExist(*entries, problem))
-            entries.reset();
+        if (entries)
+            missing = DropMissingRows(*entries);
     } catch (const DbError& e) {
         problem = e.what();
         entries.reset();
-    }
-    for (int i = 0; entries && i < (entries->match ? 2 : 1); ++i) {
-        const long long zone = entries->persons[static_cast<std::size_t>(i)].zoneId;
-        if (cmbZones[i]->findData(QVariant::fromValue(zone)) < 0) {
-            problem = "its time zone (Country ID " + std::to_string(zone) + ") is not in the list of time zones";
-            entries.reset();
-        }
     }
     if (!entries) {
         reporter().Message("The horoscope file " + path.toStdString() + " cannot be opened: " + problem +
                            ". Nothing was changed.");
         return false;
     }
+    for (int i = 0; i < (entries->match ? 2 : 1); ++i) {
+        HoroscopePerson& p = entries->persons[static_cast<std::size_t>(i)];
+        if (p.zoneId != 0 && cmbZones[i]->findData(QVariant::fromValue(p.zoneId)) < 0) {
+            missing.push_back("its time zone (Country ID " + std::to_string(p.zoneId) +
+                              ") is not in the list of time zones");
+            p.zoneId = 0;
+            p.placeId = 0;
+        }
+    }
     TakeEntries(*entries);
+    savedEntries_.Remember(Entries());
     CurrentFileName = path;
     setWindowTitle(CurrentFileName);
+    if (!missing.empty()) {
+        std::string said;
+        for (const std::string& m : missing)
+            said += (said.empty() ? "" : "; ") + m;
+        reporter().Message("The horoscope file " + path.toStdString() + " was opened, but " + said +
+                           ". Please choose the missing time zone or place in its list.");
+        // The first list left empty, for the user to choose from.
+        for (int i = 0; i < (entries->match ? 2 : 1); ++i) {
+            const HoroscopePerson& p = entries->persons[static_cast<std::size_t>(i)];
+            if (p.zoneId == 0 || p.placeId == 0) {
+                (p.zoneId == 0 ? cmbZones[i] : cmbPlaces[i])->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+        }
+    }
     return true;
 }
 
@@ -263,6 +306,8 @@ void frmMain::TakeEntries(const HoroscopeEntries& e)
         // A new zone lists its places before the place is picked.
         cmbZones[i]->setCurrentIndex(cmbZones[i]->findData(QVariant::fromValue(p.zoneId)));
         cmbPlaces[i]->setCurrentIndex(cmbPlaces[i]->findData(QVariant::fromValue(p.placeId)));
+        if (cmbPlaces[i]->currentIndex() < 0)
+            txtLatLong[i]->clear();   // no place: no coordinates of another
         cmbWTC[3 * i]->setCurrentIndex(p.warSign);
         cmbWTC[3 * i + 1]->setCurrentIndex(p.warHours);
         cmbWTC[3 * i + 2]->setCurrentIndex(p.warMinutes);

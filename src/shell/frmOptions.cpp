@@ -6,7 +6,7 @@
 #include "PrintJob.h"
 #include "PrintRun.h"
 #include "TextFile.h"
-#include "WaitCursor.h"
+#include "AppTitle.h"
 #include "core/Reporter.h"
 #include "core/State.h"
 #include "registry/PageCatalogue.h"
@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -226,20 +227,35 @@ void frmOptions::cmdOK_Click()
                                                        run.MatchMode ? AspectPagesAtLeast : AspectPageCount());
     // With nothing to print no job is sent: no blank sheet comes out.
     if (!steps.empty()) {
-        const WaitCursor wait;
-        bool started = false;
-        RunPrintJob(printer, [&](Surface& surface) {
-            started = true;
-            bool everyPage = true;
-            for (const PrintStep& step : steps) {
-                if (step.varshphalYear)
-                    run.VarshphalYear = *step.varshphalYear;
-                everyPage &= drawPage_(surface, step.key, true);
-            }
-            return everyPage;
-        });
-        if (!started)
-            return;   // the printer refused the job (reported): choose again or cancel
+        // The run shows its progress and can be stopped between two pages.
+        const int count = static_cast<int>(steps.size());
+        QProgressDialog progress(QString(), QStringLiteral("Cancel"), 0, count, this);
+        progress.setObjectName(QStringLiteral("printProgress"));
+        progress.setWindowTitle(QString::fromLatin1(AppTitle));
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(500);
+        const PrintEnd end = RunPrintJob(
+            printer,
+            [&](Surface& surface) {
+                bool everyPage = true;
+                for (int k = 0; k < count && !progress.wasCanceled(); ++k) {
+                    progress.setLabelText(QStringLiteral("Printing page %1 of %2").arg(k + 1).arg(count));
+                    progress.setValue(k);
+                    if (progress.wasCanceled())
+                        break;
+                    const PrintStep& step = steps[static_cast<std::size_t>(k)];
+                    if (step.varshphalYear)
+                        run.VarshphalYear = *step.varshphalYear;
+                    everyPage &= drawPage_(surface, step.key, true);
+                }
+                return everyPage;
+            },
+            [&] { return progress.wasCanceled(); });
+        progress.reset();
+        // Refused, failed (reported) or stopped: the choices stay, to print
+        // again or cancel.
+        if (end != PrintEnd::Printed && end != PrintEnd::PageMissing)
+            return;
     }
     accept();
 }

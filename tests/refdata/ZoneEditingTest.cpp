@@ -150,7 +150,7 @@ TEST_F(ZoneEditing, DeleteLeavesTheZonesPlacesAndShowsTheFirstZone)
     messages.answers = {Answer::No};
     editor.Delete();
     EXPECT_EQ(AllZones().size(), 4u);
-    EXPECT_EQ(messages.questions.back(), "Are you sure to delete?");
+    EXPECT_EQ(messages.questions.back(), "Are you sure to delete India [82E30] and its 3 places?");
 
     messages.answers = {Answer::Yes};
     editor.Delete();
@@ -166,6 +166,15 @@ TEST_F(ZoneEditing, DeleteLeavesTheZonesPlacesAndShowsTheFirstZone)
     EXPECT_EQ(editor.boxes.name, "Afghanistan");
     EXPECT_FALSE(editor.AddingNew());
     EXPECT_EQ(AllZones().size(), 3u);
+
+    // A zone of thousands of places, counted as a reader writes them.
+    editor.Find("Nepal");
+    const std::string nepal = std::to_string(Countries().Field("Country ID").Int());
+    Countries().Db().Execute("WITH RECURSIVE n(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM n WHERE k < 3575) "
+                             "INSERT INTO Places ([Country ID], PlaceName) SELECT " + nepal + ", 'Place ' || k FROM n");
+    messages.answers = {Answer::No};
+    editor.Delete();
+    EXPECT_EQ(messages.questions.back(), "Are you sure to delete Nepal [86E15] and its 3,576 places?");
 
     for (int k = 0; k < 3; ++k) {
         messages.answers = {Answer::Yes};

@@ -8,6 +8,8 @@
 #include "shell/frmSettings.h"
 
 #include <QAction>
+#include <QPageSetupDialog>
+#include <QPushButton>
 #include <QCheckBox>
 #include <QImage>
 #include <QImageReader>
@@ -89,11 +91,14 @@ TEST_F(CommandsTest, ClosingAsksWhetherToKeepTheFourChoices)
         w.cmbCharting->setCurrentIndex(1);
         w.cmbLanguage->setCurrentIndex(0);
         w.cmbRahuKetu->setCurrentIndex(1);
-        asked.answers = {c.answer};
+        // The choices are entries of a horoscope file too: first the entries'
+        // question (not to save them here), then the settings'.
+        asked.answers = {Answer::No, c.answer};
 
         w.mnuFileExit->trigger();
-        EXPECT_EQ(asked.questions, std::vector<std::string>{"Do you want to save settings ?"});
-        EXPECT_EQ(asked.titles, std::vector<std::string>{"Exit Tarvik for Windows"});
+        EXPECT_EQ(asked.questions,
+                  (std::vector<std::string>{SaveEntriesQuestion, "Do you want to save settings ?"}));
+        EXPECT_EQ(asked.titles, (std::vector<std::string>{"", "Exit Tarvik for Windows"}));
         EXPECT_EQ(w.isVisible(), !c.closes);
         const std::pair<const char*, const char*> written[] = {
             {"Ayanamsa", "2"}, {"Charting", "1"}, {"Language", "0"}, {"True Rahu", "0"}};
@@ -106,9 +111,9 @@ TEST_F(CommandsTest, ClosingAsksWhetherToKeepTheFourChoices)
         if (!c.closes) {
             // The entries stay, and the next close asks again.
             EXPECT_EQ(w.cmbAyanamsa->currentIndex(), 2);
-            asked.answers = {Answer::No};
+            asked.answers = {Answer::No, Answer::No};
             EXPECT_TRUE(w.close());
-            EXPECT_EQ(asked.questions.size(), 2u);
+            EXPECT_EQ(asked.questions.size(), 4u);
         }
         Stop();
     }
@@ -117,7 +122,7 @@ TEST_F(CommandsTest, ClosingAsksWhetherToKeepTheFourChoices)
     QFile::remove(settingsFile);
     frmMain& w = Start();
     w.cmbAyanamsa->setCurrentIndex(1);
-    messages.answers = {Answer::Yes};
+    messages.answers = {Answer::No, Answer::Yes};
     w.close();
     Stop();
     EXPECT_EQ(Stored("True Rahu"), QStringLiteral("1"));
@@ -183,12 +188,21 @@ TEST_F(CommandsTest, HelpAndPrintSetupChangeNothing)
     EXPECT_EQ(messages.messages[0].rfind("Tarvik has no help file", 0), 0u);
     EXPECT_EQ(shown, 0);
 
-    for (bool accepted : {false, true}) {
-        choosePrinter = [&](QPrinter&) { return accepted; };
-        w.mnuFilePageSetup->trigger();
-    }
-    EXPECT_EQ(choosePrinterTitles, (std::vector<QString>{QStringLiteral("Page Setup"), QStringLiteral("Page Setup")}));
-    EXPECT_EQ(choosePrinterParents, (std::vector<QWidget*>{&w, &w}));
+    // A page-setup dialog for the program's printer, with no Print button.
+    int setups = 0;
+    whileOther = [&](QDialog& d) {
+        auto* setup = dynamic_cast<QPageSetupDialog*>(&d);
+        ASSERT_NE(setup, nullptr);
+        ++setups;
+        EXPECT_EQ(setup->windowTitle(), QStringLiteral("Page Setup"));
+        EXPECT_EQ(setup->parentWidget(), &w);
+        EXPECT_EQ(setup->printer(), &ShellPrinter());
+        for (const QPushButton* button : setup->findChildren<QPushButton*>())
+            EXPECT_FALSE(button->text().remove(u'&').contains(QLatin1String("Print"))) << button->text().toStdString();
+    };
+    w.mnuFilePageSetup->trigger();
+    EXPECT_EQ(setups, 1);
+    EXPECT_TRUE(choosePrinterTitles.empty());
     EXPECT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(w.Entries(), before);
 }

@@ -1,12 +1,15 @@
 #include "ShellFixture.h"
 
 #include "shell/DataTransfer.h"
+#include "shell/MessageBoxReporter.h"
 #include "shell/ModalDialogs.h"
 #include "shell/TimeZones.h"
 #include "shell/frmPlaces.h"
 #include "refdata/Places.h"
 
 #include <QAction>
+#include <QMessageBox>
+#include <QTimer>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -141,6 +144,112 @@ TEST_F(EditorWindowsTest, EnterWalksTheBoxesAndFindsFromTheSearchBox)
     editor.close();
 }
 
+// Each editor as the user meets it: shown and active, the focus in its name box.
+template <class Editor>
+std::unique_ptr<Editor> ShownEditor(QWidget* owner)
+{
+    auto editor = std::make_unique<Editor>(owner);
+    editor->show();
+    editor->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+    Settle();
+    return editor;
+}
+
+TEST_F(EditorWindowsTest, ClosingAnEditorWithATypedEntryAsksToSaveIt)
+{
+    StartShown();
+    const struct {
+        const char* what;
+        std::function<std::unique_ptr<RowEditorWindow>(QWidget*)> open;
+        std::vector<const char*> typed;   // box after box, Enter between them
+        std::function<std::vector<std::string>()> rows;
+        std::vector<std::string> saved;   // the rows after Yes
+    } cases[] = {
+        {"places", [](QWidget* o) { return ShownEditor<frmPlaces>(o); }, {"Bikaner", "28", "1", "", "77", "0"},
+         [] { return PlacesOf(India); },
+         {"Agra|27N11|78E01", "Bikaner|28N01|77E00", "Delhi|28N39|77E13", "Mumbai|18N58|72E50"}},
+        {"zones", [](QWidget* o) { return ShownEditor<TimeZones>(o); }, {"Bhutan", "90", "0"},
+         [] { return AllZones(); },
+         {"Antarctica|0E00", "Bhutan|90E00", "India|82E30", "Lower Case Land|82e30", "Nepal|86E15",
+          "Tens Land|82E3", "United States (New York)|75W0"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::vector<std::string> before = c.rows();
+        for (const Answer answer : {Answer::Cancel, Answer::No, Answer::Yes}) {
+            std::unique_ptr<RowEditorWindow> editor = c.open(window.get());
+            // Nothing typed: Add and the close ask nothing.
+            messages.questions.clear();
+            QTest::mouseClick(editor->cmdAdd, Qt::LeftButton);
+            Settle();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            EXPECT_TRUE(messages.questions.empty());
+            EXPECT_FALSE(editor->isVisible());
+
+            editor = c.open(window.get());
+            QTest::mouseClick(editor->cmdAdd, Qt::LeftButton);
+            Settle();
+            for (std::size_t k = 0; k < c.typed.size(); ++k) {
+                if (k > 0)
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(c.typed[k]));
+            }
+            messages.answers = {answer};
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            Settle();
+            EXPECT_EQ(messages.questions, std::vector<std::string>{"Save Changes?"});
+            EXPECT_EQ(editor->isVisible(), answer == Answer::Cancel);
+            EXPECT_EQ(c.rows(), answer == Answer::Yes ? c.saved : before);
+            if (answer == Answer::Cancel) {
+                EXPECT_EQ(editor->findChild<QLineEdit*>(QStringLiteral("txtCity"))->text(),
+                          QString::fromLatin1(c.typed[0]));
+            }
+        }
+    }
+}
+
+TEST_F(EditorWindowsTest, DeletePromptsNameTheRowAndEnterKeepsIt)
+{
+    StartShown();
+    const std::vector<std::string> places = PlacesOf(India), zones = AllZones();
+    const struct {
+        const char* what;
+        std::function<std::unique_ptr<RowEditorWindow>(QWidget*)> open;
+        const char* find;
+        const char* question;
+    } cases[] = {
+        {"place", [](QWidget* o) { return ShownEditor<frmPlaces>(o); }, "Delhi",
+         "Are you sure to delete information about Delhi?"},
+        {"zone", [](QWidget* o) { return ShownEditor<TimeZones>(o); }, "India",
+         "Are you sure to delete India [82E30] and its 3 places?"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::unique_ptr<RowEditorWindow> editor = c.open(window.get());
+        TypeInto(editor->txtSearch, QString::fromLatin1(c.find));
+        editor->cmdFind->click();
+
+        // The question as the user sees it: Enter answers with its default button.
+        MessageBoxReporter boxes;
+        const ScopedReporter shown(boxes);
+        QString text;
+        bool noByDefault = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            text = box->text();
+            noByDefault = box->defaultButton() == box->button(QMessageBox::No);
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QTest::mouseClick(editor->cmdDelete, Qt::LeftButton);
+        EXPECT_EQ(text, QString::fromLatin1(c.question));
+        EXPECT_TRUE(noByDefault);
+        EXPECT_EQ(PlacesOf(India), places);
+        EXPECT_EQ(AllZones(), zones);
+    }
+}
+
 TEST_F(EditorWindowsTest, DirectionBoxesKeepOnlyTheirLetters)
 {
     Start();
@@ -203,13 +312,23 @@ TEST_F(EditorWindowsTest, TheTimeZonesMenuEditsTheZonesInNameOrder)
         EXPECT_EQ(messages.messages.back(), "Time Zone already exists, so changes can't be saved!");
         EXPECT_EQ(editor.txtCity->text(), QStringLiteral("United States (New York)"));
 
-        // A change left when the window closes is not saved, nor asked about.
+        // A change left when the window closes is asked about: Cancel keeps
+        // the window and the change, No drops the change.
+        int closed = 0;
+        QObject::connect(&editor, &QDialog::rejected, [&closed] { ++closed; });
         TypeInto(editor.txtLongitude[0], QStringLiteral("80"));
+        messages.answers = {Answer::Cancel};
         editor.reject();
+        EXPECT_EQ(closed, 0);
+        EXPECT_EQ(editor.txtLongitude[0]->text(), QStringLiteral("80"));
+        messages.answers = {Answer::No};
+        editor.reject();
+        EXPECT_EQ(closed, 1);
     }});
     w.mnuLatLong->trigger();
     EXPECT_EQ(shown, 1);
-    EXPECT_EQ(messages.questions.size(), 1u);
+    EXPECT_EQ(messages.questions,
+              (std::vector<std::string>{"Save Changes?", "Save Changes?", "Save Changes?"}));
     EXPECT_EQ(AllZones(), zonesBefore);
 }
 

@@ -335,8 +335,8 @@ TEST_F(PlacesAfterTheEditorTest, TheChosenPlaceStaysUnlessItWasDeleted)
         {"another place deleted", [](auto& t, frmPlaces& e) { t.DeletePlace(e, "Mumbai"); }, "Delhi",
          "28N39 77E13"},
         {"a place added", [](auto& t, frmPlaces& e) { t.AddPlace(e, "Bikaner"); }, "Bikaner", "28N01 73E18"},
-        {"the chosen place deleted", [](auto& t, frmPlaces& e) { t.DeletePlace(e, "Delhi"); }, "Agra",
-         "27N11 78E01"},
+        // Said so, and no other place taken in its stead.
+        {"the chosen place deleted", [](auto& t, frmPlaces& e) { t.DeletePlace(e, "Delhi"); }, "", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -349,9 +349,17 @@ TEST_F(PlacesAfterTheEditorTest, TheChosenPlaceStaysUnlessItWasDeleted)
             ++opened;
             c.edit(*this, dynamic_cast<frmPlaces&>(d));
         };
+        messages.messages.clear();
         w.cmdNewLatLong[0]->click();
         EXPECT_EQ(opened, 1);
         EXPECT_EQ(w.cmbPlaces[0]->currentText(), QString::fromLatin1(c.place));
+        EXPECT_EQ(messages.messages,
+                  *c.place ? std::vector<std::string>{}
+                           : std::vector<std::string>{
+                                 "The place Delhi was deleted. Please choose the place of birth again."});
+        if (!*c.place) {
+            EXPECT_EQ(w.cmbPlaces[0]->Key(), 0) << "no place stands in for the deleted one";
+        }
         EXPECT_EQ(w.txtLatLong[0]->text(), QString::fromLatin1(c.coordinates));
         EXPECT_EQ(w.cmbZones[0]->currentText(), QStringLiteral("India [82E30]"));
         Stop();

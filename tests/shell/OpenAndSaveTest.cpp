@@ -66,10 +66,13 @@ protected:
         w.mnuFileSaveAs->trigger();
         return fileRequests.empty() ? FileRequest{} : fileRequests.front();
     }
+    // Opens path; entries changed before are not saved.
     void Open(frmMain& w, const QString& path)
     {
         chooseFile = [path](const FileRequest&) { return path; };
+        messages.answers = {Answer::No};
         w.mnuFileOpen->trigger();
+        messages.answers.clear();
     }
 };
 
@@ -198,12 +201,6 @@ TEST_F(OpenAndSaveTest, AFileThatCannotBeOpenedChangesNothing)
     } cases[] = {
         {"a missing file", File("none.TVK"), "cannot be opened: "},
         {"cut short", cut("short.TVK", 13), "the file ends before the first varshphal year"},
-        {"a zone the database lacks", damaged("zone.TVK", 6, " 999 "),
-         "the person's time zone (Country ID 999) is not in the database"},
-        {"a place the database lacks", damaged("place.TVK", 7, " 999 "),
-         "the person's place of birth (Place ID 999) is not in the database"},
-        {"a place of another zone", damaged("other.TVK", 7, " 1283240 "),
-         "the person's place of birth, Kathmandu, does not lie in the time zone (Country ID 221122)"},
         {"an hour the list lacks", damaged("hour.TVK", 9, " 24 "), "line 9: "},
         {"a match without its girl", damaged("girl.TVK", 1, "horo"), "line 12: "},
     };
@@ -247,10 +244,6 @@ TEST_F(OpenAndSaveTest, EntriesThatCouldNotBeOpenedAgainAreNotSaved)
          "Please select the Place again for Female", false},
         {"an unreadable time", false, [](frmMain& w) { w.txtTOB[0]->setText(QStringLiteral("25:00")); },
          InvalidTimeMessage, false},
-        {"a first year far ahead", false, [](frmMain& w) { w.txtVFrom->setText(QStringLiteral("1e8")); },
-         VarshphalFromRule, false},
-        {"a billion years", false, [](frmMain& w) { w.txtVYears->setText(QStringLiteral("1e9")); },
-         "The number of varshphal years from ", false},
         // The dialog was answered, but the folder is not there.
         {"a folder that is not there", false, [](frmMain&) {}, "The horoscope could not be saved as ", true},
     };
@@ -268,6 +261,166 @@ TEST_F(OpenAndSaveTest, EntriesThatCouldNotBeOpenedAgainAreNotSaved)
         Stop();
     }
     EXPECT_FALSE(fs::exists(folder.Path() / "none"));
+}
+
+TEST_F(OpenAndSaveTest, TheAnnualChartLinesOpenAsTheirBoxesTakeThem)
+{
+    frmMain& w = StartIn(false);
+    const QString good = File("good.TVK");
+    SaveAs(w, good);
+    const QStringList lines = LinesOf(good);
+    const int thisYear = QDate::currentDate().year();
+    const struct {
+        const char *year, *count;
+    } cases[] = {{"", "1"}, {"1850", "2"}, {"2250", "2"}, {"2030", "0"}, {"2030", ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.year) + "/" + c.count);
+        QStringList changed = lines;
+        changed[13] = QString::fromLatin1(c.year);
+        changed[14] = QString::fromLatin1(c.count);
+        const QString path = File("years.TVK");
+        ASSERT_EQ(WriteTextLines(path, changed), std::nullopt);
+        messages.messages.clear();
+        Open(w, path);
+        EXPECT_TRUE(messages.messages.empty()) << messages.messages.front();
+        EXPECT_EQ(w.CurrentFileName, path);
+        EXPECT_EQ(w.txtVFrom->text(), CheckedVarshphalFrom(QString::fromLatin1(c.year), thisYear));
+        EXPECT_EQ(w.txtVYears->text(), CheckedVarshphalYears(QString::fromLatin1(c.count)));
+    }
+
+    // Save writes the boxes as they stand, and they open so again.
+    w.txtVFrom->setText(QStringLiteral("2250"));
+    w.txtVYears->setText(QStringLiteral("3"));
+    messages.messages.clear();
+    SaveAs(w, File("ahead.TVK"));
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(LinesOf(File("ahead.TVK")).mid(13, 2), (QStringList{QStringLiteral("2250"), QStringLiteral("3")}));
+    w.txtVFrom->setText(QStringLiteral("2030"));
+    Open(w, File("ahead.TVK"));
+    EXPECT_EQ(w.txtVFrom->text(), QStringLiteral("2250"));
+}
+
+TEST_F(OpenAndSaveTest, AZoneOrPlaceNoLongerStoredIsLeftForTheUserToChoose)
+{
+    const struct {
+        const char* what;
+        int line;
+        const char* text;
+        const char* zone;   // the zone picker after Open
+        const char* says;
+    } cases[] = {
+        {"a zone the database lacks", 6, " 999 ", "", "the person's time zone (Country ID 999) is not in the database"},
+        {"a place the database lacks", 7, " 999 ", "Nepal [86E15]",
+         "the person's place of birth (Place ID 999) is not in the database"},
+        {"a place of another zone", 7, " 1273294 ", "Nepal [86E15]",
+         "the person's place of birth, Delhi, does not lie in the time zone (Country ID 1282988)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        frmMain& w = StartShown();
+        EnterAHoroscope(w);
+        const QString good = File("good.TVK");
+        SaveAs(w, good);
+        QStringList changed = LinesOf(good);
+        changed[c.line - 1] = QString::fromLatin1(c.text);
+        const QString path = File("missing.TVK");
+        ASSERT_EQ(WriteTextLines(path, changed), std::nullopt);
+        w.mnuFileNew->trigger();
+        ASSERT_TRUE(w.cmbZones[0]->SelectText(QStringLiteral("India [82E30]")));
+
+        messages.messages.clear();
+        Open(w, path);
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_NE(messages.messages[0].find(std::string("was opened, but ") + c.says), std::string::npos)
+            << messages.messages[0];
+        // The rest is taken; the picker is left empty.
+        EXPECT_EQ(w.CurrentFileName, path);
+        EXPECT_EQ(w.txtName[0]->text(), QStringLiteral("Asha Rao"));
+        EXPECT_EQ(w.txtGotra->text(), QStringLiteral("Bharadwaj"));
+        EXPECT_EQ(w.cmbZones[0]->currentText(), QString::fromLatin1(c.zone));
+        EXPECT_EQ(w.cmbPlaces[0]->Key(), 0);
+        EXPECT_EQ(w.txtLatLong[0]->text(), QString());
+        EXPECT_EQ(FocusedControl(), QString::fromLatin1(*c.zone ? "cmbPlaces0" : "cmbZones0"));
+
+        // A run asks for what is missing.
+        messages.messages.clear();
+        EXPECT_FALSE(PressPreview(w));
+        ASSERT_FALSE(messages.messages.empty());
+        EXPECT_EQ(messages.messages[0], *c.zone ? "Please select the Place again for Male"
+                                                : "Please select the Time Zone again for Male");
+        Stop();
+    }
+}
+
+TEST_F(OpenAndSaveTest, CloseNewAndOpenAskBeforeChangedEntriesGo)
+{
+    const auto typeName = [](frmMain& w, const char* name) {
+        w.txtName[0]->setFocus(Qt::OtherFocusReason);
+        w.txtName[0]->selectAll();
+        QTest::keyClicks(w.txtName[0], QString::fromLatin1(name));
+        QTest::keyClick(w.txtName[0], Qt::Key_Return);
+        Settle();
+    };
+    const QString other = File("other.TVK");
+    {
+        frmMain& w = StartShown();
+        EnterAHoroscope(w);
+        SaveAs(w, other);
+        Stop();
+    }
+    const QString saved = File("typed.TVK");
+    chooseFile = [&](const FileRequest& r) { return r.kind == FileRequest::Kind::Save ? saved : other; };
+
+    frmMain& w = StartShown();
+    // Nothing typed since the start: Close asks only about the settings.
+    messages.answers = {Answer::Cancel};
+    EXPECT_FALSE(w.close());
+    EXPECT_EQ(messages.questions, std::vector<std::string>{"Do you want to save settings ?"});
+
+    typeName(w, "Kiran Shah");
+    const HoroscopeEntries typed = w.Entries();
+    // Cancel stops each command where it is; nothing is written.
+    for (QAction* command : {w.mnuFileNew, w.mnuFileOpen, w.mnuFileExit}) {
+        SCOPED_TRACE(command->text().toStdString());
+        messages.questions.clear();
+        fileRequests.clear();
+        messages.answers = {Answer::Cancel};
+        command->trigger();
+        EXPECT_EQ(messages.questions, std::vector<std::string>{SaveEntriesQuestion});
+        EXPECT_TRUE(fileRequests.empty());
+        EXPECT_EQ(w.Entries(), typed);
+        EXPECT_TRUE(w.isVisible());
+    }
+    // No: New goes on, and its fresh entries ask nothing.
+    messages.answers = {Answer::No};
+    w.mnuFileNew->trigger();
+    EXPECT_EQ(w.txtName[0]->text(), QString());
+    messages.questions.clear();
+    w.mnuFileNew->trigger();
+    EXPECT_TRUE(messages.questions.empty());
+
+    // Yes: Open saves the typed entries first, then opens.
+    typeName(w, "Kiran Shah");
+    messages.questions.clear();
+    messages.answers = {Answer::Yes};
+    w.mnuFileOpen->trigger();
+    EXPECT_EQ(messages.questions, std::vector<std::string>{SaveEntriesQuestion});
+    ASSERT_EQ(LinesOf(saved).size(), 19);
+    EXPECT_EQ(LinesOf(saved)[1], QStringLiteral("Kiran Shah"));
+    EXPECT_EQ(w.txtName[0]->text(), QStringLiteral("Asha Rao"));
+    EXPECT_EQ(w.CurrentFileName, other);
+
+    // Entries as opened ask nothing; an edit asks at Close, then the settings.
+    messages.questions.clear();
+    messages.answers = {Answer::Cancel};
+    EXPECT_FALSE(w.close());
+    EXPECT_EQ(messages.questions, std::vector<std::string>{"Do you want to save settings ?"});
+    typeName(w, "Asha R.");
+    messages.questions.clear();
+    messages.answers = {Answer::No, Answer::No};
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(messages.questions, (std::vector<std::string>{SaveEntriesQuestion, "Do you want to save settings ?"}));
+    EXPECT_EQ(LinesOf(other)[1], QStringLiteral("Asha Rao"));
 }
 
 } // namespace

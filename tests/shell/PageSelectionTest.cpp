@@ -2,6 +2,7 @@
 // job, group entries expanded, the annual charts once per year, a numbered
 // sheet per page), its page sets, and the choices a user makes in it.
 
+#include "FailingWrites.h"
 #include "OutputFixture.h"
 
 #include "registry/PageCatalogue.h"
@@ -13,6 +14,8 @@
 #include <QProcess>
 
 #include <QListWidget>
+#include <QProgressDialog>
+#include <QPushButton>
 
 using namespace tarvik;
 using namespace tarvik::testing;
@@ -226,6 +229,76 @@ TEST_F(PageSelectionTest, ARunThatPrintsNothingSendsNoJob)
         EXPECT_EQ(messages.messages.size(), c.messages);
         Stop();
     }
+}
+
+TEST_F(PageSelectionTest, APrintThatCannotBeWrittenKeepsTheChoicesAndSaysWhy)
+{
+    frmMain& w = StartShown();
+    for (FailingWrites::Way way : {FailingWrites::Way::SizeLimit, FailingWrites::Way::FullDisk}) {
+        FailingWrites place(way);
+        place.Start({});
+        if (!place.Ready()) {
+            std::cout << "[  SKIPPED ] no small file system can be mounted here\n";
+            continue;
+        }
+        SCOPED_TRACE(place.Reason());
+        pdf = QString::fromStdString(place.File("pages.pdf"));
+        PrintToPdf();
+        messages.messages.clear();
+        PressPrint(w, [&](frmOptions& d) {
+            d.show();
+            Choose(d, {"Basic", "Nirayana", "Sade1"});
+            const std::vector<bool> chosen = Choices(d);
+            d.cmdOK->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(d.cmdOK, Qt::Key_Space);
+            EXPECT_TRUE(d.isVisible());
+            EXPECT_EQ(Choices(d), chosen);
+            d.cmdCancel->click();
+        });
+        EXPECT_EQ(messages.messages, std::vector<std::string>{"Printing failed: the print job on the file " +
+                                                              pdf.toStdString() + " did not finish: " +
+                                                              place.Reason() + "."});
+        EXPECT_FALSE(QFile::exists(pdf));
+        EXPECT_FALSE(QFile::exists(pdf + QStringLiteral(".part")));
+    }
+}
+
+TEST_F(PageSelectionTest, ARunShowsItsProgressAndCancelLeavesNoFile)
+{
+    frmMain& w = StartShown();
+    PrintToPdf();
+    std::vector<int> shownValues;
+    PressPrint(w, [&](frmOptions& d) {
+        d.show();
+        Choose(d, {"Basic", "Nirayana", "Sade1", "Chara 1"});
+        int pages = 0;
+        d.SetPageDrawer([&](Surface& s, const std::string& key, bool toPrinter) -> bool {
+            auto* progress = d.findChild<QProgressDialog*>(QStringLiteral("printProgress"));
+            EXPECT_NE(progress, nullptr);
+            if (progress) {
+                shownValues.push_back(progress->value());
+                EXPECT_EQ(progress->maximum(), 4);
+                EXPECT_EQ(progress->labelText(), QStringLiteral("Printing page %1 of 4").arg(pages + 1));
+                // The user stops the run while its second page is drawn.
+                if (++pages == 2) {
+                    auto* cancel = progress->findChild<QPushButton*>();
+                    EXPECT_NE(cancel, nullptr);
+                    if (cancel) {
+                        EXPECT_EQ(cancel->text(), QStringLiteral("Cancel"));
+                        QTest::keyClick(cancel, Qt::Key_Space);
+                    }
+                }
+            }
+            return PrintPage(s, key, toPrinter);
+        });
+        d.cmdOK->click();
+        EXPECT_TRUE(d.isVisible());   // back to the choices
+        d.cmdCancel->click();
+    });
+    EXPECT_EQ(shownValues, (std::vector<int>{0, 1}));
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_FALSE(QFile::exists(pdf + QStringLiteral(".part")));
+    EXPECT_TRUE(messages.messages.empty());
 }
 
 TEST_F(PageSelectionTest, APageSetKeepsTheChoicesOfTheList)

@@ -139,7 +139,7 @@ TEST_F(PreviewTest, PrintingNothingOrInVainChangesNothingAndIsReported)
         {"no page selected", false, true, {}, 0, {}},
         {"the dialog cancelled", true, false, {}, 1, {}},
         {"a file that cannot be made", true, true, nowhere, 1,
-         {"Printing failed: the print job could not be started on the file " + nowhere.toStdString() + "."}},
+         {"Printing failed: the print job could not be started on the file " + nowhere.toStdString() + ": No such file or directory."}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -4,12 +4,15 @@
 #include "refdata/RefdataFixture.h"
 
 #include "core/State.h"
+#include "shell/EntryRules.h"
 #include "shell/HoroscopeFile.h"
 #include "shell/PageSet.h"
 #include "shell/PageSettings.h"
 #include "shell/PrintRun.h"
 #include "shell/StoredSettings.h"
 #include "shell/TextFile.h"
+
+#include "FailingWrites.h"
 
 #include <QFile>
 #include <QSettings>
@@ -102,62 +105,6 @@ TEST(TextFileTest, AFileThatCannotBeWrittenOrReadSaysWhy)
     EXPECT_EQ(ReadTextLines(QString::fromStdString(folder.File("big.txt")), error), std::nullopt);
     EXPECT_NE(error.find("too large"), std::string::npos);
 }
-
-// A folder where writing fails part-way: a small file system filled to the
-// last byte (a tmpfs, where the process may mount one), or else a limit on
-// the size of any file the process writes.
-class FailingWrites {
-public:
-    enum class Way { FullDisk, SizeLimit };
-
-    explicit FailingWrites(Way way) : way_(way) {}
-    ~FailingWrites()
-    {
-        if (limited_)
-            ::setrlimit(RLIMIT_FSIZE, &oldLimit_);
-        if (mounted_)
-            ::umount2(folder_.Path().c_str(), MNT_DETACH);
-        std::signal(SIGXFSZ, SIG_DFL);
-    }
-
-    // False when this way cannot be set up here.
-    bool Ready() const { return way_ == Way::SizeLimit || mounted_; }
-    std::string File(const std::string& name) const { return folder_.File(name); }
-    // The reason the system gives for the failed write.
-    const char* Reason() const { return way_ == Way::FullDisk ? "No space left on device" : "File too large"; }
-
-    // Makes the old files and then takes away the room for anything new.
-    void Start(const std::vector<std::pair<std::string, std::string>>& oldFiles)
-    {
-        if (way_ == Way::FullDisk)
-            mounted_ = ::mount("tarvik-test", folder_.Path().c_str(), "tmpfs", 0, "size=64k") == 0;
-        if (!Ready())
-            return;
-        for (const auto& [name, text] : oldFiles)
-            folder_.Write(name, text);
-        if (way_ == Way::FullDisk) {
-            std::ofstream filler(folder_.File("filler"), std::ios::binary);
-            const std::string block(512, 'f');
-            for (int i = 0; i < 1024 && filler.write(block.data(), block.size()); ++i)
-                filler.flush();
-        } else {
-            // A file of 100 bytes and more cannot be written (the signal the
-            // limit sends is ignored, so that the write fails instead).
-            std::signal(SIGXFSZ, SIG_IGN);
-            ::getrlimit(RLIMIT_FSIZE, &oldLimit_);
-            rlimit limit = oldLimit_;
-            limit.rlim_cur = 100;
-            limited_ = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-        }
-    }
-
-private:
-    Way way_;
-    ScratchFolder folder_;
-    bool mounted_ = false;
-    bool limited_ = false;
-    rlimit oldLimit_{};
-};
 
 TEST(TextFileTest, AWriteThatFailsPartWayKeepsTheOldFileAndSaysWhy)
 {
@@ -271,10 +218,6 @@ TEST(HoroscopeFileTest, ADamagedFileIsRefusedWithTheLineAtFault)
         {"25 hours of war time", with(9, " 24 "), "line 9: the war-time correction's hours should be"},
         {"a fourth ayanamsa", with(11, " 3 "), "line 11: the ayanamsa should be a list position from 0 to 2"},
         {"a year the box cannot take", with(14, "20245"), "line 14: the first varshphal year is longer than 4"},
-        {"a first year far ahead", with(14, "1e8"), "line 14: the first varshphal year should be a year from 1800"},
-        {"a first year long past", with(14, "1799"), "line 14: the first varshphal year should be a year from 1800"},
-        {"a billion years", with(15, "1e9"), "line 15: the number of varshphal years should be from 1 to 254"},
-        {"no years", with(15, "0"), "line 15: the number of varshphal years should be from 1 to 254"},
         {"a gotra the box cannot take", with(19, "Bharadwaja Angirasa"), "line 19: the gotra is longer than 18"},
         // Only "Horo" opens a horoscope: anything else is a match, which
         // reads the options as the girl.
@@ -284,6 +227,33 @@ TEST(HoroscopeFileTest, ADamagedFileIsRefusedWithTheLineAtFault)
         std::string problem;
         EXPECT_EQ(ReadHoroscopeFile(c.lines, problem), std::nullopt) << c.what;
         EXPECT_EQ(problem.rfind(c.problem, 0), 0u) << c.what << ": " << problem;
+    }
+}
+
+// The annual-chart lines are what their boxes make of them, never a reason
+// to refuse the file: numbers the boxes refuse are refused at a run.
+TEST(HoroscopeFileTest, TheAnnualChartLinesTakeTheirBoxesRules)
+{
+    const int thisYear = QDate::currentDate().year();
+    const struct {
+        int line;
+        const char* text;
+        QString from, years;
+    } cases[] = {
+        {14, "", CheckedVarshphalFrom({}, thisYear), SampleHoroscope().varshphalYears},
+        {14, "1799", CheckedVarshphalFrom(QStringLiteral("1799"), thisYear), SampleHoroscope().varshphalYears},
+        {14, "1e8", CheckedVarshphalFrom(QStringLiteral("1e8"), thisYear), SampleHoroscope().varshphalYears},
+        {15, "0", SampleHoroscope().varshphalFrom, CheckedVarshphalYears(QStringLiteral("0"))},
+        {15, "1e9", SampleHoroscope().varshphalFrom, QStringLiteral("1e9")},
+    };
+    for (const auto& c : cases) {
+        QStringList lines = HoroscopeFileLines(SampleHoroscope());
+        lines[c.line - 1] = QString::fromLatin1(c.text);
+        std::string problem;
+        const std::optional<HoroscopeEntries> e = ReadHoroscopeFile(lines, problem);
+        ASSERT_TRUE(e) << c.text << ": " << problem;
+        EXPECT_EQ(e->varshphalFrom, c.from) << c.text;
+        EXPECT_EQ(e->varshphalYears, c.years) << c.text;
     }
 }
 

@@ -96,6 +96,27 @@ CoordinateText StoredCoordinate(const CoordinateBoxes& boxes, CoordinateKind kin
     return {std::to_string(d) + direction + (m < 10 ? "0" : "") + std::to_string(m), {}};
 }
 
+std::string StoredCoordinateProblem(std::string_view stored, CoordinateKind kind)
+{
+    const KindRules rules = RulesOf(kind);
+    const std::size_t letter = stored.find_first_not_of("0123456789");
+    const std::string shape = "Invalid " + std::string(rules.name) + ": \"" + std::string(stored) +
+                              "\" is not degrees, " + rules.first + " or " + rules.second + ", and minutes.";
+    if (letter == std::string_view::npos || letter == 0 || letter > 3)
+        return shape;
+    const std::string_view minutes = stored.substr(letter + 1);
+    if (minutes.size() > 2 || !AllDigits(minutes))
+        return shape;
+    const std::string direction = Upper(stored.substr(letter, 1));
+    if (direction != rules.first && direction != rules.second)
+        return shape;
+    // One stored minute digit counts as tens: 28N3 is 28 deg 30'.
+    std::string m(minutes);
+    if (m.size() == 1)
+        m += '0';
+    return StoredCoordinate({std::string(stored.substr(0, letter)), m, direction}, kind).problem;
+}
+
 bool DiffersFromStored(const CoordinateBoxes& boxes, CoordinateKind kind, std::string_view stored)
 {
     const CoordinateText text = StoredCoordinate(boxes, kind);

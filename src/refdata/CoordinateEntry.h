@@ -56,6 +56,13 @@ struct CoordinateText {
 };
 CoordinateText StoredCoordinate(const CoordinateBoxes& boxes, CoordinateKind kind);
 
+// Why a stored coordinate text is not one the editors could have stored, or
+// empty when it is: whole degrees of up to three digits, one of the kind's
+// two letters (letter case aside), up to two minute digits (one counting as
+// tens), within the ranges StoredCoordinate keeps. Blanks, other characters,
+// a Null field and numbers out of range are refused.
+std::string StoredCoordinateProblem(std::string_view stored, CoordinateKind kind);
+
 // Whether saving the boxes would change the stored text (exact text, so a
 // stored 08N05 or 20n30 counts as changed). Boxes that cannot be stored
 // differ from any stored text.

@@ -81,6 +81,24 @@ std::string QuoteIdentifier(const std::string& name)
 
 // ---- Database --------------------------------------------------------------
 
+namespace {
+
+int lockWait = 5000;
+
+bool IsLockCode(int rc) { return (rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED; }
+bool IsDamageCode(int rc) { return (rc & 0xff) == SQLITE_CORRUPT || (rc & 0xff) == SQLITE_NOTADB; }
+
+std::string InUseMessage(const std::string& path)
+{
+    return "The database file \"" + path + "\" is in use by another program, which keeps it locked. "
+           "Nothing was read or changed; try again when that program has finished with it.";
+}
+
+} // namespace
+
+int LockWait() { return lockWait; }
+void SetLockWait(int milliseconds) { lockWait = milliseconds < 0 ? 0 : milliseconds; }
+
 Database::Database(std::string path, OpenMode mode, std::string_view key) : path_(std::move(path))
 {
     std::error_code ec;
@@ -96,17 +114,25 @@ Database::Database(std::string path, OpenMode mode, std::string_view key) : path
         throw DbError(path_, "The database file \"" + path_ + "\" cannot be opened: " + why + ".");
     }
     sqlite3_extended_result_codes(db_, 1);
+    sqlite3_busy_timeout(db_, lockWait);
     if (!key.empty() && sqlite3_key(db_, key.data(), static_cast<int>(key.size())) != SQLITE_OK) {
         Close();
         throw DbError(path_, "The database file \"" + path_ + "\" cannot be keyed.");
     }
     // A damaged file or a wrong key shows on the first read of the table list.
+    // A lock held elsewhere is no damage: it is waited for, then told as such.
     rc = sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
+        const std::string why = sqlite3_errmsg(db_);
         Close();
-        throw DbError(path_, "The database file \"" + path_ + "\" cannot be read: " +
-                                 (key.empty() ? "it is damaged or not a database."
-                                              : "it is damaged or its password does not match."));
+        if (IsLockCode(rc))
+            throw DbError(path_, InUseMessage(path_), DbFault::InUse);
+        if (IsDamageCode(rc))
+            throw DbError(path_, "The database file \"" + path_ + "\" cannot be read: " +
+                                     (key.empty() ? "it is damaged or not a database."
+                                                  : "it is damaged or its password does not match."),
+                          DbFault::Damaged);
+        throw DbError(path_, "The database file \"" + path_ + "\" cannot be read: " + why + ".");
     }
 }
 
@@ -137,6 +163,16 @@ void Database::Close()
 
 void Database::Fail(std::string_view what) const
 {
+    const int rc = db_ ? sqlite3_errcode(db_) : SQLITE_OK;
+    if (IsLockCode(rc))
+        throw DbError(path_, InUseMessage(path_), DbFault::InUse);
+    if ((rc & 0xff) == SQLITE_READONLY)
+        throw DbError(path_, "The database file \"" + path_ + "\" is open for reading only: nothing in it "
+                             "can be added, changed or deleted while the program runs so.",
+                      DbFault::ReadOnly);
+    if (IsDamageCode(rc))
+        throw DbError(path_, "The database file \"" + path_ + "\" is damaged: " + sqlite3_errmsg(db_) + ".",
+                      DbFault::Damaged);
     std::string message(what);
     if (db_)
         message += ": " + std::string(sqlite3_errmsg(db_));

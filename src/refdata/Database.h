@@ -7,6 +7,9 @@
 // columns that are looked up by name are declared COLLATE NOCASE in the
 // schemas, so their comparisons ignore letter case. Every failure is a DbError
 // whose message names the file.
+//
+// A file that another program holds locked is waited for (LockWait); a lock
+// that outlasts the wait is reported as the file being in use, not as damage.
 
 #include <sqlite3.h>
 
@@ -19,15 +22,31 @@
 
 namespace tarvik {
 
+// What kind of failure a DbError is, where the engine said so.
+enum class DbFault {
+    Other,
+    InUse,      // another connection held the file locked for longer than the wait
+    ReadOnly,   // a write to a file opened read-only
+    Damaged,    // the engine found the file damaged or not a database
+};
+
 class DbError : public std::runtime_error {
 public:
-    DbError(std::string file, const std::string& message)
-        : std::runtime_error(message), file_(std::move(file)) {}
+    DbError(std::string file, const std::string& message, DbFault fault = DbFault::Other)
+        : std::runtime_error(message), file_(std::move(file)), fault_(fault) {}
     const std::string& File() const { return file_; }
+    DbFault Fault() const { return fault_; }
 
 private:
     std::string file_;
+    DbFault fault_;
 };
+
+// How long every connection waits for a lock held by another connection
+// before it gives up (milliseconds; 5000 unless set). Connections opened
+// afterwards use the new value.
+int LockWait();
+void SetLockWait(int milliseconds);
 
 // One field value: Null, a whole number, a real number or a text.
 class Value {
@@ -82,7 +101,9 @@ public:
     bool HasTable(std::string_view name);
     long long LastInsertId() const;
 
-    // Throws a DbError with what, the engine's message and the file name.
+    // Throws a DbError with what, the engine's message and the file name; a
+    // lock, a write refused to a read-only file and a damaged file are told
+    // in words of their own, without what.
     [[noreturn]] void Fail(std::string_view what) const;
 
 private:

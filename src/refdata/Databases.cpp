@@ -4,7 +4,10 @@
 #include "DatabaseTextSource.h"
 #include "core/State.h"
 
+#include <fcntl.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <cstdlib>
 #include <filesystem>
@@ -25,6 +28,7 @@ struct Handles {
     SubLordTable subLords;
     std::optional<TableCursor> places, countries, dictionary, predictions, varshphal, match;
     std::unique_ptr<DatabaseTextSource> text;
+    std::string dataReadOnly;   // why the data database is open read-only
 };
 
 Handles& handles()
@@ -53,6 +57,50 @@ TableCursor& Opened(std::optional<TableCursor>& cursor, std::string_view table)
 }
 
 bool Writable(const std::string& path) { return ::access(path.c_str(), W_OK) == 0; }
+
+std::error_code LastError() { return {errno, std::system_category()}; }
+
+// Copies a file with plain reads and writes, so that a failure carries the
+// system's own reason (a full disk is "No space left on device", which a
+// buffered copy reports only as an input/output error). The data is on the
+// disk when it returns without error.
+std::error_code CopyWholeFile(const std::string& from, const std::string& to)
+{
+    const int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        return LastError();
+    const int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (out < 0) {
+        const std::error_code ec = LastError();
+        ::close(in);
+        return ec;
+    }
+    std::error_code ec;
+    char buffer[1 << 16];
+    while (!ec) {
+        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n == 0)
+            break;
+        if (n < 0) {
+            if (errno != EINTR)
+                ec = LastError();
+            continue;
+        }
+        for (ssize_t done = 0; done < n && !ec;) {
+            const ssize_t w = ::write(out, buffer + done, static_cast<std::size_t>(n - done));
+            if (w >= 0)
+                done += w;
+            else if (errno != EINTR)
+                ec = LastError();
+        }
+    }
+    if (!ec && ::fsync(out) != 0)
+        ec = LastError();
+    if (::close(out) != 0 && !ec)
+        ec = LastError();
+    ::close(in);
+    return ec;
+}
 
 } // namespace
 
@@ -84,9 +132,9 @@ std::string DataDatabasePath(const std::string& programFolder, const std::string
     { Database check(delivered, OpenMode::ReadOnly); }
     fs::create_directories(userFolder, ec);
     if (ec)
-        throw DbError(copy, "The folder \"" + userFolder + "\" cannot be created: " + ec.message() + ".");
+        throw UserCopyError(copy, "The folder \"" + userFolder + "\" cannot be created: " + ec.message() + ".");
     const std::string temporary = copy + ".tmp";
-    fs::copy_file(delivered, temporary, fs::copy_options::overwrite_existing, ec);
+    ec = CopyWholeFile(delivered, temporary);
     if (!ec)
         fs::permissions(temporary, fs::perms::owner_read | fs::perms::owner_write,
                         fs::perm_options::add, ec);
@@ -95,8 +143,8 @@ std::string DataDatabasePath(const std::string& programFolder, const std::string
     if (ec) {
         std::error_code ignore;
         fs::remove(temporary, ignore);
-        throw DbError(copy, "The database \"" + delivered + "\" cannot be copied to \"" + copy +
-                                "\": " + ec.message() + ".");
+        throw UserCopyError(copy, "The database \"" + delivered + "\" cannot be copied to \"" + copy +
+                                      "\": " + ec.message() + ".");
     }
     return copy;
 }
@@ -125,9 +173,26 @@ void OpenDictionaryConnection()
 
 void OpenDataDatabase(DataAccess access)
 {
-    handles().data = access == DataAccess::ReadOnly ? Database(ProgramFile(DataDatabaseFile), OpenMode::ReadOnly)
-                                                    : Database(DataDatabasePath(), OpenMode::ReadWrite);
+    Handles& h = handles();
+    h.dataReadOnly.clear();
+    const std::string delivered = ProgramFile(DataDatabaseFile);
+    if (access == DataAccess::ReadOnly) {
+        h.data = Database(delivered, OpenMode::ReadOnly);
+        return;
+    }
+    try {
+        h.data = Database(DataDatabasePath(), OpenMode::ReadWrite);
+    } catch (const UserCopyError& e) {
+        // A chart needs no writing: the delivered file serves, read as it is.
+        h.data = Database(delivered, OpenMode::ReadOnly);
+        h.dataReadOnly = "Places and time zones cannot be added or changed while the program runs so.\n"
+                         "The program folder \"" + Program().ProgramFolder + "\" cannot be written. " +
+                         e.what() + "\nThe places are read from \"" + delivered +
+                         "\" as it was delivered: the editors show them but cannot save.";
+    }
 }
+
+const std::string& DataDatabaseReadOnlyReason() { return handles().dataReadOnly; }
 
 void OpenReferenceDatabases(DataAccess access)
 {
@@ -170,6 +235,7 @@ void CloseReferenceDatabases()
     h.varshphal.reset();
     h.match.reset();
     h.subLords = SubLordTable();
+    h.dataReadOnly.clear();
     h.reference = Database();
     h.definitions = Database();
     h.data = Database();

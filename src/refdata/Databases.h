@@ -27,8 +27,16 @@ void OpenDictionaryConnection();
 // change nothing and so need no writable copy).
 enum class DataAccess { ReadWrite, ReadOnly };
 
-// Opens the data database.
+// Opens the data database. For writing, when neither the program folder nor
+// the user's data folder can hold a writable file (a read-only program
+// folder and a read-only or full home), the delivered file is opened
+// read-only instead and DataDatabaseReadOnlyReason says so.
 void OpenDataDatabase(DataAccess access = DataAccess::ReadWrite);
+
+// Empty while the data database can be written; otherwise what the user is
+// told once: that places and zones cannot be added or changed while the
+// program runs so, and the system's reason.
+const std::string& DataDatabaseReadOnlyReason();
 
 // Start-up: the three databases, then the cursors PlacesTable and
 // CountriesTable (index "Country") on the data database and DictionaryTable,
@@ -59,9 +67,18 @@ std::string ProgramFile(std::string_view name);
 // $XDG_DATA_HOME/Tarvik, or ~/.local/share/Tarvik.
 std::string UserDataFolder();
 
+// The user's copy of the data database cannot be made: its folder cannot be
+// created or the copy cannot be written (the message gives the system's reason).
+class UserCopyError : public DbError {
+public:
+    using DbError::DbError;
+};
+
 // Where the data database is used from: the program folder's file when the
 // folder can be written, else a copy in the user's data folder, made once
 // from the delivered file (checked first, written through a temporary file).
+// A missing or damaged delivered file is a DbError, a copy that cannot be
+// made a UserCopyError.
 std::string DataDatabasePath();
 std::string DataDatabasePath(const std::string& programFolder, const std::string& userFolder,
                              bool programFolderWritable);

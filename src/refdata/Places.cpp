@@ -1,9 +1,11 @@
 #include "Places.h"
 
+#include "CoordinateEntry.h"
 #include "Databases.h"
 
 #include <cctype>
 #include <map>
+#include <tuple>
 #include <unordered_map>
 
 namespace tarvik {
@@ -32,7 +34,30 @@ std::optional<Row> SeekRow(TableCursor& cursor, const char* index, const std::ve
     return read(cursor);
 }
 
+std::string Damaged(const std::string& what, const std::string& name, const char* field,
+                    const std::string& problem, const char* editor)
+{
+    return "The " + what + " \"" + name + "\" has a " + field + " in the places file that cannot be read. " +
+           problem + "\nNo chart is cast from it; correct it in " + editor + ".";
+}
+
 } // namespace
+
+std::string DamagedCoordinates(const CountryRow& zone)
+{
+    const std::string problem = StoredCoordinateProblem(zone.zone, CoordinateKind::ZoneMeridian);
+    return problem.empty() ? problem : Damaged("time zone", zone.name, "Zone", problem, "the Time Zones window");
+}
+
+std::string DamagedCoordinates(const PlaceRow& place)
+{
+    for (const auto& [text, field, kind] :
+         {std::tuple{&place.latitude, "Latitude", CoordinateKind::Latitude},
+          std::tuple{&place.longitude, "Longitude", CoordinateKind::Longitude}})
+        if (const std::string problem = StoredCoordinateProblem(*text, kind); !problem.empty())
+            return Damaged("place", place.name, field, problem, "the places window (the \"*\" button)");
+    return {};
+}
 
 std::vector<ZoneEntry> ZoneList(Database& data)
 {
@@ -85,6 +110,15 @@ std::vector<PlaceEntry> PlaceList(Database& data, long long countryId)
             p.otherNames = found->second;
     }
     return places;
+}
+
+std::optional<CountryRow> ReadCountry(Database& data, long long countryId)
+{
+    Statement st(data, "SELECT \"Country ID\", \"Country\", \"Zone\" FROM Countries WHERE \"Country ID\" = ?");
+    st.Bind(1, Value(countryId));
+    if (!st.Step())
+        return std::nullopt;
+    return CountryRow{st.Column(0).Int(), st.Column(1).Text(), st.Column(2).Text()};
 }
 
 std::optional<CountryRow> FindCountry(long long countryId)

@@ -48,6 +48,16 @@ std::vector<ZoneEntry> ZoneList(Database& data);
 // made before them) gives the names alone.
 std::vector<PlaceEntry> PlaceList(Database& data, long long countryId);
 
+// Why a zone's meridian or a place's latitude and longitude, as stored, can
+// cast no chart (a text the editors would refuse): the row's name, the field
+// and what is wrong. Empty when the stored texts are sound.
+std::string DamagedCoordinates(const CountryRow& zone);
+std::string DamagedCoordinates(const PlaceRow& place);
+
+// A zone by id read straight from the data database, leaving the shared
+// cursors where they are.
+std::optional<CountryRow> ReadCountry(Database& data, long long countryId);
+
 // Lookups by id or name through the shared cursors of the open data database
 // (they leave the cursor on the row found, with the index they need).
 std::optional<CountryRow> FindCountry(long long countryId);

@@ -46,6 +46,12 @@ bool fillBirth(const PersonEntry& entry, const std::string& personWord, BirthRec
         reporter().Message("Please select the Place again for " + personWord);
         return false;
     }
+    // A stored text the editors would refuse is no coordinate to cast from.
+    for (const std::string& damaged : {DamagedCoordinates(*country), DamagedCoordinates(*place)})
+        if (!damaged.empty()) {
+            reporter().Message(damaged);
+            return false;
+        }
 
     record.Name = entry.name.toStdString();
     record.Place = place->name;

@@ -503,6 +503,9 @@ bool frmMain::Form_Load()
     splash_->SetMessage(QStringLiteral("Finalizing...."));
     splash_->close();
     splash_.reset();
+    // Said once: a read-only start lasts the whole run.
+    if (const std::string& readOnly = DataDatabaseReadOnlyReason(); !readOnly.empty())
+        reporter().Message(readOnly);
     txtName[0]->setFocus(Qt::OtherFocusReason);
     savedEntries_.Remember(Entries());
     return true;
@@ -598,33 +601,40 @@ bool frmMain::MatchMakingMode() const { return tbMode[1]->isChecked(); }
 void frmMain::cmbZones_Change(int i)
 {
     PickerBox* places = cmbPlaces[i];
-    {
-        const QSignalBlocker block(places);
-        places->SetRows({});
-    }
-    txtLatLong[i]->clear();
     const long long zone = cmbZones[i]->Key();
-    if (zone == 0)
-        return;   // no zone chosen: nothing to list
+    // The places are read before the list changes: when the file cannot be
+    // read, a list already read for this zone stays, with its chosen place.
+    std::vector<PickerRow> rows;
+    bool read = zone != 0;   // no zone chosen: nothing to list
     try {
-        std::vector<PickerRow> rows;
-        for (const PlaceEntry& p : PlaceList(DatDatabase(), zone))
+        if (const std::optional<CountryRow> row = read ? ReadCountry(DatDatabase(), zone) : std::nullopt)
+            if (const std::string damaged = DamagedCoordinates(*row); !damaged.empty())
+                reporter().Message(damaged);
+        for (const PlaceEntry& p : read ? PlaceList(DatDatabase(), zone) : std::vector<PlaceEntry>{})
             rows.push_back({QString::fromStdString(p.name), p.placeId, Texts(p.otherNames)});
-        const bool none = rows.empty();
-        {
-            const QSignalBlocker block(places);
-            places->SetRows(std::move(rows));
-            places->setCurrentIndex(none ? -1 : 0);
-        }
-        if (none) {
-            reporter().Message("Places not available in the database for the chosen time zone at the moment.\n"
-                               " Kindly add a new place for this time zone manually.");
-            return;
-        }
-        ShowCoordinates(i);
     } catch (const DbError& e) {
         reporter().Message(e.what());
+        if (zone == listedZone_[i])
+            return;
+        rows.clear();
+        read = false;
     }
+    listedZone_[i] = read ? zone : 0;
+    const bool none = rows.empty();
+    {
+        const QSignalBlocker block(places);
+        places->SetRows(std::move(rows));
+        places->setCurrentIndex(none ? -1 : 0);
+    }
+    txtLatLong[i]->clear();
+    if (!read)
+        return;
+    if (none) {
+        reporter().Message("Places not available in the database for the chosen time zone at the moment.\n"
+                           " Kindly add a new place for this time zone manually.");
+        return;
+    }
+    ShowCoordinates(i);
 }
 
 void frmMain::cmbPlaces_Click(int i) { ShowCoordinates(i); }
@@ -635,8 +645,11 @@ void frmMain::ShowCoordinates(int i)
     if (key == 0)
         return;
     try {
-        if (const std::optional<PlaceRow> place = FindPlace(key))
+        if (const std::optional<PlaceRow> place = FindPlace(key)) {
             txtLatLong[i]->setText(QString::fromStdString(place->latitude + " " + place->longitude));
+            if (const std::string damaged = DamagedCoordinates(*place); !damaged.empty())
+                reporter().Message(damaged);
+        }
     } catch (const DbError&) {
         // The coordinates are only shown; the output run reads the row again.
     }
@@ -932,8 +945,14 @@ bool frmMain::CheckZoneAndPlace(int i)
 bool frmMain::PreparePerson(int i, bool match)
 {
     const PersonEntry entry = EntryOf(i);
-    if (!FillNativeBirth(entry, PersonWord(i)))
+    try {
+        if (!FillNativeBirth(entry, PersonWord(i)))
+            return false;
+    } catch (const DbError& e) {
+        // The entries stay as typed, to be run again.
+        reporter().Message("The place of birth of " + entry.name.toStdString() + " cannot be read: " + e.what());
         return false;
+    }
     const QDate today = QDate::currentDate();
     const int thisYear = today.year();
     if (AgeQuestionDue(entry.birthDate, today) &&

@@ -233,6 +233,7 @@ private:
     std::unique_ptr<frmOptions> pageOptions_;
     std::unique_ptr<frmConversion> conversion_;
     std::function<void(long long)> placesEditor_;
+    std::array<long long, 2> listedZone_{};   // the zone whose places each place list holds
     QList<QWidget*> entryControls_;
     bool returningFocus_ = false;
     QWidget* focusBack_ = nullptr;   // a refused box, until the focus is back in it

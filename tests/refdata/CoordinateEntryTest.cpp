@@ -117,3 +117,30 @@ TEST(CoordinateEntry, BoxesDifferWhenSavingWouldChangeTheStoredText)
 }
 
 } // namespace
+
+namespace {
+
+TEST(CoordinateEntry, StoredTextsTheEditorsWouldRefuseAreDamaged)
+{
+    struct Case {
+        const char* stored;
+        CoordinateKind kind;
+        bool sound;
+    } cases[] = {
+        {"28N39", Lat, true},   {"21N3", Lat, true},    {"28N", Lat, true},     {"08N05", Lat, true},
+        {"20n30", Lat, true},   {"90S00", Lat, true},   {"74W0", Long, true},   {"180E00", Long, true},
+        {"82e30", Zone, true},  {"359W59", Zone, true}, {"0E00", Zone, true},
+        {"abc", Lat, false},    {"", Lat, false},       {"N39", Lat, false},    {"28", Lat, false},
+        {"91N00", Lat, false},  {"90N01", Lat, false},  {"28N60", Lat, false},  {"28N6", Lat, false},
+        {"28E39", Lat, false},  {"28X39", Lat, false},  {" 28N39", Lat, false}, {"28N39 ", Lat, false},
+        {"28N391", Lat, false}, {"2800N39", Lat, false}, {"28N3a", Lat, false}, {"28NN39", Lat, false},
+        {"181E00", Long, false}, {"77E61", Long, false}, {"1e308E99", Zone, false}, {"360E00", Zone, false},
+        {"82E30E", Zone, false}, {"-5E00", Zone, false},
+    };
+    for (const Case& c : cases) {
+        const std::string problem = StoredCoordinateProblem(c.stored, c.kind);
+        EXPECT_EQ(problem.empty(), c.sound) << '"' << c.stored << "\": " << problem;
+    }
+}
+
+} // namespace

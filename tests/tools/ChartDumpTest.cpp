@@ -4,6 +4,7 @@
 #include "core/State.h"
 #include "refdata/Database.h"
 #include "refdata/DatabaseFiles.h"
+#include "refdata/FileLock.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -501,6 +503,20 @@ TEST(ChartDumpProgramTest, TheDatabasesAreReadWhereTheyAreAndNeverCopied)
     EXPECT_NE(run.out.find("\"Velantar\""), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_empty(home)) << "a copy of the data database was made";
     std::filesystem::remove_all(home);
+}
+
+TEST(ChartDumpProgramTest, AShortLockOfTheDataFileIsWaitedFor)
+{
+    // Another program saving a place holds the file for a second.
+    OwnProgramFolder folder;
+    tarvik::locktest::FileLock lock((folder.Path() / std::string(tarvik::DataDatabaseFile)).string());
+    ASSERT_TRUE(lock.Held());
+    lock.ReleaseAfter(std::chrono::seconds(1));
+    std::string err;
+    const ProgramRun run = folder.Run(Delhi, err);
+    EXPECT_EQ(run.exitCode, 0) << err;
+    EXPECT_NE(run.out.find("\"Velantar\""), std::string::npos) << run.out;
+    EXPECT_EQ(err.find("damaged"), std::string::npos) << err;
 }
 
 } // namespace

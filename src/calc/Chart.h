@@ -23,6 +23,8 @@ struct ChartInput {
     bool trueNode = true;
     int nodeDay = 1, nodeMonth = 1, nodeYear = 2000;
     int kpYear = 2000, kpMonth = 1;
+
+    void SetMoment(const CivilDate& date, const ClockTime& clock);
 };
 
 // The record moved to another date and clock time of its own zone; the

@@ -2,6 +2,7 @@
 
 #include "calc/TextFormat.h"
 #include "calc/TimeScale.h"
+#include "core/CivilTime.h"
 
 #include <cctype>
 #include <map>
@@ -21,14 +22,6 @@ const char* const Usage =
     "program folder).\n";
 
 namespace {
-
-bool isLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
-
-int daysInMonth(int m, int y)
-{
-    static const int len[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return m == 2 && isLeap(y) ? 29 : len[m - 1];
-}
 
 class Reader {
 public:
@@ -60,7 +53,7 @@ public:
         int d = 0, mo = 0, y = 0;
         if (!three("--date", v, form, "DD-MM-YYYY", d, mo, y))
             return false;
-        if (y < 1 || mo < 1 || mo > 12 || d < 1 || d > daysInMonth(mo, y))
+        if (y < 1 || mo < 1 || mo > 12 || d < 1 || d > DaysInMonth(mo, y))
             return fail("--date", v, "not a date of the calendar");
         // The program computes births of these four centuries only.
         if (y < 1800 || y > 2199)

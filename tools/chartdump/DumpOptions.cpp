@@ -53,14 +53,13 @@ public:
         int d = 0, mo = 0, y = 0;
         if (!three("--date", v, form, "DD-MM-YYYY", d, mo, y))
             return false;
-        if (y < 1 || mo < 1 || mo > 12 || d < 1 || d > DaysInMonth(mo, y))
+        const CivilDate civil{d, mo, y};
+        if (y < 1 || !civil.IsValid())
             return fail("--date", v, "not a date of the calendar");
         // The program computes births of these four centuries only.
         if (y < 1800 || y > 2199)
             return fail("--date", v, "the year must be from 1800 to 2199");
-        b.Day = d;
-        b.Month = mo;
-        b.Year = y;
+        b.SetDate(civil);
         return true;
     }
 
@@ -72,9 +71,7 @@ public:
             return false;
         if (h > 23 || mi > 59 || s > 59)
             return fail("--time", v, "hours 0-23, minutes and seconds 0-59");
-        b.Hour = h;
-        b.Minute = mi;
-        b.Second = s;
+        b.SetClock({h, mi, s});
         return true;
     }
 

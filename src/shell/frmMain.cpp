@@ -7,7 +7,6 @@
 #include "PageList.h"
 #include "StoredSettings.h"
 #include "TimeZones.h"
-#include "WaitCursor.h"
 #include "frmOptions.h"
 #include "frmConversion.h"
 #include "frmPlaces.h"
@@ -15,29 +14,17 @@
 #include "prPreview.h"
 #include "core/Reporter.h"
 #include "core/State.h"
-#include "readings/Aspects.h"
 #include "refdata/Databases.h"
 #include "refdata/Places.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopedValueRollback>
-#include <QSet>
 #include <QSignalBlocker>
 #include <QTabBar>
-#include <QTimer>
-#include <QVBoxLayout>
 
 namespace tarvik {
 
@@ -224,7 +211,6 @@ void frmMain::cmdNewLatLong_Click(int i) { PersonBoxes[i]->EditPlaces(); }
 
 void frmMain::SetPlacesEditor(std::function<void(long long countryId)> editor)
 {
-    placesEditor_ = bool(editor);
     for (PersonEntryBox* box : PersonBoxes)
         box->SetPlacesEditor(editor);
     UpdateNewPlaceButtons();

@@ -117,9 +117,10 @@ public:
     HoroscopeEntries Entries() const;
 
 private:
-    HoroscopeFile file_;
+    HoroscopeFile file_;   // the file the entries on screen are
 
 public:
+    // The file's name, empty for a horoscope no file holds yet.
     const QString& CurrentFileName = file_.Name();
 
     // The ghati buttons of the first and the second person: the ghati
@@ -243,7 +244,6 @@ private:
     std::unique_ptr<prPreview> preview_;
     std::unique_ptr<frmOptions> pageOptions_;
     std::unique_ptr<frmConversion> conversion_;
-    bool placesEditor_ = false;
     // Last, so that it goes first: the boxes it watches outlive it.
     std::unique_ptr<EntryFocus> focus_;
 };

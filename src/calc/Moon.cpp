@@ -65,37 +65,39 @@ constexpr auto LunarSeries = std::to_array<LunarTerm>({
 // sines of the elongation D, the Sun's mean anomaly M, the Moon's mean
 // anomaly M' and the argument of latitude F. The osculating node is where
 // the plane of the orbit the Moon would keep if its perturbations stopped
-// (normal to r x v) cuts the ecliptic; the solar terms swing it by 1.5
-// degrees twice a month and twice a year. Fitted by least squares to that
-// node over 1800-2199 (tools/reference/true-node-reference.js); what the
-// twenty terms leave is under 4'.
+// (normal to r x v) cuts the ecliptic. The main term, of the Sun's angle
+// from the node (D - F), swings it by 1.5 degrees twice in an eclipse year;
+// the others, of 9' at most, run with the Moon's months and the Sun's
+// anomaly. Fitted by least squares to that node over 1800-2199
+// (tools/reference/true-node-reference.js); what the twenty terms leave is
+// under 4'.
 struct NodeTerm {
     double arcmin;
     signed char D, M, Mm, F;
 };
 
 constexpr auto TrueNodeSeries = std::to_array<NodeTerm>({
-    // arcmin      D   M  M'   F
-    {-89.838,  2,  0,  0, -2},  // 2D - 2F
-    {-9.005,  0,  1,  0,  0},  // M
-    {-7.350,  2,  0,  0,  0},  // 2D
-    {+7.064,  0,  0,  0,  2},  // 2F
-    {-4.790,  0,  0,  2, -2},  // 2M' - 2F
-    {-3.699,  2, -1,  0, -2},  // 2D - M - 2F
-    {+2.941,  2,  0, -1,  0},  // 2D - M'
-    {+2.448,  0,  0,  1, -2},  // M' - 2F
-    {+1.964,  0,  0,  1,  0},  // M'
-    {+1.947,  2,  1,  0, -2},  // 2D + M - 2F
-    {+1.166,  4,  0,  0, -4},  // 4D - 4F
-    {+1.066,  2,  0, -1, -2},  // 2D - M' - 2F
-    {-0.889,  2,  0,  1, -2},  // 2D + M' - 2F
-    {+0.885,  2,  0, -2,  0},  // 2D - 2M'
-    {-0.478,  2, -1,  0,  0},  // 2D - M
-    {-0.271,  2,  0,  1,  0},  // 2D + M'
-    {-0.258,  1,  0, -1,  0},  // D - M'
-    {+0.251,  0,  0,  1,  2},  // M' + 2F
-    {-0.192,  0,  1,  0, -2},  // M - 2F
-    {+0.183,  2, -1, -1,  0},  // 2D - M - M'
+    //   arcmin   D   M  M'   F
+    { -89.838,  2,  0,  0, -2},  // 2D - 2F
+    {  -9.005,  0,  1,  0,  0},  // M
+    {  -7.350,  2,  0,  0,  0},  // 2D
+    {  +7.064,  0,  0,  0,  2},  // 2F
+    {  -4.790,  0,  0,  2, -2},  // 2M' - 2F
+    {  -3.699,  2, -1,  0, -2},  // 2D - M - 2F
+    {  +2.941,  2,  0, -1,  0},  // 2D - M'
+    {  +2.448,  0,  0,  1, -2},  // M' - 2F
+    {  +1.964,  0,  0,  1,  0},  // M'
+    {  +1.947,  2,  1,  0, -2},  // 2D + M - 2F
+    {  +1.166,  4,  0,  0, -4},  // 4D - 4F
+    {  +1.066,  2,  0, -1, -2},  // 2D - M' - 2F
+    {  -0.889,  2,  0,  1, -2},  // 2D + M' - 2F
+    {  +0.885,  2,  0, -2,  0},  // 2D - 2M'
+    {  -0.478,  2, -1,  0,  0},  // 2D - M
+    {  -0.271,  2,  0,  1,  0},  // 2D + M'
+    {  -0.258,  1,  0, -1,  0},  // D - M'
+    {  +0.251,  0,  0,  1,  2},  // M' + 2F
+    {  -0.192,  0,  1,  0, -2},  // M - 2F
+    {  +0.183,  2, -1, -1,  0},  // 2D - M - M'
 });
 
 } // namespace

@@ -166,11 +166,13 @@ function label(c) {
   });
   return s;
 }
-const pad = (k) => (k >= 0 ? ' ' : '') + k;
+const pad = (k) => String(k).padStart(2);
 process.stderr.write(`// ${TERMS} terms; fit residual over ${FIT_SAMPLES} moments: rms ${Math.sqrt(sumSq / residual.length).toFixed(2)}', worst ${worst.toFixed(2)}'\n`);
-process.stderr.write("    // arcmin      D   M  M'   F\n");
-for (const { c, a } of order)
-  process.stderr.write(`    {${(a >= 0 ? '+' : '') + a.toFixed(3)}, ${c.map(pad).join(', ')}},  // ${label(c)}\n`);
+process.stderr.write("    //   arcmin   D   M  M'   F\n");
+for (const { c, a } of order) {
+  const value = ((a >= 0 ? '+' : '') + a.toFixed(3)).padStart(8);
+  process.stderr.write(`    {${value}, ${c.map(pad).join(', ')}},  // ${label(c)}\n`);
+}
 
 const lines = ['year,month,day,hour,minute,second,true_node'];
 for (let i = 0; i < ROWS; ++i) {

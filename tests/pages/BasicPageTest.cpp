@@ -217,6 +217,42 @@ TEST_F(BasicPage, PanchangTimesInStandardZoneTime)
     }
 }
 
+// Under the midnight sun and the polar night there is no sunrise or sunset
+// to print: the cells say which it is, and the day is whole or nothing.
+// Tromso, 69N39 18E57, zone 15E; and an ordinary day there for contrast.
+TEST_F(BasicPage, MidnightSunAndPolarNightSaySo)
+{
+    struct Case { int d, m; const char* sunTimes; const char* length; };
+    const Case cases[] = {
+        {15, 6, "MIDNIGHT SUN", "24:00:00"},
+        {15, 12, "POLAR NIGHT", "00:00:00"},
+        {15, 3, nullptr, "11:26:"},   // 06:11 to 17:37 by the reference Sun
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.m);
+        BirthRecord b = DelhiBirth(c.d, c.m, 1990, 12, 0, 0);
+        b.Place = "Tromso";
+        b.LatDeg = 69;
+        b.LatMin = 39;
+        b.LongDeg = 18;
+        b.LongMin = 57;
+        b.ZoneDeg = 15;
+        b.ZoneMin = 0;
+        b.ZoneMeridian = 15;
+        b.ZoneHours = 1;
+        standHoroscope(b);
+        draw();
+        for (const char* row : {"SRSSL", "SRSSS"}) {
+            if (c.sunTimes)
+                EXPECT_EQ(valueOf(surface, row), c.sunTimes) << row;
+            else
+                EXPECT_EQ(valueOf(surface, row).find(':'), 2u) << row;
+        }
+        for (const char* row : {"DINMAANL", "DINMAANS"})
+            EXPECT_EQ(valueOf(surface, row).substr(0, std::string(c.length).size()), c.length) << row;
+    }
+}
+
 // Every name and end time of the panchang block is of the chosen ayanamsa,
 // as the avakahada's yoga is: 12 March 1992, 08:50:29 at 29N24 73E36. The
 // nakshatra and the yoga running before the sunrise, their ends and those at

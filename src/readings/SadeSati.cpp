@@ -40,7 +40,7 @@ constexpr SadeSatiTexts EnglishTexts = {
      "We know the sequence of signs is - Mesh, Vrishabha, Mithun, Karka, Simha, Kanya, Tula, "
      "Vrishchika, Dhanu, Makar, Kumbha, Meen. Now think of a person with his moon sign "
      "Vrishabha. His Sadesati will begin when Saturn enters Mesh, the sign previous to his moon "
-     "sign(Vrishabha) and will end when the Saturn completely passes through the sign second "
+     "sign (Vrishabha) and will end when the Saturn completely passes through the sign second "
      "from his sign (Mithun in this case).",
      "A logical question you would ask- why transition of Saturn with respect to moon is given "
      "so much importance and why not some other planets? Here is the answer. In Hindu Astrology "

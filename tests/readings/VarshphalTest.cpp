@@ -313,6 +313,25 @@ TEST(MuddaDasha, PeriodsRunDayAfterDayToTheAnniversary)
     }
 }
 
+// Given the last day of the year, the ninth period closes on it, a day
+// short of the anniversary or a day past it; the eight before it keep their
+// lengths.
+TEST(MuddaDasha, TheNinthClosesOnTheLastDayOfTheYear)
+{
+    const int start = DayNumber(1, 3, 2187);
+    const auto anniversary = MuddaPeriods(4, 1, 3, 2187);
+    for (int lastDay :
+         {DayNumber(28, 2, 2188), DayNumber(29, 2, 2188), DayNumber(1, 3, 2188), DayNumber(2, 3, 2188)}) {
+        SCOPED_TRACE(lastDay - start);
+        const auto periods = MuddaPeriods(4, 1, 3, 2187, lastDay);
+        EXPECT_EQ(periods[8].lastDay, lastDay);
+        for (std::size_t i = 0; i < 8; ++i)
+            EXPECT_EQ(periods[i], anniversary[i]) << i;
+        EXPECT_EQ(periods[8].firstDay, anniversary[8].firstDay);
+    }
+    EXPECT_EQ(anniversary[8].lastDay, DayNumber(1, 3, 2188));
+}
+
 TEST(MuddaDasha, TextKeysOfLordAndHouse)
 {
     const struct {

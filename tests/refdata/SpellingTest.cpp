@@ -223,7 +223,8 @@ std::vector<Text> literalsOf(const fs::path& file, const std::string& where)
             joining = false;
             continue;
         }
-        if (c == 'R' && s.compare(i, 2, "R\"") == 0 && !(i > 0 && (std::isalnum(static_cast<unsigned char>(s[i - 1])) || s[i - 1] == '_'))) {
+        const bool afterName = i > 0 && (std::isalnum(static_cast<unsigned char>(s[i - 1])) || s[i - 1] == '_');
+        if (c == 'R' && s.compare(i, 2, "R\"") == 0 && !afterName) {
             const std::size_t open = s.find('(', i);
             const std::string close = ")" + s.substr(i + 2, open - i - 2) + "\"";
             const std::size_t end = s.find(close, open);

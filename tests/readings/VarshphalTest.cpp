@@ -573,6 +573,8 @@ TEST_F(VarshphalPageTest, EachYearEndsTheDayBeforeTheNextBegins)
         {"29-02-2184 at 64N50", MovedTo(DelhiBirth(29, 2, 2184, 12, 0, 0), 64, 50, "N", 147, 43, "W", -135),
          2185, 2193},
         {"15-08-1980 at Delhi", DelhiBirth(15, 8, 1980, 10, 30), 2020, 2028},
+        // The last year the program takes closes on the return after it.
+        {"15-08-2150 at Delhi", DelhiBirth(15, 8, 2150, 10, 30), 2199, 2199},
     };
     const std::regex dates(R"((\d\d-\d\d-\d{4}) to (\d\d-\d\d-\d{4}))", std::regex::icase);
     const auto dateOf = [](int dayNumber) {

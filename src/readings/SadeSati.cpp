@@ -33,7 +33,7 @@ constexpr SadeSatiTexts EnglishTexts = {
      "generally supposed to bring only disasters for the person going through this seven and half "
      "year period. But this is not right.",
      "Sadesati begins with the entry of the planet Shani (Saturn) in the sign previous to a "
-     "person's moon sign. It ends when saturn completely passes through the second sign from "
+     "person's moon sign. It ends when Saturn completely passes through the second sign from "
      "one's moon sign. Thus a Sadesati runs through the passage of Saturn through 3 signs. "
      "Considering that Saturn takes 2.5 years (30 months) to pass through a single sign, it is "
      "logical that it takes 7.5 years for Saturn to completely cross 3 signs.",

@@ -668,6 +668,61 @@ protected:
     ScopedReporter scope{collector};
 };
 
+// The yoni and the varga of the name syllable are animals, in both languages
+// and on both kinds of page, the ram and the lion as much as the others: a
+// Pushya Moon (second quarter) is a ram twice; the boy of 30-04-1984 12:00
+// at Jaipur is a horse of the lion's varga, the girl of 29-02-1988 06:30 a
+// ram of the ram's.
+TEST_F(BasicPageFit, YoniAndVargaNameTheAnimal)
+{
+    const auto jaipur = [](int day, int month, int year, int hour, int minute, const char* name,
+                           const char* sex) {
+        BirthRecord b = MovedTo(DelhiBirth(day, month, year, hour, minute, 0), 26, 55, "N", 75, 49, "E", 82.5);
+        b.Name = name;
+        b.Sex = sex;
+        b.Place = "Jaipur";
+        return b;
+    };
+    const BirthRecord b = jaipur(30, 4, 1984, 12, 0, "Boy", "Male");
+    const BirthRecord g = jaipur(29, 2, 1988, 6, 30, "Girl", "Female");
+    const struct {
+        bool hindi;
+        std::vector<std::string> pushya, yoni, varga;
+    } cases[] = {
+        {false, {"Mesha"}, {"Ashva", "Mesha"}, {"Simha", "Mesha"}},
+        {true, {"मेष"}, {"अश्व", "मेष"}, {"सिंह", "मेष"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.hindi ? "hi" : "en");
+        ApplyDisplayConventions(c.hindi);
+        const std::string yoni = GetDictText("_YONI"), varga = GetDictText("_VARG");
+        standHoroscope(b);
+        Chart().PlanetLongitudes[Moon] = 97;   // Cancer 7°, Pushya 2
+        Births().BirthMoon = 97;
+        RecordingSurface s;
+        ASSERT_TRUE(PrintPage(s, "Basic", false));
+        EXPECT_EQ(rowAfter(s, yoni).front(), c.pushya.front());
+        EXPECT_EQ(rowAfter(s, varga).front(), c.pushya.front());
+
+        standMatch(b, g);
+        s.ClearLog();
+        ASSERT_TRUE(PrintPage(s, "Basic", false));
+        const std::vector<std::string> yoniRow = rowAfter(s, yoni), vargaRow = rowAfter(s, varga);
+        ASSERT_GE(yoniRow.size(), 2u);
+        ASSERT_GE(vargaRow.size(), 2u);
+        EXPECT_EQ(std::vector<std::string>(yoniRow.begin(), yoniRow.begin() + 2), c.yoni);
+        EXPECT_EQ(std::vector<std::string>(vargaRow.begin(), vargaRow.begin() + 2), c.varga);
+        // The match result's yoni row: the boy's animal, then the girl's.
+        s.ClearLog();
+        ASSERT_TRUE(PrintPage(s, "Result", false));
+        const std::vector<std::string> koota = rowAfter(s, GetDictText("YONI"));
+        ASSERT_GE(koota.size(), 2u);
+        EXPECT_EQ(std::vector<std::string>(koota.begin(), koota.begin() + 2), c.yoni);
+        EXPECT_TRUE(collector.messages.empty()) << collector.messages.front();
+        collector.messages.clear();
+    }
+}
+
 TEST_F(BasicPageFit, EveryTextInsideTheFrameAndClearOfTheOthers)
 {
     // The frame's inner rule: 500 twips in from the sheet's corner and 110

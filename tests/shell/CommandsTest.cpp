@@ -175,7 +175,7 @@ TEST_F(CommandsTest, TheAboutBoxClosesOnAnyCharacterOrClickAndTheNoteOnEnterOrEs
             EXPECT_EQ(note.isVisible(), !c.noteCloses);
         });
     }
-    EXPECT_NE(std::string(CombustionNote).find("12\u00b0, 17\u00b0, 14\u00b0, 11\u00b0,10\u00b0 and 15\u00b0"),
+    EXPECT_NE(std::string(CombustionNote).find("12\u00b0, 17\u00b0, 14\u00b0, 11\u00b0, 10\u00b0 and 15\u00b0"),
               std::string::npos);
 }
 

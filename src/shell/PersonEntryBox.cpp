@@ -1,6 +1,7 @@
 #include "PersonEntryBox.h"
 
 #include "EntryRules.h"
+#include "NamedControl.h"
 #include "core/Reporter.h"
 #include "refdata/Databases.h"
 #include "refdata/Places.h"
@@ -19,15 +20,6 @@ namespace tarvik {
 namespace {
 
 QString Indexed(const char* name, int index) { return QString::fromLatin1(name) + QString::number(index); }
-
-template <class W>
-W* Named(W* widget, const QString& name, const QString& tip = {})
-{
-    widget->setObjectName(name);
-    if (!tip.isEmpty())
-        widget->setToolTip(tip);
-    return widget;
-}
 
 // Fills a drop-down list without running its change handlers on the way.
 void FillList(QComboBox* list, const QStringList& items, int selected)

@@ -4,6 +4,7 @@
 // at the foot; and the order Tab goes through them.
 
 #include "frmMain.h"
+#include "NamedControl.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -20,15 +21,6 @@
 namespace tarvik {
 
 namespace {
-
-template <class W>
-W* Named(W* widget, const QString& name, const QString& tip = {})
-{
-    widget->setObjectName(name);
-    if (!tip.isEmpty())
-        widget->setToolTip(tip);
-    return widget;
-}
 
 QLineEdit* TextBox(const QString& name, int maxLength, const QString& tip)
 {

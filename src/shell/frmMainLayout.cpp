@@ -4,6 +4,7 @@
 // at the foot; and the order Tab goes through them.
 
 #include "frmMain.h"
+
 #include "NamedControl.h"
 
 #include <QComboBox>

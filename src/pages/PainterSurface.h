@@ -134,6 +134,7 @@ private:
     struct Writer;
     bool showInOneFont(const QGlyphRun& run, const QString& text, double dx, double dy);
     void showWordByWord(const QTextLayout& layout, const QString& text, double dx, double dy);
+    void underline(const QTextLayout& layout, double dx, double dy);
 
     std::string path_;
     std::string temporary_;

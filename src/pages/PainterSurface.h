@@ -35,6 +35,7 @@ class QtTextSurface : public Surface {
 public:
     double TextWidth(std::string_view text) override;
     double LineHeight() override;
+    double Ascent() override;
     std::optional<PictureSize> LoadPicture(const Picture& picture) override;
 
     // The Qt font a face of the surface's font stands for.

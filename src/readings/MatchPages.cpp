@@ -3,6 +3,7 @@
 #include "Ashtakoota.h"
 #include "calc/TextFormat.h"
 #include "core/State.h"
+#include "pages/FontMap.h"
 #include "pages/Frame.h"
 #include "pages/Justified.h"
 #include "refdata/TextLookup.h"
@@ -53,19 +54,35 @@ void englishFont(Surface& s)
     s.Font.Size = run.EnglishFontSize * run.OutputScale;
 }
 
+// The English face set as large as the current font draws (a Devanagari
+// face asks for more points for the same letters), with its top where its
+// baseline meets the current font's; returns that top.
+double numbersOnTheLine(Surface& s, double y)
+{
+    const double baseline = y + s.Ascent();
+    const double size = s.Font.Size * MapFont(s.Font.Name).sizeFactor;
+    s.Font.Name = OutputRun().EnglishFontName;
+    s.Font.Size = size / MapFont(s.Font.Name).sizeFactor;
+    return baseline - s.Ascent();
+}
+
 // One row of the result table: the three texts in the body font, the two
-// numbers in the English one. The header row keeps its captions in the body
-// font throughout, so that they read in Hindi too.
+// numbers in the English one, on the row's baseline and at its size. The
+// header row keeps its captions in the body font throughout, so that they
+// read in Hindi too.
 void tableRow(Surface& s, const PageMetrics& at, double y, const std::array<std::string, 5>& cells,
               bool numbersInEnglish)
 {
     PrintAt(s, twips(at.left + at(KootaColumn)), twips(y), cells[0]);
     PrintAt(s, twips(at.left + at(BoyColumn)), twips(y), cells[1]);
     PrintAt(s, twips(at.left + at(GirlColumn)), twips(y), cells[2]);
-    if (numbersInEnglish)
-        englishFont(s);
-    PrintAt(s, twips(at.left + at(PointsColumn)), twips(y), cells[3]);
-    PrintAt(s, twips(at.left + at(MaximumColumn)), twips(y), cells[4]);
+    const double numbersY = numbersInEnglish ? numbersOnTheLine(s, y) : y;
+    s.CurrentX = at.left + at(PointsColumn);
+    s.CurrentY = numbersY;
+    s.Print(cells[3]);
+    s.CurrentX = at.left + at(MaximumColumn);
+    s.CurrentY = numbersY;
+    s.Print(cells[4]);
     bodyFont(s);
 }
 
@@ -104,9 +121,13 @@ void printResultPage(Surface& s, const AshtakootaResult& match)
     s.Font.Bold = true;
     const double totalY = y0 + at(RowStep * (KootaCount + 1));
     PrintAt(s, twips(at.left), twips(totalY), GetDictText("TOTAL") + " " + GetDictText("GUNA"));
-    englishFont(s);
-    PrintAt(s, twips(at.left + at(PointsColumn)), twips(totalY), NumberText(match.total));
-    PrintAt(s, twips(at.left + at(MaximumColumn)), twips(totalY), "36");
+    const double totalNumbersY = numbersOnTheLine(s, totalY);
+    s.CurrentX = at.left + at(PointsColumn);
+    s.CurrentY = totalNumbersY;
+    s.Print(NumberText(match.total));
+    s.CurrentX = at.left + at(MaximumColumn);
+    s.CurrentY = totalNumbersY;
+    s.Print("36");
     bodyFont(s);
     s.Font.Bold = false;
 

@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -191,6 +192,35 @@ TEST_F(GridLayoutTest, EightBodiesInOneSign)
         if (t.text.rfind("10 ", 0) == 0)
             ++full;
     EXPECT_EQ(full, 3) << "Capricorn's fourth line in each ring";
+}
+
+// The Tara chakra is one table in one size: where a name (Uttara Phalguni
+// in Hindi) would run into the next column, the whole table is set smaller,
+// its captions with it.
+TEST_F(GridLayoutTest, TaraChakraIsSetInOneSize)
+{
+    for (bool hindi : {false, true}) {
+        prepare(Births[0], hindi, 0);
+        MeasuredSurface surface;
+        ASSERT_TRUE(PrintPage(surface, "Shodashvarga", false));
+        const std::vector<RecordedText>& texts = surface.Texts();
+        // The chakra follows the last heading of the page.
+        std::size_t heading = texts.size();
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            if (texts[i].font.Underline)
+                heading = i;
+        ASSERT_LT(heading, texts.size());
+        std::set<double> sizes;
+        int cells = 0;
+        for (std::size_t i = heading + 1; i < texts.size(); ++i) {
+            if (texts[i].y >= Config().FooterTop * 1440)
+                continue;   // the owner's lines
+            sizes.insert(texts[i].font.Size);
+            ++cells;
+        }
+        EXPECT_EQ(cells, 4 * 9) << hindi;
+        EXPECT_EQ(sizes.size(), 1u) << (hindi ? "hi" : "en") << ": the chakra in more than one size";
+    }
 }
 
 } // namespace

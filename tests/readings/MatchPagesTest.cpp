@@ -100,8 +100,8 @@ TEST_F(MatchPagesTest, ResultTableRowsCellsAndTotal)
         EXPECT_EQ(t.font.Bold, c.bold);
         EXPECT_EQ(t.font.Name, c.font);
     }
-    // The numbers in the English face at its own size, the captions not.
-    EXPECT_EQ(text("0.5").font.Size, 10);
+    // The numbers in the English face at their row's size.
+    EXPECT_EQ(text("0.5").font.Size, 9);
     EXPECT_EQ(text("_VASHYA").font.Size, 9);
     // 1 + 0.5 + 3 + 4 + 5 + 6 + 7 + 0.
     EXPECT_EQ(text("26.5").y, y0 + 4500);

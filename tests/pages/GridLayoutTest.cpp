@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -220,6 +221,31 @@ TEST_F(GridLayoutTest, TaraChakraIsSetInOneSize)
         }
         EXPECT_EQ(cells, 4 * 9) << hindi;
         EXPECT_EQ(sizes.size(), 1u) << (hindi ? "hi" : "en") << ": the chakra in more than one size";
+    }
+}
+
+// The Bhav and ashtakavarga tables in one size each: where a nakshatra or
+// a caption is too wide for its column, the whole grid is set smaller, so
+// that every column holds texts of one size.
+TEST_F(GridLayoutTest, GridTablesAreSetInOneSize)
+{
+    for (const BirthRecord& birth : Births) {
+        for (bool hindi : {false, true}) {
+            prepare(birth, hindi, 0);
+            for (const char* key : {"Bhav", "Ashtakvarga"}) {
+                SCOPED_TRACE(std::string(key) + (hindi ? " hi " : " en ") + std::to_string(birth.Year));
+                MeasuredSurface surface;
+                ASSERT_TRUE(PrintPage(surface, key, false));
+                std::map<long, std::set<double>> columns;   // sizes by x
+                for (const RecordedText& t : surface.Texts())
+                    if (!t.font.Underline && !t.font.Bold && t.y > Config().TopMarginTwips &&
+                        t.y < Config().FooterTop * 1440)
+                        columns[std::lround(t.x)].insert(t.font.Size);
+                EXPECT_GT(columns.size(), 8u);
+                for (const auto& [x, sizes] : columns)
+                    EXPECT_EQ(sizes.size(), 1u) << "the column at " << x << " in " << sizes.size() << " sizes";
+            }
+        }
     }
 }
 

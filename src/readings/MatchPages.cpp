@@ -47,13 +47,6 @@ void bodyFont(Surface& s)
     s.Font.Size = run.BodyFontSize * run.OutputScale;
 }
 
-void englishFont(Surface& s)
-{
-    const RunValues& run = OutputRun();
-    s.Font.Name = run.EnglishFontName;
-    s.Font.Size = run.EnglishFontSize * run.OutputScale;
-}
-
 // The English face set as large as the current font draws (a Devanagari
 // face asks for more points for the same letters), with its top where its
 // baseline meets the current font's; returns that top.
@@ -145,7 +138,6 @@ void printResultPage(Surface& s, const AshtakootaResult& match)
 
 void printInterpretationPage(Surface& s, const AshtakootaResult& match)
 {
-    const RunValues& run = OutputRun();
     const PageMetrics at;
     s.CurrentY += at(500);
     heading(s, GetDictText("match") + " " + GetDictText("consideration"));
@@ -165,12 +157,13 @@ void printInterpretationPage(Surface& s, const AshtakootaResult& match)
         s.Font.Italic = false;
         const int y2 = twips(s.CurrentY);
 
-        // The points stand before the first line of what they mean; the
-        // Devanagari line sits lower, so they are set down to its baseline.
-        englishFont(s);
+        // The points stand before the first line of what they mean, on its
+        // baseline and at its size.
+        bodyFont(s);
         const std::string points = NumberText(match.kootas[k].points);
+        const double pointsY = numbersOnTheLine(s, y2);
         s.CurrentX = Config().LeftMarginTwips + 900 - s.TextWidth(points);
-        s.CurrentY = y2 + (run.LanguageHindi ? at(60) : 0);
+        s.CurrentY = pointsY;
         s.Print(points);
         bodyFont(s);
 

@@ -157,9 +157,12 @@ TEST_F(MatchPagesTest, InterpretationGivesEachKootaItsPointsAndText)
         EXPECT_EQ(meaning.y, description.y + OutputRun().LineStep);
         const RecordedText& points = text("0.5");
         EXPECT_EQ(points.font.Name, "Tarvik English");
-        EXPECT_EQ(points.x + 3 * 10 * RecordingSurface::WidthPerPoint, Left + 900);
-        // Set down to the Devanagari line in Hindi.
-        EXPECT_EQ(points.y, meaning.y + (hindi ? 60 : 0));
+        EXPECT_EQ(points.x + 3 * points.font.Size * RecordingSurface::WidthPerPoint, Left + 900);
+        // On the line's baseline, as large as its face draws it (the
+        // Devanagari face at three quarters of the points it asks for).
+        EXPECT_EQ(points.font.Size, hindi ? 10.5 : 9);
+        EXPECT_EQ(points.y + points.font.Size * RecordingSurface::AscentPerPoint,
+                  meaning.y + meaning.font.Size * RecordingSurface::AscentPerPoint);
 
         EXPECT_TRUE(surface.FindText(h + "PREFIX " + h + "TARA/DIN3"));
         EXPECT_TRUE(surface.FindText(h + "PREFIX " + h + "NADI0"));

@@ -163,7 +163,8 @@ TEST_F(ReadingLayout, MatchPagesInBothLanguages)
 
 // The result table's points and maxima stand on the baseline of their row's
 // caption and at its size (the size its face draws, the English face
-// drawing the numbers), in both languages.
+// drawing the numbers), in both languages; and so do the points on the
+// interpretation page.
 TEST_F(ReadingLayout, MatchResultPointsStandOnTheirRows)
 {
     OutputRun().MatchMode = true;
@@ -204,6 +205,28 @@ TEST_F(ReadingLayout, MatchResultPointsStandOnTheirRows)
             ++numbers;
         }
         EXPECT_EQ(numbers, 2 * 10);   // the captions, eight kootas and the total
+
+        // On the interpretation page each koota's points stand before the
+        // first line of what they mean, ending 900 twips from the margin.
+        MeasuredSurface page;
+        ASSERT_TRUE(PrintPage(page, "Interpret", false));
+        const std::vector<RecordedText>& texts = page.Texts();
+        int points = 0;
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            if (std::abs(page.texts[i].x + page.texts[i].width - (left + 900)) > 1)
+                continue;
+            std::size_t line = texts.size();
+            for (std::size_t j = 0; j < texts.size(); ++j)
+                if (std::abs(texts[j].x - (left + 1000)) < 1 &&
+                    (line == texts.size() || std::abs(texts[j].y - texts[i].y) < std::abs(texts[line].y - texts[i].y)))
+                    line = j;
+            ASSERT_LT(line, texts.size());
+            SCOPED_TRACE(texts[i].text + " before " + texts[line].text);
+            EXPECT_NEAR(page.texts[i].y + page.texts[i].ascent, page.texts[line].y + page.texts[line].ascent, 1);
+            EXPECT_NEAR(emSize(texts[i].font), emSize(texts[line].font), 0.01);
+            ++points;
+        }
+        EXPECT_EQ(points, 8);
     }
 }
 

@@ -8,8 +8,9 @@
 
 namespace tarvik::chartdump {
 
-// A JSON object written key by key on one line. Numbers carry 15
-// significant digits; a value that is not finite is written as null.
+// A JSON object written key by key on one line. A number is written in the
+// shortest form that reads back to the same double; a value that is not
+// finite is written as null.
 class JsonObject {
 public:
     void number(std::string_view key, double value);

@@ -99,12 +99,6 @@ void JsonObject::numbers(std::string_view k, std::span<const double> values)
     body_ += array(values, numberText);
 }
 
-void JsonObject::integers(std::string_view k, std::span<const int> values)
-{
-    key(k);
-    body_ += array(values, [](int v) { return std::to_string(v); });
-}
-
 void JsonObject::integerRows(std::string_view k, const int* cells, int rows, int columns)
 {
     key(k);

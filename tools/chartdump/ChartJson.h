@@ -17,7 +17,6 @@ public:
     void integer(std::string_view key, long long value);
     void text(std::string_view key, std::string_view value);
     void numbers(std::string_view key, std::span<const double> values);
-    void integers(std::string_view key, std::span<const int> values);
     // Rows of a table, each an array: (row 0 .. n-1) x (column 0 .. m-1).
     void integerRows(std::string_view key, const int* cells, int rows, int columns);
     void texts(std::string_view key, std::span<const std::string> values);

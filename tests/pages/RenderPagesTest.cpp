@@ -89,6 +89,11 @@ struct WholeRun {
     const char* style;
 };
 
+void PrintTo(const WholeRun& run, std::ostream* out)
+{
+    *out << (run.match ? "match " : "horoscope ") << run.lang << " " << run.style;
+}
+
 class AllPagesInBothLanguagesAndStyles : public ::testing::TestWithParam<WholeRun> {};
 
 TEST_P(AllPagesInBothLanguagesAndStyles, DrawsEveryPage)

@@ -1,9 +1,10 @@
 #!/bin/bash
 # An installation into a fresh prefix: the program in bin/, its databases in
-# share/tarvik/, the desktop entry and its icon where a desktop looks, and an
-# installed executable of bin/ that finds the databases in share/tarvik/ from
-# any folder (the tools' component, installed beside the program, reads the
-# panchang texts from them; without them it says the databases are missing).
+# share/tarvik/, the desktop entry and its icon where a desktop looks; the
+# installed program, started from any folder, opens the databases of
+# share/tarvik/, and so does the tools' component installed beside it
+# (chartdump reads the panchang texts from them, and says the databases are
+# missing once they are moved away).
 #
 #     tests/tools/installed-program.sh <build folder>
 set -euo pipefail
@@ -30,6 +31,28 @@ grep -qx 'Icon=tarvik' "$entry" || fail "the desktop entry names another icon"
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$entry" || fail "the desktop entry is not valid"
 fi
+
+# The installed program, started from another folder, opens the databases
+# of share/tarvik (seen among its open files while its window is up).
+opened_databases() {
+  local pid=$1 tries=60
+  while ((tries-- > 0)) && kill -0 "$pid" 2>/dev/null; do
+    if ls -l "/proc/$pid/fd" 2>/dev/null | grep -q "$prefix/share/tarvik/Tarvik-Zyv.mdb"; then
+      return 0
+    fi
+    sleep 0.5
+  done
+  return 1
+}
+mkdir "$prefix/home"
+(cd / && HOME=$prefix/home XDG_CONFIG_HOME=$prefix/home/.config XDG_DATA_HOME=$prefix/home/.local/share \
+   QT_QPA_PLATFORM=offscreen exec env -u TARVIK_BIN_DIR "$prefix/bin/tarvik") >/dev/null 2>&1 &
+program=$!
+found=0
+opened_databases "$program" && found=1
+kill "$program" 2>/dev/null || true
+wait "$program" 2>/dev/null || true
+((found)) || fail "the installed program did not open the databases of share/tarvik"
 
 "$cmake" --install "$build" --prefix "$prefix" --component tools >/dev/null
 birth=(--date 15-08-1980 --time 10:30:00 --lat 28N39 --lon 77E13 --zone 82E30 --panchang)

@@ -419,9 +419,20 @@ TEST_F(PageGolden, BasicAndVarshphalPagesOf200BirthsAsRecorded)
 {
     const std::vector<DrawnPage> drawn = drawAll();
     if (std::getenv("TARVIK_UPDATE_GOLDEN")) {
+        // What the new files change, by page kind, against the old index.
+        std::map<std::string, std::string> before;
+        for (const std::string& line : readIndex())
+            before[line.substr(0, line.find(' ', line.find(' ') + 1))] = line;
+        std::map<std::string, int> changed;
         std::string index;
-        for (const DrawnPage& p : drawn)
+        for (const DrawnPage& p : drawn) {
             index += indexLine(p.Name(), p.record) + "\n";
+            if (before[p.Name()] != indexLine(p.Name(), p.record))
+                ++changed[p.key];
+        }
+        std::ostringstream moved;
+        for (const auto& [key, count] : changed)
+            moved << " " << key << " " << count;
         writeFile(recordsFile(), packRecords(drawn));
         writeFile(goldenFile(), QByteArray::fromStdString(index));
         // Read back, so that a file written wrong fails here and not in the
@@ -432,7 +443,8 @@ TEST_F(PageGolden, BasicAndVarshphalPagesOf200BirthsAsRecorded)
         ASSERT_EQ(readIndex().size(), drawn.size()) << goldenFile();
         for (const DrawnPage& p : drawn)
             ASSERT_EQ(records.count(p.Name()) ? records.at(p.Name()) : "", p.record) << p.Name();
-        GTEST_SKIP() << "written " << goldenFile() << " and " << recordsFile();
+        GTEST_SKIP() << "written " << goldenFile() << " and " << recordsFile() << "; pages changed:"
+                     << (changed.empty() ? " none" : moved.str());
     }
 
     const std::vector<std::string> kept = readIndex();

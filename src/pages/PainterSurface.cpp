@@ -140,12 +140,8 @@ void PainterSurface::DrawPicture(const Picture& picture, double x, double y, dou
         pen.setCapStyle(Qt::SquareCap);
         painter_.setPen(pen);
         painter_.setBrush(Qt::NoBrush);
-        for (const VectorDrawing::Stroke& s : d->strokes) {
-            if (s.kind == VectorDrawing::Stroke::Kind::Circle)
-                painter_.drawEllipse(QPointF(s.x1, s.y1), s.x2, s.x2);
-            else
-                painter_.drawLine(QPointF(s.x1, s.y1), QPointF(s.x2, s.y2));
-        }
+        for (const VectorDrawing::Stroke& s : d->strokes)
+            painter_.drawLine(QPointF(s.x1, s.y1), QPointF(s.x2, s.y2));
         painter_.restore();
         return;
     }

@@ -22,7 +22,8 @@ constexpr int NoDatabases = 1;
 constexpr std::size_t LargestBatch = std::size_t(64) << 20;
 
 // The panchang's texts and velantar come from the databases next to the
-// executable, opened once when any request needs them.
+// executable (or in an installation's data folder), opened once when any
+// request needs them.
 bool openDatabasesFor(const std::vector<DumpRequest>& requests)
 {
     bool needed = false;
@@ -30,10 +31,7 @@ bool openDatabasesFor(const std::vector<DumpRequest>& requests)
         needed |= r.panchang;
     if (!needed)
         return true;
-    std::error_code ec;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (!ec)
-        tarvik::Program().ProgramFolder = exe.parent_path().string();
+    tarvik::Program().ProgramFolder = tarvik::ProgramFolderFor(tarvik::ExecutableFolder());
     try {
         // Read-only: the tool changes no place, so it needs no writable copy.
         tarvik::OpenReferenceDatabases(tarvik::DataAccess::ReadOnly);

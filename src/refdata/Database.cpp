@@ -199,6 +199,8 @@ bool Database::HasTable(std::string_view name)
 
 long long Database::LastInsertId() const { return sqlite3_last_insert_rowid(db_); }
 
+long long Database::Changes() const { return sqlite3_changes(db_); }
+
 // ---- Statement -------------------------------------------------------------
 
 Statement::Statement(Database& db, std::string_view sql) : db_(&db)

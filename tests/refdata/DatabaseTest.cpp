@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace tarvik;
 using namespace tarvik::testing;
 
@@ -231,6 +233,35 @@ TEST(DatabaseOpen, RefusesWhatItCannotReadAndCreatesNothing)
 
     EXPECT_NO_THROW(Database(folder.File(std::string(ReferenceDatabaseFile)), OpenMode::ReadOnly,
                              ReferenceDatabasePassword));
+}
+
+// What stands in place of a database file is told as what it is: a user
+// who reads "was not found" looks for a missing file, not for a folder.
+TEST(DatabaseOpen, WhatIsNoFileIsToldAsWhatItIs)
+{
+    ScratchFolder folder;
+    fs::create_directory(folder.File("folder.MDB"));
+    ASSERT_EQ(::mkfifo(folder.File("pipe.MDB").c_str(), 0600), 0);
+    fs::create_symlink(folder.File("loop2.MDB"), folder.File("loop1.MDB"));
+    fs::create_symlink(folder.File("loop1.MDB"), folder.File("loop2.MDB"));
+    const struct Case {
+        const char* file;
+        const char* told;
+    } cases[] = {
+        {"missing.MDB", "was not found."},
+        {"folder.MDB", "is a folder, not a database file."},
+        {"pipe.MDB", "is a named pipe (FIFO), not a database file."},
+        {"loop1.MDB", "cannot be opened: Too many levels of symbolic links."},
+    };
+    for (const Case& c : cases) {
+        const std::string path = folder.File(c.file);
+        try {
+            Database db(path, OpenMode::ReadOnly);
+            ADD_FAILURE() << c.file << " opened";
+        } catch (const DbError& e) {
+            EXPECT_EQ(std::string(e.what()), "The database file \"" + path + "\" " + c.told);
+        }
+    }
 }
 
 TEST(DatabaseQuery, BindsParametersAndReadsFieldsByNameOrPosition)

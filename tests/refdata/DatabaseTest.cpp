@@ -170,6 +170,63 @@ TEST_F(CursorFixture, BookmarksAndWrites)
     EXPECT_EQ(rs.Field("name").Text(), "Kochi");
 }
 
+// Another connection on the file (another copy of the program) changes or
+// deletes the record this cursor read: the cursor's write is refused and
+// says which, so that neither overwrites the other.
+TEST_F(CursorFixture, AWriteOverARecordChangedElsewhereIsRefused)
+{
+    struct Case {
+        const char* elsewhere;
+        DbFault fault;
+        const char* standsOn;   // after the refusal; null: no current record
+    } cases[] = {
+        {"UPDATE Towns SET Zone = 4 WHERE Id = 50", DbFault::RowChanged, "Nagpur"},
+        {"UPDATE Towns SET Name = 'NAGPUR' WHERE Id = 50", DbFault::RowChanged, "NAGPUR"},   // case counts
+        {"DELETE FROM Towns WHERE Id = 50", DbFault::RowDeleted, nullptr},
+    };
+    for (const bool deleting : {false, true}) {
+        for (const Case& c : cases) {
+            SetUp();
+            towns.SetIndex("Place");
+            towns.Seek("=", {2, "Nagpur"});
+            Database other(folder.File("towns.db"), OpenMode::ReadWrite);
+            other.Execute(c.elsewhere);
+            const auto rows = [&other] {
+                std::vector<std::string> all;
+                for (Recordset rs(other, "SELECT Id, Zone, Name FROM Towns ORDER BY Id"); !rs.Eof(); rs.MoveNext())
+                    all.push_back(rs.Field(0).Text() + "|" + rs.Field(1).Text() + "|" + rs.Field(2).Text());
+                return all;
+            };
+            const std::vector<std::string> stored = rows();
+            try {
+                if (deleting) {
+                    towns.Delete();
+                } else {
+                    towns.Edit();
+                    towns.SetField("Name", "Bhopal");
+                    towns.Update();
+                }
+                ADD_FAILURE() << c.elsewhere << ": written over";
+            } catch (const DbError& e) {
+                EXPECT_EQ(e.Fault(), c.fault) << c.elsewhere;
+            }
+            EXPECT_EQ(towns.HasCurrent(), c.standsOn != nullptr) << c.elsewhere;
+            if (c.standsOn) {
+                EXPECT_EQ(Name(), c.standsOn);
+            }
+            EXPECT_EQ(rows(), stored) << c.elsewhere;
+        }
+    }
+    // Unchanged elsewhere, the write goes through.
+    SetUp();
+    towns.SetIndex("Place");
+    towns.Seek("=", {2, "Nagpur"});
+    towns.Edit();
+    towns.SetField("Name", "Bhopal");
+    EXPECT_NO_THROW(towns.Update());
+    EXPECT_NO_THROW(towns.Delete());
+}
+
 TEST_F(CursorFixture, EmptyTableStandsAtBothEnds)
 {
     TableCursor empty(db, "Empty");

@@ -180,11 +180,15 @@ const QImage& ImageSurface::Image() { return image_; }
 bool ImageSurface::SavePng(const std::string& path)
 {
     const std::string temporary = temporaryBeside(path);
-    if (!image_.save(QString::fromStdString(temporary), "PNG"))
-        return false;
     std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    return !error;
+    if (image_.save(QString::fromStdString(temporary), "PNG")) {
+        std::filesystem::rename(temporary, path, error);
+        if (!error)
+            return true;
+    }
+    // A full disk leaves the part written so far: it goes, as the PDF's does.
+    std::filesystem::remove(temporary, error);
+    return false;
 }
 
 void ImageSurface::BeginSheet() { Clear(); }

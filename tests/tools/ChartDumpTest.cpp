@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -350,6 +351,46 @@ TEST(ChartDumpProgramTest, ExitCodesAndBatch)
         EXPECT_EQ(refused.exitCode, 2) << none;
         EXPECT_TRUE(refused.out.empty()) << none;
     }
+}
+
+// The limit on a batch file holds while a line is read: a file of one
+// endless line is refused at the limit, not first read whole into memory.
+TEST(ChartDumpBatchTest, TheSizeLimitHoldsWithinALine)
+{
+    struct Case {
+        const char* what;
+        std::string text;
+        bool tooLarge;
+        std::vector<std::string> lines;
+    };
+    std::string shortLines;
+    for (int i = 0; i < 1000; ++i)
+        shortLines += "ab\n";
+    const Case cases[] = {
+        {"one long line", std::string(100000, 'x'), true, {}},
+        {"many short lines", shortLines, true, {}},
+        {"lines within the limit", "a\nb\n\n c", false, {"a", "b", "", " c"}},
+        {"a file of exactly the limit", std::string(999, 'y') + "\n", false, {std::string(999, 'y')}},
+        {"a last line without its line end", std::string(1000, 'z'), false, {std::string(1000, 'z')}},
+    };
+    for (const Case& c : cases) {
+        std::istringstream in(c.text);
+        const BatchLines batch = ReadBatchLines(in, 1000);
+        EXPECT_EQ(batch.tooLarge, c.tooLarge) << c.what;
+        EXPECT_EQ(batch.lines, c.lines) << c.what;
+        const auto consumed = in.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in);
+        EXPECT_LE(consumed, 1001) << c.what << ": read on past the limit";
+    }
+
+    // The tool on a file of one line just past 64 MB (a sparse one: it takes no room).
+    const std::string file = ::testing::TempDir() + "chartdump-one-line.txt";
+    std::filesystem::remove(file);
+    { std::ofstream create(file); }
+    std::filesystem::resize_file(file, (std::uintmax_t(64) << 20) + 1);
+    const ProgramRun refused = runChartdump("--batch " + file);
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_TRUE(refused.out.empty());
+    std::filesystem::remove(file);
 }
 
 TEST(ChartDumpProgramTest, DatesOutsideTheProgramsFourCenturiesAreRefused)

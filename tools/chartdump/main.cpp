@@ -78,15 +78,14 @@ int runBatch(const std::string& file)
     std::ifstream in(file);
     if (!in)
         return badArguments("cannot read batch file '" + file + "'");
+    const BatchLines batch = ReadBatchLines(in, LargestBatch);
+    if (batch.tooLarge)
+        return badArguments("the batch file '" + file + "' is larger than " + std::to_string(LargestBatch >> 20) +
+                            " MB");
     std::vector<DumpRequest> requests;
-    std::string line;
-    std::size_t read = 0;
-    for (int number = 1; std::getline(in, line); ++number) {
-        read += line.size() + 1;
-        if (read > LargestBatch)
-            return badArguments("the batch file '" + file + "' is larger than " + std::to_string(LargestBatch >> 20) +
-                                " MB");
-        const std::vector<std::string> args = SplitLine(line);
+    for (std::size_t i = 0; i < batch.lines.size(); ++i) {
+        const int number = static_cast<int>(i + 1);
+        const std::vector<std::string> args = SplitLine(batch.lines[i]);
         if (args.empty() || args[0].front() == '#')
             continue;
         ParsedOptions p = ParseOptions(args);

@@ -13,38 +13,38 @@ namespace tarvik {
 
 double LatitudeDegrees(int degrees, int minutes, const std::string& direction)
 {
-    return (IsSouth(direction) ? -1.0 : 1.0) * (degrees + minutes / 60.0);
+    return Coordinate{degrees, minutes, direction}.LatitudeDegrees();
 }
 
 double LongitudeDegrees(int degrees, int minutes, const std::string& direction)
 {
-    return (IsWest(direction) ? -1.0 : 1.0) * (degrees + minutes / 60.0);
+    return Coordinate{degrees, minutes, direction}.LongitudeDegrees();
 }
 
 BirthRecord RecordAtMoment(const BirthRecord& birth, const CalendarDate& date, int hour, int minute,
                            int second)
 {
     BirthRecord r = birth;
-    r.Day = date.day;
-    r.Month = date.month;
-    r.Year = date.year;
-    r.Hour = hour;
-    r.Minute = minute;
-    r.Second = second;
+    r.SetMoment(date, {hour, minute, second});
     return r;
+}
+
+void ChartInput::SetMoment(const CivilDate& date, const ClockTime& clock)
+{
+    day = date.day;
+    month = date.month;
+    year = date.year;
+    hour = clock.hour;
+    minute = clock.minute;
+    second = clock.second;
 }
 
 ChartInput ChartInputOf(const BirthRecord& b, int ayanamsaChoice, bool trueNode)
 {
     ChartInput in;
-    in.day = b.Day;
-    in.month = b.Month;
-    in.year = b.Year;
-    in.hour = b.Hour;
-    in.minute = b.Minute;
-    in.second = b.Second;
-    in.latitude = LatitudeDegrees(b.LatDeg, b.LatMin, b.LatDir);
-    in.longitude = LongitudeDegrees(b.LongDeg, b.LongMin, b.LongDir);
+    in.SetMoment(b.Date(), b.Clock());
+    in.latitude = b.Latitude().LatitudeDegrees();
+    in.longitude = b.Longitude().LongitudeDegrees();
     in.zoneHours = b.ZoneHours;
     in.zoneMeridian = b.ZoneMeridian;
     in.timeCorrection = b.TimeCorrection;

@@ -22,6 +22,8 @@ struct ChartInput {
     int ayanamsaChoice = 0;      // 0 Lahiri, 1 K.P., 2 Raman; anything else Lahiri
     bool trueNode = true;
     int kpYear = 2000, kpMonth = 1;
+
+    void SetMoment(const CivilDate& date, const ClockTime& clock);
 };
 
 // The record moved to another date and clock time of its own zone; the

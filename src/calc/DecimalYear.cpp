@@ -74,14 +74,6 @@ std::string dateText(long long d, long long m, long long y)
 
 } // namespace
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int month, int year)
-{
-    static constexpr int days[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : days[month];
-}
-
 CalendarDate DecimalYearToCalendar(double v)
 {
     long long y = static_cast<long long>(std::floor(v));

@@ -30,7 +30,4 @@ std::string DecimalYearToDateTime(double v);
 // ("Invalid Date") and gives nothing.
 std::optional<CalendarDate> ParseDMYToDate(std::string_view text);
 
-bool IsLeapYear(int year);
-int DaysInMonth(int month, int year);
-
 } // namespace tarvik

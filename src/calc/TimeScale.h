@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/CivilTime.h"
+
 namespace tarvik {
 
 // Whole-number division rounding toward minus infinity, as the calendar
@@ -17,12 +19,8 @@ constexpr int FloorDiv(int a, int b)
 int DayNumber(int day, int month, int year);
 
 // The Gregorian date of a day count, the inverse of DayNumber.
-struct CalendarDate {
-    int day;
-    int month;
-    int year;
-    bool operator==(const CalendarDate&) const = default;
-};
+using CalendarDate = CivilDate;
+inline int DayNumber(const CalendarDate& date) { return DayNumber(date.day, date.month, date.year); }
 CalendarDate DateOfDayNumber(int dayNumber);
 
 // A moment counted in whole seconds from the midnight that begins day count

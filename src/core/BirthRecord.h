@@ -1,6 +1,9 @@
 #pragma once
 
+#include "CivilTime.h"
+
 #include <string>
+#include <tuple>
 
 namespace tarvik {
 
@@ -31,6 +34,37 @@ struct BirthRecord {
     int ZoneDeg = 0;
     int ZoneMin = 0;
     std::string ZoneDir;        // "E" or "W"
+
+    // The date and clock time (zone time) and the coordinates as values.
+    CivilDate Date() const { return {Day, Month, Year}; }
+    ClockTime Clock() const { return {Hour, Minute, Second}; }
+    Coordinate Latitude() const { return {LatDeg, LatMin, LatDir}; }
+    Coordinate Longitude() const { return {LongDeg, LongMin, LongDir}; }
+
+    void SetDate(const CivilDate& date)
+    {
+        Day = date.day;
+        Month = date.month;
+        Year = date.year;
+    }
+    void SetClock(const ClockTime& clock)
+    {
+        Hour = clock.hour;
+        Minute = clock.minute;
+        Second = clock.second;
+    }
+    // The record moved to another date and clock time of its own zone.
+    void SetMoment(const CivilDate& date, const ClockTime& clock)
+    {
+        SetDate(date);
+        SetClock(clock);
+    }
+    void SetLatitude(const Coordinate& c) { std::tie(LatDeg, LatMin, LatDir) = std::tie(c.degrees, c.minutes, c.direction); }
+    void SetLongitude(const Coordinate& c)
+    {
+        std::tie(LongDeg, LongMin, LongDir) = std::tie(c.degrees, c.minutes, c.direction);
+    }
+    void SetZone(const Coordinate& c) { std::tie(ZoneDeg, ZoneMin, ZoneDir) = std::tie(c.degrees, c.minutes, c.direction); }
 
     bool operator==(const BirthRecord&) const = default;
 };

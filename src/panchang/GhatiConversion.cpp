@@ -28,7 +28,7 @@ std::string zoneTimeText(double hours) { return FormatHMS(hours, 24, ":"); }
 
 ClockTime ClockTimeOfGhatis(const BirthRecord& person, double ghatis)
 {
-    const double longitude = LongitudeDegrees(person.LongDeg, person.LongMin, person.LongDir);
+    const double longitude = person.Longitude().LongitudeDegrees();
     // Local mean time less the clock.
     const double lmtLessClock = person.TimeCorrection + (longitude - person.ZoneMeridian) / 15;
     const double elapsed = ghatis / GhatisPerHour;

@@ -12,14 +12,6 @@
 
 namespace tarvik {
 
-// A clock time of day, 0:00:00 to 23:59:59.
-struct ClockTime {
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-    bool operator==(const ClockTime&) const = default;
-};
-
 // The clock time of the person's birth date that lies ghatis after the
 // sunrise beginning its Hindu day, in the ishtkaal's own reckoning
 // (IshtkaalOfClockTime): the moment of the date whose ishtkaal the ghatis

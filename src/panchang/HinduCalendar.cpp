@@ -203,8 +203,7 @@ std::string GetNationalMonthName(int month, int day, int year)
     if (month < 1 || month > 12 || day < 1 || day > LongestMonth[month - 1])
         return {};
     // In a leap year Chaitra has 31 days and begins a day early.
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    if (leap && month == 3 && day == 21)
+    if (IsLeapYear(year) && month == 3 && day == 21)
         return "CHAITRA";
     for (const NationalMonth& m : NationalMonths)
         if ((month == m.fromMonth && day > m.fromDay) || (month == m.toMonth && day < m.toDay))

@@ -54,7 +54,7 @@ constexpr int LongestMonth[13] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30,
 Ishtkaal CalcIshtkaal(const BirthRecord& person)
 {
     Ishtkaal result;
-    result.ghati = IshtkaalOfClockTime(person, person.Hour + person.Minute / 60.0 + person.Second / 3600.0);
+    result.ghati = IshtkaalOfClockTime(person, person.Clock().Hours());
     result.text = IshtkaalText(result.ghati);
     return result;
 }
@@ -63,7 +63,7 @@ double IshtkaalOfClockTime(const BirthRecord& person, double clockHours)
 {
     // Local mean time: the clock corrected to standard time, then moved by
     // four minutes for each degree of longitude from the zone meridian.
-    const double longitude = LongitudeDegrees(person.LongDeg, person.LongMin, person.LongDir);
+    const double longitude = person.Longitude().LongitudeDegrees();
     double lmt = clockHours + person.TimeCorrection + (longitude - person.ZoneMeridian) / 15;
 
     // The Hindu day is the one whose sunrise last passed. Local mean time can
@@ -91,9 +91,9 @@ double IshtkaalOfClockTime(const BirthRecord& person, double clockHours)
 
 SunTimes BirthDateSunTimes(const BirthRecord& person, int daysAfter)
 {
-    const CalendarDate d = DateOfDayNumber(DayNumber(person.Day, person.Month, person.Year) + daysAfter);
-    const double latitude = LatitudeDegrees(person.LatDeg, person.LatMin, person.LatDir);
-    const double longitude = LongitudeDegrees(person.LongDeg, person.LongMin, person.LongDir);
+    const CalendarDate d = DateOfDayNumber(DayNumber(person.Date()) + daysAfter);
+    const double latitude = person.Latitude().LatitudeDegrees();
+    const double longitude = person.Longitude().LongitudeDegrees();
     return SunriseSunset(d.day, d.month, d.year, latitude, longitude, person.ZoneMeridian);
 }
 

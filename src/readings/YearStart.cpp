@@ -13,9 +13,9 @@ namespace {
 constexpr long long SecondsPerDay = 86400;
 
 // A moment as whole seconds of standard zone time from day count 0.
-long long zoneSeconds(int day, int month, int year, long long secondsOfDay)
+long long zoneSeconds(const CivilDate& date, long long secondsOfDay)
 {
-    return static_cast<long long>(DayNumber(day, month, year)) * SecondsPerDay + secondsOfDay;
+    return static_cast<long long>(DayNumber(date)) * SecondsPerDay + secondsOfDay;
 }
 
 YearStart startAt(long long t, int completedYears)
@@ -62,8 +62,8 @@ private:
 
 BirthRecord YearStartRecord(const BirthRecord& birth, const YearStart& start)
 {
-    BirthRecord r = RecordAtMoment(birth, {start.day, start.month, start.year}, start.hour,
-                                   start.minute, start.second);
+    BirthRecord r = birth;
+    r.SetMoment(start.Date(), start.Clock());
     r.TimeCorrection = 0;
     return r;
 }
@@ -75,8 +75,7 @@ std::optional<YearStart> FindYearStart(const BirthRecord& birth, int varshphalYe
     if (completed < 0)
         return std::nullopt;
 
-    const long long clock = birth.Hour * 3600LL + birth.Minute * 60LL + birth.Second;
-    const long long born = zoneSeconds(birth.Day, birth.Month, birth.Year, clock) +
+    const long long born = zoneSeconds(birth.Date(), birth.Clock().SecondsOfDay()) +
                            std::llround(birth.TimeCorrection * 3600);
     if (completed == 0)
         return startAt(born, 0);

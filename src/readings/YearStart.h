@@ -24,6 +24,8 @@ struct YearStart {
     int day = 0, month = 0, year = 0;
     int hour = 0, minute = 0, second = 0;
 
+    CivilDate Date() const { return {day, month, year}; }
+    ClockTime Clock() const { return {hour, minute, second}; }
     bool operator==(const YearStart&) const = default;
 };
 

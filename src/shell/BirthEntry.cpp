@@ -16,12 +16,6 @@ namespace tarvik {
 
 namespace {
 
-struct Coordinate {
-    int degrees = 0;
-    int minutes = 0;
-    std::string direction;
-};
-
 Coordinate Split(const std::string& text)
 {
     double degrees = 0, minutes = 0;
@@ -55,26 +49,16 @@ bool fillBirth(const PersonEntry& entry, const std::string& personWord, BirthRec
 
     record.Name = entry.name.toStdString();
     record.Place = place->name;
-    const Coordinate lat = Split(place->latitude);
-    record.LatDeg = lat.degrees;
-    record.LatMin = lat.minutes;
-    record.LatDir = lat.direction;
-    const Coordinate lon = Split(place->longitude);
-    record.LongDeg = lon.degrees;
-    record.LongMin = lon.minutes;
-    record.LongDir = lon.direction;
+    record.SetLatitude(Split(place->latitude));
+    record.SetLongitude(Split(place->longitude));
 
     record.Country = country->name;
     const Coordinate zone = Split(country->zone);
-    record.ZoneDeg = zone.degrees;
-    record.ZoneMin = zone.minutes;
-    record.ZoneDir = zone.direction;
+    record.SetZone(zone);
     record.ZoneMeridian = (IsEast(zone.direction) ? 1 : -1) * (zone.degrees + zone.minutes / 60.0);
     record.ZoneHours = record.ZoneMeridian / 15;
 
-    record.Day = entry.birthDate.day();
-    record.Month = entry.birthDate.month();
-    record.Year = entry.birthDate.year();
+    record.SetDate({entry.birthDate.day(), entry.birthDate.month(), entry.birthDate.year()});
     return true;
 }
 
@@ -85,9 +69,7 @@ bool fillTime(const PersonEntry& entry, BirthRecord& record, WarTime& warTime)
     const std::optional<QTime> time = ReadTimeEntry(entry.birthTime);
     if (!time)
         return false;
-    record.Hour = time->hour();
-    record.Minute = time->minute();
-    record.Second = time->second();
+    record.SetClock({time->hour(), time->minute(), time->second()});
     record.Sex = entry.sexIndex == 0 ? "Male" : "Female";
 
     const int sign = entry.warSign == u"+" ? 1 : -1;

@@ -2,6 +2,8 @@
 
 #include "EntryRules.h"
 #include "TextFile.h"
+#include "core/Reporter.h"
+#include "refdata/Database.h"
 #include "refdata/Places.h"
 
 #include <limits>
@@ -196,6 +198,76 @@ std::vector<std::string> DropMissingRows(HoroscopeEntries& e)
         }
     }
     return missing;
+}
+
+QString HoroscopeFile::Caption() const { return name_.isEmpty() ? QStringLiteral("...New") : name_; }
+
+void HoroscopeFile::StartNew(const HoroscopeEntries& entries)
+{
+    name_.clear();
+    last_ = Kept(entries);
+}
+
+std::optional<HoroscopeEntries> HoroscopeFile::Read(const QString& path, std::vector<std::string>& missing) const
+{
+    std::string problem;
+    std::optional<HoroscopeEntries> entries;
+    if (const std::optional<QStringList> lines = ReadTextLines(path, problem))
+        entries = ReadHoroscopeFile(*lines, problem);
+    try {
+        if (entries)
+            missing = DropMissingRows(*entries);
+    } catch (const DbError& e) {
+        problem = e.what();
+        entries.reset();
+    }
+    if (!entries)
+        reporter().Message("The horoscope file " + path.toStdString() + " cannot be opened: " + problem +
+                           ". Nothing was changed.");
+    return entries;
+}
+
+void HoroscopeFile::Opened(const QString& path, const HoroscopeEntries& onScreen)
+{
+    name_ = path;
+    last_ = Kept(onScreen);
+}
+
+bool HoroscopeFile::Save(const QString& path, const HoroscopeEntries& entries)
+{
+    if (const std::optional<std::string> failed = WriteTextLines(path, HoroscopeFileLines(entries))) {
+        reporter().Message("The horoscope could not be saved as " + path.toStdString() + ": " + *failed + ".");
+        return false;
+    }
+    Opened(path, entries);
+    return true;
+}
+
+namespace {
+
+// A person's name as part of a file name: no folder separators.
+QString FileNamePart(QString name)
+{
+    name.replace(u'/', u'-');
+    name.replace(u'\\', u'-');
+    return name.trimmed();
+}
+
+} // namespace
+
+QString HoroscopeFile::ProposedName(const HoroscopeEntries& entries)
+{
+    const QString first = FileNamePart(entries.persons[0].name);
+    return entries.match ? first + QStringLiteral(", ") + FileNamePart(entries.persons[1].name) : first;
+}
+
+std::string HoroscopeFile::MissingRowsMessage(const QString& path, const std::vector<std::string>& missing)
+{
+    std::string said;
+    for (const std::string& m : missing)
+        said += (said.empty() ? "" : "; ") + m;
+    return "The horoscope file " + path.toStdString() + " was opened, but " + said +
+           ". Please choose the missing time zone or place in its list.";
 }
 
 } // namespace tarvik

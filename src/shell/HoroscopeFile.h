@@ -50,13 +50,38 @@ struct HoroscopeEntries {
     bool operator==(const HoroscopeEntries&) const = default;
 };
 
-// Whether the entries on screen differ from the last ones saved or opened
-// (before any, from those the window started with). The second person
-// counts only in a match, as a file keeps it only then.
-class SavedEntries {
+// The horoscope file the entries on screen are: its name (empty for a
+// horoscope no file holds yet) and the entries last saved or opened, so as
+// to know whether those on screen differ (before any, from those the window
+// started with). The second person counts only in a match, as a file keeps
+// it only then.
+class HoroscopeFile {
 public:
-    void Remember(const HoroscopeEntries& entries) { last_ = Kept(entries); }
-    bool Differ(const HoroscopeEntries& entries) const { return !last_ || !(*last_ == Kept(entries)); }
+    const QString& Name() const { return name_; }
+    // The window's caption: the file's path, "...New" for a new horoscope.
+    QString Caption() const;
+
+    // The entries on screen as a horoscope no file holds yet (at start and
+    // after New): nothing typed is lost by them.
+    void StartNew(const HoroscopeEntries& entries);
+    bool Changed(const HoroscopeEntries& entries) const { return !last_ || !(*last_ == Kept(entries)); }
+
+    // A file's entries, read and checked whole, with the zones and places
+    // the data database lacks dropped and named in missing; nothing, the
+    // message shown, when it cannot be read or is damaged (nothing changes).
+    std::optional<HoroscopeEntries> Read(const QString& path, std::vector<std::string>& missing) const;
+    // The entries on screen now are those of the file at path.
+    void Opened(const QString& path, const HoroscopeEntries& onScreen);
+    // Writes the entries to path, through a temporary file; they are then
+    // the file's. False, reported, when the file cannot be written: the
+    // name and the saved entries stay.
+    bool Save(const QString& path, const HoroscopeEntries& entries);
+
+    // The file name proposed for entries no file holds: the person's name,
+    // in a match the boy's and the girl's, without folder separators.
+    static QString ProposedName(const HoroscopeEntries& entries);
+    // What the user is told when a file opened lacks zones or places.
+    static std::string MissingRowsMessage(const QString& path, const std::vector<std::string>& missing);
 
 private:
     static HoroscopeEntries Kept(HoroscopeEntries entries)
@@ -66,6 +91,7 @@ private:
         return entries;
     }
 
+    QString name_;
     std::optional<HoroscopeEntries> last_;
 };
 

@@ -3,6 +3,7 @@
 // The hourglass over every window of the program while a chart is computed
 // or a page drawn.
 
+#include <QCursor>
 #include <QGuiApplication>
 
 namespace tarvik {

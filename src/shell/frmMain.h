@@ -2,13 +2,17 @@
 
 // The main window: birth-data entry for one person (Horoscope) or a boy and a
 // girl (Match-Making), the zone and place pickers, the output options and the
-// menus. Per-person controls are two-element arrays, index 0 the first person
-// (the boy in a match), 1 the girl.
+// menus. Each person's entries are a PersonEntryBox, index 0 the first
+// person (the boy in a match), 1 the girl; the per-person arrays below name
+// their controls.
 
 #include "BirthEntry.h"
 #include "DateBox.h"
+#include "EntryFocus.h"
+#include "EntryRun.h"
 #include "HoroscopeFile.h"
 #include "MainChoices.h"
+#include "PersonEntryBox.h"
 #include "PickerBox.h"
 
 #include <QMainWindow>
@@ -111,7 +115,13 @@ public:
     bool OpenHoroscopeFile(const QString& path);
     // The entries as a horoscope file keeps them.
     HoroscopeEntries Entries() const;
-    QString CurrentFileName;
+
+private:
+    HoroscopeFile file_;   // the file the entries on screen are
+
+public:
+    // The file's name, empty for a horoscope no file holds yet.
+    const QString& CurrentFileName = file_.Name();
 
     // The ghati buttons of the first and the second person: the ghati
     // conversion window for that person's entries, which writes a converted
@@ -127,7 +137,8 @@ public:
     // The menu "&Time Zones": the countries and time-zones editor.
     void mnuLatLong_Click();
 
-    // Person controls.
+    // The persons' entries and their controls.
+    std::array<PersonEntryBox*, 2> PersonBoxes{};
     std::array<QLineEdit*, 2> txtName{};
     std::array<QComboBox*, 2> cmbSex{};
     std::array<DateBox*, 2> txtDOB{};
@@ -183,20 +194,22 @@ public:
     bool GhatiSecondPerson = false;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void ConnectMenuCommands();
     void TakeEntries(const HoroscopeEntries& entries);
-    bool WriteHoroscopeFile(const QString& path);
+    // The boxes a file keeps, checked as the output run checks them.
+    bool RecheckEntriesToSave();
+    // Writes the entries to path, or to a file the user chooses when path
+    // is empty; false when nothing was written.
+    bool SaveHoroscopeFile(QString path);
     // Before Close, New and Open: entries that differ from the last saved or
     // opened get "Do you want to save the entries ?" (Yes saves, No drops
     // them, Cancel keeps them). False when the command is not to go on.
     bool EntriesMayGo();
-    SavedEntries savedEntries_;
 
-    void BuildPersonControls(int person);
+    void BuildPersons();
     void BuildOptionControls();
     void BuildMenus();
     void LayOut();
@@ -204,27 +217,26 @@ private:
     void ConnectHandlers();
     void ConnectEditors();
     void FillEntryLists();
-    void PickDefaultZoneAndPlace();
     void FillSampleEntry();
-    void ShowCoordinates(int person);
     void UpdateNewPlaceButtons();
 
-    // Keyboard and focus: Enter moves on, text boxes select their text on
-    // focus, the date, time and year boxes are checked when they are left.
-    void WatchEntryControl(QWidget* control);
-    QWidget* EntryControlOf(QObject* object) const;
-    void FocusChanged(QWidget* old, QWidget* now);
+    // Keyboard and focus (EntryFocus): the date, time and year boxes are
+    // checked when they are left.
+    void WatchEntries();
     void LeftControl(QWidget* control);
     void ReturnFocus(QWidget* control);
+    // "Invalid Date" for a date box whose text reads as no date; the text
+    // stays. Else the date is written back in the box's own form.
+    bool RefuseUnreadableDate(int person);
 
     // Steps of the output run; false ends the run (the message has been shown).
+    RunEntries RunEntriesOf(bool printing) const;
     bool RecheckBirthBoxes(int person);
     bool RecheckVarshphalBoxes();
     bool CheckZoneAndPlace(int person);
     // "No place ... is named": a text typed into a picker that finds no row;
     // the focus goes back to the picker.
     void ReportUnfound(PickerBox* picker);
-    bool PreparePerson(int person, bool match);
     void OpenGhatiWindow(int person);
 
     StartupOptions options_;
@@ -232,11 +244,8 @@ private:
     std::unique_ptr<prPreview> preview_;
     std::unique_ptr<frmOptions> pageOptions_;
     std::unique_ptr<frmConversion> conversion_;
-    std::function<void(long long)> placesEditor_;
-    std::array<long long, 2> listedZone_{};   // the zone whose places each place list holds
-    QList<QWidget*> entryControls_;
-    bool returningFocus_ = false;
-    QWidget* focusBack_ = nullptr;   // a refused box, until the focus is back in it
+    // Last, so that it goes first: the boxes it watches outlive it.
+    std::unique_ptr<EntryFocus> focus_;
 };
 
 } // namespace tarvik

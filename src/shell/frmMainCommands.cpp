@@ -1,5 +1,6 @@
 // The main window's menu commands: the close question, the small windows,
-// the settings and printer dialogs, and the horoscope files.
+// the settings and printer dialogs, the horoscope files and the ghati
+// conversion.
 
 #include "frmMain.h"
 
@@ -10,6 +11,8 @@
 #include "StoredSettings.h"
 #include "SmallWindows.h"
 #include "TextFile.h"
+#include "WaitCursor.h"
+#include "frmConversion.h"
 #include "frmSettings.h"
 #include "core/Reporter.h"
 #include "core/State.h"
@@ -19,6 +22,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QLabel>
+#include <QLocale>
 #include <QLineEdit>
 #include <QPageSetupDialog>
 #include <QTabBar>
@@ -29,7 +34,6 @@ namespace {
 
 const QString HoroscopeFilter = QStringLiteral("Tarvik Files (*.TVK)");
 const QString HoroscopeSuffix = QStringLiteral("TVK");
-const QString NewCaption = QStringLiteral("...New");
 
 const char* const HelpText =
     "Tarvik has no help file; in short:\n\n"
@@ -39,14 +43,6 @@ const char* const HelpText =
     "pages to print and prints them as one job.\n"
     "File > Save keeps the entries in a horoscope file, File > Open brings them back.\n"
     "File > Settings sets the margins, the border and the owner's lines at the foot of every page.";
-
-// A person's name as part of a file name: no folder separators.
-QString FileNamePart(QString name)
-{
-    name.replace(u'/', u'-');
-    name.replace(u'\\', u'-');
-    return name.trimmed();
-}
 
 } // namespace
 
@@ -83,7 +79,7 @@ void frmMain::closeEvent(QCloseEvent* event)
 
 bool frmMain::EntriesMayGo()
 {
-    if (!savedEntries_.Differ(Entries()))
+    if (!file_.Changed(Entries()))
         return true;
     switch (reporter().Ask(SaveEntriesQuestion, Buttons::YesNoCancel)) {
     case Answer::Yes: return mnuFileSave_Click();
@@ -145,35 +141,23 @@ void frmMain::mnuFileNew_Click()
 {
     if (!EntriesMayGo())
         return;
-    CurrentFileName.clear();
-    setWindowTitle(NewCaption);
     const QDate today = QDate::currentDate();
     const QString now = TimeEntryText(QTime::currentTime());
-    for (int i = 0; i < 2; ++i) {
-        txtName[i]->clear();
-        txtDOB[i]->setDate(today);
-        txtTOB[i]->setText(now);
-    }
+    for (PersonEntryBox* box : PersonBoxes)
+        box->Clear(today, now);
     for (QLineEdit* box : {txtFather, TXTMother, txtGrandfather, txtGotra})
         box->clear();
     txtName[0]->setFocus(Qt::OtherFocusReason);
-    // Nothing typed yet: the fresh entries are lost by nothing.
-    savedEntries_.Remember(Entries());
+    file_.StartNew(Entries());
+    setWindowTitle(file_.Caption());
 }
 
 HoroscopeEntries frmMain::Entries() const
 {
     HoroscopeEntries e;
     e.match = MatchMakingMode();
-    for (int i = 0; i < 2; ++i) {
-        const PersonEntry entry = EntryOf(i);
-        HoroscopePerson& p = e.persons[static_cast<std::size_t>(i)];
-        p = {entry.name, entry.birthDate, entry.birthTime, entry.sexIndex, entry.zoneId, entry.placeId};
-        // The correction as list positions, as the lists show it.
-        p.warSign = cmbWTC[3 * i]->currentIndex();
-        p.warHours = cmbWTC[3 * i + 1]->currentIndex();
-        p.warMinutes = cmbWTC[3 * i + 2]->currentIndex();
-    }
+    for (int i = 0; i < 2; ++i)
+        e.persons[static_cast<std::size_t>(i)] = PersonBoxes[i]->FileEntry();
     e.ayanamsa = cmbAyanamsa->currentIndex();
     e.charting = cmbCharting->currentIndex();
     e.language = cmbLanguage->currentIndex();
@@ -186,10 +170,12 @@ HoroscopeEntries frmMain::Entries() const
     return e;
 }
 
-bool frmMain::mnuFileSave_Click()
+bool frmMain::RecheckEntriesToSave()
 {
     // What is saved must open again: readable dates and times, a zone and
     // a place for each person (the girl first, as the output run checks).
+    // The annual-chart boxes are written as they stand: reading them back
+    // applies the boxes' rules.
     const int last = MatchMakingMode() ? 1 : 0;
     for (int i = last; i >= 0; --i)
         if (!RecheckBirthBoxes(i))
@@ -197,41 +183,37 @@ bool frmMain::mnuFileSave_Click()
     for (int i = last; i >= 0; --i)
         if (!CheckZoneAndPlace(i))
             return false;
-    // The annual-chart boxes are written as they stand: reading them back
-    // applies the boxes' rules.
-
-    QString path = CurrentFileName;
-    if (path.isEmpty()) {
-        const QString proposed = MatchMakingMode()
-                                     ? FileNamePart(txtName[0]->text()) + QStringLiteral(", ") + FileNamePart(txtName[1]->text())
-                                     : FileNamePart(txtName[0]->text());
-        path = ChooseFile(FileRequest::Save(QStringLiteral("Save"), HoroscopeFilter, HoroscopeSuffix, proposed), this);
-        if (path.isEmpty())
-            return false;
-    }
-    if (!WriteHoroscopeFile(path))
-        return false;
-    savedEntries_.Remember(Entries());
-    CurrentFileName = path;
-    setWindowTitle(CurrentFileName);
     return true;
 }
 
-bool frmMain::WriteHoroscopeFile(const QString& path)
+bool frmMain::mnuFileSave_Click()
 {
-    if (const std::optional<std::string> failed = WriteTextLines(path, HoroscopeFileLines(Entries()))) {
-        reporter().Message("The horoscope could not be saved as " + path.toStdString() + ": " + *failed + ".");
+    if (!RecheckEntriesToSave())
         return false;
+
+    return SaveHoroscopeFile(file_.Name());
+}
+
+bool frmMain::SaveHoroscopeFile(QString path)
+{
+    const HoroscopeEntries entries = Entries();
+    if (path.isEmpty()) {
+        path = ChooseFile(FileRequest::Save(QStringLiteral("Save"), HoroscopeFilter, HoroscopeSuffix,
+                                            HoroscopeFile::ProposedName(entries)),
+                          this);
+        if (path.isEmpty())
+            return false;
     }
+    if (!file_.Save(path, entries))
+        return false;
+    setWindowTitle(file_.Caption());
     return true;
 }
 
 void frmMain::mnuFileSaveAs_Click()
 {
-    const QString kept = CurrentFileName;
-    CurrentFileName.clear();
-    if (!mnuFileSave_Click())
-        CurrentFileName = kept;
+    if (RecheckEntriesToSave())
+        SaveHoroscopeFile(QString());
 }
 
 void frmMain::mnuFileOpen_Click()
@@ -245,23 +227,10 @@ void frmMain::mnuFileOpen_Click()
 
 bool frmMain::OpenHoroscopeFile(const QString& path)
 {
-    std::string problem;
-    std::optional<HoroscopeEntries> entries;
-    if (const std::optional<QStringList> lines = ReadTextLines(path, problem))
-        entries = ReadHoroscopeFile(*lines, problem);
     std::vector<std::string> missing;
-    try {
-        if (entries)
-            missing = DropMissingRows(*entries);
-    } catch (const DbError& e) {
-        problem = e.what();
-        entries.reset();
-    }
-    if (!entries) {
-        reporter().Message("The horoscope file " + path.toStdString() + " cannot be opened: " + problem +
-                           ". Nothing was changed.");
+    std::optional<HoroscopeEntries> entries = file_.Read(path, missing);
+    if (!entries)
         return false;
-    }
     for (int i = 0; i < (entries->match ? 2 : 1); ++i) {
         HoroscopePerson& p = entries->persons[static_cast<std::size_t>(i)];
         if (p.zoneId != 0 && cmbZones[i]->findData(QVariant::fromValue(p.zoneId)) < 0) {
@@ -272,15 +241,10 @@ bool frmMain::OpenHoroscopeFile(const QString& path)
         }
     }
     TakeEntries(*entries);
-    savedEntries_.Remember(Entries());
-    CurrentFileName = path;
-    setWindowTitle(CurrentFileName);
+    file_.Opened(path, Entries());
+    setWindowTitle(file_.Caption());
     if (!missing.empty()) {
-        std::string said;
-        for (const std::string& m : missing)
-            said += (said.empty() ? "" : "; ") + m;
-        reporter().Message("The horoscope file " + path.toStdString() + " was opened, but " + said +
-                           ". Please choose the missing time zone or place in its list.");
+        reporter().Message(HoroscopeFile::MissingRowsMessage(path, missing));
         // The first list left empty, for the user to choose from.
         for (int i = 0; i < (entries->match ? 2 : 1); ++i) {
             const HoroscopePerson& p = entries->persons[static_cast<std::size_t>(i)];
@@ -297,21 +261,8 @@ void frmMain::TakeEntries(const HoroscopeEntries& e)
 {
     // The tabs switch the window's mode and frames.
     SSTab1->setCurrentIndex(e.match ? 1 : 0);
-    for (int i = 0; i < (e.match ? 2 : 1); ++i) {
-        const HoroscopePerson& p = e.persons[static_cast<std::size_t>(i)];
-        txtName[i]->setText(p.name);
-        txtDOB[i]->setDate(p.birthDate);
-        txtTOB[i]->setText(p.birthTime);
-        cmbSex[i]->setCurrentIndex(p.sexIndex);
-        // A new zone lists its places before the place is picked.
-        cmbZones[i]->setCurrentIndex(cmbZones[i]->findData(QVariant::fromValue(p.zoneId)));
-        cmbPlaces[i]->setCurrentIndex(cmbPlaces[i]->findData(QVariant::fromValue(p.placeId)));
-        if (cmbPlaces[i]->currentIndex() < 0)
-            txtLatLong[i]->clear();   // no place: no coordinates of another
-        cmbWTC[3 * i]->setCurrentIndex(p.warSign);
-        cmbWTC[3 * i + 1]->setCurrentIndex(p.warHours);
-        cmbWTC[3 * i + 2]->setCurrentIndex(p.warMinutes);
-    }
+    for (int i = 0; i < (e.match ? 2 : 1); ++i)
+        PersonBoxes[i]->Take(e.persons[static_cast<std::size_t>(i)]);
     cmbAyanamsa->setCurrentIndex(e.ayanamsa);
     cmbCharting->setCurrentIndex(e.charting);
     cmbLanguage->setCurrentIndex(e.language);
@@ -321,6 +272,71 @@ void frmMain::TakeEntries(const HoroscopeEntries& e)
     TXTMother->setText(e.mother);
     txtGrandfather->setText(e.grandfather);
     txtGotra->setText(e.gotra);
+}
+
+namespace {
+
+// The ayanamsa and node choice that the calculations read, set for one
+// window's life and put back after it.
+class ScopedCalculationChoices {
+public:
+    explicit ScopedCalculationChoices(const MainChoices& choices)
+        : ayanamsa_(OutputRun().AyanamsaChoice), trueNode_(OutputRun().TrueNode)
+    {
+        OutputRun().AyanamsaChoice = choices.ayanamsa;
+        OutputRun().TrueNode = choices.trueNode;
+    }
+    ~ScopedCalculationChoices()
+    {
+        OutputRun().AyanamsaChoice = ayanamsa_;
+        OutputRun().TrueNode = trueNode_;
+    }
+    ScopedCalculationChoices(const ScopedCalculationChoices&) = delete;
+    ScopedCalculationChoices& operator=(const ScopedCalculationChoices&) = delete;
+
+private:
+    int ayanamsa_;
+    bool trueNode_;
+};
+
+} // namespace
+
+void frmMain::cmdGhati_Click() { OpenGhatiWindow(0); }
+
+void frmMain::cmdGhati2_Click() { OpenGhatiWindow(1); }
+
+void frmMain::OpenGhatiWindow(int i)
+{
+    GhatiSecondPerson = i == 1;
+    if (!RecheckBirthBoxes(i) || !CheckZoneAndPlace(i))
+        return;
+    // The window works on a record of its own, filled as the output run
+    // fills Native: the next run's chart owes nothing to it.
+    std::optional<BirthRecord> person;
+    try {
+        person = BirthRecordOf(EntryOf(i), PersonWord(i));
+    } catch (const std::exception& e) {
+        reporter().Message(e.what());
+    }
+    if (!person)
+        return;
+
+    if (!conversion_)
+        conversion_ = std::make_unique<frmConversion>(*this);
+    frmConversion& w = *conversion_;
+    // The window reckons under the ayanamsa and nodes the main window shows,
+    // not those of the last output run, which stand again when it closes.
+    const ScopedCalculationChoices choices(Choices());
+    w.cmbHR->setText(QString::number(person->Hour));
+    w.cmbMIN->setText(QString::number(person->Minute));
+    w.cmbSEC->setText(QString::number(person->Second));
+    w.lblDate->setText(QString::number(person->Day) + QLatin1Char('-') + QLocale::c().monthName(person->Month) +
+                       QLatin1Char('-') + QString::number(person->Year));
+    {
+        const WaitCursor wait;
+        w.TobToGhati(*person);
+    }
+    ShowModal(w);
 }
 
 } // namespace tarvik

@@ -622,6 +622,46 @@ TEST_F(MainWindowTest, TheMatchMakingTabSwitchesColumnsAndFixesTheSexes)
     EXPECT_FALSE(w.cmbZones[1]->isEnabled());
 }
 
+// Each person's entries are one box: the controls carry the person's index,
+// and a horoscope file's person goes in and comes out unchanged.
+TEST_F(MainWindowTest, EachPersonsBoxTakesAndGivesAFilesPerson)
+{
+    frmMain& w = Start();
+    ASSERT_TRUE(started);
+    for (int i = 0; i < 2; ++i) {
+        const PersonEntryBox* box = w.PersonBoxes[i];
+        ASSERT_TRUE(box);
+        EXPECT_EQ(box->Person(), i);
+        const QString n = QString::number(i);
+        EXPECT_EQ(box->txtName, w.findChild<QLineEdit*>(QStringLiteral("txtName") + n));
+        EXPECT_EQ(box->cmbPlaces, w.findChild<QComboBox*>(QStringLiteral("cmbPlaces") + n));
+        EXPECT_EQ(box->cmbWTC[2], w.findChild<QComboBox*>(QStringLiteral("cmbWTC") + QString::number(3 * i + 2)));
+        EXPECT_EQ(box->cmdGhati, w.findChild<QPushButton*>(i == 0 ? QStringLiteral("cmdGhati") : QStringLiteral("cmdGhati2")));
+    }
+    EXPECT_EQ(w.frFemale, w.PersonBoxes[1]);
+
+    const HoroscopePerson girl{QStringLiteral("Meera"), QDate(1983, 3, 2), QStringLiteral("07:05:09 PM"), 1,
+                               1282988, 1282898, 1, 2, 45};
+    w.PersonBoxes[1]->Take(girl);
+    EXPECT_EQ(w.PersonBoxes[1]->FileEntry(), girl);
+    EXPECT_EQ(w.cmbPlaces[1]->currentText(), QStringLiteral("Pokhara"));
+    EXPECT_EQ(w.txtLatLong[1]->text(), QStringLiteral("28N14 83E59"));
+    const PersonEntry entry = w.EntryOf(1);
+    EXPECT_EQ(std::tie(entry.warSign, entry.warHours, entry.warMinutes),
+              std::make_tuple(QStringLiteral("-"), QStringLiteral("2"), QStringLiteral("45")));
+    // The native's box is not touched.
+    EXPECT_EQ(w.txtName[0]->text(), QStringLiteral("Ravi Kumar"));
+    EXPECT_EQ(w.cmbPlaces[0]->currentText(), QStringLiteral("Delhi"));
+
+    // A place the zone does not list leaves no coordinates of another.
+    HoroscopePerson stray = girl;
+    stray.placeId = 1273294;   // Delhi, not in Nepal
+    w.PersonBoxes[1]->Take(stray);
+    EXPECT_EQ(w.cmbPlaces[1]->currentIndex(), -1);
+    EXPECT_EQ(w.txtLatLong[1]->text(), QString());
+    EXPECT_TRUE(messages.messages.empty());
+}
+
 TEST_F(MainWindowTest, TheEntriesFillTheBirthRecordAndTheChart)
 {
     frmMain& w = StartShown();

@@ -5,7 +5,9 @@
 #include "OutputFixture.h"
 
 #include "shell/EntryRules.h"
+#include "shell/EntryRun.h"
 #include "shell/OutputRun.h"
+#include "readings/Aspects.h"
 #include "registry/PageCatalogue.h"
 
 
@@ -320,6 +322,56 @@ TEST_F(OutputRunTest, AMatchComputesTheGirlFirstAndEndsWithTheBoy)
     EXPECT_NE(Match().PartnerLongitudes[Moon], Chart().PlanetLongitudes[Moon]);
     EXPECT_NEAR(Match().PartnerZoneMeridian, 86.25, 1e-9);
     EXPECT_TRUE(messages.messages.empty());
+}
+
+// The run reads the entries it is given, not the window: a place, a time and
+// options that the window does not show are those of the chart.
+TEST_F(OutputRunTest, ARunIsMadeFromTheEntriesItIsGiven)
+{
+    frmMain& w = Start();
+    ASSERT_TRUE(started);
+    RunEntries entries;
+    entries.persons[0] = w.EntryOf(0);
+    entries.persons[0].placeId = 1275339;   // Mumbai, while the window shows Delhi
+    entries.persons[0].birthTime = QStringLiteral("14:30");
+    entries.persons[0].birthDate = QDate(1970, 3, 5);
+    entries.choices = {1, 1, 0, false};
+    entries.family.gotra = QStringLiteral("Bharadwaj");
+    entries.varshphalFrom = QStringLiteral("2030");
+    entries.varshphalYears = QStringLiteral("2");
+    entries.yoginiFrom = QStringLiteral("someday");
+
+    const std::optional<PreparedRun> run = PrepareRun(entries);
+    ASSERT_TRUE(run);
+    EXPECT_TRUE(messages.messages.empty());
+    EXPECT_EQ(w.cmbPlaces[0]->currentText(), QStringLiteral("Delhi"));
+    EXPECT_EQ(Native().Place, "Mumbai");
+    EXPECT_EQ(std::tie(Native().Day, Native().Month, Native().Year, Native().Hour, Native().Minute),
+              std::make_tuple(5, 3, 1970, 14, 30));
+    EXPECT_EQ(Births().Gotra, "Bharadwaj");
+    const RunValues& values = OutputRun();
+    EXPECT_EQ(std::tie(values.AyanamsaChoice, values.TrueNode, values.ChartStyle, values.LanguageHindi),
+              std::make_tuple(1, false, 1, false));
+    EXPECT_EQ(std::tie(values.VarshphalFrom, values.VarshphalYear, values.VarshphalYears), std::make_tuple(2030, 2030, 2));
+    EXPECT_DOUBLE_EQ(values.YoginiFrom, 1970 + 3 / 12.0 + 5 / 360.0);
+    std::vector<std::string> keys, expected;
+    for (const CatalogueRow& row : run->pages)
+        keys.push_back(row.key);
+    for (const CatalogueRow& row : PageCatalogue(false, OutputKind::Preview, AspectPageCount()))
+        expected.push_back(row.key);
+    EXPECT_EQ(keys, expected);
+
+    // In a match the girl is prepared first: her missing zone ends the run
+    // before the boy's chart is begun.
+    entries.match = true;
+    entries.printing = true;
+    entries.persons[1] = w.EntryOf(1);
+    entries.persons[1].zoneId = 0;
+    Native() = {};
+    EXPECT_FALSE(PrepareRun(entries));
+    EXPECT_EQ(messages.messages, std::vector<std::string>{"Please select the Time Zone again for Female"});
+    EXPECT_EQ(Native().Name, "");
+    EXPECT_EQ(values.BatchPrint, 1);
 }
 
 } // namespace

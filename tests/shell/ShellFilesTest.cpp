@@ -3,6 +3,7 @@
 
 #include "refdata/RefdataFixture.h"
 
+#include "core/Reporter.h"
 #include "core/State.h"
 #include "shell/EntryRules.h"
 #include "shell/HoroscopeFile.h"
@@ -266,6 +267,56 @@ TEST(HoroscopeFileTest, LeadingBlanksAndOtherTimeFormsAreRead)
     lines[4] = QStringLiteral("0");
     std::string problem;
     EXPECT_EQ(ReadHoroscopeFile(lines, problem), SampleHoroscope()) << problem;
+}
+
+// The file the entries on screen are: what counts as a change since the last
+// open or save, and a save that fails leaving the file and its entries.
+TEST(HoroscopeFileTest, TheFileKnowsWhetherTheEntriesChangedSinceItWasLastSavedOrOpened)
+{
+    const ScratchFolder folder;
+    CollectingReporter collector;
+    const ScopedReporter scope(collector);
+    HoroscopeFile file;
+    EXPECT_TRUE(file.Changed(SampleHoroscope())) << "nothing remembered yet";
+    file.StartNew(SampleHoroscope());
+    EXPECT_EQ(file.Caption(), QStringLiteral("...New"));
+    EXPECT_FALSE(file.Changed(SampleHoroscope()));
+
+    // The girl of a horoscope is not kept, so she changes nothing.
+    HoroscopeEntries girl = SampleHoroscope();
+    girl.persons[1].name = QStringLiteral("Meera");
+    EXPECT_FALSE(file.Changed(girl));
+    HoroscopeEntries named = SampleHoroscope();
+    named.persons[0].name = QStringLiteral("Asha");
+    EXPECT_TRUE(file.Changed(named));
+
+    const QString nowhere = QString::fromStdString(folder.File("no such folder/a.TVK"));
+    EXPECT_FALSE(file.Save(nowhere, named));
+    EXPECT_EQ(file.Name(), QString());
+    EXPECT_TRUE(file.Changed(named));
+    ASSERT_EQ(collector.messages.size(), 1u);
+
+    const QString path = QString::fromStdString(folder.File("a.TVK"));
+    ASSERT_TRUE(file.Save(path, SampleMatch()));
+    EXPECT_EQ(file.Name(), path);
+    EXPECT_EQ(file.Caption(), path);
+    EXPECT_FALSE(file.Changed(SampleMatch()));
+    EXPECT_TRUE(file.Changed(SampleHoroscope())) << "the mode is kept";
+    std::string error;
+    EXPECT_EQ(ReadTextLines(path, error), HoroscopeFileLines(SampleMatch()));
+
+    file.Opened(QStringLiteral("b.TVK"), named);
+    EXPECT_EQ(file.Name(), QStringLiteral("b.TVK"));
+    EXPECT_FALSE(file.Changed(named));
+}
+
+TEST(HoroscopeFileTest, TheProposedNameHoldsNoFolderSeparators)
+{
+    HoroscopeEntries e = SampleMatch();
+    e.persons[0].name = QStringLiteral(" A/B\\C ");
+    EXPECT_EQ(HoroscopeFile::ProposedName(e), QStringLiteral("A-B-C, Meera"));
+    e.match = false;
+    EXPECT_EQ(HoroscopeFile::ProposedName(e), QStringLiteral("A-B-C"));
 }
 
 TEST(PageSetTest, ASetIsTwoLinesPerEntryAndLoadsBackIntoTheList)

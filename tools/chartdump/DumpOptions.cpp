@@ -2,6 +2,7 @@
 
 #include "calc/TextFormat.h"
 #include "calc/TimeScale.h"
+#include "core/CivilTime.h"
 
 #include <cctype>
 #include <map>
@@ -22,14 +23,6 @@ const char* const Usage =
     "program folder).\n";
 
 namespace {
-
-bool isLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
-
-int daysInMonth(int m, int y)
-{
-    static const int len[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return m == 2 && isLeap(y) ? 29 : len[m - 1];
-}
 
 class Reader {
 public:
@@ -61,14 +54,13 @@ public:
         int d = 0, mo = 0, y = 0;
         if (!three("--date", v, form, "DD-MM-YYYY", d, mo, y))
             return false;
-        if (y < 1 || mo < 1 || mo > 12 || d < 1 || d > daysInMonth(mo, y))
+        const CivilDate civil{d, mo, y};
+        if (y < 1 || !civil.IsValid())
             return fail("--date", v, "not a date of the calendar");
         // The program computes births of these four centuries only.
         if (y < 1800 || y > 2199)
             return fail("--date", v, "the year must be from 1800 to 2199");
-        b.Day = d;
-        b.Month = mo;
-        b.Year = y;
+        b.SetDate(civil);
         return true;
     }
 
@@ -80,9 +72,7 @@ public:
             return false;
         if (h > 23 || mi > 59 || s > 59)
             return fail("--time", v, "hours 0-23, minutes and seconds 0-59");
-        b.Hour = h;
-        b.Minute = mi;
-        b.Second = s;
+        b.SetClock({h, mi, s});
         return true;
     }
 

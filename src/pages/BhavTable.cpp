@@ -40,7 +40,7 @@ void printPoint(Surface& surface, double longitude, int from, int y)
     };
     const std::array<Cell, 4> cells = {{
         {0, 1000, SignText(place.sign)},
-        {1000, 800, FormatDMS(longitude)},
+        {1000, 800, FormatDMS(longitude, OutputRun().PunctColon)},
         // A two-word nakshatra too wide for its column is written "U. Bhadrapada".
         {1800, 1500, FitCell(surface, GetDictText(NakshatraKeys(place.nakshatra)),
                              (1500 - ColumnGap) * scale)},

@@ -113,7 +113,7 @@ void PrintNirayanaCharts(Surface& surface)
 {
     ChartState& chart = Chart();
     PrintAt(surface, Config().LeftMarginTwips, static_cast<int>(surface.CurrentY),
-            AyanamsaLineText(FormatDMS(chart.PlanetLongitudes[AyanamsaSlot])));
+            AyanamsaLineText(FormatDMS(chart.PlanetLongitudes[AyanamsaSlot], OutputRun().PunctColon)));
 
     DrawChart(surface, 1, Dict("_LAGNATARVIK"), true, LeftChart);
     DrawChart(surface, 4, Dict(VargaNames[4]), true, RightChart);

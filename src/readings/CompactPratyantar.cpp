@@ -68,7 +68,7 @@ void PrintCompactPratyantarPage(Surface& surface, double day, double month, doub
     const auto lords = DisplayTexts(DashaLordNames);
     std::string from = first == birthAntar
                            ? BirthDateText(day, month, year)
-                           : EndDateText(periods.Period(DashaLevel::Antar, first - 1));
+                           : EndDateText(periods.Period(DashaLevel::Antar, first - 1), OutputRun().Choices());
     for (int b = 0; b < Blocks; ++b) {
         const int column = b % Columns;
         const int a = first + b;
@@ -86,7 +86,7 @@ void PrintCompactPratyantarPage(Surface& surface, double day, double month, doub
                 lords[maha.lord] + " " + run.PunctDash + " " + lords[antar.lord]);
         surface.Line(x, y0 + step + 1, ruleEnd, y0 + step + 1);
 
-        const std::string to = EndDateText(antar);
+        const std::string to = EndDateText(antar, OutputRun().Choices());
         if (column == 0) {
             PrintAt(surface, static_cast<int>(left), static_cast<int>(lineTop(1)),
                     GetDictText("FROM"));
@@ -106,7 +106,7 @@ void PrintCompactPratyantarPage(Surface& surface, double day, double month, doub
             PrintRightAligned(surface, datesEnd, lineTop(n) + 30 * s,
                               pratyantar.endedBeforeBirth
                                   ? run.PunctDash
-                                  : DecimalYearToDate(pratyantar.end, false));
+                                  : DecimalYearToDate(pratyantar.end, false, OutputRun().Choices()));
         }
         if (column == Columns - 1)
             y0 = std::round(y0 + 13 * step);

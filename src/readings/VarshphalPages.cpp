@@ -162,7 +162,7 @@ void VarshphalPage(Surface& surface, bool toPrinter, int page)
         const NativeMomentGuard guard;
         const double birthAscendant = birth.HouseCusps[1];
         Native() = yearStart;
-        CalcChart();
+        CalcChart(OutputRun().Choices());
         printYearChart(surface, toPrinter, start->completedYears, birthAscendant);
     } else if (page == 2 || page == 3) {
         // The periods read only the year chart's bodies and ascendant.

@@ -42,7 +42,7 @@ void printMahaPage(Surface& surface, const DashaPeriods& periods, const std::str
     std::string start = birthDate;
     for (int i = 0; i < first + MahaBlocksPerPage; ++i) {
         const DashaPeriod maha = periods.Period(DashaLevel::Maha, i);
-        const std::string end = DecimalYearToDate(maha.end, true);
+        const std::string end = DecimalYearToDate(maha.end, true, OutputRun().Choices());
         if (i >= first) {
             const int j = i - first;
             const double x = Config().LeftMarginTwips * s + MahaColumnStep * (j % MahaBlocksPerRow);
@@ -61,7 +61,7 @@ void printMahaPage(Surface& surface, const DashaPeriods& periods, const std::str
                         ShortName(names[antar.lord], 4));
                 if (!antar.endedBeforeBirth)
                     PrintAt(surface, static_cast<int>(x + 650), static_cast<int>(y),
-                            DecimalYearToDate(antar.end, false));
+                            DecimalYearToDate(antar.end, false, OutputRun().Choices()));
             }
         }
         start = end;
@@ -105,9 +105,9 @@ void printAntarPage(Surface& surface, const DashaPeriods& periods, const YoginiT
                       AntarColumnStep);
         surface.Font.Size = dateSize;
         PrintAt(surface, static_cast<int>(x), static_cast<int>(surface.CurrentY),
-                DecimalYearToDate(antar.start, true));
+                DecimalYearToDate(antar.start, true, OutputRun().Choices()));
         PrintAt(surface, static_cast<int>(x), static_cast<int>(surface.CurrentY),
-                DecimalYearToDate(antar.end, true));
+                DecimalYearToDate(antar.end, true, OutputRun().Choices()));
         surface.Font.Size = textSize;
         surface.Font.Bold = false;
 

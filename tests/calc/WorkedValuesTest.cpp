@@ -30,7 +30,7 @@ class WorkedValuesTest : public CalcTest {};
 
 TEST_F(WorkedValuesTest, MomentIsTOne)
 {
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     EXPECT_DOUBLE_EQ(Chart().DayFraction, 0.0);
     EXPECT_DOUBLE_EQ(Chart().JulianCenturies, 1.0);
 }
@@ -38,7 +38,7 @@ TEST_F(WorkedValuesTest, MomentIsTOne)
 TEST_F(WorkedValuesTest, BodiesAndMeanNode)
 {
     OutputRun().TrueNode = false;
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     const auto& L = Chart().PlanetLongitudes;
     expectAll({
         {"Lahiri ayanamsa", 23.852915, L[1], 0.5e-6},
@@ -62,7 +62,7 @@ TEST_F(WorkedValuesTest, BodiesAndMeanNode)
 TEST_F(WorkedValuesTest, TrueNode)
 {
     OutputRun().TrueNode = true;
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     // c1 = -74.31' from the Sun's angle to the node, c2 = +0.33' from the date.
     expectAll({
         {"Rahu (true)", 99.9504, Chart().PlanetLongitudes[Rahu], Dec4},
@@ -72,7 +72,7 @@ TEST_F(WorkedValuesTest, TrueNode)
 
 TEST_F(WorkedValuesTest, HousesAtDelhi)
 {
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     const ChartState& c = Chart();
     expectAll({
         {"obliquity", 23.439281, c.Obliquity, 0.5e-6},
@@ -91,7 +91,7 @@ TEST_F(WorkedValuesTest, HousesAtDelhi)
 
 TEST_F(WorkedValuesTest, SunriseAtDelhi)
 {
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     const SunTimes s = CalcSunrise();
     // The sunset carries the 0.035 h allowance the other way from the sunrise.
     expectAll({

@@ -318,8 +318,8 @@ TEST_F(DispatcherTest, KPPagesAreFramedOnce)
 TEST_F(DispatcherTest, KPBhavaChartStartsEachHouseAtItsCusp)
 {
     SubLordsOpen subLords(source);
-    Births().BirthLagna = 100;
-    Births().BirthAyanamsa = 23.5;
+    Chart().HouseCusps[1] = 100;
+    Chart().PlanetLongitudes[AyanamsaSlot] = 23.5;
     Chart().PlaceLatitude = 28.65;
     Chart().Obliquity = 23.44;
     CalcKPChart();

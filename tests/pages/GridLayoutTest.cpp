@@ -47,7 +47,7 @@ protected:
     void prepare(const BirthRecord& birth, bool hindi, int style)
     {
         Native() = birth;
-        CalcChart();
+        CalcChart(OutputRun().Choices());
         OutputRun().ChartStyle = style;
         ApplyDisplayConventions(hindi);
     }

@@ -265,7 +265,7 @@ TEST_F(AspectPages, BuilderNamesTheBodiesAndTheAspect)
 TEST_F(AspectPages, MoreThanTwentyEightAspectsGoOnToAFifthPage)
 {
     Native() = DelhiBirth(8, 5, 1941, 8, 7);
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     const std::vector<AspectEntry> entries = CollectAspectPredictions();
     ASSERT_EQ(entries.size(), 35u);
     EXPECT_EQ(AspectPageCount(), 5);
@@ -276,7 +276,7 @@ TEST_F(AspectPages, MoreThanTwentyEightAspectsGoOnToAFifthPage)
     EXPECT_EQ(surface.FindText(entries[27].heading), nullptr);
 
     Native() = DelhiBirth(15, 8, 1980, 10, 30);
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     ASSERT_LE(CollectAspectPredictions().size(), 28u);
     EXPECT_EQ(AspectPageCount(), 4);
 }

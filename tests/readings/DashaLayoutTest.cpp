@@ -101,7 +101,7 @@ TEST_F(DashaLayout, PagesKeepInsideTheFrameAndApart)
     for (const auto& b : births) {
         for (bool hindi : {false, true}) {
             Native() = b.birth;
-            CalcChart();
+            CalcChart(OutputRun().Choices());
             ApplyDisplayConventions(hindi);
             OutputRun().YoginiFrom =
                 BirthDecimalYear(b.birth.Day, b.birth.Month, b.birth.Year) + b.yoginiFrom;

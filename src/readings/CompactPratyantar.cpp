@@ -49,14 +49,14 @@ int FirstCompactAntardasha(int birthAntardasha, std::optional<int> current)
     return std::min(first, LastFirstAntardasha);
 }
 
-void PrintCompactPratyantarPage(Surface& surface, double day, double month, double year,
-                                int todayYear, int todayMonth)
+void PrintCompactPratyantarPage(Surface& surface, const ChartState& chart, double day, double month,
+                                double year, int todayYear, int todayMonth)
 {
     const RunValues& run = OutputRun();
     const double s = run.OutputScale;
     const double step = run.LineStep;
     const DashaPeriods periods = VimshottariPeriods(
-        VimshottariAtBirth(Chart().PlanetLongitudes[Moon]), BirthDecimalYear(day, month, year));
+        VimshottariAtBirth(chart.PlanetLongitudes[Moon]), BirthDecimalYear(day, month, year));
     const int birthAntar = periods.RunningAtBirth(DashaLevel::Antar);
     const int first =
         FirstCompactAntardasha(birthAntar, AntardashaOfMonth(periods, todayYear, todayMonth));
@@ -113,12 +113,13 @@ void PrintCompactPratyantarPage(Surface& surface, double day, double month, doub
     }
 }
 
-void PrintVimshottariPratyantar(Surface& surface, double day, double month, double year, int, int)
+void PrintVimshottariPratyantar(Surface& surface, const ChartState& chart, double day, double month,
+                                double year, int, int)
 {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    PrintCompactPratyantarPage(surface, day, month, year, local.tm_year + 1900, local.tm_mon + 1);
+    PrintCompactPratyantarPage(surface, chart, day, month, year, local.tm_year + 1900, local.tm_mon + 1);
 }
 
 } // namespace tarvik

@@ -17,11 +17,10 @@ namespace {
 constexpr int Signs = 12;
 } // namespace
 
-void JaiminiPage(int cycle, Surface& surface)
+void JaiminiPage(int cycle, Surface& surface, const ChartState& chart)
 {
     const RunValues& run = OutputRun();
     const Settings& settings = Config();
-    const ChartState& chart = Chart();
     const BirthRecord& native = Native();
     const double s = run.OutputScale;
     const double step = 0.8 * run.LineStep;

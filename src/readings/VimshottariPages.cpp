@@ -310,11 +310,11 @@ void PrintVimshottariSookshmaPage(Surface& surface, const DashaPeriods& periods,
     drawGrid(surface, sookshmaLayout(), y0, blocks);
 }
 
-void PrintVimshottariDasha(Surface& surface, double day, double month, double year,
+void PrintVimshottariDasha(Surface& surface, const ChartState& chart, double day, double month, double year,
                            bool mahaAntar, const DashaSelection& selection)
 {
     const double start =
-        DashaStartLongitude(Chart(), selection.fromAscendant, selection.fromSun);
+        DashaStartLongitude(chart, selection.fromAscendant, selection.fromSun);
     const DashaAtBirth atBirth = VimshottariAtBirth(start);
 
     const DashaStart from = selection.fromAscendant ? DashaStart::Ascendant

@@ -126,9 +126,10 @@ void printAntarPage(Surface& surface, const DashaPeriods& periods, const YoginiT
 
 } // namespace
 
-void PrintYoginiDasha(Surface& surface, double day, double month, double year, int selector)
+void PrintYoginiDasha(Surface& surface, const ChartState& chart, double day, double month, double year,
+                      int selector)
 {
-    const DashaPeriods periods = YoginiPeriods(YoginiAtMoon(Chart().PlanetLongitudes[Moon]),
+    const DashaPeriods periods = YoginiPeriods(YoginiAtMoon(chart.PlanetLongitudes[Moon]),
                                                BirthDecimalYear(day, month, year));
     int y = static_cast<int>(surface.CurrentY);
     PrintHeading(GetDictText("Yogini Dasha"), surface, y);

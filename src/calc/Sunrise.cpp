@@ -51,11 +51,12 @@ SunTimes SunriseSunset(int day, int month, int year, double latitude, double lon
     return {0.0, rise - zoneLessLocal, set - zoneLessLocal, rise, set};
 }
 
-SunTimes CalcSunrise()
+SunTimes SunriseOf(const BirthRecord& birth, const ChartState& chart)
 {
-    const BirthRecord& n = Native();
-    const ChartState& c = Chart();
-    return SunriseSunset(n.Day, n.Month, n.Year, c.PlaceLatitude, c.PlaceLongitude, c.ZoneMeridianDeg);
+    return SunriseSunset(birth.Day, birth.Month, birth.Year, chart.PlaceLatitude, chart.PlaceLongitude,
+                         chart.ZoneMeridianDeg);
 }
+
+SunTimes CalcSunrise() { return SunriseOf(Native(), Chart()); }
 
 } // namespace tarvik

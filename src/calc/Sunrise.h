@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/BirthRecord.h"
+#include "core/ChartState.h"
+
 #include <array>
 
 namespace tarvik {
@@ -19,8 +22,10 @@ using SunTimes = std::array<double, 5>;
 // noon). The times are not reduced into 0..24.
 SunTimes SunriseSunset(int day, int month, int year, double latitude, double longitude, double zoneMeridian);
 
-// The same for Native's date at the place and zone of the last chart
-// (PlaceLatitude, PlaceLongitude, ZoneMeridianDeg).
+// The same for a birth's date at the place and zone of its chart
+// (PlaceLatitude, PlaceLongitude, ZoneMeridianDeg); the door without them
+// reads Native and the last chart.
+SunTimes SunriseOf(const BirthRecord& birth, const ChartState& chart);
 SunTimes CalcSunrise();
 
 } // namespace tarvik

@@ -176,10 +176,12 @@ BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second)
     fill(r.siderealTime, Dict("Siderial Time"),
          [](const PersonChart& p) { return FormatHMS(p.siderealTime, 24, OutputRun().PunctColon); });
     fill(r.sunriseLocal, Dict("SRSSL"), [&](const PersonChart& p) {
-        return FormatHMS(p.sunTimes[1], 24, run.PunctColon) + slash + FormatHMS(p.sunTimes[2], 24, run.PunctColon);
+        return FormatHMS(p.sunTimes[1], 24, run.PunctColon) + slash +
+               FormatHMS(p.sunTimes[2], 24, run.PunctColon);
     });
     fill(r.sunriseZone, Dict("SRSSS"), [&](const PersonChart& p) {
-        return FormatHMS(p.sunTimes[3], 24, run.PunctColon) + slash + FormatHMS(p.sunTimes[4], 24, run.PunctColon);
+        return FormatHMS(p.sunTimes[3], 24, run.PunctColon) + slash +
+               FormatHMS(p.sunTimes[4], 24, run.PunctColon);
     });
     fill(r.ayanGolRitu, Dict("_AAYAN") + slash + Dict("_GOOL") + slash + Dict("_RITU"),
          [&](const PersonChart& p) {

@@ -99,7 +99,8 @@ void fillMatchPerson(MatchTableCells& cells, int firstColumn, const std::array<d
         const int lord = BodyDisplayOrder[SignLords[place.sign]];
         auto& row = cells[r];
         row[firstColumn] = EnglishCut(SignText(place.sign), 4) + dash + Dict(BodyNames[lord]);
-        row[firstColumn + 1] = FormatDMS(l, OutputRun().PunctColon) + (retrogradeRow(longitudes, r) ? Dict("_RET") : "");
+        row[firstColumn + 1] =
+            FormatDMS(l, OutputRun().PunctColon) + (retrogradeRow(longitudes, r) ? Dict("_RET") : "");
         row[firstColumn + 2] =
             Dict(NakshatraKeys(place.nakshatra)) + dash + std::to_string(place.pada);
     }

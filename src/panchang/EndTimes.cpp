@@ -81,7 +81,8 @@ ElementEnd searchEnd(Anga anga, const BirthRecord& person, int hour, int minute,
     return {running, at.dayNumber - startDay, at.hour, at.minute, at.second};
 }
 
-std::string endText(Anga anga, const BirthRecord& person, int hour, int minute, int second, const RunChoices& run)
+std::string endText(Anga anga, const BirthRecord& person, int hour, int minute, int second,
+                    const RunChoices& run)
 {
     return EndTimeText(FindElementEnd(anga, person, hour, minute, second, run), run.colon);
 }

@@ -51,7 +51,8 @@ std::string EndTimeText(const ElementEnd& end, std::string_view colon);
 // end is given one minute before the change, a clock time at which that
 // tithi still runs.
 std::string TithiEndTime(const BirthRecord& person, int hour, int minute, int second, const RunChoices& run);
-std::string NakshatraEndTime(const BirthRecord& person, int hour, int minute, int second, const RunChoices& run);
+std::string NakshatraEndTime(const BirthRecord& person, int hour, int minute, int second,
+                             const RunChoices& run);
 std::string YogaEndTime(const BirthRecord& person, int hour, int minute, int second, const RunChoices& run);
 std::string KaranaEndTime(const BirthRecord& person, int hour, int minute, int second, const RunChoices& run);
 

@@ -119,7 +119,8 @@ PanchangAtTime CalcPanchangAtTime(const BirthRecord& person, double sun, double 
     p.karana = ending(karana, KaranaNames[karana], karanaLeft, dR, start);
 
     for (ElementAtTime* e : {&p.tithi, &p.nakshatra, &p.yoga, &p.karana})
-        e->endText = FormatTime(e->end.hours, e->end.minutes, e->end.seconds, TimeTextForm::Short, 0, run.colon);
+        e->endText = FormatTime(e->end.hours, e->end.minutes, e->end.seconds, TimeTextForm::Short, 0,
+                                run.colon);
     return p;
 }
 

@@ -299,8 +299,8 @@ MatchPerson MatchPersonOf(const std::array<double, 27>& longitudes, const int (&
 MatchPerson BoyOfMatchRun()
 {
     const auto& longitudes = Chart().PlanetLongitudes;
-    return MatchPersonOf(longitudes, Match().NativeSaptavargaSigns, CalcNakshatra(ReduceDegrees(longitudes[Moon])),
-                         "boy");
+    return MatchPersonOf(longitudes, Match().NativeSaptavargaSigns,
+                         CalcNakshatra(ReduceDegrees(longitudes[Moon])), "boy");
 }
 
 MatchPerson GirlOfMatchRun(const PanchangValues& girlPanchang)

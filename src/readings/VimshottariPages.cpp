@@ -246,7 +246,8 @@ void PrintVimshottariPratyantarPage(Surface& surface, const DashaPeriods& period
         return;
 
     const std::string previousEnd =
-        page == 1 ? std::string() : EndDateText(periods.Period(DashaLevel::Antar, first - 1), OutputRun().Choices());
+        page == 1 ? std::string() : EndDateText(periods.Period(DashaLevel::Antar, first - 1),
+                                                OutputRun().Choices());
     std::string blockFrom = page == 1 ? BirthDateText(day, month, year) : previousEnd;
     StartEndTexts texts(BirthDateText(day, month, year), previousEnd);
     const auto lords = DisplayTexts(DashaLordNames);

@@ -50,9 +50,6 @@ ChartInput ChartInputOf(const BirthRecord& b, int ayanamsaChoice, bool trueNode)
     in.timeCorrection = b.TimeCorrection;
     in.ayanamsaChoice = ayanamsaChoice;
     in.trueNode = trueNode;
-    in.nodeDay = b.Day;
-    in.nodeMonth = b.Month;
-    in.nodeYear = b.Year;
     in.kpYear = b.Year;
     in.kpMonth = b.Month;
     return in;
@@ -99,7 +96,7 @@ void ComputeChart(const ChartInput& in, ChartState& chart)
     const double T = JulianCenturiesOf(N, chart.DayFraction);
     chart.JulianCenturies = T;
 
-    const NodeChoice node{in.trueNode, in.nodeDay, in.nodeMonth, in.nodeYear};
+    const NodeChoice node{in.trueNode};
 
     // The moment. The perturbation terms and the Lahiri ayanamsa serve both passes.
     CalcPerturbations(chart);

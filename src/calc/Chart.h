@@ -22,7 +22,6 @@ struct ChartInput {
     double timeCorrection = 0;   // hours added to the clock time
     int ayanamsaChoice = 0;      // 0 Lahiri, 1 K.P., 2 Raman; anything else Lahiri
     bool trueNode = true;
-    int nodeDay = 1, nodeMonth = 1, nodeYear = 2000;
     int kpYear = 2000, kpMonth = 1;
 };
 

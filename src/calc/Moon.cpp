@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <stdexcept>
 
 namespace tarvik {
 
@@ -62,40 +61,44 @@ constexpr auto LunarSeries = std::to_array<LunarTerm>({
     {-0.0008,    3, -1,  0,  0,  0},  // 3D - Mm
 });
 
-// The Sun-node correction of the true node, arc-minutes every 3 degrees of
-// the Sun's angle from the node, 0 to 45 (mirrored about 45 up to 90).
-constexpr std::array<int, 16> SunNodeTable = {
-    0, 10, 20, 30, 40, 49, 58, 66, 73, 79, 85, 90, 93, 96, 98, 98};
-
-// The dated correction of the true node through the year: arc-minutes on
-// these days; the first row is in the year before, the last in the year after.
-struct DatedEntry {
-    int yearOffset;
-    int month;
-    int day;
-    int value;
+// The true (osculating) node's excess over the mean node, arc-minutes:
+// sines of the elongation D, the Sun's mean anomaly M, the Moon's mean
+// anomaly M' and the argument of latitude F. The osculating node is where
+// the plane of the orbit the Moon would keep if its perturbations stopped
+// (normal to r x v) cuts the ecliptic. The main term, of the Sun's angle
+// from the node (D - F), swings it by 1.5 degrees twice in an eclipse year;
+// the others, of 9' at most, run with the Moon's months and the Sun's
+// anomaly. Fitted by least squares to that node over 1800-2199
+// (tools/reference/true-node-reference.js); what the twenty terms leave is
+// under 4'.
+struct NodeTerm {
+    double arcmin;
+    signed char D, M, Mm, F;
 };
-constexpr auto DatedTable = std::to_array<DatedEntry>({
-    {-1, 12, 22, +2},
-    {0, 1, 3, 0},   {0, 1, 15, -2},  {0, 1, 27, -4},  {0, 2, 9, -5},   {0, 2, 21, -7},
-    {0, 3, 5, -8},  {0, 3, 17, -9},  {0, 3, 29, -9},  {0, 4, 11, -9},  {0, 4, 23, -9},
-    {0, 5, 5, -8},  {0, 5, 17, -7},  {0, 5, 29, -5},  {0, 6, 10, -4},  {0, 6, 23, -2},
-    {0, 7, 5, 0},   {0, 7, 17, +2},  {0, 7, 29, +4},  {0, 8, 10, +5},  {0, 8, 22, +7},
-    {0, 9, 4, +8},  {0, 9, 16, +9},  {0, 9, 28, +9},  {0, 10, 10, +9}, {0, 10, 22, +9},
-    {0, 11, 3, +8}, {0, 11, 16, +7}, {0, 11, 28, +5}, {0, 12, 10, +4}, {0, 12, 22, +2},
-    {+1, 1, 3, 0},
-});
 
-// The table value at an angle of 0 to 45 degrees, linear between the grid points.
-double sunNodeTableAt(double y)
-{
-    y = std::clamp(y, 0.0, 45.0);
-    const int k = static_cast<int>(std::floor(y / 3));
-    const double f = (y - 3 * k) / 3;
-    if (f == 0 || k >= 15)
-        return SunNodeTable[std::min(k, 15)];
-    return SunNodeTable[k] + f * (SunNodeTable[k + 1] - SunNodeTable[k]);
-}
+constexpr auto TrueNodeSeries = std::to_array<NodeTerm>({
+    //   arcmin   D   M  M'   F
+    { -89.838,  2,  0,  0, -2},  // 2D - 2F
+    {  -9.005,  0,  1,  0,  0},  // M
+    {  -7.350,  2,  0,  0,  0},  // 2D
+    {  +7.064,  0,  0,  0,  2},  // 2F
+    {  -4.790,  0,  0,  2, -2},  // 2M' - 2F
+    {  -3.699,  2, -1,  0, -2},  // 2D - M - 2F
+    {  +2.941,  2,  0, -1,  0},  // 2D - M'
+    {  +2.448,  0,  0,  1, -2},  // M' - 2F
+    {  +1.964,  0,  0,  1,  0},  // M'
+    {  +1.947,  2,  1,  0, -2},  // 2D + M - 2F
+    {  +1.166,  4,  0,  0, -4},  // 4D - 4F
+    {  +1.066,  2,  0, -1, -2},  // 2D - M' - 2F
+    {  -0.889,  2,  0,  1, -2},  // 2D + M' - 2F
+    {  +0.885,  2,  0, -2,  0},  // 2D - 2M'
+    {  -0.478,  2, -1,  0,  0},  // 2D - M
+    {  -0.271,  2,  0,  1,  0},  // 2D + M'
+    {  -0.258,  1,  0, -1,  0},  // D - M'
+    {  +0.251,  0,  0,  1,  2},  // M' + 2F
+    {  -0.192,  0,  1,  0, -2},  // M - 2F
+    {  +0.183,  2, -1, -1,  0},  // 2D - M - M'
+});
 
 } // namespace
 
@@ -130,57 +133,31 @@ double MoonLongitude(double T)
     return ReduceDegrees(lambda);
 }
 
-double SunNodeCorrection(double sunLongitude, double meanNode)
+double TrueNodeCorrection(double T)
 {
-    // The Sun's angle from the node axis, 0..180, then folded to 0..90 with
-    // the sign of the half it lies in.
-    double x = sunLongitude - meanNode;
-    // A longitude that is no number (a moment far outside any calendar)
-    // would index the table at random.
-    if (!std::isfinite(x))
-        throw std::domain_error("the Sun's longitude or the node's is no number");
-    x = std::fmod(x, 180.0);
-    if (x < 0)
-        x += 180;
-    if (x > 180)
-        x -= 180;
-    double sign = +1;
-    if (x > 90) {
-        x -= 90;
-        sign = -1;
-    }
-    const double value = x < 45 ? sunNodeTableAt(x) : sunNodeTableAt(90 - x);
-    return sign * value;
+    const LunarElements m = MeanLunarElements(T);
+    const double D = m.moonLongitude - m.sunLongitude;
+    const double M = m.sunLongitude - m.sunPerigee;
+    const double Mm = m.moonLongitude - m.moonPerigee;
+    const double F = m.moonLongitude - m.node;
+    double minutes = 0;
+    for (const NodeTerm& t : TrueNodeSeries)
+        minutes += t.arcmin * std::sin((t.D * D + t.M * M + t.Mm * Mm + t.F * F) * DegToRad);
+    return minutes;
 }
 
-double DatedNodeCorrection(int day, int month, int year)
+double CalcRahu(double T, const NodeChoice& choice)
 {
-    const int birth = DayNumber(day, month, year);
-    auto dateOf = [year](const DatedEntry& e) { return DayNumber(e.day, e.month, year + e.yearOffset); };
-    // The first entry on or after the birth date; the first entry is always before it.
-    std::size_t i = 1;
-    while (i + 1 < DatedTable.size() && dateOf(DatedTable[i]) < birth)
-        ++i;
-    const DatedEntry& next = DatedTable[i];
-    const DatedEntry& prev = DatedTable[i - 1];
-    const double span = dateOf(next) - dateOf(prev);
-    const double before = dateOf(next) - birth;
-    return next.value - before * (next.value - prev.value) / span;
-}
-
-double CalcRahu(double meanNode, double sunLongitude, const NodeChoice& choice)
-{
+    const double mean = MeanNode(T);
     if (!choice.trueNode)
-        return meanNode;
-    const double minutes = SunNodeCorrection(sunLongitude, meanNode)
-                           + DatedNodeCorrection(choice.day, choice.month, choice.year);
-    return ReduceDegrees(meanNode + minutes / 60);
+        return mean;
+    return ReduceDegrees(mean + TrueNodeCorrection(T) / 60);
 }
 
 void CalcMoon(ChartState& chart, const NodeChoice& choice)
 {
     const double T = chart.JulianCenturies;
-    const double rahu = CalcRahu(MeanNode(T), chart.PlanetLongitudes[Sun], choice);
+    const double rahu = CalcRahu(T, choice);
     chart.PlanetLongitudes[PassSlot(chart, Moon)] = MoonLongitude(T);
     chart.PlanetLongitudes[PassSlot(chart, Rahu)] = rahu;
     chart.PlanetLongitudes[PassSlot(chart, Ketu)] = ReduceDegrees(rahu + 180);

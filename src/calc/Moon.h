@@ -21,27 +21,21 @@ double MoonLongitude(double T);
 // The mean ascending node at T, degrees in [0, 360).
 double MeanNode(double T);
 
-// How Rahu is taken: the mean node, or the "true" node, which adds a
-// correction from the Sun's angle to the node and one from a table of dates
-// through the year of birth (the birth date, not the time, enters).
+// How Rahu is taken: the mean node, or the true node, the mean node with the
+// periodic swing of the Moon's osculating orbit.
 struct NodeChoice {
     bool trueNode = true;
-    int day = 1;
-    int month = 1;
-    int year = 2000;
 };
 
-// The two corrections of the true node, in arc-minutes.
-double SunNodeCorrection(double sunLongitude, double meanNode);
-double DatedNodeCorrection(int day, int month, int year);
+// The true node's excess over the mean node at T, arc-minutes.
+double TrueNodeCorrection(double T);
 
-// Rahu from the mean node: unchanged for the mean node, else corrected and
-// reduced into [0, 360). sunLongitude is the Sun of the chart's first pass.
-double CalcRahu(double meanNode, double sunLongitude, const NodeChoice& choice);
+// Rahu at T: the mean node, or for the true node the mean node with its
+// correction, in [0, 360).
+double CalcRahu(double T, const NodeChoice& choice);
 
 // Writes the Moon, Rahu and Ketu of chart.JulianCenturies into the slots of
-// the current pass. The Sun of the first pass (PlanetLongitudes[2]) must be
-// in place.
+// the current pass.
 void CalcMoon(ChartState& chart, const NodeChoice& choice);
 
 } // namespace tarvik

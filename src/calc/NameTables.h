@@ -88,7 +88,10 @@ inline constexpr std::array<Key, 61> KaranaNames = detail::makeKaranaNames();
 inline constexpr std::array<Key, 8> VargaNames = {
     "", "Rasi", "Drekkana", "Sapthamsa", "Navamsa", "Dasamsa", "Dwadasamsa", "Shodasamsa"};
 
-// Per nakshatra 1..27.
+// Per nakshatra 1..27. The yoni and varga animals have keys of their own:
+// the dictionary is read with the key upper-cased, so the ram, the lion and
+// the deer cannot share the spelling of Mesha, Simha (the signs) or Mriga
+// (the nakshatra).
 struct NakshatraRow {
     Key key;
     Key gana;
@@ -100,33 +103,33 @@ struct NakshatraRow {
 
 inline constexpr std::array<NakshatraRow, 28> NakshatraTable = {{
     {},
-    {"_Ashvini",     "_DEV",      "_PURVA",  "_AADHYA", "_ASHVA",   {"_SIMHA",  "_SIMHA",  "_SIMHA",  "_MRIG"}},
-    {"_Bharni",      "_MANUSHYA", "_PURVA",  "_MADHYA", "_GAJ",     {"_MRIG",   "_MRIG",   "_MRIG",   "_MRIG"}},
-    {"_Krittika",    "_RAKSHAS",  "_PURVA",  "_ANTYA",  "_MESH",    {"_GARUD",  "_GARUD",  "_GARUD",  "_GARUD"}},
-    {"_Rohini",      "_MANUSHYA", "_PURVA",  "_ANTYA",  "_SARP",    {"_GARUD",  "_MRIG",   "_MRIG",   "_MRIG"}},
-    {"_Mrig",        "_DEV",      "_PURVA",  "_MADHYA", "_SARP",    {"_MRIG",   "_MRIG",   "_MARJAR", "_MARJAR"}},
-    {"_AAdra",       "_MANUSHYA", "_MADHYA", "_AADHYA", "_SWAN",    {"_MARJAR", "_MARJAR", "_MARJAR", "_SIMHA"}},
-    {"_P_vasu",      "_DEV",      "_MADHYA", "_AADHYA", "_MARJAR",  {"_MARJAR", "_MARJAR", "_MESH",   "_MESH"}},
-    {"_Pushya",      "_DEV",      "_MADHYA", "_MADHYA", "_MESH",    {"_MESH",   "_MESH",   "_MESH",   "_SWAN"}},
+    {"_Ashvini",     "_DEV",      "_PURVA",  "_AADHYA", "_ASHVA",   {"_SINGH",  "_SINGH",  "_SINGH",  "_HIRAN"}},
+    {"_Bharni",      "_MANUSHYA", "_PURVA",  "_MADHYA", "_GAJ",     {"_HIRAN",  "_HIRAN",  "_HIRAN",  "_HIRAN"}},
+    {"_Krittika",    "_RAKSHAS",  "_PURVA",  "_ANTYA",  "_MENDHA",  {"_GARUD",  "_GARUD",  "_GARUD",  "_GARUD"}},
+    {"_Rohini",      "_MANUSHYA", "_PURVA",  "_ANTYA",  "_SARP",    {"_GARUD",  "_HIRAN",  "_HIRAN",  "_HIRAN"}},
+    {"_Mrig",        "_DEV",      "_PURVA",  "_MADHYA", "_SARP",    {"_HIRAN",  "_HIRAN",  "_MARJAR", "_MARJAR"}},
+    {"_AAdra",       "_MANUSHYA", "_MADHYA", "_AADHYA", "_SWAN",    {"_MARJAR", "_MARJAR", "_MARJAR", "_SINGH"}},
+    {"_P_vasu",      "_DEV",      "_MADHYA", "_AADHYA", "_MARJAR",  {"_MARJAR", "_MARJAR", "_MENDHA", "_MENDHA"}},
+    {"_Pushya",      "_DEV",      "_MADHYA", "_MADHYA", "_MENDHA",  {"_MENDHA", "_MENDHA", "_MENDHA", "_SWAN"}},
     {"_Ashlesha",    "_RAKSHAS",  "_MADHYA", "_ANTYA",  "_MARJAR",  {"_SWAN",   "_SWAN",   "_SWAN",   "_SWAN"}},
     {"_Maagh",       "_RAKSHAS",  "_MADHYA", "_ANTYA",  "_UUDAR",   {"_UUDAR",  "_UUDAR",  "_UUDAR",  "_UUDAR"}},
     {"_P_Phalguni",  "_MANUSHYA", "_MADHYA", "_MADHYA", "_UUDAR",   {"_UUDAR",  "_SWAN",   "_SWAN",   "_SWAN"}},
     {"_U_Phalguni",  "_MANUSHYA", "_MADHYA", "_AADHYA", "_GAU",     {"_SWAN",   "_SWAN",   "_UUDAR",  "_UUDAR"}},
-    {"_Hast",        "_DEV",      "_MADHYA", "_AADHYA", "_MAHEESH", {"_UUDAR",  "_MESH",   "_SWAN",   "_SWAN"}},
-    {"_Chitra",      "_RAKSHAS",  "_MADHYA", "_MADHYA", "_VYAGHRA", {"_UUDAR",  "_UUDAR",  "_MRIG",   "_MRIG"}},
-    {"_Swati",       "_DEV",      "_MADHYA", "_ANTYA",  "_MAHI",    {"_MRIG",   "_MRIG",   "_MRIG",   "_SARP"}},
+    {"_Hast",        "_DEV",      "_MADHYA", "_AADHYA", "_MAHEESH", {"_UUDAR",  "_MENDHA", "_SWAN",   "_SWAN"}},
+    {"_Chitra",      "_RAKSHAS",  "_MADHYA", "_MADHYA", "_VYAGHRA", {"_UUDAR",  "_UUDAR",  "_HIRAN",  "_HIRAN"}},
+    {"_Swati",       "_DEV",      "_MADHYA", "_ANTYA",  "_MAHI",    {"_HIRAN",  "_HIRAN",  "_HIRAN",  "_SARP"}},
     {"_Vishakha",    "_RAKSHAS",  "_MADHYA", "_ANTYA",  "_VYAGH",   {"_SARP",   "_SARP",   "_SARP",   "_SARP"}},
-    {"_Anuradha",    "_DEV",      "_MADHYA", "_MADHYA", "_MRIG",    {"_SARP",   "_SARP",   "_SARP",   "_SARP"}},
-    {"_Jyeshtha",    "_RAKSHAS",  "_ANTYA",  "_AADHYA", "_MRIG",    {"_SARP",   "_MRIG",   "_MRIG",   "_MRIG"}},
-    {"_Moola",       "_RAKSHAS",  "_ANTYA",  "_AADHYA", "_SWAN",    {"_MRIG",   "_MRIG",   "_UUDAR",  "_UUDAR"}},
+    {"_Anuradha",    "_DEV",      "_MADHYA", "_MADHYA", "_HIRAN",   {"_SARP",   "_SARP",   "_SARP",   "_SARP"}},
+    {"_Jyeshtha",    "_RAKSHAS",  "_ANTYA",  "_AADHYA", "_HIRAN",   {"_SARP",   "_HIRAN",  "_HIRAN",  "_HIRAN"}},
+    {"_Moola",       "_RAKSHAS",  "_ANTYA",  "_AADHYA", "_SWAN",    {"_HIRAN",  "_HIRAN",  "_UUDAR",  "_UUDAR"}},
     {"_P_ashadha",   "_MANUSHYA", "_ANTYA",  "_MADHYA", "_VAANAR",  {"_UUDAR",  "_SARP",   "_UUDAR",  "_SWAN"}},
-    {"_U_ashadha",   "_MANUSHYA", "_ANTYA",  "_ANTYA",  "_NAKUL",   {"_UUDAR",  "_UUDAR",  "_SIMHA",  "_SIMHA"}},
+    {"_U_ashadha",   "_MANUSHYA", "_ANTYA",  "_ANTYA",  "_NAKUL",   {"_UUDAR",  "_UUDAR",  "_SINGH",  "_SINGH"}},
     {"_Shravan",     "_DEV",      "_ANTYA",  "_ANTYA",  "_VAANAR",  {"_MARJAR", "_MARJAR", "_MARJAR", "_MARJAR"}},
-    {"_Dhanishtha",  "_RAKSHAS",  "_ANTYA",  "_MADHYA", "_SIMHA",   {"_MARJAR", "_MARJAR", "_MARJAR", "_MARJAR"}},
-    {"_Satabhisaj",  "_RAKSHAS",  "_ANTYA",  "_AADHYA", "_ASHVA",   {"_MARJAR", "_MESH",   "_MESH",   "_MESH"}},
-    {"_P_BHADRA",    "_MANUSHYA", "_ANTYA",  "_AADHYA", "_SIMHA",   {"_MESH",   "_MESH",   "_SARP",   "_SARP"}},
-    {"_U_BHADRA",    "_MANUSHYA", "_ANTYA",  "_MADHYA", "_GAU",     {"_SARP",   "_MESH",   "_SIMHA",  "_SARP"}},
-    {"_Revati",      "_DEV",      "_PURVA",  "_ANTYA",  "_GAJ",     {"_SARP",   "_SARP",   "_SIMHA",  "_SIMHA"}},
+    {"_Dhanishtha",  "_RAKSHAS",  "_ANTYA",  "_MADHYA", "_SINGH",   {"_MARJAR", "_MARJAR", "_MARJAR", "_MARJAR"}},
+    {"_Satabhisaj",  "_RAKSHAS",  "_ANTYA",  "_AADHYA", "_ASHVA",   {"_MARJAR", "_MENDHA", "_MENDHA", "_MENDHA"}},
+    {"_P_BHADRA",    "_MANUSHYA", "_ANTYA",  "_AADHYA", "_SINGH",   {"_MENDHA", "_MENDHA", "_SARP",   "_SARP"}},
+    {"_U_BHADRA",    "_MANUSHYA", "_ANTYA",  "_MADHYA", "_GAU",     {"_SARP",   "_MENDHA", "_SINGH",  "_SARP"}},
+    {"_Revati",      "_DEV",      "_PURVA",  "_ANTYA",  "_GAJ",     {"_SARP",   "_SARP",   "_SINGH",  "_SINGH"}},
 }};
 
 // Per sign 1..12: ayana, gola and ritu, then varna, hansak (element) and vashya.

@@ -10,45 +10,118 @@
 namespace tarvik {
 
 namespace {
-constexpr double DegreesPerRadian = 57.29577951;
+// The Sun's centre at sunrise and sunset: 34' below the horizon, the
+// refraction there lifting it into sight.
+constexpr double CentreAltitude = -34.0 / 60;
+// A day's sun times that span the whole day or none of it.
+constexpr double PolarSpanTolerance = 1e-9;
 
-double sind(double d) { return std::sin(d / DegreesPerRadian); }
-double cosd(double d) { return std::cos(d / DegreesPerRadian); }
-double tand(double d) { return std::tan(d / DegreesPerRadian); }
-// Arc sine in degrees, of a value clamped into [-1, 1].
-double asind(double s) { return std::asin(std::clamp(s, -1.0, 1.0)) * DegreesPerRadian; }
+double sind(double d) { return std::sin(d * DegToRad); }
+double cosd(double d) { return std::cos(d * DegToRad); }
+double asind(double s) { return std::asin(std::clamp(s, -1.0, 1.0)) / DegToRad; }
+double atan2d(double y, double x) { return std::atan2(y, x) / DegToRad; }
+// An angle into (-180, 180].
+double signedDegrees(double d) { return std::remainder(d, 360.0); }
+
+struct SunPlace {
+    double rightAscension;  // degrees, true equinox of date
+    double declination;
+};
+
+// The apparent Sun at a moment in days from 2000 January 1, 12 h UT: the mean
+// longitude and anomaly with the equation of centre, the aberration and the
+// nutation in longitude. Good to about 0.01 degree over centuries, a few
+// seconds of time at the horizon.
+SunPlace sunAt(double days)
+{
+    const double T = days / DaysPerCentury;
+    const double L0 = 280.46646 + 36000.76983 * T + 0.0003032 * T * T;
+    const double M = 357.52911 + 35999.05029 * T - 0.0001537 * T * T;
+    const double C = (1.914602 - 0.004817 * T - 0.000014 * T * T) * sind(M) +
+                     (0.019993 - 0.000101 * T) * sind(2 * M) + 0.000289 * sind(3 * M);
+    const double node = 125.04 - 1934.136 * T;
+    const double lambda = L0 + C - 0.00569 - 0.00478 * sind(node);
+    const double eps = 23.439291 - 0.0130042 * T + 0.00256 * cosd(node);
+    return {atan2d(cosd(eps) * sind(lambda), cosd(lambda)), asind(sind(eps) * sind(lambda))};
+}
+
+// Greenwich mean sidereal time in degrees (the equation of the equinoxes,
+// under a second of time, left out).
+double siderealDegrees(double days)
+{
+    const double T = days / DaysPerCentury;
+    return 280.46061837 + 360.98564736629 * days + 0.000387933 * T * T;
+}
+
+// The Sun's hour angle at the place, degrees in (-180, 180].
+double hourAngle(double days, double longitude)
+{
+    return signedDegrees(siderealDegrees(days) + longitude - sunAt(days).rightAscension);
+}
+
+// The cosine of the hour angle at which the Sun's centre stands at the
+// sunrise altitude; beyond +1 it never rises, below -1 it never sets.
+double cosRisingHourAngle(double days, double latitude)
+{
+    const double delta = sunAt(days).declination;
+    return (sind(CentreAltitude) - sind(latitude) * sind(delta)) / (cosd(latitude) * cosd(delta));
+}
+
+// The moment the Sun's hour angle reaches target(moment), from a first
+// guess: each step moves by the angle still to go at the Sun's rate of
+// 360 degrees a day, the Sun's place taken anew.
+template <class Target>
+double solveHourAngle(double days, double longitude, Target target)
+{
+    for (int step = 0; step < 10; ++step) {
+        const double move = signedDegrees(hourAngle(days, longitude) - target(days)) / 360;
+        days -= move;
+        if (std::fabs(move) < 1e-7)
+            break;
+    }
+    return days;
+}
 } // namespace
 
 SunTimes SunriseSunset(int day, int month, int year, double latitude, double longitude, double zoneMeridian)
 {
-    int Y = year;
-    int M = month + 1;
-    if (M < 4) {
-        M += 12;
-        Y -= 1;
-    }
-    // Days from the epoch of this little theory, in units of 10 000 days.
-    double d = std::floor(365.25 * Y) + day - 715937.5 + FloorDiv(306 * M, 10) + FloorDiv(Y, 400)
-               - FloorDiv(Y, 100);
-    d /= 10000;
-
-    const double eps = 23.4445 - d / 281;
-    const double g = 360 * Frac(27.377785 * d) - 2.813;           // mean anomaly
-    const double c = (1.9166 - d / 760 + cosd(g) / 25) * sind(g);  // equation of centre
-    const double lambda = g + 0.471 * d - 77.747 + c;              // true longitude
-
-    const double delta = asind(sind(lambda) * sind(eps));                              // declination
-    const double y = asind((1 - cosd(eps)) * sind(lambda) * cosd(lambda) / cosd(delta));  // longitude less RA
-    // 90 degrees through the rounded radian lies just past the right angle,
-    // where the tangent changes sign: the poles are taken a hair short of it.
+    // The poles are taken a hair short, where the horizon still has an east.
     const double phi = std::clamp(latitude, -89.9999, 89.9999);
-    const double h = asind(tand(phi) * tand(delta));  // half the excess of the day over 12 h, degrees
+    // 0 h UT of the civil date, in days from 2000 January 1, 12 h UT.
+    const double midnight = DayNumber(day, month, year) - DayNumber(1, 1, 2000) - 0.5;
+    const double transit =
+        solveHourAngle(midnight + (12 - longitude / 15) / 24, longitude, [](double) { return 0.0; });
 
-    const double rise = 6 + (c - y - h + zoneMeridian - longitude) / 15 - 0.035;
-    const double set = rise + 12 + 2 * h / 15 + 2 * 0.035;
-    const double zoneLessLocal = zoneMeridian / 15 - longitude * 4 / 60;
+    double rise, set;
+    const double c = cosRisingHourAngle(transit, phi);
+    if (c >= 1) {          // polar night: the day is the instant of noon
+        rise = set = transit;
+    } else if (c <= -1) {  // midnight sun: the day runs from midnight to midnight
+        rise = transit - 0.5;
+        set = transit + 0.5;
+    } else {
+        auto semiArc = [phi](double days) {
+            return std::acos(std::clamp(cosRisingHourAngle(days, phi), -1.0, 1.0)) / DegToRad;
+        };
+        const double h0 = semiArc(transit);
+        rise = solveHourAngle(transit - h0 / 360, longitude, [&](double d) { return -semiArc(d); });
+        set = solveHourAngle(transit + h0 / 360, longitude, semiArc);
+    }
 
-    return {0.0, rise - zoneLessLocal, set - zoneLessLocal, rise, set};
+    const double riseZone = (rise - midnight) * 24 + zoneMeridian / 15;
+    const double setZone = (set - midnight) * 24 + zoneMeridian / 15;
+    const double zoneLessLocal = zoneMeridian / 15 - longitude / 15;
+    return {0.0, riseZone - zoneLessLocal, setZone - zoneLessLocal, riseZone, setZone};
+}
+
+SunDay SunDayOf(const SunTimes& times)
+{
+    const double span = times[4] - times[3];
+    if (span <= PolarSpanTolerance)
+        return SunDay::PolarNight;
+    if (span >= 24 - PolarSpanTolerance)
+        return SunDay::MidnightSun;
+    return SunDay::RisesAndSets;
 }
 
 SunTimes SunriseOf(const BirthRecord& birth, const ChartState& chart)

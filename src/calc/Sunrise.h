@@ -12,17 +12,21 @@ namespace tarvik {
 using SunTimes = std::array<double, 5>;
 
 // Sunrise and sunset of a civil date at a place (signed decimal degrees,
-// south and west negative) for a zone meridian (degrees, east positive).
-// A low-precision tropical Sun of its own: the times come from the
-// declination, the reduction to the equator and the semi-diurnal arc, with
-// an allowance of 0.035 h (refraction and the Sun's semi-diameter) that
-// makes the sunrise earlier and the sunset later. Where the Sun does not rise
-// or set that day the semi-diurnal arc is taken as 12 h (midnight sun: rise
-// near 0 h and set near 24 h apparent time) or 0 h (polar night: both at
-// noon). The times are not reduced into 0..24.
+// south and west negative) for a zone meridian (degrees, east positive):
+// the moments the Sun's centre stands 34' below the horizon, worked from the
+// Sun's place at the moment itself, on either side of the date's local
+// noon. The times count from the date's midnight and are not reduced into
+// 0..24 (a sunset after midnight is over 24). Where the Sun does not set
+// that day the day runs from the lower transit before noon to the one after
+// (24 h); where it does not rise, sunrise and sunset are both at noon.
 SunTimes SunriseSunset(int day, int month, int year, double latitude, double longitude, double zoneMeridian);
 
-// The same for a birth's date at the place and zone of its chart
+// What a day's sun times stand for: a day with a sunrise and a sunset, a day
+// the Sun stays up (midnight sun) or one it stays down (polar night).
+enum class SunDay { RisesAndSets, MidnightSun, PolarNight };
+SunDay SunDayOf(const SunTimes& times);
+
+// SunriseSunset for a birth's date at the place and zone of its chart
 // (PlaceLatitude, PlaceLongitude, ZoneMeridianDeg); the door without them
 // reads Native and the last chart.
 SunTimes SunriseOf(const BirthRecord& birth, const ChartState& chart);

@@ -12,8 +12,10 @@
 #include "core/State.h"
 #include "refdata/TextLookup.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace tarvik {
 
@@ -26,11 +28,16 @@ void printBindus(Surface& surface, const AshtakTable& table, int& y)
     const RunValues& run = OutputRun();
     const double scale = run.OutputScale;
     const int left = Config().LeftMarginTwips;
+    // The grid's cells are gathered first and set in one size, so that a
+    // caption too wide for its column does not stand smaller than the rest.
+    struct Cell {
+        int column, y;
+        std::string text;
+        bool italic;
+    };
+    std::vector<Cell> cells;
     const auto cell = [&](int c, int atY, const std::string& text, bool italic) {
-        surface.Font.Italic = italic;
-        PrintInColumn(surface, static_cast<int>((left + 600 + c * 550) * scale), atY, text,
-                      550 * scale);
-        surface.Font.Italic = false;
+        cells.push_back({c, atY, text, italic});
     };
     const auto label = [&](int atY, const std::string& text, bool italic) {
         surface.Font.Italic = italic;
@@ -63,6 +70,21 @@ void printBindus(Surface& surface, const AshtakTable& table, int& y)
     }
     cell(12, y, SpacePad(grandTotal, 3), true);
     y += static_cast<int>(run.LineStep);
+
+    double size = surface.Font.Size;
+    for (bool italic : {false, true}) {
+        std::vector<std::string> texts;
+        for (const Cell& c : cells)
+            if (c.italic == italic)
+                texts.push_back(c.text);
+        surface.Font.Italic = italic;
+        size = std::min(size, ColumnSize(surface, texts, 550 * scale));
+    }
+    for (const Cell& c : cells) {
+        surface.Font.Italic = c.italic;
+        PrintInSize(surface, static_cast<int>((left + 600 + c.column * 550) * scale), c.y, c.text, size);
+    }
+    surface.Font.Italic = false;
 }
 
 void nextHeading(Surface& surface, std::string_view title, int& y)

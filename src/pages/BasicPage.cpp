@@ -82,6 +82,27 @@ std::string LocalTimeText(const BirthRecord& b, double placeLongitude, double zo
     return FormatHMS(RealMod(clock + (placeLongitude - zoneMeridian) / 15, 24), 24, OutputRun().PunctColon);
 }
 
+std::string SunriseSunsetText(const SunTimes& times, int rise, int set, const std::string& separator)
+{
+    switch (SunDayOf(times)) {
+    case SunDay::MidnightSun:
+        return Dict("MIDNIGHT SUN");
+    case SunDay::PolarNight:
+        return Dict("POLAR NIGHT");
+    case SunDay::RisesAndSets:
+        break;
+    }
+    const std::string& colon = OutputRun().PunctColon;
+    return FormatHMS(times[rise], 24, colon) + separator + FormatHMS(times[set], 24, colon);
+}
+
+std::string DayLengthText(double sunrise, double sunset)
+{
+    // A whole day of sunshine is 24:00:00, not a day turned over to 0.
+    constexpr int PastAWholeDay = 25;
+    return FormatHMS(sunset - sunrise, PastAWholeDay, OutputRun().PunctColon);
+}
+
 int SignOf(double longitude)
 {
     return std::min(static_cast<int>(ReduceDegrees(longitude) / 30) + 1, 12);
@@ -176,12 +197,10 @@ BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second)
     fill(r.siderealTime, Dict("Siderial Time"),
          [](const PersonChart& p) { return FormatHMS(p.siderealTime, 24, OutputRun().PunctColon); });
     fill(r.sunriseLocal, Dict("SRSSL"), [&](const PersonChart& p) {
-        return FormatHMS(p.sunTimes[1], 24, run.PunctColon) + slash +
-               FormatHMS(p.sunTimes[2], 24, run.PunctColon);
+        return SunriseSunsetText(p.sunTimes, 1, 2, slash);
     });
     fill(r.sunriseZone, Dict("SRSSS"), [&](const PersonChart& p) {
-        return FormatHMS(p.sunTimes[3], 24, run.PunctColon) + slash +
-               FormatHMS(p.sunTimes[4], 24, run.PunctColon);
+        return SunriseSunsetText(p.sunTimes, 3, 4, slash);
     });
     fill(r.ayanGolRitu, Dict("_AAYAN") + slash + Dict("_GOOL") + slash + Dict("_RITU"),
          [&](const PersonChart& p) {

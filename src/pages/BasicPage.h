@@ -69,6 +69,12 @@ std::string WarTimeText(const WarTime& warTime);
 std::string LocalTimeCorrectionText(double placeLongitude, double zoneMeridian);
 // Local mean time of the birth, reduced into the day.
 std::string LocalTimeText(const BirthRecord& birth, double placeLongitude, double zoneMeridian);
+// Sunrise and sunset (elements rise and set of the sun times) joined by
+// the separator; under the midnight sun or the polar night, which have
+// neither, the text that says so.
+std::string SunriseSunsetText(const SunTimes& times, int rise, int set, const std::string& separator);
+// The length of a day from its sunrise to its sunset, 00:00:00 to 24:00:00.
+std::string DayLengthText(double sunrise, double sunset);
 
 // Sign 1..12 of a longitude.
 int SignOf(double longitude);

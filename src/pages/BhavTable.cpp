@@ -11,7 +11,10 @@
 #include "refdata/TextLookup.h"
 
 #include <array>
+#include <algorithm>
+#include <span>
 #include <string>
+#include <vector>
 
 namespace tarvik {
 
@@ -25,30 +28,27 @@ std::string joined(std::initializer_list<std::string_view> keys)
     return s;
 }
 
+// A cell of the table: its x (twips before scaling, from the left margin),
+// its column's width, its top and its text.
+struct Cell {
+    int x, width, y;
+    std::string text;
+};
+
 // Sign, degrees, nakshatra and nakshatra lord of one point, from x offset
 // `from` (twips before scaling, added to the left margin); the last column
 // runs to the next block of the table or to the edge of the frame. Names
-// print whole; a name wider than its column is set smaller.
-void printPoint(Surface& surface, double longitude, int from, int y)
+// print whole.
+void addPoint(Surface& surface, std::vector<Cell>& cells, double longitude, int from, int y)
 {
     const double scale = OutputRun().OutputScale;
-    const int left = Config().LeftMarginTwips;
     const ZodiacPlace place = PlaceOf(longitude);
-    struct Cell {
-        int offset, width;
-        std::string text;
-    };
-    const std::array<Cell, 4> cells = {{
-        {0, 1000, SignText(place.sign)},
-        {1000, 800, FormatDMS(longitude, OutputRun().PunctColon)},
-        // A two-word nakshatra too wide for its column is written "U. Bhadrapada".
-        {1800, 1500, FitCell(surface, GetDictText(NakshatraKeys(place.nakshatra)),
-                             (1500 - ColumnGap) * scale)},
-        {3300, 1400, StarLordText(place.nakshatra)},
-    }};
-    for (const Cell& cell : cells)
-        PrintInColumn(surface, static_cast<int>((left + from + cell.offset) * scale), y, cell.text,
-                      cell.width * scale);
+    cells.push_back({from, 1000, y, SignText(place.sign)});
+    cells.push_back({from + 1000, 800, y, FormatDMS(longitude, OutputRun().PunctColon)});
+    // A two-word nakshatra too wide for its column is written "U. Bhadrapada".
+    cells.push_back({from + 1800, 1500, y,
+                     FitCell(surface, GetDictText(NakshatraKeys(place.nakshatra)), (1500 - ColumnGap) * scale)});
+    cells.push_back({from + 3300, 1400, y, StarLordText(place.nakshatra)});
 }
 
 } // namespace
@@ -79,12 +79,20 @@ void PrintBhavTable(Surface& surface)
     surface.Font.Bold = false;
     y += static_cast<int>(run.LineStep);
 
+    std::vector<Cell> cells;
     for (int house = 1; house <= 12; ++house) {
-        PrintInColumn(surface, static_cast<int>(left * scale), y, ZeroPad(house, 2), 300 * scale);
-        printPoint(surface, chart.BhavaSandhi[house], 300, y);
-        printPoint(surface, chart.HouseCusps[house], 5000, y);
+        cells.push_back({0, 300, y, ZeroPad(house, 2)});
+        addPoint(surface, cells, chart.BhavaSandhi[house], 300, y);
+        addPoint(surface, cells, chart.HouseCusps[house], 5000, y);
         y += static_cast<int>(run.LineStep);
     }
+    // One size for the table: where a name is too wide for its column, the
+    // whole table is set smaller with it.
+    double size = surface.Font.Size;
+    for (const Cell& cell : cells)
+        size = std::min(size, ColumnSize(surface, std::span(&cell.text, 1), cell.width * scale));
+    for (const Cell& cell : cells)
+        PrintInSize(surface, static_cast<int>((left + cell.x) * scale), cell.y, cell.text, size);
 }
 
 } // namespace tarvik

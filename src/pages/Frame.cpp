@@ -61,6 +61,18 @@ Picture BorderPicture(const std::string& borderFile)
     return Picture::File(borderFile);
 }
 
+bool PaintBorder(Surface& surface, const Picture& border, double scale)
+{
+    if (!surface.LoadPicture(border))
+        return false;
+    // A border is a frame round the body: the footer and the body's foot are
+    // placed by its rules, which stand where the default border has them
+    // only when the picture fills the same rectangle.
+    surface.PaintPicture(border, 500 * scale, 500 * scale, DefaultBorderWidth * scale,
+                         DefaultBorderHeight);
+    return true;
+}
+
 void PrintPageFrame(Surface& surface, bool toPrinter)
 {
     RunValues& run = OutputRun();
@@ -71,13 +83,8 @@ void PrintPageFrame(Surface& surface, bool toPrinter)
         PrintAt(surface, static_cast<int>(1100 * scale), static_cast<int>(1100 * scale), "");
 
     bool borderPainted = false;
-    if (settings.PrintBorder) {
-        const Picture border = BorderPicture(settings.BorderFile);
-        if (auto size = surface.LoadPicture(border)) {
-            surface.PaintPicture(border, 500 * scale, 500 * scale, size->width * scale, 14500);
-            borderPainted = true;
-        }
-    }
+    if (settings.PrintBorder)
+        borderPainted = PaintBorder(surface, BorderPicture(settings.BorderFile), scale);
 
     surface.Font.Name = run.EnglishFontName;
     surface.Font.Size = 12 * scale;

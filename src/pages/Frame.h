@@ -35,4 +35,10 @@ void PrintAt(Surface& surface, int x, int y, std::string_view text);
 // the file is the default "swastik.wmf", otherwise the file itself.
 Picture BorderPicture(const std::string& borderFile);
 
+// Paints the border picture into the border's rectangle of the sheet, 500
+// twips in from its top-left corner, filling it as the default border fills
+// it whatever the picture's own size. False (nothing painted) when the
+// picture cannot be read.
+bool PaintBorder(Surface& surface, const Picture& border, double scale);
+
 } // namespace tarvik

@@ -76,6 +76,8 @@ double QtTextSurface::TextWidth(std::string_view text)
 
 double QtTextSurface::LineHeight() { return face().lineHeight; }
 
+double QtTextSurface::Ascent() { return face().ascent; }
+
 std::optional<PictureSize> QtTextSurface::LoadPicture(const Picture& picture)
 {
     if (const VectorDrawing* d = picture.Vector())

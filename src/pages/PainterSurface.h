@@ -35,6 +35,7 @@ class QtTextSurface : public Surface {
 public:
     double TextWidth(std::string_view text) override;
     double LineHeight() override;
+    double Ascent() override;
     std::optional<PictureSize> LoadPicture(const Picture& picture) override;
 
     // The Qt font a face of the surface's font stands for.
@@ -134,6 +135,7 @@ private:
     struct Writer;
     bool showInOneFont(const QGlyphRun& run, const QString& text, double dx, double dy);
     void showWordByWord(const QTextLayout& layout, const QString& text, double dx, double dy);
+    void underline(const QTextLayout& layout, double dx, double dy);
 
     std::string path_;
     std::string temporary_;

@@ -356,16 +356,37 @@ void PdfSurface::DrawText(double x, double y, std::string_view text)
     if (runs.size() != 1 || !showInOneFont(runs.front(), qtext, dx, dy))
         showWordByWord(layout, qtext, dx, dy);
 
-    if (Font.Underline) {
-        // Where Qt's painter underlines: just below the baseline, within the
-        // descent, a line of the font's own thickness.
-        const double baseline = y + f.ascent;
-        double offset = std::ceil(f.metrics.underlinePos()) + 0.5;
-        if (f.metrics.underlinePos() <= f.metrics.descent())
-            offset = std::min(offset, f.metrics.descent() - 0.5);
-        writer_->setPen(f.metrics.lineWidth(), CAIRO_LINE_CAP_BUTT);
-        cairo_move_to(writer_->cr, x, baseline + offset);
-        cairo_line_to(writer_->cr, x + line.naturalTextWidth(), baseline + offset);
+    if (Font.Underline)
+        underline(layout, dx, dy);
+}
+
+// Underlines as Qt's painter draws them: under each run of one font, as
+// far as its glyphs advance (not the ink's extent, which a final i-sign's
+// hook carries past the word), just below the baseline within the font's
+// descent, a line of the font's own thickness.
+void PdfSurface::underline(const QTextLayout& layout, double dx, double dy)
+{
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QList<quint32> glyphs = run.glyphIndexes();
+        if (glyphs.isEmpty())
+            continue;
+        const QRawFont raw = run.rawFont();
+        const QList<QPointF> positions = run.positions();
+        const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs);
+        double from = positions.front().x();
+        double to = from;
+        for (qsizetype i = 0; i < glyphs.size(); ++i) {
+            from = std::min(from, positions[i].x());
+            to = std::max(to, positions[i].x() + advances[i].x());
+        }
+        const double position = raw.underlinePosition();
+        double offset = std::ceil(position) + 0.5;
+        if (position <= raw.descent())
+            offset = std::min(offset, raw.descent() - 0.5);
+        const double baseline = dy + positions.front().y();
+        writer_->setPen(raw.lineThickness(), CAIRO_LINE_CAP_BUTT);
+        cairo_move_to(writer_->cr, std::floor(dx + from), baseline + offset);
+        cairo_line_to(writer_->cr, std::floor(dx + to), baseline + offset);
         cairo_stroke(writer_->cr);
     }
 }

@@ -134,7 +134,10 @@ PlanetTableCells PlanetTableCellsOf(int mode)
         row[6] = EnglishCut(SignLordText(place.sign), 3);
         row[7] = EnglishCut(StarLordText(place.nakshatra), 3);
         row[8] = mode == KPTable ? EnglishCut(SubLordText(l), 3) : "";
-        const bool combust = r >= FirstMarkedRow && IsCombust(sidereal[Sun], sidereal[body]);
+        // The nodes are points of the Moon's orbit, not bodies lit by the Sun:
+        // they are never combust.
+        const bool node = body == Rahu || body == Ketu;
+        const bool combust = r >= FirstMarkedRow && !node && IsCombust(sidereal[Sun], sidereal[body]);
         row[10] = combust ? Dict("_COM") : "";
     }
     return cells;

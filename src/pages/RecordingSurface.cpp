@@ -18,6 +18,8 @@ double RecordingSurface::TextWidth(std::string_view text)
 
 double RecordingSurface::LineHeight() { return Font.Size * HeightPerPoint; }
 
+double RecordingSurface::Ascent() { return Font.Size * AscentPerPoint; }
+
 std::optional<PictureSize> RecordingSurface::LoadPicture(const Picture& picture)
 {
     ++loads_[picture.Name()];

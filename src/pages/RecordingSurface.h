@@ -3,7 +3,8 @@
 // A surface that draws nothing and keeps a log of every call, with fixed
 // metrics, so that tests can check what a page prints and where:
 //   - a text is WidthPerPoint twips wide per character (code point) and point
-//     of the font size; a line is HeightPerPoint twips high per point;
+//     of the font size; a line is HeightPerPoint twips high per point, its
+//     baseline AscentPerPoint below its top;
 //   - vector drawings load with their own size; a file loads only when the
 //     test has declared it with AddPictureFile.
 
@@ -35,11 +36,13 @@ class RecordingSurface : public Surface {
 public:
     static constexpr double WidthPerPoint = 10;
     static constexpr double HeightPerPoint = 20;
+    static constexpr double AscentPerPoint = 16;
 
     enum class Event { Text, Line, Picture, NewPage, Sheet };
 
     double TextWidth(std::string_view text) override;
     double LineHeight() override;
+    double Ascent() override;
     std::optional<PictureSize> LoadPicture(const Picture& picture) override;
 
     // Makes a file path loadable, with the given size in twips.

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
 namespace tarvik {
 
@@ -30,15 +31,28 @@ void printTaraChakra(Surface& surface, int y)
     y += static_cast<int>(run.LineStep);
 
     const int moon = PlaceOf(Chart().PlanetLongitudes[Moon]).nakshatra;
+    std::vector<std::string> captions;
+    for (int c = 0; c < Taras; ++c)
+        captions.push_back(GetDictText("TARA" + std::to_string(c + 1)));
+    std::vector<std::string> cells;
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < Taras; ++c)
+            cells.push_back(EnglishCut(GetDictText(NakshatraKeys(TaraNakshatra(moon, r, c))), 10));
+    // One table, one size: where a name would run into the next column,
+    // the whole chakra is set smaller, its captions with it.
+    surface.Font.Bold = true;
+    double size = ColumnSize(surface, captions, 1000);
+    surface.Font.Bold = false;
+    size = std::min(size, ColumnSize(surface, cells, 1000));
+
     surface.Font.Bold = true;
     for (int c = 0; c < Taras; ++c)
-        PrintInColumn(surface, left + 1000 * c, y, GetDictText("TARA" + std::to_string(c + 1)), 1000);
+        PrintInSize(surface, left + 1000 * c, y, captions[static_cast<std::size_t>(c)], size);
     surface.Font.Bold = false;
     y += static_cast<int>(2 * run.LineStep);
     for (int r = 0; r < 3; ++r) {
         for (int c = 0; c < Taras; ++c)
-            PrintInColumn(surface, left + 1000 * c, y,
-                          EnglishCut(GetDictText(NakshatraKeys(TaraNakshatra(moon, r, c))), 10), 1000);
+            PrintInSize(surface, left + 1000 * c, y, cells[static_cast<std::size_t>(Taras * r + c)], size);
         y += static_cast<int>(run.LineStep);
     }
     surface.Font.Size = run.BodyFontSize * run.OutputScale;

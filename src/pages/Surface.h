@@ -81,6 +81,10 @@ public:
     virtual double TextWidth(std::string_view text) = 0;
     // One line of the current font (the advance of a Print that ends its line).
     virtual double LineHeight() = 0;
+    // From the top of a line of the current font to its baseline, twips: a
+    // text in another font stands on the same baseline when its top is set
+    // by the difference.
+    virtual double Ascent() = 0;
     // Height of a text: one line per line of the text.
     double TextHeight(std::string_view text);
 

@@ -93,7 +93,11 @@ std::string FitCell(Surface& surface, std::string_view text, double width)
     return shortened;
 }
 
-void PrintInColumn(Surface& surface, int x, int y, std::string_view text, double width)
+namespace {
+
+// The size of the current font at which text keeps clear of the next
+// column, width twips (scaled) from its start.
+double fittedSize(Surface& surface, std::string_view text, double width)
 {
     // Devanagari's headline runs to the edges of its letters: a Hindi column
     // keeps more than the blank between the words of a name from the next,
@@ -104,15 +108,36 @@ void PrintInColumn(Surface& surface, int x, int y, std::string_view text, double
     const double room = width - gap;
     const double size = surface.Font.Size;
     const double wide = surface.TextWidth(text);
-    if (wide > room && room > 0) {
-        // Widths grow with the size; a quarter point is the finest step.
-        const double fitted = std::floor(size * room / wide * 4) / 4;
-        surface.Font.Size = std::max(fitted, size * 0.7);
-    }
+    if (wide <= room || room <= 0)
+        return size;
+    // Widths grow with the size; a quarter point is the finest step.
+    const double fitted = std::floor(size * room / wide * 4) / 4;
+    return std::max(fitted, size * 0.7);
+}
+
+} // namespace
+
+void PrintInColumn(Surface& surface, int x, int y, std::string_view text, double width)
+{
+    PrintInSize(surface, x, y, text, fittedSize(surface, text, width));
+}
+
+double ColumnSize(Surface& surface, std::span<const std::string> texts, double width)
+{
+    double size = surface.Font.Size;
+    for (const std::string& text : texts)
+        size = std::min(size, fittedSize(surface, text, width));
+    return size;
+}
+
+void PrintInSize(Surface& surface, int x, int y, std::string_view text, double size)
+{
+    const double kept = surface.Font.Size;
+    surface.Font.Size = size;
     surface.CurrentX = x;
     surface.CurrentY = y;
     surface.Print(text);
-    surface.Font.Size = size;
+    surface.Font.Size = kept;
     surface.CurrentY = y + surface.LineHeight();
 }
 

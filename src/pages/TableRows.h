@@ -48,6 +48,16 @@ void FitColumn(Surface& surface, Rows& rows, std::size_t column, double room)
 // position moves to the next line of it.
 void PrintInColumn(Surface& surface, int x, int y, std::string_view text, double width);
 
+// The one size a column or a table is set in, so that no cell stands
+// smaller than its neighbours: the size PrintInColumn would give the text
+// that needs the most shrinking, each in the current font and a column of
+// width twips (scaled).
+double ColumnSize(Surface& surface, std::span<const std::string> texts, double width);
+
+// Prints text at (x, y) in the current font at the given size; the font
+// comes back as it was, and the position moves to the next line of it.
+void PrintInSize(Surface& surface, int x, int y, std::string_view text, double size);
+
 // The captions of the columns, bold and underlined, at y.
 void PrintCaptions(Surface& surface, std::span<const std::string> captions,
                    std::span<const double> offsets, double y);

@@ -38,7 +38,7 @@ constexpr ManglikTexts EnglishTexts = {
      "as well as from Lagna.",
      "Generally Manglik Dosha is considered only from the position of Lagna and the Moon in "
      "birth chart and is not considered from the second house.",
-     "Mangal dosha is cosidered to create hurdles in the married life of a person . According "
+     "Mangal dosha is considered to create hurdles in the married life of a person. According "
      "to some myths mangal dosha results in frequent illness or untimely death of partner(s).",
      "It is considered that if a Manglik person marries another Manglik person then the "
      "Manglik Dosha gets cancelled and has no effects."},

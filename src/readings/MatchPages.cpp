@@ -3,6 +3,7 @@
 #include "Ashtakoota.h"
 #include "calc/TextFormat.h"
 #include "core/State.h"
+#include "pages/FontMap.h"
 #include "pages/Frame.h"
 #include "pages/Justified.h"
 #include "refdata/TextLookup.h"
@@ -46,26 +47,35 @@ void bodyFont(Surface& s)
     s.Font.Size = run.BodyFontSize * run.OutputScale;
 }
 
-void englishFont(Surface& s)
+// The English face set as large as the current font draws (a Devanagari
+// face asks for more points for the same letters), with its top where its
+// baseline meets the current font's; returns that top.
+double numbersOnTheLine(Surface& s, double y)
 {
-    const RunValues& run = OutputRun();
-    s.Font.Name = run.EnglishFontName;
-    s.Font.Size = run.EnglishFontSize * run.OutputScale;
+    const double baseline = y + s.Ascent();
+    const double size = s.Font.Size * MapFont(s.Font.Name).sizeFactor;
+    s.Font.Name = OutputRun().EnglishFontName;
+    s.Font.Size = size / MapFont(s.Font.Name).sizeFactor;
+    return baseline - s.Ascent();
 }
 
 // One row of the result table: the three texts in the body font, the two
-// numbers in the English one. The header row keeps its captions in the body
-// font throughout, so that they read in Hindi too.
+// numbers in the English one, on the row's baseline and at its size. The
+// header row keeps its captions in the body font throughout, so that they
+// read in Hindi too.
 void tableRow(Surface& s, const PageMetrics& at, double y, const std::array<std::string, 5>& cells,
               bool numbersInEnglish)
 {
     PrintAt(s, twips(at.left + at(KootaColumn)), twips(y), cells[0]);
     PrintAt(s, twips(at.left + at(BoyColumn)), twips(y), cells[1]);
     PrintAt(s, twips(at.left + at(GirlColumn)), twips(y), cells[2]);
-    if (numbersInEnglish)
-        englishFont(s);
-    PrintAt(s, twips(at.left + at(PointsColumn)), twips(y), cells[3]);
-    PrintAt(s, twips(at.left + at(MaximumColumn)), twips(y), cells[4]);
+    const double numbersY = numbersInEnglish ? numbersOnTheLine(s, y) : y;
+    s.CurrentX = at.left + at(PointsColumn);
+    s.CurrentY = numbersY;
+    s.Print(cells[3]);
+    s.CurrentX = at.left + at(MaximumColumn);
+    s.CurrentY = numbersY;
+    s.Print(cells[4]);
     bodyFont(s);
 }
 
@@ -104,9 +114,13 @@ void printResultPage(Surface& s, const AshtakootaResult& match)
     s.Font.Bold = true;
     const double totalY = y0 + at(RowStep * (KootaCount + 1));
     PrintAt(s, twips(at.left), twips(totalY), GetDictText("TOTAL") + " " + GetDictText("GUNA"));
-    englishFont(s);
-    PrintAt(s, twips(at.left + at(PointsColumn)), twips(totalY), NumberText(match.total));
-    PrintAt(s, twips(at.left + at(MaximumColumn)), twips(totalY), "36");
+    const double totalNumbersY = numbersOnTheLine(s, totalY);
+    s.CurrentX = at.left + at(PointsColumn);
+    s.CurrentY = totalNumbersY;
+    s.Print(NumberText(match.total));
+    s.CurrentX = at.left + at(MaximumColumn);
+    s.CurrentY = totalNumbersY;
+    s.Print("36");
     bodyFont(s);
     s.Font.Bold = false;
 
@@ -124,7 +138,6 @@ void printResultPage(Surface& s, const AshtakootaResult& match)
 
 void printInterpretationPage(Surface& s, const AshtakootaResult& match)
 {
-    const RunValues& run = OutputRun();
     const PageMetrics at;
     s.CurrentY += at(500);
     heading(s, GetDictText("match") + " " + GetDictText("consideration"));
@@ -144,12 +157,13 @@ void printInterpretationPage(Surface& s, const AshtakootaResult& match)
         s.Font.Italic = false;
         const int y2 = twips(s.CurrentY);
 
-        // The points stand before the first line of what they mean; the
-        // Devanagari line sits lower, so they are set down to its baseline.
-        englishFont(s);
+        // The points stand before the first line of what they mean, on its
+        // baseline and at its size.
+        bodyFont(s);
         const std::string points = NumberText(match.kootas[k].points);
+        const double pointsY = numbersOnTheLine(s, y2);
         s.CurrentX = Config().LeftMarginTwips + 900 - s.TextWidth(points);
-        s.CurrentY = y2 + (run.LanguageHindi ? at(60) : 0);
+        s.CurrentY = pointsY;
         s.Print(points);
         bodyFont(s);
 

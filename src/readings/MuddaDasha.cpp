@@ -43,10 +43,10 @@ int HouseOfSign(int sign, int ascendantSign)
     return house > 12 ? house - 12 : house;
 }
 
-std::array<MuddaPeriod, 9> MuddaPeriods(int startLord, int day, int month, int year)
+std::array<MuddaPeriod, 9> MuddaPeriods(int startLord, int day, int month, int year, int lastDayOfYear)
 {
     const int yearStart = DayNumber(day, month, year);
-    const int lastOfYear = anniversary(day, month, year);
+    const int lastOfYear = lastDayOfYear != 0 ? lastDayOfYear : anniversary(day, month, year);
     std::array<MuddaPeriod, 9> periods{};
     int lord = startLord;
     int first = yearStart;

@@ -56,9 +56,12 @@ struct MuddaPeriod {
 // The nine periods of the year that starts on the given date. The first
 // ends its lord's days after the year-start date; each later one begins the
 // day after the one before it ends and ends its lord's days after its own
-// first day; the ninth ends on the anniversary of the year-start date (the
-// same day and month a year later, 28 February for a start on 29 February).
-std::array<MuddaPeriod, 9> MuddaPeriods(int startLord, int day, int month, int year);
+// first day; the ninth ends on lastDayOfYear, the day before the next year
+// begins, so that the years of a life meet. Without it (0) the ninth ends on
+// the anniversary of the year-start date (the same day and month a year
+// later, 28 February for a start on 29 February).
+std::array<MuddaPeriod, 9> MuddaPeriods(int startLord, int day, int month, int year,
+                                        int lastDayOfYear = 0);
 
 // The key of the text of a lord in a house of the year chart: "X", the body
 // letter ("B" the Sun .. "J" Ketu), the house letter ("B" house 1 .. "M"

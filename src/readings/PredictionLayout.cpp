@@ -79,6 +79,11 @@ public:
         page_.Font = Font;
         return page_.LineHeight();
     }
+    double Ascent() override
+    {
+        page_.Font = Font;
+        return page_.Ascent();
+    }
     std::optional<PictureSize> LoadPicture(const Picture& picture) override
     {
         return page_.LoadPicture(picture);

@@ -30,29 +30,29 @@ constexpr SadeSatiTexts EnglishTexts = {
     "What is Sadesati? Is it bad for everyone?",
     {"",
      "Many people are afraid of the word Sadesati. This is a period of seven and half years and "
-     "generally suppose to bring only disasters for the person going through this seven and half "
+     "generally supposed to bring only disasters for the person going through this seven and half "
      "year period. But this is not right.",
-     "Sadesati begins with the entry of the planet Shni (Saturn) in the sign previous to a "
-     "persons moon sign. It ends when saturn completely passes through the second sign from "
-     "one's moon sign. Thus a Sadesati runs trhough the passage of Saturn through 3 signs. "
+     "Sadesati begins with the entry of the planet Shani (Saturn) in the sign previous to a "
+     "person's moon sign. It ends when Saturn completely passes through the second sign from "
+     "one's moon sign. Thus a Sadesati runs through the passage of Saturn through 3 signs. "
      "Considering that Saturn takes 2.5 years (30 months) to pass through a single sign, it is "
-     "logical that it takes 7.5 years for Satrun to completely cross 3 signs.",
+     "logical that it takes 7.5 years for Saturn to completely cross 3 signs.",
      "We know the sequence of signs is - Mesh, Vrishabha, Mithun, Karka, Simha, Kanya, Tula, "
      "Vrishchika, Dhanu, Makar, Kumbha, Meen. Now think of a person with his moon sign "
      "Vrishabha. His Sadesati will begin when Saturn enters Mesh, the sign previous to his moon "
-     "sign(Vrishabha) and will end when the Saturn completely passes through the sign second "
+     "sign (Vrishabha) and will end when the Saturn completely passes through the sign second "
      "from his sign (Mithun in this case).",
      "A logical question you would ask- why transition of Saturn with respect to moon is given "
-     "so much importance and why not some other plenets? Here is the answer. In Hindu Astrology "
-     "we regard Moon as represinting human mind. It is quick moving planet and considered to be "
+     "so much importance and why not some other planets? Here is the answer. In Hindu Astrology "
+     "we regard Moon as representing human mind. It is quick moving planet and considered to be "
      "an enemy of Saturn. A Chandra Tarvik, or the horoscope with Moon in the Ascendant sign is "
      "given equal importance with Lagna Tarvik or the Ascendant Horoscope. Hence the Importance "
      "of Moon.",
      "It is generally observed that the persons born on the movable signs (viz Mesh, Karka, "
      "Tula and Makar.) are very active. On the other hand Saturn is very slow moving cold "
-     "planet. Hence when Saturn is 12th, 1st  or Second sign from these signs, (i.e. when these "
-     "signs are passing though Sadesati.) people born under these signs suddenly become "
-     "sluggish. They start lossing interest in every challanging activity. Some start "
+     "planet. Hence when Saturn is 12th, 1st or Second sign from these signs, (i.e. when these "
+     "signs are passing through Sadesati.) people born under these signs suddenly become "
+     "sluggish. They start losing interest in every challenging activity. Some start "
      "contemplating retirement from active life and so on. But these effects do not last long "
      "and once the worst part of 7.5 years is over life sets for normal."},
     10,

@@ -69,7 +69,9 @@ std::vector<SadeSatiPeriod> SadeSatiPeriods(const std::vector<SaturnIngress>& in
     bool inside = false, ending = false;   // Saturn in the three signs; past them, maybe for good
     SadeSatiPeriod passage;
     auto close = [&] {
-        if (passage.startDay > afterDay && periods.size() < most)
+        // The passage running on that day counts: it began with the entry
+        // before it and has not ended.
+        if (passage.endDay > afterDay && periods.size() < most)
             periods.push_back(passage);
         inside = ending = false;
     };

@@ -25,8 +25,9 @@ struct SadeSatiPeriod {
     bool operator==(const SadeSatiPeriod&) const = default;
 };
 
-// The passages through the three signs round moonSign that begin after the
-// day afterDay, at most `most` of them, from the ingresses in date order. A
+// The passages through the three signs round moonSign that end after the
+// day afterDay, at most `most` of them, from the ingresses in date order: the
+// passage running on that day first, from the entry that opened it. A
 // passage that the ingresses leave unfinished is not listed.
 std::vector<SadeSatiPeriod> SadeSatiPeriods(const std::vector<SaturnIngress>& ingresses,
                                             int moonSign, int afterDay, std::size_t most = 6);

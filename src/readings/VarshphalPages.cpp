@@ -18,6 +18,7 @@
 #include "refdata/TextLookup.h"
 
 #include <cmath>
+#include <optional>
 
 namespace tarvik {
 
@@ -69,11 +70,15 @@ std::array<int, 11> yearHouses(const ChartState& year)
 }
 
 void printPeriods(Surface& surface, bool toPrinter, int page, int startLord,
-                  const YearStart& start, const ChartState& year)
+                  const YearStart& start, const std::optional<YearStart>& next, const ChartState& year)
 {
     PrintPageFrame(surface, toPrinter);
     const std::array<int, 11> houses = yearHouses(year);
-    const auto periods = MuddaPeriods(startLord, start.day, start.month, start.year);
+    // The year ends the day before the next one begins: the Sun's return
+    // moves through the calendar (a quarter day a year, back a day in a leap
+    // year, and a 29 February birth has no birthday three years in four).
+    const int lastDay = next ? DayNumber(next->day, next->month, next->year) - 1 : 0;
+    const auto periods = MuddaPeriods(startLord, start.day, start.month, start.year, lastDay);
     const std::size_t first = page == 2 ? 0 : 5;
     const std::size_t last = page == 2 ? 5 : 9;
     for (std::size_t i = first; i < last; ++i) {
@@ -168,7 +173,9 @@ void VarshphalPage(Surface& surface, bool toPrinter, int page)
         // The periods read only the year chart's bodies and ascendant.
         ChartState year;
         ComputeChart(ChartInputOf(yearStart, run.AyanamsaChoice, run.TrueNode), year);
-        printPeriods(surface, toPrinter, page, startLord, *start, year);
+        const std::optional<YearStart> next =
+            FindYearStart(Native(), run.VarshphalYear + 1, run.AyanamsaChoice, run.TrueNode);
+        printPeriods(surface, toPrinter, page, startLord, *start, next, year);
     } else {
         PrintPageFrame(surface, toPrinter);
     }

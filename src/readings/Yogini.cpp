@@ -10,6 +10,7 @@
 #include "refdata/TextLookup.h"
 
 #include <string>
+#include <vector>
 
 namespace tarvik {
 
@@ -88,21 +89,38 @@ void printAntarPage(Surface& surface, const DashaPeriods& periods, const YoginiT
     const double dateSize = body - (hindi ? 3 : 2) * s;
     surface.Font.Size = textSize;
 
-    int shown = 0;
+    // The blocks of the page, and their headings.
+    std::vector<int> blocks;
+    std::vector<std::string> headings;
     const int antars = periods.Count(DashaLevel::Antar);
-    for (int n = 0; n < antars && shown < AntarBlocksPerPage; ++n) {
+    for (int n = 0; n < antars && static_cast<int>(blocks.size()) < AntarBlocksPerPage; ++n) {
         const DashaPeriod antar = periods.Period(DashaLevel::Antar, n);
         if (antar.end < run.YoginiFrom)
             continue;
-        const double x = 1440 * s + AntarColumnStep * (shown % AntarBlocksPerRow);
-        const double top = y0 + AntarRowStep * (shown / AntarBlocksPerRow);
-        ++shown;
-
         const DashaPeriod maha = periods.Period(DashaLevel::Maha, n / 8);
+        blocks.push_back(n);
+        headings.push_back(ShortName(names[maha.lord], 3) + " " + ShortName(names[antar.lord], 3));
+    }
+    // One size for the page's headings and one for its names, so that a
+    // long name does not stand smaller than the others: every name keeps
+    // clear of its date at it.
+    std::vector<std::string> shortNames;
+    for (const std::string& name : names)
+        shortNames.push_back(ShortName(name, 3));
+    const double nameSize = ColumnSize(surface, shortNames, 500 * s);
+    surface.Font.Bold = true;
+    const double headingSize = ColumnSize(surface, headings, AntarColumnStep);
+    surface.Font.Bold = false;
+
+    for (std::size_t shown = 0; shown < blocks.size(); ++shown) {
+        const int n = blocks[shown];
+        const DashaPeriod antar = periods.Period(DashaLevel::Antar, n);
+        const int place = static_cast<int>(shown);
+        const double x = 1440 * s + AntarColumnStep * (place % AntarBlocksPerRow);
+        const double top = y0 + AntarRowStep * (place / AntarBlocksPerRow);
+
         surface.Font.Bold = true;
-        PrintInColumn(surface, static_cast<int>(x), static_cast<int>(top),
-                      ShortName(names[maha.lord], 3) + " " + ShortName(names[antar.lord], 3),
-                      AntarColumnStep);
+        PrintInSize(surface, static_cast<int>(x), static_cast<int>(top), headings[shown], headingSize);
         surface.Font.Size = dateSize;
         PrintAt(surface, static_cast<int>(x), static_cast<int>(surface.CurrentY),
                 DecimalYearToDate(antar.start, true, OutputRun().Choices()));
@@ -115,8 +133,8 @@ void printAntarPage(Surface& surface, const DashaPeriods& periods, const YoginiT
             const DashaPeriod pratyantar = periods.Period(DashaLevel::Pratyantar, 8 * n + p);
             const int y = static_cast<int>(surface.CurrentY);
             // The name keeps clear of its date, smaller where it is long.
-            PrintInColumn(surface, static_cast<int>(x), y, ShortName(names[pratyantar.lord], 3),
-                          500 * s);
+            PrintInSize(surface, static_cast<int>(x), y, shortNames[static_cast<std::size_t>(pratyantar.lord)],
+                        nameSize);
             if (!pratyantar.endedBeforeBirth)
                 PrintAt(surface, static_cast<int>(x + 500), y, dayAndMonth(pratyantar.end));
         }

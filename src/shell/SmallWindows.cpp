@@ -13,8 +13,8 @@
 namespace tarvik {
 
 const char* const CombustionNote =
-    "Infact Moon, Mars, Mercury, Jupiter, Venus and Saturn will be in the state of combustion if they are at "
-    "the distance of 12\u00b0, 17\u00b0, 14\u00b0, 11\u00b0,10\u00b0 and 15\u00b0 respectively from Sun. But as "
+    "In fact Moon, Mars, Mercury, Jupiter, Venus and Saturn will be in the state of combustion if they are at "
+    "the distance of 12\u00b0, 17\u00b0, 14\u00b0, 11\u00b0, 10\u00b0 and 15\u00b0 respectively from Sun. But as "
     "per our view any planet gets combust if it is at the distance of 5\u00b0 from sun and we have taken the "
     "same ideology here, in this software";
 

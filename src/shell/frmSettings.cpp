@@ -74,9 +74,7 @@ QPixmap BorderSheet(const QString& path)
 {
     ImageSurface sheet(ThumbnailDpi);
     sheet.Clear();
-    const Picture border = BorderPicture(path.toStdString());
-    if (const std::optional<PictureSize> size = sheet.LoadPicture(border))
-        sheet.PaintPicture(border, 500, 500, size->width, 14500);
+    PaintBorder(sheet, BorderPicture(path.toStdString()), 1);
     return QPixmap::fromImage(sheet.Image());
 }
 

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <numeric>
+#include <set>
+#include <string>
 
 using namespace tarvik;
 
@@ -68,4 +71,29 @@ TEST(KeyTableTest, EveryIndexInUseHoldsAKey)
     EXPECT_EQ(YoniKeys(13), "_MAHEESH");
     EXPECT_EQ(YoniKeys(15), "_MAHI");
     EXPECT_EQ(SignVarnaTable(9, 3), "_MAANAV/CHAT");
+}
+
+// The dictionary is read with the key upper-cased, so an animal's key that
+// spells a sign or a nakshatra the same way prints that sign or nakshatra:
+// the ram and the lion read "Aries" and "Leo". Every yoni and varga animal
+// has a row of its own.
+TEST(KeyTableTest, AnimalKeysNameNoSignOrNakshatra)
+{
+    const auto upper = [](Key k) {
+        std::string s(k);
+        for (char& c : s)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        return s;
+    };
+    std::set<std::string> others;
+    for (int s = 1; s <= 12; ++s)
+        others.insert(upper(SignKeys[s]));
+    for (int n = 1; n <= 27; ++n)
+        others.insert(upper(NakshatraKeys(n)));
+    for (int n = 1; n <= 27; ++n) {
+        EXPECT_FALSE(others.count(upper(YoniKeys(n)))) << "yoni of " << n << ": " << YoniKeys(n);
+        for (int pada = 1; pada <= 4; ++pada)
+            EXPECT_FALSE(others.count(upper(NameVargaKeys(n, pada))))
+                << "varga of " << n << "-" << pada << ": " << NameVargaKeys(n, pada);
+    }
 }

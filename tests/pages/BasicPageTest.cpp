@@ -217,6 +217,42 @@ TEST_F(BasicPage, PanchangTimesInStandardZoneTime)
     }
 }
 
+// Under the midnight sun and the polar night there is no sunrise or sunset
+// to print: the cells say which it is, and the day is whole or nothing.
+// Tromso, 69N39 18E57, zone 15E; and an ordinary day there for contrast.
+TEST_F(BasicPage, MidnightSunAndPolarNightSaySo)
+{
+    struct Case { int d, m; const char* sunTimes; const char* length; };
+    const Case cases[] = {
+        {15, 6, "MIDNIGHT SUN", "24:00:00"},
+        {15, 12, "POLAR NIGHT", "00:00:00"},
+        {15, 3, nullptr, "11:26:"},   // 06:11 to 17:37 by the reference Sun
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.m);
+        BirthRecord b = DelhiBirth(c.d, c.m, 1990, 12, 0, 0);
+        b.Place = "Tromso";
+        b.LatDeg = 69;
+        b.LatMin = 39;
+        b.LongDeg = 18;
+        b.LongMin = 57;
+        b.ZoneDeg = 15;
+        b.ZoneMin = 0;
+        b.ZoneMeridian = 15;
+        b.ZoneHours = 1;
+        standHoroscope(b);
+        draw();
+        for (const char* row : {"SRSSL", "SRSSS"}) {
+            if (c.sunTimes)
+                EXPECT_EQ(valueOf(surface, row), c.sunTimes) << row;
+            else
+                EXPECT_EQ(valueOf(surface, row).find(':'), 2u) << row;
+        }
+        for (const char* row : {"DINMAANL", "DINMAANS"})
+            EXPECT_EQ(valueOf(surface, row).substr(0, std::string(c.length).size()), c.length) << row;
+    }
+}
+
 // Every name and end time of the panchang block is of the chosen ayanamsa,
 // as the avakahada's yoga is: 12 March 1992, 08:50:29 at 29N24 73E36. The
 // nakshatra and the yoga running before the sunrise, their ends and those at
@@ -631,6 +667,61 @@ protected:
     CollectingReporter collector;
     ScopedReporter scope{collector};
 };
+
+// The yoni and the varga of the name syllable are animals, in both languages
+// and on both kinds of page, the ram and the lion as much as the others: a
+// Pushya Moon (second quarter) is a ram twice; the boy of 30-04-1984 12:00
+// at Jaipur is a horse of the lion's varga, the girl of 29-02-1988 06:30 a
+// ram of the ram's.
+TEST_F(BasicPageFit, YoniAndVargaNameTheAnimal)
+{
+    const auto jaipur = [](int day, int month, int year, int hour, int minute, const char* name,
+                           const char* sex) {
+        BirthRecord b = MovedTo(DelhiBirth(day, month, year, hour, minute, 0), 26, 55, "N", 75, 49, "E", 82.5);
+        b.Name = name;
+        b.Sex = sex;
+        b.Place = "Jaipur";
+        return b;
+    };
+    const BirthRecord b = jaipur(30, 4, 1984, 12, 0, "Boy", "Male");
+    const BirthRecord g = jaipur(29, 2, 1988, 6, 30, "Girl", "Female");
+    const struct {
+        bool hindi;
+        std::vector<std::string> pushya, yoni, varga;
+    } cases[] = {
+        {false, {"Mesha"}, {"Ashva", "Mesha"}, {"Simha", "Mesha"}},
+        {true, {"मेष"}, {"अश्व", "मेष"}, {"सिंह", "मेष"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.hindi ? "hi" : "en");
+        ApplyDisplayConventions(c.hindi);
+        const std::string yoni = GetDictText("_YONI"), varga = GetDictText("_VARG");
+        standHoroscope(b);
+        Chart().PlanetLongitudes[Moon] = 97;   // Cancer 7°, Pushya 2
+        Births().BirthMoon = 97;
+        RecordingSurface s;
+        ASSERT_TRUE(PrintPage(s, "Basic", false));
+        EXPECT_EQ(rowAfter(s, yoni).front(), c.pushya.front());
+        EXPECT_EQ(rowAfter(s, varga).front(), c.pushya.front());
+
+        standMatch(b, g);
+        s.ClearLog();
+        ASSERT_TRUE(PrintPage(s, "Basic", false));
+        const std::vector<std::string> yoniRow = rowAfter(s, yoni), vargaRow = rowAfter(s, varga);
+        ASSERT_GE(yoniRow.size(), 2u);
+        ASSERT_GE(vargaRow.size(), 2u);
+        EXPECT_EQ(std::vector<std::string>(yoniRow.begin(), yoniRow.begin() + 2), c.yoni);
+        EXPECT_EQ(std::vector<std::string>(vargaRow.begin(), vargaRow.begin() + 2), c.varga);
+        // The match result's yoni row: the boy's animal, then the girl's.
+        s.ClearLog();
+        ASSERT_TRUE(PrintPage(s, "Result", false));
+        const std::vector<std::string> koota = rowAfter(s, GetDictText("YONI"));
+        ASSERT_GE(koota.size(), 2u);
+        EXPECT_EQ(std::vector<std::string>(koota.begin(), koota.begin() + 2), c.yoni);
+        EXPECT_TRUE(collector.messages.empty()) << collector.messages.front();
+        collector.messages.clear();
+    }
+}
 
 TEST_F(BasicPageFit, EveryTextInsideTheFrameAndClearOfTheOthers)
 {

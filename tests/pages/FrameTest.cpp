@@ -114,24 +114,30 @@ TEST_F(FrameTest, HindiBodyFontAfterFrame)
     EXPECT_EQ(surface.FindText("Asha")->font.Name, "Tarvik English");
 }
 
+// Whatever the picture's own size, larger than the sheet (850 x 1200 pixels
+// at 96 dpi), smaller, or nearly the border's, it is painted into the
+// border's rectangle as the default border is.
 TEST_F(FrameTest, BorderPictureFromTheSettings)
 {
     struct Case {
         const char* file;
         const char* painted;   // nullptr: no border
-        double width;
     };
     const Case cases[] = {
-        {"/pictures/border.png", "/pictures/border.png", 10200},
-        {"/pictures/absent.png", nullptr, 0},
-        {"", nullptr, 0},
-        {"/opt/tarvik/swastik.wmf", "default-border", 10600},
-        {"C:\\Tarvik\\SWASTIK.WMF", "default-border", 10600},
-        {"/pictures/other.wmf", nullptr, 0},
+        {"/pictures/border.png", "/pictures/border.png"},
+        {"/pictures/large.png", "/pictures/large.png"},
+        {"/pictures/small.png", "/pictures/small.png"},
+        {"/pictures/absent.png", nullptr},
+        {"", nullptr},
+        {"/opt/tarvik/swastik.wmf", "default-border"},
+        {"C:\\Tarvik\\SWASTIK.WMF", "default-border"},
+        {"/pictures/other.wmf", nullptr},
     };
     for (const Case& c : cases) {
         SetUp();
         surface.AddPictureFile("/pictures/border.png", 10200, 14000);
+        surface.AddPictureFile("/pictures/large.png", 850 * 15, 1200 * 15);
+        surface.AddPictureFile("/pictures/small.png", 200 * 15, 300 * 15);
         Config().PrintBorder = true;
         Config().BorderFile = c.file;
         PrintPageFrame(surface, false);
@@ -141,10 +147,10 @@ TEST_F(FrameTest, BorderPictureFromTheSettings)
             ASSERT_EQ(surface.Pictures().size(), 1u) << c.file;
             const RecordedPicture& p = surface.Pictures()[0];
             EXPECT_EQ(p.name, c.painted);
-            EXPECT_EQ(p.x, 500);
-            EXPECT_EQ(p.y, 500);
-            EXPECT_EQ(p.width, c.width);
-            EXPECT_EQ(p.height, 14500);
+            EXPECT_EQ(p.x, 500) << c.file;
+            EXPECT_EQ(p.y, 500) << c.file;
+            EXPECT_EQ(p.width, 10600) << c.file;
+            EXPECT_EQ(p.height, 14500) << c.file;
         }
         EXPECT_TRUE(collector.messages.empty()) << c.file;
         ASSERT_NE(surface.FindText("Asha"), nullptr) << "the header is drawn in any case";

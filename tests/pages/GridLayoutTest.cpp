@@ -17,6 +17,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -191,6 +193,60 @@ TEST_F(GridLayoutTest, EightBodiesInOneSign)
         if (t.text.rfind("10 ", 0) == 0)
             ++full;
     EXPECT_EQ(full, 3) << "Capricorn's fourth line in each ring";
+}
+
+// The Tara chakra is one table in one size: where a name (Uttara Phalguni
+// in Hindi) would run into the next column, the whole table is set smaller,
+// its captions with it.
+TEST_F(GridLayoutTest, TaraChakraIsSetInOneSize)
+{
+    for (bool hindi : {false, true}) {
+        prepare(Births[0], hindi, 0);
+        MeasuredSurface surface;
+        ASSERT_TRUE(PrintPage(surface, "Shodashvarga", false));
+        const std::vector<RecordedText>& texts = surface.Texts();
+        // The chakra follows the last heading of the page.
+        std::size_t heading = texts.size();
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            if (texts[i].font.Underline)
+                heading = i;
+        ASSERT_LT(heading, texts.size());
+        std::set<double> sizes;
+        int cells = 0;
+        for (std::size_t i = heading + 1; i < texts.size(); ++i) {
+            if (texts[i].y >= Config().FooterTop * 1440)
+                continue;   // the owner's lines
+            sizes.insert(texts[i].font.Size);
+            ++cells;
+        }
+        EXPECT_EQ(cells, 4 * 9) << hindi;
+        EXPECT_EQ(sizes.size(), 1u) << (hindi ? "hi" : "en") << ": the chakra in more than one size";
+    }
+}
+
+// The Bhav and ashtakavarga tables in one size each: where a nakshatra or
+// a caption is too wide for its column, the whole grid is set smaller, so
+// that every column holds texts of one size.
+TEST_F(GridLayoutTest, GridTablesAreSetInOneSize)
+{
+    for (const BirthRecord& birth : Births) {
+        for (bool hindi : {false, true}) {
+            prepare(birth, hindi, 0);
+            for (const char* key : {"Bhav", "Ashtakvarga"}) {
+                SCOPED_TRACE(std::string(key) + (hindi ? " hi " : " en ") + std::to_string(birth.Year));
+                MeasuredSurface surface;
+                ASSERT_TRUE(PrintPage(surface, key, false));
+                std::map<long, std::set<double>> columns;   // sizes by x
+                for (const RecordedText& t : surface.Texts())
+                    if (!t.font.Underline && !t.font.Bold && t.y > Config().TopMarginTwips &&
+                        t.y < Config().FooterTop * 1440)
+                        columns[std::lround(t.x)].insert(t.font.Size);
+                EXPECT_GT(columns.size(), 8u);
+                for (const auto& [x, sizes] : columns)
+                    EXPECT_EQ(sizes.size(), 1u) << "the column at " << x << " in " << sizes.size() << " sizes";
+            }
+        }
+    }
 }
 
 } // namespace

@@ -44,6 +44,11 @@ public:
         measure_.Font = Font;
         return measure_.LineHeight();
     }
+    double Ascent() override
+    {
+        measure_.Font = Font;
+        return measure_.Ascent();
+    }
     double WidthIn(const TextFont& font, std::string_view text)
     {
         measure_.Font = font;

@@ -210,6 +210,9 @@ TEST_F(PlanetTable, MarksOnlyFromMarsOn)
         {"Jupiter just beyond 5 degrees", 20, Jupiter, 25.25, 25.3, "", ""},
         {"Saturn back and combust", 20, Saturn, 16, 15.9, "R", "Comb"},
         {"Rahu moving back", 20, Rahu, 300, 299.99, "R", ""},
+        // The nodes are points, not bodies: never combust.
+        {"Rahu beside the Sun", 20, Rahu, 21, 20.99, "R", ""},
+        {"Ketu on the Sun", 20, Ketu, 20, 19.99, "R", ""},
         {"Ketu across 0 forward", 20, Ketu, 359.99, 0.01, "", ""},
         {"Uranus across 0 backward", 20, Uranus, 0.01, 359.99, "R", ""},
         {"Neptune combust across 0", 2, Neptune, 357, 357.01, "", "Comb"},
@@ -229,6 +232,38 @@ TEST_F(PlanetTable, MarksOnlyFromMarsOn)
         const auto cells = PlanetTableCellsOf(SiderealTable);
         EXPECT_EQ(cells[0][3], "") << c.what;
         EXPECT_EQ(cells[0][10], "") << c.what;
+    }
+}
+
+// Computed charts with a node inside the Sun's orb: Ketu beside the Sun on
+// 29-02-2184 at 64N50 147W43, Rahu or Ketu on 07-12-2132 at 60N10 24E56.
+// The node's row carries no mark; a planet in the orb keeps it.
+TEST_F(PlanetTable, ComputedNodesInTheSunsOrbAreNotCombust)
+{
+    const struct {
+        const char* what;
+        BirthRecord birth;
+    } cases[] = {
+        {"29-02-2184 64N50", MovedTo(DelhiBirth(29, 2, 2184, 12, 0, 0), 64, 50, "N", 147, 43, "W", -135)},
+        {"07-12-2132 60N10", MovedTo(DelhiBirth(7, 12, 2132, 9, 0, 0), 60, 10, "N", 24, 56, "E", 30)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        freshState();
+        Native() = c.birth;
+        CalcChart(OutputRun().Choices());
+        const auto& l = Chart().PlanetLongitudes;
+        const auto cells = PlanetTableCellsOf(SiderealTable);
+        bool nodeInOrb = false;
+        for (int body = Mercury; body <= Pluto; ++body) {
+            if (body == Moon)
+                continue;
+            const bool inOrb = IsCombust(l[Sun], l[body]);
+            const bool node = body == Rahu || body == Ketu;
+            nodeInOrb |= node && inOrb;
+            EXPECT_EQ(cells[rowOf(body)][10], inOrb && !node ? "Comb" : "") << cells[rowOf(body)][0];
+        }
+        EXPECT_TRUE(nodeInOrb) << "no node in the Sun's orb";
     }
 }
 

@@ -15,6 +15,8 @@
 #include "refdata/RefdataFixture.h"
 
 #include <cmath>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -118,6 +120,34 @@ TEST_F(DashaLayout, PagesKeepInsideTheFrameAndApart)
                 expectRulesClearOfTexts(surface, what);
             }
         }
+    }
+}
+
+// The Yogini antar table in one size: where a long name (Bhadrika) would
+// not keep clear of its date, every name of the page is set smaller with
+// it, and every block's heading in the size of the others.
+TEST_F(DashaLayout, YoginiAntarNamesShareOneSize)
+{
+    for (bool hindi : {false, true}) {
+        Native() = tarvik::testing::DelhiBirth(15, 8, 1980, 10, 30);
+        CalcChart(OutputRun().Choices());
+        ApplyDisplayConventions(hindi);
+        OutputRun().YoginiFrom = 1980;
+        MeasuredSurface surface(72);
+        ASSERT_TRUE(PrintPage(surface, "Yogini Antar", false));
+        std::map<bool, std::set<double>> sizes;   // by boldness
+        std::map<bool, int> names;
+        for (const RecordedText& t : surface.Texts()) {
+            const bool body = t.y > Config().TopMarginTwips && t.y < Config().FooterTop * 1440;
+            if (!body || t.font.Underline || t.text.find_first_of("0123456789") != std::string::npos)
+                continue;
+            sizes[t.font.Bold].insert(t.font.Size);
+            ++names[t.font.Bold];
+        }
+        EXPECT_EQ(names[false], 32 * 8) << hindi;
+        EXPECT_EQ(names[true], 32) << hindi;
+        EXPECT_EQ(sizes[false].size(), 1u) << (hindi ? "hi" : "en") << ": the names in more than one size";
+        EXPECT_EQ(sizes[true].size(), 1u) << (hindi ? "hi" : "en") << ": the headings in more than one size";
     }
 }
 

@@ -81,7 +81,7 @@ TEST_F(ManglikPage, QuotationsThenTheVerdictsFromBothReferences)
         "from Lagna.",
         "In the Moon Chart, Mangal is placed in HOUSE8 House. Hence Manglik Dosha is present from "
         "Moon.",
-        "Mangal dosha is cosidered to create hurdles",
+        "Mangal dosha is considered to create hurdles",
         "gets cancelled and has no effects.",
     };
     std::size_t from = 0;

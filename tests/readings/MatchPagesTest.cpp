@@ -100,8 +100,8 @@ TEST_F(MatchPagesTest, ResultTableRowsCellsAndTotal)
         EXPECT_EQ(t.font.Bold, c.bold);
         EXPECT_EQ(t.font.Name, c.font);
     }
-    // The numbers in the English face at its own size, the captions not.
-    EXPECT_EQ(text("0.5").font.Size, 10);
+    // The numbers in the English face at their row's size.
+    EXPECT_EQ(text("0.5").font.Size, 9);
     EXPECT_EQ(text("_VASHYA").font.Size, 9);
     // 1 + 0.5 + 3 + 4 + 5 + 6 + 7 + 0.
     EXPECT_EQ(text("26.5").y, y0 + 4500);
@@ -157,9 +157,12 @@ TEST_F(MatchPagesTest, InterpretationGivesEachKootaItsPointsAndText)
         EXPECT_EQ(meaning.y, description.y + OutputRun().LineStep);
         const RecordedText& points = text("0.5");
         EXPECT_EQ(points.font.Name, "Tarvik English");
-        EXPECT_EQ(points.x + 3 * 10 * RecordingSurface::WidthPerPoint, Left + 900);
-        // Set down to the Devanagari line in Hindi.
-        EXPECT_EQ(points.y, meaning.y + (hindi ? 60 : 0));
+        EXPECT_EQ(points.x + 3 * points.font.Size * RecordingSurface::WidthPerPoint, Left + 900);
+        // On the line's baseline, as large as its face draws it (the
+        // Devanagari face at three quarters of the points it asks for).
+        EXPECT_EQ(points.font.Size, hindi ? 10.5 : 9);
+        EXPECT_EQ(points.y + points.font.Size * RecordingSurface::AscentPerPoint,
+                  meaning.y + meaning.font.Size * RecordingSurface::AscentPerPoint);
 
         EXPECT_TRUE(surface.FindText(h + "PREFIX " + h + "TARA/DIN3"));
         EXPECT_TRUE(surface.FindText(h + "PREFIX " + h + "NADI0"));

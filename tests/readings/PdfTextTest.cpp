@@ -20,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 
 using namespace tarvik;
@@ -76,6 +77,92 @@ std::string ExtractedText(const QString& pdf, int page = 0)
     if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
         return {};
     return QString::fromUtf8(tool.readAllStandardOutput()).simplified().toStdString();
+}
+
+// A rule of a drawn page: a thin line of ink some millimetres long with
+// paper beside it, as the tables' rules, the boxes' sides and the
+// underlines leave, and not a glyph's headline or stem, which have the
+// rest of their letters beside them; at, from and to in pixels.
+struct Rule {
+    bool across;   // a horizontal line, else a vertical one
+    int at, from, to;
+};
+
+std::vector<Rule> RulesOf(const QImage& gray)
+{
+    // Horizontal rules from 4 mm, vertical ones from 5 mm: no stem of a
+    // letter reaches that, nor the feet of two letters that touch.
+    constexpr int LeastAcross = 16, LeastDown = 20;
+    constexpr int Beside = 3;   // pixels from the line where paper shows
+    std::vector<Rule> rules;
+    auto inked = [&](bool across, int along, int at) {
+        const int x = across ? along : at;
+        const int y = across ? at : along;
+        return x >= 0 && y >= 0 && x < gray.width() && y < gray.height() && gray.constScanLine(y)[x] < 192;
+    };
+    auto scan = [&](bool across, int lines, int length, int least) {
+        for (int at = 0; at < lines; ++at) {
+            int from = -1;
+            for (int i = 0; i <= length; ++i) {
+                const bool ink = i < length && inked(across, i, at);
+                if (ink && from < 0)
+                    from = i;
+                if (ink || from < 0)
+                    continue;
+                if (i - from >= least) {
+                    int paper = 0;
+                    for (int j = from; j < i; ++j)
+                        paper += !inked(across, j, at + Beside);
+                    if (paper * 5 >= (i - from) * 4)
+                        rules.push_back({across, at, from, i});
+                }
+                from = -1;
+            }
+        }
+    };
+    scan(true, gray.height(), gray.width(), LeastAcross);
+    scan(false, gray.width(), gray.height(), LeastDown);
+    return rules;
+}
+
+// The rules of one picture that the other lacks: the other has no line of
+// ink within a pixel of the rule's whose ends lie within two pixels of its
+// ends.
+std::vector<Rule> RulesMissing(const std::vector<Rule>& rules, const QImage& other)
+{
+    auto inked = [&](const Rule& r, int along, int at) {
+        const int x = r.across ? along : at;
+        const int y = r.across ? at : along;
+        return x >= 0 && y >= 0 && x < other.width() && y < other.height() && other.constScanLine(y)[x] < 192;
+    };
+    std::vector<Rule> missing;
+    for (const Rule& r : rules) {
+        bool found = false;
+        for (int at = r.at - 1; at <= r.at + 1 && !found; ++at) {
+            const int middle = (r.from + r.to) / 2;
+            if (!inked(r, middle, at))
+                continue;
+            int from = middle;
+            int to = middle;
+            while (inked(r, from - 1, at))
+                --from;
+            while (inked(r, to, at))
+                ++to;
+            found = std::abs(from - r.from) <= 2 && std::abs(to - r.to) <= 2;
+        }
+        if (!found)
+            missing.push_back(r);
+    }
+    return missing;
+}
+
+std::string Describe(const std::vector<Rule>& rules)
+{
+    std::string text;
+    for (const Rule& r : rules)
+        text += (r.across ? " y " : " x ") + std::to_string(r.at) + ": " + std::to_string(r.from) + "-" +
+                std::to_string(r.to) + ";";
+    return text;
 }
 
 // A horoscope as an output run leaves it: Delhi, 15 August 1980 at 10:30.
@@ -178,10 +265,12 @@ TEST_F(PdfText, PagesLayOutAsInThePreview)
 
 // The PDF drawn by poppler and the preview picture at one resolution: the
 // same glyphs and lines in the same places, so next to no spot of the page
-// is dark in one and light in the other.
+// is dark in one and light in the other, and every rule and underline
+// (under Hindi captions ending in the i-sign too) runs as far in both.
 TEST_F(PdfText, PdfLooksLikeThePreview)
 {
     constexpr int Dpi = 100;
+    Config().BorderFile = "swastik.wmf";   // the program's own border, drawn
     for (bool hindi : {false, true}) {
         for (const char* key : {"Basic", "Nirayana", "GenPage1"}) {
             SCOPED_TRACE(std::string(key) + (hindi ? " hi" : " en"));
@@ -234,6 +323,15 @@ TEST_F(PdfText, PdfLooksLikeThePreview)
             }
             EXPECT_GT(inked, 3000);
             EXPECT_LT(apart, inked / 100) << apart << " of " << inked << " blocks";
+
+            // Rules and underlines, which the blocks' mean would pass over:
+            // each of either picture, 4 mm or longer, stands in the other
+            // where it stands in this one and ends where it ends.
+            const std::vector<Rule> shownRules = RulesOf(shown);
+            const std::vector<Rule> printedRules = RulesOf(printed);
+            EXPECT_GE(shownRules.size(), 10u) << "the border's rules and the headings' underlines";
+            EXPECT_EQ(Describe(RulesMissing(shownRules, printed)), "") << "rules of the preview not in the PDF";
+            EXPECT_EQ(Describe(RulesMissing(printedRules, shown)), "") << "rules of the PDF not in the preview";
         }
     }
 }

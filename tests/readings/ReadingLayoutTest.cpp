@@ -14,6 +14,7 @@
 #include "readings/Ashtakoota.h"
 #include "refdata/RefdataFixture.h"
 #include "refdata/TextLookup.h"
+#include "pages/FontMap.h"
 
 #include <cmath>
 #include <map>
@@ -157,6 +158,75 @@ TEST_F(ReadingLayout, MatchPagesInBothLanguages)
                 expectInsideFrame(key, std::string(key) + " " + std::to_string(n) +
                                            (hindi ? " hi" : " en"));
         }
+    }
+}
+
+// The result table's points and maxima stand on the baseline of their row's
+// caption and at its size (the size its face draws, the English face
+// drawing the numbers), in both languages; and so do the points on the
+// interpretation page.
+TEST_F(ReadingLayout, MatchResultPointsStandOnTheirRows)
+{
+    OutputRun().MatchMode = true;
+    Native().Name = "Boy";
+    Partner().Name = "Girl";
+    MatchCopies& m = Match();
+    Chart().PlanetLongitudes[Moon] = 100;
+    m.NativeSaptavargaSigns[Lagna][1] = 1;
+    m.NativeSaptavargaSigns[Mars][1] = 3;
+    m.PartnerLongitudes[Moon] = 230;
+    m.PartnerPanchang[NakshatraElement] = CalcNakshatra(230);
+    m.PartnerSaptavargaSigns[Lagna][1] = 1;
+    m.PartnerSaptavargaSigns[Mars][1] = 5;
+    const double left = Config().LeftMarginTwips;
+    for (bool hindi : {false, true}) {
+        SCOPED_TRACE(hindi ? "hi" : "en");
+        ApplyDisplayConventions(hindi);
+        MeasuredSurface s;
+        ASSERT_TRUE(PrintPage(s, "Result", false));
+        const std::vector<RecordedText>& recorded = s.Texts();
+        ASSERT_EQ(recorded.size(), s.texts.size());
+        auto emSize = [](const TextFont& f) { return f.Size * MapFont(f.Name).sizeFactor; };
+        int numbers = 0;
+        for (std::size_t i = 0; i < recorded.size(); ++i) {
+            const double x = recorded[i].x - left;
+            if (std::abs(x - 6000) > 1 && std::abs(x - 7500) > 1)
+                continue;
+            // The row's caption: the nearest text at the left margin.
+            std::size_t row = recorded.size();
+            for (std::size_t j = 0; j < recorded.size(); ++j)
+                if (std::abs(recorded[j].x - left) < 1 &&
+                    (row == recorded.size() || std::abs(recorded[j].y - recorded[i].y) < std::abs(recorded[row].y - recorded[i].y)))
+                    row = j;
+            ASSERT_LT(row, recorded.size());
+            SCOPED_TRACE(recorded[i].text + " of " + recorded[row].text);
+            EXPECT_NEAR(s.texts[i].y + s.texts[i].ascent, s.texts[row].y + s.texts[row].ascent, 1);
+            EXPECT_NEAR(emSize(recorded[i].font), emSize(recorded[row].font), 0.01);
+            ++numbers;
+        }
+        EXPECT_EQ(numbers, 2 * 10);   // the captions, eight kootas and the total
+
+        // On the interpretation page each koota's points stand before the
+        // first line of what they mean, ending 900 twips from the margin.
+        MeasuredSurface page;
+        ASSERT_TRUE(PrintPage(page, "Interpret", false));
+        const std::vector<RecordedText>& texts = page.Texts();
+        int points = 0;
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            if (std::abs(page.texts[i].x + page.texts[i].width - (left + 900)) > 1)
+                continue;
+            std::size_t line = texts.size();
+            for (std::size_t j = 0; j < texts.size(); ++j)
+                if (std::abs(texts[j].x - (left + 1000)) < 1 &&
+                    (line == texts.size() || std::abs(texts[j].y - texts[i].y) < std::abs(texts[line].y - texts[i].y)))
+                    line = j;
+            ASSERT_LT(line, texts.size());
+            SCOPED_TRACE(texts[i].text + " before " + texts[line].text);
+            EXPECT_NEAR(page.texts[i].y + page.texts[i].ascent, page.texts[line].y + page.texts[line].ascent, 1);
+            EXPECT_NEAR(emSize(texts[i].font), emSize(texts[line].font), 0.01);
+            ++points;
+        }
+        EXPECT_EQ(points, 8);
     }
 }
 

@@ -3,10 +3,13 @@
 // reference database and the first page drawn from it.
 
 #include "calc/CalcFixture.h"
+#include "calc/Chart.h"
+#include "calc/RunCopies.h"
 #include "core/Reporter.h"
 #include "registry/PageDispatcher.h"
 #include "pages/RecordingSurface.h"
 #include "readings/ReadingPagesFixture.h"
+#include "readings/MarsHouses.h"
 #include "readings/SadeSati.h"
 #include "refdata/RefdataFixture.h"
 
@@ -49,10 +52,13 @@ TEST(SadeSatiPeriods, PassagesWithTheirRetrogradeLoops)
         {"a step back before the first sign is done", loopAtStart, 0, {{100, 400}}},
         {"a step back into the Moon's next sign", loopAtEnd, 0, {{100, 480}}},
         {"a loop beyond the three signs", loopBeyond, 0, {{100, 400}}},
-        {"born inside: the re-entry begins nothing", twoRounds, 160, {{1100, 1400}}},
-        {"begun on the birth day", forward, 100, {}},
+        {"born inside: running at birth, the re-entry begins nothing", twoRounds, 160,
+         {{100, 400}, {1100, 1400}}},
+        {"begun on the birth day", forward, 100, {{100, 400}}},
         {"begun the day after", forward, 99, {{100, 400}}},
-        {"begun before birth, ended after", forward, 300, {}},
+        {"begun before birth, ended after", forward, 300, {{100, 400}}},
+        {"ended on the birth day", forward, 400, {}},
+        {"ended the day before", forward, 401, {}},
         {"the rows end inside", Ingresses(forward.begin(), forward.begin() + 3), 0, {}},
         {"the rows end on the closing entry", Ingresses(forward.begin(), forward.begin() + 4), 0,
          {{100, 400}}},
@@ -185,10 +191,12 @@ TEST_F(SadeSatiPage, PeriodsAfterBirthFromTheMoonSign)
     EXPECT_LE(lines.size(), 6u);
 
     // Moon in Capricorn, born in March 2017 after Saturn's entry into
-    // Sagittarius: its re-entry that October opens no period; the next does.
+    // Sagittarius: the Sade Sati running at birth comes first; its re-entry
+    // that October opens no period of its own.
     lines = periodLines(280, 1, 3, 2017, false);
-    ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines[0], "From 07/12/2046 - 05/02/2055");
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines[0].substr(0, 16), "From 26/01/2017 ");
+    EXPECT_EQ(lines[1], "From 07/12/2046 - 05/02/2055");
 
     // The same in Hindi, without the word.
     lines = periodLines(310, 1, 1, 2000, true);
@@ -211,6 +219,34 @@ TEST_F(SadeSatiPage, BirthsAtBothEndsOfTheAcceptedYears)
     lines = periodLines(130, 31, 12, 2199, false);
     ASSERT_GE(lines.size(), 4u);
     EXPECT_EQ(lines[0], "From 01/10/2210 - 26/08/2218");
+}
+
+// Born on 02-04-1821 at Jaipur with Saturn in the Moon's sign (Pisces):
+// the list starts with the passage Saturn began in 1816 by entering
+// Aquarius, before the next one of 1846.
+TEST_F(SadeSatiPage, ThePassageRunningAtBirthFirst)
+{
+    for (bool hindi : {false, true}) {
+        SCOPED_TRACE(hindi ? "hi" : "en");
+        ApplyDisplayConventions(hindi);
+        Native() = MovedTo(DelhiBirth(2, 4, 1821, 6, 0, 0), 26, 55, "N", 75, 49, "E", 82.5);
+        CalcChart(OutputRun().Choices());
+        TakeBirthLongitudes();
+        ASSERT_EQ(SignOfLongitude(Births().BirthMoon), Pisces);
+        RecordingSurface surface;
+        ASSERT_TRUE(PrintPage(surface, "Sade1", false));
+        EXPECT_TRUE(collector.messages.empty());
+        static const std::regex period(R"(\d\d/\d\d/\d{4} - \d\d/\d\d/\d{4})");
+        std::vector<std::string> starts;
+        for (const RecordedText& t : surface.Texts()) {
+            std::smatch m;
+            if (std::regex_search(t.text, m, period))
+                starts.push_back(m.str().substr(0, 10));
+        }
+        ASSERT_GE(starts.size(), 2u);
+        EXPECT_EQ(starts[0], "04/04/1816");
+        EXPECT_EQ(starts[1], "13/02/1846");
+    }
 }
 
 TEST_F(SadeSatiPage, SixPeriodsAtMost)

@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <regex>
 #include <stdexcept>
 
 using namespace tarvik;
@@ -312,6 +313,25 @@ TEST(MuddaDasha, PeriodsRunDayAfterDayToTheAnniversary)
     }
 }
 
+// Given the last day of the year, the ninth period closes on it, a day
+// short of the anniversary or a day past it; the eight before it keep their
+// lengths.
+TEST(MuddaDasha, TheNinthClosesOnTheLastDayOfTheYear)
+{
+    const int start = DayNumber(1, 3, 2187);
+    const auto anniversary = MuddaPeriods(4, 1, 3, 2187);
+    for (int lastDay :
+         {DayNumber(28, 2, 2188), DayNumber(29, 2, 2188), DayNumber(1, 3, 2188), DayNumber(2, 3, 2188)}) {
+        SCOPED_TRACE(lastDay - start);
+        const auto periods = MuddaPeriods(4, 1, 3, 2187, lastDay);
+        EXPECT_EQ(periods[8].lastDay, lastDay);
+        for (std::size_t i = 0; i < 8; ++i)
+            EXPECT_EQ(periods[i], anniversary[i]) << i;
+        EXPECT_EQ(periods[8].firstDay, anniversary[8].firstDay);
+    }
+    EXPECT_EQ(anniversary[8].lastDay, DayNumber(1, 3, 2188));
+}
+
 TEST(MuddaDasha, TextKeysOfLordAndHouse)
 {
     const struct {
@@ -511,7 +531,11 @@ TEST_F(VarshphalPageTest, PeriodPagesPrintTheirLordsInTheirHouses)
     const ChartState year = chartOf(YearStartRecord(Native(), *start));
     const int ascendantSign = static_cast<int>(year.HouseCusps[1] / 30) + 1;
 
-    const auto periods = MuddaPeriods(startLord, start->day, start->month, start->year);
+    // The year closes the day before the next one begins.
+    const auto next = FindYearStart(Native(), 2027, 0, true);
+    ASSERT_TRUE(next);
+    const auto periods = MuddaPeriods(startLord, start->day, start->month, start->year,
+                                      DayNumber(next->day, next->month, next->year) - 1);
     std::size_t period = 0;
     for (int page : {2, 3}) {
         SCOPED_TRACE(page);
@@ -532,6 +556,54 @@ TEST_F(VarshphalPageTest, PeriodPagesPrintTheirLordsInTheirHouses)
     EXPECT_EQ(period, 9u);
     // The first period opens the year on the day of its start.
     EXPECT_EQ(periods[0].firstDay, DayNumber(start->day, start->month, start->year));
+}
+
+// The years of a life meet: the first period of a year opens on the day the
+// year begins, and its ninth closes the day before the next year begins. A
+// birth on 29 February at 64N50, whose years begin on 28 February, 29
+// February or 1 March, and a birth of 15 August, over runs of years with
+// leap years among them.
+TEST_F(VarshphalPageTest, EachYearEndsTheDayBeforeTheNextBegins)
+{
+    const struct {
+        const char* what;
+        BirthRecord birth;
+        int firstYear, lastYear;
+    } cases[] = {
+        {"29-02-2184 at 64N50", MovedTo(DelhiBirth(29, 2, 2184, 12, 0, 0), 64, 50, "N", 147, 43, "W", -135),
+         2185, 2193},
+        {"15-08-1980 at Delhi", DelhiBirth(15, 8, 1980, 10, 30), 2020, 2028},
+        // The last year the program takes closes on the return after it.
+        {"15-08-2150 at Delhi", DelhiBirth(15, 8, 2150, 10, 30), 2199, 2199},
+    };
+    const std::regex dates(R"((\d\d-\d\d-\d{4}) to (\d\d-\d\d-\d{4}))", std::regex::icase);
+    const auto dateOf = [](int dayNumber) {
+        const CalendarDate d = DateOfDayNumber(dayNumber);
+        return ZeroPad(d.day, 2) + "-" + ZeroPad(d.month, 2) + "-" + ZeroPad(d.year, 4);
+    };
+    for (const auto& c : cases) {
+        stand(c.birth);
+        for (int y = c.firstYear; y <= c.lastYear; ++y) {
+            SCOPED_TRACE(std::string(c.what) + ", year " + std::to_string(y));
+            const auto start = FindYearStart(Native(), y, 0, true);
+            const auto next = FindYearStart(Native(), y + 1, 0, true);
+            ASSERT_TRUE(start && next);
+            OutputRun().VarshphalYear = y;
+            std::vector<std::pair<std::string, std::string>> periods;
+            for (int page : {2, 3}) {
+                surface.ClearLog();
+                VarshphalPage(surface, false, page);
+                for (const RecordedText& h : surface.TextsContaining("INFLUENCEOF")) {
+                    std::smatch m;
+                    ASSERT_TRUE(std::regex_search(h.text, m, dates)) << h.text;
+                    periods.emplace_back(m[1], m[2]);
+                }
+            }
+            ASSERT_EQ(periods.size(), 9u);
+            EXPECT_EQ(periods.front().first, dateOf(DayNumber(start->day, start->month, start->year)));
+            EXPECT_EQ(periods.back().second, dateOf(DayNumber(next->day, next->month, next->year) - 1));
+        }
+    }
 }
 
 TEST_F(VarshphalPageTest, TheFourthPageIsOnlyTheFrame)

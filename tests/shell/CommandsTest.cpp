@@ -6,6 +6,7 @@
 
 #include "shell/SmallWindows.h"
 #include "shell/frmSettings.h"
+#include "pages/PainterSurface.h"
 
 #include <QAction>
 #include <QPageSetupDialog>
@@ -175,7 +176,7 @@ TEST_F(CommandsTest, TheAboutBoxClosesOnAnyCharacterOrClickAndTheNoteOnEnterOrEs
             EXPECT_EQ(note.isVisible(), !c.noteCloses);
         });
     }
-    EXPECT_NE(std::string(CombustionNote).find("12\u00b0, 17\u00b0, 14\u00b0, 11\u00b0,10\u00b0 and 15\u00b0"),
+    EXPECT_NE(std::string(CombustionNote).find("12\u00b0, 17\u00b0, 14\u00b0, 11\u00b0, 10\u00b0 and 15\u00b0"),
               std::string::npos);
 }
 
@@ -365,6 +366,48 @@ TEST_F(CommandsTest, ABorderPictureIsTakenOnlyWhenItCanBeRead)
     });
     EXPECT_EQ(Config().BorderFile, good.toStdString());
     EXPECT_EQ(Stored("Border File"), good);
+}
+
+// The sample sheet shows the chosen picture where the pages paint it: in
+// the border's rectangle, the same for a picture larger than the sheet and
+// for a small one.
+TEST_F(CommandsTest, TheSettingsSampleFitsABorderPictureOfAnySize)
+{
+    struct Case { const char* name; int width, height; };
+    const Case cases[] = {{"large.png", 850, 1200}, {"small.png", 40, 60}};
+    // The border's rectangle on the sample, in its pixels (18 to the inch).
+    constexpr double PixelsPerTwip = 18.0 / 1440;
+    const double left = ((A4WidthTwips - OutputRun().PageWidth) / 2 + 500) * PixelsPerTwip;
+    const QRectF expected(left, 500 * PixelsPerTwip, 10600 * PixelsPerTwip, 14500 * PixelsPerTwip);
+
+    frmMain& w = StartShown();
+    WhileOpen<frmSettings>(w.mnuSettings, [&](frmSettings& s) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.name);
+            QImage picture(c.width, c.height, QImage::Format_RGB32);
+            picture.fill(Qt::red);
+            const QString file = QString::fromStdString(folder.File(c.name));
+            ASSERT_TRUE(picture.save(file));
+            chooseFile = [&](const FileRequest&) { return file; };
+            s.Command1->click();
+            ASSERT_EQ(s.txtPicture->text(), file);
+
+            const QImage shown = s.Picture1->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+            QRect red;
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x) {
+                    const QColor p = shown.pixelColor(x, y);
+                    if (p.red() > 128 && p.green() < 128 && p.blue() < 128)
+                        red |= QRect(x, y, 1, 1);
+                }
+            ASSERT_FALSE(red.isEmpty());
+            EXPECT_NEAR(red.left(), expected.left(), 1.5);
+            EXPECT_NEAR(red.top(), expected.top(), 1.5);
+            EXPECT_NEAR(red.right() + 1, expected.right(), 1.5);
+            EXPECT_NEAR(red.bottom() + 1, expected.bottom(), 1.5);
+        }
+        s.cmdCancel->click();
+    });
 }
 
 } // namespace

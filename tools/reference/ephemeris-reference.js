@@ -19,9 +19,14 @@
 'use strict';
 const Astronomy = require('astronomy-engine');
 
+// An optional first and last year on the command line widen the range
+// (1800 2199: the whole range the program accepts) for a measurement; the
+// committed file is of the default.
 const ROWS = 1500;
-const FIRST = Date.UTC(1900, 0, 1);
-const LAST = Date.UTC(2050, 11, 31, 23, 59, 59);
+const FIRST_YEAR = Number(process.argv[2] || 1900);
+const LAST_YEAR = Number(process.argv[3] || 2050);
+const FIRST = Date.UTC(FIRST_YEAR, 0, 1);
+const LAST = Date.UTC(LAST_YEAR, 11, 31, 23, 59, 59);
 
 // A fixed linear congruential sequence, so that the file is reproducible.
 let seed = 20240601;

@@ -1,7 +1,5 @@
 #include "RunCopies.h"
 
-#include "MomentGuard.h"
-
 #include <algorithm>
 #include <utility>
 

@@ -39,7 +39,7 @@ void printYearChart(Surface& surface, bool toPrinter, int completedYears, double
     const RunValues& run = OutputRun();
     PrintPlanetTable(surface, 1, toPrinter);
 
-    const int tithi = static_cast<int>(CalcPanchangElements()[TithiElement]);
+    const int tithi = static_cast<int>(PanchangElementsOf(Chart()).elements[TithiElement]);
     const BirthRecord& n = Native();
     const std::string heading =
         Dict("varshphaldeg") + " " + run.PunctOpen + std::to_string(run.VarshphalYear) + "  " +

@@ -34,8 +34,7 @@ namespace {
 void prepareChart(bool hindi)
 {
     ResetProgramState();
-    const char* bin = std::getenv("TARVIK_BIN_DIR");
-    Program().ProgramFolder = bin ? bin : ".";
+    Program().ProgramFolder = bench::ProgramFolder();
     ApplyDisplayConventions(hindi);
     Native().Name = "Asha Sharma";
     Config().BorderFile = Program().ProgramFolder + "/swastik.wmf";
@@ -94,8 +93,7 @@ BirthRecord birthOf(std::vector<std::string> options)
 void standBasicBirths(bool match)
 {
     ResetProgramState();
-    const char* bin = std::getenv("TARVIK_BIN_DIR");
-    Program().ProgramFolder = bin ? bin : ".";
+    Program().ProgramFolder = bench::ProgramFolder();
     ApplyDisplayConventions(false);
     OutputRun().MatchMode = match;
     if (match) {

@@ -2,6 +2,7 @@
 // seek, a sub lord, a Hindi word; and the places of the zone with the most
 // places, as the place picker reads them.
 
+#include "BenchDatabases.h"
 #include "core/State.h"
 #include "refdata/Databases.h"
 #include "refdata/Lookups.h"
@@ -19,8 +20,7 @@ namespace {
 struct OpenOnce {
     OpenOnce()
     {
-        const char* bin = std::getenv("TARVIK_BIN_DIR");
-        Program().ProgramFolder = bin ? bin : ".";
+        Program().ProgramFolder = bench::ProgramFolder();
         OpenReferenceDatabases();
     }
 };

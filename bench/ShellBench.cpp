@@ -6,6 +6,7 @@
 // zone opening and finding a place. The program's own databases, the sample
 // person of the main window.
 
+#include "BenchDatabases.h"
 #include "core/Reporter.h"
 #include "core/State.h"
 #include "refdata/Databases.h"
@@ -37,8 +38,7 @@ void BM_PreviewButtonToBasicPage(benchmark::State& state)
     const bool match = state.range(0) != 0;
     const bool hindi = state.range(1) != 0;
     ResetProgramState();
-    const char* bin = std::getenv("TARVIK_BIN_DIR");
-    Program().ProgramFolder = bin ? bin : ".";
+    Program().ProgramFolder = bench::ProgramFolder();
     QTemporaryDir settings;
     CollectingReporter messages;
     ScopedReporter quiet(messages);
@@ -73,8 +73,7 @@ public:
     explicit ShownWindow(benchmark::State& state)
     {
         ResetProgramState();
-        const char* bin = std::getenv("TARVIK_BIN_DIR");
-        Program().ProgramFolder = bin ? bin : ".";
+        Program().ProgramFolder = bench::ProgramFolder();
         window_ = std::make_unique<frmMain>(StartupOptions{settings_.filePath(QStringLiteral("settings.ini")), 0});
         if (!window_->Form_Load()) {
             state.SkipWithError("the program's databases cannot be opened");

@@ -1,5 +1,6 @@
 #include "Justified.h"
 
+#include "Frame.h"
 #include "core/State.h"
 
 #include <cmath>
@@ -35,6 +36,11 @@ void printStretched(Surface& surface, const std::string& line, int x, int y, dou
 void PrintJustified(int width, int x, int y, std::string_view text, Surface& surface)
 {
     const int lineStep = static_cast<int>(OutputRun().LineStep);
+    // Nothing below the frame's bottom is seen, and a text from a database
+    // may be of any length: after the first line that starts there (which
+    // shows a layout that measures the page that the text crosses it) the
+    // rest is neither measured nor printed.
+    const double bottom = PageBodyBottom();
     std::string line;
     int gaps = 0;
     std::size_t p = 0;
@@ -60,6 +66,10 @@ void PrintJustified(int width, int x, int y, std::string_view text, Surface& sur
         } else {
             const double extra = gaps > 0 ? (width - surface.TextWidth(line)) / gaps : 0.0;
             printStretched(surface, line, x, y, extra);
+            if (y >= bottom) {
+                surface.CurrentY = y + lineStep;
+                return;
+            }
             y += lineStep;
             line = word;
             gaps = 0;

@@ -140,12 +140,8 @@ void PainterSurface::DrawPicture(const Picture& picture, double x, double y, dou
         pen.setCapStyle(Qt::SquareCap);
         painter_.setPen(pen);
         painter_.setBrush(Qt::NoBrush);
-        for (const VectorDrawing::Stroke& s : d->strokes) {
-            if (s.kind == VectorDrawing::Stroke::Kind::Circle)
-                painter_.drawEllipse(QPointF(s.x1, s.y1), s.x2, s.x2);
-            else
-                painter_.drawLine(QPointF(s.x1, s.y1), QPointF(s.x2, s.y2));
-        }
+        for (const VectorDrawing::Stroke& s : d->strokes)
+            painter_.drawLine(QPointF(s.x1, s.y1), QPointF(s.x2, s.y2));
         painter_.restore();
         return;
     }
@@ -184,11 +180,15 @@ const QImage& ImageSurface::Image() { return image_; }
 bool ImageSurface::SavePng(const std::string& path)
 {
     const std::string temporary = temporaryBeside(path);
-    if (!image_.save(QString::fromStdString(temporary), "PNG"))
-        return false;
     std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    return !error;
+    if (image_.save(QString::fromStdString(temporary), "PNG")) {
+        std::filesystem::rename(temporary, path, error);
+        if (!error)
+            return true;
+    }
+    // A full disk leaves the part written so far: it goes, as the PDF's does.
+    std::filesystem::remove(temporary, error);
+    return false;
 }
 
 void ImageSurface::BeginSheet() { Clear(); }

@@ -471,13 +471,8 @@ void PdfSurface::DrawPicture(const Picture& picture, double x, double y, double 
         cairo_scale(cr, width / d->width, height / d->height);
         writer_->setPen(d->penWidth, CAIRO_LINE_CAP_SQUARE);
         for (const VectorDrawing::Stroke& s : d->strokes) {
-            if (s.kind == VectorDrawing::Stroke::Kind::Circle) {
-                cairo_new_sub_path(cr);
-                cairo_arc(cr, s.x1, s.y1, s.x2, 0, 2 * M_PI);
-            } else {
-                cairo_move_to(cr, s.x1, s.y1);
-                cairo_line_to(cr, s.x2, s.y2);
-            }
+            cairo_move_to(cr, s.x1, s.y1);
+            cairo_line_to(cr, s.x2, s.y2);
         }
         cairo_stroke(cr);
         cairo_restore(cr);

@@ -22,7 +22,6 @@ double RecordingSurface::Ascent() { return Font.Size * AscentPerPoint; }
 
 std::optional<PictureSize> RecordingSurface::LoadPicture(const Picture& picture)
 {
-    ++loads_[picture.Name()];
     if (const VectorDrawing* d = picture.Vector())
         return PictureSize{d->width, d->height};
     auto it = files_.find(picture.Name());
@@ -34,12 +33,6 @@ std::optional<PictureSize> RecordingSurface::LoadPicture(const Picture& picture)
 void RecordingSurface::AddPictureFile(const std::string& path, double width, double height)
 {
     files_[path] = PictureSize{width, height};
-}
-
-int RecordingSurface::LoadCount(const std::string& path) const
-{
-    auto it = loads_.find(path);
-    return it == loads_.end() ? 0 : it->second;
 }
 
 std::string RecordingSurface::EventString() const
@@ -100,7 +93,6 @@ void RecordingSurface::ClearLog()
     texts_.clear();
     lines_.clear();
     pictures_.clear();
-    loads_.clear();
 }
 
 void RecordingSurface::DrawText(double x, double y, std::string_view text)

@@ -47,8 +47,6 @@ public:
 
     // Makes a file path loadable, with the given size in twips.
     void AddPictureFile(const std::string& path, double width, double height);
-    // How often each path was asked for.
-    int LoadCount(const std::string& path) const;
 
     // Every event in order (texts, lines, pictures, NewPage calls, and the
     // sheets begun after a NewPage).
@@ -87,7 +85,6 @@ private:
     std::vector<RecordedLine> lines_;
     std::vector<RecordedPicture> pictures_;
     std::map<std::string, PictureSize> files_;
-    mutable std::map<std::string, int> loads_;
     bool firstSheetDrawn_ = false;
     int sheetsBegun_ = 0;
 };

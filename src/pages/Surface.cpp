@@ -6,12 +6,7 @@ namespace tarvik {
 
 void VectorDrawing::AddLine(double x1, double y1, double x2, double y2)
 {
-    strokes.push_back({Stroke::Kind::Line, x1, y1, x2, y2});
-}
-
-void VectorDrawing::AddCircle(double cx, double cy, double radius)
-{
-    strokes.push_back({Stroke::Kind::Circle, cx, cy, radius, 0});
+    strokes.push_back({x1, y1, x2, y2});
 }
 
 void VectorDrawing::AddRectangle(double x1, double y1, double x2, double y2)

@@ -28,10 +28,10 @@ struct TextFont {
 // default border), in its own design units; painting scales it into the
 // rectangle it is given.
 struct VectorDrawing {
+    // A straight line from (x1, y1) to (x2, y2).
     struct Stroke {
-        enum class Kind { Line, Circle } kind = Kind::Line;
-        double x1 = 0, y1 = 0;  // line start, or the circle's centre
-        double x2 = 0, y2 = 0;  // line end; x2 is the circle's radius
+        double x1 = 0, y1 = 0;
+        double x2 = 0, y2 = 0;
     };
     double width = 6000;
     double height = 6000;
@@ -39,7 +39,6 @@ struct VectorDrawing {
     std::vector<Stroke> strokes;
 
     void AddLine(double x1, double y1, double x2, double y2);
-    void AddCircle(double cx, double cy, double radius);
     void AddRectangle(double x1, double y1, double x2, double y2);
 };
 

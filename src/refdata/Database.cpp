@@ -94,6 +94,28 @@ std::string InUseMessage(const std::string& path)
            "Nothing was read or changed; try again when that program has finished with it.";
 }
 
+// Why what stands at path cannot be a database file ("was not found.", "is a
+// folder, ..."), or nothing when it is a file.
+std::string NotADatabaseFile(const std::string& path)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    switch (status.type()) {
+    case fs::file_type::regular: return {};
+    case fs::file_type::not_found: return "was not found.";
+    case fs::file_type::directory: return "is a folder, not a database file.";
+    case fs::file_type::fifo: return "is a named pipe (FIFO), not a database file.";
+    case fs::file_type::socket: return "is a socket, not a database file.";
+    case fs::file_type::block:
+    case fs::file_type::character: return "is a device, not a database file.";
+    default: break;
+    }
+    // A loop of symbolic links, a folder on the way that cannot be entered:
+    // the system's own reason.
+    return "cannot be opened: " + (ec ? ec.message() : std::string("it is not a file")) + ".";
+}
+
 } // namespace
 
 int LockWait() { return lockWait; }
@@ -101,9 +123,8 @@ void SetLockWait(int milliseconds) { lockWait = milliseconds < 0 ? 0 : milliseco
 
 Database::Database(std::string path, OpenMode mode, std::string_view key) : path_(std::move(path))
 {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path_, ec))
-        throw DbError(path_, "The database file \"" + path_ + "\" was not found.");
+    if (const std::string notAFile = NotADatabaseFile(path_); !notAFile.empty())
+        throw DbError(path_, "The database file \"" + path_ + "\" " + notAFile);
 
     // Never SQLITE_OPEN_CREATE: the program works only on the files it was delivered with.
     const int flags = (mode == OpenMode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE);
@@ -198,6 +219,8 @@ bool Database::HasTable(std::string_view name)
 }
 
 long long Database::LastInsertId() const { return sqlite3_last_insert_rowid(db_); }
+
+long long Database::Changes() const { return sqlite3_changes(db_); }
 
 // ---- Statement -------------------------------------------------------------
 

@@ -28,6 +28,10 @@ enum class DbFault {
     InUse,      // another connection held the file locked for longer than the wait
     ReadOnly,   // a write to a file opened read-only
     Damaged,    // the engine found the file damaged or not a database
+    // A record that another connection changed or deleted after this one
+    // read it: a write of it was refused, so that neither overwrites the other.
+    RowChanged,
+    RowDeleted,
 };
 
 class DbError : public std::runtime_error {
@@ -100,6 +104,8 @@ public:
     Statement Prepare(std::string_view sql);
     bool HasTable(std::string_view name);
     long long LastInsertId() const;
+    // Rows written by the last INSERT, UPDATE or DELETE.
+    long long Changes() const;
 
     // Throws a DbError with what, the engine's message and the file name; a
     // lock, a write refused to a read-only file and a damaged file are told

@@ -109,6 +109,36 @@ std::string ProgramFile(std::string_view name)
     return (fs::path(Program().ProgramFolder) / std::string(name)).string();
 }
 
+namespace {
+
+bool HoldsADatabase(const fs::path& folder)
+{
+    std::error_code ec;
+    for (std::string_view name : {DataDatabaseFile, DefinitionsDatabaseFile, ReferenceDatabaseFile})
+        if (fs::is_regular_file(folder / std::string(name), ec))
+            return true;
+    return false;
+}
+
+} // namespace
+
+std::string ProgramFolderFor(const std::string& executableFolder)
+{
+    if (HoldsADatabase(executableFolder))
+        return executableFolder;
+    const fs::path installed = (fs::path(executableFolder) / TARVIK_INSTALLED_DATA_FROM_BIN).lexically_normal();
+    if (HoldsADatabase(installed))
+        return installed.string();
+    return executableFolder;
+}
+
+std::string ExecutableFolder()
+{
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string(".") : exe.parent_path().string();
+}
+
 std::string UserDataFolder()
 {
     if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)

@@ -64,6 +64,17 @@ const SubLordTable& ReferenceSubLords();
 // The program folder's file of that name.
 std::string ProgramFile(std::string_view name);
 
+// The program folder for an executable in `executableFolder`: that folder
+// itself when it holds a database (a build's bin/, or the program unpacked
+// into one folder), else the installed data folder beside it
+// (<prefix>/share/tarvik for <prefix>/bin) when that holds one, else the
+// executable's folder again, whose missing files are then reported.
+std::string ProgramFolderFor(const std::string& executableFolder);
+
+// The folder of the running executable (read from /proc/self/exe), or "."
+// when it cannot be read.
+std::string ExecutableFolder();
+
 // $XDG_DATA_HOME/Tarvik, or ~/.local/share/Tarvik.
 std::string UserDataFolder();
 

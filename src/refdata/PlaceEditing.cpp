@@ -56,6 +56,8 @@ std::vector<Value> PlaceEditor::SearchKey(const std::string& text) const
     return {Value(countryId_), Value(text)};
 }
 
+std::string PlaceEditor::Called() const { return "The place \"" + cursor_.Field("PlaceName").Text() + "\""; }
+
 std::string PlaceEditor::DeleteQuestion() const
 {
     return "Are you sure to delete information about " + boxes.city + "?";
@@ -86,6 +88,7 @@ bool PlaceEditor::SaveRecord()
             reporter().Message(c->problem);
             return false;
         }
+    const std::string called = addingNew_ ? std::string() : Called();
     if (addingNew_)
         cursor_.AddNew();
     else
@@ -94,8 +97,7 @@ bool PlaceEditor::SaveRecord()
     cursor_.SetField("PlaceName", Value(city));
     cursor_.SetField("Latitude", Value(latitude.text));
     cursor_.SetField("Longitude", Value(longitude.text));
-    FinishSave();
-    return true;
+    return FinishSave(called);
 }
 
 void PlaceEditor::Move(MoveTo where)
@@ -103,6 +105,7 @@ void PlaceEditor::Move(MoveTo where)
     if (!ConfirmLeaving())
         return;
     const std::optional<Bookmark> back = CurrentBookmark(cursor_);
+    const std::string called = ShowsStoredRow() ? Called() : std::string();
     switch (where) {
     case MoveTo::Top: SeekFirstRow(); break;
     case MoveTo::Next:
@@ -116,8 +119,8 @@ void PlaceEditor::Move(MoveTo where)
     case MoveTo::Bottom: SeekLastPlace(); break;
     }
     // Past either end of the table, or into the next zone: stay.
-    if (!ShowsStoredRow())
-        ReturnTo(cursor_, back);
+    if (!ShowsStoredRow() && !ReturnToShown(back, called))
+        return;
     if (ShowsStoredRow()) {
         addingNew_ = false;
         ShowCurrent();

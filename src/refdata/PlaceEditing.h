@@ -48,6 +48,7 @@ protected:
     void SeekFirstRow() override;
     std::vector<Value> SearchKey(const std::string& text) const override;
     std::string DeleteQuestion() const override;
+    std::string Called() const override;
 
 private:
     void SeekLastPlace();

@@ -26,11 +26,47 @@ void RowEditor::ShowFirstRow()
         ShowCurrent();
 }
 
-void RowEditor::FinishSave()
+bool RowEditor::FinishSave(const std::string& called)
 {
-    UpdateAndStandOn(cursor_);
+    try {
+        UpdateAndStandOn(cursor_);
+    } catch (const DbError& e) {
+        if (addingNew_ || !IsOvertaken(e))
+            throw;
+        Overtaken(called, e.Fault(), "your correction was not saved");
+        return false;
+    }
     addingNew_ = false;
     ShowCurrent();
+    return true;
+}
+
+void RowEditor::Overtaken(const std::string& called, DbFault fault, std::string_view notDone)
+{
+    const std::string because = notDone.empty() ? std::string(".") : ", so " + std::string(notDone) + ".";
+    if (fault == DbFault::RowChanged && ShowsStoredRow()) {
+        addingNew_ = false;
+        ShowCurrent();
+        reporter().Message(called + " was changed by another program since it was shown here" + because +
+                           " It is shown as it now stands.");
+        return;
+    }
+    reporter().Message(called +
+                       (fault == DbFault::RowChanged
+                            ? " was changed by another program so that it no longer belongs here"
+                            : " was deleted by another program since it was shown here") +
+                       because);
+    ShowFirstRow();
+}
+
+bool RowEditor::ReturnToShown(std::optional<Bookmark> bookmark, const std::string& called)
+{
+    const bool back = ReturnTo(cursor_, bookmark);
+    // A new entry in the boxes is not the row left behind: it stays.
+    if (!bookmark || addingNew_ || called.empty() || (back && ShowsStoredRow()))
+        return back;
+    Overtaken(called, back ? DbFault::RowChanged : DbFault::RowDeleted, {});
+    return false;
 }
 
 bool RowEditor::Add()
@@ -59,8 +95,19 @@ void RowEditor::Delete()
         ShowCurrent();
         return;
     }
-    if (!addingNew_ && ShowsStoredRow())
-        cursor_.Delete();
+    if (!addingNew_ && ShowsStoredRow()) {
+        const std::string called = Called();
+        try {
+            cursor_.Delete();
+        } catch (const DbError& e) {
+            if (!IsOvertaken(e))
+                throw;
+            // A row changed elsewhere is shown as it now stands, to be
+            // deleted again if it is still to go; one deleted is gone as asked.
+            Overtaken(called, e.Fault(), e.Fault() == DbFault::RowChanged ? "it was not deleted" : "");
+            return;
+        }
+    }
     ShowFirstRow();
 }
 
@@ -74,10 +121,11 @@ void RowEditor::Find(std::string_view search)
         return;
     }
     const std::optional<Bookmark> back = CurrentBookmark(cursor_);
+    const std::string called = ShowsStoredRow() ? Called() : std::string();
     cursor_.Seek(">=", SearchKey(text));
     if (!ShowsStoredRow()) {
-        ReturnTo(cursor_, back);
         reporter().Message("Search failed!");
+        ReturnToShown(back, called);
         return;
     }
     addingNew_ = false;
@@ -102,10 +150,23 @@ std::optional<Bookmark> CurrentBookmark(const TableCursor& cursor)
     return cursor.GetBookmark();
 }
 
-void ReturnTo(TableCursor& cursor, std::optional<Bookmark> bookmark)
+bool ReturnTo(TableCursor& cursor, std::optional<Bookmark> bookmark)
 {
-    if (bookmark)
+    if (!bookmark)
+        return true;
+    try {
         cursor.SetBookmark(*bookmark);
+    } catch (const DbError& e) {
+        if (e.Fault() != DbFault::RowDeleted)
+            throw;
+        return false;
+    }
+    return true;
+}
+
+bool IsOvertaken(const DbError& e)
+{
+    return e.Fault() == DbFault::RowChanged || e.Fault() == DbFault::RowDeleted;
 }
 
 } // namespace tarvik

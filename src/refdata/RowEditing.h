@@ -56,8 +56,19 @@ protected:
     bool ConfirmLeaving();
     // The first row, or adding with empty boxes when there is none.
     void ShowFirstRow();
-    // Writes the pending record of the cursor and shows it.
-    void FinishSave();
+    // Writes the pending record of the cursor and shows it. A row that
+    // another program changed or deleted since it was shown is not written
+    // (see Overtaken): false. called is the row's Called() from before the
+    // edit began.
+    bool FinishSave(const std::string& called);
+    // Tells that another program changed or deleted the row shown, so that
+    // notDone (when not empty) was not done: a changed row is shown as it
+    // now stands; a deleted one, or one that no longer belongs to this
+    // editor, ends its editing and the first row is shown.
+    void Overtaken(const std::string& called, DbFault fault, std::string_view notDone);
+    // Returns to the row shown before a move or search that found nothing;
+    // false, after telling so, when another program deleted it meanwhile.
+    bool ReturnToShown(std::optional<Bookmark> bookmark, const std::string& called);
 
     // Whether the cursor stands on a row that this editor shows.
     virtual bool ShowsStoredRow() const = 0;
@@ -70,6 +81,8 @@ protected:
     // The index key that finds a name starting with text.
     virtual std::vector<Value> SearchKey(const std::string& text) const = 0;
     virtual std::string DeleteQuestion() const = 0;
+    // The stored row the cursor stands on, for messages: The place "Delhi".
+    virtual std::string Called() const = 0;
     // Whether Add may start a new entry (after telling why not).
     virtual bool MayAdd() { return true; }
 
@@ -81,8 +94,12 @@ protected:
 // fails drops the pending record, so that the cursor shows only what is stored.
 void UpdateAndStandOn(TableCursor& cursor);
 
-// The record the cursor stands on, to come back to after a failed move or search.
+// The record the cursor stands on, to come back to after a failed move or
+// search; false when it was deleted meanwhile (by another connection).
 std::optional<Bookmark> CurrentBookmark(const TableCursor& cursor);
-void ReturnTo(TableCursor& cursor, std::optional<Bookmark> bookmark);
+bool ReturnTo(TableCursor& cursor, std::optional<Bookmark> bookmark);
+
+// Whether a write failed because another connection changed or deleted the record.
+bool IsOvertaken(const DbError& e);
 
 } // namespace tarvik

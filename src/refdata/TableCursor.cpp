@@ -133,6 +133,31 @@ void TableCursor::NoCurrentRecord() const
                                    "\").");
 }
 
+std::string TableCursor::AsRead(std::vector<Value>& params) const
+{
+    // Exact comparison, letter case included: the text columns compare
+    // without case in the schema, and a name corrected only in its case is a
+    // change all the same.
+    std::string where;
+    for (std::size_t i = 0; i < columns_.size(); ++i) {
+        where += " AND " + QuoteIdentifier(columns_[i]) + " IS ? COLLATE BINARY";
+        params.push_back(current_.values[i]);
+    }
+    return where;
+}
+
+void TableCursor::Overtaken()
+{
+    if (auto row = FetchRowid(current_.rowid)) {
+        StandOn(*row);
+        throw DbError(Db().Path(), "The record of \"" + table_ + "\" was changed by another program since it "
+                                   "was read (database \"" + Db().Path() + "\").", DbFault::RowChanged);
+    }
+    state_ = State::None;   // position_ stays, as after Delete
+    throw DbError(Db().Path(), "The record of \"" + table_ + "\" was deleted by another program since it "
+                               "was read (database \"" + Db().Path() + "\").", DbFault::RowDeleted);
+}
+
 void TableCursor::Seek(std::string_view comparison, const std::vector<Value>& key)
 {
     edit_ = EditMode::None;
@@ -230,7 +255,7 @@ void TableCursor::SetBookmark(Bookmark bookmark)
     auto row = FetchRowid(bookmark);
     if (!row)
         throw DbError(Db().Path(), "Not a valid bookmark in \"" + table_ + "\" (database \"" +
-                                       Db().Path() + "\").");
+                                       Db().Path() + "\").", DbFault::RowDeleted);
     StandOn(*row);
 }
 
@@ -292,12 +317,15 @@ void TableCursor::Update()
         }
         sql = "UPDATE " + QuoteIdentifier(table_) + " SET " + sets + " WHERE rowid = ?";
         params.emplace_back(current_.rowid);
+        sql += AsRead(params);
     }
     Statement st(Db(), sql);
     st.BindAll(params);
     st.Step();
     const EditMode mode = edit_;
     edit_ = EditMode::None;
+    if (mode == EditMode::Change && Db().Changes() == 0)
+        Overtaken();
     if (mode == EditMode::Add) {
         lastModified_ = Db().LastInsertId();
     } else {
@@ -312,9 +340,13 @@ void TableCursor::Delete()
     if (state_ != State::Row)
         NoCurrentRecord();
     edit_ = EditMode::None;
-    Statement st(Db(), "DELETE FROM " + QuoteIdentifier(table_) + " WHERE rowid = ?");
-    st.Bind(1, Value(current_.rowid));
+    std::vector<Value> params{Value(current_.rowid)};
+    const std::string where = " WHERE rowid = ?" + AsRead(params);
+    Statement st(Db(), "DELETE FROM " + QuoteIdentifier(table_) + where);
+    st.BindAll(params);
     st.Step();
+    if (Db().Changes() == 0)
+        Overtaken();
     state_ = State::None;   // position_ stays, so the moves go on from here
 }
 

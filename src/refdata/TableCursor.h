@@ -59,13 +59,21 @@ public:
     // the current one; Update writes either; CancelUpdate drops it. After an
     // added record is written the current record is the one that was current
     // before AddNew; after an edit it is the edited record.
+    //
+    // Other connections may write the same file (another copy of the program,
+    // an SQLite browser). An edit is written, and a record deleted, only while
+    // the record is still as this cursor read it, field for field; otherwise
+    // nothing is written and a DbError of fault RowChanged (the cursor then
+    // stands on the record as it now is) or RowDeleted (no record is current)
+    // says why.
     void AddNew();
     void Edit();
     void Update();
     void CancelUpdate();
     bool Editing() const { return edit_ != EditMode::None; }
     // Deletes the current record; no record is current afterwards, and
-    // MoveNext / MovePrevious go on from where it stood.
+    // MoveNext / MovePrevious go on from where it stood. A bookmark of a
+    // record that is gone fails with the fault RowDeleted.
     void Delete();
 
     int FieldCount() const { return static_cast<int>(columns_.size()); }
@@ -95,6 +103,11 @@ private:
     std::optional<Row> FetchRowid(Bookmark rowid) const;
     void StandOn(const Row& row);
     [[noreturn]] void NoCurrentRecord() const;
+    // " AND" the current record's fields equal to those read, with their values.
+    std::string AsRead(std::vector<Value>& params) const;
+    // A write of the current record that reached no row: it was changed or
+    // deleted elsewhere.
+    [[noreturn]] void Overtaken();
     std::string Placeholders(std::size_t n) const;
 
     Database* db_ = nullptr;

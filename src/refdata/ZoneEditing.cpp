@@ -37,6 +37,8 @@ std::string ZoneEditor::DeleteQuestion() const
            (places == 1 ? " place?" : " places?");
 }
 
+std::string ZoneEditor::Called() const { return "The time zone \"" + cursor_.Field("Country").Text() + "\""; }
+
 void ZoneEditor::ShowCurrent()
 {
     if (!cursor_.HasCurrent())
@@ -95,14 +97,14 @@ bool ZoneEditor::SaveRecord()
         reporter().Message(ZoneExists);
         return false;
     }
+    const std::string called = addingNew_ ? std::string() : Called();
     if (addingNew_)
         cursor_.AddNew();
     else
         cursor_.Edit();
     cursor_.SetField("Country", Value(name));
     cursor_.SetField("Zone", Value(meridian.text));
-    FinishSave();
-    return true;
+    return FinishSave(called);
 }
 
 bool ZoneEditor::MayAdd()

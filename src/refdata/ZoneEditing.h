@@ -50,6 +50,7 @@ protected:
     // delete India [82E30] and its 3,576 places?"); an entry not stored yet
     // by its name alone.
     std::string DeleteQuestion() const override;
+    std::string Called() const override;
     // "Cant save" while the name box is empty.
     bool MayAdd() override;
 

@@ -4,6 +4,7 @@
 #include "MessageBoxReporter.h"
 #include "frmMain.h"
 #include "core/State.h"
+#include "refdata/Databases.h"
 
 #include <QApplication>
 
@@ -11,7 +12,9 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(tarvik::AppTitle));
-    tarvik::Program().ProgramFolder = QApplication::applicationDirPath().toStdString();
+    // The program's own folder, or the data folder of an installation.
+    tarvik::Program().ProgramFolder =
+        tarvik::ProgramFolderFor(QApplication::applicationDirPath().toStdString());
 
     tarvik::MessageBoxReporter messages;
     tarvik::ScopedReporter useMessageBoxes(messages);

@@ -1,7 +1,10 @@
 #include "PageTestSupport.h"
 
+#include "pages/Frame.h"
 #include "pages/Justified.h"
 #include "pages/Paragraphs.h"
+
+#include <set>
 
 using namespace tarvik;
 using namespace tarvik::testing;
@@ -85,6 +88,47 @@ TEST_F(JustifiedTest, JustifiedLinesEndAtTheWidth)
         EXPECT_GT(right, 1440 + 3000 - 12) << texts[i].text;  // a few twips short at most
     }
     EXPECT_GT(lastY, 0);
+}
+
+namespace {
+
+class CountingSurface : public RecordingSurface {
+public:
+    double TextWidth(std::string_view text) override
+    {
+        ++measured;
+        return RecordingSurface::TextWidth(text);
+    }
+    int measured = 0;
+};
+
+} // namespace
+
+// A text from a database may be of any length (100,000 characters here, some
+// 20,000 words); what lies below the frame's bottom is never seen, so the
+// measuring ends there, with the first line that starts at or below it.
+TEST_F(JustifiedTest, ALongTextIsMeasuredOnlyDownToTheFramesBottom)
+{
+    std::string text;
+    while (text.size() < 100000)
+        text += "word ";
+    const double bottom = PageBodyBottom();
+    for (const int top : {2000, 14000}) {
+        CountingSurface counting;
+        counting.Font.Size = 1;
+        PrintJustified(1000, 1000, top, text, counting);   // 20 words a line
+        std::set<double> lineTops;
+        for (const RecordedText& t : counting.Texts())
+            lineTops.insert(t.y);
+        ASSERT_FALSE(lineTops.empty());
+        const double last = *lineTops.rbegin();
+        EXPECT_GE(last, bottom) << "the crossing line is printed";
+        EXPECT_LT(last, bottom + 250);
+        EXPECT_EQ(lineTops.size(), static_cast<std::size_t>((last - top) / 250) + 1);
+        EXPECT_EQ(counting.CurrentY, last + 250);
+        // A line of 20 words: 21 fit tests, its 20 pieces and its gap width.
+        EXPECT_LE(counting.measured, static_cast<int>(lineTops.size()) * 42) << "from y " << top;
+    }
 }
 
 class ParagraphTest : public PageTest {};

@@ -89,12 +89,9 @@ protected:
         if (!d)
             return;
         const double fx = width / d->width, fy = height / d->height;
-        for (const VectorDrawing::Stroke& s : d->strokes) {
-            if (s.kind != VectorDrawing::Stroke::Kind::Line)
-                continue;
+        for (const VectorDrawing::Stroke& s : d->strokes)
             rules.push_back({x + s.x1 * fx, y + s.y1 * fy, x + s.x2 * fx, y + s.y2 * fy,
                              d->penWidth * std::max(fx, fy) / 2, picture.Name()});
-        }
     }
 
 private:

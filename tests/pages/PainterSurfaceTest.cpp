@@ -1,5 +1,6 @@
 #include "PageTestSupport.h"
 #include "QtTestEnvironment.h"
+#include "shell/FailingWrites.h"
 
 #include "registry/PageDispatcher.h"
 #include "pages/PainterSurface.h"
@@ -151,6 +152,24 @@ TEST_F(PainterSurfaceTest, PreviewDrawsInkAndSavesWhole)
     ASSERT_TRUE(s.SavePng(path("page.png")));
     EXPECT_TRUE(std::filesystem::exists(path("page.png")));
     EXPECT_FALSE(std::filesystem::exists(path("page.png.part")));
+}
+
+// A picture that cannot be written whole (a full disk, a limit on file
+// sizes) leaves neither the picture nor the part of it written so far.
+TEST_F(PainterSurfaceTest, APictureThatCannotBeWrittenLeavesNoPart)
+{
+    for (FailingWrites::Way way : {FailingWrites::Way::SizeLimit, FailingWrites::Way::FullDisk}) {
+        ImageSurface s(72);
+        ASSERT_TRUE(PrintPage(s, "Shodash1", false));
+        FailingWrites place(way);
+        place.Start({});
+        if (!place.Ready())
+            continue;   // no file system of our own to fill here
+        const std::string file = place.File("01-Shodash1.png");
+        EXPECT_FALSE(s.SavePng(file)) << place.Reason();
+        EXPECT_FALSE(std::filesystem::exists(file)) << place.Reason();
+        EXPECT_FALSE(std::filesystem::exists(file + ".part")) << place.Reason();
+    }
 }
 
 // A print run into a PDF: a page that draws nothing makes no sheet.

@@ -81,40 +81,58 @@ TEST(RenderOptionsTest, CatalogueOfEachMode)
               (std::vector<std::string>{"Basic", "Nirayana", "Navamsa", "Interpret", "Result"}));
 }
 
-// Whole runs draw every page without a failure or a missing caption.
-TEST(RenderPagesRunTest, AllPagesInBothLanguagesAndStyles)
+// Whole runs draw every page without a failure or a missing caption, one run
+// per test so that they run side by side.
+struct WholeRun {
+    bool match;
+    const char* lang;
+    const char* style;
+};
+
+void PrintTo(const WholeRun& run, std::ostream* out)
 {
+    *out << (run.match ? "match " : "horoscope ") << run.lang << " " << run.style;
+}
+
+class AllPagesInBothLanguagesAndStyles : public ::testing::TestWithParam<WholeRun> {};
+
+TEST_P(AllPagesInBothLanguagesAndStyles, DrawsEveryPage)
+{
+    const WholeRun& c = GetParam();
     const char* bin = std::getenv("TARVIK_BIN_DIR");
     ASSERT_NE(bin, nullptr);
     const QString tool = QDir(bin).filePath("renderpages");
-    struct Case { bool match; const char* lang; const char* style; };
-    const Case cases[] = {
-        {false, "en", "north"}, {false, "hi", "north"}, {false, "en", "south"},
-        {false, "hi", "south"}, {true, "en", "north"},  {true, "hi", "south"},
-    };
-    for (const Case& c : cases) {
-        QTemporaryDir out;
-        ASSERT_TRUE(out.isValid());
-        std::vector<std::string> args = with(Birth, {"--all", "--lang", c.lang, "--style", c.style,
-                                                     "--out", out.path().toStdString()});
-        if (c.match)
-            args = with(args, GirlBirth);
-        QStringList list;
-        for (const std::string& a : args)
-            list << QString::fromStdString(a);
-        QProcess run;
-        run.start(tool, list);
-        ASSERT_TRUE(run.waitForFinished(120000));
-        const QString output = QString::fromUtf8(run.readAllStandardOutput());
-        const std::string what = std::string(c.match ? "match " : "") + c.lang + " " + c.style;
-        EXPECT_EQ(run.exitCode(), 0) << what << "\n"
-                                     << run.readAllStandardError().toStdString();
-        EXPECT_FALSE(output.contains("Not Found:")) << what << "\n" << output.toStdString();
-        const QStringList pngs = QDir(out.path()).entryList({"*.png"}, QDir::Files);
-        EXPECT_EQ(pngs.size(), static_cast<qsizetype>(PreviewCatalogue(c.match).size())) << what;
-        EXPECT_TRUE(QFile::exists(QDir(out.path()).filePath("pages.pdf"))) << what;
-    }
+    QTemporaryDir out;
+    ASSERT_TRUE(out.isValid());
+    std::vector<std::string> args = with(Birth, {"--all", "--lang", c.lang, "--style", c.style,
+                                                 "--out", out.path().toStdString()});
+    if (c.match)
+        args = with(args, GirlBirth);
+    QStringList list;
+    for (const std::string& a : args)
+        list << QString::fromStdString(a);
+    QProcess run;
+    run.start(tool, list);
+    ASSERT_TRUE(run.waitForFinished(120000));
+    const QString output = QString::fromUtf8(run.readAllStandardOutput());
+    EXPECT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
+    EXPECT_FALSE(output.contains("Not Found:")) << output.toStdString();
+    const QStringList pngs = QDir(out.path()).entryList({"*.png"}, QDir::Files);
+    EXPECT_EQ(pngs.size(), static_cast<qsizetype>(PreviewCatalogue(c.match).size()));
+    EXPECT_TRUE(QFile::exists(QDir(out.path()).filePath("pages.pdf")));
 }
+
+INSTANTIATE_TEST_SUITE_P(RenderPagesRunTest, AllPagesInBothLanguagesAndStyles,
+                         ::testing::Values(WholeRun{false, "en", "north"},
+                                           WholeRun{false, "hi", "north"},
+                                           WholeRun{false, "en", "south"},
+                                           WholeRun{false, "hi", "south"},
+                                           WholeRun{true, "en", "north"},
+                                           WholeRun{true, "hi", "south"}),
+                         [](const ::testing::TestParamInfo<WholeRun>& info) {
+                             return std::string(info.param.match ? "Match_" : "Horoscope_") +
+                                    info.param.lang + "_" + info.param.style;
+                         });
 
 TEST(RenderPagesRunTest, BadArgumentsExitWithTwo)
 {

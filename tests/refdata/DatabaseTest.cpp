@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace tarvik;
 using namespace tarvik::testing;
 
@@ -168,6 +170,63 @@ TEST_F(CursorFixture, BookmarksAndWrites)
     EXPECT_EQ(rs.Field("name").Text(), "Kochi");
 }
 
+// Another connection on the file (another copy of the program) changes or
+// deletes the record this cursor read: the cursor's write is refused and
+// says which, so that neither overwrites the other.
+TEST_F(CursorFixture, AWriteOverARecordChangedElsewhereIsRefused)
+{
+    struct Case {
+        const char* elsewhere;
+        DbFault fault;
+        const char* standsOn;   // after the refusal; null: no current record
+    } cases[] = {
+        {"UPDATE Towns SET Zone = 4 WHERE Id = 50", DbFault::RowChanged, "Nagpur"},
+        {"UPDATE Towns SET Name = 'NAGPUR' WHERE Id = 50", DbFault::RowChanged, "NAGPUR"},   // case counts
+        {"DELETE FROM Towns WHERE Id = 50", DbFault::RowDeleted, nullptr},
+    };
+    for (const bool deleting : {false, true}) {
+        for (const Case& c : cases) {
+            SetUp();
+            towns.SetIndex("Place");
+            towns.Seek("=", {2, "Nagpur"});
+            Database other(folder.File("towns.db"), OpenMode::ReadWrite);
+            other.Execute(c.elsewhere);
+            const auto rows = [&other] {
+                std::vector<std::string> all;
+                for (Recordset rs(other, "SELECT Id, Zone, Name FROM Towns ORDER BY Id"); !rs.Eof(); rs.MoveNext())
+                    all.push_back(rs.Field(0).Text() + "|" + rs.Field(1).Text() + "|" + rs.Field(2).Text());
+                return all;
+            };
+            const std::vector<std::string> stored = rows();
+            try {
+                if (deleting) {
+                    towns.Delete();
+                } else {
+                    towns.Edit();
+                    towns.SetField("Name", "Bhopal");
+                    towns.Update();
+                }
+                ADD_FAILURE() << c.elsewhere << ": written over";
+            } catch (const DbError& e) {
+                EXPECT_EQ(e.Fault(), c.fault) << c.elsewhere;
+            }
+            EXPECT_EQ(towns.HasCurrent(), c.standsOn != nullptr) << c.elsewhere;
+            if (c.standsOn) {
+                EXPECT_EQ(Name(), c.standsOn);
+            }
+            EXPECT_EQ(rows(), stored) << c.elsewhere;
+        }
+    }
+    // Unchanged elsewhere, the write goes through.
+    SetUp();
+    towns.SetIndex("Place");
+    towns.Seek("=", {2, "Nagpur"});
+    towns.Edit();
+    towns.SetField("Name", "Bhopal");
+    EXPECT_NO_THROW(towns.Update());
+    EXPECT_NO_THROW(towns.Delete());
+}
+
 TEST_F(CursorFixture, EmptyTableStandsAtBothEnds)
 {
     TableCursor empty(db, "Empty");
@@ -231,6 +290,35 @@ TEST(DatabaseOpen, RefusesWhatItCannotReadAndCreatesNothing)
 
     EXPECT_NO_THROW(Database(folder.File(std::string(ReferenceDatabaseFile)), OpenMode::ReadOnly,
                              ReferenceDatabasePassword));
+}
+
+// What stands in place of a database file is told as what it is: a user
+// who reads "was not found" looks for a missing file, not for a folder.
+TEST(DatabaseOpen, WhatIsNoFileIsToldAsWhatItIs)
+{
+    ScratchFolder folder;
+    fs::create_directory(folder.File("folder.MDB"));
+    ASSERT_EQ(::mkfifo(folder.File("pipe.MDB").c_str(), 0600), 0);
+    fs::create_symlink(folder.File("loop2.MDB"), folder.File("loop1.MDB"));
+    fs::create_symlink(folder.File("loop1.MDB"), folder.File("loop2.MDB"));
+    const struct Case {
+        const char* file;
+        const char* told;
+    } cases[] = {
+        {"missing.MDB", "was not found."},
+        {"folder.MDB", "is a folder, not a database file."},
+        {"pipe.MDB", "is a named pipe (FIFO), not a database file."},
+        {"loop1.MDB", "cannot be opened: Too many levels of symbolic links."},
+    };
+    for (const Case& c : cases) {
+        const std::string path = folder.File(c.file);
+        try {
+            Database db(path, OpenMode::ReadOnly);
+            ADD_FAILURE() << c.file << " opened";
+        } catch (const DbError& e) {
+            EXPECT_EQ(std::string(e.what()), "The database file \"" + path + "\" " + c.told);
+        }
+    }
 }
 
 TEST(DatabaseQuery, BindsParametersAndReadsFieldsByNameOrPosition)

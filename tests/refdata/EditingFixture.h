@@ -85,6 +85,17 @@ protected:
 
     std::vector<std::string> AllZones() { return Rows("SELECT Country, Zone FROM Countries ORDER BY Country"); }
 
+    // Another copy of the program on the same file: a connection of its own
+    // with its own cursors.
+    struct OtherCopy {
+        explicit OtherCopy(const std::string& file) : db(file, OpenMode::ReadWrite), places(db, "Places"),
+                                                      countries(db, "Countries") {}
+        Database db;
+        TableCursor places;
+        TableCursor countries;
+    };
+    std::unique_ptr<OtherCopy> Elsewhere() { return std::make_unique<OtherCopy>(folder.File("data.db")); }
+
     ScratchFolder folder;
     Database db;
     std::unique_ptr<TableCursor> placesCursor;

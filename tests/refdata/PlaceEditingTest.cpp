@@ -292,4 +292,149 @@ TEST_F(PlaceEditing, FindLooksForTheStartOfANameInThisZone)
     EXPECT_EQ(nepal.boxes.city, "Kathmandu");
 }
 
+// Two copies of the program on one file: a place the other copy deleted
+// cannot be corrected here, and the move that finds it gone says so once
+// and shows the zone's first place.
+TEST_F(PlaceEditing, APlaceDeletedElsewhereEndsItsEditingWithOneMessage)
+{
+    struct Case {
+        const char* deleted;   // shown here, then deleted by the other copy
+        MoveTo shownBy;
+        bool corrected;        // the boxes here hold a correction of it
+        MoveTo then;
+        const char* message;
+        const char* shownAfter;
+    } cases[] = {
+        {"Delhi", MoveTo::Next, true, MoveTo::Next,
+         "The place \"Delhi\" was deleted by another program since it was shown here, so your correction "
+         "was not saved.", "agra"},
+        // The moves that step out of the zone come back to a place that is gone.
+        {"Mumbai", MoveTo::Bottom, false, MoveTo::Next,
+         "The place \"Mumbai\" was deleted by another program since it was shown here.", "agra"},
+        {"agra", MoveTo::Top, false, MoveTo::Previous,
+         "The place \"agra\" was deleted by another program since it was shown here.", "Delhi"},
+        {"Delhi", MoveTo::Next, true, MoveTo::Top,
+         "The place \"Delhi\" was deleted by another program since it was shown here, so your correction "
+         "was not saved.", "agra"},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        auto other = Elsewhere();
+        PlaceEditor here(Places(), India);
+        here.Move(c.shownBy);
+        ASSERT_EQ(here.boxes.city, c.deleted);
+        PlaceEditor there(other->places, India);
+        there.Find(c.deleted);
+        messages.answers = {Answer::Yes};
+        there.Delete();
+        ASSERT_EQ(PlacesOf(India).size(), 2u);
+
+        if (c.corrected)
+            here.boxes.latitude.minutes = "45";
+        messages.messages.clear();
+        messages.answers = {Answer::Yes};
+        here.Move(c.then);
+        EXPECT_EQ(messages.messages, std::vector<std::string>{c.message}) << c.deleted;
+        EXPECT_EQ(here.boxes.city, c.shownAfter) << c.deleted;
+        EXPECT_FALSE(here.AddingNew());
+        EXPECT_EQ(PlacesOf(India).size(), 2u) << "the correction added nothing";
+
+        // The editing goes on without another word.
+        for (MoveTo m : {MoveTo::Next, MoveTo::Previous, MoveTo::Bottom, MoveTo::Top})
+            here.Move(m);
+        EXPECT_EQ(messages.messages.size(), 1u) << messages.messages.back();
+        EXPECT_EQ(here.boxes.city, PlacesOf(India).front().substr(0, PlacesOf(India).front().find('|')));
+    }
+}
+
+// A correction is saved only over the place as it was shown here; a change
+// made by the other copy in the meantime stays, and is shown.
+TEST_F(PlaceEditing, ACorrectionIsNotSavedOverAChangeMadeElsewhere)
+{
+    struct Case {
+        const char* what;
+        PlaceBoxes changedThere;   // agra as the other copy saves it
+        const char* stored;
+        const char* message;
+    } cases[] = {
+        {"longitude", Typed("agra", {"27", "11", "N"}, {"78", "02", "E"}), "agra|27N11|78E02",
+         "The place \"agra\" was changed by another program since it was shown here, so your correction "
+         "was not saved. It is shown as it now stands."},
+        // The names compare without letter case, the change does not.
+        {"name's case", Typed("Agra", {"27", "11", "N"}, {"78", "01", "E"}), "Agra|27N11|78E01",
+         "The place \"agra\" was changed by another program since it was shown here, so your correction "
+         "was not saved. It is shown as it now stands."},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        auto other = Elsewhere();
+        PlaceEditor here(Places(), India);
+        PlaceEditor there(other->places, India);
+        there.boxes = c.changedThere;
+        messages.answers = {Answer::Yes};
+        there.Move(MoveTo::Next);
+        ASSERT_EQ(PlacesOf(India).front(), c.stored) << c.what;
+
+        here.boxes.latitude.minutes = "12";
+        messages.messages.clear();
+        messages.answers = {Answer::Yes};
+        here.Move(MoveTo::Next);
+        EXPECT_EQ(messages.messages, std::vector<std::string>{c.message}) << c.what;
+        EXPECT_EQ(PlacesOf(India).front(), c.stored) << c.what;
+        EXPECT_EQ(here.boxes, c.changedThere) << c.what;   // as it now stands; the move was abandoned
+        EXPECT_FALSE(here.IsChanged());
+
+        // Corrected again over what is now stored, it is saved with both changes.
+        here.boxes.latitude.minutes = "12";
+        messages.answers = {Answer::Yes};
+        here.Move(MoveTo::Next);
+        EXPECT_EQ(here.boxes.city, "Delhi");
+        std::string both = c.stored;
+        both.replace(both.find("27N11"), 5, "27N12");
+        EXPECT_EQ(PlacesOf(India).front(), both) << c.what;
+        EXPECT_EQ(messages.messages.size(), 1u);
+    }
+
+    // Moved into another zone there: no longer a place of this zone here.
+    SetUp();
+    auto other = Elsewhere();
+    PlaceEditor here(Places(), India);
+    other->db.Execute("UPDATE Places SET [Country ID] = 300 WHERE PlaceName = 'agra'");
+    here.boxes.latitude.minutes = "12";
+    messages.messages.clear();
+    messages.answers = {Answer::Yes};
+    here.Move(MoveTo::Next);
+    EXPECT_EQ(messages.messages,
+              std::vector<std::string>{"The place \"agra\" was changed by another program so that it no longer "
+                                       "belongs here, so your correction was not saved."});
+    EXPECT_EQ(here.boxes.city, "Delhi");
+    EXPECT_EQ(PlacesOf(Nepal), (std::vector<std::string>{"agra|27N11|78E01", "Kathmandu|27N42|85E19"}));
+}
+
+TEST_F(PlaceEditing, APlaceChangedElsewhereIsNotDeletedUnseen)
+{
+    auto other = Elsewhere();
+    PlaceEditor here(Places(), India);
+    other->db.Execute("UPDATE Places SET Longitude = '78E02' WHERE PlaceName = 'agra'");
+    messages.answers = {Answer::Yes};
+    here.Delete();
+    EXPECT_EQ(messages.messages,
+              std::vector<std::string>{"The place \"agra\" was changed by another program since it was shown "
+                                       "here, so it was not deleted. It is shown as it now stands."});
+    EXPECT_EQ(PlacesOf(India).front(), "agra|27N11|78E02");
+    EXPECT_EQ(here.boxes.longitude.minutes, "02");
+
+    // Seen, it goes at the next Delete; one deleted there meanwhile is gone as asked.
+    messages.answers = {Answer::Yes};
+    here.Delete();
+    EXPECT_EQ(PlacesOf(India).size(), 2u);
+    EXPECT_EQ(here.boxes.city, "Delhi");
+    other->db.Execute("DELETE FROM Places WHERE PlaceName = 'Delhi'");
+    messages.answers = {Answer::Yes};
+    here.Delete();
+    EXPECT_EQ(messages.messages.back(), "The place \"Delhi\" was deleted by another program since it was shown here.");
+    EXPECT_EQ(here.boxes.city, "Mumbai");
+    EXPECT_EQ(PlacesOf(India), std::vector<std::string>{"Mumbai|18N58|72E50"});
+}
+
 } // namespace

@@ -166,4 +166,31 @@ TEST(DataDatabaseCopy, UserFolderFollowsXdg)
         ::unsetenv("XDG_DATA_HOME");
 }
 
+// An executable finds its databases in its own folder first, and an
+// installed one (<prefix>/bin) in <prefix>/share/tarvik.
+TEST(ProgramFolder, OwnFolderFirstThenTheInstalledDataFolder)
+{
+    struct Case {
+        const char* what;
+        bool inBin, inShare;
+        const char* expected;   // relative to the prefix
+    };
+    const Case cases[] = {
+        {"a build's folder", true, false, "bin"},
+        {"an installation", false, true, "share/tarvik"},
+        {"both: the program folder first", true, true, "bin"},
+        {"neither: the program folder, to report", false, false, "bin"},
+    };
+    for (const Case& c : cases) {
+        ScratchFolder prefix;
+        fs::create_directories(prefix.Path() / "bin");
+        if (c.inBin)
+            prefix.Write("bin/" + std::string(DefinitionsDatabaseFile), "x");
+        if (c.inShare)
+            prefix.Write("share/tarvik/" + std::string(ReferenceDatabaseFile), "x");
+        EXPECT_EQ(ProgramFolderFor((prefix.Path() / "bin").string()), (prefix.Path() / c.expected).string())
+            << c.what;
+    }
+}
+
 } // namespace

@@ -209,4 +209,46 @@ TEST_F(ZoneEditing, FindLooksForTheStartOfAName)
     }
 }
 
+// Two copies of the program on one file: a zone is corrected only as it was
+// shown here; one changed there is shown as it now stands, one deleted there
+// ends its editing.
+TEST_F(ZoneEditing, ACorrectionIsNotSavedOverTheOtherCopysChangeOrDeletion)
+{
+    struct Case {
+        const char* sqlThere;
+        const char* message;
+        std::vector<std::string> stored;
+        ZoneBoxes shown;
+    } cases[] = {
+        {"UPDATE Countries SET Zone = '82E31' WHERE Country = 'India'",
+         "The time zone \"India\" was changed by another program since it was shown here, so your correction "
+         "was not saved. It is shown as it now stands.",
+         {"Afghanistan|67E30", "Antarctica|0E00", "India|82E31", "Nepal|86E15"}, Typed("India", {"82", "31", "E"})},
+        {"DELETE FROM Countries WHERE Country = 'India'",
+         "The time zone \"India\" was deleted by another program since it was shown here, so your correction "
+         "was not saved.",
+         {"Afghanistan|67E30", "Antarctica|0E00", "Nepal|86E15"}, Typed("Afghanistan", {"67", "30", "E"})},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        auto other = Elsewhere();
+        ZoneEditor here(Countries());
+        here.Find("India");
+        ZoneEditor there(other->countries);
+        there.Find("India");
+        other->db.Execute(c.sqlThere);
+
+        here.boxes.name = "India (IST)";
+        messages.messages.clear();
+        messages.answers = {Answer::Yes};
+        here.Move(MoveTo::Next);
+        EXPECT_EQ(messages.messages, std::vector<std::string>{c.message});
+        EXPECT_EQ(AllZones(), c.stored);
+        EXPECT_EQ(here.boxes, c.shown);
+        for (MoveTo m : {MoveTo::Next, MoveTo::Previous, MoveTo::Bottom, MoveTo::Top})
+            here.Move(m);
+        EXPECT_EQ(messages.messages.size(), 1u) << messages.messages.back();
+    }
+}
+
 } // namespace

@@ -351,6 +351,52 @@ TEST_F(EditorWindowsTest, AFailedWriteIsToldAndTheTypedEntryStays)
     EXPECT_EQ(PlacesOf(India).size(), 3u);
 }
 
+// A second copy of the program on the same file deletes the place this
+// window shows, then changes the one it shows next: each is told once, and
+// nothing typed here is written over the other's work.
+TEST_F(EditorWindowsTest, APlaceDeletedOrChangedByAnotherCopyIsToldOnce)
+{
+    StartShown();
+    ASSERT_TRUE(FindCountry(India));
+    frmPlaces editor(window.get());
+    Database other(DatDatabase().Path(), OpenMode::ReadWrite);
+    const auto elsewhere = [&other](const char* sql, const QString& place) {
+        Statement st(other, sql);
+        st.BindAll({Value(India), Value(place.toStdString())});
+        st.Step();
+    };
+    const QString deleted = editor.txtCity->text();
+    elsewhere("DELETE FROM Places WHERE [Country ID] = ? AND PlaceName = ?", deleted);
+    TypeInto(editor.txtLatitude[1], QStringLiteral("45"));
+    for (int i = 0; i < 4; ++i) {
+        messages.answers = {Answer::Yes};
+        editor.cmdMove[2]->click();
+    }
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_EQ(messages.messages[0], "The place \"" + deleted.toStdString() +
+                                        "\" was deleted by another program since it was shown here, so your "
+                                        "correction was not saved.");
+    EXPECT_EQ(PlacesOf(India).size(), 2u);
+
+    editor.cmdMove[1]->click();
+    const QString changed = editor.txtCity->text();
+    const std::string latitudeQuery = "SELECT Latitude, Longitude FROM Places WHERE PlaceName = ?";
+    std::vector<std::string> stored = Rows(latitudeQuery, {Value(changed.toStdString())});
+    ASSERT_EQ(stored.size(), 1u);
+    stored[0] = stored[0].substr(0, stored[0].find('|')) + "|99E59";
+    elsewhere("UPDATE Places SET Longitude = '99E59' WHERE [Country ID] = ? AND PlaceName = ?", changed);
+    TypeInto(editor.txtLatitude[1], QStringLiteral("45"));
+    messages.answers = {Answer::Yes};
+    editor.cmdMove[2]->click();
+    ASSERT_EQ(messages.messages.size(), 2u);
+    EXPECT_NE(messages.messages[1].find("was changed by another program"), std::string::npos) << messages.messages[1];
+    EXPECT_EQ(editor.txtCity->text(), changed);
+    EXPECT_EQ(editor.txtLongitude[0]->text(), QStringLiteral("99"));
+    EXPECT_EQ(editor.txtLongitude[1]->text(), QStringLiteral("59"));
+    EXPECT_EQ(Rows(latitudeQuery, {Value(changed.toStdString())}), stored) << "only the other's change";
+    EXPECT_EQ(PlacesOf(India).size(), 2u);
+}
+
 TEST_F(EditorWindowsTest, TheImportWindowCorrectsFromTheProgramFoldersGazetteer)
 {
     StartShown();

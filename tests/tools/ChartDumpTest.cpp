@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -184,7 +185,7 @@ TEST(ChartDumpOptionsTest, BadArgumentsAreNamed)
     }
 }
 
-TEST(ChartJsonTest, ChartStateUnderItsOwnNamesToFifteenDigits)
+TEST(ChartJsonTest, ChartStateUnderItsOwnNamesReadingBackExactly)
 {
     ResetProgramState();
     const ParsedOptions p = ParseOptions(delhiArgs());
@@ -208,11 +209,43 @@ TEST(ChartJsonTest, ChartStateUnderItsOwnNamesToFifteenDigits)
         if (std::string(k.key) == "CalcSunrise")
             continue;
         for (std::size_t i = 0; i < got.size(); ++i)
-            EXPECT_NEAR(got[i], k.expected[i], 1e-12 * std::max(1.0, std::fabs(k.expected[i]))) << k.key << i;
+            EXPECT_EQ(got[i], k.expected[i]) << k.key << i;
     }
     for (const char* key : {"\"SiderealTime\":", "\"Obliquity\":", "\"JulianCenturies\":", "\"DayNumber\":723472",
                             "\"DayFraction\":", "\"AscAyanamsa\":", "\"PlaceLatitude\":28.65", "\"ZoneMeridianDeg\":82.5"})
         EXPECT_NE(json.find(key), std::string::npos) << key;
+}
+
+// A number is written in the shortest form that reads back to the same
+// double; one that is not finite is null.
+TEST(ChartJsonTest, NumbersReadBackToTheSameDouble)
+{
+    struct Case { double value; const char* text; };
+    const Case cases[] = {
+        {0.1, "0.1"},
+        {0.1 + 0.2, "0.30000000000000004"},
+        {179.21, "179.21"},
+        {359.99999999999994, "359.99999999999994"},
+        {-0.5, "-0.5"},
+        {2451545.0, "2451545"},
+        {1e-300, "1e-300"},
+        {5e-324, "5e-324"},
+        {1.7976931348623157e308, "1.7976931348623157e+308"},
+        {std::nan(""), "null"},
+        {INFINITY, "null"},
+    };
+    for (const Case& c : cases) {
+        JsonObject o;
+        o.number("x", c.value);
+        EXPECT_EQ(o.str(), std::string("{\"x\":") + c.text + "}") << c.text;
+        if (std::isfinite(c.value)) {
+            EXPECT_EQ(std::strtod(c.text, nullptr), c.value) << c.text;
+        }
+    }
+    JsonObject list;
+    const double values[] = {1.0 / 3, 28.65};
+    list.numbers("y", values);
+    EXPECT_EQ(list.str(), "{\"y\":[0.3333333333333333,28.65]}");
 }
 
 TEST(ChartJsonTest, DivisionsRelationshipsPanchangAndKPCuspsOfTheSameChart)
@@ -318,6 +351,46 @@ TEST(ChartDumpProgramTest, ExitCodesAndBatch)
         EXPECT_EQ(refused.exitCode, 2) << none;
         EXPECT_TRUE(refused.out.empty()) << none;
     }
+}
+
+// The limit on a batch file holds while a line is read: a file of one
+// endless line is refused at the limit, not first read whole into memory.
+TEST(ChartDumpBatchTest, TheSizeLimitHoldsWithinALine)
+{
+    struct Case {
+        const char* what;
+        std::string text;
+        bool tooLarge;
+        std::vector<std::string> lines;
+    };
+    std::string shortLines;
+    for (int i = 0; i < 1000; ++i)
+        shortLines += "ab\n";
+    const Case cases[] = {
+        {"one long line", std::string(100000, 'x'), true, {}},
+        {"many short lines", shortLines, true, {}},
+        {"lines within the limit", "a\nb\n\n c", false, {"a", "b", "", " c"}},
+        {"a file of exactly the limit", std::string(999, 'y') + "\n", false, {std::string(999, 'y')}},
+        {"a last line without its line end", std::string(1000, 'z'), false, {std::string(1000, 'z')}},
+    };
+    for (const Case& c : cases) {
+        std::istringstream in(c.text);
+        const BatchLines batch = ReadBatchLines(in, 1000);
+        EXPECT_EQ(batch.tooLarge, c.tooLarge) << c.what;
+        EXPECT_EQ(batch.lines, c.lines) << c.what;
+        const auto consumed = in.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in);
+        EXPECT_LE(consumed, 1001) << c.what << ": read on past the limit";
+    }
+
+    // The tool on a file of one line just past 64 MB (a sparse one: it takes no room).
+    const std::string file = ::testing::TempDir() + "chartdump-one-line.txt";
+    std::filesystem::remove(file);
+    { std::ofstream create(file); }
+    std::filesystem::resize_file(file, (std::uintmax_t(64) << 20) + 1);
+    const ProgramRun refused = runChartdump("--batch " + file);
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_TRUE(refused.out.empty());
+    std::filesystem::remove(file);
 }
 
 TEST(ChartDumpProgramTest, DatesOutsideTheProgramsFourCenturiesAreRefused)

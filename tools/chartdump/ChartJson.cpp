@@ -12,6 +12,7 @@
 #include "panchang/Ishtkaal.h"
 #include "refdata/TextLookup.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -19,13 +20,14 @@
 namespace tarvik::chartdump {
 
 namespace {
+// The shortest text that reads back to the same double.
 std::string numberText(double v)
 {
     if (!std::isfinite(v))
         return "null";
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%.15g", v);
-    return buf;
+    const std::to_chars_result end = std::to_chars(buf, buf + sizeof buf, v);
+    return std::string(buf, end.ptr);
 }
 
 std::string quoted(std::string_view s)
@@ -95,12 +97,6 @@ void JsonObject::numbers(std::string_view k, std::span<const double> values)
 {
     key(k);
     body_ += array(values, numberText);
-}
-
-void JsonObject::integers(std::string_view k, std::span<const int> values)
-{
-    key(k);
-    body_ += array(values, [](int v) { return std::to_string(v); });
 }
 
 void JsonObject::integerRows(std::string_view k, const int* cells, int rows, int columns)

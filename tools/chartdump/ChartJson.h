@@ -8,15 +8,15 @@
 
 namespace tarvik::chartdump {
 
-// A JSON object written key by key on one line. Numbers carry 15
-// significant digits; a value that is not finite is written as null.
+// A JSON object written key by key on one line. A number is written in the
+// shortest form that reads back to the same double; a value that is not
+// finite is written as null.
 class JsonObject {
 public:
     void number(std::string_view key, double value);
     void integer(std::string_view key, long long value);
     void text(std::string_view key, std::string_view value);
     void numbers(std::string_view key, std::span<const double> values);
-    void integers(std::string_view key, std::span<const int> values);
     // Rows of a table, each an array: (row 0 .. n-1) x (column 0 .. m-1).
     void integerRows(std::string_view key, const int* cells, int rows, int columns);
     void texts(std::string_view key, std::span<const std::string> values);

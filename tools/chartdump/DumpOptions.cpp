@@ -7,6 +7,7 @@
 #include <map>
 #include <regex>
 #include <sstream>
+#include <utility>
 
 namespace tarvik::chartdump {
 
@@ -145,6 +146,28 @@ bool known(const std::string& name)
 }
 
 } // namespace
+
+BatchLines ReadBatchLines(std::istream& in, std::size_t limit)
+{
+    // Counted as the bytes come, so that a line without end is given up at
+    // the limit rather than held in memory whole.
+    using Traits = std::istream::traits_type;
+    BatchLines batch;
+    std::streambuf* bytes = in.rdbuf();
+    std::string line;
+    std::size_t read = 0;
+    for (Traits::int_type c = bytes->sbumpc(); !Traits::eq_int_type(c, Traits::eof()); c = bytes->sbumpc()) {
+        if (++read > limit)
+            return {{}, true};
+        if (Traits::to_char_type(c) == '\n')
+            batch.lines.push_back(std::exchange(line, {}));
+        else
+            line += Traits::to_char_type(c);
+    }
+    if (!line.empty())
+        batch.lines.push_back(std::move(line));
+    return batch;
+}
 
 std::vector<std::string> SplitLine(const std::string& line)
 {

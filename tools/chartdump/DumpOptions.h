@@ -2,6 +2,8 @@
 
 #include "core/BirthRecord.h"
 
+#include <cstddef>
+#include <istream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +30,13 @@ struct ParsedOptions {
 // [--ayanamsa 0|1|2] [--node true|mean] [--war-time +HH:MM] [--panchang], or --batch FILE
 // alone, or --help. "--name=value" is read like "--name value".
 ParsedOptions ParseOptions(const std::vector<std::string>& args);
+
+// The lines of a batch file, read up to limit bytes in all.
+struct BatchLines {
+    std::vector<std::string> lines;
+    bool tooLarge = false;   // the file goes on past the limit: nothing is kept
+};
+BatchLines ReadBatchLines(std::istream& in, std::size_t limit);
 
 // Splits one batch line into its arguments at white space.
 std::vector<std::string> SplitLine(const std::string& line);

@@ -22,7 +22,8 @@ constexpr int NoDatabases = 1;
 constexpr std::size_t LargestBatch = std::size_t(64) << 20;
 
 // The panchang's texts and velantar come from the databases next to the
-// executable, opened once when any request needs them.
+// executable (or in an installation's data folder), opened once when any
+// request needs them.
 bool openDatabasesFor(const std::vector<DumpRequest>& requests)
 {
     bool needed = false;
@@ -30,10 +31,7 @@ bool openDatabasesFor(const std::vector<DumpRequest>& requests)
         needed |= r.panchang;
     if (!needed)
         return true;
-    std::error_code ec;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (!ec)
-        tarvik::Program().ProgramFolder = exe.parent_path().string();
+    tarvik::Program().ProgramFolder = tarvik::ProgramFolderFor(tarvik::ExecutableFolder());
     try {
         // Read-only: the tool changes no place, so it needs no writable copy.
         tarvik::OpenReferenceDatabases(tarvik::DataAccess::ReadOnly);
@@ -80,15 +78,14 @@ int runBatch(const std::string& file)
     std::ifstream in(file);
     if (!in)
         return badArguments("cannot read batch file '" + file + "'");
+    const BatchLines batch = ReadBatchLines(in, LargestBatch);
+    if (batch.tooLarge)
+        return badArguments("the batch file '" + file + "' is larger than " + std::to_string(LargestBatch >> 20) +
+                            " MB");
     std::vector<DumpRequest> requests;
-    std::string line;
-    std::size_t read = 0;
-    for (int number = 1; std::getline(in, line); ++number) {
-        read += line.size() + 1;
-        if (read > LargestBatch)
-            return badArguments("the batch file '" + file + "' is larger than " + std::to_string(LargestBatch >> 20) +
-                                " MB");
-        const std::vector<std::string> args = SplitLine(line);
+    for (std::size_t i = 0; i < batch.lines.size(); ++i) {
+        const int number = static_cast<int>(i + 1);
+        const std::vector<std::string> args = SplitLine(batch.lines[i]);
         if (args.empty() || args[0].front() == '#')
             continue;
         ParsedOptions p = ParseOptions(args);

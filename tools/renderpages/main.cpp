@@ -170,7 +170,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
-    Program().ProgramFolder = programFolder(argv[0]);
+    Program().ProgramFolder = ProgramFolderFor(programFolder(argv[0]));
     try {
         OpenReferenceDatabases(DataAccess::ReadOnly);
     } catch (const std::exception& e) {

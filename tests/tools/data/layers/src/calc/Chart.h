@@ -1,0 +1,5 @@
+#pragma once
+
+#include "core/State.h"
+
+#include <QString>

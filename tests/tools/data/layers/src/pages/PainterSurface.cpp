@@ -1,0 +1,4 @@
+#include "calc/Chart.h"
+#include "shell/frmMain.h"
+
+#include <QPainter>

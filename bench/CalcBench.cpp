@@ -26,7 +26,7 @@ void BM_CalcChart(benchmark::State& state)
     OutputRun().TrueNode = true;
     OutputRun().AyanamsaChoice = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        CalcChart();
+        CalcChart(OutputRun().Choices());
         benchmark::DoNotOptimize(Chart().HouseCusps[1]);
     }
 }
@@ -47,7 +47,7 @@ BENCHMARK(BM_ComputeChart);
 void BM_CalcSunrise(benchmark::State& state)
 {
     sampleBirth();
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     for (auto _ : state)
         benchmark::DoNotOptimize(CalcSunrise());
 }

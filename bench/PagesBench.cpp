@@ -99,14 +99,14 @@ void standBasicBirths(bool match)
     if (match) {
         Native() = birthOf({"--date", "03-04-1984", "--time", "05:15:00", "--lat", "19N04", "--lon",
                             "72E53", "--zone", "82E30"});
-        CalcChart();
+        CalcChart(OutputRun().Choices());
         TakeBirthLongitudes();
         KeepGirlResults();
     }
     Native() = birthOf({"--date", "15-08-1980", "--time", "10:30:00", "--lat", "28N39", "--lon",
                         "77E13", "--zone", "82E30"});
     Native().Name = "Asha Sharma";
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     TakeBirthLongitudes();
     if (match)
         KeepBoyResults();

@@ -32,7 +32,7 @@ Sample sampleBirth()
     const auto options = chartdump::ParseOptions(
         {"--date", "15-08-1980", "--time", "10:30:00", "--lat", "28N39", "--lon", "77E13", "--zone", "82E30"});
     Native() = options.request->birth;
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     const long long s = std::lround(CalcSunrise()[3] * 3600);
     return {Native(), static_cast<int>(s / 3600), static_cast<int>(s / 60 % 60), static_cast<int>(s % 60)};
 }
@@ -42,7 +42,7 @@ void BM_EndTimeSearch(benchmark::State& state)
     const Sample s = sampleBirth();
     const Anga anga = static_cast<Anga>(state.range(0));
     for (auto _ : state)
-        benchmark::DoNotOptimize(FindElementEnd(anga, s.birth, s.hour, s.minute, s.second));
+        benchmark::DoNotOptimize(FindElementEnd(anga, s.birth, s.hour, s.minute, s.second, OutputRun().Choices()));
 }
 BENCHMARK(BM_EndTimeSearch)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
@@ -51,10 +51,10 @@ void BM_BasicPageFourSearches(benchmark::State& state)
 {
     const Sample s = sampleBirth();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(TithiEndTime(s.birth, s.hour, s.minute, s.second));
-        benchmark::DoNotOptimize(NakshatraEndTime(s.birth, s.hour, s.minute, s.second));
-        benchmark::DoNotOptimize(YogaEndTime(s.birth, s.hour, s.minute, s.second));
-        benchmark::DoNotOptimize(KaranaEndTime(s.birth, s.hour, s.minute, s.second));
+        benchmark::DoNotOptimize(TithiEndTime(s.birth, s.hour, s.minute, s.second, OutputRun().Choices()));
+        benchmark::DoNotOptimize(NakshatraEndTime(s.birth, s.hour, s.minute, s.second, OutputRun().Choices()));
+        benchmark::DoNotOptimize(YogaEndTime(s.birth, s.hour, s.minute, s.second, OutputRun().Choices()));
+        benchmark::DoNotOptimize(KaranaEndTime(s.birth, s.hour, s.minute, s.second, OutputRun().Choices()));
     }
 }
 BENCHMARK(BM_BasicPageFourSearches)->Unit(benchmark::kMillisecond);
@@ -63,8 +63,8 @@ void BM_SamvatAndMasa(benchmark::State& state)
 {
     const Sample s = sampleBirth();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(CalcSamvatAtBirth(s.birth));
-        benchmark::DoNotOptimize(CalcMasaAtBirth(s.birth));
+        benchmark::DoNotOptimize(CalcSamvatAtBirth(s.birth, OutputRun().Choices()));
+        benchmark::DoNotOptimize(CalcMasaAtBirth(s.birth, OutputRun().Choices()));
     }
 }
 BENCHMARK(BM_SamvatAndMasa)->Unit(benchmark::kMillisecond);
@@ -74,7 +74,7 @@ void BM_PanchangAtTime(benchmark::State& state)
     const Sample s = sampleBirth();
     const double sun = Chart().PlanetLongitudes[Sun], moon = Chart().PlanetLongitudes[Moon];
     for (auto _ : state)
-        benchmark::DoNotOptimize(CalcPanchangAtTime(s.birth, sun, moon, 10.5));
+        benchmark::DoNotOptimize(CalcPanchangAtTime(s.birth, sun, moon, 10.5, OutputRun().Choices()));
 }
 BENCHMARK(BM_PanchangAtTime);
 
@@ -84,7 +84,7 @@ void BM_GhatiWindowPanchang(benchmark::State& state)
 {
     const Sample s = sampleBirth();
     for (auto _ : state)
-        benchmark::DoNotOptimize(GhatiPanchangOf(s.birth));
+        benchmark::DoNotOptimize(GhatiPanchangOf(s.birth, OutputRun().Choices()));
 }
 BENCHMARK(BM_GhatiWindowPanchang)->Unit(benchmark::kMillisecond);
 

@@ -34,7 +34,7 @@ void standBirth()
                                         "28N39", "--lon", "77E13", "--zone", "82E30"})
                    .request->birth;
     Native().Name = "Asha Sharma";
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     TakeBirthLongitudes();
     OutputRun().YoginiFrom = 1990;
 }

@@ -55,6 +55,11 @@ ChartInput ChartInputOf(const BirthRecord& b, int ayanamsaChoice, bool trueNode)
     return in;
 }
 
+ChartInput ChartInputOf(const BirthRecord& birth, const RunChoices& run)
+{
+    return ChartInputOf(birth, run.ayanamsaChoice, run.trueNode);
+}
+
 namespace {
 // One pass of the bodies at the chart's T, in the fixed order: the Sun
 // first, for the Earth-Sun vector the planets of the pass read.
@@ -75,6 +80,7 @@ void computeBodies(ChartState& chart, const NodeChoice& node)
 
 void ComputeChart(const ChartInput& in, ChartState& chart)
 {
+    chart.AyanamsaChoice = in.ayanamsaChoice;
     chart.ZoneMeridianDeg = in.zoneMeridian;
     chart.CalcPass = 0;
     chart.SunHelioX = chart.SunHelioY = 0;
@@ -112,25 +118,31 @@ void ComputeChart(const ChartInput& in, ChartState& chart)
     CalcHouses(chart);
 }
 
-namespace {
-void finishChart()
+void FinishChart(ChartState& chart)
 {
-    CalcShodashVarga();
-    CalcAllVargas();
-    CalcRelationships();
+    CalcShodashVarga(chart);
+    CalcAllVargas(chart);
+    CalcRelationships(chart);
 }
-} // namespace
 
-void CalcChart()
+ChartState ChartOf(const ChartInput& input)
 {
-    ComputeChart(ChartInputOf(Native(), OutputRun().AyanamsaChoice, OutputRun().TrueNode), Chart());
-    finishChart();
+    ChartState chart;
+    ComputeChart(input, chart);
+    FinishChart(chart);
+    return chart;
+}
+
+void CalcChart(const RunChoices& run)
+{
+    ComputeChart(ChartInputOf(Native(), run), Chart());
+    FinishChart(Chart());
 }
 
 void CalcChartAt(int day, int month, int year, int longDeg, int longMin, const std::string& longDir,
-                 int latDeg, int latMin, const std::string& latDir, double zoneHours)
+                 int latDeg, int latMin, const std::string& latDir, double zoneHours, const RunChoices& run)
 {
-    ChartInput in = ChartInputOf(Native(), OutputRun().AyanamsaChoice, OutputRun().TrueNode);
+    ChartInput in = ChartInputOf(Native(), run);
     in.day = day;
     in.month = month;
     in.year = year;
@@ -138,7 +150,7 @@ void CalcChartAt(int day, int month, int year, int longDeg, int longMin, const s
     in.latitude = LatitudeDegrees(latDeg, latMin, latDir);
     in.zoneHours = zoneHours;
     ComputeChart(in, Chart());
-    finishChart();
+    FinishChart(Chart());
 }
 
 } // namespace tarvik

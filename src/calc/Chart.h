@@ -3,6 +3,7 @@
 #include "TimeScale.h"
 #include "core/BirthRecord.h"
 #include "core/ChartState.h"
+#include "core/RunChoices.h"
 
 #include <string>
 
@@ -31,8 +32,10 @@ struct ChartInput {
 BirthRecord RecordAtMoment(const BirthRecord& birth, const CalendarDate& date, int hour, int minute,
                            int second);
 
-// The input of a birth record under the current run settings.
+// The input of a birth record under an ayanamsa and node choice, or under
+// those of a run.
 ChartInput ChartInputOf(const BirthRecord& birth, int ayanamsaChoice, bool trueNode);
+ChartInput ChartInputOf(const BirthRecord& birth, const RunChoices& run);
 
 // Signed decimal degrees of degrees, minutes and a direction letter: "S"
 // and "W" (in either case) are negative, any other letter positive.
@@ -44,14 +47,24 @@ double LongitudeDegrees(int degrees, int minutes, const std::string& direction);
 // chosen ayanamsa and the houses, into chart.
 void ComputeChart(const ChartInput& input, ChartState& chart);
 
-// The chart of Native under OutputRun()'s ayanamsa and node choice, into
-// Chart(), with its divisional charts and relationships.
-void CalcChart();
+// The divisional charts and the relationships of a chart whose bodies and
+// houses ComputeChart has cast, into the same chart.
+void FinishChart(ChartState& chart);
+
+// The whole chart of an input: bodies, houses, divisional charts and
+// relationships. The K.P. cusps and the panchang elements at birth are had
+// from it (KPCuspsOf, PanchangElementsOf) and are left empty here.
+ChartState ChartOf(const ChartInput& input);
+
+// The chart of Native under the run's ayanamsa and node choice, into
+// Chart(), with its divisional charts and relationships. The K.P. cusps and
+// the panchang elements at birth the chart state held stay as they were.
+void CalcChart(const RunChoices& run);
 
 // The same with the date, the place and the zone hours given; the time of
 // day, the time correction and the zone meridian stay Native's, and so does
 // the birth date the true node and the K.P. ayanamsa read.
 void CalcChartAt(int day, int month, int year, int longDeg, int longMin, const std::string& longDir,
-                 int latDeg, int latMin, const std::string& latDir, double zoneHours);
+                 int latDeg, int latMin, const std::string& latDir, double zoneHours, const RunChoices& run);
 
 } // namespace tarvik

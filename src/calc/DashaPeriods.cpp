@@ -1,7 +1,6 @@
 #include "DashaPeriods.h"
 
 #include "DecimalYear.h"
-#include "core/State.h"
 
 #include <numeric>
 
@@ -100,14 +99,14 @@ int DashaPeriods::RunningAtBirth(DashaLevel level) const
     return runningAtBirth_ / span(level);
 }
 
-std::string EndDateText(const DashaPeriod& period)
+std::string EndDateText(const DashaPeriod& period, const RunChoices& run)
 {
-    return period.endedBeforeBirth ? OutputRun().PunctDash : DecimalYearToDate(period.end, true);
+    return period.endedBeforeBirth ? run.dash : DecimalYearToDate(period.end, true, run);
 }
 
-std::string EndDateTimeText(const DashaPeriod& period)
+std::string EndDateTimeText(const DashaPeriod& period, const RunChoices& run)
 {
-    return period.endedBeforeBirth ? OutputRun().PunctDash : DecimalYearToDateTime(period.end);
+    return period.endedBeforeBirth ? run.dash : DecimalYearToDateTime(period.end, run);
 }
 
 } // namespace tarvik

@@ -12,6 +12,8 @@
 // j is k * L + j (L lords), and so on down. Their dates are decimal years
 // (year + month / 12 + day / 360).
 
+#include "core/RunChoices.h"
+
 #include <span>
 #include <string>
 #include <vector>
@@ -79,9 +81,9 @@ private:
 double BirthDecimalYear(double day, double month, double year);
 
 // The end of a period as the pages write it: "DD-MM-YYYY" with the
-// language's dash, or the dash alone for a period that ended before birth.
-std::string EndDateText(const DashaPeriod& period);
+// run's dash, or the dash alone for a period that ended before birth.
+std::string EndDateText(const DashaPeriod& period, const RunChoices& run);
 // "DD-MM-YYYY hh:mm:ss", or the dash alone.
-std::string EndDateTimeText(const DashaPeriod& period);
+std::string EndDateTimeText(const DashaPeriod& period, const RunChoices& run);
 
 } // namespace tarvik

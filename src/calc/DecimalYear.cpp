@@ -1,7 +1,6 @@
 #include "DecimalYear.h"
 
 #include "core/Reporter.h"
-#include "core/State.h"
 
 #include <cctype>
 #include <cmath>
@@ -66,10 +65,9 @@ void foldMonth(long long& y, int& m, int& d)
     }
 }
 
-std::string dateText(long long d, long long m, long long y)
+std::string dateText(long long d, long long m, long long y, const RunChoices& run)
 {
-    const RunValues& run = OutputRun();
-    return twoDigits(d) + run.PunctDash + twoDigits(m) + run.PunctDash + twoDigits(y);
+    return twoDigits(d) + run.dash + twoDigits(m) + run.dash + twoDigits(y);
 }
 
 } // namespace
@@ -86,15 +84,14 @@ CalendarDate DecimalYearToCalendar(double v)
     return {d, m, static_cast<int>(y)};
 }
 
-std::string DecimalYearToDate(double v, bool fullYear)
+std::string DecimalYearToDate(double v, bool fullYear, const RunChoices& run)
 {
     const CalendarDate date = DecimalYearToCalendar(v);
-    return dateText(date.day, date.month, fullYear ? date.year : date.year % 100);
+    return dateText(date.day, date.month, fullYear ? date.year : date.year % 100, run);
 }
 
-std::string DecimalYearToDateTime(double v)
+std::string DecimalYearToDateTime(double v, const RunChoices& run)
 {
-    const RunValues& run = OutputRun();
     constexpr std::int64_t secondsPerDay = 86400;
     constexpr std::int64_t secondsPerMonth = 30 * secondsPerDay;
     constexpr std::int64_t secondsPerYear = 12 * secondsPerMonth;
@@ -117,8 +114,8 @@ std::string DecimalYearToDateTime(double v)
 
     foldMonth(y, m, d);
     const CalendarDate date = serialDate(static_cast<int>(y), m, d);
-    return dateText(date.day, date.month, date.year) + " " + twoDigits(hh) + run.PunctColon +
-           twoDigits(mi) + run.PunctColon + twoDigits(ss);
+    return dateText(date.day, date.month, date.year, run) + " " + twoDigits(hh) + run.colon +
+           twoDigits(mi) + run.colon + twoDigits(ss);
 }
 
 std::optional<CalendarDate> ParseDMYToDate(std::string_view text)

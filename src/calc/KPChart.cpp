@@ -50,11 +50,14 @@ KPZodiac KPZodiacOf(double chartAyanamsa, double T, int ayanamsaChoice)
     return {chartAyanamsa - lahiri + lead, lahiri};
 }
 
-double KPShiftOfChart()
+KPZodiac KPZodiacOfChart(const ChartState& chart)
 {
-    const ChartState& chart = Chart();
-    return KPZodiacOf(chart.PlanetLongitudes[AyanamsaSlot], chart.JulianCenturies, OutputRun().AyanamsaChoice).shift;
+    return KPZodiacOf(chart.PlanetLongitudes[AyanamsaSlot], chart.JulianCenturies, chart.AyanamsaChoice);
 }
+
+double KPShiftOf(const ChartState& chart) { return KPZodiacOfChart(chart).shift; }
+
+double KPShiftOfChart() { return KPShiftOf(Chart()); }
 
 double SiderealTimeOfAscendant(double ascendant, double latitude, double obliquity,
                                double ayanamsa)
@@ -85,30 +88,28 @@ double SiderealTimeOfAscendant(double ascendant, double latitude, double obliqui
     return hours >= 24.0 ? 0.0 : hours;
 }
 
-double CalcAscendantKP(double hours, double latitude)
+double CalcAscendantKP(const ChartState& chart, double hours, double latitude)
 {
-    const KPZodiac zodiac = KPZodiacOf(Births().BirthAyanamsa, Chart().JulianCenturies, OutputRun().AyanamsaChoice);
-    return CalcAscendant(hours, latitude, Chart().Obliquity, zodiac.ayanamsa);
+    return CalcAscendant(hours, latitude, chart.Obliquity, KPZodiacOfChart(chart).ayanamsa);
 }
 
-bool CalcKPChart()
+double CalcAscendantKP(double hours, double latitude) { return CalcAscendantKP(Chart(), hours, latitude); }
+
+KPCuspChart KPCuspsOf(const ChartState& chart)
 {
-    ChartState& chart = Chart();
-    auto& cusps = chart.KPCusps;
-    const KPZodiac zodiac = KPZodiacOf(Births().BirthAyanamsa, chart.JulianCenturies, OutputRun().AyanamsaChoice);
+    KPCuspChart result;
+    auto& cusps = result.cusps;
+    const KPZodiac zodiac = KPZodiacOfChart(chart);
     const double ayanamsa = zodiac.ayanamsa;
     const double latitude = chart.PlaceLatitude;
 
-    if (std::abs(latitude) >= KPCuspLatitudeLimit(chart.Obliquity)) {
-        cusps.fill(0.0);
-        chart.KPHouseSigns.fill(0.0);
-        return false;
-    }
+    if (std::abs(latitude) >= KPCuspLatitudeLimit(chart.Obliquity))
+        return result;
 
-    cusps[0] = ReduceDegrees(ReduceDegrees(Births().BirthLagna) + zodiac.shift);
+    cusps[0] = ReduceDegrees(ReduceDegrees(chart.HouseCusps[1]) + zodiac.shift);
     const double ramc = SiderealTimeOfAscendant(cusps[0], latitude, chart.Obliquity, ayanamsa);
 
-    cusps[9] = CalcAscendantKP(ramc - 6, 0);          // midheaven
+    cusps[9] = CalcAscendantKP(chart, ramc - 6, 0);   // midheaven
     // The intermediate cusps divide the semi-arcs (Placidus): the 11th and
     // 3rd a third, the 12th and 2nd two thirds of the way from the meridian.
     auto cusp = [&](double hourAngle, double share) {
@@ -123,8 +124,18 @@ bool CalcKPChart()
     cusps[12] = cusps[0];
 
     for (int k = 0; k <= 11; ++k)
-        chart.KPHouseSigns[k] = std::min(static_cast<int>(cusps[k] / 30.0), 11) + 1;
-    return true;
+        result.signs[k] = std::min(static_cast<int>(cusps[k] / 30.0), 11) + 1;
+    result.cast = true;
+    return result;
+}
+
+bool CalcKPChart()
+{
+    ChartState& chart = Chart();
+    const KPCuspChart kp = KPCuspsOf(chart);
+    chart.KPCusps = kp.cusps;
+    chart.KPHouseSigns = kp.signs;
+    return kp.cast;
 }
 
 } // namespace tarvik

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "core/ChartState.h"
+
+#include <array>
+
 namespace tarvik {
 
 // The K.P. zodiac of a chart cast under `ayanamsaChoice` (0 N.C. Lahiri,
@@ -12,7 +16,10 @@ struct KPZodiac {
     double ayanamsa;   // of the longitudes the shift's 6' start from (Lahiri's, or K.P.'s own)
 };
 KPZodiac KPZodiacOf(double chartAyanamsa, double T, int ayanamsaChoice);
-// The shift of the current chart under the run's ayanamsa choice.
+// The K.P. zodiac of a chart under the ayanamsa choice it was cast with.
+KPZodiac KPZodiacOfChart(const ChartState& chart);
+// Its shift; the door without a chart reads Chart().
+double KPShiftOf(const ChartState& chart);
 double KPShiftOfChart();
 
 // The local sidereal time, hours 0 <= result < 24, at which a sidereal
@@ -22,8 +29,10 @@ double SiderealTimeOfAscendant(double ascendant, double latitude, double obliqui
                                double ayanamsa);
 
 // The sidereal ascendant rising at local sidereal time `hours` for a place
-// or pole at `latitude`, in the K.P. zodiac of the birth ayanamsa (see
-// KPZodiacOf), with the chart's obliquity.
+// or pole at `latitude`, in the K.P. zodiac of the chart's ayanamsa (see
+// KPZodiacOf), with the chart's obliquity; the door without a chart reads
+// Chart().
+double CalcAscendantKP(const ChartState& chart, double hours, double latitude);
 double CalcAscendantKP(double hours, double latitude);
 
 // The latitude (degrees, either side of the equator) from which K.P. cusps
@@ -31,14 +40,22 @@ double CalcAscendantKP(double hours, double latitude);
 // rise and set and their semi-arcs cannot be divided.
 double KPCuspLatitudeLimit(double obliquity);
 
-// The twelve KP cusps (KPCusps 0..11, 12 repeating cusp 1) and their signs
-// (KPHouseSigns 0..11) from the birth ascendant in the K.P. zodiac (of the
-// birth ayanamsa, the chart's T and the run's ayanamsa choice), the chart's
-// obliquity and the place's latitude: the midheaven of the
-// sidereal time at which that ascendant rises, the intermediate cusps the
-// division of the semi-arcs (Placidus) at that time. At and beyond
-// KPCuspLatitudeLimit there are no cusps: every entry is 0 and the result
-// is false.
+// The twelve KP cusps of a chart (cusps 0..11, 12 repeating cusp 1) and
+// their signs (0..11) from its ascendant in the K.P. zodiac (of the chart's
+// ayanamsa, its T and the ayanamsa choice it was cast with), its obliquity
+// and the place's latitude: the midheaven of the sidereal time at which that
+// ascendant rises, the intermediate cusps the division of the semi-arcs
+// (Placidus) at that time. At and beyond KPCuspLatitudeLimit there are no
+// cusps: every entry is 0 and cast is false.
+struct KPCuspChart {
+    bool cast = false;
+    std::array<double, 14> cusps{};
+    std::array<double, 13> signs{};
+};
+KPCuspChart KPCuspsOf(const ChartState& chart);
+
+// The door: the cusps of Chart() into its KPCusps and KPHouseSigns; the
+// result is KPCuspsOf's cast.
 bool CalcKPChart();
 
 } // namespace tarvik

@@ -8,9 +8,8 @@
 
 namespace tarvik {
 
-PanchangValues CalcPanchangElements()
+BirthPanchang PanchangElementsOf(const ChartState& chart)
 {
-    ChartState& chart = Chart();
     const double moon = ReduceDegrees(chart.PlanetLongitudes[Moon]);
     const double sun = ReduceDegrees(chart.PlanetLongitudes[Sun]);
 
@@ -36,17 +35,27 @@ PanchangValues CalcPanchangElements()
     while (yogaIndex > 27)
         yogaIndex -= 27;
 
-    chart.BirthPanchangValues[1] = nakshatrasPassed;
-    chart.BirthPanchangValues[2] = yogaValue;
-    chart.BirthPanchangValues[3] = moon / 30.0;
+    BirthPanchang result;
+    result.workingValues[1] = nakshatrasPassed;
+    result.workingValues[2] = yogaValue;
+    result.workingValues[3] = moon / 30.0;
 
-    PanchangValues result{};
-    result[TithiElement] = tithi;
-    result[PadaElement] = quarters % 4 + 1;
-    result[NakshatraElement] = nakshatrasPassed + 1;
-    result[YogaIndexElement] = yogaIndex;
-    result[MoonSignElement] = std::min(static_cast<int>(moon / 30.0), 11);
+    PanchangValues& elements = result.elements;
+    elements[TithiElement] = tithi;
+    elements[PadaElement] = quarters % 4 + 1;
+    elements[NakshatraElement] = nakshatrasPassed + 1;
+    elements[YogaIndexElement] = yogaIndex;
+    elements[MoonSignElement] = std::min(static_cast<int>(moon / 30.0), 11);
     return result;
+}
+
+PanchangValues CalcPanchangElements()
+{
+    ChartState& chart = Chart();
+    const BirthPanchang birth = PanchangElementsOf(chart);
+    for (int k = 1; k <= 3; ++k)
+        chart.BirthPanchangValues[k] = birth.workingValues[k];
+    return birth.elements;
 }
 
 int YogaNumberOfIndex(int yogaIndex)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ChartState.h"
+
 #include <array>
 
 namespace tarvik {
@@ -15,9 +17,16 @@ enum PanchangElement : int {
 
 using PanchangValues = std::array<double, 7>;
 
-// The lunar calendar elements of the last computed chart, from its sidereal
-// Sun and Moon; also writes BirthPanchangValues 1..3 (whole nakshatras passed,
-// the unreduced yoga value, the Moon in signs).
+// The lunar calendar elements of a chart, from its sidereal Sun and Moon,
+// with the working values BirthPanchangValues 1..3 hold (whole nakshatras
+// passed, the unreduced yoga value, the Moon in signs; 0 and 4 stay 0).
+struct BirthPanchang {
+    PanchangValues elements{};
+    std::array<double, 5> workingValues{};
+};
+BirthPanchang PanchangElementsOf(const ChartState& chart);
+
+// The elements of the last computed chart; writes its BirthPanchangValues 1..3.
 PanchangValues CalcPanchangElements();
 
 // The yoga number 1..27 of the yoga index: 0 and 27 are both the first yoga

@@ -31,9 +31,8 @@ char CompoundRelation(char natural, char temporary)
     throw std::invalid_argument(std::string("no natural relationship code '") + natural + "'");
 }
 
-void CalcRelationships()
+void CalcRelationships(ChartState& chart)
 {
-    ChartState& chart = Chart();
     auto& table = chart.FriendshipTable;
     // The Rasi sign of planet p is varga 1 of traditional position p + 1.
     auto rasi = [&chart](int p) { return chart.ShodashVargaSigns[1][p + 1]; };
@@ -51,5 +50,7 @@ void CalcRelationships()
         }
     }
 }
+
+void CalcRelationships() { CalcRelationships(Chart()); }
 
 } // namespace tarvik

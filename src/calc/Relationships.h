@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ChartState.h"
+
 #include <array>
 #include <string_view>
 
@@ -42,7 +44,9 @@ char TemporaryRelation(int signI, int signJ);
 char CompoundRelation(char natural, char temporary);
 
 // Natural, temporary and compound relationships of the nine planets
-// (FriendshipTable) from the Rasi signs of ShodashVargaSigns.
+// (FriendshipTable) from the Rasi signs of ShodashVargaSigns, of a chart
+// into it; the door without one works on Chart().
+void CalcRelationships(ChartState& chart);
 void CalcRelationships();
 
 } // namespace tarvik

@@ -1,7 +1,5 @@
 #include "RunCopies.h"
 
-#include "MomentGuard.h"
-
 #include <algorithm>
 #include <utility>
 
@@ -27,11 +25,7 @@ void copySaptavarga(const ChartState& chart, int (&to)[14][8])
 
 // The elements of the standing chart; the chart keeps the working values
 // it held (no chart value is written).
-PanchangValues standingPanchang()
-{
-    const NativeMomentGuard keep;
-    return CalcPanchangElements();
-}
+PanchangValues standingPanchang() { return PanchangElementsOf(Chart()).elements; }
 
 } // namespace
 

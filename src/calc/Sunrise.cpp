@@ -124,11 +124,12 @@ SunDay SunDayOf(const SunTimes& times)
     return SunDay::RisesAndSets;
 }
 
-SunTimes CalcSunrise()
+SunTimes SunriseOf(const BirthRecord& birth, const ChartState& chart)
 {
-    const BirthRecord& n = Native();
-    const ChartState& c = Chart();
-    return SunriseSunset(n.Day, n.Month, n.Year, c.PlaceLatitude, c.PlaceLongitude, c.ZoneMeridianDeg);
+    return SunriseSunset(birth.Day, birth.Month, birth.Year, chart.PlaceLatitude, chart.PlaceLongitude,
+                         chart.ZoneMeridianDeg);
 }
+
+SunTimes CalcSunrise() { return SunriseOf(Native(), Chart()); }
 
 } // namespace tarvik

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/BirthRecord.h"
+#include "core/ChartState.h"
+
 #include <array>
 
 namespace tarvik {
@@ -23,8 +26,10 @@ SunTimes SunriseSunset(int day, int month, int year, double latitude, double lon
 enum class SunDay { RisesAndSets, MidnightSun, PolarNight };
 SunDay SunDayOf(const SunTimes& times);
 
-// The same for Native's date at the place and zone of the last chart
-// (PlaceLatitude, PlaceLongitude, ZoneMeridianDeg).
+// SunriseSunset for a birth's date at the place and zone of its chart
+// (PlaceLatitude, PlaceLongitude, ZoneMeridianDeg); the door without them
+// reads Native and the last chart.
+SunTimes SunriseOf(const BirthRecord& birth, const ChartState& chart);
 SunTimes CalcSunrise();
 
 } // namespace tarvik

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/State.h"
-
 #include <concepts>
 #include <string>
 #include <string_view>
@@ -28,11 +26,11 @@ std::string NumberText(double value);
 // Degrees, minutes and seconds of a longitude within its sign, two digits
 // each, joined by the language's colon; the sign itself is not shown. A
 // position that rounds up to the next sign shows 29:59:59, never a 30th degree.
-std::string FormatDMS(double longitude, std::string_view colon = OutputRun().PunctColon);
+std::string FormatDMS(double longitude, std::string_view colon);
 
 // Hours, minutes and seconds of |hours| to the nearest second, the hours
 // wrapped at modulus (24 for times of day, 60 for ghatis, pala and vipala).
-std::string FormatHMS(double hours, int modulus = 24, std::string_view colon = OutputRun().PunctColon);
+std::string FormatHMS(double hours, int modulus, std::string_view colon);
 
 // Every word with its first letter upper case and the rest lower case
 // ("KINSTUGHNA" and "kinstughna" are Kinstughna); letters outside ASCII,

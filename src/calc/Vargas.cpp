@@ -118,9 +118,8 @@ int SaptavargaSign(int chart, double longitude)
     return WrapSign(raw);
 }
 
-void CalcShodashVarga()
+void CalcShodashVarga(ChartState& chart)
 {
-    ChartState& chart = Chart();
     for (int v = 1; v <= 16; ++v)
         chart.ShodashVargaNames[v] = std::string(ShodashVargaNameTable[v]);
     for (int b = 1; b <= 10; ++b) {
@@ -132,18 +131,23 @@ void CalcShodashVarga()
     }
 }
 
-void CalcVargas(double longitude, int index)
+void CalcShodashVarga() { CalcShodashVarga(Chart()); }
+
+void CalcVargas(ChartState& chart, double longitude, int index)
 {
     for (int k = 1; k <= 7; ++k)
-        Chart().SaptavargaSigns[index + 1][k] = SaptavargaSign(k, longitude);
+        chart.SaptavargaSigns[index + 1][k] = SaptavargaSign(k, longitude);
 }
 
-void CalcAllVargas()
+void CalcVargas(double longitude, int index) { CalcVargas(Chart(), longitude, index); }
+
+void CalcAllVargas(ChartState& chart)
 {
-    const ChartState& chart = Chart();
-    CalcVargas(chart.HouseCusps[1], 0);
+    CalcVargas(chart, chart.HouseCusps[1], 0);
     for (int i = 1; i <= 12; ++i)
-        CalcVargas(chart.PlanetLongitudes[i + 1], i);
+        CalcVargas(chart, chart.PlanetLongitudes[i + 1], i);
 }
+
+void CalcAllVargas() { CalcAllVargas(Chart()); }
 
 } // namespace tarvik

@@ -44,6 +44,7 @@ struct ChartState {
     double DayFraction = 0;                   // (UT - 12 h) / 24
     double JulianCenturies = 0;               // T from 1900 January 0.5
     int CalcPass = 0;
+    int AyanamsaChoice = 0;                   // the choice the chart was cast under (K.P. cusps read it)
 
     // Working values of the panchang elements at birth (filled on demand).
     std::array<double, 5> BirthPanchangValues{};

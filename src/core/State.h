@@ -2,6 +2,7 @@
 
 #include "BirthRecord.h"
 #include "ChartState.h"
+#include "RunChoices.h"
 
 #include <array>
 #include <string>
@@ -79,6 +80,12 @@ struct RunValues {
     int BodyFontSize = 9;
     double OutputScale = 1.0;
     int PageWidth = 11600;          // twips
+
+    // The choices of this run that the computations and texts are given.
+    RunChoices Choices() const
+    {
+        return {AyanamsaChoice, TrueNode, LanguageHindi, PunctColon, PunctDash};
+    }
 };
 
 struct ProgramState {

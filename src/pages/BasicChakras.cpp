@@ -38,7 +38,7 @@ std::vector<std::string> avakahada(const PersonChart& p, const std::string& paya
         Dict(NakshatraKeys(n)) + dash + std::to_string(pada),
         Dict(NakshatraLordKey(n)),
         CalcYogaText(p.Moon(), p.Sun()),
-        CalcKaranaText(p.Moon(), p.Sun()),
+        CalcKaranaText(p.Moon(), p.Sun(), OutputRun().Choices()),
         Dict(GanaKeys(n)),
         Dict(YoniKeys(n)),
         Dict(NadiKeys(n)),

@@ -71,7 +71,7 @@ std::string LocalTimeCorrectionText(double placeLongitude, double zoneMeridian)
     const double hours = (placeLongitude - zoneMeridian) / 15;
     // The sign of what is shown: a correction that rounds to no second is "+".
     const bool west = std::llround(hours * 3600) < 0;
-    return (west ? run.PunctDash : run.PunctPlus) + FormatHMS(std::fabs(hours));
+    return (west ? run.PunctDash : run.PunctPlus) + FormatHMS(std::fabs(hours), 24, run.PunctColon);
 }
 
 std::string LocalTimeText(const BirthRecord& b, double placeLongitude, double zoneMeridian)
@@ -79,7 +79,7 @@ std::string LocalTimeText(const BirthRecord& b, double placeLongitude, double zo
     const double clock = b.Hour + b.Minute / 60.0 + b.Second / 3600.0 + b.TimeCorrection;
     // Before midnight by local mean time the birth is in the evening, not
     // as many minutes after midnight.
-    return FormatHMS(RealMod(clock + (placeLongitude - zoneMeridian) / 15, 24));
+    return FormatHMS(RealMod(clock + (placeLongitude - zoneMeridian) / 15, 24), 24, OutputRun().PunctColon);
 }
 
 std::string SunriseSunsetText(const SunTimes& times, int rise, int set, const std::string& separator)
@@ -92,14 +92,15 @@ std::string SunriseSunsetText(const SunTimes& times, int rise, int set, const st
     case SunDay::RisesAndSets:
         break;
     }
-    return FormatHMS(times[rise]) + separator + FormatHMS(times[set]);
+    const std::string& colon = OutputRun().PunctColon;
+    return FormatHMS(times[rise], 24, colon) + separator + FormatHMS(times[set], 24, colon);
 }
 
 std::string DayLengthText(double sunrise, double sunset)
 {
     // A whole day of sunshine is 24:00:00, not a day turned over to 0.
     constexpr int PastAWholeDay = 25;
-    return FormatHMS(sunset - sunrise, PastAWholeDay);
+    return FormatHMS(sunset - sunrise, PastAWholeDay, OutputRun().PunctColon);
 }
 
 int SignOf(double longitude)
@@ -170,7 +171,7 @@ BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second)
     fill(r.timeOfBirth, Dict("TOB"), [&](const PersonChart& p) {
         const BirthRecord& b = p.birth;
         return clockText(b.Hour, b.Minute, b.Second) + " " + run.PunctOpen +
-               CalcIshtkaal(b).text + " " + Dict("Ghati") + run.PunctClose;
+               CalcIshtkaal(b, run.Choices()).text + " " + Dict("Ghati") + run.PunctClose;
     });
     fill(r.timeZone, Dict("Time Zone"), [](const PersonChart& p) { return p.birth.Country; });
     fill(r.place, Dict("Place"), [](const PersonChart& p) { return p.birth.Place; });
@@ -194,7 +195,7 @@ BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second)
         return LocalTimeText(p.birth, p.placeLongitude, p.zoneMeridian);
     });
     fill(r.siderealTime, Dict("Siderial Time"),
-         [](const PersonChart& p) { return FormatHMS(p.siderealTime); });
+         [](const PersonChart& p) { return FormatHMS(p.siderealTime, 24, OutputRun().PunctColon); });
     fill(r.sunriseLocal, Dict("SRSSL"), [&](const PersonChart& p) {
         return SunriseSunsetText(p.sunTimes, 1, 2, slash);
     });
@@ -215,7 +216,7 @@ BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second)
     // The samvat years turn at each person's lunar new year.
     SamvatYears samvat[2];
     for (int i = 0; i < people; ++i)
-        samvat[i] = CalcSamvatAtBirth(person[i]->birth);
+        samvat[i] = CalcSamvatAtBirth(person[i]->birth, run.Choices());
     auto samvatOf = [&](const PersonChart& p) { return samvat[&p == &first ? 0 : 1]; };
     fill(r.shakaSamvat, Dict("Shalivan Shak Samvat"),
          [&](const PersonChart& p) { return ZeroPad(samvatOf(p).shaka, 4); });
@@ -226,7 +227,7 @@ BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second)
     });
     fill(r.ayanamsa,
          Dict("Ayanamsa") + " " + run.PunctOpen + Dict(ayanamsaKey(run.AyanamsaChoice)) + run.PunctClose,
-         [](const PersonChart& p) { return FormatDMS(p.Ayanamsa()); });
+         [](const PersonChart& p) { return FormatDMS(p.Ayanamsa(), OutputRun().PunctColon); });
     fill(r.sunSign, Dict("Sun Sign"), [](const PersonChart& p) { return Dict(SignKeys[TropicalSunSign(p)]); });
     fill(r.lagna, Dict("Lagna-Lagna Lord"),
          [](const PersonChart& p) { return SignAndLordText(SignOf(p.ascendant)); });

@@ -23,7 +23,7 @@ namespace {
 // A longitude within its sign, and the sign.
 std::string positionText(double longitude)
 {
-    return FormatDMS(longitude) + " " + Dict(SignKeys[SignOf(longitude)]);
+    return FormatDMS(longitude, OutputRun().PunctColon) + " " + Dict(SignKeys[SignOf(longitude)]);
 }
 
 Cell copied(const Row& row, bool typed = false) { return {row.caption, row.values[0], typed}; }
@@ -35,6 +35,7 @@ std::vector<Cell> MakePanchangRows(const BirthRows& r, const PersonChart& native
     const BirthRecord& b = native.birth;
     const SunTimes& s = native.sunTimes;
     const BirthState& births = Births();
+    const RunChoices choices = OutputRun().Choices();
     const std::string birthTime = ZeroPad(b.Hour, 2) + OutputRun().PunctColon +
                                   ZeroPad(b.Minute, 2) + OutputRun().PunctColon +
                                   ZeroPad(b.Second, 2);
@@ -45,19 +46,19 @@ std::vector<Cell> MakePanchangRows(const BirthRows& r, const PersonChart& native
     // (the birth time row keeps the clock time entered).
     BirthRecord standard = b;
     standard.TimeCorrection = 0;
-    const SunriseChart rise = ChartAtSunrise(standard, s[3]);
+    const SunriseChart rise = ChartAtSunrise(standard, s[3], choices);
     const double standardTime = b.Hour + b.Minute / 60.0 + b.Second / 3600.0 + b.TimeCorrection;
     const PanchangAtTime atBirth =
-        CalcPanchangAtTime(b, births.BirthSun, births.BirthMoon, standardTime);
-    const PanchangAtTime atSunrise = CalcPanchangAtTime(b, rise.sun, rise.moon, s[3]);
-    const SamvatYears samvat = CalcSamvatAtBirth(b);
+        CalcPanchangAtTime(b, births.BirthSun, births.BirthMoon, standardTime, choices);
+    const PanchangAtTime atSunrise = CalcPanchangAtTime(b, rise.sun, rise.moon, s[3], choices);
+    const SamvatYears samvat = CalcSamvatAtBirth(b, choices);
 
     return {
         copied(r.name, true),
         copied(r.sex),
         copied(r.dateOfBirth),
         {Dict("TOB"), birthTime},
-        {Dict("isht"), CalcIshtkaal(b).text + " " + Dict("Ghati")},
+        {Dict("isht"), CalcIshtkaal(b, choices).text + " " + Dict("Ghati")},
         copied(r.timeZone, true),
         copied(r.place, true),
         copied(r.latitude),
@@ -66,7 +67,7 @@ std::vector<Cell> MakePanchangRows(const BirthRows& r, const PersonChart& native
         copied(r.localTimeCorrection),
         copied(r.warTimeCorrection),
         copied(r.localTime),
-        {Dict("Velantar"), CalcVelantar(b.Day, b.Month)},
+        {Dict("Velantar"), CalcVelantar(b.Day, b.Month, choices)},
         copied(r.siderealTime),
         copied(r.sunriseLocal),
         copied(r.sunriseZone),
@@ -85,25 +86,25 @@ std::vector<Cell> MakePanchangRows(const BirthRows& r, const PersonChart& native
         copied(r.gotra, true),
         {r.vikramSamvat.caption, ZeroPad(samvat.vikram, 4)},
         {r.shakaSamvat.caption, ZeroPad(samvat.shaka, 4)},
-        {Dict("Mas"), LunarMonthText(LunarMonthAtBirth(b))},
+        {Dict("Mas"), LunarMonthText(LunarMonthAtBirth(b, choices))},
         {Dict("Paksh"), r.pakshaName},
         {Dict("sunanshRise"), positionText(rise.sun)},
         {Dict("mooanshRise"), positionText(rise.moon)},
         {Dict("sunanshBirth"), positionText(births.BirthSun)},
         {Dict("mooanshBirth"), positionText(births.BirthMoon)},
         {Dict("STithi"), Dict(atSunrise.tithi.key)},
-        {Dict("ETithi"), TithiEndTime(standard, rise.hour, rise.minute, rise.second)},
+        {Dict("ETithi"), TithiEndTime(standard, rise.hour, rise.minute, rise.second, choices)},
         {Dict("TOB"), birthTime},
         {Dict("JTithi"), Dict(atBirth.tithi.key)},
         {Dict("Snak"), Dict(atSunrise.nakshatra.key)},
-        {Dict("Enak"), NakshatraEndTime(standard, rise.hour, rise.minute, rise.second)},
+        {Dict("Enak"), NakshatraEndTime(standard, rise.hour, rise.minute, rise.second, choices)},
         {Dict("bdnak"), Dict(NakshatraKeys(CalcNakshatra(births.BirthMoon)))},
         {Dict("Syog"), Dict(atSunrise.yoga.key)},
-        {Dict("Eyog"), YogaEndTime(standard, rise.hour, rise.minute, rise.second)},
+        {Dict("Eyog"), YogaEndTime(standard, rise.hour, rise.minute, rise.second, choices)},
         {Dict("bdyoga"), Dict(atBirth.yoga.key)},
         {Dict("Skaran"), Dict(atSunrise.karana.key)},
-        {Dict("Ekaran"), KaranaEndTime(standard, rise.hour, rise.minute, rise.second)},
-        {Dict("bdkaran"), CalcKaranaText(native.Moon(), native.Sun())},
+        {Dict("Ekaran"), KaranaEndTime(standard, rise.hour, rise.minute, rise.second, choices)},
+        {Dict("bdkaran"), CalcKaranaText(native.Moon(), native.Sun(), choices)},
     };
 }
 

@@ -44,7 +44,7 @@ void addPoint(Surface& surface, std::vector<Cell>& cells, double longitude, int 
     const double scale = OutputRun().OutputScale;
     const ZodiacPlace place = PlaceOf(longitude);
     cells.push_back({from, 1000, y, SignText(place.sign)});
-    cells.push_back({from + 1000, 800, y, FormatDMS(longitude)});
+    cells.push_back({from + 1000, 800, y, FormatDMS(longitude, OutputRun().PunctColon)});
     // A two-word nakshatra too wide for its column is written "U. Bhadrapada".
     cells.push_back({from + 1800, 1500, y,
                      FitCell(surface, GetDictText(NakshatraKeys(place.nakshatra)), (1500 - ColumnGap) * scale)});

@@ -49,7 +49,7 @@ std::array<double, 27> cuspZodiacLongitudes()
 {
     const ChartState& chart = Chart();
     const double ayanamsa = chart.PlanetLongitudes[AyanamsaSlot];
-    const double shift = ayanamsa - KPZodiacOf(ayanamsa, chart.JulianCenturies, OutputRun().AyanamsaChoice).ayanamsa;
+    const double shift = ayanamsa - KPZodiacOfChart(chart).ayanamsa;
     std::array<double, 27> l = chart.PlanetLongitudes;
     for (int b = Sun; b <= Pluto; ++b)
         l[b] = ReduceDegrees(l[b] + shift);
@@ -113,7 +113,7 @@ void PrintNirayanaCharts(Surface& surface)
 {
     ChartState& chart = Chart();
     PrintAt(surface, Config().LeftMarginTwips, static_cast<int>(surface.CurrentY),
-            AyanamsaLineText(FormatDMS(chart.PlanetLongitudes[AyanamsaSlot])));
+            AyanamsaLineText(FormatDMS(chart.PlanetLongitudes[AyanamsaSlot], OutputRun().PunctColon)));
 
     DrawChart(surface, 1, Dict("_LAGNATARVIK"), true, LeftChart);
     DrawChart(surface, 4, Dict(VargaNames[4]), true, RightChart);

@@ -32,7 +32,7 @@ CuspTableCells CuspTableCellsOf()
         const ZodiacPlace place = PlaceOf(c);
         cells[k - 1] = {ZeroPad(k, 2),
                         SignText(place.sign),
-                        FormatDMS(c),
+                        FormatDMS(c, OutputRun().PunctColon),
                         "",
                         NumberedNakshatraText(place.nakshatra),
                         std::to_string(place.pada),

@@ -99,7 +99,8 @@ void fillMatchPerson(MatchTableCells& cells, int firstColumn, const std::array<d
         const int lord = BodyDisplayOrder[SignLords[place.sign]];
         auto& row = cells[r];
         row[firstColumn] = EnglishCut(SignText(place.sign), 4) + dash + Dict(BodyNames[lord]);
-        row[firstColumn + 1] = FormatDMS(l) + (retrogradeRow(longitudes, r) ? Dict("_RET") : "");
+        row[firstColumn + 1] =
+            FormatDMS(l, OutputRun().PunctColon) + (retrogradeRow(longitudes, r) ? Dict("_RET") : "");
         row[firstColumn + 2] =
             Dict(NakshatraKeys(place.nakshatra)) + dash + std::to_string(place.pada);
     }
@@ -126,7 +127,7 @@ PlanetTableCells PlanetTableCellsOf(int mode)
         auto& row = cells[r];
         row[0] = Dict(BodyKeys[body]);
         row[1] = SignText(place.sign);
-        row[2] = FormatDMS(l);
+        row[2] = FormatDMS(l, OutputRun().PunctColon);
         row[3] = retrogradeRow(sidereal, r) ? Dict("_RET") : "";
         row[4] = NumberedNakshatraText(place.nakshatra);
         row[5] = std::to_string(place.pada);

@@ -2,7 +2,6 @@
 
 #include "calc/Angles.h"
 #include "calc/TextFormat.h"
-#include "core/State.h"
 #include "refdata/TextLookup.h"
 
 #include <algorithm>
@@ -89,10 +88,10 @@ int CalcKarana(double moon, double sun)
     return karana > 60 ? karana - 60 : karana;
 }
 
-std::string CalcKaranaText(double moon, double sun)
+std::string CalcKaranaText(double moon, double sun, const RunChoices& run)
 {
     const std::string text = GetDictText(KaranaNames[CalcKarana(moon, sun)]);
-    return OutputRun().LanguageHindi ? text : ProperCase(text);
+    return run.languageHindi ? text : ProperCase(text);
 }
 
 std::string PayaByHouse(int house)

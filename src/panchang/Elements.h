@@ -6,6 +6,7 @@
 // first, so a shifted longitude slightly outside the circle is read correctly.
 
 #include "calc/NameTables.h"
+#include "core/RunChoices.h"
 
 #include <string>
 
@@ -35,7 +36,7 @@ std::string CalcYogaText(double moon, double sun);
 // rounds to the full circle and is already the first karana of the month.
 int CalcKarana(double moon, double sun);
 // The karana's name from the dictionary, in English in proper case.
-std::string CalcKaranaText(double moon, double sun);
+std::string CalcKaranaText(double moon, double sun, const RunChoices& run);
 
 // Paya by the house of the Moon's sign counted from the ascendant (0 counts
 // as 1) and by the Moon's nakshatra: the display text of Gold, Silver,

@@ -4,7 +4,6 @@
 #include "TimeText.h"
 #include "calc/Chart.h"
 #include "calc/TimeScale.h"
-#include "core/State.h"
 
 #include <stdexcept>
 
@@ -29,9 +28,8 @@ long long momentOf(int dayNumber, int hour, int minute, int second)
 // program's birth chart is never touched.
 class Stepper {
 public:
-    Stepper(Anga anga, const BirthRecord& person)
-        : anga_(anga), person_(person), ayanamsaChoice_(OutputRun().AyanamsaChoice),
-          trueNode_(OutputRun().TrueNode)
+    Stepper(Anga anga, const BirthRecord& person, const RunChoices& run)
+        : anga_(anga), person_(person), ayanamsaChoice_(run.ayanamsaChoice), trueNode_(run.trueNode)
     {
     }
 
@@ -53,9 +51,10 @@ private:
 };
 
 // The search proper; the end is reported `offset` seconds after the change.
-ElementEnd searchEnd(Anga anga, const BirthRecord& person, int hour, int minute, int second, long long offset)
+ElementEnd searchEnd(Anga anga, const BirthRecord& person, int hour, int minute, int second, long long offset,
+                     const RunChoices& run)
 {
-    Stepper step(anga, person);
+    Stepper step(anga, person, run);
     const int startDay = DayNumber(person.Day, person.Month, person.Year);
     long long w = momentOf(startDay, hour, minute, second);
 
@@ -82,9 +81,10 @@ ElementEnd searchEnd(Anga anga, const BirthRecord& person, int hour, int minute,
     return {running, at.dayNumber - startDay, at.hour, at.minute, at.second};
 }
 
-std::string endText(Anga anga, const BirthRecord& person, int hour, int minute, int second)
+std::string endText(Anga anga, const BirthRecord& person, int hour, int minute, int second,
+                    const RunChoices& run)
 {
-    return EndTimeText(FindElementEnd(anga, person, hour, minute, second), OutputRun().PunctColon);
+    return EndTimeText(FindElementEnd(anga, person, hour, minute, second, run), run.colon);
 }
 } // namespace
 
@@ -99,9 +99,10 @@ int AngaNumber(Anga anga, double moon, double sun)
     return 0;
 }
 
-ElementEnd FindElementEnd(Anga anga, const BirthRecord& person, int hour, int minute, int second)
+ElementEnd FindElementEnd(Anga anga, const BirthRecord& person, int hour, int minute, int second,
+                          const RunChoices& run)
 {
-    return searchEnd(anga, person, hour, minute, second, 0);
+    return searchEnd(anga, person, hour, minute, second, 0, run);
 }
 
 std::string EndTimeText(const ElementEnd& end, std::string_view colon)
@@ -111,24 +112,24 @@ std::string EndTimeText(const ElementEnd& end, std::string_view colon)
     return FormatTime(end.days < 0 ? end.hour : end.Hours(), end.minute, end.second, TimeTextForm::Short, 0, colon);
 }
 
-std::string TithiEndTime(const BirthRecord& person, int hour, int minute, int second)
+std::string TithiEndTime(const BirthRecord& person, int hour, int minute, int second, const RunChoices& run)
 {
-    return EndTimeText(searchEnd(Anga::Tithi, person, hour, minute, second, -Minute), OutputRun().PunctColon);
+    return EndTimeText(searchEnd(Anga::Tithi, person, hour, minute, second, -Minute, run), run.colon);
 }
 
-std::string NakshatraEndTime(const BirthRecord& person, int hour, int minute, int second)
+std::string NakshatraEndTime(const BirthRecord& person, int hour, int minute, int second, const RunChoices& run)
 {
-    return endText(Anga::Nakshatra, person, hour, minute, second);
+    return endText(Anga::Nakshatra, person, hour, minute, second, run);
 }
 
-std::string YogaEndTime(const BirthRecord& person, int hour, int minute, int second)
+std::string YogaEndTime(const BirthRecord& person, int hour, int minute, int second, const RunChoices& run)
 {
-    return endText(Anga::Yoga, person, hour, minute, second);
+    return endText(Anga::Yoga, person, hour, minute, second, run);
 }
 
-std::string KaranaEndTime(const BirthRecord& person, int hour, int minute, int second)
+std::string KaranaEndTime(const BirthRecord& person, int hour, int minute, int second, const RunChoices& run)
 {
-    return endText(Anga::Karana, person, hour, minute, second);
+    return endText(Anga::Karana, person, hour, minute, second, run);
 }
 
 } // namespace tarvik

@@ -7,6 +7,7 @@
 // the program's birth chart (Native and the chart state) is never touched.
 
 #include "core/BirthRecord.h"
+#include "core/RunChoices.h"
 
 #include <string>
 #include <string_view>
@@ -39,7 +40,8 @@ struct ElementEnd {
 // the person's place and zone, under the run's ayanamsa and node choice.
 // Throws std::runtime_error when the element does not change within three
 // days (a chart that does not move).
-ElementEnd FindElementEnd(Anga anga, const BirthRecord& person, int hour, int minute, int second);
+ElementEnd FindElementEnd(Anga anga, const BirthRecord& person, int hour, int minute, int second,
+                          const RunChoices& run);
 
 // HH:MM:SS of an end, joined by colon, the hours counting on past 24 for
 // the following days.
@@ -48,9 +50,10 @@ std::string EndTimeText(const ElementEnd& end, std::string_view colon);
 // The end-time texts the Basic page prints, in the run's colon. The tithi's
 // end is given one minute before the change, a clock time at which that
 // tithi still runs.
-std::string TithiEndTime(const BirthRecord& person, int hour, int minute, int second);
-std::string NakshatraEndTime(const BirthRecord& person, int hour, int minute, int second);
-std::string YogaEndTime(const BirthRecord& person, int hour, int minute, int second);
-std::string KaranaEndTime(const BirthRecord& person, int hour, int minute, int second);
+std::string TithiEndTime(const BirthRecord& person, int hour, int minute, int second, const RunChoices& run);
+std::string NakshatraEndTime(const BirthRecord& person, int hour, int minute, int second,
+                             const RunChoices& run);
+std::string YogaEndTime(const BirthRecord& person, int hour, int minute, int second, const RunChoices& run);
+std::string KaranaEndTime(const BirthRecord& person, int hour, int minute, int second, const RunChoices& run);
 
 } // namespace tarvik

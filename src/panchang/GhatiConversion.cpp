@@ -7,7 +7,6 @@
 #include "calc/Chart.h"
 #include "calc/NameTables.h"
 #include "calc/TextFormat.h"
-#include "core/State.h"
 
 #include <cmath>
 
@@ -87,21 +86,21 @@ GhatiPanchang GhatiDayOf(const BirthRecord& person)
     return day;
 }
 
-GhatiPanchang GhatiPanchangOf(const BirthRecord& person)
+GhatiPanchang GhatiPanchangOf(const BirthRecord& person, const RunChoices& run)
 {
     GhatiPanchang result = GhatiDayOf(person);
     {
         // The birth's own chart, for its Sun and Moon only.
         ChartState birth;
-        ComputeChart(ChartInputOf(person, OutputRun().AyanamsaChoice, OutputRun().TrueNode), birth);
+        ComputeChart(ChartInputOf(person, run), birth);
         const int tithi = CalcTithi(birth.PlanetLongitudes[Moon], birth.PlanetLongitudes[Sun]);
         result.tithiAtBirth = GhatiTithiName(tithi);
         result.paksha = tithi > 15 ? "Krishna" : "Shukla";
     }
-    const SunriseChart rise = ChartAtSunrise(person, BirthDateSunTimes(person)[3]);
+    const SunriseChart rise = ChartAtSunrise(person, BirthDateSunTimes(person)[3], run);
     result.tithiAtSunrise = GhatiTithiName(CalcTithi(rise.moon, rise.sun));
-    result.vikramSamvat = CalcSamvatAtBirth(person).vikram;
-    const LunarMonth month = LunarMonthAtBirth(person);
+    result.vikramSamvat = CalcSamvatAtBirth(person, run).vikram;
+    const LunarMonth month = LunarMonthAtBirth(person, run);
     result.lunarMonth = month.key;
     result.adhikaMonth = month.adhika;
     return result;

@@ -7,6 +7,7 @@
 // where a chart must be run it runs under a NativeMomentGuard.
 
 #include "core/BirthRecord.h"
+#include "core/RunChoices.h"
 
 #include <string>
 
@@ -43,6 +44,6 @@ GhatiPanchang GhatiDayOf(const BirthRecord& person);
 
 // All of it for the person's birth moment; Native and the chart state are
 // as they were afterwards.
-GhatiPanchang GhatiPanchangOf(const BirthRecord& person);
+GhatiPanchang GhatiPanchangOf(const BirthRecord& person, const RunChoices& run);
 
 } // namespace tarvik

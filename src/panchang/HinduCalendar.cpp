@@ -3,7 +3,6 @@
 #include "calc/Angles.h"
 #include "calc/Chart.h"
 #include "calc/TimeScale.h"
-#include "core/State.h"
 #include "refdata/TextLookup.h"
 
 #include <algorithm>
@@ -69,7 +68,7 @@ constexpr int MeenaSign = 11;
 // program-wide is read or written but those choices.
 class Luminaries {
 public:
-    explicit Luminaries(const BirthRecord& person) : person_(person) {}
+    Luminaries(const BirthRecord& person, const RunChoices& run) : person_(person), run_(run) {}
 
     // The birth moment: the clock corrected to standard time.
     long long BirthMoment() const
@@ -84,7 +83,7 @@ public:
         const DayAndClock at = DayAndClockOfSeconds(t);
         BirthRecord r = RecordAtMoment(person_, DateOfDayNumber(at.dayNumber), at.hour, at.minute, at.second);
         r.TimeCorrection = 0;
-        ComputeChart(ChartInputOf(r, OutputRun().AyanamsaChoice, OutputRun().TrueNode), chart_);
+        ComputeChart(ChartInputOf(r, run_), chart_);
     }
 
     double Sun() const { return chart_.PlanetLongitudes[tarvik::Sun]; }
@@ -118,13 +117,14 @@ public:
 
 private:
     BirthRecord person_;
+    RunChoices run_;
     ChartState chart_;
 };
 } // namespace
 
-CalendarDate LunarNewYear(const BirthRecord& person)
+CalendarDate LunarNewYear(const BirthRecord& person, const RunChoices& run)
 {
-    Luminaries sky(person);
+    Luminaries sky(person, run);
     // Chaitra begins at the first new moon with the Sun in Meena, which the
     // Sun enters in mid-March: the first new moon of March with the Sun
     // there. The Sun stays in Meena longer than a lunation, so one always
@@ -139,20 +139,20 @@ CalendarDate LunarNewYear(const BirthRecord& person)
     return DateOfDayNumber(DayAndClockOfSeconds(newMoon - clock + SecondsPerDay - 1).dayNumber);
 }
 
-SamvatYears CalcSamvatAtBirth(const BirthRecord& person)
+SamvatYears CalcSamvatAtBirth(const BirthRecord& person, const RunChoices& run)
 {
-    const CalendarDate newYear = LunarNewYear(person);
+    const CalendarDate newYear = LunarNewYear(person, run);
     const bool turned = DayNumber(person.Day, person.Month, person.Year)
                         >= DayNumber(newYear.day, newYear.month, newYear.year);
     const int added = turned ? 1 : 0;
     return {person.Year - 79 + added, person.Year + 56 + added};
 }
 
-LunarMonth LunarMonthAtBirth(const BirthRecord& person)
+LunarMonth LunarMonthAtBirth(const BirthRecord& person, const RunChoices& run)
 {
     if (person.Month < 1 || person.Month > 12)
         return {};
-    Luminaries sky(person);
+    Luminaries sky(person, run);
     const long long born = sky.BirthMoment();
     sky.At(born);
     const bool darkHalf = sky.Elongation() >= 180;
@@ -173,9 +173,9 @@ LunarMonth LunarMonthAtBirth(const BirthRecord& person)
     return {std::string(MonthOfSignEntered[(sign + 1) % 12]), false};
 }
 
-std::string CalcMasaAtBirth(const BirthRecord& person)
+std::string CalcMasaAtBirth(const BirthRecord& person, const RunChoices& run)
 {
-    return LunarMonthAtBirth(person).key;
+    return LunarMonthAtBirth(person, run).key;
 }
 
 std::string LunarMonthText(const LunarMonth& month)

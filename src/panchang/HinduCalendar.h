@@ -6,6 +6,7 @@
 
 #include "calc/TimeScale.h"
 #include "core/BirthRecord.h"
+#include "core/RunChoices.h"
 
 #include <string>
 
@@ -21,16 +22,17 @@ struct SamvatYears {
 
 // The day of the person's year on which the lunar new year falls, as seen at
 // the person's time of day, place and zone: the first day at whose moment
-// the new moon that begins Chaitra has passed. Chaitra begins at the first
+// the new moon that begins Chaitra has passed, in the zodiac of the run's
+// ayanamsa and node choice. Chaitra begins at the first
 // new moon of the year with the sidereal Sun in Meena, wherever in March or
 // April it falls (in a year with two, the first). The Sun and Moon of each
 // trial moment come from a chart of its own; Native and the chart state are
 // not touched.
-CalendarDate LunarNewYear(const BirthRecord& person);
+CalendarDate LunarNewYear(const BirthRecord& person, const RunChoices& run);
 
 // The samvat years of the person's birth date: a birth on or after the
 // lunar new year's day counts the new year.
-SamvatYears CalcSamvatAtBirth(const BirthRecord& person);
+SamvatYears CalcSamvatAtBirth(const BirthRecord& person, const RunChoices& run);
 
 // A lunar month: its dictionary key ("CHAITRA" .. "PHALGUNA") and whether it
 // is an added (adhika) month.
@@ -49,10 +51,10 @@ struct LunarMonth {
 // the next month, while an adhika lunation stays whole. Each trial moment is
 // a chart of its own; Native and the chart state are not touched. A birth
 // month outside 1..12 gives an empty key.
-LunarMonth LunarMonthAtBirth(const BirthRecord& person);
+LunarMonth LunarMonthAtBirth(const BirthRecord& person, const RunChoices& run);
 
 // The key of LunarMonthAtBirth.
-std::string CalcMasaAtBirth(const BirthRecord& person);
+std::string CalcMasaAtBirth(const BirthRecord& person, const RunChoices& run);
 
 // The text of a lunar month as the pages show it: the dictionary text of
 // its key, after the text of "ADHIKA" for an added month; "" for no month.

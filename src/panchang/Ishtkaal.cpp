@@ -4,7 +4,6 @@
 #include "calc/Sunrise.h"
 #include "calc/TextFormat.h"
 #include "calc/TimeScale.h"
-#include "core/State.h"
 #include "refdata/Databases.h"
 #include "refdata/TextLookup.h"
 
@@ -51,11 +50,11 @@ constexpr int LongestMonth[13] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30,
 }
 } // namespace
 
-Ishtkaal CalcIshtkaal(const BirthRecord& person)
+Ishtkaal CalcIshtkaal(const BirthRecord& person, const RunChoices& run)
 {
     Ishtkaal result;
     result.ghati = IshtkaalOfClockTime(person, person.Clock().Hours());
-    result.text = IshtkaalText(result.ghati);
+    result.text = IshtkaalText(result.ghati, run);
     return result;
 }
 
@@ -115,19 +114,19 @@ GhatiParts SplitGhatis(double ghati)
     return {whole, pal, vipal};
 }
 
-std::string IshtkaalText(double ghati)
+std::string IshtkaalText(double ghati, const RunChoices& run)
 {
     const GhatiParts parts = SplitGhatis(ghati);
-    const std::string& colon = OutputRun().PunctColon;
+    const std::string& colon = run.colon;
     return NumberText(parts.ghati) + colon + NumberText(parts.pal) + colon + NumberText(parts.vipal);
 }
 
-std::string CalcVelantar(int day, int month)
+std::string CalcVelantar(int day, int month, const RunChoices& run)
 {
-    return CalcVelantar(DataConnection(), day, month);
+    return CalcVelantar(DataConnection(), day, month, run);
 }
 
-std::string CalcVelantar(Database& reference, int day, int month)
+std::string CalcVelantar(Database& reference, int day, int month, const RunChoices& run)
 {
     if (month < 1 || month > 12 || day < 1 || day > LongestMonth[month])
         return {};   // no such day
@@ -143,7 +142,7 @@ std::string CalcVelantar(Database& reference, int day, int month)
         damagedVelantar(reference, day, month, "holds no minutes and seconds");
     const StoredPart minutes = *minutesPart, seconds = *secondsPart;
     const std::string sign = GetDictText(minutes.negative || seconds.negative ? "-" : "+");
-    const std::string& colon = OutputRun().PunctColon;
+    const std::string& colon = run.colon;
     return sign + "00" + colon + ZeroPad(minutes.magnitude, 2) + colon + ZeroPad(seconds.magnitude, 2);
 }
 

@@ -5,6 +5,7 @@
 
 #include "calc/Sunrise.h"
 #include "core/BirthRecord.h"
+#include "core/RunChoices.h"
 
 #include <string>
 
@@ -26,7 +27,7 @@ struct Ishtkaal {
 // from 0 to under 60 ghatis: where a polar day's sunrise comes more than a
 // day after the last, the count starts again a day after that sunrise.
 // Reads and writes no program-wide record.
-Ishtkaal CalcIshtkaal(const BirthRecord& person);
+Ishtkaal CalcIshtkaal(const BirthRecord& person, const RunChoices& run);
 
 // The ghatis of a clock time of the person's birth date, reckoned as the
 // ishtkaal is; the clock in decimal hours of any size (75 minutes are an
@@ -48,7 +49,7 @@ struct GhatiParts {
 GhatiParts SplitGhatis(double ghati);
 
 // The text of decimal ghatis: 5.5 is 5:30:0. The vipala is cut, not rounded.
-std::string IshtkaalText(double ghati);
+std::string IshtkaalText(double ghati, const RunChoices& run);
 
 // The velantar of a day of a month from the reference database's table
 // velantar, as sign and 00:MM:SS (the sign as the stored value has it, its
@@ -57,7 +58,7 @@ std::string IshtkaalText(double ghati);
 // whole number of minutes or seconds) throws a DbError naming the file. The
 // first form reads the reference database opened at start-up and throws a
 // DbError when it is not open.
-std::string CalcVelantar(int day, int month);
-std::string CalcVelantar(Database& reference, int day, int month);
+std::string CalcVelantar(int day, int month, const RunChoices& run);
+std::string CalcVelantar(Database& reference, int day, int month, const RunChoices& run);
 
 } // namespace tarvik

@@ -8,7 +8,6 @@
 #include "calc/Moon.h"
 #include "calc/NameTables.h"
 #include "calc/TimeScale.h"
-#include "core/State.h"
 
 #include <cmath>
 
@@ -74,7 +73,8 @@ HMS AddHMS(const HMS& a, const HMS& b)
     return r;
 }
 
-PanchangAtTime CalcPanchangAtTime(const BirthRecord& person, double sun, double moon, double clockHours)
+PanchangAtTime CalcPanchangAtTime(const BirthRecord& person, double sun, double moon, double clockHours,
+                                  const RunChoices& run)
 {
     const HMS start = splitHours(clockHours);
     const double dayFraction = (start.minutes / 60 + start.hours - 12 - person.ZoneHours) / 24;
@@ -84,7 +84,7 @@ PanchangAtTime CalcPanchangAtTime(const BirthRecord& person, double sun, double 
     const double T1 = T0 + 1 / DaysPerCentury;
     // The series are sidereal by Lahiri; the elements are named in the
     // zodiac of the run's ayanamsa, as the chart and the end times are.
-    const double shift = LahiriToChosenShift(OutputRun().AyanamsaChoice, T0, person.Year, person.Month);
+    const double shift = LahiriToChosenShift(run.ayanamsaChoice, T0, person.Year, person.Month);
     const double S0 = ReduceDegrees(CalcSunLongitude(T0) + shift);
     const double M0 = ReduceDegrees(CalcMoonLongitude(T0).moon + shift);
     double S1 = ReduceDegrees(CalcSunLongitude(T1) + shift), M1 = ReduceDegrees(CalcMoonLongitude(T1).moon + shift);
@@ -119,7 +119,8 @@ PanchangAtTime CalcPanchangAtTime(const BirthRecord& person, double sun, double 
     p.karana = ending(karana, KaranaNames[karana], karanaLeft, dR, start);
 
     for (ElementAtTime* e : {&p.tithi, &p.nakshatra, &p.yoga, &p.karana})
-        e->endText = FormatTime(e->end.hours, e->end.minutes, e->end.seconds);
+        e->endText = FormatTime(e->end.hours, e->end.minutes, e->end.seconds, TimeTextForm::Short, 0,
+                                run.colon);
     return p;
 }
 

@@ -7,6 +7,7 @@
 // chart arrays, which are neither read nor written.
 
 #include "core/BirthRecord.h"
+#include "core/RunChoices.h"
 
 #include <string>
 
@@ -68,6 +69,7 @@ struct PanchangAtTime {
 // person's zone. sun and moon are the sidereal longitudes the tithi is taken
 // from (those of the chart the caller shows); nakshatra, yoga and karana
 // come from the series at the moment, in the zodiac of the run's ayanamsa.
-PanchangAtTime CalcPanchangAtTime(const BirthRecord& person, double sun, double moon, double clockHours);
+PanchangAtTime CalcPanchangAtTime(const BirthRecord& person, double sun, double moon, double clockHours,
+                                  const RunChoices& run);
 
 } // namespace tarvik

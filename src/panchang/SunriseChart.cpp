@@ -1,13 +1,12 @@
 #include "SunriseChart.h"
 
 #include "calc/Chart.h"
-#include "core/State.h"
 
 #include <cmath>
 
 namespace tarvik {
 
-SunriseChart ChartAtSunrise(const BirthRecord& person, double sunriseZoneHours)
+SunriseChart ChartAtSunrise(const BirthRecord& person, double sunriseZoneHours, const RunChoices& run)
 {
     const BirthRecord& p = person;
     const long long clock = std::llround((sunriseZoneHours - p.TimeCorrection) * 3600);
@@ -19,7 +18,7 @@ SunriseChart ChartAtSunrise(const BirthRecord& person, double sunriseZoneHours)
     // The bodies only, on a chart of its own: the birth chart stays as it is.
     ChartState chart;
     ComputeChart(ChartInputOf(RecordAtMoment(p, {p.Day, p.Month, p.Year}, r.hour, r.minute, r.second),
-                              OutputRun().AyanamsaChoice, OutputRun().TrueNode),
+                              run),
                  chart);
     r.sun = chart.PlanetLongitudes[Sun];
     r.moon = chart.PlanetLongitudes[Moon];

@@ -4,6 +4,7 @@
 // sunrise is read from.
 
 #include "core/BirthRecord.h"
+#include "core/RunChoices.h"
 
 namespace tarvik {
 
@@ -13,10 +14,11 @@ struct SunriseChart {
 };
 
 // Casts the bodies of the person's chart at the sunrise of the birth date,
-// given in zone (standard) time, on a chart of its own: Native and the chart
+// given in zone (standard) time, under the run's ayanamsa and node choice,
+// on a chart of its own: Native and the chart
 // state are not touched. The clock shows the sunrise less the time
 // correction that the chart adds back (none without war time), to the
 // nearest second.
-SunriseChart ChartAtSunrise(const BirthRecord& person, double sunriseZoneHours);
+SunriseChart ChartAtSunrise(const BirthRecord& person, double sunriseZoneHours, const RunChoices& run);
 
 } // namespace tarvik

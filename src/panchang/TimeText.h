@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/State.h"
-
 #include <string>
 #include <string_view>
 
@@ -16,7 +14,7 @@ enum class TimeTextForm { Short, Labelled, Long, LongLabelled };
 
 // Each part two digits at least; hours are not wrapped, so an end time on
 // the next day shows 24 and more.
-std::string FormatTime(double hours, double minutes, double seconds, TimeTextForm form = TimeTextForm::Short,
-                       double fraction = 0, std::string_view colon = OutputRun().PunctColon);
+std::string FormatTime(double hours, double minutes, double seconds, TimeTextForm form, double fraction,
+                       std::string_view colon);
 
 } // namespace tarvik

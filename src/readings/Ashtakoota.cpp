@@ -281,32 +281,33 @@ AshtakootaResult MatchAshtakoota(const MatchPerson& boy, const MatchPerson& girl
     return r;
 }
 
+MatchPerson MatchPersonOf(const std::array<double, 27>& longitudes, const int (&saptavargaSigns)[14][8],
+                          int nakshatra, const char* who)
+{
+    MatchPerson person;
+    person.moonLongitude = ReduceDegrees(longitudes[Moon]);
+    person.nakshatra = nakshatra;
+    person.lagnaSign = saptavargaSigns[Lagna][RasiColumn];
+    person.marsSign = saptavargaSigns[Mars][RasiColumn];
+    checkSign(person.lagnaSign, who);
+    checkSign(person.marsSign, who);
+    if (person.nakshatra < 1 || person.nakshatra > 27)
+        throw std::runtime_error(std::string("The ") + who + "'s panchang has not been computed for the match");
+    return person;
+}
+
 MatchPerson BoyOfMatchRun()
 {
-    const MatchCopies& m = Match();
-    MatchPerson boy;
-    boy.moonLongitude = ReduceDegrees(Chart().PlanetLongitudes[Moon]);
-    boy.nakshatra = CalcNakshatra(boy.moonLongitude);
-    boy.lagnaSign = m.NativeSaptavargaSigns[Lagna][RasiColumn];
-    boy.marsSign = m.NativeSaptavargaSigns[Mars][RasiColumn];
-    checkSign(boy.lagnaSign, "boy");
-    checkSign(boy.marsSign, "boy");
-    return boy;
+    const auto& longitudes = Chart().PlanetLongitudes;
+    return MatchPersonOf(longitudes, Match().NativeSaptavargaSigns,
+                         CalcNakshatra(ReduceDegrees(longitudes[Moon])), "boy");
 }
 
 MatchPerson GirlOfMatchRun(const PanchangValues& girlPanchang)
 {
     const MatchCopies& m = Match();
-    MatchPerson girl;
-    girl.moonLongitude = ReduceDegrees(m.PartnerLongitudes[Moon]);
-    girl.nakshatra = static_cast<int>(girlPanchang[NakshatraElement]);
-    girl.lagnaSign = m.PartnerSaptavargaSigns[Lagna][RasiColumn];
-    girl.marsSign = m.PartnerSaptavargaSigns[Mars][RasiColumn];
-    checkSign(girl.lagnaSign, "girl");
-    checkSign(girl.marsSign, "girl");
-    if (girl.nakshatra < 1 || girl.nakshatra > 27)
-        throw std::runtime_error("The girl's panchang has not been computed for the match");
-    return girl;
+    return MatchPersonOf(m.PartnerLongitudes, m.PartnerSaptavargaSigns,
+                         static_cast<int>(girlPanchang[NakshatraElement]), "girl");
 }
 
 } // namespace tarvik

@@ -50,9 +50,16 @@ struct AshtakootaResult {
 
 AshtakootaResult MatchAshtakoota(const MatchPerson& boy, const MatchPerson& girl);
 
-// The persons as a Match-Making run leaves them: the boy in the current chart
-// with the seven-varga signs kept after his run, the girl in the copies kept
-// after hers with her panchang elements. Throws when the copies hold no chart.
+// The person of one chart: its Moon (PlanetLongitudes order, sidereal), the
+// Moon's nakshatra and the Rasi signs of its lagna and Mars from its
+// seven-varga signs. Throws, naming `who`, when the signs or the nakshatra
+// hold no chart.
+MatchPerson MatchPersonOf(const std::array<double, 27>& longitudes, const int (&saptavargaSigns)[14][8],
+                          int nakshatra, const char* who);
+
+// The doors onto it for the persons as a Match-Making run leaves them: the
+// boy in the current chart with the seven-varga signs kept after his run,
+// the girl in the copies kept after hers with her panchang elements.
 MatchPerson BoyOfMatchRun();
 MatchPerson GirlOfMatchRun(const PanchangValues& girlPanchang);
 

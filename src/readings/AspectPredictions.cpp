@@ -20,9 +20,9 @@ StepLayout PrintAspectPage(Surface& surface, const std::vector<AspectEntry>& ent
     return PrintStepsWithinPage(surface, slots, true);
 }
 
-void BuildAspectPredictions(Surface& surface, int part)
+void BuildAspectPredictions(Surface& surface, const ChartState& chart, int part)
 {
-    PrintAspectPage(surface, CollectAspectPredictions(), part);
+    PrintAspectPage(surface, CollectAspectPredictions(chart), part);
 }
 
 } // namespace tarvik

@@ -18,8 +18,8 @@ namespace tarvik {
 // used is returned.
 StepLayout PrintAspectPage(Surface& surface, const std::vector<AspectEntry>& entries, int part);
 
-// Collects the entries of the current chart and prints page part 1.. of
-// them (a part past the last entry is blank below its heading).
-void BuildAspectPredictions(Surface& surface, int part);
+// Collects the entries of a chart and prints page part 1.. of them (a part
+// past the last entry is blank below its heading).
+void BuildAspectPredictions(Surface& surface, const ChartState& chart, int part);
 
 } // namespace tarvik

@@ -66,19 +66,20 @@ std::vector<FoundAspect> FindAspects(const std::array<double, 14>& byPosition)
     return found;
 }
 
-std::array<double, 14> ChartLongitudesByPosition()
+std::array<double, 14> ChartLongitudesByPosition(const ChartState& chart)
 {
     std::array<double, 14> byPosition{};
-    const ChartState& chart = Chart();
     for (int position = 1; position <= 13; ++position)
         byPosition[position] = chart.PlanetLongitudes[BodyDisplayOrder[position]];
     return byPosition;
 }
 
-std::vector<AspectEntry> CollectAspectPredictions()
+std::array<double, 14> ChartLongitudesByPosition() { return ChartLongitudesByPosition(Chart()); }
+
+std::vector<AspectEntry> CollectAspectPredictions(const ChartState& chart)
 {
     std::vector<AspectEntry> entries;
-    for (const FoundAspect& f : FindAspects(ChartLongitudesByPosition())) {
+    for (const FoundAspect& f : FindAspects(ChartLongitudesByPosition(chart))) {
         const std::string heading =
             GetDictText(BodyKeys[BodyDisplayOrder[f.pair->first.position]]) + " " +
             GetDictText(AspectKinds[f.aspect.index].nameKey) + " " +
@@ -88,11 +89,15 @@ std::vector<AspectEntry> CollectAspectPredictions()
     return entries;
 }
 
-int AspectPageCount()
+std::vector<AspectEntry> CollectAspectPredictions() { return CollectAspectPredictions(Chart()); }
+
+int AspectPageCount(const ChartState& chart)
 {
-    const int entries = static_cast<int>(FindAspects(ChartLongitudesByPosition()).size());
+    const int entries = static_cast<int>(FindAspects(ChartLongitudesByPosition(chart)).size());
     const int pages = (entries + AspectEntriesPerPage - 1) / AspectEntriesPerPage;
     return std::clamp(pages, AspectPagesAtLeast, MostAspectPages);
 }
+
+int AspectPageCount() { return AspectPageCount(Chart()); }
 
 } // namespace tarvik

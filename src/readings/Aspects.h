@@ -8,6 +8,8 @@
 // keyed "FA_" + the pair's code + the nature. The entries fill four pages,
 // seven a page, and a chart with more aspects needs further pages.
 
+#include "core/ChartState.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -73,7 +75,9 @@ struct FoundAspect {
 // whole degree, halves to the even one.
 std::vector<FoundAspect> FindAspects(const std::array<double, 14>& byPosition);
 
-// The current chart's longitudes by traditional position.
+// A chart's longitudes by traditional position; the door without one reads
+// the current chart, as do the doors below.
+std::array<double, 14> ChartLongitudesByPosition(const ChartState& chart);
 std::array<double, 14> ChartLongitudesByPosition();
 
 struct AspectEntry {
@@ -81,7 +85,8 @@ struct AspectEntry {
     std::string text;
 };
 
-// The entries of the current chart, texts looked up in the run's language.
+// The entries of a chart, texts looked up in the run's language.
+std::vector<AspectEntry> CollectAspectPredictions(const ChartState& chart);
 std::vector<AspectEntry> CollectAspectPredictions();
 
 inline constexpr int AspectEntriesPerPage = 7;
@@ -92,8 +97,9 @@ inline constexpr int AspectEntriesPerPage = 7;
 inline constexpr int AspectPagesAtLeast = 4;
 inline constexpr int MostAspectPages = 7;
 
-// The aspect pages of the current chart: four, or as many more as its
-// aspects fill, so that none is left out (PageCatalogue.h).
+// The aspect pages of a chart: four, or as many more as its aspects fill,
+// so that none is left out (PageCatalogue.h).
+int AspectPageCount(const ChartState& chart);
 int AspectPageCount();
 
 } // namespace tarvik

@@ -49,14 +49,14 @@ int FirstCompactAntardasha(int birthAntardasha, std::optional<int> current)
     return std::min(first, LastFirstAntardasha);
 }
 
-void PrintCompactPratyantarPage(Surface& surface, double day, double month, double year,
-                                int todayYear, int todayMonth)
+void PrintCompactPratyantarPage(Surface& surface, const ChartState& chart, double day, double month,
+                                double year, int todayYear, int todayMonth)
 {
     const RunValues& run = OutputRun();
     const double s = run.OutputScale;
     const double step = run.LineStep;
     const DashaPeriods periods = VimshottariPeriods(
-        VimshottariAtBirth(Chart().PlanetLongitudes[Moon]), BirthDecimalYear(day, month, year));
+        VimshottariAtBirth(chart.PlanetLongitudes[Moon]), BirthDecimalYear(day, month, year));
     const int birthAntar = periods.RunningAtBirth(DashaLevel::Antar);
     const int first =
         FirstCompactAntardasha(birthAntar, AntardashaOfMonth(periods, todayYear, todayMonth));
@@ -68,7 +68,7 @@ void PrintCompactPratyantarPage(Surface& surface, double day, double month, doub
     const auto lords = DisplayTexts(DashaLordNames);
     std::string from = first == birthAntar
                            ? BirthDateText(day, month, year)
-                           : EndDateText(periods.Period(DashaLevel::Antar, first - 1));
+                           : EndDateText(periods.Period(DashaLevel::Antar, first - 1), OutputRun().Choices());
     for (int b = 0; b < Blocks; ++b) {
         const int column = b % Columns;
         const int a = first + b;
@@ -86,7 +86,7 @@ void PrintCompactPratyantarPage(Surface& surface, double day, double month, doub
                 lords[maha.lord] + " " + run.PunctDash + " " + lords[antar.lord]);
         surface.Line(x, y0 + step + 1, ruleEnd, y0 + step + 1);
 
-        const std::string to = EndDateText(antar);
+        const std::string to = EndDateText(antar, OutputRun().Choices());
         if (column == 0) {
             PrintAt(surface, static_cast<int>(left), static_cast<int>(lineTop(1)),
                     GetDictText("FROM"));
@@ -106,19 +106,20 @@ void PrintCompactPratyantarPage(Surface& surface, double day, double month, doub
             PrintRightAligned(surface, datesEnd, lineTop(n) + 30 * s,
                               pratyantar.endedBeforeBirth
                                   ? run.PunctDash
-                                  : DecimalYearToDate(pratyantar.end, false));
+                                  : DecimalYearToDate(pratyantar.end, false, OutputRun().Choices()));
         }
         if (column == Columns - 1)
             y0 = std::round(y0 + 13 * step);
     }
 }
 
-void PrintVimshottariPratyantar(Surface& surface, double day, double month, double year, int, int)
+void PrintVimshottariPratyantar(Surface& surface, const ChartState& chart, double day, double month,
+                                double year, int, int)
 {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    PrintCompactPratyantarPage(surface, day, month, year, local.tm_year + 1900, local.tm_mon + 1);
+    PrintCompactPratyantarPage(surface, chart, day, month, year, local.tm_year + 1900, local.tm_mon + 1);
 }
 
 } // namespace tarvik

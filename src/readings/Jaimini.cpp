@@ -17,11 +17,10 @@ namespace {
 constexpr int Signs = 12;
 } // namespace
 
-void JaiminiPage(int cycle, Surface& surface)
+void JaiminiPage(int cycle, Surface& surface, const ChartState& chart)
 {
     const RunValues& run = OutputRun();
     const Settings& settings = Config();
-    const ChartState& chart = Chart();
     const BirthRecord& native = Native();
     const double s = run.OutputScale;
     const double step = 0.8 * run.LineStep;
@@ -54,15 +53,15 @@ void JaiminiPage(int cycle, Surface& surface)
         // The first period of the first cycle starts at the native's own
         // birth date, which the decimal year cannot always name.
         at(400, 1, cycle == 0 && k == 0 ? BirthDateText(native.Day, native.Month, native.Year)
-                                        : DecimalYearToDate(date, true));
+                                        : DecimalYearToDate(date, true, OutputRun().Choices()));
         at(0, 2, GetDictText("to"));
-        at(400, 2, DecimalYearToDate(date + years[k], true));
+        at(400, 2, DecimalYearToDate(date + years[k], true, OutputRun().Choices()));
         surface.Font.Bold = false;
         const double sub = years[k] / 12.0;
         for (int j = 0; j < 12; ++j) {
             date += sub;
             at(0, 3 + j, ShortName(signNames[CharaSubPeriodSign(signs[k], j)], 3));
-            at(600, 3 + j, DecimalYearToDate(date, false));
+            at(600, 3 + j, DecimalYearToDate(date, false, OutputRun().Choices()));
         }
     }
     surface.Font.Size += s;

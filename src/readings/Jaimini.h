@@ -4,12 +4,13 @@
 // CharaDasha.h.
 
 #include "CharaDasha.h"
+#include "core/ChartState.h"
 #include "pages/Surface.h"
 
 namespace tarvik {
 
 // The page of a cycle (0 the twelve periods from birth, 1 the twelve after
 // them), below the caller's frame.
-void JaiminiPage(int cycle, Surface& surface);
+void JaiminiPage(int cycle, Surface& surface, const ChartState& chart);
 
 } // namespace tarvik

@@ -176,9 +176,9 @@ void printInterpretationPage(Surface& s, const AshtakootaResult& match)
 
 } // namespace
 
-void MatchMaking(const SunTimes&, const PanchangValues& girlPanchang, Surface& surface, int mode)
+void MatchMaking(const MatchPerson& boy, const MatchPerson& girl, Surface& surface, int mode)
 {
-    const AshtakootaResult match = MatchAshtakoota(BoyOfMatchRun(), GirlOfMatchRun(girlPanchang));
+    const AshtakootaResult match = MatchAshtakoota(boy, girl);
     PrintPageFrame(surface, false);
     if (mode == 1)
         printInterpretationPage(surface, match);

@@ -7,15 +7,13 @@
 // what its points say. Captions come from the dictionary, paragraphs from
 // table Match; the builder frames its own page.
 
-#include "calc/PanchangElements.h"
-#include "calc/Sunrise.h"
+#include "Ashtakoota.h"
 #include "pages/Surface.h"
 
 namespace tarvik {
 
-// The girl's sunrise is not needed by the match; it is taken because the
-// dispatcher hands over both of her results.
-void MatchMaking(const SunTimes& girlSunTimes, const PanchangValues& girlPanchang,
-                 Surface& surface, int mode);
+// The match pages of the boy and the girl (mode 1 the interpretation, 0
+// the result).
+void MatchMaking(const MatchPerson& boy, const MatchPerson& girl, Surface& surface, int mode);
 
 } // namespace tarvik

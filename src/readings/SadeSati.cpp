@@ -93,7 +93,7 @@ const SadeSatiTexts& textsOfRun() { return OutputRun().LanguageHindi ? HindiText
 
 } // namespace
 
-void PrintSadeSatiPage1(Surface& surface)
+void PrintSadeSatiPage1(Surface& surface, const BirthRecord& birth, double moonAtBirth)
 {
     const SadeSatiTexts& t = textsOfRun();
     const RunValues& run = OutputRun();
@@ -104,10 +104,9 @@ void PrintSadeSatiPage1(Surface& surface)
     PrintPredictionParagraphAlt(surface, t.periodsHeading, false, t.listFontSize);
     surface.Font.Bold = false;
 
-    const BirthRecord& native = Native();
     const std::vector<SadeSatiPeriod> periods =
-        SadeSatiPeriods(ReadSaturnIngresses(DataConnection()), SignOfLongitude(Births().BirthMoon),
-                        DayNumber(native.Day, native.Month, native.Year));
+        SadeSatiPeriods(ReadSaturnIngresses(DataConnection()), SignOfLongitude(moonAtBirth),
+                        DayNumber(birth.Day, birth.Month, birth.Year));
     for (const SadeSatiPeriod& p : periods) {
         const std::string start = IngressDateText(p.startDay), end = IngressDateText(p.endDay);
         const std::string line = run.LanguageHindi

@@ -9,13 +9,15 @@
 // date and explain what the period is held to mean.
 
 #include "SadeSatiPeriods.h"
+#include "core/BirthRecord.h"
 #include "pages/Surface.h"
 
 namespace tarvik {
 
-// The two pages below the caller's frame and heading: the native's periods
-// from the Moon at birth with the idea of Sade Sati, and its effects.
-void PrintSadeSatiPage1(Surface& surface);
+// The two pages below the caller's frame and heading: the periods of a
+// birth from its Moon (sidereal degrees) with the idea of Sade Sati, and
+// its effects.
+void PrintSadeSatiPage1(Surface& surface, const BirthRecord& birth, double moonAtBirth);
 void PrintSadeSatiPage2(Surface& surface);
 
 } // namespace tarvik

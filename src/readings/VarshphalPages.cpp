@@ -39,7 +39,7 @@ void printYearChart(Surface& surface, bool toPrinter, int completedYears, double
     const RunValues& run = OutputRun();
     PrintPlanetTable(surface, 1, toPrinter);
 
-    const int tithi = static_cast<int>(CalcPanchangElements()[TithiElement]);
+    const int tithi = static_cast<int>(PanchangElementsOf(Chart()).elements[TithiElement]);
     const BirthRecord& n = Native();
     const std::string heading =
         Dict("varshphaldeg") + " " + run.PunctOpen + std::to_string(run.VarshphalYear) + "  " +
@@ -167,7 +167,7 @@ void VarshphalPage(Surface& surface, bool toPrinter, int page)
         const NativeMomentGuard guard;
         const double birthAscendant = birth.HouseCusps[1];
         Native() = yearStart;
-        CalcChart();
+        CalcChart(OutputRun().Choices());
         printYearChart(surface, toPrinter, start->completedYears, birthAscendant);
     } else if (page == 2 || page == 3) {
         // The periods read only the year chart's bodies and ascendant.

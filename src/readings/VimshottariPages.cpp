@@ -144,7 +144,7 @@ public:
 
     SubLine next(const std::string& lord, const DashaPeriod& period)
     {
-        const std::string end = EndDateText(period);
+        const std::string end = EndDateText(period, OutputRun().Choices());
         std::string start;
         if (!period.endedBeforeBirth) {
             start = last_.empty() ? birth_ : last_;
@@ -168,7 +168,7 @@ Block blockOf(const DashaPeriods& periods, const LordTexts& lords, DashaLevel le
     Block b;
     b.header = std::move(header);
     b.from = from;
-    b.to = EndDateText(periods.Period(level, n));
+    b.to = EndDateText(periods.Period(level, n), OutputRun().Choices());
     const auto sub = static_cast<DashaLevel>(static_cast<int>(level) + 1);
     for (int j = 0; j < 9; ++j) {
         const DashaPeriod p = periods.Period(sub, 9 * n + j);
@@ -246,7 +246,8 @@ void PrintVimshottariPratyantarPage(Surface& surface, const DashaPeriods& period
         return;
 
     const std::string previousEnd =
-        page == 1 ? std::string() : EndDateText(periods.Period(DashaLevel::Antar, first - 1));
+        page == 1 ? std::string() : EndDateText(periods.Period(DashaLevel::Antar, first - 1),
+                                                OutputRun().Choices());
     std::string blockFrom = page == 1 ? BirthDateText(day, month, year) : previousEnd;
     StartEndTexts texts(BirthDateText(day, month, year), previousEnd);
     const auto lords = DisplayTexts(DashaLordNames);
@@ -279,7 +280,7 @@ void PrintVimshottariSookshmaPage(Surface& surface, const DashaPeriods& periods,
 
     std::string blockFrom =
         page == 1 ? std::string()
-                  : EndDateTimeText(periods.Period(DashaLevel::Pratyantar, 9 * a - 1));
+                  : EndDateTimeText(periods.Period(DashaLevel::Pratyantar, 9 * a - 1), OutputRun().Choices());
     printHeading(surface, headingPrefix(from) + " " + GetDictText("vSooksham") + " " +
                               GetDictText("vdasha") + " " + std::to_string(page));
     const double y0 = surface.CurrentY + run.LineStep;
@@ -298,11 +299,11 @@ void PrintVimshottariSookshmaPage(Surface& surface, const DashaPeriods& periods,
                    run.PunctDash + " " + lords[pratyantar.lord] + " " +
                    daysText(static_cast<int>(std::floor(product / 14400.0 * 360 + 0.5)));
         b.from = blockFrom;
-        b.to = EndDateTimeText(pratyantar);
+        b.to = EndDateTimeText(pratyantar, OutputRun().Choices());
         blockFrom = b.to;
         for (int s = 0; s < 9; ++s) {
             const DashaPeriod sookshma = periods.Period(DashaLevel::Sookshma, 9 * number + s);
-            const std::string end = EndDateTimeText(sookshma);
+            const std::string end = EndDateTimeText(sookshma, OutputRun().Choices());
             b.subs[s] = {lords[sookshma.lord], end, end};
         }
         blocks.push_back(std::move(b));
@@ -310,11 +311,11 @@ void PrintVimshottariSookshmaPage(Surface& surface, const DashaPeriods& periods,
     drawGrid(surface, sookshmaLayout(), y0, blocks);
 }
 
-void PrintVimshottariDasha(Surface& surface, double day, double month, double year,
+void PrintVimshottariDasha(Surface& surface, const ChartState& chart, double day, double month, double year,
                            bool mahaAntar, const DashaSelection& selection)
 {
     const double start =
-        DashaStartLongitude(Chart(), selection.fromAscendant, selection.fromSun);
+        DashaStartLongitude(chart, selection.fromAscendant, selection.fromSun);
     const DashaAtBirth atBirth = VimshottariAtBirth(start);
 
     const DashaStart from = selection.fromAscendant ? DashaStart::Ascendant

@@ -37,9 +37,9 @@ struct DashaSelection {
     bool operator==(const DashaSelection&) const = default;
 };
 
-// The Vimshottari page builder: draws the chosen page of the periods from
-// the chosen start longitude below the caller's frame.
-void PrintVimshottariDasha(Surface& surface, double day, double month, double year,
+// The Vimshottari page builder: draws the chosen page of the periods of a
+// chart from the chosen start longitude below the caller's frame.
+void PrintVimshottariDasha(Surface& surface, const ChartState& chart, double day, double month, double year,
                            bool mahaAntar, const DashaSelection& selection);
 
 void PrintVimshottariMahaPage(Surface& surface, const DashaAtBirth& atBirth,
@@ -62,12 +62,12 @@ std::optional<int> AntardashaOfMonth(const DashaPeriods& periods, int year, int 
 // fifteen would run past the last antardasha of the tree.
 int FirstCompactAntardasha(int birthAntardasha, std::optional<int> current);
 
-// The compact page as of a month.
-void PrintCompactPratyantarPage(Surface& surface, double day, double month, double year,
-                                int todayYear, int todayMonth);
+// The compact page of a chart as of a month.
+void PrintCompactPratyantarPage(Surface& surface, const ChartState& chart, double day, double month,
+                                double year, int todayYear, int todayMonth);
 
 // The builder of the compact page: as of today by the computer's clock.
-void PrintVimshottariPratyantar(Surface& surface, double day, double month, double year, int,
-                                int);
+void PrintVimshottariPratyantar(Surface& surface, const ChartState& chart, double day, double month,
+                                double year, int, int);
 
 } // namespace tarvik

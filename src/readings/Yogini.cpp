@@ -43,7 +43,7 @@ void printMahaPage(Surface& surface, const DashaPeriods& periods, const std::str
     std::string start = birthDate;
     for (int i = 0; i < first + MahaBlocksPerPage; ++i) {
         const DashaPeriod maha = periods.Period(DashaLevel::Maha, i);
-        const std::string end = DecimalYearToDate(maha.end, true);
+        const std::string end = DecimalYearToDate(maha.end, true, OutputRun().Choices());
         if (i >= first) {
             const int j = i - first;
             const double x = Config().LeftMarginTwips * s + MahaColumnStep * (j % MahaBlocksPerRow);
@@ -62,7 +62,7 @@ void printMahaPage(Surface& surface, const DashaPeriods& periods, const std::str
                         ShortName(names[antar.lord], 4));
                 if (!antar.endedBeforeBirth)
                     PrintAt(surface, static_cast<int>(x + 650), static_cast<int>(y),
-                            DecimalYearToDate(antar.end, false));
+                            DecimalYearToDate(antar.end, false, OutputRun().Choices()));
             }
         }
         start = end;
@@ -123,9 +123,9 @@ void printAntarPage(Surface& surface, const DashaPeriods& periods, const YoginiT
         PrintInSize(surface, static_cast<int>(x), static_cast<int>(top), headings[shown], headingSize);
         surface.Font.Size = dateSize;
         PrintAt(surface, static_cast<int>(x), static_cast<int>(surface.CurrentY),
-                DecimalYearToDate(antar.start, true));
+                DecimalYearToDate(antar.start, true, OutputRun().Choices()));
         PrintAt(surface, static_cast<int>(x), static_cast<int>(surface.CurrentY),
-                DecimalYearToDate(antar.end, true));
+                DecimalYearToDate(antar.end, true, OutputRun().Choices()));
         surface.Font.Size = textSize;
         surface.Font.Bold = false;
 
@@ -144,9 +144,10 @@ void printAntarPage(Surface& surface, const DashaPeriods& periods, const YoginiT
 
 } // namespace
 
-void PrintYoginiDasha(Surface& surface, double day, double month, double year, int selector)
+void PrintYoginiDasha(Surface& surface, const ChartState& chart, double day, double month, double year,
+                      int selector)
 {
-    const DashaPeriods periods = YoginiPeriods(YoginiAtMoon(Chart().PlanetLongitudes[Moon]),
+    const DashaPeriods periods = YoginiPeriods(YoginiAtMoon(chart.PlanetLongitudes[Moon]),
                                                BirthDecimalYear(day, month, year));
     int y = static_cast<int>(surface.CurrentY);
     PrintHeading(GetDictText("Yogini Dasha"), surface, y);

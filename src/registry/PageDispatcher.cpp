@@ -10,15 +10,21 @@ namespace tarvik {
 namespace {
 
 // What a failing page must not leave behind: the surface's position and font
-// and the program state a builder may have moved. The print run's own
-// bookkeeping (a framed sheet stays framed) is kept.
+// and what a builder may still move. Builders take the run's choices and
+// the charts as values and change nothing else: the chart's working arrays
+// (bhava and Moon charts, K.P. cusps, panchang working values) and the match
+// copies' seven-varga signs they draw from, the line step a paragraph
+// widens, and Native with its chart while a page draws another moment. The
+// print run's own bookkeeping (a framed sheet stays framed) is not touched.
 class PageSnapshot {
 public:
     PageSnapshot(Surface& surface, ProgramState& state)
         : surface_(surface), state_(state), x_(surface.CurrentX), y_(surface.CurrentY),
-          font_(surface.Font), births_(state.births), chart_(state.chart), match_(state.match),
-          run_(state.run)
+          font_(surface.Font), native_(state.births.Native), chart_(state.chart),
+          lineStep_(state.run.LineStep)
     {
+        copySigns(state.match.NativeSaptavargaSigns, nativeSigns_);
+        copySigns(state.match.PartnerSaptavargaSigns, partnerSigns_);
     }
 
     void Restore()
@@ -26,25 +32,29 @@ public:
         surface_.CurrentX = x_;
         surface_.CurrentY = y_;
         surface_.Font = font_;
-        state_.births = births_;
+        state_.births.Native = native_;
         state_.chart = chart_;
-        state_.match = match_;
-        const bool pageStarted = state_.run.PageStarted;
-        const int pagesPrinted = state_.run.PagesPrinted;
-        state_.run = run_;
-        state_.run.PageStarted = pageStarted;
-        state_.run.PagesPrinted = pagesPrinted;
+        copySigns(nativeSigns_, state_.match.NativeSaptavargaSigns);
+        copySigns(partnerSigns_, state_.match.PartnerSaptavargaSigns);
+        state_.run.LineStep = lineStep_;
     }
 
 private:
+    using SignTable = int[14][8];
+    static void copySigns(const SignTable& from, SignTable& to)
+    {
+        std::copy(&from[0][0], &from[0][0] + 14 * 8, &to[0][0]);
+    }
+
     Surface& surface_;
     ProgramState& state_;
     double x_, y_;
     TextFont font_;
-    BirthState births_;
+    BirthRecord native_;
     ChartState chart_;
-    MatchCopies match_;
-    RunValues run_;
+    SignTable nativeSigns_{};
+    SignTable partnerSigns_{};
+    double lineStep_;
 };
 
 } // namespace

@@ -11,7 +11,9 @@
 // one begins with NewPage; the sheet itself starts at the page's first
 // drawing. A builder that fails abandons its page: the failure is reported
 // through reporter(), the surface's position and font and the program state
-// are put back as they were before the page, and PrintPage returns false.
+// a page may move (Native and its chart, the match copies' seven-varga
+// signs, the line step) are put back as they were before the page, and
+// PrintPage returns false.
 
 #include "PageRegistry.h"
 #include "pages/Surface.h"

@@ -40,7 +40,7 @@ void vimshottariMaha(Surface& s, bool t, int)
 {
     frame(s, t);
     const BirthRecord& n = Native();
-    PrintVimshottariDasha(s, n.Day, n.Month, n.Year, true,
+    PrintVimshottariDasha(s, Chart(), n.Day, n.Month, n.Year, true,
                           {.fromAscendant = FromAscendant, .fromSun = FromSun});
 }
 
@@ -49,7 +49,7 @@ void vimshottariPratyantar(Surface& s, bool t, int page)
 {
     frame(s, t);
     const BirthRecord& n = Native();
-    PrintVimshottariDasha(s, n.Day, n.Month, n.Year, false,
+    PrintVimshottariDasha(s, Chart(), n.Day, n.Month, n.Year, false,
                           {.pratyantarPage = page, .fromAscendant = FromAscendant, .fromSun = FromSun});
 }
 
@@ -58,7 +58,7 @@ void vimshottariSookshma(Surface& s, bool t, int page)
 {
     frame(s, t);
     const BirthRecord& n = Native();
-    PrintVimshottariDasha(s, n.Day, n.Month, n.Year, false,
+    PrintVimshottariDasha(s, Chart(), n.Day, n.Month, n.Year, false,
                           {.sookshma = true, .sookshmaPage = page, .fromAscendant = FromAscendant,
                            .fromSun = FromSun});
 }
@@ -69,14 +69,14 @@ void yogini(Surface& s, bool t, int)
 {
     frame(s, t);
     const BirthRecord& n = Native();
-    PrintYoginiDasha(s, n.Day, n.Month, n.Year, Selector);
+    PrintYoginiDasha(s, Chart(), n.Day, n.Month, n.Year, Selector);
 }
 
 template <int Cycle>
 void chara(Surface& s, bool t, int)
 {
     frame(s, t);
-    JaiminiPage(Cycle, s);
+    JaiminiPage(Cycle, s, Chart());
 }
 
 template <int N>
@@ -90,7 +90,7 @@ template <int Mode>
 void matchMaking(Surface& s, bool, int)
 {
     const MatchCopies& m = Match();
-    MatchMaking(m.PartnerSunTimes, m.PartnerPanchang, s, Mode);
+    MatchMaking(BoyOfMatchRun(), GirlOfMatchRun(m.PartnerPanchang), s, Mode);
 }
 
 constexpr PageMode H = PageMode::Horoscope;
@@ -140,7 +140,7 @@ const PageRow Pages[] = {
     {"Sade Sati - Page 1", "Sade1", "", H,
      [](Surface& s, bool t, int) {
          frameWithHeading(s, t, "SadeSati");
-         PrintSadeSatiPage1(s);
+         PrintSadeSatiPage1(s, Native(), Births().BirthMoon);
      }},
     {"Sade Sati - Page 2", "Sade2", "", H,
      [](Surface& s, bool t, int) {
@@ -173,7 +173,7 @@ const PageRow Pages[] = {
      [](Surface& s, bool t, int) {
          frame(s, t);
          const BirthRecord& n = Native();
-         PrintVimshottariPratyantar(s, n.Day, n.Month, n.Year, 0, 0);
+         PrintVimshottariPratyantar(s, Chart(), n.Day, n.Month, n.Year, 0, 0);
      }},
     {"Vimsottari Pratyantar Dasa Page", "VimsPratya", "", H, &vimshottariPratyantar<false, false>, 9},
     {"Yogini Mahadasa Page 1", "Yogini Maha 1", "", H, &yogini<-1>},
@@ -206,7 +206,7 @@ const PageRow Pages[] = {
      2},
     {"Interpretation of Aspects", "AspPage", "", H, nullptr},
     {"Interpretation of Aspects : Page", "AspPage", "AspPage", H,
-     [](Surface& s, bool, int n) { BuildAspectPredictions(s, n); }, MostAspectPages},
+     [](Surface& s, bool, int n) { BuildAspectPredictions(s, Chart(), n); }, MostAspectPages},
     {"Varshphal", "VP", "", H, nullptr},
     {"Varshphal : Page", "VP", "VP", H, [](Surface& s, bool t, int n) { VarshphalPage(s, t, n); }, 3},
 

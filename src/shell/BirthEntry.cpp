@@ -111,7 +111,7 @@ bool ComputePerson(const PersonEntry& entry, int ayanamsaChoice, PersonRole role
     if (!FillNativeTime(entry))
         return false;
     OutputRun().AyanamsaChoice = ayanamsaChoice;
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     TakeBirthLongitudes();
     if (role == PersonRole::Girl)
         KeepGirlResults();

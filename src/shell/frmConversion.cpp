@@ -2,6 +2,7 @@
 
 #include "frmMain.h"
 #include "calc/TextFormat.h"
+#include "core/State.h"
 #include "panchang/Ishtkaal.h"
 
 #include <QLineEdit>
@@ -109,7 +110,7 @@ void frmConversion::TobToGhati(const BirthRecord& person)
         ShowDay();
         if (hours)
             ShowBoxGhatis(*hours);
-        const GhatiPanchang p = GhatiPanchangOf(Person());
+        const GhatiPanchang p = GhatiPanchangOf(Person(), OutputRun().Choices());
         lblTithiBR->setText(Text(p.tithiAtBirth));
         lblPaksh->setText(Text(p.paksha));
         lblTithiSR->setText(Text(p.tithiAtSunrise));

@@ -36,7 +36,7 @@ TEST_F(ChartDivisionsTest, TheDriverLeavesVargasAndRelationshipsOfItsOwnLongitud
         ResetProgramState();
         Native() = c.birth;
         OutputRun().AyanamsaChoice = c.ayanamsa;
-        CalcChart();
+        CalcChart(OutputRun().Choices());
         const ChartState& chart = Chart();
 
         for (int p = 1; p <= 10; ++p)
@@ -65,7 +65,7 @@ TEST_F(ChartDivisionsTest, TheDriverLeavesVargasAndRelationshipsOfItsOwnLongitud
 TEST_F(ChartDivisionsTest, PanchangElementsAtTheMomentTEqualsOne)
 {
     // 1 January 2000, 17:30 Indian time: 12:00 UT, T = 1.0.
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     const PanchangValues v = CalcPanchangElements();
     EXPECT_EQ(v[TithiElement], 26);
     EXPECT_EQ(v[PadaElement], 4);

@@ -23,7 +23,7 @@ TEST_F(ChartDriverTest, DayFractionIsNotReducedEastOfGreenwich)
     };
     for (const Case& c : cases) {
         Native() = c.birth;
-        CalcChart();
+        CalcChart(OutputRun().Choices());
         EXPECT_NEAR(Chart().DayFraction, c.dayFraction, 1e-15);
         EXPECT_NEAR(Chart().JulianCenturies, c.T, 1e-15);
     }
@@ -46,7 +46,7 @@ TEST_F(ChartDriverTest, DirectionLettersInEitherCase)
         Native().LatDeg = 33;
         Native().LatMin = 52;
         Native().LatDir = c.latDir;
-        CalcChart();
+        CalcChart(OutputRun().Choices());
         EXPECT_DOUBLE_EQ(Chart().PlaceLongitude, c.longitude) << c.longDir;
         EXPECT_DOUBLE_EQ(Chart().PlaceLatitude, c.latitude) << c.latDir;
     }
@@ -55,7 +55,7 @@ TEST_F(ChartDriverTest, DirectionLettersInEitherCase)
 TEST_F(ChartDriverTest, AyanamsaChoiceShiftsEveryBodyIntoTheCircle)
 {
     OutputRun().AyanamsaChoice = AyanamsaLahiri;
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     const ChartState lahiri = Chart();
     const double hour = 1.0 / 24 / 36525;
 
@@ -68,7 +68,7 @@ TEST_F(ChartDriverTest, AyanamsaChoiceShiftsEveryBodyIntoTheCircle)
     };
     for (const Case& c : cases) {
         OutputRun().AyanamsaChoice = c.choice;
-        CalcChart();
+        CalcChart(OutputRun().Choices());
         const auto& L = Chart().PlanetLongitudes;
         EXPECT_NEAR(L[AyanamsaSlot], c.ayanamsa, 1e-12) << c.choice;
         const double shift = lahiri.PlanetLongitudes[AyanamsaSlot] - c.ayanamsa;
@@ -88,10 +88,10 @@ TEST_F(ChartDriverTest, KPAyanamsaIgnoresTheTimeOfDay)
 {
     OutputRun().AyanamsaChoice = AyanamsaKP;
     Native() = DelhiBirth(10, 6, 2000, 0, 5, 0);
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     const double early = Chart().PlanetLongitudes[AyanamsaSlot];
     Native().Hour = 23;
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     EXPECT_DOUBLE_EQ(Chart().PlanetLongitudes[AyanamsaSlot], early);
     EXPECT_NEAR(early, 23.7586, 0.5e-4);
 }
@@ -100,13 +100,13 @@ TEST_F(ChartDriverTest, SecondPassIsOneHourLater)
 {
     OutputRun().TrueNode = false;
     Native() = DelhiBirth(15, 8, 1980, 10, 30, 0);
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     const ChartState now = Chart();
     EXPECT_EQ(now.CalcPass, 1);
     EXPECT_DOUBLE_EQ(now.JulianCenturies, JulianCenturiesOf(DayNumber(15, 8, 1980), now.DayFraction));
 
     Native().Hour = 11;
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     const ChartState later = Chart();
     // Perturbations and the ayanamsa of the moment serve both passes; they
     // change by far less than this within the hour.
@@ -121,15 +121,15 @@ TEST_F(ChartDriverTest, ChartAtNativesOwnValuesIsTheSameChart)
 {
     for (int choice : {AyanamsaLahiri, AyanamsaKP, AyanamsaRaman}) {
         OutputRun().AyanamsaChoice = choice;
-        CalcChart();
+        CalcChart(OutputRun().Choices());
         const ChartState viaNative = Chart();
         const BirthRecord& n = Native();
-        CalcChartAt(n.Day, n.Month, n.Year, n.LongDeg, n.LongMin, n.LongDir, n.LatDeg, n.LatMin, n.LatDir, n.ZoneHours);
+        CalcChartAt(n.Day, n.Month, n.Year, n.LongDeg, n.LongMin, n.LongDir, n.LatDeg, n.LatMin, n.LatDir, n.ZoneHours, OutputRun().Choices());
         EXPECT_EQ(Chart().PlanetLongitudes, viaNative.PlanetLongitudes);
         EXPECT_EQ(Chart().HouseCusps, viaNative.HouseCusps);
         EXPECT_EQ(Chart().BhavaSandhi, viaNative.BhavaSandhi);
         EXPECT_EQ(Chart().SiderealTime, viaNative.SiderealTime);
-        CalcChart();
+        CalcChart(OutputRun().Choices());
         EXPECT_EQ(Chart().PlanetLongitudes, viaNative.PlanetLongitudes);  // and a rerun gives it again
     }
 }
@@ -137,11 +137,11 @@ TEST_F(ChartDriverTest, ChartAtNativesOwnValuesIsTheSameChart)
 TEST_F(ChartDriverTest, ChartAtKeepsNativesTimeAndBirthMonth)
 {
     OutputRun().AyanamsaChoice = AyanamsaKP;
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     const double birthKP = Chart().PlanetLongitudes[AyanamsaSlot];
     // Two months on at Bombay: the moment is the new date at Native's clock
     // time, the K.P. ayanamsa still the birth month's.
-    CalcChartAt(1, 3, 2000, 72, 50, "E", 18, 58, "N", 5.5);
+    CalcChartAt(1, 3, 2000, 72, 50, "E", 18, 58, "N", 5.5, OutputRun().Choices());
     EXPECT_DOUBLE_EQ(Chart().PlanetLongitudes[AyanamsaSlot], birthKP);
     EXPECT_NEAR(Chart().PlaceLongitude, 72 + 50 / 60.0, 1e-12);
     EXPECT_NEAR(Chart().JulianCenturies, (DayNumber(1, 3, 2000) - 694025) / 36525.0, 1e-15);
@@ -151,11 +151,11 @@ TEST_F(ChartDriverTest, WarTimeCorrectionReachesTheChart)
 {
     // Clocks one hour ahead at 10:30 are 9:30 standard time.
     Native() = DelhiBirth(15, 8, 1980, 9, 30, 0);
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     const ChartState standard = Chart();
     Native() = DelhiBirth(15, 8, 1980, 10, 30, 0);
     Native().TimeCorrection = WarTimeCorrection(+1, 1, 0);
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     EXPECT_EQ(Chart().PlanetLongitudes, standard.PlanetLongitudes);
     EXPECT_EQ(Chart().HouseCusps, standard.HouseCusps);
     EXPECT_EQ(Chart().DayFraction, standard.DayFraction);

@@ -61,13 +61,13 @@ TEST(FormatHMSTest, HoursMinutesSecondsWrappedAtTheModulus)
 
 class LanguageSeparatorTest : public tarvik::testing::CalcTest {};
 
-TEST_F(LanguageSeparatorTest, DefaultSeparatorIsTheRunsColon)
+TEST_F(LanguageSeparatorTest, TheRunsChoicesCarryItsColon)
 {
     OutputRun().PunctColon = ".";
-    EXPECT_EQ(FormatDMS(45.5), "15.30.00");
-    EXPECT_EQ(FormatHMS(13.5), "13.30.00");
+    EXPECT_EQ(FormatDMS(45.5, OutputRun().Choices().colon), "15.30.00");
+    EXPECT_EQ(FormatHMS(13.5, 24, OutputRun().Choices().colon), "13.30.00");
     ApplyDisplayConventions(true);
-    EXPECT_EQ(FormatHMS(13.5), "13:30:00");  // Hindi pages use the plain mark too
+    EXPECT_EQ(FormatHMS(13.5, 24, OutputRun().Choices().colon), "13:30:00");  // Hindi pages use the plain mark too
 }
 
 TEST(RealModTest, RemainderTakesTheSignOfTheModulus)

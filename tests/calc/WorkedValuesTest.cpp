@@ -30,7 +30,7 @@ class WorkedValuesTest : public CalcTest {};
 
 TEST_F(WorkedValuesTest, MomentIsTOne)
 {
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     EXPECT_DOUBLE_EQ(Chart().DayFraction, 0.0);
     EXPECT_DOUBLE_EQ(Chart().JulianCenturies, 1.0);
 }
@@ -38,7 +38,7 @@ TEST_F(WorkedValuesTest, MomentIsTOne)
 TEST_F(WorkedValuesTest, BodiesAndMeanNode)
 {
     OutputRun().TrueNode = false;
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     const auto& L = Chart().PlanetLongitudes;
     expectAll({
         {"Lahiri ayanamsa", 23.852915, L[1], 0.5e-6},
@@ -62,7 +62,7 @@ TEST_F(WorkedValuesTest, BodiesAndMeanNode)
 TEST_F(WorkedValuesTest, TrueNode)
 {
     OutputRun().TrueNode = true;
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     // The osculating node of the moment, 123.9560 of the mean equinox, less
     // the ayanamsa: within the series' 4'.
     constexpr double Within4Arcmin = 4.0 / 60;
@@ -74,7 +74,7 @@ TEST_F(WorkedValuesTest, TrueNode)
 
 TEST_F(WorkedValuesTest, HousesAtDelhi)
 {
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     const ChartState& c = Chart();
     expectAll({
         {"obliquity", 23.439281, c.Obliquity, 0.5e-6},
@@ -93,7 +93,7 @@ TEST_F(WorkedValuesTest, HousesAtDelhi)
 
 TEST_F(WorkedValuesTest, SunriseAtDelhi)
 {
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     const SunTimes s = CalcSunrise();
     // The Sun's centre 34' below the horizon at 07:15:13 and 17:33:38 zone
     // time by the reference Sun; local mean time is 21.2 minutes earlier.

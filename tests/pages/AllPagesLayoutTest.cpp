@@ -348,13 +348,13 @@ protected:
             Native() = birthOf(*girl);
             Native().Name = "Girl";
             Native().Sex = "Female";
-            CalcChart();
+            CalcChart(OutputRun().Choices());
             TakeBirthLongitudes();
             KeepGirlResults();
         }
         Native() = birthOf(native);
         Native().Name = girl ? "Boy" : "Native";
-        CalcChart();
+        CalcChart(OutputRun().Choices());
         TakeBirthLongitudes();
         if (girl)
             KeepBoyResults();

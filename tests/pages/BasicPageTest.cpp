@@ -48,7 +48,7 @@ void standHoroscope(const BirthRecord& person)
 {
     OutputRun().MatchMode = false;
     Native() = person;
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     TakeBirthLongitudes();
 }
 
@@ -56,11 +56,11 @@ void standMatch(const BirthRecord& b, const BirthRecord& g)
 {
     OutputRun().MatchMode = true;
     Native() = g;
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     TakeBirthLongitudes();
     KeepGirlResults();
     Native() = b;
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     TakeBirthLongitudes();
     KeepBoyResults();
 }
@@ -163,11 +163,11 @@ TEST_F(BasicPage, DrawnTwiceTheSameWithTheBirthChartStanding)
         Native().Hour = static_cast<int>(clock / 3600);
         Native().Minute = static_cast<int>(clock / 60 % 60);
         Native().Second = static_cast<int>(clock % 60);
-        CalcChart();
+        CalcChart(OutputRun().Choices());
         const ChartState atSunrise = Chart();
         standHoroscope(b);
         const auto position = [](double l) {
-            return FormatDMS(l) + " " + GetDictText(SignKeys[SignOf(l)]);
+            return FormatDMS(l, OutputRun().PunctColon) + " " + GetDictText(SignKeys[SignOf(l)]);
         };
         EXPECT_EQ(valueOf(surface, "SUNANSHRISE"), position(atSunrise.PlanetLongitudes[Sun]));
         EXPECT_EQ(valueOf(surface, "MOOANSHRISE"), position(atSunrise.PlanetLongitudes[Moon]));
@@ -458,10 +458,10 @@ TEST_F(BasicPage, MatchColumns)
     EXPECT_EQ(rowAfter(surface, "SEX"), (std::vector<std::string>{"MALE", "FEMALE"}));
     EXPECT_EQ(rowAfter(surface, "PLACE"), (std::vector<std::string>{"Delhi", "Mumbai"}));
     EXPECT_EQ(rowAfter(surface, "SIDERIAL TIME"),
-              (std::vector<std::string>{FormatHMS(Chart().SiderealTime), FormatHMS(m.PartnerSiderealTime)}));
+              (std::vector<std::string>{FormatHMS(Chart().SiderealTime, 24, OutputRun().PunctColon), FormatHMS(m.PartnerSiderealTime, 24, OutputRun().PunctColon)}));
     EXPECT_EQ(rowAfter(surface, "SRSSS").at(1),
-              FormatHMS(m.PartnerSunTimes[3]) + "/" + FormatHMS(m.PartnerSunTimes[4]));
-    EXPECT_EQ(rowAfter(surface, "AYANAMSA (NCLAHIRI)").at(1), FormatDMS(m.PartnerLongitudes[1]));
+              FormatHMS(m.PartnerSunTimes[3], 24, OutputRun().PunctColon) + "/" + FormatHMS(m.PartnerSunTimes[4], 24, OutputRun().PunctColon));
+    EXPECT_EQ(rowAfter(surface, "AYANAMSA (NCLAHIRI)").at(1), FormatDMS(m.PartnerLongitudes[1], OutputRun().PunctColon));
     EXPECT_EQ(rowAfter(surface, "DOB"),
               (std::vector<std::string>{"15-08-1980 (_FRI)", "03-04-1984 (_TUE)"}));
     EXPECT_EQ(rowAfter(surface, "RASHI-RASHI LORD"),

@@ -29,7 +29,7 @@ TEST_F(DecimalYearTest, DateOfADecimalYear)
         {decimalYear(2005, 6, 1), true, "01-06-2005"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(DecimalYearToDate(c.v, c.fullYear), c.expected) << c.v;
+        EXPECT_EQ(DecimalYearToDate(c.v, c.fullYear, OutputRun().Choices()), c.expected) << c.v;
 }
 
 TEST_F(DecimalYearTest, DateAndTimeOfADecimalYear)
@@ -47,15 +47,15 @@ TEST_F(DecimalYearTest, DateAndTimeOfADecimalYear)
         {decimalYear(1990, 1, 29.75), "29-01-1990 18:00:00"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(DecimalYearToDateTime(c.v), c.expected) << c.v;
+        EXPECT_EQ(DecimalYearToDateTime(c.v, OutputRun().Choices()), c.expected) << c.v;
 }
 
 TEST_F(DecimalYearTest, DatesUseTheLanguagePunctuation)
 {
     OutputRun().PunctDash = "~";
     OutputRun().PunctColon = ";";
-    EXPECT_EQ(DecimalYearToDate(decimalYear(1990, 3, 15), true), "15~03~1990");
-    EXPECT_EQ(DecimalYearToDateTime(decimalYear(1990, 3, 15.5)), "15~03~1990 12;00;00");
+    EXPECT_EQ(DecimalYearToDate(decimalYear(1990, 3, 15), true, OutputRun().Choices()), "15~03~1990");
+    EXPECT_EQ(DecimalYearToDateTime(decimalYear(1990, 3, 15.5), OutputRun().Choices()), "15~03~1990 12;00;00");
 }
 
 TEST_F(DecimalYearTest, ParsesDayMonthYearByPosition)

@@ -140,14 +140,14 @@ TEST_F(DispatcherTest, EveryKeyDrawsWhatItsBuildersDrawWithTheirFlags)
         });
     };
     const auto vims = [&](bool maha, DashaSelection selection) {
-        return framed([=](Surface& s) { PrintVimshottariDasha(s, 5, 1, 1990, maha, selection); });
+        return framed([=](Surface& s) { PrintVimshottariDasha(s, Chart(), 5, 1, 1990, maha, selection); });
     };
     const auto yogini = [&](int selector) {
-        return framed([=](Surface& s) { PrintYoginiDasha(s, 5, 1, 1990, selector); });
+        return framed([=](Surface& s) { PrintYoginiDasha(s, Chart(), 5, 1, 1990, selector); });
     };
     const auto match = [](int mode) {
         return Draw([=](Surface& s) {
-            MatchMaking(Match().PartnerSunTimes, Match().PartnerPanchang, s, mode);
+            MatchMaking(BoyOfMatchRun(), GirlOfMatchRun(Match().PartnerPanchang), s, mode);
         });
     };
     struct Case {
@@ -167,7 +167,7 @@ TEST_F(DispatcherTest, EveryKeyDrawsWhatItsBuildersDrawWithTheirFlags)
         {"Ashtakvarga", false, framed([](Surface& s) { PrintAshtakvargaPage(s); })},
         {"Maitri", false, framed([](Surface& s) { PrintPlanetFriendship(s); })},
         {"Manglik", false, framed([](Surface& s) { PrintManglikDosha(s); })},
-        {"Sade1", false, headed("SadeSati", [](Surface& s) { PrintSadeSatiPage1(s); })},
+        {"Sade1", false, headed("SadeSati", [](Surface& s) { PrintSadeSatiPage1(s, Native(), Births().BirthMoon); })},
         {"Sade2", false, headed("SadeSati", [](Surface& s) { PrintSadeSatiPage2(s); })},
         {"VimsMaha", false, vims(true, {})},
         {"VimsAntar", false, vims(true, {})},
@@ -181,18 +181,18 @@ TEST_F(DispatcherTest, EveryKeyDrawsWhatItsBuildersDrawWithTheirFlags)
         {"AadityaMaha", false, vims(true, {.fromSun = true})},
         {"AadityaPratya7", false, vims(false, {.pratyantarPage = 7, .fromSun = true})},
         {"AadityaSooksh55", false, vims(false, {.sookshma = true, .sookshmaPage = 55, .fromSun = true})},
-        {"VimsPratya", false, framed([](Surface& s) { PrintVimshottariPratyantar(s, 5, 1, 1990, 0, 0); })},
+        {"VimsPratya", false, framed([](Surface& s) { PrintVimshottariPratyantar(s, Chart(), 5, 1, 1990, 0, 0); })},
         {"GenPage1", false, headed("General Predictions", [](Surface& s) { PrintTopicPredictions(s, 1); })},
         {"GenPage3", false, headed("General Predictions", [](Surface& s) { PrintTopicPredictions(s, 3); })},
         {"PP2", false, headed("General Predictions", [](Surface& s) { PrintPlanetInSignPredictions(s, 2); })},
         {"RashiP2", false, headed("General Predictions", [](Surface& s) { PrintSignInHousePredictions(s, 2); })},
-        {"AspPage1", false, [](Surface& s) { BuildAspectPredictions(s, 1); }},
-        {"AspPage4", false, [](Surface& s) { BuildAspectPredictions(s, 4); }},
+        {"AspPage1", false, [](Surface& s) { BuildAspectPredictions(s, Chart(), 1); }},
+        {"AspPage4", false, [](Surface& s) { BuildAspectPredictions(s, Chart(), 4); }},
         {"Yogini Maha 1", false, yogini(-1)},
         {"Yogini Maha 2", false, yogini(-2)},
         {"Yogini Antar", false, yogini(0)},
-        {"Chara", false, framed([](Surface& s) { JaiminiPage(0, s); })},
-        {"Chara 1", false, framed([](Surface& s) { JaiminiPage(1, s); })},
+        {"Chara", false, framed([](Surface& s) { JaiminiPage(0, s, Chart()); })},
+        {"Chara 1", false, framed([](Surface& s) { JaiminiPage(1, s, Chart()); })},
         {"VP1", false, [](Surface& s) { VarshphalPage(s, true, 1); }},
         {"VP4", false, [](Surface& s) { VarshphalPage(s, true, 4); }},
         {"Shodash1", false, [](Surface& s) { PrintShodashPage(s, true, 1); }},
@@ -318,8 +318,8 @@ TEST_F(DispatcherTest, KPPagesAreFramedOnce)
 TEST_F(DispatcherTest, KPBhavaChartStartsEachHouseAtItsCusp)
 {
     SubLordsOpen subLords(source);
-    Births().BirthLagna = 100;
-    Births().BirthAyanamsa = 23.5;
+    Chart().HouseCusps[1] = 100;
+    Chart().PlanetLongitudes[AyanamsaSlot] = 23.5;
     Chart().PlaceLatitude = 28.65;
     Chart().Obliquity = 23.44;
     CalcKPChart();
@@ -371,6 +371,28 @@ TEST_F(DispatcherTest, FailingBuilderAbandonsThePageAndRestoresTheState)
     EXPECT_TRUE(OutputRun().PageStarted);
     EXPECT_TRUE(PrintPage(surface, "Maitri", true));
     EXPECT_EQ(surface.SheetsDrawn(), 2);
+}
+
+// The match pages redraw the seven-varga signs of the match copies (the
+// Moon charts) and the K.P. page recasts the cusps: a page that fails after
+// moving them leaves the copies and the cusps of the run as they were.
+TEST_F(DispatcherTest, FailingPageLeavesTheMatchSignsAndCuspsAsTheyWere)
+{
+    const PageRow failing[] = {{"", "Sade1", "", PageMode::Horoscope, [](Surface&, bool, int) {
+        Match().NativeSaptavargaSigns[Moon][1] = 7;
+        Match().PartnerSaptavargaSigns[Lagna][0] = 9;
+        Chart().KPCusps[3] = 123.0;
+        throw std::runtime_error("no cusps");
+    }}};
+    Match().NativeSaptavargaSigns[Moon][1] = 2;
+    const MatchCopies match = Match();
+    const ChartState chart = Chart();
+    EXPECT_FALSE(PrintPageFrom(failing, surface, "Sade1", false));
+    EXPECT_TRUE(std::equal(&Match().NativeSaptavargaSigns[0][0], &Match().NativeSaptavargaSigns[0][0] + 14 * 8,
+                           &match.NativeSaptavargaSigns[0][0]));
+    EXPECT_TRUE(std::equal(&Match().PartnerSaptavargaSigns[0][0], &Match().PartnerSaptavargaSigns[0][0] + 14 * 8,
+                           &match.PartnerSaptavargaSigns[0][0]));
+    EXPECT_EQ(Chart(), chart);
 }
 
 TEST_F(DispatcherTest, BrokenSignTableAbandonsAChartPage)

@@ -49,7 +49,7 @@ protected:
     void prepare(const BirthRecord& birth, bool hindi, int style)
     {
         Native() = birth;
-        CalcChart();
+        CalcChart(OutputRun().Choices());
         OutputRun().ChartStyle = style;
         ApplyDisplayConventions(hindi);
     }

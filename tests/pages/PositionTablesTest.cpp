@@ -251,7 +251,7 @@ TEST_F(PlanetTable, ComputedNodesInTheSunsOrbAreNotCombust)
         SCOPED_TRACE(c.what);
         freshState();
         Native() = c.birth;
-        CalcChart();
+        CalcChart(OutputRun().Choices());
         const auto& l = Chart().PlanetLongitudes;
         const auto cells = PlanetTableCellsOf(SiderealTable);
         bool nodeInOrb = false;
@@ -496,7 +496,7 @@ TEST_F(CuspTable, KPBhavaChartPlacesABodyJustAfterCuspOne)
         EXPECT_EQ(Chart().SaptavargaSigns[Mars][0], lagnaRasi) << c.lagna;
         EXPECT_EQ(Chart().SaptavargaSigns[Venus][0], WrapRange(lagnaRasi + 11, 12)) << c.lagna;
         // The cusp table of the same page starts with that cusp.
-        EXPECT_NE(surface.FindText(FormatDMS(Chart().KPCusps[0])), nullptr) << c.lagna;
+        EXPECT_NE(surface.FindText(FormatDMS(Chart().KPCusps[0], OutputRun().PunctColon)), nullptr) << c.lagna;
         EXPECT_TRUE(collector.messages.empty()) << c.lagna;
     }
 }
@@ -519,7 +519,7 @@ TEST_F(CuspTable, KPPagesUnderEveryAyanamsa)
         freshState();
         OutputRun().AyanamsaChoice = c.choice;
         Native() = DelhiBirth(1, 1, 1950, 23, 49, 43);
-        CalcChart();
+        CalcChart(OutputRun().Choices());
         TakeBirthLongitudes();
         const PlanetTableCells cells = PlanetTableCellsOf(KPTable);
         EXPECT_EQ(cells[rowOf(Moon)][1], SignText(2));
@@ -533,7 +533,7 @@ TEST_F(CuspTable, KPPagesUnderEveryAyanamsa)
         const double expectedCusp1 = c.choice == AyanamsaKP
             ? lagna : ReduceDegrees(lagna + ayanamsa - LahiriAyanamsa(Chart().JulianCenturies) + 0.1);
         EXPECT_NEAR(Chart().KPCusps[0], expectedCusp1, 1e-9);
-        EXPECT_NE(surface.FindText(FormatDMS(Chart().KPCusps[0])), nullptr);
+        EXPECT_NE(surface.FindText(FormatDMS(Chart().KPCusps[0], OutputRun().PunctColon)), nullptr);
         // Raman's chart gives Lahiri's cusps; K.P.'s stand about 6' short.
         if (c.choice == AyanamsaLahiri)
             std::copy_n(Chart().KPCusps.begin(), 13, lahiriCusps.begin());

@@ -152,10 +152,10 @@ TEST(PanchangElements, EnglishKaranaNamesInProperCase)
     ResetProgramState();
 
     OutputRun().LanguageHindi = false;
-    EXPECT_EQ(CalcKaranaText(15.9, 10), "Kinstughna");
-    EXPECT_EQ(CalcKaranaText(350, 0), "Chatush Pad");   // karana 59
+    EXPECT_EQ(CalcKaranaText(15.9, 10, OutputRun().Choices()), "Kinstughna");
+    EXPECT_EQ(CalcKaranaText(350, 0, OutputRun().Choices()), "Chatush Pad");   // karana 59
     OutputRun().LanguageHindi = true;
-    EXPECT_EQ(CalcKaranaText(15.9, 10), "किंस्तुघ्न");
+    EXPECT_EQ(CalcKaranaText(15.9, 10, OutputRun().Choices()), "किंस्तुघ्न");
     SetTextSource(nullptr);
 }
 
@@ -170,8 +170,8 @@ TEST_F(PanchangTexts, ElementTextsFromTheDictionary)
     EXPECT_EQ(CalcNakshatraText(0), "_Ashvini");     // the key, not looked up
     EXPECT_EQ(CalcNakshatraText(359.9), "_Revati");
     EXPECT_EQ(CalcYogaText(350, 20), "Vishkumbha");
-    EXPECT_EQ(CalcKaranaText(15.9, 10), "Kinstughna");
-    EXPECT_EQ(CalcKaranaText(354, 0), "Naga");
+    EXPECT_EQ(CalcKaranaText(15.9, 10, OutputRun().Choices()), "Kinstughna");
+    EXPECT_EQ(CalcKaranaText(354, 0, OutputRun().Choices()), "Naga");
     EXPECT_EQ(PayaByHouse(4), "Iron");
     EXPECT_EQ(PayaByNakshatra(27), "Gold");
     EXPECT_TRUE(messages.messages.empty());
@@ -185,7 +185,7 @@ TEST_F(PanchangTexts, EveryElementHasItsTextInBothLanguages)
         for (int k = 0; k < 60; ++k) {
             const double elongation = k * 6 + 3;
             EXPECT_NE(CalcTithiText(elongation, 0), "") << k;
-            EXPECT_NE(CalcKaranaText(elongation, 0), "") << k;
+            EXPECT_NE(CalcKaranaText(elongation, 0, OutputRun().Choices()), "") << k;
         }
         for (int y = 0; y < 27; ++y)
             EXPECT_NE(CalcYogaText(y * 40.0 / 3 + 1, 0), "") << y;

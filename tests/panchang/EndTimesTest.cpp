@@ -71,7 +71,7 @@ TEST_F(EndTimeSearch, FindsTheFirstSecondOfTheNextElement)
 {
     for (const SearchCase& c : Searches) {
         const BirthRecord birth = DelhiBirth(c.day, c.month, c.year, c.hour, c.minute, c.second);
-        const ElementEnd end = FindElementEnd(c.anga, birth, c.hour, c.minute, c.second);
+        const ElementEnd end = FindElementEnd(c.anga, birth, c.hour, c.minute, c.second, OutputRun().Choices());
         const int startDay = DayNumber(c.day, c.month, c.year);
         const long long start = c.hour * 3600 + c.minute * 60 + c.second;
         const long long at = secondsAfterStartDay(end);
@@ -90,7 +90,7 @@ TEST_F(EndTimeSearch, FindsTheFirstSecondOfTheNextElement)
             if (later >= 86400)
                 continue;   // a start on the next day has another date
             const ElementEnd again = FindElementEnd(c.anga, birth, static_cast<int>(later / 3600),
-                                                    static_cast<int>(later / 60 % 60), static_cast<int>(later % 60));
+                                                    static_cast<int>(later / 60 % 60), static_cast<int>(later % 60), OutputRun().Choices());
             EXPECT_EQ(again, end) << where << " from " << later << " s";
         }
     }
@@ -98,10 +98,10 @@ TEST_F(EndTimeSearch, FindsTheFirstSecondOfTheNextElement)
 
 TEST_F(EndTimeSearch, EndsOnFollowingDaysCountTheirHoursOn)
 {
-    const ElementEnd star = FindElementEnd(Anga::Nakshatra, DelhiBirth(26, 1, 2001, 23, 30), 23, 30, 0);
+    const ElementEnd star = FindElementEnd(Anga::Nakshatra, DelhiBirth(26, 1, 2001, 23, 30), 23, 30, 0, OutputRun().Choices());
     EXPECT_EQ(star.days, 2);
     EXPECT_EQ(star.Hours(), 48 + star.hour);
-    const ElementEnd tithi = FindElementEnd(Anga::Tithi, DelhiBirth(16, 2, 2001, 23, 30), 23, 30, 0);
+    const ElementEnd tithi = FindElementEnd(Anga::Tithi, DelhiBirth(16, 2, 2001, 23, 30), 23, 30, 0, OutputRun().Choices());
     EXPECT_EQ(tithi.days, 2);
 
     const struct {
@@ -120,9 +120,9 @@ TEST_F(EndTimeSearch, EndsOnFollowingDaysCountTheirHoursOn)
 
     // Every element alike: the karana too counts its hours past midnight.
     const BirthRecord lateEvening = DelhiBirth(15, 8, 1980, 23, 59, 59);
-    const ElementEnd karana = FindElementEnd(Anga::Karana, lateEvening, 23, 59, 59);
+    const ElementEnd karana = FindElementEnd(Anga::Karana, lateEvening, 23, 59, 59, OutputRun().Choices());
     ASSERT_EQ(karana.days, 1);
-    EXPECT_EQ(KaranaEndTime(lateEvening, 23, 59, 59), EndTimeText(karana, ":"));
+    EXPECT_EQ(KaranaEndTime(lateEvening, 23, 59, 59, OutputRun().Choices()), EndTimeText(karana, ":"));
 }
 
 TEST_F(EndTimeSearch, TextsOfTheFourSearches)
@@ -130,7 +130,7 @@ TEST_F(EndTimeSearch, TextsOfTheFourSearches)
     const BirthRecord birth = DelhiBirth(15, 8, 1980, 6, 0, 0);
     const struct {
         Anga anga;
-        std::function<std::string(const BirthRecord&, int, int, int)> text;
+        std::function<std::string(const BirthRecord&, int, int, int, const RunChoices&)> text;
         int shownEarly;   // seconds
     } searches[] = {
         {Anga::Tithi, TithiEndTime, 60},
@@ -139,16 +139,16 @@ TEST_F(EndTimeSearch, TextsOfTheFourSearches)
         {Anga::Karana, KaranaEndTime, 0},
     };
     for (const auto& s : searches) {
-        ElementEnd end = FindElementEnd(s.anga, birth, 6, 0, 0);
+        ElementEnd end = FindElementEnd(s.anga, birth, 6, 0, 0, OutputRun().Choices());
         long long at = secondsAfterStartDay(end) - s.shownEarly;
         end.days = static_cast<int>(at / 86400);
         end.hour = static_cast<int>(at / 3600 % 24);
         end.minute = static_cast<int>(at / 60 % 60);
         end.second = static_cast<int>(at % 60);
         ApplyDisplayConventions(false);
-        EXPECT_EQ(s.text(birth, 6, 0, 0), EndTimeText(end, ":")) << nameOf(s.anga);
+        EXPECT_EQ(s.text(birth, 6, 0, 0, OutputRun().Choices()), EndTimeText(end, ":")) << nameOf(s.anga);
         OutputRun().PunctColon = ".";
-        EXPECT_EQ(s.text(birth, 6, 0, 0), EndTimeText(end, ".")) << nameOf(s.anga);
+        EXPECT_EQ(s.text(birth, 6, 0, 0, OutputRun().Choices()), EndTimeText(end, ".")) << nameOf(s.anga);
     }
 }
 
@@ -158,21 +158,21 @@ TEST_F(EndTimeSearch, LeavesNativeAndTheChartAsTheyWere)
     OutputRun().AyanamsaChoice = 1;
     const StandingChart boys = BoysChartStanding();
     const BirthRecord girl = MumbaiGirl(4, 15);
-    const std::function<std::string(const BirthRecord&, int, int, int)> searches[] = {
+    const std::function<std::string(const BirthRecord&, int, int, int, const RunChoices&)> searches[] = {
         TithiEndTime, NakshatraEndTime, YogaEndTime, KaranaEndTime};
     std::vector<std::string> forGirl;
     for (const auto& search : searches) {
-        forGirl.push_back(search(girl, 4, 15, 0));
+        forGirl.push_back(search(girl, 4, 15, 0, OutputRun().Choices()));
         EXPECT_TRUE(boys.Unchanged());
     }
 
     // Her ends are those found with her as Native, and a search for Native
     // itself leaves it alone as well.
     Native() = girl;
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     const StandingChart hers;
     for (std::size_t k = 0; k < std::size(searches); ++k) {
-        EXPECT_EQ(searches[k](Native(), 4, 15, 0), forGirl[k]) << k;
+        EXPECT_EQ(searches[k](Native(), 4, 15, 0, OutputRun().Choices()), forGirl[k]) << k;
         EXPECT_TRUE(hers.Unchanged());
     }
 }
@@ -181,7 +181,7 @@ TEST(NativeMomentGuard, RestoresOnEveryWayOut)
 {
     ResetProgramState();
     Native() = DelhiBirth();
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     const BirthRecord birth = Native();
     const ChartState chart = Chart();
 
@@ -189,7 +189,7 @@ TEST(NativeMomentGuard, RestoresOnEveryWayOut)
         const NativeMomentGuard guard;
         Native().Year = 1950;
         Native().Place = "Elsewhere";
-        CalcChart();
+        CalcChart(OutputRun().Choices());
         throw std::runtime_error("page abandoned");
     };
     EXPECT_THROW(moveAndThrow(), std::runtime_error);
@@ -199,7 +199,7 @@ TEST(NativeMomentGuard, RestoresOnEveryWayOut)
     {
         const NativeMomentGuard guard;
         Native().Hour = 3;
-        CalcChart();
+        CalcChart(OutputRun().Choices());
         EXPECT_EQ(guard.SavedNative(), birth);
         EXPECT_FALSE(Chart() == chart);
     }
@@ -248,7 +248,7 @@ TEST_F(EndTimeSearch, TithiAndNakshatraEndsAgreeWithAnIndependentEphemeris)
         std::string worstAt;
         for (const ReferenceEnd& r : rows) {
             const BirthRecord birth = DelhiBirth(r.day, r.month, r.year, r.hour, r.minute, r.second);
-            const ElementEnd end = FindElementEnd(c.anga, birth, r.hour, r.minute, r.second);
+            const ElementEnd end = FindElementEnd(c.anga, birth, r.hour, r.minute, r.second, OutputRun().Choices());
             const long long start = (r.hour * 60LL + r.minute) * 60 + r.second;
             const double minutes = (secondsAfterStartDay(end) - start - r.*c.end) / 60.0;
             sum += std::fabs(minutes);

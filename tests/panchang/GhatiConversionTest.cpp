@@ -192,7 +192,7 @@ TEST_F(GhatiConversionTest, TithiAndPakshaAtBirthAndAtSunrise)
         {DelhiBirth(7, 1, 2000, 12, 0, 0), "Pratipada", "Pratipada", "Shukla"},
     };
     for (const auto& c : cases) {
-        const GhatiPanchang p = GhatiPanchangOf(c.birth);
+        const GhatiPanchang p = GhatiPanchangOf(c.birth, OutputRun().Choices());
         EXPECT_EQ(p.tithiAtSunrise, c.atSunrise) << c.birth.Day;
         EXPECT_EQ(p.tithiAtBirth, c.atBirth) << c.birth.Day;
         EXPECT_EQ(p.paksha, c.paksha) << c.birth.Day;
@@ -224,12 +224,12 @@ TEST_F(GhatiConversionTest, SamvatAndMonthsAreThoseOfTheBasicPage)
     };
     for (const auto& c : cases) {
         const BirthRecord& b = c.birth;
-        const GhatiPanchang p = GhatiPanchangOf(b);
+        const GhatiPanchang p = GhatiPanchangOf(b, OutputRun().Choices());
         EXPECT_EQ(p.vikramSamvat, c.samvat) << b.Day << "-" << b.Month << "-" << b.Year;
-        EXPECT_EQ(p.vikramSamvat, CalcSamvatAtBirth(b).vikram);
+        EXPECT_EQ(p.vikramSamvat, CalcSamvatAtBirth(b, OutputRun().Choices()).vikram);
         EXPECT_EQ(p.lunarMonth, c.lunarMonth) << b.Day << "-" << b.Month << "-" << b.Year;
         EXPECT_EQ(p.adhikaMonth, c.adhika) << b.Day << "-" << b.Month << "-" << b.Year;
-        EXPECT_EQ((LunarMonth{p.lunarMonth, p.adhikaMonth}), LunarMonthAtBirth(b));
+        EXPECT_EQ((LunarMonth{p.lunarMonth, p.adhikaMonth}), LunarMonthAtBirth(b, OutputRun().Choices()));
         EXPECT_EQ(p.nationalMonth, c.nationalMonth) << b.Day << "-" << b.Month << "-" << b.Year;
     }
 }
@@ -261,13 +261,13 @@ TEST_F(GhatiConversionTest, LeavesNativeAndTheChartAsTheyWere)
 {
     const StandingChart boys = BoysChartStanding();
     const BirthRecord girl = MumbaiGirl();
-    const GhatiPanchang p = GhatiPanchangOf(girl);
+    const GhatiPanchang p = GhatiPanchangOf(girl, OutputRun().Choices());
     ClockTimeOfGhatis(girl, 12.5);
     EXPECT_FALSE(p.tithiAtBirth.empty());
     EXPECT_TRUE(boys.Unchanged());
 
     // Native itself as the person.
-    GhatiPanchangOf(Native());
+    GhatiPanchangOf(Native(), OutputRun().Choices());
     EXPECT_TRUE(boys.Unchanged());
 }
 

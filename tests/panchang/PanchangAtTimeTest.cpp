@@ -58,8 +58,8 @@ TEST(PanchangAtTime, AtTheEpochInTheOwnZone)
     london.ZoneHours = 0;
     london.ZoneMeridian = 0;
     const double sun = SunLongitude(1.0), moon = MoonLongitude(1.0);
-    const PanchangAtTime india = CalcPanchangAtTime(DelhiBirth(), sun, moon, 17.5);
-    const PanchangAtTime uk = CalcPanchangAtTime(london, sun, moon, 12.0);
+    const PanchangAtTime india = CalcPanchangAtTime(DelhiBirth(), sun, moon, 17.5, OutputRun().Choices());
+    const PanchangAtTime uk = CalcPanchangAtTime(london, sun, moon, 12.0, OutputRun().Choices());
 
     EXPECT_NEAR(india.ayanamsa, 23.856498, 1e-12);
     EXPECT_NEAR(uk.ayanamsa, 23.856498, 1e-12);
@@ -95,22 +95,23 @@ TEST_F(PredictedEnds, AgreeWithTheSearchAndCountOnPastMidnight)
     for (const auto& m : moments) {
         const BirthRecord birth = DelhiBirth(m.day, m.month, m.year, m.hour, m.minute, 0);
         Native() = birth;
-        CalcChart();
+        CalcChart(OutputRun().Choices());
         const double sun = Chart().PlanetLongitudes[Sun], moon = Chart().PlanetLongitudes[Moon];
-        const PanchangAtTime p = CalcPanchangAtTime(birth, sun, moon, m.hour + m.minute / 60.0);
+        const PanchangAtTime p = CalcPanchangAtTime(birth, sun, moon, m.hour + m.minute / 60.0, OutputRun().Choices());
         const struct {
             Anga anga;
             const ElementAtTime& predicted;
         } elements[] = {{Anga::Tithi, p.tithi}, {Anga::Nakshatra, p.nakshatra}, {Anga::Yoga, p.yoga},
                         {Anga::Karana, p.karana}};
         for (const auto& e : elements) {
-            const ElementEnd exact = FindElementEnd(e.anga, birth, m.hour, m.minute, 0);
+            const ElementEnd exact = FindElementEnd(e.anga, birth, m.hour, m.minute, 0, OutputRun().Choices());
             EXPECT_EQ(e.predicted.number, exact.number) << m.day << "-" << m.month << "-" << m.year;
             EXPECT_NEAR(secondsOf(e.predicted.end), secondsOf(exact), 15 * 60)
                 << m.day << "-" << m.month << "-" << m.year << " " << e.predicted.key << " "
                 << e.predicted.endText;
             EXPECT_EQ(e.predicted.endText,
-                      FormatTime(e.predicted.end.hours, e.predicted.end.minutes, e.predicted.end.seconds));
+                      FormatTime(e.predicted.end.hours, e.predicted.end.minutes, e.predicted.end.seconds,
+                                 TimeTextForm::Short, 0, OutputRun().PunctColon));
         }
     }
 }

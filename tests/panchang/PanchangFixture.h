@@ -54,7 +54,7 @@ private:
 inline StandingChart BoysChartStanding()
 {
     Native() = DelhiBirth(15, 8, 1980, 10, 30);
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     return {};
 }
 

@@ -241,7 +241,7 @@ TEST_F(AspectPages, BuilderNamesTheBodiesAndTheAspect)
     EXPECT_EQ(entries[mema].heading, "_BUDHA SQUARE _MANGAL");
     EXPECT_EQ(entries[mema].text, "FA_MEMA3");
 
-    BuildAspectPredictions(surface, 1);
+    BuildAspectPredictions(surface, Chart(), 1);
     EXPECT_TRUE(surface.FindText("_RAVI CONJUNCTION _CHANDRA"));
     EXPECT_TRUE(surface.FindText("FA_SUMO1"));
     EXPECT_TRUE(collector.messages.empty());
@@ -265,18 +265,18 @@ TEST_F(AspectPages, BuilderNamesTheBodiesAndTheAspect)
 TEST_F(AspectPages, MoreThanTwentyEightAspectsGoOnToAFifthPage)
 {
     Native() = DelhiBirth(8, 5, 1941, 8, 7);
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     const std::vector<AspectEntry> entries = CollectAspectPredictions();
     ASSERT_EQ(entries.size(), 35u);
     EXPECT_EQ(AspectPageCount(), 5);
     surface.ClearLog();
-    BuildAspectPredictions(surface, 5);
+    BuildAspectPredictions(surface, Chart(), 5);
     for (std::size_t i = 28; i < entries.size(); ++i)
         EXPECT_NE(surface.FindText(entries[i].heading), nullptr) << i;
     EXPECT_EQ(surface.FindText(entries[27].heading), nullptr);
 
     Native() = DelhiBirth(15, 8, 1980, 10, 30);
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     ASSERT_LE(CollectAspectPredictions().size(), 28u);
     EXPECT_EQ(AspectPageCount(), 4);
 }

@@ -103,7 +103,7 @@ TEST_F(DashaLayout, PagesKeepInsideTheFrameAndApart)
     for (const auto& b : births) {
         for (bool hindi : {false, true}) {
             Native() = b.birth;
-            CalcChart();
+            CalcChart(OutputRun().Choices());
             ApplyDisplayConventions(hindi);
             OutputRun().YoginiFrom =
                 BirthDecimalYear(b.birth.Day, b.birth.Month, b.birth.Year) + b.yoginiFrom;
@@ -130,7 +130,7 @@ TEST_F(DashaLayout, YoginiAntarNamesShareOneSize)
 {
     for (bool hindi : {false, true}) {
         Native() = tarvik::testing::DelhiBirth(15, 8, 1980, 10, 30);
-        CalcChart();
+        CalcChart(OutputRun().Choices());
         ApplyDisplayConventions(hindi);
         OutputRun().YoginiFrom = 1980;
         MeasuredSurface surface(72);

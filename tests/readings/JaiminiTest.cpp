@@ -173,7 +173,7 @@ protected:
         surface.ClearLog();
         surface.CurrentY = Config().TopMarginTwips;
         surface.Font.Size = OutputRun().BodyFontSize;
-        JaiminiPage(cycle, surface);
+        JaiminiPage(cycle, surface, Chart());
     }
     static double blockX(int k) { return 1440 + 1800 * (k % 5); }
     static double blockTop(int k) { return 1008 + 800 + 4000 * (k / 5); }
@@ -206,22 +206,22 @@ TEST_F(CharaPages, TwoCyclesOfTwelvePeriods)
             EXPECT_TRUE(header->font.Bold);
             EXPECT_EQ(header->font.Size, OutputRun().BodyFontSize - 1);
             headers[cycle].push_back(header->text);
-            EXPECT_EQ(textOf(top + step, x + 400, x + 401), DecimalYearToDate(date, true));
+            EXPECT_EQ(textOf(top + step, x + 400, x + 401), DecimalYearToDate(date, true, OutputRun().Choices()));
             EXPECT_EQ(textOf(top + 2 * step, x, x + 1), "TO");
-            EXPECT_EQ(textOf(top + 2 * step, x + 400, x + 401), DecimalYearToDate(date + years, true));
+            EXPECT_EQ(textOf(top + 2 * step, x + 400, x + 401), DecimalYearToDate(date + years, true, OutputRun().Choices()));
             if (k == 0) {
                 EXPECT_EQ(textOf(top + step, x + 400, x + 401),
                           cycle == 0 ? "05-01-1990" : firstCycleEnd);
             }
             // The last sub-period is the sign's own and ends with the period.
             EXPECT_EQ(textOf(top + 14 * step, x, x + 1), signText(sign).substr(0, 3));
-            EXPECT_EQ(textOf(top + 14 * step, x + 600, x + 601), DecimalYearToDate(date + years, false));
+            EXPECT_EQ(textOf(top + 14 * step, x + 600, x + 601), DecimalYearToDate(date + years, false, OutputRun().Choices()));
             EXPECT_EQ(textOf(top + 3 * step, x + 600, x + 601),
-                      DecimalYearToDate(date + years / 12.0, false));
+                      DecimalYearToDate(date + years / 12.0, false, OutputRun().Choices()));
             date += years;
         }
         if (cycle == 0)
-            firstCycleEnd = DecimalYearToDate(date, true);
+            firstCycleEnd = DecimalYearToDate(date, true, OutputRun().Choices());
         EXPECT_EQ(surface.Font.Size, OutputRun().BodyFontSize);
     }
     EXPECT_EQ(headers[0], headers[1]);
@@ -251,7 +251,7 @@ TEST_F(CharaPages, FirstStartIsTheBirthDate)
             date += CharaDashaYears(Chart(), CharaDashaSign(1, k));
         draw(1);
         EXPECT_EQ(textOf(blockTop(0) + step, blockX(0) + 400, blockX(0) + 401),
-                  DecimalYearToDate(date, true));
+                  DecimalYearToDate(date, true, OutputRun().Choices()));
     }
 }
 

@@ -367,7 +367,7 @@ protected:
             OutputRun().AyanamsaChoice = g.ayanamsa;
             OutputRun().TrueNode = g.trueNode;
             ApplyDisplayConventions(g.hindi);
-            CalcChart();
+            CalcChart(OutputRun().Choices());
             TakeBirthLongitudes();
             OutputRun().VarshphalYear = g.varshphalYear;
             for (const char* key : Pages) {

@@ -174,7 +174,7 @@ protected:
         ASSERT_TRUE(dir.isValid());
         Native() = DelhiBirth(15, 8, 1980, 10, 30);
         Native().Name = "Asha Sharma";
-        CalcChart();
+        CalcChart(OutputRun().Choices());
         TakeBirthLongitudes();
         Config().PrintBorder = true;
         Config().OwnerLines = {"", "Velmora Astrology", "12 Temple Road, Delhi", "+91 11 2345 6789"};

@@ -125,7 +125,7 @@ protected:
 TEST_F(ReadingLayout, HoroscopePagesInBothLanguages)
 {
     Native() = tarvik::testing::DelhiBirth(15, 8, 1980, 10, 30);
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     TakeBirthLongitudes();
     for (bool hindi : {false, true}) {
         ApplyDisplayConventions(hindi);

@@ -55,7 +55,7 @@ protected:
     void stand(const BirthRecord& birth, bool hindi, int style)
     {
         Native() = birth;
-        CalcChart();
+        CalcChart(OutputRun().Choices());
         TakeBirthLongitudes();
         OutputRun().ChartStyle = style;
         ApplyDisplayConventions(hindi);

@@ -59,7 +59,7 @@ double SunAtMinute(const BirthRecord& birth, long long minute)
     BirthRecord r = RecordAtMoment(birth, DateOfDayNumber(at.dayNumber), at.hour, at.minute, 0);
     r.TimeCorrection = 0;
     Native() = r;
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     return Chart().PlanetLongitudes[Sun];
 }
 
@@ -69,7 +69,7 @@ double SunAtMinute(const BirthRecord& birth, long long minute)
 long long ReturnMinuteBySearch(const BirthRecord& birth, int year)
 {
     Native() = birth;
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     const double target = Chart().PlanetLongitudes[Sun];
     auto reached = [&](long long m) { return std::remainder(SunAtMinute(birth, m) - target, 360.0) >= 0; };
     const int day = birth.Month == 2 && birth.Day == 29 ? 28 : birth.Day;
@@ -139,12 +139,12 @@ TEST_F(YearStartTest, TheYearChartsSunStandsOnTheBirthSun)
             OutputRun().AyanamsaChoice = ayanamsa;
             const BirthRecord birth = DelhiBirth(22, 4, 1977, 4, 5, 50);
             Native() = birth;
-            CalcChart();
+            CalcChart(OutputRun().Choices());
             const double birthSun = Chart().PlanetLongitudes[Sun];
             const auto start = FindYearStart(birth, year, ayanamsa, true);
             ASSERT_TRUE(start);
             Native() = YearStartRecord(birth, *start);
-            CalcChart();
+            CalcChart(OutputRun().Choices());
             // One second of the Sun's motion is 0.04"; a few seconds of arc allowed.
             EXPECT_NEAR(std::remainder(Chart().PlanetLongitudes[Sun] - birthSun, 360.0), 0, 2e-4);
         }
@@ -390,7 +390,7 @@ protected:
     void stand(const BirthRecord& birth)
     {
         Native() = birth;
-        CalcChart();
+        CalcChart(OutputRun().Choices());
         TakeBirthLongitudes();
     }
 
@@ -400,7 +400,7 @@ protected:
     {
         const NativeMomentGuard guard;
         Native() = moment;
-        CalcChart();
+        CalcChart(OutputRun().Choices());
         return Chart();
     }
 
@@ -410,7 +410,7 @@ protected:
     {
         const NativeMomentGuard guard;
         Native() = moment;
-        CalcChart();
+        CalcChart(OutputRun().Choices());
         RecordingSurface table;
         PrintPlanetTable(table, 1, false);
         return table.TextStrings();

@@ -28,7 +28,7 @@ protected:
         surface.ClearLog();
         surface.CurrentY = Config().TopMarginTwips;
         surface.Font.Size = OutputRun().BodyFontSize;
-        PrintVimshottariDasha(surface, 5, 1, 1990, maha, selection);
+        PrintVimshottariDasha(surface, Chart(), 5, 1, 1990, maha, selection);
     }
     DashaPeriods tree(double moon) const { return VimshottariPeriods(VimshottariAtBirth(moon), Birth); }
     // Block headers in the order printed.
@@ -76,7 +76,7 @@ TEST_F(VimshottariPages, MahadashasFromBirth)
         ASSERT_NE(fromText, nullptr);
         EXPECT_EQ(fromText->text, from);
         EXPECT_EQ(rightOf(*fromText), x + 2250);
-        const std::string to = DecimalYearToDate(periods.Period(DashaLevel::Maha, k).end, true);
+        const std::string to = DecimalYearToDate(periods.Period(DashaLevel::Maha, k).end, true, OutputRun().Choices());
         const RecordedText* toText = textAt(h.y + 2 * step + 15, x + 1200, x + 2600);
         ASSERT_NE(toText, nullptr);
         EXPECT_EQ(toText->text, to);
@@ -86,7 +86,7 @@ TEST_F(VimshottariPages, MahadashasFromBirth)
     }
     // Nine months of the 120 years: the first Ketu antardasha begins at birth.
     EXPECT_EQ(textOf(y0 + 3 * step + 10, 1400, 4000),
-              "05-01-1990 - " + DecimalYearToDate(Birth + 49.0 / 120, true));
+              "05-01-1990 - " + DecimalYearToDate(Birth + 49.0 / 120, true, OutputRun().Choices()));
     EXPECT_EQ(textOf(y0 + 3 * step, 1390, 1391), "KETU");
 }
 
@@ -106,7 +106,7 @@ TEST_F(VimshottariPages, AntardashasEndedBeforeBirthShowTheDash)
         lines.push_back(textOf(top + 10, h.x + 100, h.x + 2600));
         EXPECT_EQ(textOf(top, h.x, h.x + 1), KetuAntarLords[j]) << j;
     }
-    const auto end = [&](int a) { return DecimalYearToDate(periods.Period(DashaLevel::Antar, a).end, true); };
+    const auto end = [&](int a) { return DecimalYearToDate(periods.Period(DashaLevel::Antar, a).end, true, OutputRun().Choices()); };
     for (int j = 0; j < 5; ++j)
         EXPECT_EQ(lines[static_cast<std::size_t>(j)], " - -") << j;
     EXPECT_EQ(lines[5], "05-01-1990 - " + end(5));
@@ -170,10 +170,10 @@ TEST_F(VimshottariPages, PratyantarPagesFromTheAntardashaAtBirth)
     blocks = headers(" DAYS)");
     ASSERT_EQ(blocks.size(), 9u);
     EXPECT_EQ(blocks[0]->text, "SHUKRA - KETU (420 DAYS)");
-    const std::string before = DecimalYearToDate(periods.Period(DashaLevel::Antar, 16).end, true);
+    const std::string before = DecimalYearToDate(periods.Period(DashaLevel::Antar, 16).end, true, OutputRun().Choices());
     EXPECT_EQ(textOf(blocks[0]->y + step, blocks[0]->x + 1200, blocks[0]->x + 2600), before);
     const std::string firstEnd =
-        DecimalYearToDate(periods.Period(DashaLevel::Pratyantar, 17 * 9).end, true);
+        DecimalYearToDate(periods.Period(DashaLevel::Pratyantar, 17 * 9).end, true, OutputRun().Choices());
     EXPECT_EQ(textOf(blocks[0]->y + 3 * step + 10, blocks[0]->x + 100, blocks[0]->x + 2600),
               before + " - " + firstEnd);
 
@@ -212,7 +212,7 @@ TEST_F(VimshottariPages, SookshmaPages)
         const double top = blocks[0]->y + (3 + s) * step + (s == 1 ? 15 : 0) + 10;
         const RecordedText* t = textAt(top, blocks[0]->x + 1, blocks[0]->x + 2400);
         ASSERT_NE(t, nullptr) << s;
-        EXPECT_EQ(t->text, p.endedBeforeBirth ? "-" : DecimalYearToDateTime(p.end)) << s;
+        EXPECT_EQ(t->text, p.endedBeforeBirth ? "-" : DecimalYearToDateTime(p.end, OutputRun().Choices())) << s;
         EXPECT_EQ(rightOf(*t), blocks[0]->x + 2400) << s;
     }
 
@@ -221,7 +221,7 @@ TEST_F(VimshottariPages, SookshmaPages)
     ASSERT_EQ(blocks.size(), 9u);
     EXPECT_EQ(blocks[0]->text, "SHUKRA - SHUKRA - SHUKRA (200 DAYS)");
     EXPECT_EQ(textOf(blocks[0]->y + step, blocks[0]->x + 1, blocks[0]->x + 2400),
-              DecimalYearToDateTime(periods.Period(DashaLevel::Pratyantar, 80).end));
+              DecimalYearToDateTime(periods.Period(DashaLevel::Pratyantar, 80).end, OutputRun().Choices()));
 
     draw(false, {.sookshma = true, .sookshmaPage = 73});   // antardasha 80
     EXPECT_EQ(headers(" DAYS)").size(), 9u);
@@ -357,7 +357,7 @@ protected:
         surface.ClearLog();
         surface.CurrentY = Config().TopMarginTwips;
         surface.Font.Size = OutputRun().BodyFontSize;
-        PrintCompactPratyantarPage(surface, 5, 1, 1990, today.year, today.month);
+        PrintCompactPratyantarPage(surface, Chart(), 5, 1, 1990, today.year, today.month);
     }
 };
 
@@ -384,18 +384,18 @@ TEST_F(CompactPratyantarPage, StartsSevenBeforeTheCurrentAntardasha)
     EXPECT_EQ(std::count(texts.begin(), texts.end(), "FROM"), 3);
     // The first FROM is the end of the antardasha before; every TO is the next FROM.
     const DashaPeriods periods = VimshottariPeriods(VimshottariAtBirth(0), Birth);
-    std::string from = DecimalYearToDate(periods.Period(DashaLevel::Antar, 12).end, true);
+    std::string from = DecimalYearToDate(periods.Period(DashaLevel::Antar, 12).end, true, OutputRun().Choices());
     for (int b = 0; b < 15; ++b) {
         const double x = blocks[b]->x;
         const RecordedText* f = textAt(blocks[b]->y + step, x, x + 1300);
         ASSERT_NE(f, nullptr) << b;
         EXPECT_EQ(f->text, from) << b;
         EXPECT_EQ(rightOf(*f), x + 1250) << b;
-        from = DecimalYearToDate(periods.Period(DashaLevel::Antar, 13 + b).end, true);
+        from = DecimalYearToDate(periods.Period(DashaLevel::Antar, 13 + b).end, true, OutputRun().Choices());
         EXPECT_EQ(textOf(blocks[b]->y + 2 * step + 15, x, x + 1300), from) << b;
         // Pratyantardasha ends in short form, 30 twips below their names.
         const DashaPeriod p = periods.Period(DashaLevel::Pratyantar, (13 + b) * 9 + 2);
-        EXPECT_EQ(textOf(blocks[b]->y + 5 * step + 30, x + 1, x + 1300), DecimalYearToDate(p.end, false));
+        EXPECT_EQ(textOf(blocks[b]->y + 5 * step + 30, x + 1, x + 1300), DecimalYearToDate(p.end, false, OutputRun().Choices()));
     }
 }
 

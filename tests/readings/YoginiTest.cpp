@@ -27,7 +27,7 @@ protected:
         surface.ClearLog();
         surface.CurrentY = Config().TopMarginTwips;
         surface.Font.Size = OutputRun().BodyFontSize;
-        PrintYoginiDasha(surface, 5, 1, 1990, selector);
+        PrintYoginiDasha(surface, Chart(), 5, 1, 1990, selector);
     }
     DashaPeriods tree() const
     {
@@ -53,7 +53,7 @@ TEST_F(YoginiPages, MahaPeriodsFromBirth)
         draw(-page);
         EXPECT_EQ(surface.Texts().front().text, "YOGINI DASHA");
         std::string start = page == 1 ? "05-01-1990"
-                                      : DecimalYearToDate(periods.Period(DashaLevel::Maha, 14).end, true);
+                                      : DecimalYearToDate(periods.Period(DashaLevel::Maha, 14).end, true, OutputRun().Choices());
         for (int j = 0; j < 15; ++j) {
             const int i = (page - 1) * 15 + j;
             const int yogini = (3 + i) % 8;
@@ -63,7 +63,7 @@ TEST_F(YoginiPages, MahaPeriodsFromBirth)
                 std::string(Names[yogini]) + " " + std::to_string(yogini + 1) + " YEARS";
             ASSERT_EQ(textOf(top, x, x + 1), header) << j;
             EXPECT_TRUE(textAt(top, x, x + 1)->font.Bold);
-            const std::string end = DecimalYearToDate(periods.Period(DashaLevel::Maha, i).end, true);
+            const std::string end = DecimalYearToDate(periods.Period(DashaLevel::Maha, i).end, true, OutputRun().Choices());
             EXPECT_EQ(textOf(top + step, x + 300, x + 301), start) << j;
             EXPECT_EQ(textOf(top + 2 * step, x + 300, x + 301), end) << j;
             start = end;
@@ -75,10 +75,10 @@ TEST_F(YoginiPages, MahaPeriodsFromBirth)
                 EXPECT_EQ(name->text, std::string(Names[(yogini + k) % 8]).substr(0, 4));
                 EXPECT_FALSE(name->font.Bold);
                 EXPECT_EQ(textOf(top + (3 + k) * step, x + 650, x + 651),
-                          DecimalYearToDate(periods.Period(DashaLevel::Antar, 8 * i + k).end, false));
+                          DecimalYearToDate(periods.Period(DashaLevel::Antar, 8 * i + k).end, false, OutputRun().Choices()));
             }
             EXPECT_EQ(textOf(top + 10 * step, x + 650, x + 651),
-                      DecimalYearToDate(periods.Period(DashaLevel::Maha, i).end, false));
+                      DecimalYearToDate(periods.Period(DashaLevel::Maha, i).end, false, OutputRun().Choices()));
         }
         EXPECT_EQ(surface.Texts().size(), 1u + 15 * (3 + 8 * 2));
     }
@@ -118,13 +118,13 @@ TEST_F(YoginiPages, FirstStartIsTheBirthDate)
     for (const auto& b : births) {
         surface.ClearLog();
         surface.CurrentY = Config().TopMarginTwips;
-        PrintYoginiDasha(surface, b.day, b.month, b.year, -1);
+        PrintYoginiDasha(surface, Chart(), b.day, b.month, b.year, -1);
         const double x = 1440;
         EXPECT_EQ(textOf(bodyTop() + OutputRun().LineStep, x + 300, x + 301), b.shown);
         const DashaPeriods periods =
             YoginiPeriods(YoginiAtMoon(0), BirthDecimalYear(b.day, b.month, b.year));
         EXPECT_EQ(textOf(bodyTop() + 2 * OutputRun().LineStep, x + 300, x + 301),
-                  DecimalYearToDate(periods.Period(DashaLevel::Maha, 0).end, true));
+                  DecimalYearToDate(periods.Period(DashaLevel::Maha, 0).end, true, OutputRun().Choices()));
     }
 }
 
@@ -149,9 +149,9 @@ TEST_F(YoginiPages, AntarPageFromTheYoginiDate)
     // Start and end in a smaller size, one under the other.
     const double line = (body - 1) * RecordingSurface::HeightPerPoint;
     const double dateLine = (body - 2) * RecordingSurface::HeightPerPoint;
-    EXPECT_EQ(textOf(top + line, 1440, 1441), DecimalYearToDate(Birth - 2, true));
+    EXPECT_EQ(textOf(top + line, 1440, 1441), DecimalYearToDate(Birth - 2, true, OutputRun().Choices()));
     EXPECT_EQ(textOf(top + line + dateLine, 1440, 1441),
-              DecimalYearToDate(Birth - 2 + 16.0 / 36, true));
+              DecimalYearToDate(Birth - 2 + 16.0 / 36, true, OutputRun().Choices()));
     EXPECT_EQ(textAt(top + line, 1440, 1441)->font.Size, body - 2);
     // Its pratyantar periods all ended before birth: names alone.
     for (int p = 0; p < 8; ++p) {

@@ -168,7 +168,7 @@ TEST_F(GhatiWindowTest, AButtonHandsItsPersonsEntriesToTheWindow)
         EXPECT_EQ(g.lblSamvat->text(), c.samvat);
         EXPECT_EQ(g.lblMas->text(), c.lunarMonth);
         EXPECT_EQ(g.lblPaksh->text(), c.paksha);
-        const GhatiPanchang p = GhatiPanchangOf(c.birth);
+        const GhatiPanchang p = GhatiPanchangOf(c.birth, OutputRun().Choices());
         EXPECT_EQ(g.lblTithiBR->text(), Text(p.tithiAtBirth));
         EXPECT_EQ(g.lblTithiSR->text(), Text(p.tithiAtSunrise));
         EXPECT_TRUE(messages.messages.empty());

@@ -228,26 +228,26 @@ void writePanchang(JsonObject& json, const DumpRequest& request)
 
     JsonObject p;
     const int tithi = CalcTithi(moon, sun);
-    p.object("Tithi", element(tithi, TithiKey(tithi), CalcTithiText(moon, sun), TithiEndTime(standard, h, m, s)));
+    p.object("Tithi", element(tithi, TithiKey(tithi), CalcTithiText(moon, sun), TithiEndTime(standard, h, m, s, OutputRun().Choices())));
     const int star = CalcNakshatra(moon);
     p.object("Nakshatra", element(star, NakshatraKeys(star), GetDictText(NakshatraKeys(star)),
-                                  NakshatraEndTime(standard, h, m, s)));
+                                  NakshatraEndTime(standard, h, m, s, OutputRun().Choices())));
     const int yoga = CalcYoga(moon, sun);
-    p.object("Yoga", element(yoga, YogaKeys[yoga], CalcYogaText(moon, sun), YogaEndTime(standard, h, m, s)));
+    p.object("Yoga", element(yoga, YogaKeys[yoga], CalcYogaText(moon, sun), YogaEndTime(standard, h, m, s, OutputRun().Choices())));
     const int karana = CalcKarana(moon, sun);
-    p.object("Karana", element(karana, KaranaNames[karana], CalcKaranaText(moon, sun), KaranaEndTime(standard, h, m, s)));
+    p.object("Karana", element(karana, KaranaNames[karana], CalcKaranaText(moon, sun, OutputRun().Choices()), KaranaEndTime(standard, h, m, s, OutputRun().Choices())));
 
-    const SamvatYears samvat = CalcSamvatAtBirth(b);
+    const SamvatYears samvat = CalcSamvatAtBirth(b, OutputRun().Choices());
     p.integer("ShakaSamvat", samvat.shaka);
     p.integer("VikramSamvat", samvat.vikram);
-    const LunarMonth month = LunarMonthAtBirth(b);
+    const LunarMonth month = LunarMonthAtBirth(b, OutputRun().Choices());
     p.text("Masa", month.key);
     p.text("SakaMonth", GetNationalMonthName(b.Month, b.Day, b.Year));
     p.integer("MasaAdhika", month.adhika ? 1 : 0);
-    const Ishtkaal ishtkaal = CalcIshtkaal(b);
+    const Ishtkaal ishtkaal = CalcIshtkaal(b, OutputRun().Choices());
     p.text("Ishtkaal", ishtkaal.text);
     p.number("IshtkaalGhati", ishtkaal.ghati);
-    p.text("Velantar", CalcVelantar(b.Day, b.Month));
+    p.text("Velantar", CalcVelantar(b.Day, b.Month, OutputRun().Choices()));
     json.object("Panchang", p);
 }
 
@@ -271,7 +271,7 @@ std::string ChartJson(const DumpRequest& request)
     OutputRun().AyanamsaChoice = request.ayanamsaChoice;
     OutputRun().TrueNode = request.trueNode;
     ApplyDisplayConventions(false);
-    CalcChart();
+    CalcChart(OutputRun().Choices());
 
     JsonObject json;
     for (KeyWriter write : KeyWriters)

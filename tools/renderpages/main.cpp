@@ -111,7 +111,7 @@ void prepareRun(const RenderRequest& request)
         Native().Sex = "Female";
         describePlace(Native());
         Births().NativeWarTime = warTimeOf(Native());
-        CalcChart();
+        CalcChart(OutputRun().Choices());
         TakeBirthLongitudes();
         KeepGirlResults();
     }
@@ -120,7 +120,7 @@ void prepareRun(const RenderRequest& request)
     Native().Sex = "Male";
     describePlace(Native());
     Births().NativeWarTime = warTimeOf(Native());
-    CalcChart();
+    CalcChart(OutputRun().Choices());
     TakeBirthLongitudes();
     if (request.girl)
         KeepBoyResults();

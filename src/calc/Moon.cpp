@@ -115,17 +115,29 @@ LunarElements MeanLunarElements(double T)
 
 double MeanNode(double T) { return MeanLunarElements(T).node; }
 
+namespace {
+// The four arguments of the lunar series, in degrees: the elongation D, the
+// Sun's mean anomaly M, the Moon's mean anomaly M' and its argument of
+// latitude F.
+struct LunarArguments {
+    double D, M, Mm, F;
+};
+
+LunarArguments ArgumentsOf(const LunarElements& m)
+{
+    return {m.moonLongitude - m.sunLongitude, m.sunLongitude - m.sunPerigee, m.moonLongitude - m.moonPerigee,
+            m.moonLongitude - m.node};
+}
+} // namespace
+
 double MoonLongitude(double T)
 {
     const LunarElements m = MeanLunarElements(T);
-    const double Mm = m.moonLongitude - m.moonPerigee;
-    const double Ms = m.sunLongitude - m.sunPerigee;
-    const double D = m.moonLongitude - m.sunLongitude;
-    const double F = m.moonLongitude - m.node;
+    const LunarArguments a = ArgumentsOf(m);
 
     double lambda = m.moonLongitude;
     for (const LunarTerm& t : LunarSeries) {
-        const double argument = t.D * D + t.Mm * Mm + t.Ms * Ms + t.F * F + t.N * m.node;
+        const double argument = t.D * a.D + t.Mm * a.Mm + t.Ms * a.M + t.F * a.F + t.N * m.node;
         lambda += t.coefficient * std::sin(argument * DegToRad);
     }
     // The reduction from the Moon's orbit to the ecliptic, and a constant.
@@ -135,14 +147,10 @@ double MoonLongitude(double T)
 
 double TrueNodeCorrection(double T)
 {
-    const LunarElements m = MeanLunarElements(T);
-    const double D = m.moonLongitude - m.sunLongitude;
-    const double M = m.sunLongitude - m.sunPerigee;
-    const double Mm = m.moonLongitude - m.moonPerigee;
-    const double F = m.moonLongitude - m.node;
+    const LunarArguments a = ArgumentsOf(MeanLunarElements(T));
     double minutes = 0;
     for (const NodeTerm& t : TrueNodeSeries)
-        minutes += t.arcmin * std::sin((t.D * D + t.M * M + t.Mm * Mm + t.F * F) * DegToRad);
+        minutes += t.arcmin * std::sin((t.D * a.D + t.M * a.M + t.Mm * a.Mm + t.F * a.F) * DegToRad);
     return minutes;
 }
 

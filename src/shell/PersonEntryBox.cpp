@@ -2,6 +2,7 @@
 
 #include "EntryRules.h"
 #include "NamedControl.h"
+#include "QtTexts.h"
 #include "core/Reporter.h"
 #include "refdata/Databases.h"
 #include "refdata/Places.h"
@@ -36,14 +37,6 @@ QStringList Numbers(int last)
     for (int n = 0; n <= last; ++n)
         items << QString::number(n);
     return items;
-}
-
-QStringList Texts(const std::vector<std::string>& texts)
-{
-    QStringList list;
-    for (const std::string& t : texts)
-        list << QString::fromStdString(t);
-    return list;
 }
 
 } // namespace
@@ -240,7 +233,7 @@ void PersonEntryBox::ListPlaces()
             if (const std::string damaged = DamagedCoordinates(*row); !damaged.empty())
                 reporter().Message(damaged);
         for (const PlaceEntry& p : read ? PlaceList(DatDatabase(), zone) : std::vector<PlaceEntry>{})
-            rows.push_back({QString::fromStdString(p.name), p.placeId, Texts(p.otherNames)});
+            rows.push_back({QString::fromStdString(p.name), p.placeId, QtTexts(p.otherNames)});
     } catch (const DbError& e) {
         reporter().Message(e.what());
         if (zone == listedZone_)

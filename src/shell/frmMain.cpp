@@ -5,6 +5,7 @@
 #include "ModalDialogs.h"
 #include "OutputRun.h"
 #include "PageList.h"
+#include "QtTexts.h"
 #include "StoredSettings.h"
 #include "TimeZones.h"
 #include "frmOptions.h"
@@ -49,14 +50,6 @@ void FillList(QComboBox* list, const QStringList& items, int selected)
     list->clear();
     list->addItems(items);
     list->setCurrentIndex(selected);
-}
-
-QStringList Texts(const std::vector<std::string>& texts)
-{
-    QStringList list;
-    for (const std::string& t : texts)
-        list << QString::fromStdString(t);
-    return list;
 }
 
 } // namespace
@@ -163,7 +156,7 @@ void frmMain::FillEntryLists()
 {
     std::vector<PickerRow> zones;
     for (const ZoneEntry& z : ZoneList(DatDatabase()))
-        zones.push_back({QString::fromStdString(z.description), z.countryId, Texts(z.otherNames)});
+        zones.push_back({QString::fromStdString(z.description), z.countryId, QtTexts(z.otherNames)});
     for (PersonEntryBox* box : PersonBoxes)
         box->SetZones(zones);
     FillSampleEntry();

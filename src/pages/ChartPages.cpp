@@ -99,21 +99,22 @@ void PrintMatchNavamsaPage(Surface& surface, bool toPrinter)
     DrawChart(surface, 4, Dict(VargaNames[4]), true, RightChart, &match.PartnerSaptavargaSigns);
 }
 
-std::string AyanamsaLineText(const std::string& ayanamsaDms)
+std::string AyanamsaLineText(const std::string& ayanamsaDms, const RunChoices& choices)
 {
     const RunValues& run = OutputRun();
     static constexpr std::array<std::string_view, 3> names = {"NCLAHIRI", "KP", "BVRAMAN"};
     std::string text = Dict("Ayanamsa");
-    if (run.AyanamsaChoice >= 0 && run.AyanamsaChoice <= 2)
-        text += " " + run.PunctOpen + Dict(names[run.AyanamsaChoice]) + run.PunctClose;
-    return text + run.PunctColon + "  " + ayanamsaDms;
+    const int choice = choices.ayanamsaChoice;
+    if (choice >= 0 && choice <= 2)
+        text += " " + run.PunctOpen + Dict(names[choice]) + run.PunctClose;
+    return text + choices.colon + "  " + ayanamsaDms;
 }
 
-void PrintNirayanaCharts(Surface& surface)
+void PrintNirayanaCharts(Surface& surface, const RunChoices& choices)
 {
     ChartState& chart = Chart();
     PrintAt(surface, Config().LeftMarginTwips, static_cast<int>(surface.CurrentY),
-            AyanamsaLineText(FormatDMS(chart.PlanetLongitudes[AyanamsaSlot], OutputRun().PunctColon)));
+            AyanamsaLineText(FormatDMS(chart.PlanetLongitudes[AyanamsaSlot], choices.colon), choices));
 
     DrawChart(surface, 1, Dict("_LAGNATARVIK"), true, LeftChart);
     DrawChart(surface, 4, Dict(VargaNames[4]), true, RightChart);
@@ -147,7 +148,7 @@ void PrintKPCharts(Surface& surface)
     DrawChart(surface, 4, Dict(VargaNames[4]), true, RightChart);
 }
 
-void PrintKPCuspPage(Surface& surface, bool toPrinter)
+void PrintKPCuspPage(Surface& surface, bool toPrinter, const RunChoices& choices)
 {
     ChartState& chart = Chart();
     PrintPageFrame(surface, toPrinter);
@@ -168,7 +169,7 @@ void PrintKPCuspPage(Surface& surface, bool toPrinter)
         DrawChart(surface, 0, Dict("_LAGNATARVIK"), true, LeftChart);
         return;
     }
-    PrintCuspTable(surface, 3, toPrinter, tableY);
+    PrintCuspTable(surface, 3, toPrinter, tableY, choices);
     blankParagraphs(surface, 3);
     DrawChart(surface, 0, Dict("_LAGNATARVIK"), true, LeftChart);
     PlaceBhavas(chart.SaptavargaSigns, kpBoundaries(), cuspZodiacLongitudes(),

@@ -3,6 +3,7 @@
 // The pages made of charts, and the chart rows of the table pages.
 
 #include "Surface.h"
+#include "core/RunChoices.h"
 
 #include <string>
 
@@ -18,11 +19,11 @@ void PrintMatchNavamsaPage(Surface& surface, bool toPrinter);
 
 // The ayanamsa in use, as the Nirayana page prints it under the planet table:
 // "Ayanamsa (name):  dms" in the page's language and punctuation.
-std::string AyanamsaLineText(const std::string& ayanamsaDms);
+std::string AyanamsaLineText(const std::string& ayanamsaDms, const RunChoices& choices);
 
 // The Nirayana page below its planet table: the ayanamsa line, lagna and
 // navamsa, moon chart and bhava chalit.
-void PrintNirayanaCharts(Surface& surface);
+void PrintNirayanaCharts(Surface& surface, const RunChoices& choices);
 // The Bhav page below its table: the bhava chalit by the cusps and by the
 // sandhis.
 void PrintBhavCharts(Surface& surface);
@@ -30,6 +31,6 @@ void PrintBhavCharts(Surface& surface);
 void PrintKPCharts(Surface& surface);
 // The KP2 page: heading, cusp table, the KP-shifted lagna chart and the
 // bhava chart by the KP cusps, its houses numbered with the cusps' signs.
-void PrintKPCuspPage(Surface& surface, bool toPrinter);
+void PrintKPCuspPage(Surface& surface, bool toPrinter, const RunChoices& choices);
 
 } // namespace tarvik

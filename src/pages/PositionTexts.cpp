@@ -57,9 +57,9 @@ std::string SubLordText(double longitude)
     return TranslateWord(GetSubLord(ReduceDegrees(longitude) * 3600));
 }
 
-std::string EnglishCut(std::string_view text, std::size_t n)
+std::string EnglishCut(std::string_view text, std::size_t n, const RunChoices& choices)
 {
-    if (OutputRun().LanguageHindi)
+    if (choices.languageHindi)
         return std::string(text);
     std::size_t end = 0;
     for (std::size_t chars = 0; end < text.size() && chars < n; ++chars) {

@@ -38,7 +38,7 @@ void printYearChart(Surface& surface, bool toPrinter, int completedYears, double
                     const RunChoices& choices)
 {
     const RunValues& run = OutputRun();
-    PrintPlanetTable(surface, 1, toPrinter);
+    PrintPlanetTable(surface, 1, toPrinter, choices);
 
     const int tithi = static_cast<int>(PanchangElementsOf(Chart()).elements[TithiElement]);
     const BirthRecord& n = Native();

@@ -100,25 +100,25 @@ constexpr PageMode M = PageMode::Match;
 // title, key, group, mode, builder, count, title digits, key digits.
 const PageRow Pages[] = {
     {"Basic Details", "Basic", "", H,
-     [](Surface& s, bool t, int, const RunChoices&) {
+     [](Surface& s, bool t, int, const RunChoices& c) {
          frame(s, t);
-         PrintBasicPage(s, false, nullptr, nullptr);
+         PrintBasicPage(s, false, nullptr, nullptr, c);
      }},
     {"Nirayana Longitudes and Lagna/Rasi/Asc Tarvik, Moon/Chandra Tarvik, Navamsa Tarvik, Bhav Chalit",
      "Nirayana", "", H,
-     [](Surface& s, bool t, int, const RunChoices&) {
-         PrintPlanetTable(s, 1, t);
-         PrintNirayanaCharts(s);
+     [](Surface& s, bool t, int, const RunChoices& c) {
+         PrintPlanetTable(s, 1, t, c);
+         PrintNirayanaCharts(s, c);
      }},
     {"Sayana Longitudes, Aspects", "Sayana", "", H,
-     [](Surface& s, bool t, int, const RunChoices&) {
-         PrintPlanetTable(s, 2, t);
+     [](Surface& s, bool t, int, const RunChoices& c) {
+         PrintPlanetTable(s, 2, t, c);
          PrintAspectGrid(s);
      }},
     {"Bhav Positions, Chalit, Bhav Chalit", "Bhav", "", H,
-     [](Surface& s, bool t, int, const RunChoices&) {
+     [](Surface& s, bool t, int, const RunChoices& c) {
          frame(s, t);
-         PrintBhavTable(s);
+         PrintBhavTable(s, c);
          PrintBhavCharts(s);
      }},
     {"Sudarshan Chakra", "Sudarshan", "", H,
@@ -133,11 +133,11 @@ const PageRow Pages[] = {
      }},
     // The planet table frames the KP1 page itself, so the page is framed once.
     {"KP - Page 1", "KP1", "", H,
-     [](Surface& s, bool t, int, const RunChoices&) {
-         PrintPlanetTable(s, 3, t);
+     [](Surface& s, bool t, int, const RunChoices& c) {
+         PrintPlanetTable(s, 3, t, c);
          PrintKPCharts(s);
      }},
-    {"KP - Page 2", "KP2", "", H, [](Surface& s, bool t, int, const RunChoices&) { PrintKPCuspPage(s, t); }},
+    {"KP - Page 2", "KP2", "", H, [](Surface& s, bool t, int, const RunChoices& c) { PrintKPCuspPage(s, t, c); }},
     {"Sade Sati - Page 1", "Sade1", "", H,
      [](Surface& s, bool t, int, const RunChoices& c) {
          frameWithHeading(s, t, "SadeSati");
@@ -160,14 +160,14 @@ const PageRow Pages[] = {
     {"Shodashvarga Page 4 : Trisamsa, Khavedamsa, Akshavedamsa, Shatyamsa", "Shodash4", "", H,
      &shodash<4>},
     {"Shodashvarga Table", "Shodashvarga", "", H,
-     [](Surface& s, bool t, int, const RunChoices&) {
+     [](Surface& s, bool t, int, const RunChoices& c) {
          frame(s, t);
-         PrintShodashvargaTable(s);
+         PrintShodashvargaTable(s, c);
      }},
     {"Ashtakvarga", "Ashtakvarga", "", H,
-     [](Surface& s, bool t, int, const RunChoices&) {
+     [](Surface& s, bool t, int, const RunChoices& c) {
          frame(s, t);
-         PrintAshtakvargaPage(s);
+         PrintAshtakvargaPage(s, c);
      }},
     {"Vimsottari Mahadasa & Antar Dasa", "VimsAntar", "", H, &vimshottariMaha<false, false>},
     {"Vimsottari Pratyantar Dasa", "VimsPratya", "", H,
@@ -228,13 +228,13 @@ const PageRow Pages[] = {
 
     // A match.
     {"Basic Details", "Basic", "", M,
-     [](Surface& s, bool t, int, const RunChoices&) {
+     [](Surface& s, bool t, int, const RunChoices& c) {
          frame(s, t);
          const MatchCopies& m = Match();
-         PrintBasicPage(s, true, &m.PartnerSunTimes, &m.PartnerPanchang);
+         PrintBasicPage(s, true, &m.PartnerSunTimes, &m.PartnerPanchang, c);
      }},
     {"Nirayana Longitudes and Lagna Tarvik, Bhava Chalit", "Nirayana", "", M,
-     [](Surface& s, bool t, int, const RunChoices&) { PrintMatchNirayanaPage(s, t); }},
+     [](Surface& s, bool t, int, const RunChoices& c) { PrintMatchNirayanaPage(s, t, c); }},
     {"Chalit, Chandra Tarvik, Navamsa", "Navamsa", "", M,
      [](Surface& s, bool t, int, const RunChoices&) { PrintMatchNavamsaPage(s, t); }},
     {"Interpretation of Ashta Kootas", "Interpret", "", M, &matchMaking<1>},

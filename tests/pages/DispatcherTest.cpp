@@ -156,15 +156,15 @@ TEST_F(DispatcherTest, EveryKeyDrawsWhatItsBuildersDrawWithTheirFlags)
         Draw draw;   // null: the key draws nothing
     };
     const Case cases[] = {
-        {"Basic", false, framed([](Surface& s) { PrintBasicPage(s, false, nullptr, nullptr); })},
+        {"Basic", false, framed([](Surface& s) { PrintBasicPage(s, false, nullptr, nullptr, OutputRun().Choices()); })},
         {"Sudarshan", false, framed([](Surface& s) { PrintSudarshanChakra(s); })},
-        {"Nirayana", false, [](Surface& s) { PrintPlanetTable(s, 1, true); PrintNirayanaCharts(s); }},
-        {"Sayana", false, [](Surface& s) { PrintPlanetTable(s, 2, true); PrintAspectGrid(s); }},
-        {"Bhav", false, framed([](Surface& s) { PrintBhavTable(s); PrintBhavCharts(s); })},
-        {"KP1", false, [](Surface& s) { PrintPlanetTable(s, 3, true); PrintKPCharts(s); }},
-        {"KP2", false, [](Surface& s) { PrintKPCuspPage(s, true); }},
-        {"Shodashvarga", false, framed([](Surface& s) { PrintShodashvargaTable(s); })},
-        {"Ashtakvarga", false, framed([](Surface& s) { PrintAshtakvargaPage(s); })},
+        {"Nirayana", false, [](Surface& s) { PrintPlanetTable(s, 1, true, OutputRun().Choices()); PrintNirayanaCharts(s, OutputRun().Choices()); }},
+        {"Sayana", false, [](Surface& s) { PrintPlanetTable(s, 2, true, OutputRun().Choices()); PrintAspectGrid(s); }},
+        {"Bhav", false, framed([](Surface& s) { PrintBhavTable(s, OutputRun().Choices()); PrintBhavCharts(s); })},
+        {"KP1", false, [](Surface& s) { PrintPlanetTable(s, 3, true, OutputRun().Choices()); PrintKPCharts(s); }},
+        {"KP2", false, [](Surface& s) { PrintKPCuspPage(s, true, OutputRun().Choices()); }},
+        {"Shodashvarga", false, framed([](Surface& s) { PrintShodashvargaTable(s, OutputRun().Choices()); })},
+        {"Ashtakvarga", false, framed([](Surface& s) { PrintAshtakvargaPage(s, OutputRun().Choices()); })},
         {"Maitri", false, framed([](Surface& s) { PrintPlanetFriendship(s); })},
         {"Manglik", false, framed([](Surface& s) { PrintManglikDosha(s, OutputRun().Choices()); })},
         {"Sade1", false, headed("SadeSati", [](Surface& s) { PrintSadeSatiPage1(s, Native(), Births().BirthMoon, OutputRun().Choices()); })},
@@ -197,9 +197,9 @@ TEST_F(DispatcherTest, EveryKeyDrawsWhatItsBuildersDrawWithTheirFlags)
         {"VP4", false, [](Surface& s) { VarshphalPage(s, true, 4, OutputRun().Choices()); }},
         {"Shodash1", false, [](Surface& s) { PrintShodashPage(s, true, 1); }},
         {"Basic", true, framed([](Surface& s) {
-             PrintBasicPage(s, true, &Match().PartnerSunTimes, &Match().PartnerPanchang);
+             PrintBasicPage(s, true, &Match().PartnerSunTimes, &Match().PartnerPanchang, OutputRun().Choices());
          })},
-        {"Nirayana", true, [](Surface& s) { PrintMatchNirayanaPage(s, true); }},
+        {"Nirayana", true, [](Surface& s) { PrintMatchNirayanaPage(s, true, OutputRun().Choices()); }},
         {"Navamsa", true, [](Surface& s) { PrintMatchNavamsaPage(s, true); }},
         {"Interpret", true, match(1)},
         {"Result", true, match(0)},
@@ -415,13 +415,13 @@ TEST_F(DispatcherTest, AyanamsaLineNamesTheAyanamsaInUse)
     };
     for (const Case& c : cases) {
         OutputRun().AyanamsaChoice = c.choice;
-        EXPECT_EQ(AyanamsaLineText("23:30:00"), c.expected);
+        EXPECT_EQ(AyanamsaLineText("23:30:00", OutputRun().Choices()), c.expected);
     }
     ApplyDisplayConventions(true);
     OutputRun().PunctOpen = "<";
     OutputRun().PunctClose = ">";
     OutputRun().AyanamsaChoice = 1;
-    EXPECT_EQ(AyanamsaLineText("x"), "hi:AYANAMSA <hi:KP>:  x");
+    EXPECT_EQ(AyanamsaLineText("x", OutputRun().Choices()), "hi:AYANAMSA <hi:KP>:  x");
 }
 
 TEST_F(DispatcherTest, ShodashPagesDrawFourVargasInTwoRows)

@@ -196,7 +196,7 @@ TEST_F(GridPageTest, BhavTableRowsOfSandhiAndMadhya)
         ApplyDisplayConventions(hindi);
         surface = RecordingSurface();
         surface.CurrentY = Top;
-        PrintBhavTable(surface);
+        PrintBhavTable(surface, OutputRun().Choices());
 
         const auto row = [&](int house) {
             const RecordedText* number = surface.FindText(house < 10 ? "0" + std::to_string(house)
@@ -247,7 +247,7 @@ TEST_F(GridPageTest, ShodashvargaTableAndTaraChakra)
         ApplyDisplayConventions(hindi);
         surface = RecordingSurface();
         surface.CurrentY = Top;
-        PrintShodashvargaTable(surface);
+        PrintShodashvargaTable(surface, OutputRun().Choices());
         const std::string hi = hindi ? "hi:" : "";
 
         const RecordedText* heading = surface.FindText(hi + "SHODASHVARGA");

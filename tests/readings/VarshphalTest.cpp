@@ -412,7 +412,7 @@ protected:
         Native() = moment;
         CalcChart(OutputRun().Choices());
         RecordingSurface table;
-        PrintPlanetTable(table, 1, false);
+        PrintPlanetTable(table, 1, false, OutputRun().Choices());
         return table.TextStrings();
     }
 

@@ -78,7 +78,7 @@ void printBindus(Surface& surface, const AshtakTable& table, int& y, const RunCh
             if (c.italic == italic)
                 texts.push_back(c.text);
         surface.Font.Italic = italic;
-        size = std::min(size, ColumnSize(surface, texts, 550 * scale));
+        size = std::min(size, ColumnSize(surface, texts, 550 * scale, choices));
     }
     for (const Cell& c : cells) {
         surface.Font.Italic = c.italic;

@@ -91,7 +91,7 @@ void PrintBhavTable(Surface& surface, const RunChoices& choices)
     // whole table is set smaller with it.
     double size = surface.Font.Size;
     for (const Cell& cell : cells)
-        size = std::min(size, ColumnSize(surface, std::span(&cell.text, 1), cell.width * scale));
+        size = std::min(size, ColumnSize(surface, std::span(&cell.text, 1), cell.width * scale, choices));
     for (const Cell& cell : cells)
         PrintInSize(surface, static_cast<int>((left + cell.x) * scale), cell.y, cell.text, size);
 }

@@ -43,7 +43,7 @@ std::string_view FriendshipKey(std::string_view code)
     }
 }
 
-void PrintPlanetFriendship(Surface& surface)
+void PrintPlanetFriendship(Surface& surface, const RunChoices& choices)
 {
     const RunValues& run = OutputRun();
     const ChartState& chart = Chart();
@@ -68,7 +68,7 @@ void PrintPlanetFriendship(Surface& surface)
                     text = GetDictText(FriendshipKey(chart.FriendshipTable[i][j][table.layer]));
                 if (!text.empty())
                     PrintInColumn(surface, static_cast<int>(left + j * 900 * run.OutputScale), y,
-                                  text, 900 * run.OutputScale);
+                                  text, 900 * run.OutputScale, choices);
             }
             y += static_cast<int>(run.LineStep);
             if (i == 0)

@@ -205,17 +205,17 @@ void PrintMatchNirayanaPage(Surface& surface, bool toPrinter, const RunChoices& 
     ChartState& chart = Chart();
     MatchCopies& match = Match();
     const std::string lagnaTitle = Dict("_LAGNATARVIK");
-    DrawChart(surface, 1, lagnaTitle, true, LeftChart, &match.NativeSaptavargaSigns);
-    DrawChart(surface, 1, lagnaTitle, true, RightChart, &match.PartnerSaptavargaSigns);
+    DrawChart(surface, choices, 1, lagnaTitle, true, LeftChart, &match.NativeSaptavargaSigns);
+    DrawChart(surface, choices, 1, lagnaTitle, true, RightChart, &match.PartnerSaptavargaSigns);
     surface.CurrentY += 4300;
 
     const std::string chalitTitle = Dict("_NIRAYANA") + " " + Dict("_BHAVACHALIT");
     PlaceBhavas(chart.SaptavargaSigns, chart.HouseCusps, chart.PlanetLongitudes,
                 match.NativeSaptavargaSigns[1][1]);
-    DrawChart(surface, 0, chalitTitle, false, LeftChart, &chart.SaptavargaSigns);
+    DrawChart(surface, choices, 0, chalitTitle, false, LeftChart, &chart.SaptavargaSigns);
     PlaceBhavas(chart.SaptavargaSigns, match.PartnerCusps, match.PartnerLongitudes,
                 match.PartnerSaptavargaSigns[1][1]);
-    DrawChart(surface, 0, chalitTitle, false, RightChart, &chart.SaptavargaSigns);
+    DrawChart(surface, choices, 0, chalitTitle, false, RightChart, &chart.SaptavargaSigns);
 }
 
 } // namespace tarvik

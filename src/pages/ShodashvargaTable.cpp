@@ -41,9 +41,9 @@ void printTaraChakra(Surface& surface, int y, const RunChoices& choices)
     // One table, one size: where a name would run into the next column,
     // the whole chakra is set smaller, its captions with it.
     surface.Font.Bold = true;
-    double size = ColumnSize(surface, captions, 1000);
+    double size = ColumnSize(surface, captions, 1000, choices);
     surface.Font.Bold = false;
-    size = std::min(size, ColumnSize(surface, cells, 1000));
+    size = std::min(size, ColumnSize(surface, cells, 1000, choices));
 
     surface.Font.Bold = true;
     for (int c = 0; c < Taras; ++c)
@@ -94,7 +94,7 @@ void PrintShodashvargaTable(Surface& surface, const RunChoices& choices)
 
     surface.Font.Bold = true;
     for (int k = 1; k <= TableBodies; ++k)
-        PrintInColumn(surface, columnX(k), y, EnglishCut(GetDictText(BodyKeys[BodyDisplayOrder[k]]), 4, choices), columnWidth);
+        PrintInColumn(surface, columnX(k), y, EnglishCut(GetDictText(BodyKeys[BodyDisplayOrder[k]]), 4, choices), columnWidth, choices);
     y = static_cast<int>(surface.CurrentY + run.LineStep);
     surface.Font.Bold = false;
 
@@ -102,7 +102,7 @@ void PrintShodashvargaTable(Surface& surface, const RunChoices& choices)
         PrintAt(surface, static_cast<int>(left * scale), y, labels[v]);
         for (int k = 1; k <= TableBodies; ++k)
             PrintInColumn(surface, columnX(k), y,
-                          EnglishCut(SignText(chart.ShodashVargaSigns[v][k]), 4, choices), columnWidth);
+                          EnglishCut(SignText(chart.ShodashVargaSigns[v][k]), 4, choices), columnWidth, choices);
         y += static_cast<int>(run.LineStep);
     }
 

@@ -19,7 +19,7 @@ void PrintAspectGrid(Surface& surface);
 void PrintBhavTable(Surface& surface, const RunChoices& choices);
 void PrintShodashvargaTable(Surface& surface, const RunChoices& choices);
 void PrintAshtakvargaPage(Surface& surface, const RunChoices& choices);
-void PrintPlanetFriendship(Surface& surface);
+void PrintPlanetFriendship(Surface& surface, const RunChoices& choices);
 void PrintSudarshanChakra(Surface& surface);
 
 } // namespace tarvik

@@ -50,7 +50,7 @@ void printYearChart(Surface& surface, bool toPrinter, int completedYears, double
     int y = static_cast<int>(surface.CurrentY);
     PrintHeading(heading, surface, y);
 
-    DrawChart(surface, 1, Dict("_VARSHTARVIK"), true, Centred);
+    DrawChart(surface, choices, 1, Dict("_VARSHTARVIK"), true, Centred);
 
     y = static_cast<int>(surface.CurrentY);
     PrintHeading(Dict("munthain") + "  " + std::to_string(MunthaSign(birthAscendant, completedYears)),

@@ -107,9 +107,9 @@ void printAntarPage(Surface& surface, const DashaPeriods& periods, const YoginiT
     std::vector<std::string> shortNames;
     for (const std::string& name : names)
         shortNames.push_back(ShortName(name, 3, choices));
-    const double nameSize = ColumnSize(surface, shortNames, 500 * s);
+    const double nameSize = ColumnSize(surface, shortNames, 500 * s, choices);
     surface.Font.Bold = true;
-    const double headingSize = ColumnSize(surface, headings, AntarColumnStep);
+    const double headingSize = ColumnSize(surface, headings, AntarColumnStep, choices);
     surface.Font.Bold = false;
 
     for (std::size_t shown = 0; shown < blocks.size(); ++shown) {

@@ -81,9 +81,9 @@ void chara(Surface& s, bool t, int, const RunChoices& c)
 }
 
 template <int N>
-void shodash(Surface& s, bool t, int, const RunChoices&)
+void shodash(Surface& s, bool t, int, const RunChoices& c)
 {
-    PrintShodashPage(s, t, N);
+    PrintShodashPage(s, t, N, c);
 }
 
 // mode 1 "Interpret", 0 "Result".
@@ -119,7 +119,7 @@ const PageRow Pages[] = {
      [](Surface& s, bool t, int, const RunChoices& c) {
          frame(s, t);
          PrintBhavTable(s, c);
-         PrintBhavCharts(s);
+         PrintBhavCharts(s, c);
      }},
     {"Sudarshan Chakra", "Sudarshan", "", H,
      [](Surface& s, bool t, int, const RunChoices&) {
@@ -127,15 +127,15 @@ const PageRow Pages[] = {
          PrintSudarshanChakra(s);
      }},
     {"Maitri", "Maitri", "", H,
-     [](Surface& s, bool t, int, const RunChoices&) {
+     [](Surface& s, bool t, int, const RunChoices& c) {
          frame(s, t);
-         PrintPlanetFriendship(s);
+         PrintPlanetFriendship(s, c);
      }},
     // The planet table frames the KP1 page itself, so the page is framed once.
     {"KP - Page 1", "KP1", "", H,
      [](Surface& s, bool t, int, const RunChoices& c) {
          PrintPlanetTable(s, 3, t, c);
-         PrintKPCharts(s);
+         PrintKPCharts(s, c);
      }},
     {"KP - Page 2", "KP2", "", H, [](Surface& s, bool t, int, const RunChoices& c) { PrintKPCuspPage(s, t, c); }},
     {"Sade Sati - Page 1", "Sade1", "", H,
@@ -236,7 +236,7 @@ const PageRow Pages[] = {
     {"Nirayana Longitudes and Lagna Tarvik, Bhava Chalit", "Nirayana", "", M,
      [](Surface& s, bool t, int, const RunChoices& c) { PrintMatchNirayanaPage(s, t, c); }},
     {"Chalit, Chandra Tarvik, Navamsa", "Navamsa", "", M,
-     [](Surface& s, bool t, int, const RunChoices&) { PrintMatchNavamsaPage(s, t); }},
+     [](Surface& s, bool t, int, const RunChoices& c) { PrintMatchNavamsaPage(s, t, c); }},
     {"Interpretation of Ashta Kootas", "Interpret", "", M, &matchMaking<1>},
     {"Result", "Result", "", M, &matchMaking<0>},
 };

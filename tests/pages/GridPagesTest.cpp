@@ -83,7 +83,7 @@ TEST_F(GridPageTest, CellsSetSmallerToKeepOutOfTheNextColumn)
     for (const Case& c : cases) {
         surface = RecordingSurface();
         surface.Font.Size = 10;
-        PrintInColumn(surface, 500, 700, c.text, c.width);
+        PrintInColumn(surface, 500, 700, c.text, c.width, OutputRun().Choices());
         ASSERT_EQ(surface.Texts().size(), 1u);
         EXPECT_EQ(surface.Texts()[0].font.Size, c.size) << c.text << " in " << c.width;
         EXPECT_EQ(surface.Texts()[0].x, 500);
@@ -331,7 +331,7 @@ TEST_F(GridPageTest, FriendshipTablesOfTheChart)
         surface = RecordingSurface();
         surface.Font.Size = OutputRun().BodyFontSize;
         surface.CurrentY = Top;
-        PrintPlanetFriendship(surface);
+        PrintPlanetFriendship(surface, OutputRun().Choices());
         const std::string hi = hindi ? "hi:" : "";
 
         // Each table: its heading, the Sun's row label and the Moon's and

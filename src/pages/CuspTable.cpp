@@ -38,7 +38,7 @@ CuspTableCells CuspTableCellsOf(const RunChoices& choices)
                         std::to_string(place.pada),
                         SignLordText(place.sign),
                         StarLordText(place.nakshatra),
-                        SubLordText(c)};
+                        SubLordText(c, choices)};
     }
     return cells;
 }

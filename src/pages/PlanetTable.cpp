@@ -133,7 +133,7 @@ PlanetTableCells PlanetTableCellsOf(int mode, const RunChoices& choices)
         row[5] = std::to_string(place.pada);
         row[6] = EnglishCut(SignLordText(place.sign), 3, choices);
         row[7] = EnglishCut(StarLordText(place.nakshatra), 3, choices);
-        row[8] = mode == KPTable ? EnglishCut(SubLordText(l), 3, choices) : "";
+        row[8] = mode == KPTable ? EnglishCut(SubLordText(l, choices), 3, choices) : "";
         // The nodes are points of the Moon's orbit, not bodies lit by the Sun:
         // they are never combust.
         const bool node = body == Rahu || body == Ketu;

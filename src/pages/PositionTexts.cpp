@@ -52,9 +52,9 @@ std::string SignLordText(int sign) { return bodyText(SignLords[sign]); }
 
 std::string StarLordText(int nakshatra) { return bodyText(NakshatraLord(nakshatra)); }
 
-std::string SubLordText(double longitude)
+std::string SubLordText(double longitude, const RunChoices& choices)
 {
-    return TranslateWord(GetSubLord(ReduceDegrees(longitude) * 3600));
+    return TranslateWord(GetSubLord(ReduceDegrees(longitude) * 3600), choices.languageHindi);
 }
 
 std::string EnglishCut(std::string_view text, std::size_t n, const RunChoices& choices)

@@ -29,7 +29,7 @@ std::string NumberedNakshatraText(int nakshatra);
 std::string SignLordText(int sign);
 std::string StarLordText(int nakshatra);
 // The KP sub lord of a longitude in degrees, in the page's language.
-std::string SubLordText(double longitude);
+std::string SubLordText(double longitude, const RunChoices& choices);
 
 // The first n characters of text in English; Hindi keeps its words whole.
 std::string EnglishCut(std::string_view text, std::size_t n, const RunChoices& choices);

@@ -383,6 +383,25 @@ TEST_F(PlanetTable, NodeNoteNamesTheNodesInUse)
     EXPECT_EQ(surface.FindText("Rahu and Ketu: true nodes"), nullptr);
 }
 
+// A page draws by the choices its caller hands it: the program's state,
+// left at the true nodes, the colon and English cuts, does not leak in.
+TEST_F(PlanetTable, FollowsTheChoicesItIsGivenNotTheProgramState)
+{
+    place(Mars, 0);
+    RunChoices given = OutputRun().Choices();
+    given.trueNode = false;
+    given.colon = ".";
+    given.languageHindi = true;   // the lords stand whole
+    ASSERT_TRUE(OutputRun().TrueNode);
+
+    const PlanetTableCells cells = PlanetTableCellsOf(SiderealTable, given);
+    EXPECT_EQ(cells[rowOf(Mars)][2], "00.00.00");
+    EXPECT_EQ(cells[rowOf(Mars)][6], "Mars");
+    PrintPlanetTable(surface, SiderealTable, false, given);
+    EXPECT_NE(surface.FindText("Rahu and Ketu: mean nodes"), nullptr);
+    EXPECT_EQ(surface.FindText("Rahu and Ketu: true nodes"), nullptr);
+}
+
 // A nakshatra too wide for its column in the narrow KP layout is shortened
 // rather than run into the pada.
 TEST_F(PlanetTable, LongNakshatraFitsItsColumn)

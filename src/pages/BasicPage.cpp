@@ -152,7 +152,7 @@ BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second, con
             row.values[i] = value(*person[i]);
     };
 
-    fill(r.name, Dict("Name"), [&](const PersonChart& p) { return p.birth.Name; });
+    fill(r.name, Dict("Name"), [](const PersonChart& p) { return p.birth.Name; });
     if (!second) {
         const BirthState& b = Births();
         r.father = {Dict("Father"), {b.Father, ""}};
@@ -160,7 +160,7 @@ BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second, con
         r.grandfather = {Dict("GrandFather"), {b.Grandfather, ""}};
         r.gotra = {Dict("Gotra"), {b.Gotra, ""}};
     }
-    fill(r.sex, Dict("Sex"), [&](const PersonChart& p) { return Dict(p.birth.Sex); });
+    fill(r.sex, Dict("Sex"), [](const PersonChart& p) { return Dict(p.birth.Sex); });
     if (second)
         r.sex.values[1] = Dict("Female");
     fill(r.dateOfBirth, Dict("DOB"), [&](const PersonChart& p) {
@@ -176,8 +176,8 @@ BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second, con
         return clockText(b.Hour, b.Minute, b.Second, choices) + " " + run.PunctOpen +
                CalcIshtkaal(b, choices).text + " " + Dict("Ghati") + run.PunctClose;
     });
-    fill(r.timeZone, Dict("Time Zone"), [&](const PersonChart& p) { return p.birth.Country; });
-    fill(r.place, Dict("Place"), [&](const PersonChart& p) { return p.birth.Place; });
+    fill(r.timeZone, Dict("Time Zone"), [](const PersonChart& p) { return p.birth.Country; });
+    fill(r.place, Dict("Place"), [](const PersonChart& p) { return p.birth.Place; });
     fill(r.latitude, Dict("Latitude"), [&](const PersonChart& p) {
         const BirthRecord& b = p.birth;
         return coordinateText(b.LatDeg, b.LatMin, IsSouth(b.LatDir), "North", "South", choices);
@@ -193,7 +193,8 @@ BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second, con
     fill(r.localTimeCorrection, Dict("LTC"), [&](const PersonChart& p) {
         return LocalTimeCorrectionText(p.placeLongitude, p.zoneMeridian, choices);
     });
-    fill(r.warTimeCorrection, Dict("WTC"), [&](const PersonChart& p) { return WarTimeText(p.warTime, choices); });
+    fill(r.warTimeCorrection, Dict("WTC"),
+         [&](const PersonChart& p) { return WarTimeText(p.warTime, choices); });
     fill(r.localTime, Dict("Local Time"), [&](const PersonChart& p) {
         return LocalTimeText(p.birth, p.placeLongitude, p.zoneMeridian, choices);
     });
@@ -225,13 +226,13 @@ BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second, con
          [&](const PersonChart& p) { return ZeroPad(samvatOf(p).shaka, 4); });
     fill(r.vikramSamvat, Dict("Vikram Samvat"),
          [&](const PersonChart& p) { return ZeroPad(samvatOf(p).vikram, 4); });
-    fill(r.yoga, Dict("Yog"), [&](const PersonChart& p) {
+    fill(r.yoga, Dict("Yog"), [](const PersonChart& p) {
         return Dict(YogaKeys[YogaNumberOfIndex(static_cast<int>(p.panchang[YogaIndexElement]))]);
     });
     fill(r.ayanamsa,
          Dict("Ayanamsa") + " " + run.PunctOpen + Dict(ayanamsaKey(choices.ayanamsaChoice)) + run.PunctClose,
          [&](const PersonChart& p) { return FormatDMS(p.Ayanamsa(), choices.colon); });
-    fill(r.sunSign, Dict("Sun Sign"), [&](const PersonChart& p) { return Dict(SignKeys[TropicalSunSign(p)]); });
+    fill(r.sunSign, Dict("Sun Sign"), [](const PersonChart& p) { return Dict(SignKeys[TropicalSunSign(p)]); });
     fill(r.lagna, Dict("Lagna-Lagna Lord"),
          [&](const PersonChart& p) { return SignAndLordText(SignOf(p.ascendant), choices); });
     fill(r.rashi, Dict("Rashi-Rashi Lord"),
@@ -239,7 +240,7 @@ BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second, con
     fill(r.nakshatraCharan, Dict("Nakshatra-Charan"), [&](const PersonChart& p) {
         return Dict(NakshatraKeys(p.Nakshatra())) + dash + std::to_string(p.Pada());
     });
-    fill(r.nakshatraLord, Dict("Nakshatra") + " " + Dict("Lord"), [&](const PersonChart& p) {
+    fill(r.nakshatraLord, Dict("Nakshatra") + " " + Dict("Lord"), [](const PersonChart& p) {
         return Dict(NakshatraLordKey(p.Nakshatra()));
     });
     fill(r.paya, Dict("Rashipaya") + slash + Dict("Nakshatrapaya"),

@@ -186,7 +186,8 @@ std::array<HouseText, 12> BuildHouseTexts(const ChartSignTable& table, int colum
     return texts;
 }
 
-void DrawChart(Surface& surface, const RunChoices& choices, int column, std::string_view title, bool withLagna,
+void DrawChart(Surface& surface, const RunChoices& choices, int column, std::string_view title,
+               bool withLagna,
                int position, const ChartSignTable* table, int houseNumbers)
 {
     const RunValues& run = OutputRun();

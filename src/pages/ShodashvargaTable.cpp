@@ -94,7 +94,9 @@ void PrintShodashvargaTable(Surface& surface, const RunChoices& choices)
 
     surface.Font.Bold = true;
     for (int k = 1; k <= TableBodies; ++k)
-        PrintInColumn(surface, columnX(k), y, EnglishCut(GetDictText(BodyKeys[BodyDisplayOrder[k]]), 4, choices), columnWidth, choices);
+        PrintInColumn(surface, columnX(k), y,
+                      EnglishCut(GetDictText(BodyKeys[BodyDisplayOrder[k]]), 4, choices), columnWidth,
+                      choices);
     y = static_cast<int>(surface.CurrentY + run.LineStep);
     surface.Font.Bold = false;
 
@@ -102,7 +104,8 @@ void PrintShodashvargaTable(Surface& surface, const RunChoices& choices)
         PrintAt(surface, static_cast<int>(left * scale), y, labels[v]);
         for (int k = 1; k <= TableBodies; ++k)
             PrintInColumn(surface, columnX(k), y,
-                          EnglishCut(SignText(chart.ShodashVargaSigns[v][k]), 4, choices), columnWidth, choices);
+                          EnglishCut(SignText(chart.ShodashVargaSigns[v][k]), 4, choices), columnWidth,
+                          choices);
         y += static_cast<int>(run.LineStep);
     }
 

@@ -93,7 +93,10 @@ constexpr std::array<std::string_view, 13> VerseLines = {
     "लग्नाच्चन्द्राच्च शुक्राच्च सप्तमेशाद्विचिन्तयेत् ॥",
 };
 
-const ManglikTexts& textsOf(const RunChoices& choices) { return choices.languageHindi ? HindiTexts : EnglishTexts; }
+const ManglikTexts& textsOf(const RunChoices& choices)
+{
+    return choices.languageHindi ? HindiTexts : EnglishTexts;
+}
 
 } // namespace
 

@@ -78,19 +78,20 @@ double BirthLongitudeOf(int body)
 
 PredictionSteps TopicSteps(int part, const RunChoices& choices)
 {
+    const bool hindi = choices.languageHindi;
     PredictionSteps steps;
     for (const PredictionTopic& topic : TopicsOfPart(part)) {
         const int sign = SignOf(BirthLongitudeOf(topic.body));
         const std::string heading = GetDictText(topic.headingKey);
         if (topic.parts == 1) {
-            steps.push_back(PredictionStep::Entry(heading, GetPhalText(topic.body, sign, 0, choices.languageHindi)));
+            steps.push_back(PredictionStep::Entry(heading, GetPhalText(topic.body, sign, 0, hindi)));
         } else {
             // The parts read as one text under one heading, each from the line
             // after the last, with one line of space after them all.
-            steps.push_back(PredictionStep::Entry(heading, GetPhalText(topic.body, sign, 1, choices.languageHindi)));
+            steps.push_back(PredictionStep::Entry(heading, GetPhalText(topic.body, sign, 1, hindi)));
             steps.push_back(PredictionStep::Gap(0));
             for (int div = 2; div <= topic.parts; ++div)
-                steps.push_back(PredictionStep::Paragraph(GetPhalText(topic.body, sign, div, choices.languageHindi)));
+                steps.push_back(PredictionStep::Paragraph(GetPhalText(topic.body, sign, div, hindi)));
             steps.push_back(PredictionStep::Space(1));
         }
         // Happiness and the way of life are one subject: one line between them.

@@ -89,7 +89,10 @@ constexpr SadeSatiTexts HindiTexts = {
     16,
 };
 
-const SadeSatiTexts& textsOf(const RunChoices& choices) { return choices.languageHindi ? HindiTexts : EnglishTexts; }
+const SadeSatiTexts& textsOf(const RunChoices& choices)
+{
+    return choices.languageHindi ? HindiTexts : EnglishTexts;
+}
 
 } // namespace
 

@@ -108,7 +108,7 @@ void drawNorth(Surface& surface, const ChartBox& box, double top,
         surface.Print(number);
         surface.Font.Name = bodyFace;
 
-        surface.Font.Size = run.BodyFontSize - (run.LanguageHindi ? 2 : 1);
+        surface.Font.Size = run.BodyFontSize - (choices.languageHindi ? 2 : 1);
         BlockRoom room;
         for (const DesignPoint& p : NorthHouseOutline(h))
             room.outline.push_back(onPage(p));

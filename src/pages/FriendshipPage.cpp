@@ -50,7 +50,7 @@ void PrintPlanetFriendship(Surface& surface, const RunChoices& choices)
     const int left = Config().LeftMarginTwips;
     // English is set a point smaller to keep its longer names in the columns.
     const double fontSize = surface.Font.Size;
-    if (!run.LanguageHindi)
+    if (!choices.languageHindi)
         surface.Font.Size -= run.OutputScale;
 
     int y = static_cast<int>(surface.CurrentY);

@@ -55,7 +55,7 @@ void BM_TranslateWord(benchmark::State& state)
     Open();
     OutputRun().LanguageHindi = true;
     for (auto _ : state)
-        benchmark::DoNotOptimize(TranslateWord("Jupiter"));
+        benchmark::DoNotOptimize(TranslateWord("Jupiter", true));
 }
 BENCHMARK(BM_TranslateWord);
 

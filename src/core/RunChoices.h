@@ -15,6 +15,7 @@ struct RunChoices {
     bool languageHindi = true;
     std::string colon = ":";        // between hours, minutes and seconds
     std::string dash = "-";         // between day, month and year; a period with no date
+    std::string slash = "/";        // between two values in one cell
 
     bool operator==(const RunChoices&) const = default;
 };

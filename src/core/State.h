@@ -84,7 +84,7 @@ struct RunValues {
     // The choices of this run that the computations and texts are given.
     RunChoices Choices() const
     {
-        return {AyanamsaChoice, TrueNode, LanguageHindi, PunctColon, PunctDash};
+        return {AyanamsaChoice, TrueNode, LanguageHindi, PunctColon, PunctDash, PunctSlash};
     }
 };
 

@@ -23,7 +23,7 @@ namespace {
 
 // One table of bindus at y: sign names, the seven planets' rows with their
 // totals, and the row of column totals with the grand total; y moves below it.
-void printBindus(Surface& surface, const AshtakTable& table, int& y)
+void printBindus(Surface& surface, const AshtakTable& table, int& y, const RunChoices& choices)
 {
     const RunValues& run = OutputRun();
     const double scale = run.OutputScale;
@@ -46,7 +46,7 @@ void printBindus(Surface& surface, const AshtakTable& table, int& y)
     };
 
     for (int c = 0; c < 12; ++c)
-        cell(c, y, EnglishCut(SignText(c + 1), 4), false);
+        cell(c, y, EnglishCut(SignText(c + 1), 4, choices), false);
     cell(12, y, GetDictText("TOTAL"), true);
     y += static_cast<int>(run.LineStep);
 
@@ -78,7 +78,7 @@ void printBindus(Surface& surface, const AshtakTable& table, int& y)
             if (c.italic == italic)
                 texts.push_back(c.text);
         surface.Font.Italic = italic;
-        size = std::min(size, ColumnSize(surface, texts, 550 * scale));
+        size = std::min(size, ColumnSize(surface, texts, 550 * scale, choices));
     }
     for (const Cell& c : cells) {
         surface.Font.Italic = c.italic;
@@ -115,7 +115,7 @@ void printPindas(Surface& surface, const std::array<ShodhyaPinda, AshtakPlanets>
 
 } // namespace
 
-void PrintAshtakvargaPage(Surface& surface)
+void PrintAshtakvargaPage(Surface& surface, const RunChoices& choices)
 {
     const RunValues& run = OutputRun();
     const AshtakSigns signs = AshtakavargaSigns(Chart());
@@ -126,13 +126,13 @@ void PrintAshtakvargaPage(Surface& surface)
     int y = static_cast<int>(Config().TopMarginTwips * run.OutputScale);
     PrintHeading(GetDictText("Ashtak"), surface, y);
     y = static_cast<int>(surface.CurrentY);
-    printBindus(surface, bindus, y);
+    printBindus(surface, bindus, y, choices);
 
     nextHeading(surface, GetDictText("Trikon"), y);
-    printBindus(surface, trikona, y);
+    printBindus(surface, trikona, y, choices);
 
     nextHeading(surface, GetDictText("Ekadh"), y);
-    printBindus(surface, ekadhipatya, y);
+    printBindus(surface, ekadhipatya, y, choices);
 
     nextHeading(surface, GetDictText("SHODHYA") + " " + GetDictText("PINDA"), y);
     printPindas(surface, ShodhyaPindas(ekadhipatya, signs), y);

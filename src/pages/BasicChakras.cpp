@@ -26,19 +26,20 @@ constexpr int GhatItems = 17;
 constexpr int ColumnGap = 120;
 
 // The avakahada values of one person.
-std::vector<std::string> avakahada(const PersonChart& p, const std::string& paya)
+std::vector<std::string> avakahada(const PersonChart& p, const std::string& paya,
+                                   const RunChoices& choices)
 {
-    const std::string& dash = OutputRun().PunctDash;
+    const std::string& dash = choices.dash;
     const int m = SignOf(p.Moon());
     const int n = p.Nakshatra();
     const int pada = p.Pada();
     const int t = TropicalSunSign(p);
     return {
-        SignAndLordText(m),
+        SignAndLordText(m, choices),
         Dict(NakshatraKeys(n)) + dash + std::to_string(pada),
         Dict(NakshatraLordKey(n)),
         CalcYogaText(p.Moon(), p.Sun()),
-        CalcKaranaText(p.Moon(), p.Sun(), OutputRun().Choices()),
+        CalcKaranaText(p.Moon(), p.Sun(), choices),
         Dict(GanaKeys(n)),
         Dict(YoniKeys(n)),
         Dict(NadiKeys(n)),
@@ -55,9 +56,9 @@ std::vector<std::string> avakahada(const PersonChart& p, const std::string& paya
     };
 }
 
-std::vector<std::string> avakahadaCaptions()
+std::vector<std::string> avakahadaCaptions(const RunChoices& choices)
 {
-    const std::string& dash = OutputRun().PunctDash;
+    const std::string& dash = choices.dash;
     return {
         Dict("RASHI") + dash + Dict("_RL"),
         Dict("_NAKSHATRA") + dash + Dict("_CHARAN"),
@@ -83,9 +84,9 @@ std::vector<std::string> avakahadaCaptions()
 // The ghat chakra of a Moon sign in the run's language: the Hindi table as
 // it stands, the English one in proper case. A sign without a row gives
 // empty items.
-std::vector<std::string> ghatItems(int moonSign)
+std::vector<std::string> ghatItems(int moonSign, const RunChoices& choices)
 {
-    const bool hindi = OutputRun().LanguageHindi;
+    const bool hindi = choices.languageHindi;
     std::vector<std::string> items(GhatItems);
     const char* table = hindi ? "ghat" : "ghateng";
     Database& reference = DataConnection();
@@ -152,7 +153,7 @@ void printColumns(Surface& surface, int top, const std::vector<int>& starts,
 } // namespace
 
 void PrintChakras(Surface& surface, int y, const PersonChart& first, const PersonChart* second,
-                  const BirthRows& rows)
+                  const BirthRows& rows, const RunChoices& choices)
 {
     const RunValues& run = OutputRun();
     const int left = Config().LeftMarginTwips;
@@ -171,18 +172,18 @@ void PrintChakras(Surface& surface, int y, const PersonChart& first, const Perso
     // The avakahada on the left, the ghat chakra on the right; the columns
     // of a person stand at fixed places unless a long name pushes them on.
     std::vector<std::vector<std::string>> avakahadaColumns = {
-        avakahadaCaptions(), avakahada(first, rows.paya.values[0])};
+        avakahadaCaptions(choices), avakahada(first, rows.paya.values[0], choices)};
     std::vector<int> avakahadaXs = {scaled(left), scaled(left + 1750)};
     std::vector<std::string> ghatCaptions;
     for (int i = 1; i <= GhatItems; ++i)
         ghatCaptions.push_back(Dict("gh" + std::to_string(i)));
     std::vector<std::vector<std::string>> ghatColumns = {ghatCaptions,
-                                                         ghatItems(SignOf(first.payaMoon))};
+                                                         ghatItems(SignOf(first.payaMoon), choices)};
     std::vector<int> ghatXs = {scaled(left + 5000), scaled(left + 6000)};
     if (second) {
-        avakahadaColumns.push_back(avakahada(*second, rows.paya.values[1]));
+        avakahadaColumns.push_back(avakahada(*second, rows.paya.values[1], choices));
         avakahadaXs.push_back(scaled(left + 3200));
-        ghatColumns.push_back(ghatItems(SignOf(second->Moon())));
+        ghatColumns.push_back(ghatItems(SignOf(second->Moon()), choices));
         ghatXs.push_back(scaled(left + 7500));
     }
     const std::vector<int> avakahadaStarts = columnStarts(surface, avakahadaXs, avakahadaColumns);

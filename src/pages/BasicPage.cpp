@@ -25,9 +25,9 @@ std::string twoDigits(double v) { return ZeroPad(v, 2); }
 
 // Degrees and minutes of a coordinate with its direction's name.
 std::string coordinateText(int degrees, int minutes, bool negative, const char* positiveKey,
-                           const char* negativeKey)
+                           const char* negativeKey, const RunChoices& choices)
 {
-    return ZeroPad(degrees, 3) + OutputRun().PunctColon + ZeroPad(minutes, 2) + " " +
+    return ZeroPad(degrees, 3) + choices.colon + ZeroPad(minutes, 2) + " " +
            Dict(negative ? negativeKey : positiveKey);
 }
 
@@ -39,9 +39,9 @@ int weekdayOf(int day, int month, int year)
     return (fromSunday + 7) % 7 + 1;
 }
 
-std::string clockText(int hour, int minute, int second)
+std::string clockText(int hour, int minute, int second, const RunChoices& choices)
 {
-    const std::string& colon = OutputRun().PunctColon;
+    const std::string& colon = choices.colon;
     return ZeroPad(hour, 2) + colon + ZeroPad(minute, 2) + colon + ZeroPad(second, 2);
 }
 
@@ -56,33 +56,36 @@ std::string ayanamsaKey(int choice)
 
 } // namespace
 
-std::string WarTimeText(const WarTime& w)
+std::string WarTimeText(const WarTime& w, const RunChoices& choices)
 {
     const RunValues& run = OutputRun();
     const bool behind = std::signbit(w[0]) || w[1] < 0 || w[2] < 0;
-    return (behind ? run.PunctDash : run.PunctPlus) + twoDigits(std::fabs(w[0])) +
-           run.PunctColon + twoDigits(std::fabs(w[1])) + run.PunctColon +
+    return (behind ? choices.dash : run.PunctPlus) + twoDigits(std::fabs(w[0])) +
+           choices.colon + twoDigits(std::fabs(w[1])) + choices.colon +
            twoDigits(std::fabs(w[2]));
 }
 
-std::string LocalTimeCorrectionText(double placeLongitude, double zoneMeridian)
+std::string LocalTimeCorrectionText(double placeLongitude, double zoneMeridian,
+                                    const RunChoices& choices)
 {
     const RunValues& run = OutputRun();
     const double hours = (placeLongitude - zoneMeridian) / 15;
     // The sign of what is shown: a correction that rounds to no second is "+".
     const bool west = std::llround(hours * 3600) < 0;
-    return (west ? run.PunctDash : run.PunctPlus) + FormatHMS(std::fabs(hours), 24, run.PunctColon);
+    return (west ? choices.dash : run.PunctPlus) + FormatHMS(std::fabs(hours), 24, choices.colon);
 }
 
-std::string LocalTimeText(const BirthRecord& b, double placeLongitude, double zoneMeridian)
+std::string LocalTimeText(const BirthRecord& b, double placeLongitude, double zoneMeridian,
+                          const RunChoices& choices)
 {
     const double clock = b.Hour + b.Minute / 60.0 + b.Second / 3600.0 + b.TimeCorrection;
     // Before midnight by local mean time the birth is in the evening, not
     // as many minutes after midnight.
-    return FormatHMS(RealMod(clock + (placeLongitude - zoneMeridian) / 15, 24), 24, OutputRun().PunctColon);
+    return FormatHMS(RealMod(clock + (placeLongitude - zoneMeridian) / 15, 24), 24, choices.colon);
 }
 
-std::string SunriseSunsetText(const SunTimes& times, int rise, int set, const std::string& separator)
+std::string SunriseSunsetText(const SunTimes& times, int rise, int set, const std::string& separator,
+                              const RunChoices& choices)
 {
     switch (SunDayOf(times)) {
     case SunDay::MidnightSun:
@@ -92,15 +95,15 @@ std::string SunriseSunsetText(const SunTimes& times, int rise, int set, const st
     case SunDay::RisesAndSets:
         break;
     }
-    const std::string& colon = OutputRun().PunctColon;
+    const std::string& colon = choices.colon;
     return FormatHMS(times[rise], 24, colon) + separator + FormatHMS(times[set], 24, colon);
 }
 
-std::string DayLengthText(double sunrise, double sunset)
+std::string DayLengthText(double sunrise, double sunset, const RunChoices& choices)
 {
     // A whole day of sunshine is 24:00:00, not a day turned over to 0.
     constexpr int PastAWholeDay = 25;
-    return FormatHMS(sunset - sunrise, PastAWholeDay, OutputRun().PunctColon);
+    return FormatHMS(sunset - sunrise, PastAWholeDay, choices.colon);
 }
 
 int SignOf(double longitude)
@@ -120,24 +123,24 @@ std::string NakshatraLordKey(int nakshatra)
     return std::string(BodyKeys[BodyDisplayOrder[NakshatraLord(nakshatra)]]);
 }
 
-std::string SignAndLordText(int sign)
+std::string SignAndLordText(int sign, const RunChoices& choices)
 {
-    return Dict(SignKeys[sign]) + OutputRun().PunctDash + Dict(SignLordKey(sign));
+    return Dict(SignKeys[sign]) + choices.dash + Dict(SignLordKey(sign));
 }
 
-std::string PayaText(double moon, double lagna)
+std::string PayaText(double moon, double lagna, const RunChoices& choices)
 {
     const int m = SignOf(moon);
     const int l = SignOf(lagna);
     const int house = (m - l + 12) % 12 + 1;
-    return PayaByHouse(house) + OutputRun().PunctSlash + PayaByNakshatra(CalcNakshatra(moon));
+    return PayaByHouse(house) + choices.slash + PayaByNakshatra(CalcNakshatra(moon));
 }
 
-BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second)
+BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second, const RunChoices& choices)
 {
     const RunValues& run = OutputRun();
-    const std::string& slash = run.PunctSlash;
-    const std::string& dash = run.PunctDash;
+    const std::string& slash = choices.slash;
+    const std::string& dash = choices.dash;
     const int people = second ? 2 : 1;
     const PersonChart* person[2] = {&first, second};
 
@@ -170,37 +173,38 @@ BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second)
     });
     fill(r.timeOfBirth, Dict("TOB"), [&](const PersonChart& p) {
         const BirthRecord& b = p.birth;
-        return clockText(b.Hour, b.Minute, b.Second) + " " + run.PunctOpen +
-               CalcIshtkaal(b, run.Choices()).text + " " + Dict("Ghati") + run.PunctClose;
+        return clockText(b.Hour, b.Minute, b.Second, choices) + " " + run.PunctOpen +
+               CalcIshtkaal(b, choices).text + " " + Dict("Ghati") + run.PunctClose;
     });
     fill(r.timeZone, Dict("Time Zone"), [](const PersonChart& p) { return p.birth.Country; });
     fill(r.place, Dict("Place"), [](const PersonChart& p) { return p.birth.Place; });
-    fill(r.latitude, Dict("Latitude"), [](const PersonChart& p) {
+    fill(r.latitude, Dict("Latitude"), [&](const PersonChart& p) {
         const BirthRecord& b = p.birth;
-        return coordinateText(b.LatDeg, b.LatMin, IsSouth(b.LatDir), "North", "South");
+        return coordinateText(b.LatDeg, b.LatMin, IsSouth(b.LatDir), "North", "South", choices);
     });
-    fill(r.longitude, Dict("Longitude"), [](const PersonChart& p) {
+    fill(r.longitude, Dict("Longitude"), [&](const PersonChart& p) {
         const BirthRecord& b = p.birth;
-        return coordinateText(b.LongDeg, b.LongMin, IsWest(b.LongDir), "East", "West");
+        return coordinateText(b.LongDeg, b.LongMin, IsWest(b.LongDir), "East", "West", choices);
     });
-    fill(r.zoneLongitude, Dict("StdLongitude"), [](const PersonChart& p) {
+    fill(r.zoneLongitude, Dict("StdLongitude"), [&](const PersonChart& p) {
         const BirthRecord& b = p.birth;
-        return coordinateText(b.ZoneDeg, b.ZoneMin, IsWest(b.ZoneDir), "East", "West");
+        return coordinateText(b.ZoneDeg, b.ZoneMin, IsWest(b.ZoneDir), "East", "West", choices);
     });
-    fill(r.localTimeCorrection, Dict("LTC"), [](const PersonChart& p) {
-        return LocalTimeCorrectionText(p.placeLongitude, p.zoneMeridian);
+    fill(r.localTimeCorrection, Dict("LTC"), [&](const PersonChart& p) {
+        return LocalTimeCorrectionText(p.placeLongitude, p.zoneMeridian, choices);
     });
-    fill(r.warTimeCorrection, Dict("WTC"), [](const PersonChart& p) { return WarTimeText(p.warTime); });
-    fill(r.localTime, Dict("Local Time"), [](const PersonChart& p) {
-        return LocalTimeText(p.birth, p.placeLongitude, p.zoneMeridian);
+    fill(r.warTimeCorrection, Dict("WTC"),
+         [&](const PersonChart& p) { return WarTimeText(p.warTime, choices); });
+    fill(r.localTime, Dict("Local Time"), [&](const PersonChart& p) {
+        return LocalTimeText(p.birth, p.placeLongitude, p.zoneMeridian, choices);
     });
     fill(r.siderealTime, Dict("Siderial Time"),
-         [](const PersonChart& p) { return FormatHMS(p.siderealTime, 24, OutputRun().PunctColon); });
+         [&](const PersonChart& p) { return FormatHMS(p.siderealTime, 24, choices.colon); });
     fill(r.sunriseLocal, Dict("SRSSL"), [&](const PersonChart& p) {
-        return SunriseSunsetText(p.sunTimes, 1, 2, slash);
+        return SunriseSunsetText(p.sunTimes, 1, 2, slash, choices);
     });
     fill(r.sunriseZone, Dict("SRSSS"), [&](const PersonChart& p) {
-        return SunriseSunsetText(p.sunTimes, 3, 4, slash);
+        return SunriseSunsetText(p.sunTimes, 3, 4, slash, choices);
     });
     fill(r.ayanGolRitu, Dict("_AAYAN") + slash + Dict("_GOOL") + slash + Dict("_RITU"),
          [&](const PersonChart& p) {
@@ -216,7 +220,7 @@ BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second)
     // The samvat years turn at each person's lunar new year.
     SamvatYears samvat[2];
     for (int i = 0; i < people; ++i)
-        samvat[i] = CalcSamvatAtBirth(person[i]->birth, run.Choices());
+        samvat[i] = CalcSamvatAtBirth(person[i]->birth, choices);
     auto samvatOf = [&](const PersonChart& p) { return samvat[&p == &first ? 0 : 1]; };
     fill(r.shakaSamvat, Dict("Shalivan Shak Samvat"),
          [&](const PersonChart& p) { return ZeroPad(samvatOf(p).shaka, 4); });
@@ -226,13 +230,13 @@ BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second)
         return Dict(YogaKeys[YogaNumberOfIndex(static_cast<int>(p.panchang[YogaIndexElement]))]);
     });
     fill(r.ayanamsa,
-         Dict("Ayanamsa") + " " + run.PunctOpen + Dict(ayanamsaKey(run.AyanamsaChoice)) + run.PunctClose,
-         [](const PersonChart& p) { return FormatDMS(p.Ayanamsa(), OutputRun().PunctColon); });
+         Dict("Ayanamsa") + " " + run.PunctOpen + Dict(ayanamsaKey(choices.ayanamsaChoice)) + run.PunctClose,
+         [&](const PersonChart& p) { return FormatDMS(p.Ayanamsa(), choices.colon); });
     fill(r.sunSign, Dict("Sun Sign"), [](const PersonChart& p) { return Dict(SignKeys[TropicalSunSign(p)]); });
     fill(r.lagna, Dict("Lagna-Lagna Lord"),
-         [](const PersonChart& p) { return SignAndLordText(SignOf(p.ascendant)); });
+         [&](const PersonChart& p) { return SignAndLordText(SignOf(p.ascendant), choices); });
     fill(r.rashi, Dict("Rashi-Rashi Lord"),
-         [](const PersonChart& p) { return SignAndLordText(SignOf(p.Moon())); });
+         [&](const PersonChart& p) { return SignAndLordText(SignOf(p.Moon()), choices); });
     fill(r.nakshatraCharan, Dict("Nakshatra-Charan"), [&](const PersonChart& p) {
         return Dict(NakshatraKeys(p.Nakshatra())) + dash + std::to_string(p.Pada());
     });
@@ -240,7 +244,7 @@ BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second)
         return Dict(NakshatraLordKey(p.Nakshatra()));
     });
     fill(r.paya, Dict("Rashipaya") + slash + Dict("Nakshatrapaya"),
-         [](const PersonChart& p) { return PayaText(p.payaMoon, p.payaLagna); });
+         [&](const PersonChart& p) { return PayaText(p.payaMoon, p.payaLagna, choices); });
     if (!second) {
         r.bhogya = {Dict("Bhogya"),
                     {BalanceText(VimshottariAtBirth(DashaStartLongitude(Chart(), false, false))), ""}};
@@ -295,7 +299,8 @@ int printMatchTable(Surface& surface, int y, const BirthRows& rows)
 
 // One person's panchang in two halves of 25 rows. Returns the y below the
 // left half.
-int printPanchangTable(Surface& surface, int top, const std::vector<Cell>& cells)
+int printPanchangTable(Surface& surface, int top, const std::vector<Cell>& cells,
+                       const RunChoices& choices)
 {
     const RunValues& run = OutputRun();
     const int left = Config().LeftMarginTwips;
@@ -311,7 +316,7 @@ int printPanchangTable(Surface& surface, int top, const std::vector<Cell>& cells
         const Cell& cell = cells[i];
         bodyFont(surface);
         PrintAt(surface, scaled(left + (rightHalf ? 5200 : 0)), y, cell.caption);
-        if (run.LanguageHindi && cell.typed) {
+        if (choices.languageHindi && cell.typed) {
             surface.Font.Name = run.EnglishFontName;
             surface.Font.Size = (run.BodyFontSize - 5) * run.OutputScale;
         }
@@ -327,7 +332,7 @@ int printPanchangTable(Surface& surface, int top, const std::vector<Cell>& cells
 } // namespace basic
 
 void PrintBasicPage(Surface& surface, bool matchPage, const SunTimes* partnerSunTimes,
-                    const PanchangValues* partnerPanchang)
+                    const PanchangValues* partnerPanchang, const RunChoices& choices)
 {
     using namespace basic;
     const PersonChart first = NativeChart();
@@ -336,13 +341,13 @@ void PrintBasicPage(Surface& surface, bool matchPage, const SunTimes* partnerSun
         second = PartnerChart(partnerSunTimes, partnerPanchang);
     const PersonChart* girl = matchPage ? &second : nullptr;
 
-    const BirthRows rows = MakeBirthRows(first, girl);
+    const BirthRows rows = MakeBirthRows(first, girl, choices);
     int y = scaled(Config().TopMarginTwips);
     if (matchPage)
         y = printMatchTable(surface, y, rows);
     else
-        y = printPanchangTable(surface, y, MakePanchangRows(rows, first));
-    PrintChakras(surface, y, first, girl, rows);
+        y = printPanchangTable(surface, y, MakePanchangRows(rows, first, choices), choices);
+    PrintChakras(surface, y, first, girl, rows, choices);
 }
 
 } // namespace tarvik

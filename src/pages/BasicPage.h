@@ -37,7 +37,7 @@ struct BirthRows {
 
 // second is null for one person. The balance of dasha (one person only) is
 // that of the Vimshottari dasha from the Moon of the chart standing.
-BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second);
+BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second, const RunChoices& choices);
 
 // The rows of the birth table a match prints, in order.
 std::vector<const Row*> MatchRows(const BirthRows& rows);
@@ -53,28 +53,32 @@ struct Cell {
 
 // The fifty rows of the panchang at birth, printed in two halves of 25. Runs
 // the chart at the sunrise of the birth date and puts the birth chart back.
-std::vector<Cell> MakePanchangRows(const BirthRows& rows, const PersonChart& native);
+std::vector<Cell> MakePanchangRows(const BirthRows& rows, const PersonChart& native,
+                                   const RunChoices& choices);
 
 // Draws the avakahada and the ghat chakra with their tops at y (below the
 // tables), for the first person and, when second is given, the second.
 void PrintChakras(Surface& surface, int y, const PersonChart& first, const PersonChart* second,
-                  const BirthRows& rows);
+                  const BirthRows& rows, const RunChoices& choices);
 
 // Texts of the birth table.
 // The war-time correction as entered: its sign (a correction of less than
 // an hour keeps the sign of its minus zero hours or negative minutes), then
 // hours, minutes and seconds of two digits.
-std::string WarTimeText(const WarTime& warTime);
+std::string WarTimeText(const WarTime& warTime, const RunChoices& choices);
 // The clock's offset of local mean time, signed.
-std::string LocalTimeCorrectionText(double placeLongitude, double zoneMeridian);
+std::string LocalTimeCorrectionText(double placeLongitude, double zoneMeridian,
+                                    const RunChoices& choices);
 // Local mean time of the birth, reduced into the day.
-std::string LocalTimeText(const BirthRecord& birth, double placeLongitude, double zoneMeridian);
+std::string LocalTimeText(const BirthRecord& birth, double placeLongitude, double zoneMeridian,
+                          const RunChoices& choices);
 // Sunrise and sunset (elements rise and set of the sun times) joined by
 // the separator; under the midnight sun or the polar night, which have
 // neither, the text that says so.
-std::string SunriseSunsetText(const SunTimes& times, int rise, int set, const std::string& separator);
+std::string SunriseSunsetText(const SunTimes& times, int rise, int set, const std::string& separator,
+                              const RunChoices& choices);
 // The length of a day from its sunrise to its sunset, 00:00:00 to 24:00:00.
-std::string DayLengthText(double sunrise, double sunset);
+std::string DayLengthText(double sunrise, double sunset, const RunChoices& choices);
 
 // Sign 1..12 of a longitude.
 int SignOf(double longitude);
@@ -84,10 +88,10 @@ int TropicalSunSign(const PersonChart& person);
 std::string SignLordKey(int sign);
 std::string NakshatraLordKey(int nakshatra);
 // A sign's name and its lord's: "Aries-Mars".
-std::string SignAndLordText(int sign);
+std::string SignAndLordText(int sign, const RunChoices& choices);
 // The paya of a Moon and an ascendant: by the house of the Moon's sign from
 // the ascendant's, then by the Moon's nakshatra.
-std::string PayaText(double moon, double lagna);
+std::string PayaText(double moon, double lagna, const RunChoices& choices);
 
 // Printing positions, twips at scale 1.
 inline constexpr int RowStep = 290;

@@ -21,23 +21,23 @@ namespace tarvik::basic {
 namespace {
 
 // A longitude within its sign, and the sign.
-std::string positionText(double longitude)
+std::string positionText(double longitude, const RunChoices& choices)
 {
-    return FormatDMS(longitude, OutputRun().PunctColon) + " " + Dict(SignKeys[SignOf(longitude)]);
+    return FormatDMS(longitude, choices.colon) + " " + Dict(SignKeys[SignOf(longitude)]);
 }
 
 Cell copied(const Row& row, bool typed = false) { return {row.caption, row.values[0], typed}; }
 
 } // namespace
 
-std::vector<Cell> MakePanchangRows(const BirthRows& r, const PersonChart& native)
+std::vector<Cell> MakePanchangRows(const BirthRows& r, const PersonChart& native,
+                                   const RunChoices& choices)
 {
     const BirthRecord& b = native.birth;
     const SunTimes& s = native.sunTimes;
     const BirthState& births = Births();
-    const RunChoices choices = OutputRun().Choices();
-    const std::string birthTime = ZeroPad(b.Hour, 2) + OutputRun().PunctColon +
-                                  ZeroPad(b.Minute, 2) + OutputRun().PunctColon +
+    const std::string birthTime = ZeroPad(b.Hour, 2) + choices.colon +
+                                  ZeroPad(b.Minute, 2) + choices.colon +
                                   ZeroPad(b.Second, 2);
     const int t = TropicalSunSign(native);
 
@@ -71,13 +71,13 @@ std::vector<Cell> MakePanchangRows(const BirthRows& r, const PersonChart& native
         copied(r.siderealTime),
         copied(r.sunriseLocal),
         copied(r.sunriseZone),
-        {Dict("dinmaanl"), DayLengthText(s[1], s[2])},
-        {Dict("dinmaans"), DayLengthText(s[3], s[4])},
+        {Dict("dinmaanl"), DayLengthText(s[1], s[2], choices)},
+        {Dict("dinmaans"), DayLengthText(s[3], s[4], choices)},
         {Dict("_AAYAN"), Dict(AyanKeys(t))},
         {Dict("_GOOL"), Dict(GolKeys(t))},
         {Dict("_RITU"), Dict(RituKeys(t))},
-        {Dict("ascansh"), positionText(native.ascendant)},
-        {Dict("mooansh"), positionText(native.Moon())},
+        {Dict("ascansh"), positionText(native.ascendant, choices)},
+        {Dict("mooansh"), positionText(native.Moon(), choices)},
         copied(r.bhogya),
 
         copied(r.father, true),
@@ -88,10 +88,10 @@ std::vector<Cell> MakePanchangRows(const BirthRows& r, const PersonChart& native
         {r.shakaSamvat.caption, ZeroPad(samvat.shaka, 4)},
         {Dict("Mas"), LunarMonthText(LunarMonthAtBirth(b, choices))},
         {Dict("Paksh"), r.pakshaName},
-        {Dict("sunanshRise"), positionText(rise.sun)},
-        {Dict("mooanshRise"), positionText(rise.moon)},
-        {Dict("sunanshBirth"), positionText(births.BirthSun)},
-        {Dict("mooanshBirth"), positionText(births.BirthMoon)},
+        {Dict("sunanshRise"), positionText(rise.sun, choices)},
+        {Dict("mooanshRise"), positionText(rise.moon, choices)},
+        {Dict("sunanshBirth"), positionText(births.BirthSun, choices)},
+        {Dict("mooanshBirth"), positionText(births.BirthMoon, choices)},
         {Dict("STithi"), Dict(atSunrise.tithi.key)},
         {Dict("ETithi"), TithiEndTime(standard, rise.hour, rise.minute, rise.second, choices)},
         {Dict("TOB"), birthTime},

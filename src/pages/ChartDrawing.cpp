@@ -58,12 +58,13 @@ constexpr double HindiPitchShare = 1.15;
 constexpr double SouthTitleGap = 12;
 
 
-FittedBlock fitHouse(Surface& surface, const BlockRoom& room, const HouseText& text)
+FittedBlock fitHouse(Surface& surface, const BlockRoom& room, const HouseText& text,
+                     const RunChoices& choices)
 {
     const double size = surface.Font.Size;
     return FitBlock(surface, room, [&](int perLine) { return text.Lines(perLine); },
                     static_cast<int>(text.names.size()), size, MinimumSizeShare * size, 0,
-                    OutputRun().LanguageHindi ? HindiPitchShare : 1);
+                    choices.languageHindi ? HindiPitchShare : 1);
 }
 
 double labelCentre(double origin, int offset, int extent, double f)
@@ -82,7 +83,8 @@ std::string houseNumberText(int house, int reference, int houseNumbers)
 }
 
 void drawNorth(Surface& surface, const ChartBox& box, double top,
-               const std::array<HouseText, 12>& texts, int reference, int houseNumbers)
+               const std::array<HouseText, 12>& texts, int reference, int houseNumbers,
+               const RunChoices& choices)
 {
     const RunValues& run = OutputRun();
     surface.PaintPicture(NorthChartFrame(), box.x0, top, box.size, box.size);
@@ -106,7 +108,7 @@ void drawNorth(Surface& surface, const ChartBox& box, double top,
         surface.Print(number);
         surface.Font.Name = bodyFace;
 
-        surface.Font.Size = run.BodyFontSize - (run.LanguageHindi ? 2 : 1);
+        surface.Font.Size = run.BodyFontSize - (choices.languageHindi ? 2 : 1);
         BlockRoom room;
         for (const DesignPoint& p : NorthHouseOutline(h))
             room.outline.push_back(onPage(p));
@@ -117,12 +119,12 @@ void drawNorth(Surface& surface, const ChartBox& box, double top,
         room.from = corner;
         room.to = {corner.x + axis.direction.x * axis.reach * box.f,
                    corner.y + axis.direction.y * axis.reach * box.f};
-        PrintFittedBlock(surface, fitHouse(surface, room, texts[h - 1]));
+        PrintFittedBlock(surface, fitHouse(surface, room, texts[h - 1], choices));
     }
 }
 
 void drawSouth(Surface& surface, const ChartBox& box, double top,
-               const std::array<HouseText, 12>& texts, int reference)
+               const std::array<HouseText, 12>& texts, int reference, const RunChoices& choices)
 {
     surface.PaintPicture(SouthChartFrame(), box.x0, top, box.size, box.size);
     const double cell = box.size / 4;
@@ -139,7 +141,7 @@ void drawSouth(Surface& surface, const ChartBox& box, double top,
             surface.Line(cx + 350 * box.f, cy, cx, cy + 350 * box.f);
             room.halfPlanes.push_back({{cx + 350 * box.f, cy}, {std::numbers::sqrt2 / 2, std::numbers::sqrt2 / 2}});
         }
-        PrintFittedBlock(surface, fitHouse(surface, room, texts[s - 1]));
+        PrintFittedBlock(surface, fitHouse(surface, room, texts[s - 1], choices));
     }
 }
 
@@ -184,7 +186,8 @@ std::array<HouseText, 12> BuildHouseTexts(const ChartSignTable& table, int colum
     return texts;
 }
 
-void DrawChart(Surface& surface, int column, std::string_view title, bool withLagna,
+void DrawChart(Surface& surface, const RunChoices& choices, int column, std::string_view title,
+               bool withLagna,
                int position, const ChartSignTable* table, int houseNumbers)
 {
     const RunValues& run = OutputRun();
@@ -202,9 +205,9 @@ void DrawChart(Surface& surface, int column, std::string_view title, bool withLa
     const double top = std::trunc(surface.CurrentY) + (south ? SouthTitleGap : 0);
 
     if (south)
-        drawSouth(surface, box, top, texts, reference);
+        drawSouth(surface, box, top, texts, reference, choices);
     else
-        drawNorth(surface, box, top, texts, reference, houseNumbers);
+        drawNorth(surface, box, top, texts, reference, houseNumbers, choices);
 
     surface.Font.Size = run.BodyFontSize;
     surface.CurrentY = top + box.size + std::floor(run.LineStep * 1.5);

@@ -7,6 +7,7 @@
 // is the sign of the first house.
 
 #include "Surface.h"
+#include "core/RunChoices.h"
 
 #include <array>
 #include <string>
@@ -51,7 +52,8 @@ std::array<HouseText, 12> BuildHouseTexts(const ChartSignTable& table, int colum
 // position where it was, so that the chart beside it starts level. table
 // null means the chart state's SaptavargaSigns; KPSignNumbers numbers the
 // North houses with the signs of the KP cusps.
-void DrawChart(Surface& surface, int column, std::string_view title, bool withLagna,
+void DrawChart(Surface& surface, const RunChoices& choices, int column, std::string_view title,
+               bool withLagna,
                int position = Centred, const ChartSignTable* table = nullptr,
                int houseNumbers = SignNumbers);
 

@@ -58,7 +58,7 @@ std::array<double, 27> cuspZodiacLongitudes()
 
 } // namespace
 
-void PrintShodashPage(Surface& surface, bool toPrinter, int n)
+void PrintShodashPage(Surface& surface, bool toPrinter, int n, const RunChoices& choices)
 {
     PrintPageFrame(surface, toPrinter);
     surface.CurrentY += 500;
@@ -67,14 +67,14 @@ void PrintShodashPage(Surface& surface, bool toPrinter, int n)
     for (int i = 0; i < 4; ++i) {
         const int varga = first + i;
         FillVargaColumn(chart.SaptavargaSigns, varga);
-        DrawChart(surface, 0, Dict("DIV" + chart.ShodashVargaNames[varga]), true,
+        DrawChart(surface, choices, 0, Dict("DIV" + chart.ShodashVargaNames[varga]), true,
                   i % 2 == 0 ? LeftChart : RightChart);
         if (i == 1)
             surface.CurrentY += 5500;
     }
 }
 
-void PrintMatchNavamsaPage(Surface& surface, bool toPrinter)
+void PrintMatchNavamsaPage(Surface& surface, bool toPrinter, const RunChoices& choices)
 {
     PrintPageFrame(surface, toPrinter);
     ChartState& chart = Chart();
@@ -83,71 +83,72 @@ void PrintMatchNavamsaPage(Surface& surface, bool toPrinter)
 
     PlaceBhavas(chart.SaptavargaSigns, chart.BhavaSandhi, chart.PlanetLongitudes,
                 lagnaRasi(match.NativeSaptavargaSigns));
-    DrawChart(surface, 0, Dict("_CHALIT"), false, LeftChart, &chart.SaptavargaSigns);
+    DrawChart(surface, choices, 0, Dict("_CHALIT"), false, LeftChart, &chart.SaptavargaSigns);
     PlaceBhavas(chart.SaptavargaSigns, match.PartnerSandhis, match.PartnerLongitudes,
                 lagnaRasi(match.PartnerSaptavargaSigns));
-    DrawChart(surface, 0, Dict("_CHALIT"), false, RightChart, &chart.SaptavargaSigns);
+    DrawChart(surface, choices, 0, Dict("_CHALIT"), false, RightChart, &chart.SaptavargaSigns);
     surface.CurrentY += 4300 * scale;
 
     FillMoonChart(match.NativeSaptavargaSigns);
     FillMoonChart(match.PartnerSaptavargaSigns);
-    DrawChart(surface, 0, Dict("_CHANDRATARVIK"), false, LeftChart, &match.NativeSaptavargaSigns);
-    DrawChart(surface, 0, Dict("_CHANDRATARVIK"), false, RightChart, &match.PartnerSaptavargaSigns);
+    DrawChart(surface, choices, 0, Dict("_CHANDRATARVIK"), false, LeftChart, &match.NativeSaptavargaSigns);
+    DrawChart(surface, choices, 0, Dict("_CHANDRATARVIK"), false, RightChart, &match.PartnerSaptavargaSigns);
     surface.CurrentY += 4300 * scale;
 
-    DrawChart(surface, 4, Dict(VargaNames[4]), true, LeftChart, &match.NativeSaptavargaSigns);
-    DrawChart(surface, 4, Dict(VargaNames[4]), true, RightChart, &match.PartnerSaptavargaSigns);
+    DrawChart(surface, choices, 4, Dict(VargaNames[4]), true, LeftChart, &match.NativeSaptavargaSigns);
+    DrawChart(surface, choices, 4, Dict(VargaNames[4]), true, RightChart, &match.PartnerSaptavargaSigns);
 }
 
-std::string AyanamsaLineText(const std::string& ayanamsaDms)
+std::string AyanamsaLineText(const std::string& ayanamsaDms, const RunChoices& choices)
 {
     const RunValues& run = OutputRun();
     static constexpr std::array<std::string_view, 3> names = {"NCLAHIRI", "KP", "BVRAMAN"};
     std::string text = Dict("Ayanamsa");
-    if (run.AyanamsaChoice >= 0 && run.AyanamsaChoice <= 2)
-        text += " " + run.PunctOpen + Dict(names[run.AyanamsaChoice]) + run.PunctClose;
-    return text + run.PunctColon + "  " + ayanamsaDms;
+    const int choice = choices.ayanamsaChoice;
+    if (choice >= 0 && choice <= 2)
+        text += " " + run.PunctOpen + Dict(names[choice]) + run.PunctClose;
+    return text + choices.colon + "  " + ayanamsaDms;
 }
 
-void PrintNirayanaCharts(Surface& surface)
+void PrintNirayanaCharts(Surface& surface, const RunChoices& choices)
 {
     ChartState& chart = Chart();
     PrintAt(surface, Config().LeftMarginTwips, static_cast<int>(surface.CurrentY),
-            AyanamsaLineText(FormatDMS(chart.PlanetLongitudes[AyanamsaSlot], OutputRun().PunctColon)));
+            AyanamsaLineText(FormatDMS(chart.PlanetLongitudes[AyanamsaSlot], choices.colon), choices));
 
-    DrawChart(surface, 1, Dict("_LAGNATARVIK"), true, LeftChart);
-    DrawChart(surface, 4, Dict(VargaNames[4]), true, RightChart);
+    DrawChart(surface, choices, 1, Dict("_LAGNATARVIK"), true, LeftChart);
+    DrawChart(surface, choices, 4, Dict(VargaNames[4]), true, RightChart);
     surface.CurrentY += 4300;
 
     FillMoonChart(chart.SaptavargaSigns);
-    DrawChart(surface, 0, Dict("_CHANDRATARVIK"), false, LeftChart);
+    DrawChart(surface, choices, 0, Dict("_CHANDRATARVIK"), false, LeftChart);
     PlaceBhavas(chart.SaptavargaSigns, chart.HouseCusps, chart.PlanetLongitudes,
                 lagnaRasi(chart.SaptavargaSigns));
-    DrawChart(surface, 0, joined({"_NIRAYANA", "_BHAVACHALIT"}), false, RightChart);
+    DrawChart(surface, choices, 0, joined({"_NIRAYANA", "_BHAVACHALIT"}), false, RightChart);
 }
 
-void PrintBhavCharts(Surface& surface)
+void PrintBhavCharts(Surface& surface, const RunChoices& choices)
 {
     ChartState& chart = Chart();
     surface.CurrentY += 500;
     PlaceBhavas(chart.SaptavargaSigns, chart.HouseCusps, chart.PlanetLongitudes,
                 lagnaRasi(chart.SaptavargaSigns));
-    DrawChart(surface, 0, joined({"_NIRAYANA", "BHAV", "_CHALIT"}), false, LeftChart);
+    DrawChart(surface, choices, 0, joined({"_NIRAYANA", "BHAV", "_CHALIT"}), false, LeftChart);
     PlaceBhavas(chart.SaptavargaSigns, chart.BhavaSandhi, chart.PlanetLongitudes,
                 lagnaRasi(chart.SaptavargaSigns));
-    DrawChart(surface, 0, Dict("_CHALIT"), false, RightChart);
+    DrawChart(surface, choices, 0, Dict("_CHALIT"), false, RightChart);
 }
 
-void PrintKPCharts(Surface& surface)
+void PrintKPCharts(Surface& surface, const RunChoices& choices)
 {
     surface.CurrentY += 500;
     blankParagraphs(surface, 2);
     FillKPChart(Chart().SaptavargaSigns);
-    DrawChart(surface, 0, Dict("_LAGNATARVIK"), true, LeftChart);
-    DrawChart(surface, 4, Dict(VargaNames[4]), true, RightChart);
+    DrawChart(surface, choices, 0, Dict("_LAGNATARVIK"), true, LeftChart);
+    DrawChart(surface, choices, 4, Dict(VargaNames[4]), true, RightChart);
 }
 
-void PrintKPCuspPage(Surface& surface, bool toPrinter)
+void PrintKPCuspPage(Surface& surface, bool toPrinter, const RunChoices& choices)
 {
     ChartState& chart = Chart();
     PrintPageFrame(surface, toPrinter);
@@ -165,15 +166,15 @@ void PrintKPCuspPage(Surface& surface, bool toPrinter)
         surface.CurrentY = tableY;
         PrintPredictionParagraph(surface, Dict("_KPNOCUSPS"));
         blankParagraphs(surface, 3);
-        DrawChart(surface, 0, Dict("_LAGNATARVIK"), true, LeftChart);
+        DrawChart(surface, choices, 0, Dict("_LAGNATARVIK"), true, LeftChart);
         return;
     }
-    PrintCuspTable(surface, 3, toPrinter, tableY);
+    PrintCuspTable(surface, 3, toPrinter, tableY, choices);
     blankParagraphs(surface, 3);
-    DrawChart(surface, 0, Dict("_LAGNATARVIK"), true, LeftChart);
+    DrawChart(surface, choices, 0, Dict("_LAGNATARVIK"), true, LeftChart);
     PlaceBhavas(chart.SaptavargaSigns, kpBoundaries(), cuspZodiacLongitudes(),
                 lagnaRasi(chart.SaptavargaSigns));
-    DrawChart(surface, 0, joined({"BHAV", "TARVIK"}), false, RightChart, nullptr, KPSignNumbers);
+    DrawChart(surface, choices, 0, joined({"BHAV", "TARVIK"}), false, RightChart, nullptr, KPSignNumbers);
 }
 
 } // namespace tarvik

@@ -3,6 +3,7 @@
 // The pages made of charts, and the chart rows of the table pages.
 
 #include "Surface.h"
+#include "core/RunChoices.h"
 
 #include <string>
 
@@ -10,26 +11,26 @@ namespace tarvik {
 
 // "Shodash1" .. "Shodash4": four of the sixteen divisional charts, two rows
 // of two, vargas (n - 1) x 4 + 1 to n x 4.
-void PrintShodashPage(Surface& surface, bool toPrinter, int n);
+void PrintShodashPage(Surface& surface, bool toPrinter, int n, const RunChoices& choices);
 
 // The match "Navamsa" page: the boy's charts on the left, the girl's on the
 // right; bhava chalit, moon chart and navamsa in three rows.
-void PrintMatchNavamsaPage(Surface& surface, bool toPrinter);
+void PrintMatchNavamsaPage(Surface& surface, bool toPrinter, const RunChoices& choices);
 
 // The ayanamsa in use, as the Nirayana page prints it under the planet table:
 // "Ayanamsa (name):  dms" in the page's language and punctuation.
-std::string AyanamsaLineText(const std::string& ayanamsaDms);
+std::string AyanamsaLineText(const std::string& ayanamsaDms, const RunChoices& choices);
 
 // The Nirayana page below its planet table: the ayanamsa line, lagna and
 // navamsa, moon chart and bhava chalit.
-void PrintNirayanaCharts(Surface& surface);
+void PrintNirayanaCharts(Surface& surface, const RunChoices& choices);
 // The Bhav page below its table: the bhava chalit by the cusps and by the
 // sandhis.
-void PrintBhavCharts(Surface& surface);
+void PrintBhavCharts(Surface& surface, const RunChoices& choices);
 // The KP1 page below its table: the KP-shifted lagna chart and the navamsa.
-void PrintKPCharts(Surface& surface);
+void PrintKPCharts(Surface& surface, const RunChoices& choices);
 // The KP2 page: heading, cusp table, the KP-shifted lagna chart and the
 // bhava chart by the KP cusps, its houses numbered with the cusps' signs.
-void PrintKPCuspPage(Surface& surface, bool toPrinter);
+void PrintKPCuspPage(Surface& surface, bool toPrinter, const RunChoices& choices);
 
 } // namespace tarvik

@@ -23,7 +23,7 @@ constexpr int PrintedRows = 13;   // the twelve cusps and an empty row under the
 
 } // namespace
 
-CuspTableCells CuspTableCellsOf()
+CuspTableCells CuspTableCellsOf(const RunChoices& choices)
 {
     const ChartState& chart = Chart();
     CuspTableCells cells;
@@ -32,24 +32,24 @@ CuspTableCells CuspTableCellsOf()
         const ZodiacPlace place = PlaceOf(c);
         cells[k - 1] = {ZeroPad(k, 2),
                         SignText(place.sign),
-                        FormatDMS(c, OutputRun().PunctColon),
+                        FormatDMS(c, choices.colon),
                         "",
                         NumberedNakshatraText(place.nakshatra),
                         std::to_string(place.pada),
                         SignLordText(place.sign),
                         StarLordText(place.nakshatra),
-                        SubLordText(c)};
+                        SubLordText(c, choices)};
     }
     return cells;
 }
 
 // The caller frames the KP page once; the table goes below its heading.
-void PrintCuspTable(Surface& surface, int, bool, int& y)
+void PrintCuspTable(Surface& surface, int, bool, int& y, const RunChoices& choices)
 {
     static constexpr std::array<double, CuspColumns> offsets = {0,    800,  2000, 0,   3200,
                                                                 4900, 5500, 6700, 7800};
     const RunValues& run = OutputRun();
-    CuspTableCells cells = CuspTableCellsOf();
+    CuspTableCells cells = CuspTableCellsOf(choices);
     const std::array<std::string, CuspColumns> headers = {
         Dict("BHAV"), Dict("RASHI"), Dict("ANSH"), "", Dict("NAKSHATRA"),
         Dict("PAD"),  Dict("_RL"),   Dict("_NL"),  Dict("_SL")};

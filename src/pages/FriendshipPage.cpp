@@ -43,14 +43,14 @@ std::string_view FriendshipKey(std::string_view code)
     }
 }
 
-void PrintPlanetFriendship(Surface& surface)
+void PrintPlanetFriendship(Surface& surface, const RunChoices& choices)
 {
     const RunValues& run = OutputRun();
     const ChartState& chart = Chart();
     const int left = Config().LeftMarginTwips;
     // English is set a point smaller to keep its longer names in the columns.
     const double fontSize = surface.Font.Size;
-    if (!run.LanguageHindi)
+    if (!choices.languageHindi)
         surface.Font.Size -= run.OutputScale;
 
     int y = static_cast<int>(surface.CurrentY);
@@ -68,7 +68,7 @@ void PrintPlanetFriendship(Surface& surface)
                     text = GetDictText(FriendshipKey(chart.FriendshipTable[i][j][table.layer]));
                 if (!text.empty())
                     PrintInColumn(surface, static_cast<int>(left + j * 900 * run.OutputScale), y,
-                                  text, 900 * run.OutputScale);
+                                  text, 900 * run.OutputScale, choices);
             }
             y += static_cast<int>(run.LineStep);
             if (i == 0)

@@ -42,9 +42,9 @@ bool retrogradeRow(const std::array<double, 27>& longitudes, int row)
 }
 
 // Where each column starts, twips from the left margin before scaling.
-std::array<double, PlanetColumns> planetColumnOffsets(int mode)
+std::array<double, PlanetColumns> planetColumnOffsets(int mode, const RunChoices& choices)
 {
-    const bool hindi = OutputRun().LanguageHindi;
+    const bool hindi = choices.languageHindi;
     const bool kp = mode == KPTable;
     std::array<double, PlanetColumns> x = kp
         ? std::array<double, PlanetColumns>{0, 1000, 2000, 2900, 3450, 5200, 5700, 6400, 7100, 0, 0}
@@ -72,12 +72,12 @@ void printRows(Surface& surface, const std::array<std::array<std::string, N>, Po
 }
 
 // Which nodes the chart used, in small bold type under the table.
-void printNodeNote(Surface& surface)
+void printNodeNote(Surface& surface, const RunChoices& choices)
 {
     surface.Font.Bold = true;
     surface.Font.Size -= 2;
     PrintAt(surface, TableLeft(), static_cast<int>(surface.CurrentY),
-            Dict(OutputRun().TrueNode ? "TRUERAHUKETU" : "MEANRAHUKETU"));
+            Dict(choices.trueNode ? "TRUERAHUKETU" : "MEANRAHUKETU"));
     surface.Font.Size += 2;
     surface.Font.Bold = false;
 }
@@ -90,17 +90,17 @@ std::string positionsHeading(std::string_view positionsKey)
 // One person's match columns: sign-lord, degrees and retrograde mark,
 // nakshatra-pada.
 void fillMatchPerson(MatchTableCells& cells, int firstColumn, const std::array<double, 27>& longitudes,
-                     const std::array<double, 13>& cusps)
+                     const std::array<double, 13>& cusps, const RunChoices& choices)
 {
-    const std::string& dash = OutputRun().PunctDash;
+    const std::string& dash = choices.dash;
     for (int r = 0; r < PositionRows; ++r) {
         const double l = ReduceDegrees(longitudeOfRow(longitudes, cusps, r));
         const ZodiacPlace place = PlaceOf(l);
         const int lord = BodyDisplayOrder[SignLords[place.sign]];
         auto& row = cells[r];
-        row[firstColumn] = EnglishCut(SignText(place.sign), 4) + dash + Dict(BodyNames[lord]);
+        row[firstColumn] = EnglishCut(SignText(place.sign), 4, choices) + dash + Dict(BodyNames[lord]);
         row[firstColumn + 1] =
-            FormatDMS(l, OutputRun().PunctColon) + (retrogradeRow(longitudes, r) ? Dict("_RET") : "");
+            FormatDMS(l, choices.colon) + (retrogradeRow(longitudes, r) ? Dict("_RET") : "");
         row[firstColumn + 2] =
             Dict(NakshatraKeys(place.nakshatra)) + dash + std::to_string(place.pada);
     }
@@ -108,7 +108,7 @@ void fillMatchPerson(MatchTableCells& cells, int firstColumn, const std::array<d
 
 } // namespace
 
-PlanetTableCells PlanetTableCellsOf(int mode)
+PlanetTableCells PlanetTableCellsOf(int mode, const RunChoices& choices)
 {
     const ChartState& chart = Chart();
     const std::array<double, 27>& sidereal = chart.PlanetLongitudes;
@@ -127,13 +127,13 @@ PlanetTableCells PlanetTableCellsOf(int mode)
         auto& row = cells[r];
         row[0] = Dict(BodyKeys[body]);
         row[1] = SignText(place.sign);
-        row[2] = FormatDMS(l, OutputRun().PunctColon);
+        row[2] = FormatDMS(l, choices.colon);
         row[3] = retrogradeRow(sidereal, r) ? Dict("_RET") : "";
         row[4] = NumberedNakshatraText(place.nakshatra);
         row[5] = std::to_string(place.pada);
-        row[6] = EnglishCut(SignLordText(place.sign), 3);
-        row[7] = EnglishCut(StarLordText(place.nakshatra), 3);
-        row[8] = mode == KPTable ? EnglishCut(SubLordText(l), 3) : "";
+        row[6] = EnglishCut(SignLordText(place.sign), 3, choices);
+        row[7] = EnglishCut(StarLordText(place.nakshatra), 3, choices);
+        row[8] = mode == KPTable ? EnglishCut(SubLordText(l, choices), 3, choices) : "";
         // The nodes are points of the Moon's orbit, not bodies lit by the Sun:
         // they are never combust.
         const bool node = body == Rahu || body == Ketu;
@@ -143,11 +143,11 @@ PlanetTableCells PlanetTableCellsOf(int mode)
     return cells;
 }
 
-void PrintPlanetTable(Surface& surface, int mode, bool toPrinter)
+void PrintPlanetTable(Surface& surface, int mode, bool toPrinter, const RunChoices& choices)
 {
     PrintPageFrame(surface, toPrinter);
-    PlanetTableCells cells = PlanetTableCellsOf(mode);
-    const auto offsets = planetColumnOffsets(mode);
+    PlanetTableCells cells = PlanetTableCellsOf(mode, choices);
+    const auto offsets = planetColumnOffsets(mode, choices);
     const auto headers = planetHeaders(mode);
 
     int y = static_cast<int>(surface.CurrentY);
@@ -164,31 +164,31 @@ void PrintPlanetTable(Surface& surface, int mode, bool toPrinter)
     PrintCaptions(surface, headers, offsets, top);
     FitColumn(surface, cells, 4, offsets[5] - offsets[4]);
     printRows(surface, cells, PositionRows, offsets, top + OutputRun().LineStep, RowPitch);
-    printNodeNote(surface);
+    printNodeNote(surface, choices);
 }
 
-MatchTableCells MatchNirayanaCells()
+MatchTableCells MatchNirayanaCells(const RunChoices& choices)
 {
     const ChartState& chart = Chart();
     const MatchCopies& match = Match();
     MatchTableCells cells;
     for (int r = 0; r < PositionRows; ++r)
         cells[r][0] = Dict(BodyNames[bodyOfRow(r)]);
-    fillMatchPerson(cells, 1, chart.PlanetLongitudes, chart.HouseCusps);
-    fillMatchPerson(cells, 4, match.PartnerLongitudes, match.PartnerCusps);
+    fillMatchPerson(cells, 1, chart.PlanetLongitudes, chart.HouseCusps, choices);
+    fillMatchPerson(cells, 4, match.PartnerLongitudes, match.PartnerCusps, choices);
     return cells;
 }
 
-void PrintMatchNirayanaPage(Surface& surface, bool toPrinter)
+void PrintMatchNirayanaPage(Surface& surface, bool toPrinter, const RunChoices& choices)
 {
     constexpr int PrintedRows = 10;   // the Lagna to Ketu
     static constexpr std::array<double, MatchColumns> offsets = {0, 800, 1900, 3100, 5000, 6100, 7300};
 
     PrintPageFrame(surface, toPrinter);
     const RunValues& run = OutputRun();
-    MatchTableCells cells = MatchNirayanaCells();
-    const std::string signLord = Dict("RASHI") + run.PunctDash + Dict("LORD");
-    const std::string nakshatraPada = Dict("NAKSHATRA") + run.PunctDash + Dict("PAD");
+    MatchTableCells cells = MatchNirayanaCells(choices);
+    const std::string signLord = Dict("RASHI") + choices.dash + Dict("LORD");
+    const std::string nakshatraPada = Dict("NAKSHATRA") + choices.dash + Dict("PAD");
     const std::array<std::string, MatchColumns> headers = {
         Dict("PLANET"), signLord, Dict("ANSH"), nakshatraPada, signLord, Dict("ANSH"), nakshatraPada};
 
@@ -200,22 +200,22 @@ void PrintMatchNirayanaPage(Surface& surface, bool toPrinter)
     const double tableWidth = (run.PageWidth - 2.0 * TableLeft()) / run.OutputScale;
     FitColumn(surface, cells, 6, tableWidth - offsets[6]);
     printRows(surface, cells, PrintedRows, offsets, top + 300 * run.OutputScale, run.LineStep);
-    printNodeNote(surface);
+    printNodeNote(surface, choices);
 
     ChartState& chart = Chart();
     MatchCopies& match = Match();
     const std::string lagnaTitle = Dict("_LAGNATARVIK");
-    DrawChart(surface, 1, lagnaTitle, true, LeftChart, &match.NativeSaptavargaSigns);
-    DrawChart(surface, 1, lagnaTitle, true, RightChart, &match.PartnerSaptavargaSigns);
+    DrawChart(surface, choices, 1, lagnaTitle, true, LeftChart, &match.NativeSaptavargaSigns);
+    DrawChart(surface, choices, 1, lagnaTitle, true, RightChart, &match.PartnerSaptavargaSigns);
     surface.CurrentY += 4300;
 
     const std::string chalitTitle = Dict("_NIRAYANA") + " " + Dict("_BHAVACHALIT");
     PlaceBhavas(chart.SaptavargaSigns, chart.HouseCusps, chart.PlanetLongitudes,
                 match.NativeSaptavargaSigns[1][1]);
-    DrawChart(surface, 0, chalitTitle, false, LeftChart, &chart.SaptavargaSigns);
+    DrawChart(surface, choices, 0, chalitTitle, false, LeftChart, &chart.SaptavargaSigns);
     PlaceBhavas(chart.SaptavargaSigns, match.PartnerCusps, match.PartnerLongitudes,
                 match.PartnerSaptavargaSigns[1][1]);
-    DrawChart(surface, 0, chalitTitle, false, RightChart, &chart.SaptavargaSigns);
+    DrawChart(surface, choices, 0, chalitTitle, false, RightChart, &chart.SaptavargaSigns);
 }
 
 } // namespace tarvik

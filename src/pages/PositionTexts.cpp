@@ -52,14 +52,14 @@ std::string SignLordText(int sign) { return bodyText(SignLords[sign]); }
 
 std::string StarLordText(int nakshatra) { return bodyText(NakshatraLord(nakshatra)); }
 
-std::string SubLordText(double longitude)
+std::string SubLordText(double longitude, const RunChoices& choices)
 {
-    return TranslateWord(GetSubLord(ReduceDegrees(longitude) * 3600));
+    return TranslateWord(GetSubLord(ReduceDegrees(longitude) * 3600), choices.languageHindi);
 }
 
-std::string EnglishCut(std::string_view text, std::size_t n)
+std::string EnglishCut(std::string_view text, std::size_t n, const RunChoices& choices)
 {
-    if (OutputRun().LanguageHindi)
+    if (choices.languageHindi)
         return std::string(text);
     std::size_t end = 0;
     for (std::size_t chars = 0; end < text.size() && chars < n; ++chars) {

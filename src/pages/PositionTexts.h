@@ -4,6 +4,8 @@
 // pada, the lords of its sign, star and sub, in the page's language; and the
 // two marks of a body's state, retrograde motion and combustion.
 
+#include "core/RunChoices.h"
+
 #include <string>
 #include <string_view>
 
@@ -27,10 +29,10 @@ std::string NumberedNakshatraText(int nakshatra);
 std::string SignLordText(int sign);
 std::string StarLordText(int nakshatra);
 // The KP sub lord of a longitude in degrees, in the page's language.
-std::string SubLordText(double longitude);
+std::string SubLordText(double longitude, const RunChoices& choices);
 
 // The first n characters of text in English; Hindi keeps its words whole.
-std::string EnglishCut(std::string_view text, std::size_t n);
+std::string EnglishCut(std::string_view text, std::size_t n, const RunChoices& choices);
 
 // to - from wrapped into (-180, 180]: the short way round the circle, so a
 // body moving from 359.9° to 0.1° has moved forward.

@@ -22,7 +22,7 @@ constexpr int TableBodies = 10;   // Lagna .. Ketu
 constexpr int Taras = 9;
 constexpr double LabelGap = 120;   // twips between a varga's name and the first sign
 
-void printTaraChakra(Surface& surface, int y)
+void printTaraChakra(Surface& surface, int y, const RunChoices& choices)
 {
     const RunValues& run = OutputRun();
     const int left = Config().LeftMarginTwips;
@@ -37,13 +37,13 @@ void printTaraChakra(Surface& surface, int y)
     std::vector<std::string> cells;
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < Taras; ++c)
-            cells.push_back(EnglishCut(GetDictText(NakshatraKeys(TaraNakshatra(moon, r, c))), 10));
+            cells.push_back(EnglishCut(GetDictText(NakshatraKeys(TaraNakshatra(moon, r, c))), 10, choices));
     // One table, one size: where a name would run into the next column,
     // the whole chakra is set smaller, its captions with it.
     surface.Font.Bold = true;
-    double size = ColumnSize(surface, captions, 1000);
+    double size = ColumnSize(surface, captions, 1000, choices);
     surface.Font.Bold = false;
-    size = std::min(size, ColumnSize(surface, cells, 1000));
+    size = std::min(size, ColumnSize(surface, cells, 1000, choices));
 
     surface.Font.Bold = true;
     for (int c = 0; c < Taras; ++c)
@@ -68,13 +68,13 @@ int TaraNakshatra(int moonNakshatra, int row, int column)
     return n;
 }
 
-void PrintShodashvargaTable(Surface& surface)
+void PrintShodashvargaTable(Surface& surface, const RunChoices& choices)
 {
     const RunValues& run = OutputRun();
     const ChartState& chart = Chart();
     const double scale = run.OutputScale;
     const int left = Config().LeftMarginTwips;
-    int y = static_cast<int>(surface.CurrentY + (run.LanguageHindi ? 1000 : 2500));
+    int y = static_cast<int>(surface.CurrentY + (choices.languageHindi ? 1000 : 2500));
     PrintHeading(GetDictText("SHODASHVARGA"), surface, y);
     y = static_cast<int>(surface.CurrentY);
 
@@ -94,7 +94,9 @@ void PrintShodashvargaTable(Surface& surface)
 
     surface.Font.Bold = true;
     for (int k = 1; k <= TableBodies; ++k)
-        PrintInColumn(surface, columnX(k), y, EnglishCut(GetDictText(BodyKeys[BodyDisplayOrder[k]]), 4), columnWidth);
+        PrintInColumn(surface, columnX(k), y,
+                      EnglishCut(GetDictText(BodyKeys[BodyDisplayOrder[k]]), 4, choices), columnWidth,
+                      choices);
     y = static_cast<int>(surface.CurrentY + run.LineStep);
     surface.Font.Bold = false;
 
@@ -102,11 +104,12 @@ void PrintShodashvargaTable(Surface& surface)
         PrintAt(surface, static_cast<int>(left * scale), y, labels[v]);
         for (int k = 1; k <= TableBodies; ++k)
             PrintInColumn(surface, columnX(k), y,
-                          EnglishCut(SignText(chart.ShodashVargaSigns[v][k]), 4), columnWidth);
+                          EnglishCut(SignText(chart.ShodashVargaSigns[v][k]), 4, choices), columnWidth,
+                          choices);
         y += static_cast<int>(run.LineStep);
     }
 
-    printTaraChakra(surface, y + 1000);
+    printTaraChakra(surface, y + 1000, choices);
 }
 
 } // namespace tarvik

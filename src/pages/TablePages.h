@@ -6,19 +6,20 @@
 #include "Surface.h"
 #include "calc/PanchangElements.h"
 #include "calc/Sunrise.h"
+#include "core/RunChoices.h"
 
 namespace tarvik {
 
 void PrintBasicPage(Surface& surface, bool matchPage, const SunTimes* partnerSunTimes,
-                    const PanchangValues* partnerPanchang);
-void PrintPlanetTable(Surface& surface, int mode, bool toPrinter);
-void PrintMatchNirayanaPage(Surface& surface, bool toPrinter);
-void PrintCuspTable(Surface& surface, int mode, bool toPrinter, int& y);
+                    const PanchangValues* partnerPanchang, const RunChoices& choices);
+void PrintPlanetTable(Surface& surface, int mode, bool toPrinter, const RunChoices& choices);
+void PrintMatchNirayanaPage(Surface& surface, bool toPrinter, const RunChoices& choices);
+void PrintCuspTable(Surface& surface, int mode, bool toPrinter, int& y, const RunChoices& choices);
 void PrintAspectGrid(Surface& surface);
-void PrintBhavTable(Surface& surface);
-void PrintShodashvargaTable(Surface& surface);
-void PrintAshtakvargaPage(Surface& surface);
-void PrintPlanetFriendship(Surface& surface);
+void PrintBhavTable(Surface& surface, const RunChoices& choices);
+void PrintShodashvargaTable(Surface& surface, const RunChoices& choices);
+void PrintAshtakvargaPage(Surface& surface, const RunChoices& choices);
+void PrintPlanetFriendship(Surface& surface, const RunChoices& choices);
 void PrintSudarshanChakra(Surface& surface);
 
 } // namespace tarvik

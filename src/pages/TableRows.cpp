@@ -97,13 +97,13 @@ namespace {
 
 // The size of the current font at which text keeps clear of the next
 // column, width twips (scaled) from its start.
-double fittedSize(Surface& surface, std::string_view text, double width)
+double fittedSize(Surface& surface, std::string_view text, double width, const RunChoices& choices)
 {
     // Devanagari's headline runs to the edges of its letters: a Hindi column
     // keeps more than the blank between the words of a name from the next,
     // so that "Uttara Phalguni" and "Hasta" read as two cells.
     double gap = ColumnGap * OutputRun().OutputScale;
-    if (OutputRun().LanguageHindi)
+    if (choices.languageHindi)
         gap = std::max(gap, HindiColumnGapBlanks * surface.TextWidth(" "));
     const double room = width - gap;
     const double size = surface.Font.Size;
@@ -117,16 +117,18 @@ double fittedSize(Surface& surface, std::string_view text, double width)
 
 } // namespace
 
-void PrintInColumn(Surface& surface, int x, int y, std::string_view text, double width)
+void PrintInColumn(Surface& surface, int x, int y, std::string_view text, double width,
+                   const RunChoices& choices)
 {
-    PrintInSize(surface, x, y, text, fittedSize(surface, text, width));
+    PrintInSize(surface, x, y, text, fittedSize(surface, text, width, choices));
 }
 
-double ColumnSize(Surface& surface, std::span<const std::string> texts, double width)
+double ColumnSize(Surface& surface, std::span<const std::string> texts, double width,
+                  const RunChoices& choices)
 {
     double size = surface.Font.Size;
     for (const std::string& text : texts)
-        size = std::min(size, fittedSize(surface, text, width));
+        size = std::min(size, fittedSize(surface, text, width, choices));
     return size;
 }
 

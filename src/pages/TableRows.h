@@ -4,6 +4,7 @@
 // left margin, one line of captions above them.
 
 #include "Surface.h"
+#include "core/RunChoices.h"
 #include "core/State.h"
 
 #include <span>
@@ -46,13 +47,15 @@ void FitColumn(Surface& surface, Rows& rows, std::size_t column, double room)
 // in a smaller size of the current font, down to seven tenths of it, so that
 // it keeps clear of the next column. The font comes back as it was, and the
 // position moves to the next line of it.
-void PrintInColumn(Surface& surface, int x, int y, std::string_view text, double width);
+void PrintInColumn(Surface& surface, int x, int y, std::string_view text, double width,
+                   const RunChoices& choices);
 
 // The one size a column or a table is set in, so that no cell stands
 // smaller than its neighbours: the size PrintInColumn would give the text
 // that needs the most shrinking, each in the current font and a column of
 // width twips (scaled).
-double ColumnSize(Surface& surface, std::span<const std::string> texts, double width);
+double ColumnSize(Surface& surface, std::span<const std::string> texts, double width,
+                  const RunChoices& choices);
 
 // Prints text at (x, y) in the current font at the given size; the font
 // comes back as it was, and the position moves to the next line of it.

@@ -50,7 +50,7 @@ int FirstCompactAntardasha(int birthAntardasha, std::optional<int> current)
 }
 
 void PrintCompactPratyantarPage(Surface& surface, const ChartState& chart, double day, double month,
-                                double year, int todayYear, int todayMonth)
+                                double year, int todayYear, int todayMonth, const RunChoices& choices)
 {
     const RunValues& run = OutputRun();
     const double s = run.OutputScale;
@@ -67,8 +67,8 @@ void PrintCompactPratyantarPage(Surface& surface, const ChartState& chart, doubl
 
     const auto lords = DisplayTexts(DashaLordNames);
     std::string from = first == birthAntar
-                           ? BirthDateText(day, month, year)
-                           : EndDateText(periods.Period(DashaLevel::Antar, first - 1), OutputRun().Choices());
+                           ? BirthDateText(day, month, year, choices)
+                           : EndDateText(periods.Period(DashaLevel::Antar, first - 1), choices);
     for (int b = 0; b < Blocks; ++b) {
         const int column = b % Columns;
         const int a = first + b;
@@ -83,10 +83,10 @@ void PrintCompactPratyantarPage(Surface& surface, const ChartState& chart, doubl
         };
 
         PrintAt(surface, static_cast<int>(x), static_cast<int>(lineTop(0)),
-                lords[maha.lord] + " " + run.PunctDash + " " + lords[antar.lord]);
+                lords[maha.lord] + " " + choices.dash + " " + lords[antar.lord]);
         surface.Line(x, y0 + step + 1, ruleEnd, y0 + step + 1);
 
-        const std::string to = EndDateText(antar, OutputRun().Choices());
+        const std::string to = EndDateText(antar, choices);
         if (column == 0) {
             PrintAt(surface, static_cast<int>(left), static_cast<int>(lineTop(1)),
                     GetDictText("FROM"));
@@ -105,8 +105,8 @@ void PrintCompactPratyantarPage(Surface& surface, const ChartState& chart, doubl
                     lords[pratyantar.lord]);
             PrintRightAligned(surface, datesEnd, lineTop(n) + 30 * s,
                               pratyantar.endedBeforeBirth
-                                  ? run.PunctDash
-                                  : DecimalYearToDate(pratyantar.end, false, OutputRun().Choices()));
+                                  ? choices.dash
+                                  : DecimalYearToDate(pratyantar.end, false, choices));
         }
         if (column == Columns - 1)
             y0 = std::round(y0 + 13 * step);
@@ -114,12 +114,13 @@ void PrintCompactPratyantarPage(Surface& surface, const ChartState& chart, doubl
 }
 
 void PrintVimshottariPratyantar(Surface& surface, const ChartState& chart, double day, double month,
-                                double year, int, int)
+                                double year, int, int, const RunChoices& choices)
 {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
-    PrintCompactPratyantarPage(surface, chart, day, month, year, local.tm_year + 1900, local.tm_mon + 1);
+    PrintCompactPratyantarPage(surface, chart, day, month, year, local.tm_year + 1900, local.tm_mon + 1,
+                               choices);
 }
 
 } // namespace tarvik

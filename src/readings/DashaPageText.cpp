@@ -1,13 +1,12 @@
 #include "DashaPageText.h"
 
 #include "calc/TextFormat.h"
-#include "core/State.h"
 
 namespace tarvik {
 
-std::string BirthDateText(double day, double month, double year)
+std::string BirthDateText(double day, double month, double year, const RunChoices& choices)
 {
-    const std::string& dash = OutputRun().PunctDash;
+    const std::string& dash = choices.dash;
     return ZeroPad(day, 2) + dash + ZeroPad(month, 2) + dash + ZeroPad(year, 4);
 }
 
@@ -29,9 +28,9 @@ std::string LeadingCharacters(std::string_view text, int n)
     return std::string(text.substr(0, end));
 }
 
-std::string ShortName(std::string_view text, int n)
+std::string ShortName(std::string_view text, int n, const RunChoices& choices)
 {
-    return OutputRun().LanguageHindi ? std::string(text) : LeadingCharacters(text, n);
+    return choices.languageHindi ? std::string(text) : LeadingCharacters(text, n);
 }
 
 } // namespace tarvik

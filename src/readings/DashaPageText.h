@@ -4,6 +4,7 @@
 // of lords and signs looked up once a page, texts set flush right against a column's edge and the short forms
 // of names that narrow columns print.
 
+#include "core/RunChoices.h"
 #include "pages/Surface.h"
 #include "refdata/TextLookup.h"
 
@@ -15,7 +16,7 @@
 namespace tarvik {
 
 // "DD-MM-YYYY" of the birth, with the language's dash.
-std::string BirthDateText(double day, double month, double year);
+std::string BirthDateText(double day, double month, double year, const RunChoices& choices);
 
 // The display texts of a table of keys, each looked up once for a page.
 template <std::size_t N>
@@ -35,6 +36,6 @@ std::string LeadingCharacters(std::string_view text, int n);
 
 // A name shortened to its first n characters in English; Hindi names are
 // short enough to stand whole.
-std::string ShortName(std::string_view text, int n);
+std::string ShortName(std::string_view text, int n, const RunChoices& choices);
 
 } // namespace tarvik

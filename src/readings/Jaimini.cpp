@@ -17,7 +17,7 @@ namespace {
 constexpr int Signs = 12;
 } // namespace
 
-void JaiminiPage(int cycle, Surface& surface, const ChartState& chart)
+void JaiminiPage(int cycle, Surface& surface, const ChartState& chart, const RunChoices& choices)
 {
     const RunValues& run = OutputRun();
     const Settings& settings = Config();
@@ -52,16 +52,16 @@ void JaiminiPage(int cycle, Surface& surface, const ChartState& chart)
                      GetDictText("Years"));
         // The first period of the first cycle starts at the native's own
         // birth date, which the decimal year cannot always name.
-        at(400, 1, cycle == 0 && k == 0 ? BirthDateText(native.Day, native.Month, native.Year)
-                                        : DecimalYearToDate(date, true, OutputRun().Choices()));
+        at(400, 1, cycle == 0 && k == 0 ? BirthDateText(native.Day, native.Month, native.Year, choices)
+                                        : DecimalYearToDate(date, true, choices));
         at(0, 2, GetDictText("to"));
-        at(400, 2, DecimalYearToDate(date + years[k], true, OutputRun().Choices()));
+        at(400, 2, DecimalYearToDate(date + years[k], true, choices));
         surface.Font.Bold = false;
         const double sub = years[k] / 12.0;
         for (int j = 0; j < 12; ++j) {
             date += sub;
-            at(0, 3 + j, ShortName(signNames[CharaSubPeriodSign(signs[k], j)], 3));
-            at(600, 3 + j, DecimalYearToDate(date, false, OutputRun().Choices()));
+            at(0, 3 + j, ShortName(signNames[CharaSubPeriodSign(signs[k], j)], 3, choices));
+            at(600, 3 + j, DecimalYearToDate(date, false, choices));
         }
     }
     surface.Font.Size += s;

@@ -93,13 +93,16 @@ constexpr std::array<std::string_view, 13> VerseLines = {
     "लग्नाच्चन्द्राच्च शुक्राच्च सप्तमेशाद्विचिन्तयेत् ॥",
 };
 
-const ManglikTexts& textsOfRun() { return OutputRun().LanguageHindi ? HindiTexts : EnglishTexts; }
+const ManglikTexts& textsOf(const RunChoices& choices)
+{
+    return choices.languageHindi ? HindiTexts : EnglishTexts;
+}
 
 } // namespace
 
-std::string ManglikVerdict(bool fromMoon, int house)
+std::string ManglikVerdict(bool fromMoon, int house, const RunChoices& choices)
 {
-    const ManglikTexts& t = textsOfRun();
+    const ManglikTexts& t = textsOf(choices);
     const bool present = IsManglikHouse(house);
     const std::string_view suffix = fromMoon ? (present ? t.moonPresent : t.moonAbsent)
                                              : (present ? t.lagnaPresent : t.lagnaAbsent);
@@ -107,9 +110,9 @@ std::string ManglikVerdict(bool fromMoon, int house)
            GetDictText("House" + std::to_string(house)) + std::string(suffix);
 }
 
-void PrintManglikDosha(Surface& surface)
+void PrintManglikDosha(Surface& surface, const RunChoices& choices)
 {
-    const ManglikTexts& t = textsOfRun();
+    const ManglikTexts& t = textsOf(choices);
     int y = static_cast<int>(surface.CurrentY);
     PrintHeading(GetDictText("Manglik") + " " + GetDictText("Consideration"), surface, y);
 
@@ -125,9 +128,9 @@ void PrintManglikDosha(Surface& surface)
     const MarsHouses houses = MarsHousesAt(b.BirthLagna, b.BirthMoon, b.BirthMars);
     surface.Font.Bold = true;
     PrintPredictionParagraph(surface, "");
-    PrintPredictionParagraph(surface, ManglikVerdict(false, houses.fromLagna));
+    PrintPredictionParagraph(surface, ManglikVerdict(false, houses.fromLagna, choices));
     PrintPredictionParagraph(surface, "");
-    PrintPredictionParagraph(surface, ManglikVerdict(true, houses.fromMoon));
+    PrintPredictionParagraph(surface, ManglikVerdict(true, houses.fromMoon, choices));
     PrintPredictionParagraph(surface, "");
     surface.Font.Bold = false;
 

@@ -76,21 +76,22 @@ double BirthLongitudeOf(int body)
     throw std::invalid_argument("no birth longitude for body " + std::to_string(body));
 }
 
-PredictionSteps TopicSteps(int part)
+PredictionSteps TopicSteps(int part, const RunChoices& choices)
 {
+    const bool hindi = choices.languageHindi;
     PredictionSteps steps;
     for (const PredictionTopic& topic : TopicsOfPart(part)) {
         const int sign = SignOf(BirthLongitudeOf(topic.body));
         const std::string heading = GetDictText(topic.headingKey);
         if (topic.parts == 1) {
-            steps.push_back(PredictionStep::Entry(heading, GetPhalText(topic.body, sign, 0)));
+            steps.push_back(PredictionStep::Entry(heading, GetPhalText(topic.body, sign, 0, hindi)));
         } else {
             // The parts read as one text under one heading, each from the line
             // after the last, with one line of space after them all.
-            steps.push_back(PredictionStep::Entry(heading, GetPhalText(topic.body, sign, 1)));
+            steps.push_back(PredictionStep::Entry(heading, GetPhalText(topic.body, sign, 1, hindi)));
             steps.push_back(PredictionStep::Gap(0));
             for (int div = 2; div <= topic.parts; ++div)
-                steps.push_back(PredictionStep::Paragraph(GetPhalText(topic.body, sign, div)));
+                steps.push_back(PredictionStep::Paragraph(GetPhalText(topic.body, sign, div, hindi)));
             steps.push_back(PredictionStep::Space(1));
         }
         // Happiness and the way of life are one subject: one line between them.
@@ -100,18 +101,18 @@ PredictionSteps TopicSteps(int part)
     return steps;
 }
 
-PredictionSteps PlanetInSignSteps(int part)
+PredictionSteps PlanetInSignSteps(int part, const RunChoices& choices)
 {
     PredictionSteps steps;
-    for (int body : PlanetPageBodies(part, OutputRun().LanguageHindi)) {
+    for (int body : PlanetPageBodies(part, choices.languageHindi)) {
         const int sign = SignOf(BirthLongitudeOf(body));
         steps.push_back(PredictionStep::Entry(GetDictText(BodyKeys[body]),
-                                              GetPlanetInSignText(sign, body)));
+                                              GetPlanetInSignText(sign, body, choices.languageHindi)));
     }
     return steps;
 }
 
-PredictionSteps SignInHouseSteps(int part)
+PredictionSteps SignInHouseSteps(int part, const RunChoices& choices)
 {
     PredictionSteps steps;
     if (!partIn(part, 2))
@@ -122,24 +123,24 @@ PredictionSteps SignInHouseSteps(int part)
     for (int sign = 6 * (part - 1) + 1; sign <= 6 * part; ++sign) {
         const int house = (sign - ascendantSign + 12) % 12 + 1;
         steps.push_back(PredictionStep::Entry(GetDictText(SignKeys[sign]),
-                                              GetSignInHouseText(house, sign)));
+                                              GetSignInHouseText(house, sign, choices.languageHindi)));
     }
     return steps;
 }
 
-void PrintTopicPredictions(Surface& surface, int part)
+void PrintTopicPredictions(Surface& surface, int part, const RunChoices& choices)
 {
-    PrintStepsWithinPage(surface, TopicSteps(part));
+    PrintStepsWithinPage(surface, TopicSteps(part, choices));
 }
 
-void PrintPlanetInSignPredictions(Surface& surface, int part)
+void PrintPlanetInSignPredictions(Surface& surface, int part, const RunChoices& choices)
 {
-    PrintStepsWithinPage(surface, PlanetInSignSteps(part));
+    PrintStepsWithinPage(surface, PlanetInSignSteps(part, choices));
 }
 
-void PrintSignInHousePredictions(Surface& surface, int part)
+void PrintSignInHousePredictions(Surface& surface, int part, const RunChoices& choices)
 {
-    PrintStepsWithinPage(surface, SignInHouseSteps(part));
+    PrintStepsWithinPage(surface, SignInHouseSteps(part, choices));
 }
 
 } // namespace tarvik

@@ -9,6 +9,7 @@
 // prints nothing.
 
 #include "PredictionLayout.h"
+#include "core/RunChoices.h"
 #include "pages/Surface.h"
 
 #include <array>
@@ -35,12 +36,12 @@ const std::vector<int>& PlanetPageBodies(int part, bool hindi);
 double BirthLongitudeOf(int body);
 
 // The steps of each page, with their texts looked up.
-PredictionSteps TopicSteps(int part);
-PredictionSteps PlanetInSignSteps(int part);
-PredictionSteps SignInHouseSteps(int part);
+PredictionSteps TopicSteps(int part, const RunChoices& choices);
+PredictionSteps PlanetInSignSteps(int part, const RunChoices& choices);
+PredictionSteps SignInHouseSteps(int part, const RunChoices& choices);
 
-void PrintTopicPredictions(Surface& surface, int part);
-void PrintPlanetInSignPredictions(Surface& surface, int part);
-void PrintSignInHousePredictions(Surface& surface, int part);
+void PrintTopicPredictions(Surface& surface, int part, const RunChoices& choices);
+void PrintPlanetInSignPredictions(Surface& surface, int part, const RunChoices& choices);
+void PrintSignInHousePredictions(Surface& surface, int part, const RunChoices& choices);
 
 } // namespace tarvik

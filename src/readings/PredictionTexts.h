@@ -17,9 +17,9 @@ namespace tarvik {
 
 // Body numbers are those of the computation order (2 Sun .. 9 Rahu, 12 Neptune,
 // 1 the ascendant); signs 1 (Aries) .. 12; houses 1..12 from the ascendant's sign.
-std::string GetPlanetInSignText(int rashi, int planet);
-std::string GetSignInHouseText(int house, int rashi);
+std::string GetPlanetInSignText(int rashi, int planet, bool hindi);
+std::string GetSignInHouseText(int house, int rashi, bool hindi);
 // div 1.. for a topic stored in parts; 0 for a topic stored as one text.
-std::string GetPhalText(int plnt, int rasi, int div);
+std::string GetPhalText(int plnt, int rasi, int div, bool hindi);
 
 } // namespace tarvik

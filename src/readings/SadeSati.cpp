@@ -89,14 +89,17 @@ constexpr SadeSatiTexts HindiTexts = {
     16,
 };
 
-const SadeSatiTexts& textsOfRun() { return OutputRun().LanguageHindi ? HindiTexts : EnglishTexts; }
+const SadeSatiTexts& textsOf(const RunChoices& choices)
+{
+    return choices.languageHindi ? HindiTexts : EnglishTexts;
+}
 
 } // namespace
 
-void PrintSadeSatiPage1(Surface& surface, const BirthRecord& birth, double moonAtBirth)
+void PrintSadeSatiPage1(Surface& surface, const BirthRecord& birth, double moonAtBirth,
+                        const RunChoices& choices)
 {
-    const SadeSatiTexts& t = textsOfRun();
-    const RunValues& run = OutputRun();
+    const SadeSatiTexts& t = textsOf(choices);
 
     surface.Font.Bold = true;
     AdvanceLine(surface);
@@ -108,9 +111,9 @@ void PrintSadeSatiPage1(Surface& surface, const BirthRecord& birth, double moonA
         SadeSatiPeriods(ReadSaturnIngresses(DataConnection()), SignOfLongitude(moonAtBirth),
                         DayNumber(birth.Day, birth.Month, birth.Year));
     for (const SadeSatiPeriod& p : periods) {
-        const std::string start = IngressDateText(p.startDay), end = IngressDateText(p.endDay);
-        const std::string line = run.LanguageHindi
-                                     ? "    " + start + " " + run.PunctDash + " " + end
+        const std::string start = IngressDateText(p.startDay, choices), end = IngressDateText(p.endDay, choices);
+        const std::string line = choices.languageHindi
+                                     ? "    " + start + " " + choices.dash + " " + end
                                      : "From " + start + " - " + end;
         AdvanceLine(surface);
         PrintPredictionParagraphAlt(surface, line, false, t.listFontSize);
@@ -129,9 +132,9 @@ void PrintSadeSatiPage1(Surface& surface, const BirthRecord& birth, double moonA
     }
 }
 
-void PrintSadeSatiPage2(Surface& surface)
+void PrintSadeSatiPage2(Surface& surface, const RunChoices& choices)
 {
-    const SadeSatiTexts& t = textsOfRun();
+    const SadeSatiTexts& t = textsOf(choices);
     for (int n = 0; n < 3; ++n)
         PrintPredictionParagraph(surface, "");
     PrintPredictionParagraph(surface, t.text[4]);

@@ -10,6 +10,7 @@
 
 #include "SadeSatiPeriods.h"
 #include "core/BirthRecord.h"
+#include "core/RunChoices.h"
 #include "pages/Surface.h"
 
 namespace tarvik {
@@ -17,7 +18,8 @@ namespace tarvik {
 // The two pages below the caller's frame and heading: the periods of a
 // birth from its Moon (sidereal degrees) with the idea of Sade Sati, and
 // its effects.
-void PrintSadeSatiPage1(Surface& surface, const BirthRecord& birth, double moonAtBirth);
-void PrintSadeSatiPage2(Surface& surface);
+void PrintSadeSatiPage1(Surface& surface, const BirthRecord& birth, double moonAtBirth,
+                        const RunChoices& choices);
+void PrintSadeSatiPage2(Surface& surface, const RunChoices& choices);
 
 } // namespace tarvik

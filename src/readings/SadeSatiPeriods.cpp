@@ -123,11 +123,11 @@ std::vector<SaturnIngress> ReadSaturnIngresses(Database& reference)
     return ingresses;
 }
 
-std::string IngressDateText(int dayNumber)
+std::string IngressDateText(int dayNumber, const RunChoices& choices)
 {
     const CalendarDate d = DateOfDayNumber(dayNumber);
     char text[32];
-    const std::string& slash = OutputRun().PunctSlash;
+    const std::string& slash = choices.slash;
     std::snprintf(text, sizeof text, "%02d%s%02d%s%04d", d.day, slash.c_str(), d.month,
                   slash.c_str(), d.year);
     return text;

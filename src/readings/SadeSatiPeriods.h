@@ -4,6 +4,7 @@
 // Saturn's sign changes as the reference database lists them.
 
 #include "calc/TimeScale.h"
+#include "core/RunChoices.h"
 
 #include <cstddef>
 #include <string>
@@ -37,6 +38,6 @@ std::vector<SadeSatiPeriod> SadeSatiPeriods(const std::vector<SaturnIngress>& in
 std::vector<SaturnIngress> ReadSaturnIngresses(Database& reference);
 
 // The date of an ingress as the page shows it: "dd/mm/yyyy".
-std::string IngressDateText(int dayNumber);
+std::string IngressDateText(int dayNumber, const RunChoices& choices);
 
 } // namespace tarvik

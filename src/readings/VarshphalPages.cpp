@@ -34,22 +34,23 @@ std::string dateText(int dayCount)
 }
 
 // The year start stands in Native while the page is drawn.
-void printYearChart(Surface& surface, bool toPrinter, int completedYears, double birthAscendant)
+void printYearChart(Surface& surface, bool toPrinter, int completedYears, double birthAscendant,
+                    const RunChoices& choices)
 {
     const RunValues& run = OutputRun();
-    PrintPlanetTable(surface, 1, toPrinter);
+    PrintPlanetTable(surface, 1, toPrinter, choices);
 
     const int tithi = static_cast<int>(PanchangElementsOf(Chart()).elements[TithiElement]);
     const BirthRecord& n = Native();
     const std::string heading =
         Dict("varshphaldeg") + " " + run.PunctOpen + std::to_string(run.VarshphalYear) + "  " +
-        ZeroPad(n.Day, 2) + run.PunctDash + ZeroPad(n.Month, 2) + run.PunctDash +
-        ZeroPad(n.Year, 4) + " " + ZeroPad(n.Hour, 2) + run.PunctColon + ZeroPad(n.Minute, 2) +
-        run.PunctColon + ZeroPad(n.Second, 2) + " " + Dict(YearTithiKey(tithi)) + run.PunctClose;
+        ZeroPad(n.Day, 2) + choices.dash + ZeroPad(n.Month, 2) + choices.dash +
+        ZeroPad(n.Year, 4) + " " + ZeroPad(n.Hour, 2) + choices.colon + ZeroPad(n.Minute, 2) +
+        choices.colon + ZeroPad(n.Second, 2) + " " + Dict(YearTithiKey(tithi)) + run.PunctClose;
     int y = static_cast<int>(surface.CurrentY);
     PrintHeading(heading, surface, y);
 
-    DrawChart(surface, 1, Dict("_VARSHTARVIK"), true, Centred);
+    DrawChart(surface, choices, 1, Dict("_VARSHTARVIK"), true, Centred);
 
     y = static_cast<int>(surface.CurrentY);
     PrintHeading(Dict("munthain") + "  " + std::to_string(MunthaSign(birthAscendant, completedYears)),
@@ -70,7 +71,8 @@ std::array<int, 11> yearHouses(const ChartState& year)
 }
 
 void printPeriods(Surface& surface, bool toPrinter, int page, int startLord,
-                  const YearStart& start, const std::optional<YearStart>& next, const ChartState& year)
+                  const YearStart& start, const std::optional<YearStart>& next, const ChartState& year,
+                  const RunChoices& choices)
 {
     PrintPageFrame(surface, toPrinter);
     const std::array<int, 11> houses = yearHouses(year);
@@ -86,7 +88,7 @@ void printPeriods(Surface& surface, bool toPrinter, int page, int startLord,
         const int position = MuddaLords[p.lord].position;
         const int house = houses[position];
         PrintVarshParagraph(surface, LookupVarshText(VarshphalTextKey(position, house)),
-                            MuddaHeading(p.lord, p.firstDay, p.lastDay, house));
+                            MuddaHeading(p.lord, p.firstDay, p.lastDay, house, choices));
     }
 }
 
@@ -99,12 +101,12 @@ std::string_view YearTithiKey(int tithi)
     return TithiKeys[tithi % 15];
 }
 
-std::string MuddaHeading(int lord, int firstDay, int lastDay, int house)
+std::string MuddaHeading(int lord, int firstDay, int lastDay, int house, const RunChoices& choices)
 {
     const std::string name = Dict(MuddaLords[lord].name);
     const std::string from = dateText(firstDay), to = dateText(lastDay);
     const std::string h = std::to_string(house);
-    if (OutputRun().LanguageHindi)
+    if (choices.languageHindi)
         return from + " " + Dict("from") + " " + to + " " + Dict("to") + " " + name + " " +
                Dict("influenceof") + " " + Dict("varshlagna") + " " + name + " " + Dict("BHAV") +
                " " + h + " " + Dict("inhouse");
@@ -147,11 +149,11 @@ void PrintVarshParagraph(Surface& surface, std::string_view text, std::string_vi
     surface.CurrentY += run.LineStep * (compact ? 1 : 2);
 }
 
-void VarshphalPage(Surface& surface, bool toPrinter, int page)
+void VarshphalPage(Surface& surface, bool toPrinter, int page, const RunChoices& choices)
 {
     const RunValues& run = OutputRun();
     const std::optional<YearStart> start =
-        FindYearStart(Native(), run.VarshphalYear, run.AyanamsaChoice, run.TrueNode);
+        FindYearStart(Native(), run.VarshphalYear, choices.ayanamsaChoice, choices.trueNode);
     if (!start) {
         reporter().Message("Error:Can't predict before birth");
         return;
@@ -167,15 +169,15 @@ void VarshphalPage(Surface& surface, bool toPrinter, int page)
         const NativeMomentGuard guard;
         const double birthAscendant = birth.HouseCusps[1];
         Native() = yearStart;
-        CalcChart(OutputRun().Choices());
-        printYearChart(surface, toPrinter, start->completedYears, birthAscendant);
+        CalcChart(choices);
+        printYearChart(surface, toPrinter, start->completedYears, birthAscendant, choices);
     } else if (page == 2 || page == 3) {
         // The periods read only the year chart's bodies and ascendant.
         ChartState year;
-        ComputeChart(ChartInputOf(yearStart, run.AyanamsaChoice, run.TrueNode), year);
+        ComputeChart(ChartInputOf(yearStart, choices.ayanamsaChoice, choices.trueNode), year);
         const std::optional<YearStart> next =
-            FindYearStart(Native(), run.VarshphalYear + 1, run.AyanamsaChoice, run.TrueNode);
-        printPeriods(surface, toPrinter, page, startLord, *start, next, year);
+            FindYearStart(Native(), run.VarshphalYear + 1, choices.ayanamsaChoice, choices.trueNode);
+        printPeriods(surface, toPrinter, page, startLord, *start, next, year, choices);
     } else {
         PrintPageFrame(surface, toPrinter);
     }

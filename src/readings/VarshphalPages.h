@@ -8,6 +8,7 @@
 // program's chart state for the time it draws and leaves Native and the
 // chart state as it found them, on every path out.
 
+#include "core/RunChoices.h"
 #include "pages/Surface.h"
 
 #include <string>
@@ -17,7 +18,7 @@ namespace tarvik {
 
 // A year before the birth year reports "Error:Can't predict before birth"
 // and draws nothing.
-void VarshphalPage(Surface& surface, bool toPrinter, int page);
+void VarshphalPage(Surface& surface, bool toPrinter, int page, const RunChoices& choices);
 
 // The dictionary key of the tithi of the annual chart's heading: the full
 // and the new moon by name, the others by their place in the half-month.
@@ -31,6 +32,6 @@ void PrintVarshParagraph(Surface& surface, std::string_view text, std::string_vi
 
 // The heading of one mudda period in the run's language: the lord, its first
 // and last days (day counts) and its house in the year chart.
-std::string MuddaHeading(int lord, int firstDay, int lastDay, int house);
+std::string MuddaHeading(int lord, int firstDay, int lastDay, int house, const RunChoices& choices);
 
 } // namespace tarvik

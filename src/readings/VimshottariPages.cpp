@@ -82,7 +82,7 @@ struct Captions {
 };
 
 void drawBlock(Surface& surface, const BlockLayout& layout, const Captions& captions, int column,
-               double y0, const Block& block)
+               double y0, const Block& block, const RunChoices& choices)
 {
     const RunValues& run = OutputRun();
     const double s = run.OutputScale;
@@ -92,7 +92,7 @@ void drawBlock(Surface& surface, const BlockLayout& layout, const Captions& capt
     // A rule runs under its line's descenders: in English one line height of
     // the font below the line's top; Devanagari stands taller than its step,
     // so there the rule follows the step.
-    const bool hindi = run.LanguageHindi;
+    const bool hindi = choices.languageHindi;
     const double ruleDrop = hindi ? step + 1 : std::ceil(surface.LineHeight()) + 4;
 
     PrintAt(surface, static_cast<int>(x), static_cast<int>(lineTop(layout, y0, 0)), block.header);
@@ -123,12 +123,12 @@ void drawBlock(Surface& surface, const BlockLayout& layout, const Captions& capt
 // Nine blocks in three rows of three from y0; blocks beyond the given ones
 // stay empty.
 void drawGrid(Surface& surface, const BlockLayout& layout, double y0,
-              const std::vector<Block>& blocks)
+              const std::vector<Block>& blocks, const RunChoices& choices)
 {
     const Captions captions;
     for (std::size_t b = 0; b < blocks.size(); ++b) {
         const int column = static_cast<int>(b % 3);
-        drawBlock(surface, layout, captions, column, y0, blocks[b]);
+        drawBlock(surface, layout, captions, column, y0, blocks[b], choices);
         if (column == 2)
             y0 = std::round(y0 + RowAdvanceLines * OutputRun().LineStep);
     }
@@ -139,23 +139,24 @@ void drawGrid(Surface& surface, const BlockLayout& layout, double y0,
 // periods ended before birth show no start.
 class StartEndTexts {
 public:
-    StartEndTexts(std::string birth, std::string previousEnd)
-        : birth_(std::move(birth)), last_(std::move(previousEnd)) {}
+    StartEndTexts(std::string birth, std::string previousEnd, const RunChoices& choices)
+        : birth_(std::move(birth)), last_(std::move(previousEnd)), choices_(choices) {}
 
     SubLine next(const std::string& lord, const DashaPeriod& period)
     {
-        const std::string end = EndDateText(period, OutputRun().Choices());
+        const std::string end = EndDateText(period, choices_);
         std::string start;
         if (!period.endedBeforeBirth) {
             start = last_.empty() ? birth_ : last_;
             last_ = end;
         }
-        return {lord, start + " " + OutputRun().PunctDash + " " + end, end};
+        return {lord, start + " " + choices_.dash + " " + end, end};
     }
 
 private:
     std::string birth_;
     std::string last_;
+    const RunChoices& choices_;
 };
 
 using LordTexts = std::array<std::string, 9>;
@@ -163,12 +164,13 @@ using LordTexts = std::array<std::string, 9>;
 // The block of period n of a level, from the given FROM text, with its nine
 // sub-periods.
 Block blockOf(const DashaPeriods& periods, const LordTexts& lords, DashaLevel level, int n,
-              std::string header, const std::string& from, StartEndTexts& subTexts)
+              std::string header, const std::string& from, StartEndTexts& subTexts,
+              const RunChoices& choices)
 {
     Block b;
     b.header = std::move(header);
     b.from = from;
-    b.to = EndDateText(periods.Period(level, n), OutputRun().Choices());
+    b.to = EndDateText(periods.Period(level, n), choices);
     const auto sub = static_cast<DashaLevel>(static_cast<int>(level) + 1);
     for (int j = 0; j < 9; ++j) {
         const DashaPeriod p = periods.Period(sub, 9 * n + j);
@@ -209,7 +211,7 @@ bool beyondTheTree(const DashaPeriods& periods, int antardasha)
 
 void PrintVimshottariMahaPage(Surface& surface, const DashaAtBirth& atBirth,
                               const DashaPeriods& periods, DashaStart from, double day,
-                              double month, double year)
+                              double month, double year, const RunChoices& choices)
 {
     const RunValues& run = OutputRun();
     const auto lords = DisplayTexts(DashaLordNames);
@@ -217,11 +219,11 @@ void PrintVimshottariMahaPage(Surface& surface, const DashaAtBirth& atBirth,
                               " " + GetDictText("va") + " " + GetDictText("vAntar") + " " +
                               GetDictText("vdasha"));
     PrintAt(surface, Config().LeftMarginTwips, static_cast<int>(surface.CurrentY + 200),
-            GetDictText("Bhogya") + " " + run.PunctColon + " " + BalanceText(atBirth));
+            GetDictText("Bhogya") + " " + choices.colon + " " + BalanceText(atBirth));
     const double y0 = surface.CurrentY + 300;
 
-    const std::string birth = BirthDateText(day, month, year);
-    StartEndTexts antarTexts(birth, "");
+    const std::string birth = BirthDateText(day, month, year, choices);
+    StartEndTexts antarTexts(birth, "", choices);
     std::string blockFrom = birth;
     std::vector<Block> blocks;
     for (int k = 0; k < 9; ++k) {
@@ -229,15 +231,15 @@ void PrintVimshottariMahaPage(Surface& surface, const DashaAtBirth& atBirth,
         blocks.push_back(blockOf(periods, lords, DashaLevel::Maha, k,
                                  lords[lord] + " " + run.PunctOpen + std::to_string(DashaYears[lord]) +
                                      " " + GetDictText("YEARS") + run.PunctClose,
-                                 blockFrom, antarTexts));
+                                 blockFrom, antarTexts, choices));
         blockFrom = blocks.back().to;
     }
-    drawGrid(surface, mahaLayout(), y0, blocks);
+    drawGrid(surface, mahaLayout(), y0, blocks, choices);
 }
 
 void PrintVimshottariPratyantarPage(Surface& surface, const DashaPeriods& periods,
                                     DashaStart from, int page, double day, double month,
-                                    double year)
+                                    double year, const RunChoices& choices)
 {
     const RunValues& run = OutputRun();
     page = std::max(page, 1);
@@ -246,10 +248,9 @@ void PrintVimshottariPratyantarPage(Surface& surface, const DashaPeriods& period
         return;
 
     const std::string previousEnd =
-        page == 1 ? std::string() : EndDateText(periods.Period(DashaLevel::Antar, first - 1),
-                                                OutputRun().Choices());
-    std::string blockFrom = page == 1 ? BirthDateText(day, month, year) : previousEnd;
-    StartEndTexts texts(BirthDateText(day, month, year), previousEnd);
+        page == 1 ? std::string() : EndDateText(periods.Period(DashaLevel::Antar, first - 1), choices);
+    std::string blockFrom = page == 1 ? BirthDateText(day, month, year, choices) : previousEnd;
+    StartEndTexts texts(BirthDateText(day, month, year, choices), previousEnd, choices);
     const auto lords = DisplayTexts(DashaLordNames);
 
     printHeading(surface, headingPrefix(from) + " " + GetDictText("vPRATYANTAR") + " " +
@@ -261,16 +262,16 @@ void PrintVimshottariPratyantarPage(Surface& surface, const DashaPeriods& period
         const int maha = periods.Period(DashaLevel::Maha, a / 9).lord;
         const int antar = periods.Period(DashaLevel::Antar, a).lord;
         blocks.push_back(blockOf(periods, lords, DashaLevel::Antar, a,
-                                 lords[maha] + " " + run.PunctDash + " " + lords[antar] + " " +
+                                 lords[maha] + " " + choices.dash + " " + lords[antar] + " " +
                                      daysText(3 * DashaYears[maha] * DashaYears[antar]),
-                                 blockFrom, texts));
+                                 blockFrom, texts, choices));
         blockFrom = blocks.back().to;
     }
-    drawGrid(surface, pratyantarLayout(), y0, blocks);
+    drawGrid(surface, pratyantarLayout(), y0, blocks, choices);
 }
 
 void PrintVimshottariSookshmaPage(Surface& surface, const DashaPeriods& periods,
-                                  DashaStart from, int page)
+                                  DashaStart from, int page, const RunChoices& choices)
 {
     const RunValues& run = OutputRun();
     page = std::max(page, 1);
@@ -280,7 +281,7 @@ void PrintVimshottariSookshmaPage(Surface& surface, const DashaPeriods& periods,
 
     std::string blockFrom =
         page == 1 ? std::string()
-                  : EndDateTimeText(periods.Period(DashaLevel::Pratyantar, 9 * a - 1), OutputRun().Choices());
+                  : EndDateTimeText(periods.Period(DashaLevel::Pratyantar, 9 * a - 1), choices);
     printHeading(surface, headingPrefix(from) + " " + GetDictText("vSooksham") + " " +
                               GetDictText("vdasha") + " " + std::to_string(page));
     const double y0 = surface.CurrentY + run.LineStep;
@@ -295,24 +296,24 @@ void PrintVimshottariSookshmaPage(Surface& surface, const DashaPeriods& periods,
         const int product =
             DashaYears[maha.lord] * DashaYears[antar.lord] * DashaYears[pratyantar.lord];
         Block b;
-        b.header = lords[maha.lord] + " " + run.PunctDash + " " + lords[antar.lord] + " " +
-                   run.PunctDash + " " + lords[pratyantar.lord] + " " +
+        b.header = lords[maha.lord] + " " + choices.dash + " " + lords[antar.lord] + " " +
+                   choices.dash + " " + lords[pratyantar.lord] + " " +
                    daysText(static_cast<int>(std::floor(product / 14400.0 * 360 + 0.5)));
         b.from = blockFrom;
-        b.to = EndDateTimeText(pratyantar, OutputRun().Choices());
+        b.to = EndDateTimeText(pratyantar, choices);
         blockFrom = b.to;
         for (int s = 0; s < 9; ++s) {
             const DashaPeriod sookshma = periods.Period(DashaLevel::Sookshma, 9 * number + s);
-            const std::string end = EndDateTimeText(sookshma, OutputRun().Choices());
+            const std::string end = EndDateTimeText(sookshma, choices);
             b.subs[s] = {lords[sookshma.lord], end, end};
         }
         blocks.push_back(std::move(b));
     }
-    drawGrid(surface, sookshmaLayout(), y0, blocks);
+    drawGrid(surface, sookshmaLayout(), y0, blocks, choices);
 }
 
 void PrintVimshottariDasha(Surface& surface, const ChartState& chart, double day, double month, double year,
-                           bool mahaAntar, const DashaSelection& selection)
+                           bool mahaAntar, const DashaSelection& selection, const RunChoices& choices)
 {
     const double start =
         DashaStartLongitude(chart, selection.fromAscendant, selection.fromSun);
@@ -323,12 +324,12 @@ void PrintVimshottariDasha(Surface& surface, const ChartState& chart, double day
                                                     : DashaStart::Moon;
     const DashaPeriods periods = VimshottariPeriods(atBirth, BirthDecimalYear(day, month, year));
     if (mahaAntar)
-        PrintVimshottariMahaPage(surface, atBirth, periods, from, day, month, year);
+        PrintVimshottariMahaPage(surface, atBirth, periods, from, day, month, year, choices);
     else if (selection.sookshma)
-        PrintVimshottariSookshmaPage(surface, periods, from, selection.sookshmaPage);
+        PrintVimshottariSookshmaPage(surface, periods, from, selection.sookshmaPage, choices);
     else
         PrintVimshottariPratyantarPage(surface, periods, from, selection.pratyantarPage, day,
-                                       month, year);
+                                       month, year, choices);
 }
 
 } // namespace tarvik

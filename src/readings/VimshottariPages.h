@@ -15,6 +15,7 @@
 // The compact pratyantar page shows the pratyantardashas of fifteen
 // antardashas of the Moon's dasha around the present, in three rows of five.
 
+#include "core/RunChoices.h"
 #include "panchang/Vimshottari.h"
 #include "pages/Surface.h"
 
@@ -40,16 +41,16 @@ struct DashaSelection {
 // The Vimshottari page builder: draws the chosen page of the periods of a
 // chart from the chosen start longitude below the caller's frame.
 void PrintVimshottariDasha(Surface& surface, const ChartState& chart, double day, double month, double year,
-                           bool mahaAntar, const DashaSelection& selection);
+                           bool mahaAntar, const DashaSelection& selection, const RunChoices& choices);
 
 void PrintVimshottariMahaPage(Surface& surface, const DashaAtBirth& atBirth,
                               const DashaPeriods& periods, DashaStart from, double day,
-                              double month, double year);
+                              double month, double year, const RunChoices& choices);
 void PrintVimshottariPratyantarPage(Surface& surface, const DashaPeriods& periods,
                                     DashaStart from, int page, double day, double month,
-                                    double year);
+                                    double year, const RunChoices& choices);
 void PrintVimshottariSookshmaPage(Surface& surface, const DashaPeriods& periods,
-                                  DashaStart from, int page);
+                                  DashaStart from, int page, const RunChoices& choices);
 
 // The antardasha running in a month: the one of the first pratyantardasha
 // not ended before birth whose end falls in that month or later (months of
@@ -64,10 +65,10 @@ int FirstCompactAntardasha(int birthAntardasha, std::optional<int> current);
 
 // The compact page of a chart as of a month.
 void PrintCompactPratyantarPage(Surface& surface, const ChartState& chart, double day, double month,
-                                double year, int todayYear, int todayMonth);
+                                double year, int todayYear, int todayMonth, const RunChoices& choices);
 
 // The builder of the compact page: as of today by the computer's clock.
 void PrintVimshottariPratyantar(Surface& surface, const ChartState& chart, double day, double month,
-                                double year, int, int);
+                                double year, int, int, const RunChoices& choices);
 
 } // namespace tarvik

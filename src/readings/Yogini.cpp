@@ -30,7 +30,7 @@ using YoginiTexts = std::array<std::string, 8>;
 
 // The maha periods of one page, five to a row, each with its antar periods.
 void printMahaPage(Surface& surface, const DashaPeriods& periods, const std::string& birthDate,
-                   const YoginiTexts& names, int page, double y0)
+                   const YoginiTexts& names, int page, double y0, const RunChoices& choices)
 {
     const RunValues& run = OutputRun();
     const double s = run.OutputScale;
@@ -43,7 +43,7 @@ void printMahaPage(Surface& surface, const DashaPeriods& periods, const std::str
     std::string start = birthDate;
     for (int i = 0; i < first + MahaBlocksPerPage; ++i) {
         const DashaPeriod maha = periods.Period(DashaLevel::Maha, i);
-        const std::string end = DecimalYearToDate(maha.end, true, OutputRun().Choices());
+        const std::string end = DecimalYearToDate(maha.end, true, choices);
         if (i >= first) {
             const int j = i - first;
             const double x = Config().LeftMarginTwips * s + MahaColumnStep * (j % MahaBlocksPerRow);
@@ -59,30 +59,30 @@ void printMahaPage(Surface& surface, const DashaPeriods& periods, const std::str
                 const DashaPeriod antar = periods.Period(DashaLevel::Antar, 8 * i + k);
                 const double y = top + (3 + k) * step;
                 PrintAt(surface, static_cast<int>(x), static_cast<int>(y),
-                        ShortName(names[antar.lord], 4));
+                        ShortName(names[antar.lord], 4, choices));
                 if (!antar.endedBeforeBirth)
                     PrintAt(surface, static_cast<int>(x + 650), static_cast<int>(y),
-                            DecimalYearToDate(antar.end, false, OutputRun().Choices()));
+                            DecimalYearToDate(antar.end, false, choices));
             }
         }
         start = end;
     }
 }
 
-std::string dayAndMonth(double v)
+std::string dayAndMonth(double v, const RunChoices& choices)
 {
     const CalendarDate date = DecimalYearToCalendar(v);
-    return ZeroPad(date.day, 2) + OutputRun().PunctDash + ZeroPad(date.month, 2);
+    return ZeroPad(date.day, 2) + choices.dash + ZeroPad(date.month, 2);
 }
 
 // The antar periods that end on or after the run's Yogini date, eight to a
 // row, each with its pratyantar periods.
 void printAntarPage(Surface& surface, const DashaPeriods& periods, const YoginiTexts& names,
-                    double y0)
+                    double y0, const RunChoices& choices)
 {
     const RunValues& run = OutputRun();
     const double s = run.OutputScale;
-    const bool hindi = run.LanguageHindi;
+    const bool hindi = choices.languageHindi;
     const double body = run.BodyFontSize * s;
     // Devanagari reads at a smaller size than the Latin face.
     const double textSize = body - (hindi ? 2 : 1) * s;
@@ -99,17 +99,17 @@ void printAntarPage(Surface& surface, const DashaPeriods& periods, const YoginiT
             continue;
         const DashaPeriod maha = periods.Period(DashaLevel::Maha, n / 8);
         blocks.push_back(n);
-        headings.push_back(ShortName(names[maha.lord], 3) + " " + ShortName(names[antar.lord], 3));
+        headings.push_back(ShortName(names[maha.lord], 3, choices) + " " + ShortName(names[antar.lord], 3, choices));
     }
     // One size for the page's headings and one for its names, so that a
     // long name does not stand smaller than the others: every name keeps
     // clear of its date at it.
     std::vector<std::string> shortNames;
     for (const std::string& name : names)
-        shortNames.push_back(ShortName(name, 3));
-    const double nameSize = ColumnSize(surface, shortNames, 500 * s);
+        shortNames.push_back(ShortName(name, 3, choices));
+    const double nameSize = ColumnSize(surface, shortNames, 500 * s, choices);
     surface.Font.Bold = true;
-    const double headingSize = ColumnSize(surface, headings, AntarColumnStep);
+    const double headingSize = ColumnSize(surface, headings, AntarColumnStep, choices);
     surface.Font.Bold = false;
 
     for (std::size_t shown = 0; shown < blocks.size(); ++shown) {
@@ -123,9 +123,9 @@ void printAntarPage(Surface& surface, const DashaPeriods& periods, const YoginiT
         PrintInSize(surface, static_cast<int>(x), static_cast<int>(top), headings[shown], headingSize);
         surface.Font.Size = dateSize;
         PrintAt(surface, static_cast<int>(x), static_cast<int>(surface.CurrentY),
-                DecimalYearToDate(antar.start, true, OutputRun().Choices()));
+                DecimalYearToDate(antar.start, true, choices));
         PrintAt(surface, static_cast<int>(x), static_cast<int>(surface.CurrentY),
-                DecimalYearToDate(antar.end, true, OutputRun().Choices()));
+                DecimalYearToDate(antar.end, true, choices));
         surface.Font.Size = textSize;
         surface.Font.Bold = false;
 
@@ -136,7 +136,7 @@ void printAntarPage(Surface& surface, const DashaPeriods& periods, const YoginiT
             PrintInSize(surface, static_cast<int>(x), y, shortNames[static_cast<std::size_t>(pratyantar.lord)],
                         nameSize);
             if (!pratyantar.endedBeforeBirth)
-                PrintAt(surface, static_cast<int>(x + 500), y, dayAndMonth(pratyantar.end));
+                PrintAt(surface, static_cast<int>(x + 500), y, dayAndMonth(pratyantar.end, choices));
         }
     }
     surface.Font.Size = body;
@@ -145,7 +145,7 @@ void printAntarPage(Surface& surface, const DashaPeriods& periods, const YoginiT
 } // namespace
 
 void PrintYoginiDasha(Surface& surface, const ChartState& chart, double day, double month, double year,
-                      int selector)
+                      int selector, const RunChoices& choices)
 {
     const DashaPeriods periods = YoginiPeriods(YoginiAtMoon(chart.PlanetLongitudes[Moon]),
                                                BirthDecimalYear(day, month, year));
@@ -154,10 +154,10 @@ void PrintYoginiDasha(Surface& surface, const ChartState& chart, double day, dou
     const double y0 = surface.CurrentY;
     const YoginiTexts names = DisplayTexts(YoginiNames);
     if (selector == 0)
-        printAntarPage(surface, periods, names, y0);
+        printAntarPage(surface, periods, names, y0, choices);
     else
-        printMahaPage(surface, periods, BirthDateText(day, month, year), names,
-                      selector == -2 ? 2 : 1, y0);
+        printMahaPage(surface, periods, BirthDateText(day, month, year, choices), names,
+                      selector == -2 ? 2 : 1, y0, choices);
 }
 
 } // namespace tarvik

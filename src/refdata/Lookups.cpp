@@ -1,7 +1,6 @@
 #include "Lookups.h"
 
 #include "Databases.h"
-#include "core/State.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -94,9 +93,9 @@ const std::string& SubLordTable::SubLordOf(double arcSeconds) const
 
 std::string GetSubLord(double arcSeconds) { return ReferenceSubLords().SubLordOf(arcSeconds); }
 
-std::string TranslateWord(std::string_view word)
+std::string TranslateWord(std::string_view word, bool hindi)
 {
-    if (!OutputRun().LanguageHindi)
+    if (!hindi)
         return std::string(word);
     try {
         Statement st(DefDatabase(),

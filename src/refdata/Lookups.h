@@ -52,6 +52,6 @@ std::string GetSubLord(double arcSeconds);
 // The Hindi text of an English word from the Dictionary, when the pages are
 // in Hindi; the word itself in English, and for a word the Dictionary does
 // not hold or when the lookup fails.
-std::string TranslateWord(std::string_view word);
+std::string TranslateWord(std::string_view word, bool hindi);
 
 } // namespace tarvik

@@ -76,9 +76,11 @@ bool PrintPageFrom(std::span<const PageRow> table, Surface& surface, const std::
     if (!page.row)
         return true;
 
+    // The page follows the choices of the run as they stand when it starts.
+    const RunChoices choices = run.Choices();
     PageSnapshot snapshot(surface, Program());
     try {
-        page.row->build(surface, toPrinter, page.n);
+        page.row->build(surface, toPrinter, page.n, choices);
         return true;
     } catch (const std::exception& e) {
         snapshot.Restore();

@@ -3,7 +3,8 @@
 // PrintPage draws one page, named by its key, on a surface: the preview
 // picture (toPrinter false) or a printer or PDF (true). It runs the builder
 // of the page's row in the page table (PageRegistry.h), which frames the
-// page. Keys are compared exactly; a key of neither mode's pages draws
+// page, with the run's choices (OutputRun().Choices()) as they stand when
+// the page starts. Keys are compared exactly; a key of neither mode's pages draws
 // nothing. The horoscope pages serve a horoscope run, the match pages
 // (Basic, Nirayana, Navamsa, Interpret, Result) a Match-Making run.
 //

@@ -36,58 +36,59 @@ void frameWithHeading(Surface& s, bool toPrinter, std::string_view key)
 // The three families of Vimshottari pages: from the Moon ("Vims"), from the
 // ascendant ("SPSL") and from the Sun ("Aaditya").
 template <bool FromAscendant, bool FromSun>
-void vimshottariMaha(Surface& s, bool t, int)
+void vimshottariMaha(Surface& s, bool t, int, const RunChoices& c)
 {
     frame(s, t);
     const BirthRecord& n = Native();
     PrintVimshottariDasha(s, Chart(), n.Day, n.Month, n.Year, true,
-                          {.fromAscendant = FromAscendant, .fromSun = FromSun});
+                          {.fromAscendant = FromAscendant, .fromSun = FromSun}, c);
 }
 
 template <bool FromAscendant, bool FromSun>
-void vimshottariPratyantar(Surface& s, bool t, int page)
+void vimshottariPratyantar(Surface& s, bool t, int page, const RunChoices& c)
 {
     frame(s, t);
     const BirthRecord& n = Native();
     PrintVimshottariDasha(s, Chart(), n.Day, n.Month, n.Year, false,
-                          {.pratyantarPage = page, .fromAscendant = FromAscendant, .fromSun = FromSun});
+                          {.pratyantarPage = page, .fromAscendant = FromAscendant, .fromSun = FromSun}, c);
 }
 
 template <bool FromAscendant, bool FromSun>
-void vimshottariSookshma(Surface& s, bool t, int page)
+void vimshottariSookshma(Surface& s, bool t, int page, const RunChoices& c)
 {
     frame(s, t);
     const BirthRecord& n = Native();
     PrintVimshottariDasha(s, Chart(), n.Day, n.Month, n.Year, false,
                           {.sookshma = true, .sookshmaPage = page, .fromAscendant = FromAscendant,
-                           .fromSun = FromSun});
+                           .fromSun = FromSun},
+                          c);
 }
 
 // selector -1 and -2 the two maha pages, 0 the antar page.
 template <int Selector>
-void yogini(Surface& s, bool t, int)
+void yogini(Surface& s, bool t, int, const RunChoices& c)
 {
     frame(s, t);
     const BirthRecord& n = Native();
-    PrintYoginiDasha(s, Chart(), n.Day, n.Month, n.Year, Selector);
+    PrintYoginiDasha(s, Chart(), n.Day, n.Month, n.Year, Selector, c);
 }
 
 template <int Cycle>
-void chara(Surface& s, bool t, int)
+void chara(Surface& s, bool t, int, const RunChoices& c)
 {
     frame(s, t);
-    JaiminiPage(Cycle, s, Chart());
+    JaiminiPage(Cycle, s, Chart(), c);
 }
 
 template <int N>
-void shodash(Surface& s, bool t, int)
+void shodash(Surface& s, bool t, int, const RunChoices& c)
 {
-    PrintShodashPage(s, t, N);
+    PrintShodashPage(s, t, N, c);
 }
 
 // mode 1 "Interpret", 0 "Result".
 template <int Mode>
-void matchMaking(Surface& s, bool, int)
+void matchMaking(Surface& s, bool, int, const RunChoices&)
 {
     const MatchCopies& m = Match();
     MatchMaking(BoyOfMatchRun(), GirlOfMatchRun(m.PartnerPanchang), s, Mode);
@@ -99,58 +100,58 @@ constexpr PageMode M = PageMode::Match;
 // title, key, group, mode, builder, count, title digits, key digits.
 const PageRow Pages[] = {
     {"Basic Details", "Basic", "", H,
-     [](Surface& s, bool t, int) {
+     [](Surface& s, bool t, int, const RunChoices& c) {
          frame(s, t);
-         PrintBasicPage(s, false, nullptr, nullptr);
+         PrintBasicPage(s, false, nullptr, nullptr, c);
      }},
     {"Nirayana Longitudes and Lagna/Rasi/Asc Tarvik, Moon/Chandra Tarvik, Navamsa Tarvik, Bhav Chalit",
      "Nirayana", "", H,
-     [](Surface& s, bool t, int) {
-         PrintPlanetTable(s, 1, t);
-         PrintNirayanaCharts(s);
+     [](Surface& s, bool t, int, const RunChoices& c) {
+         PrintPlanetTable(s, 1, t, c);
+         PrintNirayanaCharts(s, c);
      }},
     {"Sayana Longitudes, Aspects", "Sayana", "", H,
-     [](Surface& s, bool t, int) {
-         PrintPlanetTable(s, 2, t);
+     [](Surface& s, bool t, int, const RunChoices& c) {
+         PrintPlanetTable(s, 2, t, c);
          PrintAspectGrid(s);
      }},
     {"Bhav Positions, Chalit, Bhav Chalit", "Bhav", "", H,
-     [](Surface& s, bool t, int) {
+     [](Surface& s, bool t, int, const RunChoices& c) {
          frame(s, t);
-         PrintBhavTable(s);
-         PrintBhavCharts(s);
+         PrintBhavTable(s, c);
+         PrintBhavCharts(s, c);
      }},
     {"Sudarshan Chakra", "Sudarshan", "", H,
-     [](Surface& s, bool t, int) {
+     [](Surface& s, bool t, int, const RunChoices&) {
          frame(s, t);
          PrintSudarshanChakra(s);
      }},
     {"Maitri", "Maitri", "", H,
-     [](Surface& s, bool t, int) {
+     [](Surface& s, bool t, int, const RunChoices& c) {
          frame(s, t);
-         PrintPlanetFriendship(s);
+         PrintPlanetFriendship(s, c);
      }},
     // The planet table frames the KP1 page itself, so the page is framed once.
     {"KP - Page 1", "KP1", "", H,
-     [](Surface& s, bool t, int) {
-         PrintPlanetTable(s, 3, t);
-         PrintKPCharts(s);
+     [](Surface& s, bool t, int, const RunChoices& c) {
+         PrintPlanetTable(s, 3, t, c);
+         PrintKPCharts(s, c);
      }},
-    {"KP - Page 2", "KP2", "", H, [](Surface& s, bool t, int) { PrintKPCuspPage(s, t); }},
+    {"KP - Page 2", "KP2", "", H, [](Surface& s, bool t, int, const RunChoices& c) { PrintKPCuspPage(s, t, c); }},
     {"Sade Sati - Page 1", "Sade1", "", H,
-     [](Surface& s, bool t, int) {
+     [](Surface& s, bool t, int, const RunChoices& c) {
          frameWithHeading(s, t, "SadeSati");
-         PrintSadeSatiPage1(s, Native(), Births().BirthMoon);
+         PrintSadeSatiPage1(s, Native(), Births().BirthMoon, c);
      }},
     {"Sade Sati - Page 2", "Sade2", "", H,
-     [](Surface& s, bool t, int) {
+     [](Surface& s, bool t, int, const RunChoices& c) {
          frameWithHeading(s, t, "SadeSati");
-         PrintSadeSatiPage2(s);
+         PrintSadeSatiPage2(s, c);
      }},
     {"Manglik Consideration", "Manglik", "", H,
-     [](Surface& s, bool t, int) {
+     [](Surface& s, bool t, int, const RunChoices& c) {
          frame(s, t);
-         PrintManglikDosha(s);
+         PrintManglikDosha(s, c);
      }},
     {"Shodashvarga Page 1 : Rasi, Hora, Drekkana, Chaturthamsa", "Shodash1", "", H, &shodash<1>},
     {"Shodashvarga Page 2 : Saptamsa, Navamsa, Dasamsa, Dwadasamsa", "Shodash2", "", H, &shodash<2>},
@@ -159,21 +160,21 @@ const PageRow Pages[] = {
     {"Shodashvarga Page 4 : Trisamsa, Khavedamsa, Akshavedamsa, Shatyamsa", "Shodash4", "", H,
      &shodash<4>},
     {"Shodashvarga Table", "Shodashvarga", "", H,
-     [](Surface& s, bool t, int) {
+     [](Surface& s, bool t, int, const RunChoices& c) {
          frame(s, t);
-         PrintShodashvargaTable(s);
+         PrintShodashvargaTable(s, c);
      }},
     {"Ashtakvarga", "Ashtakvarga", "", H,
-     [](Surface& s, bool t, int) {
+     [](Surface& s, bool t, int, const RunChoices& c) {
          frame(s, t);
-         PrintAshtakvargaPage(s);
+         PrintAshtakvargaPage(s, c);
      }},
     {"Vimsottari Mahadasa & Antar Dasa", "VimsAntar", "", H, &vimshottariMaha<false, false>},
     {"Vimsottari Pratyantar Dasa", "VimsPratya", "", H,
-     [](Surface& s, bool t, int) {
+     [](Surface& s, bool t, int, const RunChoices& c) {
          frame(s, t);
          const BirthRecord& n = Native();
-         PrintVimshottariPratyantar(s, Chart(), n.Day, n.Month, n.Year, 0, 0);
+         PrintVimshottariPratyantar(s, Chart(), n.Day, n.Month, n.Year, 0, 0, c);
      }},
     {"Vimsottari Pratyantar Dasa Page", "VimsPratya", "", H, &vimshottariPratyantar<false, false>, 9},
     {"Yogini Mahadasa Page 1", "Yogini Maha 1", "", H, &yogini<-1>},
@@ -185,30 +186,30 @@ const PageRow Pages[] = {
     // The families a print run lists as one group row each.
     {"General Predictions", "GenPage", "", H, nullptr},
     {"General Predictions Part", "GenPage", "GenPage", H,
-     [](Surface& s, bool t, int n) {
+     [](Surface& s, bool t, int n, const RunChoices& c) {
          frameWithHeading(s, t, "General Predictions");
-         PrintTopicPredictions(s, n);
+         PrintTopicPredictions(s, n, c);
      },
      3},
     {"Planetary Position Predictions", "PP", "", H, nullptr},
     {"Planetary Position Predictions Page", "PP", "PP", H,
-     [](Surface& s, bool t, int n) {
+     [](Surface& s, bool t, int n, const RunChoices& c) {
          frameWithHeading(s, t, "General Predictions");
-         PrintPlanetInSignPredictions(s, n);
+         PrintPlanetInSignPredictions(s, n, c);
      },
      3},
     {"Rashi Position Predictions", "RP", "", H, nullptr},
     {"Rashi Position Predictions Page", "RashiP", "RP", H,
-     [](Surface& s, bool t, int n) {
+     [](Surface& s, bool t, int n, const RunChoices& c) {
          frameWithHeading(s, t, "General Predictions");
-         PrintSignInHousePredictions(s, n);
+         PrintSignInHousePredictions(s, n, c);
      },
      2},
     {"Interpretation of Aspects", "AspPage", "", H, nullptr},
     {"Interpretation of Aspects : Page", "AspPage", "AspPage", H,
-     [](Surface& s, bool, int n) { BuildAspectPredictions(s, Chart(), n); }, MostAspectPages},
+     [](Surface& s, bool, int n, const RunChoices&) { BuildAspectPredictions(s, Chart(), n); }, MostAspectPages},
     {"Varshphal", "VP", "", H, nullptr},
-    {"Varshphal : Page", "VP", "VP", H, [](Surface& s, bool t, int n) { VarshphalPage(s, t, n); }, 3},
+    {"Varshphal : Page", "VP", "VP", H, [](Surface& s, bool t, int n, const RunChoices& c) { VarshphalPage(s, t, n, c); }, 3},
 
     // The Vimshottari periods counted from the ascendant and from the Sun.
     {"Other Dasha - SPS Lagnam Mahadasa & Antar Dasa", "SPSLMaha", "", H, &vimshottariMaha<true, false>},
@@ -223,19 +224,19 @@ const PageRow Pages[] = {
     {"", "VimsSooksh", "", H, &vimshottariSookshma<false, false>, 81, 1, 2},
     {"", "SPSLSooksh", "", H, &vimshottariSookshma<true, false>, 81, 1, 2},
     {"", "AadityaSooksh", "", H, &vimshottariSookshma<false, true>, 81, 1, 2},
-    {"", "VP4", "", H, [](Surface& s, bool t, int) { VarshphalPage(s, t, 4); }},
+    {"", "VP4", "", H, [](Surface& s, bool t, int, const RunChoices& c) { VarshphalPage(s, t, 4, c); }},
 
     // A match.
     {"Basic Details", "Basic", "", M,
-     [](Surface& s, bool t, int) {
+     [](Surface& s, bool t, int, const RunChoices& c) {
          frame(s, t);
          const MatchCopies& m = Match();
-         PrintBasicPage(s, true, &m.PartnerSunTimes, &m.PartnerPanchang);
+         PrintBasicPage(s, true, &m.PartnerSunTimes, &m.PartnerPanchang, c);
      }},
     {"Nirayana Longitudes and Lagna Tarvik, Bhava Chalit", "Nirayana", "", M,
-     [](Surface& s, bool t, int) { PrintMatchNirayanaPage(s, t); }},
+     [](Surface& s, bool t, int, const RunChoices& c) { PrintMatchNirayanaPage(s, t, c); }},
     {"Chalit, Chandra Tarvik, Navamsa", "Navamsa", "", M,
-     [](Surface& s, bool t, int) { PrintMatchNavamsaPage(s, t); }},
+     [](Surface& s, bool t, int, const RunChoices& c) { PrintMatchNavamsaPage(s, t, c); }},
     {"Interpretation of Ashta Kootas", "Interpret", "", M, &matchMaking<1>},
     {"Result", "Result", "", M, &matchMaking<0>},
 };

@@ -97,7 +97,7 @@ TEST_F(ChartDrawingTest, BodiesShareLinesTwoByTwo)
 TEST_F(ChartDrawingTest, SignOutsideEveryRangeAbandonsTheChart)
 {
     setSigns(signs(), {1, 30, 2, 3, 4, 5, 6, 7, 8, 9});
-    EXPECT_THROW(DrawChart(surface, 1, "T", false), std::out_of_range);
+    EXPECT_THROW(DrawChart(surface, OutputRun().Choices(), 1, "T", false), std::out_of_range);
 }
 
 TEST_F(ChartDrawingTest, PlacesByPositionAndLeavesTheCursor)
@@ -119,7 +119,7 @@ TEST_F(ChartDrawingTest, PlacesByPositionAndLeavesTheCursor)
             setSigns(signs(), {1, 1, 2, 3, 4, 5, 6, 7, 8, 9});
             surface.Font.Size = 9;
             surface.CurrentY = 2000;
-            DrawChart(surface, 1, "Lagna", true, c.position);
+            DrawChart(surface, OutputRun().Choices(), 1, "Lagna", true, c.position);
 
             const RecordedText* title = surface.FindText("Lagna");
             ASSERT_NE(title, nullptr);
@@ -158,7 +158,7 @@ TEST_F(ChartDrawingTest, NorthNumbersStandInTheInnerCorners)
         ApplyDisplayConventions(hindi);
         setSigns(signs(), {4, 4, 5, 6, 7, 8, 9, 10, 11, 12});
         surface.CurrentY = 1000;
-        DrawChart(surface, 1, "", false, LeftChart);
+        DrawChart(surface, OutputRun().Choices(), 1, "", false, LeftChart);
         const double f = 4000.0 / 6000.0;
         const double top = 1000 + 9 * 20;
         for (int h = 1; h <= 12; ++h) {
@@ -177,7 +177,7 @@ TEST_F(ChartDrawingTest, NorthNumbersStandInTheInnerCorners)
     SetUp();
     setSigns(signs(), {4, 4, 5, 6, 7, 8, 9, 10, 11, 12});
     surface.CurrentY = 1000;
-    DrawChart(surface, 1, "", false, LeftChart);
+    DrawChart(surface, OutputRun().Choices(), 1, "", false, LeftChart);
     const double f = 4000.0 / 6000.0;
     const double top = 1000 + 9 * 20;
     // The Sun in house 1: one line of bodies centred on its point, 8 points.
@@ -193,7 +193,7 @@ TEST_F(ChartDrawingTest, TwoLinesAreCentredTogetherOnTheHousePoint)
 {
     setSigns(signs(), {1, 1, 1, 1, 5, 6, 7, 8, 9, 10});
     surface.CurrentY = 0;
-    DrawChart(surface, 1, "", false, Centred);
+    DrawChart(surface, OutputRun().Choices(), 1, "", false, Centred);
     const RecordedText* first = surface.FindText(" RAVI BUDHA");
     const RecordedText* second = surface.FindText(" SHUKRA");
     ASSERT_NE(first, nullptr);
@@ -209,7 +209,7 @@ TEST_F(ChartDrawingTest, HindiBodiesAreTwoPointsSmaller)
 {
     ApplyDisplayConventions(true);
     setSigns(signs(), {1, 1, 2, 3, 4, 5, 6, 7, 8, 9});
-    DrawChart(surface, 1, "", false);
+    DrawChart(surface, OutputRun().Choices(), 1, "", false);
     EXPECT_EQ(surface.FindText(" hi:RAVI")->font.Size, 12);
     EXPECT_EQ(surface.FindText("1")->font.Size, 10);
 }
@@ -228,7 +228,7 @@ TEST_F(ChartDrawingTest, NorthPointsLieInsideTheirHouses)
             for (int b = 3; b <= 10; ++b)
                 signs()[b][1] = h == 1 ? 2 : 1;
             surface.CurrentY = 0;
-            DrawChart(surface, 1, "", false, position);
+            DrawChart(surface, OutputRun().Choices(), 1, "", false, position);
             const double x0 = surface.Pictures()[0].x;
             const double y0 = surface.Pictures()[0].y;
             auto design = [&](Point p) { return Point{(p.x - x0) / f, (p.y - y0) / f}; };
@@ -252,7 +252,7 @@ TEST_F(ChartDrawingTest, SouthMarksTheAscendantOfTheTableShown)
     ChartSignTable given{};
     setSigns(given, {4, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 3);
     surface.CurrentY = 500;
-    DrawChart(surface, 3, "Given", true, LeftChart, &given);
+    DrawChart(surface, OutputRun().Choices(), 3, "Given", true, LeftChart, &given);
 
     const double f = 4000.0 / 6000.0;
     const double cell = 1000;
@@ -287,14 +287,14 @@ TEST_F(ChartDrawingTest, KPHouseNumbersAreTheCuspSigns)
     setSigns(signs(), {1, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     for (int h = 0; h < 12; ++h)
         Chart().KPHouseSigns[h] = (h + 5) % 12 + 1;
-    DrawChart(surface, 1, "", false, Centred, nullptr, KPSignNumbers);
+    DrawChart(surface, OutputRun().Choices(), 1, "", false, Centred, nullptr, KPSignNumbers);
     for (int h = 1; h <= 12; ++h)
         EXPECT_NE(surface.FindText(" " + std::to_string((h + 4) % 12 + 1)), nullptr) << h;
     EXPECT_EQ(surface.FindText("1"), nullptr);
 
     surface.ClearLog();
     OutputRun().ChartStyle = 1;
-    DrawChart(surface, 1, "", false, Centred, nullptr, KPSignNumbers);
+    DrawChart(surface, OutputRun().Choices(), 1, "", false, Centred, nullptr, KPSignNumbers);
     EXPECT_TRUE(surface.TextsContaining(" 6").empty());
 }
 

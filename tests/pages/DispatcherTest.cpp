@@ -140,10 +140,10 @@ TEST_F(DispatcherTest, EveryKeyDrawsWhatItsBuildersDrawWithTheirFlags)
         });
     };
     const auto vims = [&](bool maha, DashaSelection selection) {
-        return framed([=](Surface& s) { PrintVimshottariDasha(s, Chart(), 5, 1, 1990, maha, selection); });
+        return framed([=](Surface& s) { PrintVimshottariDasha(s, Chart(), 5, 1, 1990, maha, selection, OutputRun().Choices()); });
     };
     const auto yogini = [&](int selector) {
-        return framed([=](Surface& s) { PrintYoginiDasha(s, Chart(), 5, 1, 1990, selector); });
+        return framed([=](Surface& s) { PrintYoginiDasha(s, Chart(), 5, 1, 1990, selector, OutputRun().Choices()); });
     };
     const auto match = [](int mode) {
         return Draw([=](Surface& s) {
@@ -156,19 +156,19 @@ TEST_F(DispatcherTest, EveryKeyDrawsWhatItsBuildersDrawWithTheirFlags)
         Draw draw;   // null: the key draws nothing
     };
     const Case cases[] = {
-        {"Basic", false, framed([](Surface& s) { PrintBasicPage(s, false, nullptr, nullptr); })},
+        {"Basic", false, framed([](Surface& s) { PrintBasicPage(s, false, nullptr, nullptr, OutputRun().Choices()); })},
         {"Sudarshan", false, framed([](Surface& s) { PrintSudarshanChakra(s); })},
-        {"Nirayana", false, [](Surface& s) { PrintPlanetTable(s, 1, true); PrintNirayanaCharts(s); }},
-        {"Sayana", false, [](Surface& s) { PrintPlanetTable(s, 2, true); PrintAspectGrid(s); }},
-        {"Bhav", false, framed([](Surface& s) { PrintBhavTable(s); PrintBhavCharts(s); })},
-        {"KP1", false, [](Surface& s) { PrintPlanetTable(s, 3, true); PrintKPCharts(s); }},
-        {"KP2", false, [](Surface& s) { PrintKPCuspPage(s, true); }},
-        {"Shodashvarga", false, framed([](Surface& s) { PrintShodashvargaTable(s); })},
-        {"Ashtakvarga", false, framed([](Surface& s) { PrintAshtakvargaPage(s); })},
-        {"Maitri", false, framed([](Surface& s) { PrintPlanetFriendship(s); })},
-        {"Manglik", false, framed([](Surface& s) { PrintManglikDosha(s); })},
-        {"Sade1", false, headed("SadeSati", [](Surface& s) { PrintSadeSatiPage1(s, Native(), Births().BirthMoon); })},
-        {"Sade2", false, headed("SadeSati", [](Surface& s) { PrintSadeSatiPage2(s); })},
+        {"Nirayana", false, [](Surface& s) { PrintPlanetTable(s, 1, true, OutputRun().Choices()); PrintNirayanaCharts(s, OutputRun().Choices()); }},
+        {"Sayana", false, [](Surface& s) { PrintPlanetTable(s, 2, true, OutputRun().Choices()); PrintAspectGrid(s); }},
+        {"Bhav", false, framed([](Surface& s) { PrintBhavTable(s, OutputRun().Choices()); PrintBhavCharts(s, OutputRun().Choices()); })},
+        {"KP1", false, [](Surface& s) { PrintPlanetTable(s, 3, true, OutputRun().Choices()); PrintKPCharts(s, OutputRun().Choices()); }},
+        {"KP2", false, [](Surface& s) { PrintKPCuspPage(s, true, OutputRun().Choices()); }},
+        {"Shodashvarga", false, framed([](Surface& s) { PrintShodashvargaTable(s, OutputRun().Choices()); })},
+        {"Ashtakvarga", false, framed([](Surface& s) { PrintAshtakvargaPage(s, OutputRun().Choices()); })},
+        {"Maitri", false, framed([](Surface& s) { PrintPlanetFriendship(s, OutputRun().Choices()); })},
+        {"Manglik", false, framed([](Surface& s) { PrintManglikDosha(s, OutputRun().Choices()); })},
+        {"Sade1", false, headed("SadeSati", [](Surface& s) { PrintSadeSatiPage1(s, Native(), Births().BirthMoon, OutputRun().Choices()); })},
+        {"Sade2", false, headed("SadeSati", [](Surface& s) { PrintSadeSatiPage2(s, OutputRun().Choices()); })},
         {"VimsMaha", false, vims(true, {})},
         {"VimsAntar", false, vims(true, {})},
         {"VimsPratya1", false, vims(false, {.pratyantarPage = 1})},
@@ -181,26 +181,26 @@ TEST_F(DispatcherTest, EveryKeyDrawsWhatItsBuildersDrawWithTheirFlags)
         {"AadityaMaha", false, vims(true, {.fromSun = true})},
         {"AadityaPratya7", false, vims(false, {.pratyantarPage = 7, .fromSun = true})},
         {"AadityaSooksh55", false, vims(false, {.sookshma = true, .sookshmaPage = 55, .fromSun = true})},
-        {"VimsPratya", false, framed([](Surface& s) { PrintVimshottariPratyantar(s, Chart(), 5, 1, 1990, 0, 0); })},
-        {"GenPage1", false, headed("General Predictions", [](Surface& s) { PrintTopicPredictions(s, 1); })},
-        {"GenPage3", false, headed("General Predictions", [](Surface& s) { PrintTopicPredictions(s, 3); })},
-        {"PP2", false, headed("General Predictions", [](Surface& s) { PrintPlanetInSignPredictions(s, 2); })},
-        {"RashiP2", false, headed("General Predictions", [](Surface& s) { PrintSignInHousePredictions(s, 2); })},
+        {"VimsPratya", false, framed([](Surface& s) { PrintVimshottariPratyantar(s, Chart(), 5, 1, 1990, 0, 0, OutputRun().Choices()); })},
+        {"GenPage1", false, headed("General Predictions", [](Surface& s) { PrintTopicPredictions(s, 1, OutputRun().Choices()); })},
+        {"GenPage3", false, headed("General Predictions", [](Surface& s) { PrintTopicPredictions(s, 3, OutputRun().Choices()); })},
+        {"PP2", false, headed("General Predictions", [](Surface& s) { PrintPlanetInSignPredictions(s, 2, OutputRun().Choices()); })},
+        {"RashiP2", false, headed("General Predictions", [](Surface& s) { PrintSignInHousePredictions(s, 2, OutputRun().Choices()); })},
         {"AspPage1", false, [](Surface& s) { BuildAspectPredictions(s, Chart(), 1); }},
         {"AspPage4", false, [](Surface& s) { BuildAspectPredictions(s, Chart(), 4); }},
         {"Yogini Maha 1", false, yogini(-1)},
         {"Yogini Maha 2", false, yogini(-2)},
         {"Yogini Antar", false, yogini(0)},
-        {"Chara", false, framed([](Surface& s) { JaiminiPage(0, s, Chart()); })},
-        {"Chara 1", false, framed([](Surface& s) { JaiminiPage(1, s, Chart()); })},
-        {"VP1", false, [](Surface& s) { VarshphalPage(s, true, 1); }},
-        {"VP4", false, [](Surface& s) { VarshphalPage(s, true, 4); }},
-        {"Shodash1", false, [](Surface& s) { PrintShodashPage(s, true, 1); }},
+        {"Chara", false, framed([](Surface& s) { JaiminiPage(0, s, Chart(), OutputRun().Choices()); })},
+        {"Chara 1", false, framed([](Surface& s) { JaiminiPage(1, s, Chart(), OutputRun().Choices()); })},
+        {"VP1", false, [](Surface& s) { VarshphalPage(s, true, 1, OutputRun().Choices()); }},
+        {"VP4", false, [](Surface& s) { VarshphalPage(s, true, 4, OutputRun().Choices()); }},
+        {"Shodash1", false, [](Surface& s) { PrintShodashPage(s, true, 1, OutputRun().Choices()); }},
         {"Basic", true, framed([](Surface& s) {
-             PrintBasicPage(s, true, &Match().PartnerSunTimes, &Match().PartnerPanchang);
+             PrintBasicPage(s, true, &Match().PartnerSunTimes, &Match().PartnerPanchang, OutputRun().Choices());
          })},
-        {"Nirayana", true, [](Surface& s) { PrintMatchNirayanaPage(s, true); }},
-        {"Navamsa", true, [](Surface& s) { PrintMatchNavamsaPage(s, true); }},
+        {"Nirayana", true, [](Surface& s) { PrintMatchNirayanaPage(s, true, OutputRun().Choices()); }},
+        {"Navamsa", true, [](Surface& s) { PrintMatchNavamsaPage(s, true, OutputRun().Choices()); }},
         {"Interpret", true, match(1)},
         {"Result", true, match(0)},
         // Keys of neither list, or of the other mode's list, draw nothing.
@@ -341,7 +341,7 @@ TEST_F(DispatcherTest, KPBhavaChartStartsEachHouseAtItsCusp)
 TEST_F(DispatcherTest, FailingBuilderAbandonsThePageAndRestoresTheState)
 {
     // A one-page table whose page frames its sheet, moves the state and fails.
-    const PageRow failing[] = {{"", "Sade1", "", PageMode::Horoscope, [](Surface& s, bool t, int) {
+    const PageRow failing[] = {{"", "Sade1", "", PageMode::Horoscope, [](Surface& s, bool t, int, const RunChoices&) {
         PrintPageFrame(s, t);
         Native().Day = 17;
         Chart().PlanetLongitudes[Moon] = 1.0;
@@ -378,7 +378,7 @@ TEST_F(DispatcherTest, FailingBuilderAbandonsThePageAndRestoresTheState)
 // moving them leaves the copies and the cusps of the run as they were.
 TEST_F(DispatcherTest, FailingPageLeavesTheMatchSignsAndCuspsAsTheyWere)
 {
-    const PageRow failing[] = {{"", "Sade1", "", PageMode::Horoscope, [](Surface&, bool, int) {
+    const PageRow failing[] = {{"", "Sade1", "", PageMode::Horoscope, [](Surface&, bool, int, const RunChoices&) {
         Match().NativeSaptavargaSigns[Moon][1] = 7;
         Match().PartnerSaptavargaSigns[Lagna][0] = 9;
         Chart().KPCusps[3] = 123.0;
@@ -415,13 +415,13 @@ TEST_F(DispatcherTest, AyanamsaLineNamesTheAyanamsaInUse)
     };
     for (const Case& c : cases) {
         OutputRun().AyanamsaChoice = c.choice;
-        EXPECT_EQ(AyanamsaLineText("23:30:00"), c.expected);
+        EXPECT_EQ(AyanamsaLineText("23:30:00", OutputRun().Choices()), c.expected);
     }
     ApplyDisplayConventions(true);
     OutputRun().PunctOpen = "<";
     OutputRun().PunctClose = ">";
     OutputRun().AyanamsaChoice = 1;
-    EXPECT_EQ(AyanamsaLineText("x"), "hi:AYANAMSA <hi:KP>:  x");
+    EXPECT_EQ(AyanamsaLineText("x", OutputRun().Choices()), "hi:AYANAMSA <hi:KP>:  x");
 }
 
 TEST_F(DispatcherTest, ShodashPagesDrawFourVargasInTwoRows)

@@ -83,7 +83,7 @@ TEST_F(GridPageTest, CellsSetSmallerToKeepOutOfTheNextColumn)
     for (const Case& c : cases) {
         surface = RecordingSurface();
         surface.Font.Size = 10;
-        PrintInColumn(surface, 500, 700, c.text, c.width);
+        PrintInColumn(surface, 500, 700, c.text, c.width, OutputRun().Choices());
         ASSERT_EQ(surface.Texts().size(), 1u);
         EXPECT_EQ(surface.Texts()[0].font.Size, c.size) << c.text << " in " << c.width;
         EXPECT_EQ(surface.Texts()[0].x, 500);
@@ -196,7 +196,7 @@ TEST_F(GridPageTest, BhavTableRowsOfSandhiAndMadhya)
         ApplyDisplayConventions(hindi);
         surface = RecordingSurface();
         surface.CurrentY = Top;
-        PrintBhavTable(surface);
+        PrintBhavTable(surface, OutputRun().Choices());
 
         const auto row = [&](int house) {
             const RecordedText* number = surface.FindText(house < 10 ? "0" + std::to_string(house)
@@ -247,7 +247,7 @@ TEST_F(GridPageTest, ShodashvargaTableAndTaraChakra)
         ApplyDisplayConventions(hindi);
         surface = RecordingSurface();
         surface.CurrentY = Top;
-        PrintShodashvargaTable(surface);
+        PrintShodashvargaTable(surface, OutputRun().Choices());
         const std::string hi = hindi ? "hi:" : "";
 
         const RecordedText* heading = surface.FindText(hi + "SHODASHVARGA");
@@ -331,7 +331,7 @@ TEST_F(GridPageTest, FriendshipTablesOfTheChart)
         surface = RecordingSurface();
         surface.Font.Size = OutputRun().BodyFontSize;
         surface.CurrentY = Top;
-        PrintPlanetFriendship(surface);
+        PrintPlanetFriendship(surface, OutputRun().Choices());
         const std::string hi = hindi ? "hi:" : "";
 
         // Each table: its heading, the Sun's row label and the Moon's and

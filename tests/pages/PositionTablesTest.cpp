@@ -146,10 +146,10 @@ TEST_F(PositionTexts, RetrogradeAndCombustAcrossZeroAries)
 
 TEST_F(PositionTexts, EnglishCutsHindiKeepsWhole)
 {
-    EXPECT_EQ(EnglishCut("Jupiter", 3), "Jup");
-    EXPECT_EQ(EnglishCut("Sun", 4), "Sun");
+    EXPECT_EQ(EnglishCut("Jupiter", 3, OutputRun().Choices()), "Jup");
+    EXPECT_EQ(EnglishCut("Sun", 4, OutputRun().Choices()), "Sun");
     ApplyDisplayConventions(true);
-    EXPECT_EQ(EnglishCut("वृश्चिक", 4), "वृश्चिक");
+    EXPECT_EQ(EnglishCut("वृश्चिक", 4, OutputRun().Choices()), "वृश्चिक");
 }
 
 TEST_F(PositionTexts, CellsTooWideShortenTheirLeadingWords)
@@ -179,7 +179,7 @@ TEST_F(PlanetTable, CellsOfABodyAndTheLagna)
     place(Mars, 0);
     place(Saturn, 359.99);
     Chart().HouseCusps[1] = 45.99999;  // rounds up to the next second
-    const PlanetTableCells cells = PlanetTableCellsOf(SiderealTable);
+    const PlanetTableCells cells = PlanetTableCellsOf(SiderealTable, OutputRun().Choices());
     using Row = std::array<std::string, PlanetColumns>;
     EXPECT_EQ(cells[rowOf(Mars)],
               (Row{"Mars", "Aries", "00:00:00", "", "01 Ashvini", "1", "Mar", "Ket", "", "", ""}));
@@ -223,13 +223,13 @@ TEST_F(PlanetTable, MarksOnlyFromMarsOn)
         place(Sun, c.sun);
         place(c.body, c.now, c.later);
         for (int mode : {SiderealTable, TropicalTable, KPTable}) {
-            const auto cells = PlanetTableCellsOf(mode);
+            const auto cells = PlanetTableCellsOf(mode, OutputRun().Choices());
             EXPECT_EQ(cells[rowOf(c.body)][3], c.retrograde) << c.what << ", mode " << mode;
             EXPECT_EQ(cells[rowOf(c.body)][10], c.combust) << c.what << ", mode " << mode;
         }
         // The Lagna never carries a mark, whatever the bodies do.
         Chart().HouseCusps[1] = c.sun;
-        const auto cells = PlanetTableCellsOf(SiderealTable);
+        const auto cells = PlanetTableCellsOf(SiderealTable, OutputRun().Choices());
         EXPECT_EQ(cells[0][3], "") << c.what;
         EXPECT_EQ(cells[0][10], "") << c.what;
     }
@@ -253,7 +253,7 @@ TEST_F(PlanetTable, ComputedNodesInTheSunsOrbAreNotCombust)
         Native() = c.birth;
         CalcChart(OutputRun().Choices());
         const auto& l = Chart().PlanetLongitudes;
-        const auto cells = PlanetTableCellsOf(SiderealTable);
+        const auto cells = PlanetTableCellsOf(SiderealTable, OutputRun().Choices());
         bool nodeInOrb = false;
         for (int body = Mercury; body <= Pluto; ++body) {
             if (body == Moon)
@@ -289,7 +289,7 @@ TEST_F(PlanetTable, ModesShiftThePositions)
     };
     for (const Case& c : cases) {
         place(Jupiter, c.longitude);
-        const auto row = PlanetTableCellsOf(c.mode)[rowOf(Jupiter)];
+        const auto row = PlanetTableCellsOf(c.mode, OutputRun().Choices())[rowOf(Jupiter)];
         EXPECT_EQ(row[1], c.sign) << c.mode << " " << c.longitude;
         EXPECT_EQ(row[2], c.dms) << c.mode << " " << c.longitude;
         EXPECT_EQ(row[4], c.nakshatra) << c.mode << " " << c.longitude;
@@ -302,7 +302,7 @@ TEST_F(PlanetTable, HindiPrintsLordsWhole)
 {
     ApplyDisplayConventions(true);
     place(Mars, 1);
-    const auto row = PlanetTableCellsOf(KPTable)[rowOf(Mars)];
+    const auto row = PlanetTableCellsOf(KPTable, OutputRun().Choices())[rowOf(Mars)];
     EXPECT_EQ(row[1], "मेष");
     EXPECT_EQ(row[4], "01 अश्विनी");
     EXPECT_EQ(row[6], "मंगल");
@@ -330,7 +330,7 @@ TEST_F(PlanetTable, LayoutOfTheModes)
         freshState();
         ApplyDisplayConventions(c.hindi);
         const std::string what = std::to_string(c.mode) + (c.hindi ? " hi" : " en");
-        PrintPlanetTable(surface, c.mode, false);
+        PrintPlanetTable(surface, c.mode, false, OutputRun().Choices());
 
         const RecordedText* heading = surface.FindText(c.heading);
         ASSERT_NE(heading, nullptr) << what;
@@ -353,7 +353,7 @@ TEST_F(PlanetTable, LayoutOfTheModes)
         EXPECT_EQ(comb->x, left + c.x[3]) << what;
 
         // Thirteen rows a fixed 250 twips apart, a line step under the captions.
-        const PlanetTableCells cells = PlanetTableCellsOf(c.mode);
+        const PlanetTableCells cells = PlanetTableCellsOf(c.mode, OutputRun().Choices());
         for (int r = 0; r < PositionRows; ++r) {
             // The body's name in the first column (lords carry the same names).
             const RecordedText* body = nullptr;
@@ -378,7 +378,26 @@ TEST_F(PlanetTable, LayoutOfTheModes)
 TEST_F(PlanetTable, NodeNoteNamesTheNodesInUse)
 {
     OutputRun().TrueNode = false;
-    PrintPlanetTable(surface, SiderealTable, false);
+    PrintPlanetTable(surface, SiderealTable, false, OutputRun().Choices());
+    EXPECT_NE(surface.FindText("Rahu and Ketu: mean nodes"), nullptr);
+    EXPECT_EQ(surface.FindText("Rahu and Ketu: true nodes"), nullptr);
+}
+
+// A page draws by the choices its caller hands it: the program's state,
+// left at the true nodes, the colon and English cuts, does not leak in.
+TEST_F(PlanetTable, FollowsTheChoicesItIsGivenNotTheProgramState)
+{
+    place(Mars, 0);
+    RunChoices given = OutputRun().Choices();
+    given.trueNode = false;
+    given.colon = ".";
+    given.languageHindi = true;   // the lords stand whole
+    ASSERT_TRUE(OutputRun().TrueNode);
+
+    const PlanetTableCells cells = PlanetTableCellsOf(SiderealTable, given);
+    EXPECT_EQ(cells[rowOf(Mars)][2], "00.00.00");
+    EXPECT_EQ(cells[rowOf(Mars)][6], "Mars");
+    PrintPlanetTable(surface, SiderealTable, false, given);
     EXPECT_NE(surface.FindText("Rahu and Ketu: mean nodes"), nullptr);
     EXPECT_EQ(surface.FindText("Rahu and Ketu: true nodes"), nullptr);
 }
@@ -388,7 +407,7 @@ TEST_F(PlanetTable, NodeNoteNamesTheNodesInUse)
 TEST_F(PlanetTable, LongNakshatraFitsItsColumn)
 {
     place(Moon, 336.5);
-    PrintPlanetTable(surface, KPTable, false);
+    PrintPlanetTable(surface, KPTable, false, OutputRun().Choices());
     EXPECT_EQ(surface.FindText("26 Uttara Bhadrapada"), nullptr);
     const RecordedText* nakshatra = surface.FindText("26 U. Bhadrapada");
     ASSERT_NE(nakshatra, nullptr);
@@ -414,17 +433,17 @@ TEST_F(CuspTable, RowsOfCuspsAroundTheCircle)
     };
     for (const Case& c : cases) {
         Chart().KPCusps[0] = c.cusp;
-        EXPECT_EQ(CuspTableCellsOf()[0], c.row) << c.cusp;
+        EXPECT_EQ(CuspTableCellsOf(OutputRun().Choices())[0], c.row) << c.cusp;
     }
     for (int k = 1; k <= 12; ++k)
-        EXPECT_EQ(CuspTableCellsOf()[k - 1][0], (k < 10 ? "0" : "") + std::to_string(k));
+        EXPECT_EQ(CuspTableCellsOf(OutputRun().Choices())[k - 1][0], (k < 10 ? "0" : "") + std::to_string(k));
 }
 
 TEST_F(CuspTable, HindiNamesTheLordsInHindi)
 {
     ApplyDisplayConventions(true);
     Chart().KPCusps[0] = 359.99;
-    const auto row = CuspTableCellsOf()[0];
+    const auto row = CuspTableCellsOf(OutputRun().Choices())[0];
     EXPECT_EQ(row[1], "मीन");
     EXPECT_EQ(row[4], "27 रेवती");
     EXPECT_EQ(row[6], "गुरु");
@@ -441,7 +460,7 @@ TEST_F(CuspTable, HeadingCaptionsAndRowsFromTheGivenTop)
             Chart().KPCusps[k] = 15 + 30 * k;
         surface.CurrentY = 0;
         int y = 3000;
-        PrintCuspTable(surface, KPTable, false, y);
+        PrintCuspTable(surface, KPTable, false, y, OutputRun().Choices());
         const double step = OutputRun().LineStep;
 
         const RecordedText* heading = surface.FindText(GetDictText("_NIRAYANA") + " " + GetDictText("BHAV"));
@@ -521,7 +540,7 @@ TEST_F(CuspTable, KPPagesUnderEveryAyanamsa)
         Native() = DelhiBirth(1, 1, 1950, 23, 49, 43);
         CalcChart(OutputRun().Choices());
         TakeBirthLongitudes();
-        const PlanetTableCells cells = PlanetTableCellsOf(KPTable);
+        const PlanetTableCells cells = PlanetTableCellsOf(KPTable, OutputRun().Choices());
         EXPECT_EQ(cells[rowOf(Moon)][1], SignText(2));
         EXPECT_EQ(cells[rowOf(Moon)][2], c.moon);
         EXPECT_EQ(cells[rowOf(Moon)][8], c.subLord);
@@ -586,7 +605,7 @@ TEST_F(MatchNirayana, BothPersonsSideBySide)
     m.PartnerLongitudes[Mars + HourLater] = 336.6;
     m.PartnerCusps[1] = 359.99;
 
-    const MatchTableCells cells = MatchNirayanaCells();
+    const MatchTableCells cells = MatchNirayanaCells(OutputRun().Choices());
     using Row = std::array<std::string, MatchColumns>;
     EXPECT_EQ(cells[rowOf(Mars)], (Row{"Ma", "Sagi-Ju", "05:30:00R", "Moola-2", "Pisc-Ju",
                                        "06:30:00", "Uttara Bhadrapada-1"}));
@@ -594,7 +613,7 @@ TEST_F(MatchNirayana, BothPersonsSideBySide)
     EXPECT_EQ(cells[0][6], "Revati-4");
 
     ApplyDisplayConventions(true);
-    EXPECT_EQ(MatchNirayanaCells()[rowOf(Mars)][1], "धनु-गु");
+    EXPECT_EQ(MatchNirayanaCells(OutputRun().Choices())[rowOf(Mars)][1], "धनु-गु");
 }
 
 TEST_F(MatchNirayana, PageOfTenRowsAndFourCharts)

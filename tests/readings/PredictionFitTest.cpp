@@ -119,7 +119,7 @@ TEST_F(PredictionFit, GeneralAndPlanetPagesWithTheirLongestTexts)
                 place(t.body, tallestSign([&](int sign) {
                     std::string all;
                     for (int div = t.parts == 1 ? 0 : 1; div <= (t.parts == 1 ? 0 : t.parts); ++div)
-                        all += GetPhalText(t.body, sign, div) + " ";
+                        all += GetPhalText(t.body, sign, div, OutputRun().LanguageHindi) + " ";
                     return all;
                 }));
             }
@@ -129,7 +129,7 @@ TEST_F(PredictionFit, GeneralAndPlanetPagesWithTheirLongestTexts)
         }
         for (int part = 1; part <= 3; ++part) {
             for (int body : PlanetPageBodies(part, hindi))
-                place(body, tallestSign([&](int sign) { return GetPlanetInSignText(sign, body); }));
+                place(body, tallestSign([&](int sign) { return GetPlanetInSignText(sign, body, OutputRun().LanguageHindi); }));
             MeasuredSurface s;
             ASSERT_TRUE(PrintPage(s, "PP" + std::to_string(part), false));
             expectInsideFrame(s, false, "PP" + std::to_string(part) + language);

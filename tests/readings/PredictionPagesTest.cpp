@@ -102,7 +102,7 @@ TEST_F(PredictionPages, SignsInTheirHousesFromTheAscendantsSign)
         SCOPED_TRACE(c.lagna);
         Births().BirthLagna = c.lagna;
         for (int part : {1, 2}) {
-            const PredictionSteps steps = SignInHouseSteps(part);
+            const PredictionSteps steps = SignInHouseSteps(part, OutputRun().Choices());
             ASSERT_EQ(steps.size(), 6u);
             for (int i = 0; i < 6; ++i) {
                 const int sign = 6 * (part - 1) + i + 1;
@@ -130,7 +130,7 @@ TEST_F(PredictionPages, PlanetPagesDividedByLanguage)
         ApplyDisplayConventions(c.hindi);
         for (int part = 1; part <= 3; ++part) {
             SCOPED_TRACE(std::string(c.hindi ? "hi " : "en ") + std::to_string(part));
-            const PredictionSteps steps = PlanetInSignSteps(part);
+            const PredictionSteps steps = PlanetInSignSteps(part, OutputRun().Choices());
             ASSERT_EQ(steps.size(), c.pages[part - 1].size());
             for (std::size_t i = 0; i < steps.size(); ++i) {
                 const int body = c.pages[part - 1][i];
@@ -142,9 +142,9 @@ TEST_F(PredictionPages, PlanetPagesDividedByLanguage)
     // The sign boundaries: 30 degrees is Taurus, 359.99 Pisces.
     ApplyDisplayConventions(false);
     Births().BirthSun = 30;
-    EXPECT_EQ(PlanetInSignSteps(1)[0].text, planetText(Sun, 2));
+    EXPECT_EQ(PlanetInSignSteps(1, OutputRun().Choices())[0].text, planetText(Sun, 2));
     Births().BirthSun = 359.99;
-    EXPECT_EQ(PlanetInSignSteps(1)[0].text, planetText(Sun, 12));
+    EXPECT_EQ(PlanetInSignSteps(1, OutputRun().Choices())[0].text, planetText(Sun, 12));
     EXPECT_TRUE(collector.messages.empty());
 }
 
@@ -175,9 +175,9 @@ TEST_F(PredictionPages, TopicsFromTheSignsOfTheirBodies)
             entry("Career", Lagna, 0), entry("Occupation", Saturn, 0), entry("Health", Mars, 0)};
         const PredictionSteps part3 = {
             entry("Hobbies", Neptune, 0), entry("Love Matters", Venus, 0), entry("Finance", Jupiter, 0)};
-        EXPECT_EQ(TopicSteps(1), part1);
-        EXPECT_EQ(TopicSteps(2), part2);
-        EXPECT_EQ(TopicSteps(3), part3);
+        EXPECT_EQ(TopicSteps(1, OutputRun().Choices()), part1);
+        EXPECT_EQ(TopicSteps(2, OutputRun().Choices()), part2);
+        EXPECT_EQ(TopicSteps(3, OutputRun().Choices()), part3);
     }
     EXPECT_TRUE(collector.messages.empty());
 }
@@ -187,14 +187,14 @@ TEST_F(PredictionPages, PartsOutsideTheFamilyPrintNothing)
 {
     spreadBirth();
     for (int part : {0, 4, -1}) {
-        EXPECT_TRUE(TopicSteps(part).empty()) << part;
-        EXPECT_TRUE(PlanetInSignSteps(part).empty()) << part;
+        EXPECT_TRUE(TopicSteps(part, OutputRun().Choices()).empty()) << part;
+        EXPECT_TRUE(PlanetInSignSteps(part, OutputRun().Choices()).empty()) << part;
     }
-    EXPECT_TRUE(SignInHouseSteps(3).empty());
-    EXPECT_TRUE(SignInHouseSteps(0).empty());
+    EXPECT_TRUE(SignInHouseSteps(3, OutputRun().Choices()).empty());
+    EXPECT_TRUE(SignInHouseSteps(0, OutputRun().Choices()).empty());
     RecordingSurface s;
-    PrintSignInHousePredictions(s, 3);
-    PrintTopicPredictions(s, 0);
+    PrintSignInHousePredictions(s, 3, OutputRun().Choices());
+    PrintTopicPredictions(s, 0, OutputRun().Choices());
     EXPECT_TRUE(s.Texts().empty());
 }
 
@@ -202,20 +202,20 @@ TEST_F(PredictionPages, PartsOutsideTheFamilyPrintNothing)
 // without a part; a combination the tables do not hold is damaged data.
 TEST_F(PredictionPages, LookupsByLanguageAndMissingRows)
 {
-    const std::string english = GetPlanetInSignText(5, Sun);
+    const std::string english = GetPlanetInSignText(5, Sun, OutputRun().LanguageHindi);
     ApplyDisplayConventions(true);
-    const std::string hindi = GetPlanetInSignText(5, Sun);
+    const std::string hindi = GetPlanetInSignText(5, Sun, OutputRun().LanguageHindi);
     EXPECT_EQ(hindi, planetText(Sun, 5));
     EXPECT_NE(hindi, english);
-    EXPECT_EQ(GetSignInHouseText(9, 1), signText(1, 9));
-    EXPECT_EQ(GetPhalText(Mercury, 3, 0), phalText(Mercury, 3, 0));
-    EXPECT_EQ(GetPhalText(Sun, 3, 4), phalText(Sun, 3, 4));
-    EXPECT_NE(GetPhalText(Sun, 3, 4), GetPhalText(Sun, 3, 1));
+    EXPECT_EQ(GetSignInHouseText(9, 1, OutputRun().LanguageHindi), signText(1, 9));
+    EXPECT_EQ(GetPhalText(Mercury, 3, 0, OutputRun().LanguageHindi), phalText(Mercury, 3, 0));
+    EXPECT_EQ(GetPhalText(Sun, 3, 4, OutputRun().LanguageHindi), phalText(Sun, 3, 4));
+    EXPECT_NE(GetPhalText(Sun, 3, 4, OutputRun().LanguageHindi), GetPhalText(Sun, 3, 1, OutputRun().LanguageHindi));
 
-    EXPECT_THROW(GetPlanetInSignText(13, Sun), DbError);
-    EXPECT_THROW(GetSignInHouseText(0, 1), DbError);
-    EXPECT_THROW(GetPhalText(Sun, 3, 5), DbError);
-    EXPECT_THROW(GetPhalText(Pluto, 3, 0), DbError);
+    EXPECT_THROW(GetPlanetInSignText(13, Sun, OutputRun().LanguageHindi), DbError);
+    EXPECT_THROW(GetSignInHouseText(0, 1, OutputRun().LanguageHindi), DbError);
+    EXPECT_THROW(GetPhalText(Sun, 3, 5, OutputRun().LanguageHindi), DbError);
+    EXPECT_THROW(GetPhalText(Pluto, 3, 0, OutputRun().LanguageHindi), DbError);
 }
 
 // A page whose paragraph is missing from the reference database is

@@ -98,8 +98,8 @@ TEST(SadeSatiPeriods, EveryMoonSignFromTheSignBeforeToTheSecondAfter)
 TEST(SadeSatiPeriods, DateText)
 {
     ResetProgramState();
-    EXPECT_EQ(IngressDateText(DayNumber(24, 1, 2020)), "24/01/2020");
-    EXPECT_EQ(IngressDateText(DayNumber(5, 11, 1899)), "05/11/1899");
+    EXPECT_EQ(IngressDateText(DayNumber(24, 1, 2020), OutputRun().Choices()), "24/01/2020");
+    EXPECT_EQ(IngressDateText(DayNumber(5, 11, 1899), OutputRun().Choices()), "05/11/1899");
 }
 
 class SaturnTable : public OpenDeliveredDatabases {};
@@ -113,7 +113,7 @@ TEST_F(SaturnTable, SignChangesStepOneSignAtATime)
     for (std::size_t i = 1; i < rows.size(); ++i) {
         EXPECT_LT(rows[i - 1].dayNumber, rows[i].dayNumber);
         const int step = (rows[i].sign - rows[i - 1].sign + 12) % 12;
-        EXPECT_TRUE(step == 1 || step == 11) << IngressDateText(rows[i].dayNumber);
+        EXPECT_TRUE(step == 1 || step == 11) << IngressDateText(rows[i].dayNumber, OutputRun().Choices());
     }
 }
 

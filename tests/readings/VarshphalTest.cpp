@@ -412,7 +412,7 @@ protected:
         Native() = moment;
         CalcChart(OutputRun().Choices());
         RecordingSurface table;
-        PrintPlanetTable(table, 1, false);
+        PrintPlanetTable(table, 1, false, OutputRun().Choices());
         return table.TextStrings();
     }
 
@@ -444,7 +444,7 @@ TEST_F(VarshphalPageTest, EveryPageLeavesTheBirthChartStanding)
         for (int page = 1; page <= 4; ++page) {
             SCOPED_TRACE(std::to_string(year) + " VP" + std::to_string(page));
             OutputRun().VarshphalYear = year;
-            VarshphalPage(surface, false, page);
+            VarshphalPage(surface, false, page, OutputRun().Choices());
             EXPECT_TRUE(StateSnapshot::Take() == before);
         }
     }
@@ -457,7 +457,7 @@ TEST_F(VarshphalPageTest, AFailingPageLeavesTheBirthChartStanding)
     FailingAtHeading failing;
     SetTextSource(&failing);
     OutputRun().VarshphalYear = 2001;
-    EXPECT_THROW(VarshphalPage(surface, false, 1), std::runtime_error);
+    EXPECT_THROW(VarshphalPage(surface, false, 1, OutputRun().Choices()), std::runtime_error);
     EXPECT_TRUE(StateSnapshot::Take() == before);
 
     // Through the dispatcher: the page is abandoned with a message.
@@ -487,7 +487,7 @@ TEST_F(VarshphalPageTest, TheYearChartIsCastForTheYearStart)
     ASSERT_TRUE(start);
     const double birthSun = Chart().PlanetLongitudes[Sun];
 
-    VarshphalPage(surface, false, 1);
+    VarshphalPage(surface, false, 1, OutputRun().Choices());
     const BirthRecord yearStart = YearStartRecord(Native(), *start);
     const std::vector<std::string> table = tableTexts(yearStart);
     EXPECT_EQ(firstTexts(table.size()), table);
@@ -512,7 +512,7 @@ TEST_F(VarshphalPageTest, TheYearChartIsCastForTheYearStart)
 TEST_F(VarshphalPageTest, TheBirthYearsChartIsTheBirthChart)
 {
     OutputRun().VarshphalYear = 1980;
-    VarshphalPage(surface, false, 1);
+    VarshphalPage(surface, false, 1, OutputRun().Choices());
     const std::vector<std::string> table = tableTexts(Native());
     EXPECT_EQ(firstTexts(table.size()), table);
     EXPECT_TRUE(surface.FindText("MUNTHAIN  6"));
@@ -540,7 +540,7 @@ TEST_F(VarshphalPageTest, PeriodPagesPrintTheirLordsInTheirHouses)
     for (int page : {2, 3}) {
         SCOPED_TRACE(page);
         surface.ClearLog();
-        VarshphalPage(surface, false, page);
+        VarshphalPage(surface, false, page, OutputRun().Choices());
         const auto headings = surface.TextsContaining("INFLUENCEOF");
         ASSERT_EQ(headings.size(), page == 2 ? 5u : 4u);
         for (const RecordedText& h : headings) {
@@ -548,7 +548,7 @@ TEST_F(VarshphalPageTest, PeriodPagesPrintTheirLordsInTheirHouses)
             const int position = MuddaLords[p.lord].position;
             const double longitude = year.PlanetLongitudes[BodyDisplayOrder[position]];
             const int house = HouseOfSign(static_cast<int>(longitude / 30) + 1, ascendantSign);
-            EXPECT_EQ(h.text, MuddaHeading(p.lord, p.firstDay, p.lastDay, house));
+            EXPECT_EQ(h.text, MuddaHeading(p.lord, p.firstDay, p.lastDay, house, OutputRun().Choices()));
             EXPECT_TRUE(h.font.Bold);
             EXPECT_TRUE(surface.FindText(VarshphalTextKey(position, house))) << h.text;
         }
@@ -592,7 +592,7 @@ TEST_F(VarshphalPageTest, EachYearEndsTheDayBeforeTheNextBegins)
             std::vector<std::pair<std::string, std::string>> periods;
             for (int page : {2, 3}) {
                 surface.ClearLog();
-                VarshphalPage(surface, false, page);
+                VarshphalPage(surface, false, page, OutputRun().Choices());
                 for (const RecordedText& h : surface.TextsContaining("INFLUENCEOF")) {
                     std::smatch m;
                     ASSERT_TRUE(std::regex_search(h.text, m, dates)) << h.text;
@@ -609,7 +609,7 @@ TEST_F(VarshphalPageTest, EachYearEndsTheDayBeforeTheNextBegins)
 TEST_F(VarshphalPageTest, TheFourthPageIsOnlyTheFrame)
 {
     OutputRun().VarshphalYear = 2000;
-    VarshphalPage(surface, false, 4);
+    VarshphalPage(surface, false, 4, OutputRun().Choices());
     RecordingSurface frameOnly;
     PrintPageFrame(frameOnly, false);
     EXPECT_EQ(surface.TextStrings(), frameOnly.TextStrings());
@@ -619,10 +619,10 @@ TEST_F(VarshphalPageTest, TheFourthPageIsOnlyTheFrame)
 TEST_F(VarshphalPageTest, HeadingsInBothLanguages)
 {
     const int first = DayNumber(16, 8, 2026), last = DayNumber(3, 9, 2026);
-    EXPECT_EQ(MuddaHeading(1, first, last, 5),
+    EXPECT_EQ(MuddaHeading(1, first, last, 5, OutputRun().Choices()),
               "INFLUENCEOF _RAVI FROM 16-08-2026 TO 03-09-2026. VARSHLAGNA _RAVI INHOUSE 5");
     ApplyDisplayConventions(true);
-    EXPECT_EQ(MuddaHeading(9, first, last, 12),
+    EXPECT_EQ(MuddaHeading(9, first, last, 12, OutputRun().Choices()),
               "16-08-2026 hi:FROM 03-09-2026 hi:TO hi:_SHUKRA hi:INFLUENCEOF hi:VARSHLAGNA "
               "hi:_SHUKRA hi:BHAV 12 hi:INHOUSE");
 }
@@ -633,7 +633,7 @@ TEST_F(VarshphalPageTest, AMissingTextIsReportedAndTheHeadingStillPrinted)
         for (int p = 2; p <= 10; ++p)
             source.missing.insert(VarshphalTextKey(p, h));
     OutputRun().VarshphalYear = 2026;
-    VarshphalPage(surface, false, 2);
+    VarshphalPage(surface, false, 2, OutputRun().Choices());
     EXPECT_EQ(surface.TextsContaining("INFLUENCEOF").size(), 5u);
     ASSERT_EQ(collector.messages.size(), 5u);
     EXPECT_EQ(collector.messages[0].rfind("Not Found:X", 0), 0u);

@@ -147,20 +147,20 @@ TEST_F(WordLookup, TranslatesLordNamesInHindiOnly)
     };
     for (const Case& c : cases) {
         OutputRun().LanguageHindi = false;
-        EXPECT_EQ(TranslateWord(c.word), c.english);
+        EXPECT_EQ(TranslateWord(c.word, OutputRun().LanguageHindi), c.english);
         OutputRun().LanguageHindi = true;
-        EXPECT_EQ(TranslateWord(c.word), c.hindi);
+        EXPECT_EQ(TranslateWord(c.word, OutputRun().LanguageHindi), c.hindi);
     }
     // Every sub lord the table can return has its Hindi word.
     for (const char* lord : Lords)
-        EXPECT_NE(TranslateWord(lord), lord) << lord;
+        EXPECT_NE(TranslateWord(lord, OutputRun().LanguageHindi), lord) << lord;
 }
 
 TEST(WordLookupClosed, AFailingLookupLeavesTheWord)
 {
     CloseReferenceDatabases();
     OutputRun().LanguageHindi = true;
-    EXPECT_EQ(TranslateWord("Saturn"), "Saturn");
+    EXPECT_EQ(TranslateWord("Saturn", OutputRun().LanguageHindi), "Saturn");
     EXPECT_THROW(GetSubLord(0), DbError);
     ResetProgramState();
 }

@@ -132,11 +132,15 @@ std::string ProgramFolderFor(const std::string& executableFolder)
     return executableFolder;
 }
 
-std::string ExecutableFolder()
+std::string ExecutableFolder(const char* argv0)
 {
     std::error_code ec;
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string(".") : exe.parent_path().string();
+    if (!ec)
+        return exe.parent_path().string();
+    if (argv0 && *argv0)
+        return fs::absolute(argv0, ec).parent_path().string();
+    return ".";
 }
 
 std::string UserDataFolder()

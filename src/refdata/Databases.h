@@ -71,9 +71,10 @@ std::string ProgramFile(std::string_view name);
 // executable's folder again, whose missing files are then reported.
 std::string ProgramFolderFor(const std::string& executableFolder);
 
-// The folder of the running executable (read from /proc/self/exe), or "."
-// when it cannot be read.
-std::string ExecutableFolder();
+// The folder of the running executable (read from /proc/self/exe); when
+// that cannot be read, the folder of argv0 (the program's own argv[0]) when
+// given, else ".".
+std::string ExecutableFolder(const char* argv0 = nullptr);
 
 // $XDG_DATA_HOME/Tarvik, or ~/.local/share/Tarvik.
 std::string UserDataFolder();

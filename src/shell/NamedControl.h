@@ -1,8 +1,10 @@
 #pragma once
 
 // A control with its object name (the name tests and the focus rules find
-// it by) and its tool tip.
+// it by) and its tool tip; a caption that gives its mnemonic's focus to the
+// control it names.
 
+#include <QLabel>
 #include <QString>
 
 namespace tarvik {
@@ -14,6 +16,13 @@ W* Named(W* widget, const QString& name, const QString& tip = {})
     if (!tip.isEmpty())
         widget->setToolTip(tip);
     return widget;
+}
+
+inline QLabel* Caption(const QString& text, QWidget* buddy)
+{
+    auto* label = new QLabel(text);
+    label->setBuddy(buddy);
+    return label;
 }
 
 } // namespace tarvik

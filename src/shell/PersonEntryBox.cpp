@@ -99,9 +99,7 @@ void PersonEntryBox::LayOut()
     auto caption = [&](int r, const char* text, QWidget* buddy) {
         if (!captions)
             return;
-        auto* label = new QLabel(QString::fromUtf8(text));
-        label->setBuddy(buddy);
-        grid->addWidget(label, r, 0);
+        grid->addWidget(Caption(QString::fromUtf8(text), buddy), r, 0);
     };
     auto line = [&](int r, std::initializer_list<QWidget*> widgets, bool stretchFirst) {
         auto* row = new QHBoxLayout;

@@ -30,13 +30,6 @@ QLineEdit* TextBox(const QString& name, int maxLength, const QString& tip)
     return box;
 }
 
-QLabel* Caption(const QString& text, QWidget* buddy)
-{
-    auto* label = new QLabel(text);
-    label->setBuddy(buddy);
-    return label;
-}
-
 } // namespace
 
 void frmMain::BuildPersons()

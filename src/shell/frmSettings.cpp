@@ -1,6 +1,7 @@
 #include "frmSettings.h"
 
 #include "ModalDialogs.h"
+#include "NamedControl.h"
 #include "core/Reporter.h"
 #include "core/State.h"
 #include "pages/Frame.h"
@@ -52,22 +53,6 @@ QString PictureFilter()
 
 // The border's sheet is shown this many dots to the inch.
 constexpr double ThumbnailDpi = 18;
-
-template <class W>
-W* Named(W* widget, const char* name, const QString& tip = {})
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    if (!tip.isEmpty())
-        widget->setToolTip(tip);
-    return widget;
-}
-
-QLabel* Caption(const QString& text, QWidget* buddy)
-{
-    auto* label = new QLabel(text);
-    label->setBuddy(buddy);
-    return label;
-}
 
 // A small sheet with the border painted where the page frame paints it.
 QPixmap BorderSheet(const QString& path)

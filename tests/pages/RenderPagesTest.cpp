@@ -28,6 +28,19 @@ std::vector<std::string> with(std::vector<std::string> a, const std::vector<std:
     return a;
 }
 
+// renderpages' arguments for the birth (with the girl's, for a match) and
+// the options given.
+QStringList runArguments(bool match, const std::vector<std::string>& options)
+{
+    std::vector<std::string> args = with(Birth, options);
+    if (match)
+        args = with(args, GirlBirth);
+    QStringList list;
+    for (const std::string& a : args)
+        list << QString::fromStdString(a);
+    return list;
+}
+
 } // namespace
 
 TEST(RenderOptionsTest, ReadsTheRunAndBothPersons)
@@ -104,15 +117,9 @@ TEST_P(AllPagesInBothLanguagesAndStyles, DrawsEveryPage)
     const QString tool = QDir(bin).filePath("renderpages");
     QTemporaryDir out;
     ASSERT_TRUE(out.isValid());
-    std::vector<std::string> args = with(Birth, {"--all", "--lang", c.lang, "--style", c.style,
-                                                 "--out", out.path().toStdString()});
-    if (c.match)
-        args = with(args, GirlBirth);
-    QStringList list;
-    for (const std::string& a : args)
-        list << QString::fromStdString(a);
     QProcess run;
-    run.start(tool, list);
+    run.start(tool, runArguments(c.match, {"--all", "--lang", c.lang, "--style", c.style, "--out",
+                                           out.path().toStdString()}));
     ASSERT_TRUE(run.waitForFinished(120000));
     const QString output = QString::fromUtf8(run.readAllStandardOutput());
     EXPECT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
@@ -156,14 +163,9 @@ TEST(RenderPagesRunTest, UnknownPageKeyIsReported)
     for (const Case& c : cases) {
         QTemporaryDir out;
         ASSERT_TRUE(out.isValid());
-        std::vector<std::string> args = with(Birth, {"--pages", c.pages, "--out", out.path().toStdString()});
-        if (c.match)
-            args = with(args, GirlBirth);
-        QStringList list;
-        for (const std::string& a : args)
-            list << QString::fromStdString(a);
         QProcess run;
-        run.start(QDir(bin).filePath("renderpages"), list);
+        run.start(QDir(bin).filePath("renderpages"),
+                  runArguments(c.match, {"--pages", c.pages, "--out", out.path().toStdString()}));
         ASSERT_TRUE(run.waitForFinished(60000));
         EXPECT_EQ(run.exitCode(), 1) << c.pages;
         EXPECT_TRUE(run.readAllStandardError().contains(c.unknown)) << c.pages;

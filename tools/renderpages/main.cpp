@@ -64,14 +64,6 @@ private:
     std::set<std::string> seen_;
 };
 
-std::string programFolder(const char* argv0)
-{
-    std::error_code error;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-    const std::filesystem::path exe = error ? std::filesystem::absolute(argv0) : self;
-    return exe.parent_path().string();
-}
-
 // The war-time correction as the entry form keeps it, from the hours the
 // chart adds to the clock: the sign (a minus zero hours for a correction
 // behind by less than an hour), the hours, the minutes and no seconds.
@@ -170,7 +162,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
-    Program().ProgramFolder = ProgramFolderFor(programFolder(argv[0]));
+    Program().ProgramFolder = ProgramFolderFor(ExecutableFolder(argv[0]));
     try {
         OpenReferenceDatabases(DataAccess::ReadOnly);
     } catch (const std::exception& e) {

@@ -4,11 +4,23 @@
 
 #include "OutputFixture.h"
 
+#include "shell/DataTransfer.h"
 #include "shell/SmallWindows.h"
+#include "shell/TimeZones.h"
+#include "shell/frmConversion.h"
+#include "shell/frmConversion2.h"
+#include "shell/PageList.h"
+#include "shell/frmOptions.h"
+#include "shell/frmPlaces.h"
+#include "shell/frmSplash.h"
+#include "refdata/Places.h"
 #include "shell/frmSettings.h"
 #include "pages/PainterSurface.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QGroupBox>
+#include <QListWidget>
 #include <QPageSetupDialog>
 #include <QPushButton>
 #include <QCheckBox>
@@ -475,6 +487,92 @@ TEST_F(CommandsTest, EachAltLetterOfTheWindowHasOneTargetAndTheKeysReachIt)
     EXPECT_TRUE(w.MatchMakingMode());
     help->close();
     EXPECT_TRUE(messages.messages.empty());
+}
+
+// The captions of a window that Alt and a letter reach while it is
+// active, by their access key: its buttons, check boxes and options, the
+// captions of its boxes, its frames, tabs and menu bar. Each menu's entries
+// are a scope of their own.
+std::vector<QStringList> AccessKeyScopes(QWidget& window)
+{
+    QStringList captions;
+    std::vector<QStringList> scopes;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (w->window() != &window)
+            continue;
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            captions << button->text();
+        else if (auto* label = qobject_cast<QLabel*>(w); label && label->buddy())
+            captions << label->text();
+        else if (auto* frame = qobject_cast<QGroupBox*>(w))
+            captions << frame->title();
+        else if (auto* tabs = qobject_cast<QTabBar*>(w))
+            for (int k = 0; k < tabs->count(); ++k)
+                captions << tabs->tabText(k);
+        else if (auto* bar = qobject_cast<QMenuBar*>(w))
+            for (QAction* a : bar->actions())
+                captions << a->text();
+        else if (auto* menu = qobject_cast<QMenu*>(w)) {
+            QStringList entries;
+            for (QAction* a : menu->actions())
+                entries << a->text();
+            scopes.push_back(entries);
+        }
+    }
+    scopes.push_back(captions);
+    return scopes;
+}
+
+TEST_F(CommandsTest, EveryWindowAndDialogGivesEachAltLetterOneTarget)
+{
+    frmMain& w = StartShown();
+    ASSERT_TRUE(PressPreview(w));
+    ASSERT_TRUE(FindCountry(w.EntryOf(0).zoneId));
+    frmSettings settings(&w, settingsFile);
+    frmOptions pages(&w);
+    prPreview preview(&w);
+    frmConversion ghati(w);
+    frmConversion2 olderGhati(w, Native());
+    frmPlaces places(&w);
+    TimeZones zones(&w);
+    frmAbout about(&w);
+    frmCOM note(&w);
+    DataTransfer import(&w);
+    frmSplash splash(0);
+    for (QWidget* window : std::initializer_list<QWidget*>{&w, &settings, &pages, &preview, &ghati, &olderGhati,
+                                                           &places, &zones, &about, &note, &import, &splash}) {
+        SCOPED_TRACE(window->metaObject()->className());
+        for (const QStringList& scope : AccessKeyScopes(*window)) {
+            std::map<QKeySequence, QString> targets;
+            for (const QString& caption : scope) {
+                const QKeySequence key = QKeySequence::mnemonic(caption);
+                if (key.isEmpty())
+                    continue;
+                const auto [at, first] = targets.emplace(key, caption);
+                EXPECT_TRUE(first) << key.toString().toStdString() << ": \"" << at->second.toStdString()
+                                   << "\" and \"" << caption.toStdString() << "\"";
+            }
+        }
+    }
+
+    // A letter once shared now presses its button.
+    const auto press = [](QDialog& dialog, Qt::Key letter, const std::function<bool()>& pressed) {
+        dialog.show();
+        dialog.activateWindow();
+        // Active itself, not by its owner's activity.
+        for (int waited = 0; waited < 2000 && QApplication::activeWindow() != &dialog; waited += 20)
+            QTest::qWait(20);
+        ASSERT_EQ(QApplication::activeWindow(), &dialog);
+        QTest::keyClick(&dialog, letter, Qt::AltModifier);
+        for (int waited = 0; waited < 2000 && !pressed(); waited += 20)
+            QTest::qWait(20);
+        EXPECT_TRUE(pressed()) << dialog.metaObject()->className();
+        dialog.hide();
+    };
+    FillPageList(*pages.ListBox1, {{"Basic", "Basic"}, {"Nirayana", "Nirayana"}});
+    pages.cmdReset_Click();
+    press(pages, Qt::Key_A, [&] { return pages.Selected(0) && pages.Selected(1); });
+    press(settings, Qt::Key_H, [&] { return fileRequests.size() == 1; });
 }
 
 TEST_F(CommandsTest, TheWindowAndThePreviewOpenWhereTheyWereLeft)

@@ -16,12 +16,14 @@
 #include "refdata/Places.h"
 #include "shell/frmSettings.h"
 #include "pages/PainterSurface.h"
+#include "shell/PrintJob.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPageSetupDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QCheckBox>
 #include <QImage>
@@ -218,6 +220,66 @@ TEST_F(CommandsTest, HelpAndPrintSetupChangeNothing)
     EXPECT_TRUE(choosePrinterTitles.empty());
     EXPECT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(w.Entries(), before);
+}
+
+// The paper and orientation chosen in Print Setup are those of the next
+// print jobs, whichever command prints.
+TEST_F(CommandsTest, ThePaperChosenInPrintSetupIsThePaperOfTheNextJobs)
+{
+    QPrinter& printer = ShellPrinter();
+    const QPageLayout before = printer.pageLayout();
+    const struct {
+        const char* what;
+        QPageSize::PageSizeId paper;
+        QPageLayout::Orientation orientation;
+        QSizeF points;
+    } cases[] = {
+        {"Letter", QPageSize::Letter, QPageLayout::Portrait, {612, 792}},
+        {"A4 landscape", QPageSize::A4, QPageLayout::Landscape, {841.9, 595.3}},
+        {"Legal", QPageSize::Legal, QPageLayout::Portrait, {612, 1008}},
+        {"A4", QPageSize::A4, QPageLayout::Portrait, {595.3, 841.9}},
+    };
+    frmMain& w = StartShown();
+    const QString pdf = QString::fromStdString(folder.File("job.pdf"));
+    choosePrinter = [&](QPrinter& p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(pdf);
+        return true;
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        whileOther = [&](QDialog& d) {
+            auto* setup = dynamic_cast<QPageSetupDialog*>(&d);
+            ASSERT_NE(setup, nullptr);
+            // As the dialog leaves the printer when the user accepts it.
+            setup->printer()->setPageSize(QPageSize(c.paper));
+            setup->printer()->setPageOrientation(c.orientation);
+        };
+        w.mnuFilePageSetup->trigger();
+        whileOther = nullptr;
+        for (const bool wholeRun : {false, true}) {
+            QFile::remove(pdf);
+            if (wholeRun) {
+                whileOther = [](QDialog& d) {
+                    auto& pages = dynamic_cast<frmOptions&>(d);
+                    pages.cmdReset->click();
+                    pages.SetSelected(0, true);
+                    pages.cmdOK->click();
+                };
+                w.mnuOutput[1]->trigger();
+                whileOther = nullptr;
+            } else {
+                whileShown = [](prPreview& p) { p.cmdPrint->click(); };
+                ASSERT_TRUE(PressPreview(w));
+                whileShown = nullptr;
+            }
+            const QSizeF sheet = PdfSheetSize(pdf);
+            EXPECT_NEAR(sheet.width(), c.points.width(), 0.5) << (wholeRun ? "Print" : "Print this page");
+            EXPECT_NEAR(sheet.height(), c.points.height(), 0.5) << (wholeRun ? "Print" : "Print this page");
+        }
+    }
+    EXPECT_TRUE(messages.messages.empty()) << messages.messages.front();
+    printer.setPageLayout(before);
 }
 
 TEST_F(CommandsTest, TheSettingsDialogShowsTheSettingsInEffectAndOkStoresThem)

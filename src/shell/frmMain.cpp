@@ -355,8 +355,12 @@ void frmMain::mnuOutput_Click(int index)
     }
     if (!preview_) {
         preview_ = std::make_unique<prPreview>(this);
-        preview_->restoreGeometry(ReadWindowPlace(options_.settingsFile, "Preview Window"));
+        previewPlace_ = ReadWindowPlace(options_.settingsFile, "Preview Window");
     }
+    // Where it was left, also when the user moved it in this session: a
+    // dialog the program has not placed itself opens centred again.
+    if (!previewPlace_.isEmpty())
+        preview_->restoreGeometry(previewPlace_);
     preview_->SetYears(OutputRun().VarshphalYear, OutputRun().VarshphalYears);
     FillPageList(*preview_->ComboBox1, run->pages);
     preview_->setWindowTitle(match ? MatchCaption(txtName[0]->text(), txtName[1]->text())
@@ -366,7 +370,8 @@ void frmMain::mnuOutput_Click(int index)
     preview_->ShowFirstPage();
     ShowModal(*preview_);
     // The preview opens the next time as the user left it.
-    KeepWindowPlace(options_.settingsFile, "Preview Window", preview_->saveGeometry());
+    previewPlace_ = preview_->saveGeometry();
+    KeepWindowPlace(options_.settingsFile, "Preview Window", previewPlace_);
 }
 
 bool frmMain::RecheckBirthBoxes(int i) { return RefuseUnreadableDate(i) && txtTOB_LostFocus(i); }

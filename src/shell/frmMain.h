@@ -243,6 +243,7 @@ private:
     StartupOptions options_;
     std::unique_ptr<frmSplash> splash_;
     std::unique_ptr<prPreview> preview_;
+    QByteArray previewPlace_;   // the preview's size and place when last closed
     std::unique_ptr<frmOptions> pageOptions_;
     std::unique_ptr<frmConversion> conversion_;
     // Last, so that it goes first: the boxes it watches outlive it.

@@ -32,6 +32,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSet>
+#include <QWindow>
 #include <QRegularExpression>
 
 #include <optional>
@@ -482,6 +483,36 @@ TEST_F(CommandsTest, TheSettingsSampleFitsABorderPictureOfAnySize)
         }
         s.cmdCancel->click();
     });
+}
+
+// A user's first session: the preview moved by the window manager (not by
+// the program) opens again where it was left, in that session and the next.
+TEST_F(CommandsTest, ThePreviewMovedInTheFirstSessionOpensWhereItWasLeft)
+{
+    const QPoint moved(50, 40);
+    frmMain& w = StartShown();
+    QPoint shownAt;
+    whileShown = [&](prPreview& p) {
+        p.show();
+        Settle();
+        shownAt = p.geometry().topLeft();
+        if (shownAt != moved) {
+            p.windowHandle()->setPosition(moved);
+            Settle();
+            ASSERT_EQ(p.geometry().topLeft(), moved);
+        }
+        p.hide();
+    };
+    ASSERT_TRUE(PressPreview(w));
+    EXPECT_NE(shownAt, moved) << "the first opening is the window system's choice";
+    ASSERT_TRUE(PressPreview(w));
+    EXPECT_EQ(shownAt, moved);
+    messages.answers = {Answer::No};
+    EXPECT_TRUE(w.close());
+    Stop();
+    frmMain& again = StartShown();
+    ASSERT_TRUE(PressPreview(again));
+    EXPECT_EQ(shownAt, moved);
 }
 
 } // namespace

@@ -119,6 +119,43 @@ TEST_F(EntryByKeysTest, TheCalendarBesideTheDatePicksADate)
     EXPECT_TRUE(messages.messages.empty());
 }
 
+// The calendar opens from the keys too, as the platform's date boxes open
+// theirs, and closes on Escape with the date as it was.
+TEST_F(EntryByKeysTest, TheCalendarOpensWithAltDownAndF4)
+{
+    frmMain& w = StartShown();
+    const struct {
+        const char* keys;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    } cases[] = {
+        {"Alt+Down", Qt::Key_Down, Qt::AltModifier},
+        {"F4", Qt::Key_F4, Qt::NoModifier},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        w.txtDOB[0]->setFocus();
+        Settle();
+        QTest::keyClick(w.txtDOB[0], c.key, c.modifiers);
+        Settle();
+        QCalendarWidget* calendar = w.txtDOB[0]->Calendar();
+        ASSERT_NE(calendar, nullptr);
+        EXPECT_TRUE(calendar->isVisible());
+        EXPECT_EQ(calendar->selectedDate(), QDate(1980, 8, 15));
+        QTest::keyClick(calendar->findChild<QTableView*>(), Qt::Key_Escape);
+        Settle();
+        EXPECT_EQ(w.txtDOB[0]->Calendar(), nullptr);
+        EXPECT_EQ(w.txtDOB[0]->text(), QStringLiteral("15-Aug-1980"));
+    }
+    // Down alone stays the box's own.
+    w.txtDOB[0]->setFocus();
+    Settle();
+    QTest::keyClick(w.txtDOB[0], Qt::Key_Down);
+    Settle();
+    EXPECT_EQ(w.txtDOB[0]->Calendar(), nullptr);
+    EXPECT_TRUE(messages.messages.empty());
+}
+
 TEST_F(EntryByKeysTest, ABadEntryIsToldOnceWhenARunIsClicked)
 {
     frmMain& w = StartShown();

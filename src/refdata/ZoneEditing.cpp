@@ -69,7 +69,7 @@ bool ZoneEditor::IsChanged()
         }
         // The window shows the stored zone of that name instead.
         addingNew_ = false;
-        ShowCurrent();
+        Show();
         reporter().Message(ZoneExists);
         return false;
     }
@@ -120,7 +120,7 @@ void ZoneEditor::Move(MoveTo where)
     if (!ConfirmLeaving())
         return;
     const bool standing = cursor_.HasCurrent();
-    switch (where) {
+    switch (From(where)) {
     case MoveTo::Top: cursor_.MoveFirst(); break;
     case MoveTo::Bottom: cursor_.MoveLast(); break;
     case MoveTo::Next:
@@ -140,7 +140,7 @@ void ZoneEditor::Move(MoveTo where)
     if (!cursor_.HasCurrent())
         return;
     addingNew_ = false;
-    ShowCurrent();
+    Show();
 }
 
 } // namespace tarvik

@@ -294,7 +294,8 @@ TEST_F(PlaceEditing, FindLooksForTheStartOfANameInThisZone)
 
 // Two copies of the program on one file: a place the other copy deleted
 // cannot be corrected here, and the move that finds it gone says so once
-// and shows the zone's first place.
+// and leaves no place in edit (no other place takes its boxes, where the
+// user was typing); the next move starts from the zone's first place.
 TEST_F(PlaceEditing, APlaceDeletedElsewhereEndsItsEditingWithOneMessage)
 {
     struct Case {
@@ -303,7 +304,7 @@ TEST_F(PlaceEditing, APlaceDeletedElsewhereEndsItsEditingWithOneMessage)
         bool corrected;        // the boxes here hold a correction of it
         MoveTo then;
         const char* message;
-        const char* shownAfter;
+        const char* shownNext;   // by Next after the message
     } cases[] = {
         {"Delhi", MoveTo::Next, true, MoveTo::Next,
          "The place \"Delhi\" was deleted by another program since it was shown here, so your correction "
@@ -335,9 +336,19 @@ TEST_F(PlaceEditing, APlaceDeletedElsewhereEndsItsEditingWithOneMessage)
         messages.answers = {Answer::Yes};
         here.Move(c.then);
         EXPECT_EQ(messages.messages, std::vector<std::string>{c.message}) << c.deleted;
-        EXPECT_EQ(here.boxes.city, c.shownAfter) << c.deleted;
+        EXPECT_TRUE(here.ShowsNoRow()) << c.deleted;
+        EXPECT_EQ(here.boxes, PlaceBoxes{}) << c.deleted;
         EXPECT_FALSE(here.AddingNew());
         EXPECT_EQ(PlacesOf(India).size(), 2u) << "the correction added nothing";
+        // Nothing in edit: nothing to save or delete, and no question.
+        const std::size_t asked = messages.questions.size();
+        here.boxes.city = "typed over nothing";
+        here.Delete();
+        here.Move(MoveTo::Next);
+        EXPECT_EQ(messages.questions.size(), asked);
+        EXPECT_FALSE(here.ShowsNoRow());
+        EXPECT_EQ(here.boxes.city, c.shownNext) << c.deleted;
+        EXPECT_EQ(PlacesOf(India).size(), 2u);
 
         // The editing goes on without another word.
         for (MoveTo m : {MoveTo::Next, MoveTo::Previous, MoveTo::Bottom, MoveTo::Top})
@@ -407,6 +418,8 @@ TEST_F(PlaceEditing, ACorrectionIsNotSavedOverAChangeMadeElsewhere)
     EXPECT_EQ(messages.messages,
               std::vector<std::string>{"The place \"agra\" was changed by another program so that it no longer "
                                        "belongs here, so your correction was not saved."});
+    EXPECT_TRUE(here.ShowsNoRow());
+    here.Move(MoveTo::Previous);
     EXPECT_EQ(here.boxes.city, "Delhi");
     EXPECT_EQ(PlacesOf(Nepal), (std::vector<std::string>{"agra|27N11|78E01", "Kathmandu|27N42|85E19"}));
 }

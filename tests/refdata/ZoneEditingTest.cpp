@@ -224,10 +224,11 @@ TEST_F(ZoneEditing, ACorrectionIsNotSavedOverTheOtherCopysChangeOrDeletion)
          "The time zone \"India\" was changed by another program since it was shown here, so your correction "
          "was not saved. It is shown as it now stands.",
          {"Afghanistan|67E30", "Antarctica|0E00", "India|82E31", "Nepal|86E15"}, Typed("India", {"82", "31", "E"})},
+        // No other zone takes its boxes: none is in edit until the next move.
         {"DELETE FROM Countries WHERE Country = 'India'",
          "The time zone \"India\" was deleted by another program since it was shown here, so your correction "
          "was not saved.",
-         {"Afghanistan|67E30", "Antarctica|0E00", "Nepal|86E15"}, Typed("Afghanistan", {"67", "30", "E"})},
+         {"Afghanistan|67E30", "Antarctica|0E00", "Nepal|86E15"}, ZoneBoxes{}},
     };
     for (const Case& c : cases) {
         SetUp();
@@ -245,6 +246,9 @@ TEST_F(ZoneEditing, ACorrectionIsNotSavedOverTheOtherCopysChangeOrDeletion)
         EXPECT_EQ(messages.messages, std::vector<std::string>{c.message});
         EXPECT_EQ(AllZones(), c.stored);
         EXPECT_EQ(here.boxes, c.shown);
+        EXPECT_EQ(here.ShowsNoRow(), c.shown == ZoneBoxes{});
+        here.Move(MoveTo::Next);
+        EXPECT_EQ(here.boxes.name, c.shown == ZoneBoxes{} ? "Afghanistan" : "Nepal");
         for (MoveTo m : {MoveTo::Next, MoveTo::Previous, MoveTo::Bottom, MoveTo::Top})
             here.Move(m);
         EXPECT_EQ(messages.messages.size(), 1u) << messages.messages.back();

@@ -1,8 +1,12 @@
 #include "EditingFixture.h"
 
 #include "refdata/PlaceEditing.h"
+#include "shell/FailingWrites.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
 
 using namespace tarvik;
 using namespace tarvik::testing;
@@ -448,6 +452,55 @@ TEST_F(PlaceEditing, APlaceChangedElsewhereIsNotDeletedUnseen)
     EXPECT_EQ(messages.messages.back(), "The place \"Delhi\" was deleted by another program since it was shown here.");
     EXPECT_EQ(here.boxes.city, "Mumbai");
     EXPECT_EQ(PlacesOf(India), std::vector<std::string>{"Mumbai|18N58|72E50"});
+}
+
+
+// A place that cannot be written for want of room is told in words, with
+// nothing written and the typed place kept.
+TEST_F(PlaceEditing, APlaceThatFindsNoRoomOnTheDiskIsToldInWords)
+{
+    std::string bytes;
+    {
+        std::ifstream in(folder.File("data.db"), std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    const struct {
+        FailingWrites::Way way;
+        const char* reason;
+    } ways[] = {
+        {FailingWrites::Way::FullDisk, "the disk is full. Nothing was changed; make room on the disk and try again."},
+        {FailingWrites::Way::SizeLimit, "File too large. Nothing was changed."},
+    };
+    for (const auto& w : ways) {
+        FailingWrites place(w.way);
+        place.Start({{"data.db", bytes}});
+        if (!place.Ready())
+            continue;   // no file system of our own to fill here
+        std::string told;
+        {
+            Database full(place.File("data.db"), OpenMode::ReadWrite);
+            TableCursor cursor(full, "Places");
+            PlaceEditor editor(cursor, India);
+            ASSERT_TRUE(editor.Add());
+            editor.boxes = Typed("Shimla", {"31", "06", "N"}, {"77", "10", "E"});
+            messages.answers = {Answer::Yes};
+            try {
+                editor.Move(MoveTo::Top);
+            } catch (const DbError& e) {
+                told = e.what();
+            }
+            EXPECT_TRUE(editor.AddingNew());
+            EXPECT_EQ(editor.boxes.city, "Shimla");
+        }
+        SCOPED_TRACE(told);
+        const std::string start = "The database file \"" + place.File("data.db") + "\" cannot be written: ";
+        EXPECT_EQ(told.rfind(start, 0), 0u);
+        EXPECT_EQ(told.substr(std::min(told.size(), start.size())), w.reason);
+        for (const char* sql : {"INSERT", "Places", "Cannot run"})
+            EXPECT_EQ(told.find(sql), std::string::npos) << sql;
+        Database again(place.File("data.db"), OpenMode::ReadOnly);
+        EXPECT_EQ(Recordset(again, "SELECT COUNT(*) FROM Places WHERE PlaceName = 'Shimla'").Field(0).Int(), 0);
+    }
 }
 
 } // namespace

@@ -127,7 +127,7 @@ void RowEditor::Delete()
     if (!addingNew_ && ShowsStoredRow()) {
         const std::string called = Called();
         try {
-            cursor_.Delete();
+            DeleteShownRow();
         } catch (const DbError& e) {
             if (!IsOvertaken(e))
                 throw;

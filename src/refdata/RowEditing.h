@@ -97,6 +97,10 @@ protected:
     virtual std::string Called() const = 0;
     // Whether Add may start a new entry (after telling why not).
     virtual bool MayAdd() { return true; }
+    // Deletes the stored row the cursor stands on (what else goes with it
+    // is the editor's); a row changed or deleted elsewhere throws as the
+    // cursor's Delete does, and nothing is deleted.
+    virtual void DeleteShownRow() { cursor_.Delete(); }
 
     TableCursor& cursor_;
     bool addingNew_ = false;

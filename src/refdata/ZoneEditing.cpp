@@ -1,5 +1,6 @@
 #include "ZoneEditing.h"
 
+#include "Transaction.h"
 #include "core/Reporter.h"
 
 namespace tarvik {
@@ -105,6 +106,33 @@ bool ZoneEditor::SaveRecord()
     cursor_.SetField("Country", Value(name));
     cursor_.SetField("Zone", Value(meridian.text));
     return FinishSave(called);
+}
+
+void ZoneEditor::DeleteShownRow()
+{
+    Database& data = cursor_.Db();
+    const Value zone = cursor_.Field("Country ID");
+    const std::optional<Bookmark> shown = CurrentBookmark(cursor_);
+    try {
+        Transaction transaction(data);
+        cursor_.Delete();
+        if (data.HasTable("PlaceNames")) {
+            Statement names(data, "DELETE FROM PlaceNames WHERE \"Place ID\" IN "
+                                  "(SELECT \"Place ID\" FROM Places WHERE \"Country ID\" = ?)");
+            names.Bind(1, zone);
+            names.Step();
+        }
+        Statement places(data, "DELETE FROM Places WHERE \"Country ID\" = ?");
+        places.Bind(1, zone);
+        places.Step();
+        transaction.Commit();
+    } catch (const DbError& e) {
+        // Rolled back: the zone is stored as before and stays shown, unless
+        // another program deleted or changed it (the cursor tells that).
+        if (!IsOvertaken(e))
+            ReturnTo(cursor_, shown);
+        throw;
+    }
 }
 
 bool ZoneEditor::MayAdd()

@@ -143,20 +143,27 @@ TEST_F(ZoneEditing, ChangesAreSavedAfterTheQuestion)
     EXPECT_EQ(editor.boxes, Typed("Kiribati (Kiritimati)", {"210", "00", "E"}));
 }
 
-TEST_F(ZoneEditing, DeleteLeavesTheZonesPlacesAndShowsTheFirstZone)
+// "... and its 3 places?" answered Yes takes the zone and its places, and
+// their other names, together; the first zone is shown.
+TEST_F(ZoneEditing, DeleteTakesTheZoneWithItsPlacesAndShowsTheFirstZone)
 {
+    db.Execute("INSERT INTO PlaceNames VALUES (22, 'Delhi', 'Dilli'), (31, 'Kathmandu', 'Kantipur')");
     ZoneEditor editor(Countries());
     editor.Find("India");
     messages.answers = {Answer::No};
     editor.Delete();
     EXPECT_EQ(AllZones().size(), 4u);
+    EXPECT_EQ(PlacesOf(200).size(), 3u);
     EXPECT_EQ(messages.questions.back(), "Are you sure to delete India [82E30] and its 3 places?");
 
     messages.answers = {Answer::Yes};
     editor.Delete();
     EXPECT_EQ(editor.boxes.name, "Afghanistan");
     EXPECT_EQ(AllZones(), (std::vector<std::string>{"Afghanistan|67E30", "Antarctica|0E00", "Nepal|86E15"}));
-    EXPECT_EQ(PlacesOf(200).size(), 3u);
+    EXPECT_TRUE(PlacesOf(200).empty());
+    EXPECT_EQ(Rows("SELECT PlaceName FROM Places ORDER BY PlaceName"),
+              (std::vector<std::string>{"Herat", "Kabul", "Kathmandu"}));
+    EXPECT_EQ(Rows("SELECT OtherName FROM PlaceNames"), std::vector<std::string>{"Kantipur"});
 
     // While adding, only the new entry goes.
     ASSERT_TRUE(editor.Add());
@@ -181,8 +188,32 @@ TEST_F(ZoneEditing, DeleteLeavesTheZonesPlacesAndShowsTheFirstZone)
         editor.Delete();
     }
     EXPECT_TRUE(AllZones().empty());
+    EXPECT_TRUE(Rows("SELECT PlaceName FROM Places").empty());
     EXPECT_TRUE(editor.AddingNew());
     EXPECT_EQ(editor.boxes, ZoneBoxes{});
+}
+
+// The zone and its places go in one transaction: when its places cannot
+// go, the zone stays too, shown and in edit as before.
+TEST_F(ZoneEditing, AZoneWhosePlacesCannotGoStaysWithThem)
+{
+    db.Execute("CREATE TRIGGER refuse BEFORE DELETE ON Places BEGIN SELECT RAISE(ABORT, 'refused'); END;");
+    const std::vector<std::string> zones = AllZones();
+    ZoneEditor editor(Countries());
+    editor.Find("India");
+    messages.answers = {Answer::Yes};
+    EXPECT_THROW(editor.Delete(), DbError);
+    EXPECT_EQ(AllZones(), zones);
+    EXPECT_EQ(PlacesOf(200).size(), 3u);
+    EXPECT_EQ(editor.boxes.name, "India");
+    EXPECT_EQ(Countries().Field("Country").Text(), "India");
+
+    // Once they can, the same Delete takes both.
+    db.Execute("DROP TRIGGER refuse");
+    messages.answers = {Answer::Yes};
+    editor.Delete();
+    EXPECT_EQ(AllZones().size(), 3u);
+    EXPECT_TRUE(PlacesOf(200).empty());
 }
 
 TEST_F(ZoneEditing, FindLooksForTheStartOfAName)

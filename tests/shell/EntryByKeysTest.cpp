@@ -23,6 +23,13 @@ using namespace tarvik::testing;
 
 namespace {
 
+// A key with its modifiers, by the name a user knows it by.
+struct KeyPress {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+};
+
 class EntryByKeysTest : public OutputRunTest {
 protected:
     // Into a box as a user does: the focus comes from another box by Tab
@@ -124,16 +131,12 @@ TEST_F(EntryByKeysTest, TheCalendarBesideTheDatePicksADate)
 TEST_F(EntryByKeysTest, TheCalendarOpensWithAltDownAndF4)
 {
     frmMain& w = StartShown();
-    const struct {
-        const char* keys;
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-    } cases[] = {
+    const KeyPress cases[] = {
         {"Alt+Down", Qt::Key_Down, Qt::AltModifier},
         {"F4", Qt::Key_F4, Qt::NoModifier},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.keys);
+        SCOPED_TRACE(c.name);
         w.txtDOB[0]->setFocus();
         Settle();
         QTest::keyClick(w.txtDOB[0], c.key, c.modifiers);
@@ -338,11 +341,7 @@ TEST_F(PickerByKeysTest, ACommandFromAHalfTypedPickerTakesTheEntryTheListShows)
     frmMain& w = StartShown();
     const QString saved = QString::fromStdString(folder.File("typed.TVK"));
     chooseFile = [&](const FileRequest&) { return saved; };
-    const struct {
-        const char* command;
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-    } commands[] = {
+    const KeyPress commands[] = {
         {"F11", Qt::Key_F11, Qt::NoModifier},
         {"Ctrl+P", Qt::Key_P, Qt::ControlModifier},
         {"Ctrl+S", Qt::Key_S, Qt::ControlModifier},
@@ -360,7 +359,7 @@ TEST_F(PickerByKeysTest, ACommandFromAHalfTypedPickerTakesTheEntryTheListShows)
     for (const auto& t : typings)
         for (const auto& c : commands)
             for (const bool listOpen : {true, false}) {
-                SCOPED_TRACE(std::string(t.what) + ", " + c.command + (listOpen ? ", list open" : ", list closed"));
+                SCOPED_TRACE(std::string(t.what) + ", " + c.name + (listOpen ? ", list open" : ", list closed"));
                 TypeInto(w.cmbZones[0], QStringLiteral("India"));
                 Press(w.cmbZones[0], Qt::Key_Return);
                 ASSERT_TRUE(w.cmbPlaces[0]->SelectText(QStringLiteral("Delhi")));

@@ -1,15 +1,15 @@
 #include "PickerBox.h"
 
-#include <QAbstractListModel>
-#include <QAction>
 #include <QAbstractItemView>
+#include <QAbstractListModel>
 #include <QAbstractProxyModel>
+#include <QAction>
 #include <QCompleter>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QListView>
-#include <QKeySequence>
 
 #include <algorithm>
 

@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -88,14 +89,35 @@ std::optional<PictureSize> QtTextSurface::LoadPicture(const Picture& picture)
     return entry.size;
 }
 
-void PainterSurface::Begin(QPaintDevice* device, double dpi)
+PagePlacement PlacePage(const Sheet& sheet, double pageWidth)
+{
+    const double width = sheet.width - sheet.left - sheet.right;
+    const double height = sheet.height - sheet.top - sheet.bottom;
+    const double scale = std::max(0.0, std::min({1.0, width / pageWidth, height / A4HeightTwips}));
+    return {sheet.left + (width - scale * pageWidth) / 2, sheet.top + (height - scale * A4HeightTwips) / 2, scale};
+}
+
+Sheet SheetOf(const QPrinter& printer)
+{
+    QPageLayout layout = printer.pageLayout();
+    layout.setUnits(QPageLayout::Point);
+    const QRectF paper = layout.fullRect();
+    const QMarginsF unprintable = layout.minimumMargins();
+    constexpr double twipsPerPoint = 20;
+    return {paper.width() * twipsPerPoint,        paper.height() * twipsPerPoint,
+            unprintable.left() * twipsPerPoint,   unprintable.top() * twipsPerPoint,
+            unprintable.right() * twipsPerPoint,  unprintable.bottom() * twipsPerPoint};
+}
+
+void PainterSurface::Begin(QPaintDevice* device, double dpi, const PagePlacement& place)
 {
     painter_.begin(device);
     painter_.setRenderHint(QPainter::Antialiasing);
     painter_.setRenderHint(QPainter::TextAntialiasing);
     painter_.setRenderHint(QPainter::SmoothPixmapTransform);
     painter_.scale(dpi / TwipsPerInch, dpi / TwipsPerInch);
-    painter_.translate((A4WidthTwips - OutputRun().PageWidth) / 2, 0);
+    painter_.translate(place.x0, place.y0);
+    painter_.scale(place.scale, place.scale);
     applyPen();
 }
 
@@ -162,7 +184,7 @@ ImageSurface::ImageSurface(double dpi)
     image_.setDotsPerMeterX(static_cast<int>(std::lround(dpi / 0.0254)));
     image_.setDotsPerMeterY(static_cast<int>(std::lround(dpi / 0.0254)));
     image_.fill(Qt::white);
-    Begin(&image_, dpi);
+    Begin(&image_, dpi, PlacePage(Sheet{}, OutputRun().PageWidth));
 }
 
 ImageSurface::~ImageSurface() { End(); }
@@ -197,10 +219,9 @@ void ImageSurface::BeginSheet() { Clear(); }
 
 PrinterSurface::PrinterSurface(QPrinter& printer) : printer_(printer)
 {
+    // Coordinates from the paper's corner, on the paper chosen in Print Setup.
     printer_.setFullPage(true);
-    printer_.setPageSize(QPageSize(QPageSize::A4));
-    printer_.setPageOrientation(QPageLayout::Portrait);
-    Begin(&printer_, printer_.resolution());
+    Begin(&printer_, printer_.resolution(), PlacePage(SheetOf(printer_), OutputRun().PageWidth));
 }
 
 PrinterSurface::~PrinterSurface() { Finish(); }

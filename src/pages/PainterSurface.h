@@ -3,8 +3,10 @@
 // The surfaces that put pages on screen, paper and file: the preview picture
 // (a QImage) and a printer (QPrinter) draw with QPainter; a PDF file is
 // written by cairo (PdfSurface.cpp) so that its text layer holds the text of
-// every shaped cluster. Pages are A4 portrait; the 11600-twip design width is
-// centred on the sheet's 11906 twips.
+// every shaped cluster. Pages are laid out on an A4 portrait sheet, the
+// 11600-twip design width centred on its 11906 twips; the preview shows that
+// sheet, and a print job puts it on the paper chosen for the printer, within
+// the part of the paper the printer can print on (PlacePage).
 //
 // Every one of them measures texts alike (QtTextSurface): Qt shapes them in
 // unhinted outlines at a size given in twips, independent of the device's
@@ -29,6 +31,34 @@ namespace tarvik {
 
 inline constexpr double A4WidthTwips = 11906;   // 210 mm
 inline constexpr double A4HeightTwips = 16838;  // 297 mm
+
+// A sheet of paper as a print job takes it, in twips: its size in the
+// orientation chosen, and the strips along its edges that the printer
+// cannot print on (none on a PDF file).
+struct Sheet {
+    double width = A4WidthTwips;
+    double height = A4HeightTwips;
+    double left = 0, top = 0, right = 0, bottom = 0;
+};
+
+// Where a page stands on a sheet: a point of the page (x, y), in twips of
+// the A4 sheet it is laid out on with the design width centred, lands at
+// (x0 + scale x, y0 + scale y) of the sheet.
+struct PagePlacement {
+    double x0 = 0;
+    double y0 = 0;
+    double scale = 1;
+};
+
+// The page (pageWidth twips by an A4 sheet's height) centred in the
+// printable part of the sheet, at its own size where it fits, else reduced
+// until it does. On an A4 sheet printable to its edges it stands where the
+// preview shows it.
+PagePlacement PlacePage(const Sheet& sheet, double pageWidth);
+
+// The paper and orientation chosen for the printer, with its unprintable
+// strips.
+Sheet SheetOf(const QPrinter& printer);
 
 // The one measure of texts of every surface that draws for the user.
 class QtTextSurface : public Surface {
@@ -62,8 +92,9 @@ private:
 class PainterSurface : public QtTextSurface {
 protected:
     PainterSurface() = default;
-    // Starts painting on the device, dpi device pixels to the inch.
-    void Begin(QPaintDevice* device, double dpi);
+    // Starts painting on the device, dpi device pixels to the inch, the page
+    // placed on the device's sheet as given.
+    void Begin(QPaintDevice* device, double dpi, const PagePlacement& place);
     void End();
     QPainter& Painter() { return painter_; }
 
@@ -98,8 +129,8 @@ private:
     QImage image_;
 };
 
-// A PDF file of A4 sheets, one per page; finished when the surface is
-// finished or destroyed. Written to a temporary file and renamed on Finish,
+// A PDF file of sheets of the paper given (A4 unless said), one per page;
+// finished when the surface is finished or destroyed. Written to a temporary file and renamed on Finish,
 // so no half-written file is left behind.
 //
 // Texts are shaped by Qt exactly as the preview draws them; their glyphs, at
@@ -110,7 +141,7 @@ private:
 // extracts, searches and copies as printed, in English and in Hindi.
 class PdfSurface : public QtTextSurface {
 public:
-    explicit PdfSurface(const std::string& path);
+    explicit PdfSurface(const std::string& path, const Sheet& sheet = {});
     ~PdfSurface() override;
     // Whether the file could be begun (its folder exists and is writable).
     bool IsOpen() const;
@@ -144,7 +175,8 @@ private:
     std::string problem_;
 };
 
-// A printer: A4, whole-sheet coordinates, one sheet per page.
+// A printer: the paper chosen for it, one sheet per page, each page within
+// the printable part of the sheet.
 class PrinterSurface : public PainterSurface {
 public:
     explicit PrinterSurface(QPrinter& printer);

@@ -249,7 +249,7 @@ struct PdfSurface::Writer {
     }
 };
 
-PdfSurface::PdfSurface(const std::string& path)
+PdfSurface::PdfSurface(const std::string& path, const Sheet& sheet)
     : path_(path), temporary_(path + ".part"), writer_(std::make_unique<Writer>())
 {
     // cairo takes and frees buffers of some hundred kilobytes for every page
@@ -264,13 +264,15 @@ PdfSurface::PdfSurface(const std::string& path)
     if (!writer_->file)
         writer_->error = errno != 0 ? errno : EIO;
     writer_->surface = cairo_pdf_surface_create_for_stream(&Writer::Write, writer_.get(),
-                                                           A4WidthTwips * pointsPerTwip,
-                                                           A4HeightTwips * pointsPerTwip);
+                                                           sheet.width * pointsPerTwip,
+                                                           sheet.height * pointsPerTwip);
     cairo_pdf_surface_set_metadata(writer_->surface, CAIRO_PDF_METADATA_CREATOR, "Tarvik");
     writer_->cr = cairo_create(writer_->surface);
     cairo_t* cr = writer_->cr;
     cairo_scale(cr, pointsPerTwip, pointsPerTwip);
-    cairo_translate(cr, (A4WidthTwips - OutputRun().PageWidth) / 2, 0);
+    const PagePlacement place = PlacePage(sheet, OutputRun().PageWidth);
+    cairo_translate(cr, place.x0, place.y0);
+    cairo_scale(cr, place.scale, place.scale);
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
     cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);

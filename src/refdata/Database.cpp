@@ -2,6 +2,7 @@
 #include "Database.h"
 
 #include <cctype>
+#include <cerrno>
 #include <cmath>
 #include <charconv>
 #include <cstdlib>
@@ -194,6 +195,17 @@ void Database::Fail(std::string_view what) const
     if (IsDamageCode(rc))
         throw DbError(path_, "The database file \"" + path_ + "\" is damaged: " + sqlite3_errmsg(db_) + ".",
                       DbFault::Damaged);
+    // A write the system refused is told in words, not as the statement that
+    // failed; the statement changed nothing.
+    const int systemError = db_ ? sqlite3_system_errno(db_) : 0;
+    if ((rc & 0xff) == SQLITE_FULL || systemError == ENOSPC || systemError == EDQUOT)
+        throw DbError(path_, "The database file \"" + path_ + "\" cannot be written: the disk is full. Nothing was "
+                             "changed; make room on the disk and try again.");
+    if ((rc & 0xff) == SQLITE_IOERR && rc != SQLITE_IOERR_READ && rc != SQLITE_IOERR_SHORT_READ)
+        throw DbError(path_, "The database file \"" + path_ + "\" cannot be written: " +
+                             (systemError != 0 ? std::generic_category().message(systemError)
+                                               : std::string(sqlite3_errmsg(db_))) +
+                             ". Nothing was changed.");
     std::string message(what);
     if (db_)
         message += ": " + std::string(sqlite3_errmsg(db_));

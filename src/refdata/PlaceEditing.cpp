@@ -105,8 +105,8 @@ void PlaceEditor::Move(MoveTo where)
     if (!ConfirmLeaving())
         return;
     const std::optional<Bookmark> back = CurrentBookmark(cursor_);
-    const std::string called = ShowsStoredRow() ? Called() : std::string();
-    switch (where) {
+    const std::string called = ShowsStoredRow() && !showsNoRow_ ? Called() : std::string();
+    switch (From(where)) {
     case MoveTo::Top: SeekFirstRow(); break;
     case MoveTo::Next:
         if (cursor_.HasCurrent())
@@ -123,7 +123,7 @@ void PlaceEditor::Move(MoveTo where)
         return;
     if (ShowsStoredRow()) {
         addingNew_ = false;
-        ShowCurrent();
+        Show();
     }
 }
 

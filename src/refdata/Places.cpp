@@ -62,12 +62,17 @@ std::string DamagedCoordinates(const PlaceRow& place)
 std::vector<ZoneEntry> ZoneList(Database& data)
 {
     std::vector<ZoneEntry> zones;
-    std::vector<std::string> countries;
+    std::vector<std::string> bases;   // the countries' names, without a bracketed zone
     Recordset rs(data, "Select [Country ID],[Country],[Country] || ' [' || [Zone] || ']' As CountryDesc "
                        "From Countries Order By [Country]");
     for (; !rs.Eof(); rs.MoveNext()) {
-        zones.push_back({rs.Field("Country ID").Int(), rs.Field("CountryDesc").Text(), {}});
-        countries.push_back(rs.Field("Country").Text());
+        const std::string country = rs.Field("Country").Text();
+        const std::string base = country.substr(0, country.find(" ("));
+        std::vector<std::string> names{country};
+        if (base != country && !base.empty())
+            names.push_back(base);
+        zones.push_back({rs.Field("Country ID").Int(), rs.Field("CountryDesc").Text(), {}, std::move(names)});
+        bases.push_back(base);
     }
     if (!data.HasTable("CountryNames"))
         return zones;
@@ -77,10 +82,8 @@ std::vector<ZoneEntry> ZoneList(Database& data)
     while (st.Step())
         names[st.Column(0).Text()].push_back(st.Column(1).Text());
     for (std::size_t k = 0; k < zones.size(); ++k) {
-        const std::string& country = countries[k];
-        const std::string base = country.substr(0, country.find(" ("));
         std::string key;
-        for (char c : base)
+        for (char c : bases[k])
             key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         if (const auto found = names.find(key); found != names.end())
             zones[k].otherNames = found->second;

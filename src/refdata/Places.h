@@ -17,6 +17,9 @@ struct ZoneEntry {
     long long countryId = 0;
     std::string description;   // the name, a blank and the meridian in brackets: "India [82E30]"
     std::vector<std::string> otherNames;   // the country's common names ("USA"), table CountryNames
+    // The zone's own names: its name, and the country's when the zone is one
+    // of several ("Canada (Toronto)" and "Canada").
+    std::vector<std::string> names;
 };
 
 struct PlaceEntry {

@@ -7,7 +7,8 @@ namespace tarvik {
 
 bool RowEditor::ConfirmLeaving()
 {
-    if (!IsChanged())
+    // With no row in edit the empty boxes are nothing to keep.
+    if (showsNoRow_ || !IsChanged())
         return true;
     switch (reporter().Ask("Save Changes?", Buttons::YesNoCancel)) {
     case Answer::Yes: return SaveRecord();
@@ -20,10 +21,34 @@ void RowEditor::ShowFirstRow()
 {
     SeekFirstRow();
     addingNew_ = !ShowsStoredRow();
+    showsNoRow_ = false;
     if (addingNew_)
         ClearBoxes();
     else
         ShowCurrent();
+}
+
+void RowEditor::Show()
+{
+    showsNoRow_ = false;
+    ShowCurrent();
+}
+
+void RowEditor::ShowNoRow()
+{
+    SeekFirstRow();
+    if (!ShowsStoredRow()) {
+        ShowFirstRow();
+        return;
+    }
+    ClearBoxes();
+    addingNew_ = false;
+    showsNoRow_ = true;
+}
+
+MoveTo RowEditor::From(MoveTo where) const
+{
+    return showsNoRow_ && (where == MoveTo::Next || where == MoveTo::Previous) ? MoveTo::Top : where;
 }
 
 bool RowEditor::FinishSave(const std::string& called)
@@ -37,7 +62,7 @@ bool RowEditor::FinishSave(const std::string& called)
         return false;
     }
     addingNew_ = false;
-    ShowCurrent();
+    Show();
     return true;
 }
 
@@ -46,7 +71,7 @@ void RowEditor::Overtaken(const std::string& called, DbFault fault, std::string_
     const std::string because = notDone.empty() ? std::string(".") : ", so " + std::string(notDone) + ".";
     if (fault == DbFault::RowChanged && ShowsStoredRow()) {
         addingNew_ = false;
-        ShowCurrent();
+        Show();
         reporter().Message(called + " was changed by another program since it was shown here" + because +
                            " It is shown as it now stands.");
         return;
@@ -56,7 +81,8 @@ void RowEditor::Overtaken(const std::string& called, DbFault fault, std::string_
                             ? " was changed by another program so that it no longer belongs here"
                             : " was deleted by another program since it was shown here") +
                        because);
-    ShowFirstRow();
+    // Nothing else takes its place in the boxes, where the user was typing.
+    ShowNoRow();
 }
 
 bool RowEditor::ReturnToShown(std::optional<Bookmark> bookmark, const std::string& called)
@@ -75,6 +101,7 @@ bool RowEditor::Add()
         return false;
     ClearBoxes();
     addingNew_ = true;
+    showsNoRow_ = false;
     return true;
 }
 
@@ -87,24 +114,29 @@ bool RowEditor::ConfirmClosing()
 
 void RowEditor::Delete()
 {
+    if (showsNoRow_)
+        return;   // nothing shown to delete
     if (reporter().Ask(DeleteQuestion(), Buttons::YesNoDefaultNo) != Answer::Yes)
         return;
     if (addingNew_ && ShowsStoredRow()) {
         // Only the unsaved entry goes; the row shown before Add comes back.
         addingNew_ = false;
-        ShowCurrent();
+        Show();
         return;
     }
     if (!addingNew_ && ShowsStoredRow()) {
         const std::string called = Called();
         try {
-            cursor_.Delete();
+            DeleteShownRow();
         } catch (const DbError& e) {
             if (!IsOvertaken(e))
                 throw;
             // A row changed elsewhere is shown as it now stands, to be
-            // deleted again if it is still to go; one deleted is gone as asked.
+            // deleted again if it is still to go; one deleted is gone as
+            // asked, and the first row follows as after any delete.
             Overtaken(called, e.Fault(), e.Fault() == DbFault::RowChanged ? "it was not deleted" : "");
+            if (e.Fault() == DbFault::RowDeleted)
+                ShowFirstRow();
             return;
         }
     }
@@ -121,7 +153,7 @@ void RowEditor::Find(std::string_view search)
         return;
     }
     const std::optional<Bookmark> back = CurrentBookmark(cursor_);
-    const std::string called = ShowsStoredRow() ? Called() : std::string();
+    const std::string called = ShowsStoredRow() && !showsNoRow_ ? Called() : std::string();
     cursor_.Seek(">=", SearchKey(text));
     if (!ShowsStoredRow()) {
         reporter().Message("Search failed!");
@@ -129,7 +161,7 @@ void RowEditor::Find(std::string_view search)
         return;
     }
     addingNew_ = false;
-    ShowCurrent();
+    Show();
 }
 
 void UpdateAndStandOn(TableCursor& cursor)

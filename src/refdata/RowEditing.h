@@ -24,6 +24,10 @@ public:
 
     // True while the boxes hold an entry that is not stored yet.
     bool AddingNew() const { return addingNew_; }
+    // True when no row is in edit: the row shown was deleted by another
+    // program (or left this editor's rows), and the boxes are empty until
+    // the user moves (Next and Previous go to the first row), finds or adds.
+    bool ShowsNoRow() const { return showsNoRow_; }
 
     // Whether the boxes differ from the stored row; a new entry always does.
     virtual bool IsChanged() = 0;
@@ -56,6 +60,14 @@ protected:
     bool ConfirmLeaving();
     // The first row, or adding with empty boxes when there is none.
     void ShowFirstRow();
+    // The boxes from the row the cursor stands on, which is now in edit.
+    void Show();
+    // No row in edit, the cursor on the first row; adding, as at opening,
+    // when no row is left.
+    void ShowNoRow();
+    // Where a move goes from where the editor stands: from no row, Next and
+    // Previous go to the first.
+    MoveTo From(MoveTo where) const;
     // Writes the pending record of the cursor and shows it. A row that
     // another program changed or deleted since it was shown is not written
     // (see Overtaken): false. called is the row's Called() from before the
@@ -85,9 +97,14 @@ protected:
     virtual std::string Called() const = 0;
     // Whether Add may start a new entry (after telling why not).
     virtual bool MayAdd() { return true; }
+    // Deletes the stored row the cursor stands on (what else goes with it
+    // is the editor's); a row changed or deleted elsewhere throws as the
+    // cursor's Delete does, and nothing is deleted.
+    virtual void DeleteShownRow() { cursor_.Delete(); }
 
     TableCursor& cursor_;
     bool addingNew_ = false;
+    bool showsNoRow_ = false;
 };
 
 // Writes the record being added or edited and stands on it. A write that

@@ -1,5 +1,6 @@
 #include "ZoneEditing.h"
 
+#include "Transaction.h"
 #include "core/Reporter.h"
 
 namespace tarvik {
@@ -69,7 +70,7 @@ bool ZoneEditor::IsChanged()
         }
         // The window shows the stored zone of that name instead.
         addingNew_ = false;
-        ShowCurrent();
+        Show();
         reporter().Message(ZoneExists);
         return false;
     }
@@ -107,6 +108,33 @@ bool ZoneEditor::SaveRecord()
     return FinishSave(called);
 }
 
+void ZoneEditor::DeleteShownRow()
+{
+    Database& data = cursor_.Db();
+    const Value zone = cursor_.Field("Country ID");
+    const std::optional<Bookmark> shown = CurrentBookmark(cursor_);
+    try {
+        Transaction transaction(data);
+        cursor_.Delete();
+        if (data.HasTable("PlaceNames")) {
+            Statement names(data, "DELETE FROM PlaceNames WHERE \"Place ID\" IN "
+                                  "(SELECT \"Place ID\" FROM Places WHERE \"Country ID\" = ?)");
+            names.Bind(1, zone);
+            names.Step();
+        }
+        Statement places(data, "DELETE FROM Places WHERE \"Country ID\" = ?");
+        places.Bind(1, zone);
+        places.Step();
+        transaction.Commit();
+    } catch (const DbError& e) {
+        // Rolled back: the zone is stored as before and stays shown, unless
+        // another program deleted or changed it (the cursor tells that).
+        if (!IsOvertaken(e))
+            ReturnTo(cursor_, shown);
+        throw;
+    }
+}
+
 bool ZoneEditor::MayAdd()
 {
     if (!TrimmedEntry(boxes.name).empty())
@@ -120,7 +148,7 @@ void ZoneEditor::Move(MoveTo where)
     if (!ConfirmLeaving())
         return;
     const bool standing = cursor_.HasCurrent();
-    switch (where) {
+    switch (From(where)) {
     case MoveTo::Top: cursor_.MoveFirst(); break;
     case MoveTo::Bottom: cursor_.MoveLast(); break;
     case MoveTo::Next:
@@ -140,7 +168,7 @@ void ZoneEditor::Move(MoveTo where)
     if (!cursor_.HasCurrent())
         return;
     addingNew_ = false;
-    ShowCurrent();
+    Show();
 }
 
 } // namespace tarvik

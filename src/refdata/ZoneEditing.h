@@ -5,7 +5,7 @@
 // meridian), walked in name order through the countries cursor under its
 // index "Country". Moves run over the whole table and stop at its ends. A
 // zone name is never stored twice (letter case aside). Deleting a zone
-// leaves its places in Places, where no zone list reaches them.
+// deletes its places (and their other names) with it, in one transaction.
 
 #include "CoordinateEntry.h"
 #include "RowEditing.h"
@@ -53,6 +53,9 @@ protected:
     std::string Called() const override;
     // "Cant save" while the name box is empty.
     bool MayAdd() override;
+    // The zone and its places together, or, when any cannot go, neither
+    // (the cursor stays on the zone).
+    void DeleteShownRow() override;
 
 private:
     bool NameTakenByAnother(const std::string& name) const;

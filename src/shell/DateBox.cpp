@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QCalendarWidget>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QPainter>
 #include <QPixmap>
@@ -47,6 +48,17 @@ void DateBox::setDateRange(QDate first, QDate last)
 {
     first_ = first;
     last_ = last;
+}
+
+void DateBox::keyPressEvent(QKeyEvent* event)
+{
+    // The keys that open the list of a drop-down box open the calendar.
+    const bool altDown = event->key() == Qt::Key_Down && event->modifiers() == Qt::AltModifier;
+    if (altDown || (event->key() == Qt::Key_F4 && event->modifiers() == Qt::NoModifier)) {
+        ShowCalendar();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
 }
 
 void DateBox::ShowCalendar()

@@ -3,7 +3,8 @@
 // A date box: the date is whatever the whole text reads as ("15-Aug-1980",
 // "15-08-1980", "15/8/1980", "15.8.1980", "15 8 1980" and the like), never
 // a section typed into a previous date. A calendar beside the text picks a
-// date with the mouse. The owner checks the text when the box is left.
+// date; it opens with a click on the arrow, Alt+Down or F4. The owner
+// checks the text when the box is left.
 
 #include <QDate>
 #include <QLineEdit>
@@ -27,6 +28,9 @@ public:
     // The calendar, while it is open (null otherwise).
     QCalendarWidget* Calendar() const { return calendar_; }
     void ShowCalendar();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QDate first_{1800, 1, 1};

@@ -49,10 +49,14 @@ bool EntryFocus::eventFilter(QObject* watched, QEvent* event)
         const int key = static_cast<QKeyEvent*>(event)->key();
         QWidget* control = EntryControlOf(watched);
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && control) {
-            // A picker takes the row its list shows; a text that finds none
-            // is told and keeps the focus.
+            // A picker takes the row its list shows; a text that names
+            // several opens the list to choose from; one that finds none is
+            // told and keeps the focus.
             if (auto* picker = qobject_cast<PickerBox*>(control); picker && !picker->Commit()) {
-                rules_.unfound(picker);
+                if (picker->NamesSeveralRows())
+                    picker->ShowChoices();
+                else
+                    rules_.unfound(picker);
                 return true;
             }
             // Enter acts as Tab, after the key event is done with.

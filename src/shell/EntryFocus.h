@@ -22,7 +22,7 @@ public:
     struct Rules {
         std::function<void()> next;                      // the focus to the next control (Tab)
         std::function<void(QWidget*)> left;              // the checks of a control left
-        std::function<void(PickerBox*)> unfound;         // a picker's text that finds no row
+        std::function<void(PickerBox*)> unfound;         // a picker's text that takes no row
     };
 
     EntryFocus(QWidget* window, Rules rules);

@@ -3,6 +3,7 @@
 #include "TextFile.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace tarvik {
 
@@ -14,21 +15,39 @@ QStringList PageSetLines(const std::vector<PageSetRecord>& records)
     return lines;
 }
 
+namespace {
+
+// A damaged set is told by its lines: a key is quoted only when it reads as
+// a page key could (a short line of plain letters, digits and marks), never
+// when it is the bytes of some other file.
+std::optional<std::string> QuotedKey(const QString& key)
+{
+    constexpr qsizetype LongestQuoted = 40;
+    if (key.size() > LongestQuoted ||
+        !std::all_of(key.begin(), key.end(), [](QChar c) { return c >= u' ' && c <= u'~'; }))
+        return std::nullopt;
+    return "\"" + key.toStdString() + "\"";
+}
+
+} // namespace
+
 std::optional<std::vector<PageSetRecord>> ReadPageSet(const QStringList& lines, std::string& problem)
 {
     std::vector<PageSetRecord> records;
     for (qsizetype k = 0; k < lines.size(); k += 2) {
-        const std::string key = lines[k].trimmed().toStdString();
+        const QString key = lines[k].trimmed();
+        const std::optional<std::string> quoted = QuotedKey(key);
         if (k + 1 >= lines.size()) {
-            problem = "the page \"" + key + "\" on the last line has no flag after it";
+            problem = "the page " + (quoted ? *quoted + " " : std::string()) + "on the last line has no flag after it";
             return std::nullopt;
         }
         const std::optional<long long> flag = ReadPrintedInteger(lines[k + 1]);
         if (!flag) {
-            problem = "line " + std::to_string(k + 2) + " should hold 1 or 0 for the page \"" + key + "\"";
+            problem = "line " + std::to_string(k + 2) + " should hold 1 or 0 for the page " +
+                      (quoted ? *quoted : "on line " + std::to_string(k + 1));
             return std::nullopt;
         }
-        records.push_back({key, *flag == 1});
+        records.push_back({key.toStdString(), *flag == 1});
     }
     return records;
 }

@@ -41,6 +41,35 @@ QStringList Numbers(int last)
 
 } // namespace
 
+std::vector<PickerRow> ZonePickerRows(const std::vector<ZoneEntry>& zones)
+{
+    std::vector<PickerRow> rows;
+    rows.reserve(zones.size());
+    for (const ZoneEntry& z : zones)
+        rows.push_back({QString::fromStdString(z.description), z.countryId, QtTexts(z.otherNames), QtTexts(z.names)});
+    return rows;
+}
+
+std::vector<PickerRow> PlacePickerRows(const std::vector<PlaceEntry>& places)
+{
+    std::vector<PickerRow> rows;
+    rows.reserve(places.size());
+    for (const PlaceEntry& p : places)
+        rows.push_back({QString::fromStdString(p.name), p.placeId, QtTexts(p.otherNames), {}});
+    return rows;
+}
+
+QString PlaceCoordinates(long long placeId)
+{
+    try {
+        if (const std::optional<PlaceRow> place = FindPlace(placeId))
+            return QString::fromStdString(place->latitude + " " + place->longitude);
+    } catch (const DbError&) {
+        // Only shown: a place that cannot be read shows nothing beside it.
+    }
+    return {};
+}
+
 PersonEntryBox::PersonEntryBox(int person, QWidget* parent)
     : QGroupBox(person == 0 ? QStringLiteral("Birth Details") : QStringLiteral("Girl's Birth Details"), parent),
       person_(person)
@@ -51,6 +80,8 @@ PersonEntryBox::PersonEntryBox(int person, QWidget* parent)
     connect(cmbZones, &QComboBox::currentIndexChanged, this, &PersonEntryBox::ListPlaces);
     connect(cmbPlaces, &QComboBox::currentIndexChanged, this, &PersonEntryBox::ShowCoordinates);
     connect(cmdNewLatLong, &QPushButton::clicked, this, &PersonEntryBox::EditPlaces);
+    // Places of one name are told apart by where they lie.
+    cmbPlaces->SetDetail(PlaceCoordinates);
 }
 
 void PersonEntryBox::BuildControls()
@@ -230,8 +261,8 @@ void PersonEntryBox::ListPlaces()
         if (const std::optional<CountryRow> row = read ? ReadCountry(DatDatabase(), zone) : std::nullopt)
             if (const std::string damaged = DamagedCoordinates(*row); !damaged.empty())
                 reporter().Message(damaged);
-        for (const PlaceEntry& p : read ? PlaceList(DatDatabase(), zone) : std::vector<PlaceEntry>{})
-            rows.push_back({QString::fromStdString(p.name), p.placeId, QtTexts(p.otherNames)});
+        if (read)
+            rows = PlacePickerRows(PlaceList(DatDatabase(), zone));
     } catch (const DbError& e) {
         reporter().Message(e.what());
         if (zone == listedZone_)

@@ -24,6 +24,16 @@ class QPushButton;
 
 namespace tarvik {
 
+struct PlaceEntry;
+struct ZoneEntry;
+
+// The rows of the zone and place pickers.
+std::vector<PickerRow> ZonePickerRows(const std::vector<ZoneEntry>& zones);
+std::vector<PickerRow> PlacePickerRows(const std::vector<PlaceEntry>& places);
+// A place's latitude and longitude as stored ("28N39 77E13"), empty when
+// it cannot be read.
+QString PlaceCoordinates(long long placeId);
+
 class PersonEntryBox : public QGroupBox {
     Q_OBJECT
 public:

@@ -53,7 +53,7 @@ PrintEnd RunPrintJob(QPrinter& printer, const std::function<bool(Surface&)>& dra
     // A job printed to a file is written by the PDF surface, whose text
     // extracts as printed; the printer's own PDF output would not.
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        PdfSurface surface(printer.outputFileName().toStdString());
+        PdfSurface surface(printer.outputFileName().toStdString(), SheetOf(printer));
         if (!surface.IsOpen())
             return notStarted(because(surface.Problem()));
         const bool drawn = draw(surface);

@@ -1,7 +1,8 @@
 #pragma once
 
 // Print jobs of the shell: the pages of one job go to the printer the user
-// chose last (the platform's printer, or a PDF file), A4, one sheet per page.
+// chose last (the platform's printer, or a PDF file), on the paper and in
+// the orientation chosen in Print Setup, one sheet per page.
 
 #include <functional>
 #include <string>

@@ -217,6 +217,16 @@ void RowEditorWindow::Run(const std::function<void()>& action)
         }
     }
     updateform();
+    // With no row in edit (the one shown was deleted elsewhere) the boxes
+    // take no typing until the user moves, finds or adds; the search is at hand.
+    const bool noRow = Editor().ShowsNoRow();
+    for (QLineEdit* box : enterOrder_)
+        box->setEnabled(!noRow || box == txtSearch);
+    cmdDelete->setEnabled(!noRow);
+    if (noRow) {
+        txtSearch->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     if (QLineEdit* box = counter.told > 0 ? RefusedBox() : nullptr) {
         box->setFocus(Qt::OtherFocusReason);
         box->selectAll();

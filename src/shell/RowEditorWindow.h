@@ -8,7 +8,9 @@
 // window's editor; every button hands it the boxes as typed and shows the
 // boxes it leaves. Closing the window (its close box or Esc) with a changed
 // row or a typed new entry asks "Save Changes?" as a move does; Cancel keeps
-// it open.
+// it open. While no row is in edit (the one shown was deleted by another
+// program) the boxes and Delete wait, empty, and the focus is in the search
+// box.
 
 #include "refdata/CoordinateEntry.h"
 #include "refdata/RowEditing.h"

@@ -30,10 +30,10 @@ QLabel* ValueLabel(const char* name)
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 } // namespace
 
-frmConversion::frmConversion(frmMain& owner) : GhatiWindow(owner, QStringLiteral("&Convert to time"), {})
+frmConversion::frmConversion(frmMain& owner) : GhatiWindow(owner, QStringLiteral("Convert to &time"), {})
 {
     setObjectName(QStringLiteral("frmConversion"));
-    cmdConvert2 = new QPushButton(QStringLiteral("&Convert to Ghati"));
+    cmdConvert2 = new QPushButton(QStringLiteral("Convert to &Ghati"));
     cmdConvert2->setObjectName(QStringLiteral("cmdConvert2"));
     cmdConvert2->setAutoDefault(false);
     connect(cmdConvert2, &QPushButton::clicked, this, &frmConversion::cmdConvert2_Click);

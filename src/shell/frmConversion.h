@@ -15,7 +15,7 @@ class frmConversion : public GhatiWindow {
 public:
     explicit frmConversion(frmMain& owner);
 
-    QPushButton* cmdConvert2 = nullptr;   // "&Convert to Ghati"
+    QPushButton* cmdConvert2 = nullptr;   // "Convert to &Ghati"
     QLabel* lblDate = nullptr;            // set by the opener: 5-March-1990
     QLabel* lblTithiSR = nullptr;
     QLabel* lblMas = nullptr;             // the lunar month; the national month after Convert to Ghati

@@ -5,7 +5,6 @@
 #include "ModalDialogs.h"
 #include "OutputRun.h"
 #include "PageList.h"
-#include "QtTexts.h"
 #include "StoredSettings.h"
 #include "TimeZones.h"
 #include "frmOptions.h"
@@ -154,9 +153,7 @@ bool frmMain::Form_Load()
 
 void frmMain::FillEntryLists()
 {
-    std::vector<PickerRow> zones;
-    for (const ZoneEntry& z : ZoneList(DatDatabase()))
-        zones.push_back({QString::fromStdString(z.description), z.countryId, QtTexts(z.otherNames)});
+    const std::vector<PickerRow> zones = ZonePickerRows(ZoneList(DatDatabase()));
     for (PersonEntryBox* box : PersonBoxes)
         box->SetZones(zones);
     FillSampleEntry();
@@ -358,8 +355,12 @@ void frmMain::mnuOutput_Click(int index)
     }
     if (!preview_) {
         preview_ = std::make_unique<prPreview>(this);
-        preview_->restoreGeometry(ReadWindowPlace(options_.settingsFile, "Preview Window"));
+        previewPlace_ = ReadWindowPlace(options_.settingsFile, "Preview Window");
     }
+    // Where it was left, also when the user moved it in this session: a
+    // dialog the program has not placed itself opens centred again.
+    if (!previewPlace_.isEmpty())
+        preview_->restoreGeometry(previewPlace_);
     preview_->SetYears(OutputRun().VarshphalYear, OutputRun().VarshphalYears);
     FillPageList(*preview_->ComboBox1, run->pages);
     preview_->setWindowTitle(match ? MatchCaption(txtName[0]->text(), txtName[1]->text())
@@ -369,7 +370,8 @@ void frmMain::mnuOutput_Click(int index)
     preview_->ShowFirstPage();
     ShowModal(*preview_);
     // The preview opens the next time as the user left it.
-    KeepWindowPlace(options_.settingsFile, "Preview Window", preview_->saveGeometry());
+    previewPlace_ = preview_->saveGeometry();
+    KeepWindowPlace(options_.settingsFile, "Preview Window", previewPlace_);
 }
 
 bool frmMain::RecheckBirthBoxes(int i) { return RefuseUnreadableDate(i) && txtTOB_LostFocus(i); }
@@ -392,26 +394,37 @@ bool frmMain::RecheckVarshphalBoxes()
     return true;
 }
 
-void frmMain::ReportUnfound(PickerBox* picker)
+void frmMain::ReportUnchosen(PickerBox* picker)
 {
     ReturnFocus(picker);
     const std::string typed = picker->currentText().toStdString();
+    const bool several = picker->NamesSeveralRows();
     for (int i = 0; i < 2; ++i) {
-        if (picker == cmbZones[i])
+        if (picker == cmbZones[i] && several)
+            reporter().Message("Several time zones are named \"" + typed +
+                               "\".\nChoose one from the list under the box.");
+        else if (picker == cmbZones[i])
             reporter().Message("No time zone is named \"" + typed +
                                "\".\nType a part of the country's name and choose the zone from the list.");
+        else if (picker == cmbPlaces[i] && several)
+            reporter().Message("Several places of " + cmbZones[i]->currentText().toStdString() + " are named \"" +
+                               typed + "\".\nChoose one from the list under the box.");
         else if (picker == cmbPlaces[i])
             reporter().Message("No place of " + cmbZones[i]->currentText().toStdString() + " is named \"" + typed +
                                "\".\nKindly add the place with the \"*\" button beside the place list.");
     }
+    if (several)
+        picker->ShowChoices();
 }
 
 bool frmMain::CheckZoneAndPlace(int i)
 {
-    // A text typed into a picker that finds no row is told as it stands.
+    // A run or a save straight from a picker being typed in takes what the
+    // list shows, as leaving the box does; a text that finds no row, or
+    // names several of which none was chosen, is told as it stands.
     for (PickerBox* picker : {cmbZones[i], cmbPlaces[i]}) {
-        if (picker->FindsNoRow()) {
-            ReportUnfound(picker);
+        if (!picker->Commit()) {
+            ReportUnchosen(picker);
             return false;
         }
     }
@@ -431,7 +444,7 @@ void frmMain::WatchEntries()
 {
     focus_ = std::make_unique<EntryFocus>(
         this, EntryFocus::Rules{[this] { focusNextPrevChild(true); }, [this](QWidget* control) { LeftControl(control); },
-                                [this](PickerBox* picker) { ReportUnfound(picker); }});
+                                [this](PickerBox* picker) { ReportUnchosen(picker); }});
     for (const PersonEntryBox* box : PersonBoxes)
         for (QWidget* w : box->EntryControls())
             focus_->Watch(w);
@@ -444,8 +457,8 @@ void frmMain::WatchEntries()
 
 void frmMain::LeftControl(QWidget* control)
 {
-    if (auto* picker = qobject_cast<PickerBox*>(control); picker && picker->FindsNoRow())
-        ReportUnfound(picker);
+    if (auto* picker = qobject_cast<PickerBox*>(control); picker && (picker->FindsNoRow() || picker->NamesSeveralRows()))
+        ReportUnchosen(picker);
     for (int i = 0; i < 2; ++i) {
         if (control == txtDOB[i])
             txtDOB_LostFocus(i);

@@ -234,14 +234,16 @@ private:
     bool RecheckBirthBoxes(int person);
     bool RecheckVarshphalBoxes();
     bool CheckZoneAndPlace(int person);
-    // "No place ... is named": a text typed into a picker that finds no row;
-    // the focus goes back to the picker.
-    void ReportUnfound(PickerBox* picker);
+    // "No place ... is named" for a text typed into a picker that finds no
+    // row, "Several places ... are named" (and the list open to choose from)
+    // for one that names several; the focus goes back to the picker.
+    void ReportUnchosen(PickerBox* picker);
     void OpenGhatiWindow(int person);
 
     StartupOptions options_;
     std::unique_ptr<frmSplash> splash_;
     std::unique_ptr<prPreview> preview_;
+    QByteArray previewPlace_;   // the preview's size and place when last closed
     std::unique_ptr<frmOptions> pageOptions_;
     std::unique_ptr<frmConversion> conversion_;
     // Last, so that it goes first: the boxes it watches outlive it.

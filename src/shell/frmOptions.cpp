@@ -62,7 +62,7 @@ frmOptions::frmOptions(QWidget* owner) : QDialog(owner), drawPage_(&PrintPage)
     // A click anywhere on an entry, or Space, turns its choice over.
     connect(ListBox1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { Toggle(ListBox1->row(item)); });
 
-    cmdSelect = Button(QStringLiteral("&Select All"), "cmdSelect", QStringLiteral("Select all the pages listed above"));
+    cmdSelect = Button(QStringLiteral("Select &All"), "cmdSelect", QStringLiteral("Select all the pages listed above"));
     cmdReset = Button(QStringLiteral("&Reset"), "cmdReset", QStringLiteral("Deselect all the pages listed above"));
     cmdLoadSettings = Button(QStringLiteral("&Load Settings"), "cmdLoadSettings", QStringLiteral("Load a module"));
     cmdSaveSettings = Button(QStringLiteral("&Save Settings"), "cmdSaveSettings", QStringLiteral("Save as module"));

@@ -88,7 +88,7 @@ frmSettings::frmSettings(QWidget* owner, QString settingsFile)
     chkPrint = Named(new QCheckBox(QStringLiteral("Print with border")), "chkPrint",
                      QStringLiteral("Select Checkbox to print border"));
     txtPicture = Named(new QLineEdit, "txtPicture");
-    Command1 = Named(new QPushButton(QStringLiteral("&Change")), "Command1",
+    Command1 = Named(new QPushButton(QStringLiteral("C&hange")), "Command1",
                      QStringLiteral("Click here to change the border"));
     Command1->setAutoDefault(false);
     Picture1 = Named(new QLabel, "Picture1");

@@ -50,7 +50,7 @@ public:
     QLineEdit* txtPhones = nullptr;
     QCheckBox* chkPrint = nullptr;
     QLineEdit* txtPicture = nullptr;
-    QPushButton* Command1 = nullptr;   // "&Change"
+    QPushButton* Command1 = nullptr;   // "C&hange"
     QLabel* Picture1 = nullptr;        // the border on a small sheet
     QComboBox* cmbRahuKetu = nullptr;
     QPushButton* cmdOK = nullptr;

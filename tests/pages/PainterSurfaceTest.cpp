@@ -43,6 +43,23 @@ int pdfPages(const std::string& file)
     return pages;
 }
 
+// The width and height of a PDF file's first sheet, in points.
+std::pair<double, double> pdfSheet(const std::string& file)
+{
+    QFile f(QString::fromStdString(file));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray data = f.readAll();
+    const qsizetype at = data.indexOf("/MediaBox");
+    if (at < 0)
+        return {};
+    const QList<QByteArray> numbers =
+        data.mid(at, data.indexOf(']', at) - at).replace('[', ' ').mid(9).simplified().split(' ');
+    if (numbers.size() != 4)
+        return {};
+    return {numbers[2].toDouble() - numbers[0].toDouble(), numbers[3].toDouble() - numbers[1].toDouble()};
+}
+
 } // namespace
 
 // The same text measures the same on the preview at any resolution and in a
@@ -203,4 +220,91 @@ TEST_F(PainterSurfaceTest, PrinterHasOneSheetPerDrawnPage)
     const QPageLayout layout = printer.pageLayout();
     EXPECT_EQ(layout.pageSize().id(), QPageSize::A4);
     EXPECT_EQ(layout.orientation(), QPageLayout::Portrait);
+}
+
+// A page goes on any paper within what the printer can print: at its own
+// size where that fits, reduced as little as it must be where it does not,
+// centred; on an A4 sheet printable to its edges it stands as the preview
+// shows it.
+TEST_F(PainterSurfaceTest, APageStandsWithinThePrintablePartOfThePaperChosen)
+{
+    const double width = OutputRun().PageWidth;
+    constexpr double strip = 240;   // a printer's 12-point unprintable strip
+    const struct {
+        const char* what;
+        Sheet sheet;
+    } cases[] = {
+        {"A4 to its edges", {}},
+        {"A4 with a printer's strips", {A4WidthTwips, A4HeightTwips, strip, strip, strip, strip}},
+        {"A4 with a wide top strip", {A4WidthTwips, A4HeightTwips, 0, 900, 0, 0}},
+        {"Letter", {12240, 15840}},
+        {"Letter landscape, quarter-inch strips", {15840, 12240, 360, 360, 360, 360}},
+        {"A3", {16838, 23811}},
+        {"A5", {8391, 11906, strip, strip, strip, strip}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Sheet& s = c.sheet;
+        const PagePlacement place = PlacePage(s, width);
+        const double left = place.x0, top = place.y0;
+        const double right = left + place.scale * width, bottom = top + place.scale * A4HeightTwips;
+        constexpr double e = 1e-6;
+        EXPECT_GE(left, s.left - e);
+        EXPECT_GE(top, s.top - e);
+        EXPECT_LE(right, s.width - s.right + e);
+        EXPECT_LE(bottom, s.height - s.bottom + e);
+        // Centred, and as large as the printable part allows.
+        EXPECT_NEAR(left - s.left, s.width - s.right - right, e);
+        EXPECT_NEAR(top - s.top, s.height - s.bottom - bottom, e);
+        EXPECT_LE(place.scale, 1);
+        if (place.scale < 1) {
+            const bool fillsWidth = std::abs(right - left - (s.width - s.left - s.right)) < e;
+            const bool fillsHeight = std::abs(bottom - top - (s.height - s.top - s.bottom)) < e;
+            EXPECT_TRUE(fillsWidth || fillsHeight);
+        }
+    }
+    const PagePlacement preview = PlacePage(Sheet{}, width);
+    EXPECT_DOUBLE_EQ(preview.x0, (A4WidthTwips - width) / 2);
+    EXPECT_DOUBLE_EQ(preview.y0, 0);
+    EXPECT_DOUBLE_EQ(preview.scale, 1);
+}
+
+// The printer surface and the PDF surface print on the paper chosen for the
+// printer, in its orientation.
+TEST_F(PainterSurfaceTest, AJobIsPrintedOnThePaperChosenForThePrinter)
+{
+    OutputRun().BatchPrint = 1;
+    const struct {
+        QPageSize::PageSizeId paper;
+        QPageLayout::Orientation orientation;
+        double width, height;   // points
+    } cases[] = {
+        {QPageSize::Letter, QPageLayout::Landscape, 792, 612},
+        {QPageSize::A5, QPageLayout::Portrait, 419.5, 595.3},
+        {QPageSize::A4, QPageLayout::Portrait, 595.3, 841.9},
+    };
+    for (const auto& c : cases) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(path("job.pdf")));
+        printer.setPageSize(QPageSize(c.paper));
+        printer.setPageOrientation(c.orientation);
+        {
+            PrinterSurface surface(printer);
+            PrintPage(surface, "Maitri", true);
+            surface.Finish();
+        }
+        {
+            PdfSurface pdf(path("file.pdf"), SheetOf(printer));
+            PrintPage(pdf, "Maitri", true);
+            EXPECT_TRUE(pdf.Finish());
+        }
+        for (const char* file : {"job.pdf", "file.pdf"}) {
+            const auto [w, h] = pdfSheet(path(file));
+            EXPECT_NEAR(w, c.width, 0.5) << file << " " << c.paper;
+            EXPECT_NEAR(h, c.height, 0.5) << file << " " << c.paper;
+        }
+        EXPECT_EQ(printer.pageLayout().pageSize().id(), c.paper);
+        EXPECT_EQ(printer.pageLayout().orientation(), c.orientation);
+    }
 }

@@ -1,8 +1,12 @@
 #include "EditingFixture.h"
 
 #include "refdata/PlaceEditing.h"
+#include "shell/FailingWrites.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
 
 using namespace tarvik;
 using namespace tarvik::testing;
@@ -294,7 +298,8 @@ TEST_F(PlaceEditing, FindLooksForTheStartOfANameInThisZone)
 
 // Two copies of the program on one file: a place the other copy deleted
 // cannot be corrected here, and the move that finds it gone says so once
-// and shows the zone's first place.
+// and leaves no place in edit (no other place takes its boxes, where the
+// user was typing); the next move starts from the zone's first place.
 TEST_F(PlaceEditing, APlaceDeletedElsewhereEndsItsEditingWithOneMessage)
 {
     struct Case {
@@ -303,7 +308,7 @@ TEST_F(PlaceEditing, APlaceDeletedElsewhereEndsItsEditingWithOneMessage)
         bool corrected;        // the boxes here hold a correction of it
         MoveTo then;
         const char* message;
-        const char* shownAfter;
+        const char* shownNext;   // by Next after the message
     } cases[] = {
         {"Delhi", MoveTo::Next, true, MoveTo::Next,
          "The place \"Delhi\" was deleted by another program since it was shown here, so your correction "
@@ -335,9 +340,19 @@ TEST_F(PlaceEditing, APlaceDeletedElsewhereEndsItsEditingWithOneMessage)
         messages.answers = {Answer::Yes};
         here.Move(c.then);
         EXPECT_EQ(messages.messages, std::vector<std::string>{c.message}) << c.deleted;
-        EXPECT_EQ(here.boxes.city, c.shownAfter) << c.deleted;
+        EXPECT_TRUE(here.ShowsNoRow()) << c.deleted;
+        EXPECT_EQ(here.boxes, PlaceBoxes{}) << c.deleted;
         EXPECT_FALSE(here.AddingNew());
         EXPECT_EQ(PlacesOf(India).size(), 2u) << "the correction added nothing";
+        // Nothing in edit: nothing to save or delete, and no question.
+        const std::size_t asked = messages.questions.size();
+        here.boxes.city = "typed over nothing";
+        here.Delete();
+        here.Move(MoveTo::Next);
+        EXPECT_EQ(messages.questions.size(), asked);
+        EXPECT_FALSE(here.ShowsNoRow());
+        EXPECT_EQ(here.boxes.city, c.shownNext) << c.deleted;
+        EXPECT_EQ(PlacesOf(India).size(), 2u);
 
         // The editing goes on without another word.
         for (MoveTo m : {MoveTo::Next, MoveTo::Previous, MoveTo::Bottom, MoveTo::Top})
@@ -407,6 +422,8 @@ TEST_F(PlaceEditing, ACorrectionIsNotSavedOverAChangeMadeElsewhere)
     EXPECT_EQ(messages.messages,
               std::vector<std::string>{"The place \"agra\" was changed by another program so that it no longer "
                                        "belongs here, so your correction was not saved."});
+    EXPECT_TRUE(here.ShowsNoRow());
+    here.Move(MoveTo::Previous);
     EXPECT_EQ(here.boxes.city, "Delhi");
     EXPECT_EQ(PlacesOf(Nepal), (std::vector<std::string>{"agra|27N11|78E01", "Kathmandu|27N42|85E19"}));
 }
@@ -435,6 +452,55 @@ TEST_F(PlaceEditing, APlaceChangedElsewhereIsNotDeletedUnseen)
     EXPECT_EQ(messages.messages.back(), "The place \"Delhi\" was deleted by another program since it was shown here.");
     EXPECT_EQ(here.boxes.city, "Mumbai");
     EXPECT_EQ(PlacesOf(India), std::vector<std::string>{"Mumbai|18N58|72E50"});
+}
+
+
+// A place that cannot be written for want of room is told in words, with
+// nothing written and the typed place kept.
+TEST_F(PlaceEditing, APlaceThatFindsNoRoomOnTheDiskIsToldInWords)
+{
+    std::string bytes;
+    {
+        std::ifstream in(folder.File("data.db"), std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    const struct {
+        FailingWrites::Way way;
+        const char* reason;
+    } ways[] = {
+        {FailingWrites::Way::FullDisk, "the disk is full. Nothing was changed; make room on the disk and try again."},
+        {FailingWrites::Way::SizeLimit, "File too large. Nothing was changed."},
+    };
+    for (const auto& w : ways) {
+        FailingWrites place(w.way);
+        place.Start({{"data.db", bytes}});
+        if (!place.Ready())
+            continue;   // no file system of our own to fill here
+        std::string told;
+        {
+            Database full(place.File("data.db"), OpenMode::ReadWrite);
+            TableCursor cursor(full, "Places");
+            PlaceEditor editor(cursor, India);
+            ASSERT_TRUE(editor.Add());
+            editor.boxes = Typed("Shimla", {"31", "06", "N"}, {"77", "10", "E"});
+            messages.answers = {Answer::Yes};
+            try {
+                editor.Move(MoveTo::Top);
+            } catch (const DbError& e) {
+                told = e.what();
+            }
+            EXPECT_TRUE(editor.AddingNew());
+            EXPECT_EQ(editor.boxes.city, "Shimla");
+        }
+        SCOPED_TRACE(told);
+        const std::string start = "The database file \"" + place.File("data.db") + "\" cannot be written: ";
+        EXPECT_EQ(told.rfind(start, 0), 0u);
+        EXPECT_EQ(told.substr(std::min(told.size(), start.size())), w.reason);
+        for (const char* sql : {"INSERT", "Places", "Cannot run"})
+            EXPECT_EQ(told.find(sql), std::string::npos) << sql;
+        Database again(place.File("data.db"), OpenMode::ReadOnly);
+        EXPECT_EQ(Recordset(again, "SELECT COUNT(*) FROM Places WHERE PlaceName = 'Shimla'").Field(0).Int(), 0);
+    }
 }
 
 } // namespace

@@ -143,20 +143,27 @@ TEST_F(ZoneEditing, ChangesAreSavedAfterTheQuestion)
     EXPECT_EQ(editor.boxes, Typed("Kiribati (Kiritimati)", {"210", "00", "E"}));
 }
 
-TEST_F(ZoneEditing, DeleteLeavesTheZonesPlacesAndShowsTheFirstZone)
+// "... and its 3 places?" answered Yes takes the zone and its places, and
+// their other names, together; the first zone is shown.
+TEST_F(ZoneEditing, DeleteTakesTheZoneWithItsPlacesAndShowsTheFirstZone)
 {
+    db.Execute("INSERT INTO PlaceNames VALUES (22, 'Delhi', 'Dilli'), (31, 'Kathmandu', 'Kantipur')");
     ZoneEditor editor(Countries());
     editor.Find("India");
     messages.answers = {Answer::No};
     editor.Delete();
     EXPECT_EQ(AllZones().size(), 4u);
+    EXPECT_EQ(PlacesOf(200).size(), 3u);
     EXPECT_EQ(messages.questions.back(), "Are you sure to delete India [82E30] and its 3 places?");
 
     messages.answers = {Answer::Yes};
     editor.Delete();
     EXPECT_EQ(editor.boxes.name, "Afghanistan");
     EXPECT_EQ(AllZones(), (std::vector<std::string>{"Afghanistan|67E30", "Antarctica|0E00", "Nepal|86E15"}));
-    EXPECT_EQ(PlacesOf(200).size(), 3u);
+    EXPECT_TRUE(PlacesOf(200).empty());
+    EXPECT_EQ(Rows("SELECT PlaceName FROM Places ORDER BY PlaceName"),
+              (std::vector<std::string>{"Herat", "Kabul", "Kathmandu"}));
+    EXPECT_EQ(Rows("SELECT OtherName FROM PlaceNames"), std::vector<std::string>{"Kantipur"});
 
     // While adding, only the new entry goes.
     ASSERT_TRUE(editor.Add());
@@ -181,8 +188,32 @@ TEST_F(ZoneEditing, DeleteLeavesTheZonesPlacesAndShowsTheFirstZone)
         editor.Delete();
     }
     EXPECT_TRUE(AllZones().empty());
+    EXPECT_TRUE(Rows("SELECT PlaceName FROM Places").empty());
     EXPECT_TRUE(editor.AddingNew());
     EXPECT_EQ(editor.boxes, ZoneBoxes{});
+}
+
+// The zone and its places go in one transaction: when its places cannot
+// go, the zone stays too, shown and in edit as before.
+TEST_F(ZoneEditing, AZoneWhosePlacesCannotGoStaysWithThem)
+{
+    db.Execute("CREATE TRIGGER refuse BEFORE DELETE ON Places BEGIN SELECT RAISE(ABORT, 'refused'); END;");
+    const std::vector<std::string> zones = AllZones();
+    ZoneEditor editor(Countries());
+    editor.Find("India");
+    messages.answers = {Answer::Yes};
+    EXPECT_THROW(editor.Delete(), DbError);
+    EXPECT_EQ(AllZones(), zones);
+    EXPECT_EQ(PlacesOf(200).size(), 3u);
+    EXPECT_EQ(editor.boxes.name, "India");
+    EXPECT_EQ(Countries().Field("Country").Text(), "India");
+
+    // Once they can, the same Delete takes both.
+    db.Execute("DROP TRIGGER refuse");
+    messages.answers = {Answer::Yes};
+    editor.Delete();
+    EXPECT_EQ(AllZones().size(), 3u);
+    EXPECT_TRUE(PlacesOf(200).empty());
 }
 
 TEST_F(ZoneEditing, FindLooksForTheStartOfAName)
@@ -224,10 +255,11 @@ TEST_F(ZoneEditing, ACorrectionIsNotSavedOverTheOtherCopysChangeOrDeletion)
          "The time zone \"India\" was changed by another program since it was shown here, so your correction "
          "was not saved. It is shown as it now stands.",
          {"Afghanistan|67E30", "Antarctica|0E00", "India|82E31", "Nepal|86E15"}, Typed("India", {"82", "31", "E"})},
+        // No other zone takes its boxes: none is in edit until the next move.
         {"DELETE FROM Countries WHERE Country = 'India'",
          "The time zone \"India\" was deleted by another program since it was shown here, so your correction "
          "was not saved.",
-         {"Afghanistan|67E30", "Antarctica|0E00", "Nepal|86E15"}, Typed("Afghanistan", {"67", "30", "E"})},
+         {"Afghanistan|67E30", "Antarctica|0E00", "Nepal|86E15"}, ZoneBoxes{}},
     };
     for (const Case& c : cases) {
         SetUp();
@@ -245,6 +277,9 @@ TEST_F(ZoneEditing, ACorrectionIsNotSavedOverTheOtherCopysChangeOrDeletion)
         EXPECT_EQ(messages.messages, std::vector<std::string>{c.message});
         EXPECT_EQ(AllZones(), c.stored);
         EXPECT_EQ(here.boxes, c.shown);
+        EXPECT_EQ(here.ShowsNoRow(), c.shown == ZoneBoxes{});
+        here.Move(MoveTo::Next);
+        EXPECT_EQ(here.boxes.name, c.shown == ZoneBoxes{} ? "Afghanistan" : "Nepal");
         for (MoveTo m : {MoveTo::Next, MoveTo::Previous, MoveTo::Bottom, MoveTo::Top})
             here.Move(m);
         EXPECT_EQ(messages.messages.size(), 1u) << messages.messages.back();

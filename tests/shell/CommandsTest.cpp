@@ -4,12 +4,26 @@
 
 #include "OutputFixture.h"
 
+#include "shell/DataTransfer.h"
 #include "shell/SmallWindows.h"
+#include "shell/TimeZones.h"
+#include "shell/frmConversion.h"
+#include "shell/frmConversion2.h"
+#include "shell/PageList.h"
+#include "shell/frmOptions.h"
+#include "shell/frmPlaces.h"
+#include "shell/frmSplash.h"
+#include "refdata/Places.h"
 #include "shell/frmSettings.h"
 #include "pages/PainterSurface.h"
+#include "shell/PrintJob.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QGroupBox>
+#include <QListWidget>
 #include <QPageSetupDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QCheckBox>
 #include <QImage>
@@ -18,6 +32,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSet>
+#include <QWindow>
 #include <QRegularExpression>
 
 #include <optional>
@@ -206,6 +221,66 @@ TEST_F(CommandsTest, HelpAndPrintSetupChangeNothing)
     EXPECT_TRUE(choosePrinterTitles.empty());
     EXPECT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(w.Entries(), before);
+}
+
+// The paper and orientation chosen in Print Setup are those of the next
+// print jobs, whichever command prints.
+TEST_F(CommandsTest, ThePaperChosenInPrintSetupIsThePaperOfTheNextJobs)
+{
+    QPrinter& printer = ShellPrinter();
+    const QPageLayout before = printer.pageLayout();
+    const struct {
+        const char* what;
+        QPageSize::PageSizeId paper;
+        QPageLayout::Orientation orientation;
+        QSizeF points;
+    } cases[] = {
+        {"Letter", QPageSize::Letter, QPageLayout::Portrait, {612, 792}},
+        {"A4 landscape", QPageSize::A4, QPageLayout::Landscape, {841.9, 595.3}},
+        {"Legal", QPageSize::Legal, QPageLayout::Portrait, {612, 1008}},
+        {"A4", QPageSize::A4, QPageLayout::Portrait, {595.3, 841.9}},
+    };
+    frmMain& w = StartShown();
+    const QString pdf = QString::fromStdString(folder.File("job.pdf"));
+    choosePrinter = [&](QPrinter& p) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(pdf);
+        return true;
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        whileOther = [&](QDialog& d) {
+            auto* setup = dynamic_cast<QPageSetupDialog*>(&d);
+            ASSERT_NE(setup, nullptr);
+            // As the dialog leaves the printer when the user accepts it.
+            setup->printer()->setPageSize(QPageSize(c.paper));
+            setup->printer()->setPageOrientation(c.orientation);
+        };
+        w.mnuFilePageSetup->trigger();
+        whileOther = nullptr;
+        for (const bool wholeRun : {false, true}) {
+            QFile::remove(pdf);
+            if (wholeRun) {
+                whileOther = [](QDialog& d) {
+                    auto& pages = dynamic_cast<frmOptions&>(d);
+                    pages.cmdReset->click();
+                    pages.SetSelected(0, true);
+                    pages.cmdOK->click();
+                };
+                w.mnuOutput[1]->trigger();
+                whileOther = nullptr;
+            } else {
+                whileShown = [](prPreview& p) { p.cmdPrint->click(); };
+                ASSERT_TRUE(PressPreview(w));
+                whileShown = nullptr;
+            }
+            const QSizeF sheet = PdfSheetSize(pdf);
+            EXPECT_NEAR(sheet.width(), c.points.width(), 0.5) << (wholeRun ? "Print" : "Print this page");
+            EXPECT_NEAR(sheet.height(), c.points.height(), 0.5) << (wholeRun ? "Print" : "Print this page");
+        }
+    }
+    EXPECT_TRUE(messages.messages.empty()) << messages.messages.front();
+    printer.setPageLayout(before);
 }
 
 TEST_F(CommandsTest, TheSettingsDialogShowsTheSettingsInEffectAndOkStoresThem)
@@ -410,6 +485,36 @@ TEST_F(CommandsTest, TheSettingsSampleFitsABorderPictureOfAnySize)
     });
 }
 
+// A user's first session: the preview moved by the window manager (not by
+// the program) opens again where it was left, in that session and the next.
+TEST_F(CommandsTest, ThePreviewMovedInTheFirstSessionOpensWhereItWasLeft)
+{
+    const QPoint moved(50, 40);
+    frmMain& w = StartShown();
+    QPoint shownAt;
+    whileShown = [&](prPreview& p) {
+        p.show();
+        Settle();
+        shownAt = p.geometry().topLeft();
+        if (shownAt != moved) {
+            p.windowHandle()->setPosition(moved);
+            Settle();
+            ASSERT_EQ(p.geometry().topLeft(), moved);
+        }
+        p.hide();
+    };
+    ASSERT_TRUE(PressPreview(w));
+    EXPECT_NE(shownAt, moved) << "the first opening is the window system's choice";
+    ASSERT_TRUE(PressPreview(w));
+    EXPECT_EQ(shownAt, moved);
+    messages.answers = {Answer::No};
+    EXPECT_TRUE(w.close());
+    Stop();
+    frmMain& again = StartShown();
+    ASSERT_TRUE(PressPreview(again));
+    EXPECT_EQ(shownAt, moved);
+}
+
 } // namespace
 
 namespace {
@@ -475,6 +580,92 @@ TEST_F(CommandsTest, EachAltLetterOfTheWindowHasOneTargetAndTheKeysReachIt)
     EXPECT_TRUE(w.MatchMakingMode());
     help->close();
     EXPECT_TRUE(messages.messages.empty());
+}
+
+// The captions of a window that Alt and a letter reach while it is
+// active, by their access key: its buttons, check boxes and options, the
+// captions of its boxes, its frames, tabs and menu bar. Each menu's entries
+// are a scope of their own.
+std::vector<QStringList> AccessKeyScopes(QWidget& window)
+{
+    QStringList captions;
+    std::vector<QStringList> scopes;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (w->window() != &window)
+            continue;
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            captions << button->text();
+        else if (auto* label = qobject_cast<QLabel*>(w); label && label->buddy())
+            captions << label->text();
+        else if (auto* frame = qobject_cast<QGroupBox*>(w))
+            captions << frame->title();
+        else if (auto* tabs = qobject_cast<QTabBar*>(w))
+            for (int k = 0; k < tabs->count(); ++k)
+                captions << tabs->tabText(k);
+        else if (auto* bar = qobject_cast<QMenuBar*>(w))
+            for (QAction* a : bar->actions())
+                captions << a->text();
+        else if (auto* menu = qobject_cast<QMenu*>(w)) {
+            QStringList entries;
+            for (QAction* a : menu->actions())
+                entries << a->text();
+            scopes.push_back(entries);
+        }
+    }
+    scopes.push_back(captions);
+    return scopes;
+}
+
+TEST_F(CommandsTest, EveryWindowAndDialogGivesEachAltLetterOneTarget)
+{
+    frmMain& w = StartShown();
+    ASSERT_TRUE(PressPreview(w));
+    ASSERT_TRUE(FindCountry(w.EntryOf(0).zoneId));
+    frmSettings settings(&w, settingsFile);
+    frmOptions pages(&w);
+    prPreview preview(&w);
+    frmConversion ghati(w);
+    frmConversion2 olderGhati(w, Native());
+    frmPlaces places(&w);
+    TimeZones zones(&w);
+    frmAbout about(&w);
+    frmCOM note(&w);
+    DataTransfer import(&w);
+    frmSplash splash(0);
+    for (QWidget* window : std::initializer_list<QWidget*>{&w, &settings, &pages, &preview, &ghati, &olderGhati,
+                                                           &places, &zones, &about, &note, &import, &splash}) {
+        SCOPED_TRACE(window->metaObject()->className());
+        for (const QStringList& scope : AccessKeyScopes(*window)) {
+            std::map<QKeySequence, QString> targets;
+            for (const QString& caption : scope) {
+                const QKeySequence key = QKeySequence::mnemonic(caption);
+                if (key.isEmpty())
+                    continue;
+                const auto [at, first] = targets.emplace(key, caption);
+                EXPECT_TRUE(first) << key.toString().toStdString() << ": \"" << at->second.toStdString()
+                                   << "\" and \"" << caption.toStdString() << "\"";
+            }
+        }
+    }
+
+    // A letter once shared now presses its button.
+    const auto press = [](QDialog& dialog, Qt::Key letter, const std::function<bool()>& pressed) {
+        dialog.show();
+        dialog.activateWindow();
+        // Active itself, not by its owner's activity.
+        for (int waited = 0; waited < 2000 && QApplication::activeWindow() != &dialog; waited += 20)
+            QTest::qWait(20);
+        ASSERT_EQ(QApplication::activeWindow(), &dialog);
+        QTest::keyClick(&dialog, letter, Qt::AltModifier);
+        for (int waited = 0; waited < 2000 && !pressed(); waited += 20)
+            QTest::qWait(20);
+        EXPECT_TRUE(pressed()) << dialog.metaObject()->className();
+        dialog.hide();
+    };
+    FillPageList(*pages.ListBox1, {{"Basic", "Basic"}, {"Nirayana", "Nirayana"}});
+    pages.cmdReset_Click();
+    press(pages, Qt::Key_A, [&] { return pages.Selected(0) && pages.Selected(1); });
+    press(settings, Qt::Key_H, [&] { return fileRequests.size() == 1; });
 }
 
 TEST_F(CommandsTest, TheWindowAndThePreviewOpenWhereTheyWereLeft)

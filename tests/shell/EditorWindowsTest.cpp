@@ -367,16 +367,36 @@ TEST_F(EditorWindowsTest, APlaceDeletedOrChangedByAnotherCopyIsToldOnce)
     };
     const QString deleted = editor.txtCity->text();
     elsewhere("DELETE FROM Places WHERE [Country ID] = ? AND PlaceName = ?", deleted);
+    editor.show();
+    editor.txtLatitude[1]->setFocus();
     TypeInto(editor.txtLatitude[1], QStringLiteral("45"));
-    for (int i = 0; i < 4; ++i) {
-        messages.answers = {Answer::Yes};
-        editor.cmdMove[2]->click();
-    }
+    messages.answers = {Answer::Yes};
+    editor.cmdMove[2]->click();
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0], "The place \"" + deleted.toStdString() +
                                         "\" was deleted by another program since it was shown here, so your "
                                         "correction was not saved.");
+    // No other place is put in its boxes: they wait, empty, and the typing
+    // goes to the search box.
+    EXPECT_TRUE(editor.Editor().ShowsNoRow());
+    for (QLineEdit* box : {editor.txtCity, editor.txtLatitude[0], editor.txtLatitude[1], editor.txtLongitude[1]}) {
+        EXPECT_TRUE(box->text().isEmpty()) << box->objectName().toStdString();
+        EXPECT_FALSE(box->isEnabled()) << box->objectName().toStdString();
+    }
+    EXPECT_FALSE(editor.cmdDelete->isEnabled());
+    EXPECT_EQ(editor.focusWidget(), editor.txtSearch);
+    // The next move starts from the zone's first place, in edit again.
+    editor.cmdMove[2]->click();
+    EXPECT_FALSE(editor.Editor().ShowsNoRow());
+    const std::string first = PlacesOf(India).front();
+    EXPECT_EQ(editor.txtCity->text().toStdString(), first.substr(0, first.find('|')));
+    EXPECT_TRUE(editor.txtLatitude[1]->isEnabled());
+    EXPECT_TRUE(editor.cmdDelete->isEnabled());
+    for (int i = 0; i < 2; ++i)
+        editor.cmdMove[2]->click();
+    EXPECT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(PlacesOf(India).size(), 2u);
+    editor.hide();
 
     editor.cmdMove[1]->click();
     const QString changed = editor.txtCity->text();

@@ -23,6 +23,13 @@ using namespace tarvik::testing;
 
 namespace {
 
+// A key with its modifiers, by the name a user knows it by.
+struct KeyPress {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+};
+
 class EntryByKeysTest : public OutputRunTest {
 protected:
     // Into a box as a user does: the focus comes from another box by Tab
@@ -115,6 +122,39 @@ TEST_F(EntryByKeysTest, TheCalendarBesideTheDatePicksADate)
     QTest::keyClick(calendar->findChild<QTableView*>(), Qt::Key_Return);
     Settle();
     EXPECT_EQ(w.txtDOB[0]->text(), QStringLiteral("07-Mar-1991"));
+    EXPECT_EQ(w.txtDOB[0]->Calendar(), nullptr);
+    EXPECT_TRUE(messages.messages.empty());
+}
+
+// The calendar opens from the keys too, as the platform's date boxes open
+// theirs, and closes on Escape with the date as it was.
+TEST_F(EntryByKeysTest, TheCalendarOpensWithAltDownAndF4)
+{
+    frmMain& w = StartShown();
+    const KeyPress cases[] = {
+        {"Alt+Down", Qt::Key_Down, Qt::AltModifier},
+        {"F4", Qt::Key_F4, Qt::NoModifier},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        w.txtDOB[0]->setFocus();
+        Settle();
+        QTest::keyClick(w.txtDOB[0], c.key, c.modifiers);
+        Settle();
+        QCalendarWidget* calendar = w.txtDOB[0]->Calendar();
+        ASSERT_NE(calendar, nullptr);
+        EXPECT_TRUE(calendar->isVisible());
+        EXPECT_EQ(calendar->selectedDate(), QDate(1980, 8, 15));
+        QTest::keyClick(calendar->findChild<QTableView*>(), Qt::Key_Escape);
+        Settle();
+        EXPECT_EQ(w.txtDOB[0]->Calendar(), nullptr);
+        EXPECT_EQ(w.txtDOB[0]->text(), QStringLiteral("15-Aug-1980"));
+    }
+    // Down alone stays the box's own.
+    w.txtDOB[0]->setFocus();
+    Settle();
+    QTest::keyClick(w.txtDOB[0], Qt::Key_Down);
+    Settle();
     EXPECT_EQ(w.txtDOB[0]->Calendar(), nullptr);
     EXPECT_TRUE(messages.messages.empty());
 }
@@ -293,6 +333,66 @@ TEST_F(PickerByKeysTest, ATextThatFindsNoEntryIsToldOnceAndKeepsTheTextAndTheFoc
     EXPECT_EQ(Native().Place, "Delhi");
 }
 
+// F11, Ctrl+P and Ctrl+S straight from a picker being typed in take the
+// entry the list shows, as leaving the box does, with the list open or
+// closed.
+TEST_F(PickerByKeysTest, ACommandFromAHalfTypedPickerTakesTheEntryTheListShows)
+{
+    frmMain& w = StartShown();
+    const QString saved = QString::fromStdString(folder.File("typed.TVK"));
+    chooseFile = [&](const FileRequest&) { return saved; };
+    const KeyPress commands[] = {
+        {"F11", Qt::Key_F11, Qt::NoModifier},
+        {"Ctrl+P", Qt::Key_P, Qt::ControlModifier},
+        {"Ctrl+S", Qt::Key_S, Qt::ControlModifier},
+    };
+    const struct {
+        const char* what;
+        PickerBox* picker;
+        const char* typed;
+        const char* place;
+        long long placeId;
+    } typings[] = {
+        {"a place", w.cmbPlaces[0], "Mumb", "Mumbai", 1275339},
+        {"a zone", w.cmbZones[0], "Nepa", "Kathmandu", 1283240},
+    };
+    for (const auto& t : typings)
+        for (const auto& c : commands)
+            for (const bool listOpen : {true, false}) {
+                SCOPED_TRACE(std::string(t.what) + ", " + c.name + (listOpen ? ", list open" : ", list closed"));
+                TypeInto(w.cmbZones[0], QStringLiteral("India"));
+                Press(w.cmbZones[0], Qt::Key_Return);
+                ASSERT_TRUE(w.cmbPlaces[0]->SelectText(QStringLiteral("Delhi")));
+                fs::remove(saved.toStdString());
+                messages.messages.clear();
+                const int before = shown;
+                TypeInto(t.picker, QString::fromLatin1(t.typed));
+                ASSERT_EQ(t.picker->completer()->popup()->isVisible(), true);
+                if (!listOpen)
+                    Press(t.picker, Qt::Key_Escape);
+                QTest::keyClick(KeysGoTo(t.picker), c.key, c.modifiers);
+                Settle();
+                EXPECT_TRUE(messages.messages.empty()) << messages.messages.front();
+                EXPECT_EQ(w.EntryOf(0).placeId, t.placeId);
+                EXPECT_EQ(w.cmbPlaces[0]->currentText(), QString::fromLatin1(t.place));
+                if (c.key == Qt::Key_S) {
+                    QFile file(saved);
+                    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+                    EXPECT_TRUE(QString::fromLatin1(file.readAll()).contains(QString::number(t.placeId)));
+                } else {
+                    EXPECT_EQ(shown, before + 1);
+                    EXPECT_EQ(Native().Place, t.place);
+                }
+            }
+    // With nothing chosen the run says so.
+    TypeInto(w.cmbZones[0], QStringLiteral("antarctica"));
+    Press(w.cmbZones[0], Qt::Key_Return);
+    messages.messages.clear();
+    QTest::keyClick(w.txtName[0], Qt::Key_F11);
+    Settle();
+    EXPECT_EQ(messages.messages, std::vector<std::string>{"Please select the Place again for Male"});
+}
+
 // The places editor driven through its boxes and buttons.
 class PlacesAfterTheEditorTest : public EntryByKeysTest {
 public:
@@ -462,9 +562,14 @@ protected:
     void SetUp() override
     {
         PickerByKeysTest::SetUp();
+        folder.Write("countries.csv", std::string(FixtureCountries) + "900010,British Indian Ocean Terr.,72E00\n");
+        folder.Write("places.csv", std::string(FixturePlaces) + "1275701,221122,Bijapur,16N49,75E42\n"
+                                                                "1462711,221122,Vijayapura,13N17,77E48\n"
+                                                                "900011,900010,Diego Garcia,7S18,72E24\n");
         folder.Write("place-names.csv", "Place ID,PlaceName,OtherName\n"
                                         "1275339,Mumbai,Bombay\n"
-                                        "1283240,Kathmandu,Kantipur\n");
+                                        "1283240,Kathmandu,Kantipur\n"
+                                        "1275701,Bijapur,Vijayapura\n");
         folder.Write("country-names.csv", "Country,OtherName\n"
                                           "United States,USA\n"
                                           "United States,America\n");
@@ -509,6 +614,61 @@ TEST_F(NamesByKeysTest, AFormerNameFindsItsPlaceAndAShortNameItsCountrysZones)
     EXPECT_TRUE(messages.messages.empty()) << messages.messages.front();
     ASSERT_TRUE(PressPreview(w));
     EXPECT_EQ(Native().Place, "Kathmandu");
+}
+
+
+// A name typed whole is that zone or place, before those that merely hold
+// it; a place's own name that is another's other name waits for a choice.
+TEST_F(NamesByKeysTest, ANameTypedWholeIsThatEntryAndTwoOfOneNameWaitForAChoice)
+{
+    frmMain& w = StartShown();
+    TypeInto(w.cmbZones[0], QStringLiteral("Nepal"));
+    Press(w.cmbZones[0], Qt::Key_Return);
+    TypeInto(w.cmbZones[0], QStringLiteral("India"));
+    EXPECT_EQ(Listed(w.cmbZones[0]), (QStringList{"India [82E30]", "British Indian Ocean Terr. [72E00]"}));
+    Press(w.cmbZones[0], Qt::Key_Return);
+    EXPECT_EQ(w.cmbZones[0]->currentText(), QStringLiteral("India [82E30]"));
+    EXPECT_EQ(w.EntryOf(0).zoneId, 221122);
+    EXPECT_EQ(FocusedControl(), QStringLiteral("cmbPlaces0"));
+
+    TypeInto(w.cmbPlaces[0], QStringLiteral("Vijayapura"));
+    EXPECT_EQ(Listed(w.cmbPlaces[0]), (QStringList{"Bijapur (also Vijayapura)  \u2014  16N49 75E42",
+                                                   "Vijayapura  \u2014  13N17 77E48"}));
+    // Enter takes neither: the list stays for the choice.
+    Press(w.cmbPlaces[0], Qt::Key_Return);
+    EXPECT_EQ(w.EntryOf(0).placeId, 0);
+    EXPECT_EQ(Listed(w.cmbPlaces[0]).size(), 2);
+    EXPECT_EQ(FocusedControl(), QStringLiteral("cmbPlaces0"));
+    EXPECT_TRUE(messages.messages.empty()) << messages.messages.front();
+    Press(w.cmbPlaces[0], Qt::Key_Down);
+    Press(w.cmbPlaces[0], Qt::Key_Down);
+    Press(w.cmbPlaces[0], Qt::Key_Return);
+    EXPECT_EQ(w.cmbPlaces[0]->currentText(), QStringLiteral("Vijayapura"));
+    EXPECT_EQ(w.EntryOf(0).placeId, 1462711);
+    EXPECT_EQ(w.txtLatLong[0]->text(), QStringLiteral("13N17 77E48"));
+    EXPECT_EQ(FocusedControl(), QStringLiteral("cmbWTC0"));
+    ASSERT_TRUE(PressPreview(w));
+    EXPECT_EQ(Native().Place, "Vijayapura");
+
+    // Typed again and left, or run at once: said so, and the list is open to choose from.
+    const std::string several =
+        "Several places of India [82E30] are named \"vijayapura\".\nChoose one from the list under the box.";
+    TypeInto(w.cmbPlaces[0], QStringLiteral("vijayapura"));
+    w.cmbWTC[0]->setFocus();
+    Settle();
+    Reactivate(w.cmbPlaces[0]);
+    EXPECT_EQ(messages.messages, std::vector<std::string>{several});
+    EXPECT_EQ(FocusedControl(), QStringLiteral("cmbPlaces0"));
+    EXPECT_EQ(Listed(w.cmbPlaces[0]).size(), 2);
+    messages.messages.clear();
+    EXPECT_FALSE(PressPreview(w));
+    EXPECT_EQ(messages.messages, std::vector<std::string>{several});
+    Press(w.cmbPlaces[0], Qt::Key_Down);
+    Press(w.cmbPlaces[0], Qt::Key_Return);
+    EXPECT_EQ(w.cmbPlaces[0]->currentText(), QStringLiteral("Bijapur"));
+    EXPECT_EQ(w.txtLatLong[0]->text(), QStringLiteral("16N49 75E42"));
+    ASSERT_TRUE(PressPreview(w));
+    EXPECT_EQ(Native().Place, "Bijapur");
 }
 
 } // namespace

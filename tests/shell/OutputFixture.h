@@ -34,6 +34,20 @@ inline int PdfPages(const QString& path)
     return static_cast<int>(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))));
 }
 
+// The size of a PDF file's first sheet, in points (nothing when it has none).
+inline QSizeF PdfSheetSize(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    static const QRegularExpression box(
+        QStringLiteral("/MediaBox\\s*\\[\\s*([-\\d.]+)\\s+([-\\d.]+)\\s+([-\\d.]+)\\s+([-\\d.]+)\\s*\\]"));
+    const QRegularExpressionMatch m = box.match(QString::fromLatin1(file.readAll()));
+    if (!m.hasMatch())
+        return {};
+    return {m.captured(3).toDouble() - m.captured(1).toDouble(), m.captured(4).toDouble() - m.captured(2).toDouble()};
+}
+
 class OutputRunTest : public ShellTest {
 protected:
     void SetUp() override

@@ -206,4 +206,116 @@ TEST_F(PickerBoxTest, OtherNamesFindTheirRowWhichTheListShowsByItsText)
     EXPECT_EQ(picker->currentText(), QStringLiteral("Mumbai"));
 }
 
+// A name typed whole is the row of that name, before every row that merely
+// holds it; of several rows of one name none is taken until the user
+// chooses, and the list tells them apart.
+TEST_F(PickerBoxTest, ANameTypedWholeIsItsRowAndSeveralOfOneNameAreChosenFrom)
+{
+    picker->SetRows({{QStringLiteral("American Samoa [165W00]"), 1, {}, {QStringLiteral("American Samoa")}},
+                     {QStringLiteral("British Indian Ocean Terr. [72E00]"), 2, {QStringLiteral("Chagos Islands")},
+                      {QStringLiteral("British Indian Ocean Terr.")}},
+                     {QStringLiteral("Canada (Halifax) [60W00]"), 3, {}, {QStringLiteral("Canada (Halifax)"), QStringLiteral("Canada")}},
+                     {QStringLiteral("Canada (Toronto) [75W00]"), 4, {}, {QStringLiteral("Canada (Toronto)"), QStringLiteral("Canada")}},
+                     {QStringLiteral("India [82E30]"), 5, {}, {QStringLiteral("India")}},
+                     {QStringLiteral("Samoa [165E00]"), 6, {}, {QStringLiteral("Samoa")}}});
+    const struct {
+        const char* typed;
+        QStringList listed;   // as the list shows them, those of the name first
+        long long taken;      // by Enter before moving in the list; 0: none, the list stays
+    } cases[] = {
+        {"India", {"India [82E30]", "British Indian Ocean Terr. [72E00]"}, 5},
+        {"samoa", {"Samoa [165E00]", "American Samoa [165W00]"}, 6},
+        {"India [82E30]", {"India [82E30]"}, 5},
+        {"Canada (Toronto)", {"Canada (Toronto) [75W00]"}, 4},
+        {"chagos islands", {"British Indian Ocean Terr. [72E00]"}, 2},
+        {"Canada", {"Canada (Halifax) [60W00]", "Canada (Toronto) [75W00]"}, 0},
+        // Merely held: the first listed, as before.
+        {"ind", {"British Indian Ocean Terr. [72E00]", "India [82E30]"}, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        picker->setCurrentIndex(0);
+        Type(QString::fromLatin1(c.typed));
+        EXPECT_EQ(Listed(), c.listed);
+        QTest::keyClick(picker->completer()->popup(), Qt::Key_Return);
+        QApplication::processEvents();
+        EXPECT_EQ(picker->Key(), c.taken);
+        EXPECT_EQ(picker->completer()->popup()->isVisible(), c.taken == 0);
+        EXPECT_EQ(picker->NamesSeveralRows(), c.taken == 0);
+        // Leaving the box takes the same, or nothing.
+        picker->completer()->popup()->hide();
+        Type(QString::fromLatin1(c.typed));
+        picker->completer()->popup()->hide();
+        EXPECT_EQ(picker->Commit(), c.taken != 0);
+        EXPECT_EQ(picker->Key(), c.taken);
+        EXPECT_EQ(picker->currentText(), c.taken ? picker->itemText(picker->findData(QVariant::fromValue(c.taken)))
+                                                 : QString::fromLatin1(c.typed));
+    }
+}
+
+TEST_F(PickerBoxTest, APlacesOwnNameThatIsAnothersOtherNameListsBothWithWhereTheyLie)
+{
+    picker->SetRows({{QStringLiteral("Bijapur"), 1, {QStringLiteral("Vijayapura")}},
+                     {QStringLiteral("Rampur"), 2, {}},
+                     {QStringLiteral("Rampur"), 3, {}},
+                     {QStringLiteral("Vijayapura"), 4, {}},
+                     {QStringLiteral("Vijayapura Road"), 5, {}}});
+    picker->SetDetail([](long long key) {
+        const char* where[] = {"", "16N49 75E42", "28N48 79E02", "26N34 83E57", "13N17 77E48", "13N20 77E40"};
+        return QString::fromLatin1(where[key]);
+    });
+    const struct {
+        const char* typed;
+        QStringList listed;
+        int down;             // Down presses before Enter
+        long long taken;
+        const char* shown;
+    } cases[] = {
+        {"Vijayapura",
+         {"Bijapur (also Vijayapura)  \u2014  16N49 75E42", "Vijayapura  \u2014  13N17 77E48", "Vijayapura Road"},
+         2, 4, "Vijayapura"},
+        {"VIJAYAPURA",
+         {"Bijapur (also Vijayapura)  \u2014  16N49 75E42", "Vijayapura  \u2014  13N17 77E48", "Vijayapura Road"},
+         1, 1, "Bijapur"},
+        {"rampur", {"Rampur  \u2014  28N48 79E02", "Rampur  \u2014  26N34 83E57"}, 2, 3, "Rampur"},
+        // One of the name: taken at once, and listed plainly.
+        {"Bijapur", {"Bijapur"}, 0, 1, "Bijapur"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        picker->setCurrentIndex(-1);
+        Type(QString::fromUtf8(c.typed));
+        EXPECT_EQ(Listed(), c.listed);
+        QAbstractItemView* list = picker->completer()->popup();
+        if (c.down > 0) {
+            // Enter takes neither until one is chosen.
+            QTest::keyClick(list, Qt::Key_Return);
+            QApplication::processEvents();
+            EXPECT_TRUE(list->isVisible());
+            EXPECT_EQ(picker->Key(), 0);
+            EXPECT_FALSE(picker->Commit());
+        }
+        for (int k = 0; k < c.down; ++k)
+            QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+        QApplication::processEvents();
+        EXPECT_FALSE(list->isVisible());
+        EXPECT_EQ(picker->Key(), c.taken);
+        EXPECT_EQ(picker->currentText(), QString::fromLatin1(c.shown));
+        // The row chosen stays when the box is left, though its name is another's too.
+        EXPECT_TRUE(picker->Commit());
+        EXPECT_EQ(picker->Key(), c.taken);
+    }
+    // A click in the list chooses as Enter does.
+    Type(QStringLiteral("vijayapura"));
+    QAbstractItemView* list = picker->completer()->popup();
+    ASSERT_TRUE(list->isVisible());
+    const QModelIndex town = list->model()->index(1, 0);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(town).center());
+    QApplication::processEvents();
+    EXPECT_EQ(picker->Key(), 4);
+    EXPECT_TRUE(picker->Commit());
+    EXPECT_EQ(picker->Key(), 4);
+}
+
 } // namespace

@@ -367,6 +367,25 @@ TEST(PageSetTest, ADamagedSetIsRefused)
         EXPECT_EQ(ReadPageSet(c.lines, problem), std::nullopt) << c.what;
         EXPECT_EQ(problem.rfind(c.problem, 0), 0u) << c.what << ": " << problem;
     }
+    // A file that is no page set at all (a picture, say) is told by its
+    // lines, not by its bytes.
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        const char* problem;
+    } binary[] = {
+        {"a picture", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x01\0\r\x08\x06\n", 22),
+         "line 2 should hold 1 or 0 for the page on line 1"},
+        {"a long line", QByteArray(" 0 \r\n 1 \r\n") + QByteArray(300, 'x') + "\r\nno\r\n",
+         "line 4 should hold 1 or 0 for the page on line 3"},
+        {"bytes on the last line", QByteArray("Basic\r\n 1 \r\n\x01\x02\x03\rPK\x03\x04", 18),
+         "the page on the last line has no flag after it"},
+    };
+    for (const auto& c : binary) {
+        std::string problem;
+        EXPECT_EQ(ReadPageSet(LinesOfText(c.bytes), problem), std::nullopt) << c.what;
+        EXPECT_EQ(problem, c.problem) << c.what;
+    }
     // A flag other than 1 reads as not chosen; an empty set is no damage.
     std::string problem;
     EXPECT_EQ(ReadPageSet(Lines({"Basic", " 2 ", "Sayana", "-1"}), problem),

@@ -1,6 +1,7 @@
 #include "Batch.h"
 #include "ChartJson.h"
 #include "DumpOptions.h"
+#include "RunCommand.h"
 
 #include "core/State.h"
 #include "core/Version.h"
@@ -13,7 +14,6 @@
 
 #include <fcntl.h>
 #include <sys/mount.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -101,25 +101,12 @@ std::vector<std::string> flatValues(const std::string& json, const std::string& 
     return out;
 }
 
-struct ProgramRun {
-    int exitCode;
-    std::string out;
-};
+using ProgramRun = tarvik::testing::CommandRun;
 
 ProgramRun runChartdump(const std::string& arguments)
 {
     const char* bin = std::getenv("TARVIK_BIN_DIR");
-    const std::string command = std::string(bin ? bin : ".") + "/chartdump " + arguments + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    ProgramRun run{-1, {}};
-    if (!pipe)
-        return run;
-    char buf[4096];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;)
-        run.out.append(buf, n);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return tarvik::testing::RunCommand(std::string(bin ? bin : ".") + "/chartdump " + arguments + " 2>/dev/null");
 }
 
 std::string chartdumpPath()
@@ -135,16 +122,7 @@ ProgramRun runBash(const std::string& script)
     std::string quoted;
     for (const char c : "chartdump() { \"" + chartdumpPath() + "\" \"$@\"; }; " + script)
         quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    FILE* pipe = popen(("bash -c '" + quoted + "'").c_str(), "r");
-    ProgramRun run{-1, {}};
-    if (!pipe)
-        return run;
-    char buf[4096];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;)
-        run.out.append(buf, n);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return tarvik::testing::RunCommand("bash -c '" + quoted + "'");
 }
 
 const std::string DelhiLine = "--date 15-08-1980 --time 10:30:00 --lat 28N39 --lon 77E13 --zone 82E30";
@@ -632,13 +610,7 @@ TEST(ChartDumpProgramTest, PanchangWithoutTheDatabasesPrintsNothing)
                                std::filesystem::copy_options::overwrite_existing);
     const std::string args = " --date 15-08-1980 --time 10:30:00 --lat 28N39 --lon 77E13 --zone 82E30";
     auto run = [&](const std::string& more) {
-        FILE* pipe = popen(((folder / "chartdump").string() + args + more + " 2>/dev/null").c_str(), "r");
-        std::string out;
-        char buf[4096];
-        for (std::size_t n; pipe && (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;)
-            out.append(buf, n);
-        const int status = pipe ? pclose(pipe) : -1;
-        return ProgramRun{WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+        return tarvik::testing::RunCommand((folder / "chartdump").string() + args + more + " 2>/dev/null");
     };
     const ProgramRun chart = run("");
     EXPECT_EQ(chart.exitCode, 0);
@@ -696,15 +668,8 @@ public:
     ProgramRun Run(const std::string& arguments, std::string& err, const std::string& environment = {}) const
     {
         const std::string errFile = folder_.string() + "-stderr.txt";
-        FILE* pipe = popen((environment + " " + (folder_ / "chartdump").string() + " " + arguments + " 2>" + errFile)
-                               .c_str(),
-                           "r");
-        ProgramRun run{-1, {}};
-        char buf[4096];
-        for (std::size_t n; pipe && (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;)
-            run.out.append(buf, n);
-        const int status = pipe ? pclose(pipe) : -1;
-        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        const ProgramRun run = tarvik::testing::RunCommand(environment + " " + (folder_ / "chartdump").string() + " " +
+                                                           arguments + " 2>" + errFile);
         std::ifstream in(errFile);
         err.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
         std::filesystem::remove(errFile);

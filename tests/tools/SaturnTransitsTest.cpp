@@ -1,12 +1,12 @@
 // The committed Saturn table of the reference database against the tool
 // that makes it from the ephemeris.
 
+#include "RunCommand.h"
+
 #include "core/Version.h"
 #include "shell/FailingWrites.h"
 
 #include <gtest/gtest.h>
-
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -38,27 +38,10 @@ std::string toolPath()
     return std::filesystem::absolute(std::string(bin ? bin : ".") + "/saturntransits").string();
 }
 
-struct ToolRun {
-    int exitCode = -1;
-    std::string out;
-};
+using ToolRun = tarvik::testing::CommandRun;
+using tarvik::testing::RunCommand;
 
-// Runs a shell command line and gives its exit code and standard output.
-ToolRun run(const std::string& command)
-{
-    ToolRun result;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return result;
-    char buf[4096];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;)
-        result.out.append(buf, n);
-    const int status = pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
-
-std::string toolOutput() { return run(toolPath() + " --out - 2>/dev/null").out; }
+std::string toolOutput() { return RunCommand(toolPath() + " --out - 2>/dev/null").out; }
 
 const char* const Signs[12] = {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
                                "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
@@ -145,7 +128,7 @@ TEST(SaturnTransitsTest, WritesOnlyTheFileItIsToldTo)
     };
     for (const Case& c : cases) {
         tarvik::testing::ScratchFolder folder;
-        const ToolRun r = run("cd " + folder.Path().string() + " && " + toolPath() + " " + c.arguments + " 2>&1");
+        const ToolRun r = RunCommand("cd " + folder.Path().string() + " && " + toolPath() + " " + c.arguments + " 2>&1");
         EXPECT_EQ(r.exitCode, c.exitCode) << c.arguments;
         EXPECT_NE(r.out.find(c.message), std::string::npos) << c.arguments << ": " << r.out;
         std::vector<std::string> files;
@@ -163,7 +146,7 @@ TEST(SaturnTransitsTest, WritesOnlyTheFileItIsToldTo)
 // told with the system's reason and exit 1, and leaves no file behind.
 TEST(SaturnTransitsTest, ATableThatCannotBeWrittenIsTold)
 {
-    const ToolRun toDevice = run(toolPath() + " --out - 2>&1 >/dev/full");
+    const ToolRun toDevice = RunCommand(toolPath() + " --out - 2>&1 >/dev/full");
     EXPECT_EQ(toDevice.exitCode, 1);
     EXPECT_NE(toDevice.out.find("saturntransits: cannot write the output: No space left on device"), std::string::npos)
         << toDevice.out;
@@ -175,7 +158,7 @@ TEST(SaturnTransitsTest, ATableThatCannotBeWrittenIsTold)
         if (!place.Ready())
             continue;   // no file system of our own to fill here
         const std::string file = place.File("period.csv");
-        const ToolRun r = run(toolPath() + " --out " + file + " 2>&1");
+        const ToolRun r = RunCommand(toolPath() + " --out " + file + " 2>&1");
         EXPECT_EQ(r.exitCode, 1) << place.Reason();
         EXPECT_NE(r.out.find("saturntransits: cannot write " + file + ": " + place.Reason()), std::string::npos)
             << r.out;

@@ -7,13 +7,13 @@
 #include "DumpOptions.h"
 
 #include "core/State.h"
-#include "core/Version.h"
 #include "refdata/Database.h"
 #include "refdata/Databases.h"
 
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
 #include <iostream>
 
@@ -97,15 +97,8 @@ int runBatch(const std::string& file)
 int main(int argc, char** argv)
 {
     const ParsedOptions p = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
-    if (p.help || p.version) {
-        tarvik::tools::CheckedOutput out;
-        out.Write(p.help ? std::string(Usage) : std::string("chartdump (Tarvik) ") + tarvik::ProjectVersion + "\n");
-        if (!out.Close()) {
-            std::cerr << "chartdump: cannot write the output: " << out.Problem() << "\n";
-            return Failed;
-        }
-        return 0;
-    }
+    if (p.help || p.version)
+        return tarvik::tools::AnswerHelpOrVersion(p.help, Usage, "chartdump");
     if (!p.error.empty())
         return badArguments(p.error);
     if (p.batchFile)

@@ -1,11 +1,13 @@
 #include "CheckedOutput.h"
 
 #include "core/FileWrite.h"
+#include "core/Version.h"
 
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <iostream>
 
 namespace tarvik::tools {
 
@@ -53,5 +55,22 @@ bool CheckedOutput::Close()
 }
 
 std::string CheckedOutput::Problem() const { return error_ != 0 ? std::strerror(error_) : std::string(); }
+
+bool WriteStandardOutput(std::string_view text, std::string_view tool)
+{
+    CheckedOutput out;
+    out.Write(text);
+    if (out.Close())
+        return true;
+    std::cerr << tool << ": cannot write the output: " << out.Problem() << "\n";
+    return false;
+}
+
+int AnswerHelpOrVersion(bool help, std::string_view usage, std::string_view tool)
+{
+    const std::string text =
+        help ? std::string(usage) : std::string(tool) + " (Tarvik) " + ProjectVersion + "\n";
+    return WriteStandardOutput(text, tool) ? 0 : 1;
+}
 
 } // namespace tarvik::tools

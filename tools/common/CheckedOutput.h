@@ -38,4 +38,14 @@ private:
     bool closed_ = false;
 };
 
+// Writes the text to standard output and closes it. False when it could
+// not, after telling why on standard error ("<tool>: cannot write the
+// output: <reason>").
+bool WriteStandardOutput(std::string_view text, std::string_view tool);
+
+// Answers --help with the usage, or --version with "<tool> (Tarvik) <the
+// project's version>", on standard output; returns the exit code, 0 or 1
+// when it could not be written.
+int AnswerHelpOrVersion(bool help, std::string_view usage, std::string_view tool);
+
 } // namespace tarvik::tools

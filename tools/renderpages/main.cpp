@@ -12,7 +12,6 @@
 #include "calc/RunCopies.h"
 #include "core/Reporter.h"
 #include "core/State.h"
-#include "core/Version.h"
 #include "readings/Aspects.h"
 #include "registry/PageCatalogue.h"
 #include "registry/PageDispatcher.h"
@@ -145,17 +144,6 @@ std::string fileNameOf(int index, const std::string& key)
     return prefix + name + ".png";
 }
 
-// Writes the text to standard output; false (told) when it cannot.
-bool writeOut(const std::string& text)
-{
-    tools::CheckedOutput out;
-    if (out.Write(text) && out.Close())
-        return true;
-    out.Close();
-    std::cerr << "renderpages: cannot write the output: " << out.Problem() << "\n";
-    return false;
-}
-
 // One PNG per page, as the preview draws it; drawn turns false when a page
 // could not be drawn. False when a file could not be written, which ends the
 // run: the next file would fare no better.
@@ -198,10 +186,7 @@ int main(int argc, char** argv)
 {
     const RenderOptions options = ParseRenderOptions(std::vector<std::string>(argv + 1, argv + argc));
     if (options.help || options.version)
-        return writeOut(options.help ? std::string(RenderUsage)
-                                     : std::string("renderpages (Tarvik) ") + ProjectVersion + "\n")
-                   ? 0
-                   : PageFailed;
+        return tools::AnswerHelpOrVersion(options.help, RenderUsage, "renderpages");
     if (!options.error.empty()) {
         std::cerr << "renderpages: " << options.error << "\n" << RenderUsage;
         return BadArguments;
@@ -254,7 +239,7 @@ int main(int argc, char** argv)
     std::string listed;
     for (const std::string& key : messages.notFound)
         listed += "Not Found:" + key + "\n";
-    const bool listedOut = writeOut(listed);
+    const bool listedOut = tools::WriteStandardOutput(listed, "renderpages");
     for (const std::string& text : messages.other)
         std::cerr << text << "\n";
     return drawn && written && listedOut ? 0 : PageFailed;

@@ -7,7 +7,6 @@
 #include "calc/Ephemeris.h"
 #include "calc/TimeScale.h"
 #include "core/FileWrite.h"
-#include "core/Version.h"
 
 #include "CheckedOutput.h"
 
@@ -131,27 +130,13 @@ Command commandOf(const std::vector<std::string>& args)
     return c;
 }
 
-// Writes the text to standard output; false (told) when it cannot.
-bool writeOut(const std::string& text)
-{
-    tools::CheckedOutput out;
-    if (out.Write(text) && out.Close())
-        return true;
-    out.Close();
-    std::cerr << "saturntransits: cannot write the output: " << out.Problem() << "\n";
-    return false;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
     const Command command = commandOf(std::vector<std::string>(argv + 1, argv + argc));
     if (command.help || command.version)
-        return writeOut(command.help ? std::string(Usage)
-                                     : std::string("saturntransits (Tarvik) ") + ProjectVersion + "\n")
-                   ? 0
-                   : 1;
+        return tools::AnswerHelpOrVersion(command.help, Usage, "saturntransits");
     if (!command.error.empty()) {
         std::cerr << "saturntransits: " << command.error << "\n" << Usage;
         return 2;
@@ -159,7 +144,7 @@ int main(int argc, char** argv)
     const std::vector<Ingress> list = ingresses(1790, 2330);
     const std::string table = csv(list);
     if (command.out == "-")
-        return writeOut(table) ? 0 : 1;
+        return tools::WriteStandardOutput(table, "saturntransits") ? 0 : 1;
     // Written beside the target and renamed over it, so that a failure never
     // leaves a half-written table.
     const std::string problem = WriteFileWhole(command.out, table);

@@ -2,9 +2,10 @@
 
 #include "FontMap.h"
 #include "PictureStore.h"
+#include "core/FileWrite.h"
 #include "core/State.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QSvgRenderer>
@@ -12,7 +13,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
 
 namespace tarvik {
 
@@ -27,11 +27,6 @@ std::string faceKey(const TextFont& f)
     char buf[64];
     std::snprintf(buf, sizeof buf, "|%.3f|%d%d%d", f.Size, f.Bold, f.Italic, f.Underline);
     return f.Name + buf;
-}
-
-std::string temporaryBeside(const std::string& path)
-{
-    return path + ".part";
 }
 
 } // namespace
@@ -199,18 +194,44 @@ void ImageSurface::Clear()
 
 const QImage& ImageSurface::Image() { return image_; }
 
-bool ImageSurface::SavePng(const std::string& path)
+namespace {
+
+// The picture as 8-bit grey when every pixel is a grey (red, green and blue
+// alike), else a null image. Each grey is taken as it is: a conversion
+// through a colour space would spend more than the PNG's compression.
+QImage exactGrey(const QImage& rgb)
 {
-    const std::string temporary = temporaryBeside(path);
-    std::error_code error;
-    if (image_.save(QString::fromStdString(temporary), "PNG")) {
-        std::filesystem::rename(temporary, path, error);
-        if (!error)
-            return true;
+    QImage grey(rgb.size(), QImage::Format_Grayscale8);
+    grey.setDotsPerMeterX(rgb.dotsPerMeterX());
+    grey.setDotsPerMeterY(rgb.dotsPerMeterY());
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        uchar* out = grey.scanLine(y);
+        for (int x = 0; x < rgb.width(); ++x) {
+            const QRgb p = in[x];
+            if (qRed(p) != qBlue(p) || qGreen(p) != qBlue(p))
+                return {};
+            out[x] = static_cast<uchar>(qBlue(p));
+        }
     }
-    // A full disk leaves the part written so far: it goes, as the PDF's does.
-    std::filesystem::remove(temporary, error);
-    return false;
+    return grey;
+}
+
+} // namespace
+
+std::string ImageSurface::SavePng(const std::string& path)
+{
+    // A page drawn in greys alone (every page of the program) is kept as
+    // 8-bit grey: a third of the bytes to compress and write, and the same
+    // picture. A colour border picture keeps its colours.
+    const QImage grey = exactGrey(image_);
+    const QImage& picture = grey.isNull() ? image_ : grey;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, "PNG"))
+        return "the picture could not be encoded as PNG";
+    return WriteFileWhole(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 void ImageSurface::BeginSheet() { Clear(); }

@@ -119,8 +119,10 @@ public:
     void Clear();
     // The picture as drawn so far.
     const QImage& Image();
-    // Writes the picture as PNG through a temporary file and a rename.
-    bool SavePng(const std::string& path);
+    // Writes the picture as PNG (8-bit grey when it holds no colour) through
+    // a temporary file and a rename. Returns the system's reason when the
+    // file could not be written whole, else an empty text.
+    std::string SavePng(const std::string& path);
 
 protected:
     void BeginSheet() override;

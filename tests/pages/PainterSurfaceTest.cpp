@@ -166,7 +166,7 @@ TEST_F(PainterSurfaceTest, PreviewDrawsInkAndSavesWhole)
         for (int x = 0; x < image.width(); x += 2)
             dark += qGray(image.pixel(x, y)) < 128;
     EXPECT_GT(dark, 500);
-    ASSERT_TRUE(s.SavePng(path("page.png")));
+    ASSERT_EQ(s.SavePng(path("page.png")), "");
     EXPECT_TRUE(std::filesystem::exists(path("page.png")));
     EXPECT_FALSE(std::filesystem::exists(path("page.png.part")));
 }
@@ -183,7 +183,7 @@ TEST_F(PainterSurfaceTest, APictureThatCannotBeWrittenLeavesNoPart)
         if (!place.Ready())
             continue;   // no file system of our own to fill here
         const std::string file = place.File("01-Shodash1.png");
-        EXPECT_FALSE(s.SavePng(file)) << place.Reason();
+        EXPECT_EQ(s.SavePng(file), place.Reason());
         EXPECT_FALSE(std::filesystem::exists(file)) << place.Reason();
         EXPECT_FALSE(std::filesystem::exists(file + ".part")) << place.Reason();
     }

@@ -3,13 +3,18 @@
 
 #include "RenderOptions.h"
 
+#include "core/Version.h"
+#include "shell/FailingWrites.h"
+
 #include <QDir>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 using namespace tarvik;
 using namespace tarvik::renderpages;
@@ -39,6 +44,44 @@ QStringList runArguments(bool match, const std::vector<std::string>& options)
     for (const std::string& a : args)
         list << QString::fromStdString(a);
     return list;
+}
+
+QString toolPath()
+{
+    const char* bin = std::getenv("TARVIK_BIN_DIR");
+    return QDir(bin ? bin : ".").filePath("renderpages");
+}
+
+struct ToolRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+ToolRun runTool(const QStringList& arguments)
+{
+    QProcess run;
+    run.start(toolPath(), arguments);
+    ToolRun result;
+    if (!run.waitForFinished(120000))
+        return result;
+    result.exitCode = run.exitStatus() == QProcess::NormalExit ? run.exitCode() : -1;
+    result.out = run.readAllStandardOutput().toStdString();
+    result.err = run.readAllStandardError().toStdString();
+    return result;
+}
+
+// The text of each page of a PDF (poppler's pdftotext).
+QStringList pdfPageTexts(const QString& pdf)
+{
+    QProcess tool;
+    tool.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
+        return {};
+    QStringList pages = QString::fromUtf8(tool.readAllStandardOutput()).split(u'\f');
+    if (!pages.isEmpty() && pages.back().trimmed().isEmpty())
+        pages.removeLast();   // after the last page's form feed
+    return pages;
 }
 
 } // namespace
@@ -76,13 +119,38 @@ TEST(RenderOptionsTest, RefusesWhatItCannotDraw)
         {with(with(Birth, GirlBirth), {"--all", "--out", "x", "--girl-node", "mean"}), "--girl-node"},
         {with(Birth, {"--all", "--out", "x", "--date", "01-01-2000"}), "--date given twice"},
         {with(Birth, {"--pages", ",", "--out", "x"}), "names no page"},
-        {with(Birth, {"--all", "--out", "x", "--girl-help", "x"}), "the girl's birth options"},
+        {with(Birth, {"--all", "--out", "x", "--girl-help", "x"}), "unknown option '--girl-help'"},
+        {with(Birth, {"--all", "--out", "x", "--colour", "red"}), "unknown option '--colour'"},
+        {with(Birth, {"--all", "--out", "x", "notes.txt"}), "unexpected argument 'notes.txt'"},
+        {with(with(Birth, GirlBirth), {"--all", "--out", "x", "--girl-panchang"}), "--girl-panchang: not an option"},
+        {with(Birth, {"--all=yes", "--out", "x"}), "--all takes no value"},
+        {with(Birth, {"--all", "--out", "x", "--format", "gif"}), "invalid --format 'gif'"},
+        {with(Birth, {"--all", "--out", "x", "--format", "pdf", "--format", "png"}), "--format given twice"},
     };
     for (const Case& c : cases) {
         const RenderOptions o = ParseRenderOptions(c.args);
         EXPECT_FALSE(o.request) << c.error;
         EXPECT_NE(o.error.find(c.error), std::string::npos) << o.error;
     }
+}
+
+TEST(RenderOptionsTest, FormatsHelpAndVersion)
+{
+    struct Case { const char* format; bool png; bool pdf; };
+    for (const Case& c : {Case{nullptr, true, true}, Case{"both", true, true}, Case{"png", true, false},
+                          Case{"pdf", false, true}}) {
+        std::vector<std::string> args = with(Birth, {"--all", "--out", "x"});
+        if (c.format)
+            args = with(args, {std::string("--format=") + c.format});
+        const RenderOptions o = ParseRenderOptions(args);
+        ASSERT_TRUE(o.request) << o.error;
+        EXPECT_EQ(o.request->png, c.png) << (c.format ? c.format : "none");
+        EXPECT_EQ(o.request->pdf, c.pdf) << (c.format ? c.format : "none");
+    }
+    // Asked anywhere, help and the version come before any check of the rest.
+    EXPECT_TRUE(ParseRenderOptions({"--lang", "fr", "--version"}).version);
+    EXPECT_TRUE(ParseRenderOptions({"--version"}).version);
+    EXPECT_TRUE(ParseRenderOptions({"--date", "x", "--help"}).help);
 }
 
 TEST(RenderOptionsTest, CatalogueOfEachMode)
@@ -114,19 +182,20 @@ TEST_P(AllPagesInBothLanguagesAndStyles, DrawsEveryPage)
     const WholeRun& c = GetParam();
     const char* bin = std::getenv("TARVIK_BIN_DIR");
     ASSERT_NE(bin, nullptr);
-    const QString tool = QDir(bin).filePath("renderpages");
     QTemporaryDir out;
     ASSERT_TRUE(out.isValid());
-    QProcess run;
-    run.start(tool, runArguments(c.match, {"--all", "--lang", c.lang, "--style", c.style, "--out",
-                                           out.path().toStdString()}));
-    ASSERT_TRUE(run.waitForFinished(120000));
-    const QString output = QString::fromUtf8(run.readAllStandardOutput());
-    EXPECT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
-    EXPECT_FALSE(output.contains("Not Found:")) << output.toStdString();
-    const QStringList pngs = QDir(out.path()).entryList({"*.png"}, QDir::Files);
-    EXPECT_EQ(pngs.size(), static_cast<qsizetype>(PreviewCatalogue(c.match).size()));
-    EXPECT_TRUE(QFile::exists(QDir(out.path()).filePath("pages.pdf")));
+    // The text is all these runs look at: the print run's PDF gives it, and
+    // the pictures (as the preview draws them) are left out.
+    const ToolRun run = runTool(runArguments(c.match, {"--all", "--lang", c.lang, "--style", c.style,
+                                                       "--format", "pdf", "--out", out.path().toStdString()}));
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out.find("Not Found:"), std::string::npos) << run.out;
+    EXPECT_TRUE(QDir(out.path()).entryList({"*.png"}, QDir::Files).isEmpty());
+    // One sheet for each page of the list, each with its texts.
+    const QStringList pages = pdfPageTexts(QDir(out.path()).filePath("pages.pdf"));
+    EXPECT_EQ(pages.size(), static_cast<qsizetype>(PreviewCatalogue(c.match).size()));
+    for (qsizetype i = 0; i < pages.size(); ++i)
+        EXPECT_FALSE(pages[i].trimmed().isEmpty()) << "page " << i + 1 << " has no text";
 }
 
 INSTANTIATE_TEST_SUITE_P(RenderPagesRunTest, AllPagesInBothLanguagesAndStyles,
@@ -170,5 +239,74 @@ TEST(RenderPagesRunTest, UnknownPageKeyIsReported)
         EXPECT_EQ(run.exitCode(), 1) << c.pages;
         EXPECT_TRUE(run.readAllStandardError().contains(c.unknown)) << c.pages;
         EXPECT_TRUE(QDir(out.path()).entryList({"*.png"}, QDir::Files).isEmpty()) << c.pages;
+    }
+}
+
+TEST(RenderPagesRunTest, HelpVersionAndUnknownOptions)
+{
+    struct Case {
+        QStringList arguments;
+        int exitCode;
+        std::string out;   // how standard output begins
+        const char* err;   // a part of standard error
+    };
+    const Case cases[] = {
+        {{"--version"}, 0, std::string("renderpages (Tarvik) ") + ProjectVersion + "\n", ""},
+        {{"--help"}, 0, "usage: renderpages ", ""},
+        {runArguments(false, {"--all", "--out", "x", "--version"}), 0, "renderpages (Tarvik) ", ""},
+        {{"--colour", "red"}, 2, "", "renderpages: unknown option '--colour'"},
+        {runArguments(false, {"--all", "--out", "x", "--format", "svg"}), 2, "", "invalid --format 'svg'"},
+    };
+    for (const Case& c : cases) {
+        const ToolRun run = runTool(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(run.out.rfind(c.out, 0), 0u) << run.out;
+        EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+    }
+}
+
+// --format chooses the files; a picture is 8-bit grey, as the pages are.
+TEST(RenderPagesRunTest, TheFormatChoosesTheFiles)
+{
+    struct Case { const char* format; bool png; bool pdf; };
+    for (const Case& c : {Case{"png", true, false}, Case{"pdf", false, true}, Case{"both", true, true}}) {
+        QTemporaryDir out;
+        ASSERT_TRUE(out.isValid());
+        const ToolRun run = runTool(runArguments(false, {"--pages", "Basic,Nirayana", "--format", c.format, "--out",
+                                                         out.path().toStdString()}));
+        EXPECT_EQ(run.exitCode, 0) << c.format << run.err;
+        const QStringList pngs = QDir(out.path()).entryList({"*.png"}, QDir::Files);
+        EXPECT_EQ(pngs, c.png ? QStringList({"01-Basic.png", "02-Nirayana.png"}) : QStringList()) << c.format;
+        EXPECT_EQ(QFile::exists(QDir(out.path()).filePath("pages.pdf")), c.pdf) << c.format;
+        for (const QString& png : pngs) {
+            const QImage picture(QDir(out.path()).filePath(png));
+            EXPECT_EQ(picture.format(), QImage::Format_Grayscale8) << png.toStdString();
+            EXPECT_EQ(picture.size(), QSize(1240, 1754)) << png.toStdString();
+        }
+    }
+}
+
+// A picture or a PDF that cannot be written (a full disk, a limit on file
+// sizes) is told with the system's reason and exit 1, and no part is left.
+TEST(RenderPagesRunTest, AFileThatCannotBeWrittenIsTold)
+{
+    using tarvik::testing::FailingWrites;
+    for (FailingWrites::Way way : {FailingWrites::Way::FullDisk, FailingWrites::Way::SizeLimit}) {
+        for (const char* format : {"png", "pdf"}) {
+            FailingWrites place(way);
+            place.Start({});
+            if (!place.Ready())
+                continue;   // no file system of our own to fill here
+            const std::string folder = std::filesystem::path(place.File("x")).parent_path().string();
+            const ToolRun run = runTool(runArguments(false, {"--pages", "Basic,Nirayana", "--format", format, "--out",
+                                                             folder}));
+            const std::string file = folder + (format == std::string("png") ? "/01-Basic.png" : "/pages.pdf");
+            EXPECT_EQ(run.exitCode, 1) << format << " " << place.Reason();
+            EXPECT_NE(run.err.find("renderpages: cannot write " + file + ": " + place.Reason()), std::string::npos)
+                << run.err;
+            EXPECT_FALSE(std::filesystem::exists(file)) << file;
+            EXPECT_FALSE(std::filesystem::exists(file + ".part")) << file;
+            EXPECT_FALSE(std::filesystem::exists(folder + "/02-Nirayana.png")) << "went on after a failed write";
+        }
     }
 }

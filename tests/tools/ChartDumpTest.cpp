@@ -1,15 +1,20 @@
+#include "Batch.h"
 #include "ChartJson.h"
 #include "DumpOptions.h"
+#include "RunCommand.h"
 
 #include "core/State.h"
+#include "core/Version.h"
 #include "refdata/Database.h"
 #include "refdata/DatabaseFiles.h"
 #include "refdata/FileLock.h"
+#include "shell/FailingWrites.h"
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/mount.h>
-#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -25,6 +30,8 @@
 
 using namespace tarvik;
 using namespace tarvik::chartdump;
+using tarvik::testing::FailingWrites;
+using tarvik::testing::ScratchFolder;
 
 namespace {
 std::vector<std::string> delhiArgs()
@@ -94,26 +101,31 @@ std::vector<std::string> flatValues(const std::string& json, const std::string& 
     return out;
 }
 
-struct ProgramRun {
-    int exitCode;
-    std::string out;
-};
+using ProgramRun = tarvik::testing::CommandRun;
 
 ProgramRun runChartdump(const std::string& arguments)
 {
     const char* bin = std::getenv("TARVIK_BIN_DIR");
-    const std::string command = std::string(bin ? bin : ".") + "/chartdump " + arguments + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    ProgramRun run{-1, {}};
-    if (!pipe)
-        return run;
-    char buf[4096];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;)
-        run.out.append(buf, n);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return tarvik::testing::RunCommand(std::string(bin ? bin : ".") + "/chartdump " + arguments + " 2>/dev/null");
 }
+
+std::string chartdumpPath()
+{
+    const char* bin = std::getenv("TARVIK_BIN_DIR");
+    return std::string(bin ? bin : ".") + "/chartdump";
+}
+
+// Runs a bash script (where "chartdump" is the build's) and gives its exit
+// code and standard output.
+ProgramRun runBash(const std::string& script)
+{
+    std::string quoted;
+    for (const char c : "chartdump() { \"" + chartdumpPath() + "\" \"$@\"; }; " + script)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return tarvik::testing::RunCommand("bash -c '" + quoted + "'");
+}
+
+const std::string DelhiLine = "--date 15-08-1980 --time 10:30:00 --lat 28N39 --lon 77E13 --zone 82E30";
 } // namespace
 
 TEST(ChartDumpOptionsTest, ReadsTheBirthLikeThePlaceTables)
@@ -159,7 +171,8 @@ TEST(ChartDumpOptionsTest, BadArgumentsAreNamed)
     const std::vector<Case> cases = {
         {{}, "missing --date"},
         {{"--date", "15-08-1980"}, "missing --time"},
-        {with(delhiArgs(), {"--colour", "red"}), "unknown argument '--colour'"},
+        {with(delhiArgs(), {"--colour", "red"}), "unknown option '--colour'"},
+        {with(delhiArgs(), {"colour"}), "unexpected argument 'colour'"},
         {with(delhiArgs(), {"--node"}), "missing value after --node"},
         {with(delhiArgs(), {"--date", "16-08-1980"}), "--date given twice"},
         {delhiWith("--date", "29-02-1900"), "invalid --date '29-02-1900'"},
@@ -345,12 +358,147 @@ TEST(ChartDumpProgramTest, ExitCodesAndBatch)
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_TRUE(bad.out.empty()) << "a bad line prints no chart";
 
-    // What is no file is refused, not read as no lines or read for ever.
-    for (const std::string& none : {testing::TempDir(), std::string("/dev/null"), std::string("/dev/zero")}) {
+    // A folder is refused, not read as no lines; an endless device is
+    // refused at the size limit, not read for ever.
+    for (const std::string& none : {::testing::TempDir(), std::string("/dev/zero")}) {
         const ProgramRun refused = runChartdump("--batch " + none);
         EXPECT_EQ(refused.exitCode, 2) << none;
         EXPECT_TRUE(refused.out.empty()) << none;
     }
+}
+
+TEST(ChartDumpProgramTest, HelpVersionAndUnknownOptions)
+{
+    struct Case {
+        const char* arguments;
+        int exitCode;
+        std::string out;   // how the output begins
+        const char* err;   // a part of the message
+    };
+    const Case cases[] = {
+        {"--version", 0, std::string("chartdump (Tarvik) ") + ProjectVersion + "\n", ""},
+        {"--help", 0, "usage: chartdump ", ""},
+        {"-h", 0, "usage: chartdump ", ""},
+        {"--version --date 15-08-1980", 0, "chartdump (Tarvik) ", ""},
+        {"--colour red", 2, "", "chartdump: unknown option '--colour'"},
+        {"-V", 2, "", "chartdump: unknown option '-V'"},
+        {"births.txt", 2, "", "chartdump: unexpected argument 'births.txt'"},
+    };
+    for (const Case& c : cases) {
+        const ProgramRun run = runBash(std::string("chartdump ") + c.arguments + " 2>&1");
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments;
+        EXPECT_EQ(run.out.rfind(c.out, 0), 0u) << c.arguments << ": " << run.out;
+        EXPECT_NE(run.out.find(c.err), std::string::npos) << c.arguments << ": " << run.out;
+    }
+}
+
+// A chart that cannot be written (a full disk, a limit on file sizes) is
+// told with the system's reason and exit 1, for one birth and in a batch, at
+// once or at the last flush.
+TEST(ChartDumpProgramTest, OutputThatCannotBeWrittenIsToldWithExitOne)
+{
+    ScratchFolder folder;
+    std::string births;
+    for (int i = 0; i < 1000; ++i)
+        births += DelhiLine + "\n";
+    folder.Write("births.txt", births);
+    const std::string batch = "chartdump --batch " + folder.File("births.txt");
+    struct Case {
+        std::string what;
+        std::string command;
+        const char* reason;
+    };
+    const Case toDevice[] = {
+        {"one chart", "chartdump " + DelhiLine, "No space left on device"},
+        {"a batch", batch, "No space left on device"},
+        {"a batch of one line", "chartdump --batch <(echo " + DelhiLine + ")", "No space left on device"},
+        {"the usage", "chartdump --help", "No space left on device"},
+        {"the version", "chartdump --version", "No space left on device"},
+    };
+    for (const Case& c : toDevice) {
+        // Standard error comes through the pipe, standard output goes to the full device.
+        const ProgramRun run = runBash(c.command + " 2>&1 >/dev/full");
+        EXPECT_EQ(run.exitCode, 1) << c.what << ": " << run.out;
+        EXPECT_NE(run.out.find(std::string("chartdump: cannot write the output: ") + c.reason), std::string::npos)
+            << c.what << ": " << run.out;
+    }
+    for (FailingWrites::Way way : {FailingWrites::Way::FullDisk, FailingWrites::Way::SizeLimit}) {
+        FailingWrites place(way);
+        place.Start({});
+        if (!place.Ready())
+            continue;   // no file system of our own to fill here
+        for (const std::string& command : {batch, "chartdump " + DelhiLine}) {
+            const ProgramRun run = runBash(command + " 2>&1 >" + place.File("charts.json"));
+            EXPECT_EQ(run.exitCode, 1) << place.Reason() << ": " << command;
+            EXPECT_NE(run.out.find(std::string("cannot write the output: ") + place.Reason()), std::string::npos)
+                << run.out;
+        }
+    }
+}
+
+// The batch comes from standard input as well as from a file: "-",
+// /dev/stdin, a pipe, a process substitution; under the same size limit.
+TEST(ChartDumpProgramTest, TheBatchIsReadFromStandardInputAndPipes)
+{
+    ScratchFolder folder;
+    folder.Write("births.txt", DelhiLine + "\n# a comment\n\n" + DelhiLine + " --ayanamsa 2\n");
+    const std::string file = folder.File("births.txt");
+    const ProgramRun fromFile = runChartdump("--batch " + file);
+    ASSERT_EQ(fromFile.exitCode, 0);
+    ASSERT_EQ(std::count(fromFile.out.begin(), fromFile.out.end(), '\n'), 2);
+
+    for (const std::string& command :
+         {"chartdump --batch - < " + file, "chartdump --batch /dev/stdin < " + file, "cat " + file + " | chartdump --batch -",
+          "chartdump --batch <(cat " + file + ")", "chartdump --batch=- < " + file}) {
+        const ProgramRun run = runBash(command);
+        EXPECT_EQ(run.exitCode, 0) << command;
+        EXPECT_EQ(run.out, fromFile.out) << command;
+    }
+
+    struct Refused {
+        std::string command;
+        int exitCode;
+        std::string message;
+    };
+    const Refused refused[] = {
+        {"chartdump --batch - < /dev/null", 0, ""},
+        {"printf \"%s\\n\" \"" + DelhiLine + "\" \"--date 32-01-2000\" | chartdump --batch -", 2,
+         "chartdump: standard input:2: missing --time"},
+        {"head -c $((64 * 1024 * 1024 + 1)) /dev/zero | tr \"\\0\" \"\\n\" | chartdump --batch -", 2,
+         "chartdump: standard input is larger than 64 MB"},
+        {"chartdump --batch " + folder.Path().string(), 2,
+         "chartdump: cannot read the batch file '" + folder.Path().string() + "': Is a directory"},
+        {"chartdump --batch " + folder.File("none.txt"), 2, "none.txt': No such file or directory"},
+    };
+    for (const Refused& r : refused) {
+        const ProgramRun run = runBash(r.command + " 2>&1");
+        EXPECT_EQ(run.exitCode, r.exitCode) << r.command;
+        EXPECT_NE(run.out.find(r.message), std::string::npos) << r.command << ": " << run.out.substr(0, 200);
+    }
+}
+
+// A batch of 100,000 births runs in a few tens of megabytes: each chart is
+// written as soon as it is cast, and none is kept. (A chart kept takes some
+// 8 KB: the batch would need close to a gigabyte.)
+TEST(ChartDumpBatchTest, AHundredThousandBirthsInFlatMemory)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer reserves more address space than any limit allows";
+#endif
+    ScratchFolder folder;
+    {
+        std::ofstream f(folder.File("births.txt"));
+        for (int i = 0; i < 100000; ++i)
+            f << "--date " << 1 + i % 28 << "-" << 1 + i / 28 % 12 << "-" << 1800 + i % 400 << " --time "
+              << i % 24 << ":" << (i / 7 % 60 + 10) % 60 / 10 << i % 10 << ":00 --lat " << i % 60 << (i % 3 ? "N" : "S")
+              << "15 --lon " << i % 180 << (i % 2 ? "E" : "W") << "30 --zone " << i % 180 / 15 * 15
+              << (i % 2 ? "E" : "W") << "00\n";
+    }
+    // 128 MB of address space for the program and its libraries.
+    const ProgramRun run = runBash("set -o pipefail; ulimit -v 131072; chartdump --batch " + folder.File("births.txt") +
+                                   " | wc -l");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "100000\n");
 }
 
 // The limit on a batch file holds while a line is read: a file of one
@@ -373,13 +521,23 @@ TEST(ChartDumpBatchTest, TheSizeLimitHoldsWithinALine)
         {"a file of exactly the limit", std::string(999, 'y') + "\n", false, {std::string(999, 'y')}},
         {"a last line without its line end", std::string(1000, 'z'), false, {std::string(1000, 'z')}},
     };
+    ScratchFolder folder;
     for (const Case& c : cases) {
-        std::istringstream in(c.text);
-        const BatchLines batch = ReadBatchLines(in, 1000);
+        folder.Write("batch.txt", c.text);
+        const int fd = ::open(folder.File("batch.txt").c_str(), O_RDONLY);
+        ASSERT_GE(fd, 0);
+        const BatchText batch = ReadBatchText(fd, 1000);
         EXPECT_EQ(batch.tooLarge, c.tooLarge) << c.what;
-        EXPECT_EQ(batch.lines, c.lines) << c.what;
-        const auto consumed = in.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in);
-        EXPECT_LE(consumed, 1001) << c.what << ": read on past the limit";
+        EXPECT_EQ(batch.error, 0) << c.what;
+        std::vector<std::string> lines;
+        ForEachLine(batch.bytes, [&](std::size_t number, std::string_view line) {
+            EXPECT_EQ(number, lines.size() + 1) << c.what;
+            lines.emplace_back(line);
+            return true;
+        });
+        EXPECT_EQ(lines, c.lines) << c.what;
+        EXPECT_LE(::lseek(fd, 0, SEEK_CUR), 1001) << c.what << ": read on past the limit";
+        ::close(fd);
     }
 
     // The tool on a file of one line just past 64 MB (a sparse one: it takes no room).
@@ -452,13 +610,7 @@ TEST(ChartDumpProgramTest, PanchangWithoutTheDatabasesPrintsNothing)
                                std::filesystem::copy_options::overwrite_existing);
     const std::string args = " --date 15-08-1980 --time 10:30:00 --lat 28N39 --lon 77E13 --zone 82E30";
     auto run = [&](const std::string& more) {
-        FILE* pipe = popen(((folder / "chartdump").string() + args + more + " 2>/dev/null").c_str(), "r");
-        std::string out;
-        char buf[4096];
-        for (std::size_t n; pipe && (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;)
-            out.append(buf, n);
-        const int status = pipe ? pclose(pipe) : -1;
-        return ProgramRun{WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+        return tarvik::testing::RunCommand((folder / "chartdump").string() + args + more + " 2>/dev/null");
     };
     const ProgramRun chart = run("");
     EXPECT_EQ(chart.exitCode, 0);
@@ -516,15 +668,8 @@ public:
     ProgramRun Run(const std::string& arguments, std::string& err, const std::string& environment = {}) const
     {
         const std::string errFile = folder_.string() + "-stderr.txt";
-        FILE* pipe = popen((environment + " " + (folder_ / "chartdump").string() + " " + arguments + " 2>" + errFile)
-                               .c_str(),
-                           "r");
-        ProgramRun run{-1, {}};
-        char buf[4096];
-        for (std::size_t n; pipe && (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;)
-            run.out.append(buf, n);
-        const int status = pipe ? pclose(pipe) : -1;
-        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        const ProgramRun run = tarvik::testing::RunCommand(environment + " " + (folder_ / "chartdump").string() + " " +
+                                                           arguments + " 2>" + errFile);
         std::ifstream in(errFile);
         err.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
         std::filesystem::remove(errFile);

@@ -1,11 +1,17 @@
 // The committed Saturn table of the reference database against the tool
 // that makes it from the ephemeris.
 
+#include "RunCommand.h"
+
+#include "core/Version.h"
+#include "shell/FailingWrites.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -26,19 +32,16 @@ std::string committedTable()
     return readAll(in);
 }
 
-std::string toolOutput()
+std::string toolPath()
 {
     const char* bin = std::getenv("TARVIK_BIN_DIR");
-    FILE* pipe = popen((std::string(bin ? bin : ".") + "/saturntransits - 2>/dev/null").c_str(), "r");
-    std::string out;
-    if (!pipe)
-        return out;
-    char buf[4096];
-    for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, pipe)) > 0;)
-        out.append(buf, n);
-    pclose(pipe);
-    return out;
+    return std::filesystem::absolute(std::string(bin ? bin : ".") + "/saturntransits").string();
 }
+
+using ToolRun = tarvik::testing::CommandRun;
+using tarvik::testing::RunCommand;
+
+std::string toolOutput() { return RunCommand(toolPath() + " --out - 2>/dev/null").out; }
 
 const char* const Signs[12] = {"Aries", "Taurus", "Gemini", "Cancer", "Leo", "Virgo",
                                "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
@@ -56,7 +59,7 @@ TEST(SaturnTransitsTest, CommittedTableIsWhatTheEphemerisGives)
 {
     const std::string table = committedTable();
     ASSERT_EQ(table.rfind("Date,lvm\n", 0), 0u) << "data/reference/period.csv missing or without its header";
-    EXPECT_EQ(toolOutput(), table) << "regenerate with: build/bin/saturntransits data/reference/period.csv";
+    EXPECT_EQ(toolOutput(), table) << "regenerate with: build/bin/saturntransits --out data/reference/period.csv";
 }
 
 TEST(SaturnTransitsTest, EntriesInDateOrderThroughNeighbouringSigns)
@@ -96,4 +99,70 @@ TEST(SaturnTransitsTest, EntriesInDateOrderThroughNeighbouringSigns)
                               "1833-05-06,Leo", "1846-02-13,Aquarius", "2285-01-30,Capricorn", "2301-09-05,Leo",
                               "2311-12-16,Sagittarius", "2329-05-29,Cancer"})
         EXPECT_NE(std::find(lines.begin(), lines.end(), known), lines.end()) << known;
+}
+
+// The command line: options it does not know are refused and write
+// nothing; the table goes only to the file --out names.
+TEST(SaturnTransitsTest, WritesOnlyTheFileItIsToldTo)
+{
+    const std::string table = committedTable();
+    struct Case {
+        const char* arguments;
+        int exitCode;
+        std::string message;                  // a part of what it says
+        std::vector<std::string> files;       // what the folder holds afterwards
+    };
+    const Case cases[] = {
+        {"-h", 0, "usage: saturntransits --out FILE.csv", {}},
+        {"--help", 0, "usage: saturntransits --out FILE.csv", {}},
+        {"--version", 0, std::string("saturntransits (Tarvik) ") + tarvik::ProjectVersion + "\n", {}},
+        {"-V", 2, "saturntransits: unknown option '-V'", {}},
+        {"--verbose --out t.csv", 2, "saturntransits: unknown option '--verbose'", {}},
+        {"t.csv", 2, "saturntransits: unexpected argument 't.csv'", {}},
+        {"", 2, "saturntransits: missing --out FILE.csv", {}},
+        {"--out", 2, "saturntransits: missing value after --out", {}},
+        {"--out=", 2, "saturntransits: --out names no file", {}},
+        {"--out a.csv --out b.csv", 2, "saturntransits: --out given twice", {}},
+        {"--out t.csv", 0, "saturntransits: 462 entries written to t.csv", {"t.csv"}},
+        {"--out=t.csv", 0, "written to t.csv", {"t.csv"}},
+    };
+    for (const Case& c : cases) {
+        tarvik::testing::ScratchFolder folder;
+        const ToolRun r = RunCommand("cd " + folder.Path().string() + " && " + toolPath() + " " + c.arguments + " 2>&1");
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.arguments;
+        EXPECT_NE(r.out.find(c.message), std::string::npos) << c.arguments << ": " << r.out;
+        std::vector<std::string> files;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+            files.push_back(entry.path().filename().string());
+        EXPECT_EQ(files, c.files) << c.arguments;
+        if (!c.files.empty()) {
+            std::ifstream written(folder.File(c.files.front()));
+            EXPECT_EQ(readAll(written), table) << c.arguments;
+        }
+    }
+}
+
+// A table that cannot be written (a full disk, a limit on file sizes) is
+// told with the system's reason and exit 1, and leaves no file behind.
+TEST(SaturnTransitsTest, ATableThatCannotBeWrittenIsTold)
+{
+    const ToolRun toDevice = RunCommand(toolPath() + " --out - 2>&1 >/dev/full");
+    EXPECT_EQ(toDevice.exitCode, 1);
+    EXPECT_NE(toDevice.out.find("saturntransits: cannot write the output: No space left on device"), std::string::npos)
+        << toDevice.out;
+
+    using tarvik::testing::FailingWrites;
+    for (FailingWrites::Way way : {FailingWrites::Way::FullDisk, FailingWrites::Way::SizeLimit}) {
+        FailingWrites place(way);
+        place.Start({});
+        if (!place.Ready())
+            continue;   // no file system of our own to fill here
+        const std::string file = place.File("period.csv");
+        const ToolRun r = RunCommand(toolPath() + " --out " + file + " 2>&1");
+        EXPECT_EQ(r.exitCode, 1) << place.Reason();
+        EXPECT_NE(r.out.find("saturntransits: cannot write " + file + ": " + place.Reason()), std::string::npos)
+            << r.out;
+        EXPECT_FALSE(std::filesystem::exists(file)) << place.Reason();
+        EXPECT_FALSE(std::filesystem::exists(file + ".part")) << place.Reason();
+    }
 }

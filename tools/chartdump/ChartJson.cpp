@@ -20,50 +20,72 @@
 namespace tarvik::chartdump {
 
 namespace {
+// The text of a chart is some 4 KB of small pieces; each is appended where
+// it goes, with no text of its own to build and copy.
+
 // The shortest text that reads back to the same double.
-std::string numberText(double v)
+void appendNumber(std::string& out, double v)
 {
-    if (!std::isfinite(v))
-        return "null";
+    if (!std::isfinite(v)) {
+        out += "null";
+        return;
+    }
     char buf[32];
     const std::to_chars_result end = std::to_chars(buf, buf + sizeof buf, v);
-    return std::string(buf, end.ptr);
+    out.append(buf, end.ptr);
 }
 
-std::string quoted(std::string_view s)
+void appendInteger(std::string& out, long long v)
 {
-    std::string out = "\"";
-    for (const char c : s) {
+    // Most are signs and houses, one digit.
+    if (v >= 0 && v <= 9) {
+        out += static_cast<char>('0' + v);
+        return;
+    }
+    char buf[24];
+    const std::to_chars_result end = std::to_chars(buf, buf + sizeof buf, v);
+    out.append(buf, end.ptr);
+}
+
+void appendQuoted(std::string& out, std::string_view s)
+{
+    out += '"';
+    // Runs of plain bytes go in whole; an escape only where one is needed.
+    std::size_t plain = 0;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char c = s[i];
+        if (c != '"' && c != '\\' && static_cast<unsigned char>(c) >= 0x20)
+            continue;
+        out.append(s.substr(plain, i - plain));
+        plain = i + 1;
         switch (c) {
         case '"': out += "\\\""; break;
         case '\\': out += "\\\\"; break;
         case '\n': out += "\\n"; break;
         case '\t': out += "\\t"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                out += buf;
-            } else {
-                out += c;
-            }
+        default: {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", c);
+            out += buf;
+        }
         }
     }
-    return out + "\"";
+    out.append(s.substr(plain));
+    out += '"';
 }
 
-template <typename Range, typename Format>
-std::string array(const Range& values, Format format)
+template <typename Range, typename Append>
+void appendArray(std::string& out, const Range& values, Append append)
 {
-    std::string out = "[";
+    out += '[';
     bool first = true;
     for (const auto& v : values) {
         if (!first)
-            out += ",";
-        out += format(v);
+            out += ',';
+        append(out, v);
         first = false;
     }
-    return out + "]";
+    out += ']';
 }
 } // namespace
 
@@ -71,32 +93,32 @@ void JsonObject::key(std::string_view k)
 {
     if (body_.size() > 1)
         body_ += ",";
-    body_ += quoted(k);
+    appendQuoted(body_, k);
     body_ += ":";
 }
 
 void JsonObject::number(std::string_view k, double value)
 {
     key(k);
-    body_ += numberText(value);
+    appendNumber(body_, value);
 }
 
 void JsonObject::integer(std::string_view k, long long value)
 {
     key(k);
-    body_ += std::to_string(value);
+    appendInteger(body_, value);
 }
 
 void JsonObject::text(std::string_view k, std::string_view value)
 {
     key(k);
-    body_ += quoted(value);
+    appendQuoted(body_, value);
 }
 
 void JsonObject::numbers(std::string_view k, std::span<const double> values)
 {
     key(k);
-    body_ += array(values, numberText);
+    appendArray(body_, values, appendNumber);
 }
 
 void JsonObject::integerRows(std::string_view k, const int* cells, int rows, int columns)
@@ -106,7 +128,8 @@ void JsonObject::integerRows(std::string_view k, const int* cells, int rows, int
     for (int r = 0; r < rows; ++r) {
         if (r)
             body_ += ",";
-        body_ += array(std::span<const int>(cells + r * columns, columns), [](int v) { return std::to_string(v); });
+        appendArray(body_, std::span<const int>(cells + r * columns, columns),
+                    [](std::string& out, int v) { appendInteger(out, v); });
     }
     body_ += "]";
 }
@@ -114,13 +137,14 @@ void JsonObject::integerRows(std::string_view k, const int* cells, int rows, int
 void JsonObject::texts(std::string_view k, std::span<const std::string> values)
 {
     key(k);
-    body_ += array(values, [](const std::string& v) { return quoted(v); });
+    appendArray(body_, values, [](std::string& out, const std::string& v) { appendQuoted(out, v); });
 }
 
 void JsonObject::object(std::string_view k, const JsonObject& value)
 {
     key(k);
-    body_ += value.str();
+    body_ += value.body_;
+    body_ += "}";
 }
 
 void JsonObject::textTable(std::string_view k, const std::string* cells, int rows, int columns, int depth)
@@ -132,8 +156,8 @@ void JsonObject::textTable(std::string_view k, const std::string* cells, int row
         for (int c = 0; c < columns; ++c) {
             if (c)
                 body_ += ",";
-            body_ += array(std::span<const std::string>(cells + (r * columns + c) * depth, depth),
-                           [](const std::string& v) { return quoted(v); });
+            appendArray(body_, std::span<const std::string>(cells + (r * columns + c) * depth, depth),
+                        [](std::string& out, const std::string& v) { appendQuoted(out, v); });
         }
         body_ += "]";
     }
@@ -274,6 +298,7 @@ std::string ChartJson(const DumpRequest& request)
     CalcChart(OutputRun().Choices());
 
     JsonObject json;
+    json.reserve(8 * 1024);  // a chart's text, with its panchang
     for (KeyWriter write : KeyWriters)
         write(json, request);
     return json.str();

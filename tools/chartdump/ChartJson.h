@@ -25,6 +25,8 @@ public:
     void textTable(std::string_view key, const std::string* cells, int rows, int columns, int depth);
 
     std::string str() const { return body_ + "}"; }
+    // Room for a text of this many bytes, taken at once.
+    void reserve(std::size_t bytes) { body_.reserve(bytes); }
 
 private:
     void key(std::string_view k);

@@ -5,9 +5,6 @@
 #include "core/CivilTime.h"
 
 #include <cctype>
-#include <map>
-#include <regex>
-#include <sstream>
 #include <utility>
 
 namespace tarvik::chartdump {
@@ -15,7 +12,8 @@ namespace tarvik::chartdump {
 const char* const Usage =
     "usage: chartdump --date DD-MM-YYYY --time HH:MM:SS --lat 28N39 --lon 77E13 --zone 82E30\n"
     "                 [--ayanamsa 0|1|2] [--node true|mean] [--war-time +HH:MM] [--panchang]\n"
-    "       chartdump --batch FILE   (one set of the options above per line)\n"
+    "       chartdump --batch FILE   (one set of the options above per line; - standard input)\n"
+    "       chartdump --help | --version\n"
     "Prints the chart as one JSON object per birth. Zone is the zone's standard meridian;\n"
     "ayanamsa 0 N.C. Lahiri, 1 K.P., 2 B.V. Raman; war time is how far the clocks ran ahead.\n"
     "Dates from 1800 to 2199, as the program takes them.\n"
@@ -23,6 +21,48 @@ const char* const Usage =
     "program folder).\n";
 
 namespace {
+
+// The fixed forms of the options, read by hand: each of these texts is read
+// for every line of a batch, and a regular expression built each time cost
+// more than the chart itself.
+class Form {
+public:
+    explicit Form(std::string_view text) : rest_(text) {}
+
+    // From min to max decimal digits (ASCII only), as a number.
+    bool digits(std::size_t min, std::size_t max, int& value)
+    {
+        std::size_t n = 0;
+        value = 0;
+        while (n < max && n < rest_.size() && rest_[n] >= '0' && rest_[n] <= '9')
+            value = value * 10 + (rest_[n++] - '0');
+        rest_.remove_prefix(n);
+        return n >= min;
+    }
+    bool literal(char c)
+    {
+        if (rest_.empty() || rest_.front() != c)
+            return false;
+        rest_.remove_prefix(1);
+        return true;
+    }
+    // One of the letters, in either case; the letter as written goes to found.
+    bool oneOf(std::string_view letters, char& found)
+    {
+        if (rest_.empty())
+            return false;
+        const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(rest_.front())));
+        if (letters.find(c) == std::string_view::npos)
+            return false;
+        found = rest_.front();
+        rest_.remove_prefix(1);
+        return true;
+    }
+    bool atEnd() const { return rest_.empty(); }
+
+private:
+    std::string_view rest_;
+};
 
 class Reader {
 public:
@@ -35,24 +75,22 @@ public:
         return false;
     }
 
-    // Three whole numbers of a fixed form, like 15-08-1980 or 10:30:00.
-    bool three(const std::string& option, const std::string& v, const std::regex& form, const char* shape,
-               int& a, int& b, int& c)
+    // Three whole numbers with a separator, like 15-08-1980 or 10:30:00: the
+    // least and most digits of each.
+    bool three(const std::string& option, const std::string& v, char separator, const int (&widths)[3][2],
+               const char* shape, int& a, int& b, int& c)
     {
-        std::smatch m;
-        if (!std::regex_match(v, m, form))
-            return fail(option, v, std::string("expected ") + shape);
-        a = std::stoi(m[1]);
-        b = std::stoi(m[2]);
-        c = std::stoi(m[3]);
-        return true;
+        Form form(v);
+        const bool ok = form.digits(widths[0][0], widths[0][1], a) && form.literal(separator) &&
+                        form.digits(widths[1][0], widths[1][1], b) && form.literal(separator) &&
+                        form.digits(widths[2][0], widths[2][1], c) && form.atEnd();
+        return ok || fail(option, v, std::string("expected ") + shape);
     }
 
     bool date(const std::string& v, BirthRecord& b)
     {
-        static const std::regex form(R"((\d{1,2})-(\d{1,2})-(\d{4}))");
         int d = 0, mo = 0, y = 0;
-        if (!three("--date", v, form, "DD-MM-YYYY", d, mo, y))
+        if (!three("--date", v, '-', {{1, 2}, {1, 2}, {4, 4}}, "DD-MM-YYYY", d, mo, y))
             return false;
         const CivilDate civil{d, mo, y};
         if (y < 1 || !civil.IsValid())
@@ -66,9 +104,8 @@ public:
 
     bool time(const std::string& v, BirthRecord& b)
     {
-        static const std::regex form(R"((\d{1,2}):(\d{2}):(\d{2}))");
         int h = 0, mi = 0, s = 0;
-        if (!three("--time", v, form, "HH:MM:SS", h, mi, s))
+        if (!three("--time", v, ':', {{1, 2}, {2, 2}, {2, 2}}, "HH:MM:SS", h, mi, s))
             return false;
         if (h > 23 || mi > 59 || s > 59)
             return fail("--time", v, "hours 0-23, minutes and seconds 0-59");
@@ -78,36 +115,41 @@ public:
 
     // A coordinate text: degree digits, one direction letter, up to two
     // minute digits (a single digit counts as tens, as the place tables store it).
-    bool coordinate(const std::string& option, const std::string& v, const std::string& letters, int maxDegrees,
+    bool coordinate(const std::string& option, const std::string& v, std::string_view letters, int maxDegrees,
                     int& deg, int& min, std::string& dir)
     {
-        const std::regex form("(\\d{1,3})([" + letters + "])(\\d{0,2})", std::regex::icase);
-        if (!std::regex_match(v, form))
-            return fail(option, v, "expected degrees, " + letters.substr(0, 1) + " or " + letters.substr(1, 1) +
-                                       ", minutes (like 28N39)");
+        Form form(v);
+        int degrees = 0, minutes = 0;
+        char letter = 0;
+        if (!(form.digits(1, 3, degrees) && form.oneOf(letters, letter) && form.digits(0, 2, minutes) &&
+              form.atEnd()))
+            return fail(option, v, "expected degrees, " + std::string(1, letters[0]) + " or " +
+                                       std::string(1, letters[1]) + ", minutes (like 28N39)");
         double d = 0, m = 0;
-        std::string letter;
-        SplitDegDirMin(v, d, m, letter);
+        std::string written;
+        SplitDegDirMin(v, d, m, written);
         if (m > 59)
             return fail(option, v, "minutes 0-59");
         if (d + m / 60 > maxDegrees)
             return fail(option, v, "at most " + std::to_string(maxDegrees) + " degrees");
         deg = static_cast<int>(d);
         min = static_cast<int>(m);
-        dir = std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(letter[0]))));
+        dir = std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(letter))));
         return true;
     }
 
     bool warTime(const std::string& v, BirthRecord& b)
     {
-        static const std::regex form(R"(([+-]?)(\d{1,2}):(\d{2}))");
-        std::smatch m;
-        if (!std::regex_match(v, m, form))
+        Form form(v);
+        const bool behind = form.literal('-');
+        if (!behind)
+            form.literal('+');
+        int h = 0, mi = 0;
+        if (!(form.digits(1, 2, h) && form.literal(':') && form.digits(2, 2, mi) && form.atEnd()))
             return fail("--war-time", v, "expected +HH:MM or -HH:MM");
-        const int h = std::stoi(m[2]), mi = std::stoi(m[3]);
         if (h > 12 || mi > 59)
             return fail("--war-time", v, "at most 12 hours, minutes 0-59");
-        b.TimeCorrection = WarTimeCorrection(m[1] == "-" ? -1 : +1, h, mi);
+        b.TimeCorrection = WarTimeCorrection(behind ? -1 : +1, h, mi);
         return true;
     }
 
@@ -119,59 +161,67 @@ const char* const Required[] = {"--date", "--time", "--lat", "--lon", "--zone"};
 const char* const Optional[] = {"--ayanamsa", "--node", "--war-time", "--batch"};
 const char* const Flags[] = {"--panchang"};
 
-bool isFlag(const std::string& name)
+// The options of one line by name: a handful, kept in the order given.
+class OptionValues {
+public:
+    bool has(std::string_view name) const { return find(name) != nullptr; }
+    // The value of an option that was given.
+    const std::string& operator[](std::string_view name) const { return *find(name); }
+    void add(std::string name, std::string value) { values_.emplace_back(std::move(name), std::move(value)); }
+    std::size_t size() const { return values_.size(); }
+
+private:
+    const std::string* find(std::string_view name) const
+    {
+        for (const auto& [n, v] : values_)
+            if (n == name)
+                return &v;
+        return nullptr;
+    }
+    std::vector<std::pair<std::string, std::string>> values_;
+};
+
+} // namespace
+
+bool IsFlag(std::string_view name)
 {
     for (const char* f : Flags)
         if (name == f) return true;
     return false;
 }
 
-bool known(const std::string& name)
+bool IsOption(std::string_view name)
 {
     for (const char* o : Required)
         if (name == o) return true;
     for (const char* o : Optional)
         if (name == o) return true;
-    return isFlag(name);
+    return IsFlag(name);
 }
 
-} // namespace
-
-BatchLines ReadBatchLines(std::istream& in, std::size_t limit)
+std::string UnknownArgument(const std::string& argument)
 {
-    // Counted as the bytes come, so that a line without end is given up at
-    // the limit rather than held in memory whole.
-    using Traits = std::istream::traits_type;
-    BatchLines batch;
-    std::streambuf* bytes = in.rdbuf();
-    std::string line;
-    std::size_t read = 0;
-    for (Traits::int_type c = bytes->sbumpc(); !Traits::eq_int_type(c, Traits::eof()); c = bytes->sbumpc()) {
-        if (++read > limit)
-            return {{}, true};
-        if (Traits::to_char_type(c) == '\n')
-            batch.lines.push_back(std::exchange(line, {}));
-        else
-            line += Traits::to_char_type(c);
-    }
-    if (!line.empty())
-        batch.lines.push_back(std::move(line));
-    return batch;
+    return (argument.size() > 1 && argument.front() == '-' ? "unknown option '" : "unexpected argument '") +
+           argument + "'";
 }
 
-std::vector<std::string> SplitLine(const std::string& line)
+std::vector<std::string> SplitLine(std::string_view line)
 {
-    std::istringstream in(line);
+    // The blanks of the classic locale, as a shell's words and a stream's >> take them.
+    constexpr std::string_view blanks = " \t\n\v\f\r";
     std::vector<std::string> out;
-    for (std::string word; in >> word;)
-        out.push_back(word);
+    for (std::size_t at = line.find_first_not_of(blanks); at != std::string_view::npos;) {
+        const std::size_t end = line.find_first_of(blanks, at);
+        out.emplace_back(line.substr(at, end - at));
+        at = end == std::string_view::npos ? end : line.find_first_not_of(blanks, end);
+    }
     return out;
 }
 
 ParsedOptions ParseOptions(const std::vector<std::string>& args)
 {
     ParsedOptions result;
-    std::map<std::string, std::string> values;
+    OptionValues values;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
         std::string value;
@@ -180,34 +230,38 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args)
             result.help = true;
             return result;
         }
+        if (name == "--version") {
+            result.version = true;
+            return result;
+        }
         if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
             value = name.substr(eq + 1);
             name = name.substr(0, eq);
             hasValue = true;
         }
-        if (!known(name)) {
-            result.error = "unknown argument '" + args[i] + "'";
+        if (!IsOption(name)) {
+            result.error = UnknownArgument(args[i]);
             return result;
         }
-        if (isFlag(name) && hasValue) {
+        if (IsFlag(name) && hasValue) {
             result.error = name + " takes no value";
             return result;
         }
-        if (!hasValue && !isFlag(name)) {
+        if (!hasValue && !IsFlag(name)) {
             if (i + 1 >= args.size()) {
                 result.error = "missing value after " + name;
                 return result;
             }
             value = args[++i];
         }
-        if (values.count(name)) {
+        if (values.has(name)) {
             result.error = name + " given twice";
             return result;
         }
-        values[name] = value;
+        values.add(std::move(name), std::move(value));
     }
 
-    if (values.count("--batch")) {
+    if (values.has("--batch")) {
         if (values.size() > 1) {
             result.error = "--batch takes no other options (they go on the lines of the file)";
             return result;
@@ -216,7 +270,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args)
         return result;
     }
     for (const char* o : Required)
-        if (!values.count(o)) {
+        if (!values.has(o)) {
             result.error = std::string("missing ") + o;
             return result;
         }
@@ -230,7 +284,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args)
                     && read.coordinate("--lat", values["--lat"], "NS", 90, b.LatDeg, b.LatMin, b.LatDir)
                     && read.coordinate("--lon", values["--lon"], "EW", 180, b.LongDeg, b.LongMin, b.LongDir)
                     && read.coordinate("--zone", values["--zone"], "EW", 210, zoneDeg, zoneMin, zoneDir)
-                    && (!values.count("--war-time") || read.warTime(values["--war-time"], b));
+                    && (!values.has("--war-time") || read.warTime(values["--war-time"], b));
     if (!ok)
         return result;
 
@@ -240,7 +294,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args)
     b.ZoneMeridian = (IsEast(zoneDir) ? 1.0 : -1.0) * (zoneDeg + zoneMin / 60.0);
     b.ZoneHours = b.ZoneMeridian / 15;
 
-    if (values.count("--ayanamsa")) {
+    if (values.has("--ayanamsa")) {
         const std::string& a = values["--ayanamsa"];
         if (a != "0" && a != "1" && a != "2") {
             read.fail("--ayanamsa", a, "0 (N.C. Lahiri), 1 (K.P.) or 2 (B.V. Raman)");
@@ -248,7 +302,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args)
         }
         req.ayanamsaChoice = a[0] - '0';
     }
-    if (values.count("--node")) {
+    if (values.has("--node")) {
         const std::string& n = values["--node"];
         if (n != "true" && n != "mean") {
             read.fail("--node", n, "true or mean");
@@ -256,7 +310,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args)
         }
         req.trueNode = n == "true";
     }
-    req.panchang = values.count("--panchang") > 0;
+    req.panchang = values.has("--panchang");
     result.request = req;
     return result;
 }

@@ -2,10 +2,9 @@
 
 #include "core/BirthRecord.h"
 
-#include <cstddef>
-#include <istream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarvik::chartdump {
@@ -20,26 +19,29 @@ struct DumpRequest {
 
 // The result of reading one command line (or one line of a batch file).
 struct ParsedOptions {
-    std::optional<DumpRequest> request;  // a chart to compute
-    std::optional<std::string> batchFile;
+    std::optional<DumpRequest> request;    // a chart to compute
+    std::optional<std::string> batchFile;  // "-": standard input
     bool help = false;
-    std::string error;                   // non-empty: bad arguments, nothing else is set
+    bool version = false;
+    std::string error;                     // non-empty: bad arguments, nothing else is set
 };
 
 // Reads --date DD-MM-YYYY --time HH:MM:SS --lat 28N39 --lon 77E13 --zone 82E30
 // [--ayanamsa 0|1|2] [--node true|mean] [--war-time +HH:MM] [--panchang], or --batch FILE
-// alone, or --help. "--name=value" is read like "--name value".
+// alone, or --help, or --version. "--name=value" is read like "--name value".
 ParsedOptions ParseOptions(const std::vector<std::string>& args);
 
-// The lines of a batch file, read up to limit bytes in all.
-struct BatchLines {
-    std::vector<std::string> lines;
-    bool tooLarge = false;   // the file goes on past the limit: nothing is kept
-};
-BatchLines ReadBatchLines(std::istream& in, std::size_t limit);
+// Whether the name is one of the options above (--help and --version apart),
+// and whether it is one that takes no value.
+bool IsOption(std::string_view name);
+bool IsFlag(std::string_view name);
+
+// The message for an argument that is no option: "unknown option '--x'", or
+// for a word that is no option at all "unexpected argument 'x'".
+std::string UnknownArgument(const std::string& argument);
 
 // Splits one batch line into its arguments at white space.
-std::vector<std::string> SplitLine(const std::string& line);
+std::vector<std::string> SplitLine(std::string_view line);
 
 extern const char* const Usage;
 

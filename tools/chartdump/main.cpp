@@ -1,36 +1,35 @@
 // chartdump: the chart of one birth (or of every line of a batch file) as
 // JSON, for checking the calculation against other sources.
 
+#include "Batch.h"
 #include "ChartJson.h"
+#include "CheckedOutput.h"
 #include "DumpOptions.h"
 
 #include "core/State.h"
 #include "refdata/Database.h"
 #include "refdata/Databases.h"
 
-#include <filesystem>
-#include <fstream>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <iostream>
-#include <vector>
 
 using namespace tarvik::chartdump;
 
 namespace {
+constexpr int Failed = 1;
 constexpr int BadArguments = 2;
-constexpr int NoDatabases = 1;
-// Far beyond any list of births to check (a million lines).
+// Far beyond any list of births to check (some 800,000 lines).
 constexpr std::size_t LargestBatch = std::size_t(64) << 20;
 
 // The panchang's texts and velantar come from the databases next to the
 // executable (or in an installation's data folder), opened once when any
-// request needs them.
-bool openDatabasesFor(const std::vector<DumpRequest>& requests)
+// birth needs them.
+bool openDatabases()
 {
-    bool needed = false;
-    for (const DumpRequest& r : requests)
-        needed |= r.panchang;
-    if (!needed)
-        return true;
     tarvik::Program().ProgramFolder = tarvik::ProgramFolderFor(tarvik::ExecutableFolder());
     try {
         // Read-only: the tool changes no place, so it needs no writable copy.
@@ -42,73 +41,68 @@ bool openDatabasesFor(const std::vector<DumpRequest>& requests)
     }
 }
 
-// Prints one object per request, nothing when the databases cannot be opened
-// or a chart cannot be made (a damaged reference table).
-int print(const std::vector<DumpRequest>& requests)
-{
-    if (!openDatabasesFor(requests))
-        return NoDatabases;
-    std::vector<std::string> objects;
-    try {
-        for (const DumpRequest& r : requests)
-            objects.push_back(ChartJson(r));
-    } catch (const std::exception& e) {
-        std::cerr << "chartdump: " << e.what() << "\n";
-        return NoDatabases;
-    }
-    for (const std::string& object : objects)
-        std::cout << object << "\n";
-    return 0;
-}
-
 int badArguments(const std::string& message)
 {
     std::cerr << "chartdump: " << message << "\n" << Usage;
     return BadArguments;
 }
 
+// Writes the objects that write(output) gives, one a line, and ends the
+// output: a chart that cannot be made (a damaged reference table) or output
+// that cannot be written is told, with exit 1.
+int writeCharts(bool panchang, const std::function<void(tarvik::tools::CheckedOutput&)>& write)
+{
+    if (panchang && !openDatabases())
+        return Failed;
+    tarvik::tools::CheckedOutput out;
+    try {
+        write(out);
+    } catch (const std::exception& e) {
+        out.Close();
+        std::cerr << "chartdump: " << e.what() << "\n";
+        return Failed;
+    }
+    if (!out.Close()) {
+        std::cerr << "chartdump: cannot write the output: " << out.Problem() << "\n";
+        return Failed;
+    }
+    return 0;
+}
+
 // Every line is read and checked before any chart is printed, so a bad line
-// prints nothing.
+// prints nothing; then the charts are cast and written one by one.
 int runBatch(const std::string& file)
 {
-    // A folder reads as no lines and a device may never end.
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec))
-        return badArguments("the batch file '" + file + "' is no regular file");
-    std::ifstream in(file);
-    if (!in)
-        return badArguments("cannot read batch file '" + file + "'");
-    const BatchLines batch = ReadBatchLines(in, LargestBatch);
+    const bool standardInput = file == "-";
+    const std::string name = standardInput ? "standard input" : "the batch file '" + file + "'";
+    const int fd = standardInput ? STDIN_FILENO : ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return badArguments("cannot read " + name + ": " + std::strerror(errno));
+    const BatchText batch = ReadBatchText(fd, LargestBatch);
+    if (!standardInput)
+        ::close(fd);
+    if (batch.error != 0)
+        return badArguments("cannot read " + name + ": " + std::strerror(batch.error));
     if (batch.tooLarge)
-        return badArguments("the batch file '" + file + "' is larger than " + std::to_string(LargestBatch >> 20) +
-                            " MB");
-    std::vector<DumpRequest> requests;
-    for (std::size_t i = 0; i < batch.lines.size(); ++i) {
-        const int number = static_cast<int>(i + 1);
-        const std::vector<std::string> args = SplitLine(batch.lines[i]);
-        if (args.empty() || args[0].front() == '#')
-            continue;
-        ParsedOptions p = ParseOptions(args);
-        if (p.error.empty() && !p.request)
-            p.error = "a batch line holds the options of one birth";
-        if (!p.error.empty())
-            return badArguments(file + ":" + std::to_string(number) + ": " + p.error);
-        requests.push_back(*p.request);
-    }
-    return print(requests);
+        return badArguments(name + " is larger than " + std::to_string(LargestBatch >> 20) + " MB");
+    const BatchCheck check = CheckBatch(batch.bytes);
+    if (!check.error.empty())
+        return badArguments((standardInput ? std::string("standard input") : file) + ":" + check.error);
+    return writeCharts(check.panchang, [&](tarvik::tools::CheckedOutput& out) {
+        WriteBatch(batch.bytes, [&](const std::string& object) { return out.Line(object); });
+    });
 }
 } // namespace
 
 int main(int argc, char** argv)
 {
     const ParsedOptions p = ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
-    if (p.help) {
-        std::cout << Usage;
-        return 0;
-    }
+    if (p.help || p.version)
+        return tarvik::tools::AnswerHelpOrVersion(p.help, Usage, "chartdump");
     if (!p.error.empty())
         return badArguments(p.error);
     if (p.batchFile)
         return runBatch(*p.batchFile);
-    return print({*p.request});
+    return writeCharts(p.request->panchang,
+                       [&](tarvik::tools::CheckedOutput& out) { out.Line(ChartJson(*p.request)); });
 }

@@ -12,14 +12,26 @@ const char* const RenderUsage =
     "                   [--ayanamsa 0|1|2] [--node true|mean] [--war-time +HH:MM]\n"
     "                   [--girl-date ... --girl-time ... --girl-lat ... --girl-lon ...\n"
     "                    --girl-zone ... [--girl-war-time ...]]\n"
-    "                   [--lang en|hi] [--style north|south]\n"
+    "                   [--lang en|hi] [--style north|south] [--format pdf|png|both]\n"
     "                   (--pages KEY,KEY,... | --all) --out DIR\n"
+    "       renderpages --help | --version\n"
     "Draws the pages of the birth (with the girl's options, of the match) as one PNG per page\n"
-    "and one PDF of all of them in DIR, and lists every dictionary key that was not found.\n";
+    "and one PDF of all of them (pages.pdf) in DIR, or only those --format names (both by\n"
+    "default), and lists every dictionary key that was not found.\n";
 
 namespace {
 
 constexpr std::string_view GirlPrefix = "--girl-";
+// The options of the run itself, each with a value.
+constexpr std::string_view RunOptions[] = {"--lang", "--style", "--format", "--pages", "--out"};
+constexpr std::string_view RunFlag = "--all";
+// The run's choices that a match takes from the boy's options.
+constexpr std::string_view SharedOptions[] = {"--ayanamsa", "--node", "--batch"};
+
+bool isRunOption(std::string_view name)
+{
+    return std::find(std::begin(RunOptions), std::end(RunOptions), name) != std::end(RunOptions);
+}
 
 std::vector<std::string> splitKeys(const std::string& list)
 {
@@ -60,12 +72,28 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args)
             result.help = true;
             return result;
         }
+        if (name == "--version") {
+            result.version = true;
+            return result;
+        }
         std::optional<std::string> value;
         if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
             value = name.substr(eq + 1);
             name = name.substr(0, eq);
         }
-        const bool flag = name == "--all";
+        // A name is known before a value is taken for it, so that an option
+        // of no value that is not ours is not read as wanting one.
+        const bool forGirl = name.rfind(GirlPrefix, 0) == 0;
+        const std::string birthName = forGirl ? "--" + name.substr(GirlPrefix.size()) : name;
+        const bool flag = name == RunFlag || chartdump::IsFlag(birthName);
+        if (!isRunOption(name) && name != RunFlag && !chartdump::IsOption(birthName)) {
+            result.error = chartdump::UnknownArgument(args[i]);
+            return result;
+        }
+        if (flag && value) {
+            result.error = name + " takes no value";
+            return result;
+        }
         if (!flag && !value) {
             if (i + 1 >= args.size()) {
                 result.error = "missing value after " + name;
@@ -73,11 +101,15 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args)
             }
             value = args[++i];
         }
-        if (name.rfind(GirlPrefix, 0) == 0) {
-            girlArgs.push_back("--" + name.substr(GirlPrefix.size()));
+        if (forGirl) {
+            if (flag || std::find(std::begin(SharedOptions), std::end(SharedOptions), birthName) !=
+                            std::end(SharedOptions)) {
+                result.error = name + ": not an option of the girl";
+                return result;
+            }
+            girlArgs.push_back(birthName);
             girlArgs.push_back(*value);
-        } else if (name == "--lang" || name == "--style" || name == "--pages" || name == "--out" ||
-                   flag) {
+        } else if (isRunOption(name) || name == RunFlag) {
             if (own.count(name)) {
                 result.error = name + " given twice";
                 return result;
@@ -85,7 +117,8 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args)
             own[name] = value.value_or("");
         } else {
             nativeArgs.push_back(name);
-            nativeArgs.push_back(*value);
+            if (value)
+                nativeArgs.push_back(*value);
         }
     }
 
@@ -101,18 +134,11 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args)
     }
     request.native = *native.request;
     if (!girlArgs.empty()) {
-        for (const char* shared : {"--ayanamsa", "--node", "--batch"}) {
-            if (std::find(girlArgs.begin(), girlArgs.end(), shared) != girlArgs.end()) {
-                result.error = std::string("--girl-") + (shared + 2) + ": not an option of the girl";
-                return result;
-            }
-        }
         const chartdump::ParsedOptions girl = chartdump::ParseOptions(girlArgs);
         if (!girl.error.empty()) {
             result.error = "girl: " + girl.error;
             return result;
         }
-        // --girl-help asks for no birth.
         if (!girl.request) {
             result.error = "the girl's birth options are needed (--girl-date, --girl-time, ...)";
             return result;
@@ -132,6 +158,13 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args)
         return result;
     }
     request.chartStyle = style == "south" ? 1 : 0;
+    const std::string format = own.count("--format") ? own["--format"] : "both";
+    if (format != "pdf" && format != "png" && format != "both") {
+        result.error = "invalid --format '" + format + "': pdf, png or both";
+        return result;
+    }
+    request.pdf = format != "png";
+    request.png = format != "pdf";
 
     request.allPages = own.count("--all") > 0;
     if (request.allPages == (own.count("--pages") > 0)) {

@@ -21,11 +21,14 @@ struct RenderRequest {
     bool allPages = false;
     std::vector<std::string> pages;            // when not allPages
     std::string outDir;
+    bool png = true;                           // one picture of each page
+    bool pdf = true;                           // pages.pdf, the print run
 };
 
 struct RenderOptions {
     std::optional<RenderRequest> request;
     bool help = false;
+    bool version = false;
     std::string error;                         // non-empty: bad arguments
 };
 

@@ -2,9 +2,10 @@
 // them (one PNG per page) and as a print run prints them (one PDF of all), in
 // English or Hindi, North or South Indian charts; for reviewing the pages.
 // Every dictionary key that was not found is listed; the exit code is 1 when
-// a page could not be drawn or a key names no page of the run, 2 on bad
-// arguments.
+// a page could not be drawn, a file could not be written or a key names no
+// page of the run, 2 on bad arguments.
 
+#include "CheckedOutput.h"
 #include "RenderOptions.h"
 
 #include "calc/Chart.h"
@@ -143,15 +144,49 @@ std::string fileNameOf(int index, const std::string& key)
     return prefix + name + ".png";
 }
 
+// One PNG per page, as the preview draws it; drawn turns false when a page
+// could not be drawn. False when a file could not be written, which ends the
+// run: the next file would fare no better.
+bool drawPictures(const std::vector<std::string>& keys, const std::filesystem::path& out, bool& drawn)
+{
+    OutputRun().BatchPrint = 0;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        ImageSurface page(150);
+        drawn &= PrintPage(page, keys[i], false);
+        const std::string file = (out / fileNameOf(static_cast<int>(i + 1), keys[i])).string();
+        if (const std::string problem = page.SavePng(file); !problem.empty()) {
+            std::cerr << "renderpages: cannot write " << file << ": " << problem << "\n";
+            return false;
+        }
+    }
+    return true;
+}
+
+// The print run of all the pages into pages.pdf, as drawPictures.
+bool printPdf(const std::vector<std::string>& keys, const std::filesystem::path& out, bool& drawn)
+{
+    RunValues& run = OutputRun();
+    run.BatchPrint = 1;
+    run.PageStarted = false;
+    run.PagesPrinted = 0;
+    const std::string pdfFile = (out / "pages.pdf").string();
+    PdfSurface pdf(pdfFile);
+    for (const std::string& key : keys)
+        drawn &= PrintPage(pdf, key, true);
+    if (!pdf.Finish()) {
+        std::cerr << "renderpages: cannot write " << pdfFile << ": " << pdf.Problem() << "\n";
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     const RenderOptions options = ParseRenderOptions(std::vector<std::string>(argv + 1, argv + argc));
-    if (options.help) {
-        std::cout << RenderUsage;
-        return 0;
-    }
+    if (options.help || options.version)
+        return tools::AnswerHelpOrVersion(options.help, RenderUsage, "renderpages");
     if (!options.error.empty()) {
         std::cerr << "renderpages: " << options.error << "\n" << RenderUsage;
         return BadArguments;
@@ -197,34 +232,15 @@ int main(int argc, char** argv)
     }
     const std::filesystem::path out(request.outDir);
 
-    bool failed = false;
-    RunValues& run = OutputRun();
-    run.BatchPrint = 0;
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        ImageSurface page(150);
-        failed |= !PrintPage(page, keys[i], false);
-        const std::string file = (out / fileNameOf(static_cast<int>(i + 1), keys[i])).string();
-        if (!page.SavePng(file)) {
-            std::cerr << "renderpages: cannot write " << file << "\n";
-            failed = true;
-        }
-    }
+    bool drawn = true;
+    const bool written = (!request.png || drawPictures(keys, out, drawn)) &&
+                         (!request.pdf || printPdf(keys, out, drawn));
 
-    run.BatchPrint = 1;
-    run.PageStarted = false;
-    run.PagesPrinted = 0;
-    const std::string pdfFile = (out / "pages.pdf").string();
-    PdfSurface pdf(pdfFile);
-    for (const std::string& key : keys)
-        failed |= !PrintPage(pdf, key, true);
-    if (!pdf.Finish()) {
-        std::cerr << "renderpages: cannot write " << pdfFile << "\n";
-        failed = true;
-    }
-
+    std::string listed;
     for (const std::string& key : messages.notFound)
-        std::cout << "Not Found:" << key << "\n";
+        listed += "Not Found:" + key + "\n";
+    const bool listedOut = tools::WriteStandardOutput(listed, "renderpages");
     for (const std::string& text : messages.other)
         std::cerr << text << "\n";
-    return failed ? PageFailed : 0;
+    return drawn && written && listedOut ? 0 : PageFailed;
 }

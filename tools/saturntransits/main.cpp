@@ -6,11 +6,12 @@
 #include "calc/Ayanamsa.h"
 #include "calc/Ephemeris.h"
 #include "calc/TimeScale.h"
+#include "core/FileWrite.h"
+
+#include "CheckedOutput.h"
 
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -68,49 +69,89 @@ std::vector<Ingress> ingresses(int firstYear, int lastYear)
     return out;
 }
 
-bool writeCsv(std::ostream& out, const std::vector<Ingress>& list)
+std::string csv(const std::vector<Ingress>& list)
 {
-    out << "Date,lvm\n";
+    std::string out = "Date,lvm\n";
     for (const Ingress& i : list) {
         char date[16];
         std::snprintf(date, sizeof date, "%04d-%02d-%02d", i.date.year, i.date.month, i.date.day);
-        out << date << "," << SignNames[i.sign] << "\n";
+        out += date;
+        out += ",";
+        out += SignNames[i.sign];
+        out += "\n";
     }
-    return static_cast<bool>(out);
+    return out;
+}
+
+constexpr const char* Usage =
+    "usage: saturntransits --out FILE.csv   (--out - writes to standard output)\n"
+    "       saturntransits --help | --version\n"
+    "Lists Saturn's entries into the sidereal signs from 1790 to 2330.\n";
+
+// What the command line asks for: the table written to `out`, the usage
+// or the version, or nothing for an error.
+struct Command {
+    std::string out;
+    bool help = false;
+    bool version = false;
+    std::string error;
+};
+
+Command commandOf(const std::vector<std::string>& args)
+{
+    Command c;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--help" || arg == "-h" || arg == "--version") {
+            (arg == "--version" ? c.version : c.help) = true;
+            return c;
+        }
+        std::string value;
+        if (arg.rfind("--out=", 0) == 0)
+            value = arg.substr(6);
+        else if (arg == "--out" && i + 1 < args.size())
+            value = args[++i];
+        else if (arg == "--out")
+            c.error = "missing value after --out";
+        else if (arg.size() > 1 && arg.front() == '-')
+            c.error = "unknown option '" + arg + "'";
+        else
+            c.error = "unexpected argument '" + arg + "'";
+        if (c.error.empty() && value.empty())
+            c.error = "--out names no file";
+        if (c.error.empty() && !c.out.empty())
+            c.error = "--out given twice";
+        if (!c.error.empty())
+            return c;
+        c.out = value;
+    }
+    if (c.out.empty())
+        c.error = "missing --out FILE.csv";
+    return c;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2 || std::string(argv[1]) == "--help") {
-        std::cerr << "usage: saturntransits FILE.csv   (or - for standard output)\n"
-                     "Lists Saturn's entries into the sidereal signs from 1790 to 2330.\n";
-        return argc == 2 ? 0 : 2;
+    const Command command = commandOf(std::vector<std::string>(argv + 1, argv + argc));
+    if (command.help || command.version)
+        return tools::AnswerHelpOrVersion(command.help, Usage, "saturntransits");
+    if (!command.error.empty()) {
+        std::cerr << "saturntransits: " << command.error << "\n" << Usage;
+        return 2;
     }
     const std::vector<Ingress> list = ingresses(1790, 2330);
-    const std::string target = argv[1];
-    if (target == "-")
-        return writeCsv(std::cout, list) ? 0 : 1;
-
+    const std::string table = csv(list);
+    if (command.out == "-")
+        return tools::WriteStandardOutput(table, "saturntransits") ? 0 : 1;
     // Written beside the target and renamed over it, so that a failure never
     // leaves a half-written table.
-    const std::string temporary = target + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::trunc);
-        if (!out || !writeCsv(out, list)) {
-            std::cerr << "saturntransits: cannot write " << temporary << "\n";
-            std::filesystem::remove(temporary);
-            return 1;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, target, ec);
-    if (ec) {
-        std::cerr << "saturntransits: cannot replace " << target << ": " << ec.message() << "\n";
-        std::filesystem::remove(temporary);
+    const std::string problem = WriteFileWhole(command.out, table);
+    if (!problem.empty()) {
+        std::cerr << "saturntransits: cannot write " << command.out << ": " << problem << "\n";
         return 1;
     }
-    std::cerr << "saturntransits: " << list.size() << " entries written to " << target << "\n";
+    std::cerr << "saturntransits: " << list.size() << " entries written to " << command.out << "\n";
     return 0;
 }

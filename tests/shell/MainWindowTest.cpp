@@ -1,4 +1,5 @@
 #include "ShellFixture.h"
+#include "refdata/DamagedDatabases.h"
 
 #include "shell/EntryRules.h"
 #include "shell/ModalDialogs.h"
@@ -187,24 +188,52 @@ TEST_F(MainWindowTest, StoredChoicesSelectTheirItems)
 
 TEST_F(MainWindowTest, AMissingOrDamagedDatabaseStopsStartUpNamingTheFile)
 {
-    for (std::string_view name : {DataDatabaseFile, DefinitionsDatabaseFile, ReferenceDatabaseFile}) {
-        for (bool damaged : {false, true}) {
-            SCOPED_TRACE(std::string(name) + (damaged ? " damaged" : " missing"));
+    const struct {
+        std::string_view name;
+        const char* table;   // one the file's schema holds
+    } files[] = {{DataDatabaseFile, "CountryNames"}, {DefinitionsDatabaseFile, "Match"}, {ReferenceDatabaseFile, "period"}};
+    enum class Fault { Missing, NoDatabase, DamagedSchema };
+    for (const auto& f : files) {
+        for (Fault fault : {Fault::Missing, Fault::NoDatabase, Fault::DamagedSchema}) {
+            SCOPED_TRACE(std::string(f.name) + " fault " + std::to_string(static_cast<int>(fault)));
             BuildFixtureDatabases(FixtureCountries, FixturePlaces);
-            const std::string file = folder.File(std::string(name));
-            fs::remove(file);
-            if (damaged)
-                folder.Write(std::string(name), "this is no database\n");
+            const std::string file = folder.File(std::string(f.name));
+            if (fault == Fault::DamagedSchema) {
+                // A table made from a query in the schema (SQLite of 2016 crashed on it).
+                RunSql(file, "UPDATE sqlite_master SET sql = 'CREATE TABLE " + std::string(f.table) +
+                                 " AS SELECT 1' WHERE name = '" + f.table + "';");
+            } else {
+                fs::remove(file);
+                if (fault == Fault::NoDatabase)
+                    folder.Write(std::string(f.name), "this is no database\n");
+            }
             messages.messages.clear();
             Start();
             EXPECT_FALSE(started);
             ASSERT_EQ(messages.messages.size(), 1u);
             EXPECT_NE(messages.messages[0].find(file), std::string::npos) << messages.messages[0];
+            if (fault != Fault::Missing) {
+                EXPECT_NE(messages.messages[0].find("damaged"), std::string::npos) << messages.messages[0];
+            }
             EXPECT_EQ(window->Splash(), nullptr);
             EXPECT_FALSE(ReferenceDatabasesOpen());
             window.reset();
         }
     }
+}
+
+// A places file that its user edited with today's sqlite3 shell starts the
+// program, whose editors then add a place under the user's trigger.
+TEST_F(MainWindowTest, APlacesFileEditedWithTodaysSqliteStartsIt)
+{
+    EditWithTodaysSqlite(folder.File(std::string(DataDatabaseFile)));
+    Start();
+    ASSERT_TRUE(started);
+    EXPECT_TRUE(messages.messages.empty());
+    DatDatabase().Execute("INSERT INTO Places (\"Country ID\", PlaceName, Latitude, Longitude) "
+                          "VALUES (221122, 'Mathura', '27N30', '77E40')");
+    Recordset note(DatDatabase(), "SELECT text FROM Notes WHERE text = 'Mathura'");
+    EXPECT_FALSE(note.Eof());
 }
 
 TEST_F(MainWindowTest, WithoutTheDefaultCountryOrPlaceItStartsOnTheFirstOnes)

@@ -8,6 +8,7 @@
 #include <map>
 #include <regex>
 #include <sstream>
+#include <string_view>
 #include <utility>
 
 namespace tarvik::chartdump {
@@ -161,7 +162,10 @@ BatchLines ReadBatchLines(std::istream& in, std::size_t limit)
 
 std::vector<std::string> SplitLine(const std::string& line)
 {
-    std::istringstream in(line);
+    // Editors that save UTF-8 may put a byte-order mark first; it is no
+    // part of the options.
+    static constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+    std::istringstream in(line.rfind(ByteOrderMark, 0) == 0 ? line.substr(ByteOrderMark.size()) : line);
     std::vector<std::string> out;
     for (std::string word; in >> word;)
         out.push_back(word);

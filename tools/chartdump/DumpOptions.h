@@ -38,7 +38,8 @@ struct BatchLines {
 };
 BatchLines ReadBatchLines(std::istream& in, std::size_t limit);
 
-// Splits one batch line into its arguments at white space.
+// Splits one batch line into its arguments at white space; a byte-order
+// mark at its start is dropped.
 std::vector<std::string> SplitLine(const std::string& line);
 
 extern const char* const Usage;

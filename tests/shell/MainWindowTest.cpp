@@ -3,6 +3,7 @@
 
 #include "shell/EntryRules.h"
 #include "shell/ModalDialogs.h"
+#include "shell/MessageBoxReporter.h"
 #include "shell/frmSplash.h"
 
 #include <QAbstractItemView>
@@ -12,11 +13,17 @@
 #include <QDateEdit>
 #include <QElapsedTimer>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTimer>
+
+#include <sys/stat.h>
+
+#include <functional>
 
 using namespace tarvik;
 using namespace tarvik::testing;
@@ -219,6 +226,72 @@ TEST_F(MainWindowTest, AMissingOrDamagedDatabaseStopsStartUpNamingTheFile)
             EXPECT_FALSE(ReferenceDatabasesOpen());
             window.reset();
         }
+    }
+}
+
+// What stands in the settings file's place when it is no file is never
+// read (a named pipe held the start for good, a link to a device read
+// without end): the program starts with the default settings and says so,
+// naming it, and keeps no settings there.
+TEST_F(MainWindowTest, ASettingsFileThatIsNoFileGivesTheDefaultsAndAMessage)
+{
+    const std::string file = settingsFile.toStdString();
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        const char* told;
+    } cases[] = {
+        {"a named pipe", [&] { ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0); }, "is a named pipe (FIFO), not a file"},
+        {"a link to a device", [&] { fs::create_symlink("/dev/zero", file); }, "is a device, not a file"},
+        {"a folder", [&] { fs::create_directory(file); }, "is a folder, not a file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(file);
+        c.make();
+        messages.messages.clear();
+        frmMain& w = Start();
+        ASSERT_TRUE(started);
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_NE(messages.messages[0].find(file), std::string::npos) << messages.messages[0];
+        EXPECT_NE(messages.messages[0].find(c.told), std::string::npos) << messages.messages[0];
+        EXPECT_NE(messages.messages[0].find("default settings"), std::string::npos) << messages.messages[0];
+        EXPECT_EQ(w.cmbLanguage->currentText(), QStringLiteral("Hindi"));
+        EXPECT_EQ(Config().LeftMarginTwips, 1440);
+        // Closing keeps the window's place nowhere, and the thing stays.
+        window.reset();
+        CloseReferenceDatabases();
+        EXPECT_NE(fs::symlink_status(file).type(), fs::file_type::regular);
+    }
+    fs::remove_all(file);
+}
+
+// A message names files and places as they are: a horoscope file named
+// like markup is shown as those letters, in a message and in a question,
+// never in big red letters.
+TEST_F(MainWindowTest, MessageBoxesShowTheirTextsAsTheyAre)
+{
+    const std::string name = "/home/asha/<h1>Asha</h1><font color=red>Sharma</font><img src=x>.TVK";
+    const std::string text = "The horoscope file " + name + " cannot be opened: it was not found.";
+    MessageBoxReporter boxes;
+    for (bool question : {false, true}) {
+        SCOPED_TRACE(question ? "question" : "message");
+        QString shown;
+        Qt::TextFormat format = Qt::AutoText;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            format = box->textFormat();
+            if (const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+                shown = label->text();
+            box->reject();
+        });
+        if (question)
+            boxes.Ask(text, Buttons::YesNoCancel);
+        else
+            boxes.Message(text);
+        EXPECT_EQ(format, Qt::PlainText);
+        EXPECT_EQ(shown, QString::fromStdString(text));
     }
 }
 

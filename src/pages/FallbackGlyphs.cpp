@@ -3,8 +3,6 @@
 #include <QFontInfo>
 #include <QTextLayout>
 
-#include <fontconfig/fontconfig.h>
-
 #include <algorithm>
 
 namespace tarvik {
@@ -27,11 +25,7 @@ FontOfLetters FontFor(const QString& letters)
     FcPatternAddCharSet(wanted, FC_CHARSET, set);
     FcPatternAddBool(wanted, FC_SCALABLE, FcTrue);
     FcCharSetDestroy(set);
-    FcConfigSubstitute(nullptr, wanted, FcMatchPattern);
-    FcDefaultSubstitute(wanted);
-    FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, wanted, &result);
-    FcPatternDestroy(wanted);
+    FcPattern* match = BestFont(wanted);
     if (!match)
         return found;
     FcChar8* file = nullptr;
@@ -63,6 +57,16 @@ bool AllInNoFont(const QList<QGlyphRun>& runs)
 }
 
 } // namespace
+
+FcPattern* BestFont(FcPattern* wanted)
+{
+    FcConfigSubstitute(nullptr, wanted, FcMatchPattern);
+    FcDefaultSubstitute(wanted);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, wanted, &result);
+    FcPatternDestroy(wanted);
+    return match;
+}
 
 std::optional<double> LayOutOneLine(QTextLayout& layout)
 {

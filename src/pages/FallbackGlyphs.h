@@ -14,6 +14,8 @@
 #include <QRawFont>
 #include <QString>
 
+#include <fontconfig/fontconfig.h>
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,6 +27,11 @@ namespace tarvik {
 // Lays the layout's text out on one line from (0, 0), as the surfaces draw
 // texts; the line's ascent, or nothing when Qt gives no line.
 std::optional<double> LayOutOneLine(QTextLayout& layout);
+
+// The installed font that fontconfig finds best for the pattern, as Qt's
+// font database would; the pattern is taken and freed, the match (null
+// when there is none) is the caller's to free.
+FcPattern* BestFont(FcPattern* wanted);
 
 // Whether Qt laid a run out in no font: its raw font has no font tables.
 bool InNoFont(const QRawFont& raw);

@@ -67,11 +67,7 @@ FontFile OpenFontFile(const QRawFont& raw, bool italic, bool bold)
     FcPatternAddString(wanted, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.constData()));
     FcPatternAddInteger(wanted, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
     FcPatternAddInteger(wanted, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-    FcConfigSubstitute(nullptr, wanted, FcMatchPattern);
-    FcDefaultSubstitute(wanted);
-    FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, wanted, &result);
-    FcPatternDestroy(wanted);
+    FcPattern* match = BestFont(wanted);
     if (!match)
         return file;
 

@@ -120,8 +120,9 @@ public:
     long long Changes() const;
 
     // Throws a DbError with what, the engine's message and the file name; a
-    // lock, a write refused to a read-only file and a damaged file are told
-    // in words of their own, without what.
+    // lock, a write refused to a read-only file, another program's save left
+    // unfinished and a damaged file are told in words of their own, without
+    // what.
     [[noreturn]] void Fail(std::string_view what) const;
 
 private:

@@ -374,8 +374,9 @@ void PdfSurface::DrawText(double x, double y, std::string_view text)
     const QList<QGlyphRun> runs = layout.glyphRuns();
     if (runs.size() != 1 || !showInOneFont(runs.front(), qtext, dx, dy))
         showWordByWord(layout, qtext, dx, dy);
-    for (const FallbackRun& run : FallbackRuns(layout))
-        writer_->showFallback(run, Font, dx, dy);
+    if (MayNeedFallback(qtext))
+        for (const FallbackRun& run : FallbackRuns(layout))
+            writer_->showFallback(run, Font, dx, dy);
 
     if (Font.Underline)
         underline(layout, dx, dy);

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-svg-dev
-  libsqlcipher-dev
+  libsqlite3-dev
   libcairo2-dev libfontconfig-dev libfreetype-dev poppler-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-core

@@ -1,11 +1,15 @@
 #include "PainterSurface.h"
 
+#include "FallbackGlyphs.h"
 #include "FontMap.h"
 #include "PictureStore.h"
 #include "core/FileWrite.h"
 #include "core/State.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QGlyphRun>
+#include <QTextLayout>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QSvgRenderer>
@@ -134,9 +138,32 @@ void PainterSurface::applyPen()
 void PainterSurface::DrawText(double x, double y, std::string_view text)
 {
     const Face& f = face();
+    const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     painter_.setFont(f.font);
-    painter_.drawText(QPointF(x, y + f.ascent),
-                      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    if (MayNeedFallback(qtext)) {
+        QTextLayout layout(qtext, f.font);
+        const std::optional<double> ascent = LayOutOneLine(layout);
+        const std::vector<FallbackRun> fallbacks = ascent ? FallbackRuns(layout) : std::vector<FallbackRun>();
+        if (!fallbacks.empty()) {
+            // Letters in no font are drawn from the fallback runs only: Qt
+            // paints them as nothing on the preview and as black boxes on a
+            // printer.
+            const QPointF origin(x, y + f.ascent - *ascent);
+            for (const QGlyphRun& run : layout.glyphRuns())
+                if (!InNoFont(run.rawFont()))
+                    painter_.drawGlyphRun(origin, run);
+            for (const FallbackRun& run : fallbacks) {
+                QGlyphRun glyphs;
+                glyphs.setRawFont(run.font);
+                glyphs.setGlyphIndexes(run.glyphs);
+                glyphs.setPositions(run.positions);
+                glyphs.setUnderline(f.font.underline());
+                painter_.drawGlyphRun(origin, glyphs);
+            }
+            return;
+        }
+    }
+    painter_.drawText(QPointF(x, y + f.ascent), qtext);
 }
 
 void PainterSurface::DrawLine(double x1, double y1, double x2, double y2)

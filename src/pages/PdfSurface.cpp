@@ -1,5 +1,6 @@
 #include "PainterSurface.h"
 
+#include "FallbackGlyphs.h"
 #include "PictureStore.h"
 #include "core/State.h"
 
@@ -44,6 +45,18 @@ struct FontFile {
     bool oblique = false;
 };
 
+// One face of a font file.
+FontFile OpenFontFile(const std::string& path, int index)
+{
+    FcPattern* only = FcPatternCreate();
+    FcPatternAddString(only, FC_FILE, reinterpret_cast<const FcChar8*>(path.c_str()));
+    FcPatternAddInteger(only, FC_INDEX, index);
+    FontFile file;
+    file.face = cairo_ft_font_face_create_for_pattern(only);
+    FcPatternDestroy(only);
+    return file;
+}
+
 // The file fontconfig gives for a family in the style the page asked for,
 // as Qt's font database finds it.
 FontFile OpenFontFile(const QRawFont& raw, bool italic, bool bold)
@@ -54,11 +67,7 @@ FontFile OpenFontFile(const QRawFont& raw, bool italic, bool bold)
     FcPatternAddString(wanted, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.constData()));
     FcPatternAddInteger(wanted, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
     FcPatternAddInteger(wanted, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-    FcConfigSubstitute(nullptr, wanted, FcMatchPattern);
-    FcDefaultSubstitute(wanted);
-    FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, wanted, &result);
-    FcPatternDestroy(wanted);
+    FcPattern* match = BestFont(wanted);
     if (!match)
         return file;
 
@@ -73,11 +82,7 @@ FontFile OpenFontFile(const QRawFont& raw, bool italic, bool bold)
     if (path) {
         // Only the file: a style the family lacks (fontconfig says so by a
         // slant matrix or by emboldening) is made here as Qt makes it.
-        FcPattern* only = FcPatternCreate();
-        FcPatternAddString(only, FC_FILE, path);
-        FcPatternAddInteger(only, FC_INDEX, index);
-        file.face = cairo_ft_font_face_create_for_pattern(only);
-        FcPatternDestroy(only);
+        file.face = OpenFontFile(reinterpret_cast<const char*>(path), index).face;
         file.oblique = italic && slant && slant->xy != 0;
         if (bold && embolden)
             cairo_ft_font_face_set_synthesize(file.face, CAIRO_FT_SYNTHESIZE_BOLD);
@@ -200,6 +205,10 @@ struct PdfSurface::Writer {
 
     const FontFile& font(const QRawFont& raw, bool italic, bool bold)
     {
+        // Letters in no font have no file (FallbackRuns draws them).
+        static const FontFile none;
+        if (InNoFont(raw))
+            return none;
         const std::string key = fontKey(raw, italic, bold);
         auto it = fonts.find(key);
         if (it == fonts.end())
@@ -224,20 +233,39 @@ struct PdfSurface::Writer {
         const FontFile& file = font(raw, style.Italic, style.Bold);
         if (!file.face)
             return;
-        const QList<quint32> indexes = run.glyphIndexes();
-        const QList<QPointF> positions = run.positions();
+        show(file, raw.pixelSize(), file.oblique, run.glyphIndexes(), run.positions(), dx, dy, utf8, clusters);
+    }
+
+    void show(const FontFile& file, double size, bool oblique, const QList<quint32>& indexes,
+              const QList<QPointF>& positions, double dx, double dy, const std::string& utf8,
+              const std::vector<cairo_text_cluster_t>& clusters)
+    {
         std::vector<cairo_glyph_t> glyphs(static_cast<std::size_t>(indexes.size()));
         for (qsizetype i = 0; i < indexes.size(); ++i)
             glyphs[static_cast<std::size_t>(i)] = {indexes[i], dx + positions[i].x(), dy + positions[i].y()};
-        const double size = raw.pixelSize();
         cairo_matrix_t matrix;
-        cairo_matrix_init(&matrix, size, 0, file.oblique ? -ObliqueSlant * size : 0, size, 0, 0);
+        cairo_matrix_init(&matrix, size, 0, oblique ? -ObliqueSlant * size : 0, size, 0, 0);
         cairo_set_font_face(cr, file.face);
         cairo_set_font_matrix(cr, &matrix);
         cairo_set_source_rgb(cr, 0, 0, 0);
         cairo_show_text_glyphs(cr, utf8.data(), static_cast<int>(utf8.size()), glyphs.data(),
                                static_cast<int>(glyphs.size()), clusters.data(),
                                static_cast<int>(clusters.size()), cairo_text_cluster_flags_t(0));
+    }
+
+    // Letters Qt laid out in no font, in the font file that has them.
+    void showFallback(const FallbackRun& run, const TextFont& style, double dx, double dy)
+    {
+        const std::string key = "file:" + run.file;
+        auto it = fonts.find(key);
+        if (it == fonts.end())
+            it = fonts.emplace(key, OpenFontFile(run.file, 0)).first;
+        if (!it->second.face)
+            return;
+        const std::string utf8 = run.text.toStdString();
+        const std::vector<cairo_text_cluster_t> clusters{
+            {static_cast<int>(utf8.size()), static_cast<int>(run.glyphs.size())}};
+        show(it->second, run.font.pixelSize(), style.Italic, run.glyphs, run.positions, dx, dy, utf8, clusters);
     }
 
     cairo_surface_t* picture(const std::string& key, const QImage& image)
@@ -339,24 +367,18 @@ void PdfSurface::DrawText(double x, double y, std::string_view text)
     const Face& f = face();
     const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     QTextLayout layout(qtext, f.font);
-    QTextOption option;
-    option.setWrapMode(QTextOption::NoWrap);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    if (!line.isValid()) {
-        layout.endLayout();
+    const std::optional<double> ascent = LayOutOneLine(layout);
+    if (!ascent)
         return;
-    }
-    line.setLineWidth(1e6);
-    line.setPosition(QPointF(0, 0));
-    layout.endLayout();
     const double dx = x;
-    const double dy = y + f.ascent - line.ascent();
+    const double dy = y + f.ascent - *ascent;
 
     const QList<QGlyphRun> runs = layout.glyphRuns();
     if (runs.size() != 1 || !showInOneFont(runs.front(), qtext, dx, dy))
         showWordByWord(layout, qtext, dx, dy);
+    if (MayNeedFallback(qtext))
+        for (const FallbackRun& run : FallbackRuns(layout))
+            writer_->showFallback(run, Font, dx, dy);
 
     if (Font.Underline)
         underline(layout, dx, dy);

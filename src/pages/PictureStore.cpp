@@ -1,6 +1,8 @@
 #include "PictureStore.h"
 
-#include <QFileInfo>
+#include "core/RegularFile.h"
+
+#include <QBuffer>
 #include <QImageReader>
 #include <QSvgRenderer>
 
@@ -10,28 +12,42 @@ namespace {
 
 constexpr double TwipsPerInch = 1440;
 constexpr double CssPixelsPerInch = 96;
+// Far beyond any border picture.
+constexpr std::size_t LargestPicture = std::size_t(64) << 20;
 
 PictureStore::Entry read(const std::string& path)
 {
     PictureStore::Entry entry;
-    const QString file = QString::fromStdString(path);
-    if (!QFileInfo(file).isFile())
+    std::string why;
+    const std::optional<std::string> read = ReadRegularFile(path, LargestPicture, why, "a picture file");
+    if (!read) {
+        entry.problem = why;
         return entry;
-    if (file.endsWith(".svg", Qt::CaseInsensitive)) {
-        auto svg = std::make_shared<QSvgRenderer>(file);
-        if (!svg->isValid())
+    }
+    const QByteArray bytes = QByteArray::fromStdString(*read);
+    if (QString::fromStdString(path).endsWith(".svg", Qt::CaseInsensitive)) {
+        auto svg = std::make_shared<QSvgRenderer>(bytes);
+        if (!svg->isValid()) {
+            entry.problem = "cannot be read as an SVG picture";
             return entry;
+        }
         const QSize s = svg->defaultSize();
         entry.svg = std::move(svg);
         entry.size = {s.width() * TwipsPerInch / CssPixelsPerInch,
                       s.height() * TwipsPerInch / CssPixelsPerInch};
         entry.loaded = s.width() > 0 && s.height() > 0;
+        if (!entry.loaded)
+            entry.problem = "is an SVG picture of no size";
         return entry;
     }
-    QImageReader reader(file);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer);
     QImage image = reader.read();
-    if (image.isNull())
+    if (image.isNull()) {
+        entry.problem = "cannot be read as a picture: " + reader.errorString().toStdString();
         return entry;
+    }
     // The picture's own resolution where the file states one.
     const double dpiX = image.dotsPerMeterX() > 0 ? image.dotsPerMeterX() * 0.0254 : CssPixelsPerInch;
     const double dpiY = image.dotsPerMeterY() > 0 ? image.dotsPerMeterY() * 0.0254 : CssPixelsPerInch;
@@ -57,6 +73,13 @@ const PictureStore::Entry& PictureStore::Get(const std::string& path)
         it = entries_.emplace(path, read(path)).first;
     }
     return it->second;
+}
+
+const PictureStore::Entry& PictureStore::Recheck(const std::string& path)
+{
+    if (auto it = entries_.find(path); it != entries_.end() && !it->second.loaded)
+        entries_.erase(it);
+    return Get(path);
 }
 
 void PictureStore::Clear()

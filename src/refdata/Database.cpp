@@ -1,5 +1,8 @@
-#define SQLITE_HAS_CODEC 1
 #include "Database.h"
+
+#include "core/RegularFile.h"
+
+#include <unistd.h>
 
 #include <cctype>
 #include <cerrno>
@@ -89,32 +92,54 @@ int lockWait = 5000;
 bool IsLockCode(int rc) { return (rc & 0xff) == SQLITE_BUSY || (rc & 0xff) == SQLITE_LOCKED; }
 bool IsDamageCode(int rc) { return (rc & 0xff) == SQLITE_CORRUPT || (rc & 0xff) == SQLITE_NOTADB; }
 
+constexpr const char* ReadSchemaSql = "SELECT count(*) FROM sqlite_master";
+
+std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+
 std::string InUseMessage(const std::string& path)
 {
-    return "The database file \"" + path + "\" is in use by another program, which keeps it locked. "
+    return "The database file " + Quoted(path) + " is in use by another program, which keeps it locked. "
            "Nothing was read or changed; try again when that program has finished with it.";
 }
 
-// Why what stands at path cannot be a database file ("was not found.", "is a
-// folder, ..."), or nothing when it is a file.
-std::string NotADatabaseFile(const std::string& path)
+std::string InterruptedMessage(const std::string& path)
+{
+    return "The database file " + Quoted(path) + " cannot be read as it stands: another program began to save "
+           "changes to it and was stopped before it finished, and the journal " + Quoted(path + "-journal") +
+           " beside it holds the file as it was. This program may not write to that folder to undo the save. "
+           "Opening the file once with a program that may write there (Tarvik, or sqlite3) undoes it, and the "
+           "file is then as it was before that save.";
+}
+
+// A file from elsewhere is read as SQLite advises for files that may be
+// hostile: no writing of the schema through SQL, no function with side
+// effects called from a view or trigger of the file, every cell's size
+// checked against its page.
+void Harden(sqlite3* db)
+{
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    sqlite3_exec(db, "PRAGMA cell_size_check = ON", nullptr, nullptr, nullptr);
+}
+
+sqlite3* OpenConnection(const std::string& path, int flags, int& rc)
+{
+    sqlite3* db = nullptr;
+    rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_extended_result_codes(db, 1);
+        sqlite3_busy_timeout(db, lockWait);
+        Harden(db);
+    }
+    return db;
+}
+
+// Whether this process may write the file and the folder its journal goes in.
+bool MayWrite(const std::string& path)
 {
     namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
-    switch (status.type()) {
-    case fs::file_type::regular: return {};
-    case fs::file_type::not_found: return "was not found.";
-    case fs::file_type::directory: return "is a folder, not a database file.";
-    case fs::file_type::fifo: return "is a named pipe (FIFO), not a database file.";
-    case fs::file_type::socket: return "is a socket, not a database file.";
-    case fs::file_type::block:
-    case fs::file_type::character: return "is a device, not a database file.";
-    default: break;
-    }
-    // A loop of symbolic links, a folder on the way that cannot be entered:
-    // the system's own reason.
-    return "cannot be opened: " + (ec ? ec.message() : std::string("it is not a file")) + ".";
+    const std::string folder = fs::path(path).parent_path().empty() ? "." : fs::path(path).parent_path().string();
+    return ::access(path.c_str(), W_OK) == 0 && ::access(folder.c_str(), W_OK) == 0;
 }
 
 } // namespace
@@ -122,40 +147,55 @@ std::string NotADatabaseFile(const std::string& path)
 int LockWait() { return lockWait; }
 void SetLockWait(int milliseconds) { lockWait = milliseconds < 0 ? 0 : milliseconds; }
 
-Database::Database(std::string path, OpenMode mode, std::string_view key) : path_(std::move(path))
+Database::Database(std::string path, OpenMode mode) : path_(std::move(path))
 {
-    if (const std::string notAFile = NotADatabaseFile(path_); !notAFile.empty())
-        throw DbError(path_, "The database file \"" + path_ + "\" " + notAFile);
+    if (const std::string notAFile = NotARegularFile(path_, "a database file"); !notAFile.empty())
+        throw DbError(path_, "The database file " + Quoted(path_) + " " + notAFile + ".");
 
     // Never SQLITE_OPEN_CREATE: the program works only on the files it was delivered with.
     const int flags = (mode == OpenMode::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE);
-    int rc = sqlite3_open_v2(path_.c_str(), &db_, flags, nullptr);
+    int rc = SQLITE_OK;
+    db_ = OpenConnection(path_, flags, rc);
     if (rc != SQLITE_OK) {
         std::string why = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
         Close();
-        throw DbError(path_, "The database file \"" + path_ + "\" cannot be opened: " + why + ".");
+        throw DbError(path_, "The database file " + Quoted(path_) + " cannot be opened: " + why + ".");
     }
-    sqlite3_extended_result_codes(db_, 1);
-    sqlite3_busy_timeout(db_, lockWait);
-    if (!key.empty() && sqlite3_key(db_, key.data(), static_cast<int>(key.size())) != SQLITE_OK) {
-        Close();
-        throw DbError(path_, "The database file \"" + path_ + "\" cannot be keyed.");
+    // A damaged file shows on the first read of the schema. A lock held
+    // elsewhere is no damage: it is waited for, then told as such.
+    rc = ReadSchema();
+    if (rc == SQLITE_READONLY_ROLLBACK && MayWrite(path_)) {
+        if (const int undone = UndoInterruptedSave(); undone != SQLITE_OK)
+            rc = undone;
+        else
+            rc = ReadSchema();
     }
-    // A damaged file or a wrong key shows on the first read of the table list.
-    // A lock held elsewhere is no damage: it is waited for, then told as such.
-    rc = sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK) {
         const std::string why = sqlite3_errmsg(db_);
         Close();
         if (IsLockCode(rc))
             throw DbError(path_, InUseMessage(path_), DbFault::InUse);
         if (IsDamageCode(rc))
-            throw DbError(path_, "The database file \"" + path_ + "\" cannot be read: " +
-                                     (key.empty() ? "it is damaged or not a database."
-                                                  : "it is damaged or its password does not match."),
+            throw DbError(path_, "The database file " + Quoted(path_) + " cannot be read: it is damaged or not a "
+                                 "database (" + why + ").",
                           DbFault::Damaged);
-        throw DbError(path_, "The database file \"" + path_ + "\" cannot be read: " + why + ".");
+        if (rc == SQLITE_READONLY_ROLLBACK)
+            throw DbError(path_, InterruptedMessage(path_), DbFault::Interrupted);
+        throw DbError(path_, "The database file " + Quoted(path_) + " cannot be read: " + why + ".");
     }
+}
+
+int Database::ReadSchema() { return sqlite3_exec(db_, ReadSchemaSql, nullptr, nullptr, nullptr); }
+
+int Database::UndoInterruptedSave()
+{
+    // A connection that may write rolls the journal back at its first read.
+    int rc = SQLITE_OK;
+    sqlite3* writer = OpenConnection(path_, SQLITE_OPEN_READWRITE, rc);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(writer, ReadSchemaSql, nullptr, nullptr, nullptr);
+    sqlite3_close_v2(writer);
+    return rc;
 }
 
 Database::~Database() { Close(); }
@@ -188,6 +228,8 @@ void Database::Fail(std::string_view what) const
     const int rc = db_ ? sqlite3_errcode(db_) : SQLITE_OK;
     if (IsLockCode(rc))
         throw DbError(path_, InUseMessage(path_), DbFault::InUse);
+    if (rc == SQLITE_READONLY_ROLLBACK)
+        throw DbError(path_, InterruptedMessage(path_), DbFault::Interrupted);
     if ((rc & 0xff) == SQLITE_READONLY)
         throw DbError(path_, "The database file \"" + path_ + "\" is open for reading only: nothing in it "
                              "can be added, changed or deleted while the program runs so.",

@@ -1,15 +1,25 @@
 #pragma once
 
-// A thin layer over SQLCipher in the shape the program's readers expect of a
-// database: a connection opened on an existing file only (never creating one),
-// keyed where the file is protected; statements with bound parameters; and a
-// forward-only recordset over a query. Queries are SQLite's own SQL; text
-// columns that are looked up by name are declared COLLATE NOCASE in the
-// schemas, so their comparisons ignore letter case. Every failure is a DbError
-// whose message names the file.
+// A thin layer over SQLite in the shape the program's readers expect of a
+// database: a connection opened on an existing file only (never creating
+// one); statements with bound parameters; and a forward-only recordset over
+// a query. Queries are SQLite's own SQL; text columns that are looked up by
+// name are declared COLLATE NOCASE in the schemas, so their comparisons
+// ignore letter case. Every failure is a DbError whose message names the file.
+//
+// The files come from elsewhere (a places file copied from another machine
+// or sent by someone), so every connection reads them as SQLite advises for
+// files that may be hostile: the schema cannot be written through SQL
+// (defensive mode), views and triggers may call no function with side
+// effects (an untrusted schema), and every cell's size is checked.
 //
 // A file that another program holds locked is waited for (LockWait); a lock
 // that outlasts the wait is reported as the file being in use, not as damage.
+// A save that another program began and did not end (it was killed, or the
+// machine stopped) leaves a journal beside the file, from which the next
+// connection that may write restores the file as it was; a read-only
+// connection has it restored through a writing one first, where the folder
+// may be written, and otherwise says how to have it done.
 
 #include <sqlite3.h>
 
@@ -28,6 +38,9 @@ enum class DbFault {
     InUse,      // another connection held the file locked for longer than the wait
     ReadOnly,   // a write to a file opened read-only
     Damaged,    // the engine found the file damaged or not a database
+    // Another program's save was interrupted, and this connection may not
+    // write the file to undo it.
+    Interrupted,
     // A record that another connection changed or deleted after this one
     // read it: a write of it was refused, so that neither overwrites the other.
     RowChanged,
@@ -85,10 +98,9 @@ class Statement;
 class Database {
 public:
     Database() = default;
-    // Opens an existing file; key is the password of a protected file (empty
-    // for a plain one). The file is checked by reading its table list, so a
-    // damaged file or a wrong key fails here.
-    Database(std::string path, OpenMode mode, std::string_view key = {});
+    // Opens an existing file. The file is checked by reading its schema, so
+    // a file that is damaged or no database fails here.
+    Database(std::string path, OpenMode mode);
     ~Database();
     Database(Database&& other) noexcept;
     Database& operator=(Database&& other) noexcept;
@@ -108,12 +120,18 @@ public:
     long long Changes() const;
 
     // Throws a DbError with what, the engine's message and the file name; a
-    // lock, a write refused to a read-only file and a damaged file are told
-    // in words of their own, without what.
+    // lock, a write refused to a read-only file, another program's save left
+    // unfinished and a damaged file are told in words of their own, without
+    // what.
     [[noreturn]] void Fail(std::string_view what) const;
 
 private:
     void Close();
+    // Reads the schema (the first read of every connection); SQLite's code.
+    int ReadSchema();
+    // Has the save that another program left unfinished undone by a
+    // connection that may write the file; SQLite's code of that.
+    int UndoInterruptedSave();
     sqlite3* db_ = nullptr;
     std::string path_;
 };

@@ -9,9 +9,6 @@ namespace tarvik {
 
 inline constexpr std::string_view DataDatabaseFile = "Tarvik-Dat.MDB";        // Places, Countries
 inline constexpr std::string_view DefinitionsDatabaseFile = "Tarvik-Def.MDB"; // display texts
-inline constexpr std::string_view ReferenceDatabaseFile = "Tarvik-Zyv.mdb";   // protected tables
-
-// The reference database cannot be read without it.
-inline constexpr std::string_view ReferenceDatabasePassword = "MERVOL735190MERVOL";
+inline constexpr std::string_view ReferenceDatabaseFile = "Tarvik-Zyv.mdb";   // reference tables
 
 } // namespace tarvik

@@ -195,7 +195,7 @@ std::string DataDatabasePath()
 void OpenReferenceConnection()
 {
     Handles& h = handles();
-    Database db(ProgramFile(ReferenceDatabaseFile), OpenMode::ReadOnly, ReferenceDatabasePassword);
+    Database db(ProgramFile(ReferenceDatabaseFile), OpenMode::ReadOnly);
     h.subLords = SubLordTable::Load(db);
     h.reference = std::move(db);
 }

@@ -1,13 +1,13 @@
 #pragma once
 
 // The program's databases, opened once at start-up and held for the run:
-//   DataConnection()  the protected reference database (sub lords, nakshatra
+//   DataConnection()  the reference database (sub lords, nakshatra
 //                     lords, Saturn's sign changes, velantar, ghat, prediction paragraphs)
 //   DefDatabase()     the definitions database (Dictionary, Match, Predictions, Varshphal)
 //   DatDatabase()     the data database (Places, Countries), the only one written
-// and the table cursors the pages, pickers and editors share. A missing,
-// damaged or wrongly keyed file stops the opening with a DbError naming the
-// file, and nothing is created.
+// and the table cursors the pages, pickers and editors share. A missing or
+// damaged file stops the opening with a DbError naming the file, and
+// nothing is created.
 
 #include "Database.h"
 #include "Lookups.h"
@@ -17,7 +17,7 @@
 
 namespace tarvik {
 
-// Opens the reference database (keyed, read-only) and checks its sub-lord
+// Opens the reference database (read-only) and checks its sub-lord
 // and nakshatra-lord tables.
 void OpenReferenceConnection();
 // Opens the definitions database (read-only); it also serves the word lookup.

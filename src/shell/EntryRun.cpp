@@ -2,6 +2,7 @@
 
 #include "EntryRules.h"
 #include "OutputRun.h"
+#include "PageSettings.h"
 #include "WaitCursor.h"
 #include "core/Reporter.h"
 #include "core/State.h"
@@ -55,6 +56,9 @@ std::optional<PreparedRun> PrepareRun(const RunEntries& entries)
             return std::nullopt;
     SetFamily(entries.family);
     ApplyDisplayChoices(entries.choices);
+    // Said once a run, not once a page.
+    if (const std::string border = BorderMessage(); !border.empty())
+        reporter().Message(border);
 
     return PreparedRun{PageCatalogue(entries.match, entries.printing ? OutputKind::Print : OutputKind::Preview,
                                      entries.match ? AspectPagesAtLeast : AspectPageCount())};

@@ -14,12 +14,20 @@ QString TitleOf(const std::string& title)
     return QString::fromStdString(title.empty() ? std::string(AppTitle) : title);
 }
 
+// Messages carry names of files and places as they are: a file named
+// "<h1>x.TVK" is shown as those letters, never read as markup.
+void ShowPlain(QMessageBox& box)
+{
+    box.setTextFormat(Qt::PlainText);
+}
+
 } // namespace
 
 void MessageBoxReporter::Message(const std::string& text, const std::string& title)
 {
     QMessageBox box(QMessageBox::NoIcon, TitleOf(title), QString::fromStdString(text), QMessageBox::Ok,
                     QApplication::activeWindow());
+    ShowPlain(box);
     box.exec();
 }
 
@@ -39,6 +47,7 @@ Answer MessageBoxReporter::Ask(const std::string& text, Buttons buttons, const s
     }
     QMessageBox box(QMessageBox::NoIcon, TitleOf(title), QString::fromStdString(text), shown,
                     QApplication::activeWindow());
+    ShowPlain(box);
     box.setDefaultButton(byDefault);
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;

@@ -80,10 +80,25 @@ QString InchesFallback(InchBox box)
 
 std::string InchesRule(InchBox box) { return RangeOf(box).rule; }
 
-bool BorderPictureReadable(const QString& path)
+std::string BorderPictureProblem(const QString& path)
 {
     const Picture border = BorderPicture(path.toStdString());
-    return border.Vector() || PictureStore::Instance().Get(border.Name()).loaded;
+    if (border.Vector())
+        return {};
+    return PictureStore::Instance().Recheck(border.Name()).problem;
+}
+
+std::string BorderMessage()
+{
+    const Settings& s = Config();
+    if (!s.PrintBorder)
+        return {};
+    const std::string problem = BorderPictureProblem(QString::fromStdString(s.BorderFile));
+    if (problem.empty())
+        return {};
+    return "The border picture \"" + s.BorderFile + "\" " + problem +
+           ", so the pages are drawn without a border. Choose another picture in File > Settings, "
+           "or turn the border off there.";
 }
 
 std::optional<SettingsProblem> CheckPageSettings(const PageSettingsEntry& e)
@@ -99,9 +114,10 @@ std::optional<SettingsProblem> CheckPageSettings(const PageSettingsEntry& e)
             return SettingsProblem{which, InchesRule(box)};
         }
     }
-    if (e.printBorder && !BorderPictureReadable(e.borderFile))
-        return SettingsProblem{Box::BorderFile, "The border picture \"" + e.borderFile.toStdString() +
-                                                    "\" cannot be read. Choose another picture with Change, "
+    if (const std::string problem = e.printBorder ? BorderPictureProblem(e.borderFile) : std::string();
+        !problem.empty())
+        return SettingsProblem{Box::BorderFile, "The border picture \"" + e.borderFile.toStdString() + "\" " +
+                                                    problem + ". Choose another picture with Change, "
                                                     "or print without the border."};
     return std::nullopt;
 }

@@ -37,9 +37,16 @@ QString InchesFallback(InchBox box);
 // The message for a text the box does not accept.
 std::string InchesRule(InchBox box);
 
-// Whether the border picture can be painted: the program's own border, or a
-// picture file that can be read.
-bool BorderPictureReadable(const QString& path);
+// Why the border picture cannot be painted ("was not found", "is a named
+// pipe (FIFO), not a picture file", "cannot be read as a picture: ..."); empty
+// when it can: the program's own border, or a picture file that reads. A
+// file that could not be read before is read again.
+std::string BorderPictureProblem(const QString& path);
+inline bool BorderPictureReadable(const QString& path) { return BorderPictureProblem(path).empty(); }
+
+// What an output run tells when the settings print the border and its
+// picture cannot be read (the pages then go without it); empty otherwise.
+std::string BorderMessage();
 
 // The first box whose entry cannot be stored, with its message.
 struct SettingsProblem {

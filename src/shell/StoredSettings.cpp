@@ -3,13 +3,18 @@
 #include "AppTitle.h"
 #include "EntryRules.h"
 #include "TextFile.h"
+#include "core/RegularFile.h"
 #include "core/State.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <limits>
 
@@ -50,12 +55,28 @@ std::string BorderFileDefault(const std::string& programFolder)
     return (std::filesystem::path(programFolder) / "swastik.wmf").string();
 }
 
-std::unique_ptr<QSettings> OpenSettingsStore(const QString& file)
+QString SettingsFileName(const QString& file)
 {
     if (!file.isEmpty())
-        return std::make_unique<QSettings>(file, QSettings::IniFormat);
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                       QString::fromUtf8(AppTitle));
+        return file;
+    // Where QSettings keeps a user's INI store of that name.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' +
+           QString::fromUtf8(AppTitle) + QStringLiteral(".ini");
+}
+
+std::string SettingsFileProblem(const QString& file)
+{
+    const std::string name = SettingsFileName(file).toStdString();
+    const std::string what = NotReplaceable(name);
+    return what.empty() ? std::string() : "The settings file " + name + " " + what;
+}
+
+std::unique_ptr<QSettings> OpenSettingsStore(const QString& file)
+{
+    // QSettings reads its file as it is made: what is no file is not given to it.
+    if (!SettingsFileProblem(file).empty())
+        return std::make_unique<QSettings>(QString(), QSettings::IniFormat);
+    return std::make_unique<QSettings>(SettingsFileName(file), QSettings::IniFormat);
 }
 
 MainChoices ReadSettings(QSettings& store, const std::string& programFolder)
@@ -101,21 +122,30 @@ SettingValues ChoiceSettings(const MainChoices& choices)
 
 std::optional<std::string> WriteSettings(const QString& file, const SettingValues& values, const char* group)
 {
+    const QString fileName = SettingsFileName(file);
+    const std::string name = fileName.toStdString();
+    if (const std::string problem = SettingsFileProblem(file); !problem.empty())
+        return problem + ", and cannot be replaced by the settings";
     // A store of its own for each write: values that could not be written
     // are not kept for a later one.
     const std::unique_ptr<QSettings> store = OpenSettingsStore(file);
-    const std::string name = store->fileName().toStdString();
     if (store->status() != QSettings::NoError || !store->isWritable())
         return "the settings file " + name + " cannot be written";
 
-    // The new text is composed in a scratch file first and then written over
-    // the store's file in one checked write: the store's own write does not
+    // The new text is composed in a draft beside the settings file and then
+    // written over it in one checked write: the store's own write does not
     // notice a full disk and would leave a cut-off file, reported as saved.
-    QTemporaryDir scratch;
+    const QString folder = QFileInfo(fileName).absolutePath();
+    QDir().mkpath(folder);
+    QTemporaryDir scratch(folder + u'/' + u'.' + QFileInfo(fileName).fileName() + QStringLiteral(".draft-XXXXXX"));
+    const auto failed = [&](const std::string& reason) {
+        return "the settings file " + name + " could not be written: " + reason;
+    };
     if (!scratch.isValid())
-        return "no scratch folder for the settings: " + scratch.errorString().toStdString();
+        return failed(scratch.errorString().toStdString());
     const QString draftPath = scratch.filePath(QStringLiteral("settings.ini"));
     const QString section = QString::fromUtf8(group);
+    bool composed = false;
     {
         QSettings draft(draftPath, QSettings::IniFormat);
         for (const QString& key : store->allKeys())
@@ -125,24 +155,31 @@ std::optional<std::string> WriteSettings(const QString& file, const SettingValue
             draft.setValue(QString::fromUtf8(key), value);
         draft.endGroup();
         draft.sync();
-        if (draft.status() != QSettings::NoError)
-            return "the settings could not be composed in " + draftPath.toStdString();
+        composed = draft.status() == QSettings::NoError;
     }
-    {
-        // Every value must read back from the draft before it replaces anything.
-        QSettings check(draftPath, QSettings::IniFormat);
+    if (composed) {
+        // Every value must read back from the draft before it replaces
+        // anything, read through a name of its own: QSettings answers a
+        // name it has just written from what it meant to write, and its
+        // write does not notice a full disk or a cut-off file.
+        const QString checkPath = scratch.filePath(QStringLiteral("check.ini"));
+        composed = ::link(QFile::encodeName(draftPath).constData(), QFile::encodeName(checkPath).constData()) == 0;
+        QSettings check(checkPath, QSettings::IniFormat);
         check.beginGroup(section);
         for (const auto& [key, value] : values)
-            if (check.value(QString::fromUtf8(key)).toString() != value)
-                return "the settings could not be composed in " + draftPath.toStdString();
+            composed = composed && check.value(QString::fromUtf8(key)).toString() == value;
     }
     QFile draftFile(draftPath);
-    if (!draftFile.open(QIODevice::ReadOnly))
-        return draftFile.errorString().toStdString();
-    const QByteArray text = draftFile.readAll();
-    QDir().mkpath(QFileInfo(store->fileName()).absolutePath());
-    if (const std::optional<std::string> failed = WriteWholeFile(store->fileName(), text))
-        return "the settings file " + name + " could not be written: " + *failed;
+    if (!composed || !draftFile.open(QIODevice::ReadOnly)) {
+        // The draft's write gives no reason; a checked write of as many
+        // bytes in the same folder gives the system's.
+        const qint64 size = std::max<qint64>(QFileInfo(fileName).size(), 1) + 4096;
+        const std::optional<std::string> why =
+            WriteWholeFile(scratch.filePath(QStringLiteral("room")), QByteArray(size, ' '));
+        return failed(why ? *why : "the settings could not be written in full");
+    }
+    if (const std::optional<std::string> why = WriteWholeFile(fileName, draftFile.readAll()))
+        return failed(*why);
     return std::nullopt;
 }
 

@@ -46,8 +46,19 @@ inline constexpr double FooterTopHighest = 11.5;
 
 std::string BorderFileDefault(const std::string& programFolder);
 
-// The store in an INI file: the given file, or (file empty) the user's own
-// store named after the program title.
+// The settings file: the given file, or (file empty) the user's own store
+// named after the program title.
+QString SettingsFileName(const QString& file);
+
+// What stands in the settings file's place when it is no regular file (a
+// named pipe, a device, a folder), named: "The settings file ... is a named
+// pipe (FIFO), not a file"; empty when it is a file or there is none yet.
+std::string SettingsFileProblem(const QString& file);
+
+// The store in the INI file of SettingsFileName. When a pipe, a device or a
+// folder stands in the file's place it is never opened (a pipe without a
+// writer would hold the start for good): the store is then empty, and every
+// setting takes its default.
 std::unique_ptr<QSettings> OpenSettingsStore(const QString& file);
 
 // Reads every setting (a missing one takes its default) into Config() and
@@ -65,8 +76,10 @@ using SettingValues = std::vector<std::pair<const char*, QString>>;
 SettingValues ChoiceSettings(const MainChoices& choices);
 
 // Writes the values into the store of OpenSettingsStore(file). The store's
-// file is replaced whole or not at all; the reason when it could not be
-// written.
+// file is replaced whole or not at all, through a draft composed beside it
+// (so that a full scratch folder elsewhere stops nothing); a pipe, a device
+// or a folder in its place is not replaced. The reason when it could not be
+// written, the system's where it gave one.
 // The values go to the section "Settings" unless another is named.
 std::optional<std::string> WriteSettings(const QString& file, const SettingValues& values,
                                          const char* section = SettingsSection);

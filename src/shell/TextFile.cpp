@@ -1,7 +1,7 @@
 #include "TextFile.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "core/RegularFile.h"
+
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -15,7 +15,7 @@ namespace tarvik {
 namespace {
 
 // Far above any horoscope file or page set; a bigger file is none of them.
-constexpr qint64 LargestFile = 1 << 20;
+constexpr std::size_t LargestFile = 1 << 20;
 
 } // namespace
 
@@ -36,6 +36,10 @@ std::optional<long long> ReadPrintedInteger(QStringView field)
 
 std::optional<std::string> WriteWholeFile(const QString& path, const QByteArray& bytes)
 {
+    // The save goes through a link to the file it names; it replaces a
+    // regular file only, never a pipe, a device or a folder.
+    if (const std::string what = NotReplaceable(path.toStdString()); !what.empty())
+        return "it " + what;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString().toStdString();
@@ -85,26 +89,13 @@ QStringList LinesOfText(const QByteArray& bytes)
 std::optional<QStringList> ReadTextLines(const QString& path, std::string& error)
 {
     // A pipe or a device has no size to check beforehand and may never end.
-    if (!QFileInfo(path).isFile()) {
-        error = QFileInfo::exists(path) ? "it is not a file" : "the file does not exist";
+    std::string why;
+    const std::optional<std::string> bytes = ReadRegularFile(path.toStdString(), LargestFile, why);
+    if (!bytes) {
+        error = why.rfind("is larger", 0) == 0 ? "the file is too large to be one of the program's files" : "it " + why;
         return std::nullopt;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = file.errorString().toStdString();
-        return std::nullopt;
-    }
-    // Read at most one byte beyond the limit: the file may grow meanwhile.
-    const QByteArray bytes = file.read(LargestFile + 1);
-    if (file.error() != QFileDevice::NoError) {
-        error = file.errorString().toStdString();
-        return std::nullopt;
-    }
-    if (bytes.size() > LargestFile) {
-        error = "the file is too large to be one of the program's files";
-        return std::nullopt;
-    }
-    return LinesOfText(bytes);
+    return LinesOfText(QByteArray::fromStdString(*bytes));
 }
 
 } // namespace tarvik

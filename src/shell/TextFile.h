@@ -22,9 +22,12 @@ QString PrintedNumber(long long value);
 // for any other text.
 std::optional<long long> ReadPrintedInteger(QStringView field);
 
-// Writes the bytes as the whole file, through a temporary file and a rename.
-// The reason when the file could not be written ("No space left on device");
-// the old file, if any, is then unchanged.
+// Writes the bytes as the whole file, through a temporary file and a rename;
+// through a link, the file the link names is replaced and the link stays.
+// Only a regular file is replaced: a pipe, a device or a folder in the
+// file's place (or at the end of its link) is refused. The reason when the
+// file could not be written ("No space left on device", "it is a named pipe
+// (FIFO), not a file"); the old file, if any, is then unchanged.
 std::optional<std::string> WriteWholeFile(const QString& path, const QByteArray& bytes);
 
 // Writes the lines, each ended by CR LF. The reason when the file could not

@@ -146,6 +146,9 @@ bool frmMain::Form_Load()
     // Said once: a read-only start lasts the whole run.
     if (const std::string& readOnly = DataDatabaseReadOnlyReason(); !readOnly.empty())
         reporter().Message(readOnly);
+    if (const std::string settings = SettingsFileProblem(options_.settingsFile); !settings.empty())
+        reporter().Message(settings + ". The program starts with the default settings, and can keep none "
+                                      "until that is replaced by a file or removed.");
     txtName[0]->setFocus(Qt::OtherFocusReason);
     file_.StartNew(Entries());
     return true;

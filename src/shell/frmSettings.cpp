@@ -237,10 +237,9 @@ void frmSettings::Command1_Click()
         ChooseFile(FileRequest::Open(QStringLiteral("Border Picture"), PictureFilter(), folder), this);
     if (path.isEmpty())
         return;
-    if (!BorderPictureReadable(path)) {
-        reporter().Message("The picture " + path.toStdString() +
-                           " could not be loaded: it is not a picture file this program can read "
-                           "(bitmap, JPEG, GIF, PNG or SVG).");
+    if (const std::string problem = BorderPictureProblem(path); !problem.empty()) {
+        reporter().Message("The picture " + path.toStdString() + " could not be loaded: it " + problem +
+                           ". A border is a picture file this program can read (bitmap, JPEG, GIF, PNG or SVG).");
         return;
     }
     ShowBorder(path);

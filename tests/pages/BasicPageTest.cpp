@@ -594,8 +594,7 @@ protected:
         CloseReferenceDatabases();
         folder.CopyDeliveredDatabases();
         {
-            Database db(folder.File(std::string(ReferenceDatabaseFile)), OpenMode::ReadWrite,
-                        ReferenceDatabasePassword);
+            Database db(folder.File(std::string(ReferenceDatabaseFile)), OpenMode::ReadWrite);
             db.Execute("UPDATE ghateng SET Month = 'BHADRAPADA', Tithi = 'pUrNa' WHERE id = 6;"
                        "DELETE FROM ghateng WHERE id = 12; DELETE FROM ghat WHERE id = 12;");
         }
@@ -636,8 +635,7 @@ TEST_F(BasicPageGhat, ADamagedTableIsReported)
         SCOPED_TRACE(damage);
         CloseReferenceDatabases();
         {
-            Database db(folder.File(std::string(ReferenceDatabaseFile)), OpenMode::ReadWrite,
-                        ReferenceDatabasePassword);
+            Database db(folder.File(std::string(ReferenceDatabaseFile)), OpenMode::ReadWrite);
             db.Execute(damage);
         }
         OpenReferenceConnection();

@@ -3,12 +3,14 @@
 #include "shell/FailingWrites.h"
 
 #include "registry/PageDispatcher.h"
+#include "pages/Frame.h"
 #include "pages/PainterSurface.h"
 #include "pages/PictureStore.h"
 
 #include <QFile>
 #include <QImage>
 #include <QPrinter>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <filesystem>
@@ -58,6 +60,30 @@ std::pair<double, double> pdfSheet(const std::string& file)
     if (numbers.size() != 4)
         return {};
     return {numbers[2].toDouble() - numbers[0].toDouble(), numbers[3].toDouble() - numbers[1].toDouble()};
+}
+
+// The dark pixels of a picture above the given height (pixels).
+int InkAbove(const QImage& image, int height)
+{
+    int dark = 0;
+    for (int y = 0; y < std::min(height, image.height()); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 160;
+    return dark;
+}
+
+// The first sheet of a PDF as poppler draws it, at 72 dots to the inch.
+QImage FirstSheet(const std::string& pdf)
+{
+    QTemporaryDir dir;
+    QProcess tool;
+    tool.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-f"),
+                                            QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
+                                            QStringLiteral("-singlefile"), QStringLiteral("-gray"),
+                                            QString::fromStdString(pdf), dir.filePath(QStringLiteral("sheet"))});
+    if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
+        return {};
+    return QImage(dir.filePath(QStringLiteral("sheet.pgm")));
 }
 
 } // namespace
@@ -306,5 +332,62 @@ TEST_F(PainterSurfaceTest, AJobIsPrintedOnThePaperChosenForThePrinter)
         }
         EXPECT_EQ(printer.pageLayout().pageSize().id(), c.paper);
         EXPECT_EQ(printer.pageLayout().orientation(), c.orientation);
+    }
+}
+
+// A name or an owner line may be written in any script, or be damaged into
+// bytes that are no text: each draws, in a font that has its letters or as
+// the substitution glyph, on the preview picture (saved as a PNG), in a PDF
+// file and on a printer, and no surface gives way. The header with the name
+// is the only ink above the border's place on a page without a border.
+TEST_F(PainterSurfaceTest, TextsInAnyScriptDrawOnEverySurface)
+{
+    const struct {
+        const char* what;
+        std::string text;
+    } cases[] = {
+        {"Thaana", "\u078a\u07a6\u078d\u07a6 \u0789\u07a6\u078d\u07a6"},
+        {"Tamil", "\u0ba4\u0bae\u0bbf\u0bb4\u0bcd"},
+        {"Bengali", "\u09ac\u09be\u0982\u09b2\u09be"},
+        {"Arabic", "\u0627\u0644\u0639\u0631\u0628\u064a\u0629"},
+        {"Chinese", "\u4e2d\u6587\u540d\u5b57"},
+        {"an emoji", "\U0001F600"},
+        {"mixed with Latin", "Asha \u0789\u07a6\u078d\u07a6 \u4e2d\u6587"},
+        {"bytes that are no text", std::string("\x01\x02\xff\xfe\x7f\x1b[0m\xc3\x28\xed\xa0\x80", 15)},
+        {"a private-use letter", "\ue000\U000F0000"},
+    };
+    const double dpi = 72;
+    const int headerPixels = static_cast<int>(500 / 1440.0 * dpi);   // above the border's place
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ResetProgramState();
+        ApplyDisplayConventions(false);
+        PictureStore::Instance().Clear();
+        Config().PrintBorder = false;
+        Native().Name = c.text;
+        Config().OwnerLines = {"", c.text, c.text, c.text};
+
+        ImageSurface preview(dpi);
+        PrintPageFrame(preview, false);
+        EXPECT_GT(InkAbove(preview.Image(), headerPixels), 0);
+        EXPECT_EQ(preview.SavePng(path("name.png")), "");
+
+        OutputRun().BatchPrint = 1;
+        {
+            PdfSurface pdf(path("name.pdf"));
+            PrintPageFrame(pdf, true);
+            ASSERT_TRUE(pdf.Finish()) << pdf.Problem();
+        }
+        EXPECT_GT(InkAbove(FirstSheet(path("name.pdf")), headerPixels), 0);
+
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(path("printer.pdf")));
+        {
+            PrinterSurface surface(printer);
+            PrintPageFrame(surface, true);
+            surface.Finish();
+        }
+        EXPECT_GT(InkAbove(FirstSheet(path("printer.pdf")), headerPixels), 0);
     }
 }

@@ -227,8 +227,7 @@ protected:
         ResetProgramState();
         folder.CopyDeliveredDatabases();
         {
-            Database zyv(folder.File(std::string(ReferenceDatabaseFile)), OpenMode::ReadWrite,
-                         ReferenceDatabasePassword);
+            Database zyv(folder.File(std::string(ReferenceDatabaseFile)), OpenMode::ReadWrite);
             zyv.Execute("delete from P_Rashi where rashi = 3");
         }
         Program().ProgramFolder = folder.Path().string();

@@ -71,7 +71,7 @@ protected:
         const std::string file = folder.File("latlong.mdb");
         std::filesystem::remove(file);
         folder.Write("city.csv", "Country,State,place,longtude,longsign,Latitude,latsign,id\n" + rows);
-        dbbuild::BuildDatabase({file, folder.File("latlong.sql"), false, {{"city", folder.File("city.csv")}}, {}});
+        dbbuild::BuildDatabase({file, folder.File("latlong.sql"), {{"city", folder.File("city.csv")}}, {}});
         return Database(file, OpenMode::ReadOnly);
     }
 
@@ -129,7 +129,7 @@ TEST_F(CoordinateImportRun, AFailureWritesNothing)
     folder.Write("latlong.sql", "CREATE TABLE towns (place TEXT);\n");
     const std::string file = folder.File("other.mdb");
     folder.Write("towns.csv", "place\nDelhi\n");
-    dbbuild::BuildDatabase({file, folder.File("latlong.sql"), false, {{"towns", folder.File("towns.csv")}}, {}});
+    dbbuild::BuildDatabase({file, folder.File("latlong.sql"), {{"towns", folder.File("towns.csv")}}, {}});
     Database other(file, OpenMode::ReadOnly);
     EXPECT_THROW(ImportCorrectedCoordinates(db, other), DbError);
     EXPECT_EQ(AllPlaces(), before);

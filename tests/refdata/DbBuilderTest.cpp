@@ -68,7 +68,7 @@ protected:
     }
     BuildPlan Plan() const
     {
-        return {folder.File("out.db"), folder.File("schema.sql"), false, {}, {{"Dictionary", folder.File("dict"), 25}}};
+        return {folder.File("out.db"), folder.File("schema.sql"), {}, {{"Dictionary", folder.File("dict"), 25}}};
     }
     std::string BuildFails(const BuildPlan& plan)
     {
@@ -117,21 +117,13 @@ TEST_F(Builder, RefusesSourcesThatDoNotFit)
     EXPECT_NE(BuildFails(Plan()).find("a.csv:2"), std::string::npos);
     fs::remove(folder.File("dict/a.csv"));
 
-    BuildPlan numbers{folder.File("out.db"), folder.File("schema.sql"), false, {{"Numbers", folder.File("n.csv")}}, {}};
+    BuildPlan numbers{folder.File("out.db"), folder.File("schema.sql"), {{"Numbers", folder.File("n.csv")}}, {}};
     folder.Write("n.csv", "n,x,t\n1,2.5,a\n,,\n");
     EXPECT_NO_THROW(BuildDatabase(numbers));
     folder.Write("n.csv", "n,x,t\n1,2.5,a\nten,1,b\n");
     EXPECT_NE(BuildFails(numbers).find("n.csv:3"), std::string::npos);
     folder.Write("n.csv", "n,y\n1,2\n");
     EXPECT_NE(BuildFails(numbers).find("no column \"y\""), std::string::npos);
-}
-
-TEST_F(Builder, EncryptedFileNeedsThePassword)
-{
-    BuildPlan plan{folder.File("secret.db"), folder.File("schema.sql"), true, {}, {}};
-    BuildDatabase(plan);
-    EXPECT_THROW(Database(plan.output, OpenMode::ReadOnly), DbError);
-    EXPECT_NO_THROW(Database(plan.output, OpenMode::ReadOnly, ReferenceDatabasePassword));
 }
 
 } // namespace

@@ -53,7 +53,6 @@ protected:
         folder.Write("places.csv", places);
         dbbuild::BuildDatabase({file,
                                 SourceDir() + "/data/schema/data.sql",
-                                false,
                                 {{"Countries", folder.File("countries.csv")}, {"Places", folder.File("places.csv")}},
                                 {}});
         db = Database(file, OpenMode::ReadWrite);

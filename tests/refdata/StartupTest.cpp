@@ -107,7 +107,7 @@ TEST_F(Startup, BadSubLordRowsStopIt)
         folder.Write("sublord.csv", c.sublord ? c.sublord : "");
         folder.Write("nakshatr.csv", c.nakshatr ? c.nakshatr : "");
         dbbuild::BuildPlan plan{folder.File(std::string(ReferenceDatabaseFile)),
-                                SourceDir() + "/data/schema/reference.sql", true, {}, {}};
+                                SourceDir() + "/data/schema/reference.sql", {}, {}};
         plan.tables.push_back({"sublord", c.sublord ? folder.File("sublord.csv") : source + "sublord.csv"});
         plan.tables.push_back(
             {"Nakshatr", c.nakshatr ? folder.File("nakshatr.csv") : source + "nakshatr.csv"});

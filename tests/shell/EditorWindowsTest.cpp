@@ -435,7 +435,7 @@ TEST_F(EditorWindowsTest, TheImportWindowCorrectsFromTheProgramFoldersGazetteer)
     folder.Write("city.csv", "Country,State,place,longtude,longsign,Latitude,latsign,id\n"
                              "India,Delhi,Delhi,77.12,E,28.38,N,1\n"
                              "Nepal,,Pokhara,83.59,E,28.14,N,2\n");
-    dbbuild::BuildDatabase({folder.File("latlong.mdb"), folder.File("latlong.sql"), false,
+    dbbuild::BuildDatabase({folder.File("latlong.mdb"), folder.File("latlong.sql"),
                             {{"city", folder.File("city.csv")}}, {}});
     messages.messages.clear();
     tool.Command1->click();

@@ -575,7 +575,6 @@ protected:
                                           "United States,America\n");
         dbbuild::BuildDatabase({folder.File(std::string(DataDatabaseFile)),
                                 SourceDir() + "/data/schema/data.sql",
-                                false,
                                 {{"Countries", folder.File("countries.csv")},
                                  {"Places", folder.File("places.csv")},
                                  {"PlaceNames", folder.File("place-names.csv")},

@@ -1,7 +1,9 @@
 #include "ShellFixture.h"
+#include "refdata/DamagedDatabases.h"
 
 #include "shell/EntryRules.h"
 #include "shell/ModalDialogs.h"
+#include "shell/MessageBoxReporter.h"
 #include "shell/frmSplash.h"
 
 #include <QAbstractItemView>
@@ -11,11 +13,17 @@
 #include <QDateEdit>
 #include <QElapsedTimer>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTimer>
+
+#include <sys/stat.h>
+
+#include <functional>
 
 using namespace tarvik;
 using namespace tarvik::testing;
@@ -187,24 +195,118 @@ TEST_F(MainWindowTest, StoredChoicesSelectTheirItems)
 
 TEST_F(MainWindowTest, AMissingOrDamagedDatabaseStopsStartUpNamingTheFile)
 {
-    for (std::string_view name : {DataDatabaseFile, DefinitionsDatabaseFile, ReferenceDatabaseFile}) {
-        for (bool damaged : {false, true}) {
-            SCOPED_TRACE(std::string(name) + (damaged ? " damaged" : " missing"));
+    const struct {
+        std::string_view name;
+        const char* table;   // one the file's schema holds
+    } files[] = {{DataDatabaseFile, "CountryNames"}, {DefinitionsDatabaseFile, "Match"}, {ReferenceDatabaseFile, "period"}};
+    enum class Fault { Missing, NoDatabase, DamagedSchema };
+    for (const auto& f : files) {
+        for (Fault fault : {Fault::Missing, Fault::NoDatabase, Fault::DamagedSchema}) {
+            SCOPED_TRACE(std::string(f.name) + " fault " + std::to_string(static_cast<int>(fault)));
             BuildFixtureDatabases(FixtureCountries, FixturePlaces);
-            const std::string file = folder.File(std::string(name));
-            fs::remove(file);
-            if (damaged)
-                folder.Write(std::string(name), "this is no database\n");
+            const std::string file = folder.File(std::string(f.name));
+            if (fault == Fault::DamagedSchema) {
+                // A table made from a query in the schema (SQLite of 2016 crashed on it).
+                RunSql(file, "UPDATE sqlite_master SET sql = 'CREATE TABLE " + std::string(f.table) +
+                                 " AS SELECT 1' WHERE name = '" + f.table + "';");
+            } else {
+                fs::remove(file);
+                if (fault == Fault::NoDatabase)
+                    folder.Write(std::string(f.name), "this is no database\n");
+            }
             messages.messages.clear();
             Start();
             EXPECT_FALSE(started);
             ASSERT_EQ(messages.messages.size(), 1u);
             EXPECT_NE(messages.messages[0].find(file), std::string::npos) << messages.messages[0];
+            if (fault != Fault::Missing) {
+                EXPECT_NE(messages.messages[0].find("damaged"), std::string::npos) << messages.messages[0];
+            }
             EXPECT_EQ(window->Splash(), nullptr);
             EXPECT_FALSE(ReferenceDatabasesOpen());
             window.reset();
         }
     }
+}
+
+// What stands in the settings file's place when it is no file is never
+// read (a named pipe held the start for good, a link to a device read
+// without end): the program starts with the default settings and says so,
+// naming it, and keeps no settings there.
+TEST_F(MainWindowTest, ASettingsFileThatIsNoFileGivesTheDefaultsAndAMessage)
+{
+    const std::string file = settingsFile.toStdString();
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        const char* told;
+    } cases[] = {
+        {"a named pipe", [&] { ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0); }, "is a named pipe (FIFO), not a file"},
+        {"a link to a device", [&] { fs::create_symlink("/dev/zero", file); }, "is a device, not a file"},
+        {"a folder", [&] { fs::create_directory(file); }, "is a folder, not a file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(file);
+        c.make();
+        messages.messages.clear();
+        frmMain& w = Start();
+        ASSERT_TRUE(started);
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_NE(messages.messages[0].find(file), std::string::npos) << messages.messages[0];
+        EXPECT_NE(messages.messages[0].find(c.told), std::string::npos) << messages.messages[0];
+        EXPECT_NE(messages.messages[0].find("default settings"), std::string::npos) << messages.messages[0];
+        EXPECT_EQ(w.cmbLanguage->currentText(), QStringLiteral("Hindi"));
+        EXPECT_EQ(Config().LeftMarginTwips, 1440);
+        // Closing keeps the window's place nowhere, and the thing stays.
+        window.reset();
+        CloseReferenceDatabases();
+        EXPECT_NE(fs::symlink_status(file).type(), fs::file_type::regular);
+    }
+    fs::remove_all(file);
+}
+
+// A message names files and places as they are: a horoscope file named
+// like markup is shown as those letters, in a message and in a question,
+// never in big red letters.
+TEST_F(MainWindowTest, MessageBoxesShowTheirTextsAsTheyAre)
+{
+    const std::string name = "/home/asha/<h1>Asha</h1><font color=red>Sharma</font><img src=x>.TVK";
+    const std::string text = "The horoscope file " + name + " cannot be opened: it was not found.";
+    MessageBoxReporter boxes;
+    for (bool question : {false, true}) {
+        SCOPED_TRACE(question ? "question" : "message");
+        QString shown;
+        Qt::TextFormat format = Qt::AutoText;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            format = box->textFormat();
+            if (const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+                shown = label->text();
+            box->reject();
+        });
+        if (question)
+            boxes.Ask(text, Buttons::YesNoCancel);
+        else
+            boxes.Message(text);
+        EXPECT_EQ(format, Qt::PlainText);
+        EXPECT_EQ(shown, QString::fromStdString(text));
+    }
+}
+
+// A places file that its user edited with today's sqlite3 shell starts the
+// program, whose editors then add a place under the user's trigger.
+TEST_F(MainWindowTest, APlacesFileEditedWithTodaysSqliteStartsIt)
+{
+    EditWithTodaysSqlite(folder.File(std::string(DataDatabaseFile)));
+    Start();
+    ASSERT_TRUE(started);
+    EXPECT_TRUE(messages.messages.empty());
+    DatDatabase().Execute("INSERT INTO Places (\"Country ID\", PlaceName, Latitude, Longitude) "
+                          "VALUES (221122, 'Mathura', '27N30', '77E40')");
+    Recordset note(DatDatabase(), "SELECT text FROM Notes WHERE text = 'Mathura'");
+    EXPECT_FALSE(note.Eof());
 }
 
 TEST_F(MainWindowTest, WithoutTheDefaultCountryOrPlaceItStartsOnTheFirstOnes)

@@ -10,6 +10,9 @@
 #include "readings/Aspects.h"
 #include "registry/PageCatalogue.h"
 
+#include <QImage>
+
+#include <sys/stat.h>
 
 using namespace tarvik;
 using namespace tarvik::testing;
@@ -372,6 +375,56 @@ TEST_F(OutputRunTest, ARunIsMadeFromTheEntriesItIsGiven)
     EXPECT_EQ(messages.messages, std::vector<std::string>{"Please select the Time Zone again for Female"});
     EXPECT_EQ(Native().Name, "");
     EXPECT_EQ(values.BatchPrint, 1);
+}
+
+// A border picture that cannot be read is told once a run, with what is
+// wrong with it, and the pages go without a border; a picture mended since
+// is read again and told no more.
+TEST_F(OutputRunTest, ABorderPictureThatCannotBeReadIsToldOnceARun)
+{
+    frmMain& w = Start();
+    ASSERT_TRUE(started);
+    ASSERT_EQ(::mkfifo(folder.File("border-pipe.png").c_str(), 0600), 0);
+    folder.Write("broken.png", "not a picture");
+    fs::create_directory(folder.File("border-folder.png"));
+    const struct {
+        const char* file;
+        const char* told;
+    } cases[] = {
+        {"missing.png", "was not found"},
+        {"border-pipe.png", "is a named pipe (FIFO), not a picture file"},
+        {"border-folder.png", "is a folder, not a picture file"},
+        {"broken.png", "cannot be read as a picture"},
+    };
+    RunEntries entries;
+    entries.persons[0] = w.EntryOf(0);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        Config().PrintBorder = true;
+        Config().BorderFile = folder.File(c.file);
+        messages.messages.clear();
+        ASSERT_TRUE(PrepareRun(entries));
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_NE(messages.messages[0].find(folder.File(c.file)), std::string::npos) << messages.messages[0];
+        EXPECT_NE(messages.messages[0].find(c.told), std::string::npos) << messages.messages[0];
+        EXPECT_NE(messages.messages[0].find("without a border"), std::string::npos) << messages.messages[0];
+    }
+    // Mended: a picture now stands where none could be read.
+    QImage picture(40, 60, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(QString::fromStdString(folder.File("missing.png"))));
+    Config().BorderFile = folder.File("missing.png");
+    messages.messages.clear();
+    ASSERT_TRUE(PrepareRun(entries));
+    EXPECT_TRUE(messages.messages.empty());
+    // The border off, or the program's own border: nothing to tell.
+    Config().PrintBorder = false;
+    Config().BorderFile = folder.File("border-pipe.png");
+    ASSERT_TRUE(PrepareRun(entries));
+    Config().PrintBorder = true;
+    Config().BorderFile = folder.File("swastik.wmf");
+    ASSERT_TRUE(PrepareRun(entries));
+    EXPECT_TRUE(messages.messages.empty());
 }
 
 } // namespace

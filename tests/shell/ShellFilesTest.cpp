@@ -22,6 +22,8 @@
 
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <csignal>
 #include <fstream>
@@ -126,25 +128,113 @@ TEST(TextFileTest, AWriteThatFailsPartWayKeepsTheOldFileAndSaysWhy)
         EXPECT_NE(failed->find(place.Reason()), std::string::npos) << *failed;
         EXPECT_EQ(Bytes(place.File("a.TVK")), oldHoroscope);
 
-        // The settings are composed in a scratch folder first: a limit on
-        // every file's size stops that already.
-        if (way != FailingWrites::Way::FullDisk)
-            continue;
+        // The settings are composed beside their file: the draft meets the
+        // full disk or the limit first, and the reason is the system's.
         const std::optional<std::string> settingsFailed =
             WriteSettings(QString::fromStdString(place.File("settings.ini")),
                           {{"Owner Address", QString(200, u'x')}, {"Owner Phones", QStringLiteral("0562 123456")}});
         ASSERT_NE(settingsFailed, std::nullopt);
         EXPECT_NE(settingsFailed->find(place.Reason()), std::string::npos) << *settingsFailed;
+        EXPECT_EQ(settingsFailed->find("draft"), std::string::npos) << *settingsFailed;
         EXPECT_EQ(Bytes(place.File("settings.ini")), oldSettings);
     }
 }
 
+// A full scratch folder (/tmp) stops no saving of the settings: they are
+// composed beside their file.
+TEST(TextFileTest, SettingsAreSavedWhenTheScratchFolderIsFull)
+{
+    ScratchFolder home;
+    FailingWrites full(FailingWrites::Way::FullDisk);
+    full.Start({});
+    if (!full.Ready())
+        GTEST_SKIP() << "no small file system can be mounted here";
+    const QByteArray tmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QByteArray::fromStdString(full.File("")));
+    const QString file = QString::fromStdString(home.File("config/settings.ini"));
+    const std::optional<std::string> failed =
+        WriteSettings(file, {{"Owner Name", QStringLiteral("Sharma Jyotish")}});
+    if (tmp.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", tmp);
+    ASSERT_EQ(failed, std::nullopt) << *failed;
+    QSettings stored(file, QSettings::IniFormat);
+    EXPECT_EQ(stored.value(QStringLiteral("Settings/Owner Name")).toString(), QStringLiteral("Sharma Jyotish"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(home.File("config")), fs::directory_iterator()), 1)
+        << "a draft was left beside the settings";
+}
+
 TEST(TextFileTest, OnlyRegularFilesAreRead)
 {
-    for (const char* path : {"/dev/zero", "/dev/null", "/tmp"}) {
+    ScratchFolder folder;
+    ASSERT_EQ(::mkfifo(folder.File("pipe.TVK").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", folder.File("zeros.THM"));
+    for (const std::string& path : {std::string("/dev/zero"), std::string("/dev/null"), std::string("/tmp"),
+                                    folder.File("pipe.TVK"), folder.File("zeros.THM")}) {
         std::string error;
-        EXPECT_EQ(ReadTextLines(QString::fromLatin1(path), error), std::nullopt) << path;
+        EXPECT_EQ(ReadTextLines(QString::fromStdString(path), error), std::nullopt) << path;
         EXPECT_NE(error.find("not a file"), std::string::npos) << path << ": " << error;
+    }
+}
+
+// A save through a symbolic link replaces the regular file the link names
+// and keeps the link; a link to anything else, or anything else in the
+// file's place, is refused with a message, and stays as it was.
+TEST(TextFileTest, ASaveThroughALinkReplacesOnlyARegularFile)
+{
+    ScratchFolder folder;
+    folder.Write("real.TVK", "old\r\n");
+    ASSERT_EQ(::mkfifo(folder.File("pipe").c_str(), 0600), 0);
+    fs::create_directory(folder.File("folder"));
+    // A device node of the scratch folder's own (a null device), where the
+    // process may make one.
+    const bool device = ::mknod(folder.File("device").c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+    const struct {
+        const char* what;
+        const char* target;      // the link's target, or nullptr: the path itself is the thing
+        const char* path;
+        fs::file_type kept;      // what stands at the target afterwards
+    } cases[] = {
+        {"a link to a regular file", "real.TVK", "link.TVK", fs::file_type::regular},
+        {"a link to a named pipe", "pipe", "pipe-link.TVK", fs::file_type::fifo},
+        {"a link to a device", "device", "device-link.TVK", fs::file_type::character},
+        {"a link to a folder", "folder", "folder-link.TVK", fs::file_type::directory},
+        {"a named pipe", nullptr, "pipe", fs::file_type::fifo},
+        {"a folder", nullptr, "folder", fs::file_type::directory},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (std::string(c.what).find("device") != std::string::npos && !device)
+            continue;
+        if (c.target)
+            fs::create_symlink(folder.File(c.target), folder.File(c.path));
+        const std::string target = folder.File(c.target ? c.target : c.path);
+        const QString path = QString::fromStdString(folder.File(c.path));
+        const std::optional<std::string> textFailed = WriteTextLines(path, {QStringLiteral("new")});
+        const std::optional<std::string> settingsFailed = WriteSettings(path, ChoiceSettings({0, 0, 1, true}));
+        CollectingReporter messages;
+        {
+            ScopedReporter collect(messages);
+            HoroscopeFile file;
+            EXPECT_EQ(file.Save(path, HoroscopeEntries{}), c.kept == fs::file_type::regular);
+        }
+        EXPECT_EQ(fs::symlink_status(folder.File(c.path)).type(),
+                  c.target ? fs::file_type::symlink : c.kept);
+        EXPECT_EQ(fs::status(target).type(), c.kept);
+        if (c.kept == fs::file_type::regular) {
+            EXPECT_EQ(textFailed, std::nullopt);
+            EXPECT_EQ(settingsFailed, std::nullopt);
+            EXPECT_TRUE(messages.messages.empty());
+            continue;
+        }
+        for (const std::optional<std::string>& failed : {textFailed, settingsFailed}) {
+            ASSERT_NE(failed, std::nullopt);
+            EXPECT_NE(failed->find("not a file"), std::string::npos) << *failed;
+        }
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_NE(messages.messages[0].find(path.toStdString()), std::string::npos) << messages.messages[0];
+        EXPECT_NE(messages.messages[0].find("not a file"), std::string::npos) << messages.messages[0];
     }
 }
 

@@ -83,7 +83,6 @@ protected:
         folder.Write("places.csv", places);
         dbbuild::BuildDatabase({folder.File(std::string(DataDatabaseFile)),
                                 SourceDir() + "/data/schema/data.sql",
-                                false,
                                 {{"Countries", folder.File("countries.csv")}, {"Places", folder.File("places.csv")}},
                                 {}});
         for (std::string_view name : {DefinitionsDatabaseFile, ReferenceDatabaseFile})

@@ -9,11 +9,12 @@
 #include "refdata/DatabaseFiles.h"
 #include "refdata/FileLock.h"
 #include "shell/FailingWrites.h"
+#include "OwnProgramFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <sys/mount.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -32,6 +33,8 @@ using namespace tarvik;
 using namespace tarvik::chartdump;
 using tarvik::testing::FailingWrites;
 using tarvik::testing::ScratchFolder;
+using tarvik::toolruns::OwnProgramFolder;
+using tarvik::toolruns::ToolRun;
 
 namespace {
 std::vector<std::string> delhiArgs()
@@ -622,65 +625,6 @@ TEST(ChartDumpProgramTest, PanchangWithoutTheDatabasesPrintsNothing)
 
 namespace {
 
-// A program folder of its own: a copy of chartdump and of the delivered
-// databases, which a test may damage.
-class OwnProgramFolder {
-public:
-    OwnProgramFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "chartdump-own-XXXXXX").string();
-        folder_ = ::mkdtemp(pattern.data());
-        const char* bin = std::getenv("TARVIK_BIN_DIR");
-        const std::filesystem::path from(bin ? bin : ".");
-        for (const std::string& name : {std::string("chartdump"), std::string(tarvik::DataDatabaseFile),
-                                       std::string(tarvik::DefinitionsDatabaseFile),
-                                       std::string(tarvik::ReferenceDatabaseFile)})
-            std::filesystem::copy_file(from / name, folder_ / name);
-    }
-    ~OwnProgramFolder()
-    {
-        if (readOnly_)
-            ::umount2(folder_.c_str(), MNT_DETACH);
-        std::error_code ec;
-        std::filesystem::remove_all(folder_, ec);
-    }
-    const std::filesystem::path& Path() const { return folder_; }
-
-    void ChangeReference(const std::string& sql) const
-    {
-        tarvik::Database db((folder_ / std::string(tarvik::ReferenceDatabaseFile)).string(),
-                            tarvik::OpenMode::ReadWrite, tarvik::ReferenceDatabasePassword);
-        db.Execute(sql);
-    }
-
-    // The folder as a read-only file system (false where the process may
-    // not mount one).
-    bool MakeReadOnly()
-    {
-        const char* path = folder_.c_str();
-        if (::mount(path, path, nullptr, MS_BIND, nullptr) != 0)
-            return false;
-        readOnly_ = true;
-        return ::mount(nullptr, path, nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
-    }
-
-    // Runs the copy; stderr goes into err.
-    ProgramRun Run(const std::string& arguments, std::string& err, const std::string& environment = {}) const
-    {
-        const std::string errFile = folder_.string() + "-stderr.txt";
-        const ProgramRun run = tarvik::testing::RunCommand(environment + " " + (folder_ / "chartdump").string() + " " +
-                                                           arguments + " 2>" + errFile);
-        std::ifstream in(errFile);
-        err.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        std::filesystem::remove(errFile);
-        return run;
-    }
-
-private:
-    std::filesystem::path folder_;
-    bool readOnly_ = false;
-};
-
 const std::string Delhi = "--panchang --date 15-08-1980 --time 10:30:00 --lat 28N39 --lon 77E13 --zone 82E30";
 
 TEST(ChartDumpProgramTest, ADamagedReferenceTableIsReportedWithExitOne)
@@ -699,12 +643,11 @@ TEST(ChartDumpProgramTest, ADamagedReferenceTableIsReportedWithExitOne)
         SCOPED_TRACE(c.what);
         OwnProgramFolder folder;
         folder.ChangeReference(c.sql);
-        std::string err;
-        const ProgramRun run = folder.Run(Delhi, err);
+        const ToolRun run = folder.Run("chartdump", Delhi);
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_TRUE(run.out.empty()) << run.out;
-        EXPECT_NE(err.find(c.message), std::string::npos) << err;
-        EXPECT_NE(err.find(tarvik::ReferenceDatabaseFile), std::string::npos) << err;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find(tarvik::ReferenceDatabaseFile), std::string::npos) << run.err;
     }
 }
 
@@ -715,9 +658,8 @@ TEST(ChartDumpProgramTest, TheDatabasesAreReadWhereTheyAreAndNeverCopied)
         GTEST_SKIP() << "no read-only file system can be mounted here";
     std::string pattern = (std::filesystem::temp_directory_path() / "chartdump-home-XXXXXX").string();
     const std::filesystem::path home = ::mkdtemp(pattern.data());
-    std::string err;
-    const ProgramRun run = folder.Run(Delhi, err, "XDG_DATA_HOME=" + home.string() + " HOME=/nonexistent");
-    EXPECT_EQ(run.exitCode, 0) << err;
+    const ToolRun run = folder.Run("chartdump", Delhi, "XDG_DATA_HOME=" + home.string() + " HOME=/nonexistent");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("\"Velantar\""), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_empty(home)) << "a copy of the data database was made";
     std::filesystem::remove_all(home);
@@ -730,11 +672,10 @@ TEST(ChartDumpProgramTest, AShortLockOfTheDataFileIsWaitedFor)
     tarvik::locktest::FileLock lock((folder.Path() / std::string(tarvik::DataDatabaseFile)).string());
     ASSERT_TRUE(lock.Held());
     lock.ReleaseAfter(std::chrono::seconds(1));
-    std::string err;
-    const ProgramRun run = folder.Run(Delhi, err);
-    EXPECT_EQ(run.exitCode, 0) << err;
+    const ToolRun run = folder.Run("chartdump", Delhi);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("\"Velantar\""), std::string::npos) << run.out;
-    EXPECT_EQ(err.find("damaged"), std::string::npos) << err;
+    EXPECT_EQ(run.err.find("damaged"), std::string::npos) << run.err;
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "core/CivilTime.h"
 
 #include <cctype>
+#include <string_view>
 #include <utility>
 
 namespace tarvik::chartdump {
@@ -209,6 +210,11 @@ std::vector<std::string> SplitLine(std::string_view line)
 {
     // The blanks of the classic locale, as a shell's words and a stream's >> take them.
     constexpr std::string_view blanks = " \t\n\v\f\r";
+    // Editors that save UTF-8 may put a byte-order mark first; it is no
+    // part of the options.
+    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+    if (line.starts_with(ByteOrderMark))
+        line.remove_prefix(ByteOrderMark.size());
     std::vector<std::string> out;
     for (std::size_t at = line.find_first_not_of(blanks); at != std::string_view::npos;) {
         const std::size_t end = line.find_first_of(blanks, at);

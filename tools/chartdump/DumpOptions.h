@@ -40,7 +40,8 @@ bool IsFlag(std::string_view name);
 // for a word that is no option at all "unexpected argument 'x'".
 std::string UnknownArgument(const std::string& argument);
 
-// Splits one batch line into its arguments at white space.
+// Splits one batch line into its arguments at white space; a byte-order
+// mark at its start is dropped.
 std::vector<std::string> SplitLine(std::string_view line);
 
 extern const char* const Usage;

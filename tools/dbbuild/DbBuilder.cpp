@@ -1,8 +1,6 @@
-#define SQLITE_HAS_CODEC 1
 #include "DbBuilder.h"
 
 #include "refdata/Database.h"
-#include "refdata/DatabaseFiles.h"
 
 #include <sqlite3.h>
 
@@ -23,16 +21,11 @@ namespace {
 // The builder is the one place that creates database files.
 class NewDatabase {
 public:
-    NewDatabase(const std::string& path, bool encrypt) : path_(path)
+    explicit NewDatabase(const std::string& path) : path_(path)
     {
         if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
                             nullptr) != SQLITE_OK)
             Fail("cannot be created");
-        if (encrypt) {
-            const auto& key = ReferenceDatabasePassword;
-            if (sqlite3_key(db_, key.data(), static_cast<int>(key.size())) != SQLITE_OK)
-                Fail("cannot be keyed");
-        }
     }
     ~NewDatabase()
     {
@@ -255,7 +248,7 @@ void BuildDatabase(const BuildPlan& plan)
     fs::remove(temporary, ec);
     try {
         {
-            NewDatabase db(temporary, plan.encrypt);
+            NewDatabase db(temporary);
             db.Exec(ReadText(plan.schema), plan.schema);
             db.Exec("BEGIN", temporary);
             for (const TableSource& t : plan.tables)
@@ -269,10 +262,7 @@ void BuildDatabase(const BuildPlan& plan)
             db.Close();
         }
         // The finished file must open the way the program opens it.
-        {
-            Database check(temporary, OpenMode::ReadOnly,
-                           plan.encrypt ? ReferenceDatabasePassword : std::string_view{});
-        }
+        { Database check(temporary, OpenMode::ReadOnly); }
         fs::rename(temporary, plan.output);
     } catch (...) {
         fs::remove(temporary, ec);

@@ -34,7 +34,6 @@ struct KeyedSource {
 struct BuildPlan {
     std::string output;
     std::string schema;          // SQL file: the tables and their indexes
-    bool encrypt = false;        // keyed with the reference-database password
     std::vector<TableSource> tables;
     std::vector<KeyedSource> keyed;
 };

@@ -1,6 +1,6 @@
 // dbbuild: builds one of the program's database files from its sources.
 //
-//   dbbuild --out FILE --schema SQL [--encrypt]
+//   dbbuild --out FILE --schema SQL
 //           [--table NAME=FILE.csv]... [--keyed NAME=FOLDER:WIDTH]...
 
 #include "DbBuilder.h"
@@ -16,7 +16,7 @@ namespace {
 
 int Usage()
 {
-    std::cerr << "usage: dbbuild --out FILE --schema SQL [--encrypt] "
+    std::cerr << "usage: dbbuild --out FILE --schema SQL "
                  "[--table NAME=FILE.csv]... [--keyed NAME=FOLDER:WIDTH]...\n";
     return 2;
 }
@@ -33,8 +33,6 @@ int main(int argc, char** argv)
             plan.output = next();
         } else if (arg == "--schema") {
             plan.schema = next();
-        } else if (arg == "--encrypt") {
-            plan.encrypt = true;
         } else if (arg == "--table") {
             const std::string v = next();
             const auto eq = v.find('=');

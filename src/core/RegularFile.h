@@ -1,0 +1,42 @@
+#pragma once
+
+// The program reads and replaces regular files only. A named pipe, a device,
+// a socket or a folder where one of its files is expected is told as what it
+// is and never read: a pipe without a writer would hold the program in
+// open() for good, and a device may never end. Links are followed, as a
+// save through a link replaces the file the link names.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tarvik {
+
+// What stands at path, through its links, when it is not a regular file,
+// in words that follow the file's name: "was not found", "is a folder, not
+// <wanted>", "is a named pipe (FIFO), not <wanted>", "is a device, not
+// <wanted>", "is a socket, not <wanted>", or "cannot be opened: " and the
+// system's reason (a loop of links, a folder on the way that may not be
+// entered). Empty for a regular file.
+std::string NotARegularFile(const std::string& path, std::string_view wanted = "a file");
+
+// Opens a regular file for reading without ever waiting on it: nothing that
+// is no regular file is opened, and the open descriptor is checked again, so
+// that a pipe put in the file's place meanwhile is refused as well. The
+// descriptor (close-on-exec), or -1 with why set in the words above (or the
+// system's reason when a regular file cannot be opened).
+int OpenRegularFile(const std::string& path, std::string& why, std::string_view wanted = "a file");
+
+// The bytes of a regular file of at most limit bytes; nothing, with why set,
+// when it is none, cannot be read, or is larger ("is larger than <limit>
+// bytes").
+std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t limit, std::string& why,
+                                           std::string_view wanted = "a file");
+
+// Whether a save may put a file at path: empty when nothing stands there
+// (a link to nothing included: the save makes the file it names) or a
+// regular file does; otherwise what stands there, in the words above.
+std::string NotReplaceable(const std::string& path, std::string_view wanted = "a file");
+
+} // namespace tarvik

@@ -104,7 +104,7 @@ const PageRow Pages[] = {
          frame(s, t);
          PrintBasicPage(s, false, nullptr, nullptr, c);
      }},
-    {"Nirayana Longitudes and Lagna/Rasi/Asc Tarvik, Moon/Chandra Tarvik, Navamsa Tarvik, Bhav Chalit",
+    {"Nirayana Longitudes and Lagna/Rasi/Asc Kundali, Moon/Chandra Kundali, Navamsa Kundali, Bhav Chalit",
      "Nirayana", "", H,
      [](Surface& s, bool t, int, const RunChoices& c) {
          PrintPlanetTable(s, 1, t, c);
@@ -233,9 +233,9 @@ const PageRow Pages[] = {
          const MatchCopies& m = Match();
          PrintBasicPage(s, true, &m.PartnerSunTimes, &m.PartnerPanchang, c);
      }},
-    {"Nirayana Longitudes and Lagna Tarvik, Bhava Chalit", "Nirayana", "", M,
+    {"Nirayana Longitudes and Lagna Kundali, Bhava Chalit", "Nirayana", "", M,
      [](Surface& s, bool t, int, const RunChoices& c) { PrintMatchNirayanaPage(s, t, c); }},
-    {"Chalit, Chandra Tarvik, Navamsa", "Navamsa", "", M,
+    {"Chalit, Chandra Kundali, Navamsa", "Navamsa", "", M,
      [](Surface& s, bool t, int, const RunChoices& c) { PrintMatchNavamsaPage(s, t, c); }},
     {"Interpretation of Ashta Kootas", "Interpret", "", M, &matchMaking<1>},
     {"Result", "Result", "", M, &matchMaking<0>},

@@ -57,7 +57,7 @@ std::optional<PreparedRun> PrepareRun(const RunEntries& entries)
     ApplyDisplayChoices(entries.choices);
 
     return PreparedRun{PageCatalogue(entries.match, entries.printing ? OutputKind::Print : OutputKind::Preview,
-                                     entries.match ? AspectPagesAtLeast : AspectPageCount())};
+                                     entries.match ? UsualAspectPages : AspectPageCount())};
 }
 
 } // namespace tarvik

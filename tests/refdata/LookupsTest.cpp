@@ -245,6 +245,26 @@ TEST_F(KeyedTexts, EveryNameTableKeyHasBothTexts)
     EXPECT_TRUE(collector.messages.empty()) << collector.messages.front();
 }
 
+// The nakshatras by their whole names, as almanacs print them, in both
+// languages: a table shows every one whole.
+TEST_F(KeyedTexts, NakshatrasByTheirWholeNames)
+{
+    const char* const english[28] = {
+        "", "Ashvini", "Bharani", "Krittika", "Rohini", "Mrigashira", "Ardra", "Punarvasu",
+        "Pushya", "Ashlesha", "Magha", "Purva Phalguni", "Uttara Phalguni", "Hasta", "Chitra",
+        "Swati", "Vishakha", "Anuradha", "Jyeshtha", "Moola", "Purva Ashadha", "Uttara Ashadha",
+        "Shravana", "Dhanishtha", "Shatabhisha", "Purva Bhadrapada", "Uttara Bhadrapada", "Revati"};
+    CollectingReporter collector;
+    ScopedReporter scope(collector);
+    for (int n = 1; n <= 27; ++n) {
+        OutputRun().LanguageHindi = false;
+        EXPECT_EQ(GetDictText(NakshatraKeys(n)), english[n]) << n;
+    }
+    OutputRun().LanguageHindi = true;
+    EXPECT_EQ(GetDictText(NakshatraKeys(5)), "मृगशिरा");
+    EXPECT_TRUE(collector.messages.empty());
+}
+
 // The avakahada varga of a name is the consonant group of its first
 // letter: a pada's syllable (its Hindi text, whose first letter is the
 // letter itself) falls in the group of the varga the pada is given.

@@ -33,7 +33,7 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args);
 
 // The pages of a preview run, in the order of its page list, with the aspect
 // pages of the run's chart (PageCatalogue.h).
-std::vector<std::string> PreviewCatalogue(bool matchMode, int aspectPages = AspectPagesAtLeast);
+std::vector<std::string> PreviewCatalogue(bool matchMode, int aspectPages = UsualAspectPages);
 
 extern const char* const RenderUsage;
 

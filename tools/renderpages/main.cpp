@@ -175,7 +175,7 @@ int main(int argc, char** argv)
 
     const std::vector<std::string> keys =
         request.allPages ? PreviewCatalogue(request.girl.has_value(),
-                                            request.girl ? AspectPagesAtLeast : AspectPageCount())
+                                            request.girl ? UsualAspectPages : AspectPageCount())
                          : request.pages;
     // A key the run cannot draw would give a blank page that looks drawn.
     const std::vector<std::string> known = request.girl ? MatchPageKeys() : HoroscopePageKeys();

@@ -213,8 +213,10 @@ BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second, con
          });
     fill(r.tithiPaksha, Dict("TithiPaksh"), [&](const PersonChart& p) {
         const int tithi = static_cast<int>(p.panchang[TithiElement]);
+        // The month of the tithi is the lunar month it falls in (that of the
+        // person's own page), not the national calendar's month of the day.
         return Dict(TithiKey(tithi)) + slash + Dict(tithi > 15 ? "_Krishna" : "_Shukla") + slash +
-               Dict(GetNationalMonthName(p.birth.Month, p.birth.Day, p.birth.Year));
+               LunarMonthText(LunarMonthAtBirth(p.birth, choices));
     });
     r.pakshaName = Dict(first.panchang[TithiElement] > 15 ? "_Krishna" : "_Shukla");
     // The samvat years turn at each person's lunar new year.

@@ -402,6 +402,28 @@ TEST_F(BasicPage, TithiAndPakshaOfBothPersons)
     EXPECT_EQ(valueOf(surface, "JTITHI"), "AMAVASYA");
 }
 
+// The month after the tithi and paksha is the lunar month of that tithi, as
+// each person's own page names it ("Mas"), not the national calendar's: the
+// boy of 12-09-1987 06:45 at 18N31 73E51 was born in the dark half of
+// Ashvina, in the national month Bhadrapada.
+TEST_F(BasicPage, TheTithiMonthIsTheLunarMonthOfEachPerson)
+{
+    BirthRecord b = MovedTo(DelhiBirth(12, 9, 1987, 6, 45, 0), 18, 31, "N", 73, 51, "E", 82.5);
+    b.Name = "Boy";
+    const BirthRecord g = girl();
+    standMatch(b, g);
+    draw();
+    const std::vector<std::string> row = rowAfter(surface, "TITHIPAKSH");
+    ASSERT_EQ(row.size(), 2u);
+    EXPECT_EQ(row[0], "_PANCHAMI/_KRISHNA/ASVINA");
+    for (int i = 0; i < 2; ++i) {
+        standHoroscope(i == 0 ? b : g);
+        draw();
+        const std::string month = valueOf(surface, "MAS");
+        EXPECT_EQ(row[i].substr(row[i].rfind('/') + 1), month) << i;
+    }
+}
+
 // The balance of the birth mahadasha, the lord named in full.
 TEST_F(BasicPage, BalanceOfDashaRow)
 {

@@ -50,9 +50,6 @@ constexpr double MinimumSizeShare = 0.6;
 // blank the names keep from the number.
 constexpr double NumberClearance = 10;
 constexpr double NumberBlank = 60;
-// Devanagari's vowel signs reach above and below its line height: lines of
-// Hindi names stand this share of a line apart.
-constexpr double HindiPitchShare = 1.15;
 // The South frame's edge lies on the chart's edge: the chart starts this far
 // below its title, clear of the title's descenders.
 constexpr double SouthTitleGap = 12;

@@ -122,9 +122,9 @@ const PageRow Pages[] = {
          PrintBhavCharts(s, c);
      }},
     {"Sudarshan Chakra", "Sudarshan", "", H,
-     [](Surface& s, bool t, int, const RunChoices&) {
+     [](Surface& s, bool t, int, const RunChoices& c) {
          frame(s, t);
-         PrintSudarshanChakra(s);
+         PrintSudarshanChakra(s, c);
      }},
     {"Maitri", "Maitri", "", H,
      [](Surface& s, bool t, int, const RunChoices& c) {

@@ -99,25 +99,6 @@ bool inside(const InkBox& b, const Polygon& p, double margin)
 }
 
 
-// The distance between a segment and a rectangle (0 when they meet).
-double distance(const Rule& r, const InkBox& b)
-{
-    const auto clamp = [](double v, double lo, double hi) { return std::max(lo, std::min(v, hi)); };
-    // Sample the segment finely enough for the small boxes of a page.
-    const double length = std::hypot(r.x2 - r.x1, r.y2 - r.y1);
-    const int steps = std::max(1, static_cast<int>(length / 4));
-    double best = 1e18;
-    for (int i = 0; i <= steps; ++i) {
-        const double t = static_cast<double>(i) / steps;
-        const double x = r.x1 + t * (r.x2 - r.x1), y = r.y1 + t * (r.y2 - r.y1);
-        const double dx = x - clamp(x, b.left, b.right), dy = y - clamp(y, b.top, b.bottom);
-        best = std::min(best, std::hypot(dx, dy));
-        if (best == 0)
-            break;
-    }
-    return best;
-}
-
 bool mayMeet(const Rule& r, const InkBox& b)
 {
     const double m = r.halfPen + 1;
@@ -228,7 +209,7 @@ void reviewRules(const LayoutSurface& s, PageReview& review)
         for (const Rule& r : s.rules) {
             if (!mayMeet(r, t.ink))
                 continue;
-            if (distance(r, t.ink) < r.halfPen + 1)
+            if (RuleDistance(r, t.ink) < r.halfPen + 1)
                 review.Fail(quoted(t) + " crosses a rule of " + r.source);
         }
     }

@@ -157,7 +157,7 @@ TEST_F(DispatcherTest, EveryKeyDrawsWhatItsBuildersDrawWithTheirFlags)
     };
     const Case cases[] = {
         {"Basic", false, framed([](Surface& s) { PrintBasicPage(s, false, nullptr, nullptr, OutputRun().Choices()); })},
-        {"Sudarshan", false, framed([](Surface& s) { PrintSudarshanChakra(s); })},
+        {"Sudarshan", false, framed([](Surface& s) { PrintSudarshanChakra(s, OutputRun().Choices()); })},
         {"Nirayana", false, [](Surface& s) { PrintPlanetTable(s, 1, true, OutputRun().Choices()); PrintNirayanaCharts(s, OutputRun().Choices()); }},
         {"Sayana", false, [](Surface& s) { PrintPlanetTable(s, 2, true, OutputRun().Choices()); PrintAspectGrid(s); }},
         {"Bhav", false, framed([](Surface& s) { PrintBhavTable(s, OutputRun().Choices()); PrintBhavCharts(s, OutputRun().Choices()); })},

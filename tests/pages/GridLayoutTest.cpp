@@ -4,6 +4,7 @@
 // each other, the aspect codes stay in their cells and the Sudarshan texts in
 // their rings.
 
+#include "LayoutSurface.h"
 #include "MeasuredSurface.h"
 #include "QtTestEnvironment.h"
 
@@ -193,6 +194,48 @@ TEST_F(GridLayoutTest, EightBodiesInOneSign)
         if (t.text.rfind("10 ", 0) == 0)
             ++full;
     EXPECT_EQ(full, 3) << "Capricorn's fourth line in each ring";
+}
+
+// The conjunction of 05-02-1962 07:00 at Mumbai: eight bodies in the sign
+// of the top sector of every ring, where the sector narrows towards the hub.
+// Its four lines keep a clear blank from the spokes and rings, and stacked
+// lines of one sector keep clear of each other, in Hindi with their vowel
+// signs above and below.
+TEST_F(GridLayoutTest, ACrowdedSectorKeepsClearOfItsSpokesAndItsLines)
+{
+    // A gap that shows at the preview's resolution and on paper, twips.
+    constexpr double FromARule = 30;
+    constexpr double BetweenLines = 10;
+    const BirthRecord mumbai = MovedTo(tarvik::testing::DelhiBirth(5, 2, 1962, 7, 0), 18, 58, "N", 72, 50, "E", 82.5);
+    for (bool hindi : {false, true}) {
+        SCOPED_TRACE(hindi ? "hi" : "en");
+        prepare(mumbai, hindi, 0);
+        LayoutSurface s;
+        ASSERT_TRUE(PrintPage(s, "Sudarshan", false));
+        std::vector<const LaidText*> sector;
+        for (const LaidText& t : s.laid) {
+            if (t.picturesBefore == 0 || t.shaped.Empty())
+                continue;   // the header, before the wheel
+            double nearest = 1e18;
+            for (const Rule& r : s.rules)
+                if (r.source == "sudarshan-wheel")
+                    nearest = std::min(nearest, RuleDistance(r, t.shaped) - r.halfPen);
+            EXPECT_GE(nearest, FromARule) << "\"" << t.text << "\"";
+            sector.push_back(&t);
+        }
+        // The lines of a sector: drawn one after the other, centred alike.
+        int stacked = 0;
+        for (std::size_t i = 1; i < sector.size(); ++i) {
+            const LaidText& above = *sector[i - 1];
+            const LaidText& below = *sector[i];
+            if (below.y <= above.y || std::abs(below.x + below.width / 2 - above.x - above.width / 2) > 2)
+                continue;
+            ++stacked;
+            EXPECT_GE(below.shaped.top - above.shaped.bottom, BetweenLines)
+                << "\"" << above.text << "\" and \"" << below.text << "\"";
+        }
+        EXPECT_GE(stacked, 9) << "three lines under the first of the crowded sector in each ring";
+    }
 }
 
 // The Tara chakra is one table in one size: where a name (Uttara Phalguni

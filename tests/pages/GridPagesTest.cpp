@@ -427,7 +427,7 @@ TEST_F(GridPageTest, SudarshanRingsCountFromLagnaMoonAndSun)
     for (int t = 1; t <= 10; ++t)
         Chart().ShodashVargaSigns[1][t] = signs[t];
     surface.CurrentY = Top;
-    PrintSudarshanChakra(surface);
+    PrintSudarshanChakra(surface, OutputRun().Choices());
 
     ASSERT_EQ(surface.Pictures().size(), 1u);
     EXPECT_EQ(surface.Pictures()[0].name, SudarshanWheel().Name());

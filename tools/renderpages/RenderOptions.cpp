@@ -10,16 +10,32 @@ namespace tarvik::renderpages {
 const char* const RenderUsage =
     "usage: renderpages --date DD-MM-YYYY --time HH:MM:SS --lat 28N39 --lon 77E13 --zone 82E30\n"
     "                   [--ayanamsa 0|1|2] [--node true|mean] [--war-time +HH:MM]\n"
+    "                   [--name TEXT] [--place TEXT] [--country TEXT]\n"
+    "                   [--father TEXT] [--mother TEXT] [--grandfather TEXT] [--gotra TEXT]\n"
     "                   [--girl-date ... --girl-time ... --girl-lat ... --girl-lon ...\n"
-    "                    --girl-zone ... [--girl-war-time ...]]\n"
+    "                    --girl-zone ... [--girl-war-time ...]\n"
+    "                    [--girl-name TEXT] [--girl-place TEXT] [--girl-country TEXT]]\n"
     "                   [--lang en|hi] [--style north|south]\n"
     "                   (--pages KEY,KEY,... | --all) --out DIR\n"
     "Draws the pages of the birth (with the girl's options, of the match) as one PNG per page\n"
-    "and one PDF of all of them in DIR, and lists every dictionary key that was not found.\n";
+    "and one PDF of all of them in DIR, and lists every dictionary key that was not found.\n"
+    "The texts a user types (names, places, the country with its zone, the family) are\n"
+    "printed as given; without them the pages name the person by role and the place by\n"
+    "its coordinates.\n";
 
 namespace {
 
 constexpr std::string_view GirlPrefix = "--girl-";
+
+// The options that carry typed texts, for both persons ("--girl-" before
+// the first three) or for the native alone (the family).
+constexpr std::string_view PersonTexts[] = {"--name", "--place", "--country"};
+constexpr std::string_view FamilyTexts[] = {"--father", "--mother", "--grandfather", "--gotra"};
+
+bool oneOf(std::string_view name, const auto& list)
+{
+    return std::find(std::begin(list), std::end(list), name) != std::end(list);
+}
 
 std::vector<std::string> splitKeys(const std::string& list)
 {
@@ -73,8 +89,16 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args)
             }
             value = args[++i];
         }
-        if (name.rfind(GirlPrefix, 0) == 0) {
-            girlArgs.push_back("--" + name.substr(GirlPrefix.size()));
+        const bool girlName = name.rfind(GirlPrefix, 0) == 0;
+        const std::string plain = girlName ? "--" + name.substr(GirlPrefix.size()) : name;
+        if (oneOf(plain, PersonTexts) || (!girlName && oneOf(plain, FamilyTexts))) {
+            if (own.count(name)) {
+                result.error = name + " given twice";
+                return result;
+            }
+            own[name] = *value;
+        } else if (girlName) {
+            girlArgs.push_back(plain);
             girlArgs.push_back(*value);
         } else if (name == "--lang" || name == "--style" || name == "--pages" || name == "--out" ||
                    flag) {
@@ -150,6 +174,24 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args)
         return result;
     }
     request.outDir = own["--out"];
+
+    const auto typed = [&](const std::string& prefix) {
+        TypedEntries t;
+        for (auto [option, field] : {std::pair{"name", &t.name}, {"place", &t.place}, {"country", &t.country}})
+            if (own.count(prefix + option))
+                *field = own[prefix + option];
+        return t;
+    };
+    request.nativeTyped = typed("--");
+    request.girlTyped = typed("--girl-");
+    if (!request.girl && (request.girlTyped.name || request.girlTyped.place || request.girlTyped.country)) {
+        result.error = "the girl's texts are given without her birth options";
+        return result;
+    }
+    for (auto [option, field] : {std::pair{"--father", &request.father}, {"--mother", &request.mother},
+                                 {"--grandfather", &request.grandfather}, {"--gotra", &request.gotra}})
+        if (own.count(option))
+            *field = own[option];
     result.request = request;
     return result;
 }

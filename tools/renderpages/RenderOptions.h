@@ -13,9 +13,19 @@
 
 namespace tarvik::renderpages {
 
+// What a person's entries hold as typed, not read from the birth options:
+// the name, the place and the country with its zone; an option not given
+// keeps the tool's own text (the person's role, the coordinates, the zone).
+struct TypedEntries {
+    std::optional<std::string> name, place, country;
+};
+
 struct RenderRequest {
     chartdump::DumpRequest native;             // with the run's ayanamsa and node choice
     std::optional<BirthRecord> girl;           // present: a Match-Making run
+    TypedEntries nativeTyped, girlTyped;
+    // The native's family as typed (a horoscope's Basic page prints them).
+    std::string father, mother, grandfather, gotra;
     bool hindi = false;
     int chartStyle = 0;                        // 0 North Indian, 1 South Indian
     bool allPages = false;

@@ -74,6 +74,11 @@ std::string FitCell(Surface& surface, std::string_view text, double width)
 {
     if (surface.TextWidth(text) <= width)
         return std::string(text);
+    return InitialsOfLeadingWords(text);
+}
+
+std::string InitialsOfLeadingWords(std::string_view text)
+{
     std::vector<std::string_view> words;
     for (std::size_t start = 0; start <= text.size();) {
         const std::size_t blank = std::min(text.find(' ', start), text.size());

@@ -27,6 +27,12 @@ void PrintCells(Surface& surface, std::span<const std::string> cells,
 // ("26 Uttara Bhadrapada" becomes "26 U. Bhadrapada").
 std::string FitCell(Surface& surface, std::string_view text, double width);
 
+// Every word of a text but the last (and but numerals) cut to its first
+// letter, with the vowel signs written on it, and a point: "Uttara
+// Bhadrapada" is "U. Bhadrapada", "Ramachandra Venkatesh Kulkarni" is
+// "R. V. Kulkarni".
+std::string InitialsOfLeadingWords(std::string_view text);
+
 // The blank a cell leaves before the next column, twips before scaling; in
 // Hindi at least this many blanks of the cell's font.
 inline constexpr double ColumnGap = 60;

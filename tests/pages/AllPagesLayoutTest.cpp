@@ -1,9 +1,12 @@
 // Every page of the preview's list drawn for a table of hard charts, in both
 // languages and both chart styles, horoscope and match, with the program's
-// fonts and the delivered dictionary. A page a client is handed has no text
-// that crosses a rule, the border, a chart line or another text, nor one that
-// runs into the next column without a visible gap; the texts of a chart stay
-// inside their house (North), their cell (South) or their sector (Sudarshan).
+// fonts and the delivered dictionary, and with the long names, places and
+// family names people have (30 to 50 letters). A page a client is handed has
+// no text that crosses a rule, the border, a chart line or another text, nor
+// one that runs into the next column without a visible gap, nor one that
+// stands outside the frame (the header between the border's sides above it);
+// the texts of a chart stay inside their house (North), their cell (South)
+// or their sector (Sudarshan).
 
 #include "LayoutSurface.h"
 #include "QtTestEnvironment.h"
@@ -60,6 +63,33 @@ BirthRecord birthOf(const HardChart& c)
 {
     return DelhiBirth(c.day, c.month, c.year, c.hour, c.minute);
 }
+
+// Names, places and the family as people type them, 30 to 50 letters long:
+// each chart takes the next of them.
+struct TypedTexts {
+    const char* name;
+    const char* place;
+    const char* country;
+    const char* girlName;
+    const char* girlPlace;
+    const char* father;
+    const char* mother;
+    const char* grandfather;
+    const char* gotra;
+};
+constexpr TypedTexts LongTexts[] = {
+    {"Ramachandra Venkatesh Kulkarni", "Thiruvananthapuram Kazhakoottam", "India",
+     "Lakshmi Subramaniam Narayanaswamy", "Visakhapatnam Maddilapalem", "Venkatesh Narayan Kulkarni",
+     "Saraswati Venkatesh Kulkarni", "Narayan Govind Kulkarni", "Bharadwaja"},
+    {"Ramachandra Venkatesh Kulkarni Srinivasa Iyengar Rao", "Thiruvananthapuram Kazhakoottam Technopark Phase III",
+     "Bosnia and Herzegovina", "Lakshmi Subramaniam Narayanaswamy Padmanabhan Devi",
+     "Visakhapatnam Maddilapalem Srinagar Colony East Side", "Venkatesh Narayan Kulkarni Srinivasa Iyengar Rao",
+     "Saraswati Venkatesh Kulkarni Srinivasa Iyengar", "Narayan Govind Kulkarni Srinivasa Iyengar Rao Sr",
+     "Bharadwaja Angirasa Barhaspatya"},
+    {"Chandrashekharendra Saraswati Venkataraman", "Chhatrapati Sambhajinagar", "Saint Vincent and the Grenadines",
+     "Annapoorna Bhagyalakshmi Ramasubramanian", "Tiruchirappalli Srirangam East", "Subrahmanya Venkatachalapathy",
+     "Meenakshisundaram Bhuvaneshwari", "Krishnamachari Srinivasaraghavan", "Kaundinya"},
+};
 
 // The footer's top in inches, a different accepted value for each chart.
 constexpr double FooterTops[] = {10.21, 10.0, 10.5, 11.5};
@@ -215,6 +245,25 @@ void reviewRules(const LayoutSurface& s, PageReview& review)
     }
 }
 
+// The header stands above the border, between its sides; every other text
+// inside the border's inner rule, or under the border (the owner's lines).
+void reviewFrame(const LayoutSurface& s, PageReview& review)
+{
+    constexpr double Outer = 500, Inner = 500 + 110;
+    constexpr double Right = Outer + DefaultBorderWidth, Bottom = Outer + DefaultBorderHeight;
+    for (const LaidText& t : s.laid) {
+        if (t.ink.Empty() || t.ink.top >= Bottom)
+            continue;
+        if (t.ink.bottom <= Outer) {
+            if (t.ink.left < Outer || t.ink.right > Right)
+                review.Fail(quoted(t) + " runs past the border's sides");
+            continue;
+        }
+        if (t.ink.left < Inner || t.ink.right > Right - 110 || t.ink.top < Inner || t.ink.bottom > Bottom - 110)
+            review.Fail(quoted(t) + " is not inside the frame");
+    }
+}
+
 // No two texts meet, and texts side by side on one line keep a blank between.
 void reviewTexts(const LayoutSurface& s, PageReview& review)
 {
@@ -325,16 +374,25 @@ protected:
         run.AyanamsaChoice = native.ayanamsa;
         run.TrueNode = native.trueNode;
         run.MatchMode = girl != nullptr;
+        const TypedTexts& typed = LongTexts[row % std::size(LongTexts)];
         if (girl) {
             Native() = birthOf(*girl);
-            Native().Name = "Girl";
+            Native().Name = typed.girlName;
+            Native().Place = typed.girlPlace;
+            Native().Country = typed.country;
             Native().Sex = "Female";
             CalcChart(OutputRun().Choices());
             TakeBirthLongitudes();
             KeepGirlResults();
         }
         Native() = birthOf(native);
-        Native().Name = girl ? "Boy" : "Native";
+        Native().Name = typed.name;
+        Native().Place = typed.place;
+        Native().Country = typed.country;
+        Births().Father = typed.father;
+        Births().Mother = typed.mother;
+        Births().Grandfather = typed.grandfather;
+        Births().Gotra = typed.gotra;
         CalcChart(OutputRun().Choices());
         TakeBirthLongitudes();
         if (girl)
@@ -369,6 +427,7 @@ protected:
             ASSERT_TRUE(PrintPage(surface, row.key, printing_)) << page;
             PageReview review(page);
             reviewRules(surface, review);
+            reviewFrame(surface, review);
             reviewTexts(surface, review);
             reviewCharts(surface, review);
             failed += review.Failures();

@@ -98,11 +98,12 @@ void PrintPageFrame(Surface& surface, bool toPrinter)
     std::string header = Native().Name;
     if (run.MatchMode)
         header += " / " + Partner().Name;
-    // The names fit between the border's sides, in the room above it.
+    // The names fit between the border's corner diamonds, in the room
+    // above the border.
     const double top = static_cast<int>(144 * scale);
-    const FittedText fitted =
-        FitTypedText(surface, header, (DefaultBorderWidth - 2 * HeaderClearance) * scale, 12 * scale,
-                     TypedTextFloor(12 * scale), 500 * scale - HeaderClearance * scale - top);
+    const FittedText fitted = FitTypedText(
+        surface, header, (DefaultBorderWidth - 2 * (DefaultBorderCorner + HeaderClearance)) * scale, 12 * scale,
+        TypedTextFloor(12 * scale), 500 * scale - HeaderClearance * scale - top);
     PrintFittedText(surface, fitted, std::round(run.PageWidth / 2.0), top, TextAlign::Centre);
     surface.Font.Bold = false;
 

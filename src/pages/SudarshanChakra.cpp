@@ -12,7 +12,6 @@
 #include <array>
 #include <cmath>
 #include <stdexcept>
-#include <cstdio>
 
 namespace tarvik {
 
@@ -110,7 +109,6 @@ void PrintSudarshanChakra(Surface& surface, const RunChoices& choices)
                 [&](int perLine) { return SudarshanSectorLines(sign, inSign, perLine); },
                 static_cast<int>(inSign.size()), size, MinimumSizeShare * size, hindi ? 0 : SectorLineStep,
                 hindi ? HindiPitchShare : 1);
-            if (inSign.size() > 6) fprintf(stderr, "ring %d k %d fits %d size %.2f pitch %.1f top %.0f cx %.0f\n", ring, k, block.fits, block.size, block.pitch, block.top, block.centreX);
             PrintFittedBlock(surface, block);
         }
     }

@@ -652,6 +652,64 @@ TEST_F(MatchNirayana, PageOfTenRowsAndFourCharts)
     EXPECT_EQ(c.SaptavargaSigns[Mars][0], 9);
 }
 
+// A client handed one match page can tell whose chart is whose: each chart's
+// title names its person, the boy's on the left, the girl's on the right,
+// and so does each column group of the positions table; by the name as
+// typed, or as Boy and Girl where none was typed.
+TEST_F(MatchNirayana, EachChartAndColumnGroupNamesItsPerson)
+{
+    OutputRun().MatchMode = true;
+    Match().PartnerLongitudes = Chart().PlanetLongitudes;
+    Match().PartnerCusps = Chart().HouseCusps;
+    const struct {
+        const char* boy;
+        const char* girl;
+        std::string boyLabel, girlLabel;
+    } cases[] = {
+        {"Ramesh Kulkarni", "Asha Rao", "Ramesh Kulkarni", "Asha Rao"},
+        {"", "  ", GetDictText("_BOY"), GetDictText("_GIRL")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.boyLabel);
+        Native().Name = c.boy;
+        Partner().Name = c.girl;
+        for (const char* page : {"Nirayana", "Navamsa"}) {
+            SCOPED_TRACE(page);
+            surface = RecordingSurface();
+            ASSERT_TRUE(PrintPage(surface, page, false));
+            // The texts drawn just before each chart: its title, and the person.
+            std::size_t texts = 0, pictures = 0;
+            int charts = 0;
+            for (RecordingSurface::Event e : surface.Events()) {
+                if (e == RecordingSurface::Event::Text)
+                    ++texts;
+                if (e != RecordingSurface::Event::Picture)
+                    continue;
+                const RecordedPicture& chart = surface.Pictures()[pictures++];
+                ASSERT_GE(texts, 2u);
+                const RecordedText& person = surface.Texts()[texts - 1];
+                const bool left = chart.x < OutputRun().PageWidth / 2.0;
+                EXPECT_EQ(person.text, left ? c.boyLabel : c.girlLabel);
+                EXPECT_EQ(person.y, surface.Texts()[texts - 2].y) << "on the title's line";
+                ++charts;
+            }
+            EXPECT_EQ(charts, std::string(page) == "Nirayana" ? 4 : 6);
+        }
+        // Over the table's two groups of columns, the boy's and the girl's.
+        surface = RecordingSurface();
+        ASSERT_TRUE(PrintPage(surface, "Nirayana", false));
+        const RecordedText* boy = surface.FindText(c.boyLabel);
+        const RecordedText* girl = surface.FindText(c.girlLabel);
+        const RecordedText* planet = surface.FindText(GetDictText("PLANET"));
+        ASSERT_TRUE(boy && girl && planet);
+        EXPECT_EQ(boy->x, TableLeft() + 800);
+        EXPECT_EQ(girl->x, TableLeft() + 5000);
+        EXPECT_LT(boy->y, planet->y);
+        EXPECT_EQ(girl->y, boy->y);
+    }
+    EXPECT_TRUE(collector.messages.empty()) << collector.messages.front();
+}
+
 } // namespace
 
 namespace {

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <tuple>
 
 using namespace tarvik;
 using namespace tarvik::renderpages;
@@ -60,6 +61,37 @@ TEST(RenderOptionsTest, ReadsTheRunAndBothPersons)
     EXPECT_EQ(r.girl->Year, 1983);
     EXPECT_EQ(r.girl->LatDeg, 19);
     EXPECT_EQ(r.outDir, "x");
+    // Without typed texts, the pages name the persons by their roles.
+    EXPECT_FALSE(r.nativeTyped.name || r.nativeTyped.place || r.girlTyped.name);
+    EXPECT_EQ(r.father, "");
+}
+
+// The texts a user types: names, places and countries of both persons and
+// the native's family, as given, blanks and all.
+TEST(RenderOptionsTest, ReadsTheTypedTexts)
+{
+    const RenderOptions o = ParseRenderOptions(with(with(Birth, GirlBirth),
+        {"--name", "Ramachandra Venkatesh Kulkarni", "--girl-name=Lakshmi Subramaniam", "--place", "Pune",
+         "--country", "India", "--girl-place", "Visakhapatnam", "--girl-country", "India",
+         "--father", "Venkatesh Kulkarni", "--mother", "Saraswati", "--grandfather", "Narayan",
+         "--gotra", "Bharadwaja", "--all", "--out", "x"}));
+    ASSERT_EQ(o.error, "");
+    ASSERT_TRUE(o.request);
+    const RenderRequest& r = *o.request;
+    EXPECT_EQ(r.nativeTyped.name, "Ramachandra Venkatesh Kulkarni");
+    EXPECT_EQ(r.nativeTyped.place, "Pune");
+    EXPECT_EQ(r.nativeTyped.country, "India");
+    EXPECT_EQ(r.girlTyped.name, "Lakshmi Subramaniam");
+    EXPECT_EQ(r.girlTyped.place, "Visakhapatnam");
+    EXPECT_EQ(r.girlTyped.country, "India");
+    EXPECT_EQ(std::tie(r.father, r.mother, r.grandfather, r.gotra),
+              std::make_tuple("Venkatesh Kulkarni", "Saraswati", "Narayan", "Bharadwaja"));
+    ASSERT_TRUE(r.girl);
+    EXPECT_EQ(r.girl->Year, 1983);
+    // An empty name is a name typed as empty.
+    const RenderOptions empty = ParseRenderOptions(with(Birth, {"--name", "", "--all", "--out", "x"}));
+    ASSERT_TRUE(empty.request);
+    EXPECT_EQ(empty.request->nativeTyped.name, "");
 }
 
 TEST(RenderOptionsTest, RefusesWhatItCannotDraw)
@@ -77,6 +109,10 @@ TEST(RenderOptionsTest, RefusesWhatItCannotDraw)
         {with(Birth, {"--all", "--out", "x", "--date", "01-01-2000"}), "--date given twice"},
         {with(Birth, {"--pages", ",", "--out", "x"}), "names no page"},
         {with(Birth, {"--all", "--out", "x", "--girl-help", "x"}), "the girl's birth options"},
+        {with(Birth, {"--all", "--out", "x", "--girl-name", "Asha"}), "the girl's texts are given without"},
+        {with(Birth, {"--all", "--out", "x", "--name", "A", "--name", "B"}), "--name given twice"},
+        {with(with(Birth, GirlBirth), {"--all", "--out", "x", "--girl-father", "A"}), "girl: "},
+        {with(Birth, {"--all", "--out", "x", "--name"}), "missing value after --name"},
     };
     for (const Case& c : cases) {
         const RenderOptions o = ParseRenderOptions(c.args);

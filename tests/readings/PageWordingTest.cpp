@@ -1,14 +1,21 @@
 // What every page a client is handed says and how: each page of a
 // horoscope and of a match, drawn with the delivered texts in both
 // languages, writes its dates in one form, calls the chart by the field's
-// word, spells the Sade Sati one way and sets its headings in one case.
+// word, spells the Sade Sati one way and sets its headings in one case; a
+// page of positions or charts names the ayanamsa and the nodes they are
+// reckoned with.
 
 #include "calc/CalcFixture.h"
 #include "calc/Chart.h"
 #include "calc/RunCopies.h"
 #include "core/Reporter.h"
 #include "core/State.h"
+#include "calc/Angles.h"
+#include "calc/TextFormat.h"
+#include "pages/PositionTables.h"
+#include "pages/PositionTexts.h"
 #include "pages/RecordingSurface.h"
+#include "refdata/TextLookup.h"
 #include "readings/Aspects.h"
 #include "registry/PageCatalogue.h"
 #include "registry/PageDispatcher.h"
@@ -17,8 +24,10 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cstdio>
 #include <regex>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -34,6 +43,12 @@ struct PageText {
 
 class PageWording : public OpenDeliveredDatabases {
 protected:
+    static BirthRecord girlBirth() { return DelhiBirth(7, 3, 2000, 16, 30); }
+    static BirthRecord boyBirth()
+    {
+        return MovedTo(DelhiBirth(12, 9, 1987, 6, 45), 18, 31, "N", 73, 51, "E", 82.5);
+    }
+
     // What an output run leaves standing: one chart, or the girl's kept
     // aside and then the boy's.
     void stand(bool match)
@@ -41,13 +56,13 @@ protected:
         RunValues& run = OutputRun();
         run.MatchMode = match;
         if (match) {
-            Native() = DelhiBirth(7, 3, 2000, 16, 30);
+            Native() = girlBirth();
             Native().Name = "Girl";
             CalcChart(run.Choices());
             TakeBirthLongitudes();
             KeepGirlResults();
         }
-        Native() = MovedTo(DelhiBirth(12, 9, 1987, 6, 45), 18, 31, "N", 73, 51, "E", 82.5);
+        Native() = boyBirth();
         Native().Name = match ? "Boy" : "Native";
         CalcChart(run.Choices());
         TakeBirthLongitudes();
@@ -167,6 +182,106 @@ TEST_F(PageWording, HeadingsInTitleCase)
             }
         }
     }
+}
+
+// Degrees of a "dd:mm:ss" text.
+double degreesOf(const std::string& dms)
+{
+    int d = 0, m = 0, sec = 0;
+    EXPECT_EQ(std::sscanf(dms.c_str(), "%d:%d:%d", &d, &m, &sec), 3) << dms;
+    return d + m / 60.0 + sec / 3600.0;
+}
+
+// The Sun's longitude in a position table: its sign and its degrees in it.
+double sunOf(const PlanetTableCells& cells)
+{
+    const auto& row = cells[1];
+    for (int sign = 1; sign <= 12; ++sign)
+        if (SignText(sign) == row[1])
+            return (sign - 1) * 30 + degreesOf(row[2]);
+    ADD_FAILURE() << "no sign " << row[1];
+    return 0;
+}
+
+// The name and the values of a page's ayanamsa line, and whether it names
+// the nodes: "Ayanamsa (N.C. Lahiri):  23:40:52 / 23:51:20".
+struct Reckoning {
+    std::string name;
+    std::vector<double> values;
+    bool nodes = false;
+};
+
+Reckoning reckoningOf(const std::vector<RecordedText>& texts, const std::string& nodes)
+{
+    static const std::regex line(R"(^Ayanamsa \((.*)\):  (\d\d:\d\d:\d\d)(?: / (\d\d:\d\d:\d\d))?$)");
+    Reckoning r;
+    for (const RecordedText& t : texts) {
+        r.nodes |= t.text == nodes;
+        std::smatch m;
+        if (!std::regex_match(t.text, m, line))
+            continue;
+        EXPECT_TRUE(r.values.empty()) << "two ayanamsa lines";
+        r.name = m[1];
+        for (int i = 2; i <= 3; ++i)
+            if (m[i].matched)
+                r.values.push_back(degreesOf(m[i]));
+    }
+    return r;
+}
+
+// Each page that prints positions, or charts and tables placed by them,
+// names the nodes and the ayanamsa they are reckoned with, in the Nirayana
+// page's two lines: the ayanamsa of the run's choice, whose value added to a
+// sidereal position gives the tropical one; the K.P. ayanamsa on the KP
+// pages, whatever the choice, added to their K.P. positions; in a match the
+// boy's and the girl's, each that of the person's own chart.
+TEST_F(PageWording, EveryChartPageNamesItsAyanamsaAndNodes)
+{
+    const char* const horoscopePages[] = {"Basic", "Nirayana", "Sayana", "Bhav", "Sudarshan", "KP1", "KP2",
+                                          "Shodash1", "Shodash2", "Shodash3", "Shodash4", "Shodashvarga",
+                                          "Ashtakvarga", "VP1"};
+    const char* const matchPages[] = {"Basic", "Nirayana", "Navamsa"};
+    const char* const names[] = {"N.C. Lahiri", "K.P.", "B.V. Raman"};
+    constexpr double Second = 1.0 / 3600;
+    for (int choice : {0, 1, 2}) {
+        for (bool trueNode : {true, false}) {
+            SCOPED_TRACE(std::string(names[choice]) + (trueNode ? ", true nodes" : ", mean nodes"));
+            OutputRun().AyanamsaChoice = choice;
+            OutputRun().TrueNode = trueNode;
+            ApplyDisplayConventions(false);
+            const std::string nodes = GetDictText(trueNode ? "TRUERAHUKETU" : "MEANRAHUKETU");
+            for (bool match : {false, true}) {
+                stand(match);
+                Config().PrintBorder = false;
+                const RunChoices choices = OutputRun().Choices();
+                // The tropical Sun, and the Sun in the chart's and in the K.P. zodiac.
+                const double tropical = sunOf(PlanetTableCellsOf(TropicalTable, choices));
+                const double sidereal = sunOf(PlanetTableCellsOf(SiderealTable, choices));
+                const double kp = sunOf(PlanetTableCellsOf(KPTable, choices));
+                for (const char* page : match ? std::span<const char* const>(matchPages)
+                                              : std::span<const char* const>(horoscopePages)) {
+                    SCOPED_TRACE(page);
+                    RecordingSurface surface;
+                    ASSERT_TRUE(PrintPage(surface, page, false));
+                    const Reckoning r = reckoningOf(surface.Texts(), nodes);
+                    EXPECT_TRUE(r.nodes);
+                    const bool kpPage = std::string(page).rfind("KP", 0) == 0;
+                    EXPECT_EQ(r.name, kpPage ? "K.P." : names[choice]);
+                    ASSERT_EQ(r.values.size(), match ? 2u : 1u);
+                    if (match) {
+                        for (int k = 0; k < 2; ++k) {
+                            const ChartState own = ChartOf(ChartInputOf(k ? girlBirth() : boyBirth(), choices));
+                            EXPECT_NEAR(r.values[k], own.PlanetLongitudes[AyanamsaSlot], Second) << k;
+                        }
+                    } else if (std::string(page) != "VP1") {
+                        EXPECT_NEAR(ReduceDegrees((kpPage ? kp : sidereal) + r.values[0] - tropical + 180), 180,
+                                    2 * Second);
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_TRUE(collector.messages.empty()) << collector.messages.front();
 }
 
 } // namespace

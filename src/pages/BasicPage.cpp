@@ -397,7 +397,7 @@ void PrintBasicPage(Surface& surface, bool matchPage, const SunTimes* partnerSun
     double step = scaled(RowStep);
     MeasuringSurface measure(surface);
     measure.Font = surface.Font;
-    while (step > scaled(TightestRowStep) && draw(measure, step) > PageBodyBottom())
+    while (step > scaled(TightestRowStep) && draw(measure, step) > PageFootLine())
         step = std::max(step - scaled(RowStepDecrement), static_cast<double>(scaled(TightestRowStep)));
     draw(surface, step);
 }

@@ -162,7 +162,7 @@ void PrintReckoningAtFoot(Surface& surface, const std::string& ayanamsaLine, con
     surface.Font.Name = run.BodyFontName;
     surface.Font.Size = run.BodyFontSize * run.OutputScale;
     PrintReckoningLines(surface, Config().LeftMarginTwips * run.OutputScale,
-                        std::floor(PageBodyBottom() - ReckoningLinesHeight(surface)), ayanamsaLine, choices);
+                        std::floor(PageFootLine() - ReckoningLinesHeight(surface)), ayanamsaLine, choices);
 }
 
 std::string AyanamsaLineText(const std::string& ayanamsaDms, const RunChoices& choices)

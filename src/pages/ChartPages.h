@@ -34,7 +34,8 @@ void PrintReckoningLines(Surface& surface, double x, double y, const std::string
                          const RunChoices& choices);
 // The height the two lines take.
 double ReckoningLinesHeight(Surface& surface);
-// The two lines at the foot of the page's body, at the left margin.
+// The two lines at the foot of the page's body (PageFootLine), at the left
+// margin.
 void PrintReckoningAtFoot(Surface& surface, const std::string& ayanamsaLine, const RunChoices& choices);
 
 // The Nirayana page below its planet table (which ends with the nodes and

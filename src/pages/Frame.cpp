@@ -145,6 +145,12 @@ double PageBodyBottom()
     return bottom;
 }
 
+double PageFootLine()
+{
+    const double scale = OutputRun().OutputScale;
+    return std::min(Config().FooterTop * 1440 * scale, (500 + DefaultBorderHeight - 110 - BodyClearance) * scale);
+}
+
 std::string MatchPersonLabel(const std::string& typedName, bool girl)
 {
     if (typedName.find_first_not_of(' ') == std::string::npos)

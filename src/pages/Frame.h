@@ -23,6 +23,11 @@ void PrintPageFrame(Surface& surface, bool toPrinter);
 // inner rule.
 double PageBodyBottom();
 
+// Where the last line of a page's body ends, at the lowest: above the
+// owner's lines and the border's inner rule, where a border is printed and,
+// that a page is laid out alike with or without one, where it is not.
+double PageFootLine();
+
 // The rightmost x a text of the page's body may reach: clear of the
 // border's inner rule, where a border is printed and, that a page is laid out
 // alike with or without one, where it is not.

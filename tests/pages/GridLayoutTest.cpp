@@ -15,6 +15,7 @@
 #include "registry/PageDispatcher.h"
 #include "pages/PainterSurface.h"
 #include "refdata/RefdataFixture.h"
+#include "refdata/TextLookup.h"
 
 #include <algorithm>
 #include <cmath>
@@ -67,6 +68,13 @@ std::string where(const std::string& key, bool hindi, int style, int chart)
 
 // The body of the page: below the header, above the footer.
 bool inBody(const DrawnText& t) { return t.y >= Config().TopMarginTwips - Tolerance && t.y < 15000; }
+
+// The two lines at the foot of a page of charts or tables, which name the
+// nodes and the ayanamsa: no part of the table or the wheel above them.
+bool reckoningLine(const std::string& text)
+{
+    return text == GetDictText("TRUERAHUKETU") || text.rfind(GetDictText("Ayanamsa") + " ", 0) == 0;
+}
 
 void expectInsideFrame(const MeasuredSurface& s, const std::string& what)
 {
@@ -147,7 +155,7 @@ void expectSudarshanRingsHold(const MeasuredSurface& s, const std::string& what)
 {
     int checked = 0;
     for (const DrawnText& t : s.texts) {
-        if (!inBody(t))
+        if (!inBody(t) || reckoningLine(t.text))
             continue;
         const Reach r = reachOf(t, t.height * 0.75);
         const auto ring = std::find_if(SudarshanRingEdges.begin(), SudarshanRingEdges.end(),
@@ -257,8 +265,8 @@ TEST_F(GridLayoutTest, TaraChakraIsSetInOneSize)
         std::set<double> sizes;
         int cells = 0;
         for (std::size_t i = heading + 1; i < texts.size(); ++i) {
-            if (texts[i].y >= Config().FooterTop * 1440)
-                continue;   // the owner's lines
+            if (texts[i].y >= Config().FooterTop * 1440 || reckoningLine(texts[i].text))
+                continue;   // the owner's lines, the nodes and the ayanamsa
             sizes.insert(texts[i].font.Size);
             ++cells;
         }
@@ -282,7 +290,7 @@ TEST_F(GridLayoutTest, GridTablesAreSetInOneSize)
                 std::map<long, std::set<double>> columns;   // sizes by x
                 for (const RecordedText& t : surface.Texts())
                     if (!t.font.Underline && !t.font.Bold && t.y > Config().TopMarginTwips &&
-                        t.y < Config().FooterTop * 1440)
+                        t.y < Config().FooterTop * 1440 && !reckoningLine(t.text))
                         columns[std::lround(t.x)].insert(t.font.Size);
                 EXPECT_GT(columns.size(), 8u);
                 for (const auto& [x, sizes] : columns)

@@ -65,14 +65,6 @@ std::array<std::string, PlanetColumns> planetHeaders(int mode)
             "",             Dict("_COM")};
 }
 
-template <std::size_t N>
-void printRows(Surface& surface, const std::array<std::array<std::string, N>, PositionRows>& cells,
-               int rows, const std::array<double, N>& offsets, double y, double pitch)
-{
-    for (int r = 0; r < rows; ++r)
-        PrintCells(surface, cells[r], offsets, y + r * pitch);
-}
-
 std::string positionsHeading(std::string_view positionsKey)
 {
     return Dict(positionsKey) + " " + Dict("SPASHT");
@@ -153,8 +145,9 @@ void PrintPlanetTable(Surface& surface, int mode, bool toPrinter, const RunChoic
 
     const double top = surface.CurrentY;
     PrintCaptions(surface, headers, offsets, top);
-    FitColumn(surface, cells, 4, offsets[5] - offsets[4]);
-    printRows(surface, cells, PositionRows, offsets, top + OutputRun().LineStep, RowPitch);
+    // The nakshatras whole, the column smaller where a name would run into the pada.
+    PrintTableRows(surface, cells, PositionRows, offsets, top + OutputRun().LineStep, RowPitch,
+                   {{4, (offsets[5] - offsets[4]) * OutputRun().OutputScale}}, choices);
     // Under the table, the nodes and the ayanamsa the positions are reckoned
     // with: the K.P. one on the KP page.
     PrintReckoningLines(surface, TableLeft(), surface.CurrentY,
@@ -211,24 +204,9 @@ void PrintMatchNirayanaPage(Surface& surface, bool toPrinter, const RunChoices& 
     // The nakshatras whole, both persons' in one size, that a name reads the
     // same in both columns.
     const double rowsTop = top + 300 * scale;
-    const double nakshatraRoom[2] = {(offsets[4] - offsets[3]) * scale, PageBodyRight() - TableLeft() - offsets[6] * scale};
-    std::vector<std::string> column[2];
-    for (int r = 0; r < PrintedRows; ++r) {
-        column[0].push_back(cells[r][3]);
-        column[1].push_back(cells[r][6]);
-    }
-    const double nakshatraSize = std::min(ColumnSize(surface, column[0], nakshatraRoom[0], choices),
-                                          ColumnSize(surface, column[1], nakshatraRoom[1], choices));
-    for (int r = 0; r < PrintedRows; ++r) {
-        const double rowY = rowsTop + r * run.LineStep;
-        for (int c = 0; c < MatchColumns; ++c) {
-            const int x = static_cast<int>(TableLeft() + offsets[c] * scale);
-            if (c == 3 || c == 6)
-                PrintInSize(surface, x, static_cast<int>(rowY), cells[r][c], nakshatraSize);
-            else
-                PrintAt(surface, x, static_cast<int>(rowY), cells[r][c]);
-        }
-    }
+    PrintTableRows(surface, cells, PrintedRows, offsets, rowsTop, run.LineStep,
+                   {{3, (offsets[4] - offsets[3]) * scale}, {6, PageBodyRight() - TableLeft() - offsets[6] * scale}},
+                   choices);
     surface.CurrentY = rowsTop + PrintedRows * run.LineStep;
     PrintReckoningLines(surface, TableLeft(), surface.CurrentY, ChartAyanamsaLine(choices), choices);
 

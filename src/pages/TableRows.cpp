@@ -70,13 +70,6 @@ void PrintCells(Surface& surface, std::span<const std::string> cells,
         PrintAt(surface, static_cast<int>(left + offsets[c] * scale), static_cast<int>(y), cells[c]);
 }
 
-std::string FitCell(Surface& surface, std::string_view text, double width)
-{
-    if (surface.TextWidth(text) <= width)
-        return std::string(text);
-    return InitialsOfLeadingWords(text);
-}
-
 std::string InitialsOfLeadingWords(std::string_view text)
 {
     std::vector<std::string_view> words;

@@ -152,24 +152,22 @@ TEST_F(PositionTexts, EnglishCutsHindiKeepsWhole)
     EXPECT_EQ(EnglishCut("वृश्चिक", 4, OutputRun().Choices()), "वृश्चिक");
 }
 
-TEST_F(PositionTexts, CellsTooWideShortenTheirLeadingWords)
+// Where even the smallest size is too wide (a long name typed), the leading
+// words are cut to their initials.
+TEST_F(PositionTexts, InitialsOfTheLeadingWords)
 {
-    ApplyDisplayConventions(false);
     struct Case {
         const char* text;
-        const char* fitted;
+        const char* initials;
     } cases[] = {
-        {"26 Uttara Bhadrapada", "26 U. Bhadrapada"},
+        {"Ramachandra Venkatesh Kulkarni", "R. V. Kulkarni"},
         {"Purva Phalguni-3", "P. Phalguni-3"},
-        {"27 Revati", "27 Revati"},          // nothing to shorten
+        {"27 Revati", "27 Revati"},          // numerals stand whole
         {"26 पूर्वा भाद्रपद", "26 पू. भाद्रपद"},  // the initial keeps its vowel sign
         {"उत्तराषाढ़ा", "उत्तराषाढ़ा"},
     };
-    for (const Case& c : cases) {
-        // The recording surface gives 90 twips a character at 9 points.
-        EXPECT_EQ(FitCell(surface, c.text, 90.0 * 10), c.fitted) << c.text;
-        EXPECT_EQ(FitCell(surface, c.text, 90.0 * 30), c.text) << c.text << " fits";
-    }
+    for (const Case& c : cases)
+        EXPECT_EQ(InitialsOfLeadingWords(c.text), c.initials) << c.text;
 }
 
 using PlanetTable = PositionTableTest;
@@ -402,17 +400,23 @@ TEST_F(PlanetTable, FollowsTheChoicesItIsGivenNotTheProgramState)
     EXPECT_EQ(surface.FindText("Rahu and Ketu: true nodes"), nullptr);
 }
 
-// A nakshatra too wide for its column in the narrow KP layout is shortened
-// rather than run into the pada.
+// A nakshatra too wide for its column in the narrow KP layout stands whole,
+// the column set smaller so that it keeps clear of the pada; every
+// nakshatra of the column in that one size.
 TEST_F(PlanetTable, LongNakshatraFitsItsColumn)
 {
     place(Moon, 336.5);
     PrintPlanetTable(surface, KPTable, false, OutputRun().Choices());
-    EXPECT_EQ(surface.FindText("26 Uttara Bhadrapada"), nullptr);
-    const RecordedText* nakshatra = surface.FindText("26 U. Bhadrapada");
+    const RecordedText* nakshatra = surface.FindText("26 Uttara Bhadrapada");
     ASSERT_NE(nakshatra, nullptr);
     const RecordedText* pada = surface.FindText(GetDictText("PAD"));
-    EXPECT_LT(nakshatra->x + surface.TextWidth("26 U. Bhadrapada"), pada->x);
+    EXPECT_LT(nakshatra->x + nakshatra->font.Size * RecordingSurface::WidthPerPoint * 20, pada->x);
+    EXPECT_LT(nakshatra->font.Size, OutputRun().BodyFontSize);
+    for (const RecordedText& t : surface.Texts()) {
+        if (t.x != nakshatra->x || t.y <= nakshatra->y - 13 * 250 || t.y == pada->y)
+            continue;
+        EXPECT_EQ(t.font.Size, nakshatra->font.Size) << t.text;
+    }
 }
 
 using CuspTable = PositionTableTest;

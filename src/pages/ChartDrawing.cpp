@@ -56,7 +56,6 @@ constexpr double NumberBlank = 60;
 // below its title, clear of the title's descenders.
 constexpr double SouthTitleGap = 12;
 
-
 // The title of a person's chart and the person's name after it, on one
 // line centred over the chart: the title in the current face, the name in
 // the English face at the same height of letter.

@@ -97,12 +97,11 @@ namespace {
 // column, width twips (scaled) from its start.
 double fittedSize(Surface& surface, std::string_view text, double width, const RunChoices& choices)
 {
-    // Devanagari's headline runs to the edges of its letters: a Hindi column
-    // keeps more than the blank between the words of a name from the next,
-    // so that "Uttara Phalguni" and "Hasta" read as two cells.
-    double gap = ColumnGap * OutputRun().OutputScale;
-    if (choices.languageHindi)
-        gap = std::max(gap, HindiColumnGapBlanks * surface.TextWidth(" "));
+    // A column keeps more than the blank between the words of a name from
+    // the next, so that "Uttara Phalguni" and "Hasta" read as two cells; the
+    // more in Hindi, whose headline runs to the edges of its letters.
+    const double blanks = choices.languageHindi ? HindiColumnGapBlanks : LatinColumnGapBlanks;
+    const double gap = std::max(ColumnGap * OutputRun().OutputScale, blanks * surface.TextWidth(" "));
     const double room = width - gap;
     const double size = surface.Font.Size;
     const double wide = surface.TextWidth(text);

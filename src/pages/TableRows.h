@@ -31,9 +31,10 @@ void PrintCells(Surface& surface, std::span<const std::string> cells,
 // room is short.
 std::string InitialsOfLeadingWords(std::string_view text);
 
-// The blank a cell leaves before the next column, twips before scaling; in
-// Hindi at least this many blanks of the cell's font.
+// The blank a cell leaves before the next column, twips before scaling, and
+// at least this many blanks of the cell's font (more in Hindi).
 inline constexpr double ColumnGap = 60;
+inline constexpr double LatinColumnGapBlanks = 1.5;
 inline constexpr double HindiColumnGapBlanks = 1.75;
 
 // Prints text with its top-left corner at (x, y), as PrintAt does; a text

@@ -1,4 +1,5 @@
 #include "LayoutSurface.h"
+#include "LongNames.h"
 #include "MeasuredSurface.h"
 #include "PageTestSupport.h"
 #include "QtTestEnvironment.h"
@@ -774,21 +775,7 @@ TEST_F(BasicPageFit, EveryTextInsideTheFrameAndClearOfTheOthers)
     constexpr double FrameBottom = 500 + DefaultBorderHeight - 110;
     // The least blank between the shapes of two texts, twips.
     constexpr double Apart = 8;
-    const struct {
-        const char* name;
-        const char* place;
-        const char* girlName;
-        const char* girlPlace;
-        const char* family;
-    } texts[] = {
-        {"Venkataraman Iyer", "Thiruvananthapuram", "Lakshmi Narayanan", "Visakhapatnam", "Ramachandra Iyer"},
-        {"Ramachandra Venkatesh Kulkarni", "Chhatrapati Sambhajinagar", "Annapoorna Bhagyalakshmi",
-         "Tiruchirappalli Srirangam", "Venkatesh Narayan Kulkarni Rao"},
-        {"Ramachandra Venkatesh Kulkarni Srinivasa Iyengar Rao", "Thiruvananthapuram Kazhakoottam Technopark III",
-         "Lakshmi Subramaniam Narayanaswamy Padmanabhan Devi", "Visakhapatnam Maddilapalem Srinagar Colony East",
-         "Venkatesh Narayan Kulkarni Srinivasa Iyengar Rao"},
-    };
-    for (const auto& t : texts) {
+    for (const TypedTexts& t : LongTexts) {
         for (bool match : {false, true}) {
             for (bool hindi : {false, true}) {
                 SCOPED_TRACE(std::string(match ? "match " : "horoscope ") + (hindi ? "hi " : "en ") + t.name);
@@ -808,10 +795,10 @@ TEST_F(BasicPageFit, EveryTextInsideTheFrameAndClearOfTheOthers)
                     Match().PartnerPanchang[PadaElement] = 4;
                 } else {
                     standHoroscope(b);
-                    Births().Father = t.family;
-                    Births().Mother = t.family;
-                    Births().Grandfather = t.family;
-                    Births().Gotra = "Bharadwaja";
+                    Births().Father = t.father;
+                    Births().Mother = t.mother;
+                    Births().Grandfather = t.grandfather;
+                    Births().Gotra = t.gotra;
                     Births().NativeWarTime = {-0.0, 30, 0};
                     Chart().PlanetLongitudes[Moon] = 106.7;   // Mercury's dasha all but whole
                 }

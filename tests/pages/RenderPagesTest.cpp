@@ -3,6 +3,9 @@
 
 #include "RenderOptions.h"
 
+#include "calc/Chart.h"
+#include "readings/Aspects.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -160,8 +163,15 @@ TEST_P(AllPagesInBothLanguagesAndStyles, DrawsEveryPage)
     const QString output = QString::fromUtf8(run.readAllStandardOutput());
     EXPECT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
     EXPECT_FALSE(output.contains("Not Found:")) << output.toStdString();
+    // Every page of the run's list: the aspect pages as many as the chart fills.
+    const RenderOptions options = ParseRenderOptions(with(Birth, {"--all", "--out", "x"}));
+    ASSERT_TRUE(options.request);
+    const chartdump::DumpRequest& native = options.request->native;
+    const int aspectPages =
+        c.match ? UsualAspectPages
+                : AspectPageCount(ChartOf(ChartInputOf(native.birth, native.ayanamsaChoice, native.trueNode)));
     const QStringList pngs = QDir(out.path()).entryList({"*.png"}, QDir::Files);
-    EXPECT_EQ(pngs.size(), static_cast<qsizetype>(PreviewCatalogue(c.match).size()));
+    EXPECT_EQ(pngs.size(), static_cast<qsizetype>(PreviewCatalogue(c.match, aspectPages).size()));
     EXPECT_TRUE(QFile::exists(QDir(out.path()).filePath("pages.pdf")));
 }
 

@@ -98,7 +98,8 @@ struct NakshatraRow {
     Key yunja;
     Key nadi;
     Key yoni;
-    std::array<Key, 4> nameVarga;  // avakahada varga of the name syllable, pada 1..4
+    std::array<Key, 4> nameVarga;  // avakahada varga, pada 1..4: the group of the
+                                   // first letter of the pada's name syllable
 };
 
 inline constexpr std::array<NakshatraRow, 28> NakshatraTable = {{
@@ -128,7 +129,7 @@ inline constexpr std::array<NakshatraRow, 28> NakshatraTable = {{
     {"_Dhanishtha",  "_RAKSHAS",  "_ANTYA",  "_MADHYA", "_SINGH",   {"_MARJAR", "_MARJAR", "_MARJAR", "_MARJAR"}},
     {"_Satabhisaj",  "_RAKSHAS",  "_ANTYA",  "_AADHYA", "_ASHVA",   {"_MARJAR", "_MENDHA", "_MENDHA", "_MENDHA"}},
     {"_P_BHADRA",    "_MANUSHYA", "_ANTYA",  "_AADHYA", "_SINGH",   {"_MENDHA", "_MENDHA", "_SARP",   "_SARP"}},
-    {"_U_BHADRA",    "_MANUSHYA", "_ANTYA",  "_MADHYA", "_GAU",     {"_SARP",   "_MENDHA", "_SINGH",  "_SARP"}},
+    {"_U_BHADRA",    "_MANUSHYA", "_ANTYA",  "_MADHYA", "_GAU",     {"_SARP",   "_SARP",   "_SINGH",  "_SINGH"}},
     {"_Revati",      "_DEV",      "_PURVA",  "_ANTYA",  "_GAJ",     {"_SARP",   "_SARP",   "_SINGH",  "_SINGH"}},
 }};
 

@@ -5,7 +5,9 @@
 
 #include "BasicPage.h"
 
+#include "ChartPages.h"
 #include "Frame.h"
+#include "TextFit.h"
 #include "calc/NameTables.h"
 #include "calc/TextFormat.h"
 #include "panchang/Elements.h"
@@ -138,36 +140,34 @@ std::vector<int> columnStarts(Surface& surface, const std::vector<int>& xs,
     return starts;
 }
 
-void printColumns(Surface& surface, int top, const std::vector<int>& starts,
-                  const std::vector<std::vector<std::string>>& columns)
+// Returns the y below the longest column.
+double printColumns(Surface& surface, int top, const std::vector<int>& starts,
+                    const std::vector<std::vector<std::string>>& columns, double rowStep)
 {
+    double bottom = top;
     for (std::size_t c = 0; c < columns.size(); ++c) {
-        int y = top;
+        double y = top;
         for (const std::string& text : columns[c]) {
-            PrintAt(surface, starts[c], y, text);
-            y += scaled(RowStep);
+            PrintAt(surface, starts[c], static_cast<int>(std::lround(y)), text);
+            y += rowStep;
         }
+        bottom = std::max(bottom, y);
     }
+    return bottom;
 }
 
 } // namespace
 
-void PrintChakras(Surface& surface, int y, const PersonChart& first, const PersonChart* second,
-                  const BirthRows& rows, const RunChoices& choices)
+double PrintChakras(Surface& surface, int y, const PersonChart& first, const PersonChart* second,
+                    const BirthRows& rows, const RunChoices& choices, double rowStep)
 {
     const RunValues& run = OutputRun();
     const int left = Config().LeftMarginTwips;
-    surface.Font.Name = run.BodyFontName;
-    surface.Font.Size = run.BodyFontSize * run.OutputScale;
-
-    y += scaled(RowStep / 5.0);
-    surface.Font.Bold = true;
-    surface.Font.Underline = true;
-    PrintAt(surface, scaled(left + 1000), y, Dict("AVKAHDA CHAKRA"));
-    PrintAt(surface, scaled(left + 6000), y, Dict("GHAT CHAKRA"));
-    surface.Font.Bold = false;
-    surface.Font.Underline = false;
-    const int top = y + scaled(RowStep + RowStep / 10.0);
+    const auto bodyFont = [&] {
+        surface.Font.Name = run.BodyFontName;
+        surface.Font.Size = run.BodyFontSize * run.OutputScale;
+    };
+    bodyFont();
 
     // The avakahada on the left, the ghat chakra on the right; the columns
     // of a person stand at fixed places unless a long name pushes them on.
@@ -188,8 +188,68 @@ void PrintChakras(Surface& surface, int y, const PersonChart& first, const Perso
     }
     const std::vector<int> avakahadaStarts = columnStarts(surface, avakahadaXs, avakahadaColumns);
     ghatXs[0] = std::max(ghatXs[0], avakahadaStarts.back() + scaled(ColumnGap));
-    printColumns(surface, top, avakahadaStarts, avakahadaColumns);
-    printColumns(surface, top, columnStarts(surface, ghatXs, ghatColumns), ghatColumns);
+    const std::vector<int> ghatStarts = columnStarts(surface, ghatXs, ghatColumns);
+
+    y += static_cast<int>(std::lround(rowStep / 5));
+    double headRow = rowStep;   // the heading row, taller for names on two lines
+    surface.Font.Bold = true;
+    surface.Font.Underline = true;
+    if (!second) {
+        PrintAt(surface, scaled(left + 1000), y, Dict("AVKAHDA CHAKRA"));
+        PrintAt(surface, scaled(left + 6000), y, Dict("GHAT CHAKRA"));
+    } else {
+        // Two persons: each chakra's title over its captions, and over each
+        // column of values the person it is of, as the header names them.
+        // A title or a name keeps to one line, within its column.
+        const auto fit = [&](const std::string& text, double room, double size, int lines) {
+            return FitTypedText(surface, text, room, size, TypedTextFloor(surface.Font.Size),
+                                lines * surface.LineHeight());
+        };
+        const double gap = scaled(ColumnGap);
+        const double size = surface.Font.Size;
+        PrintFittedText(surface, fit(Dict("AVKAHDA CHAKRA"), avakahadaStarts[1] - avakahadaStarts[0] - gap, size, 1),
+                        avakahadaStarts[0], y);
+        PrintFittedText(surface, fit(Dict("GHAT CHAKRA"), ghatStarts[1] - ghatStarts[0] - gap, size, 1),
+                        ghatStarts[0], y);
+        surface.Font.Underline = false;
+        surface.Font.Name = run.EnglishFontName;
+        surface.Font.Size = run.EnglishFontSize * run.OutputScale;
+        // Each name as it fits the narrower of its two columns (on two lines
+        // where it must), both names in the size the longer of them needs.
+        const PersonChart* persons[2] = {&first, second};
+        std::string labels[2];
+        double rooms[2];
+        FittedText names[2];
+        for (int k = 0; k < 2; ++k) {
+            labels[k] = MatchPersonLabel(persons[k]->birth.Name, k == 1);
+            const double avakahadaEnd = k == 0 ? avakahadaStarts[2] : ghatStarts[0];
+            const double ghatEnd = k == 0 ? ghatStarts[2] : PageBodyRight() + gap;
+            rooms[k] = std::min(avakahadaEnd - avakahadaStarts[k + 1], ghatEnd - ghatStarts[k + 1]) - gap;
+            names[k] = fit(labels[k], rooms[k], surface.Font.Size, 2);
+        }
+        const double common = std::min(names[0].size, names[1].size);
+        for (int k = 0; k < 2; ++k) {
+            names[k] = fit(labels[k], rooms[k], common, 2);
+            PrintFittedText(surface, names[k], avakahadaStarts[k + 1], y);
+            PrintFittedText(surface, names[k], ghatStarts[k + 1], y);
+            headRow = std::max(headRow, TypedRowHeight(names[k], rowStep));
+        }
+        bodyFont();
+    }
+    surface.Font.Bold = false;
+    surface.Font.Underline = false;
+    const int top = y + static_cast<int>(std::lround(headRow + rowStep / 10));
+
+    const double bottom = printColumns(surface, top, avakahadaStarts, avakahadaColumns, rowStep);
+    const double ghatBottom = printColumns(surface, top, ghatStarts, ghatColumns, rowStep);
+    // Under the ghat chakra, the nodes and the ayanamsa the page is reckoned
+    // with (in a match, each person's value).
+    std::string ayanamsa = FormatDMS(first.Ayanamsa(), choices.colon);
+    if (second)
+        ayanamsa += " / " + FormatDMS(second->Ayanamsa(), choices.colon);
+    PrintReckoningLines(surface, ghatStarts[0], ghatBottom + rowStep / 5, AyanamsaLineText(ayanamsa, choices),
+                        choices);
+    return std::max(bottom, surface.CurrentY);
 }
 
 } // namespace tarvik::basic

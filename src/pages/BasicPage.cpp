@@ -2,6 +2,8 @@
 
 #include "Frame.h"
 #include "TablePages.h"
+#include "TableRows.h"
+#include "TextFit.h"
 #include "calc/Angles.h"
 #include "calc/NameTables.h"
 #include "calc/TextFormat.h"
@@ -136,6 +138,17 @@ std::string PayaText(double moon, double lagna, const RunChoices& choices)
     return PayaByHouse(house) + choices.slash + PayaByNakshatra(CalcNakshatra(moon));
 }
 
+double TypedRowHeight(const FittedText& text, double rowStep)
+{
+    // The blank under a row's last line, at the least: what the row's step
+    // leaves under a line of its text, and never less than at the step
+    // the rows stand at on a page of short names.
+    constexpr double LeastBlank = 40;
+    if (text.lines.size() < 2)
+        return rowStep;
+    return text.Height() + std::max(rowStep - text.lineHeight, LeastBlank * OutputRun().OutputScale);
+}
+
 BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second, const RunChoices& choices)
 {
     const RunValues& run = OutputRun();
@@ -213,8 +226,10 @@ BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second, con
          });
     fill(r.tithiPaksha, Dict("TithiPaksh"), [&](const PersonChart& p) {
         const int tithi = static_cast<int>(p.panchang[TithiElement]);
+        // The month of the tithi is the lunar month it falls in (that of the
+        // person's own page), not the national calendar's month of the day.
         return Dict(TithiKey(tithi)) + slash + Dict(tithi > 15 ? "_Krishna" : "_Shukla") + slash +
-               Dict(GetNationalMonthName(p.birth.Month, p.birth.Day, p.birth.Year));
+               LunarMonthText(LunarMonthAtBirth(p.birth, choices));
     });
     r.pakshaName = Dict(first.panchang[TithiElement] > 15 ? "_Krishna" : "_Shukla");
     // The samvat years turn at each person's lunar new year.
@@ -273,58 +288,84 @@ void bodyFont(Surface& surface)
     surface.Font.Size = run.BodyFontSize * run.OutputScale;
 }
 
+// A value the user typed, in the English face where the page is in Hindi
+// (typed texts are in Latin letters), fitted into width twips and printed
+// with its top at y. Returns the height the row needs: a row's step, or
+// more where the value takes two lines.
+double printTyped(Surface& surface, double x, double y, std::string_view text, double width, double size,
+                  double step)
+{
+    const FittedText fitted = FitTypedText(surface, text, width, size, TypedTextFloor(size));
+    PrintFittedText(surface, fitted, x, y);
+    return TypedRowHeight(fitted, step);
+}
+
 // The two persons side by side: captions, the boy, the girl. Names and
-// places are printed in the English face. Returns the y below the table.
-int printMatchTable(Surface& surface, int y, const BirthRows& rows)
+// places are printed in the English face, each in its column. Returns the y
+// below the table.
+int printMatchTable(Surface& surface, int y, const BirthRows& rows, double rowStep)
 {
     const RunValues& run = OutputRun();
     const int left = Config().LeftMarginTwips;
     const int columns[3] = {left + 500, left + 2500, left + 6000};
+    const double rooms[2] = {static_cast<double>(scaled(columns[2] - columns[1] - ColumnGap)), PageBodyRight() - scaled(columns[2])};
     for (const Row* row : MatchRows(rows)) {
         const bool typed = row == &rows.name || row == &rows.timeZone || row == &rows.place;
+        double step = rowStep;
         for (int j = 0; j < 3; ++j) {
             bodyFont(surface);
             if (j > 0 && typed) {
                 surface.Font.Name = run.EnglishFontName;
-                surface.Font.Size = run.EnglishFontSize * run.OutputScale;
+                step = std::max(step, printTyped(surface, scaled(columns[j]), y, row->values[j - 1], rooms[j - 1],
+                                                 run.EnglishFontSize * run.OutputScale, rowStep));
+                continue;
             }
             PrintAt(surface, scaled(columns[j]), y, j == 0 ? row->caption : row->values[j - 1]);
         }
-        y += scaled(RowStep);
+        y += static_cast<int>(std::lround(step));
         if (row == &rows.place || row == &rows.tithiPaksha)
-            y += scaled(RowStep / 5.0);
+            y += static_cast<int>(std::lround(rowStep / 5));
     }
     return y;
 }
 
-// One person's panchang in two halves of 25 rows. Returns the y below the
-// left half.
+// One person's panchang in two halves of 25 rows side by side, row beside
+// row. Returns the y below the table.
 int printPanchangTable(Surface& surface, int top, const std::vector<Cell>& cells,
-                       const RunChoices& choices)
+                       const RunChoices& choices, double rowStep)
 {
     const RunValues& run = OutputRun();
     const int left = Config().LeftMarginTwips;
-    constexpr int HalfRows = 25;
+    constexpr std::size_t HalfRows = 25;
+    const int captionX[2] = {left, left + 5200};
+    const int valueX[2] = {left + 2500, left + 7400};
+    // A typed value keeps clear of the right half's captions, or of the frame.
+    const double rooms[2] = {static_cast<double>(scaled(captionX[1] - valueX[0] - ColumnGap)), PageBodyRight() - scaled(valueX[1])};
     int y = top;
-    int bottom = top;
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        const bool rightHalf = i >= HalfRows;
-        if (i == HalfRows) {
-            bottom = y;
-            y = top;
+    for (std::size_t i = 0; i < HalfRows && i < cells.size(); ++i) {
+        double step = rowStep;
+        for (std::size_t half = 0; half < 2; ++half) {
+            const std::size_t k = i + half * HalfRows;
+            if (k >= cells.size())
+                continue;
+            const Cell& cell = cells[k];
+            bodyFont(surface);
+            PrintAt(surface, scaled(captionX[half]), y, cell.caption);
+            if (!cell.typed) {
+                PrintAt(surface, scaled(valueX[half]), y, cell.value);
+                continue;
+            }
+            double size = surface.Font.Size;
+            if (choices.languageHindi) {
+                surface.Font.Name = run.EnglishFontName;
+                size = (run.BodyFontSize - 5) * run.OutputScale;
+            }
+            step = std::max(step, printTyped(surface, scaled(valueX[half]), y, cell.value, rooms[half], size, rowStep));
         }
-        const Cell& cell = cells[i];
-        bodyFont(surface);
-        PrintAt(surface, scaled(left + (rightHalf ? 5200 : 0)), y, cell.caption);
-        if (choices.languageHindi && cell.typed) {
-            surface.Font.Name = run.EnglishFontName;
-            surface.Font.Size = (run.BodyFontSize - 5) * run.OutputScale;
-        }
-        PrintAt(surface, scaled(left + (rightHalf ? 7400 : 2500)), y, cell.value);
-        y += scaled(RowStep);
+        y += static_cast<int>(std::lround(step));
     }
     bodyFont(surface);
-    return cells.size() > HalfRows ? bottom : y;
+    return y;
 }
 
 } // namespace
@@ -342,12 +383,23 @@ void PrintBasicPage(Surface& surface, bool matchPage, const SunTimes* partnerSun
     const PersonChart* girl = matchPage ? &second : nullptr;
 
     const BirthRows rows = MakeBirthRows(first, girl, choices);
-    int y = scaled(Config().TopMarginTwips);
-    if (matchPage)
-        y = printMatchTable(surface, y, rows);
-    else
-        y = printPanchangTable(surface, y, MakePanchangRows(rows, first, choices), choices);
-    PrintChakras(surface, y, first, girl, rows, choices);
+    std::vector<Cell> cells;
+    if (!matchPage)
+        cells = MakePanchangRows(rows, first, choices);
+    const auto draw = [&](Surface& s, double step) {
+        int y = scaled(Config().TopMarginTwips);
+        y = matchPage ? printMatchTable(s, y, rows, step) : printPanchangTable(s, y, cells, choices, step);
+        return PrintChakras(s, y, first, girl, rows, choices, step);
+    };
+    // Long names and places take a second line: the rows then stand closer
+    // together, as far as they keep apart, rather than run past the foot of
+    // the frame.
+    double step = scaled(RowStep);
+    MeasuringSurface measure(surface);
+    measure.Font = surface.Font;
+    while (step > scaled(TightestRowStep) && draw(measure, step) > PageFootLine())
+        step = std::max(step - scaled(RowStepDecrement), static_cast<double>(scaled(TightestRowStep)));
+    draw(surface, step);
 }
 
 } // namespace tarvik

@@ -11,6 +11,7 @@
 // runs the stages.
 
 #include "Surface.h"
+#include "TextFit.h"
 #include "calc/RunCopies.h"
 
 #include <array>
@@ -57,9 +58,11 @@ std::vector<Cell> MakePanchangRows(const BirthRows& rows, const PersonChart& nat
                                    const RunChoices& choices);
 
 // Draws the avakahada and the ghat chakra with their tops at y (below the
-// tables), for the first person and, when second is given, the second.
-void PrintChakras(Surface& surface, int y, const PersonChart& first, const PersonChart* second,
-                  const BirthRows& rows, const RunChoices& choices);
+// tables), for the first person and, when second is given, the second, rows
+// rowStep twips apart, and under the ghat chakra the nodes and the ayanamsa.
+// Returns the y below all of it.
+double PrintChakras(Surface& surface, int y, const PersonChart& first, const PersonChart* second,
+                    const BirthRows& rows, const RunChoices& choices, double rowStep);
 
 // Texts of the birth table.
 // The war-time correction as entered: its sign (a correction of less than
@@ -93,7 +96,14 @@ std::string SignAndLordText(int sign, const RunChoices& choices);
 // the ascendant's, then by the Moon's nakshatra.
 std::string PayaText(double moon, double lagna, const RunChoices& choices);
 
-// Printing positions, twips at scale 1.
+// The height of a row that holds a typed text: the row's step, or where the
+// text takes two lines, those lines and a blank under them.
+double TypedRowHeight(const FittedText& text, double rowStep);
+
+// Printing positions, twips at scale 1: rows RowStep apart, or as close as
+// TightestRowStep on a page of long names, in steps of RowStepDecrement.
 inline constexpr int RowStep = 290;
+inline constexpr int TightestRowStep = 250;
+inline constexpr int RowStepDecrement = 5;
 
 } // namespace tarvik::basic

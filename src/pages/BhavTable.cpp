@@ -39,16 +39,12 @@ struct Cell {
 // `from` (twips before scaling, added to the left margin); the last column
 // runs to the next block of the table or to the edge of the frame. Names
 // print whole.
-void addPoint(Surface& surface, std::vector<Cell>& cells, double longitude, int from, int y,
-              const RunChoices& choices)
+void addPoint(std::vector<Cell>& cells, double longitude, int from, int y, const RunChoices& choices)
 {
-    const double scale = OutputRun().OutputScale;
     const ZodiacPlace place = PlaceOf(longitude);
     cells.push_back({from, 1000, y, SignText(place.sign)});
     cells.push_back({from + 1000, 800, y, FormatDMS(longitude, choices.colon)});
-    // A two-word nakshatra too wide for its column is written "U. Bhadrapada".
-    cells.push_back({from + 1800, 1500, y,
-                     FitCell(surface, GetDictText(NakshatraKeys(place.nakshatra)), (1500 - ColumnGap) * scale)});
+    cells.push_back({from + 1800, 1500, y, GetDictText(NakshatraKeys(place.nakshatra))});
     cells.push_back({from + 3300, 1400, y, StarLordText(place.nakshatra)});
 }
 
@@ -83,8 +79,8 @@ void PrintBhavTable(Surface& surface, const RunChoices& choices)
     std::vector<Cell> cells;
     for (int house = 1; house <= 12; ++house) {
         cells.push_back({0, 300, y, ZeroPad(house, 2)});
-        addPoint(surface, cells, chart.BhavaSandhi[house], 300, y, choices);
-        addPoint(surface, cells, chart.HouseCusps[house], 5000, y, choices);
+        addPoint(cells, chart.BhavaSandhi[house], 300, y, choices);
+        addPoint(cells, chart.HouseCusps[house], 5000, y, choices);
         y += static_cast<int>(run.LineStep);
     }
     // One size for the table: where a name is too wide for its column, the

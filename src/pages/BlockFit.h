@@ -41,6 +41,11 @@ struct FittedBlock {
     bool fits = false;
 };
 
+// Devanagari's vowel signs reach above and below its line height: lines of
+// Hindi names stand this share of a line apart, or the signs of one line
+// touch those of the next.
+inline constexpr double HindiPitchShare = 1.15;
+
 // The lines of a block with perLine names to a line.
 using BlockLines = std::function<std::vector<std::string>(int perLine)>;
 

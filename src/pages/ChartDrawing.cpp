@@ -3,6 +3,8 @@
 #include "BlockFit.h"
 #include "ChartFrames.h"
 #include "Frame.h"
+#include "TableRows.h"
+#include "TextFit.h"
 #include "calc/NameTables.h"
 #include "core/State.h"
 #include "refdata/TextLookup.h"
@@ -50,13 +52,78 @@ constexpr double MinimumSizeShare = 0.6;
 // blank the names keep from the number.
 constexpr double NumberClearance = 10;
 constexpr double NumberBlank = 60;
-// Devanagari's vowel signs reach above and below its line height: lines of
-// Hindi names stand this share of a line apart.
-constexpr double HindiPitchShare = 1.15;
 // The South frame's edge lies on the chart's edge: the chart starts this far
 // below its title, clear of the title's descenders.
 constexpr double SouthTitleGap = 12;
 
+// The title of a person's chart and the person's name after it, on one
+// line centred over the chart: the title in the current face, the name in
+// the English face at the same height of letter.
+void printTitleWithPerson(Surface& surface, const ChartBox& box, std::string_view title, std::string_view person,
+                          const RunChoices& choices)
+{
+    const RunValues& run = OutputRun();
+    const TextFont titleFont = surface.Font;
+    TextFont nameFont = titleFont;
+    nameFont.Name = run.EnglishFontName;
+    // The English face beside another is set at the share of the sizes the
+    // pages give the two faces.
+    const double nameShare = titleFont.Name == run.EnglishFontName
+                                 ? 1.0
+                                 : static_cast<double>(run.EnglishFontSize) / run.BodyFontSize;
+    const std::string head = std::string(title) + choices.colon + " ";
+    const auto widthAt = [&](double size, const std::string& name) {
+        surface.Font = titleFont;
+        surface.Font.Size = size;
+        double width = surface.TextWidth(head);
+        surface.Font = nameFont;
+        surface.Font.Size = size * nameShare;
+        width += surface.TextWidth(name);
+        return width;
+    };
+    const double floor = TypedTextFloor(titleFont.Size);
+    std::string name(person);
+    double size = titleFont.Size;
+    const auto fits = [&] {
+        for (size = titleFont.Size; size >= floor - 1e-9; size -= 0.25)
+            if (widthAt(size, name) <= box.size)
+                return true;
+        size = floor;
+        return false;
+    };
+    if (!fits()) {
+        name = InitialsOfLeadingWords(name);
+        if (!fits()) {
+            // The name as far as it goes at the smallest size, and an ellipsis.
+            surface.Font = titleFont;
+            surface.Font.Size = floor;
+            const double room = std::max(box.size - surface.TextWidth(head), 0.0);
+            surface.Font = nameFont;
+            const FittedText cut =
+                FitTypedText(surface, name, room, floor * nameShare, floor * nameShare, surface.LineHeight());
+            name = cut.lines.empty() ? "" : cut.lines.front();
+        }
+    }
+    const double width = widthAt(size, name);
+    const double y = box.y0;
+    surface.Font = titleFont;
+    surface.Font.Size = size;
+    // Both parts stand on one baseline.
+    const double ascent = surface.Ascent();
+    const double lineBottom = y + surface.LineHeight();
+    surface.CurrentX = std::round(box.x0 + (box.size - width) / 2);
+    surface.CurrentY = y;
+    surface.Print(head, KeepLine);
+    const double nameX = surface.CurrentX;
+    surface.Font = nameFont;
+    surface.Font.Size = size * nameShare;
+    surface.CurrentX = nameX;
+    surface.CurrentY = y + ascent - surface.Ascent();
+    surface.Print(name, KeepLine);
+    surface.Font = titleFont;
+    // The chart stands where it would under a title of the full size.
+    surface.CurrentY = std::max(lineBottom, y + surface.LineHeight());
+}
 
 FittedBlock fitHouse(Surface& surface, const BlockRoom& room, const HouseText& text,
                      const RunChoices& choices)
@@ -188,7 +255,7 @@ std::array<HouseText, 12> BuildHouseTexts(const ChartSignTable& table, int colum
 
 void DrawChart(Surface& surface, const RunChoices& choices, int column, std::string_view title,
                bool withLagna,
-               int position, const ChartSignTable* table, int houseNumbers)
+               int position, const ChartSignTable* table, int houseNumbers, std::string_view person)
 {
     const RunValues& run = OutputRun();
     const ChartSignTable& signs = table ? *table : Chart().SaptavargaSigns;
@@ -199,8 +266,12 @@ void DrawChart(Surface& surface, const RunChoices& choices, int column, std::str
 
     surface.Font.Bold = true;
     surface.CurrentY = box.y0;
-    surface.CurrentX = box.x0 + (box.size - surface.TextWidth(title)) / 2;
-    surface.Print(title);
+    if (person.empty()) {
+        surface.CurrentX = box.x0 + (box.size - surface.TextWidth(title)) / 2;
+        surface.Print(title);
+    } else {
+        printTitleWithPerson(surface, box, title, person, choices);
+    }
     surface.Font.Bold = false;
     const double top = std::trunc(surface.CurrentY) + (south ? SouthTitleGap : 0);
 

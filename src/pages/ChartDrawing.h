@@ -51,10 +51,14 @@ std::array<HouseText, 12> BuildHouseTexts(const ChartSignTable& table, int colum
 // it; 1 and 2 put a 4000-twip chart at the left or right margin and leave the
 // position where it was, so that the chart beside it starts level. table
 // null means the chart state's SaptavargaSigns; KPSignNumbers numbers the
-// North houses with the signs of the KP cusps.
+// North houses with the signs of the KP cusps. A chart of one person of a
+// match names the person after its title ("Lagna Chart: Asha"), the name in
+// the English face; the line keeps to the chart's width, smaller where it
+// must be, the name cut to its initials or short only where even the
+// smallest size is too wide.
 void DrawChart(Surface& surface, const RunChoices& choices, int column, std::string_view title,
                bool withLagna,
                int position = Centred, const ChartSignTable* table = nullptr,
-               int houseNumbers = SignNumbers);
+               int houseNumbers = SignNumbers, std::string_view person = {});
 
 } // namespace tarvik

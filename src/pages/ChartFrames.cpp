@@ -106,7 +106,7 @@ std::shared_ptr<VectorDrawing> makeDefaultBorder()
     d->AddRectangle(inner, inner, w - inner, h - inner);
     // A small diamond in each corner, between the two rules.
     const double m = inner / 2;
-    const double r = 160;
+    const double r = DefaultBorderCorner - m;
     for (DesignPoint c : {DesignPoint{m, m}, DesignPoint{w - m, m}, DesignPoint{m, h - m},
                           DesignPoint{w - m, h - m}}) {
         d->AddLine(c.x, c.y - r, c.x + r, c.y);

@@ -106,6 +106,9 @@ inline constexpr int SudarshanAnchorY[12][3] = {
 // The default border, drawn when the settings name the default border file.
 inline constexpr double DefaultBorderWidth = 10600;
 inline constexpr double DefaultBorderHeight = 14500;
+// How far in from the border's sides (and out beyond them) its corner
+// diamonds reach.
+inline constexpr double DefaultBorderCorner = 215;
 
 Picture NorthChartFrame();
 Picture SouthChartFrame();

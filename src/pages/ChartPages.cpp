@@ -5,6 +5,7 @@
 #include "TablePages.h"
 #include "Paragraphs.h"
 #include "SignColumns.h"
+#include "TableRows.h"
 #include "calc/Angles.h"
 #include "calc/KPChart.h"
 #include "calc/NameTables.h"
@@ -81,22 +82,87 @@ void PrintMatchNavamsaPage(Surface& surface, bool toPrinter, const RunChoices& c
     MatchCopies& match = Match();
     const double scale = OutputRun().OutputScale;
 
+    // Each chart names its person: the boy's on the left, the girl's on the right.
+    const std::string boy = MatchPersonLabel(Native().Name, false), girl = MatchPersonLabel(Partner().Name, true);
+
     PlaceBhavas(chart.SaptavargaSigns, chart.BhavaSandhi, chart.PlanetLongitudes,
                 lagnaRasi(match.NativeSaptavargaSigns));
-    DrawChart(surface, choices, 0, Dict("_CHALIT"), false, LeftChart, &chart.SaptavargaSigns);
+    DrawChart(surface, choices, 0, Dict("_CHALIT"), false, LeftChart, &chart.SaptavargaSigns, SignNumbers, boy);
     PlaceBhavas(chart.SaptavargaSigns, match.PartnerSandhis, match.PartnerLongitudes,
                 lagnaRasi(match.PartnerSaptavargaSigns));
-    DrawChart(surface, choices, 0, Dict("_CHALIT"), false, RightChart, &chart.SaptavargaSigns);
+    DrawChart(surface, choices, 0, Dict("_CHALIT"), false, RightChart, &chart.SaptavargaSigns, SignNumbers, girl);
     surface.CurrentY += 4300 * scale;
 
     FillMoonChart(match.NativeSaptavargaSigns);
     FillMoonChart(match.PartnerSaptavargaSigns);
-    DrawChart(surface, choices, 0, Dict("_CHANDRATARVIK"), false, LeftChart, &match.NativeSaptavargaSigns);
-    DrawChart(surface, choices, 0, Dict("_CHANDRATARVIK"), false, RightChart, &match.PartnerSaptavargaSigns);
+    DrawChart(surface, choices, 0, Dict("_CHANDRATARVIK"), false, LeftChart, &match.NativeSaptavargaSigns,
+              SignNumbers, boy);
+    DrawChart(surface, choices, 0, Dict("_CHANDRATARVIK"), false, RightChart, &match.PartnerSaptavargaSigns,
+              SignNumbers, girl);
     surface.CurrentY += 4300 * scale;
 
-    DrawChart(surface, choices, 4, Dict(VargaNames[4]), true, LeftChart, &match.NativeSaptavargaSigns);
-    DrawChart(surface, choices, 4, Dict(VargaNames[4]), true, RightChart, &match.PartnerSaptavargaSigns);
+    DrawChart(surface, choices, 4, Dict(VargaNames[4]), true, LeftChart, &match.NativeSaptavargaSigns, SignNumbers,
+              boy);
+    DrawChart(surface, choices, 4, Dict(VargaNames[4]), true, RightChart, &match.PartnerSaptavargaSigns,
+              SignNumbers, girl);
+}
+
+namespace {
+
+// The nodes' note is set this many points below the body text, bold.
+constexpr double NodeNoteSmaller = 2;
+
+} // namespace
+
+std::string ChartAyanamsaLine(const RunChoices& choices)
+{
+    std::string values = FormatDMS(Chart().PlanetLongitudes[AyanamsaSlot], choices.colon);
+    if (OutputRun().MatchMode)
+        values += " / " + FormatDMS(Match().PartnerLongitudes[AyanamsaSlot], choices.colon);
+    return AyanamsaLineText(values, choices);
+}
+
+std::string KPAyanamsaLine(const RunChoices& choices)
+{
+    const ChartState& chart = Chart();
+    RunChoices kp = choices;
+    kp.ayanamsaChoice = 1;
+    return AyanamsaLineText(
+        FormatDMS(ReduceDegrees(chart.PlanetLongitudes[AyanamsaSlot] - KPShiftOf(chart)), choices.colon), kp);
+}
+
+void PrintReckoningLines(Surface& surface, double x, double y, const std::string& ayanamsaLine,
+                         const RunChoices& choices)
+{
+    const double scale = OutputRun().OutputScale;
+    surface.Font.Bold = true;
+    surface.Font.Size -= NodeNoteSmaller * scale;
+    PrintAt(surface, static_cast<int>(x), static_cast<int>(y),
+            Dict(choices.trueNode ? "TRUERAHUKETU" : "MEANRAHUKETU"));
+    surface.Font.Size += NodeNoteSmaller * scale;
+    surface.Font.Bold = false;
+    PrintAt(surface, static_cast<int>(x), static_cast<int>(surface.CurrentY), ayanamsaLine);
+}
+
+double ReckoningLinesHeight(Surface& surface)
+{
+    const double scale = OutputRun().OutputScale;
+    const TextFont kept = surface.Font;
+    surface.Font.Bold = true;
+    surface.Font.Size -= NodeNoteSmaller * scale;
+    double height = surface.LineHeight();
+    surface.Font = kept;
+    height += surface.LineHeight();
+    return height;
+}
+
+void PrintReckoningAtFoot(Surface& surface, const std::string& ayanamsaLine, const RunChoices& choices)
+{
+    const RunValues& run = OutputRun();
+    surface.Font.Name = run.BodyFontName;
+    surface.Font.Size = run.BodyFontSize * run.OutputScale;
+    PrintReckoningLines(surface, Config().LeftMarginTwips * run.OutputScale,
+                        std::floor(PageFootLine() - ReckoningLinesHeight(surface)), ayanamsaLine, choices);
 }
 
 std::string AyanamsaLineText(const std::string& ayanamsaDms, const RunChoices& choices)
@@ -113,9 +179,6 @@ std::string AyanamsaLineText(const std::string& ayanamsaDms, const RunChoices& c
 void PrintNirayanaCharts(Surface& surface, const RunChoices& choices)
 {
     ChartState& chart = Chart();
-    PrintAt(surface, Config().LeftMarginTwips, static_cast<int>(surface.CurrentY),
-            AyanamsaLineText(FormatDMS(chart.PlanetLongitudes[AyanamsaSlot], choices.colon), choices));
-
     DrawChart(surface, choices, 1, Dict("_LAGNATARVIK"), true, LeftChart);
     DrawChart(surface, choices, 4, Dict(VargaNames[4]), true, RightChart);
     surface.CurrentY += 4300;
@@ -165,12 +228,14 @@ void PrintKPCuspPage(Surface& surface, bool toPrinter, const RunChoices& choices
         PrintHeading(Dict("_NIRAYANA") + " " + Dict("BHAV"), surface, tableY);
         surface.CurrentY = tableY;
         PrintPredictionParagraph(surface, Dict("_KPNOCUSPS"));
-        blankParagraphs(surface, 3);
+        PrintReckoningLines(surface, TableLeft(), surface.CurrentY, KPAyanamsaLine(choices), choices);
+        blankParagraphs(surface, 2);
         DrawChart(surface, choices, 0, Dict("_LAGNATARVIK"), true, LeftChart);
         return;
     }
     PrintCuspTable(surface, 3, toPrinter, tableY, choices);
-    blankParagraphs(surface, 3);
+    PrintReckoningLines(surface, TableLeft(), surface.CurrentY, KPAyanamsaLine(choices), choices);
+    blankParagraphs(surface, 2);
     DrawChart(surface, choices, 0, Dict("_LAGNATARVIK"), true, LeftChart);
     PlaceBhavas(chart.SaptavargaSigns, kpBoundaries(), cuspZodiacLongitudes(),
                 lagnaRasi(chart.SaptavargaSigns));

@@ -21,8 +21,25 @@ void PrintMatchNavamsaPage(Surface& surface, bool toPrinter, const RunChoices& c
 // "Ayanamsa (name):  dms" in the page's language and punctuation.
 std::string AyanamsaLineText(const std::string& ayanamsaDms, const RunChoices& choices);
 
-// The Nirayana page below its planet table: the ayanamsa line, lagna and
-// navamsa, moon chart and bhava chalit.
+// What a page's longitudes are reckoned with, in the Nirayana page's two
+// lines: the nodes in use ("Rahu and Ketu: true nodes") and the ayanamsa
+// line. The ayanamsa of the chart standing, in a match the girl's value after
+// the boy's ("23:40:52 / 23:51:20"), in the run's choice; on the KP pages the
+// K.P. ayanamsa, whose zodiac they stand in whatever the choice.
+std::string ChartAyanamsaLine(const RunChoices& choices);
+std::string KPAyanamsaLine(const RunChoices& choices);
+// Prints the two lines from (x, y) down (the nodes small and bold) and
+// leaves the current y below them.
+void PrintReckoningLines(Surface& surface, double x, double y, const std::string& ayanamsaLine,
+                         const RunChoices& choices);
+// The height the two lines take.
+double ReckoningLinesHeight(Surface& surface);
+// The two lines at the foot of the page's body (PageFootLine), at the left
+// margin.
+void PrintReckoningAtFoot(Surface& surface, const std::string& ayanamsaLine, const RunChoices& choices);
+
+// The Nirayana page below its planet table (which ends with the nodes and
+// the ayanamsa): lagna and navamsa, moon chart and bhava chalit.
 void PrintNirayanaCharts(Surface& surface, const RunChoices& choices);
 // The Bhav page below its table: the bhava chalit by the cusps and by the
 // sandhis.

@@ -61,14 +61,15 @@ void PrintCuspTable(Surface& surface, int, bool, int& y, const RunChoices& choic
 
     PrintCaptions(surface, headers, offsets, y);
 
-    FitColumn(surface, cells, 4, offsets[5] - offsets[4]);
     y = static_cast<int>(std::lround(y + run.LineStep));
-    static const std::array<std::string, CuspColumns> emptyRow{};
     // Devanagari's vowel signs above and below need the Hindi line step
-    // between rows, or one row's signs touch the next row's.
+    // between rows, or one row's signs touch the next row's. The nakshatras
+    // whole, the column smaller where a name would run into the pada; under
+    // the twelve cusps an empty row.
     const double pitch = std::max(RowPitch, run.LineStep);
-    for (int r = 0; r < PrintedRows; ++r)
-        PrintCells(surface, r < 12 ? cells[r] : emptyRow, offsets, y + pitch * r);
+    PrintTableRows(surface, cells, cells.size(), offsets, y, pitch,
+                   {{4, (offsets[5] - offsets[4]) * run.OutputScale}}, choices);
+    surface.CurrentY = y + pitch * (PrintedRows - 1) + surface.LineHeight();
 }
 
 } // namespace tarvik

@@ -1,7 +1,9 @@
 #include "Frame.h"
 
 #include "ChartFrames.h"
+#include "TextFit.h"
 #include "core/State.h"
+#include "refdata/TextLookup.h"
 
 #include <algorithm>
 #include <cctype>
@@ -28,6 +30,10 @@ bool namesDefaultBorder(const std::string& path)
 constexpr double SheetHeight = 16838;
 // The least room between a footer line and a rule of the border.
 constexpr double FooterClearance = 30;
+// The least room between the header and the border's sides and top.
+constexpr double HeaderClearance = 30;
+// The least room between a text of the body and the border's inner rule.
+constexpr double BodyClearance = 60;
 
 // Where the owner lines begin: at the footer top of the settings, unless the
 // lines would then run across the bottom rules of a painted border, where
@@ -92,8 +98,13 @@ void PrintPageFrame(Surface& surface, bool toPrinter)
     std::string header = Native().Name;
     if (run.MatchMode)
         header += " / " + Partner().Name;
-    PrintAt(surface, static_cast<int>(std::lround((run.PageWidth - surface.TextWidth(header)) / 2)),
-            static_cast<int>(144 * scale), header);
+    // The names fit between the border's corner diamonds, in the room
+    // above the border.
+    const double top = static_cast<int>(144 * scale);
+    const FittedText fitted = FitTypedText(
+        surface, header, (DefaultBorderWidth - 2 * (DefaultBorderCorner + HeaderClearance)) * scale, 12 * scale,
+        TypedTextFloor(12 * scale), 500 * scale - HeaderClearance * scale - top);
+    PrintFittedText(surface, fitted, std::round(run.PageWidth / 2.0), top, TextAlign::Centre);
     surface.Font.Bold = false;
 
     double footerHeight = 0;
@@ -132,6 +143,24 @@ double PageBodyBottom()
         bottom = std::min(bottom, 500 * scale + DefaultBorderHeight - 110);
     }
     return bottom;
+}
+
+double PageFootLine()
+{
+    const double scale = OutputRun().OutputScale;
+    return std::min(Config().FooterTop * 1440 * scale, (500 + DefaultBorderHeight - 110 - BodyClearance) * scale);
+}
+
+std::string MatchPersonLabel(const std::string& typedName, bool girl)
+{
+    if (typedName.find_first_not_of(' ') == std::string::npos)
+        return Dict(girl ? "_GIRL" : "_BOY");
+    return typedName;
+}
+
+double PageBodyRight()
+{
+    return (500 + DefaultBorderWidth - 110 - BodyClearance) * OutputRun().OutputScale;
 }
 
 void PrintHeading(std::string_view title, Surface& surface, int& y)

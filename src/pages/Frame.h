@@ -23,6 +23,20 @@ void PrintPageFrame(Surface& surface, bool toPrinter);
 // inner rule.
 double PageBodyBottom();
 
+// Where the last line of a page's body ends, at the lowest: above the
+// owner's lines and the border's inner rule, where a border is printed and,
+// that a page is laid out alike with or without one, where it is not.
+double PageFootLine();
+
+// The rightmost x a text of the page's body may reach: clear of the
+// border's inner rule, where a border is printed and, that a page is laid out
+// alike with or without one, where it is not.
+double PageBodyRight();
+
+// How a match page names a person over a chart or a column: the name as
+// typed, or "Boy" or "Girl" where none was typed.
+std::string MatchPersonLabel(const std::string& typedName, bool girl);
+
 // Prints a centred, bold, underlined heading one point larger than the
 // current font with its top at y, and advances y by 1.25 line steps.
 void PrintHeading(std::string_view title, Surface& surface, int& y);

@@ -3,6 +3,7 @@
 // chalit charts.
 
 #include "ChartDrawing.h"
+#include "ChartPages.h"
 #include "Frame.h"
 #include "Paragraphs.h"
 #include "PositionTables.h"
@@ -10,6 +11,7 @@
 #include "SignColumns.h"
 #include "TableRows.h"
 #include "TablePages.h"
+#include "TextFit.h"
 #include "calc/Angles.h"
 #include "calc/KPChart.h"
 #include "calc/NameTables.h"
@@ -61,25 +63,6 @@ std::array<std::string, PlanetColumns> planetHeaders(int mode)
     return {Dict("PLANET"), Dict("RASHI"), Dict("ANSH"), Dict("DIR"), Dict("NAKSHATRA"),
             Dict("PAD"),    Dict("RL"),    Dict("NL"),   mode == KPTable ? Dict("SL") : "",
             "",             Dict("_COM")};
-}
-
-template <std::size_t N>
-void printRows(Surface& surface, const std::array<std::array<std::string, N>, PositionRows>& cells,
-               int rows, const std::array<double, N>& offsets, double y, double pitch)
-{
-    for (int r = 0; r < rows; ++r)
-        PrintCells(surface, cells[r], offsets, y + r * pitch);
-}
-
-// Which nodes the chart used, in small bold type under the table.
-void printNodeNote(Surface& surface, const RunChoices& choices)
-{
-    surface.Font.Bold = true;
-    surface.Font.Size -= 2;
-    PrintAt(surface, TableLeft(), static_cast<int>(surface.CurrentY),
-            Dict(choices.trueNode ? "TRUERAHUKETU" : "MEANRAHUKETU"));
-    surface.Font.Size += 2;
-    surface.Font.Bold = false;
 }
 
 std::string positionsHeading(std::string_view positionsKey)
@@ -162,9 +145,13 @@ void PrintPlanetTable(Surface& surface, int mode, bool toPrinter, const RunChoic
 
     const double top = surface.CurrentY;
     PrintCaptions(surface, headers, offsets, top);
-    FitColumn(surface, cells, 4, offsets[5] - offsets[4]);
-    printRows(surface, cells, PositionRows, offsets, top + OutputRun().LineStep, RowPitch);
-    printNodeNote(surface, choices);
+    // The nakshatras whole, the column smaller where a name would run into the pada.
+    PrintTableRows(surface, cells, PositionRows, offsets, top + OutputRun().LineStep, RowPitch,
+                   {{4, (offsets[5] - offsets[4]) * OutputRun().OutputScale}}, choices);
+    // Under the table, the nodes and the ayanamsa the positions are reckoned
+    // with: the K.P. one on the KP page.
+    PrintReckoningLines(surface, TableLeft(), surface.CurrentY,
+                        mode == KPTable ? KPAyanamsaLine(choices) : ChartAyanamsaLine(choices), choices);
 }
 
 MatchTableCells MatchNirayanaCells(const RunChoices& choices)
@@ -194,28 +181,50 @@ void PrintMatchNirayanaPage(Surface& surface, bool toPrinter, const RunChoices& 
 
     int y = static_cast<int>(surface.CurrentY);
     PrintHeading(positionsHeading("NIRYANABHAV"), surface, y);
-    const double top = surface.CurrentY;
+    double top = surface.CurrentY;
+    // Over each person's columns, the person: the boy's, then the girl's.
+    const double scale = run.OutputScale;
+    const std::string persons[2] = {MatchPersonLabel(Native().Name, false), MatchPersonLabel(Partner().Name, true)};
+    const double groupX[2] = {TableLeft() + offsets[1] * scale, TableLeft() + offsets[4] * scale};
+    const double groupRoom[2] = {(offsets[4] - offsets[1] - ColumnGap) * scale, PageBodyRight() - groupX[1]};
+    const TextFont body = surface.Font;
+    surface.Font.Name = run.EnglishFontName;
+    surface.Font.Bold = true;
+    const double nameSize = run.EnglishFontSize * scale;
+    double heads = 0;
+    for (int k = 0; k < 2; ++k) {
+        const FittedText name = FitTypedText(surface, persons[k], groupRoom[k], nameSize, TypedTextFloor(nameSize));
+        PrintFittedText(surface, name, groupX[k], top);
+        heads = std::max(heads, name.Height());
+    }
+    surface.Font = body;
+    top += heads;
     PrintCaptions(surface, headers, offsets, top);
-    FitColumn(surface, cells, 3, offsets[4] - offsets[3]);
-    const double tableWidth = (run.PageWidth - 2.0 * TableLeft()) / run.OutputScale;
-    FitColumn(surface, cells, 6, tableWidth - offsets[6]);
-    printRows(surface, cells, PrintedRows, offsets, top + 300 * run.OutputScale, run.LineStep);
-    printNodeNote(surface, choices);
+
+    // The nakshatras whole, both persons' in one size, that a name reads the
+    // same in both columns.
+    const double rowsTop = top + 300 * scale;
+    PrintTableRows(surface, cells, PrintedRows, offsets, rowsTop, run.LineStep,
+                   {{3, (offsets[4] - offsets[3]) * scale}, {6, PageBodyRight() - TableLeft() - offsets[6] * scale}},
+                   choices);
+    surface.CurrentY = rowsTop + PrintedRows * run.LineStep;
+    PrintReckoningLines(surface, TableLeft(), surface.CurrentY, ChartAyanamsaLine(choices), choices);
 
     ChartState& chart = Chart();
     MatchCopies& match = Match();
     const std::string lagnaTitle = Dict("_LAGNATARVIK");
-    DrawChart(surface, choices, 1, lagnaTitle, true, LeftChart, &match.NativeSaptavargaSigns);
-    DrawChart(surface, choices, 1, lagnaTitle, true, RightChart, &match.PartnerSaptavargaSigns);
+    DrawChart(surface, choices, 1, lagnaTitle, true, LeftChart, &match.NativeSaptavargaSigns, SignNumbers, persons[0]);
+    DrawChart(surface, choices, 1, lagnaTitle, true, RightChart, &match.PartnerSaptavargaSigns, SignNumbers,
+              persons[1]);
     surface.CurrentY += 4300;
 
     const std::string chalitTitle = Dict("_NIRAYANA") + " " + Dict("_BHAVACHALIT");
     PlaceBhavas(chart.SaptavargaSigns, chart.HouseCusps, chart.PlanetLongitudes,
                 match.NativeSaptavargaSigns[1][1]);
-    DrawChart(surface, choices, 0, chalitTitle, false, LeftChart, &chart.SaptavargaSigns);
+    DrawChart(surface, choices, 0, chalitTitle, false, LeftChart, &chart.SaptavargaSigns, SignNumbers, persons[0]);
     PlaceBhavas(chart.SaptavargaSigns, match.PartnerCusps, match.PartnerLongitudes,
                 match.PartnerSaptavargaSigns[1][1]);
-    DrawChart(surface, choices, 0, chalitTitle, false, RightChart, &chart.SaptavargaSigns);
+    DrawChart(surface, choices, 0, chalitTitle, false, RightChart, &chart.SaptavargaSigns, SignNumbers, persons[1]);
 }
 
 } // namespace tarvik

@@ -17,7 +17,7 @@ namespace tarvik {
 
 namespace {
 
-constexpr int SectorLineStep = 200;   // twips between the lines of a sector
+constexpr int SectorLineStep = 200;   // twips between the lines of a sector (Latin)
 // The tallest line the sectors' font may have: a face whose lines stand
 // taller (Devanagari with its vowel signs above and below) is set smaller,
 // so that lines 200 twips apart keep clear of each other.
@@ -25,6 +25,9 @@ constexpr double SectorLineHeight = 235;
 constexpr int WheelTop = 2000;        // below the top margin
 // A crowded sector's texts may shrink to this share of their size.
 constexpr double MinimumSizeShare = 0.6;
+// The blank a sector's texts keep from its spokes and rings, twips: a
+// clear gap at the preview's resolution and on paper.
+constexpr double SectorClearance = 50;
 
 // The body whose Rasi sign starts each ring, as a traditional position.
 constexpr std::array<int, 3> RingReferences = {1, 3, 2};   // Lagna, Moon, Sun
@@ -61,7 +64,7 @@ std::vector<std::string> SudarshanSectorLines(int sign, const std::vector<std::s
     return lines;
 }
 
-void PrintSudarshanChakra(Surface& surface)
+void PrintSudarshanChakra(Surface& surface, const RunChoices& choices)
 {
     const RunValues& run = OutputRun();
     const Settings& settings = Config();
@@ -97,10 +100,15 @@ void PrintSudarshanChakra(Surface& surface)
             room.centre = {left + SudarshanAnchorX[k][ring], top + SudarshanAnchorY[k][ring] + height / 2};
             room.from = {(room.outline[0].x + room.outline[1].x) / 2, (room.outline[0].y + room.outline[1].y) / 2};
             room.to = {(room.outline[2].x + room.outline[3].x) / 2, (room.outline[2].y + room.outline[3].y) / 2};
+            room.clearance = SectorClearance;
+            // Latin lines stand a fixed step apart; Devanagari's need their
+            // vowel signs' room between them, a share of their line.
+            const bool hindi = choices.languageHindi;
             const FittedBlock block = FitBlock(
                 surface, room,
                 [&](int perLine) { return SudarshanSectorLines(sign, inSign, perLine); },
-                static_cast<int>(inSign.size()), size, MinimumSizeShare * size, SectorLineStep);
+                static_cast<int>(inSign.size()), size, MinimumSizeShare * size, hindi ? 0 : SectorLineStep,
+                hindi ? HindiPitchShare : 1);
             PrintFittedBlock(surface, block);
         }
     }

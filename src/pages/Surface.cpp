@@ -95,4 +95,24 @@ void Surface::beforeDrawing()
     drawnOnSheet_ = true;
 }
 
+double MeasuringSurface::TextWidth(std::string_view text)
+{
+    return inOurFont([&] { return measuredBy_.TextWidth(text); });
+}
+
+double MeasuringSurface::LineHeight()
+{
+    return inOurFont([&] { return measuredBy_.LineHeight(); });
+}
+
+double MeasuringSurface::Ascent()
+{
+    return inOurFont([&] { return measuredBy_.Ascent(); });
+}
+
+std::optional<PictureSize> MeasuringSurface::LoadPicture(const Picture& picture)
+{
+    return measuredBy_.LoadPicture(picture);
+}
+
 } // namespace tarvik

@@ -127,4 +127,36 @@ private:
     bool drawnOnSheet_ = false;
 };
 
+// A surface that measures as another does and draws nothing: a page lays
+// itself out on it first where its layout depends on how far it reaches.
+class MeasuringSurface : public Surface {
+public:
+    explicit MeasuringSurface(Surface& measuredBy) : measuredBy_(measuredBy) {}
+
+    double TextWidth(std::string_view text) override;
+    double LineHeight() override;
+    double Ascent() override;
+    std::optional<PictureSize> LoadPicture(const Picture& picture) override;
+
+protected:
+    void DrawText(double, double, std::string_view) override {}
+    void DrawLine(double, double, double, double) override {}
+    void DrawPicture(const Picture&, double, double, double, double) override {}
+    void BeginSheet() override {}
+
+private:
+    // Measures in this surface's font on the other, whose font stays as it was.
+    template <class Measure>
+    auto inOurFont(Measure&& measure)
+    {
+        const TextFont kept = measuredBy_.Font;
+        measuredBy_.Font = Font;
+        const auto value = measure();
+        measuredBy_.Font = kept;
+        return value;
+    }
+
+    Surface& measuredBy_;
+};
+
 } // namespace tarvik

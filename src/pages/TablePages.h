@@ -20,6 +20,6 @@ void PrintBhavTable(Surface& surface, const RunChoices& choices);
 void PrintShodashvargaTable(Surface& surface, const RunChoices& choices);
 void PrintAshtakvargaPage(Surface& surface, const RunChoices& choices);
 void PrintPlanetFriendship(Surface& surface, const RunChoices& choices);
-void PrintSudarshanChakra(Surface& surface);
+void PrintSudarshanChakra(Surface& surface, const RunChoices& choices);
 
 } // namespace tarvik

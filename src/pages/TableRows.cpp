@@ -70,10 +70,8 @@ void PrintCells(Surface& surface, std::span<const std::string> cells,
         PrintAt(surface, static_cast<int>(left + offsets[c] * scale), static_cast<int>(y), cells[c]);
 }
 
-std::string FitCell(Surface& surface, std::string_view text, double width)
+std::string InitialsOfLeadingWords(std::string_view text)
 {
-    if (surface.TextWidth(text) <= width)
-        return std::string(text);
     std::vector<std::string_view> words;
     for (std::size_t start = 0; start <= text.size();) {
         const std::size_t blank = std::min(text.find(' ', start), text.size());
@@ -99,12 +97,11 @@ namespace {
 // column, width twips (scaled) from its start.
 double fittedSize(Surface& surface, std::string_view text, double width, const RunChoices& choices)
 {
-    // Devanagari's headline runs to the edges of its letters: a Hindi column
-    // keeps more than the blank between the words of a name from the next,
-    // so that "Uttara Phalguni" and "Hasta" read as two cells.
-    double gap = ColumnGap * OutputRun().OutputScale;
-    if (choices.languageHindi)
-        gap = std::max(gap, HindiColumnGapBlanks * surface.TextWidth(" "));
+    // A column keeps more than the blank between the words of a name from
+    // the next, so that "Uttara Phalguni" and "Hasta" read as two cells; the
+    // more in Hindi, whose headline runs to the edges of its letters.
+    const double blanks = choices.languageHindi ? HindiColumnGapBlanks : LatinColumnGapBlanks;
+    const double gap = std::max(ColumnGap * OutputRun().OutputScale, blanks * surface.TextWidth(" "));
     const double room = width - gap;
     const double size = surface.Font.Size;
     const double wide = surface.TextWidth(text);

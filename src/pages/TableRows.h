@@ -6,8 +6,12 @@
 #include "Surface.h"
 #include "core/RunChoices.h"
 #include "core/State.h"
+#include "Frame.h"
 
+#include <algorithm>
+#include <initializer_list>
 #include <span>
+#include <vector>
 #include <string>
 #include <string_view>
 
@@ -21,26 +25,17 @@ int TableLeft();
 void PrintCells(Surface& surface, std::span<const std::string> cells,
                 std::span<const double> offsets, double y);
 
-// The text of a cell when it fits width twips in the surface's current
-// font; otherwise every word but the last (numerals apart) is cut to its
-// first letter and a point, as the two-part nakshatras are commonly written
-// ("26 Uttara Bhadrapada" becomes "26 U. Bhadrapada").
-std::string FitCell(Surface& surface, std::string_view text, double width);
+// Every word of a text but the last (and but numerals) cut to its first
+// letter, with the vowel signs written on it, and a point: "Ramachandra
+// Venkatesh Kulkarni" is "R. V. Kulkarni", as a long name is written where
+// room is short.
+std::string InitialsOfLeadingWords(std::string_view text);
 
-// The blank a cell leaves before the next column, twips before scaling; in
-// Hindi at least this many blanks of the cell's font.
+// The blank a cell leaves before the next column, twips before scaling, and
+// at least this many blanks of the cell's font (more in Hindi).
 inline constexpr double ColumnGap = 60;
+inline constexpr double LatinColumnGapBlanks = 1.5;
 inline constexpr double HindiColumnGapBlanks = 1.75;
-
-// Fits the cells of one column of a table into room twips (before scaling,
-// from the column's start to the next column's or the table's edge).
-template <class Rows>
-void FitColumn(Surface& surface, Rows& rows, std::size_t column, double room)
-{
-    const double width = (room - ColumnGap) * OutputRun().OutputScale;
-    for (auto& row : rows)
-        row[column] = FitCell(surface, row[column], width);
-}
 
 // Prints text with its top-left corner at (x, y), as PrintAt does; a text
 // wider than its column (width, twips already scaled, less the gap) is set
@@ -60,6 +55,45 @@ double ColumnSize(Surface& surface, std::span<const std::string> texts, double w
 // Prints text at (x, y) in the current font at the given size; the font
 // comes back as it was, and the position moves to the next line of it.
 void PrintInSize(Surface& surface, int x, int y, std::string_view text, double size);
+
+// A column of a table whose texts print whole (the nakshatras, whose
+// two-word names are the widest): room is scaled twips from its start to
+// the next column's or the table's edge.
+struct WholeColumn {
+    std::size_t column;
+    double room;
+};
+
+// Prints count rows of a table from y, pitch apart, each cell at the
+// table's left plus its column's offset (twips before scaling); the cells
+// of the whole columns in the one size that keeps the longest of them clear
+// of what follows (ColumnSize), so that a name reads the same in every row
+// and in every one of these columns, the others in the current font.
+template <class Rows>
+void PrintTableRows(Surface& surface, const Rows& rows, std::size_t count, std::span<const double> offsets,
+                    double y, double pitch, std::initializer_list<WholeColumn> whole, const RunChoices& choices)
+{
+    double size = surface.Font.Size;
+    for (const WholeColumn& w : whole) {
+        std::vector<std::string> texts;
+        for (std::size_t r = 0; r < count; ++r)
+            texts.push_back(rows[r][w.column]);
+        size = std::min(size, ColumnSize(surface, texts, w.room, choices));
+    }
+    const double scale = OutputRun().OutputScale;
+    for (std::size_t r = 0; r < count; ++r) {
+        const int rowY = static_cast<int>(y + static_cast<double>(r) * pitch);
+        for (std::size_t c = 0; c < rows[r].size() && c < offsets.size(); ++c) {
+            const int x = static_cast<int>(TableLeft() + offsets[c] * scale);
+            const bool inWhole = std::any_of(whole.begin(), whole.end(),
+                                             [&](const WholeColumn& w) { return w.column == c; });
+            if (inWhole)
+                PrintInSize(surface, x, rowY, rows[r][c], size);
+            else
+                PrintAt(surface, x, rowY, rows[r][c]);
+        }
+    }
+}
 
 // The captions of the columns, bold and underlined, at y.
 void PrintCaptions(Surface& surface, std::span<const std::string> captions,

@@ -95,7 +95,7 @@ int AspectPageCount(const ChartState& chart)
 {
     const int entries = static_cast<int>(FindAspects(ChartLongitudesByPosition(chart)).size());
     const int pages = (entries + AspectEntriesPerPage - 1) / AspectEntriesPerPage;
-    return std::clamp(pages, AspectPagesAtLeast, MostAspectPages);
+    return std::min(pages, MostAspectPages);
 }
 
 int AspectPageCount() { return AspectPageCount(Chart()); }

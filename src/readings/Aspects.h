@@ -91,14 +91,15 @@ std::vector<AspectEntry> CollectAspectPredictions();
 
 inline constexpr int AspectEntriesPerPage = 7;
 
-// The aspect interpretations fill four pages of seven entries, and a chart
-// with more than 28 aspects continues on further pages ("AspPage5", ...),
-// up to the pages that every pair of bodies would fill.
-inline constexpr int AspectPagesAtLeast = 4;
+// The aspect interpretations take a page for every seven entries, up to the
+// pages that every pair of bodies would fill; a page with none to show is
+// neither listed nor printed. Four pages are the usual count, taken where no
+// chart is at hand.
+inline constexpr int UsualAspectPages = 4;
 inline constexpr int MostAspectPages = 7;
 
-// The aspect pages of a chart: four, or as many more as its aspects fill,
-// so that none is left out (PageCatalogue.h).
+// The aspect pages of a chart: as many as its aspects fill, so that none is
+// left out and no page stands empty (PageCatalogue.h).
 int AspectPageCount(const ChartState& chart);
 int AspectPageCount();
 

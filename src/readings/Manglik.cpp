@@ -33,7 +33,7 @@ constexpr ManglikTexts EnglishTexts = {
      "According to Bhava Deepika",
      "According to Brihat Parashara Hora",
      "If Mangal is placed in first, second, fourth, seventh, eighth or twelfth house in "
-     "\"Lagna Tarvik\" then Manglik Dosha is present in the horoscope. According to some "
+     "\"Lagna Kundali\" then Manglik Dosha is present in the horoscope. According to some "
      "ancient scriptures, Manglik Dosha should be considered from Moon, Venus and Seventh Lord "
      "as well as from Lagna.",
      "Generally Manglik Dosha is considered only from the position of Lagna and the Moon in "

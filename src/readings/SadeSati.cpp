@@ -20,46 +20,51 @@ namespace {
 
 struct SadeSatiTexts {
     std::string_view periodsHeading;
+    // A period's line: before its first day, between the two days, after
+    // the last.
+    std::string_view periodFrom, periodTo, periodEnd;
     std::string_view questionHeading;
     std::array<std::string_view, 6> text;   // 1..5
     int listFontSize;
 };
 
 constexpr SadeSatiTexts EnglishTexts = {
-    "       Sade sati periods for your moon-sign.",
-    "What is Sadesati? Is it bad for everyone?",
+    "       Sade Sati periods for your Moon sign.",
+    "From ", " to ", "",
+    "What is Sade Sati? Is it bad for everyone?",
     {"",
-     "Many people are afraid of the word Sadesati. This is a period of seven and half years and "
-     "generally supposed to bring only disasters for the person going through this seven and half "
-     "year period. But this is not right.",
-     "Sadesati begins with the entry of the planet Shani (Saturn) in the sign previous to a "
-     "person's moon sign. It ends when Saturn completely passes through the second sign from "
-     "one's moon sign. Thus a Sadesati runs through the passage of Saturn through 3 signs. "
+     "Many people are afraid of the word Sade Sati. This is a period of seven and a half years, "
+     "generally supposed to bring only disasters to the person going through it. But this is not "
+     "right.",
+     "Sade Sati begins with the entry of the planet Shani (Saturn) into the sign previous to a "
+     "person's Moon sign. It ends when Saturn completely passes through the second sign from "
+     "one's Moon sign. Thus a Sade Sati runs through the passage of Saturn through 3 signs. "
      "Considering that Saturn takes 2.5 years (30 months) to pass through a single sign, it is "
      "logical that it takes 7.5 years for Saturn to completely cross 3 signs.",
      "We know the sequence of signs is - Mesh, Vrishabha, Mithun, Karka, Simha, Kanya, Tula, "
-     "Vrishchika, Dhanu, Makar, Kumbha, Meen. Now think of a person with his moon sign "
-     "Vrishabha. His Sadesati will begin when Saturn enters Mesh, the sign previous to his moon "
-     "sign (Vrishabha) and will end when the Saturn completely passes through the sign second "
+     "Vrishchika, Dhanu, Makar, Kumbha, Meen. Now think of a person with his Moon sign "
+     "Vrishabha. His Sade Sati will begin when Saturn enters Mesh, the sign previous to his Moon "
+     "sign (Vrishabha), and will end when Saturn completely passes through the sign second "
      "from his sign (Mithun in this case).",
-     "A logical question you would ask- why transition of Saturn with respect to moon is given "
-     "so much importance and why not some other planets? Here is the answer. In Hindu Astrology "
-     "we regard Moon as representing human mind. It is quick moving planet and considered to be "
-     "an enemy of Saturn. A Chandra Tarvik, or the horoscope with Moon in the Ascendant sign is "
-     "given equal importance with Lagna Tarvik or the Ascendant Horoscope. Hence the Importance "
-     "of Moon.",
-     "It is generally observed that the persons born on the movable signs (viz Mesh, Karka, "
-     "Tula and Makar.) are very active. On the other hand Saturn is very slow moving cold "
-     "planet. Hence when Saturn is 12th, 1st or Second sign from these signs, (i.e. when these "
-     "signs are passing through Sadesati.) people born under these signs suddenly become "
+     "A logical question you would ask: why is the transit of Saturn with respect to the Moon "
+     "given so much importance, and why not that of some other planet? Here is the answer. In "
+     "Hindu astrology we regard the Moon as representing the human mind. It is a quick-moving "
+     "planet and is considered to be an enemy of Saturn. A Chandra Kundali, or the horoscope with "
+     "the Moon in the Ascendant sign, is given equal importance with the Lagna Kundali, or the "
+     "Ascendant horoscope. Hence the importance of the Moon.",
+     "It is generally observed that persons born in the movable signs (viz. Mesh, Karka, "
+     "Tula and Makar) are very active. On the other hand, Saturn is a very slow-moving, cold "
+     "planet. Hence when Saturn is in the 12th, 1st or 2nd sign from these signs (i.e. when "
+     "these signs are passing through Sade Sati), people born under these signs suddenly become "
      "sluggish. They start losing interest in every challenging activity. Some start "
-     "contemplating retirement from active life and so on. But these effects do not last long "
-     "and once the worst part of 7.5 years is over life sets for normal."},
+     "contemplating retirement from active life, and so on. But these effects do not last long, "
+     "and once the worst part of the 7.5 years is over, life returns to normal."},
     10,
 };
 
 constexpr SadeSatiTexts HindiTexts = {
     "आपकी चन्द्र राशि के लिए साढ़े साती की अवधियाँ",
+    "    ", " से ", " तक",
     "साढ़े साती क्या है? क्या यह सबके लिए अशुभ है?",
     {"",
      "बहुत से लोग साढ़े साती के नाम से ही डर जाते हैं। यह साढ़े सात वर्ष की अवधि है और "
@@ -111,10 +116,9 @@ void PrintSadeSatiPage1(Surface& surface, const BirthRecord& birth, double moonA
         SadeSatiPeriods(ReadSaturnIngresses(DataConnection()), SignOfLongitude(moonAtBirth),
                         DayNumber(birth.Day, birth.Month, birth.Year));
     for (const SadeSatiPeriod& p : periods) {
-        const std::string start = IngressDateText(p.startDay, choices), end = IngressDateText(p.endDay, choices);
-        const std::string line = choices.languageHindi
-                                     ? "    " + start + " " + choices.dash + " " + end
-                                     : "From " + start + " - " + end;
+        const std::string line = std::string(t.periodFrom) + IngressDateText(p.startDay, choices) +
+                                 std::string(t.periodTo) + IngressDateText(p.endDay, choices) +
+                                 std::string(t.periodEnd);
         AdvanceLine(surface);
         PrintPredictionParagraphAlt(surface, line, false, t.listFontSize);
     }

@@ -1,5 +1,7 @@
 #include "SadeSatiPeriods.h"
 
+#include "DashaPageText.h"
+
 #include "calc/Angles.h"
 #include "calc/NameTables.h"
 #include "core/State.h"
@@ -126,11 +128,7 @@ std::vector<SaturnIngress> ReadSaturnIngresses(Database& reference)
 std::string IngressDateText(int dayNumber, const RunChoices& choices)
 {
     const CalendarDate d = DateOfDayNumber(dayNumber);
-    char text[32];
-    const std::string& slash = choices.slash;
-    std::snprintf(text, sizeof text, "%02d%s%02d%s%04d", d.day, slash.c_str(), d.month,
-                  slash.c_str(), d.year);
-    return text;
+    return BirthDateText(d.day, d.month, d.year, choices);
 }
 
 } // namespace tarvik

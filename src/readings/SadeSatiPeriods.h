@@ -37,7 +37,7 @@ std::vector<SadeSatiPeriod> SadeSatiPeriods(const std::vector<SaturnIngress>& in
 // order. A row whose date or sign cannot be read throws.
 std::vector<SaturnIngress> ReadSaturnIngresses(Database& reference);
 
-// The date of an ingress as the page shows it: "dd/mm/yyyy".
+// The date of an ingress as every page shows a date: "dd-mm-yyyy".
 std::string IngressDateText(int dayNumber, const RunChoices& choices);
 
 } // namespace tarvik

@@ -215,7 +215,7 @@ void PrintVimshottariMahaPage(Surface& surface, const DashaAtBirth& atBirth,
 {
     const RunValues& run = OutputRun();
     const auto lords = DisplayTexts(DashaLordNames);
-    printHeading(surface, headingPrefix(from) + " " + GetDictText("vmaha") + GetDictText("vdasha") +
+    printHeading(surface, headingPrefix(from) + " " + GetDictText("vMahadasha") +
                               " " + GetDictText("va") + " " + GetDictText("vAntar") + " " +
                               GetDictText("vdasha"));
     PrintAt(surface, Config().LeftMarginTwips, static_cast<int>(surface.CurrentY + 200),

@@ -9,6 +9,8 @@
 #include "pages/TableRows.h"
 #include "refdata/TextLookup.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -25,6 +27,9 @@ constexpr int AntarBlocksPerPage = 32;
 constexpr int AntarBlocksPerRow = 8;
 constexpr double AntarColumnStep = 1100;
 constexpr double AntarRowStep = 3000;
+// The blank a block's heading leaves before the next block's, beyond the
+// blank between two cells of a table.
+constexpr double HeadingBlank = 60;
 
 using YoginiTexts = std::array<std::string, 8>;
 
@@ -101,16 +106,35 @@ void printAntarPage(Surface& surface, const DashaPeriods& periods, const YoginiT
         blocks.push_back(n);
         headings.push_back(ShortName(names[maha.lord], 3, choices) + " " + ShortName(names[antar.lord], 3, choices));
     }
-    // One size for the page's headings and one for its names, so that a
-    // long name does not stand smaller than the others: every name keeps
-    // clear of its date at it.
+    // One size for the page's headings, clear of the next block's by more
+    // than the blank between their two names, so that each reads as its own.
+    surface.Font.Bold = true;
+    const double headingSize =
+        ColumnSize(surface, headings, (AntarColumnStep - HeadingBlank) * s, choices);
+    surface.Font.Bold = false;
+
+    // The pratyantar rows: each name and its date in one size, the body
+    // text's unless the widest name and its date would not keep clear of the
+    // next block; the dates stand after the widest name.
     std::vector<std::string> shortNames;
     for (const std::string& name : names)
         shortNames.push_back(ShortName(name, 3, choices));
-    const double nameSize = ColumnSize(surface, shortNames, 500 * s, choices);
-    surface.Font.Bold = true;
-    const double headingSize = ColumnSize(surface, headings, AntarColumnStep, choices);
-    surface.Font.Bold = false;
+    const auto rowWidths = [&](double& nameWidth, double& gap) {
+        nameWidth = 0;
+        for (const std::string& name : shortNames)
+            nameWidth = std::max(nameWidth, surface.TextWidth(name));
+        gap = std::max(ColumnGap * s, choices.languageHindi ? HindiColumnGapBlanks * surface.TextWidth(" ") : 0);
+        return nameWidth + gap + surface.TextWidth(dayAndMonth(run.YoginiFrom, choices)) + gap;
+    };
+    double nameWidth = 0, gap = 0;
+    const double needed = rowWidths(nameWidth, gap);
+    double rowSize = textSize;
+    if (needed > AntarColumnStep * s)
+        rowSize = std::max(std::floor(textSize * AntarColumnStep * s / needed * 4) / 4, 0.7 * textSize);
+    surface.Font.Size = rowSize;
+    rowWidths(nameWidth, gap);
+    const double dateOffset = std::max(500 * s, nameWidth + gap);
+    surface.Font.Size = textSize;
 
     for (std::size_t shown = 0; shown < blocks.size(); ++shown) {
         const int n = blocks[shown];
@@ -129,15 +153,16 @@ void printAntarPage(Surface& surface, const DashaPeriods& periods, const YoginiT
         surface.Font.Size = textSize;
         surface.Font.Bold = false;
 
+        surface.Font.Size = rowSize;
         for (int p = 0; p < 8; ++p) {
             const DashaPeriod pratyantar = periods.Period(DashaLevel::Pratyantar, 8 * n + p);
             const int y = static_cast<int>(surface.CurrentY);
-            // The name keeps clear of its date, smaller where it is long.
-            PrintInSize(surface, static_cast<int>(x), y, shortNames[static_cast<std::size_t>(pratyantar.lord)],
-                        nameSize);
+            PrintAt(surface, static_cast<int>(x), y, shortNames[static_cast<std::size_t>(pratyantar.lord)]);
             if (!pratyantar.endedBeforeBirth)
-                PrintAt(surface, static_cast<int>(x + 500), y, dayAndMonth(pratyantar.end, choices));
+                PrintAt(surface, static_cast<int>(x + dateOffset), y, dayAndMonth(pratyantar.end, choices));
+            surface.CurrentY = y + surface.LineHeight();
         }
+        surface.Font.Size = textSize;
     }
     surface.Font.Size = body;
 }

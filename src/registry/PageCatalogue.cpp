@@ -17,7 +17,7 @@ std::vector<PageRef> listedPages(const PageRow& row, int aspectPages)
     std::vector<PageRef> pages = PagesOfRow(row);
     if (row.key == "AspPage" && !row.IsGroup())
         pages.resize(std::min(pages.size(), static_cast<std::size_t>(std::clamp(
-                                                 aspectPages, AspectPagesAtLeast, MostAspectPages))));
+                                                 aspectPages, 0, MostAspectPages))));
     return pages;
 }
 

@@ -27,10 +27,10 @@ struct CatalogueRow {
 
 enum class OutputKind { Preview, Print };
 
-// aspectPages: the aspect pages of the run's chart (AspectPagesAtLeast to
+// aspectPages: the aspect pages of the run's chart (AspectPageCount, 0 to
 // MostAspectPages; values outside are brought to the nearer end).
 std::vector<CatalogueRow> PageCatalogue(bool matchMode, OutputKind kind,
-                                        int aspectPages = AspectPagesAtLeast);
+                                        int aspectPages = UsualAspectPages);
 
 // The keys of the group rows of a horoscope print run, in list order.
 std::vector<std::string> PageGroupKeys();
@@ -38,7 +38,7 @@ std::vector<std::string> PageGroupKeys();
 // The pages a print-list entry draws, in order: a group key its pages (those
 // of "VP" for one annual-chart year, aspectPages of "AspPage"), any other key
 // itself.
-std::vector<std::string> GroupPages(std::string_view key, int aspectPages = AspectPagesAtLeast);
+std::vector<std::string> GroupPages(std::string_view key, int aspectPages = UsualAspectPages);
 
 // The group key whose pages are drawn once for each annual-chart year.
 inline constexpr std::string_view VarshphalGroupKey = "VP";

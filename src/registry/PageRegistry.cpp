@@ -25,6 +25,10 @@ namespace {
 
 void frame(Surface& s, bool toPrinter) { PrintPageFrame(s, toPrinter); }
 
+// At the foot of a page of charts or sign tables: the nodes and the ayanamsa
+// its positions are reckoned with.
+void reckoning(Surface& s, const RunChoices& c) { PrintReckoningAtFoot(s, ChartAyanamsaLine(c), c); }
+
 // The frame and a heading at the top of the body.
 void frameWithHeading(Surface& s, bool toPrinter, std::string_view key)
 {
@@ -84,6 +88,7 @@ template <int N>
 void shodash(Surface& s, bool t, int, const RunChoices& c)
 {
     PrintShodashPage(s, t, N, c);
+    reckoning(s, c);
 }
 
 // mode 1 "Interpret", 0 "Result".
@@ -104,7 +109,7 @@ const PageRow Pages[] = {
          frame(s, t);
          PrintBasicPage(s, false, nullptr, nullptr, c);
      }},
-    {"Nirayana Longitudes and Lagna/Rasi/Asc Tarvik, Moon/Chandra Tarvik, Navamsa Tarvik, Bhav Chalit",
+    {"Nirayana Longitudes and Lagna/Rasi/Asc Kundali, Moon/Chandra Kundali, Navamsa Kundali, Bhav Chalit",
      "Nirayana", "", H,
      [](Surface& s, bool t, int, const RunChoices& c) {
          PrintPlanetTable(s, 1, t, c);
@@ -120,11 +125,13 @@ const PageRow Pages[] = {
          frame(s, t);
          PrintBhavTable(s, c);
          PrintBhavCharts(s, c);
+         reckoning(s, c);
      }},
     {"Sudarshan Chakra", "Sudarshan", "", H,
-     [](Surface& s, bool t, int, const RunChoices&) {
+     [](Surface& s, bool t, int, const RunChoices& c) {
          frame(s, t);
-         PrintSudarshanChakra(s);
+         PrintSudarshanChakra(s, c);
+         reckoning(s, c);
      }},
     {"Maitri", "Maitri", "", H,
      [](Surface& s, bool t, int, const RunChoices& c) {
@@ -163,11 +170,13 @@ const PageRow Pages[] = {
      [](Surface& s, bool t, int, const RunChoices& c) {
          frame(s, t);
          PrintShodashvargaTable(s, c);
+         reckoning(s, c);
      }},
     {"Ashtakvarga", "Ashtakvarga", "", H,
      [](Surface& s, bool t, int, const RunChoices& c) {
          frame(s, t);
          PrintAshtakvargaPage(s, c);
+         reckoning(s, c);
      }},
     {"Vimsottari Mahadasa & Antar Dasa", "VimsAntar", "", H, &vimshottariMaha<false, false>},
     {"Vimsottari Pratyantar Dasa", "VimsPratya", "", H,
@@ -233,10 +242,13 @@ const PageRow Pages[] = {
          const MatchCopies& m = Match();
          PrintBasicPage(s, true, &m.PartnerSunTimes, &m.PartnerPanchang, c);
      }},
-    {"Nirayana Longitudes and Lagna Tarvik, Bhava Chalit", "Nirayana", "", M,
+    {"Nirayana Longitudes and Lagna Kundali, Bhava Chalit", "Nirayana", "", M,
      [](Surface& s, bool t, int, const RunChoices& c) { PrintMatchNirayanaPage(s, t, c); }},
-    {"Chalit, Chandra Tarvik, Navamsa", "Navamsa", "", M,
-     [](Surface& s, bool t, int, const RunChoices& c) { PrintMatchNavamsaPage(s, t, c); }},
+    {"Chalit, Chandra Kundali, Navamsa", "Navamsa", "", M,
+     [](Surface& s, bool t, int, const RunChoices& c) {
+         PrintMatchNavamsaPage(s, t, c);
+         reckoning(s, c);
+     }},
     {"Interpretation of Ashta Kootas", "Interpret", "", M, &matchMaking<1>},
     {"Result", "Result", "", M, &matchMaking<0>},
 };

@@ -26,6 +26,6 @@ inline constexpr int MostVarshphalYears = 254;
 // from firstYear (none for a count below 1), the aspect group aspectPages
 // pages (PageCatalogue.h).
 std::vector<PrintStep> PrintRunPages(const std::vector<std::string>& chosenKeys, int firstYear, int years,
-                                     int aspectPages = AspectPagesAtLeast);
+                                     int aspectPages = UsualAspectPages);
 
 } // namespace tarvik

@@ -1,11 +1,15 @@
 // Every page of the preview's list drawn for a table of hard charts, in both
 // languages and both chart styles, horoscope and match, with the program's
-// fonts and the delivered dictionary. A page a client is handed has no text
-// that crosses a rule, the border, a chart line or another text, nor one that
-// runs into the next column without a visible gap; the texts of a chart stay
-// inside their house (North), their cell (South) or their sector (Sudarshan).
+// fonts and the delivered dictionary, and with the long names, places and
+// family names people have (30 to 50 letters). A page a client is handed has
+// no text that crosses a rule, the border, a chart line or another text, nor
+// one that runs into the next column without a visible gap, nor one that
+// stands outside the frame (the header between the border's sides above it);
+// the texts of a chart stay inside their house (North), their cell (South)
+// or their sector (Sudarshan).
 
 #include "LayoutSurface.h"
+#include "LongNames.h"
 #include "QtTestEnvironment.h"
 
 #include "calc/CalcFixture.h"
@@ -98,25 +102,6 @@ bool inside(const InkBox& b, const Polygon& p, double margin)
     return true;
 }
 
-
-// The distance between a segment and a rectangle (0 when they meet).
-double distance(const Rule& r, const InkBox& b)
-{
-    const auto clamp = [](double v, double lo, double hi) { return std::max(lo, std::min(v, hi)); };
-    // Sample the segment finely enough for the small boxes of a page.
-    const double length = std::hypot(r.x2 - r.x1, r.y2 - r.y1);
-    const int steps = std::max(1, static_cast<int>(length / 4));
-    double best = 1e18;
-    for (int i = 0; i <= steps; ++i) {
-        const double t = static_cast<double>(i) / steps;
-        const double x = r.x1 + t * (r.x2 - r.x1), y = r.y1 + t * (r.y2 - r.y1);
-        const double dx = x - clamp(x, b.left, b.right), dy = y - clamp(y, b.top, b.bottom);
-        best = std::min(best, std::hypot(dx, dy));
-        if (best == 0)
-            break;
-    }
-    return best;
-}
 
 bool mayMeet(const Rule& r, const InkBox& b)
 {
@@ -228,9 +213,28 @@ void reviewRules(const LayoutSurface& s, PageReview& review)
         for (const Rule& r : s.rules) {
             if (!mayMeet(r, t.ink))
                 continue;
-            if (distance(r, t.ink) < r.halfPen + 1)
+            if (RuleDistance(r, t.ink) < r.halfPen + 1)
                 review.Fail(quoted(t) + " crosses a rule of " + r.source);
         }
+    }
+}
+
+// The header stands above the border, between its sides; every other text
+// inside the border's inner rule, or under the border (the owner's lines).
+void reviewFrame(const LayoutSurface& s, PageReview& review)
+{
+    constexpr double Outer = 500, Inner = 500 + 110;
+    constexpr double Right = Outer + DefaultBorderWidth, Bottom = Outer + DefaultBorderHeight;
+    for (const LaidText& t : s.laid) {
+        if (t.ink.Empty() || t.ink.top >= Bottom)
+            continue;
+        if (t.ink.bottom <= Outer) {
+            if (t.ink.left < Outer || t.ink.right > Right)
+                review.Fail(quoted(t) + " runs past the border's sides");
+            continue;
+        }
+        if (t.ink.left < Inner || t.ink.right > Right - 110 || t.ink.top < Inner || t.ink.bottom > Bottom - 110)
+            review.Fail(quoted(t) + " is not inside the frame");
     }
 }
 
@@ -344,16 +348,25 @@ protected:
         run.AyanamsaChoice = native.ayanamsa;
         run.TrueNode = native.trueNode;
         run.MatchMode = girl != nullptr;
+        const TypedTexts& typed = LongTexts[row % std::size(LongTexts)];
         if (girl) {
             Native() = birthOf(*girl);
-            Native().Name = "Girl";
+            Native().Name = typed.girlName;
+            Native().Place = typed.girlPlace;
+            Native().Country = typed.country;
             Native().Sex = "Female";
             CalcChart(OutputRun().Choices());
             TakeBirthLongitudes();
             KeepGirlResults();
         }
         Native() = birthOf(native);
-        Native().Name = girl ? "Boy" : "Native";
+        Native().Name = typed.name;
+        Native().Place = typed.place;
+        Native().Country = typed.country;
+        Births().Father = typed.father;
+        Births().Mother = typed.mother;
+        Births().Grandfather = typed.grandfather;
+        Births().Gotra = typed.gotra;
         CalcChart(OutputRun().Choices());
         TakeBirthLongitudes();
         if (girl)
@@ -379,7 +392,7 @@ protected:
     {
         RunValues& run = OutputRun();
         int failed = 0;
-        const int aspectPages = run.MatchMode ? AspectPagesAtLeast : AspectPageCount();
+        const int aspectPages = run.MatchMode ? UsualAspectPages : AspectPageCount();
         for (const CatalogueRow& row : PageCatalogue(run.MatchMode, OutputKind::Preview, aspectPages)) {
             run.BatchPrint = printing_ ? 1 : 0;
             run.PageStarted = false;
@@ -388,6 +401,7 @@ protected:
             ASSERT_TRUE(PrintPage(surface, row.key, printing_)) << page;
             PageReview review(page);
             reviewRules(surface, review);
+            reviewFrame(surface, review);
             reviewTexts(surface, review);
             reviewCharts(surface, review);
             failed += review.Failures();

@@ -1,3 +1,5 @@
+#include "LayoutSurface.h"
+#include "LongNames.h"
 #include "MeasuredSurface.h"
 #include "PageTestSupport.h"
 #include "QtTestEnvironment.h"
@@ -402,6 +404,28 @@ TEST_F(BasicPage, TithiAndPakshaOfBothPersons)
     EXPECT_EQ(valueOf(surface, "JTITHI"), "AMAVASYA");
 }
 
+// The month after the tithi and paksha is the lunar month of that tithi, as
+// each person's own page names it ("Mas"), not the national calendar's: the
+// boy of 12-09-1987 06:45 at 18N31 73E51 was born in the dark half of
+// Ashvina, in the national month Bhadrapada.
+TEST_F(BasicPage, TheTithiMonthIsTheLunarMonthOfEachPerson)
+{
+    BirthRecord b = MovedTo(DelhiBirth(12, 9, 1987, 6, 45, 0), 18, 31, "N", 73, 51, "E", 82.5);
+    b.Name = "Boy";
+    const BirthRecord g = girl();
+    standMatch(b, g);
+    draw();
+    const std::vector<std::string> row = rowAfter(surface, "TITHIPAKSH");
+    ASSERT_EQ(row.size(), 2u);
+    EXPECT_EQ(row[0], "_PANCHAMI/_KRISHNA/ASVINA");
+    for (int i = 0; i < 2; ++i) {
+        standHoroscope(i == 0 ? b : g);
+        draw();
+        const std::string month = valueOf(surface, "MAS");
+        EXPECT_EQ(row[i].substr(row[i].rfind('/') + 1), month) << i;
+    }
+}
+
 // The balance of the birth mahadasha, the lord named in full.
 TEST_F(BasicPage, BalanceOfDashaRow)
 {
@@ -473,7 +497,20 @@ TEST_F(BasicPage, MatchColumns)
     ASSERT_NE(place, nullptr);
     EXPECT_EQ(place->font.Size, OutputRun().EnglishFontSize);
 
-    // Three columns of avakahada and three of ghat: the girl's from her Moon sign.
+    // Three columns of avakahada and three of ghat, each column of values
+    // under the person's name (Boy or Girl where none was typed): the girl's
+    // from her Moon sign.
+    EXPECT_EQ(rowAfter(surface, "AVKAHDA CHAKRA"),
+              (std::vector<std::string>{"Sample", "Girl", "GHAT CHAKRA", "Sample", "Girl"}));
+    BirthRecord nameless = boy();
+    nameless.Name = "";
+    standMatch(nameless, girl());
+    Partner().Name = " ";
+    draw();
+    EXPECT_EQ(rowAfter(surface, "AVKAHDA CHAKRA"),
+              (std::vector<std::string>{"_BOY", "_GIRL", "GHAT CHAKRA", "_BOY", "_GIRL"}));
+    standMatch(boy(), girl());
+    draw();
     EXPECT_EQ(rowAfter(surface, "_AKSHAR"), (std::vector<std::string>{"RL133", "RL12", "GH14",
                                                                         "Mercury", "Mars"}));
     EXPECT_EQ(rowAfter(surface, "GH1"), (std::vector<std::string>{"Bhadrapada", "Kartika"}));
@@ -721,6 +758,12 @@ TEST_F(BasicPageFit, YoniAndVargaNameTheAnimal)
     }
 }
 
+// Names, places and the family of 30 to 50 letters, as people have them:
+// every text stands inside the frame, the shapes of its letters (vowel signs
+// included) clear of every other text's, on the page of one person and of a
+// match, in both languages. A typed text takes a smaller size or a second
+// line where it must, and the rows stand closer together where the page
+// would otherwise run past the frame.
 TEST_F(BasicPageFit, EveryTextInsideTheFrameAndClearOfTheOthers)
 {
     // The frame's inner rule: 500 twips in from the sheet's corner and 110
@@ -728,62 +771,67 @@ TEST_F(BasicPageFit, EveryTextInsideTheFrameAndClearOfTheOthers)
     constexpr double FrameLeft = 500 + 110;
     constexpr double FrameRight = 500 + DefaultBorderWidth - 110;
     constexpr double FrameBottom = 500 + DefaultBorderHeight - 110;
-    for (bool match : {false, true}) {
-        for (bool hindi : {false, true}) {
-            SCOPED_TRACE(std::string(match ? "match " : "horoscope ") + (hindi ? "hi" : "en"));
-            BirthRecord b = boy();
-            b.Name = "Venkataraman Iyer";
-            b.Place = "Thiruvananthapuram";
-            if (match) {
-                BirthRecord g = girl();
-                g.Name = "Lakshmi Narayanan";
-                g.Place = "Visakhapatnam";
-                standMatch(b, g);
-                // Long names: Capricorn with Uttara Ashadha, Pisces with Uttara Bhadrapada.
-                Chart().PlanetLongitudes[Moon] = 271;
-                Chart().HouseCusps[1] = 250;
-                Match().PartnerLongitudes[Moon] = 345;
-                Match().PartnerPanchang[NakshatraElement] = 26;
-                Match().PartnerPanchang[PadaElement] = 4;
-            } else {
-                standHoroscope(b);
-                Births().Father = "Ramachandra Iyer";
-                Births().Mother = "Saraswati Iyer";
-                Births().Grandfather = "Subramania Iyer";
-                Births().Gotra = "Bharadwaja";
-                Births().NativeWarTime = {-0.0, 30, 0};
-                Chart().PlanetLongitudes[Moon] = 106.7;   // Mercury's dasha all but whole
-            }
-            ApplyDisplayConventions(hindi);
-            Config().PrintBorder = true;
-
-            MeasuredSurface s;
-            ASSERT_TRUE(PrintPage(s, "Basic", false));
-            EXPECT_TRUE(collector.messages.empty()) << collector.messages.front();
-            collector.messages.clear();
-
-            const double footer = Config().FooterTop * 1440;
-            struct Box {
-                std::string text;
-                double x1, x2, y;
-            };
-            std::vector<Box> body;
-            for (const RecordedText& t : s.Texts()) {
-                if (t.y >= footer || t.y < Top)
-                    continue;   // the header and the owner's lines of the frame
-                body.push_back({t.text, t.x, t.x + s.WidthIn(t.font, t.text), t.y});
-            }
-            ASSERT_GT(body.size(), 100u);
-            for (const Box& a : body) {
-                EXPECT_GE(a.x1, FrameLeft) << a.text;
-                EXPECT_LE(a.x2, FrameRight) << a.text;
-                EXPECT_LE(a.y + 290, FrameBottom) << a.text;
-                for (const Box& o : body) {
-                    if (&o == &a || o.x1 >= a.x2 || a.x1 >= o.x2)
-                        continue;
-                    EXPECT_GE(std::fabs(o.y - a.y), 290)
-                        << "\"" << a.text << "\" and \"" << o.text << "\" overlap";
+    // The least blank between the shapes of two texts, twips.
+    constexpr double Apart = 8;
+    for (const TypedTexts& t : LongTexts) {
+        for (bool match : {false, true}) {
+            for (bool hindi : {false, true}) {
+                SCOPED_TRACE(std::string(match ? "match " : "horoscope ") + (hindi ? "hi " : "en ") + t.name);
+                BirthRecord b = boy();
+                b.Name = t.name;
+                b.Place = t.place;
+                if (match) {
+                    BirthRecord g = girl();
+                    g.Name = t.girlName;
+                    g.Place = t.girlPlace;
+                    standMatch(b, g);
+                    // Long names: Capricorn with Uttara Ashadha, Pisces with Uttara Bhadrapada.
+                    Chart().PlanetLongitudes[Moon] = 271;
+                    Chart().HouseCusps[1] = 250;
+                    Match().PartnerLongitudes[Moon] = 345;
+                    Match().PartnerPanchang[NakshatraElement] = 26;
+                    Match().PartnerPanchang[PadaElement] = 4;
+                } else {
+                    standHoroscope(b);
+                    Births().Father = t.father;
+                    Births().Mother = t.mother;
+                    Births().Grandfather = t.grandfather;
+                    Births().Gotra = t.gotra;
+                    Births().NativeWarTime = {-0.0, 30, 0};
+                    Chart().PlanetLongitudes[Moon] = 106.7;   // Mercury's dasha all but whole
                 }
+                ApplyDisplayConventions(hindi);
+                Config().PrintBorder = true;
+
+                LayoutSurface s;
+                ASSERT_TRUE(PrintPage(s, "Basic", false));
+                EXPECT_TRUE(collector.messages.empty()) << collector.messages.front();
+                collector.messages.clear();
+
+                std::vector<const LaidText*> body;
+                for (const LaidText& l : s.laid) {
+                    if (l.y >= Config().FooterTop * 1440 || l.y < Top || l.shaped.Empty())
+                        continue;   // the header and the owner's lines of the frame
+                    body.push_back(&l);
+                }
+                ASSERT_GT(body.size(), 100u);
+                int faults = 0;
+                for (const LaidText* a : body) {
+                    const InkBox& box = a->shaped;
+                    if (box.left < FrameLeft || box.right > FrameRight || box.bottom > FrameBottom) {
+                        ADD_FAILURE() << "\"" << a->text << "\" leaves the frame";
+                        ++faults;
+                    }
+                    for (const LaidText* o : body) {
+                        const InkBox& other = o->shaped;
+                        if (o <= a || other.left >= box.right + Apart || box.left >= other.right + Apart ||
+                            other.top >= box.bottom + Apart || box.top >= other.bottom + Apart)
+                            continue;
+                        if (++faults <= 5)
+                            ADD_FAILURE() << "\"" << a->text << "\" and \"" << o->text << "\" meet";
+                    }
+                }
+                EXPECT_EQ(faults, 0);
             }
         }
     }

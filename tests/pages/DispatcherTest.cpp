@@ -111,7 +111,7 @@ protected:
     {
         int n = 0;
         for (const RecordedText& t : surface.Texts())
-            n += t.text == "Asha" || t.text == "Asha / Ravi";
+            n += t.y == 144 && (t.text == "Asha" || t.text == "Asha / Ravi");
         return n;
     }
 };
@@ -129,6 +129,13 @@ TEST_F(DispatcherTest, EveryKeyDrawsWhatItsBuildersDrawWithTheirFlags)
         return Draw([=](Surface& s) {
             PrintPageFrame(s, true);
             body(s);
+        });
+    };
+    // A page of charts or sign tables ends with the nodes and the ayanamsa.
+    const auto reckoned = [](Draw body) {
+        return Draw([=](Surface& s) {
+            body(s);
+            PrintReckoningAtFoot(s, ChartAyanamsaLine(OutputRun().Choices()), OutputRun().Choices());
         });
     };
     const auto headed = [](const char* key, Draw body) {
@@ -157,14 +164,14 @@ TEST_F(DispatcherTest, EveryKeyDrawsWhatItsBuildersDrawWithTheirFlags)
     };
     const Case cases[] = {
         {"Basic", false, framed([](Surface& s) { PrintBasicPage(s, false, nullptr, nullptr, OutputRun().Choices()); })},
-        {"Sudarshan", false, framed([](Surface& s) { PrintSudarshanChakra(s); })},
+        {"Sudarshan", false, reckoned(framed([](Surface& s) { PrintSudarshanChakra(s, OutputRun().Choices()); }))},
         {"Nirayana", false, [](Surface& s) { PrintPlanetTable(s, 1, true, OutputRun().Choices()); PrintNirayanaCharts(s, OutputRun().Choices()); }},
         {"Sayana", false, [](Surface& s) { PrintPlanetTable(s, 2, true, OutputRun().Choices()); PrintAspectGrid(s); }},
-        {"Bhav", false, framed([](Surface& s) { PrintBhavTable(s, OutputRun().Choices()); PrintBhavCharts(s, OutputRun().Choices()); })},
+        {"Bhav", false, reckoned(framed([](Surface& s) { PrintBhavTable(s, OutputRun().Choices()); PrintBhavCharts(s, OutputRun().Choices()); }))},
         {"KP1", false, [](Surface& s) { PrintPlanetTable(s, 3, true, OutputRun().Choices()); PrintKPCharts(s, OutputRun().Choices()); }},
         {"KP2", false, [](Surface& s) { PrintKPCuspPage(s, true, OutputRun().Choices()); }},
-        {"Shodashvarga", false, framed([](Surface& s) { PrintShodashvargaTable(s, OutputRun().Choices()); })},
-        {"Ashtakvarga", false, framed([](Surface& s) { PrintAshtakvargaPage(s, OutputRun().Choices()); })},
+        {"Shodashvarga", false, reckoned(framed([](Surface& s) { PrintShodashvargaTable(s, OutputRun().Choices()); }))},
+        {"Ashtakvarga", false, reckoned(framed([](Surface& s) { PrintAshtakvargaPage(s, OutputRun().Choices()); }))},
         {"Maitri", false, framed([](Surface& s) { PrintPlanetFriendship(s, OutputRun().Choices()); })},
         {"Manglik", false, framed([](Surface& s) { PrintManglikDosha(s, OutputRun().Choices()); })},
         {"Sade1", false, headed("SadeSati", [](Surface& s) { PrintSadeSatiPage1(s, Native(), Births().BirthMoon, OutputRun().Choices()); })},
@@ -195,12 +202,12 @@ TEST_F(DispatcherTest, EveryKeyDrawsWhatItsBuildersDrawWithTheirFlags)
         {"Chara 1", false, framed([](Surface& s) { JaiminiPage(1, s, Chart(), OutputRun().Choices()); })},
         {"VP1", false, [](Surface& s) { VarshphalPage(s, true, 1, OutputRun().Choices()); }},
         {"VP4", false, [](Surface& s) { VarshphalPage(s, true, 4, OutputRun().Choices()); }},
-        {"Shodash1", false, [](Surface& s) { PrintShodashPage(s, true, 1, OutputRun().Choices()); }},
+        {"Shodash1", false, reckoned([](Surface& s) { PrintShodashPage(s, true, 1, OutputRun().Choices()); })},
         {"Basic", true, framed([](Surface& s) {
              PrintBasicPage(s, true, &Match().PartnerSunTimes, &Match().PartnerPanchang, OutputRun().Choices());
          })},
         {"Nirayana", true, [](Surface& s) { PrintMatchNirayanaPage(s, true, OutputRun().Choices()); }},
-        {"Navamsa", true, [](Surface& s) { PrintMatchNavamsaPage(s, true, OutputRun().Choices()); }},
+        {"Navamsa", true, reckoned([](Surface& s) { PrintMatchNavamsaPage(s, true, OutputRun().Choices()); })},
         {"Interpret", true, match(1)},
         {"Result", true, match(0)},
         // Keys of neither list, or of the other mode's list, draw nothing.
@@ -460,9 +467,15 @@ TEST_F(DispatcherTest, MatchNavamsaPageShowsBoyLeftAndGirlRight)
             const RecordedPicture& pic = surface.Pictures()[row * 2 + p];
             EXPECT_EQ(pic.x, p == 0 ? 1440 : 6160) << row << p;
             EXPECT_EQ(pic.y, 1008 + row * 4300 + 9 * 20) << row << p;
-            const RecordedText* title = surface.FindText(titles[row], p);
-            ASSERT_NE(title, nullptr) << titles[row];
-            EXPECT_EQ(title->y, 1008 + row * 4300);
+            // The title, and after it the person: the boy's left, the girl's right.
+            const std::vector<RecordedText> title = surface.TextsContaining(titles[row]);
+            ASSERT_EQ(title.size(), 2u) << titles[row];
+            EXPECT_EQ(title[p].text, std::string(titles[row]) + ": ");
+            EXPECT_EQ(title[p].y, 1008 + row * 4300);
+            const auto after = std::find_if(surface.Texts().begin(), surface.Texts().end(),
+                                            [&](const RecordedText& t) { return t.y == title[p].y && t.x > title[p].x; });
+            ASSERT_NE(after, surface.Texts().end());
+            EXPECT_EQ(after->text, p == 0 ? "Asha" : "Ravi");
         }
     }
     // House 1 of each navamsa chart is numbered with that person's navamsa

@@ -4,6 +4,7 @@
 // each other, the aspect codes stay in their cells and the Sudarshan texts in
 // their rings.
 
+#include "LayoutSurface.h"
 #include "MeasuredSurface.h"
 #include "QtTestEnvironment.h"
 
@@ -14,6 +15,7 @@
 #include "registry/PageDispatcher.h"
 #include "pages/PainterSurface.h"
 #include "refdata/RefdataFixture.h"
+#include "refdata/TextLookup.h"
 
 #include <algorithm>
 #include <cmath>
@@ -66,6 +68,13 @@ std::string where(const std::string& key, bool hindi, int style, int chart)
 
 // The body of the page: below the header, above the footer.
 bool inBody(const DrawnText& t) { return t.y >= Config().TopMarginTwips - Tolerance && t.y < 15000; }
+
+// The two lines at the foot of a page of charts or tables, which name the
+// nodes and the ayanamsa: no part of the table or the wheel above them.
+bool reckoningLine(const std::string& text)
+{
+    return text == GetDictText("TRUERAHUKETU") || text.rfind(GetDictText("Ayanamsa") + " ", 0) == 0;
+}
 
 void expectInsideFrame(const MeasuredSurface& s, const std::string& what)
 {
@@ -146,7 +155,7 @@ void expectSudarshanRingsHold(const MeasuredSurface& s, const std::string& what)
 {
     int checked = 0;
     for (const DrawnText& t : s.texts) {
-        if (!inBody(t))
+        if (!inBody(t) || reckoningLine(t.text))
             continue;
         const Reach r = reachOf(t, t.height * 0.75);
         const auto ring = std::find_if(SudarshanRingEdges.begin(), SudarshanRingEdges.end(),
@@ -195,6 +204,48 @@ TEST_F(GridLayoutTest, EightBodiesInOneSign)
     EXPECT_EQ(full, 3) << "Capricorn's fourth line in each ring";
 }
 
+// The conjunction of 05-02-1962 07:00 at Mumbai: eight bodies in the sign
+// of the top sector of every ring, where the sector narrows towards the hub.
+// Its four lines keep a clear blank from the spokes and rings, and stacked
+// lines of one sector keep clear of each other, in Hindi with their vowel
+// signs above and below.
+TEST_F(GridLayoutTest, ACrowdedSectorKeepsClearOfItsSpokesAndItsLines)
+{
+    // A gap that shows at the preview's resolution and on paper, twips.
+    constexpr double FromARule = 30;
+    constexpr double BetweenLines = 10;
+    const BirthRecord mumbai = MovedTo(tarvik::testing::DelhiBirth(5, 2, 1962, 7, 0), 18, 58, "N", 72, 50, "E", 82.5);
+    for (bool hindi : {false, true}) {
+        SCOPED_TRACE(hindi ? "hi" : "en");
+        prepare(mumbai, hindi, 0);
+        LayoutSurface s;
+        ASSERT_TRUE(PrintPage(s, "Sudarshan", false));
+        std::vector<const LaidText*> sector;
+        for (const LaidText& t : s.laid) {
+            if (t.picturesBefore == 0 || t.shaped.Empty())
+                continue;   // the header, before the wheel
+            double nearest = 1e18;
+            for (const Rule& r : s.rules)
+                if (r.source == "sudarshan-wheel")
+                    nearest = std::min(nearest, RuleDistance(r, t.shaped) - r.halfPen);
+            EXPECT_GE(nearest, FromARule) << "\"" << t.text << "\"";
+            sector.push_back(&t);
+        }
+        // The lines of a sector: drawn one after the other, centred alike.
+        int stacked = 0;
+        for (std::size_t i = 1; i < sector.size(); ++i) {
+            const LaidText& above = *sector[i - 1];
+            const LaidText& below = *sector[i];
+            if (below.y <= above.y || std::abs(below.x + below.width / 2 - above.x - above.width / 2) > 2)
+                continue;
+            ++stacked;
+            EXPECT_GE(below.shaped.top - above.shaped.bottom, BetweenLines)
+                << "\"" << above.text << "\" and \"" << below.text << "\"";
+        }
+        EXPECT_GE(stacked, 9) << "three lines under the first of the crowded sector in each ring";
+    }
+}
+
 // The Tara chakra is one table in one size: where a name (Uttara Phalguni
 // in Hindi) would run into the next column, the whole table is set smaller,
 // its captions with it.
@@ -214,8 +265,8 @@ TEST_F(GridLayoutTest, TaraChakraIsSetInOneSize)
         std::set<double> sizes;
         int cells = 0;
         for (std::size_t i = heading + 1; i < texts.size(); ++i) {
-            if (texts[i].y >= Config().FooterTop * 1440)
-                continue;   // the owner's lines
+            if (texts[i].y >= Config().FooterTop * 1440 || reckoningLine(texts[i].text))
+                continue;   // the owner's lines, the nodes and the ayanamsa
             sizes.insert(texts[i].font.Size);
             ++cells;
         }
@@ -239,7 +290,7 @@ TEST_F(GridLayoutTest, GridTablesAreSetInOneSize)
                 std::map<long, std::set<double>> columns;   // sizes by x
                 for (const RecordedText& t : surface.Texts())
                     if (!t.font.Underline && !t.font.Bold && t.y > Config().TopMarginTwips &&
-                        t.y < Config().FooterTop * 1440)
+                        t.y < Config().FooterTop * 1440 && !reckoningLine(t.text))
                         columns[std::lround(t.x)].insert(t.font.Size);
                 EXPECT_GT(columns.size(), 8u);
                 for (const auto& [x, sizes] : columns)

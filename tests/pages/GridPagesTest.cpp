@@ -76,8 +76,8 @@ TEST_F(GridPageTest, CellsSetSmallerToKeepOutOfTheNextColumn)
     struct Case { const char* text; double width; double size; };
     const Case cases[] = {
         {"ABCDE", 1000, 10},          // 500 wide: fits
-        {"ABCDE", 560, 10},           // exactly the room left by the 60-twip gap
-        {"ABCDEFGHIJ", 860, 8},       // 1000 wide into 800: eight tenths
+        {"ABCDE", 650, 10},           // exactly the room left by a blank and a half (150)
+        {"ABCDEFGHIJ", 950, 8},       // 1000 wide into 800: eight tenths
         {"ABCDEFGHIJKLMNOPQRST", 560, 7},   // would need a quarter: seven tenths at the least
     };
     for (const Case& c : cases) {
@@ -427,7 +427,7 @@ TEST_F(GridPageTest, SudarshanRingsCountFromLagnaMoonAndSun)
     for (int t = 1; t <= 10; ++t)
         Chart().ShodashVargaSigns[1][t] = signs[t];
     surface.CurrentY = Top;
-    PrintSudarshanChakra(surface);
+    PrintSudarshanChakra(surface, OutputRun().Choices());
 
     ASSERT_EQ(surface.Pictures().size(), 1u);
     EXPECT_EQ(surface.Pictures()[0].name, SudarshanWheel().Name());

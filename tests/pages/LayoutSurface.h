@@ -1,11 +1,12 @@
 #pragma once
 
-// The measuring surface (MeasuredSurface.h) that also keeps,
-// for every text, the box its glyphs cover on the page (the ink, from the
-// highest accent to the lowest descender), and every rule a page draws: its
-// own lines and the strokes of the drawings it paints (chart frames, the
-// Sudarshan wheel, the default border), each with its pen's width. The
-// layout tests check these boxes against each other and against the rules.
+// The measuring surface (MeasuredSurface.h) that also keeps, for every
+// text, the box its glyphs cover on the page (the ink, from the highest
+// accent to the lowest descender, and the box of the shaped text with its
+// vowel signs), and every rule a page draws: its own lines and the strokes
+// of the drawings it paints (chart frames, the Sudarshan wheel, the default
+// border), each with its pen's width. The layout tests check these boxes
+// against each other and against the rules.
 // Needs the Qt application of QtTestEnvironment.h.
 
 #include "MeasuredSurface.h"
@@ -13,8 +14,11 @@
 #include "pages/PainterSurface.h"
 
 #include <QFontMetricsF>
+#include <QPainterPath>
 #include <QString>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 #include <memory>
 #include <string>
@@ -32,7 +36,10 @@ struct LaidText {
     std::string text;
     double x = 0, y = 0;          // top-left corner of the line
     double width = 0, height = 0; // advance and line height
-    InkBox ink;
+    InkBox ink;                   // the glyphs' tight box
+    // The box of the shaped text, Devanagari's vowel signs above and below
+    // the letters included, which the tight box leaves out.
+    InkBox shaped;
     TextFont font;
     double blank = 0;             // the width of a blank in its font
     std::size_t picturesBefore = 0;   // pictures painted before it on the page
@@ -50,6 +57,25 @@ struct PaintedDrawing {
     std::size_t firstText;    // index of the first text drawn after it
 };
 
+// The distance between a rule's centre line and a box (0 when they meet).
+inline double RuleDistance(const Rule& r, const InkBox& b)
+{
+    const auto clamp = [](double v, double lo, double hi) { return std::max(lo, std::min(v, hi)); };
+    // Sample the segment finely enough for the small boxes of a page.
+    const double length = std::hypot(r.x2 - r.x1, r.y2 - r.y1);
+    const int steps = std::max(1, static_cast<int>(length / 4));
+    double best = 1e18;
+    for (int i = 0; i <= steps; ++i) {
+        const double t = static_cast<double>(i) / steps;
+        const double x = r.x1 + t * (r.x2 - r.x1), y = r.y1 + t * (r.y2 - r.y1);
+        const double dx = x - clamp(x, b.left, b.right), dy = y - clamp(y, b.top, b.bottom);
+        best = std::min(best, std::hypot(dx, dy));
+        if (best == 0)
+            break;
+    }
+    return best;
+}
+
 class LayoutSurface : public MeasuredSurface {
 public:
     std::vector<LaidText> laid;
@@ -63,6 +89,13 @@ protected:
         const Metrics& m = metrics();
         const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
         const QRectF r = m.metrics.tightBoundingRect(s);
+        // The outline of the shaped text (the underline is the font's rule,
+        // not its glyphs' ink).
+        QFont glyphs = PainterSurface::QtFont(Font);
+        glyphs.setUnderline(false);
+        QPainterPath path;
+        path.addText(0, 0, glyphs, s);
+        const QRectF shaped = path.boundingRect();
         LaidText t;
         t.text = std::string(text);
         t.x = x;
@@ -71,6 +104,9 @@ protected:
         t.height = LineHeight();
         if (!r.isEmpty())
             t.ink = {x + r.left(), y + m.ascent + r.top(), x + r.right(), y + m.ascent + r.bottom()};
+        if (!shaped.isEmpty())
+            t.shaped = {x + shaped.left(), y + m.ascent + shaped.top(), x + shaped.right(),
+                        y + m.ascent + shaped.bottom()};
         t.font = Font;
         t.blank = TextWidth(" ");
         t.picturesBefore = drawings.size();

@@ -152,24 +152,22 @@ TEST_F(PositionTexts, EnglishCutsHindiKeepsWhole)
     EXPECT_EQ(EnglishCut("वृश्चिक", 4, OutputRun().Choices()), "वृश्चिक");
 }
 
-TEST_F(PositionTexts, CellsTooWideShortenTheirLeadingWords)
+// Where even the smallest size is too wide (a long name typed), the leading
+// words are cut to their initials.
+TEST_F(PositionTexts, InitialsOfTheLeadingWords)
 {
-    ApplyDisplayConventions(false);
     struct Case {
         const char* text;
-        const char* fitted;
+        const char* initials;
     } cases[] = {
-        {"26 Uttara Bhadrapada", "26 U. Bhadrapada"},
+        {"Ramachandra Venkatesh Kulkarni", "R. V. Kulkarni"},
         {"Purva Phalguni-3", "P. Phalguni-3"},
-        {"27 Revati", "27 Revati"},          // nothing to shorten
+        {"27 Revati", "27 Revati"},          // numerals stand whole
         {"26 पूर्वा भाद्रपद", "26 पू. भाद्रपद"},  // the initial keeps its vowel sign
         {"उत्तराषाढ़ा", "उत्तराषाढ़ा"},
     };
-    for (const Case& c : cases) {
-        // The recording surface gives 90 twips a character at 9 points.
-        EXPECT_EQ(FitCell(surface, c.text, 90.0 * 10), c.fitted) << c.text;
-        EXPECT_EQ(FitCell(surface, c.text, 90.0 * 30), c.text) << c.text << " fits";
-    }
+    for (const Case& c : cases)
+        EXPECT_EQ(InitialsOfLeadingWords(c.text), c.initials) << c.text;
 }
 
 using PlanetTable = PositionTableTest;
@@ -402,17 +400,23 @@ TEST_F(PlanetTable, FollowsTheChoicesItIsGivenNotTheProgramState)
     EXPECT_EQ(surface.FindText("Rahu and Ketu: true nodes"), nullptr);
 }
 
-// A nakshatra too wide for its column in the narrow KP layout is shortened
-// rather than run into the pada.
+// A nakshatra too wide for its column in the narrow KP layout stands whole,
+// the column set smaller so that it keeps clear of the pada; every
+// nakshatra of the column in that one size.
 TEST_F(PlanetTable, LongNakshatraFitsItsColumn)
 {
     place(Moon, 336.5);
     PrintPlanetTable(surface, KPTable, false, OutputRun().Choices());
-    EXPECT_EQ(surface.FindText("26 Uttara Bhadrapada"), nullptr);
-    const RecordedText* nakshatra = surface.FindText("26 U. Bhadrapada");
+    const RecordedText* nakshatra = surface.FindText("26 Uttara Bhadrapada");
     ASSERT_NE(nakshatra, nullptr);
     const RecordedText* pada = surface.FindText(GetDictText("PAD"));
-    EXPECT_LT(nakshatra->x + surface.TextWidth("26 U. Bhadrapada"), pada->x);
+    EXPECT_LT(nakshatra->x + nakshatra->font.Size * RecordingSurface::WidthPerPoint * 20, pada->x);
+    EXPECT_LT(nakshatra->font.Size, OutputRun().BodyFontSize);
+    for (const RecordedText& t : surface.Texts()) {
+        if (t.x != nakshatra->x || t.y <= nakshatra->y - 13 * 250 || t.y == pada->y)
+            continue;
+        EXPECT_EQ(t.font.Size, nakshatra->font.Size) << t.text;
+    }
 }
 
 using CuspTable = PositionTableTest;
@@ -650,6 +654,64 @@ TEST_F(MatchNirayana, PageOfTenRowsAndFourCharts)
     // The girl's chalit is left in column 0, counted from her lagna rasi.
     EXPECT_EQ(c.SaptavargaSigns[1][0], 9);
     EXPECT_EQ(c.SaptavargaSigns[Mars][0], 9);
+}
+
+// A client handed one match page can tell whose chart is whose: each chart's
+// title names its person, the boy's on the left, the girl's on the right,
+// and so does each column group of the positions table; by the name as
+// typed, or as Boy and Girl where none was typed.
+TEST_F(MatchNirayana, EachChartAndColumnGroupNamesItsPerson)
+{
+    OutputRun().MatchMode = true;
+    Match().PartnerLongitudes = Chart().PlanetLongitudes;
+    Match().PartnerCusps = Chart().HouseCusps;
+    const struct {
+        const char* boy;
+        const char* girl;
+        std::string boyLabel, girlLabel;
+    } cases[] = {
+        {"Ramesh Kulkarni", "Asha Rao", "Ramesh Kulkarni", "Asha Rao"},
+        {"", "  ", GetDictText("_BOY"), GetDictText("_GIRL")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.boyLabel);
+        Native().Name = c.boy;
+        Partner().Name = c.girl;
+        for (const char* page : {"Nirayana", "Navamsa"}) {
+            SCOPED_TRACE(page);
+            surface = RecordingSurface();
+            ASSERT_TRUE(PrintPage(surface, page, false));
+            // The texts drawn just before each chart: its title, and the person.
+            std::size_t texts = 0, pictures = 0;
+            int charts = 0;
+            for (RecordingSurface::Event e : surface.Events()) {
+                if (e == RecordingSurface::Event::Text)
+                    ++texts;
+                if (e != RecordingSurface::Event::Picture)
+                    continue;
+                const RecordedPicture& chart = surface.Pictures()[pictures++];
+                ASSERT_GE(texts, 2u);
+                const RecordedText& person = surface.Texts()[texts - 1];
+                const bool left = chart.x < OutputRun().PageWidth / 2.0;
+                EXPECT_EQ(person.text, left ? c.boyLabel : c.girlLabel);
+                EXPECT_EQ(person.y, surface.Texts()[texts - 2].y) << "on the title's line";
+                ++charts;
+            }
+            EXPECT_EQ(charts, std::string(page) == "Nirayana" ? 4 : 6);
+        }
+        // Over the table's two groups of columns, the boy's and the girl's.
+        surface = RecordingSurface();
+        ASSERT_TRUE(PrintPage(surface, "Nirayana", false));
+        const RecordedText* boy = surface.FindText(c.boyLabel);
+        const RecordedText* girl = surface.FindText(c.girlLabel);
+        const RecordedText* planet = surface.FindText(GetDictText("PLANET"));
+        ASSERT_TRUE(boy && girl && planet);
+        EXPECT_EQ(boy->x, TableLeft() + 800);
+        EXPECT_EQ(girl->x, TableLeft() + 5000);
+        EXPECT_LT(boy->y, planet->y);
+        EXPECT_EQ(girl->y, boy->y);
+    }
+    EXPECT_TRUE(collector.messages.empty()) << collector.messages.front();
 }
 
 } // namespace

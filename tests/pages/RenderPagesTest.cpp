@@ -3,7 +3,9 @@
 
 #include "RenderOptions.h"
 
+#include "calc/Chart.h"
 #include "core/Version.h"
+#include "readings/Aspects.h"
 #include "shell/FailingWrites.h"
 
 #include <QDir>
@@ -15,6 +17,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <tuple>
 
 using namespace tarvik;
 using namespace tarvik::renderpages;
@@ -103,6 +106,37 @@ TEST(RenderOptionsTest, ReadsTheRunAndBothPersons)
     EXPECT_EQ(r.girl->Year, 1983);
     EXPECT_EQ(r.girl->LatDeg, 19);
     EXPECT_EQ(r.outDir, "x");
+    // Without typed texts, the pages name the persons by their roles.
+    EXPECT_FALSE(r.nativeTyped.name || r.nativeTyped.place || r.girlTyped.name);
+    EXPECT_EQ(r.father, "");
+}
+
+// The texts a user types: names, places and countries of both persons and
+// the native's family, as given, blanks and all.
+TEST(RenderOptionsTest, ReadsTheTypedTexts)
+{
+    const RenderOptions o = ParseRenderOptions(with(with(Birth, GirlBirth),
+        {"--name", "Ramachandra Venkatesh Kulkarni", "--girl-name=Lakshmi Subramaniam", "--place", "Pune",
+         "--country", "India", "--girl-place", "Visakhapatnam", "--girl-country", "India",
+         "--father", "Venkatesh Kulkarni", "--mother", "Saraswati", "--grandfather", "Narayan",
+         "--gotra", "Bharadwaja", "--all", "--out", "x"}));
+    ASSERT_EQ(o.error, "");
+    ASSERT_TRUE(o.request);
+    const RenderRequest& r = *o.request;
+    EXPECT_EQ(r.nativeTyped.name, "Ramachandra Venkatesh Kulkarni");
+    EXPECT_EQ(r.nativeTyped.place, "Pune");
+    EXPECT_EQ(r.nativeTyped.country, "India");
+    EXPECT_EQ(r.girlTyped.name, "Lakshmi Subramaniam");
+    EXPECT_EQ(r.girlTyped.place, "Visakhapatnam");
+    EXPECT_EQ(r.girlTyped.country, "India");
+    EXPECT_EQ(std::tie(r.father, r.mother, r.grandfather, r.gotra),
+              std::make_tuple("Venkatesh Kulkarni", "Saraswati", "Narayan", "Bharadwaja"));
+    ASSERT_TRUE(r.girl);
+    EXPECT_EQ(r.girl->Year, 1983);
+    // An empty name is a name typed as empty.
+    const RenderOptions empty = ParseRenderOptions(with(Birth, {"--name", "", "--all", "--out", "x"}));
+    ASSERT_TRUE(empty.request);
+    EXPECT_EQ(empty.request->nativeTyped.name, "");
 }
 
 TEST(RenderOptionsTest, RefusesWhatItCannotDraw)
@@ -126,6 +160,10 @@ TEST(RenderOptionsTest, RefusesWhatItCannotDraw)
         {with(Birth, {"--all=yes", "--out", "x"}), "--all takes no value"},
         {with(Birth, {"--all", "--out", "x", "--format", "gif"}), "invalid --format 'gif'"},
         {with(Birth, {"--all", "--out", "x", "--format", "pdf", "--format", "png"}), "--format given twice"},
+        {with(Birth, {"--all", "--out", "x", "--girl-name", "Asha"}), "the girl's texts are given without"},
+        {with(Birth, {"--all", "--out", "x", "--name", "A", "--name", "B"}), "--name given twice"},
+        {with(with(Birth, GirlBirth), {"--all", "--out", "x", "--girl-father", "A"}), "unknown option '--girl-father'"},
+        {with(Birth, {"--all", "--out", "x", "--name"}), "missing value after --name"},
     };
     for (const Case& c : cases) {
         const RenderOptions o = ParseRenderOptions(c.args);
@@ -191,9 +229,16 @@ TEST_P(AllPagesInBothLanguagesAndStyles, DrawsEveryPage)
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out.find("Not Found:"), std::string::npos) << run.out;
     EXPECT_TRUE(QDir(out.path()).entryList({"*.png"}, QDir::Files).isEmpty());
-    // One sheet for each page of the list, each with its texts.
+    // One sheet for each page of the run's list (the aspect pages as many
+    // as the chart fills), each with its texts.
+    const RenderOptions options = ParseRenderOptions(with(Birth, {"--all", "--out", "x"}));
+    ASSERT_TRUE(options.request);
+    const chartdump::DumpRequest& native = options.request->native;
+    const int aspectPages =
+        c.match ? UsualAspectPages
+                : AspectPageCount(ChartOf(ChartInputOf(native.birth, native.ayanamsaChoice, native.trueNode)));
     const QStringList pages = pdfPageTexts(QDir(out.path()).filePath("pages.pdf"));
-    EXPECT_EQ(pages.size(), static_cast<qsizetype>(PreviewCatalogue(c.match).size()));
+    EXPECT_EQ(pages.size(), static_cast<qsizetype>(PreviewCatalogue(c.match, aspectPages).size()));
     for (qsizetype i = 0; i < pages.size(); ++i)
         EXPECT_FALSE(pages[i].trimmed().isEmpty()) << "page " << i + 1 << " has no text";
 }

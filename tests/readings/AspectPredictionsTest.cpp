@@ -5,6 +5,7 @@
 #include "calc/CalcFixture.h"
 #include "calc/Chart.h"
 #include "readings/AspectPredictions.h"
+#include "registry/PageCatalogue.h"
 
 #include <algorithm>
 #include <cctype>
@@ -259,26 +260,47 @@ TEST_F(AspectPages, BuilderNamesTheBodiesAndTheAspect)
     EXPECT_EQ(again[mema].heading, "_BUDHA  _MANGAL");
 }
 
-// A chart with 35 aspects (Delhi, 08-05-1941 08:07) fills five pages: the
-// fifth shows entries 29 to 35, none is left out; an ordinary chart keeps
-// the four pages.
-TEST_F(AspectPages, MoreThanTwentyEightAspectsGoOnToAFifthPage)
+// The aspect pages are as many as the chart's aspects fill, seven to a
+// page: a chart with 35 aspects (Delhi, 08-05-1941 08:07) fills five, and
+// the fifth shows entries 29 to 35; one of 22 fills four; a chart of 21 or
+// fewer fills three, and no fourth page is listed to be printed with its
+// heading alone.
+TEST_F(AspectPages, AsManyPagesAsTheAspectsFill)
 {
-    Native() = DelhiBirth(8, 5, 1941, 8, 7);
-    CalcChart(OutputRun().Choices());
-    const std::vector<AspectEntry> entries = CollectAspectPredictions();
-    ASSERT_EQ(entries.size(), 35u);
-    EXPECT_EQ(AspectPageCount(), 5);
-    surface.ClearLog();
-    BuildAspectPredictions(surface, Chart(), 5);
-    for (std::size_t i = 28; i < entries.size(); ++i)
-        EXPECT_NE(surface.FindText(entries[i].heading), nullptr) << i;
-    EXPECT_EQ(surface.FindText(entries[27].heading), nullptr);
-
-    Native() = DelhiBirth(15, 8, 1980, 10, 30);
-    CalcChart(OutputRun().Choices());
-    ASSERT_LE(CollectAspectPredictions().size(), 28u);
-    EXPECT_EQ(AspectPageCount(), 4);
+    const struct {
+        BirthRecord birth;
+        std::size_t entries;
+    } charts[] = {
+        {DelhiBirth(8, 5, 1941, 8, 7), 35},
+        {DelhiBirth(15, 8, 1980, 10, 30), 19},
+        {DelhiBirth(7, 3, 2000, 16, 30), 20},
+        {DelhiBirth(5, 2, 1962, 7, 0), 17},
+        {DelhiBirth(20, 4, 1920, 12, 0), 22},
+    };
+    for (const auto& c : charts) {
+        SCOPED_TRACE(std::to_string(c.birth.Day) + "-" + std::to_string(c.birth.Month) + "-" +
+                     std::to_string(c.birth.Year));
+        Native() = c.birth;
+        CalcChart(OutputRun().Choices());
+        const std::vector<AspectEntry> entries = CollectAspectPredictions();
+        ASSERT_EQ(entries.size(), c.entries);
+        const int pages = AspectPageCount();
+        EXPECT_EQ(pages, static_cast<int>((c.entries + 6) / 7));
+        // The last page shows the last entries, and nothing is left for another.
+        surface.ClearLog();
+        BuildAspectPredictions(surface, Chart(), pages);
+        for (std::size_t i = 7 * (pages - 1); i < entries.size(); ++i)
+            EXPECT_NE(surface.FindText(entries[i].heading), nullptr) << i;
+        EXPECT_EQ(surface.FindText(entries[7 * (pages - 1) - 1].heading), nullptr);
+        // The lists offer those pages, the print run's group those pages too.
+        std::vector<std::string> listed;
+        for (const CatalogueRow& row : PageCatalogue(false, OutputKind::Preview, pages))
+            if (row.key.rfind("AspPage", 0) == 0)
+                listed.push_back(row.key);
+        EXPECT_EQ(listed, GroupPages("AspPage", pages));
+        ASSERT_EQ(listed.size(), static_cast<std::size_t>(pages));
+        EXPECT_EQ(listed.back(), "AspPage" + std::to_string(pages));
+    }
 }
 
 } // namespace

@@ -125,10 +125,16 @@ TEST_F(DashaLayout, PagesKeepInsideTheFrameAndApart)
 
 // The Yogini antar table in one size: where a long name (Bhadrika) would
 // not keep clear of its date, every name of the page is set smaller with
-// it, and every block's heading in the size of the others.
+// it, and so is every date on the names' rows, so that a row reads in one
+// size; every block's heading is in the size of the others and stands
+// clear of the next block's heading by three blanks, well more than the one
+// between its own two names.
 TEST_F(DashaLayout, YoginiAntarNamesShareOneSize)
 {
+    // Between two blocks' headings, blanks of their font.
+    constexpr double HeadingBlanks = 3;
     for (bool hindi : {false, true}) {
+        SCOPED_TRACE(hindi ? "hi" : "en");
         Native() = tarvik::testing::DelhiBirth(15, 8, 1980, 10, 30);
         CalcChart(OutputRun().Choices());
         ApplyDisplayConventions(hindi);
@@ -137,17 +143,36 @@ TEST_F(DashaLayout, YoginiAntarNamesShareOneSize)
         ASSERT_TRUE(PrintPage(surface, "Yogini Antar", false));
         std::map<bool, std::set<double>> sizes;   // by boldness
         std::map<bool, int> names;
-        for (const RecordedText& t : surface.Texts()) {
+        std::set<double> rowSizes;                // the names and the dates beside them
+        std::vector<const DrawnText*> headings;
+        for (const DrawnText& t : surface.texts) {
+            const RecordedText& r = surface.Texts()[&t - surface.texts.data()];
             const bool body = t.y > Config().TopMarginTwips && t.y < Config().FooterTop * 1440;
-            if (!body || t.font.Underline || t.text.find_first_of("0123456789") != std::string::npos)
+            if (!body || r.font.Underline)
                 continue;
-            sizes[t.font.Bold].insert(t.font.Size);
-            ++names[t.font.Bold];
+            const bool date = t.text.find_first_of("0123456789") != std::string::npos;
+            if (!r.font.Bold)
+                rowSizes.insert(r.font.Size);
+            if (date)
+                continue;
+            sizes[r.font.Bold].insert(r.font.Size);
+            ++names[r.font.Bold];
+            if (r.font.Bold)
+                headings.push_back(&t);
         }
-        EXPECT_EQ(names[false], 32 * 8) << hindi;
-        EXPECT_EQ(names[true], 32) << hindi;
-        EXPECT_EQ(sizes[false].size(), 1u) << (hindi ? "hi" : "en") << ": the names in more than one size";
-        EXPECT_EQ(sizes[true].size(), 1u) << (hindi ? "hi" : "en") << ": the headings in more than one size";
+        EXPECT_EQ(names[false], 32 * 8);
+        EXPECT_EQ(names[true], 32);
+        EXPECT_EQ(sizes[false].size(), 1u) << "the names in more than one size";
+        EXPECT_EQ(sizes[true].size(), 1u) << "the headings in more than one size";
+        EXPECT_EQ(rowSizes.size(), 1u) << "names and their dates in more than one size";
+        for (std::size_t i = 1; i < headings.size(); ++i) {
+            const DrawnText& a = *headings[i - 1];
+            const DrawnText& b = *headings[i];
+            if (b.y != a.y)
+                continue;
+            const double blank = surface.WidthIn(surface.Texts()[&a - surface.texts.data()].font, " ");
+            EXPECT_GE(b.x - (a.x + a.width), HeadingBlanks * blank) << "\"" << a.text << "\" and \"" << b.text << "\"";
+        }
     }
 }
 

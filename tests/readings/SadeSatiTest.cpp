@@ -98,8 +98,8 @@ TEST(SadeSatiPeriods, EveryMoonSignFromTheSignBeforeToTheSecondAfter)
 TEST(SadeSatiPeriods, DateText)
 {
     ResetProgramState();
-    EXPECT_EQ(IngressDateText(DayNumber(24, 1, 2020), OutputRun().Choices()), "24/01/2020");
-    EXPECT_EQ(IngressDateText(DayNumber(5, 11, 1899), OutputRun().Choices()), "05/11/1899");
+    EXPECT_EQ(IngressDateText(DayNumber(24, 1, 2020), OutputRun().Choices()), "24-01-2020");
+    EXPECT_EQ(IngressDateText(DayNumber(5, 11, 1899), OutputRun().Choices()), "05-11-1899");
 }
 
 class SaturnTable : public OpenDeliveredDatabases {};
@@ -172,7 +172,7 @@ protected:
         RecordingSurface surface;
         EXPECT_TRUE(PrintPage(surface, "Sade1", false));
         EXPECT_TRUE(collector.messages.empty());
-        static const std::regex period(R"(\d\d/\d\d/\d{4} - \d\d/\d\d/\d{4})");
+        static const std::regex period(R"(\d\d-\d\d-\d{4} (to|से) \d\d-\d\d-\d{4})");
         std::vector<std::string> lines;
         for (const RecordedText& t : surface.Texts())
             if (std::regex_search(t.text, period))
@@ -187,7 +187,7 @@ TEST_F(SadeSatiPage, PeriodsAfterBirthFromTheMoonSign)
     // but Saturn steps back into Pisces and enters Aries for good in 2028.
     std::vector<std::string> lines = periodLines(310, 1, 1, 2000, false);
     ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines[0], "From 24/01/2020 - 23/02/2028");
+    EXPECT_EQ(lines[0], "From 24-01-2020 to 23-02-2028");
     EXPECT_LE(lines.size(), 6u);
 
     // Moon in Capricorn, born in March 2017 after Saturn's entry into
@@ -195,13 +195,13 @@ TEST_F(SadeSatiPage, PeriodsAfterBirthFromTheMoonSign)
     // that October opens no period of its own.
     lines = periodLines(280, 1, 3, 2017, false);
     ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ(lines[0].substr(0, 16), "From 26/01/2017 ");
-    EXPECT_EQ(lines[1], "From 07/12/2046 - 05/02/2055");
+    EXPECT_EQ(lines[0].substr(0, 16), "From 26-01-2017 ");
+    EXPECT_EQ(lines[1], "From 07-12-2046 to 05-02-2055");
 
-    // The same in Hindi, without the word.
+    // The same in Hindi, in its own words.
     lines = periodLines(310, 1, 1, 2000, true);
     ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines[0], "24/01/2020 - 23/02/2028");
+    EXPECT_EQ(lines[0], "24-01-2020 से 23-02-2028 तक");
 }
 
 TEST_F(SadeSatiPage, BirthsAtBothEndsOfTheAcceptedYears)
@@ -213,12 +213,12 @@ TEST_F(SadeSatiPage, BirthsAtBothEndsOfTheAcceptedYears)
     // in 1811 and Pisces for good in 1819.
     std::vector<std::string> lines = periodLines(280, 1, 1, 1800, false);
     ASSERT_EQ(lines.size(), 6u);
-    EXPECT_EQ(lines[0], "From 09/01/1811 - 15/03/1819");
+    EXPECT_EQ(lines[0], "From 09-01-1811 to 15-03-1819");
     // Born on 31 December 2199, Moon in Leo: Cancer in 2210, Libra in 2218,
     // and three passages more before the table ends.
     lines = periodLines(130, 31, 12, 2199, false);
     ASSERT_GE(lines.size(), 4u);
-    EXPECT_EQ(lines[0], "From 01/10/2210 - 26/08/2218");
+    EXPECT_EQ(lines[0], "From 01-10-2210 to 26-08-2218");
 }
 
 // Born on 02-04-1821 at Jaipur with Saturn in the Moon's sign (Pisces):
@@ -236,7 +236,7 @@ TEST_F(SadeSatiPage, ThePassageRunningAtBirthFirst)
         RecordingSurface surface;
         ASSERT_TRUE(PrintPage(surface, "Sade1", false));
         EXPECT_TRUE(collector.messages.empty());
-        static const std::regex period(R"(\d\d/\d\d/\d{4} - \d\d/\d\d/\d{4})");
+        static const std::regex period(R"(\d\d-\d\d-\d{4} (to|से) \d\d-\d\d-\d{4})");
         std::vector<std::string> starts;
         for (const RecordedText& t : surface.Texts()) {
             std::smatch m;
@@ -244,8 +244,8 @@ TEST_F(SadeSatiPage, ThePassageRunningAtBirthFirst)
                 starts.push_back(m.str().substr(0, 10));
         }
         ASSERT_GE(starts.size(), 2u);
-        EXPECT_EQ(starts[0], "04/04/1816");
-        EXPECT_EQ(starts[1], "13/02/1846");
+        EXPECT_EQ(starts[0], "04-04-1816");
+        EXPECT_EQ(starts[1], "13-02-1846");
     }
 }
 

@@ -50,7 +50,7 @@ TEST_F(VimshottariPages, MahadashasFromBirth)
     Chart().PlanetLongitudes[Moon] = 0;
     draw(true);
     EXPECT_TRUE(collector.messages.empty());
-    EXPECT_NE(surface.FindText("VVIMSOTTARI VMAHAVDASHA VA VANTAR VDASHA"), nullptr);
+    EXPECT_NE(surface.FindText("VVIMSOTTARI VMAHADASHA VA VANTAR VDASHA"), nullptr);
     const RecordedText& balance = find("BHOGYA : _KETU 7 YEARS 0 _MONTH 0 DAYS");
     EXPECT_EQ(balance.x, Config().LeftMarginTwips);
 
@@ -240,11 +240,11 @@ TEST_F(VimshottariPages, FamiliesByTheirStartLongitude)
         const char* pratyantar;
         const char* sookshma;
     } families[] = {
-        {{}, "VVIMSOTTARI VMAHAVDASHA VA VANTAR VDASHA", "VVIMSOTTARI VPRATYANTAR VDASHA 3",
+        {{}, "VVIMSOTTARI VMAHADASHA VA VANTAR VDASHA", "VVIMSOTTARI VPRATYANTAR VDASHA 3",
          "VVIMSOTTARI VSOOKSHAM VDASHA 7"},
-        {{.fromSun = true}, "VAADITYA VMAHAVDASHA VA VANTAR VDASHA",
+        {{.fromSun = true}, "VAADITYA VMAHADASHA VA VANTAR VDASHA",
          "VAADITYA VPRATYANTAR VDASHA 3", "VAADITYA VSOOKSHAM VDASHA 7"},
-        {{.fromAscendant = true}, "VSPS VLAGNAM VMAHAVDASHA VA VANTAR VDASHA",
+        {{.fromAscendant = true}, "VSPS VLAGNAM VMAHADASHA VA VANTAR VDASHA",
          "VSPS VLAGNAM VPRATYANTAR VDASHA 3", "VSPS VLAGNAM VSOOKSHAM VDASHA 7"},
     };
     const auto bodyOf = [&](const std::string& heading) {

@@ -245,4 +245,69 @@ TEST_F(KeyedTexts, EveryNameTableKeyHasBothTexts)
     EXPECT_TRUE(collector.messages.empty()) << collector.messages.front();
 }
 
+// The nakshatras by their whole names, as almanacs print them, in both
+// languages: a table shows every one whole.
+TEST_F(KeyedTexts, NakshatrasByTheirWholeNames)
+{
+    const char* const english[28] = {
+        "", "Ashvini", "Bharani", "Krittika", "Rohini", "Mrigashira", "Ardra", "Punarvasu",
+        "Pushya", "Ashlesha", "Magha", "Purva Phalguni", "Uttara Phalguni", "Hasta", "Chitra",
+        "Swati", "Vishakha", "Anuradha", "Jyeshtha", "Moola", "Purva Ashadha", "Uttara Ashadha",
+        "Shravana", "Dhanishtha", "Shatabhisha", "Purva Bhadrapada", "Uttara Bhadrapada", "Revati"};
+    CollectingReporter collector;
+    ScopedReporter scope(collector);
+    for (int n = 1; n <= 27; ++n) {
+        OutputRun().LanguageHindi = false;
+        EXPECT_EQ(GetDictText(NakshatraKeys(n)), english[n]) << n;
+    }
+    OutputRun().LanguageHindi = true;
+    EXPECT_EQ(GetDictText(NakshatraKeys(5)), "मृगशिरा");
+    EXPECT_TRUE(collector.messages.empty());
+}
+
+// The avakahada varga of a name is the consonant group of its first
+// letter: a pada's syllable (its Hindi text, whose first letter is the
+// letter itself) falls in the group of the varga the pada is given.
+TEST_F(KeyedTexts, EveryNameSyllableFallsInItsVarga)
+{
+    // The eight groups of the alphabet by their first and last letter, with
+    // the varga named after each: the vowels, the five groups of stops from
+    // the throat to the lips, the semivowels and the sibilants.
+    const struct {
+        char32_t first, last;
+        Key varga;
+    } groups[] = {
+        {U'\u0905', U'\u0914', "_GARUD"},   // a .. au
+        {U'\u0915', U'\u0919', "_MARJAR"},  // ka .. nga
+        {U'\u091A', U'\u091E', "_SINGH"},   // cha .. nya
+        {U'\u091F', U'\u0923', "_SWAN"},    // Ta .. Na
+        {U'\u0924', U'\u0928', "_SARP"},    // ta .. na
+        {U'\u092A', U'\u092E', "_UUDAR"},   // pa .. ma
+        {U'\u092F', U'\u0935', "_HIRAN"},   // ya, ra, la, va
+        {U'\u0936', U'\u0939', "_MENDHA"},  // sha .. ha
+    };
+    // The first code point of a UTF-8 text in the Devanagari block.
+    const auto firstLetter = [](const std::string& s) -> char32_t {
+        if (s.size() < 3)
+            return 0;
+        return ((static_cast<unsigned char>(s[0]) & 0x0F) << 12) |
+               ((static_cast<unsigned char>(s[1]) & 0x3F) << 6) | (static_cast<unsigned char>(s[2]) & 0x3F);
+    };
+    CollectingReporter collector;
+    ScopedReporter scope(collector);
+    OutputRun().LanguageHindi = true;
+    for (int n = 1; n <= 27; ++n) {
+        for (int p = 1; p <= 4; ++p) {
+            const std::string syllable = GetDictText("RL" + std::to_string(n) + std::to_string(p));
+            const char32_t letter = firstLetter(syllable);
+            Key group;
+            for (const auto& g : groups)
+                if (letter >= g.first && letter <= g.last)
+                    group = g.varga;
+            EXPECT_EQ(NameVargaKeys(n, p), group) << "nakshatra " << n << " pada " << p << " " << syllable;
+        }
+    }
+    EXPECT_TRUE(collector.messages.empty());
+}
+
 } // namespace

@@ -34,7 +34,7 @@ TEST(PageCatalogueTest, RowsOfEachModeAndRun)
     } cases[] = {
         {"horoscope preview", false, OutputKind::Preview, 68,
          {{0, {"Basic Details", "Basic"}},
-          {1, {"Nirayana Longitudes and Lagna/Rasi/Asc Tarvik, Moon/Chandra Tarvik, Navamsa Tarvik, Bhav Chalit",
+          {1, {"Nirayana Longitudes and Lagna/Rasi/Asc Kundali, Moon/Chandra Kundali, Navamsa Kundali, Bhav Chalit",
                "Nirayana"}},
           {16, {"Ashtakvarga", "Ashtakvarga"}},
           {17, {"Vimsottari Mahadasa & Antar Dasa", "VimsAntar"}},
@@ -64,8 +64,8 @@ TEST(PageCatalogueTest, RowsOfEachModeAndRun)
           {57, {"Other Dasha - Aaditya Pratyantar Dasha Page 09", "AadityaPratya9"}}}},
         {"match preview", true, OutputKind::Preview, 5,
          {{0, {"Basic Details", "Basic"}},
-          {1, {"Nirayana Longitudes and Lagna Tarvik, Bhava Chalit", "Nirayana"}},
-          {2, {"Chalit, Chandra Tarvik, Navamsa", "Navamsa"}},
+          {1, {"Nirayana Longitudes and Lagna Kundali, Bhava Chalit", "Nirayana"}},
+          {2, {"Chalit, Chandra Kundali, Navamsa", "Navamsa"}},
           {3, {"Interpretation of Ashta Kootas", "Interpret"}},
           {4, {"Result", "Result"}}}},
     };
@@ -103,7 +103,7 @@ TEST(PageCatalogueTest, APrintRunsGroupsStandForThePreviewsPages)
 
     // Expanding every print row gives the preview's list, page for page,
     // with as many aspect pages as the chart fills.
-    for (int aspectPages : {AspectPagesAtLeast, 5, MostAspectPages}) {
+    for (int aspectPages : {0, 3, UsualAspectPages, 5, MostAspectPages}) {
         std::vector<std::string> expanded;
         for (const CatalogueRow& row : PageCatalogue(false, OutputKind::Print, aspectPages))
             for (const std::string& page : GroupPages(row.key, aspectPages))
@@ -112,25 +112,30 @@ TEST(PageCatalogueTest, APrintRunsGroupsStandForThePreviewsPages)
     }
 }
 
-// A chart with more than 28 aspects lists its further aspect pages after
-// the fourth, titled as the others; counts outside four to seven are brought
-// into that range.
+// The aspect pages are listed as many as the chart fills, titled as the
+// others: fewer than four for a chart of few aspects, more for one of many;
+// counts outside none to seven are brought into that range.
 TEST(PageCatalogueTest, AspectPagesAsManyAsTheChartFills)
 {
     const struct {
         int asked;
         int listed;
-    } cases[] = {{5, 5}, {7, 7}, {4, 4}, {0, 4}, {9, 7}};
+    } cases[] = {{5, 5}, {7, 7}, {4, 4}, {3, 3}, {1, 1}, {0, 0}, {-2, 0}, {9, 7}};
     for (const auto& c : cases) {
         std::vector<CatalogueRow> aspects;
         for (const CatalogueRow& row : PageCatalogue(false, OutputKind::Preview, c.asked))
             if (row.key.rfind("AspPage", 0) == 0)
                 aspects.push_back(row);
         ASSERT_EQ(aspects.size(), static_cast<std::size_t>(c.listed)) << c.asked;
+        EXPECT_EQ(GroupPages("AspPage", c.asked).size(), static_cast<std::size_t>(c.listed));
+        if (c.listed == 0)
+            continue;
         EXPECT_EQ(aspects.back().key, "AspPage" + std::to_string(c.listed));
         EXPECT_EQ(aspects.back().title, "Interpretation of Aspects : Page " + std::to_string(c.listed));
-        EXPECT_EQ(GroupPages("AspPage", c.asked).size(), static_cast<std::size_t>(c.listed));
     }
+    // The print list keeps its group row, whatever it expands to.
+    const std::vector<std::string> groups = PageGroupKeys();
+    EXPECT_NE(std::find(groups.begin(), groups.end(), "AspPage"), groups.end());
     EXPECT_EQ(PageCatalogue(true, OutputKind::Preview, 7), PageCatalogue(true, OutputKind::Preview));
 }
 

@@ -10,14 +10,20 @@ namespace tarvik::renderpages {
 const char* const RenderUsage =
     "usage: renderpages --date DD-MM-YYYY --time HH:MM:SS --lat 28N39 --lon 77E13 --zone 82E30\n"
     "                   [--ayanamsa 0|1|2] [--node true|mean] [--war-time +HH:MM]\n"
+    "                   [--name TEXT] [--place TEXT] [--country TEXT]\n"
+    "                   [--father TEXT] [--mother TEXT] [--grandfather TEXT] [--gotra TEXT]\n"
     "                   [--girl-date ... --girl-time ... --girl-lat ... --girl-lon ...\n"
-    "                    --girl-zone ... [--girl-war-time ...]]\n"
+    "                    --girl-zone ... [--girl-war-time ...]\n"
+    "                    [--girl-name TEXT] [--girl-place TEXT] [--girl-country TEXT]]\n"
     "                   [--lang en|hi] [--style north|south] [--format pdf|png|both]\n"
     "                   (--pages KEY,KEY,... | --all) --out DIR\n"
     "       renderpages --help | --version\n"
     "Draws the pages of the birth (with the girl's options, of the match) as one PNG per page\n"
     "and one PDF of all of them (pages.pdf) in DIR, or only those --format names (both by\n"
-    "default), and lists every dictionary key that was not found.\n";
+    "default), and lists every dictionary key that was not found.\n"
+    "The texts a user types (names, places, the country with its zone, the family) are\n"
+    "printed as given; without them the pages name the person by role and the place by\n"
+    "its coordinates.\n";
 
 namespace {
 
@@ -31,6 +37,16 @@ constexpr std::string_view SharedOptions[] = {"--ayanamsa", "--node", "--batch"}
 bool isRunOption(std::string_view name)
 {
     return std::find(std::begin(RunOptions), std::end(RunOptions), name) != std::end(RunOptions);
+}
+
+// The options that carry typed texts, for both persons ("--girl-" before
+// the first three) or for the native alone (the family).
+constexpr std::string_view PersonTexts[] = {"--name", "--place", "--country"};
+constexpr std::string_view FamilyTexts[] = {"--father", "--mother", "--grandfather", "--gotra"};
+
+bool oneOf(std::string_view name, const auto& list)
+{
+    return std::find(std::begin(list), std::end(list), name) != std::end(list);
 }
 
 std::vector<std::string> splitKeys(const std::string& list)
@@ -85,8 +101,9 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args)
         // of no value that is not ours is not read as wanting one.
         const bool forGirl = name.rfind(GirlPrefix, 0) == 0;
         const std::string birthName = forGirl ? "--" + name.substr(GirlPrefix.size()) : name;
-        const bool flag = name == RunFlag || chartdump::IsFlag(birthName);
-        if (!isRunOption(name) && name != RunFlag && !chartdump::IsOption(birthName)) {
+        const bool typedText = oneOf(birthName, PersonTexts) || (!forGirl && oneOf(birthName, FamilyTexts));
+        const bool flag = name == RunFlag || (!typedText && chartdump::IsFlag(birthName));
+        if (!typedText && !isRunOption(name) && name != RunFlag && !chartdump::IsOption(birthName)) {
             result.error = chartdump::UnknownArgument(args[i]);
             return result;
         }
@@ -101,20 +118,19 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args)
             }
             value = args[++i];
         }
-        if (forGirl) {
-            if (flag || std::find(std::begin(SharedOptions), std::end(SharedOptions), birthName) !=
-                            std::end(SharedOptions)) {
-                result.error = name + ": not an option of the girl";
-                return result;
-            }
-            girlArgs.push_back(birthName);
-            girlArgs.push_back(*value);
-        } else if (isRunOption(name) || name == RunFlag) {
+        if (typedText || isRunOption(name) || name == RunFlag) {
             if (own.count(name)) {
                 result.error = name + " given twice";
                 return result;
             }
             own[name] = value.value_or("");
+        } else if (forGirl) {
+            if (flag || oneOf(birthName, SharedOptions)) {
+                result.error = name + ": not an option of the girl";
+                return result;
+            }
+            girlArgs.push_back(birthName);
+            girlArgs.push_back(*value);
         } else {
             nativeArgs.push_back(name);
             if (value)
@@ -183,6 +199,24 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args)
         return result;
     }
     request.outDir = own["--out"];
+
+    const auto typed = [&](const std::string& prefix) {
+        TypedEntries t;
+        for (auto [option, field] : {std::pair{"name", &t.name}, {"place", &t.place}, {"country", &t.country}})
+            if (own.count(prefix + option))
+                *field = own[prefix + option];
+        return t;
+    };
+    request.nativeTyped = typed("--");
+    request.girlTyped = typed("--girl-");
+    if (!request.girl && (request.girlTyped.name || request.girlTyped.place || request.girlTyped.country)) {
+        result.error = "the girl's texts are given without her birth options";
+        return result;
+    }
+    for (auto [option, field] : {std::pair{"--father", &request.father}, {"--mother", &request.mother},
+                                 {"--grandfather", &request.grandfather}, {"--gotra", &request.gotra}})
+        if (own.count(option))
+            *field = own[option];
     result.request = request;
     return result;
 }

@@ -76,9 +76,11 @@ WarTime warTimeOf(const BirthRecord& birth)
     return {sign * static_cast<double>(minutes / 60), static_cast<double>(minutes % 60), 0.0};
 }
 
-// Where the birth took place, in the words of the options.
-void describePlace(BirthRecord& birth)
+// Where the birth took place, in the words of the options, and what the
+// user typed for the person.
+void describePerson(BirthRecord& birth, const TypedEntries& typed, const char* role)
 {
+    birth.Name = typed.name.value_or(role);
     auto coordinate = [](int degrees, const std::string& dir, int minutes) {
         char buf[32];
         std::snprintf(buf, sizeof buf, "%d%s%02d", degrees, dir.c_str(), minutes);
@@ -87,6 +89,10 @@ void describePlace(BirthRecord& birth)
     birth.Place = coordinate(birth.LatDeg, birth.LatDir, birth.LatMin) + " " +
                   coordinate(birth.LongDeg, birth.LongDir, birth.LongMin);
     birth.Country = "Zone " + coordinate(birth.ZoneDeg, birth.ZoneDir, birth.ZoneMin);
+    if (typed.place)
+        birth.Place = *typed.place;
+    if (typed.country)
+        birth.Country = *typed.country;
 }
 
 // What an output run prepares before the pages are drawn: the charts (the
@@ -100,18 +106,21 @@ void prepareRun(const RenderRequest& request)
 
     if (request.girl) {
         Native() = *request.girl;
-        Native().Name = "Girl";
         Native().Sex = "Female";
-        describePlace(Native());
+        describePerson(Native(), request.girlTyped, "Girl");
         Births().NativeWarTime = warTimeOf(Native());
         CalcChart(OutputRun().Choices());
         TakeBirthLongitudes();
         KeepGirlResults();
     }
     Native() = request.native.birth;
-    Native().Name = request.girl ? "Boy" : "Native";
     Native().Sex = "Male";
-    describePlace(Native());
+    describePerson(Native(), request.nativeTyped, request.girl ? "Boy" : "Native");
+    BirthState& births = Births();
+    births.Father = request.father;
+    births.Mother = request.mother;
+    births.Grandfather = request.grandfather;
+    births.Gotra = request.gotra;
     Births().NativeWarTime = warTimeOf(Native());
     CalcChart(OutputRun().Choices());
     TakeBirthLongitudes();
@@ -210,7 +219,7 @@ int main(int argc, char** argv)
 
     const std::vector<std::string> keys =
         request.allPages ? PreviewCatalogue(request.girl.has_value(),
-                                            request.girl ? AspectPagesAtLeast : AspectPageCount())
+                                            request.girl ? UsualAspectPages : AspectPageCount())
                          : request.pages;
     // A key the run cannot draw would give a blank page that looks drawn.
     const std::vector<std::string> known = request.girl ? MatchPageKeys() : HoroscopePageKeys();

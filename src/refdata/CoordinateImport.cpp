@@ -21,27 +21,6 @@ constexpr const char* MatchingPlaces =
 constexpr const char* RewritePlace =
     "UPDATE Places SET \"Latitude\" = ?1, \"Longitude\" = ?2 WHERE \"Place ID\" = ?3";
 
-class Transaction {
-public:
-    explicit Transaction(Database& db) : db_(db) { db_.Execute("BEGIN IMMEDIATE"); }
-    ~Transaction()
-    {
-        if (!done_)
-            sqlite3_exec(db_.Handle(), "ROLLBACK", nullptr, nullptr, nullptr);
-    }
-    void Commit()
-    {
-        db_.Execute("COMMIT");
-        done_ = true;
-    }
-    Transaction(const Transaction&) = delete;
-    Transaction& operator=(const Transaction&) = delete;
-
-private:
-    Database& db_;
-    bool done_ = false;
-};
-
 } // namespace
 
 std::string SourceCoordinate(const Value& number, const Value& letter, CoordinateKind kind)

@@ -167,6 +167,22 @@ private:
     bool eof_ = true;
 };
 
+// One write transaction (BEGIN IMMEDIATE, so that a lock held elsewhere is
+// waited for before anything is read): committed by Commit, rolled back when
+// left without it.
+class Transaction {
+public:
+    explicit Transaction(Database& db);
+    ~Transaction();
+    void Commit();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+private:
+    Database& db_;
+    bool done_ = false;
+};
+
 bool EqualsNoCase(std::string_view a, std::string_view b);
 
 // A table or column name as an SQL identifier, in double quotes.

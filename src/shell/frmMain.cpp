@@ -147,6 +147,8 @@ bool frmMain::Form_Load()
     // Said once: a read-only start lasts the whole run.
     if (const std::string& readOnly = DataDatabaseReadOnlyReason(); !readOnly.empty())
         reporter().Message(readOnly);
+    if (const std::string& notRefreshed = AtlasRefreshProblem(); !notRefreshed.empty())
+        reporter().Message(notRefreshed);
     txtName[0]->setFocus(Qt::OtherFocusReason);
     file_.StartNew(Entries());
     return true;

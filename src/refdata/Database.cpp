@@ -222,7 +222,10 @@ long long Database::LastInsertId() const { return sqlite3_last_insert_rowid(db_)
 
 long long Database::Changes() const { return sqlite3_changes(db_); }
 
-Transaction::Transaction(Database& db) : db_(db) { db_.Execute("BEGIN IMMEDIATE"); }
+Transaction::Transaction(Database& db, Lock lock) : db_(db)
+{
+    db_.Execute(lock == Lock::AtOnce ? "BEGIN IMMEDIATE" : "BEGIN");
+}
 
 Transaction::~Transaction()
 {

@@ -276,8 +276,7 @@ void OpenReferenceDatabases(DataAccess access)
         h.predictions->SetIndex("CODE");
         h.varshphal->SetIndex("PrimaryKey");
         h.match->SetIndex("ID");
-        h.text = std::make_unique<DatabaseTextSource>(*h.dictionary, *h.match, *h.predictions,
-                                                      *h.varshphal);
+        h.text = std::make_unique<DatabaseTextSource>(h.definitions);
         SetTextSource(h.text.get());
     } catch (...) {
         CloseReferenceDatabases();

@@ -46,8 +46,9 @@ const std::string& AtlasRefreshProblem();
 // Start-up: the three databases, then the cursors PlacesTable and
 // CountriesTable (index "Country") on the data database and DictionaryTable,
 // PredictionsTable, VarshphalTable, MatchTable (indexes "ID", "CODE",
-// "PrimaryKey", "ID") on the definitions database; installs the database as
-// the source of the keyed texts. On failure everything opened is closed again.
+// "PrimaryKey", "ID") on the definitions database; reads its four text tables
+// into memory once and installs them as the source of the keyed texts. On
+// failure everything opened is closed again.
 void OpenReferenceDatabases(DataAccess access = DataAccess::ReadWrite);
 void CloseReferenceDatabases();
 bool ReferenceDatabasesOpen();

@@ -205,7 +205,10 @@ void BringUpToDate(Database& copy, const std::string& deliveredFile)
     { Database check(deliveredFile, OpenMode::ReadOnly); }
     const std::string stamp = AtlasStamp(deliveredFile);
     Attached attached(copy, deliveredFile);
-    Transaction transaction(copy);
+    Transaction transaction(copy, Transaction::Lock::AtFirstWrite);
+    // A write that changes nothing takes the copy's write lock before the
+    // first read (a lock held elsewhere is waited for), and only the copy's.
+    copy.Execute("UPDATE main.sqlite_sequence SET seq = seq WHERE 0");
     const bool recordedBefore = copy.HasTable("UserRows");
     copy.Execute(CreateRecords);
     for (const EditedTable& t : EditedTables)

@@ -73,6 +73,13 @@ bool PaintBorder(Surface& surface, const Picture& border, double scale)
     return true;
 }
 
+std::string PagesOwner()
+{
+    if (OutputRun().MatchMode)
+        return Native().Name + " / " + Partner().Name;
+    return Native().Name;
+}
+
 void PrintPageFrame(Surface& surface, bool toPrinter)
 {
     RunValues& run = OutputRun();
@@ -89,9 +96,7 @@ void PrintPageFrame(Surface& surface, bool toPrinter)
     surface.Font.Name = run.EnglishFontName;
     surface.Font.Size = 12 * scale;
     surface.Font.Bold = true;
-    std::string header = Native().Name;
-    if (run.MatchMode)
-        header += " / " + Partner().Name;
+    const std::string header = PagesOwner();
     PrintAt(surface, static_cast<int>(std::lround((run.PageWidth - surface.TextWidth(header)) / 2)),
             static_cast<int>(144 * scale), header);
     surface.Font.Bold = false;

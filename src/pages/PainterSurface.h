@@ -110,7 +110,9 @@ private:
 // extracts, searches and copies as printed, in English and in Hindi.
 class PdfSurface : public QtTextSurface {
 public:
-    explicit PdfSurface(const std::string& path);
+    // title: the document's title (a PDF reader's window and its properties
+    // show it); none when empty.
+    explicit PdfSurface(const std::string& path, const std::string& title = {});
     ~PdfSurface() override;
     // Whether the file could be begun (its folder exists and is writable).
     bool IsOpen() const;

@@ -249,7 +249,7 @@ struct PdfSurface::Writer {
     }
 };
 
-PdfSurface::PdfSurface(const std::string& path)
+PdfSurface::PdfSurface(const std::string& path, const std::string& title)
     : path_(path), temporary_(path + ".part"), writer_(std::make_unique<Writer>())
 {
     // cairo takes and frees buffers of some hundred kilobytes for every page
@@ -267,6 +267,8 @@ PdfSurface::PdfSurface(const std::string& path)
                                                            A4WidthTwips * pointsPerTwip,
                                                            A4HeightTwips * pointsPerTwip);
     cairo_pdf_surface_set_metadata(writer_->surface, CAIRO_PDF_METADATA_CREATOR, "Tarvik");
+    if (!title.empty())
+        cairo_pdf_surface_set_metadata(writer_->surface, CAIRO_PDF_METADATA_TITLE, title.c_str());
     writer_->cr = cairo_create(writer_->surface);
     cairo_t* cr = writer_->cr;
     cairo_scale(cr, pointsPerTwip, pointsPerTwip);

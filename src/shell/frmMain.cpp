@@ -122,6 +122,11 @@ bool frmMain::Form_Load()
     }
 
     splash_->SetMessage(QStringLiteral("Loading Settings...."));
+    // The user's settings, in the file of an earlier version until now, move
+    // to their place once.
+    std::string settingsNotMoved;
+    if (options_.settingsFile.isEmpty())
+        options_.settingsFile = TakeFormerSettings(FormerSettingsFile(), UserSettingsFile(), settingsNotMoved);
     const std::unique_ptr<QSettings> store = OpenSettingsStore(options_.settingsFile);
     const MainChoices choices = ReadSettings(*store, Program().ProgramFolder);
     cmbRahuKetu->setCurrentIndex(choices.trueNode ? 0 : 1);
@@ -149,6 +154,8 @@ bool frmMain::Form_Load()
         reporter().Message(readOnly);
     if (const std::string& notRefreshed = AtlasRefreshProblem(); !notRefreshed.empty())
         reporter().Message(notRefreshed);
+    if (!settingsNotMoved.empty())
+        reporter().Message(settingsNotMoved);
     txtName[0]->setFocus(Qt::OtherFocusReason);
     file_.StartNew(Entries());
     return true;

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTabBar>
 
@@ -32,6 +33,19 @@ inline int PdfPages(const QString& path)
         return -1;
     const QString text = QString::fromLatin1(file.readAll());
     return static_cast<int>(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))));
+}
+
+// The title a PDF file carries, as poppler's pdfinfo reads it.
+inline QString PdfTitle(const QString& path)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path});
+    if (!info.waitForFinished(30000) || info.exitCode() != 0)
+        return QStringLiteral("(pdfinfo failed)");
+    for (const QString& line : QString::fromUtf8(info.readAllStandardOutput()).split(QLatin1Char('\n')))
+        if (line.startsWith(QLatin1String("Title:")))
+            return line.mid(6).trimmed();
+    return {};
 }
 
 class OutputRunTest : public ShellTest {

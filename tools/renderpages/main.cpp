@@ -14,6 +14,7 @@
 #include "readings/Aspects.h"
 #include "registry/PageCatalogue.h"
 #include "registry/PageDispatcher.h"
+#include "pages/Frame.h"
 #include "pages/PainterSurface.h"
 #include "refdata/Databases.h"
 
@@ -214,7 +215,7 @@ int main(int argc, char** argv)
     run.PageStarted = false;
     run.PagesPrinted = 0;
     const std::string pdfFile = (out / "pages.pdf").string();
-    PdfSurface pdf(pdfFile);
+    PdfSurface pdf(pdfFile, PagesOwner() + (run.MatchMode ? " - Match-Making" : " - Horoscope"));
     for (const std::string& key : keys)
         failed |= !PrintPage(pdf, key, true);
     if (!pdf.Finish()) {

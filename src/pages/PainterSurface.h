@@ -49,14 +49,18 @@ protected:
         QFontMetricsF metrics;
         double ascent = 0;
         double lineHeight = 0;
+        // The widths of the texts measured in this face: a paragraph that
+        // is laid out to see whether it fits, then printed, and the words a
+        // justified line is printed in, are measured again and again.
+        std::unordered_map<std::string, double> widths;
     };
     // The current font's face.
-    const Face& face();
+    Face& face();
 
 private:
     std::unordered_map<std::string, Face> faces_;
     TextFont lastFont_;
-    const Face* lastFace_ = nullptr;
+    Face* lastFace_ = nullptr;
 };
 
 class PainterSurface : public QtTextSurface {

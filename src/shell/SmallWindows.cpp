@@ -21,23 +21,38 @@ const char* const CombustionNote =
     "per our view any planet gets combust if it is at the distance of 5\u00b0 from sun and we have taken the "
     "same ideology here, in this software";
 
-const char* const AboutLicence =
-    "Copyright \u00a9 2026 the Tarvik developers.<br>This program is free software: you can redistribute it "
-    "and/or modify it under the terms of the GNU Affero General Public License as published by the Free "
-    "Software Foundation, either version 3 of the License, or (at your option) any later version. It is "
-    "distributed in the hope that it will be useful, but WITHOUT ANY WARRANTY; without even the implied "
-    "warranty of MERCHANTABILITY or FITNESS FOR A PARTICULAR PURPOSE. See the "
-    "<a href=\"https://www.gnu.org/licenses/agpl-3.0.html\">GNU Affero General Public License</a> for more "
-    "details.";
+namespace {
 
-const char* const AboutCredits =
-    "The atlas of places is derived from the <a href=\"https://www.geonames.org/\">GeoNames</a> gazetteer, "
-    "licensed under Creative Commons Attribution 4.0 "
-    "(<a href=\"https://creativecommons.org/licenses/by/4.0/\">CC BY 4.0</a>; its set of 2013 under "
-    "<a href=\"https://creativecommons.org/licenses/by/3.0/\">CC BY 3.0</a>), the zones of each country from "
-    "countries-and-timezones by Manuel de la Torre (MIT licence) and the IANA time zone database (public "
-    "domain). The planetary positions come from the Swiss Ephemeris, copyright Astrodienst AG, Switzerland, "
-    "under the GNU Affero General Public License.";
+// A link of the about box's rich text.
+QString Link(const char* url, const char* text)
+{
+    return QStringLiteral("<a href=\"%1\">%2</a>").arg(QString::fromLatin1(url), QString::fromUtf8(text));
+}
+
+} // namespace
+
+QString AboutLicence()
+{
+    return QStringLiteral("Copyright \u00a9 2026 the Tarvik developers.<br>This program is free software: you can "
+                          "redistribute it and/or modify it under the terms of the GNU Affero General Public License "
+                          "as published by the Free Software Foundation, either version 3 of the License, or (at "
+                          "your option) any later version. It is distributed in the hope that it will be useful, "
+                          "but WITHOUT ANY WARRANTY; without even the implied warranty of MERCHANTABILITY or "
+                          "FITNESS FOR A PARTICULAR PURPOSE. See the %1 for more details.")
+        .arg(Link("https://www.gnu.org/licenses/agpl-3.0.html", "GNU Affero General Public License"));
+}
+
+QString AboutCredits()
+{
+    return QStringLiteral("The atlas of places is derived from the %1 gazetteer, licensed under Creative Commons "
+                          "Attribution 4.0 (%2; its set of 2013 under %3), the zones of each country from "
+                          "countries-and-timezones by Manuel de la Torre (MIT licence) and the IANA time zone "
+                          "database (public domain). The planetary positions come from the Swiss Ephemeris, "
+                          "copyright Astrodienst AG, Switzerland, under the GNU Affero General Public License.")
+        .arg(Link("https://www.geonames.org/", "GeoNames"),
+             Link("https://creativecommons.org/licenses/by/4.0/", "CC BY 4.0"),
+             Link("https://creativecommons.org/licenses/by/3.0/", "CC BY 3.0"));
+}
 
 std::string InstalledDocumentation()
 {
@@ -112,11 +127,11 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner)
                                              "divisional charts, panchang, KP, dashas, ashtakavarga, annual charts "
                                              "and match-making, in English and Hindi.")));
     layout->addSpacing(10);
-    lblLicence = Paragraph(QString::fromUtf8(AboutLicence), 0.85);
+    lblLicence = Paragraph(AboutLicence(), 0.85);
     lblLicence->setObjectName(QStringLiteral("lblLicence"));
     layout->addWidget(lblLicence);
     layout->addSpacing(6);
-    QString credits = QString::fromUtf8(AboutCredits);
+    QString credits = AboutCredits();
     if (const std::string docs = InstalledDocumentation(); !docs.empty())
         credits += QStringLiteral(" The licence's full text and the sources with their licences are in %1.")
                        .arg(QString::fromStdString(docs).toHtmlEscaped());

@@ -55,8 +55,8 @@ protected:
 extern const char* const CombustionNote;
 
 // The about box's licence and credits (rich text).
-extern const char* const AboutLicence;
-extern const char* const AboutCredits;
+QString AboutLicence();
+QString AboutCredits();
 
 // The folder of the installed documentation (README, LICENSE, the sources
 // of the data and their licences) beside the installed databases; empty

@@ -2,6 +2,7 @@
 // added, changed or deleted stay as the user left them, every other row
 // takes the atlas's.
 
+#include "EditingFixture.h"
 #include "RefdataFixture.h"
 
 #include "DbBuilder.h"
@@ -25,24 +26,11 @@ struct Atlas {
     const char* placeNames;
 };
 
-const Atlas OldAtlas{
-    "Country ID,Country,Zone\n"
-    "100,Afghanistan,67E30\n"
-    "200,India,82E30\n"
-    "300,Nepal,86E15\n"
-    "400,Antarctica,0E00\n",
-    "Place ID,Country ID,PlaceName,Latitude,Longitude\n"
-    "11,100,Kabul,34N31,69E11\n"
-    "12,100,Herat,34N20,62E12\n"
-    "21,200,Mumbai,18N58,72E50\n"
-    "22,200,Delhi,28N39,77E13\n"
-    "23,200,agra,27N11,78E01\n"
-    "31,300,Kathmandu,27N42,85E19\n",
-    "Place ID,PlaceName,OtherName\n",
-};
+// The editors' zones and places, as an older package delivered them.
+const Atlas OldAtlas{EditingCountries, EditingPlaces, "Place ID,PlaceName,OtherName\n"};
 
-// Kabul and Kathmandu corrected, Herat renamed, Delhi moved, agra and Nepal
-// dropped (with Kathmandu), Antarctica dropped, Pune and a zone added,
+// Kabul corrected, Herat renamed, Delhi moved, agra dropped, Nepal dropped
+// with Kathmandu, Antarctica dropped, Pune added, Bhutan added with Thimphu,
 // Mumbai's former name added.
 const Atlas NewAtlas{
     "Country ID,Country,Zone\n"
@@ -62,18 +50,17 @@ const Atlas NewAtlas{
 
 void BuildAtlas(const ScratchFolder& folder, const std::string& file, const Atlas& atlas)
 {
-    folder.Write("countries.csv", atlas.countries);
-    folder.Write("places.csv", atlas.places);
-    folder.Write("place-names.csv", atlas.placeNames);
-    folder.Write("country-names.csv", "Country,OtherName\n");
-    dbbuild::BuildDatabase({file,
-                            SourceDir() + "/data/schema/data.sql",
-                            false,
-                            {{"Countries", folder.File("countries.csv")},
-                             {"Places", folder.File("places.csv")},
-                             {"PlaceNames", folder.File("place-names.csv")},
-                             {"CountryNames", folder.File("country-names.csv")}},
-                            {}});
+    const std::pair<const char*, const char*> tables[] = {{"Countries", atlas.countries},
+                                                          {"Places", atlas.places},
+                                                          {"PlaceNames", atlas.placeNames},
+                                                          {"CountryNames", "Country,OtherName\n"}};
+    dbbuild::BuildPlan plan{file, SourceDir() + "/data/schema/data.sql", false, {}, {}};
+    for (const auto& [table, csv] : tables) {
+        const std::string source = std::string(table) + ".csv";
+        folder.Write(source, csv);
+        plan.tables.push_back({table, folder.File(source)});
+    }
+    dbbuild::BuildDatabase(plan);
 }
 
 // Every row of a query, its fields joined by commas; an id the user's rows

@@ -39,6 +39,16 @@ DatabaseTextSource::DatabaseTextSource(Database& definitions)
         for (Recordset rs(definitions, sql); !rs.Eof(); rs.MoveNext())
             texts.emplace(Folded(rs.Field(0).Text()), std::make_pair(rs.Field(1).Text(), rs.Field(2).Text()));
     }
+    for (Recordset rs(definitions, "SELECT ENG, HIN FROM Dictionary ORDER BY rowid"); !rs.Eof(); rs.MoveNext())
+        hindiWords_.emplace(Folded(rs.Field(0).Text()), rs.Field(1).Text());
+}
+
+std::optional<std::string> DatabaseTextSource::HindiWord(std::string_view english)
+{
+    const auto found = hindiWords_.find(Folded(std::string(english)));
+    if (found == hindiWords_.end())
+        return std::nullopt;
+    return found->second;
 }
 
 std::optional<std::string> DatabaseTextSource::Find(TextTable table, const std::string& paddedKey, bool hindi)

@@ -24,6 +24,10 @@ public:
     // nothing when no row has that key. An empty Hindi text is returned as is.
     virtual std::optional<std::string> Find(TextTable table, const std::string& paddedKey,
                                             bool hindi) = 0;
+    // The Hindi text of the first Dictionary row whose English text is the
+    // word (letter case aside); nothing when none is, or when the source
+    // cannot tell.
+    virtual std::optional<std::string> HindiWord(std::string_view) { return std::nullopt; }
 };
 
 // Installs the source the lookups read (not owned; nullptr for none: every

@@ -101,7 +101,7 @@ TEST(DatabaseTexts, AreReadOnceAndFoundByTheirKeys)
 {
     tarvik::testing::ScratchFolder folder;
     folder.Write("dictionary/a.csv", "key,eng,hin\n_Mesh,Aries,मेष\nEmptyHindi,English only,\n"
-                                     "AVERYLONGKEYOFTWENTYSIXCHR,Long,लंबा\n");
+                                     "AVERYLONGKEYOFTWENTYSIXCHR,Long,लंबा\nZZ_MESH,Aries,दूसरा\n");
     folder.Write("match/a.csv", "key,eng,hin\nVARNA,Varna,वर्ण\n");
     folder.Write("predictions/a.csv", "key,eng,hin\nfa_su1,The Sun aspects,सूर्य की दृष्टि\n");
     folder.Write("varshphal/a.csv", "key,eng,hin\nXAB,Year text,वर्ष\n");
@@ -141,4 +141,8 @@ TEST(DatabaseTexts, AreReadOnceAndFoundByTheirKeys)
         EXPECT_EQ(source->Find(c.table, key, false), c.english) << c.key;
         EXPECT_EQ(source->Find(c.table, key, true), c.hindi) << c.key;
     }
+    // The Hindi word of an English one: the first row that has it, letter case aside.
+    EXPECT_EQ(source->HindiWord("aRIES"), "मेष");
+    EXPECT_EQ(source->HindiWord("Varna"), std::nullopt);   // a text of Match, not of Dictionary
+    EXPECT_EQ(source->HindiWord("Arie"), std::nullopt);
 }

@@ -1,5 +1,5 @@
-// The lookups a page makes once per caption or table row: a keyed text by
-// seek, a sub lord, a Hindi word; and the places of the zone with the most
+// The lookups a page makes once per caption or table row: a keyed text (held
+// in memory since the definitions database opened), a sub lord, a Hindi word; and the places of the zone with the most
 // places, as the place picker reads them.
 
 #include "BenchDatabases.h"

@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-core
   wamerican wbritish
+  dpkg-dev appstream groff-base
 )
 
 missing=()

@@ -79,6 +79,13 @@ bool PaintBorder(Surface& surface, const Picture& border, double scale)
     return true;
 }
 
+std::string PagesOwner()
+{
+    if (OutputRun().MatchMode)
+        return Native().Name + " / " + Partner().Name;
+    return Native().Name;
+}
+
 void PrintPageFrame(Surface& surface, bool toPrinter)
 {
     RunValues& run = OutputRun();
@@ -95,9 +102,7 @@ void PrintPageFrame(Surface& surface, bool toPrinter)
     surface.Font.Name = run.EnglishFontName;
     surface.Font.Size = 12 * scale;
     surface.Font.Bold = true;
-    std::string header = Native().Name;
-    if (run.MatchMode)
-        header += " / " + Partner().Name;
+    const std::string header = PagesOwner();
     // The names fit between the border's corner diamonds, in the room
     // above the border.
     const double top = static_cast<int>(144 * scale);

@@ -18,6 +18,10 @@ namespace tarvik {
 // margin where the body begins.
 void PrintPageFrame(Surface& surface, bool toPrinter);
 
+// Whom the pages are of, as their header names them: the native, in a match
+// "boy / girl". A print job's title begins with it.
+std::string PagesOwner();
+
 // The lowest y a text of the page's body may reach with its foot: above the
 // owner's lines at the footer and, where the border is printed, inside its
 // inner rule.

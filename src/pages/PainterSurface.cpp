@@ -51,7 +51,7 @@ QFont QtTextSurface::QtFont(const TextFont& wanted)
     return font;
 }
 
-const QtTextSurface::Face& QtTextSurface::face()
+QtTextSurface::Face& QtTextSurface::face()
 {
     if (lastFace_ && Font == lastFont_)
         return *lastFace_;
@@ -60,7 +60,7 @@ const QtTextSurface::Face& QtTextSurface::face()
     if (it == faces_.end()) {
         const QFont font = QtFont(Font);
         const QFontMetricsF metrics(font);
-        it = faces_.emplace(key, Face{font, metrics, metrics.ascent(), metrics.height()}).first;
+        it = faces_.emplace(key, Face{font, metrics, metrics.ascent(), metrics.height(), {}}).first;
     }
     lastFont_ = Font;
     lastFace_ = &it->second;
@@ -71,7 +71,17 @@ double QtTextSurface::TextWidth(std::string_view text)
 {
     if (text.empty())
         return 0;
-    return face().metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    Face& f = face();
+    // Held for a run of some pages; a long run starts afresh now and then.
+    constexpr std::size_t MostWidthsKept = 20000;
+    std::string key(text);
+    if (const auto known = f.widths.find(key); known != f.widths.end())
+        return known->second;
+    if (f.widths.size() >= MostWidthsKept)
+        f.widths.clear();
+    const double width = f.metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    f.widths.emplace(std::move(key), width);
+    return width;
 }
 
 double QtTextSurface::LineHeight() { return face().lineHeight; }

@@ -79,14 +79,18 @@ protected:
         QFontMetricsF metrics;
         double ascent = 0;
         double lineHeight = 0;
+        // The widths of the texts measured in this face: a paragraph that
+        // is laid out to see whether it fits, then printed, and the words a
+        // justified line is printed in, are measured again and again.
+        std::unordered_map<std::string, double> widths;
     };
     // The current font's face.
-    const Face& face();
+    Face& face();
 
 private:
     std::unordered_map<std::string, Face> faces_;
     TextFont lastFont_;
-    const Face* lastFace_ = nullptr;
+    Face* lastFace_ = nullptr;
 };
 
 class PainterSurface : public QtTextSurface {
@@ -143,7 +147,9 @@ private:
 // extracts, searches and copies as printed, in English and in Hindi.
 class PdfSurface : public QtTextSurface {
 public:
-    explicit PdfSurface(const std::string& path, const Sheet& sheet = {});
+    // title: the document's title (a PDF reader's window and its properties
+    // show it); none when empty.
+    explicit PdfSurface(const std::string& path, const Sheet& sheet = {}, const std::string& title = {});
     ~PdfSurface() override;
     // Whether the file could be begun (its folder exists and is writable).
     bool IsOpen() const;

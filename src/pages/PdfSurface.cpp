@@ -19,6 +19,7 @@
 
 #include <cerrno>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -216,6 +217,29 @@ struct PdfSurface::Writer {
         return it->second;
     }
 
+    // A line drawing recorded once, in its own units, so that the file holds
+    // it once however many pages show it (the border, the chart frames).
+    cairo_surface_t* drawing(const std::string& name, const VectorDrawing& d)
+    {
+        const std::string key = "drawing " + name + " " + std::to_string(reinterpret_cast<std::uintptr_t>(&d));
+        auto it = pictures.find(key);
+        if (it != pictures.end())
+            return it->second;
+        const cairo_rectangle_t extents{0, 0, d.width, d.height};
+        cairo_surface_t* recorded = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, &extents);
+        cairo_t* pen = cairo_create(recorded);
+        cairo_set_source_rgb(pen, 0, 0, 0);
+        cairo_set_line_width(pen, d.penWidth);
+        cairo_set_line_cap(pen, CAIRO_LINE_CAP_SQUARE);
+        for (const VectorDrawing::Stroke& s : d.strokes) {
+            cairo_move_to(pen, s.x1, s.y1);
+            cairo_line_to(pen, s.x2, s.y2);
+        }
+        cairo_stroke(pen);
+        cairo_destroy(pen);
+        return pictures.emplace(key, recorded).first->second;
+    }
+
     void setPen(double width, cairo_line_cap_t cap)
     {
         cairo_set_source_rgb(cr, 0, 0, 0);
@@ -277,7 +301,7 @@ struct PdfSurface::Writer {
     }
 };
 
-PdfSurface::PdfSurface(const std::string& path, const Sheet& sheet)
+PdfSurface::PdfSurface(const std::string& path, const Sheet& sheet, const std::string& title)
     : path_(path), temporary_(path + ".part"), writer_(std::make_unique<Writer>())
 {
     // cairo takes and frees buffers of some hundred kilobytes for every page
@@ -295,6 +319,8 @@ PdfSurface::PdfSurface(const std::string& path, const Sheet& sheet)
                                                            sheet.width * pointsPerTwip,
                                                            sheet.height * pointsPerTwip);
     cairo_pdf_surface_set_metadata(writer_->surface, CAIRO_PDF_METADATA_CREATOR, "Tarvik");
+    if (!title.empty())
+        cairo_pdf_surface_set_metadata(writer_->surface, CAIRO_PDF_METADATA_TITLE, title.c_str());
     writer_->cr = cairo_create(writer_->surface);
     cairo_t* cr = writer_->cr;
     cairo_scale(cr, pointsPerTwip, pointsPerTwip);
@@ -490,15 +516,12 @@ void PdfSurface::DrawPicture(const Picture& picture, double x, double y, double 
 {
     cairo_t* cr = writer_->cr;
     if (const VectorDrawing* d = picture.Vector()) {
+        cairo_surface_t* recorded = writer_->drawing(picture.Name(), *d);
         cairo_save(cr);
         cairo_translate(cr, x, y);
         cairo_scale(cr, width / d->width, height / d->height);
-        writer_->setPen(d->penWidth, CAIRO_LINE_CAP_SQUARE);
-        for (const VectorDrawing::Stroke& s : d->strokes) {
-            cairo_move_to(cr, s.x1, s.y1);
-            cairo_line_to(cr, s.x2, s.y2);
-        }
-        cairo_stroke(cr);
+        cairo_set_source_surface(cr, recorded, 0, 0);
+        cairo_paint(cr);
         cairo_restore(cr);
         return;
     }

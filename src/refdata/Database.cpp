@@ -276,6 +276,23 @@ long long Database::LastInsertId() const { return sqlite3_last_insert_rowid(db_)
 
 long long Database::Changes() const { return sqlite3_changes(db_); }
 
+Transaction::Transaction(Database& db, Lock lock) : db_(db)
+{
+    db_.Execute(lock == Lock::AtOnce ? "BEGIN IMMEDIATE" : "BEGIN");
+}
+
+Transaction::~Transaction()
+{
+    if (!done_)
+        sqlite3_exec(db_.Handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void Transaction::Commit()
+{
+    db_.Execute("COMMIT");
+    done_ = true;
+}
+
 // ---- Statement -------------------------------------------------------------
 
 Statement::Statement(Database& db, std::string_view sql) : db_(&db)

@@ -185,6 +185,25 @@ private:
     bool eof_ = true;
 };
 
+// One write transaction: committed by Commit, rolled back when left without
+// it. It takes the write lock of every database of the connection at once
+// (BEGIN IMMEDIATE), so that a lock held elsewhere is waited for before
+// anything is read; with a database attached for reading only (which refuses
+// that lock) it begins deferred, and its first statement must write.
+class Transaction {
+public:
+    enum class Lock { AtOnce, AtFirstWrite };
+    explicit Transaction(Database& db, Lock lock = Lock::AtOnce);
+    ~Transaction();
+    void Commit();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+private:
+    Database& db_;
+    bool done_ = false;
+};
+
 bool EqualsNoCase(std::string_view a, std::string_view b);
 
 // A table or column name as an SQL identifier, in double quotes.

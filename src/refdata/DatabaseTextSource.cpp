@@ -2,40 +2,62 @@
 
 namespace tarvik {
 
-std::optional<std::string> DatabaseTextSource::Find(TextTable table, const std::string& paddedKey,
-                                                    bool hindi)
+namespace {
+
+struct TextColumns {
+    TextTable table;
+    const char* name;
+    const char* key;
+    const char* english;
+    const char* hindi;
+};
+
+constexpr TextColumns Tables[] = {
+    {TextTable::Dictionary, "Dictionary", "ID", "ENG", "HIN"},
+    {TextTable::Match, "Match", "ID", "ENG", "HIN"},
+    {TextTable::Predictions, "Predictions", "CODE", "English", "Hindi"},
+    {TextTable::Varshphal, "Varshphal", "CODE", "English", "Hindi"},
+};
+
+// Upper case as the database's NOCASE comparison folds letters: A to Z only.
+std::string Folded(std::string key)
 {
-    TableCursor* cursor = nullptr;
-    const char* index = "ID";
-    const char* english = "ENG";
-    const char* hindiField = "HIN";
-    switch (table) {
-    case TextTable::Dictionary:
-        cursor = &dictionary_;
-        break;
-    case TextTable::Match:
-        cursor = &match_;
-        break;
-    case TextTable::Predictions:
-        cursor = &predictions_;
-        index = "CODE";
-        english = "English";
-        hindiField = "Hindi";
-        break;
-    case TextTable::Varshphal:
-        cursor = &varshphal_;
-        index = "PrimaryKey";
-        english = "English";
-        hindiField = "Hindi";
-        break;
+    for (char& c : key)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return key;
+}
+
+} // namespace
+
+DatabaseTextSource::DatabaseTextSource(Database& definitions)
+{
+    for (const TextColumns& t : Tables) {
+        Texts& texts = tables_[static_cast<std::size_t>(t.table)];
+        const std::string sql = std::string("SELECT ") + QuoteIdentifier(t.key) + ", " + QuoteIdentifier(t.english) +
+                                ", " + QuoteIdentifier(t.hindi) + " FROM " + QuoteIdentifier(t.name);
+        for (Recordset rs(definitions, sql); !rs.Eof(); rs.MoveNext())
+            texts.emplace(Folded(rs.Field(0).Text()), std::make_pair(rs.Field(1).Text(), rs.Field(2).Text()));
     }
-    // Setting the index again costs nothing and keeps the lookup right even
-    // after someone else chose another index on the shared cursor.
-    cursor->SetIndex(index);
-    cursor->Seek("=", {Value(paddedKey)});
-    if (cursor->NoMatch())
+    for (Recordset rs(definitions, "SELECT ENG, HIN FROM Dictionary ORDER BY rowid"); !rs.Eof(); rs.MoveNext())
+        hindiWords_.emplace(Folded(rs.Field(0).Text()), rs.Field(1).Text());
+}
+
+std::optional<std::string> DatabaseTextSource::HindiWord(std::string_view english)
+{
+    const auto found = hindiWords_.find(Folded(std::string(english)));
+    if (found == hindiWords_.end())
         return std::nullopt;
-    return cursor->Field(hindi ? hindiField : english).Text();
+    return found->second;
+}
+
+std::optional<std::string> DatabaseTextSource::Find(TextTable table, const std::string& paddedKey, bool hindi)
+{
+    const Texts& texts = tables_[static_cast<std::size_t>(table)];
+    const auto found = texts.find(paddedKey);
+    if (found == texts.end())
+        return std::nullopt;
+    return hindi ? found->second.second : found->second.first;
 }
 
 } // namespace tarvik

@@ -2,6 +2,7 @@
 
 #include "DatabaseFiles.h"
 #include "DatabaseTextSource.h"
+#include "UserCopy.h"
 #include "core/State.h"
 
 #include <fcntl.h>
@@ -29,6 +30,7 @@ struct Handles {
     std::optional<TableCursor> places, countries, dictionary, predictions, varshphal, match;
     std::unique_ptr<DatabaseTextSource> text;
     std::string dataReadOnly;   // why the data database is open read-only
+    std::string atlasRefresh;   // why the user's copy could not take the delivered atlas
 };
 
 Handles& handles()
@@ -172,13 +174,25 @@ std::string DataDatabasePath(const std::string& programFolder, const std::string
     if (!ec)
         fs::permissions(temporary, fs::perms::owner_read | fs::perms::owner_write,
                         fs::perm_options::add, ec);
+    std::string why = ec.message();
+    if (!ec) {
+        // From its first start the copy records which rows become the user's.
+        try {
+            Database made(temporary, OpenMode::ReadWrite);
+            BringUpToDate(made, delivered);
+        } catch (const DbError& e) {
+            ec = std::make_error_code(std::errc::io_error);
+            why = e.what();
+        }
+    }
     if (!ec)
         fs::rename(temporary, copy, ec);
     if (ec) {
         std::error_code ignore;
         fs::remove(temporary, ignore);
+        fs::remove(temporary + "-journal", ignore);
         throw UserCopyError(copy, "The database \"" + delivered + "\" cannot be copied to \"" + copy +
-                                      "\": " + ec.message() + ".");
+                                      "\": " + (why.empty() ? ec.message() : why) + ".");
     }
     return copy;
 }
@@ -214,8 +228,21 @@ void OpenDataDatabase(DataAccess access)
         h.data = Database(delivered, OpenMode::ReadOnly);
         return;
     }
+    h.atlasRefresh.clear();
     try {
-        h.data = Database(DataDatabasePath(), OpenMode::ReadWrite);
+        const std::string path = DataDatabasePath();
+        h.data = Database(path, OpenMode::ReadWrite);
+        if (path != delivered && !UpToDateWith(h.data, delivered)) {
+            // A newer atlas (or a copy made before copies took one): the
+            // places the user never touched are brought up to date.
+            try {
+                BringUpToDate(h.data, delivered);
+            } catch (const DbError& e) {
+                h.atlasRefresh = "The places and time zones could not be brought up to date with those "
+                                 "installed with the program: " + std::string(e.what()) +
+                                 "\nYour own copy is used as it is; the next start tries again.";
+            }
+        }
     } catch (const UserCopyError& e) {
         // A chart needs no writing: the delivered file serves, read as it is.
         h.data = Database(delivered, OpenMode::ReadOnly);
@@ -227,6 +254,8 @@ void OpenDataDatabase(DataAccess access)
 }
 
 const std::string& DataDatabaseReadOnlyReason() { return handles().dataReadOnly; }
+
+const std::string& AtlasRefreshProblem() { return handles().atlasRefresh; }
 
 void OpenReferenceDatabases(DataAccess access)
 {
@@ -247,8 +276,7 @@ void OpenReferenceDatabases(DataAccess access)
         h.predictions->SetIndex("CODE");
         h.varshphal->SetIndex("PrimaryKey");
         h.match->SetIndex("ID");
-        h.text = std::make_unique<DatabaseTextSource>(*h.dictionary, *h.match, *h.predictions,
-                                                      *h.varshphal);
+        h.text = std::make_unique<DatabaseTextSource>(h.definitions);
         SetTextSource(h.text.get());
     } catch (...) {
         CloseReferenceDatabases();
@@ -270,6 +298,7 @@ void CloseReferenceDatabases()
     h.match.reset();
     h.subLords = SubLordTable();
     h.dataReadOnly.clear();
+    h.atlasRefresh.clear();
     h.reference = Database();
     h.definitions = Database();
     h.data = Database();

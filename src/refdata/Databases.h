@@ -38,11 +38,17 @@ void OpenDataDatabase(DataAccess access = DataAccess::ReadWrite);
 // program runs so, and the system's reason.
 const std::string& DataDatabaseReadOnlyReason();
 
+// Empty unless the user's copy of the data database could not be brought up
+// to date with the atlas installed with the program (see UserCopy.h); then
+// what the user is told once. The copy is used as it was.
+const std::string& AtlasRefreshProblem();
+
 // Start-up: the three databases, then the cursors PlacesTable and
 // CountriesTable (index "Country") on the data database and DictionaryTable,
 // PredictionsTable, VarshphalTable, MatchTable (indexes "ID", "CODE",
-// "PrimaryKey", "ID") on the definitions database; installs the database as
-// the source of the keyed texts. On failure everything opened is closed again.
+// "PrimaryKey", "ID") on the definitions database; reads its four text tables
+// into memory once and installs them as the source of the keyed texts. On
+// failure everything opened is closed again.
 void OpenReferenceDatabases(DataAccess access = DataAccess::ReadWrite);
 void CloseReferenceDatabases();
 bool ReferenceDatabasesOpen();
@@ -88,7 +94,8 @@ public:
 
 // Where the data database is used from: the program folder's file when the
 // folder can be written, else a copy in the user's data folder, made once
-// from the delivered file (checked first, written through a temporary file).
+// from the delivered file (checked first, written through a temporary file)
+// and from then on recording the user's own places and zones (UserCopy.h).
 // A missing or damaged delivered file is a DbError, a copy that cannot be
 // made a UserCopyError.
 std::string DataDatabasePath();

@@ -1,6 +1,7 @@
 #include "Lookups.h"
 
 #include "Databases.h"
+#include "TextLookup.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -97,15 +98,11 @@ std::string TranslateWord(std::string_view word, bool hindi)
 {
     if (!hindi)
         return std::string(word);
-    try {
-        Statement st(DefDatabase(),
-                     "SELECT HIN FROM Dictionary WHERE ENG = ? COLLATE NOCASE ORDER BY rowid LIMIT 1");
-        st.Bind(1, Value(word));
-        if (st.Step())
-            return st.Column(0).Text();
-    } catch (const DbError&) {
-        // A failing lookup leaves the English word on the page.
-    }
+    // The Dictionary held in memory since the definitions database opened;
+    // without it the English word stays on the page.
+    if (TextSource* source = CurrentTextSource())
+        if (std::optional<std::string> text = source->HindiWord(word))
+            return *text;
     return std::string(word);
 }
 

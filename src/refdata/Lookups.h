@@ -49,9 +49,9 @@ private:
 // the reference database opened at start-up.
 std::string GetSubLord(double arcSeconds);
 
-// The Hindi text of an English word from the Dictionary, when the pages are
-// in Hindi; the word itself in English, and for a word the Dictionary does
-// not hold or when the lookup fails.
+// The Hindi text of an English word from the Dictionary (held in memory by
+// the text source), when the pages are in Hindi; the word itself in English,
+// and for a word the Dictionary does not hold or when no database is open.
 std::string TranslateWord(std::string_view word, bool hindi);
 
 } // namespace tarvik

@@ -14,8 +14,8 @@ namespace tarvik {
 
 enum class TextTable { Dictionary, Match, Predictions, Varshphal };
 
-// Where the keyed texts come from: the definitions database at run time,
-// a small in-memory table in tests.
+// Where the keyed texts come from: the definitions database's four tables,
+// read whole when it opens (DatabaseTextSource), or a small table in tests.
 class TextSource {
 public:
     virtual ~TextSource() = default;
@@ -24,6 +24,10 @@ public:
     // nothing when no row has that key. An empty Hindi text is returned as is.
     virtual std::optional<std::string> Find(TextTable table, const std::string& paddedKey,
                                             bool hindi) = 0;
+    // The Hindi text of the first Dictionary row whose English text is the
+    // word (letter case aside); nothing when none is, or when the source
+    // cannot tell.
+    virtual std::optional<std::string> HindiWord(std::string_view) { return std::nullopt; }
 };
 
 // Installs the source the lookups read (not owned; nullptr for none: every
@@ -35,10 +39,10 @@ TextSource* CurrentTextSource();
 std::string PadKey(std::string_view key, std::size_t width);
 std::size_t KeyWidth(TextTable table);
 
-// The general lookup: upper-case, pad, seek, report a miss unless quiet.
+// The general lookup: upper-case, pad, find, report a miss unless quiet.
 std::string LookupText(TextTable table, std::string_view key, bool quiet = false);
 
-// The Dictionary lookup; an empty key gives "" without a seek or a message.
+// The Dictionary lookup; an empty key gives "" without a search or a message.
 std::string GetDictText(std::string_view key, bool quiet = false);
 // The same, a miss reported: the short form the page builders write.
 inline std::string Dict(std::string_view key) { return GetDictText(key); }

@@ -1,6 +1,7 @@
 #include "PrintJob.h"
 
 #include "core/Reporter.h"
+#include "pages/Frame.h"
 #include "pages/PainterSurface.h"
 
 #include <QCoreApplication>
@@ -36,6 +37,11 @@ QPrinter& ShellPrinter()
     return *printer;
 }
 
+QString JobTitle(const QString& what)
+{
+    return QString::fromStdString(PagesOwner()) + QStringLiteral(" - ") + what;
+}
+
 PrintEnd RunPrintJob(QPrinter& printer, const std::function<bool(Surface&)>& draw,
                      const std::function<bool()>& cancelled)
 {
@@ -53,7 +59,8 @@ PrintEnd RunPrintJob(QPrinter& printer, const std::function<bool(Surface&)>& dra
     // A job printed to a file is written by the PDF surface, whose text
     // extracts as printed; the printer's own PDF output would not.
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        PdfSurface surface(printer.outputFileName().toStdString(), SheetOf(printer));
+        PdfSurface surface(printer.outputFileName().toStdString(), SheetOf(printer),
+                           printer.docName().toStdString());
         if (!surface.IsOpen())
             return notStarted(because(surface.Problem()));
         const bool drawn = draw(surface);

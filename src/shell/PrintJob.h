@@ -8,6 +8,7 @@
 #include <string>
 
 class QPrinter;
+class QString;
 
 namespace tarvik {
 
@@ -29,7 +30,12 @@ enum class PrintEnd {
     Cancelled,     // the user stopped it: nothing went out, no file is left
 };
 
-// Draws one job on the printer and ends it. draw gets the printer's surface
+// The title of a print job, which the printer's queue shows and a PDF file
+// carries: whom the pages are of and what is printed ("Ravi Kumar - Basic").
+QString JobTitle(const QString& what);
+
+// Draws one job on the printer and ends it. The job is titled by the
+// printer's document name (QPrinter::docName). draw gets the printer's surface
 // and returns false when a page could not be drawn (which the page has
 // reported). When cancelled, asked after draw, says the user stopped the
 // run, the job is abandoned. A job to a PDF file is written by the PDF

@@ -2,6 +2,7 @@
 
 #include "AppTitle.h"
 #include "frmSplash.h"
+#include "core/State.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -10,6 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <filesystem>
+
 namespace tarvik {
 
 const char* const CombustionNote =
@@ -17,6 +20,47 @@ const char* const CombustionNote =
     "the distance of 12\u00b0, 17\u00b0, 14\u00b0, 11\u00b0, 10\u00b0 and 15\u00b0 respectively from Sun. But as "
     "per our view any planet gets combust if it is at the distance of 5\u00b0 from sun and we have taken the "
     "same ideology here, in this software";
+
+namespace {
+
+// A link of the about box's rich text.
+QString Link(const char* url, const char* text)
+{
+    return QStringLiteral("<a href=\"%1\">%2</a>").arg(QString::fromLatin1(url), QString::fromUtf8(text));
+}
+
+} // namespace
+
+QString AboutLicence()
+{
+    return QStringLiteral("Copyright \u00a9 2026 the Tarvik developers.<br>This program is free software: you can "
+                          "redistribute it and/or modify it under the terms of the GNU Affero General Public License "
+                          "as published by the Free Software Foundation, either version 3 of the License, or (at "
+                          "your option) any later version. It is distributed in the hope that it will be useful, "
+                          "but WITHOUT ANY WARRANTY; without even the implied warranty of MERCHANTABILITY or "
+                          "FITNESS FOR A PARTICULAR PURPOSE. See the %1 for more details.")
+        .arg(Link("https://www.gnu.org/licenses/agpl-3.0.html", "GNU Affero General Public License"));
+}
+
+QString AboutCredits()
+{
+    return QStringLiteral("The atlas of places is derived from the %1 gazetteer, licensed under Creative Commons "
+                          "Attribution 4.0 (%2; its set of 2013 under %3), the zones of each country from "
+                          "countries-and-timezones by Manuel de la Torre (MIT licence) and the IANA time zone "
+                          "database (public domain). The planetary positions come from the Swiss Ephemeris, "
+                          "copyright Astrodienst AG, Switzerland, under the GNU Affero General Public License.")
+        .arg(Link("https://www.geonames.org/", "GeoNames"),
+             Link("https://creativecommons.org/licenses/by/4.0/", "CC BY 4.0"),
+             Link("https://creativecommons.org/licenses/by/3.0/", "CC BY 3.0"));
+}
+
+std::string InstalledDocumentation()
+{
+    namespace fs = std::filesystem;
+    const fs::path docs = (fs::path(Program().ProgramFolder) / TARVIK_INSTALLED_DOC_FROM_DATA).lexically_normal();
+    std::error_code ec;
+    return fs::is_regular_file(docs / "LICENSE", ec) ? docs.string() : std::string();
+}
 
 namespace {
 
@@ -40,6 +84,16 @@ QPushButton* OkButton()
     return ok;
 }
 
+// A paragraph of rich text whose links open in the desktop's browser.
+QLabel* Paragraph(const QString& html, double scale = 1)
+{
+    QLabel* label = Centred(html, scale);
+    label->setTextFormat(Qt::RichText);
+    label->setOpenExternalLinks(true);
+    label->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    return label;
+}
+
 // A line across the window, one of the note's two ornaments.
 QFrame* Rule()
 {
@@ -59,7 +113,7 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner)
     setWindowTitle(QStringLiteral("About ") + QString::fromUtf8(AppTitle));
     setModal(true);
 
-    lblVersion = Centred(QString::fromUtf8(VersionCaption), 1, true);
+    lblVersion = Centred(QString::fromStdString(VersionCaption()), 1, true);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     Command1 = OkButton();
     connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
@@ -72,10 +126,22 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner)
     layout->addWidget(Centred(QStringLiteral("Horoscopes in the Indian sidereal tradition: the birth chart and its "
                                              "divisional charts, panchang, KP, dashas, ashtakavarga, annual charts "
                                              "and match-making, in English and Hindi.")));
+    layout->addSpacing(10);
+    lblLicence = Paragraph(AboutLicence(), 0.85);
+    lblLicence->setObjectName(QStringLiteral("lblLicence"));
+    layout->addWidget(lblLicence);
+    layout->addSpacing(6);
+    QString credits = AboutCredits();
+    if (const std::string docs = InstalledDocumentation(); !docs.empty())
+        credits += QStringLiteral(" The licence's full text and the sources with their licences are in %1.")
+                       .arg(QString::fromStdString(docs).toHtmlEscaped());
+    lblCredits = Paragraph(credits, 0.85);
+    lblCredits->setObjectName(QStringLiteral("lblCredits"));
+    layout->addWidget(lblCredits);
     layout->addStretch(1);
     layout->addWidget(Centred(QStringLiteral("The predictions this program prints are general readings of the "
                                              "planets' positions; they are no substitute for a learned "
-                                             "astrologer's judgement. This program is protected by copyright law."),
+                                             "astrologer's judgement."),
                               0.85));
     layout->addSpacing(12);
     auto* buttons = new QHBoxLayout;
@@ -83,7 +149,8 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner)
     buttons->addWidget(Command1);
     buttons->addStretch(1);
     layout->addLayout(buttons);
-    setFixedSize(480, 330);
+    setFixedWidth(560);
+    setFixedHeight(heightForWidth(560) > 0 ? heightForWidth(560) : sizeHint().height());
 }
 
 void frmAbout::Command1_Click() { accept(); }

@@ -5,14 +5,17 @@
 
 #include <QDialog>
 
+#include <string>
+
 class QLabel;
 class QPushButton;
 
 namespace tarvik {
 
-// "About Tarvik for Windows": the version and a few lines about the program.
-// It closes on "&OK", on a click anywhere on it and on any key that types a
-// character (Enter and Escape too).
+// "About Tarvik for Windows": the version, a few lines about the program, its
+// licence and the credits its data sources ask for. It closes on "&OK", on a
+// click anywhere on it but a link and on any key that types a character
+// (Enter and Escape too).
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
@@ -21,6 +24,8 @@ public:
     void Command1_Click();
 
     QLabel* lblVersion = nullptr;
+    QLabel* lblLicence = nullptr;
+    QLabel* lblCredits = nullptr;
     QPushButton* Command1 = nullptr;
 
 protected:
@@ -48,5 +53,14 @@ protected:
 
 // The note's text, as the window shows it.
 extern const char* const CombustionNote;
+
+// The about box's licence and credits (rich text).
+QString AboutLicence();
+QString AboutCredits();
+
+// The folder of the installed documentation (README, LICENSE, the sources
+// of the data and their licences) beside the installed databases; empty
+// when the program does not run from an installation.
+std::string InstalledDocumentation();
 
 } // namespace tarvik

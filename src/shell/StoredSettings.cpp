@@ -55,13 +55,41 @@ std::string BorderFileDefault(const std::string& programFolder)
     return (std::filesystem::path(programFolder) / "swastik.wmf").string();
 }
 
+QString UserSettingsFile()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Tarvik/Tarvik.conf");
+}
+
+QString FormerSettingsFile()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') +
+           QString::fromUtf8(AppTitle) + QStringLiteral(".ini");
+}
+
+QString TakeFormerSettings(const QString& former, const QString& current, std::string& problem)
+{
+    problem.clear();
+    const QFileInfo from(former);
+    if (QFileInfo::exists(current) || !from.isFile())
+        return current;
+    const QString folder = QFileInfo(current).absolutePath();
+    QFile file(former);
+    if (!QDir().mkpath(folder)) {
+        problem = "the folder " + folder.toStdString() + " cannot be made";
+    } else if (!file.rename(current)) {
+        problem = file.errorString().toStdString();
+    } else {
+        return current;
+    }
+    problem = "The settings could not be moved from " + former.toStdString() + " to " + current.toStdString() +
+              ": " + problem + ".\nThey are read from " + former.toStdString() + " while the program runs.";
+    return former;
+}
+
 QString SettingsFileName(const QString& file)
 {
-    if (!file.isEmpty())
-        return file;
-    // Where QSettings keeps a user's INI store of that name.
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' +
-           QString::fromUtf8(AppTitle) + QStringLiteral(".ini");
+    return file.isEmpty() ? UserSettingsFile() : file;
 }
 
 std::string SettingsFileProblem(const QString& file)

@@ -46,8 +46,22 @@ inline constexpr double FooterTopHighest = 11.5;
 
 std::string BorderFileDefault(const std::string& programFolder);
 
-// The settings file: the given file, or (file empty) the user's own store
-// named after the program title.
+// The user's own settings file, where a Linux program keeps its settings:
+// $XDG_CONFIG_HOME/Tarvik/Tarvik.conf, or ~/.config/Tarvik/Tarvik.conf.
+QString UserSettingsFile();
+// The file earlier versions kept the settings in, loose in the same folder:
+// "Tarvik for Windows.ini", named after the program title.
+QString FormerSettingsFile();
+
+// Moves the former settings file to the user's settings file once: when the
+// one is a file and the other does not exist yet (a settings file already in
+// its place is the user's, and the former one is left alone). The store to
+// use afterwards: the user's settings file; the former file when it could
+// not be moved, and then the reason, to tell the user, in problem.
+QString TakeFormerSettings(const QString& former, const QString& current, std::string& problem);
+
+// The settings file: the given file, or (file empty) the user's own
+// settings file.
 QString SettingsFileName(const QString& file);
 
 // What stands in the settings file's place when it is no regular file (a

@@ -121,6 +121,11 @@ bool frmMain::Form_Load()
     }
 
     splash_->SetMessage(QStringLiteral("Loading Settings...."));
+    // The user's settings, in the file of an earlier version until now, move
+    // to their place once.
+    std::string settingsNotMoved;
+    if (options_.settingsFile.isEmpty())
+        options_.settingsFile = TakeFormerSettings(FormerSettingsFile(), UserSettingsFile(), settingsNotMoved);
     const std::unique_ptr<QSettings> store = OpenSettingsStore(options_.settingsFile);
     const MainChoices choices = ReadSettings(*store, Program().ProgramFolder);
     cmbRahuKetu->setCurrentIndex(choices.trueNode ? 0 : 1);
@@ -146,6 +151,10 @@ bool frmMain::Form_Load()
     // Said once: a read-only start lasts the whole run.
     if (const std::string& readOnly = DataDatabaseReadOnlyReason(); !readOnly.empty())
         reporter().Message(readOnly);
+    if (const std::string& notRefreshed = AtlasRefreshProblem(); !notRefreshed.empty())
+        reporter().Message(notRefreshed);
+    if (!settingsNotMoved.empty())
+        reporter().Message(settingsNotMoved);
     if (const std::string settings = SettingsFileProblem(options_.settingsFile); !settings.empty())
         reporter().Message(settings + ". The program starts with the default settings, and can keep none "
                                       "until that is replaced by a file or removed.");

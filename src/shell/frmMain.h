@@ -37,7 +37,7 @@ class frmSplash;
 class prPreview;
 
 struct StartupOptions {
-    QString settingsFile;      // INI file of the settings; empty: the user's own store
+    QString settingsFile;      // INI file of the settings; empty: the user's own (UserSettingsFile)
     int splashWaitMs = 2000;   // how long the title page holds start-up
 };
 

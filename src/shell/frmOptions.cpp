@@ -18,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
@@ -234,6 +235,7 @@ void frmOptions::cmdOK_Click()
         progress.setWindowTitle(QString::fromLatin1(AppTitle));
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(500);
+        printer.setDocName(JobTitle(run.MatchMode ? QStringLiteral("Match-Making") : QStringLiteral("Horoscope")));
         const PrintEnd end = RunPrintJob(
             printer,
             [&](Surface& surface) {

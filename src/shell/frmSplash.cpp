@@ -29,14 +29,12 @@ frmSplash::frmSplash(int waitMs) : QWidget(nullptr, Qt::SplashScreen | Qt::Frame
         QStringLiteral("Vedic horoscope, panchang, dashas, varshphal and match-making"), this);
     subtitle->setAlignment(Qt::AlignCenter);
 
-    lblVersion = new QLabel(QString::fromUtf8(VersionCaption), this);
+    lblVersion = new QLabel(QString::fromStdString(VersionCaption()), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     lblVersion->setAlignment(Qt::AlignCenter);
 
-    auto* notice = new QLabel(QStringLiteral("This program is protected by copyright law. "
-                                             "Copying or distributing it without permission is "
-                                             "not allowed."),
-                              this);
+    auto* notice = new QLabel(QString::fromUtf8(LicenceNotice), this);
+    notice->setObjectName(QStringLiteral("lblLicence"));
     notice->setWordWrap(true);
     notice->setAlignment(Qt::AlignCenter);
     QFont small = notice->font();

@@ -1,6 +1,6 @@
 // Tarvik: the main window is the program; start-up runs before it is shown.
 
-#include "AppTitle.h"
+#include "Application.h"
 #include "MessageBoxReporter.h"
 #include "frmMain.h"
 #include "core/State.h"
@@ -11,7 +11,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(tarvik::AppTitle));
+    tarvik::PrepareApplication();
     // The program's own folder, or the data folder of an installation.
     tarvik::Program().ProgramFolder =
         tarvik::ProgramFolderFor(QApplication::applicationDirPath().toStdString());

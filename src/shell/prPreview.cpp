@@ -10,6 +10,7 @@
 #include "pages/PainterSurface.h"
 
 #include <QComboBox>
+#include <QPrinter>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QPainter>
@@ -191,6 +192,7 @@ void prPreview::cmdPrint_Click()
     if (!ChoosePrinter(printer, this))
         return;
     const WaitCursor wait;
+    printer.setDocName(JobTitle(ComboBox1->currentText()));
     RunPrintJob(printer, [&](Surface& surface) { return drawPage_(surface, key, true); });
 }
 

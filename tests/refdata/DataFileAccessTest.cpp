@@ -276,3 +276,38 @@ TEST_F(ReadOnlyStart, AWritableHomeStillGetsTheUsersCopy)
 }
 
 } // namespace
+
+// A package's newer atlas in the read-only program folder reaches the user's
+// copy at the next start; the place the user added stays.
+TEST_F(ReadOnlyStart, ANewerInstalledAtlasReachesTheUsersCopyAndKeepsTheUsersPlaces)
+{
+    ::chmod(home.Path().c_str(), 0777);
+    const std::string first = AsUnprivilegedUser([&] { return StartIn(program.Path().string(), home.Path().string()); });
+    if (first == "!cannot become nobody")
+        GTEST_SKIP() << "no unprivileged user can be taken here";
+    ASSERT_EQ(Lines(first).back(), "written") << first;   // the user's "Shimla"
+
+    // The newer package moves Delhi by a minute of arc.
+    const std::string delivered = program.File(std::string(DataDatabaseFile));
+    ::chmod(program.Path().c_str(), 0755);
+    ::chmod(delivered.c_str(), 0644);
+    {
+        Database atlas(delivered, OpenMode::ReadWrite);
+        atlas.Execute("UPDATE Places SET Latitude = '28N40' WHERE \"Place ID\" = 1273294");
+    }
+    ::chmod(delivered.c_str(), 0444);
+    ::chmod(program.Path().c_str(), 0555);
+
+    const std::string second = AsUnprivilegedUser([&] {
+        ::setenv("HOME", home.Path().c_str(), 1);
+        Program().ProgramFolder = program.Path().string();
+        OpenReferenceDatabases();
+        std::string out = DataDatabaseReadOnlyReason() + AtlasRefreshProblem();
+        for (Recordset rs(DatDatabase(), "SELECT PlaceName, Latitude FROM Places WHERE \"Place ID\" = 1273294 "
+                                         "OR (PlaceName = 'Shimla' AND Latitude = '') ORDER BY PlaceName");
+             !rs.Eof(); rs.MoveNext())
+            out += rs.Field(0).Text() + " " + rs.Field(1).Text() + "\n";
+        return out;
+    });
+    EXPECT_EQ(second, "Delhi 28N40\nShimla \n");
+}

@@ -5,6 +5,8 @@
 #include "OutputFixture.h"
 
 #include "shell/DataTransfer.h"
+#include "core/Version.h"
+#include "shell/Application.h"
 #include "shell/SmallWindows.h"
 #include "shell/TimeZones.h"
 #include "shell/frmConversion.h"
@@ -179,7 +181,8 @@ TEST_F(CommandsTest, TheAboutBoxClosesOnAnyCharacterOrClickAndTheNoteOnEnterOrEs
         SCOPED_TRACE(c.what);
         WhileOpen<frmAbout>(w.mnuAbout, [&](frmAbout& about) {
             EXPECT_EQ(about.windowTitle(), QStringLiteral("About Tarvik for Windows"));
-            EXPECT_EQ(about.lblVersion->text(), QStringLiteral("Tarvik for Windows (Version 5.0)"));
+            EXPECT_EQ(about.lblVersion->text(), QStringLiteral("Tarvik for Windows (Version %1)")
+                                                    .arg(QString::fromLatin1(ProjectVersion)));
             EXPECT_EQ(about.parentWidget(), &w);
             c.act(about);
             EXPECT_EQ(about.isVisible(), !c.aboutCloses);
@@ -193,6 +196,67 @@ TEST_F(CommandsTest, TheAboutBoxClosesOnAnyCharacterOrClickAndTheNoteOnEnterOrEs
     }
     EXPECT_NE(std::string(CombustionNote).find("12\u00b0, 17\u00b0, 14\u00b0, 11\u00b0, 10\u00b0 and 15\u00b0"),
               std::string::npos);
+}
+
+// The title page and the about box give the project's one version and the
+// licence; the about box the credits that the licences of the data ask for,
+// and where the installed documents are.
+TEST_F(CommandsTest, TheTitlePageAndTheAboutBoxTellTheVersionTheLicenceAndTheCredits)
+{
+    const QString version = QStringLiteral("Tarvik for Windows (Version %1)").arg(QString::fromLatin1(ProjectVersion));
+    const auto allText = [](const QWidget& window) {
+        QString text;
+        for (const QLabel* label : window.findChildren<QLabel*>())
+            text += label->text() + QLatin1Char('\n');
+        return text;
+    };
+    const QStringList licence{QStringLiteral("GNU Affero General Public License")};
+    const QStringList credits{QStringLiteral("GeoNames"), QStringLiteral("CC BY 4.0"),
+                              QStringLiteral("Swiss Ephemeris"), QStringLiteral("Astrodienst")};
+    const QStringList refused{QStringLiteral("without permission"), QStringLiteral("protected by copyright law")};
+
+    frmSplash splash(0);
+    EXPECT_EQ(splash.lblVersion->text(), version);
+    frmMain& w = StartShown();
+    ScratchFolder prefix;
+    for (const bool installed : {false, true}) {
+        SCOPED_TRACE(installed ? "installed" : "a build");
+        if (installed) {
+            prefix.Write("share/doc/tarvik/LICENSE", "the licence");
+            Program().ProgramFolder = prefix.File("share/tarvik");
+        }
+        WhileOpen<frmAbout>(w.mnuAbout, [&](frmAbout& about) {
+            EXPECT_EQ(about.lblVersion->text(), version);
+            EXPECT_TRUE(about.lblCredits->openExternalLinks());
+            const QString text = allText(about);
+            for (const QString& s : licence + credits)
+                EXPECT_TRUE(text.contains(s)) << s.toStdString();
+            for (const QString& s : refused)
+                EXPECT_FALSE(text.contains(s)) << s.toStdString();
+            EXPECT_EQ(about.lblCredits->text().contains(QString::fromStdString(prefix.File("share/doc/tarvik"))),
+                      installed);
+            about.accept();
+        });
+    }
+    const QString title = allText(splash);
+    for (const QString& s : licence)
+        EXPECT_TRUE(title.contains(s)) << s.toStdString();
+    for (const QString& s : refused)
+        EXPECT_FALSE(title.contains(s)) << s.toStdString();
+}
+
+// The desktop knows the program by its desktop entry, and every window shows
+// its icon.
+TEST_F(CommandsTest, TheWindowsCarryTheProgramsIconAndDesktopEntry)
+{
+    PrepareApplication();
+    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("tarvik"));
+    EXPECT_EQ(QCoreApplication::applicationVersion(), QString::fromLatin1(ProjectVersion));
+    const QIcon builtIn(QStringLiteral(":/icons/tarvik.svg"));
+    ASSERT_FALSE(builtIn.pixmap(32).isNull()) << "the icon is not built into the program";
+    frmMain& w = StartShown();
+    EXPECT_EQ(w.windowIcon().pixmap(32).toImage(), ProgramIcon().pixmap(32).toImage());
+    EXPECT_FALSE(w.windowIcon().pixmap(32).isNull());
 }
 
 TEST_F(CommandsTest, HelpAndPrintSetupChangeNothing)

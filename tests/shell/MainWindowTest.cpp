@@ -4,6 +4,7 @@
 #include "shell/EntryRules.h"
 #include "shell/ModalDialogs.h"
 #include "shell/MessageBoxReporter.h"
+#include "shell/StoredSettings.h"
 #include "shell/frmSplash.h"
 
 #include <QAbstractItemView>
@@ -11,6 +12,8 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QDateEdit>
+#include <QDir>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
@@ -191,6 +194,74 @@ TEST_F(MainWindowTest, StoredChoicesSelectTheirItems)
         window.reset();
         CloseReferenceDatabases();
     }
+}
+
+// The settings live where a Linux program keeps them,
+// $XDG_CONFIG_HOME/Tarvik/Tarvik.conf; those of an earlier version, loose in
+// the same folder as "Tarvik for Windows.ini", move there at the first start.
+TEST_F(MainWindowTest, TheSettingsOfAnEarlierVersionMoveToTheirPlaceOnce)
+{
+    struct Case {
+        const char* what;
+        const char* former;    // the former file's "Ayanamsa"; nullptr: no file
+        const char* current;   // the settings file's
+        bool folderBlocked;    // a plain file where the settings' folder goes
+        const char* shown;
+        bool formerStays, moveTold;
+    };
+    const Case cases[] = {
+        {"an earlier version's settings", "1", nullptr, false, "K.P.", false, false},
+        {"both: the settings file is the user's", "1", "2", false, "B.V. Raman", true, false},
+        {"neither: the defaults", nullptr, nullptr, false, "N.C.Lahiri", false, false},
+        {"no folder can be made: read where they are", "1", nullptr, true, "K.P.", true, true},
+    };
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString config = QString::fromStdString(folder.File("config" + std::to_string(++n)));
+        qputenv("XDG_CONFIG_HOME", config.toUtf8());
+        const QString former = config + QStringLiteral("/Tarvik for Windows.ini");
+        const QString current = config + QStringLiteral("/Tarvik/Tarvik.conf");
+        ASSERT_EQ(FormerSettingsFile(), former);
+        ASSERT_EQ(UserSettingsFile(), current);
+        const auto store = [](const QString& file, const char* ayanamsa) {
+            QSettings s(file, QSettings::IniFormat);
+            s.setValue(QStringLiteral("Settings/Ayanamsa"), QString::fromLatin1(ayanamsa));
+            s.setValue(QStringLiteral("Settings/Owner Name"), QStringLiteral("Gupta Astro Centre"));
+        };
+        QDir().mkpath(config);
+        if (c.former)
+            store(former, c.former);
+        if (c.current)
+            store(current, c.current);
+        if (c.folderBlocked)
+            folder.Write("config" + std::to_string(n) + "/Tarvik", "a file, not a folder");
+        messages.messages.clear();
+
+        settingsFile.clear();   // the user's own settings
+        frmMain& w = Start();
+        ASSERT_TRUE(started);
+        EXPECT_EQ(w.cmbAyanamsa->currentText(), QString::fromLatin1(c.shown));
+        EXPECT_EQ(Config().OwnerLines[1], c.former || c.current ? "Gupta Astro Centre" : "Velmora");
+        EXPECT_EQ(QFile::exists(former), c.former && c.formerStays);
+        EXPECT_EQ(QFile::exists(current), (c.former || c.current) && !c.folderBlocked);
+        ASSERT_EQ(messages.messages.size(), c.moveTold ? 1u : 0u);
+        if (c.moveTold) {
+            EXPECT_NE(messages.messages[0].find("could not be moved from " + former.toStdString()), std::string::npos)
+                << messages.messages[0];
+        }
+        // What the program stores at the end goes where it read from.
+        messages.answers = {Answer::Yes};
+        bool cancel = false;
+        w.Form_Unload(cancel);
+        EXPECT_EQ(messages.questions.back(), "Do you want to save settings ?");
+        EXPECT_TRUE(QSettings(c.moveTold ? former : current, QSettings::IniFormat)
+                        .contains(QStringLiteral("Settings/Language")));
+        window.reset();
+        CloseReferenceDatabases();
+    }
+    qputenv("XDG_CONFIG_HOME", savedConfig);
 }
 
 TEST_F(MainWindowTest, AMissingOrDamagedDatabaseStopsStartUpNamingTheFile)

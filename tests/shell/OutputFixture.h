@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTabBar>
 
@@ -46,6 +47,19 @@ inline QSizeF PdfSheetSize(const QString& path)
     if (!m.hasMatch())
         return {};
     return {m.captured(3).toDouble() - m.captured(1).toDouble(), m.captured(4).toDouble() - m.captured(2).toDouble()};
+}
+
+// The title a PDF file carries, as poppler's pdfinfo reads it.
+inline QString PdfTitle(const QString& path)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path});
+    if (!info.waitForFinished(30000) || info.exitCode() != 0)
+        return QStringLiteral("(pdfinfo failed)");
+    for (const QString& line : QString::fromUtf8(info.readAllStandardOutput()).split(QLatin1Char('\n')))
+        if (line.startsWith(QLatin1String("Title:")))
+            return line.mid(6).trimmed();
+    return {};
 }
 
 class OutputRunTest : public ShellTest {

@@ -145,6 +145,7 @@ TEST_F(PageSelectionTest, OkPrintsTheChosenPagesAsOneJobInListOrder)
             expected.push_back({page, year, true, "(Page:" + std::to_string(expected.size() + 1) + ")"});
     EXPECT_EQ(printed, expected);
     EXPECT_EQ(PdfPages(pdf), 12);
+    EXPECT_EQ(PdfTitle(pdf), QStringLiteral("Ravi Kumar - Horoscope"));
     EXPECT_EQ(OutputRun().VarshphalYear, 2026);
     EXPECT_EQ(OutputRun().PagesPrinted, 12);
     EXPECT_EQ(messages.messages, std::vector<std::string>{});

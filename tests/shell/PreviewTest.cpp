@@ -126,6 +126,7 @@ TEST_F(PreviewTest, PrintThisPageToAPdfFileWritesThatPage)
     EXPECT_EQ(choosePrinterParents, std::vector<QWidget*>{&p});
     EXPECT_EQ(drawn, (std::vector<Drawn>{{"Nirayana", true, OutputRun().VarshphalYear}}));
     EXPECT_EQ(PdfPages(pdf), 1);
+    EXPECT_EQ(PdfTitle(pdf), QStringLiteral("Ravi Kumar - ") + p.ComboBox1->itemText(1));
     EXPECT_TRUE(messages.messages.empty());
     // The page on the screen stays as it was.
     EXPECT_EQ(p.ComboBox1->currentIndex(), 1);

@@ -1,6 +1,8 @@
 #!/bin/bash
 # An installation into a fresh prefix: the program in bin/, its databases in
-# share/tarvik/, the desktop entry and its icon where a desktop looks; the
+# share/tarvik/, the desktop entry, its icon and the AppStream file where a
+# desktop looks, the manual page and the documents (README, LICENSE and the
+# data sources with their licences) in share/doc/tarvik/; the
 # installed program, started from any folder, opens the databases of
 # share/tarvik/, and so does the tools' component installed beside it
 # (chartdump reads the panchang texts from them, and says the databases are
@@ -18,11 +20,15 @@ fail() { echo "installed-program: $*" >&2; exit 1; }
 
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
 for f in bin/tarvik share/tarvik/Tarvik-Dat.MDB share/tarvik/Tarvik-Def.MDB share/tarvik/Tarvik-Zyv.mdb \
-         share/applications/tarvik.desktop share/icons/hicolor/scalable/apps/tarvik.svg; do
+         share/applications/tarvik.desktop share/icons/hicolor/scalable/apps/tarvik.svg \
+         share/metainfo/io.github.tarvik.Tarvik.metainfo.xml share/man/man1/tarvik.1.gz \
+         share/doc/tarvik/README.md share/doc/tarvik/LICENSE share/doc/tarvik/copyright; do
   [ -f "$prefix/$f" ] || fail "$f is not installed"
 done
 [ -x "$prefix/bin/tarvik" ] || fail "bin/tarvik cannot be run"
 [ ! -e "$prefix/bin/chartdump" ] || fail "the tools are installed without being asked for"
+[ ! -e "$prefix/share/man/man1/chartdump.1.gz" ] || fail "the tools' manual pages are installed without the tools"
+cmp -s "$prefix/share/doc/tarvik/LICENSE" "$(dirname "$0")/../../LICENSE" || fail "the installed LICENSE is not the project's"
 ls "$prefix/bin/"*.MDB "$prefix/bin/"*.mdb >/dev/null 2>&1 && fail "databases in bin/"
 
 entry=$prefix/share/applications/tarvik.desktop
@@ -33,28 +39,15 @@ if command -v desktop-file-validate >/dev/null; then
 fi
 
 # The installed program, started from another folder, opens the databases
-# of share/tarvik (seen among its open files while its window is up).
-opened_databases() {
-  local pid=$1 tries=60
-  while ((tries-- > 0)) && kill -0 "$pid" 2>/dev/null; do
-    if ls -l "/proc/$pid/fd" 2>/dev/null | grep -q "$prefix/share/tarvik/Tarvik-Zyv.mdb"; then
-      return 0
-    fi
-    sleep 0.5
-  done
-  return 1
-}
-mkdir "$prefix/home"
-(cd / && HOME=$prefix/home XDG_CONFIG_HOME=$prefix/home/.config XDG_DATA_HOME=$prefix/home/.local/share \
-   QT_QPA_PLATFORM=offscreen exec env -u TARVIK_BIN_DIR "$prefix/bin/tarvik") >/dev/null 2>&1 &
-program=$!
-found=0
-opened_databases "$program" && found=1
-kill "$program" 2>/dev/null || true
-wait "$program" 2>/dev/null || true
-((found)) || fail "the installed program did not open the databases of share/tarvik"
+# of share/tarvik.
+source "$(dirname "$0")/started-program.sh"
+opens_installed_databases "$prefix/bin/tarvik" "$prefix/share/tarvik" "$prefix/home" ||
+  fail "the installed program did not open the databases of share/tarvik"
 
 "$cmake" --install "$build" --prefix "$prefix" --component tools >/dev/null
+for f in share/man/man1/chartdump.1.gz share/man/man1/renderpages.1.gz; do
+  [ -f "$prefix/$f" ] || fail "$f is not installed with the tools"
+done
 birth=(--date 15-08-1980 --time 10:30:00 --lat 28N39 --lon 77E13 --zone 82E30 --panchang)
 cd /
 out=$(env -u TARVIK_BIN_DIR "$prefix/bin/chartdump" "${birth[@]}") ||

@@ -15,6 +15,7 @@
 #include "readings/Aspects.h"
 #include "registry/PageCatalogue.h"
 #include "registry/PageDispatcher.h"
+#include "pages/Frame.h"
 #include "pages/PainterSurface.h"
 #include "refdata/Databases.h"
 
@@ -179,7 +180,7 @@ bool printPdf(const std::vector<std::string>& keys, const std::filesystem::path&
     run.PageStarted = false;
     run.PagesPrinted = 0;
     const std::string pdfFile = (out / "pages.pdf").string();
-    PdfSurface pdf(pdfFile);
+    PdfSurface pdf(pdfFile, {}, PagesOwner() + (run.MatchMode ? " - Match-Making" : " - Horoscope"));
     for (const std::string& key : keys)
         drawn &= PrintPage(pdf, key, true);
     if (!pdf.Finish()) {

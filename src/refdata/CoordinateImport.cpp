@@ -1,6 +1,6 @@
 #include "CoordinateImport.h"
 
-#include "Transaction.h"
+#include "Database.h"
 
 #include <algorithm>
 

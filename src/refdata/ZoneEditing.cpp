@@ -1,6 +1,6 @@
 #include "ZoneEditing.h"
 
-#include "Transaction.h"
+#include "Database.h"
 #include "core/Reporter.h"
 
 namespace tarvik {

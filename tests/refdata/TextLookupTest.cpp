@@ -108,7 +108,6 @@ TEST(DatabaseTexts, AreReadOnceAndFoundByTheirKeys)
     const std::string file = folder.File("definitions.db");
     dbbuild::BuildDatabase({file,
                             tarvik::testing::SourceDir() + "/data/schema/definitions.sql",
-                            false,
                             {},
                             {{"Dictionary", folder.File("dictionary"), 25},
                              {"Match", folder.File("match"), 25},

@@ -54,7 +54,7 @@ void BuildAtlas(const ScratchFolder& folder, const std::string& file, const Atla
                                                           {"Places", atlas.places},
                                                           {"PlaceNames", atlas.placeNames},
                                                           {"CountryNames", "Country,OtherName\n"}};
-    dbbuild::BuildPlan plan{file, SourceDir() + "/data/schema/data.sql", false, {}, {}};
+    dbbuild::BuildPlan plan{file, SourceDir() + "/data/schema/data.sql", {}, {}};
     for (const auto& [table, csv] : tables) {
         const std::string source = std::string(table) + ".csv";
         folder.Write(source, csv);

@@ -177,6 +177,26 @@ inline double chebyshevDerivative(const double* c, int n, double x)
     return b1;
 }
 
+// The calendar date and UT hour of a Julian day, as text (Gregorian
+// calendar), for messages.
+std::string dateText(double jd)
+{
+    const double z = std::floor(jd + 0.5);
+    const double alpha = std::floor((z - 1867216.25) / 36524.25);
+    const double a = z + 1 + alpha - std::floor(alpha / 4);
+    const double b = a + 1524;
+    const double c = std::floor((b - 122.1) / 365.25);
+    const double d = std::floor(365.25 * c);
+    const double e = std::floor((b - d) / 30.6001);
+    const int day = static_cast<int>(b - d - std::floor(30.6001 * e));
+    const int month = static_cast<int>(e < 14 ? e - 1 : e - 13);
+    const int year = static_cast<int>(month > 2 ? c - 4716 : c - 4715);
+    const int minutes = static_cast<int>(std::floor((jd + 0.5 - z) * 1440));
+    char text[48];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d UT", year, month, day, minutes / 60, minutes % 60);
+    return text;
+}
+
 } // namespace
 
 std::string_view QuantityName(EphemerisQuantity q)
@@ -192,8 +212,9 @@ EphemerisSeries::Place EphemerisSeries::placeOf(double jd) const
     const double u = (jd - firstDay) * perDay_;
     const int intervals = Intervals();
     if (!(u >= 0 && u < intervals))
-        throw std::out_of_range("the moment (Julian day " + std::to_string(jd) + ") lies outside the ephemeris of the " +
-                                std::string(QuantityName(quantity)));
+        throw std::out_of_range("the moment " + (std::isfinite(jd) ? dateText(jd) : std::string("given")) +
+                                " lies outside the ephemeris of the " + std::string(QuantityName(quantity)) +
+                                ", " + dateText(firstDay).substr(0, 10) + " to " + dateText(LastDay()).substr(0, 10));
     const auto k = static_cast<std::size_t>(u);
     const double f = u - static_cast<double>(k);
     std::uint32_t j = firstPiece[k];

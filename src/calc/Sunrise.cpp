@@ -1,6 +1,7 @@
 #include "Sunrise.h"
 
 #include "Angles.h"
+#include "Ephemeris.h"
 #include "TimeScale.h"
 #include "core/State.h"
 
@@ -13,6 +14,8 @@ namespace {
 // The Sun's centre at sunrise and sunset: 34' below the horizon, the
 // refraction there lifting it into sight.
 constexpr double CentreAltitude = -34.0 / 60;
+// 2000 January 1, 12 h UT, as a Julian day.
+constexpr double J2000 = 2451545.0;
 // A day's sun times that span the whole day or none of it.
 constexpr double PolarSpanTolerance = 1e-9;
 
@@ -28,30 +31,19 @@ struct SunPlace {
     double declination;
 };
 
-// The apparent Sun at a moment in days from 2000 January 1, 12 h UT: the mean
-// longitude and anomaly with the equation of centre, the aberration and the
-// nutation in longitude. Good to about 0.01 degree over centuries, a few
-// seconds of time at the horizon.
+// The apparent Sun at a moment in days from 2000 January 1, 12 h UT, from
+// the ephemeris: its longitude of the true equinox on the equator of date
+// (its latitude, under a second of arc, left out).
 SunPlace sunAt(double days)
 {
-    const double T = days / DaysPerCentury;
-    const double L0 = 280.46646 + 36000.76983 * T + 0.0003032 * T * T;
-    const double M = 357.52911 + 35999.05029 * T - 0.0001537 * T * T;
-    const double C = (1.914602 - 0.004817 * T - 0.000014 * T * T) * sind(M) +
-                     (0.019993 - 0.000101 * T) * sind(2 * M) + 0.000289 * sind(3 * M);
-    const double node = 125.04 - 1934.136 * T;
-    const double lambda = L0 + C - 0.00569 - 0.00478 * sind(node);
-    const double eps = 23.439291 - 0.0130042 * T + 0.00256 * cosd(node);
+    const double jd = days + J2000;
+    const double lambda = MeanEquinoxLongitude(EphemerisQuantity::Sun, jd) + NutationInLongitude(jd);
+    const double eps = TrueObliquity(jd);
     return {atan2d(cosd(eps) * sind(lambda), cosd(lambda)), asind(sind(eps) * sind(lambda))};
 }
 
-// Greenwich mean sidereal time in degrees (the equation of the equinoxes,
-// under a second of time, left out).
-double siderealDegrees(double days)
-{
-    const double T = days / DaysPerCentury;
-    return 280.46061837 + 360.98564736629 * days + 0.000387933 * T * T;
-}
+// The apparent sidereal time of Greenwich in degrees.
+double siderealDegrees(double days) { return GreenwichSiderealTime(days + J2000); }
 
 // The Sun's hour angle at the place, degrees in (-180, 180].
 double hourAngle(double days, double longitude)

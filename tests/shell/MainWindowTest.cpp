@@ -187,7 +187,8 @@ TEST_F(MainWindowTest, StoredChoicesSelectTheirItems)
 
 TEST_F(MainWindowTest, AMissingOrDamagedDatabaseStopsStartUpNamingTheFile)
 {
-    for (std::string_view name : {DataDatabaseFile, DefinitionsDatabaseFile, ReferenceDatabaseFile}) {
+    for (std::string_view name :
+         {DataDatabaseFile, DefinitionsDatabaseFile, ReferenceDatabaseFile, EphemerisFileName}) {
         for (bool damaged : {false, true}) {
             SCOPED_TRACE(std::string(name) + (damaged ? " damaged" : " missing"));
             BuildFixtureDatabases(FixtureCountries, FixturePlaces);

@@ -1,10 +1,11 @@
 #!/bin/bash
-# An installation into a fresh prefix: the program in bin/, its databases in
-# share/tarvik/, the desktop entry and its icon where a desktop looks; the
-# installed program, started from any folder, opens the databases of
-# share/tarvik/, and so does the tools' component installed beside it
-# (chartdump reads the panchang texts from them, and says the databases are
-# missing once they are moved away).
+# An installation into a fresh prefix: the program in bin/, its databases and
+# ephemeris table in share/tarvik/, the desktop entry and its icon where a
+# desktop looks; the installed program, started from any folder, opens the
+# databases of share/tarvik/, and so does the tools' component installed
+# beside it (chartdump casts its charts from the table there and reads the
+# panchang texts from the databases, and names the table it misses once they
+# are moved away).
 #
 #     tests/tools/installed-program.sh <build folder>
 set -euo pipefail
@@ -18,12 +19,13 @@ fail() { echo "installed-program: $*" >&2; exit 1; }
 
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
 for f in bin/tarvik share/tarvik/Tarvik-Dat.MDB share/tarvik/Tarvik-Def.MDB share/tarvik/Tarvik-Zyv.mdb \
+         share/tarvik/Tarvik-Eph.dat \
          share/applications/tarvik.desktop share/icons/hicolor/scalable/apps/tarvik.svg; do
   [ -f "$prefix/$f" ] || fail "$f is not installed"
 done
 [ -x "$prefix/bin/tarvik" ] || fail "bin/tarvik cannot be run"
 [ ! -e "$prefix/bin/chartdump" ] || fail "the tools are installed without being asked for"
-ls "$prefix/bin/"*.MDB "$prefix/bin/"*.mdb >/dev/null 2>&1 && fail "databases in bin/"
+ls "$prefix/bin/"*.MDB "$prefix/bin/"*.mdb "$prefix/bin/"*.dat >/dev/null 2>&1 && fail "databases in bin/"
 
 entry=$prefix/share/applications/tarvik.desktop
 grep -qx 'Exec=tarvik' "$entry" || fail "the desktop entry does not start tarvik"
@@ -61,10 +63,10 @@ out=$(env -u TARVIK_BIN_DIR "$prefix/bin/chartdump" "${birth[@]}") ||
   fail "the installed chartdump did not find the databases in share/tarvik"
 [[ $out == *'"Panchang"'* ]] || fail "no panchang from the installed databases: $out"
 
-# The databases, and nothing else, came from share/tarvik.
+# The databases and the table, and nothing else, came from share/tarvik.
 mv "$prefix/share/tarvik" "$prefix/share/elsewhere"
 if env -u TARVIK_BIN_DIR "$prefix/bin/chartdump" "${birth[@]}" >/dev/null 2>"$prefix/err"; then
-  fail "chartdump found databases that are not installed"
+  fail "chartdump found files that are not installed"
 fi
-grep -q "databases" "$prefix/err" || fail "no message on the missing databases: $(cat "$prefix/err")"
+grep -q "Tarvik-Eph.dat" "$prefix/err" || fail "no message on the missing ephemeris table: $(cat "$prefix/err")"
 echo "installed-program: the installation in $prefix holds"

@@ -4,6 +4,7 @@
 #include "ChartJson.h"
 #include "DumpOptions.h"
 
+#include "calc/EphemerisTable.h"
 #include "core/State.h"
 #include "refdata/Database.h"
 #include "refdata/Databases.h"
@@ -21,17 +22,24 @@ constexpr int NoDatabases = 1;
 // Far beyond any list of births to check (a million lines).
 constexpr std::size_t LargestBatch = std::size_t(64) << 20;
 
-// The panchang's texts and velantar come from the databases next to the
-// executable (or in an installation's data folder), opened once when any
-// request needs them.
+// Every chart is cast from the ephemeris table of the program folder (next
+// to the executable, or an installation's data folder); the panchang's texts
+// and velantar come from the databases there, opened once when any request
+// needs them.
 bool openDatabasesFor(const std::vector<DumpRequest>& requests)
 {
+    tarvik::Program().ProgramFolder = tarvik::ProgramFolderFor(tarvik::ExecutableFolder());
+    try {
+        tarvik::LoadEphemeris(tarvik::ProgramFile(tarvik::EphemerisFileName));
+    } catch (const tarvik::EphemerisFileError& e) {
+        std::cerr << "chartdump: every chart needs the program's ephemeris: " << e.what() << "\n";
+        return false;
+    }
     bool needed = false;
     for (const DumpRequest& r : requests)
         needed |= r.panchang;
     if (!needed)
         return true;
-    tarvik::Program().ProgramFolder = tarvik::ProgramFolderFor(tarvik::ExecutableFolder());
     try {
         // Read-only: the tool changes no place, so it needs no writable copy.
         tarvik::OpenReferenceDatabases(tarvik::DataAccess::ReadOnly);

@@ -15,6 +15,7 @@
 
 #include <swephexp.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -34,15 +35,16 @@ namespace {
 constexpr double FilesFrom = 2378496.75;
 
 // The span of the chart's quantities: from April 1799 (the charts of 1 January
-// 1800 in any zone, and the searches that step back from them) to July 2200
-// (the year charts and lunations that follow a birth on 31 December 2199).
+// 1800 in any zone, and the searches that step back from them) to April 2201
+// (the year that follows the last annual chart, of 2199, begins as late as
+// January 2201, and its search steps a few weeks around it).
 // Saturn runs from December 1789 to 2341 for the table of its sign entries.
 // Every span begins a whole number of intervals before 1800, so that no
 // piece mixes the analytical ephemeris and the files.
 constexpr double ChartFrom = FilesFrom - 256;
-constexpr double ChartTo = 2524800.75;
+constexpr double ChartTo = FilesFrom + 64 * 2290;
 constexpr double SaturnFrom = FilesFrom - 64 * 58;
-constexpr double SaturnTo = 2572544.75;
+constexpr double SaturnTo = FilesFrom + 64 * 3032;
 
 constexpr double Arcsecond = 1.0 / 3600;
 
@@ -159,8 +161,83 @@ constexpr double ShortestPiece = 0.01;
 
 const char* const Usage =
     "usage: ephbuild --out FILE [--ephe FOLDER]\n"
+    "       ephbuild --ayanamsas\n"
     "Samples Swiss Ephemeris (its files in FOLDER, by default /usr/share/libswe/ephe) and writes\n"
-    "the program's ephemeris table to FILE.\n";
+    "the program's ephemeris table to FILE; or prints the polynomials of the three ayanamsas\n"
+    "(calc/Ayanamsa.cpp) fitted to Swiss Ephemeris's.\n";
+
+// Least squares by modified Gram-Schmidt: the coefficients x minimising |A x - b|.
+std::vector<double> leastSquares(std::vector<std::vector<double>> columns, const std::vector<double>& b)
+{
+    const std::size_t n = columns.size(), m = b.size();
+    std::vector<std::vector<double>> R(n, std::vector<double>(n, 0.0));
+    for (std::size_t j = 0; j < n; ++j) {
+        for (std::size_t k = 0; k < j; ++k) {
+            double d = 0;
+            for (std::size_t i = 0; i < m; ++i)
+                d += columns[k][i] * columns[j][i];
+            R[k][j] = d;
+            for (std::size_t i = 0; i < m; ++i)
+                columns[j][i] -= d * columns[k][i];
+        }
+        double norm = 0;
+        for (double v : columns[j])
+            norm += v * v;
+        R[j][j] = std::sqrt(norm);
+        for (double& v : columns[j])
+            v /= R[j][j];
+    }
+    std::vector<double> x(n);
+    for (std::size_t j = n; j-- > 0;) {
+        double s = 0;
+        for (std::size_t i = 0; i < m; ++i)
+            s += columns[j][i] * b[i];
+        for (std::size_t k = j + 1; k < n; ++k)
+            s -= R[j][k] * x[k];
+        x[j] = s / R[j][j];
+    }
+    return x;
+}
+
+// The mean ayanamsas (without nutation) of N.C. Lahiri, K.P. and B.V. Raman
+// as polynomials of the fourth degree in T, the Julian centuries (UT) from
+// 1900 January 0.5, fitted over the span of Saturn's series.
+int printAyanamsas()
+{
+    struct Mode {
+        int sweMode;
+        const char* name;
+    };
+    const Mode modes[] = {{SE_SIDM_LAHIRI, "N.C. Lahiri"}, {SE_SIDM_KRISHNAMURTI, "K.P."}, {SE_SIDM_RAMAN, "B.V. Raman"}};
+    constexpr int Degree = 4;
+    for (const Mode& mode : modes) {
+        swe_set_sid_mode(mode.sweMode, 0, 0);
+        std::vector<double> T, value;
+        for (double jd = SaturnFrom; jd <= SaturnTo; jd += 2) {
+            double a;
+            char error[AS_MAXCH];
+            if (swe_get_ayanamsa_ex_ut(jd, SEFLG_SWIEPH | SEFLG_NONUT, &a, error) < 0)
+                fail(std::string("Swiss Ephemeris: ") + error);
+            T.push_back((jd - 2415020.0) / 36525);
+            value.push_back(a);
+        }
+        std::vector<std::vector<double>> columns(Degree + 1, std::vector<double>(T.size()));
+        for (std::size_t i = 0; i < T.size(); ++i)
+            for (int k = 0; k <= Degree; ++k)
+                columns[k][i] = std::pow(T[i], k);
+        const std::vector<double> c = leastSquares(columns, value);
+        double worst = 0;
+        for (std::size_t i = 0; i < T.size(); ++i) {
+            double v = 0;
+            for (int k = Degree; k >= 0; --k)
+                v = v * T[i] + c[k];
+            worst = std::max(worst, std::fabs(v - value[i]));
+        }
+        std::printf("    {%.12f, %.12f, %.12e, %.12e, %.12e},  // %s, within %.5f\"\n", c[0], c[1], c[2], c[3], c[4],
+                    mode.name, worst * 3600);
+    }
+    return 0;
+}
 
 } // namespace
 
@@ -172,6 +249,10 @@ int main(int argc, char** argv)
         if (a == "--help") {
             std::cout << Usage;
             return 0;
+        }
+        if (a == "--ayanamsas") {
+            SwissSampler swiss(ephe);
+            return printAyanamsas();
         }
         if ((a == "--out" || a == "--ephe") && i + 1 < argc)
             (a == "--out" ? out : ephe) = argv[++i];

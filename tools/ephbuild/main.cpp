@@ -137,7 +137,9 @@ struct Plan {
 // Interval and coefficients of each quantity, and the tolerance its pieces
 // are held to.
 const Plan Plans[] = {
-    {EphemerisQuantity::Sun, SE_SUN, 64, 14, 0.2, 0},
+    // The Sun to a hundredth of a second of arc: the year starts on its return
+    // to the second.
+    {EphemerisQuantity::Sun, SE_SUN, 32, 12, 0.01, 0},
     {EphemerisQuantity::Moon, SE_MOON, 32, 24, 0.2, 16},
     {EphemerisQuantity::Mercury, SE_MERCURY, 32, 14, 0.2, 4},
     {EphemerisQuantity::Venus, SE_VENUS, 64, 16, 0.2, 3},

@@ -66,9 +66,10 @@ namespace {
 void castBodies(const EphemerisTable& table, double jd, double ayanamsa, bool trueNode,
                 std::array<double, 27>& longitudes, int offset)
 {
+    ChebyshevPoints points;
     for (int b = Sun; b <= Pluto; ++b)
         if (b != Ketu)
-            longitudes[b + offset] = ReduceDegrees(table.Of(SeriesOfBody(b, trueNode)).Value(jd) - ayanamsa);
+            longitudes[b + offset] = ReduceDegrees(table.Of(SeriesOfBody(b, trueNode)).Value(jd, points) - ayanamsa);
     longitudes[Ketu + offset] = ReduceDegrees(longitudes[Rahu + offset] + 180);
 }
 } // namespace

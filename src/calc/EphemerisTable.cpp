@@ -19,18 +19,27 @@ namespace {
 constexpr char Magic[8] = {'T', 'V', 'K', 'E', 'P', 'H', '1', '\n'};
 constexpr std::uint32_t LayoutVersion = 1;
 constexpr std::size_t HeaderBytes = 32;       // magic, version, series, body length, checksum
-constexpr int MostCoefficients = 64;
+constexpr int MostCoefficients = ChebyshevPoints::MostCoefficients;
 
 constexpr std::array<std::string_view, EphemerisQuantityCount> QuantityNames = {
     "Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Neptune", "Pluto",
     "mean node", "true node", "nutation in longitude", "true obliquity", "mean sidereal time less rotation",
 };
 
-// FNV-1a, 64 bits.
+// FNV-1a (64 bits) over the little-endian 64-bit words of the bytes, the
+// last few bytes one by one: a checksum a damaged file fails, taken at the
+// speed the file is read.
 std::uint64_t checksumOf(const unsigned char* data, std::size_t n)
 {
     std::uint64_t h = 14695981039346656037ull;
-    for (std::size_t i = 0; i < n; ++i) {
+    std::size_t i = 0;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, data + i, 8);
+        h ^= word;
+        h *= 1099511628211ull;
+    }
+    for (; i < n; ++i) {
         h ^= data[i];
         h *= 1099511628211ull;
     }
@@ -229,14 +238,54 @@ EphemerisSeries::Place EphemerisSeries::placeOf(double jd) const
         end = j == last ? 1.0 : pieceBegin[j + 1];
     }
     const double scale = 2 / (end - begin);
+    const double intervalBegin = firstDay + static_cast<double>(k) * intervalDays;
     return {coefficient.data() + static_cast<std::size_t>(j) * coefficients, (f - begin) * scale - 1,
-            scale * perDay_};
+            scale * perDay_, intervalBegin + begin * intervalDays, (end - begin) * intervalDays};
 }
 
 double EphemerisSeries::Value(double jd) const
 {
     const Place p = placeOf(jd);
     return chebyshev(p.c, coefficients, p.x);
+}
+
+double EphemerisSeries::Value(double jd, ChebyshevPoints& points) const
+{
+    const Place p = placeOf(jd);
+    const double* T = points.At(p.begin, p.length, p.x, coefficients);
+    // Four sums, so that the products do not wait on one another.
+    double s[4] = {0, 0, 0, 0};
+    int k = 0;
+    for (; k + 4 <= coefficients; k += 4)
+        for (int i = 0; i < 4; ++i)
+            s[i] += p.c[k + i] * T[k + i];
+    for (; k < coefficients; ++k)
+        s[0] += p.c[k] * T[k];
+    return (s[0] + s[1]) + (s[2] + s[3]);
+}
+
+const double* ChebyshevPoints::At(double begin, double length, double x, int n)
+{
+    Entry* e = nullptr;
+    for (int i = 0; i < used_; ++i)
+        if (entries_[i].begin == begin && entries_[i].length == length && entries_[i].x == x) {
+            e = &entries_[i];
+            break;
+        }
+    if (!e) {
+        e = &entries_[next_];
+        next_ = (next_ + 1) % Pieces;
+        used_ = std::min(used_ + 1, Pieces);
+        e->begin = begin;
+        e->length = length;
+        e->x = x;
+        e->T[0] = 1;
+        e->T[1] = x;
+        e->count = 2;
+    }
+    for (; e->count < n; ++e->count)
+        e->T[e->count] = 2 * x * e->T[e->count - 1] - e->T[e->count - 2];
+    return e->T;
 }
 
 ValueAndRate EphemerisSeries::ValueWithRate(double jd) const

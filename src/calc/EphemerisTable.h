@@ -7,7 +7,8 @@
 //
 // The file, little-endian throughout:
 //   header     "TVKEPH1\n", the format version, the number of series, the
-//              length of what follows the header and its FNV-1a checksum
+//              length of what follows the header and its checksum (FNV-1a
+//              over its 64-bit words)
 //   text       what the table holds and how it was made (UTF-8)
 //   series     for each: its quantity, the Julian day (UT) its first interval
 //              begins, the interval in days, the number of intervals, pieces
@@ -53,6 +54,27 @@ struct ValueAndRate {
     double rate = 0;
 };
 
+// The Chebyshev polynomials T0(x), T1(x), ... at one moment of a piece,
+// worked out once and shared by every series whose piece there begins and
+// ends on the same days (the bodies of one interval length): each value is
+// then a sum of products, not a recurrence of its own.
+class ChebyshevPoints {
+public:
+    static constexpr int MostCoefficients = 64;
+    // T0..T(n-1) at x of the piece [begin, begin + length).
+    const double* At(double begin, double length, double x, int n);
+
+private:
+    struct Entry {
+        double begin = 0, length = 0, x = 0;
+        int count = 0;
+        double T[MostCoefficients];
+    };
+    static constexpr int Pieces = 4;
+    Entry entries_[Pieces];
+    int used_ = 0, next_ = 0;
+};
+
 // One fitted quantity.
 class EphemerisSeries {
 public:
@@ -75,8 +97,10 @@ public:
     bool Covers(double jd) const { return jd >= firstDay && jd < LastDay(); }
 
     // The value at a Julian day (UT); throws std::out_of_range outside the
-    // series.
+    // series. With points, the polynomials of the moment are shared with the
+    // other series evaluated there.
     double Value(double jd) const;
+    double Value(double jd, ChebyshevPoints& points) const;
     ValueAndRate ValueWithRate(double jd) const;
 
     // Makes the lookup constants once the arrays are filled.
@@ -87,6 +111,8 @@ private:
         const double* c;     // the piece's coefficients
         double x;            // -1..1 within the piece
         double xPerDay;
+        double begin;        // the piece, Julian days
+        double length;
     };
     Place placeOf(double jd) const;
     double perDay_ = 1;

@@ -82,6 +82,24 @@ TEST(EphemerisTableTest, ValueAndRateOfThePieceHoldingTheMoment)
         EXPECT_THROW(s.Value(outside), std::out_of_range) << outside;
 }
 
+TEST(EphemerisTableTest, SharedPolynomialsGiveEachSeriesItsOwnValue)
+{
+    // Series of two interval lengths evaluated in turn at moments of many
+    // pieces, with one set of shared polynomials: each value as its series
+    // gives it alone.
+    EphemerisTable table = smallTable();
+    EphemerisSeries& halves = table.series[1];
+    halves.intervalDays = 5;
+    halves.coefficient = {1, 2, 0.5, -3, 0.25, 0.125, 7, -1, 0.5, 2, 2, 2};
+    halves.Prepare();
+    ChebyshevPoints points;
+    for (double jd = 2450000.5; jd < 2450010.5; jd += 0.37)
+        for (int q : {0, 1, 2, 1}) {
+            const EphemerisSeries& s = table.series[q];
+            EXPECT_NEAR(s.Value(jd, points), s.Value(jd), 1e-12) << q << " at " << jd;
+        }
+}
+
 TEST(EphemerisTableTest, WrittenAndReadBackTheSame)
 {
     const EphemerisTable table = smallTable();

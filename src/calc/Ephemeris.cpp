@@ -53,9 +53,11 @@ double EarthRotationAngle(double jd)
     return 360.0 * Frac(0.7790572732640 + 0.00273781191135448 * days + Frac(days));
 }
 
-double GreenwichSiderealTime(double jd)
+double GreenwichSiderealTime(double jd) { return GreenwichSiderealTime(jd, NutationInLongitude(jd), TrueObliquity(jd)); }
+
+double GreenwichSiderealTime(double jd, double nutation, double obliquity)
 {
-    const double equinoxes = NutationInLongitude(jd) * std::cos(TrueObliquity(jd) * DegToRad);
+    const double equinoxes = nutation * std::cos(obliquity * DegToRad);
     return ReduceDegrees(EarthRotationAngle(jd) + seriesOf(EphemerisQuantity::MeanSiderealTimeLessRotation).Value(jd) +
                          equinoxes);
 }

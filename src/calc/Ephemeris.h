@@ -45,6 +45,9 @@ double EarthRotationAngle(double jd);
 // angle, the precession in right ascension and the equation of the
 // equinoxes (the nutation in longitude along the equator).
 double GreenwichSiderealTime(double jd);
+// The same with the nutation in longitude and the true obliquity of the
+// moment given (degrees), as a caller that holds them already has them.
+double GreenwichSiderealTime(double jd, double nutation, double obliquity);
 
 // The local apparent sidereal time in hours [0, 24) at a longitude (degrees,
 // east positive).

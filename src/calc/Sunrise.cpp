@@ -26,36 +26,53 @@ double atan2d(double y, double x) { return std::atan2(y, x) / DegToRad; }
 // An angle into (-180, 180].
 double signedDegrees(double d) { return std::remainder(d, 360.0); }
 
+// The apparent Sun and the sidereal time of one moment, in days from 2000
+// January 1, 12 h UT, from the ephemeris: the Sun's longitude of the true
+// equinox on the equator of date (its latitude, under a second of arc, left
+// out).
 struct SunPlace {
     double rightAscension;  // degrees, true equinox of date
     double declination;
+    double sidereal;        // apparent sidereal time of Greenwich, degrees
 };
 
-// The apparent Sun at a moment in days from 2000 January 1, 12 h UT, from
-// the ephemeris: its longitude of the true equinox on the equator of date
-// (its latitude, under a second of arc, left out).
-SunPlace sunAt(double days)
-{
-    const double jd = days + J2000;
-    const double lambda = MeanEquinoxLongitude(EphemerisQuantity::Sun, jd) + NutationInLongitude(jd);
-    const double eps = TrueObliquity(jd);
-    return {atan2d(cosd(eps) * sind(lambda), cosd(lambda)), asind(sind(eps) * sind(lambda))};
-}
+// The places of the moments a search asks for, the last one kept: the hour
+// angle and the rising altitude of a step read the same moment.
+class SunSky {
+public:
+    const SunPlace& At(double days)
+    {
+        if (days == days_)
+            return place_;
+        const double jd = days + J2000;
+        ChebyshevPoints points;
+        const EphemerisTable& table = TheEphemeris();
+        const double nutation = table.Of(EphemerisQuantity::NutationInLongitude).Value(jd, points);
+        const double eps = table.Of(EphemerisQuantity::TrueObliquity).Value(jd, points);
+        const double lambda = table.Of(EphemerisQuantity::Sun).Value(jd, points) + nutation;
+        place_ = {atan2d(cosd(eps) * sind(lambda), cosd(lambda)), asind(sind(eps) * sind(lambda)),
+                  GreenwichSiderealTime(jd, nutation, eps)};
+        days_ = days;
+        return place_;
+    }
 
-// The apparent sidereal time of Greenwich in degrees.
-double siderealDegrees(double days) { return GreenwichSiderealTime(days + J2000); }
+private:
+    double days_ = std::nan("");
+    SunPlace place_{};
+};
 
 // The Sun's hour angle at the place, degrees in (-180, 180].
-double hourAngle(double days, double longitude)
+double hourAngle(SunSky& sky, double days, double longitude)
 {
-    return signedDegrees(siderealDegrees(days) + longitude - sunAt(days).rightAscension);
+    const SunPlace& p = sky.At(days);
+    return signedDegrees(p.sidereal + longitude - p.rightAscension);
 }
 
 // The cosine of the hour angle at which the Sun's centre stands at the
 // sunrise altitude; beyond +1 it never rises, below -1 it never sets.
-double cosRisingHourAngle(double days, double latitude)
+double cosRisingHourAngle(SunSky& sky, double days, double latitude)
 {
-    const double delta = sunAt(days).declination;
+    const double delta = sky.At(days).declination;
     return (sind(CentreAltitude) - sind(latitude) * sind(delta)) / (cosd(latitude) * cosd(delta));
 }
 
@@ -63,10 +80,10 @@ double cosRisingHourAngle(double days, double latitude)
 // guess: each step moves by the angle still to go at the Sun's rate of
 // 360 degrees a day, the Sun's place taken anew.
 template <class Target>
-double solveHourAngle(double days, double longitude, Target target)
+double solveHourAngle(SunSky& sky, double days, double longitude, Target target)
 {
     for (int step = 0; step < 10; ++step) {
-        const double move = signedDegrees(hourAngle(days, longitude) - target(days)) / 360;
+        const double move = signedDegrees(hourAngle(sky, days, longitude) - target(days)) / 360;
         days -= move;
         if (std::fabs(move) < 1e-7)
             break;
@@ -81,23 +98,24 @@ SunTimes SunriseSunset(int day, int month, int year, double latitude, double lon
     const double phi = std::clamp(latitude, -89.9999, 89.9999);
     // 0 h UT of the civil date, in days from 2000 January 1, 12 h UT.
     const double midnight = DayNumber(day, month, year) - DayNumber(1, 1, 2000) - 0.5;
+    SunSky sky;
     const double transit =
-        solveHourAngle(midnight + (12 - longitude / 15) / 24, longitude, [](double) { return 0.0; });
+        solveHourAngle(sky, midnight + (12 - longitude / 15) / 24, longitude, [](double) { return 0.0; });
 
     double rise, set;
-    const double c = cosRisingHourAngle(transit, phi);
+    const double c = cosRisingHourAngle(sky, transit, phi);
     if (c >= 1) {          // polar night: the day is the instant of noon
         rise = set = transit;
     } else if (c <= -1) {  // midnight sun: the day runs from midnight to midnight
         rise = transit - 0.5;
         set = transit + 0.5;
     } else {
-        auto semiArc = [phi](double days) {
-            return std::acos(std::clamp(cosRisingHourAngle(days, phi), -1.0, 1.0)) / DegToRad;
+        auto semiArc = [&sky, phi](double days) {
+            return std::acos(std::clamp(cosRisingHourAngle(sky, days, phi), -1.0, 1.0)) / DegToRad;
         };
         const double h0 = semiArc(transit);
-        rise = solveHourAngle(transit - h0 / 360, longitude, [&](double d) { return -semiArc(d); });
-        set = solveHourAngle(transit + h0 / 360, longitude, semiArc);
+        rise = solveHourAngle(sky, transit - h0 / 360, longitude, [&](double d) { return -semiArc(d); });
+        set = solveHourAngle(sky, transit + h0 / 360, longitude, semiArc);
     }
 
     const double riseZone = (rise - midnight) * 24 + zoneMeridian / 15;

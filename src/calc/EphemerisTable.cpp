@@ -432,8 +432,6 @@ void WriteEphemerisFile(const EphemerisTable& table, const std::string& path)
 
 void LoadEphemeris(const std::string& path) { loaded().table = ReadEphemerisFile(path); }
 
-bool EphemerisLoaded() { return loaded().table.has_value(); }
-
 const EphemerisTable& TheEphemeris()
 {
     if (!loaded().table)

@@ -147,7 +147,6 @@ void WriteEphemerisFile(const EphemerisTable& table, const std::string& path);
 
 // The table the program works with, read once at start.
 void LoadEphemeris(const std::string& path);
-bool EphemerisLoaded();
 // Throws EphemerisFileError when no table has been loaded.
 const EphemerisTable& TheEphemeris();
 

@@ -40,11 +40,9 @@ double SandhiBetween(double before, double here)
 void CalcHouses(ChartState& chart)
 {
     const double jd = JulianDayOfCenturies(chart.JulianCenturies);
-    const double nutation = NutationInLongitude(jd);
     chart.Obliquity = TrueObliquity(jd);
     chart.AscAyanamsa = chart.PlanetLongitudes[AyanamsaSlot];
-    const double hours = ReduceDegrees(GreenwichSiderealTime(jd, nutation, chart.Obliquity) + chart.PlaceLongitude) / 15;
-    chart.SiderealTime = hours >= 24 ? 0 : hours;
+    chart.SiderealTime = LocalSiderealTime(jd, chart.PlaceLongitude);
 
     double asc = CalcAscendant(chart.SiderealTime, chart.PlaceLatitude, chart.Obliquity, chart.AscAyanamsa);
     const double mc = CalcAscendant(chart.SiderealTime - 6, 0, chart.Obliquity, chart.AscAyanamsa);

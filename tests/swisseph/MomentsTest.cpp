@@ -4,6 +4,8 @@
 
 #include "SwissReference.h"
 
+#include "calc/CalcFixture.h"
+
 #include "calc/Angles.h"
 #include "panchang/Elements.h"
 #include "panchang/EndTimes.h"
@@ -213,16 +215,8 @@ TEST(SwissMoments, LunarMonthsFollowSwissEphemerisLunations)
                 const CivilDate date = DateOfDayNumber(static_cast<int>(std::floor(middle + 0.5 - EpochJulianDay)) +
                                                        EpochDayNumber);
                 const int seconds = static_cast<int>((middle + 0.5 - std::floor(middle + 0.5)) * 86400);
-                BirthRecord birth;
-                birth.SetMoment(date, {seconds / 3600, seconds / 60 % 60, seconds % 60});
-                birth.LatDeg = 28;
-                birth.LatMin = 39;
-                birth.LatDir = "N";
-                birth.LongDeg = 77;
-                birth.LongMin = 13;
-                birth.LongDir = "E";
-                birth.ZoneHours = 5.5;
-                birth.ZoneMeridian = 82.5;
+                const BirthRecord birth = tarvik::testing::DelhiBirth(date.day, date.month, date.year, seconds / 3600,
+                                                                      seconds / 60 % 60, seconds % 60);
                 RunChoices run;
                 run.ayanamsaChoice = choice;
                 EXPECT_EQ(LunarMonthAtBirth(birth, run), (LunarMonth{Names[(first + 1) % 12], adhika}))

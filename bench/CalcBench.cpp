@@ -1,12 +1,19 @@
 // One whole chart (both passes of the bodies, the ayanamsa and the houses,
-// then the divisional charts and relationships) and one sunrise; one line of
-// a chartdump batch read, and a batch of births cast and written as JSON.
+// then the divisional charts and relationships) and one sunrise; the same
+// bodies, ayanamsa and houses from Swiss Ephemeris itself, the reference the
+// table is made from, in the same run; one line of a chartdump batch read,
+// and a batch of births cast and written as JSON.
 
 #include "Batch.h"
 #include "DumpOptions.h"
 #include "calc/Chart.h"
+#include "calc/Ephemeris.h"
+#include "calc/EphemerisTable.h"
+#include "BenchDatabases.h"
 #include "calc/Sunrise.h"
 #include "core/State.h"
+
+#include <swephexp.h>
 
 #include <benchmark/benchmark.h>
 
@@ -47,6 +54,44 @@ void BM_ComputeChart(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ComputeChart);
+
+// What ComputeChart gives, from the library: the ten bodies and the true node
+// at the moment and an hour later, sidereal (N.C. Lahiri), the ayanamsa and
+// the houses at the place.
+void BM_SwissEphemerisChart(benchmark::State& state)
+{
+    sampleBirth();
+    ChartState chart;
+    ComputeChart(ChartInputOf(Native(), 0, true), chart);
+    const double jd = JulianDayOfCenturies(chart.JulianCenturies);
+    swe_set_ephe_path(const_cast<char*>(EPHE_PATH));
+    swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
+    const int bodies[] = {SE_SUN, SE_MERCURY, SE_VENUS, SE_MARS, SE_JUPITER, SE_SATURN,
+                          SE_MOON, SE_TRUE_NODE, SE_URANUS, SE_NEPTUNE, SE_PLUTO};
+    char error[AS_MAXCH];
+    double x[6], cusps[13], ascmc[10], ayanamsa = 0;
+    for (auto _ : state) {
+        for (double moment : {jd, jd + 1.0 / 24})
+            for (int body : bodies) {
+                swe_calc_ut(moment, body, SEFLG_SWIEPH | SEFLG_SIDEREAL, x, error);
+                benchmark::DoNotOptimize(x[0]);
+            }
+        swe_get_ayanamsa_ex_ut(jd, SEFLG_SWIEPH, &ayanamsa, error);
+        swe_houses_ex(jd, SEFLG_SIDEREAL, chart.PlaceLatitude, chart.PlaceLongitude, 'P', cusps, ascmc);
+        benchmark::DoNotOptimize(ascmc[0]);
+    }
+    swe_close();
+}
+BENCHMARK(BM_SwissEphemerisChart);
+
+// What the program's start-up adds: reading and checking the ephemeris table.
+void BM_ReadEphemerisTable(benchmark::State& state)
+{
+    const std::string path = bench::ProgramFolder() + "/" + std::string(EphemerisFileName);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadEphemerisFile(path));
+}
+BENCHMARK(BM_ReadEphemerisTable)->Unit(benchmark::kMillisecond);
 
 void BM_CalcSunrise(benchmark::State& state)
 {

@@ -9,6 +9,7 @@ packages=(
   libcairo2-dev libfontconfig-dev libfreetype-dev poppler-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-core
+  libswe-dev swe-basic-data
   wamerican wbritish
   dpkg-dev appstream groff-base
 )

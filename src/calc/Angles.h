@@ -4,9 +4,10 @@
 
 namespace tarvik {
 
-// The circle constants of the calculation. Pi is the eleven-decimal value the
-// ephemeris was fitted with, not the full-precision constant; every degree to
-// radian conversion of the chart goes through DegToRad.
+// The circle constants of the calculation. Pi is the eleven-decimal value of
+// the chart's angle arithmetic (2e-12 from the full constant, far below
+// anything a chart shows); every degree to radian conversion of the chart
+// goes through DegToRad.
 inline constexpr double Pi = 3.14159265359;
 inline constexpr double DegToRad = Pi / 180;
 
@@ -17,8 +18,8 @@ inline double ReduceDegrees(double degrees)
     return r >= 360.0 ? r - 360.0 : r;  // a tiny negative input rounds up to 360
 }
 
-// The fractional part x - floor(x), in [0, 1): -0.25 gives 0.75. Every mean
-// motion of the ephemeris is a number of revolutions taken through it.
+// The fractional part x - floor(x), in [0, 1): -0.25 gives 0.75; turns of a
+// rotation taken whole.
 inline double Frac(double x) { return x - std::floor(x); }
 
 // x brought into 1..n by at most one subtraction and one addition of n: a

@@ -1,63 +1,40 @@
 #include "Ayanamsa.h"
 
 #include "Angles.h"
+#include "Ephemeris.h"
+
+#include <array>
 
 namespace tarvik {
 
-double LahiriAyanamsa(double T)
-{
-    // The small constant is a correction of the epoch value, added apart.
-    return 22.45656009 + 1.396042 * T + 0.000308 * T * T + 0.00000467920600044636;
-}
-
-double RamanAyanamsa(double T)
-{
-    return 21.013972 + 1.398191 * T + 0.00424343517569881;
-}
-
-double KPAyanamsa(int year, int month)
-{
-    double k = 22.0 + 21.0 / 60.0 + 50.0 / 3600.0;
-    k += (year - 1900) * 50.0 / 3600.0;
-    k += (50.0 / 12.0) * month / 3600.0;
-    return k - 0.00111778518519756;
-}
-
-double LahiriToChosenShift(int ayanamsaChoice, double T, int kpYear, int kpMonth)
-{
-    if (ayanamsaChoice == AyanamsaRaman)
-        return LahiriAyanamsa(T) - RamanAyanamsa(T);
-    if (ayanamsaChoice == AyanamsaKP)
-        return LahiriAyanamsa(T) - KPAyanamsa(kpYear, kpMonth);
-    return 0.0;
-}
-
-void CalcAyanamsaLahiri(ChartState& chart)
-{
-    chart.PlanetLongitudes[AyanamsaSlot] = LahiriAyanamsa(chart.JulianCenturies);
-}
-
 namespace {
-void replaceAyanamsa(ChartState& chart, double ayanamsa)
-{
-    auto& lon = chart.PlanetLongitudes;
-    const double shift = lon[AyanamsaSlot] - ayanamsa;
-    for (int b = Sun; b <= Pluto; ++b) {
-        lon[b] = ReduceDegrees(lon[b] + shift);
-        lon[b + HourLater] = ReduceDegrees(lon[b + HourLater] + shift);
-    }
-    lon[AyanamsaSlot] = ayanamsa;
-}
+
+// The mean ayanamsas, degrees, as c0 + c1 T + c2 T^2 + c3 T^3 + c4 T^4:
+// fitted to Swiss Ephemeris's (precessed from each mode's epoch and value)
+// from 1789 to 2331 by `ephbuild --ayanamsas`, which prints these rows.
+constexpr std::array<std::array<double, 5>, 3> AyanamsaPolynomials = {{
+    {22.460511484845, 1.396273782320, 3.070622137801e-04, 2.423381651964e-08, -5.397360718968e-09},  // N.C. Lahiri, within 0.00003"
+    {22.363659018041, 1.396273968916, 3.070291954078e-04, 2.406654336343e-08, -5.385023193502e-09},  // K.P., within 0.00003"
+    {21.014210018041, 1.396273968916, 3.070291968395e-04, 2.406570063310e-08, -5.384901728781e-09},  // B.V. Raman, within 0.00003"
+}};
+
 } // namespace
 
-void ApplyAyanamsaRaman(ChartState& chart)
+double MeanAyanamsa(int ayanamsaChoice, double T)
 {
-    replaceAyanamsa(chart, RamanAyanamsa(chart.JulianCenturies));
+    const bool known = ayanamsaChoice == AyanamsaKP || ayanamsaChoice == AyanamsaRaman;
+    const auto& c = AyanamsaPolynomials[known ? ayanamsaChoice : AyanamsaLahiri];
+    return c[0] + T * (c[1] + T * (c[2] + T * (c[3] + T * c[4])));
 }
 
-void ApplyAyanamsaKP(ChartState& chart, int birthYear, int birthMonth)
+double TrueAyanamsa(int ayanamsaChoice, double jd)
 {
-    replaceAyanamsa(chart, KPAyanamsa(birthYear, birthMonth));
+    return MeanAyanamsa(ayanamsaChoice, CenturiesOfJulianDay(jd)) + NutationInLongitude(jd);
+}
+
+double SiderealLongitude(EphemerisQuantity body, double jd, int ayanamsaChoice)
+{
+    return ReduceDegrees(MeanEquinoxLongitude(body, jd) - MeanAyanamsa(ayanamsaChoice, CenturiesOfJulianDay(jd)));
 }
 
 } // namespace tarvik

@@ -1,34 +1,25 @@
 #pragma once
 
-#include "core/ChartState.h"
+#include "EphemerisTable.h"
 
 namespace tarvik {
 
-// The three ayanamsas the program offers, in degrees. The ephemeris elements
-// are referred to the Lahiri zodiac, so the bodies come out sidereal by
-// Lahiri; the other two move every body by the difference.
+// The three ayanamsas the program offers, as Swiss Ephemeris defines them
+// (SE_SIDM_LAHIRI, SE_SIDM_KRISHNAMURTI, SE_SIDM_RAMAN). Any other choice
+// counts as N.C. Lahiri.
 enum AyanamsaKind : int { AyanamsaLahiri = 0, AyanamsaKP = 1, AyanamsaRaman = 2 };
 
-// N.C. Lahiri's (mean) ayanamsa at T Julian centuries from 1900 January 0.5.
-double LahiriAyanamsa(double T);
-// B.V. Raman's ayanamsa at T.
-double RamanAyanamsa(double T);
-// The K.P. ayanamsa of a birth month: 22 deg 21' 50" in 1900 growing by 50"
-// a year and 50"/12 a month, whatever the day and time.
-double KPAyanamsa(int year, int month);
+// The mean ayanamsa of a choice (the sidereal zodiac's start from the mean
+// equinox of date) at T, Julian centuries (UT) from 1900 January 0.5, degrees.
+double MeanAyanamsa(int ayanamsaChoice, double T);
 
-// What the chosen ayanamsa adds to a longitude of the Lahiri zodiac at T:
-// Lahiri's ayanamsa less the chosen one (0 under Lahiri; the K.P. value of
-// the birth month kpYear, kpMonth).
-double LahiriToChosenShift(int ayanamsaChoice, double T, int kpYear, int kpMonth);
+// The true ayanamsa at a Julian day (UT): the mean one with the nutation in
+// longitude, the start of the zodiac from the true equinox. A tropical
+// longitude of the true equinox less it is the sidereal longitude.
+double TrueAyanamsa(int ayanamsaChoice, double jd);
 
-// Writes the Lahiri ayanamsa of chart.JulianCenturies into PlanetLongitudes[1].
-void CalcAyanamsaLahiri(ChartState& chart);
-
-// Replace the Lahiri ayanamsa in PlanetLongitudes[1] by Raman's (at the
-// chart's current T) or by the K.P. value of the birth month, moving every
-// body of both passes by the difference and reducing it into [0, 360).
-void ApplyAyanamsaRaman(ChartState& chart);
-void ApplyAyanamsaKP(ChartState& chart, int birthYear, int birthMonth);
+// A body's sidereal longitude in [0, 360) at a Julian day (UT) under the
+// choice: its longitude of the mean equinox less the mean ayanamsa.
+double SiderealLongitude(EphemerisQuantity body, double jd, int ayanamsaChoice);
 
 } // namespace tarvik

@@ -1,9 +1,9 @@
 #include "Chart.h"
 
+#include "Angles.h"
 #include "Ayanamsa.h"
 #include "Ephemeris.h"
 #include "Houses.h"
-#include "Moon.h"
 #include "Relationships.h"
 #include "TimeScale.h"
 #include "Vargas.h"
@@ -50,8 +50,6 @@ ChartInput ChartInputOf(const BirthRecord& b, int ayanamsaChoice, bool trueNode)
     in.timeCorrection = b.TimeCorrection;
     in.ayanamsaChoice = ayanamsaChoice;
     in.trueNode = trueNode;
-    in.kpYear = b.Year;
-    in.kpMonth = b.Month;
     return in;
 }
 
@@ -61,20 +59,18 @@ ChartInput ChartInputOf(const BirthRecord& birth, const RunChoices& run)
 }
 
 namespace {
-// One pass of the bodies at the chart's T, in the fixed order: the Sun
-// first, for the Earth-Sun vector the planets of the pass read.
-void computeBodies(ChartState& chart, const NodeChoice& node)
+// The bodies of one moment in the sidereal zodiac whose mean ayanamsa is
+// given, into the slots from `offset` on (0 the moment, HourLater the hour
+// after): each body's longitude of the mean equinox less the ayanamsa, Ketu
+// opposite Rahu.
+void castBodies(const EphemerisTable& table, double jd, double ayanamsa, bool trueNode,
+                std::array<double, 27>& longitudes, int offset)
 {
-    CalcSun(chart);
-    CalcMercury(chart);
-    CalcVenus(chart);
-    CalcMars(chart);
-    CalcJupiter(chart);
-    CalcSaturn(chart);
-    CalcMoon(chart, node);
-    CalcUranus(chart);
-    CalcNeptune(chart);
-    CalcPluto(chart);
+    ChebyshevPoints points;
+    for (int b = Sun; b <= Pluto; ++b)
+        if (b != Ketu)
+            longitudes[b + offset] = ReduceDegrees(table.Of(SeriesOfBody(b, trueNode)).Value(jd, points) - ayanamsa);
+    longitudes[Ketu + offset] = ReduceDegrees(longitudes[Rahu + offset] + 180);
 }
 } // namespace
 
@@ -82,11 +78,10 @@ void ComputeChart(const ChartInput& in, ChartState& chart)
 {
     chart.AyanamsaChoice = in.ayanamsaChoice;
     chart.ZoneMeridianDeg = in.zoneMeridian;
-    chart.CalcPass = 0;
-    chart.SunHelioX = chart.SunHelioY = 0;
     chart.PlaceLongitude = in.longitude;
     chart.PlaceLatitude = in.latitude;
-    chart.PlanetLongitudes[0] = chart.PlanetLongitudes[14] = 0;
+    auto& longitudes = chart.PlanetLongitudes;
+    longitudes[0] = longitudes[14] = 0;
 
     // Universal time less 12 h as a fraction of the day, not reduced: an
     // early-morning birth east of Greenwich falls before the civil date's noon.
@@ -94,27 +89,21 @@ void ComputeChart(const ChartInput& in, ChartState& chart)
     const double clock = in.hour + in.minute / 60.0 + in.second / 3600.0;
     chart.DayFraction = (clock - (in.zoneHours + 12) + in.timeCorrection) / 24;
     const double T = JulianCenturiesOf(N, chart.DayFraction);
-    chart.JulianCenturies = T;
+    const double jd = JulianDayOf(N, chart.DayFraction);
+    const EphemerisTable& table = TheEphemeris();
 
-    const NodeChoice node{in.trueNode};
-
-    // The moment. The perturbation terms and the Lahiri ayanamsa serve both passes.
-    CalcPerturbations(chart);
-    CalcAyanamsaLahiri(chart);
-    computeBodies(chart, node);
-
-    // One hour later, for the direction of motion of every body.
+    // The moment, and one hour later for the direction of motion of every body.
+    constexpr double Hour = 1.0 / 24;
+    chart.CalcPass = 0;
+    castBodies(table, jd, MeanAyanamsa(in.ayanamsaChoice, T), in.trueNode, longitudes, 0);
     chart.CalcPass = 1;
-    chart.JulianCenturies = T + 1.0 / 24.0 / DaysPerCentury;
-    computeBodies(chart, node);
+    castBodies(table, jd + Hour, MeanAyanamsa(in.ayanamsaChoice, T + Hour / DaysPerCentury), in.trueNode,
+               longitudes, HourLater);
 
-    // Raman's ayanamsa is taken at the hour-later T; the hour moves it by 0.006".
-    if (in.ayanamsaChoice == AyanamsaRaman)
-        ApplyAyanamsaRaman(chart);
-    else if (in.ayanamsaChoice == AyanamsaKP)
-        ApplyAyanamsaKP(chart, in.kpYear, in.kpMonth);
-
+    // The ayanamsa of the moment from the true equinox, which the houses
+    // (cast on the true equinox) subtract and the tropical table adds back.
     chart.JulianCenturies = T;
+    longitudes[AyanamsaSlot] = MeanAyanamsa(in.ayanamsaChoice, T) + table.Of(EphemerisQuantity::NutationInLongitude).Value(jd);
     CalcHouses(chart);
 }
 

@@ -10,8 +10,6 @@
 namespace tarvik {
 
 // What one chart calculation reads: the moment, the place and the options.
-// The true node and the K.P. ayanamsa take the birth date of their own
-// (nodeDate*, kpYear, kpMonth), which CalcChartAt keeps at Native's.
 struct ChartInput {
     int day = 1, month = 1, year = 2000;
     int hour = 0, minute = 0, second = 0;
@@ -22,7 +20,6 @@ struct ChartInput {
     double timeCorrection = 0;   // hours added to the clock time
     int ayanamsaChoice = 0;      // 0 Lahiri, 1 K.P., 2 Raman; anything else Lahiri
     bool trueNode = true;
-    int kpYear = 2000, kpMonth = 1;
 
     void SetMoment(const CivilDate& date, const ClockTime& clock);
 };
@@ -43,8 +40,10 @@ double LatitudeDegrees(int degrees, int minutes, const std::string& direction);
 double LongitudeDegrees(int degrees, int minutes, const std::string& direction);
 
 // Everything of a chart but the divisional charts and relationships: the
-// time scale, both passes of the bodies (the moment and one hour later), the
-// chosen ayanamsa and the houses, into chart.
+// time scale, both passes of the bodies (the moment and one hour later) in
+// the zodiac of the chosen ayanamsa, the ayanamsa itself and the houses, into
+// chart. Throws std::out_of_range for a moment outside the ephemeris, and
+// EphemerisFileError when no ephemeris has been read.
 void ComputeChart(const ChartInput& input, ChartState& chart);
 
 // The divisional charts and the relationships of a chart whose bodies and
@@ -62,8 +61,7 @@ ChartState ChartOf(const ChartInput& input);
 void CalcChart(const RunChoices& run);
 
 // The same with the date, the place and the zone hours given; the time of
-// day, the time correction and the zone meridian stay Native's, and so does
-// the birth date the true node and the K.P. ayanamsa read.
+// day, the time correction and the zone meridian stay Native's.
 void CalcChartAt(int day, int month, int year, int longDeg, int longMin, const std::string& longDir,
                  int latDeg, int latMin, const std::string& latDir, double zoneHours, const RunChoices& run);
 

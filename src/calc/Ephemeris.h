@@ -1,63 +1,56 @@
 #pragma once
 
-#include "core/ChartState.h"
+// The positions the chart is cast from, read from the ephemeris table
+// (EphemerisTable.h): Swiss Ephemeris's geocentric positions of its
+// JPL-derived files, as functions of universal time.
+
+#include "EphemerisTable.h"
+#include "TimeScale.h"
 
 namespace tarvik {
 
-// Osculating elements of one body at one moment: mean longitude, longitude of
-// perihelion and of the ascending node, eccentricity and inclination in
-// degrees, semi-major axis in astronomical units. All angles are referred to
-// the Lahiri sidereal zodiac, so the longitudes that come out are sidereal.
-struct Orbit {
-    double L = 0;
-    double perihelion = 0;
-    double node = 0;
-    double e = 0;
-    double inclination = 0;
-    double a = 1;
-};
+// The Julian day at which T, the Julian centuries of the chart, is 0:
+// 1900 January 0.5, noon universal time of 31 December 1899.
+inline constexpr double EpochJulianDay = 2415020.0;
 
-// The mean elements of a body (Sun, Mercury .. Saturn, Uranus, Neptune,
-// Pluto in the computation order) at T, before any perturbation. The Sun's
-// are those of its apparent geocentric orbit (perihelion = perigee). Any
-// other body (the Moon, the nodes) throws std::out_of_range.
-Orbit MeanElements(int body, double T);
-
-// The one Kepler solver. Turns the elements into a position in the plane of
-// the ecliptic and returns the geocentric ecliptic longitude in [0, 360).
-// A call for the Sun (body == Sun) stores the Sun's geocentric vector in
-// sunX, sunY; every other body adds that vector to its heliocentric one, so
-// the Sun must be computed first for the same moment.
-double HelioToGeo(const Orbit& orbit, int body, double& sunX, double& sunY);
-
-// The Sun's sidereal longitude at T on its own (leaves no state behind).
-double SunLongitude(double T);
-
-// The periodic perturbations of Jupiter and Saturn by each other (and Saturn
-// by Uranus) at the chart's T: element 1 the mean longitude (deg), 2 the
-// perihelion times the eccentricity (deg), 3 the eccentricity, 4 the
-// semi-major axis (AU).
-void CalcPerturbations(ChartState& chart);
-
-// The body routines: each computes its body at chart.JulianCenturies and
-// stores it in PlanetLongitudes[body] (CalcPass 0) or [body + 13] (CalcPass 1).
-// CalcSun must run first in each pass; Jupiter and Saturn read the
-// perturbation terms, Uranus, Neptune and Pluto the Lahiri ayanamsa in
-// PlanetLongitudes[1].
-void CalcSun(ChartState& chart);
-void CalcMercury(ChartState& chart);
-void CalcVenus(ChartState& chart);
-void CalcMars(ChartState& chart);
-void CalcJupiter(ChartState& chart);
-void CalcSaturn(ChartState& chart);
-void CalcUranus(ChartState& chart);
-void CalcNeptune(ChartState& chart);
-void CalcPluto(ChartState& chart);
-
-// The slot of a body in PlanetLongitudes for the chart's current pass.
-inline int PassSlot(const ChartState& chart, int body)
+// The Julian day (universal time) of a day count and a day fraction
+// ((UT - 12 h) / 24, not reduced), and of T.
+inline double JulianDayOf(int dayNumber, double dayFraction)
 {
-    return chart.CalcPass == 0 ? body : body + HourLater;
+    return static_cast<double>(dayNumber - EpochDayNumber) + dayFraction + EpochJulianDay;
 }
+inline double JulianDayOfCenturies(double T) { return EpochJulianDay + T * DaysPerCentury; }
+inline double CenturiesOfJulianDay(double jd) { return (jd - EpochJulianDay) / DaysPerCentury; }
+
+// The series of a body of the computation order (Sun .. Pluto; for Rahu the
+// true or the mean node). Throws std::out_of_range for any other number
+// (the Lagna, Ketu).
+EphemerisQuantity SeriesOfBody(int body, bool trueNode);
+
+// A body's geocentric ecliptic longitude of the mean equinox of date at a
+// Julian day (UT), degrees in [0, 360), and with its rate in degrees a day.
+// Throws std::out_of_range outside the table.
+double MeanEquinoxLongitude(EphemerisQuantity body, double jd);
+ValueAndRate MeanEquinoxLongitudeAndRate(EphemerisQuantity body, double jd);
+
+// The nutation in longitude and the true obliquity of the ecliptic, degrees.
+double NutationInLongitude(double jd);
+double TrueObliquity(double jd);
+
+// The Earth's rotation angle at a Julian day (UT), degrees in [0, 360): the
+// sidereal rotation the IAU counts from 2000 January 1, 12 h.
+double EarthRotationAngle(double jd);
+
+// The apparent sidereal time of Greenwich, degrees in [0, 360): the rotation
+// angle, the precession in right ascension and the equation of the
+// equinoxes (the nutation in longitude along the equator).
+double GreenwichSiderealTime(double jd);
+// The same with the nutation in longitude and the true obliquity of the
+// moment given (degrees), as a caller that holds them already has them.
+double GreenwichSiderealTime(double jd, double nutation, double obliquity);
+
+// The local apparent sidereal time in hours [0, 24) at a longitude (degrees,
+// east positive).
+double LocalSiderealTime(double jd, double longitude);
 
 } // namespace tarvik

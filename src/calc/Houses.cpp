@@ -1,19 +1,11 @@
 #include "Houses.h"
 
 #include "Angles.h"
+#include "Ephemeris.h"
 
 #include <cmath>
 
 namespace tarvik {
-
-double MeanObliquity(double T) { return 23.452294 - 0.0130125 * T; }
-
-double LocalSiderealTime(double T, double dayFraction, double longitude)
-{
-    const double G = 24 * Frac(0.2769 + 100.00214 * T);  // Greenwich sidereal time less UT
-    const double U = 24 * dayFraction + 12;              // universal time, hours
-    return 24 * Frac((G + U + longitude / 15) / 24);
-}
 
 double CalcAscendant(double siderealTime, double latitude, double obliquity, double ayanamsa)
 {
@@ -47,10 +39,10 @@ double SandhiBetween(double before, double here)
 
 void CalcHouses(ChartState& chart)
 {
-    const double T = chart.JulianCenturies;
-    chart.Obliquity = MeanObliquity(T);
+    const double jd = JulianDayOfCenturies(chart.JulianCenturies);
+    chart.Obliquity = TrueObliquity(jd);
     chart.AscAyanamsa = chart.PlanetLongitudes[AyanamsaSlot];
-    chart.SiderealTime = LocalSiderealTime(T, chart.DayFraction, chart.PlaceLongitude);
+    chart.SiderealTime = LocalSiderealTime(jd, chart.PlaceLongitude);
 
     double asc = CalcAscendant(chart.SiderealTime, chart.PlaceLatitude, chart.Obliquity, chart.AscAyanamsa);
     const double mc = CalcAscendant(chart.SiderealTime - 6, 0, chart.Obliquity, chart.AscAyanamsa);

@@ -6,13 +6,6 @@
 
 namespace tarvik {
 
-// Obliquity of the ecliptic at T, degrees.
-double MeanObliquity(double T);
-
-// Local sidereal time in hours [0, 24) from T, the day fraction
-// ((UT - 12 h) / 24) and the east-positive longitude in degrees.
-double LocalSiderealTime(double T, double dayFraction, double longitude);
-
 // The sidereal ascendant in [0, 360) for a sidereal time (hours) and a
 // latitude (degrees, south negative), with the ayanamsa subtracted. At the
 // equator six sidereal hours earlier it gives the midheaven.
@@ -26,11 +19,13 @@ void SetThreeCusps(std::array<double, 13>& cusps, double start, double span, int
 // across 0 degrees when the later cusp is the smaller number; in [0, 360).
 double SandhiBetween(double before, double here);
 
-// Obliquity, sidereal time, ascendant and the twelve bhava madhya and sandhi
-// of the chart's moment and place. Each quadrant between ascendant, nadir,
+// The true obliquity, the local apparent sidereal time, the ascendant and the
+// twelve bhava madhya and sandhi of the chart's moment (JulianCenturies) and
+// place, from the ephemeris. Each quadrant between ascendant, nadir,
 // descendant and midheaven is trisected in longitude; a sandhi is the
-// midpoint of two cusps, the beginning of its house. Uses the ayanamsa in
-// PlanetLongitudes[1] (after any replacement). Inside the polar circles an
+// midpoint of two cusps, the beginning of its house. The ascendant and the
+// midheaven of the true equinox lose the ayanamsa in PlanetLongitudes[1]
+// (the chart's, of the true equinox). Inside the polar circles an
 // ascendant that trails the midheaven is turned by 180 degrees, so the
 // cusps always run forwards and each sandhi lies between its cusps.
 void CalcHouses(ChartState& chart);

@@ -41,13 +41,8 @@ double KPCuspLatitudeLimit(double obliquity) { return 90.0 - obliquity; }
 
 KPZodiac KPZodiacOf(double chartAyanamsa, double T, int ayanamsaChoice)
 {
-    constexpr double lead = 6.0 / 60.0;
-    if (ayanamsaChoice == AyanamsaKP)
-        return {0.0, chartAyanamsa};
-    // Under Raman the chart's bodies stand Lahiri(T) - Raman(T + 1 h) on from
-    // Lahiri's (the replacement's own difference), its ascendant as much.
-    const double lahiri = ayanamsaChoice == AyanamsaRaman ? LahiriAyanamsa(T) : chartAyanamsa;
-    return {chartAyanamsa - lahiri + lead, lahiri};
+    const double shift = MeanAyanamsa(ayanamsaChoice, T) - MeanAyanamsa(AyanamsaKP, T);
+    return {shift, chartAyanamsa - shift};
 }
 
 KPZodiac KPZodiacOfChart(const ChartState& chart)
@@ -58,35 +53,6 @@ KPZodiac KPZodiacOfChart(const ChartState& chart)
 double KPShiftOf(const ChartState& chart) { return KPZodiacOfChart(chart).shift; }
 
 double KPShiftOfChart() { return KPShiftOf(Chart()); }
-
-double SiderealTimeOfAscendant(double ascendant, double latitude, double obliquity,
-                               double ayanamsa)
-{
-    const double eps = obliquity * DegToRad;
-    const double T = ReduceDegrees(ascendant + ayanamsa);
-    const int quadrant = std::min(static_cast<int>(T / 90.0), 3);
-    const double A = std::array{T, 180.0 - T, T - 180.0, 360.0 - T}[quadrant] * DegToRad;
-
-    // The reduced right ascension, 0..90 like A itself; atan2 keeps it there
-    // at A = 90°, where the tangent changes sign.
-    const double r = std::atan2(std::cos(eps) * std::sin(A), std::cos(A)) / DegToRad;
-    const double rightAscension = std::array{r, 180.0 - r, 180.0 + r, 360.0 - r}[quadrant];
-
-    // Declination of the rising point and its ascensional difference; the
-    // argument is held to [-1, 1], which a point that rises never leaves
-    // except by rounding.
-    auto arcsine = [](double v) { return std::asin(std::clamp(v, -1.0, 1.0)); };
-    const double declination = arcsine(std::sin(eps) * std::sin(A));
-    double ascensionalDifference = arcsine(std::tan(declination) * std::tan(latitude * DegToRad));
-    if (T > 180.0)
-        ascensionalDifference = -ascensionalDifference;   // southern declinations
-
-    double hours = (rightAscension - ascensionalDifference / DegToRad - 90.0) / 15.0;
-    hours = std::fmod(hours, 24.0);
-    if (hours < 0)
-        hours += 24.0;
-    return hours >= 24.0 ? 0.0 : hours;
-}
 
 double CalcAscendantKP(const ChartState& chart, double hours, double latitude)
 {
@@ -106,14 +72,14 @@ KPCuspChart KPCuspsOf(const ChartState& chart)
     if (std::abs(latitude) >= KPCuspLatitudeLimit(chart.Obliquity))
         return result;
 
-    cusps[0] = ReduceDegrees(ReduceDegrees(chart.HouseCusps[1]) + zodiac.shift);
-    const double ramc = SiderealTimeOfAscendant(cusps[0], latitude, chart.Obliquity, ayanamsa);
-
-    cusps[9] = CalcAscendantKP(chart, ramc - 6, 0);   // midheaven
+    // The chart's own ascendant in the K.P. zodiac, the lagna of the KP pages.
+    const double hours = chart.SiderealTime;
+    cusps[0] = ReduceDegrees(chart.HouseCusps[1] + zodiac.shift);
+    cusps[9] = CalcAscendantKP(chart, hours - 6, 0);   // midheaven
     // The intermediate cusps divide the semi-arcs (Placidus): the 11th and
     // 3rd a third, the 12th and 2nd two thirds of the way from the meridian.
     auto cusp = [&](double hourAngle, double share) {
-        return ReduceDegrees(PlacidusCusp(ramc * 15, hourAngle, share, latitude, chart.Obliquity) - ayanamsa);
+        return ReduceDegrees(PlacidusCusp(hours * 15, hourAngle, share, latitude, chart.Obliquity) - ayanamsa);
     };
     cusps[10] = cusp(30, 1.0 / 3);
     cusps[11] = cusp(60, 2.0 / 3);

@@ -7,13 +7,12 @@
 namespace tarvik {
 
 // The K.P. zodiac of a chart cast under `ayanamsaChoice` (0 N.C. Lahiri,
-// 1 K.P., 2 B.V. Raman) with the ayanamsa `chartAyanamsa` at T Julian
-// centuries: under K.P. the chart's own longitudes; otherwise the Lahiri
-// longitudes taken 6' further on (the K.P. ayanamsa stands about 6' below
-// Lahiri's), whatever ayanamsa the chart itself was cast with.
+// 1 K.P., 2 B.V. Raman) with the (true) ayanamsa `chartAyanamsa` at T Julian
+// centuries: the K.P. pages stand in it whatever ayanamsa the chart itself
+// was cast with.
 struct KPZodiac {
-    double shift;      // added to the chart's sidereal longitudes
-    double ayanamsa;   // of the longitudes the shift's 6' start from (Lahiri's, or K.P.'s own)
+    double shift;      // added to the chart's sidereal longitudes: its ayanamsa less the K.P. one
+    double ayanamsa;   // the K.P. ayanamsa (of the true equinox) of the chart's moment
 };
 KPZodiac KPZodiacOf(double chartAyanamsa, double T, int ayanamsaChoice);
 // The K.P. zodiac of a chart under the ayanamsa choice it was cast with.
@@ -22,16 +21,9 @@ KPZodiac KPZodiacOfChart(const ChartState& chart);
 double KPShiftOf(const ChartState& chart);
 double KPShiftOfChart();
 
-// The local sidereal time, hours 0 <= result < 24, at which a sidereal
-// ascendant rises at `latitude`: the midheaven's right ascension less the
-// ascensional difference of the rising point.
-double SiderealTimeOfAscendant(double ascendant, double latitude, double obliquity,
-                               double ayanamsa);
-
 // The sidereal ascendant rising at local sidereal time `hours` for a place
-// or pole at `latitude`, in the K.P. zodiac of the chart's ayanamsa (see
-// KPZodiacOf), with the chart's obliquity; the door without a chart reads
-// Chart().
+// at `latitude`, in the K.P. zodiac (see KPZodiacOf), with the chart's
+// obliquity; the door without a chart reads Chart().
 double CalcAscendantKP(const ChartState& chart, double hours, double latitude);
 double CalcAscendantKP(double hours, double latitude);
 
@@ -41,12 +33,11 @@ double CalcAscendantKP(double hours, double latitude);
 double KPCuspLatitudeLimit(double obliquity);
 
 // The twelve KP cusps of a chart (cusps 0..11, 12 repeating cusp 1) and
-// their signs (0..11) from its ascendant in the K.P. zodiac (of the chart's
-// ayanamsa, its T and the ayanamsa choice it was cast with), its obliquity
-// and the place's latitude: the midheaven of the sidereal time at which that
-// ascendant rises, the intermediate cusps the division of the semi-arcs
-// (Placidus) at that time. At and beyond KPCuspLatitudeLimit there are no
-// cusps: every entry is 0 and cast is false.
+// their signs (0..11): the Placidus cusps of the chart's moment and place in
+// the K.P. zodiac. The ascendant and the midheaven of the chart's sidereal
+// time and obliquity; the intermediate cusps divide the semi-arcs of their
+// own declinations into thirds. At and beyond KPCuspLatitudeLimit there are
+// no cusps: every entry is 0 and cast is false.
 struct KPCuspChart {
     bool cast = false;
     std::array<double, 14> cusps{};

@@ -1,6 +1,7 @@
 #include "Sunrise.h"
 
 #include "Angles.h"
+#include "Ephemeris.h"
 #include "TimeScale.h"
 #include "core/State.h"
 
@@ -13,6 +14,8 @@ namespace {
 // The Sun's centre at sunrise and sunset: 34' below the horizon, the
 // refraction there lifting it into sight.
 constexpr double CentreAltitude = -34.0 / 60;
+// 2000 January 1, 12 h UT, as a Julian day.
+constexpr double J2000 = 2451545.0;
 // A day's sun times that span the whole day or none of it.
 constexpr double PolarSpanTolerance = 1e-9;
 
@@ -23,47 +26,53 @@ double atan2d(double y, double x) { return std::atan2(y, x) / DegToRad; }
 // An angle into (-180, 180].
 double signedDegrees(double d) { return std::remainder(d, 360.0); }
 
+// The apparent Sun and the sidereal time of one moment, in days from 2000
+// January 1, 12 h UT, from the ephemeris: the Sun's longitude of the true
+// equinox on the equator of date (its latitude, under a second of arc, left
+// out).
 struct SunPlace {
     double rightAscension;  // degrees, true equinox of date
     double declination;
+    double sidereal;        // apparent sidereal time of Greenwich, degrees
 };
 
-// The apparent Sun at a moment in days from 2000 January 1, 12 h UT: the mean
-// longitude and anomaly with the equation of centre, the aberration and the
-// nutation in longitude. Good to about 0.01 degree over centuries, a few
-// seconds of time at the horizon.
-SunPlace sunAt(double days)
-{
-    const double T = days / DaysPerCentury;
-    const double L0 = 280.46646 + 36000.76983 * T + 0.0003032 * T * T;
-    const double M = 357.52911 + 35999.05029 * T - 0.0001537 * T * T;
-    const double C = (1.914602 - 0.004817 * T - 0.000014 * T * T) * sind(M) +
-                     (0.019993 - 0.000101 * T) * sind(2 * M) + 0.000289 * sind(3 * M);
-    const double node = 125.04 - 1934.136 * T;
-    const double lambda = L0 + C - 0.00569 - 0.00478 * sind(node);
-    const double eps = 23.439291 - 0.0130042 * T + 0.00256 * cosd(node);
-    return {atan2d(cosd(eps) * sind(lambda), cosd(lambda)), asind(sind(eps) * sind(lambda))};
-}
+// The places of the moments a search asks for, the last one kept: the hour
+// angle and the rising altitude of a step read the same moment.
+class SunSky {
+public:
+    const SunPlace& At(double days)
+    {
+        if (days == days_)
+            return place_;
+        const double jd = days + J2000;
+        ChebyshevPoints points;
+        const EphemerisTable& table = TheEphemeris();
+        const double nutation = table.Of(EphemerisQuantity::NutationInLongitude).Value(jd, points);
+        const double eps = table.Of(EphemerisQuantity::TrueObliquity).Value(jd, points);
+        const double lambda = table.Of(EphemerisQuantity::Sun).Value(jd, points) + nutation;
+        place_ = {atan2d(cosd(eps) * sind(lambda), cosd(lambda)), asind(sind(eps) * sind(lambda)),
+                  GreenwichSiderealTime(jd, nutation, eps)};
+        days_ = days;
+        return place_;
+    }
 
-// Greenwich mean sidereal time in degrees (the equation of the equinoxes,
-// under a second of time, left out).
-double siderealDegrees(double days)
-{
-    const double T = days / DaysPerCentury;
-    return 280.46061837 + 360.98564736629 * days + 0.000387933 * T * T;
-}
+private:
+    double days_ = std::nan("");
+    SunPlace place_{};
+};
 
 // The Sun's hour angle at the place, degrees in (-180, 180].
-double hourAngle(double days, double longitude)
+double hourAngle(SunSky& sky, double days, double longitude)
 {
-    return signedDegrees(siderealDegrees(days) + longitude - sunAt(days).rightAscension);
+    const SunPlace& p = sky.At(days);
+    return signedDegrees(p.sidereal + longitude - p.rightAscension);
 }
 
 // The cosine of the hour angle at which the Sun's centre stands at the
 // sunrise altitude; beyond +1 it never rises, below -1 it never sets.
-double cosRisingHourAngle(double days, double latitude)
+double cosRisingHourAngle(SunSky& sky, double days, double latitude)
 {
-    const double delta = sunAt(days).declination;
+    const double delta = sky.At(days).declination;
     return (sind(CentreAltitude) - sind(latitude) * sind(delta)) / (cosd(latitude) * cosd(delta));
 }
 
@@ -71,10 +80,10 @@ double cosRisingHourAngle(double days, double latitude)
 // guess: each step moves by the angle still to go at the Sun's rate of
 // 360 degrees a day, the Sun's place taken anew.
 template <class Target>
-double solveHourAngle(double days, double longitude, Target target)
+double solveHourAngle(SunSky& sky, double days, double longitude, Target target)
 {
     for (int step = 0; step < 10; ++step) {
-        const double move = signedDegrees(hourAngle(days, longitude) - target(days)) / 360;
+        const double move = signedDegrees(hourAngle(sky, days, longitude) - target(days)) / 360;
         days -= move;
         if (std::fabs(move) < 1e-7)
             break;
@@ -89,23 +98,24 @@ SunTimes SunriseSunset(int day, int month, int year, double latitude, double lon
     const double phi = std::clamp(latitude, -89.9999, 89.9999);
     // 0 h UT of the civil date, in days from 2000 January 1, 12 h UT.
     const double midnight = DayNumber(day, month, year) - DayNumber(1, 1, 2000) - 0.5;
+    SunSky sky;
     const double transit =
-        solveHourAngle(midnight + (12 - longitude / 15) / 24, longitude, [](double) { return 0.0; });
+        solveHourAngle(sky, midnight + (12 - longitude / 15) / 24, longitude, [](double) { return 0.0; });
 
     double rise, set;
-    const double c = cosRisingHourAngle(transit, phi);
+    const double c = cosRisingHourAngle(sky, transit, phi);
     if (c >= 1) {          // polar night: the day is the instant of noon
         rise = set = transit;
     } else if (c <= -1) {  // midnight sun: the day runs from midnight to midnight
         rise = transit - 0.5;
         set = transit + 0.5;
     } else {
-        auto semiArc = [phi](double days) {
-            return std::acos(std::clamp(cosRisingHourAngle(days, phi), -1.0, 1.0)) / DegToRad;
+        auto semiArc = [&sky, phi](double days) {
+            return std::acos(std::clamp(cosRisingHourAngle(sky, days, phi), -1.0, 1.0)) / DegToRad;
         };
         const double h0 = semiArc(transit);
-        rise = solveHourAngle(transit - h0 / 360, longitude, [&](double d) { return -semiArc(d); });
-        set = solveHourAngle(transit + h0 / 360, longitude, semiArc);
+        rise = solveHourAngle(sky, transit - h0 / 360, longitude, [&](double d) { return -semiArc(d); });
+        set = solveHourAngle(sky, transit + h0 / 360, longitude, semiArc);
     }
 
     const double riseZone = (rise - midnight) * 24 + zoneMeridian / 15;

@@ -23,20 +23,15 @@ struct ChartState {
     std::array<double, 27> PlanetLongitudes{};
     std::array<double, 13> HouseCusps{};      // 1..12, cusp 1 = ascendant
     std::array<double, 13> BhavaSandhi{};     // 1..12
-    double SiderealTime = 0;                  // local sidereal time, hours 0..24
-    double Obliquity = 0;                     // degrees
-    double AscAyanamsa = 0;                   // the ayanamsa the ascendant subtracts
+    double SiderealTime = 0;                  // local apparent sidereal time, hours 0..24
+    double Obliquity = 0;                     // true obliquity of the ecliptic, degrees
+    double AscAyanamsa = 0;                   // the ayanamsa (of the true equinox) the ascendant subtracts
 
     std::array<std::string, 17> ShodashVargaNames{};
     int ShodashVargaSigns[17][11]{};          // (varga 1..16, traditional position 1..10)
     double DegInSign = 0;
     int SaptavargaSigns[14][8]{};             // (body 1..13 computation order, chart 1..7); column 0 free
     std::string FriendshipTable[10][10][4]{}; // nine planets, three layers
-
-    std::array<double, 5> JupiterPerturbations{};
-    std::array<double, 5> SaturnPerturbations{};
-    double SunHelioX = 0;
-    double SunHelioY = 0;
 
     double PlaceLatitude = 0;                 // signed decimal degrees, south negative
     double PlaceLongitude = 0;                // signed decimal degrees, west negative

@@ -44,13 +44,12 @@ std::array<double, 13> kpBoundaries()
     return b;
 }
 
-// The bodies in the zodiac the K.P. cusps are reckoned in: the chart's own
-// under N.C. Lahiri and K.P., Lahiri's under B.V. Raman.
+// The bodies in the K.P. zodiac, the one the K.P. cusps are reckoned in
+// whatever ayanamsa the chart was cast with.
 std::array<double, 27> cuspZodiacLongitudes()
 {
     const ChartState& chart = Chart();
-    const double ayanamsa = chart.PlanetLongitudes[AyanamsaSlot];
-    const double shift = ayanamsa - KPZodiacOfChart(chart).ayanamsa;
+    const double shift = KPShiftOf(chart);
     std::array<double, 27> l = chart.PlanetLongitudes;
     for (int b = Sun; b <= Pluto; ++b)
         l[b] = ReduceDegrees(l[b] + shift);
@@ -208,7 +207,10 @@ void PrintKPCharts(Surface& surface, const RunChoices& choices)
     blankParagraphs(surface, 2);
     FillKPChart(Chart().SaptavargaSigns);
     DrawChart(surface, choices, 0, Dict("_LAGNATARVIK"), true, LeftChart);
-    DrawChart(surface, choices, 4, Dict(VargaNames[4]), true, RightChart);
+    // The navamsa beside it in the K.P. zodiac too, as the table above has it.
+    ChartSignTable navamsa{};
+    FillKPVarga(navamsa, 4);
+    DrawChart(surface, choices, 4, Dict(VargaNames[4]), true, RightChart, &navamsa);
 }
 
 void PrintKPCuspPage(Surface& surface, bool toPrinter, const RunChoices& choices)

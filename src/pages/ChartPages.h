@@ -44,7 +44,8 @@ void PrintNirayanaCharts(Surface& surface, const RunChoices& choices);
 // The Bhav page below its table: the bhava chalit by the cusps and by the
 // sandhis.
 void PrintBhavCharts(Surface& surface, const RunChoices& choices);
-// The KP1 page below its table: the KP-shifted lagna chart and the navamsa.
+// The KP1 page below its table: the lagna chart and the navamsa in the K.P.
+// zodiac.
 void PrintKPCharts(Surface& surface, const RunChoices& choices);
 // The KP2 page: heading, cusp table, the KP-shifted lagna chart and the
 // bhava chart by the KP cusps, its houses numbered with the cusps' signs.

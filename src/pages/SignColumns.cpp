@@ -4,6 +4,7 @@
 #include "calc/Angles.h"
 #include "calc/KPChart.h"
 #include "calc/NameTables.h"
+#include "calc/Vargas.h"
 #include "core/State.h"
 
 
@@ -32,14 +33,28 @@ void FillMoonChart(ChartSignTable& table)
     table[1][0] = table[Moon][1];
 }
 
+namespace {
+// The ascendant (b = 1) or a body of the chart in the K.P. zodiac.
+double kpLongitude(const ChartState& chart, double shift, int b)
+{
+    return ReduceDegrees((b == 1 ? chart.HouseCusps[1] : chart.PlanetLongitudes[b]) + shift);
+}
+} // namespace
+
 void FillKPChart(ChartSignTable& table)
 {
     const ChartState& chart = Chart();
     const double shift = KPShiftOfChart();
-    for (int b = 1; b <= Pluto; ++b) {
-        const double l = b == 1 ? chart.HouseCusps[1] : chart.PlanetLongitudes[b];
-        table[b][0] = static_cast<int>(ReduceDegrees(l + shift) / 30) + 1;
-    }
+    for (int b = 1; b <= Pluto; ++b)
+        table[b][0] = static_cast<int>(kpLongitude(chart, shift, b) / 30) + 1;
+}
+
+void FillKPVarga(ChartSignTable& table, int k)
+{
+    const ChartState& chart = Chart();
+    const double shift = KPShiftOfChart();
+    for (int b = 1; b <= Pluto; ++b)
+        table[b][k] = SaptavargaSign(k, kpLongitude(chart, shift, b));
 }
 
 void FillVargaColumn(ChartSignTable& table, int varga)

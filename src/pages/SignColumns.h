@@ -25,6 +25,10 @@ void FillMoonChart(ChartSignTable& table);
 // from the chart's HouseCusps[1], the bodies from its PlanetLongitudes).
 void FillKPChart(ChartSignTable& table);
 
+// Seven-varga chart k (1..7, the columns of SaptavargaSigns) of the
+// ascendant and the bodies in the K.P. zodiac, into column k of the table.
+void FillKPVarga(ChartSignTable& table, int k);
+
 // Varga v (1..16) of the sixteen divisional charts, from ShodashVargaSigns,
 // for the Lagna to Ketu; the outer planets keep what column 0 held.
 void FillVargaColumn(ChartSignTable& table, int varga);

@@ -5,7 +5,6 @@
 #include "calc/Angles.h"
 #include "calc/Ayanamsa.h"
 #include "calc/Ephemeris.h"
-#include "calc/Moon.h"
 #include "calc/NameTables.h"
 #include "calc/TimeScale.h"
 
@@ -43,17 +42,22 @@ EpochT CalcEpochT(double dayFraction, int year, int month, int day)
 {
     EpochT e;
     e.T = JulianCenturiesOf(DayNumber(day, month, year), dayFraction);
-    e.ayanamsa = 22.460148 + 1.396042 * e.T + 0.000308 * e.T * e.T;
-    e.obliquity = 23.452294 - 0.0130125 * e.T;
+    const double jd = JulianDayOfCenturies(e.T);
+    e.ayanamsa = TrueAyanamsa(AyanamsaLahiri, jd);
+    e.obliquity = TrueObliquity(jd);
     return e;
 }
 
-double CalcSunLongitude(double T) { return SunLongitude(T); }
+double CalcSunLongitude(double T)
+{
+    return SiderealLongitude(EphemerisQuantity::Sun, JulianDayOfCenturies(T), AyanamsaLahiri);
+}
 
 MoonAndNodes CalcMoonLongitude(double T)
 {
-    const double rahu = MeanNode(T);
-    return {MoonLongitude(T), rahu, ReduceDegrees(rahu + 180)};
+    const double jd = JulianDayOfCenturies(T);
+    const double rahu = SiderealLongitude(EphemerisQuantity::MeanNode, jd, AyanamsaLahiri);
+    return {SiderealLongitude(EphemerisQuantity::Moon, jd, AyanamsaLahiri), rahu, ReduceDegrees(rahu + 180)};
 }
 
 HMS AddHMS(const HMS& a, const HMS& b)
@@ -80,14 +84,15 @@ PanchangAtTime CalcPanchangAtTime(const BirthRecord& person, double sun, double 
     const double dayFraction = (start.minutes / 60 + start.hours - 12 - person.ZoneHours) / 24;
     const EpochT epoch = CalcEpochT(dayFraction, person.Year, person.Month, person.Day);
 
-    const double T0 = epoch.T;
-    const double T1 = T0 + 1 / DaysPerCentury;
-    // The series are sidereal by Lahiri; the elements are named in the
-    // zodiac of the run's ayanamsa, as the chart and the end times are.
-    const double shift = LahiriToChosenShift(run.ayanamsaChoice, T0, person.Year, person.Month);
-    const double S0 = ReduceDegrees(CalcSunLongitude(T0) + shift);
-    const double M0 = ReduceDegrees(CalcMoonLongitude(T0).moon + shift);
-    double S1 = ReduceDegrees(CalcSunLongitude(T1) + shift), M1 = ReduceDegrees(CalcMoonLongitude(T1).moon + shift);
+    // The elements are named in the zodiac of the run's ayanamsa, as the
+    // chart and the end times are.
+    const double jd0 = JulianDayOfCenturies(epoch.T);
+    const double jd1 = jd0 + 1;
+    const int zodiac = run.ayanamsaChoice;
+    const double S0 = SiderealLongitude(EphemerisQuantity::Sun, jd0, zodiac);
+    const double M0 = SiderealLongitude(EphemerisQuantity::Moon, jd0, zodiac);
+    double S1 = SiderealLongitude(EphemerisQuantity::Sun, jd1, zodiac);
+    double M1 = SiderealLongitude(EphemerisQuantity::Moon, jd1, zodiac);
     if (S1 < S0)
         S1 += 360;
     if (M1 < M0)

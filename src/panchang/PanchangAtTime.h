@@ -2,9 +2,9 @@
 
 // The panchang of one moment with the clock time at which each element
 // ends, predicted in one step from the daily motions of the Sun and the Moon
-// (no search; the exact search is in EndTimes.h). The time scale, Sun and
-// Moon are the ephemeris' own series evaluated at the moment, apart from the
-// chart arrays, which are neither read nor written.
+// (no search; the exact search is in EndTimes.h). The Sun and the Moon are
+// the ephemeris' at the moment, apart from the chart arrays, which are
+// neither read nor written.
 
 #include "core/BirthRecord.h"
 #include "core/RunChoices.h"
@@ -14,8 +14,8 @@
 namespace tarvik {
 
 // T (Julian centuries from 1900 January 0.5) of a civil date and a day
-// fraction ((universal time - 12 h) / 24), with the mean Lahiri ayanamsa and
-// the mean obliquity of that moment, both in degrees.
+// fraction ((universal time - 12 h) / 24), with the N.C. Lahiri ayanamsa (of
+// the true equinox) and the true obliquity of that moment, both in degrees.
 struct EpochT {
     double ayanamsa = 0;
     double obliquity = 0;
@@ -23,10 +23,11 @@ struct EpochT {
 };
 EpochT CalcEpochT(double dayFraction, int year, int month, int day);
 
-// The Sun's sidereal longitude at T, [0, 360).
+// The Sun's sidereal (N.C. Lahiri) longitude at T, [0, 360).
 double CalcSunLongitude(double T);
 
-// The Moon's sidereal longitude at T with the mean nodes, [0, 360) each.
+// The Moon's sidereal (N.C. Lahiri) longitude at T with the mean nodes,
+// [0, 360) each.
 struct MoonAndNodes {
     double moon = 0;
     double rahu = 0;
@@ -68,7 +69,7 @@ struct PanchangAtTime {
 // time, seconds left out of the moment) on the person's date, in the
 // person's zone. sun and moon are the sidereal longitudes the tithi is taken
 // from (those of the chart the caller shows); nakshatra, yoga and karana
-// come from the series at the moment, in the zodiac of the run's ayanamsa.
+// come from the ephemeris at the moment, in the zodiac of the run's ayanamsa.
 PanchangAtTime CalcPanchangAtTime(const BirthRecord& person, double sun, double moon, double clockHours,
                                   const RunChoices& run);
 

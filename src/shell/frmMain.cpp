@@ -14,6 +14,7 @@
 #include "prPreview.h"
 #include "core/Reporter.h"
 #include "core/State.h"
+#include "calc/EphemerisTable.h"
 #include "refdata/Databases.h"
 #include "refdata/Places.h"
 
@@ -112,8 +113,10 @@ bool frmMain::Form_Load()
 
     try {
         OpenReferenceDatabases();
+        // The ephemeris every chart is cast from, read once.
+        LoadEphemeris(ProgramFile(EphemerisFileName));
         FillEntryLists();
-    } catch (const DbError& e) {
+    } catch (const std::runtime_error& e) {   // a database or the ephemeris table
         splash_.reset();
         CloseReferenceDatabases();
         reporter().Message(std::string(e.what()) + "\n\n" + AppTitle + " cannot start without it.");

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace tarvik;
 using tarvik::testing::DelhiBirth;
 
@@ -57,43 +59,45 @@ TEST_F(ChartDriverTest, AyanamsaChoiceShiftsEveryBodyIntoTheCircle)
     OutputRun().AyanamsaChoice = AyanamsaLahiri;
     CalcChart(OutputRun().Choices());
     const ChartState lahiri = Chart();
-    const double hour = 1.0 / 24 / 36525;
+    const double T = lahiri.JulianCenturies;
+    const double hourLater = T + 1.0 / 24 / 36525;
 
-    struct Case { int choice; double ayanamsa; };
-    const Case cases[] = {
-        {AyanamsaLahiri, LahiriAyanamsa(lahiri.JulianCenturies)},
-        {3, LahiriAyanamsa(lahiri.JulianCenturies)},  // unknown choices leave Lahiri
-        {AyanamsaRaman, RamanAyanamsa(lahiri.JulianCenturies + hour)},
-        {AyanamsaKP, KPAyanamsa(2000, 1)},
-    };
-    for (const Case& c : cases) {
-        OutputRun().AyanamsaChoice = c.choice;
+    // The zodiacs differ by the difference of the mean ayanamsas, of the
+    // moment for the bodies and the houses, of the hour later for the
+    // second pass; the chart holds the ayanamsa of the true equinox.
+    const double nutation = lahiri.PlanetLongitudes[AyanamsaSlot] - MeanAyanamsa(AyanamsaLahiri, T);
+    EXPECT_LT(std::fabs(nutation), 20.0 / 3600);
+    const int choices[] = {AyanamsaLahiri, 3 /* unknown choices are Lahiri */, AyanamsaRaman, AyanamsaKP};
+    for (int choice : choices) {
+        OutputRun().AyanamsaChoice = choice;
         CalcChart(OutputRun().Choices());
         const auto& L = Chart().PlanetLongitudes;
-        EXPECT_NEAR(L[AyanamsaSlot], c.ayanamsa, 1e-12) << c.choice;
-        const double shift = lahiri.PlanetLongitudes[AyanamsaSlot] - c.ayanamsa;
+        EXPECT_NEAR(L[AyanamsaSlot], MeanAyanamsa(choice, T) + nutation, 1e-12) << choice;
         for (int b = Sun; b <= Pluto; ++b)
             for (int slot : {b, b + HourLater}) {
-                EXPECT_NEAR(L[slot], ReduceDegrees(lahiri.PlanetLongitudes[slot] + shift), 1e-9) << c.choice << " " << slot;
+                const double t = slot == b ? T : hourLater;
+                const double shift = MeanAyanamsa(AyanamsaLahiri, t) - MeanAyanamsa(choice, t);
+                EXPECT_NEAR(L[slot], ReduceDegrees(lahiri.PlanetLongitudes[slot] + shift), 1e-9) << choice << " " << slot;
                 EXPECT_GE(L[slot], 0.0);
                 EXPECT_LT(L[slot], 360.0);
             }
         // The houses take the ayanamsa in use.
-        EXPECT_DOUBLE_EQ(Chart().AscAyanamsa, c.ayanamsa);
-        EXPECT_NEAR(Chart().HouseCusps[1], ReduceDegrees(lahiri.HouseCusps[1] + shift), 1e-9);
+        EXPECT_DOUBLE_EQ(Chart().AscAyanamsa, L[AyanamsaSlot]);
+        EXPECT_NEAR(Chart().HouseCusps[1],
+                    ReduceDegrees(lahiri.HouseCusps[1] + lahiri.PlanetLongitudes[AyanamsaSlot] - L[AyanamsaSlot]), 1e-9);
     }
 }
 
-TEST_F(ChartDriverTest, KPAyanamsaIgnoresTheTimeOfDay)
+TEST_F(ChartDriverTest, TheThreeAyanamsasKeepTheirOrderAndDriftTogether)
 {
-    OutputRun().AyanamsaChoice = AyanamsaKP;
-    Native() = DelhiBirth(10, 6, 2000, 0, 5, 0);
-    CalcChart(OutputRun().Choices());
-    const double early = Chart().PlanetLongitudes[AyanamsaSlot];
-    Native().Hour = 23;
-    CalcChart(OutputRun().Choices());
-    EXPECT_DOUBLE_EQ(Chart().PlanetLongitudes[AyanamsaSlot], early);
-    EXPECT_NEAR(early, 23.7586, 0.5e-4);
+    // Raman's zodiac starts about 1.4 degrees, the K.P. one about 6' after
+    // Lahiri's; all three move with the precession, 50.3" a year.
+    for (double T : {-1.0, 0.0, 1.0, 3.0}) {
+        const double lahiri = MeanAyanamsa(AyanamsaLahiri, T);
+        EXPECT_NEAR(lahiri - MeanAyanamsa(AyanamsaKP, T), 5.8 / 60, 0.3 / 60) << T;
+        EXPECT_NEAR(lahiri - MeanAyanamsa(AyanamsaRaman, T), 1.446, 0.01) << T;
+        EXPECT_NEAR((MeanAyanamsa(AyanamsaLahiri, T + 0.01) - lahiri) * 3600, 50.3, 0.2) << T;
+    }
 }
 
 TEST_F(ChartDriverTest, SecondPassIsOneHourLater)
@@ -108,10 +112,9 @@ TEST_F(ChartDriverTest, SecondPassIsOneHourLater)
     Native().Hour = 11;
     CalcChart(OutputRun().Choices());
     const ChartState later = Chart();
-    // Perturbations and the ayanamsa of the moment serve both passes; they
-    // change by far less than this within the hour.
+    // The second pass is the chart of the hour after, ayanamsa and all.
     for (int b = Sun; b <= Pluto; ++b)
-        EXPECT_NEAR(now.PlanetLongitudes[b + HourLater], later.PlanetLongitudes[b], 1e-5) << "body " << b;
+        EXPECT_NEAR(now.PlanetLongitudes[b + HourLater], later.PlanetLongitudes[b], 1e-9) << "body " << b;
     // The Moon moves about half a degree in the hour, the Sun 2.5'.
     EXPECT_NEAR(ReduceDegrees(now.PlanetLongitudes[Moon + HourLater] - now.PlanetLongitudes[Moon]), 0.55, 0.1);
     EXPECT_NEAR(ReduceDegrees(now.PlanetLongitudes[Sun + HourLater] - now.PlanetLongitudes[Sun]) * 60, 2.4, 0.2);
@@ -134,17 +137,16 @@ TEST_F(ChartDriverTest, ChartAtNativesOwnValuesIsTheSameChart)
     }
 }
 
-TEST_F(ChartDriverTest, ChartAtKeepsNativesTimeAndBirthMonth)
+TEST_F(ChartDriverTest, ChartAtKeepsNativesTime)
 {
     OutputRun().AyanamsaChoice = AyanamsaKP;
-    CalcChart(OutputRun().Choices());
-    const double birthKP = Chart().PlanetLongitudes[AyanamsaSlot];
     // Two months on at Bombay: the moment is the new date at Native's clock
-    // time, the K.P. ayanamsa still the birth month's.
+    // time, in Native's zone meridian, the ayanamsa that moment's.
     CalcChartAt(1, 3, 2000, 72, 50, "E", 18, 58, "N", 5.5, OutputRun().Choices());
-    EXPECT_DOUBLE_EQ(Chart().PlanetLongitudes[AyanamsaSlot], birthKP);
+    const double T = (DayNumber(1, 3, 2000) - 694025) / 36525.0;
+    EXPECT_NEAR(Chart().JulianCenturies, T, 1e-15);
+    EXPECT_NEAR(Chart().PlanetLongitudes[AyanamsaSlot], MeanAyanamsa(AyanamsaKP, T), 20.0 / 3600);
     EXPECT_NEAR(Chart().PlaceLongitude, 72 + 50 / 60.0, 1e-12);
-    EXPECT_NEAR(Chart().JulianCenturies, (DayNumber(1, 3, 2000) - 694025) / 36525.0, 1e-15);
 }
 
 TEST_F(ChartDriverTest, WarTimeCorrectionReachesTheChart)

@@ -42,32 +42,39 @@ bool SameRelationships(const ChartState& a, const ChartState& b)
 
 // The K.P. cusps belong to the chart they are cast from: a chart the driver
 // has just computed gives its cusps at once, with no copy of its lagna and
-// ayanamsa taken first, and stale copies of another birth play no part.
-TEST_F(ChartValueTest, KPCuspsComeFromTheChartItself)
+// ayanamsa taken first, and stale copies of another birth play no part. They
+// stand in the K.P. zodiac whatever ayanamsa the chart was cast with: the
+// same birth gives the same cusps under all three, cusp 1 the ascendant of
+// its K.P. chart.
+TEST_F(ChartValueTest, KPCuspsComeFromTheChartItselfInTheKPZodiac)
 {
-    struct Case { int choice; double lead; };
-    const Case cases[] = {{AyanamsaLahiri, 0.1}, {AyanamsaKP, 0.0}, {AyanamsaRaman, 0.1}};
-    for (const BirthRecord& birth : {DelhiBirth(1, 1, 1950, 23, 49, 43), DelhiBirth(15, 8, 1980, 6, 0, 0)})
-        for (const Case& c : cases) {
-            SCOPED_TRACE(::testing::Message() << "choice " << c.choice << ", " << birth.Year);
+    for (const BirthRecord& birth : {DelhiBirth(1, 1, 1950, 23, 49, 43), DelhiBirth(15, 8, 1980, 6, 0, 0),
+                                     MovedTo(DelhiBirth(21, 3, 2000, 6, 0, 0), 51, 30, "N", 0, 7, "W", 0)}) {
+        const ChartState kpChart = ChartOf(ChartInputOf(birth, ChoicesWith(AyanamsaKP, true)));
+        const KPCuspChart kpCusps = KPCuspsOf(kpChart);
+        ASSERT_TRUE(kpCusps.cast);
+        EXPECT_DOUBLE_EQ(kpCusps.cusps[0], kpChart.HouseCusps[1]);
+        for (int choice : {AyanamsaLahiri, AyanamsaKP, AyanamsaRaman}) {
+            SCOPED_TRACE(::testing::Message() << "choice " << choice << ", " << birth.Year);
             ResetProgramState();
             Births().BirthLagna = 300;          // the copies of some earlier run
             Births().BirthAyanamsa = 20;
             Native() = birth;
-            CalcChart(ChoicesWith(c.choice, true));
+            CalcChart(ChoicesWith(choice, true));
             ASSERT_TRUE(CalcKPChart());
             const ChartState& chart = Chart();
-            const double ayanamsa = chart.PlanetLongitudes[AyanamsaSlot];
-            const double zodiac = c.choice == AyanamsaKP ? ayanamsa : LahiriAyanamsa(chart.JulianCenturies);
-            EXPECT_NEAR(chart.KPCusps[0], ReduceDegrees(chart.HouseCusps[1] + ayanamsa - zodiac + c.lead), 1e-9);
+            for (int k = 0; k <= 12; ++k)
+                EXPECT_NEAR(chart.KPCusps[k], kpCusps.cusps[k], 1e-9) << "cusp " << k + 1;
+            EXPECT_EQ(chart.KPHouseSigns, kpCusps.signs);
             EXPECT_EQ(chart.KPCusps[12], chart.KPCusps[0]);
 
             // The value and the door agree.
-            const KPCuspChart kp = KPCuspsOf(ChartOf(ChartInputOf(birth, ChoicesWith(c.choice, true))));
+            const KPCuspChart kp = KPCuspsOf(ChartOf(ChartInputOf(birth, ChoicesWith(choice, true))));
             EXPECT_TRUE(kp.cast);
             EXPECT_EQ(kp.cusps, chart.KPCusps);
             EXPECT_EQ(kp.signs, chart.KPHouseSigns);
         }
+    }
 }
 
 // The whole chart of an input is the chart the door leaves in the program's

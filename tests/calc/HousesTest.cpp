@@ -2,6 +2,7 @@
 
 #include "calc/Angles.h"
 #include "calc/Chart.h"
+#include "calc/Ephemeris.h"
 #include "calc/Houses.h"
 
 #include <gtest/gtest.h>
@@ -192,13 +193,16 @@ TEST(HouseCuspTest, QuadrantsAreTrisectedBetweenAscendantAndMidheaven)
 
 TEST(SiderealTimeTest, RunsOneSiderealDayPerSolarDayPlusAboutFourMinutes)
 {
-    const double st0 = LocalSiderealTime(1.0, 0, 77.2);
-    EXPECT_NEAR(st0, 23.843627, 1e-6);
-    // One day later (the day fraction is the same, T one day more).
-    const double st1 = LocalSiderealTime(1.0 + 1 / 36525.0, 0, 77.2);
-    EXPECT_NEAR(ReduceDegrees((st1 - st0) * 15) / 15, 3.9426 / 60, 1e-4);
+    const double jd = 2451545.0;   // 2000 January 1, 12 h UT
+    const double st0 = LocalSiderealTime(jd, 77.2);
+    ASSERT_GE(st0, 0.0);
+    ASSERT_LT(st0, 24.0);
+    // A day later the stars stand 3 min 56.555 s further on (the nutation
+    // moves that by a thousandth of a second at most).
+    const double st1 = LocalSiderealTime(jd + 1, 77.2);
+    EXPECT_NEAR(ReduceDegrees((st1 - st0) * 15) / 15 * 3600, 236.555, 0.005);
     // 15 degrees of longitude east is one hour more.
-    EXPECT_NEAR(ReduceDegrees((LocalSiderealTime(1.0, 0, 92.2) - st0) * 15) / 15, 1.0, 1e-12);
+    EXPECT_NEAR(ReduceDegrees((LocalSiderealTime(jd, 92.2) - st0) * 15) / 15, 1.0, 1e-12);
 }
 
 TEST(HouseCuspTest, PolarPlacesTakeTheAscendantOnTheEasternHorizon)

@@ -7,6 +7,7 @@
 #include "calc/Ayanamsa.h"
 #include "calc/Angles.h"
 #include "calc/Chart.h"
+#include "calc/Houses.h"
 #include "calc/KPChart.h"
 #include "calc/RunCopies.h"
 #include "calc/CalcFixture.h"
@@ -265,7 +266,9 @@ TEST_F(PlanetTable, ComputedNodesInTheSunsOrbAreNotCombust)
     }
 }
 
-// Tropical adds the ayanamsa, KP 6' of arc; both reduce into the circle.
+// Tropical adds the ayanamsa; KP moves a Lahiri chart into the K.P. zodiac,
+// which begins 5'48.67" later (in 1900, the chart's moment here); both reduce
+// into the circle.
 TEST_F(PlanetTable, ModesShiftThePositions)
 {
     struct Case {
@@ -280,10 +283,10 @@ TEST_F(PlanetTable, ModesShiftThePositions)
         {SiderealTable, 336.5, "Pisces", "06:30:00", "26 Uttara Bhadrapada", "1", ""},
         {TropicalTable, 336.5, "Aries", "00:00:00", "01 Ashvini", "1", ""},   // exactly 360
         {TropicalTable, 350, "Aries", "13:30:00", "02 Bharani", "1", ""},
-        {KPTable, 29.95, "Taurus", "00:03:00", "03 Krittika", "2", "Rah"},  // 12180" into Krittika
-        {KPTable, 0, "Aries", "00:06:00", "01 Ashvini", "1", "Ket"},        // 360" into Ketu's sub
-        {KPTable, 1, "Aries", "01:06:00", "01 Ashvini", "1", "Ven"},        // 3960": Venus's
-        {KPTable, 359.95, "Aries", "00:03:00", "01 Ashvini", "1", "Ket"},
+        {KPTable, 29.95, "Taurus", "00:02:49", "03 Krittika", "2", "Rah"},  // 12168.67" into Krittika
+        {KPTable, 0, "Aries", "00:05:49", "01 Ashvini", "1", "Ket"},        // 348.67" into Ketu's sub
+        {KPTable, 1, "Aries", "01:05:49", "01 Ashvini", "1", "Ven"},        // 3948.67": Venus's
+        {KPTable, 359.95, "Aries", "00:02:49", "01 Ashvini", "1", "Ket"},
     };
     for (const Case& c : cases) {
         place(Jupiter, c.longitude);
@@ -496,45 +499,50 @@ TEST_F(CuspTable, HeadingCaptionsAndRowsFromTheGivenTop)
 // before it in the twelfth.
 TEST_F(CuspTable, KPBhavaChartPlacesABodyJustAfterCuspOne)
 {
-    struct Case {
-        double lagna;       // the birth ascendant; cusp 1 lies 6' further on
-        double after, before;
-    } cases[] = {
-        {100, 100.15, 100.05},
-        {359.85, 0.05, 359.9},     // cusp 1 at 359.95
-        {29.95, 30.1, 29.99},      // cusp 1 at 30.05
+    // The sidereal time at Delhi at which the K.P. ascendant (the Lahiri one
+    // 5'48.67" on, in 1900) stands at each cusp 1 below.
+    const double kpShift = 5 / 60.0 + 48.67 / 3600;
+    auto siderealTimeRaising = [](double lagna) {
+        auto past = [&](double hours) { return std::remainder(CalcAscendant(hours, 28.65, 23.44, 23.5) - lagna, 360.0); };
+        double lo = 0;
+        while (!(past(lo) < 0 && past(lo + 0.25) >= 0))
+            lo += 0.25;
+        double hi = lo + 0.25;
+        while (hi - lo > 1e-12)
+            (past((lo + hi) / 2) < 0 ? lo : hi) = (lo + hi) / 2;
+        return hi;
     };
-    for (const Case& c : cases) {
+    for (double cusp1 : {100.1, 359.95, 30.05}) {
+        SCOPED_TRACE(cusp1);
         freshState();
-        Births().BirthLagna = c.lagna;
-        Births().BirthAyanamsa = 23.5;
-        Chart().HouseCusps[1] = c.lagna;
         Chart().PlaceLatitude = 28.65;
         Chart().Obliquity = 23.44;
-        const int lagnaRasi = static_cast<int>(c.lagna / 30) + 1;
+        Chart().SiderealTime = siderealTimeRaising(cusp1 - kpShift);
+        Chart().HouseCusps[1] = CalcAscendant(Chart().SiderealTime, 28.65, 23.44, 23.5);
+        const int lagnaRasi = static_cast<int>(Chart().HouseCusps[1] / 30) + 1;
         Chart().SaptavargaSigns[1][1] = lagnaRasi;
-        place(Mars, c.after);
-        place(Venus, c.before);
-        ASSERT_TRUE(PrintPage(surface, "KP2", false)) << c.lagna;
-        EXPECT_EQ(Chart().SaptavargaSigns[Mars][0], lagnaRasi) << c.lagna;
-        EXPECT_EQ(Chart().SaptavargaSigns[Venus][0], WrapRange(lagnaRasi + 11, 12)) << c.lagna;
+        place(Mars, ReduceDegrees(cusp1 - kpShift + 0.05));
+        place(Venus, ReduceDegrees(cusp1 - kpShift - 0.05));
+        ASSERT_TRUE(PrintPage(surface, "KP2", false));
+        EXPECT_NEAR(Chart().KPCusps[0], cusp1, 1e-6);
+        EXPECT_EQ(Chart().SaptavargaSigns[Mars][0], lagnaRasi);
+        EXPECT_EQ(Chart().SaptavargaSigns[Venus][0], WrapRange(lagnaRasi + 11, 12));
         // The cusp table of the same page starts with that cusp.
-        EXPECT_NE(surface.FindText(FormatDMS(Chart().KPCusps[0], OutputRun().PunctColon)), nullptr) << c.lagna;
-        EXPECT_TRUE(collector.messages.empty()) << c.lagna;
+        EXPECT_NE(surface.FindText(FormatDMS(Chart().KPCusps[0], OutputRun().PunctColon)), nullptr);
+        EXPECT_TRUE(collector.messages.empty());
     }
 }
 
 // The KP pages stand in the K.P. zodiac whatever ayanamsa the chart was cast
-// with: under N.C. Lahiri and B.V. Raman the Lahiri longitudes 6' on, under
-// K.P. the chart's own. The Moon of 1 January 1950, 23:49:43 at Delhi on the
-// KP1 page, and the first cusp of the KP2 page with it.
+// with. The Moon of 1 January 1950, 23:49:43 at Delhi on the KP1 page, and
+// the cusps of the KP2 page with it, the same under all three.
 TEST_F(CuspTable, KPPagesUnderEveryAyanamsa)
 {
     struct Case { int choice; const char* moon; const char* subLord; };
     const Case cases[] = {
-        {AyanamsaLahiri, "17:44:39", "Sat"},
-        {AyanamsaKP, "17:44:26", "Sat"},      // the K.P. ayanamsa is 13" short of Lahiri less 6' here
-        {AyanamsaRaman, "17:44:39", "Sat"},
+        {AyanamsaLahiri, "17:44:26", "Sat"},   // Swiss Ephemeris under SE_SIDM_KRISHNAMURTI: 17:44:26.15
+        {AyanamsaKP, "17:44:26", "Sat"},
+        {AyanamsaRaman, "17:44:26", "Sat"},
     };
     std::array<double, 13> lahiriCusps{};
     for (const Case& c : cases) {
@@ -551,17 +559,11 @@ TEST_F(CuspTable, KPPagesUnderEveryAyanamsa)
 
         ASSERT_TRUE(PrintPage(surface, "KP2", false));
         EXPECT_TRUE(collector.messages.empty());
-        const double lagna = ReduceDegrees(Chart().HouseCusps[1]);
-        const double ayanamsa = Chart().PlanetLongitudes[AyanamsaSlot];
-        const double expectedCusp1 = c.choice == AyanamsaKP
-            ? lagna : ReduceDegrees(lagna + ayanamsa - LahiriAyanamsa(Chart().JulianCenturies) + 0.1);
-        EXPECT_NEAR(Chart().KPCusps[0], expectedCusp1, 1e-9);
         EXPECT_NE(surface.FindText(FormatDMS(Chart().KPCusps[0], OutputRun().PunctColon)), nullptr);
-        // Raman's chart gives Lahiri's cusps; K.P.'s stand about 6' short.
         if (c.choice == AyanamsaLahiri)
             std::copy_n(Chart().KPCusps.begin(), 13, lahiriCusps.begin());
         for (int k = 0; k < 12; ++k)
-            EXPECT_NEAR(Chart().KPCusps[k], lahiriCusps[k], c.choice == AyanamsaKP ? 0.2 : 1e-9) << "cusp " << k + 1;
+            EXPECT_NEAR(Chart().KPCusps[k], lahiriCusps[k], 1e-9) << "cusp " << k + 1;
     }
 }
 

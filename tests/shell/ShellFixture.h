@@ -9,6 +9,7 @@
 
 #include "DbBuilder.h"
 #include "core/Reporter.h"
+#include "calc/EphemerisTable.h"
 #include "core/State.h"
 #include "refdata/Databases.h"
 #include "shell/frmMain.h"
@@ -76,7 +77,8 @@ protected:
         ResetProgramState();
     }
 
-    // The program folder: this data database and the delivered other two.
+    // The program folder: this data database, the delivered other two and the
+    // build's ephemeris table.
     void BuildFixtureDatabases(const std::string& countries, const std::string& places)
     {
         folder.Write("countries.csv", countries);
@@ -88,6 +90,9 @@ protected:
         for (std::string_view name : {DefinitionsDatabaseFile, ReferenceDatabaseFile})
             fs::copy_file(fs::path(BinDir()) / std::string(name), folder.Path() / std::string(name),
                           fs::copy_options::overwrite_existing);
+        const fs::path ephemeris = folder.Path() / std::string(EphemerisFileName);
+        fs::remove(ephemeris);
+        fs::create_symlink(fs::path(BinDir()) / std::string(EphemerisFileName), ephemeris);
     }
 
     void StoreSetting(const QString& key, const QString& value) const

@@ -3,6 +3,9 @@
 #include "DumpOptions.h"
 #include "RunCommand.h"
 
+#include "calc/Angles.h"
+#include "calc/Chart.h"
+#include "calc/EphemerisTable.h"
 #include "core/State.h"
 #include "core/Version.h"
 #include "refdata/Database.h"
@@ -299,12 +302,14 @@ TEST(ChartJsonTest, DivisionsRelationshipsPanchangAndKPCuspsOfTheSameChart)
     EXPECT_LE(panchang[1], 30);
     EXPECT_GE(panchang[3], 1);
 
-    // The KP cusps start from this chart's ascendant, six minutes on.
+    // The KP cusps start from this chart's ascendant in the K.P. zodiac: the
+    // ascendant of the same birth's K.P. chart.
     const std::vector<double> kp = arrayOf(json, "KPCusps");
     const std::vector<double> kpSigns = arrayOf(json, "KPHouseSigns");
     ASSERT_EQ(kp.size(), 14u);
     ASSERT_EQ(kpSigns.size(), 13u);
-    EXPECT_NEAR(kp[0], c.HouseCusps[1] + 0.1, 1e-9);
+    ChartInput kpInput = ChartInputOf(p.request->birth, 1, true);
+    EXPECT_NEAR(kp[0], ChartOf(kpInput).HouseCusps[1], 1e-9);
     EXPECT_EQ(kp[12], kp[0]);
     for (int k = 0; k < 12; ++k)
         EXPECT_EQ(kpSigns[k], std::floor(kp[k] / 30) + 1) << k;
@@ -603,23 +608,39 @@ TEST(ChartDumpProgramTest, PanchangOfTheBirthFromTheProgramsDatabases)
     EXPECT_EQ(batch.out.substr(batch.out.find('\n') + 1), run.out);
 }
 
-TEST(ChartDumpProgramTest, PanchangWithoutTheDatabasesPrintsNothing)
+TEST(ChartDumpProgramTest, WithoutItsFilesItPrintsNothing)
 {
-    // A program folder holding chartdump alone.
+    // A program folder holding chartdump and the ephemeris table casts the
+    // chart but not the panchang, which needs the databases; one holding
+    // chartdump alone casts nothing and names the table it misses.
     const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "chartdump-alone";
+    std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     const char* bin = std::getenv("TARVIK_BIN_DIR");
-    std::filesystem::copy_file(std::filesystem::path(bin ? bin : ".") / "chartdump", folder / "chartdump",
-                               std::filesystem::copy_options::overwrite_existing);
+    const std::filesystem::path from(bin ? bin : ".");
+    std::filesystem::copy_file(from / "chartdump", folder / "chartdump");
+    const std::string ephemeris(EphemerisFileName);
+    std::filesystem::create_symlink(from / ephemeris, folder / ephemeris);
     const std::string args = " --date 15-08-1980 --time 10:30:00 --lat 28N39 --lon 77E13 --zone 82E30";
-    auto run = [&](const std::string& more) {
-        return tarvik::testing::RunCommand((folder / "chartdump").string() + args + more + " 2>/dev/null");
+    const std::string errFile = (folder / "stderr.txt").string();
+    auto run = [&](const std::string& more, std::string& err) {
+        const ProgramRun r = tarvik::testing::RunCommand((folder / "chartdump").string() + args + more + " 2>" + errFile);
+        std::ifstream in(errFile);
+        err.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        return r;
     };
-    const ProgramRun chart = run("");
-    EXPECT_EQ(chart.exitCode, 0);
-    const ProgramRun panchang = run(" --panchang");
+    std::string err;
+    const ProgramRun chart = run("", err);
+    EXPECT_EQ(chart.exitCode, 0) << err;
+    const ProgramRun panchang = run(" --panchang", err);
     EXPECT_EQ(panchang.exitCode, 1);
     EXPECT_TRUE(panchang.out.empty()) << panchang.out;
+
+    std::filesystem::remove(folder / ephemeris);
+    const ProgramRun alone = run("", err);
+    EXPECT_EQ(alone.exitCode, 1);
+    EXPECT_TRUE(alone.out.empty()) << alone.out;
+    EXPECT_NE(err.find((folder / ephemeris).string()), std::string::npos) << err;
     std::filesystem::remove_all(folder);
 }
 

@@ -2,8 +2,9 @@
 
 // A program folder of its own for runs of the tools: copies of the tools
 // and of the delivered databases, which a test may damage, edit or put on
-// a read-only file system.
+// a read-only file system, and the build's ephemeris table.
 
+#include "calc/EphemerisTable.h"
 #include "refdata/Database.h"
 #include "refdata/DatabaseFiles.h"
 
@@ -40,6 +41,9 @@ public:
             std::filesystem::copy_file(from / name, folder_ / name);
         for (std::string_view name : {DataDatabaseFile, DefinitionsDatabaseFile, ReferenceDatabaseFile})
             std::filesystem::copy_file(from / std::string(name), folder_ / std::string(name));
+        // The ephemeris table is only read: the build's own serves.
+        const std::string ephemeris(EphemerisFileName);
+        std::filesystem::create_symlink(from / ephemeris, folder_ / ephemeris);
     }
     ~OwnProgramFolder()
     {

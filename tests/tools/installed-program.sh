@@ -1,12 +1,13 @@
 #!/bin/bash
-# An installation into a fresh prefix: the program in bin/, its databases in
-# share/tarvik/, the desktop entry, its icon and the AppStream file where a
-# desktop looks, the manual page and the documents (README, LICENSE and the
-# data sources with their licences) in share/doc/tarvik/; the
-# installed program, started from any folder, opens the databases of
-# share/tarvik/, and so does the tools' component installed beside it
-# (chartdump reads the panchang texts from them, and says the databases are
-# missing once they are moved away).
+# An installation into a fresh prefix: the program in bin/, its databases and
+# ephemeris table in share/tarvik/, the desktop entry, its icon and the
+# AppStream file where a desktop looks, the manual page and the documents
+# (README, LICENSE and the data sources with their licences) in
+# share/doc/tarvik/; the installed program, started from any folder, opens the
+# databases of share/tarvik/, and so does the tools' component installed
+# beside it (chartdump casts its charts from the table there and reads the
+# panchang texts from the databases, and names the table it misses once they
+# are moved away).
 #
 #     tests/tools/installed-program.sh <build folder>
 set -euo pipefail
@@ -20,6 +21,7 @@ fail() { echo "installed-program: $*" >&2; exit 1; }
 
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
 for f in bin/tarvik share/tarvik/Tarvik-Dat.MDB share/tarvik/Tarvik-Def.MDB share/tarvik/Tarvik-Zyv.mdb \
+         share/tarvik/Tarvik-Eph.dat \
          share/applications/tarvik.desktop share/icons/hicolor/scalable/apps/tarvik.svg \
          share/metainfo/io.github.tarvik.Tarvik.metainfo.xml share/man/man1/tarvik.1.gz \
          share/doc/tarvik/README.md share/doc/tarvik/LICENSE share/doc/tarvik/copyright; do
@@ -29,7 +31,7 @@ done
 [ ! -e "$prefix/bin/chartdump" ] || fail "the tools are installed without being asked for"
 [ ! -e "$prefix/share/man/man1/chartdump.1.gz" ] || fail "the tools' manual pages are installed without the tools"
 cmp -s "$prefix/share/doc/tarvik/LICENSE" "$(dirname "$0")/../../LICENSE" || fail "the installed LICENSE is not the project's"
-ls "$prefix/bin/"*.MDB "$prefix/bin/"*.mdb >/dev/null 2>&1 && fail "databases in bin/"
+ls "$prefix/bin/"*.MDB "$prefix/bin/"*.mdb "$prefix/bin/"*.dat >/dev/null 2>&1 && fail "databases in bin/"
 
 entry=$prefix/share/applications/tarvik.desktop
 grep -qx 'Exec=tarvik' "$entry" || fail "the desktop entry does not start tarvik"
@@ -54,10 +56,10 @@ out=$(env -u TARVIK_BIN_DIR "$prefix/bin/chartdump" "${birth[@]}") ||
   fail "the installed chartdump did not find the databases in share/tarvik"
 [[ $out == *'"Panchang"'* ]] || fail "no panchang from the installed databases: $out"
 
-# The databases, and nothing else, came from share/tarvik.
+# The databases and the table, and nothing else, came from share/tarvik.
 mv "$prefix/share/tarvik" "$prefix/share/elsewhere"
 if env -u TARVIK_BIN_DIR "$prefix/bin/chartdump" "${birth[@]}" >/dev/null 2>"$prefix/err"; then
-  fail "chartdump found databases that are not installed"
+  fail "chartdump found files that are not installed"
 fi
-grep -q "databases" "$prefix/err" || fail "no message on the missing databases: $(cat "$prefix/err")"
+grep -q "Tarvik-Eph.dat" "$prefix/err" || fail "no message on the missing ephemeris table: $(cat "$prefix/err")"
 echo "installed-program: the installation in $prefix holds"

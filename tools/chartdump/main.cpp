@@ -6,6 +6,7 @@
 #include "CheckedOutput.h"
 #include "DumpOptions.h"
 
+#include "calc/EphemerisTable.h"
 #include "core/State.h"
 #include "refdata/Database.h"
 #include "refdata/Databases.h"
@@ -25,12 +26,22 @@ constexpr int BadArguments = 2;
 // Far beyond any list of births to check (some 800,000 lines).
 constexpr std::size_t LargestBatch = std::size_t(64) << 20;
 
-// The panchang's texts and velantar come from the databases next to the
-// executable (or in an installation's data folder), opened once when any
-// birth needs them.
-bool openDatabases()
+// Every chart is cast from the ephemeris table of the program folder (next
+// to the executable, or an installation's data folder); the panchang's texts
+// and velantar come from the databases there, opened once when any birth
+// needs them.
+bool openProgramFiles(bool panchang)
 {
     tarvik::Program().ProgramFolder = tarvik::ProgramFolderFor(tarvik::ExecutableFolder());
+    try {
+        tarvik::LoadEphemeris(tarvik::ProgramFile(tarvik::EphemerisFileName));
+    } catch (const tarvik::EphemerisFileError& e) {
+        std::cerr << "chartdump: every chart needs the program's ephemeris: " << e.what() << "
+";
+        return false;
+    }
+    if (!panchang)
+        return true;
     try {
         // Read-only: the tool changes no place, so it needs no writable copy.
         tarvik::OpenReferenceDatabases(tarvik::DataAccess::ReadOnly);
@@ -52,7 +63,7 @@ int badArguments(const std::string& message)
 // that cannot be written is told, with exit 1.
 int writeCharts(bool panchang, const std::function<void(tarvik::tools::CheckedOutput&)>& write)
 {
-    if (panchang && !openDatabases())
+    if (!openProgramFiles(panchang))
         return Failed;
     tarvik::tools::CheckedOutput out;
     try {

@@ -9,6 +9,7 @@
 #include "RenderOptions.h"
 
 #include "calc/Chart.h"
+#include "calc/EphemerisTable.h"
 #include "calc/RunCopies.h"
 #include "core/Reporter.h"
 #include "core/State.h"
@@ -210,6 +211,7 @@ int main(int argc, char** argv)
     Program().ProgramFolder = ProgramFolderFor(ExecutableFolder(argv[0]));
     try {
         OpenReferenceDatabases(DataAccess::ReadOnly);
+        LoadEphemeris(ProgramFile(EphemerisFileName));
     } catch (const std::exception& e) {
         std::cerr << "renderpages: " << e.what() << "\n";
         return PageFailed;

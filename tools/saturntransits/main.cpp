@@ -1,8 +1,9 @@
 // saturntransits: the dates on which Saturn enters each sidereal (Lahiri)
-// sign, retrograde re-entries included, from our own ephemeris, as the
+// sign, retrograde re-entries included, from the program's ephemeris, as the
 // "period" table of the reference database reads them: Date (the civil date
 // in Indian Standard Time) and lvm (the English name of the sign entered).
 
+#include "calc/Angles.h"
 #include "calc/Ayanamsa.h"
 #include "calc/Ephemeris.h"
 #include "calc/TimeScale.h"
@@ -24,47 +25,69 @@ constexpr const char* SignNames[12] = {"Aries", "Taurus", "Gemini", "Cancer", "L
                                        "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
 constexpr double IndianZoneDays = 5.5 / 24;
 
-// Saturn's sidereal longitude at D days from the epoch (noon UT, 31 December 1899).
-double saturnAt(double D)
+// Saturn's sidereal longitude (N.C. Lahiri) and its rate a day at a Julian day (UT).
+ValueAndRate saturnAt(double jd)
 {
-    ChartState chart;
-    chart.JulianCenturies = D / DaysPerCentury;
-    CalcPerturbations(chart);
-    CalcAyanamsaLahiri(chart);
-    CalcSun(chart);
-    CalcSaturn(chart);
-    return chart.PlanetLongitudes[Saturn];
+    const ValueAndRate tropical = MeanEquinoxLongitudeAndRate(EphemerisQuantity::Saturn, jd);
+    const double T = CenturiesOfJulianDay(jd);
+    constexpr double Day = 1 / DaysPerCentury;
+    const double ayanamsaRate = (MeanAyanamsa(AyanamsaLahiri, T + Day) - MeanAyanamsa(AyanamsaLahiri, T - Day)) / 2;
+    return {ReduceDegrees(tropical.value - MeanAyanamsa(AyanamsaLahiri, T)), tropical.rate - ayanamsaRate};
 }
 
-int signAt(double D) { return static_cast<int>(std::floor(saturnAt(D) / 30)) % 12; }
+int signAt(double jd) { return static_cast<int>(std::floor(saturnAt(jd).value / 30)) % 12; }
 
 struct Ingress {
     CalendarDate date;
     int sign;  // 0 Aries .. 11 Pisces
 };
 
+// The moment in (lo, hi] at which the sign changes from the one held at lo,
+// within a second, by halving.
+double crossing(double lo, double hi)
+{
+    const int from = signAt(lo);
+    while (hi - lo > 1e-5) {
+        const double mid = (lo + hi) / 2;
+        (signAt(mid) == from ? lo : hi) = mid;
+    }
+    return hi;
+}
+
+// The station in (lo, hi) where the rate changes sign, by halving.
+double station(double lo, double hi)
+{
+    const bool direct = saturnAt(lo).rate > 0;
+    while (hi - lo > 1e-5) {
+        const double mid = (lo + hi) / 2;
+        ((saturnAt(mid).rate > 0) == direct ? lo : hi) = mid;
+    }
+    return lo;
+}
+
 std::vector<Ingress> ingresses(int firstYear, int lastYear)
 {
-    const double start = DayNumber(1, 1, firstYear) - EpochDayNumber - 1.0;
-    const double end = DayNumber(31, 12, lastYear) - EpochDayNumber + 1.0;
+    const double start = JulianDayOf(DayNumber(1, 1, firstYear), 0) - 1.0;
+    const double end = JulianDayOf(DayNumber(31, 12, lastYear), 0) + 1.0;
     std::vector<Ingress> out;
-    int sign = signAt(start);
-    // Saturn moves at most 8' a day, so a daily step never steps over a sign
-    // and its re-entry; the moment of entry is then found by halving.
-    for (double D = start; D < end; D += 1.0) {
-        const int next = signAt(D + 1);
-        if (next == sign)
-            continue;
-        double lo = D, hi = D + 1;
-        while (hi - lo > 1e-5) {
-            const double mid = (lo + hi) / 2;
-            (signAt(mid) == sign ? lo : hi) = mid;
+    // Saturn moves at most 8' a day, and within a day it turns at most once:
+    // each day is taken in its stretches of one direction (split at a
+    // station), in each of which the sign changes at most once, so that a
+    // re-entry of hours near a station is found too.
+    for (double day = start; day < end; day += 1.0) {
+        std::vector<double> marks = {day};
+        if ((saturnAt(day).rate > 0) != (saturnAt(day + 1).rate > 0))
+            marks.push_back(station(day, day + 1));
+        marks.push_back(day + 1);
+        for (std::size_t k = 0; k + 1 < marks.size(); ++k) {
+            if (signAt(marks[k]) == signAt(marks[k + 1]))
+                continue;
+            const double at = crossing(marks[k], marks[k + 1]);
+            const double istDays = at - EpochJulianDay + 0.5 + IndianZoneDays;
+            const CalendarDate date = DateOfDayNumber(static_cast<int>(std::floor(istDays)) + EpochDayNumber);
+            if (date.year >= firstYear && date.year <= lastYear)
+                out.push_back({date, signAt(marks[k + 1])});
         }
-        const int istDay = static_cast<int>(std::floor(hi + 0.5 + IndianZoneDays)) + EpochDayNumber;
-        const CalendarDate date = DateOfDayNumber(istDay);
-        if (date.year >= firstYear && date.year <= lastYear)
-            out.push_back({date, next});
-        sign = next;
     }
     return out;
 }
@@ -86,7 +109,8 @@ std::string csv(const std::vector<Ingress>& list)
 constexpr const char* Usage =
     "usage: saturntransits --out FILE.csv   (--out - writes to standard output)\n"
     "       saturntransits --help | --version\n"
-    "Lists Saturn's entries into the sidereal signs from 1790 to 2330.\n";
+    "Lists Saturn's entries into the sidereal signs from 1790 to 2330, from the ephemeris\n"
+    "table beside the program.\n";
 
 // What the command line asks for: the table written to `out`, the usage
 // or the version, or nothing for an error.
@@ -130,6 +154,14 @@ Command commandOf(const std::vector<std::string>& args)
     return c;
 }
 
+// The ephemeris table beside the executable.
+std::string tableBesideProgram()
+{
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ((ec ? std::filesystem::path(".") : exe.parent_path()) / EphemerisFileName).string();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -140,6 +172,12 @@ int main(int argc, char** argv)
     if (!command.error.empty()) {
         std::cerr << "saturntransits: " << command.error << "\n" << Usage;
         return 2;
+    }
+    try {
+        LoadEphemeris(tableBesideProgram());
+    } catch (const EphemerisFileError& e) {
+        std::cerr << "saturntransits: " << e.what() << "\n";
+        return 1;
     }
     const std::vector<Ingress> list = ingresses(1790, 2330);
     const std::string table = csv(list);

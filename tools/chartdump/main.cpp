@@ -36,8 +36,7 @@ bool openProgramFiles(bool panchang)
     try {
         tarvik::LoadEphemeris(tarvik::ProgramFile(tarvik::EphemerisFileName));
     } catch (const tarvik::EphemerisFileError& e) {
-        std::cerr << "chartdump: every chart needs the program's ephemeris: " << e.what() << "
-";
+        std::cerr << "chartdump: every chart needs the program's ephemeris: " << e.what() << "\n";
         return false;
     }
     if (!panchang)

@@ -38,11 +38,11 @@ std::string PadKey(std::string_view key, std::size_t width)
     return padded;
 }
 
-std::string LookupText(TextTable table, std::string_view key, bool quiet)
+std::string LookupText(TextTable table, std::string_view key, bool hindi, bool quiet)
 {
     const std::string padded = PadKey(key, KeyWidth(table));
     if (source) {
-        if (auto text = source->Find(table, padded, OutputRun().LanguageHindi))
+        if (auto text = source->Find(table, padded, hindi))
             return *text;
     }
     if (!quiet)
@@ -50,11 +50,36 @@ std::string LookupText(TextTable table, std::string_view key, bool quiet)
     return {};
 }
 
-std::string GetDictText(std::string_view key, bool quiet)
+std::string LookupText(TextTable table, std::string_view key, bool quiet)
+{
+    return LookupText(table, key, OutputRun().LanguageHindi, quiet);
+}
+
+std::string Texts::Dict(std::string_view key, bool quiet) const
 {
     if (key.empty())
         return {};
-    return LookupText(TextTable::Dictionary, key, quiet);
+    return LookupText(TextTable::Dictionary, key, hindi_, quiet);
+}
+
+std::string Texts::Match(std::string_view key, bool quiet) const
+{
+    return LookupText(TextTable::Match, key, hindi_, quiet);
+}
+
+std::string Texts::Prediction(std::string_view key, bool quiet) const
+{
+    return LookupText(TextTable::Predictions, key, hindi_, quiet);
+}
+
+std::string Texts::Varshphal(std::string_view key, bool quiet) const
+{
+    return LookupText(TextTable::Varshphal, key, hindi_, quiet);
+}
+
+std::string GetDictText(std::string_view key, bool quiet)
+{
+    return Texts(OutputRun().LanguageHindi).Dict(key, quiet);
 }
 
 std::string GetMatchText(std::string_view key, bool quiet)

@@ -6,6 +6,8 @@
 // Varshphal (padded to 10). A missing key reports "Not Found:" and the padded
 // key through the reporter unless the caller asks for quiet, and gives "".
 
+#include "core/RunChoices.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,7 +41,32 @@ TextSource* CurrentTextSource();
 std::string PadKey(std::string_view key, std::size_t width);
 std::size_t KeyWidth(TextTable table);
 
-// The general lookup: upper-case, pad, find, report a miss unless quiet.
+// The general lookup in a language: upper-case, pad, find, report a miss
+// unless quiet.
+std::string LookupText(TextTable table, std::string_view key, bool hindi, bool quiet);
+
+// The keyed texts of one language: what a page, a reading or a panchang text
+// is handed, so that everything it prints is in the language it was given,
+// whatever the program's state.
+class Texts {
+public:
+    explicit Texts(bool hindi) : hindi_(hindi) {}
+    explicit Texts(const RunChoices& choices) : hindi_(choices.languageHindi) {}
+
+    bool Hindi() const { return hindi_; }
+
+    // The Dictionary; an empty key gives "" without a search or a message.
+    std::string Dict(std::string_view key, bool quiet = false) const;
+    // The Match table (an empty key is sought as 25 blanks, like any other).
+    std::string Match(std::string_view key, bool quiet = false) const;
+    std::string Prediction(std::string_view key, bool quiet = false) const;
+    std::string Varshphal(std::string_view key, bool quiet = false) const;
+
+private:
+    bool hindi_;
+};
+
+// The general lookup in the language of the current run.
 std::string LookupText(TextTable table, std::string_view key, bool quiet = false);
 
 // The Dictionary lookup; an empty key gives "" without a search or a message.

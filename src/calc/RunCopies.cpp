@@ -47,7 +47,7 @@ PersonChart NativeChart()
     p.siderealTime = c.SiderealTime;
     p.placeLongitude = c.PlaceLongitude;
     p.zoneMeridian = c.ZoneMeridianDeg;
-    p.sunTimes = CalcSunrise();
+    p.sunTimes = SunriseOf(p.birth, c);
     p.panchang = standingPanchang();
     p.warTime = b.NativeWarTime;
     p.payaMoon = b.BirthMoon;

@@ -160,7 +160,7 @@ TEST_F(BasicPage, DrawnTwiceTheSameWithTheBirthChartStanding)
         b.TimeCorrection = correction;
         standHoroscope(b);
         draw();
-        const double sunrise = CalcSunrise()[3];
+        const double sunrise = SunriseOf(Native(), Chart())[3];
         const long long clock = std::llround((sunrise - correction) * 3600);
         Native().Hour = static_cast<int>(clock / 3600);
         Native().Minute = static_cast<int>(clock / 60 % 60);

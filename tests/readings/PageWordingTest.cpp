@@ -81,7 +81,7 @@ protected:
         Config().PrintBorder = false;
         std::vector<PageText> texts;
         for (const CatalogueRow& row :
-             PageCatalogue(match, OutputKind::Preview, match ? UsualAspectPages : AspectPageCount())) {
+             PageCatalogue(match, OutputKind::Preview, match ? UsualAspectPages : AspectPageCount(Chart()))) {
             RecordingSurface surface;
             EXPECT_TRUE(PrintPage(surface, row.key, false)) << row.key;
             for (const RecordedText& t : surface.Texts())

@@ -187,7 +187,7 @@ void writeChartState(JsonObject& json, const DumpRequest& request)
 
 void writeSunrise(JsonObject& json, const DumpRequest&)
 {
-    json.numbers("CalcSunrise", CalcSunrise());
+    json.numbers("CalcSunrise", SunriseOf(Native(), Chart()));
 }
 
 // The divisional charts and relationships of the driver's run, indexed as

@@ -222,7 +222,7 @@ int main(int argc, char** argv)
 
     const std::vector<std::string> keys =
         request.allPages ? PreviewCatalogue(request.girl.has_value(),
-                                            request.girl ? UsualAspectPages : AspectPageCount())
+                                            request.girl ? UsualAspectPages : AspectPageCount(Chart()))
                          : request.pages;
     // A key the run cannot draw would give a blank page that looks drawn.
     const std::vector<std::string> known = request.girl ? MatchPageKeys() : HoroscopePageKeys();

@@ -31,7 +31,7 @@ double CalcAscendantKP(const ChartState& chart, double hours, double latitude);
 double KPCuspLatitudeLimit(double obliquity);
 
 // The twelve KP cusps of a chart (cusps 0..11, 12 repeating cusp 1) and
-// their signs (0..11): the Placidus cusps of the chart's moment and place in
+// their signs (1..12): the Placidus cusps of the chart's moment and place in
 // the K.P. zodiac. The ascendant and the midheaven of the chart's sidereal
 // time and obliquity; the intermediate cusps divide the semi-arcs of their
 // own declinations into thirds. At and beyond KPCuspLatitudeLimit there are

@@ -62,14 +62,14 @@ void keepGirlResults()
     Births().PartnerWarTime = girl.warTime;
 }
 
-// One person into Native, the chart cast under the run's choices, the birth
-// longitudes taken.
-void castPerson(const PersonInput& person)
+// One person into Native, the chart cast under the run's ayanamsa and node,
+// the birth longitudes taken.
+void castPerson(const PersonInput& person, const RunChoices& choices)
 {
     Native() = person.birth;
     Births().NativeWarTime = person.warTime;
     try {
-        CalcChart(OutputRun().Choices());
+        CalcChart(choices);
     } catch (const std::exception& e) {
         throw std::runtime_error("The chart of " + person.birth.Name + " could not be computed: " + e.what());
     }
@@ -133,13 +133,16 @@ PreparedRun PrepareRun(const RunInput& input)
     run.YoginiFrom = input.yoginiFrom;
     run.MatchMode = input.girl.has_value();
 
+    RunChoices choices;
+    choices.ayanamsaChoice = input.ayanamsaChoice;
+    choices.trueNode = input.trueNode;
     PreparedRun prepared;
     if (input.girl) {
-        castPerson(*input.girl);
+        castPerson(*input.girl, choices);
         keepGirlResults();
         prepared.girlChart = Chart();
     }
-    castPerson(input.native);
+    castPerson(input.native, choices);
     if (input.girl)
         copySaptavarga(Chart(), Match().NativeSaptavargaSigns);
 

@@ -98,7 +98,7 @@ void BM_CalcSunrise(benchmark::State& state)
     sampleBirth();
     CalcChart(OutputRun().Choices());
     for (auto _ : state)
-        benchmark::DoNotOptimize(CalcSunrise());
+        benchmark::DoNotOptimize(SunriseOf(Native(), Chart()));
 }
 BENCHMARK(BM_CalcSunrise);
 

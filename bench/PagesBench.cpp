@@ -8,7 +8,6 @@
 
 #include "BenchDatabases.h"
 #include "DumpOptions.h"
-#include "calc/Chart.h"
 #include "calc/RunCopies.h"
 #include "core/State.h"
 #include "registry/PageCatalogue.h"
@@ -94,22 +93,14 @@ void standBasicBirths(bool match)
 {
     ResetProgramState();
     Program().ProgramFolder = bench::ProgramFolder();
-    ApplyDisplayConventions(false);
-    OutputRun().MatchMode = match;
-    if (match) {
-        Native() = birthOf({"--date", "03-04-1984", "--time", "05:15:00", "--lat", "19N04", "--lon",
-                            "72E53", "--zone", "82E30"});
-        CalcChart(OutputRun().Choices());
-        TakeBirthLongitudes();
-        KeepGirlResults();
-    }
-    Native() = birthOf({"--date", "15-08-1980", "--time", "10:30:00", "--lat", "28N39", "--lon",
-                        "77E13", "--zone", "82E30"});
-    Native().Name = "Asha Sharma";
-    CalcChart(OutputRun().Choices());
-    TakeBirthLongitudes();
+    RunInput input{.hindi = false};
     if (match)
-        KeepBoyResults();
+        input.girl = PersonInput{birthOf({"--date", "03-04-1984", "--time", "05:15:00", "--lat", "19N04", "--lon",
+                                          "72E53", "--zone", "82E30"})};
+    input.native.birth = birthOf({"--date", "15-08-1980", "--time", "10:30:00", "--lat", "28N39", "--lon",
+                                  "77E13", "--zone", "82E30"});
+    input.native.birth.Name = "Asha Sharma";
+    PrepareRun(input);
 }
 
 void BM_BasicPageRecorded(benchmark::State& state)

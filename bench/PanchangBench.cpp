@@ -33,7 +33,7 @@ Sample sampleBirth()
         {"--date", "15-08-1980", "--time", "10:30:00", "--lat", "28N39", "--lon", "77E13", "--zone", "82E30"});
     Native() = options.request->birth;
     CalcChart(OutputRun().Choices());
-    const long long s = std::lround(CalcSunrise()[3] * 3600);
+    const long long s = std::lround(SunriseOf(Native(), Chart())[3] * 3600);
     return {Native(), static_cast<int>(s / 3600), static_cast<int>(s / 60 % 60), static_cast<int>(s % 60)};
 }
 

@@ -7,7 +7,6 @@
 
 #include "BenchDatabases.h"
 #include "DumpOptions.h"
-#include "calc/Chart.h"
 #include "calc/RunCopies.h"
 #include "core/State.h"
 #include "registry/PageDispatcher.h"
@@ -29,14 +28,11 @@ const char* const Keys[] = {"VimsAntar", "VimsPratya1", "VimsSooksh01", "VimsPra
 void standBirth()
 {
     bench::OpenDeliveredDatabases();
-    ApplyDisplayConventions(false);
-    Native() = chartdump::ParseOptions({"--date", "15-08-1980", "--time", "10:30:00", "--lat",
-                                        "28N39", "--lon", "77E13", "--zone", "82E30"})
-                   .request->birth;
-    Native().Name = "Asha Sharma";
-    CalcChart(OutputRun().Choices());
-    TakeBirthLongitudes();
-    OutputRun().YoginiFrom = 1990;
+    BirthRecord birth = chartdump::ParseOptions({"--date", "15-08-1980", "--time", "10:30:00", "--lat",
+                                                 "28N39", "--lon", "77E13", "--zone", "82E30"})
+                            .request->birth;
+    birth.Name = "Asha Sharma";
+    PrepareRun({.native = {birth}, .hindi = false, .yoginiFrom = 1990});
 }
 
 void BM_VimshottariTree(benchmark::State& state)

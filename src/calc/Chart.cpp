@@ -128,18 +128,4 @@ void CalcChart(const RunChoices& run)
     FinishChart(Chart());
 }
 
-void CalcChartAt(int day, int month, int year, int longDeg, int longMin, const std::string& longDir,
-                 int latDeg, int latMin, const std::string& latDir, double zoneHours, const RunChoices& run)
-{
-    ChartInput in = ChartInputOf(Native(), run);
-    in.day = day;
-    in.month = month;
-    in.year = year;
-    in.longitude = LongitudeDegrees(longDeg, longMin, longDir);
-    in.latitude = LatitudeDegrees(latDeg, latMin, latDir);
-    in.zoneHours = zoneHours;
-    ComputeChart(in, Chart());
-    FinishChart(Chart());
-}
-
 } // namespace tarvik

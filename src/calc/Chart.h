@@ -60,9 +60,4 @@ ChartState ChartOf(const ChartInput& input);
 // the panchang elements at birth the chart state held stay as they were.
 void CalcChart(const RunChoices& run);
 
-// The same with the date, the place and the zone hours given; the time of
-// day, the time correction and the zone meridian stay Native's.
-void CalcChartAt(int day, int month, int year, int longDeg, int longMin, const std::string& longDir,
-                 int latDeg, int latMin, const std::string& latDir, double zoneHours, const RunChoices& run);
-
 } // namespace tarvik

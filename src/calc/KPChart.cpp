@@ -52,14 +52,10 @@ KPZodiac KPZodiacOfChart(const ChartState& chart)
 
 double KPShiftOf(const ChartState& chart) { return KPZodiacOfChart(chart).shift; }
 
-double KPShiftOfChart() { return KPShiftOf(Chart()); }
-
 double CalcAscendantKP(const ChartState& chart, double hours, double latitude)
 {
     return CalcAscendant(hours, latitude, chart.Obliquity, KPZodiacOfChart(chart).ayanamsa);
 }
-
-double CalcAscendantKP(double hours, double latitude) { return CalcAscendantKP(Chart(), hours, latitude); }
 
 KPCuspChart KPCuspsOf(const ChartState& chart)
 {

@@ -17,15 +17,13 @@ struct KPZodiac {
 KPZodiac KPZodiacOf(double chartAyanamsa, double T, int ayanamsaChoice);
 // The K.P. zodiac of a chart under the ayanamsa choice it was cast with.
 KPZodiac KPZodiacOfChart(const ChartState& chart);
-// Its shift; the door without a chart reads Chart().
+// Its shift.
 double KPShiftOf(const ChartState& chart);
-double KPShiftOfChart();
 
 // The sidereal ascendant rising at local sidereal time `hours` for a place
 // at `latitude`, in the K.P. zodiac (see KPZodiacOf), with the chart's
-// obliquity; the door without a chart reads Chart().
+// obliquity.
 double CalcAscendantKP(const ChartState& chart, double hours, double latitude);
-double CalcAscendantKP(double hours, double latitude);
 
 // The latitude (degrees, either side of the equator) from which K.P. cusps
 // cannot be cast: the polar circle, where parts of the ecliptic no longer
@@ -33,7 +31,7 @@ double CalcAscendantKP(double hours, double latitude);
 double KPCuspLatitudeLimit(double obliquity);
 
 // The twelve KP cusps of a chart (cusps 0..11, 12 repeating cusp 1) and
-// their signs (0..11): the Placidus cusps of the chart's moment and place in
+// their signs (1..12): the Placidus cusps of the chart's moment and place in
 // the K.P. zodiac. The ascendant and the midheaven of the chart's sidereal
 // time and obliquity; the intermediate cusps divide the semi-arcs of their
 // own declinations into thirds. At and beyond KPCuspLatitudeLimit there are

@@ -1,7 +1,5 @@
 #include "Relationships.h"
 
-#include "core/State.h"
-
 #include <stdexcept>
 #include <string>
 
@@ -50,7 +48,5 @@ void CalcRelationships(ChartState& chart)
         }
     }
 }
-
-void CalcRelationships() { CalcRelationships(Chart()); }
 
 } // namespace tarvik

@@ -45,8 +45,7 @@ char CompoundRelation(char natural, char temporary);
 
 // Natural, temporary and compound relationships of the nine planets
 // (FriendshipTable) from the Rasi signs of ShodashVargaSigns, of a chart
-// into it; the door without one works on Chart().
+// into it.
 void CalcRelationships(ChartState& chart);
-void CalcRelationships();
 
 } // namespace tarvik

@@ -1,6 +1,9 @@
 #include "RunCopies.h"
 
+#include "Chart.h"
+
 #include <algorithm>
+#include <stdexcept>
 #include <utility>
 
 namespace tarvik {
@@ -27,6 +30,52 @@ void copySaptavarga(const ChartState& chart, int (&to)[14][8])
 // it held (no chart value is written).
 PanchangValues standingPanchang() { return PanchangElementsOf(Chart()).elements; }
 
+// The Birth* longitudes of the chart just computed, in traditional order.
+void takeBirthLongitudes()
+{
+    const ChartState& chart = Chart();
+    BirthState& b = Births();
+    b.BirthAyanamsa = chart.PlanetLongitudes[AyanamsaSlot];
+    b.BirthLagna = chart.HouseCusps[1];
+    for (const auto& [copy, body] : BirthBodies)
+        b.*copy = chart.PlanetLongitudes[body];
+}
+
+// After the girl's chart in a match: her chart copies with her sunrise and
+// panchang elements, her record and her war-time correction, taken from her
+// NativeChart; PartnerChart reads them back.
+void keepGirlResults()
+{
+    const ChartState& chart = Chart();
+    const PersonChart girl = NativeChart();
+    MatchCopies& m = Match();
+    copySaptavarga(chart, m.PartnerSaptavargaSigns);
+    m.PartnerLongitudes = girl.longitudes;
+    m.PartnerCusps = chart.HouseCusps;
+    m.PartnerSandhis = chart.BhavaSandhi;
+    m.PartnerSiderealTime = girl.siderealTime;
+    m.PartnerSunTimes = girl.sunTimes;
+    m.PartnerPanchang = girl.panchang;
+    m.PartnerPlaceLongitude = girl.placeLongitude;
+    m.PartnerZoneMeridian = girl.zoneMeridian;
+    Births().Partner = girl.birth;
+    Births().PartnerWarTime = girl.warTime;
+}
+
+// One person into Native, the chart cast under the run's ayanamsa and node,
+// the birth longitudes taken.
+void castPerson(const PersonInput& person, const RunChoices& choices)
+{
+    Native() = person.birth;
+    Births().NativeWarTime = person.warTime;
+    try {
+        CalcChart(choices);
+    } catch (const std::exception& e) {
+        throw std::runtime_error("The chart of " + person.birth.Name + " could not be computed: " + e.what());
+    }
+    takeBirthLongitudes();
+}
+
 } // namespace
 
 int PersonChart::Nakshatra() const
@@ -47,7 +96,7 @@ PersonChart NativeChart()
     p.siderealTime = c.SiderealTime;
     p.placeLongitude = c.PlaceLongitude;
     p.zoneMeridian = c.ZoneMeridianDeg;
-    p.sunTimes = CalcSunrise();
+    p.sunTimes = SunriseOf(p.birth, c);
     p.panchang = standingPanchang();
     p.warTime = b.NativeWarTime;
     p.payaMoon = b.BirthMoon;
@@ -73,34 +122,42 @@ PersonChart PartnerChart(const SunTimes* sunTimes, const PanchangValues* panchan
     return p;
 }
 
-void TakeBirthLongitudes()
+PreparedRun PrepareRun(const RunInput& input)
 {
-    const ChartState& chart = Chart();
-    BirthState& b = Births();
-    b.BirthAyanamsa = chart.PlanetLongitudes[AyanamsaSlot];
-    b.BirthLagna = chart.HouseCusps[1];
-    for (const auto& [copy, body] : BirthBodies)
-        b.*copy = chart.PlanetLongitudes[body];
-}
+    RunValues& run = OutputRun();
+    run.BatchPrint = input.printing ? 1 : 0;
+    run.AyanamsaChoice = input.ayanamsaChoice;
+    run.TrueNode = input.trueNode;
+    run.VarshphalFrom = run.VarshphalYear = input.varshphalFrom;
+    run.VarshphalYears = input.varshphalYears;
+    run.YoginiFrom = input.yoginiFrom;
+    run.MatchMode = input.girl.has_value();
 
-void KeepGirlResults()
-{
-    const ChartState& chart = Chart();
-    const PersonChart girl = NativeChart();
-    MatchCopies& m = Match();
-    copySaptavarga(chart, m.PartnerSaptavargaSigns);
-    m.PartnerLongitudes = girl.longitudes;
-    m.PartnerCusps = chart.HouseCusps;
-    m.PartnerSandhis = chart.BhavaSandhi;
-    m.PartnerSiderealTime = girl.siderealTime;
-    m.PartnerSunTimes = girl.sunTimes;
-    m.PartnerPanchang = girl.panchang;
-    m.PartnerPlaceLongitude = girl.placeLongitude;
-    m.PartnerZoneMeridian = girl.zoneMeridian;
-    Births().Partner = girl.birth;
-    Births().PartnerWarTime = girl.warTime;
-}
+    RunChoices choices;
+    choices.ayanamsaChoice = input.ayanamsaChoice;
+    choices.trueNode = input.trueNode;
+    PreparedRun prepared;
+    if (input.girl) {
+        castPerson(*input.girl, choices);
+        keepGirlResults();
+        prepared.girlChart = Chart();
+    }
+    castPerson(input.native, choices);
+    if (input.girl)
+        copySaptavarga(Chart(), Match().NativeSaptavargaSigns);
 
-void KeepBoyResults() { copySaptavarga(Chart(), Match().NativeSaptavargaSigns); }
+    BirthState& births = Births();
+    births.Father = input.family.father;
+    births.Mother = input.family.mother;
+    births.Grandfather = input.family.grandfather;
+    births.Gotra = input.family.gotra;
+    run.ChartStyle = input.chartStyle;
+    ApplyDisplayConventions(input.hindi);
+
+    prepared.chart = Chart();
+    prepared.births = births;
+    prepared.match = Match();
+    return prepared;
+}
 
 } // namespace tarvik

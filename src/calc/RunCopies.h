@@ -1,13 +1,18 @@
 #pragma once
 
-// The copies an output run takes of each chart it computes, so that pages
-// can read one person's values while the chart state holds another's.
+// The output run prepared from the persons' entries as values: each
+// person's chart and the copies an output run takes of it, so that pages can
+// read one person's values while the chart state holds another's. The
+// shell, renderpages, the test fixtures and the benches prepare a run here
+// and nowhere else.
 
 #include "PanchangElements.h"
 #include "Sunrise.h"
 #include "core/State.h"
 
 #include <array>
+#include <optional>
+#include <string>
 
 namespace tarvik {
 
@@ -43,15 +48,56 @@ PersonChart NativeChart();
 // caller passes them (the copies when null).
 PersonChart PartnerChart(const SunTimes* sunTimes, const PanchangValues* panchang);
 
-// The Birth* longitudes of the chart just computed, in traditional order.
-void TakeBirthLongitudes();
+// One person's entries as values: the whole birth record (name, place and
+// zone, date and clock time, sex, and the time correction that turns a clock
+// set ahead back to standard time) and the war-time correction as entered,
+// which the Basic page prints.
+struct PersonInput {
+    BirthRecord birth{};
+    WarTime warTime{};
+};
 
-// After the girl's chart in a match: her chart copies with her sunrise and
-// panchang elements, her record and her war-time correction, taken from her
-// NativeChart; PartnerChart reads them back.
-void KeepGirlResults();
+// The family particulars of the first person, printed on the Basic page as typed.
+struct FamilyLines {
+    std::string father{}, mother{}, grandfather{}, gotra{};
+    bool operator==(const FamilyLines&) const = default;
+};
 
-// After the boy's chart in a match: his seven-varga signs.
-void KeepBoyResults();
+// Everything an output run is prepared from.
+struct RunInput {
+    PersonInput native{};               // the horoscope's person; the boy in a match
+    std::optional<PersonInput> girl{};  // a match's girl; none in a horoscope run
+    FamilyLines family{};
+    int ayanamsaChoice = 0;             // 0 N.C.Lahiri, 1 K.P., 2 B.V. Raman
+    bool trueNode = true;
+    bool hindi = true;                  // the language of the pages
+    int chartStyle = 0;                 // 0 North Indian, 1 South Indian
+    bool printing = false;              // a print run (page numbers, a sheet a page), else a preview
+    int varshphalFrom = 0;              // the first annual-chart year, drawn first
+    int varshphalYears = 1;
+    double yoginiFrom = 0;              // the first date of the Yogini table, decimal year
+};
+
+// The run as prepared: each person's chart, and the copies the pages read
+// (the birth records and war-time corrections, the birth longitudes, the
+// family lines; in a match the girl's copies and the boy's seven-varga
+// signs), as the program's state holds them once the run stands.
+struct PreparedRun {
+    ChartState chart;                       // the native's; the boy's in a match
+    std::optional<ChartState> girlChart;    // a match's girl's
+    BirthState births;
+    MatchCopies match;
+};
+
+// Prepares an output run in the program's state, where the dispatcher reads
+// it, and returns what it stood: the run's values and the display
+// conventions of its language; in a match the girl's chart first, her results
+// kept aside in the Partner copies, then the boy's with his seven-varga
+// signs; each person's birth record, war-time correction and birth
+// longitudes in turn, the native's (the boy's) last. In a horoscope run the
+// match copies stay as an earlier match left them. A chart that cannot be
+// cast (a moment outside the ephemeris, no ephemeris read) throws a
+// std::runtime_error naming the person; what was prepared before it stays.
+PreparedRun PrepareRun(const RunInput& input);
 
 } // namespace tarvik

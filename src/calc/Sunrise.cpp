@@ -3,7 +3,6 @@
 #include "Angles.h"
 #include "Ephemeris.h"
 #include "TimeScale.h"
-#include "core/State.h"
 
 #include <algorithm>
 #include <cmath>
@@ -139,7 +138,5 @@ SunTimes SunriseOf(const BirthRecord& birth, const ChartState& chart)
     return SunriseSunset(birth.Day, birth.Month, birth.Year, chart.PlaceLatitude, chart.PlaceLongitude,
                          chart.ZoneMeridianDeg);
 }
-
-SunTimes CalcSunrise() { return SunriseOf(Native(), Chart()); }
 
 } // namespace tarvik

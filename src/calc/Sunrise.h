@@ -27,9 +27,7 @@ enum class SunDay { RisesAndSets, MidnightSun, PolarNight };
 SunDay SunDayOf(const SunTimes& times);
 
 // SunriseSunset for a birth's date at the place and zone of its chart
-// (PlaceLatitude, PlaceLongitude, ZoneMeridianDeg); the door without them
-// reads Native and the last chart.
+// (PlaceLatitude, PlaceLongitude, ZoneMeridianDeg).
 SunTimes SunriseOf(const BirthRecord& birth, const ChartState& chart);
-SunTimes CalcSunrise();
 
 } // namespace tarvik

@@ -2,7 +2,6 @@
 
 #include "Angles.h"
 #include "NameTables.h"
-#include "core/State.h"
 
 #include <algorithm>
 #include <array>
@@ -131,15 +130,11 @@ void CalcShodashVarga(ChartState& chart)
     }
 }
 
-void CalcShodashVarga() { CalcShodashVarga(Chart()); }
-
 void CalcVargas(ChartState& chart, double longitude, int index)
 {
     for (int k = 1; k <= 7; ++k)
         chart.SaptavargaSigns[index + 1][k] = SaptavargaSign(k, longitude);
 }
-
-void CalcVargas(double longitude, int index) { CalcVargas(Chart(), longitude, index); }
 
 void CalcAllVargas(ChartState& chart)
 {
@@ -147,7 +142,5 @@ void CalcAllVargas(ChartState& chart)
     for (int i = 1; i <= 12; ++i)
         CalcVargas(chart, chart.PlanetLongitudes[i + 1], i);
 }
-
-void CalcAllVargas() { CalcAllVargas(Chart()); }
 
 } // namespace tarvik

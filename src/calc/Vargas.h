@@ -30,18 +30,14 @@ int SaptavargaSign(int chart, double longitude);
 
 // The sixteen divisional charts of the ascendant and the nine planets, by
 // traditional position (ShodashVargaSigns, ShodashVargaNames); DegInSign is
-// left with the degrees of the last body, Ketu. Of a chart, into it; the
-// door without one works on Chart().
+// left with the degrees of the last body, Ketu. Of a chart, into it.
 void CalcShodashVarga(ChartState& chart);
-void CalcShodashVarga();
 
 // The seven divisional charts of one body: row index + 1 of SaptavargaSigns,
 // columns 1..7. index 0 is the ascendant, 1..12 the bodies Sun .. Pluto.
 void CalcVargas(ChartState& chart, double longitude, int index);
-void CalcVargas(double longitude, int index);
 
 // The seven divisional charts of the ascendant and the twelve bodies.
 void CalcAllVargas(ChartState& chart);
-void CalcAllVargas();
 
 } // namespace tarvik

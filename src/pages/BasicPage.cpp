@@ -135,7 +135,7 @@ std::string PayaText(double moon, double lagna, const RunChoices& choices)
     const int m = SignOf(moon);
     const int l = SignOf(lagna);
     const int house = (m - l + 12) % 12 + 1;
-    return PayaByHouse(house) + choices.slash + PayaByNakshatra(CalcNakshatra(moon));
+    return PayaByHouse(house, Texts(choices)) + choices.slash + PayaByNakshatra(CalcNakshatra(moon), Texts(choices));
 }
 
 double TypedRowHeight(const FittedText& text, double rowStep)
@@ -229,7 +229,7 @@ BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second, con
         // The month of the tithi is the lunar month it falls in (that of the
         // person's own page), not the national calendar's month of the day.
         return Dict(TithiKey(tithi)) + slash + Dict(tithi > 15 ? "_Krishna" : "_Shukla") + slash +
-               LunarMonthText(LunarMonthAtBirth(p.birth, choices));
+               LunarMonthText(LunarMonthAtBirth(p.birth, choices), Texts(choices));
     });
     r.pakshaName = Dict(first.panchang[TithiElement] > 15 ? "_Krishna" : "_Shukla");
     // The samvat years turn at each person's lunar new year.
@@ -262,7 +262,7 @@ BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second, con
          [&](const PersonChart& p) { return PayaText(p.payaMoon, p.payaLagna, choices); });
     if (!second) {
         r.bhogya = {Dict("Bhogya"),
-                    {BalanceText(VimshottariAtBirth(DashaStartLongitude(Chart(), false, false))), ""}};
+                    {BalanceText(VimshottariAtBirth(DashaStartLongitude(Chart(), false, false)), Texts(choices)), ""}};
     }
     return r;
 }

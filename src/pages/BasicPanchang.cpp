@@ -86,7 +86,7 @@ std::vector<Cell> MakePanchangRows(const BirthRows& r, const PersonChart& native
         copied(r.gotra, true),
         {r.vikramSamvat.caption, ZeroPad(samvat.vikram, 4)},
         {r.shakaSamvat.caption, ZeroPad(samvat.shaka, 4)},
-        {Dict("Mas"), LunarMonthText(LunarMonthAtBirth(b, choices))},
+        {Dict("Mas"), LunarMonthText(LunarMonthAtBirth(b, choices), Texts(choices))},
         {Dict("Paksh"), r.pakshaName},
         {Dict("sunanshRise"), positionText(rise.sun, choices)},
         {Dict("mooanshRise"), positionText(rise.moon, choices)},
@@ -104,7 +104,7 @@ std::vector<Cell> MakePanchangRows(const BirthRows& r, const PersonChart& native
         {Dict("bdyoga"), Dict(atBirth.yoga.key)},
         {Dict("Skaran"), Dict(atSunrise.karana.key)},
         {Dict("Ekaran"), KaranaEndTime(standard, rise.hour, rise.minute, rise.second, choices)},
-        {Dict("bdkaran"), CalcKaranaText(native.Moon(), native.Sun(), choices)},
+        {Dict("bdkaran"), CalcKaranaText(native.Moon(), native.Sun(), Texts(choices))},
     };
 }
 

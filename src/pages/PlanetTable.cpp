@@ -95,7 +95,7 @@ PlanetTableCells PlanetTableCellsOf(int mode, const RunChoices& choices)
 {
     const ChartState& chart = Chart();
     const std::array<double, 27>& sidereal = chart.PlanetLongitudes;
-    const double kpShift = KPShiftOfChart();
+    const double kpShift = KPShiftOf(chart);
     PlanetTableCells cells;
     for (int r = 0; r < PositionRows; ++r) {
         const int body = bodyOfRow(r);

@@ -44,7 +44,7 @@ double kpLongitude(const ChartState& chart, double shift, int b)
 void FillKPChart(ChartSignTable& table)
 {
     const ChartState& chart = Chart();
-    const double shift = KPShiftOfChart();
+    const double shift = KPShiftOf(chart);
     for (int b = 1; b <= Pluto; ++b)
         table[b][0] = static_cast<int>(kpLongitude(chart, shift, b) / 30) + 1;
 }
@@ -52,7 +52,7 @@ void FillKPChart(ChartSignTable& table)
 void FillKPVarga(ChartSignTable& table, int k)
 {
     const ChartState& chart = Chart();
-    const double shift = KPShiftOfChart();
+    const double shift = KPShiftOf(chart);
     for (int b = 1; b <= Pluto; ++b)
         table[b][k] = SaptavargaSign(k, kpLongitude(chart, shift, b));
 }

@@ -21,7 +21,7 @@ void PlaceBhavas(ChartSignTable& table, const std::array<double, 13>& boundaries
 // The moon chart: the rasi signs, the houses counted from the Moon's sign.
 void FillMoonChart(ChartSignTable& table);
 
-// The KP chart: every sign in the K.P. zodiac (KPShiftOfChart; the ascendant
+// The KP chart: every sign in the K.P. zodiac (KPShiftOf the chart; the ascendant
 // from the chart's HouseCusps[1], the bodies from its PlanetLongitudes).
 void FillKPChart(ChartSignTable& table);
 

@@ -1,7 +1,6 @@
 #include "Aspects.h"
 
 #include "calc/NameTables.h"
-#include "core/State.h"
 #include "refdata/TextLookup.h"
 
 #include <algorithm>
@@ -74,8 +73,6 @@ std::array<double, 14> ChartLongitudesByPosition(const ChartState& chart)
     return byPosition;
 }
 
-std::array<double, 14> ChartLongitudesByPosition() { return ChartLongitudesByPosition(Chart()); }
-
 std::vector<AspectEntry> CollectAspectPredictions(const ChartState& chart)
 {
     std::vector<AspectEntry> entries;
@@ -89,15 +86,11 @@ std::vector<AspectEntry> CollectAspectPredictions(const ChartState& chart)
     return entries;
 }
 
-std::vector<AspectEntry> CollectAspectPredictions() { return CollectAspectPredictions(Chart()); }
-
 int AspectPageCount(const ChartState& chart)
 {
     const int entries = static_cast<int>(FindAspects(ChartLongitudesByPosition(chart)).size());
     const int pages = (entries + AspectEntriesPerPage - 1) / AspectEntriesPerPage;
     return std::min(pages, MostAspectPages);
 }
-
-int AspectPageCount() { return AspectPageCount(Chart()); }
 
 } // namespace tarvik

@@ -78,7 +78,6 @@ std::vector<FoundAspect> FindAspects(const std::array<double, 14>& byPosition);
 // A chart's longitudes by traditional position; the door without one reads
 // the current chart, as do the doors below.
 std::array<double, 14> ChartLongitudesByPosition(const ChartState& chart);
-std::array<double, 14> ChartLongitudesByPosition();
 
 struct AspectEntry {
     std::string heading;
@@ -87,7 +86,6 @@ struct AspectEntry {
 
 // The entries of a chart, texts looked up in the run's language.
 std::vector<AspectEntry> CollectAspectPredictions(const ChartState& chart);
-std::vector<AspectEntry> CollectAspectPredictions();
 
 inline constexpr int AspectEntriesPerPage = 7;
 
@@ -101,6 +99,5 @@ inline constexpr int MostAspectPages = 7;
 // The aspect pages of a chart: as many as its aspects fill, so that none is
 // left out and no page stands empty (PageCatalogue.h).
 int AspectPageCount(const ChartState& chart);
-int AspectPageCount();
 
 } // namespace tarvik

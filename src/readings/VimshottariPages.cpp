@@ -219,7 +219,7 @@ void PrintVimshottariMahaPage(Surface& surface, const DashaAtBirth& atBirth,
                               " " + GetDictText("va") + " " + GetDictText("vAntar") + " " +
                               GetDictText("vdasha"));
     PrintAt(surface, Config().LeftMarginTwips, static_cast<int>(surface.CurrentY + 200),
-            GetDictText("Bhogya") + " " + choices.colon + " " + BalanceText(atBirth));
+            GetDictText("Bhogya") + " " + choices.colon + " " + BalanceText(atBirth, Texts(choices)));
     const double y0 = surface.CurrentY + 300;
 
     const std::string birth = BirthDateText(day, month, year, choices);

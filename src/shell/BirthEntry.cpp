@@ -1,8 +1,6 @@
 #include "BirthEntry.h"
 
 #include "EntryRules.h"
-#include "calc/Chart.h"
-#include "calc/RunCopies.h"
 #include "calc/TextFormat.h"
 #include "calc/TimeScale.h"
 #include "core/Reporter.h"
@@ -91,7 +89,13 @@ bool FillNativeBirth(const PersonEntry& entry, const std::string& personWord)
     return fillBirth(entry, personWord, Native());
 }
 
-bool FillNativeTime(const PersonEntry& entry) { return fillTime(entry, Native(), Births().NativeWarTime); }
+std::optional<PersonInput> PersonInputOf(const PersonEntry& entry, const BirthRecord& birth)
+{
+    PersonInput person{birth};
+    if (!fillTime(entry, person.birth, person.warTime))
+        return std::nullopt;
+    return person;
+}
 
 std::optional<BirthRecord> BirthRecordOf(const PersonEntry& entry, const std::string& personWord)
 {
@@ -106,27 +110,10 @@ std::optional<BirthRecord> BirthRecordOf(const PersonEntry& entry, const std::st
     return record;
 }
 
-bool ComputePerson(const PersonEntry& entry, int ayanamsaChoice, PersonRole role)
+FamilyLines FamilyLinesOf(const FamilyEntry& family)
 {
-    if (!FillNativeTime(entry))
-        return false;
-    OutputRun().AyanamsaChoice = ayanamsaChoice;
-    CalcChart(OutputRun().Choices());
-    TakeBirthLongitudes();
-    if (role == PersonRole::Girl)
-        KeepGirlResults();
-    else if (role == PersonRole::Boy)
-        KeepBoyResults();
-    return true;
-}
-
-void SetFamily(const FamilyEntry& family)
-{
-    BirthState& b = Births();
-    b.Father = family.father.toStdString();
-    b.Mother = family.mother.toStdString();
-    b.Grandfather = family.grandfather.toStdString();
-    b.Gotra = family.gotra.toStdString();
+    return {family.father.toStdString(), family.mother.toStdString(), family.grandfather.toStdString(),
+            family.gotra.toStdString()};
 }
 
 } // namespace tarvik

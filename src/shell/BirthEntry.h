@@ -1,11 +1,13 @@
 #pragma once
 
-// From one person's entries to the program-wide birth record and chart.
-// The output run fills Native person by person (in a match the girl first,
-// then the boy): the identity, place and date first (FillNativeBirth), the
-// age question in between, then the time, the war-time correction and the
-// chart with its copies (ComputePerson).
+// From one person's entries to the birth record the run is prepared from.
+// The output run reads the persons in turn (in a match the girl first, then
+// the boy): the identity, place and date into Native first
+// (FillNativeBirth), the age question in between, then the time and the
+// war-time correction (PersonInputOf); the charts are cast from the values
+// (PrepareRun, calc/RunCopies.h).
 
+#include "calc/RunCopies.h"
 #include "core/BirthRecord.h"
 
 #include <QDate>
@@ -44,10 +46,12 @@ std::string PersonWord(int person);
 // Place) and leaves false.
 bool FillNativeBirth(const PersonEntry& entry, const std::string& personWord);
 
-// Birth time, sex and war-time correction into Native, NativeWarTime and
-// TimeCorrection: clocks that ran h:m ahead ("+") are turned back to standard
-// time. False, with Native's time unchanged, when the time text is unreadable.
-bool FillNativeTime(const PersonEntry& entry);
+// The person as the run is prepared from: the birth record that
+// FillNativeBirth filled, with the birth time, the sex and the time
+// correction (clocks that ran h:m ahead, "+", are turned back to standard
+// time), and the war-time correction as entered. Nothing when the time text
+// is unreadable.
+std::optional<PersonInput> PersonInputOf(const PersonEntry& entry, const BirthRecord& birth);
 
 // The whole birth record of one person's entries, filled as the output run
 // fills Native, without touching Native or the war-time entries: nullopt,
@@ -55,16 +59,7 @@ bool FillNativeTime(const PersonEntry& entry);
 // be read.
 std::optional<BirthRecord> BirthRecordOf(const PersonEntry& entry, const std::string& personWord);
 
-// Which person of the run a chart belongs to: the girl's results are kept
-// aside in the Partner copies, the boy's seven-varga signs too.
-enum class PersonRole { Single, Girl, Boy };
-
-// The rest of one person's preparation, after FillNativeBirth and the age
-// question: FillNativeTime, AyanamsaChoice, CalcChart, the birth longitudes,
-// and the copies of the role. False when the time cannot be read.
-bool ComputePerson(const PersonEntry& entry, int ayanamsaChoice, PersonRole role);
-
 // The family fields as the Basic page prints them.
-void SetFamily(const FamilyEntry& family);
+FamilyLines FamilyLinesOf(const FamilyEntry& family);
 
 } // namespace tarvik

@@ -13,55 +13,67 @@ namespace tarvik {
 
 namespace {
 
-bool PreparePerson(const PersonEntry& entry, int person, const RunEntries& run)
+// One person's entries as the run is prepared from them, with the run's
+// messages and the age question; nothing when they end the run.
+std::optional<PersonInput> personInput(const PersonEntry& entry, int person)
 {
     try {
         if (!FillNativeBirth(entry, PersonWord(person)))
-            return false;
+            return std::nullopt;
     } catch (const DbError& e) {
         reporter().Message("The place of birth of " + entry.name.toStdString() + " cannot be read: " + e.what());
-        return false;
+        return std::nullopt;
     }
     const QDate today = QDate::currentDate();
     if (AgeQuestionDue(entry.birthDate, today) &&
         reporter().Ask(AgeQuestion(today.year() - Native().Year), Buttons::YesNo) != Answer::Yes)
-        return false;
-    const PersonRole role = !run.match ? PersonRole::Single : person == 1 ? PersonRole::Girl : PersonRole::Boy;
-    try {
-        const WaitCursor wait;
-        if (ComputePerson(entry, run.choices.ayanamsa, role))
-            return true;
+        return std::nullopt;
+    std::optional<PersonInput> input = PersonInputOf(entry, Native());
+    if (!input)
         reporter().Message(InvalidTimeMessage);
-    } catch (const std::exception& e) {
-        reporter().Message("The chart of " + entry.name.toStdString() + " could not be computed: " + e.what());
-    }
-    return false;
+    return input;
 }
 
 } // namespace
 
-std::optional<PreparedRun> PrepareRun(const RunEntries& entries)
+std::optional<ListedRun> PrepareEntryRun(const RunEntries& entries)
 {
-    RunValues& run = OutputRun();
-    run.BatchPrint = entries.printing ? 1 : 0;
-    run.TrueNode = entries.choices.trueNode;
-    run.VarshphalFrom = RoundedInt(Val(entries.varshphalFrom));
-    run.VarshphalYear = run.VarshphalFrom;
-    run.VarshphalYears = RoundedInt(Val(entries.varshphalYears));
-    run.YoginiFrom = YoginiDecimalYear(entries.yoginiFrom, entries.persons[0].birthDate);
-    run.MatchMode = entries.match;
-
-    for (int i = entries.match ? 1 : 0; i >= 0; --i)
-        if (!PreparePerson(entries.persons[static_cast<std::size_t>(i)], i, entries))
+    RunInput input;
+    for (int i = entries.match ? 1 : 0; i >= 0; --i) {
+        std::optional<PersonInput> person = personInput(entries.persons[static_cast<std::size_t>(i)], i);
+        if (!person)
             return std::nullopt;
-    SetFamily(entries.family);
-    ApplyDisplayChoices(entries.choices);
+        if (i == 1)
+            input.girl = std::move(person);
+        else
+            input.native = std::move(*person);
+    }
+    input.family = FamilyLinesOf(entries.family);
+    input.ayanamsaChoice = entries.choices.ayanamsa;
+    input.trueNode = entries.choices.trueNode;
+    input.hindi = entries.choices.language == 1;
+    input.chartStyle = entries.choices.charting;
+    input.printing = entries.printing;
+    input.varshphalFrom = RoundedInt(Val(entries.varshphalFrom));
+    input.varshphalYears = RoundedInt(Val(entries.varshphalYears));
+    input.yoginiFrom = YoginiDecimalYear(entries.yoginiFrom, entries.persons[0].birthDate);
+
+    std::optional<PreparedRun> prepared;
+    try {
+        const WaitCursor wait;
+        prepared = PrepareRun(input);
+    } catch (const std::exception& e) {
+        reporter().Message(e.what());
+        return std::nullopt;
+    }
     // Said once a run, not once a page.
     if (const std::string border = BorderMessage(); !border.empty())
         reporter().Message(border);
 
-    return PreparedRun{PageCatalogue(entries.match, entries.printing ? OutputKind::Print : OutputKind::Preview,
-                                     entries.match ? UsualAspectPages : AspectPageCount())};
+    const int aspectPages = entries.match ? UsualAspectPages : AspectPageCount(prepared->chart);
+    return ListedRun{std::move(*prepared),
+                     PageCatalogue(entries.match, entries.printing ? OutputKind::Print : OutputKind::Preview,
+                                   aspectPages)};
 }
 
 } // namespace tarvik

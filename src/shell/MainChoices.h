@@ -12,7 +12,4 @@ struct MainChoices {
     bool operator==(const MainChoices&) const = default;
 };
 
-// The chart style and the language's display conventions of an output run.
-void ApplyDisplayChoices(const MainChoices& choices);
-
 } // namespace tarvik

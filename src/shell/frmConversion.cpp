@@ -2,7 +2,6 @@
 
 #include "frmMain.h"
 #include "calc/TextFormat.h"
-#include "core/State.h"
 #include "panchang/Ishtkaal.h"
 
 #include <QLineEdit>
@@ -102,15 +101,15 @@ void frmConversion::ShowBoxGhatis(double clockHours)
     GhatisShown();
 }
 
-void frmConversion::TobToGhati(const BirthRecord& person)
+void frmConversion::TobToGhati(const BirthRecord& person, const RunChoices& choices)
 {
     SetPerson(person);
     const std::optional<double> hours = CheckedClockHours();
-    Reporting([this, &hours] {
+    Reporting([this, &hours, &choices] {
         ShowDay();
         if (hours)
             ShowBoxGhatis(*hours);
-        const GhatiPanchang p = GhatiPanchangOf(Person(), OutputRun().Choices());
+        const GhatiPanchang p = GhatiPanchangOf(Person(), choices);
         lblTithiBR->setText(Text(p.tithiAtBirth));
         lblPaksh->setText(Text(p.paksha));
         lblTithiSR->setText(Text(p.tithiAtSunrise));

@@ -27,8 +27,9 @@ public:
 
     // Fills the window for the person's birth: the ghatis of the time in the
     // time boxes (which the opener has set, with lblDate) and the panchang
-    // of the birth. The person's record is kept for the conversions.
-    void TobToGhati(const BirthRecord& person);
+    // of the birth, reckoned under the ayanamsa and node of choices. The
+    // person's record is kept for the conversions.
+    void TobToGhati(const BirthRecord& person, const RunChoices& choices);
     // The time boxes, perhaps edited, to ghatis; the sunrise, sunset and the
     // national month of the date are shown again, the rest stays. A time the
     // boxes do not hold is refused and nothing changes.

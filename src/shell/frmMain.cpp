@@ -358,7 +358,7 @@ void frmMain::mnuOutput_Click(int index)
         if (!CheckZoneAndPlace(i))
             return;
 
-    const std::optional<PreparedRun> run = PrepareRun(RunEntriesOf(printing));
+    const std::optional<ListedRun> run = PrepareEntryRun(RunEntriesOf(printing));
     if (!run)
         return;
     if (printing) {

@@ -274,33 +274,6 @@ void frmMain::TakeEntries(const HoroscopeEntries& e)
     txtGotra->setText(e.gotra);
 }
 
-namespace {
-
-// The ayanamsa and node choice that the calculations read, set for one
-// window's life and put back after it.
-class ScopedCalculationChoices {
-public:
-    explicit ScopedCalculationChoices(const MainChoices& choices)
-        : ayanamsa_(OutputRun().AyanamsaChoice), trueNode_(OutputRun().TrueNode)
-    {
-        OutputRun().AyanamsaChoice = choices.ayanamsa;
-        OutputRun().TrueNode = choices.trueNode;
-    }
-    ~ScopedCalculationChoices()
-    {
-        OutputRun().AyanamsaChoice = ayanamsa_;
-        OutputRun().TrueNode = trueNode_;
-    }
-    ScopedCalculationChoices(const ScopedCalculationChoices&) = delete;
-    ScopedCalculationChoices& operator=(const ScopedCalculationChoices&) = delete;
-
-private:
-    int ayanamsa_;
-    bool trueNode_;
-};
-
-} // namespace
-
 void frmMain::cmdGhati_Click() { OpenGhatiWindow(0); }
 
 void frmMain::cmdGhati2_Click() { OpenGhatiWindow(1); }
@@ -325,8 +298,10 @@ void frmMain::OpenGhatiWindow(int i)
         conversion_ = std::make_unique<frmConversion>(*this);
     frmConversion& w = *conversion_;
     // The window reckons under the ayanamsa and nodes the main window shows,
-    // not those of the last output run, which stand again when it closes.
-    const ScopedCalculationChoices choices(Choices());
+    // not those of the last output run, which it leaves as they were.
+    RunChoices choices = OutputRun().Choices();
+    choices.ayanamsaChoice = Choices().ayanamsa;
+    choices.trueNode = Choices().trueNode;
     w.cmbHR->setText(QString::number(person->Hour));
     w.cmbMIN->setText(QString::number(person->Minute));
     w.cmbSEC->setText(QString::number(person->Second));
@@ -334,7 +309,7 @@ void frmMain::OpenGhatiWindow(int i)
                        QLatin1Char('-') + QString::number(person->Year));
     {
         const WaitCursor wait;
-        w.TobToGhati(*person);
+        w.TobToGhati(*person, choices);
     }
     ShowModal(w);
 }

@@ -225,7 +225,7 @@ void frmOptions::cmdOK_Click()
     run.PageStarted = false;
     run.PagesPrinted = 0;
     const std::vector<PrintStep> steps = PrintRunPages(chosen, run.VarshphalFrom, run.VarshphalYears,
-                                                       run.MatchMode ? UsualAspectPages : AspectPageCount());
+                                                       run.MatchMode ? UsualAspectPages : AspectPageCount(Chart()));
     // With nothing to print no job is sent: no blank sheet comes out.
     if (!steps.empty()) {
         // The run shows its progress and can be stopped between two pages.

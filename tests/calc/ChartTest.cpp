@@ -120,35 +120,6 @@ TEST_F(ChartDriverTest, SecondPassIsOneHourLater)
     EXPECT_NEAR(ReduceDegrees(now.PlanetLongitudes[Sun + HourLater] - now.PlanetLongitudes[Sun]) * 60, 2.4, 0.2);
 }
 
-TEST_F(ChartDriverTest, ChartAtNativesOwnValuesIsTheSameChart)
-{
-    for (int choice : {AyanamsaLahiri, AyanamsaKP, AyanamsaRaman}) {
-        OutputRun().AyanamsaChoice = choice;
-        CalcChart(OutputRun().Choices());
-        const ChartState viaNative = Chart();
-        const BirthRecord& n = Native();
-        CalcChartAt(n.Day, n.Month, n.Year, n.LongDeg, n.LongMin, n.LongDir, n.LatDeg, n.LatMin, n.LatDir, n.ZoneHours, OutputRun().Choices());
-        EXPECT_EQ(Chart().PlanetLongitudes, viaNative.PlanetLongitudes);
-        EXPECT_EQ(Chart().HouseCusps, viaNative.HouseCusps);
-        EXPECT_EQ(Chart().BhavaSandhi, viaNative.BhavaSandhi);
-        EXPECT_EQ(Chart().SiderealTime, viaNative.SiderealTime);
-        CalcChart(OutputRun().Choices());
-        EXPECT_EQ(Chart().PlanetLongitudes, viaNative.PlanetLongitudes);  // and a rerun gives it again
-    }
-}
-
-TEST_F(ChartDriverTest, ChartAtKeepsNativesTime)
-{
-    OutputRun().AyanamsaChoice = AyanamsaKP;
-    // Two months on at Bombay: the moment is the new date at Native's clock
-    // time, in Native's zone meridian, the ayanamsa that moment's.
-    CalcChartAt(1, 3, 2000, 72, 50, "E", 18, 58, "N", 5.5, OutputRun().Choices());
-    const double T = (DayNumber(1, 3, 2000) - 694025) / 36525.0;
-    EXPECT_NEAR(Chart().JulianCenturies, T, 1e-15);
-    EXPECT_NEAR(Chart().PlanetLongitudes[AyanamsaSlot], MeanAyanamsa(AyanamsaKP, T), 20.0 / 3600);
-    EXPECT_NEAR(Chart().PlaceLongitude, 72 + 50 / 60.0, 1e-12);
-}
-
 TEST_F(ChartDriverTest, WarTimeCorrectionReachesTheChart)
 {
     // Clocks one hour ahead at 10:30 are 9:30 standard time.

@@ -204,6 +204,6 @@ TEST_F(KPChartTest, KPAscendantTakesTheKPAyanamsaAndTheChartsObliquity)
     Chart().AscAyanamsa = 24.0;   // the chart's own ascendant ayanamsa plays no part
     for (double hours : {-6.0, 0.5, 7.25, 13.0, 27.9})
         for (double latitude : {-40.0, 0.0, 28.65})
-            EXPECT_EQ(CalcAscendantKP(hours, latitude), CalcAscendant(hours, latitude, Obliquity, 22.5))
+            EXPECT_EQ(CalcAscendantKP(Chart(), hours, latitude), CalcAscendant(hours, latitude, Obliquity, 22.5))
                 << hours << "h at " << latitude;
 }

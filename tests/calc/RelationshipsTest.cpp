@@ -71,7 +71,7 @@ protected:
         const int signs[10] = {0, 1, 3, 5, 2, 5, 7, 10, 4, 10};
         for (int p = 1; p <= 9; ++p)
             RasiOf(p) = signs[p];
-        CalcRelationships();
+        CalcRelationships(Chart());
     }
 };
 
@@ -124,7 +124,7 @@ TEST_F(RelationshipsTest, ANewChartOverwritesEveryRelation)
 {
     for (int p = 1; p <= 9; ++p)
         RasiOf(p) = 6;           // every planet in Virgo: all temporary enemies
-    CalcRelationships();
+    CalcRelationships(Chart());
     for (int i = 1; i <= 9; ++i)
         for (int j = 1; j <= 9; ++j)
             if (i != j) {

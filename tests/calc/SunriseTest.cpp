@@ -109,19 +109,15 @@ TEST(SunriseTest, PolarDayAndNightGiveDefinedTimes)
     }
 }
 
-class CalcSunriseTest : public tarvik::testing::CalcTest {};
-
-TEST_F(CalcSunriseTest, TakesNativesDateAndTheChartsPlace)
+TEST(SunriseOfABirth, TakesTheBirthsDateAndTheChartsPlace)
 {
-    Chart().PlaceLatitude = 19.0;
-    Chart().PlaceLongitude = 72.8;
-    Chart().ZoneMeridianDeg = 82.5;
-    Native().Day = 15;
-    Native().Month = 8;
-    Native().Year = 1980;
+    ChartState chart;
+    chart.PlaceLatitude = 19.0;
+    chart.PlaceLongitude = 72.8;
+    chart.ZoneMeridianDeg = 82.5;
+    BirthRecord birth = tarvik::testing::DelhiBirth(15, 8, 1980, 3, 0, 0);
     const SunTimes expected = SunriseSunset(15, 8, 1980, 19.0, 72.8, 82.5);
-    Native().Hour = 3;
-    EXPECT_EQ(CalcSunrise(), expected);
-    Native().Hour = 22;  // the time of day does not enter
-    EXPECT_EQ(CalcSunrise(), expected);
+    EXPECT_EQ(SunriseOf(birth, chart), expected);
+    birth.Hour = 22;  // the time of day does not enter
+    EXPECT_EQ(SunriseOf(birth, chart), expected);
 }

@@ -184,7 +184,7 @@ TEST_F(VargaChartTest, SixteenVargasReadEachBodyByTraditionalPosition)
     Chart().ShodashVargaSigns[0][3] = 77;
     Chart().ShodashVargaSigns[3][0] = 78;
 
-    CalcShodashVarga();
+    CalcShodashVarga(Chart());
 
     const ChartState& chart = Chart();
     EXPECT_EQ(chart.ShodashVargaSigns[1][1], 12);               // Lagna
@@ -210,8 +210,8 @@ TEST_F(VargaChartTest, ShiftedLongitudesAboveAndBelowTheCircleAreReduced)
     chart.PlanetLongitudes[Sun] = -0.05;          // Pisces 29°57'
     chart.PlanetLongitudes[Moon] = 395.0;         // Taurus 5°
 
-    CalcShodashVarga();
-    CalcAllVargas();
+    CalcShodashVarga(Chart());
+    CalcAllVargas(Chart());
 
     EXPECT_EQ(chart.ShodashVargaSigns[1][1], 1);
     EXPECT_EQ(chart.ShodashVargaSigns[1][2], 12);
@@ -229,7 +229,7 @@ TEST_F(VargaChartTest, SevenVargasFillRowsByComputationOrderAndLeaveColumnZero)
         chart.SaptavargaSigns[b][0] = 40 + b;
     chart.SaptavargaSigns[0][4] = 99;
 
-    CalcAllVargas();
+    CalcAllVargas(Chart());
 
     for (int b = 1; b <= 13; ++b) {
         SCOPED_TRACE(b);

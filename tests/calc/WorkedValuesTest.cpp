@@ -38,7 +38,7 @@ TEST_F(WorkedValuesTest, MomentIsTOne)
 TEST_F(WorkedValuesTest, SunriseAtDelhi)
 {
     CalcChart(OutputRun().Choices());
-    const SunTimes s = CalcSunrise();
+    const SunTimes s = SunriseOf(Native(), Chart());
     // The Sun's centre 34' below the horizon at 07:15:13 and 17:33:38 zone
     // time by the reference Sun; local mean time is 21.2 minutes earlier.
     constexpr double HalfMinute = 0.5 / 60;

@@ -344,39 +344,28 @@ protected:
     // aside), the run values, the display conventions and the frame.
     void prepare(const HardChart& native, const HardChart* girl, bool hindi, int style, int row)
     {
-        RunValues& run = OutputRun();
-        run.AyanamsaChoice = native.ayanamsa;
-        run.TrueNode = native.trueNode;
-        run.MatchMode = girl != nullptr;
         const TypedTexts& typed = LongTexts[row % std::size(LongTexts)];
+        RunInput input{.family = {typed.father, typed.mother, typed.grandfather, typed.gotra},
+                       .ayanamsaChoice = native.ayanamsa,
+                       .trueNode = native.trueNode,
+                       .hindi = hindi,
+                       .chartStyle = style,
+                       .varshphalFrom = 2026};
         if (girl) {
-            Native() = birthOf(*girl);
-            Native().Name = typed.girlName;
-            Native().Place = typed.girlPlace;
-            Native().Country = typed.country;
-            Native().Sex = "Female";
-            CalcChart(OutputRun().Choices());
-            TakeBirthLongitudes();
-            KeepGirlResults();
+            BirthRecord b = birthOf(*girl);
+            b.Name = typed.girlName;
+            b.Place = typed.girlPlace;
+            b.Country = typed.country;
+            b.Sex = "Female";
+            input.girl = PersonInput{b};
         }
-        Native() = birthOf(native);
-        Native().Name = typed.name;
-        Native().Place = typed.place;
-        Native().Country = typed.country;
-        Births().Father = typed.father;
-        Births().Mother = typed.mother;
-        Births().Grandfather = typed.grandfather;
-        Births().Gotra = typed.gotra;
-        CalcChart(OutputRun().Choices());
-        TakeBirthLongitudes();
-        if (girl)
-            KeepBoyResults();
-        const BirthRecord& n = Native();
-        run.VarshphalFrom = run.VarshphalYear = 2026;
-        run.VarshphalYears = 1;
-        run.YoginiFrom = n.Year + n.Month / 12.0 + n.Day / 360.0;
-        run.ChartStyle = style;
-        ApplyDisplayConventions(hindi);
+        BirthRecord& n = input.native.birth;
+        n = birthOf(native);
+        n.Name = typed.name;
+        n.Place = typed.place;
+        n.Country = typed.country;
+        input.yoginiFrom = n.Year + n.Month / 12.0 + n.Day / 360.0;
+        chart_ = PrepareRun(input).chart;
 
         Settings& settings = Config();
         settings.PrintBorder = true;
@@ -392,7 +381,7 @@ protected:
     {
         RunValues& run = OutputRun();
         int failed = 0;
-        const int aspectPages = run.MatchMode ? UsualAspectPages : AspectPageCount();
+        const int aspectPages = run.MatchMode ? UsualAspectPages : AspectPageCount(chart_);
         for (const CatalogueRow& row : PageCatalogue(run.MatchMode, OutputKind::Preview, aspectPages)) {
             run.BatchPrint = printing_ ? 1 : 0;
             run.PageStarted = false;
@@ -415,6 +404,7 @@ protected:
     CollectingReporter collector;
     ScopedReporter scope{collector};
     bool printing_ = false;
+    ChartState chart_;   // the native's, as prepared
 };
 
 std::string describe(const Variant& v, bool match)

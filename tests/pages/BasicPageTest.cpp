@@ -46,25 +46,14 @@ BirthRecord girl()
 
 // What the output run leaves standing before pages are drawn: one person's
 // chart, or the girl's saved aside and then the boy's.
-void standHoroscope(const BirthRecord& person)
+void standHoroscope(const BirthRecord& person, bool hindi = false, int ayanamsaChoice = AyanamsaLahiri)
 {
-    OutputRun().MatchMode = false;
-    Native() = person;
-    CalcChart(OutputRun().Choices());
-    TakeBirthLongitudes();
+    PrepareRun({.native = {person}, .ayanamsaChoice = ayanamsaChoice, .hindi = hindi});
 }
 
-void standMatch(const BirthRecord& b, const BirthRecord& g)
+void standMatch(const BirthRecord& b, const BirthRecord& g, bool hindi = false)
 {
-    OutputRun().MatchMode = true;
-    Native() = g;
-    CalcChart(OutputRun().Choices());
-    TakeBirthLongitudes();
-    KeepGirlResults();
-    Native() = b;
-    CalcChart(OutputRun().Choices());
-    TakeBirthLongitudes();
-    KeepBoyResults();
+    PrepareRun({.native = {b}, .girl = PersonInput{g}, .hindi = hindi});
 }
 
 auto birthsTie(const BirthState& b)
@@ -160,7 +149,7 @@ TEST_F(BasicPage, DrawnTwiceTheSameWithTheBirthChartStanding)
         b.TimeCorrection = correction;
         standHoroscope(b);
         draw();
-        const double sunrise = CalcSunrise()[3];
+        const double sunrise = SunriseOf(Native(), Chart())[3];
         const long long clock = std::llround((sunrise - correction) * 3600);
         Native().Hour = static_cast<int>(clock / 3600);
         Native().Minute = static_cast<int>(clock / 60 % 60);
@@ -280,8 +269,7 @@ TEST_F(BasicPage, ThePanchangBlockIsOfTheChosenAyanamsa)
     const BirthRecord b = MovedTo(DelhiBirth(12, 3, 1992, 8, 50, 29), 29, 24, "N", 73, 36, "E", 82.5);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.ayanamsa);
-        OutputRun().AyanamsaChoice = c.ayanamsa;
-        standHoroscope(b);
+        standHoroscope(b, false, c.ayanamsa);
         draw();
         EXPECT_EQ(valueOf(surface, "SNAK"), GetDictText(NakshatraKeys(c.nakshatraAtSunrise)));
         EXPECT_NEAR(seconds(valueOf(surface, "ENAK")), c.nakshatraEnd, 120);
@@ -573,9 +561,8 @@ TEST_F(BasicPage, HoroscopeHalvesAndChakras)
 {
     for (bool hindi : {false, true}) {
         SCOPED_TRACE(hindi ? "hi" : "en");
-        ApplyDisplayConventions(hindi);
         const std::string h = hindi ? "hi:" : "";
-        standHoroscope(boy());
+        standHoroscope(boy(), hindi);
         Births().Father = "Ram Prasad";
         Births().Gotra = "Kashyap";
         draw();
@@ -735,7 +722,7 @@ TEST_F(BasicPageFit, YoniAndVargaNameTheAnimal)
         SCOPED_TRACE(c.hindi ? "hi" : "en");
         ApplyDisplayConventions(c.hindi);
         const std::string yoni = GetDictText("_YONI"), varga = GetDictText("_VARG");
-        standHoroscope(b);
+        standHoroscope(b, c.hindi);
         Chart().PlanetLongitudes[Moon] = 97;   // Cancer 7°, Pushya 2
         Births().BirthMoon = 97;
         RecordingSurface s;
@@ -743,7 +730,7 @@ TEST_F(BasicPageFit, YoniAndVargaNameTheAnimal)
         EXPECT_EQ(rowAfter(s, yoni).front(), c.pushya.front());
         EXPECT_EQ(rowAfter(s, varga).front(), c.pushya.front());
 
-        standMatch(b, g);
+        standMatch(b, g, c.hindi);
         s.ClearLog();
         ASSERT_TRUE(PrintPage(s, "Basic", false));
         const std::vector<std::string> yoniRow = rowAfter(s, yoni), vargaRow = rowAfter(s, varga);

@@ -324,7 +324,7 @@ TEST_F(GridPageTest, FriendshipTablesOfTheChart)
     Chart().ShodashVargaSigns[1][2] = 1;
     Chart().ShodashVargaSigns[1][3] = 3;
     Chart().ShodashVargaSigns[1][7] = 7;
-    CalcRelationships();
+    CalcRelationships(Chart());
 
     for (bool hindi : {false, true}) {
         ApplyDisplayConventions(hindi);

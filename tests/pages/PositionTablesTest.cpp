@@ -548,10 +548,7 @@ TEST_F(CuspTable, KPPagesUnderEveryAyanamsa)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.choice);
         freshState();
-        OutputRun().AyanamsaChoice = c.choice;
-        Native() = DelhiBirth(1, 1, 1950, 23, 49, 43);
-        CalcChart(OutputRun().Choices());
-        TakeBirthLongitudes();
+        PrepareRun({.native = {DelhiBirth(1, 1, 1950, 23, 49, 43)}, .ayanamsaChoice = c.choice, .hindi = false});
         const PlanetTableCells cells = PlanetTableCellsOf(KPTable, OutputRun().Choices());
         EXPECT_EQ(cells[rowOf(Moon)][1], SignText(2));
         EXPECT_EQ(cells[rowOf(Moon)][2], c.moon);

@@ -144,7 +144,7 @@ TEST(FindAspects, ReadsTheChartInTraditionalOrder)
     c.PlanetLongitudes[Moon] = 77;        // position 3
     c.PlanetLongitudes[Mercury] = 99;     // position 5
     c.PlanetLongitudes[Pluto] = 13;       // position 13
-    const auto p = ChartLongitudesByPosition();
+    const auto p = ChartLongitudesByPosition(Chart());
     EXPECT_EQ(p[3], 77);
     EXPECT_EQ(p[5], 99);
     EXPECT_EQ(p[13], 13);
@@ -225,8 +225,8 @@ TEST_F(AspectPages, BuilderNamesTheBodiesAndTheAspect)
     c.PlanetLongitudes[Mercury] = 200;
     c.PlanetLongitudes[Mars] = 290;
 
-    const auto found = FindAspects(ChartLongitudesByPosition());
-    const auto entries = CollectAspectPredictions();
+    const auto found = FindAspects(ChartLongitudesByPosition(Chart()));
+    const auto entries = CollectAspectPredictions(Chart());
     ASSERT_EQ(entries.size(), found.size());
     const auto at = [&](const std::string& key) {
         for (std::size_t i = 0; i < found.size(); ++i)
@@ -250,7 +250,7 @@ TEST_F(AspectPages, BuilderNamesTheBodiesAndTheAspect)
     // A missing interpretation is reported with its padded key; a missing
     // word leaves a gap in the heading.
     source.missing = {"FA_MEMA3", "SQUARE"};
-    const auto again = CollectAspectPredictions();
+    const auto again = CollectAspectPredictions(Chart());
     EXPECT_EQ(again[mema].text, "");
     const std::string padded = "Not Found:FA_MEMA3  ";
     EXPECT_EQ(std::count(collector.messages.begin(), collector.messages.end(), padded), 1);
@@ -282,9 +282,9 @@ TEST_F(AspectPages, AsManyPagesAsTheAspectsFill)
                      std::to_string(c.birth.Year));
         Native() = c.birth;
         CalcChart(OutputRun().Choices());
-        const std::vector<AspectEntry> entries = CollectAspectPredictions();
+        const std::vector<AspectEntry> entries = CollectAspectPredictions(Chart());
         ASSERT_EQ(entries.size(), c.entries);
-        const int pages = AspectPageCount();
+        const int pages = AspectPageCount(Chart());
         EXPECT_EQ(pages, static_cast<int>((c.entries + 6) / 7));
         // The last page shows the last entries, and nothing is left for another.
         surface.ClearLog();

@@ -362,14 +362,11 @@ protected:
             ResetProgramState();
             Program().ProgramFolder = folder.Path().string();
             Config().PrintBorder = false;
-            Native() = g.record;
-            Births().NativeWarTime = g.warTime;
-            OutputRun().AyanamsaChoice = g.ayanamsa;
-            OutputRun().TrueNode = g.trueNode;
-            ApplyDisplayConventions(g.hindi);
-            CalcChart(OutputRun().Choices());
-            TakeBirthLongitudes();
-            OutputRun().VarshphalYear = g.varshphalYear;
+            PrepareRun({.native = {g.record, g.warTime},
+                        .ayanamsaChoice = g.ayanamsa,
+                        .trueNode = g.trueNode,
+                        .hindi = g.hindi,
+                        .varshphalFrom = g.varshphalYear});
             for (const char* key : Pages) {
                 RecordingSurface surface;
                 const bool drawn = PrintPage(surface, key, false);

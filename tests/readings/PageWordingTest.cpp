@@ -51,37 +51,30 @@ protected:
 
     // What an output run leaves standing: one chart, or the girl's kept
     // aside and then the boy's.
-    void stand(bool match)
+    static PreparedRun stand(bool match, bool hindi, int ayanamsaChoice = 0, bool trueNode = true)
     {
-        RunValues& run = OutputRun();
-        run.MatchMode = match;
+        RunInput input{.ayanamsaChoice = ayanamsaChoice,
+                       .trueNode = trueNode,
+                       .hindi = hindi,
+                       .varshphalFrom = 2026,
+                       .yoginiFrom = 1987.75};
         if (match) {
-            Native() = girlBirth();
-            Native().Name = "Girl";
-            CalcChart(run.Choices());
-            TakeBirthLongitudes();
-            KeepGirlResults();
+            input.girl = PersonInput{girlBirth()};
+            input.girl->birth.Name = "Girl";
         }
-        Native() = boyBirth();
-        Native().Name = match ? "Boy" : "Native";
-        CalcChart(run.Choices());
-        TakeBirthLongitudes();
-        if (match)
-            KeepBoyResults();
-        run.VarshphalFrom = run.VarshphalYear = 2026;
-        run.VarshphalYears = 1;
-        run.YoginiFrom = 1987.75;
+        input.native.birth = boyBirth();
+        input.native.birth.Name = match ? "Boy" : "Native";
+        return PrepareRun(input);
     }
 
     // The texts of every page the preview lists, page by page.
     std::vector<PageText> everyPage(bool match, bool hindi)
     {
-        stand(match);
-        ApplyDisplayConventions(hindi);
+        const PreparedRun run = stand(match, hindi);
         Config().PrintBorder = false;
         std::vector<PageText> texts;
         for (const CatalogueRow& row :
-             PageCatalogue(match, OutputKind::Preview, match ? UsualAspectPages : AspectPageCount())) {
+             PageCatalogue(match, OutputKind::Preview, match ? UsualAspectPages : AspectPageCount(run.chart))) {
             RecordingSurface surface;
             EXPECT_TRUE(PrintPage(surface, row.key, false)) << row.key;
             for (const RecordedText& t : surface.Texts())
@@ -246,12 +239,10 @@ TEST_F(PageWording, EveryChartPageNamesItsAyanamsaAndNodes)
     for (int choice : {0, 1, 2}) {
         for (bool trueNode : {true, false}) {
             SCOPED_TRACE(std::string(names[choice]) + (trueNode ? ", true nodes" : ", mean nodes"));
-            OutputRun().AyanamsaChoice = choice;
-            OutputRun().TrueNode = trueNode;
             ApplyDisplayConventions(false);
             const std::string nodes = GetDictText(trueNode ? "TRUERAHUKETU" : "MEANRAHUKETU");
             for (bool match : {false, true}) {
-                stand(match);
+                stand(match, false, choice, trueNode);
                 Config().PrintBorder = false;
                 const RunChoices choices = OutputRun().Choices();
                 // The tropical Sun, and the Sun in the chart's and in the K.P. zodiac.

@@ -172,14 +172,12 @@ protected:
     {
         DeliveredReadingPages::SetUp();
         ASSERT_TRUE(dir.isValid());
-        Native() = DelhiBirth(15, 8, 1980, 10, 30);
-        Native().Name = "Asha Sharma";
-        CalcChart(OutputRun().Choices());
-        TakeBirthLongitudes();
+        BirthRecord birth = DelhiBirth(15, 8, 1980, 10, 30);
+        birth.Name = "Asha Sharma";
+        // Each test draws in both languages, the language set before each.
+        PrepareRun({.native = {birth}, .varshphalFrom = 2025, .yoginiFrom = 1990});
         Config().PrintBorder = true;
         Config().OwnerLines = {"", "Velmora Astrology", "12 Temple Road, Delhi", "+91 11 2345 6789"};
-        OutputRun().YoginiFrom = 1990;
-        OutputRun().VarshphalYear = 2025;
     }
 
     // Prints the pages as one print run on the surface.

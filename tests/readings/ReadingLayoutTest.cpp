@@ -124,11 +124,8 @@ protected:
 
 TEST_F(ReadingLayout, HoroscopePagesInBothLanguages)
 {
-    Native() = tarvik::testing::DelhiBirth(15, 8, 1980, 10, 30);
-    CalcChart(OutputRun().Choices());
-    TakeBirthLongitudes();
     for (bool hindi : {false, true}) {
-        ApplyDisplayConventions(hindi);
+        PrepareRun({.native = {tarvik::testing::DelhiBirth(15, 8, 1980, 10, 30)}, .hindi = hindi});
         for (const char* key : {"Sade1", "Sade2", "Manglik"})
             expectInsideFrame(key, std::string(key) + (hindi ? " hi" : " en"));
     }

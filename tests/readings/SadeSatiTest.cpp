@@ -227,10 +227,8 @@ TEST_F(SadeSatiPage, ThePassageRunningAtBirthFirst)
 {
     for (bool hindi : {false, true}) {
         SCOPED_TRACE(hindi ? "hi" : "en");
-        ApplyDisplayConventions(hindi);
-        Native() = MovedTo(DelhiBirth(2, 4, 1821, 6, 0, 0), 26, 55, "N", 75, 49, "E", 82.5);
-        CalcChart(OutputRun().Choices());
-        TakeBirthLongitudes();
+        PrepareRun({.native = {MovedTo(DelhiBirth(2, 4, 1821, 6, 0, 0), 26, 55, "N", 75, 49, "E", 82.5)},
+                    .hindi = hindi});
         ASSERT_EQ(SignOfLongitude(Births().BirthMoon), Pisces);
         RecordingSurface surface;
         ASSERT_TRUE(PrintPage(surface, "Sade1", false));

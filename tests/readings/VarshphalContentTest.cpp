@@ -52,13 +52,9 @@ private:
 
 class VarshphalContent : public DeliveredReadingPages {
 protected:
-    void stand(const BirthRecord& birth, bool hindi, int style)
+    static void stand(const BirthRecord& birth, bool hindi, int style)
     {
-        Native() = birth;
-        CalcChart(OutputRun().Choices());
-        TakeBirthLongitudes();
-        OutputRun().ChartStyle = style;
-        ApplyDisplayConventions(hindi);
+        PrepareRun({.native = {birth}, .hindi = hindi, .chartStyle = style});
     }
 };
 

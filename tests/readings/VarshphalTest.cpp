@@ -387,12 +387,8 @@ protected:
         stand(DelhiBirth(15, 8, 1980, 10, 30));
     }
 
-    void stand(const BirthRecord& birth)
-    {
-        Native() = birth;
-        CalcChart(OutputRun().Choices());
-        TakeBirthLongitudes();
-    }
+    // A horoscope run of the birth, in English.
+    static void stand(const BirthRecord& birth) { PrepareRun({.native = {birth}, .hindi = false}); }
 
     // The chart of a moment, as the driver casts it; the birth chart is put
     // back afterwards.

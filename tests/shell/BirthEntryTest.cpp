@@ -1,10 +1,7 @@
 #include "ShellFixture.h"
 
-#include "calc/PanchangElements.h"
 #include "calc/Chart.h"
-#include "calc/Sunrise.h"
 #include "shell/BirthEntry.h"
-#include "shell/MainChoices.h"
 
 #include <cmath>
 
@@ -105,6 +102,8 @@ TEST_F(BirthEntryTest, TimeSexAndWarTimeCorrection)
         {"10:30:00 AM", 0, "-", "0", "30", 10, 30, 0, {-0.0, 30, 0}, 0.5},
         {"11:59:59 PM", 1, "+", "2", "0", 23, 59, 59, {2, 0, 0}, -2},
     };
+    ASSERT_TRUE(FillNativeBirth(Entry(India, Delhi), "Male"));
+    const BirthRecord birth = Native();
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.time) + " " + c.sign + c.hours + ":" + c.minutes);
         PersonEntry e = Entry(India, Delhi, QDate(1980, 8, 15), c.time);
@@ -112,129 +111,48 @@ TEST_F(BirthEntryTest, TimeSexAndWarTimeCorrection)
         e.warSign = QString::fromLatin1(c.sign);
         e.warHours = QString::fromLatin1(c.hours);
         e.warMinutes = QString::fromLatin1(c.minutes);
-        ASSERT_TRUE(FillNativeTime(e));
-        const BirthRecord& n = Native();
+        const std::optional<PersonInput> person = PersonInputOf(e, birth);
+        ASSERT_TRUE(person);
+        const BirthRecord& n = person->birth;
         EXPECT_EQ(std::tie(n.Hour, n.Minute, n.Second), std::make_tuple(c.hour, c.minute, c.second));
         EXPECT_EQ(n.Sex, c.sex == 0 ? "Male" : "Female");
-        EXPECT_EQ(Births().NativeWarTime, c.warTime);
-        EXPECT_EQ(std::signbit(Births().NativeWarTime[0]), std::string(c.sign) == "-");
+        EXPECT_EQ(person->warTime, c.warTime);
+        EXPECT_EQ(std::signbit(person->warTime[0]), std::string(c.sign) == "-");
         EXPECT_DOUBLE_EQ(n.TimeCorrection, c.correction);
+        // The birth as FillNativeBirth read it stays.
+        EXPECT_EQ(std::tie(n.Name, n.Place, n.Day, n.LatMin, n.ZoneMeridian),
+                  std::tie(birth.Name, birth.Place, birth.Day, birth.LatMin, birth.ZoneMeridian));
     }
-    Native().Hour = 7;
-    EXPECT_FALSE(FillNativeTime(Entry(India, Delhi, QDate(1980, 8, 15), "25:00")));
-    EXPECT_EQ(Native().Hour, 7);
+    EXPECT_FALSE(PersonInputOf(Entry(India, Delhi, QDate(1980, 8, 15), "25:00"), birth));
+    EXPECT_EQ(Native(), birth);   // read, not written
 }
 
 // Clocks one hour ahead: the chart is the one of an hour earlier on standard time.
 TEST_F(BirthEntryTest, TheWarTimeCorrectionReachesTheChart)
 {
+    const auto chartOf = [](const PersonEntry& e) {
+        EXPECT_TRUE(FillNativeBirth(e, "Male"));
+        const std::optional<PersonInput> person = PersonInputOf(e, Native());
+        EXPECT_TRUE(person);
+        return ChartOf(ChartInputOf(person ? person->birth : Native(), 0, true));
+    };
     PersonEntry summer = Entry(India, Delhi, QDate(1980, 8, 15), "10:30:00 AM");
     summer.warHours = QStringLiteral("1");
-    ASSERT_TRUE(FillNativeBirth(summer, "Male"));
-    ASSERT_TRUE(ComputePerson(summer, 0, PersonRole::Single));
-    const ChartState corrected = Chart();
-
-    const PersonEntry standard = Entry(India, Delhi, QDate(1980, 8, 15), "09:30:00 AM");
-    ASSERT_TRUE(ComputePerson(standard, 0, PersonRole::Single));
-    EXPECT_DOUBLE_EQ(Native().TimeCorrection, 0);
+    const ChartState corrected = chartOf(summer);
+    const ChartState standard = chartOf(Entry(India, Delhi, QDate(1980, 8, 15), "09:30:00 AM"));
     for (int b = 1; b <= 13; ++b)
-        EXPECT_NEAR(corrected.PlanetLongitudes[b], Chart().PlanetLongitudes[b], 1e-9) << "body " << b;
-    EXPECT_NEAR(corrected.HouseCusps[1], Chart().HouseCusps[1], 1e-9);
+        EXPECT_NEAR(corrected.PlanetLongitudes[b], standard.PlanetLongitudes[b], 1e-9) << "body " << b;
+    EXPECT_NEAR(corrected.HouseCusps[1], standard.HouseCusps[1], 1e-9);
 
-    const PersonEntry uncorrected = Entry(India, Delhi, QDate(1980, 8, 15), "10:30:00 AM");
-    ASSERT_TRUE(ComputePerson(uncorrected, 0, PersonRole::Single));
-    EXPECT_GT(std::abs(corrected.HouseCusps[1] - Chart().HouseCusps[1]), 5);   // an hour moves the ascendant
+    const ChartState uncorrected = chartOf(Entry(India, Delhi, QDate(1980, 8, 15), "10:30:00 AM"));
+    EXPECT_GT(std::abs(corrected.HouseCusps[1] - uncorrected.HouseCusps[1]), 5);   // an hour moves the ascendant
 }
 
-TEST_F(BirthEntryTest, BirthLongitudesAreTakenInTraditionalOrder)
+TEST_F(BirthEntryTest, TheFamilyAsTyped)
 {
-    const PersonEntry e = Entry(India, Delhi);
-    ASSERT_TRUE(FillNativeBirth(e, "Male"));
-    ASSERT_TRUE(ComputePerson(e, 2, PersonRole::Single));
-    EXPECT_EQ(OutputRun().AyanamsaChoice, 2);
-    const auto& lon = Chart().PlanetLongitudes;
-    const BirthState& b = Births();
-    const struct {
-        const char* name;
-        double value, expected;
-    } cases[] = {
-        {"Ayanamsa", b.BirthAyanamsa, lon[1]}, {"Lagna", b.BirthLagna, Chart().HouseCusps[1]},
-        {"Sun", b.BirthSun, lon[2]},           {"Moon", b.BirthMoon, lon[8]},
-        {"Mars", b.BirthMars, lon[5]},         {"Mercury", b.BirthMercury, lon[3]},
-        {"Jupiter", b.BirthJupiter, lon[6]},   {"Venus", b.BirthVenus, lon[4]},
-        {"Saturn", b.BirthSaturn, lon[7]},     {"Rahu", b.BirthRahu, lon[9]},
-        {"Ketu", b.BirthKetu, lon[10]},        {"Uranus", b.BirthUranus, lon[11]},
-        {"Neptune", b.BirthNeptune, lon[12]},  {"Pluto", b.BirthPluto, lon[13]},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.value, c.expected) << c.name;
-    // Distinct bodies, so that a slip between two of them would show.
-    EXPECT_NE(b.BirthSun, b.BirthMoon);
-    EXPECT_NE(b.BirthMars, b.BirthMercury);
-}
-
-// A match: the girl first, kept aside; then the boy, who stays in Native.
-TEST_F(BirthEntryTest, AMatchKeepsTheGirlAsideAndEndsWithTheBoy)
-{
-    PersonEntry girl = Entry(Nepal, Kathmandu, QDate(1984, 2, 29), "06:15:00 PM");
-    girl.name = QStringLiteral("Sita Sharma");
-    girl.sexIndex = 1;
-    girl.warSign = QStringLiteral("-");
-    girl.warMinutes = QStringLiteral("45");
-    ASSERT_TRUE(FillNativeBirth(girl, PersonWord(1)));
-    ASSERT_TRUE(ComputePerson(girl, 0, PersonRole::Girl));
-    const BirthRecord girlRecord = Native();
-    const ChartState girlChart = Chart();
-    const PanchangValues girlPanchang = CalcPanchangElements();
-
-    const PersonEntry boy = Entry(India, Delhi);
-    ASSERT_TRUE(FillNativeBirth(boy, PersonWord(0)));
-    ASSERT_TRUE(ComputePerson(boy, 0, PersonRole::Boy));
-
-    EXPECT_EQ(Partner(), girlRecord);
-    EXPECT_EQ(Partner().Name, "Sita Sharma");
-    EXPECT_EQ(Partner().Sex, "Female");
-    EXPECT_EQ(Native().Name, "Ravi Kumar");
-    EXPECT_EQ(Births().PartnerWarTime, (WarTime{-0.0, 45, 0}));
-    EXPECT_DOUBLE_EQ(Partner().TimeCorrection, 0.75);
-
-    const MatchCopies& m = Match();
-    EXPECT_EQ(m.PartnerLongitudes, girlChart.PlanetLongitudes);
-    EXPECT_EQ(m.PartnerCusps, girlChart.HouseCusps);
-    EXPECT_EQ(m.PartnerSandhis, girlChart.BhavaSandhi);
-    EXPECT_EQ(m.PartnerSiderealTime, girlChart.SiderealTime);
-    EXPECT_EQ(m.PartnerPlaceLongitude, girlChart.PlaceLongitude);
-    EXPECT_EQ(m.PartnerZoneMeridian, 86.25);
-    EXPECT_EQ(m.PartnerPanchang, girlPanchang);
-    EXPECT_EQ(m.PartnerSunTimes, SunriseSunset(29, 2, 1984, girlChart.PlaceLatitude, girlChart.PlaceLongitude, 86.25));
-    for (int j = 0; j < 14; ++j)
-        for (int k = 0; k < 8; ++k) {
-            EXPECT_EQ(m.PartnerSaptavargaSigns[j][k], girlChart.SaptavargaSigns[j][k]);
-            EXPECT_EQ(m.NativeSaptavargaSigns[j][k], Chart().SaptavargaSigns[j][k]);
-        }
-    EXPECT_EQ(Births().BirthMoon, Chart().PlanetLongitudes[8]);
-    EXPECT_NE(Births().BirthMoon, girlChart.PlanetLongitudes[8]);
-}
-
-TEST_F(BirthEntryTest, FamilyAndDisplayChoicesReachTheRunValues)
-{
-    SetFamily({QStringLiteral("Suresh Kumar"), QStringLiteral("Kamla Devi"), QStringLiteral("Ram Prasad"),
-               QStringLiteral("Kashyap")});
-    EXPECT_EQ(Births().Father, "Suresh Kumar");
-    EXPECT_EQ(Births().Mother, "Kamla Devi");
-    EXPECT_EQ(Births().Grandfather, "Ram Prasad");
-    EXPECT_EQ(Births().Gotra, "Kashyap");
-
-    ApplyDisplayChoices({0, 1, 0, true});
-    EXPECT_EQ(OutputRun().ChartStyle, 1);
-    EXPECT_FALSE(OutputRun().LanguageHindi);
-    EXPECT_EQ(OutputRun().LineStep, 250);
-    ApplyDisplayChoices({0, 0, 1, true});
-    EXPECT_EQ(OutputRun().ChartStyle, 0);
-    EXPECT_TRUE(OutputRun().LanguageHindi);
-    EXPECT_EQ(OutputRun().LineStep, 310);
-    EXPECT_EQ(OutputRun().PunctColon, ":");
-    EXPECT_EQ(OutputRun().BodyFontName, "Tarvik");
+    EXPECT_EQ(FamilyLinesOf({QStringLiteral("Suresh Kumar"), QStringLiteral("Kamla Devi"),
+                             QStringLiteral("Ram Prasad"), QStringLiteral("काश्यप")}),
+              (FamilyLines{"Suresh Kumar", "Kamla Devi", "Ram Prasad", "काश्यप"}));
 }
 
 } // namespace

@@ -847,7 +847,9 @@ TEST_F(MainWindowTest, TheEntriesFillTheBirthRecordAndTheChart)
     w.cmbWTC[1]->setCurrentIndex(1);   // 1 hour
     const PersonEntry entry = w.EntryOf(0);
     ASSERT_TRUE(FillNativeBirth(entry, PersonWord(0)));
-    ASSERT_TRUE(ComputePerson(entry, w.Choices().ayanamsa, PersonRole::Single));
+    const std::optional<PersonInput> person = PersonInputOf(entry, Native());
+    ASSERT_TRUE(person);
+    PrepareRun({.native = *person, .family = FamilyLinesOf(w.Family()), .ayanamsaChoice = w.Choices().ayanamsa});
     const BirthRecord& n = Native();
     EXPECT_EQ(n.Name, "Ravi Kumar");
     EXPECT_EQ(n.Place, "Delhi");
@@ -862,8 +864,6 @@ TEST_F(MainWindowTest, TheEntriesFillTheBirthRecordAndTheChart)
     EXPECT_EQ(Births().NativeWarTime, (WarTime{1, 0, 0}));
     EXPECT_NEAR(Chart().PlaceLatitude, 28 + 39 / 60.0, 1e-9);
     EXPECT_EQ(Births().BirthMoon, Chart().PlanetLongitudes[8]);
-
-    SetFamily(w.Family());
     EXPECT_EQ(Births().Father, w.txtFather->text().toStdString());
     EXPECT_EQ(Births().Gotra, w.txtGotra->text().toStdString());
 }

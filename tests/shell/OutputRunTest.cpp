@@ -178,7 +178,7 @@ TEST_F(OutputRunTest, ThePageListAndPageKeysFollowTheCatalogueOfTheMode)
         const prPreview& p = *w.Preview();
         std::vector<std::string> titles, keys;
         for (const CatalogueRow& row :
-             PageCatalogue(r.match, OutputKind::Preview, r.match ? UsualAspectPages : AspectPageCount())) {
+             PageCatalogue(r.match, OutputKind::Preview, r.match ? UsualAspectPages : AspectPageCount(Chart()))) {
             titles.push_back(row.title);
             keys.push_back(row.key);
         }
@@ -342,7 +342,7 @@ TEST_F(OutputRunTest, ARunIsMadeFromTheEntriesItIsGiven)
     entries.varshphalYears = QStringLiteral("2");
     entries.yoginiFrom = QStringLiteral("someday");
 
-    const std::optional<PreparedRun> run = PrepareRun(entries);
+    const std::optional<ListedRun> run = PrepareEntryRun(entries);
     ASSERT_TRUE(run);
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(w.cmbPlaces[0]->currentText(), QStringLiteral("Delhi"));
@@ -358,21 +358,22 @@ TEST_F(OutputRunTest, ARunIsMadeFromTheEntriesItIsGiven)
     std::vector<std::string> keys, expected;
     for (const CatalogueRow& row : run->pages)
         keys.push_back(row.key);
-    for (const CatalogueRow& row : PageCatalogue(false, OutputKind::Preview, AspectPageCount()))
+    for (const CatalogueRow& row : PageCatalogue(false, OutputKind::Preview, AspectPageCount(run->prepared.chart)))
         expected.push_back(row.key);
     EXPECT_EQ(keys, expected);
 
-    // In a match the girl is prepared first: her missing zone ends the run
-    // before the boy's chart is begun.
+    // In a match the girl is read first: her missing zone ends the run
+    // before the boy is read, and before any of the run's values is set.
     entries.match = true;
     entries.printing = true;
     entries.persons[1] = w.EntryOf(1);
     entries.persons[1].zoneId = 0;
     Native() = {};
-    EXPECT_FALSE(PrepareRun(entries));
+    EXPECT_FALSE(PrepareEntryRun(entries));
     EXPECT_EQ(messages.messages, std::vector<std::string>{"Please select the Time Zone again for Female"});
     EXPECT_EQ(Native().Name, "");
-    EXPECT_EQ(values.BatchPrint, 1);
+    EXPECT_EQ(values.BatchPrint, 0);
+    EXPECT_FALSE(values.MatchMode);
 }
 
 // A border picture that cannot be read is told once a run, with what is
@@ -401,7 +402,7 @@ TEST_F(OutputRunTest, ABorderPictureThatCannotBeReadIsToldOnceARun)
         Config().PrintBorder = true;
         Config().BorderFile = folder.File(c.file);
         messages.messages.clear();
-        ASSERT_TRUE(PrepareRun(entries));
+        ASSERT_TRUE(PrepareEntryRun(entries));
         ASSERT_EQ(messages.messages.size(), 1u);
         EXPECT_NE(messages.messages[0].find(folder.File(c.file)), std::string::npos) << messages.messages[0];
         EXPECT_NE(messages.messages[0].find(c.told), std::string::npos) << messages.messages[0];
@@ -413,15 +414,15 @@ TEST_F(OutputRunTest, ABorderPictureThatCannotBeReadIsToldOnceARun)
     ASSERT_TRUE(picture.save(QString::fromStdString(folder.File("missing.png"))));
     Config().BorderFile = folder.File("missing.png");
     messages.messages.clear();
-    ASSERT_TRUE(PrepareRun(entries));
+    ASSERT_TRUE(PrepareEntryRun(entries));
     EXPECT_TRUE(messages.messages.empty());
     // The border off, or the program's own border: nothing to tell.
     Config().PrintBorder = false;
     Config().BorderFile = folder.File("border-pipe.png");
-    ASSERT_TRUE(PrepareRun(entries));
+    ASSERT_TRUE(PrepareEntryRun(entries));
     Config().PrintBorder = true;
     Config().BorderFile = folder.File("swastik.wmf");
-    ASSERT_TRUE(PrepareRun(entries));
+    ASSERT_TRUE(PrepareEntryRun(entries));
     EXPECT_TRUE(messages.messages.empty());
 }
 

@@ -223,7 +223,7 @@ TEST_F(PreviewTest, AUserWalksEveryPageOfAHoroscopeAndAMatch)
         };
         ASSERT_TRUE(PressPreview(w));
         // 64 pages and the aspect pages the sample chart fills.
-        EXPECT_EQ(pages, c.match ? 5 : 64 + AspectPageCount());
+        EXPECT_EQ(pages, c.match ? 5 : 64 + AspectPageCount(Chart()));
         // Every caption was found and every page drawn.
         EXPECT_EQ(messages.messages, std::vector<std::string>{});
         messages.messages.clear();

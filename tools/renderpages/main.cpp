@@ -8,7 +8,6 @@
 #include "CheckedOutput.h"
 #include "RenderOptions.h"
 
-#include "calc/Chart.h"
 #include "calc/EphemerisTable.h"
 #include "calc/RunCopies.h"
 #include "core/Reporter.h"
@@ -78,9 +77,9 @@ WarTime warTimeOf(const BirthRecord& birth)
     return {sign * static_cast<double>(minutes / 60), static_cast<double>(minutes % 60), 0.0};
 }
 
-// Where the birth took place, in the words of the options, and what the
-// user typed for the person.
-void describePerson(BirthRecord& birth, const TypedEntries& typed, const char* role)
+// One person as the run is prepared from: the birth of the options, with
+// where it took place in their words and what the user typed for the person.
+PersonInput personOf(BirthRecord birth, const TypedEntries& typed, const char* role, const char* sex)
 {
     birth.Name = typed.name.value_or(role);
     auto coordinate = [](int degrees, const std::string& dir, int minutes) {
@@ -95,53 +94,36 @@ void describePerson(BirthRecord& birth, const TypedEntries& typed, const char* r
         birth.Place = *typed.place;
     if (typed.country)
         birth.Country = *typed.country;
+    birth.Sex = sex;
+    const WarTime warTime = warTimeOf(birth);
+    return {std::move(birth), warTime};
 }
 
 // What an output run prepares before the pages are drawn: the charts (the
-// girl's first, saved aside), the run values and the display conventions.
-void prepareRun(const RenderRequest& request)
+// girl's first, saved aside), the run values and the display conventions;
+// the page settings the pages are framed with.
+PreparedRun prepareRun(const RenderRequest& request)
 {
-    RunValues& run = OutputRun();
-    run.AyanamsaChoice = request.native.ayanamsaChoice;
-    run.TrueNode = request.native.trueNode;
-    run.MatchMode = request.girl.has_value();
-
-    if (request.girl) {
-        Native() = *request.girl;
-        Native().Sex = "Female";
-        describePerson(Native(), request.girlTyped, "Girl");
-        Births().NativeWarTime = warTimeOf(Native());
-        CalcChart(OutputRun().Choices());
-        TakeBirthLongitudes();
-        KeepGirlResults();
-    }
-    Native() = request.native.birth;
-    Native().Sex = "Male";
-    describePerson(Native(), request.nativeTyped, request.girl ? "Boy" : "Native");
-    BirthState& births = Births();
-    births.Father = request.father;
-    births.Mother = request.mother;
-    births.Grandfather = request.grandfather;
-    births.Gotra = request.gotra;
-    Births().NativeWarTime = warTimeOf(Native());
-    CalcChart(OutputRun().Choices());
-    TakeBirthLongitudes();
+    RunInput input;
     if (request.girl)
-        KeepBoyResults();
-
-    const BirthRecord& n = Native();
-    const int thisYear = static_cast<int>(std::chrono::year_month_day(
+        input.girl = personOf(*request.girl, request.girlTyped, "Girl", "Female");
+    input.native = personOf(request.native.birth, request.nativeTyped, request.girl ? "Boy" : "Native", "Male");
+    input.family = {request.father, request.mother, request.grandfather, request.gotra};
+    input.ayanamsaChoice = request.native.ayanamsaChoice;
+    input.trueNode = request.native.trueNode;
+    input.hindi = request.hindi;
+    input.chartStyle = request.chartStyle;
+    input.varshphalFrom = static_cast<int>(std::chrono::year_month_day(
         std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())).year());
-    run.VarshphalFrom = run.VarshphalYear = thisYear;
-    run.VarshphalYears = 1;
-    run.YoginiFrom = n.Year + n.Month / 12.0 + n.Day / 360.0;
-    run.ChartStyle = request.chartStyle;
-    ApplyDisplayConventions(request.hindi);
+    const BirthRecord& n = input.native.birth;
+    input.yoginiFrom = n.Year + n.Month / 12.0 + n.Day / 360.0;
+    const PreparedRun prepared = PrepareRun(input);
 
     Settings& settings = Config();
     settings.PrintBorder = true;
     settings.BorderFile = Program().ProgramFolder + "/swastik.wmf";
     settings.OwnerLines = {"", "Velmora", "", ""};
+    return prepared;
 }
 
 std::string fileNameOf(int index, const std::string& key)
@@ -218,11 +200,17 @@ int main(int argc, char** argv)
     }
     RunReporter messages;
     ScopedReporter scope(messages);
-    prepareRun(request);
+    PreparedRun prepared;
+    try {
+        prepared = prepareRun(request);
+    } catch (const std::exception& e) {
+        std::cerr << "renderpages: " << e.what() << "\n";
+        return PageFailed;
+    }
 
     const std::vector<std::string> keys =
         request.allPages ? PreviewCatalogue(request.girl.has_value(),
-                                            request.girl ? UsualAspectPages : AspectPageCount())
+                                            request.girl ? UsualAspectPages : AspectPageCount(prepared.chart))
                          : request.pages;
     // A key the run cannot draw would give a blank page that looks drawn.
     const std::vector<std::string> known = request.girl ? MatchPageKeys() : HoroscopePageKeys();

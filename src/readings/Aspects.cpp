@@ -1,8 +1,6 @@
 #include "Aspects.h"
 
 #include "calc/NameTables.h"
-#include "core/State.h"
-#include "refdata/TextLookup.h"
 
 #include <algorithm>
 #include <cmath>
@@ -74,22 +72,18 @@ std::array<double, 14> ChartLongitudesByPosition(const ChartState& chart)
     return byPosition;
 }
 
-std::array<double, 14> ChartLongitudesByPosition() { return ChartLongitudesByPosition(Chart()); }
-
-std::vector<AspectEntry> CollectAspectPredictions(const ChartState& chart)
+std::vector<AspectEntry> CollectAspectPredictions(const ChartState& chart, const Texts& texts)
 {
     std::vector<AspectEntry> entries;
     for (const FoundAspect& f : FindAspects(ChartLongitudesByPosition(chart))) {
         const std::string heading =
-            GetDictText(BodyKeys[BodyDisplayOrder[f.pair->first.position]]) + " " +
-            GetDictText(AspectKinds[f.aspect.index].nameKey) + " " +
-            GetDictText(BodyKeys[BodyDisplayOrder[f.pair->second.position]]);
-        entries.push_back({heading, LookupPredictionText(AspectTextKey(*f.pair, f.aspect.nature))});
+            texts.Dict(BodyKeys[BodyDisplayOrder[f.pair->first.position]]) + " " +
+            texts.Dict(AspectKinds[f.aspect.index].nameKey) + " " +
+            texts.Dict(BodyKeys[BodyDisplayOrder[f.pair->second.position]]);
+        entries.push_back({heading, texts.Prediction(AspectTextKey(*f.pair, f.aspect.nature))});
     }
     return entries;
 }
-
-std::vector<AspectEntry> CollectAspectPredictions() { return CollectAspectPredictions(Chart()); }
 
 int AspectPageCount(const ChartState& chart)
 {
@@ -97,7 +91,5 @@ int AspectPageCount(const ChartState& chart)
     const int pages = (entries + AspectEntriesPerPage - 1) / AspectEntriesPerPage;
     return std::min(pages, MostAspectPages);
 }
-
-int AspectPageCount() { return AspectPageCount(Chart()); }
 
 } // namespace tarvik

@@ -61,7 +61,7 @@ std::optional<PreparedRun> PrepareRun(const RunEntries& entries)
         reporter().Message(border);
 
     return PreparedRun{PageCatalogue(entries.match, entries.printing ? OutputKind::Print : OutputKind::Preview,
-                                     entries.match ? UsualAspectPages : AspectPageCount())};
+                                     entries.match ? UsualAspectPages : AspectPageCount(Chart()))};
 }
 
 } // namespace tarvik

@@ -1,6 +1,7 @@
 #include "PrintJob.h"
 
 #include "core/Reporter.h"
+#include "core/State.h"
 #include "pages/Frame.h"
 #include "pages/PainterSurface.h"
 
@@ -39,7 +40,7 @@ QPrinter& ShellPrinter()
 
 QString JobTitle(const QString& what)
 {
-    return QString::fromStdString(PagesOwner()) + QStringLiteral(" - ") + what;
+    return QString::fromStdString(PagesOwner(Births(), OutputRun().MatchMode)) + QStringLiteral(" - ") + what;
 }
 
 PrintEnd RunPrintJob(QPrinter& printer, const std::function<bool(Surface&)>& draw,

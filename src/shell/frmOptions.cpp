@@ -225,7 +225,7 @@ void frmOptions::cmdOK_Click()
     run.PageStarted = false;
     run.PagesPrinted = 0;
     const std::vector<PrintStep> steps = PrintRunPages(chosen, run.VarshphalFrom, run.VarshphalYears,
-                                                       run.MatchMode ? UsualAspectPages : AspectPageCount());
+                                                       run.MatchMode ? UsualAspectPages : AspectPageCount(Chart()));
     // With nothing to print no job is sent: no blank sheet comes out.
     if (!steps.empty()) {
         // The run shows its progress and can be stopped between two pages.
@@ -245,10 +245,10 @@ void frmOptions::cmdOK_Click()
                     progress.setValue(k);
                     if (progress.wasCanceled())
                         break;
+                    // Each year's annual-chart pages are drawn for their year;
+                    // the run's own year stays the preview's.
                     const PrintStep& step = steps[static_cast<std::size_t>(k)];
-                    if (step.varshphalYear)
-                        run.VarshphalYear = *step.varshphalYear;
-                    everyPage &= drawPage_(surface, step.key, true);
+                    everyPage &= drawPage_(surface, step.key, true, {.varshphalYear = step.varshphalYear});
                 }
                 return everyPage;
             },

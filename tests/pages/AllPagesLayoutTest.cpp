@@ -392,7 +392,7 @@ protected:
     {
         RunValues& run = OutputRun();
         int failed = 0;
-        const int aspectPages = run.MatchMode ? UsualAspectPages : AspectPageCount();
+        const int aspectPages = run.MatchMode ? UsualAspectPages : AspectPageCount(Chart());
         for (const CatalogueRow& row : PageCatalogue(run.MatchMode, OutputKind::Preview, aspectPages)) {
             run.BatchPrint = printing_ ? 1 : 0;
             run.PageStarted = false;

@@ -348,8 +348,8 @@ TEST(BasicPageTexts, LocalTimeAndItsCorrection)
         b.Hour = c.hour;
         b.Minute = c.minute;
         b.TimeCorrection = c.correction;
-        EXPECT_EQ(LocalTimeCorrectionText(c.longitude, c.zone, OutputRun().Choices()), c.ltc);
-        EXPECT_EQ(LocalTimeText(b, c.longitude, c.zone, OutputRun().Choices()), c.local);
+        EXPECT_EQ(LocalTimeCorrectionText(c.longitude, c.zone, RunContext()), c.ltc);
+        EXPECT_EQ(LocalTimeText(b, c.longitude, c.zone, RunContext()), c.local);
     }
 }
 

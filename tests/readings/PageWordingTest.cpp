@@ -18,6 +18,7 @@
 #include "refdata/TextLookup.h"
 #include "readings/Aspects.h"
 #include "registry/PageCatalogue.h"
+#include "pages/RunContext.h"
 #include "registry/PageDispatcher.h"
 #include "refdata/RefdataFixture.h"
 
@@ -81,7 +82,7 @@ protected:
         Config().PrintBorder = false;
         std::vector<PageText> texts;
         for (const CatalogueRow& row :
-             PageCatalogue(match, OutputKind::Preview, match ? UsualAspectPages : AspectPageCount())) {
+             PageCatalogue(match, OutputKind::Preview, match ? UsualAspectPages : AspectPageCount(Chart()))) {
             RecordingSurface surface;
             EXPECT_TRUE(PrintPage(surface, row.key, false)) << row.key;
             for (const RecordedText& t : surface.Texts())
@@ -197,7 +198,7 @@ double sunOf(const PlanetTableCells& cells)
 {
     const auto& row = cells[1];
     for (int sign = 1; sign <= 12; ++sign)
-        if (SignText(sign) == row[1])
+        if (SignText(sign, Texts(false)) == row[1])
             return (sign - 1) * 30 + degreesOf(row[2]);
     ADD_FAILURE() << "no sign " << row[1];
     return 0;
@@ -253,11 +254,11 @@ TEST_F(PageWording, EveryChartPageNamesItsAyanamsaAndNodes)
             for (bool match : {false, true}) {
                 stand(match);
                 Config().PrintBorder = false;
-                const RunChoices choices = OutputRun().Choices();
+                const PageContext context = RunContext();
                 // The tropical Sun, and the Sun in the chart's and in the K.P. zodiac.
-                const double tropical = sunOf(PlanetTableCellsOf(TropicalTable, choices));
-                const double sidereal = sunOf(PlanetTableCellsOf(SiderealTable, choices));
-                const double kp = sunOf(PlanetTableCellsOf(KPTable, choices));
+                const double tropical = sunOf(PlanetTableCellsOf(TropicalTable, Chart(), context));
+                const double sidereal = sunOf(PlanetTableCellsOf(SiderealTable, Chart(), context));
+                const double kp = sunOf(PlanetTableCellsOf(KPTable, Chart(), context));
                 for (const char* page : match ? std::span<const char* const>(matchPages)
                                               : std::span<const char* const>(horoscopePages)) {
                     SCOPED_TRACE(page);
@@ -270,7 +271,7 @@ TEST_F(PageWording, EveryChartPageNamesItsAyanamsaAndNodes)
                     ASSERT_EQ(r.values.size(), match ? 2u : 1u);
                     if (match) {
                         for (int k = 0; k < 2; ++k) {
-                            const ChartState own = ChartOf(ChartInputOf(k ? girlBirth() : boyBirth(), choices));
+                            const ChartState own = ChartOf(ChartInputOf(k ? girlBirth() : boyBirth(), context.choices));
                             EXPECT_NEAR(r.values[k], own.PlanetLongitudes[AyanamsaSlot], Second) << k;
                         }
                     } else if (std::string(page) != "VP1") {

@@ -178,7 +178,7 @@ TEST_F(OutputRunTest, ThePageListAndPageKeysFollowTheCatalogueOfTheMode)
         const prPreview& p = *w.Preview();
         std::vector<std::string> titles, keys;
         for (const CatalogueRow& row :
-             PageCatalogue(r.match, OutputKind::Preview, r.match ? UsualAspectPages : AspectPageCount())) {
+             PageCatalogue(r.match, OutputKind::Preview, r.match ? UsualAspectPages : AspectPageCount(Chart()))) {
             titles.push_back(row.title);
             keys.push_back(row.key);
         }
@@ -358,7 +358,7 @@ TEST_F(OutputRunTest, ARunIsMadeFromTheEntriesItIsGiven)
     std::vector<std::string> keys, expected;
     for (const CatalogueRow& row : run->pages)
         keys.push_back(row.key);
-    for (const CatalogueRow& row : PageCatalogue(false, OutputKind::Preview, AspectPageCount()))
+    for (const CatalogueRow& row : PageCatalogue(false, OutputKind::Preview, AspectPageCount(Chart())))
         expected.push_back(row.key);
     EXPECT_EQ(keys, expected);
 

@@ -37,9 +37,9 @@ protected:
     {
         EXPECT_TRUE(PressPreview(w));
         prPreview& p = *w.Preview();
-        p.SetPageDrawer([this](Surface& s, const std::string& key, bool toPrinter) {
-            drawn.push_back({key, toPrinter, OutputRun().VarshphalYear});
-            return PrintPage(s, key, toPrinter);
+        p.SetPageDrawer([this](Surface& s, const std::string& key, bool toPrinter, const PageOptions& options) {
+            drawn.push_back({key, toPrinter, options.varshphalYear.value_or(OutputRun().VarshphalYear)});
+            return PrintPage(s, key, toPrinter, options);
         });
         return p;
     }
@@ -223,7 +223,7 @@ TEST_F(PreviewTest, AUserWalksEveryPageOfAHoroscopeAndAMatch)
         };
         ASSERT_TRUE(PressPreview(w));
         // 64 pages and the aspect pages the sample chart fills.
-        EXPECT_EQ(pages, c.match ? 5 : 64 + AspectPageCount());
+        EXPECT_EQ(pages, c.match ? 5 : 64 + AspectPageCount(Chart()));
         // Every caption was found and every page drawn.
         EXPECT_EQ(messages.messages, std::vector<std::string>{});
         messages.messages.clear();

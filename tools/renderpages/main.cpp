@@ -181,7 +181,7 @@ bool printPdf(const std::vector<std::string>& keys, const std::filesystem::path&
     run.PageStarted = false;
     run.PagesPrinted = 0;
     const std::string pdfFile = (out / "pages.pdf").string();
-    PdfSurface pdf(pdfFile, {}, PagesOwner() + (run.MatchMode ? " - Match-Making" : " - Horoscope"));
+    PdfSurface pdf(pdfFile, {}, PagesOwner(Births(), run.MatchMode) + (run.MatchMode ? " - Match-Making" : " - Horoscope"));
     for (const std::string& key : keys)
         drawn &= PrintPage(pdf, key, true);
     if (!pdf.Finish()) {
@@ -222,7 +222,7 @@ int main(int argc, char** argv)
 
     const std::vector<std::string> keys =
         request.allPages ? PreviewCatalogue(request.girl.has_value(),
-                                            request.girl ? UsualAspectPages : AspectPageCount())
+                                            request.girl ? UsualAspectPages : AspectPageCount(Chart()))
                          : request.pages;
     // A key the run cannot draw would give a blank page that looks drawn.
     const std::vector<std::string> known = request.girl ? MatchPageKeys() : HoroscopePageKeys();

@@ -5,7 +5,8 @@
 //     start);
 //   - every page of four horoscope runs and two match runs, in both
 //     languages and both chart styles, previewed and printed with the border,
-//     the owner's lines and the page numbers of a print run.
+//     the owner's lines and the page numbers of a print run; the pages that
+//     look from the present as of December 2026.
 // One file per page kind (golden/<key>.txt, golden/match-<key>.txt) holds
 // the records of that page in every run that draws it. A record is a header
 // "=== <run>: <how the run was made>" and then one line per drawing, in the
@@ -52,6 +53,7 @@ namespace {
 
 constexpr int BirthCount = 200;
 constexpr const char* SearchPages[] = {"Basic", "VP1", "VP2", "VP3"};
+constexpr YearMonth Today = {2026, 12};
 
 // A small deterministic generator, so that the births are the same on every
 // machine and in every run.
@@ -159,8 +161,8 @@ struct GoldenRun {
 };
 
 // Every key the dispatcher draws, but of the 243 sookshma pages, drawn alike
-// by one builder, the first and the last of each family and the compact
-// pratyantar page, whose window follows the clock.
+// by one builder, the first and the last of each family. The compact
+// pratyantar page comes last, after the pages recorded before it was.
 std::vector<std::string> everyPage(const std::vector<std::string>& keys)
 {
     std::vector<std::string> kept;
@@ -171,6 +173,7 @@ std::vector<std::string> everyPage(const std::vector<std::string>& keys)
             continue;
         kept.push_back(key);
     }
+    kept.push_back("VimsPratya");
     return kept;
 }
 
@@ -422,7 +425,8 @@ protected:
                 RecordingSurface preview;
                 RecordingSurface& surface = run.print ? printer : preview;
                 surface.ClearLog();
-                const bool drawn = PrintPage(surface, key, run.print);
+                // The compact pratyantar page looks from the month it is given.
+                const bool drawn = PrintPage(surface, key, run.print, {.today = Today});
                 std::string record = recordOf(surface);
                 for (const std::string& m : collector.messages)
                     record += "M " + m + "\n";

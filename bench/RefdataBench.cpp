@@ -33,9 +33,9 @@ void Open()
 void BM_GetDictText(benchmark::State& state)
 {
     Open();
-    OutputRun().LanguageHindi = true;
+    const Texts hindi(true);
     for (auto _ : state)
-        benchmark::DoNotOptimize(GetDictText("_Vrischika"));
+        benchmark::DoNotOptimize(hindi.Dict("_Vrischika"));
 }
 BENCHMARK(BM_GetDictText);
 

@@ -58,7 +58,7 @@ protected:
     {
         for (bool hindi : {false, true}) {
             OutputRun().LanguageHindi = hindi;
-            const std::string text = dictionary ? GetDictText(key) : LookupPredictionText(key);
+            const std::string text = dictionary ? Texts(hindi).Dict(key) : Texts(hindi).Prediction(key);
             expectClean(text, std::string(key) + (hindi ? " Hindi" : " English"));
         }
     }

@@ -181,7 +181,7 @@ TEST_F(PredictionFit, AspectPagesWithTheSevenLongestTexts)
             for (AspectNature n : {Conjunction, Harmonious, Tense}) {
                 if (pair.conjunctionOnly && n != Conjunction)
                     continue;
-                const std::string text = LookupPredictionText(AspectTextKey(pair, n));
+                const std::string text = Texts(OutputRun().Choices()).Prediction(AspectTextKey(pair, n));
                 texts.emplace_back(heightOf(text, true), text);
             }
         }

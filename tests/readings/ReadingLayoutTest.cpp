@@ -84,7 +84,7 @@ TEST_F(ReadingContent, EveryKeyTheMatchPagesBuildIsDelivered)
         for (const std::string& key : dictionary)
             EXPECT_FALSE(GetDictText(key).empty()) << key << (hindi ? " hi" : " en");
         for (const std::string& key : match)
-            EXPECT_FALSE(GetMatchText(key).empty()) << key << (hindi ? " hi" : " en");
+            EXPECT_FALSE(Texts(hindi).Match(key).empty()) << key << (hindi ? " hi" : " en");
         for (int house = 1; house <= 12; ++house)
             EXPECT_FALSE(GetDictText("House" + std::to_string(house)).empty()) << house;
     }

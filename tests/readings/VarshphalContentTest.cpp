@@ -69,7 +69,7 @@ TEST_F(VarshphalContent, EveryTextOfEveryLordInEveryHouse)
         for (int lord = 1; lord <= 9; ++lord) {
             for (int house = 1; house <= 12; ++house) {
                 const std::string key = VarshphalTextKey(MuddaLords[lord].position, house);
-                EXPECT_FALSE(LookupVarshText(key).empty()) << key << (hindi ? " hi" : " en");
+                EXPECT_FALSE(Texts(hindi).Varshphal(key).empty()) << key << (hindi ? " hi" : " en");
             }
         }
     }

@@ -185,9 +185,10 @@ TEST_F(KeyedTexts, DictionarySeeksThroughTheDatabase)
     EXPECT_EQ(GetDictText("NO SUCH KEY"), "");
     ASSERT_EQ(collector.messages.size(), 1u);
     EXPECT_EQ(collector.messages[0], "Not Found:NO SUCH KEY" + std::string(14, ' '));
-    EXPECT_EQ(GetMatchText("", true), "");
-    EXPECT_EQ(LookupPredictionText("FA_SUSU1", true), "");   // no body aspects itself
-    EXPECT_EQ(LookupVarshText("XAB", true), "");
+    const Texts texts(true);
+    EXPECT_EQ(texts.Match("", true), "");
+    EXPECT_EQ(texts.Prediction("FA_SUSU1", true), "");   // no body aspects itself
+    EXPECT_EQ(texts.Varshphal("XAB", true), "");
     EXPECT_EQ(collector.messages.size(), 1u);
 }
 

@@ -254,7 +254,7 @@ void writePanchang(JsonObject& json, const DumpRequest& request)
     const int tithi = CalcTithi(moon, sun);
     p.object("Tithi", element(tithi, TithiKey(tithi), CalcTithiText(moon, sun), TithiEndTime(standard, h, m, s, OutputRun().Choices())));
     const int star = CalcNakshatra(moon);
-    p.object("Nakshatra", element(star, NakshatraKeys(star), GetDictText(NakshatraKeys(star)),
+    p.object("Nakshatra", element(star, NakshatraKeys(star), Texts(OutputRun().Choices()).Dict(NakshatraKeys(star)),
                                   NakshatraEndTime(standard, h, m, s, OutputRun().Choices())));
     const int yoga = CalcYoga(moon, sun);
     p.object("Yoga", element(yoga, YogaKeys[yoga], CalcYogaText(moon, sun), YogaEndTime(standard, h, m, s, OutputRun().Choices())));

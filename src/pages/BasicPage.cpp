@@ -134,7 +134,7 @@ std::string PayaText(double moon, double lagna, const PageContext& page)
     const int m = SignOf(moon);
     const int l = SignOf(lagna);
     const int house = (m - l + 12) % 12 + 1;
-    return PayaByHouse(house) + page.choices.slash + PayaByNakshatra(CalcNakshatra(moon));
+    return PayaByHouse(house, page.texts) + page.choices.slash + PayaByNakshatra(CalcNakshatra(moon), page.texts);
 }
 
 double TypedRowHeight(const FittedText& text, double rowStep, double scale)
@@ -228,7 +228,7 @@ BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second, con
         // The month of the tithi is the lunar month it falls in (that of the
         // person's own page), not the national calendar's month of the day.
         return page.Dict(TithiKey(tithi)) + slash + page.Dict(tithi > 15 ? "_Krishna" : "_Shukla") + slash +
-               LunarMonthText(LunarMonthAtBirth(p.birth, page.choices));
+               LunarMonthText(LunarMonthAtBirth(p.birth, page.choices), page.texts);
     });
     r.pakshaName = page.Dict(first.panchang[TithiElement] > 15 ? "_Krishna" : "_Shukla");
     // The samvat years turn at each person's lunar new year.
@@ -261,7 +261,7 @@ BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second, con
          [&](const PersonChart& p) { return PayaText(p.payaMoon, p.payaLagna, page); });
     if (!second) {
         r.bhogya = {page.Dict("Bhogya"),
-                    {BalanceText(VimshottariAtBirth(DashaStartLongitude(page.chart, false, false))), ""}};
+                    {BalanceText(VimshottariAtBirth(DashaStartLongitude(page.chart, false, false)), page.texts), ""}};
     }
     return r;
 }

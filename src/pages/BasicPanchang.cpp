@@ -85,7 +85,7 @@ std::vector<Cell> MakePanchangRows(const BirthRows& r, const PersonChart& native
         copied(r.gotra, true),
         {r.vikramSamvat.caption, ZeroPad(samvat.vikram, 4)},
         {r.shakaSamvat.caption, ZeroPad(samvat.shaka, 4)},
-        {page.Dict("Mas"), LunarMonthText(LunarMonthAtBirth(b, page.choices))},
+        {page.Dict("Mas"), LunarMonthText(LunarMonthAtBirth(b, page.choices), page.texts)},
         {page.Dict("Paksh"), r.pakshaName},
         {page.Dict("sunanshRise"), positionText(rise.sun, page)},
         {page.Dict("mooanshRise"), positionText(rise.moon, page)},
@@ -103,7 +103,7 @@ std::vector<Cell> MakePanchangRows(const BirthRows& r, const PersonChart& native
         {page.Dict("bdyoga"), page.Dict(atBirth.yoga.key)},
         {page.Dict("Skaran"), page.Dict(atSunrise.karana.key)},
         {page.Dict("Ekaran"), KaranaEndTime(standard, rise.hour, rise.minute, rise.second, page.choices)},
-        {page.Dict("bdkaran"), CalcKaranaText(native.Moon(), native.Sun(), page.choices)},
+        {page.Dict("bdkaran"), CalcKaranaText(native.Moon(), native.Sun(), page.texts)},
     };
 }
 

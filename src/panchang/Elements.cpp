@@ -16,13 +16,13 @@ constexpr long KaranaMinutes = 360;
 
 enum class Paya { None, Gold, Silver, Copper, Iron };
 
-std::string payaText(Paya p)
+std::string payaText(Paya p, const Texts& texts)
 {
     switch (p) {
-    case Paya::Gold: return GetDictText("Gold");
-    case Paya::Silver: return GetDictText("Silver");
-    case Paya::Copper: return GetDictText("Copper");
-    case Paya::Iron: return GetDictText("Iron");
+    case Paya::Gold: return texts.Dict("Gold");
+    case Paya::Silver: return texts.Dict("Silver");
+    case Paya::Copper: return texts.Dict("Copper");
+    case Paya::Iron: return texts.Dict("Iron");
     case Paya::None: break;
     }
     return {};
@@ -48,9 +48,9 @@ Key TithiKey(int tithi)
     return TithiKeys[r];
 }
 
-std::string CalcTithiText(double moon, double sun)
+std::string CalcTithiText(double moon, double sun, const Texts& texts)
 {
-    return GetDictText(TithiKey(CalcTithi(moon, sun)));
+    return texts.Dict(TithiKey(CalcTithi(moon, sun)));
 }
 
 int CalcNakshatra(double moon)
@@ -72,9 +72,9 @@ int CalcYoga(double moon, double sun)
     return n;
 }
 
-std::string CalcYogaText(double moon, double sun)
+std::string CalcYogaText(double moon, double sun, const Texts& texts)
 {
-    return GetDictText(YogaKeys[CalcYoga(moon, sun)]);
+    return texts.Dict(YogaKeys[CalcYoga(moon, sun)]);
 }
 
 int CalcKarana(double moon, double sun)
@@ -88,24 +88,24 @@ int CalcKarana(double moon, double sun)
     return karana > 60 ? karana - 60 : karana;
 }
 
-std::string CalcKaranaText(double moon, double sun, const RunChoices& run)
+std::string CalcKaranaText(double moon, double sun, const Texts& texts)
 {
-    const std::string text = GetDictText(KaranaNames[CalcKarana(moon, sun)]);
-    return run.languageHindi ? text : ProperCase(text);
+    const std::string text = texts.Dict(KaranaNames[CalcKarana(moon, sun)]);
+    return texts.Hindi() ? text : ProperCase(text);
 }
 
-std::string PayaByHouse(int house)
+std::string PayaByHouse(int house, const Texts& texts)
 {
     switch (house) {
-    case 0: case 1: case 6: case 11: return payaText(Paya::Gold);
-    case 2: case 5: case 9: return payaText(Paya::Silver);
-    case 3: case 7: case 10: return payaText(Paya::Copper);
-    case 4: case 8: case 12: return payaText(Paya::Iron);
-    default: return payaText(Paya::None);
+    case 0: case 1: case 6: case 11: return payaText(Paya::Gold, texts);
+    case 2: case 5: case 9: return payaText(Paya::Silver, texts);
+    case 3: case 7: case 10: return payaText(Paya::Copper, texts);
+    case 4: case 8: case 12: return payaText(Paya::Iron, texts);
+    default: return payaText(Paya::None, texts);
     }
 }
 
-std::string PayaByNakshatra(int nakshatra)
+std::string PayaByNakshatra(int nakshatra, const Texts& texts)
 {
     Paya p = Paya::None;
     if ((nakshatra >= 1 && nakshatra <= 5) || nakshatra == 27)
@@ -116,7 +116,7 @@ std::string PayaByNakshatra(int nakshatra)
         p = Paya::Iron;
     else if (nakshatra >= 17 && nakshatra <= 26)
         p = Paya::Copper;
-    return payaText(p);
+    return payaText(p, texts);
 }
 
 } // namespace tarvik

@@ -178,11 +178,11 @@ std::string CalcMasaAtBirth(const BirthRecord& person, const RunChoices& run)
     return LunarMonthAtBirth(person, run).key;
 }
 
-std::string LunarMonthText(const LunarMonth& month)
+std::string LunarMonthText(const LunarMonth& month, const Texts& texts)
 {
     if (month.key.empty())
         return {};
-    return month.adhika ? GetDictText("ADHIKA") + " " + GetDictText(month.key) : GetDictText(month.key);
+    return month.adhika ? texts.Dict("ADHIKA") + " " + texts.Dict(month.key) : texts.Dict(month.key);
 }
 
 int MonthFullMoonNakshatra(int month)

@@ -7,6 +7,7 @@
 #include "calc/TimeScale.h"
 #include "core/BirthRecord.h"
 #include "core/RunChoices.h"
+#include "refdata/TextLookup.h"
 
 #include <string>
 
@@ -56,9 +57,10 @@ LunarMonth LunarMonthAtBirth(const BirthRecord& person, const RunChoices& run);
 // The key of LunarMonthAtBirth.
 std::string CalcMasaAtBirth(const BirthRecord& person, const RunChoices& run);
 
-// The text of a lunar month as the pages show it: the dictionary text of
-// its key, after the text of "ADHIKA" for an added month; "" for no month.
-std::string LunarMonthText(const LunarMonth& month);
+// The text of a lunar month as the pages show it, in the language of texts:
+// the dictionary text of its key, after the text of "ADHIKA" for an added
+// month; "" for no month.
+std::string LunarMonthText(const LunarMonth& month, const Texts& texts);
 
 // The nakshatra of the full moon that names the lunar month falling in a
 // Gregorian month (January 8 .. December 5); any other number gives 0.

@@ -141,7 +141,7 @@ std::string CalcVelantar(Database& reference, int day, int month, const RunChoic
     if (!minutesPart || !secondsPart)
         damagedVelantar(reference, day, month, "holds no minutes and seconds");
     const StoredPart minutes = *minutesPart, seconds = *secondsPart;
-    const std::string sign = GetDictText(minutes.negative || seconds.negative ? "-" : "+");
+    const std::string sign = Texts(run).Dict(minutes.negative || seconds.negative ? "-" : "+");
     const std::string& colon = run.colon;
     return sign + "00" + colon + ZeroPad(minutes.magnitude, 2) + colon + ZeroPad(seconds.magnitude, 2);
 }

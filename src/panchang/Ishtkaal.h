@@ -53,11 +53,11 @@ std::string IshtkaalText(double ghati, const RunChoices& run);
 
 // The velantar of a day of a month from the reference database's table
 // velantar, as sign and 00:MM:SS (the sign as the stored value has it, its
-// text from the dictionary). A day that no month has (30 February, 32
-// January) gives "". A damaged table (no row for the day, a value that is no
-// whole number of minutes or seconds) throws a DbError naming the file. The
-// first form reads the reference database opened at start-up and throws a
-// DbError when it is not open.
+// text from the dictionary in the run's language). A day that no month has
+// (30 February, 32 January) gives "". A damaged table (no row for the day, a
+// value that is no whole number of minutes or seconds) throws a DbError
+// naming the file. The first form reads the reference database opened at
+// start-up and throws a DbError when it is not open.
 std::string CalcVelantar(int day, int month, const RunChoices& run);
 std::string CalcVelantar(Database& reference, int day, int month, const RunChoices& run);
 

@@ -2,7 +2,6 @@
 
 #include "calc/Angles.h"
 #include "calc/NameTables.h"
-#include "core/State.h"
 #include "panchang/Elements.h"
 #include "refdata/TextLookup.h"
 
@@ -62,12 +61,12 @@ DashaPeriods VimshottariPeriods(const DashaAtBirth& atBirth, double birth)
 
 std::string DashaLordKey(int lord) { return std::string(BodyKeys[DashaLordBodies[lord]]); }
 
-std::string BalanceText(const DashaAtBirth& dasha)
+std::string BalanceText(const DashaAtBirth& dasha, const Texts& texts)
 {
     const DashaDuration d = DecodeDuration(dasha.balance);
-    return GetDictText(DashaLordKey(dasha.lord)) + " " + std::to_string(d.years) + " " +
-           GetDictText("Years") + " " + std::to_string(d.months) + " " + GetDictText("_Month") +
-           " " + std::to_string(d.days) + " " + GetDictText("DAYS");
+    return texts.Dict(DashaLordKey(dasha.lord)) + " " + std::to_string(d.years) + " " + texts.Dict("Years") +
+           " " + std::to_string(d.months) + " " + texts.Dict("_Month") + " " + std::to_string(d.days) + " " +
+           texts.Dict("DAYS");
 }
 
 } // namespace tarvik

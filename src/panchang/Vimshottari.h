@@ -12,6 +12,7 @@
 #include "calc/DashaPeriods.h"
 #include "calc/NameTables.h"
 #include "core/ChartState.h"
+#include "refdata/TextLookup.h"
 
 #include <array>
 #include <string>
@@ -62,9 +63,9 @@ DashaDuration DecodeDuration(double years);
 // The dictionary key of a lord's full name ("_KETU" for 0).
 std::string DashaLordKey(int lord);
 
-// "Ketu 6 Years 11 Months 3 Days" in the run's language: the lord, then the
-// balance of its mahadasha.
-std::string BalanceText(const DashaAtBirth& dasha);
+// "Ketu 6 Years 11 Months 3 Days" in the language of texts: the lord, then
+// the balance of its mahadasha.
+std::string BalanceText(const DashaAtBirth& dasha, const Texts& texts);
 
 // Ten mahadashas from the one running at birth, down to the sookshmas.
 inline constexpr DashaSystem Vimshottari{DashaYears, 10, 4};

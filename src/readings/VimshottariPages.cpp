@@ -218,7 +218,7 @@ void PrintVimshottariMahaPage(Surface& surface, const DashaAtBirth& atBirth,
                               " " + page.Dict("va") + " " + page.Dict("vAntar") + " " +
                               page.Dict("vdasha"), page.layout);
     PrintAt(surface, page.layout.leftMargin, static_cast<int>(surface.CurrentY + 200),
-            page.Dict("Bhogya") + " " + choices.colon + " " + BalanceText(atBirth));
+            page.Dict("Bhogya") + " " + choices.colon + " " + BalanceText(atBirth, page.texts));
     const double y0 = surface.CurrentY + 300;
 
     const std::string birth = BirthDateText(day, month, year, choices);

@@ -123,14 +123,14 @@ TEST(PanchangElements, PayaByHouseAndByNakshatra)
         {12, "IRON"}, {13, ""},
     };
     for (const auto& [house, paya] : byHouse)
-        EXPECT_EQ(PayaByHouse(house), paya) << "house " << house;
+        EXPECT_EQ(PayaByHouse(house, Texts(false)), paya) << "house " << house;
 
     const std::map<int, std::string> byNakshatra = {
         {0, ""}, {1, "GOLD"}, {5, "GOLD"}, {6, "SILVER"}, {15, "SILVER"}, {16, "IRON"},
         {17, "COPPER"}, {26, "COPPER"}, {27, "GOLD"}, {28, ""},
     };
     for (const auto& [nakshatra, paya] : byNakshatra)
-        EXPECT_EQ(PayaByNakshatra(nakshatra), paya) << "nakshatra " << nakshatra;
+        EXPECT_EQ(PayaByNakshatra(nakshatra, Texts(false)), paya) << "nakshatra " << nakshatra;
     EXPECT_TRUE(messages.messages.empty());
     SetTextSource(nullptr);
 }
@@ -149,13 +149,10 @@ TEST(PanchangElements, EnglishKaranaNamesInProperCase)
         }
     } source;
     SetTextSource(&source);
-    ResetProgramState();
 
-    OutputRun().LanguageHindi = false;
-    EXPECT_EQ(CalcKaranaText(15.9, 10, OutputRun().Choices()), "Kinstughna");
-    EXPECT_EQ(CalcKaranaText(350, 0, OutputRun().Choices()), "Chatush Pad");   // karana 59
-    OutputRun().LanguageHindi = true;
-    EXPECT_EQ(CalcKaranaText(15.9, 10, OutputRun().Choices()), "किंस्तुघ्न");
+    EXPECT_EQ(CalcKaranaText(15.9, 10, Texts(false)), "Kinstughna");
+    EXPECT_EQ(CalcKaranaText(350, 0, Texts(false)), "Chatush Pad");   // karana 59
+    EXPECT_EQ(CalcKaranaText(15.9, 10, Texts(true)), "किंस्तुघ्न");
     SetTextSource(nullptr);
 }
 
@@ -163,38 +160,39 @@ using PanchangTexts = WithDatabases;
 
 TEST_F(PanchangTexts, ElementTextsFromTheDictionary)
 {
-    EXPECT_EQ(CalcTithiText(100, 40), "Panchami");
-    EXPECT_EQ(CalcTithiText(40, 100), "Dashami");   // tithi 25 has the text of 10
-    EXPECT_EQ(CalcTithiText(220, 40), "Purnima");
-    EXPECT_EQ(CalcTithiText(39.99, 40), "Amavasya");
+    const Texts english(false);
+    EXPECT_EQ(CalcTithiText(100, 40, english), "Panchami");
+    EXPECT_EQ(CalcTithiText(40, 100, english), "Dashami");   // tithi 25 has the text of 10
+    EXPECT_EQ(CalcTithiText(220, 40, english), "Purnima");
+    EXPECT_EQ(CalcTithiText(39.99, 40, english), "Amavasya");
     EXPECT_EQ(CalcNakshatraText(0), "_Ashvini");     // the key, not looked up
     EXPECT_EQ(CalcNakshatraText(359.9), "_Revati");
-    EXPECT_EQ(CalcYogaText(350, 20), "Vishkumbha");
-    EXPECT_EQ(CalcKaranaText(15.9, 10, OutputRun().Choices()), "Kinstughna");
-    EXPECT_EQ(CalcKaranaText(354, 0, OutputRun().Choices()), "Naga");
-    EXPECT_EQ(PayaByHouse(4), "Iron");
-    EXPECT_EQ(PayaByNakshatra(27), "Gold");
+    EXPECT_EQ(CalcYogaText(350, 20, english), "Vishkumbha");
+    EXPECT_EQ(CalcKaranaText(15.9, 10, english), "Kinstughna");
+    EXPECT_EQ(CalcKaranaText(354, 0, english), "Naga");
+    EXPECT_EQ(PayaByHouse(4, english), "Iron");
+    EXPECT_EQ(PayaByNakshatra(27, english), "Gold");
     EXPECT_TRUE(messages.messages.empty());
 }
 
 TEST_F(PanchangTexts, EveryElementHasItsTextInBothLanguages)
 {
     for (bool hindi : {false, true}) {
-        OutputRun().LanguageHindi = hindi;
+        const Texts texts(hindi);
         // One position inside every tithi, yoga and karana of the month.
         for (int k = 0; k < 60; ++k) {
             const double elongation = k * 6 + 3;
-            EXPECT_NE(CalcTithiText(elongation, 0), "") << k;
-            EXPECT_NE(CalcKaranaText(elongation, 0, OutputRun().Choices()), "") << k;
+            EXPECT_NE(CalcTithiText(elongation, 0, texts), "") << k;
+            EXPECT_NE(CalcKaranaText(elongation, 0, texts), "") << k;
         }
         for (int y = 0; y < 27; ++y)
-            EXPECT_NE(CalcYogaText(y * 40.0 / 3 + 1, 0), "") << y;
+            EXPECT_NE(CalcYogaText(y * 40.0 / 3 + 1, 0, texts), "") << y;
         for (int n = 1; n <= 27; ++n)
-            EXPECT_NE(GetDictText(CalcNakshatraText((n - 1) * 40.0 / 3 + 1)), "") << n;
+            EXPECT_NE(texts.Dict(CalcNakshatraText((n - 1) * 40.0 / 3 + 1)), "") << n;
         for (int house = 0; house <= 12; ++house)
-            EXPECT_NE(PayaByHouse(house), "") << house;
+            EXPECT_NE(PayaByHouse(house, texts), "") << house;
         for (int n = 1; n <= 27; ++n)
-            EXPECT_NE(PayaByNakshatra(n), "") << n;
+            EXPECT_NE(PayaByNakshatra(n, texts), "") << n;
     }
     EXPECT_TRUE(messages.messages.empty()) << messages.messages.front();
 }

@@ -24,6 +24,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <regex>
@@ -286,3 +287,67 @@ TEST_F(PageWording, EveryChartPageNamesItsAyanamsaAndNodes)
 }
 
 } // namespace
+
+namespace {
+
+// Whether a text holds a Devanagari letter or sign (U+0900..U+097F).
+bool hasDevanagari(std::string_view text)
+{
+    for (std::size_t i = 0; i + 2 < text.size(); ++i)
+        if (static_cast<unsigned char>(text[i]) == 0xE0 &&
+            (static_cast<unsigned char>(text[i + 1]) == 0xA4 || static_cast<unsigned char>(text[i + 1]) == 0xA5))
+            return true;
+    return false;
+}
+
+bool hasLatinLetter(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
+}
+
+} // namespace
+
+// A page is drawn in the language of its context whatever the program's
+// state holds: every page of a horoscope and of a match, drawn in English
+// with the program in Hindi and in Hindi with the program in English, has
+// no word of the program's language in the page's own face (no Devanagari
+// on an English page, no Latin word on a Hindi page; the Manglik page's
+// Sanskrit verses stand in the Devanagari face in both languages, typed
+// names and places in the English one), and is the page drawn with the
+// program in its own language.
+TEST_F(PageWording, APageIsInItsOwnLanguageWhateverTheProgramsState)
+{
+    for (bool match : {false, true}) {
+        for (bool hindi : {false, true}) {
+            SCOPED_TRACE(std::string(match ? "match" : "horoscope") + (hindi ? ", Hindi pages" : ", English pages"));
+            stand(match);
+            Config().PrintBorder = false;
+            ProgramState drawn = Program();
+            drawn.run = WithDisplayConventions(drawn.run, hindi);
+            const PageContext page = PageContextOf(drawn, {}, {2026, 12});
+            const std::string bodyFace = page.layout.bodyFontName;
+            for (const std::string& key : match ? MatchPageKeys() : HoroscopePageKeys()) {
+                const auto draw = [&](bool programInHindi) {
+                    ApplyDisplayConventions(programInHindi);
+                    RecordingSurface surface;
+                    EXPECT_TRUE(DrawPage(surface, key, page)) << key;
+                    return surface.Texts();
+                };
+                const std::vector<RecordedText> texts = draw(!hindi);
+                for (const RecordedText& t : texts) {
+                    const bool foreign =
+                        t.font.Name == bodyFace && (hindi ? hasLatinLetter(t.text) : hasDevanagari(t.text));
+                    EXPECT_FALSE(foreign) << key << ": \"" << t.text << "\"";
+                }
+                std::vector<std::string> drawnInOther, drawnInOwn;
+                for (const RecordedText& t : texts)
+                    drawnInOther.push_back(t.text);
+                for (const RecordedText& t : draw(hindi))
+                    drawnInOwn.push_back(t.text);
+                EXPECT_EQ(drawnInOther, drawnInOwn) << key;
+            }
+        }
+    }
+    EXPECT_TRUE(collector.messages.empty());
+}

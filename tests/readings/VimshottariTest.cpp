@@ -118,10 +118,9 @@ TEST_F(BalanceOfDasha, NamesTheLordInFullAndTheBalance)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.moon);
-        EXPECT_EQ(BalanceText(VimshottariAtBirth(c.moon)), c.english);
+        EXPECT_EQ(BalanceText(VimshottariAtBirth(c.moon), Texts(false)), c.english);
     }
-    OutputRun().LanguageHindi = true;
-    EXPECT_EQ(BalanceText(VimshottariAtBirth(0)), "hi:_KETU 7 hi:YEARS 0 hi:_MONTH 0 hi:DAYS");
+    EXPECT_EQ(BalanceText(VimshottariAtBirth(0), Texts(true)), "hi:_KETU 7 hi:YEARS 0 hi:_MONTH 0 hi:DAYS");
     const char* fullNames[] = {"_KETU", "_SHUKRA", "_RAVI", "_CHANDRA", "_MANGAL",
                                "_RAHU", "_GURU", "_SANI", "_BUDHA"};
     for (int lord = 0; lord < 9; ++lord)
@@ -138,7 +137,7 @@ TEST_F(BalanceOfDasha, BalanceOfEachStartLongitude)
     chart.PlanetLongitudes[Sun] = 160;
     chart.HouseCusps[1] = 320;
     const auto balance = [&](bool fromAscendant, bool fromSun) {
-        return BalanceText(VimshottariAtBirth(DashaStartLongitude(chart, fromAscendant, fromSun)));
+        return BalanceText(VimshottariAtBirth(DashaStartLongitude(chart, fromAscendant, fromSun)), Texts(false));
     };
     EXPECT_EQ(balance(false, false), "_KETU 7 YEARS 0 _MONTH 0 DAYS");
     EXPECT_EQ(balance(false, true), "_CHANDRA 10 YEARS 0 _MONTH 0 DAYS");

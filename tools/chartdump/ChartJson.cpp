@@ -250,16 +250,17 @@ void writePanchang(JsonObject& json, const DumpRequest& request)
     const int h = static_cast<int>(hours), m = static_cast<int>((clock - hours * 3600) / 60),
               s = static_cast<int>((clock - hours * 3600) % 60);
 
+    const Texts texts(OutputRun().Choices());
     JsonObject p;
     const int tithi = CalcTithi(moon, sun);
-    p.object("Tithi", element(tithi, TithiKey(tithi), CalcTithiText(moon, sun), TithiEndTime(standard, h, m, s, OutputRun().Choices())));
+    p.object("Tithi", element(tithi, TithiKey(tithi), CalcTithiText(moon, sun, texts), TithiEndTime(standard, h, m, s, OutputRun().Choices())));
     const int star = CalcNakshatra(moon);
-    p.object("Nakshatra", element(star, NakshatraKeys(star), Texts(OutputRun().Choices()).Dict(NakshatraKeys(star)),
+    p.object("Nakshatra", element(star, NakshatraKeys(star), texts.Dict(NakshatraKeys(star)),
                                   NakshatraEndTime(standard, h, m, s, OutputRun().Choices())));
     const int yoga = CalcYoga(moon, sun);
-    p.object("Yoga", element(yoga, YogaKeys[yoga], CalcYogaText(moon, sun), YogaEndTime(standard, h, m, s, OutputRun().Choices())));
+    p.object("Yoga", element(yoga, YogaKeys[yoga], CalcYogaText(moon, sun, texts), YogaEndTime(standard, h, m, s, OutputRun().Choices())));
     const int karana = CalcKarana(moon, sun);
-    p.object("Karana", element(karana, KaranaNames[karana], CalcKaranaText(moon, sun, OutputRun().Choices()), KaranaEndTime(standard, h, m, s, OutputRun().Choices())));
+    p.object("Karana", element(karana, KaranaNames[karana], CalcKaranaText(moon, sun, texts), KaranaEndTime(standard, h, m, s, OutputRun().Choices())));
 
     const SamvatYears samvat = CalcSamvatAtBirth(b, OutputRun().Choices());
     p.integer("ShakaSamvat", samvat.shaka);

@@ -1,7 +1,6 @@
 #include "TextLookup.h"
 
 #include "core/Reporter.h"
-#include "core/State.h"
 
 #include <cctype>
 
@@ -70,11 +69,6 @@ std::string Texts::Prediction(std::string_view key, bool quiet) const
 std::string Texts::Varshphal(std::string_view key, bool quiet) const
 {
     return LookupText(TextTable::Varshphal, key, hindi_, quiet);
-}
-
-std::string GetDictText(std::string_view key, bool quiet)
-{
-    return Texts(OutputRun().LanguageHindi).Dict(key, quiet);
 }
 
 } // namespace tarvik

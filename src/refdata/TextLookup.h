@@ -66,8 +66,4 @@ private:
     bool hindi_;
 };
 
-// The Dictionary lookup in the language of the current run
-// (OutputRun().LanguageHindi), for a caller that is handed no language.
-std::string GetDictText(std::string_view key, bool quiet = false);
-
 } // namespace tarvik

@@ -82,11 +82,11 @@ TEST_F(ReadingContent, EveryKeyTheMatchPagesBuildIsDelivered)
     for (bool hindi : {false, true}) {
         OutputRun().LanguageHindi = hindi;
         for (const std::string& key : dictionary)
-            EXPECT_FALSE(GetDictText(key).empty()) << key << (hindi ? " hi" : " en");
+            EXPECT_FALSE(Texts(OutputRun().Choices()).Dict(key).empty()) << key << (hindi ? " hi" : " en");
         for (const std::string& key : match)
             EXPECT_FALSE(Texts(hindi).Match(key).empty()) << key << (hindi ? " hi" : " en");
         for (int house = 1; house <= 12; ++house)
-            EXPECT_FALSE(GetDictText("House" + std::to_string(house)).empty()) << house;
+            EXPECT_FALSE(Texts(OutputRun().Choices()).Dict("House" + std::to_string(house)).empty()) << house;
     }
     EXPECT_TRUE(collector.messages.empty());
 }

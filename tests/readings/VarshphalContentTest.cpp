@@ -87,7 +87,7 @@ TEST_F(VarshphalContent, EveryCaptionOfThePages)
     for (bool hindi : {false, true}) {
         ApplyDisplayConventions(hindi);
         for (const std::string& key : keys)
-            EXPECT_FALSE(GetDictText(key).empty()) << key << (hindi ? " hi" : " en");
+            EXPECT_FALSE(Texts(OutputRun().Choices()).Dict(key).empty()) << key << (hindi ? " hi" : " en");
     }
     EXPECT_TRUE(collector.messages.empty());
 }

@@ -172,17 +172,17 @@ TEST_F(KeyedTexts, DictionarySeeksThroughTheDatabase)
     CollectingReporter collector;
     ScopedReporter scope(collector);
     OutputRun().LanguageHindi = false;
-    EXPECT_EQ(GetDictText("_Mesh"), "Aries");
-    EXPECT_EQ(GetDictText("rl274"), "Chi");
+    EXPECT_EQ(Texts(OutputRun().Choices()).Dict("_Mesh"), "Aries");
+    EXPECT_EQ(Texts(OutputRun().Choices()).Dict("rl274"), "Chi");
     OutputRun().LanguageHindi = true;
-    EXPECT_EQ(GetDictText("_MESH"), "मेष");
+    EXPECT_EQ(Texts(OutputRun().Choices()).Dict("_MESH"), "मेष");
     EXPECT_TRUE(collector.messages.empty());
 
     // Another index chosen on the shared cursor does not mislead the lookup.
     DictionaryTable().SetIndex("");
-    EXPECT_EQ(GetDictText("_meen"), "मीन");
+    EXPECT_EQ(Texts(OutputRun().Choices()).Dict("_meen"), "मीन");
 
-    EXPECT_EQ(GetDictText("NO SUCH KEY"), "");
+    EXPECT_EQ(Texts(OutputRun().Choices()).Dict("NO SUCH KEY"), "");
     ASSERT_EQ(collector.messages.size(), 1u);
     EXPECT_EQ(collector.messages[0], "Not Found:NO SUCH KEY" + std::string(14, ' '));
     const Texts texts(true);
@@ -239,9 +239,9 @@ TEST_F(KeyedTexts, EveryNameTableKeyHasBothTexts)
     ScopedReporter scope(collector);
     for (const std::string& key : keys) {
         OutputRun().LanguageHindi = false;
-        EXPECT_FALSE(GetDictText(key).empty()) << key;
+        EXPECT_FALSE(Texts(OutputRun().Choices()).Dict(key).empty()) << key;
         OutputRun().LanguageHindi = true;
-        EXPECT_FALSE(GetDictText(key).empty()) << key;
+        EXPECT_FALSE(Texts(OutputRun().Choices()).Dict(key).empty()) << key;
     }
     EXPECT_TRUE(collector.messages.empty()) << collector.messages.front();
 }
@@ -259,10 +259,10 @@ TEST_F(KeyedTexts, NakshatrasByTheirWholeNames)
     ScopedReporter scope(collector);
     for (int n = 1; n <= 27; ++n) {
         OutputRun().LanguageHindi = false;
-        EXPECT_EQ(GetDictText(NakshatraKeys(n)), english[n]) << n;
+        EXPECT_EQ(Texts(OutputRun().Choices()).Dict(NakshatraKeys(n)), english[n]) << n;
     }
     OutputRun().LanguageHindi = true;
-    EXPECT_EQ(GetDictText(NakshatraKeys(5)), "मृगशिरा");
+    EXPECT_EQ(Texts(OutputRun().Choices()).Dict(NakshatraKeys(5)), "मृगशिरा");
     EXPECT_TRUE(collector.messages.empty());
 }
 
@@ -299,7 +299,7 @@ TEST_F(KeyedTexts, EveryNameSyllableFallsInItsVarga)
     OutputRun().LanguageHindi = true;
     for (int n = 1; n <= 27; ++n) {
         for (int p = 1; p <= 4; ++p) {
-            const std::string syllable = GetDictText("RL" + std::to_string(n) + std::to_string(p));
+            const std::string syllable = Texts(OutputRun().Choices()).Dict("RL" + std::to_string(n) + std::to_string(p));
             const char32_t letter = firstLetter(syllable);
             Key group;
             for (const auto& g : groups)

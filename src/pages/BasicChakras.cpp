@@ -82,7 +82,7 @@ std::vector<std::string> avakahadaCaptions(const PageContext& page)
     };
 }
 
-// The ghat chakra of a Moon sign in the run's language: the Hindi table as
+// The ghat chakra of a Moon sign in the page's language: the Hindi table as
 // it stands, the English one in proper case. A sign without a row gives
 // empty items.
 std::vector<std::string> ghatItems(int moonSign, const PageContext& page)

@@ -16,7 +16,7 @@ namespace tarvik {
 
 // The verdict sentence of one reference: "In the Birth Chart Mangal is
 // placed in First House. Hence Manglik Dosha is present from Lagna." in the
-// run's language, the house's ordinal from the dictionary.
+// language of the texts, the house's ordinal from the dictionary.
 std::string ManglikVerdict(bool fromMoon, int house, const Texts& texts);
 
 // The Manglik page below the caller's frame: the classical quotations, the

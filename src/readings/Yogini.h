@@ -11,7 +11,7 @@ namespace tarvik {
 
 // The three pages below the caller's frame: selector -1 the first fifteen
 // maha periods with their antar periods, -2 the next fifteen, 0 the antar
-// periods from the run's Yogini date on with their pratyantar periods.
+// periods from the page's Yogini date on with their pratyantar periods.
 void PrintYoginiDasha(Surface& surface, const ChartState& chart, double day, double month, double year,
                       int selector, const PageContext& page);
 

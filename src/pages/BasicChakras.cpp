@@ -207,7 +207,8 @@ double PrintChakras(Surface& surface, int y, const PersonChart& first, const Per
         };
         const double gap = scaled(ColumnGap);
         const double size = surface.Font.Size;
-        PrintFittedText(surface, fit(page.Dict("AVKAHDA CHAKRA"), avakahadaStarts[1] - avakahadaStarts[0] - gap, size, 1),
+        PrintFittedText(surface,
+                        fit(page.Dict("AVKAHDA CHAKRA"), avakahadaStarts[1] - avakahadaStarts[0] - gap, size, 1),
                         avakahadaStarts[0], y);
         PrintFittedText(surface, fit(page.Dict("GHAT CHAKRA"), ghatStarts[1] - ghatStarts[0] - gap, size, 1),
                         ghatStarts[0], y);
@@ -247,7 +248,8 @@ double PrintChakras(Surface& surface, int y, const PersonChart& first, const Per
     std::string ayanamsa = FormatDMS(first.Ayanamsa(), page.choices.colon);
     if (second)
         ayanamsa += " / " + FormatDMS(second->Ayanamsa(), page.choices.colon);
-    PrintReckoningLines(surface, ghatStarts[0], ghatBottom + rowStep / 5, AyanamsaLineText(ayanamsa, page.choices.ayanamsaChoice, page),
+    PrintReckoningLines(surface, ghatStarts[0], ghatBottom + rowStep / 5,
+                        AyanamsaLineText(ayanamsa, page.choices.ayanamsaChoice, page),
                         page);
     return std::max(bottom, surface.CurrentY);
 }

@@ -246,7 +246,8 @@ BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second, con
     fill(r.ayanamsa,
          page.Dict("Ayanamsa") + " " + layout.open + page.Dict(ayanamsaKey(page.choices.ayanamsaChoice)) + layout.close,
          [&](const PersonChart& p) { return FormatDMS(p.Ayanamsa(), page.choices.colon); });
-    fill(r.sunSign, page.Dict("Sun Sign"), [&](const PersonChart& p) { return page.Dict(SignKeys[TropicalSunSign(p)]); });
+    fill(r.sunSign, page.Dict("Sun Sign"),
+         [&](const PersonChart& p) { return page.Dict(SignKeys[TropicalSunSign(p)]); });
     fill(r.lagna, page.Dict("Lagna-Lagna Lord"),
          [&](const PersonChart& p) { return SignAndLordText(SignOf(p.ascendant), page); });
     fill(r.rashi, page.Dict("Rashi-Rashi Lord"),

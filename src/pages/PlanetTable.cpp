@@ -79,7 +79,8 @@ void fillMatchPerson(MatchTableCells& cells, int firstColumn, const std::array<d
         const ZodiacPlace place = PlaceOf(l);
         const int lord = BodyDisplayOrder[SignLords[place.sign]];
         auto& row = cells[r];
-        row[firstColumn] = EnglishCut(SignText(place.sign, page.texts), 4, page.choices) + dash + page.Dict(BodyNames[lord]);
+        row[firstColumn] =
+            EnglishCut(SignText(place.sign, page.texts), 4, page.choices) + dash + page.Dict(BodyNames[lord]);
         row[firstColumn + 1] =
             FormatDMS(l, page.choices.colon) + (retrogradeRow(longitudes, r) ? page.Dict("_RET") : "");
         row[firstColumn + 2] =

@@ -102,7 +102,8 @@ void printAntarPage(Surface& surface, const DashaPeriods& periods, const YoginiT
             continue;
         const DashaPeriod maha = periods.Period(DashaLevel::Maha, n / 8);
         blocks.push_back(n);
-        headings.push_back(ShortName(names[maha.lord], 3, page.choices) + " " + ShortName(names[antar.lord], 3, page.choices));
+        headings.push_back(ShortName(names[maha.lord], 3, page.choices) + " " +
+                           ShortName(names[antar.lord], 3, page.choices));
     }
     // One size for the page's headings, clear of the next block's by more
     // than the blank between their two names, so that each reads as its own.

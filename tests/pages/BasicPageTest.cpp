@@ -169,7 +169,7 @@ TEST_F(BasicPage, DrawnTwiceTheSameWithTheBirthChartStanding)
         const ChartState atSunrise = Chart();
         standHoroscope(b);
         const auto position = [](double l) {
-            return FormatDMS(l, OutputRun().PunctColon) + " " + Texts(OutputRun().Choices()).Dict(SignKeys[SignOf(l)]);
+            return FormatDMS(l, OutputRun().PunctColon) + " " + RunText(SignKeys[SignOf(l)]);
         };
         EXPECT_EQ(valueOf(surface, "SUNANSHRISE"), position(atSunrise.PlanetLongitudes[Sun]));
         EXPECT_EQ(valueOf(surface, "MOOANSHRISE"), position(atSunrise.PlanetLongitudes[Moon]));
@@ -283,13 +283,13 @@ TEST_F(BasicPage, ThePanchangBlockIsOfTheChosenAyanamsa)
         OutputRun().AyanamsaChoice = c.ayanamsa;
         standHoroscope(b);
         draw();
-        EXPECT_EQ(valueOf(surface, "SNAK"), Texts(OutputRun().Choices()).Dict(NakshatraKeys(c.nakshatraAtSunrise)));
+        EXPECT_EQ(valueOf(surface, "SNAK"), RunText(NakshatraKeys(c.nakshatraAtSunrise)));
         EXPECT_NEAR(seconds(valueOf(surface, "ENAK")), c.nakshatraEnd, 120);
-        EXPECT_EQ(valueOf(surface, "BDNAK"), Texts(OutputRun().Choices()).Dict(NakshatraKeys(c.nakshatraAtBirth)));
-        EXPECT_EQ(valueOf(surface, "SYOG"), Texts(OutputRun().Choices()).Dict(YogaKeys[c.yogaAtSunrise]));
+        EXPECT_EQ(valueOf(surface, "BDNAK"), RunText(NakshatraKeys(c.nakshatraAtBirth)));
+        EXPECT_EQ(valueOf(surface, "SYOG"), RunText(YogaKeys[c.yogaAtSunrise]));
         EXPECT_NEAR(seconds(valueOf(surface, "EYOG")), c.yogaEnd, 120);
-        EXPECT_EQ(valueOf(surface, "BDYOGA"), Texts(OutputRun().Choices()).Dict(YogaKeys[c.yogaAtBirth]));
-        EXPECT_EQ(valueOf(surface, "YOG"), Texts(OutputRun().Choices()).Dict(YogaKeys[c.yogaAtBirth])) << "the avakahada";
+        EXPECT_EQ(valueOf(surface, "BDYOGA"), RunText(YogaKeys[c.yogaAtBirth]));
+        EXPECT_EQ(valueOf(surface, "YOG"), RunText(YogaKeys[c.yogaAtBirth])) << "the avakahada";
     }
 }
 
@@ -734,7 +734,7 @@ TEST_F(BasicPageFit, YoniAndVargaNameTheAnimal)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.hindi ? "hi" : "en");
         ApplyDisplayConventions(c.hindi);
-        const std::string yoni = Texts(OutputRun().Choices()).Dict("_YONI"), varga = Texts(OutputRun().Choices()).Dict("_VARG");
+        const std::string yoni = RunText("_YONI"), varga = RunText("_VARG");
         standHoroscope(b);
         Chart().PlanetLongitudes[Moon] = 97;   // Cancer 7°, Pushya 2
         Births().BirthMoon = 97;
@@ -754,7 +754,7 @@ TEST_F(BasicPageFit, YoniAndVargaNameTheAnimal)
         // The match result's yoni row: the boy's animal, then the girl's.
         s.ClearLog();
         ASSERT_TRUE(PrintPage(s, "Result", false));
-        const std::vector<std::string> koota = rowAfter(s, Texts(OutputRun().Choices()).Dict("YONI"));
+        const std::vector<std::string> koota = rowAfter(s, RunText("YONI"));
         ASSERT_GE(koota.size(), 2u);
         EXPECT_EQ(std::vector<std::string>(koota.begin(), koota.begin() + 2), c.yoni);
         EXPECT_TRUE(collector.messages.empty()) << collector.messages.front();

@@ -190,7 +190,7 @@ TEST_F(PlanetTable, CellsOfABodyAndTheLagna)
     EXPECT_EQ(cells[0], (Row{"Lagna", "Taurus", "16:00:00", "", "04 Rohini", "2", "Ven", "Moo",
                              "", "", ""}));
     for (int r = 0; r < PositionRows; ++r)
-        EXPECT_EQ(cells[r][0], Texts(OutputRun().Choices()).Dict(BodyKeys[BodyDisplayOrder[r + 1]])) << r;
+        EXPECT_EQ(cells[r][0], RunText(BodyKeys[BodyDisplayOrder[r + 1]])) << r;
 }
 
 TEST_F(PlanetTable, MarksOnlyFromMarsOn)
@@ -339,19 +339,19 @@ TEST_F(PlanetTable, LayoutOfTheModes)
         ASSERT_NE(heading, nullptr) << what;
         EXPECT_TRUE(heading->font.Bold && heading->font.Underline) << what;
 
-        const RecordedText* planet = surface.FindText(Texts(OutputRun().Choices()).Dict("PLANET"));
+        const RecordedText* planet = surface.FindText(RunText("PLANET"));
         ASSERT_NE(planet, nullptr) << what;
         EXPECT_TRUE(planet->font.Bold && planet->font.Underline) << what;
         EXPECT_EQ(planet->x, left + c.x[0]) << what;
-        EXPECT_EQ(surface.FindText(Texts(OutputRun().Choices()).Dict("NAKSHATRA"))->x, left + c.x[1]) << what;
-        const RecordedText* sub = surface.FindText(Texts(OutputRun().Choices()).Dict("SL"));
+        EXPECT_EQ(surface.FindText(RunText("NAKSHATRA"))->x, left + c.x[1]) << what;
+        const RecordedText* sub = surface.FindText(RunText("SL"));
         if (c.x[2] < 0) {
             EXPECT_EQ(sub, nullptr) << what;
         } else {
             ASSERT_NE(sub, nullptr) << what;
             EXPECT_EQ(sub->x, left + c.x[2]) << what;
         }
-        const RecordedText* comb = surface.FindText(Texts(OutputRun().Choices()).Dict("_COM"));
+        const RecordedText* comb = surface.FindText(RunText("_COM"));
         ASSERT_NE(comb, nullptr) << what;
         EXPECT_EQ(comb->x, left + c.x[3]) << what;
 
@@ -368,7 +368,7 @@ TEST_F(PlanetTable, LayoutOfTheModes)
             EXPECT_FALSE(body->font.Bold) << what;
         }
         // The node note in small bold type under the last row.
-        const RecordedText* note = surface.FindText(Texts(OutputRun().Choices()).Dict("TRUERAHUKETU"));
+        const RecordedText* note = surface.FindText(RunText("TRUERAHUKETU"));
         ASSERT_NE(note, nullptr) << what;
         EXPECT_TRUE(note->font.Bold) << what;
         EXPECT_EQ(note->font.Size, OutputRun().BodyFontSize - 2) << what;
@@ -418,7 +418,7 @@ TEST_F(PlanetTable, LongNakshatraFitsItsColumn)
     PrintPlanetTable(surface, RunContext(), KPTable, Chart());
     const RecordedText* nakshatra = surface.FindText("26 Uttara Bhadrapada");
     ASSERT_NE(nakshatra, nullptr);
-    const RecordedText* pada = surface.FindText(Texts(OutputRun().Choices()).Dict("PAD"));
+    const RecordedText* pada = surface.FindText(RunText("PAD"));
     EXPECT_LT(nakshatra->x + nakshatra->font.Size * RecordingSurface::WidthPerPoint * 20, pada->x);
     EXPECT_LT(nakshatra->font.Size, OutputRun().BodyFontSize);
     for (const RecordedText& t : surface.Texts()) {
@@ -479,11 +479,11 @@ TEST_F(CuspTable, HeadingCaptionsAndRowsFromTheGivenTop)
         PrintCuspTable(surface, RunContext(), kp, y);
         const double step = OutputRun().LineStep;
 
-        const RecordedText* heading = surface.FindText(Texts(OutputRun().Choices()).Dict("_NIRAYANA") + " " + Texts(OutputRun().Choices()).Dict("BHAV"));
+        const RecordedText* heading = surface.FindText(RunText("_NIRAYANA") + " " + RunText("BHAV"));
         ASSERT_NE(heading, nullptr) << hindi;
         EXPECT_EQ(heading->y, 3000) << hindi;
         const double captions = 3000 + std::floor(step * 1.25);
-        const RecordedText* sub = surface.FindText(Texts(OutputRun().Choices()).Dict("_SL"));
+        const RecordedText* sub = surface.FindText(RunText("_SL"));
         ASSERT_NE(sub, nullptr) << hindi;
         EXPECT_EQ(sub->y, captions) << hindi;
         EXPECT_EQ(sub->x, Config().LeftMarginTwips + 7800) << hindi;
@@ -596,14 +596,14 @@ TEST_F(CuspTable, KPPageInsideThePolarCircleSaysNoCuspsCanBeCast)
             Chart().Obliquity = 23.44;
             ASSERT_TRUE(PrintPage(surface, "KP2", false));
             EXPECT_TRUE(collector.messages.empty());
-            const std::string caption = Texts(OutputRun().Choices()).Dict("_KPNOCUSPS");
+            const std::string caption = RunText("_KPNOCUSPS");
             ASSERT_NE(caption, "_KPNOCUSPS");
             std::string page;   // every text of the page, the justified words apart
             for (const RecordedText& t : surface.Texts())
                 page += t.text + " ";
             const std::string lastWord = caption.substr(caption.rfind(' ') + 1);
             EXPECT_EQ(page.find(lastWord) == std::string::npos, c.cast) << lastWord;
-            EXPECT_EQ(surface.FindText(Texts(OutputRun().Choices()).Dict("_SL")) != nullptr, c.cast) << "the table's captions";
+            EXPECT_EQ(surface.FindText(RunText("_SL")) != nullptr, c.cast) << "the table's captions";
             EXPECT_EQ(surface.FindText("07") != nullptr, c.cast) << "a row of the table";
             EXPECT_EQ(surface.Pictures().size(), c.cast ? 2u : 1u) << "the lagna chart, and the bhava chart";
         }
@@ -655,16 +655,16 @@ TEST_F(MatchNirayana, PageOfTenRowsAndFourCharts)
     ASSERT_TRUE(PrintPage(surface, "Nirayana", false));
     EXPECT_TRUE(collector.messages.empty());
     // Lagna to Ketu: the outer planets are not printed.
-    const std::string ketu = Texts(OutputRun().Choices()).Dict("KETU");
+    const std::string ketu = RunText("KETU");
     ASSERT_NE(surface.FindText(ketu), nullptr);
-    EXPECT_EQ(surface.FindText(Texts(OutputRun().Choices()).Dict("URANUS")), nullptr);
-    const RecordedText* planet = surface.FindText(Texts(OutputRun().Choices()).Dict("PLANET"));
+    EXPECT_EQ(surface.FindText(RunText("URANUS")), nullptr);
+    const RecordedText* planet = surface.FindText(RunText("PLANET"));
     EXPECT_EQ(surface.FindText(ketu)->y, planet->y + 300 + 9 * OutputRun().LineStep);
 
     ASSERT_EQ(surface.Pictures().size(), 4u);
     EXPECT_EQ(surface.Pictures()[0].y, surface.Pictures()[1].y);
     EXPECT_EQ(surface.Pictures()[2].y, surface.Pictures()[0].y + 4300);
-    EXPECT_EQ(surface.TextsContaining(Texts(OutputRun().Choices()).Dict("_BHAVACHALIT")).size(), 2u);
+    EXPECT_EQ(surface.TextsContaining(RunText("_BHAVACHALIT")).size(), 2u);
     // The girl's chalit, the last chart, counts from her lagna rasi by her
     // cusps: house 1 is numbered 9 and holds her Mars.
     const RecordedPicture& chalit = surface.Pictures()[3];
@@ -687,7 +687,7 @@ TEST_F(MatchNirayana, PageOfTenRowsAndFourCharts)
         return false;
     };
     EXPECT_TRUE(drawnInHouse1("9"));
-    EXPECT_TRUE(drawnInHouse1(Texts(OutputRun().Choices()).Dict("MANGAL")));
+    EXPECT_TRUE(drawnInHouse1(RunText("MANGAL")));
 }
 
 // A client handed one match page can tell whose chart is whose: each chart's
@@ -705,7 +705,7 @@ TEST_F(MatchNirayana, EachChartAndColumnGroupNamesItsPerson)
         std::string boyLabel, girlLabel;
     } cases[] = {
         {"Ramesh Kulkarni", "Asha Rao", "Ramesh Kulkarni", "Asha Rao"},
-        {"", "  ", Texts(OutputRun().Choices()).Dict("_BOY"), Texts(OutputRun().Choices()).Dict("_GIRL")},
+        {"", "  ", RunText("_BOY"), RunText("_GIRL")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.boyLabel);
@@ -738,7 +738,7 @@ TEST_F(MatchNirayana, EachChartAndColumnGroupNamesItsPerson)
         ASSERT_TRUE(PrintPage(surface, "Nirayana", false));
         const RecordedText* boy = surface.FindText(c.boyLabel);
         const RecordedText* girl = surface.FindText(c.girlLabel);
-        const RecordedText* planet = surface.FindText(Texts(OutputRun().Choices()).Dict("PLANET"));
+        const RecordedText* planet = surface.FindText(RunText("PLANET"));
         ASSERT_TRUE(boy && girl && planet);
         EXPECT_EQ(boy->x, TableLeft(RunContext().layout) + 800);
         EXPECT_EQ(girl->x, TableLeft(RunContext().layout) + 5000);

@@ -251,7 +251,7 @@ TEST_F(PageWording, EveryChartPageNamesItsAyanamsaAndNodes)
             OutputRun().AyanamsaChoice = choice;
             OutputRun().TrueNode = trueNode;
             ApplyDisplayConventions(false);
-            const std::string nodes = Texts(OutputRun().Choices()).Dict(trueNode ? "TRUERAHUKETU" : "MEANRAHUKETU");
+            const std::string nodes = RunText(trueNode ? "TRUERAHUKETU" : "MEANRAHUKETU");
             for (bool match : {false, true}) {
                 stand(match);
                 Config().PrintBorder = false;

@@ -172,9 +172,9 @@ TEST_F(PredictionFit, AspectPagesWithTheSevenLongestTexts)
                 if (pair.conjunctionOnly && k.nature != Conjunction)
                     continue;
                 const std::string heading =
-                    Texts(OutputRun().Choices()).Dict(BodyKeys[BodyDisplayOrder[pair.first.position]]) + " " +
-                    Texts(OutputRun().Choices()).Dict(k.nameKey) + " " +
-                    Texts(OutputRun().Choices()).Dict(BodyKeys[BodyDisplayOrder[pair.second.position]]);
+                    RunText(BodyKeys[BodyDisplayOrder[pair.first.position]]) + " " +
+                    RunText(k.nameKey) + " " +
+                    RunText(BodyKeys[BodyDisplayOrder[pair.second.position]]);
                 if (measure.TextWidth(heading) > measure.TextWidth(widest))
                     widest = heading;
             }

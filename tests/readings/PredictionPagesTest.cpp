@@ -107,7 +107,7 @@ TEST_F(PredictionPages, SignsInTheirHousesFromTheAscendantsSign)
             ASSERT_EQ(steps.size(), 6u);
             for (int i = 0; i < 6; ++i) {
                 const int sign = 6 * (part - 1) + i + 1;
-                EXPECT_EQ(steps[i].heading, Texts(OutputRun().Choices()).Dict(SignKeys[sign])) << sign;
+                EXPECT_EQ(steps[i].heading, RunText(SignKeys[sign])) << sign;
                 EXPECT_EQ(steps[i].text, signText(sign, c.houses[sign - 1])) << sign;
             }
         }
@@ -135,7 +135,7 @@ TEST_F(PredictionPages, PlanetPagesDividedByLanguage)
             ASSERT_EQ(steps.size(), c.pages[part - 1].size());
             for (std::size_t i = 0; i < steps.size(); ++i) {
                 const int body = c.pages[part - 1][i];
-                EXPECT_EQ(steps[i].heading, Texts(OutputRun().Choices()).Dict(BodyKeys[body]));
+                EXPECT_EQ(steps[i].heading, RunText(BodyKeys[body]));
                 EXPECT_EQ(steps[i].text, planetText(body, spreadSign(body)));
             }
         }
@@ -159,7 +159,7 @@ TEST_F(PredictionPages, TopicsFromTheSignsOfTheirBodies)
         SCOPED_TRACE(hindi ? "hi" : "en");
         ApplyDisplayConventions(hindi);
         const auto entry = [](const char* heading, int body, int div) {
-            return S::Entry(Texts(OutputRun().Choices()).Dict(heading), phalText(body, spreadSign(body), div));
+            return S::Entry(RunText(heading), phalText(body, spreadSign(body), div));
         };
         const PredictionSteps part1 = {
             entry("Character", Sun, 1),

@@ -171,18 +171,17 @@ TEST_F(KeyedTexts, DictionarySeeksThroughTheDatabase)
 {
     CollectingReporter collector;
     ScopedReporter scope(collector);
-    OutputRun().LanguageHindi = false;
-    EXPECT_EQ(Texts(OutputRun().Choices()).Dict("_Mesh"), "Aries");
-    EXPECT_EQ(Texts(OutputRun().Choices()).Dict("rl274"), "Chi");
-    OutputRun().LanguageHindi = true;
-    EXPECT_EQ(Texts(OutputRun().Choices()).Dict("_MESH"), "मेष");
+    const Texts english(false), hindi(true);
+    EXPECT_EQ(english.Dict("_Mesh"), "Aries");
+    EXPECT_EQ(english.Dict("rl274"), "Chi");
+    EXPECT_EQ(hindi.Dict("_MESH"), "मेष");
     EXPECT_TRUE(collector.messages.empty());
 
     // Another index chosen on the shared cursor does not mislead the lookup.
     DictionaryTable().SetIndex("");
-    EXPECT_EQ(Texts(OutputRun().Choices()).Dict("_meen"), "मीन");
+    EXPECT_EQ(hindi.Dict("_meen"), "मीन");
 
-    EXPECT_EQ(Texts(OutputRun().Choices()).Dict("NO SUCH KEY"), "");
+    EXPECT_EQ(hindi.Dict("NO SUCH KEY"), "");
     ASSERT_EQ(collector.messages.size(), 1u);
     EXPECT_EQ(collector.messages[0], "Not Found:NO SUCH KEY" + std::string(14, ' '));
     const Texts texts(true);
@@ -238,10 +237,8 @@ TEST_F(KeyedTexts, EveryNameTableKeyHasBothTexts)
     CollectingReporter collector;
     ScopedReporter scope(collector);
     for (const std::string& key : keys) {
-        OutputRun().LanguageHindi = false;
-        EXPECT_FALSE(Texts(OutputRun().Choices()).Dict(key).empty()) << key;
-        OutputRun().LanguageHindi = true;
-        EXPECT_FALSE(Texts(OutputRun().Choices()).Dict(key).empty()) << key;
+        EXPECT_FALSE(Texts(false).Dict(key).empty()) << key;
+        EXPECT_FALSE(Texts(true).Dict(key).empty()) << key;
     }
     EXPECT_TRUE(collector.messages.empty()) << collector.messages.front();
 }
@@ -257,12 +254,9 @@ TEST_F(KeyedTexts, NakshatrasByTheirWholeNames)
         "Shravana", "Dhanishtha", "Shatabhisha", "Purva Bhadrapada", "Uttara Bhadrapada", "Revati"};
     CollectingReporter collector;
     ScopedReporter scope(collector);
-    for (int n = 1; n <= 27; ++n) {
-        OutputRun().LanguageHindi = false;
-        EXPECT_EQ(Texts(OutputRun().Choices()).Dict(NakshatraKeys(n)), english[n]) << n;
-    }
-    OutputRun().LanguageHindi = true;
-    EXPECT_EQ(Texts(OutputRun().Choices()).Dict(NakshatraKeys(5)), "मृगशिरा");
+    for (int n = 1; n <= 27; ++n)
+        EXPECT_EQ(Texts(false).Dict(NakshatraKeys(n)), english[n]) << n;
+    EXPECT_EQ(Texts(true).Dict(NakshatraKeys(5)), "मृगशिरा");
     EXPECT_TRUE(collector.messages.empty());
 }
 
@@ -296,10 +290,10 @@ TEST_F(KeyedTexts, EveryNameSyllableFallsInItsVarga)
     };
     CollectingReporter collector;
     ScopedReporter scope(collector);
-    OutputRun().LanguageHindi = true;
+    const Texts hindi(true);
     for (int n = 1; n <= 27; ++n) {
         for (int p = 1; p <= 4; ++p) {
-            const std::string syllable = Texts(OutputRun().Choices()).Dict("RL" + std::to_string(n) + std::to_string(p));
+            const std::string syllable = hindi.Dict("RL" + std::to_string(n) + std::to_string(p));
             const char32_t letter = firstLetter(syllable);
             Key group;
             for (const auto& g : groups)

@@ -61,7 +61,7 @@ PrintEnd RunPrintJob(QPrinter& printer, const std::function<bool(Surface&)>& dra
     // extracts as printed; the printer's own PDF output would not.
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         PdfSurface surface(printer.outputFileName().toStdString(), SheetOf(printer),
-                           printer.docName().toStdString());
+                           printer.docName().toStdString(), OutputRun().PageWidth);
         if (!surface.IsOpen())
             return notStarted(because(surface.Problem()));
         const bool drawn = draw(surface);
@@ -75,7 +75,7 @@ PrintEnd RunPrintJob(QPrinter& printer, const std::function<bool(Surface&)>& dra
     }
     bool drawn = true;
     {
-        PrinterSurface surface(printer);
+        PrinterSurface surface(printer, OutputRun().PageWidth);
         if (!printer.paintingActive())
             return notStarted({});
         drawn = draw(surface);

@@ -81,7 +81,7 @@ prPreview::prPreview(QWidget* owner) : QDialog(owner), drawPage_(&PrintPage)
     setModal(true);
 
     const double dpi = std::min(MostSheetDpi, SheetDpi * devicePixelRatioF());
-    sheet_ = std::make_unique<ImageSurface>(dpi);
+    sheet_ = std::make_unique<ImageSurface>(dpi, OutputRun().PageWidth);
 
     ComboBox1 = new QComboBox;
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));

@@ -30,14 +30,14 @@ void Open()
     static OpenOnce once;
 }
 
-void BM_GetDictText(benchmark::State& state)
+void BM_DictionaryText(benchmark::State& state)
 {
     Open();
-    OutputRun().LanguageHindi = true;
+    const Texts hindi(true);
     for (auto _ : state)
-        benchmark::DoNotOptimize(GetDictText("_Vrischika"));
+        benchmark::DoNotOptimize(hindi.Dict("_Vrischika"));
 }
-BENCHMARK(BM_GetDictText);
+BENCHMARK(BM_DictionaryText);
 
 void BM_GetSubLord(benchmark::State& state)
 {

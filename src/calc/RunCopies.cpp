@@ -26,10 +26,6 @@ void copySaptavarga(const ChartState& chart, int (&to)[14][8])
     std::copy(&chart.SaptavargaSigns[0][0], &chart.SaptavargaSigns[0][0] + 14 * 8, &to[0][0]);
 }
 
-// The elements of the standing chart; the chart keeps the working values
-// it held (no chart value is written).
-PanchangValues standingPanchang() { return PanchangElementsOf(Chart()).elements; }
-
 // The Birth* longitudes of the chart just computed, in traditional order.
 void takeBirthLongitudes()
 {
@@ -85,38 +81,37 @@ int PersonChart::Nakshatra() const
 
 int PersonChart::Pada() const { return std::clamp(static_cast<int>(panchang[PadaElement]), 1, 4); }
 
-PersonChart NativeChart()
+PersonChart NativeChartOf(const BirthState& b, const ChartState& c)
 {
-    const ChartState& c = Chart();
-    const BirthState& b = Births();
     PersonChart p;
-    p.birth = Native();
+    p.birth = b.Native;
     p.longitudes = c.PlanetLongitudes;
     p.ascendant = c.HouseCusps[1];
     p.siderealTime = c.SiderealTime;
     p.placeLongitude = c.PlaceLongitude;
     p.zoneMeridian = c.ZoneMeridianDeg;
-    p.sunTimes = SunriseOf(p.birth, c);
-    p.panchang = standingPanchang();
+    p.sunTimes = SunriseOf(b.Native, c);
+    p.panchang = PanchangElementsOf(c).elements;
     p.warTime = b.NativeWarTime;
     p.payaMoon = b.BirthMoon;
     p.payaLagna = b.BirthLagna;
     return p;
 }
 
-PersonChart PartnerChart(const SunTimes* sunTimes, const PanchangValues* panchang)
+PersonChart NativeChart() { return NativeChartOf(Births(), Chart()); }
+
+PersonChart PartnerChartOf(const BirthState& b, const MatchCopies& m)
 {
-    const MatchCopies& m = Match();
     PersonChart p;
-    p.birth = Partner();
+    p.birth = b.Partner;
     p.longitudes = m.PartnerLongitudes;
     p.ascendant = m.PartnerCusps[1];
     p.siderealTime = m.PartnerSiderealTime;
     p.placeLongitude = m.PartnerPlaceLongitude;
     p.zoneMeridian = m.PartnerZoneMeridian;
-    p.sunTimes = sunTimes ? *sunTimes : m.PartnerSunTimes;
-    p.panchang = panchang ? *panchang : m.PartnerPanchang;
-    p.warTime = Births().PartnerWarTime;
+    p.sunTimes = m.PartnerSunTimes;
+    p.panchang = m.PartnerPanchang;
+    p.warTime = b.PartnerWarTime;
     p.payaMoon = m.PartnerLongitudes[8];
     p.payaLagna = m.PartnerCusps[1];
     return p;

@@ -41,12 +41,14 @@ struct PersonChart {
     double Ayanamsa() const { return longitudes[1]; }
 };
 
-// Native's values now, with the sunrise and the panchang elements of the
-// standing chart (the chart keeps the working values it held).
+// The native's values of a run: the record and the war time of births, the
+// chart cast for it with its sunrise and panchang elements, the paya's Moon
+// and ascendant from the birth copies.
+PersonChart NativeChartOf(const BirthState& births, const ChartState& chart);
+// The same of the standing chart.
 PersonChart NativeChart();
-// The girl's from the match copies, with her sun times and panchang as the
-// caller passes them (the copies when null).
-PersonChart PartnerChart(const SunTimes* sunTimes, const PanchangValues* panchang);
+// The girl's from the match copies, with her sun times and panchang.
+PersonChart PartnerChartOf(const BirthState& births, const MatchCopies& match);
 
 // One person's entries as values: the whole birth record (name, place and
 // zone, date and clock time, sex, and the time correction that turns a clock

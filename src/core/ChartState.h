@@ -30,7 +30,7 @@ struct ChartState {
     std::array<std::string, 17> ShodashVargaNames{};
     int ShodashVargaSigns[17][11]{};          // (varga 1..16, traditional position 1..10)
     double DegInSign = 0;
-    int SaptavargaSigns[14][8]{};             // (body 1..13 computation order, chart 1..7); column 0 free
+    int SaptavargaSigns[14][8]{};             // (body 1..13 computation order, chart 1..7); column 0 unused
     std::string FriendshipTable[10][10][4]{}; // nine planets, three layers
 
     double PlaceLatitude = 0;                 // signed decimal degrees, south negative

@@ -25,9 +25,8 @@ bool IsSouth(const std::string& dir) { return letterIs(dir, 'S'); }
 bool IsWest(const std::string& dir) { return letterIs(dir, 'W'); }
 bool IsEast(const std::string& dir) { return letterIs(dir, 'E'); }
 
-void ApplyDisplayConventions(bool hindi)
+RunValues WithDisplayConventions(RunValues run, bool hindi)
 {
-    RunValues& run = OutputRun();
     run.LanguageHindi = hindi;
     run.PunctColon = ":";
     run.PunctDash = "-";
@@ -40,6 +39,9 @@ void ApplyDisplayConventions(bool hindi)
     run.EnglishFontName = "Tarvik English";
     run.BodyFontName = hindi ? "Tarvik" : run.EnglishFontName;
     run.BodyFontSize = hindi ? 14 : 9;
+    return run;
 }
+
+void ApplyDisplayConventions(bool hindi) { OutputRun() = WithDisplayConventions(OutputRun(), hindi); }
 
 } // namespace tarvik

@@ -51,7 +51,7 @@ struct Settings {
     double FooterTop = 10.5;        // inches
     bool PrintBorder = true;
     std::string BorderFile;         // program folder + "/swastik.wmf" by default
-    std::array<std::string, 4> OwnerLines{}; // [0] page-number text, 1..3 owner lines
+    std::array<std::string, 4> OwnerLines{}; // 1..3 the owner's lines ([0] unused)
 };
 
 // Values set by each output run, and the display conventions of its language.
@@ -111,6 +111,8 @@ inline MatchCopies& Match() { return Program().match; }
 
 // The display conventions of a language: punctuation, line step, fonts.
 // Hindi is drawn with a Unicode Devanagari font, so its marks are plain ones.
+// The run's values with those of a language, and the same into the run.
+RunValues WithDisplayConventions(RunValues run, bool hindi);
 void ApplyDisplayConventions(bool hindi);
 
 } // namespace tarvik

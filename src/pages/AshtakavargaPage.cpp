@@ -9,8 +9,6 @@
 #include "TablePages.h"
 #include "calc/NameTables.h"
 #include "calc/TextFormat.h"
-#include "core/State.h"
-#include "refdata/TextLookup.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,11 +21,11 @@ namespace {
 
 // One table of bindus at y: sign names, the seven planets' rows with their
 // totals, and the row of column totals with the grand total; y moves below it.
-void printBindus(Surface& surface, const AshtakTable& table, int& y, const RunChoices& choices)
+void printBindus(Surface& surface, const AshtakTable& table, int& y, const PageContext& page)
 {
-    const RunValues& run = OutputRun();
-    const double scale = run.OutputScale;
-    const int left = Config().LeftMarginTwips;
+    const PageLayout& layout = page.layout;
+    const double scale = layout.scale;
+    const int left = layout.leftMargin;
     // The grid's cells are gathered first and set in one size, so that a
     // caption too wide for its column does not stand smaller than the rest.
     struct Cell {
@@ -46,13 +44,13 @@ void printBindus(Surface& surface, const AshtakTable& table, int& y, const RunCh
     };
 
     for (int c = 0; c < 12; ++c)
-        cell(c, y, EnglishCut(SignText(c + 1), 4, choices), false);
-    cell(12, y, GetDictText("TOTAL"), true);
-    y += static_cast<int>(run.LineStep);
+        cell(c, y, EnglishCut(SignText(c + 1, page.texts), 4, page.choices), false);
+    cell(12, y, page.Dict("TOTAL"), true);
+    y += static_cast<int>(layout.lineStep);
 
     std::array<int, 12> columnTotals{};
     for (int p = 0; p < AshtakPlanets; ++p) {
-        label(y, GetDictText(BodyNames[BodyDisplayOrder[p + 2]]), false);
+        label(y, page.Dict(BodyNames[BodyDisplayOrder[p + 2]]), false);
         int rowTotal = 0;
         for (int c = 0; c < 12; ++c) {
             cell(c, y, SpacePad(table[p][c], 2), false);
@@ -60,16 +58,16 @@ void printBindus(Surface& surface, const AshtakTable& table, int& y, const RunCh
             columnTotals[c] += table[p][c];
         }
         cell(12, y, SpacePad(rowTotal, 3), true);
-        y += static_cast<int>(run.LineStep);
+        y += static_cast<int>(layout.lineStep);
     }
-    label(y, GetDictText("TOTAL"), true);
+    label(y, page.Dict("TOTAL"), true);
     int grandTotal = 0;
     for (int c = 0; c < 12; ++c) {
         cell(c, y, SpacePad(columnTotals[c], 2), true);
         grandTotal += columnTotals[c];
     }
     cell(12, y, SpacePad(grandTotal, 3), true);
-    y += static_cast<int>(run.LineStep);
+    y += static_cast<int>(layout.lineStep);
 
     double size = surface.Font.Size;
     for (bool italic : {false, true}) {
@@ -78,7 +76,7 @@ void printBindus(Surface& surface, const AshtakTable& table, int& y, const RunCh
             if (c.italic == italic)
                 texts.push_back(c.text);
         surface.Font.Italic = italic;
-        size = std::min(size, ColumnSize(surface, texts, 550 * scale, choices));
+        size = std::min(size, ColumnSize(surface, texts, 550 * scale, page));
     }
     for (const Cell& c : cells) {
         surface.Font.Italic = c.italic;
@@ -87,17 +85,19 @@ void printBindus(Surface& surface, const AshtakTable& table, int& y, const RunCh
     surface.Font.Italic = false;
 }
 
-void nextHeading(Surface& surface, std::string_view title, int& y)
+void nextHeading(Surface& surface, std::string_view title, int& y, const PageLayout& layout)
 {
-    y += static_cast<int>(OutputRun().LineStep * 1.25);
-    PrintHeading(title, surface, y);
+    y += static_cast<int>(layout.lineStep * 1.25);
+    PrintHeading(title, surface, y, layout);
     y = static_cast<int>(surface.CurrentY);
 }
 
-void printPindas(Surface& surface, const std::array<ShodhyaPinda, AshtakPlanets>& pindas, int y)
+void printPindas(Surface& surface, const std::array<ShodhyaPinda, AshtakPlanets>& pindas, int y,
+                 const PageContext& page)
 {
-    const double scale = OutputRun().OutputScale;
-    const int left = Config().LeftMarginTwips;
+    const PageLayout& layout = page.layout;
+    const double scale = layout.scale;
+    const int left = layout.leftMargin;
     const auto column = [&](int r, std::initializer_list<std::string> texts) {
         surface.CurrentY = y;
         for (const std::string& text : texts) {
@@ -105,37 +105,37 @@ void printPindas(Surface& surface, const std::array<ShodhyaPinda, AshtakPlanets>
             surface.Print(text);
         }
     };
-    const auto pinda = [](std::string_view key) { return GetDictText(key) + " " + GetDictText("PINDA"); };
+    const auto pinda = [&](std::string_view key) { return page.Dict(key) + " " + page.Dict("PINDA"); };
     column(-1, {"", pinda("RASHI"), pinda("PLANET"), pinda("SHODHYA")});
     for (int r = 0; r < AshtakPlanets; ++r) {
-        column(r, {GetDictText(BodyKeys[BodyDisplayOrder[r + 2]]), SpacePad(pindas[r].rashi, 3),
+        column(r, {page.Dict(BodyKeys[BodyDisplayOrder[r + 2]]), SpacePad(pindas[r].rashi, 3),
                    SpacePad(pindas[r].graha, 3), SpacePad(pindas[r].Total(), 3)});
     }
 }
 
 } // namespace
 
-void PrintAshtakvargaPage(Surface& surface, const RunChoices& choices)
+void PrintAshtakvargaPage(Surface& surface, const PageContext& page)
 {
-    const RunValues& run = OutputRun();
-    const AshtakSigns signs = AshtakavargaSigns(Chart());
+    const PageLayout& layout = page.layout;
+    const AshtakSigns signs = AshtakavargaSigns(page.chart);
     const AshtakTable bindus = AshtakavargaBindus(signs);
     const AshtakTable trikona = TrikonaReduced(bindus);
     const AshtakTable ekadhipatya = EkadhipatyaReduced(trikona, OccupiedBy(signs));
 
-    int y = static_cast<int>(Config().TopMarginTwips * run.OutputScale);
-    PrintHeading(GetDictText("Ashtak"), surface, y);
+    int y = static_cast<int>(layout.topMargin * layout.scale);
+    PrintHeading(page.Dict("Ashtak"), surface, y, layout);
     y = static_cast<int>(surface.CurrentY);
-    printBindus(surface, bindus, y, choices);
+    printBindus(surface, bindus, y, page);
 
-    nextHeading(surface, GetDictText("Trikon"), y);
-    printBindus(surface, trikona, y, choices);
+    nextHeading(surface, page.Dict("Trikon"), y, layout);
+    printBindus(surface, trikona, y, page);
 
-    nextHeading(surface, GetDictText("Ekadh"), y);
-    printBindus(surface, ekadhipatya, y, choices);
+    nextHeading(surface, page.Dict("Ekadh"), y, layout);
+    printBindus(surface, ekadhipatya, y, page);
 
-    nextHeading(surface, GetDictText("SHODHYA") + " " + GetDictText("PINDA"), y);
-    printPindas(surface, ShodhyaPindas(ekadhipatya, signs), y);
+    nextHeading(surface, page.Dict("SHODHYA") + " " + page.Dict("PINDA"), y, layout);
+    printPindas(surface, ShodhyaPindas(ekadhipatya, signs), y, page);
 }
 
 } // namespace tarvik

@@ -4,8 +4,6 @@
 #include "TablePages.h"
 #include "calc/NameTables.h"
 #include "calc/TextFormat.h"
-#include "core/State.h"
-#include "refdata/TextLookup.h"
 
 #include <algorithm>
 #include <array>
@@ -42,24 +40,22 @@ constexpr int GridBodies = 12;   // Sun .. Pluto
 // How far below its row's top a cell's aspect code stands, in the code's
 // font: one line step, or less where that would take the code's line past
 // the rule under the cell.
-double codeDrop(Surface& surface)
+double codeDrop(Surface& surface, const PageLayout& layout)
 {
-    const RunValues& run = OutputRun();
-    return std::min(run.LineStep, (RowHeight - 30) * run.OutputScale - surface.LineHeight());
+    return std::min(layout.lineStep, (RowHeight - 30) * layout.scale - surface.LineHeight());
 }
 
 // The size of the codes: the English size, or less where the widest code
 // would run past the rule on the right of its cell; one size for them all.
-double codeSize(Surface& surface)
+double codeSize(Surface& surface, const PageLayout& layout)
 {
-    const RunValues& run = OutputRun();
     const TextFont kept = surface.Font;
-    surface.Font.Name = run.EnglishFontName;
-    surface.Font.Size = run.EnglishFontSize * run.OutputScale;
+    surface.Font.Name = layout.englishFontName;
+    surface.Font.Size = layout.englishFontSize * layout.scale;
     double widest = 0;
     for (const AspectBand& band : AspectBands)
         widest = std::max(widest, surface.TextWidth(band.code));
-    const double room = (CellWidth - 100 - 40) * run.OutputScale;
+    const double room = (CellWidth - 100 - 40) * layout.scale;
     const double size = widest > room ? std::floor(surface.Font.Size * room / widest * 4) / 4
                                       : surface.Font.Size;
     surface.Font = kept;
@@ -86,15 +82,15 @@ std::string_view AspectCode(int degrees)
     return {};
 }
 
-void PrintAspectGrid(Surface& surface)
+void PrintAspectGrid(Surface& surface, const PageContext& page)
 {
-    const RunValues& run = OutputRun();
-    const ChartState& chart = Chart();
-    const double scale = run.OutputScale;
-    const int left = Config().LeftMarginTwips;
+    const PageLayout& layout = page.layout;
+    const ChartState& chart = page.chart;
+    const double scale = layout.scale;
+    const int left = layout.leftMargin;
 
     int y = static_cast<int>(surface.CurrentY);
-    PrintHeading(GetDictText("DRISHTI"), surface, y);
+    PrintHeading(page.Dict("DRISHTI"), surface, y, layout);
     y = static_cast<int>(surface.CurrentY);
 
     // Column heads: the Moon to Pluto, each the later body of its column.
@@ -102,7 +98,7 @@ void PrintAspectGrid(Surface& surface)
     for (int k = 0; k < GridBodies - 1; ++k) {
         surface.CurrentX = ((k + 1) * CellWidth + left) * scale;
         surface.CurrentY = y;
-        surface.Print(GetDictText(BodyNames[BodyDisplayOrder[k + 3]]));
+        surface.Print(page.Dict(BodyNames[BodyDisplayOrder[k + 3]]));
     }
     surface.Font.Bold = false;
 
@@ -116,18 +112,18 @@ void PrintAspectGrid(Surface& surface)
         surface.Line((left - 100) * scale, rowTop, (left + 8000) * scale, rowTop);
     }
 
-    const double codes = codeSize(surface);
+    const double codes = codeSize(surface, layout);
     // Row i is the body at traditional position i + 1 (the Sun to Neptune);
     // its cells hold the later bodies only, the upper triangle of the grid.
     for (int i = 1; i < GridBodies; ++i) {
         const double rowY = y + i * RowHeight * scale;
         const int rowBody = BodyDisplayOrder[i + 1];
-        surface.Font.Name = run.BodyFontName;
-        surface.Font.Size = run.BodyFontSize * scale;
+        surface.Font.Name = layout.bodyFontName;
+        surface.Font.Size = layout.bodyFontSize * scale;
         surface.Font.Bold = true;
         surface.CurrentX = left * scale;
         surface.CurrentY = rowY;
-        surface.Print(GetDictText(BodyNames[rowBody]));
+        surface.Print(page.Dict(BodyNames[rowBody]));
         surface.Font.Bold = false;
 
         for (int j = i + 1; j <= GridBodies; ++j) {
@@ -135,21 +131,21 @@ void PrintAspectGrid(Surface& surface)
             const int d = AspectSeparation(chart.PlanetLongitudes[rowBody],
                                            chart.PlanetLongitudes[columnBody]);
             const double x = ((j - 1) * CellWidth + left) * scale;
-            surface.Font.Name = run.BodyFontName;
-            surface.Font.Size = run.BodyFontSize * scale;
+            surface.Font.Name = layout.bodyFontName;
+            surface.Font.Size = layout.bodyFontSize * scale;
             surface.CurrentX = x;
             surface.CurrentY = rowY;
             surface.Print(ZeroPad(d, 3));
             // The code one line step lower, but never past the foot of its cell.
-            surface.Font.Name = run.EnglishFontName;
+            surface.Font.Name = layout.englishFontName;
             surface.Font.Size = codes;
             surface.CurrentX = x;
-            surface.CurrentY = rowY + codeDrop(surface);
+            surface.CurrentY = rowY + codeDrop(surface, layout);
             surface.Print(AspectCode(d));
         }
     }
-    surface.Font.Name = run.BodyFontName;
-    surface.Font.Size = run.BodyFontSize * scale;
+    surface.Font.Name = layout.bodyFontName;
+    surface.Font.Size = layout.bodyFontSize * scale;
     surface.CurrentX = 0;
     surface.CurrentY = top + GridBodies * RowHeight * scale;
 }

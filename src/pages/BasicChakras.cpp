@@ -12,7 +12,6 @@
 #include "calc/TextFormat.h"
 #include "panchang/Elements.h"
 #include "refdata/Databases.h"
-#include "refdata/TextLookup.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,7 +20,7 @@ namespace tarvik::basic {
 
 namespace {
 
-int scaled(double twips) { return static_cast<int>(std::lround(twips * OutputRun().OutputScale)); }
+int scaled(double twips, const PageLayout& layout) { return static_cast<int>(std::lround(twips * layout.scale)); }
 
 constexpr int GhatItems = 17;
 // The least room between the texts of two columns, twips at scale 1.
@@ -29,66 +28,66 @@ constexpr int ColumnGap = 120;
 
 // The avakahada values of one person.
 std::vector<std::string> avakahada(const PersonChart& p, const std::string& paya,
-                                   const RunChoices& choices)
+                                   const PageContext& page)
 {
-    const std::string& dash = choices.dash;
+    const std::string& dash = page.choices.dash;
     const int m = SignOf(p.Moon());
     const int n = p.Nakshatra();
     const int pada = p.Pada();
     const int t = TropicalSunSign(p);
     return {
-        SignAndLordText(m, choices),
-        Dict(NakshatraKeys(n)) + dash + std::to_string(pada),
-        Dict(NakshatraLordKey(n)),
-        CalcYogaText(p.Moon(), p.Sun(), Texts(choices)),
-        CalcKaranaText(p.Moon(), p.Sun(), Texts(choices)),
-        Dict(GanaKeys(n)),
-        Dict(YoniKeys(n)),
-        Dict(NadiKeys(n)),
-        Dict(SignVarnaTable(m, 1)),
-        Dict(SignVarnaTable(m, 3)),
-        Dict(NameVargaKeys(n, pada)),
-        Dict(YunjaKeys(n)),
-        Dict(SignVarnaTable(m, 2)),
-        Dict("RL" + std::to_string(n) + std::to_string(pada)),
+        SignAndLordText(m, page),
+        page.Dict(NakshatraKeys(n)) + dash + std::to_string(pada),
+        page.Dict(NakshatraLordKey(n)),
+        CalcYogaText(p.Moon(), p.Sun(), page.texts),
+        CalcKaranaText(p.Moon(), p.Sun(), page.texts),
+        page.Dict(GanaKeys(n)),
+        page.Dict(YoniKeys(n)),
+        page.Dict(NadiKeys(n)),
+        page.Dict(SignVarnaTable(m, 1)),
+        page.Dict(SignVarnaTable(m, 3)),
+        page.Dict(NameVargaKeys(n, pada)),
+        page.Dict(YunjaKeys(n)),
+        page.Dict(SignVarnaTable(m, 2)),
+        page.Dict("RL" + std::to_string(n) + std::to_string(pada)),
         paya,
-        Dict(AyanKeys(t)),
-        Dict(GolKeys(t)),
-        Dict(RituKeys(t)),
+        page.Dict(AyanKeys(t)),
+        page.Dict(GolKeys(t)),
+        page.Dict(RituKeys(t)),
     };
 }
 
-std::vector<std::string> avakahadaCaptions(const RunChoices& choices)
+std::vector<std::string> avakahadaCaptions(const PageContext& page)
 {
-    const std::string& dash = choices.dash;
+    const std::string& dash = page.choices.dash;
     return {
-        Dict("RASHI") + dash + Dict("_RL"),
-        Dict("_NAKSHATRA") + dash + Dict("_CHARAN"),
-        Dict("_NL"),
-        Dict("yog"),
-        Dict("karan"),
-        Dict("_GANA"),
-        Dict("_YONI"),
-        Dict("_NADI"),
-        Dict(VarnaColumnKeys[1]),
-        Dict(VarnaColumnKeys[3]),
-        Dict("_VARG"),
-        Dict("_YUNJA"),
-        Dict(VarnaColumnKeys[2]),
-        Dict("_AKSHAR"),
-        Dict("av15"),
-        Dict("_AAYAN"),
-        Dict("_GOOL"),
-        Dict("_RITU"),
+        page.Dict("RASHI") + dash + page.Dict("_RL"),
+        page.Dict("_NAKSHATRA") + dash + page.Dict("_CHARAN"),
+        page.Dict("_NL"),
+        page.Dict("yog"),
+        page.Dict("karan"),
+        page.Dict("_GANA"),
+        page.Dict("_YONI"),
+        page.Dict("_NADI"),
+        page.Dict(VarnaColumnKeys[1]),
+        page.Dict(VarnaColumnKeys[3]),
+        page.Dict("_VARG"),
+        page.Dict("_YUNJA"),
+        page.Dict(VarnaColumnKeys[2]),
+        page.Dict("_AKSHAR"),
+        page.Dict("av15"),
+        page.Dict("_AAYAN"),
+        page.Dict("_GOOL"),
+        page.Dict("_RITU"),
     };
 }
 
-// The ghat chakra of a Moon sign in the run's language: the Hindi table as
+// The ghat chakra of a Moon sign in the page's language: the Hindi table as
 // it stands, the English one in proper case. A sign without a row gives
 // empty items.
-std::vector<std::string> ghatItems(int moonSign, const RunChoices& choices)
+std::vector<std::string> ghatItems(int moonSign, const PageContext& page)
 {
-    const bool hindi = choices.languageHindi;
+    const bool hindi = page.choices.languageHindi;
     std::vector<std::string> items(GhatItems);
     const char* table = hindi ? "ghat" : "ghateng";
     Database& reference = DataConnection();
@@ -127,12 +126,12 @@ double widthOf(Surface& surface, const std::vector<std::string>& texts)
 // before would reach that, a small gap after them. The last entry is where
 // the texts of the last column end.
 std::vector<int> columnStarts(Surface& surface, const std::vector<int>& xs,
-                              const std::vector<std::vector<std::string>>& columns)
+                              const std::vector<std::vector<std::string>>& columns, const PageLayout& layout)
 {
     std::vector<int> starts;
     int end = 0;
     for (std::size_t c = 0; c < columns.size(); ++c) {
-        const int x = c == 0 ? xs[c] : std::max(xs[c], end + scaled(ColumnGap));
+        const int x = c == 0 ? xs[c] : std::max(xs[c], end + scaled(ColumnGap, layout));
         starts.push_back(x);
         end = x + static_cast<int>(std::ceil(widthOf(surface, columns[c])));
     }
@@ -159,44 +158,45 @@ double printColumns(Surface& surface, int top, const std::vector<int>& starts,
 } // namespace
 
 double PrintChakras(Surface& surface, int y, const PersonChart& first, const PersonChart* second,
-                    const BirthRows& rows, const RunChoices& choices, double rowStep)
+                    const BirthRows& rows, const PageContext& page, double rowStep)
 {
-    const RunValues& run = OutputRun();
-    const int left = Config().LeftMarginTwips;
+    const PageLayout& layout = page.layout;
+    const auto scaled = [&](double twips) { return basic::scaled(twips, layout); };
+    const int left = layout.leftMargin;
     const auto bodyFont = [&] {
-        surface.Font.Name = run.BodyFontName;
-        surface.Font.Size = run.BodyFontSize * run.OutputScale;
+        surface.Font.Name = layout.bodyFontName;
+        surface.Font.Size = layout.bodyFontSize * layout.scale;
     };
     bodyFont();
 
     // The avakahada on the left, the ghat chakra on the right; the columns
     // of a person stand at fixed places unless a long name pushes them on.
     std::vector<std::vector<std::string>> avakahadaColumns = {
-        avakahadaCaptions(choices), avakahada(first, rows.paya.values[0], choices)};
+        avakahadaCaptions(page), avakahada(first, rows.paya.values[0], page)};
     std::vector<int> avakahadaXs = {scaled(left), scaled(left + 1750)};
     std::vector<std::string> ghatCaptions;
     for (int i = 1; i <= GhatItems; ++i)
-        ghatCaptions.push_back(Dict("gh" + std::to_string(i)));
+        ghatCaptions.push_back(page.Dict("gh" + std::to_string(i)));
     std::vector<std::vector<std::string>> ghatColumns = {ghatCaptions,
-                                                         ghatItems(SignOf(first.payaMoon), choices)};
+                                                         ghatItems(SignOf(first.payaMoon), page)};
     std::vector<int> ghatXs = {scaled(left + 5000), scaled(left + 6000)};
     if (second) {
-        avakahadaColumns.push_back(avakahada(*second, rows.paya.values[1], choices));
+        avakahadaColumns.push_back(avakahada(*second, rows.paya.values[1], page));
         avakahadaXs.push_back(scaled(left + 3200));
-        ghatColumns.push_back(ghatItems(SignOf(second->Moon()), choices));
+        ghatColumns.push_back(ghatItems(SignOf(second->Moon()), page));
         ghatXs.push_back(scaled(left + 7500));
     }
-    const std::vector<int> avakahadaStarts = columnStarts(surface, avakahadaXs, avakahadaColumns);
+    const std::vector<int> avakahadaStarts = columnStarts(surface, avakahadaXs, avakahadaColumns, layout);
     ghatXs[0] = std::max(ghatXs[0], avakahadaStarts.back() + scaled(ColumnGap));
-    const std::vector<int> ghatStarts = columnStarts(surface, ghatXs, ghatColumns);
+    const std::vector<int> ghatStarts = columnStarts(surface, ghatXs, ghatColumns, layout);
 
     y += static_cast<int>(std::lround(rowStep / 5));
     double headRow = rowStep;   // the heading row, taller for names on two lines
     surface.Font.Bold = true;
     surface.Font.Underline = true;
     if (!second) {
-        PrintAt(surface, scaled(left + 1000), y, Dict("AVKAHDA CHAKRA"));
-        PrintAt(surface, scaled(left + 6000), y, Dict("GHAT CHAKRA"));
+        PrintAt(surface, scaled(left + 1000), y, page.Dict("AVKAHDA CHAKRA"));
+        PrintAt(surface, scaled(left + 6000), y, page.Dict("GHAT CHAKRA"));
     } else {
         // Two persons: each chakra's title over its captions, and over each
         // column of values the person it is of, as the header names them.
@@ -207,13 +207,14 @@ double PrintChakras(Surface& surface, int y, const PersonChart& first, const Per
         };
         const double gap = scaled(ColumnGap);
         const double size = surface.Font.Size;
-        PrintFittedText(surface, fit(Dict("AVKAHDA CHAKRA"), avakahadaStarts[1] - avakahadaStarts[0] - gap, size, 1),
+        PrintFittedText(surface,
+                        fit(page.Dict("AVKAHDA CHAKRA"), avakahadaStarts[1] - avakahadaStarts[0] - gap, size, 1),
                         avakahadaStarts[0], y);
-        PrintFittedText(surface, fit(Dict("GHAT CHAKRA"), ghatStarts[1] - ghatStarts[0] - gap, size, 1),
+        PrintFittedText(surface, fit(page.Dict("GHAT CHAKRA"), ghatStarts[1] - ghatStarts[0] - gap, size, 1),
                         ghatStarts[0], y);
         surface.Font.Underline = false;
-        surface.Font.Name = run.EnglishFontName;
-        surface.Font.Size = run.EnglishFontSize * run.OutputScale;
+        surface.Font.Name = layout.englishFontName;
+        surface.Font.Size = layout.englishFontSize * layout.scale;
         // Each name as it fits the narrower of its two columns (on two lines
         // where it must), both names in the size the longer of them needs.
         const PersonChart* persons[2] = {&first, second};
@@ -221,9 +222,9 @@ double PrintChakras(Surface& surface, int y, const PersonChart& first, const Per
         double rooms[2];
         FittedText names[2];
         for (int k = 0; k < 2; ++k) {
-            labels[k] = MatchPersonLabel(persons[k]->birth.Name, k == 1);
+            labels[k] = MatchPersonLabel(persons[k]->birth.Name, k == 1, page.texts);
             const double avakahadaEnd = k == 0 ? avakahadaStarts[2] : ghatStarts[0];
-            const double ghatEnd = k == 0 ? ghatStarts[2] : PageBodyRight() + gap;
+            const double ghatEnd = k == 0 ? ghatStarts[2] : PageBodyRight(layout) + gap;
             rooms[k] = std::min(avakahadaEnd - avakahadaStarts[k + 1], ghatEnd - ghatStarts[k + 1]) - gap;
             names[k] = fit(labels[k], rooms[k], surface.Font.Size, 2);
         }
@@ -232,7 +233,7 @@ double PrintChakras(Surface& surface, int y, const PersonChart& first, const Per
             names[k] = fit(labels[k], rooms[k], common, 2);
             PrintFittedText(surface, names[k], avakahadaStarts[k + 1], y);
             PrintFittedText(surface, names[k], ghatStarts[k + 1], y);
-            headRow = std::max(headRow, TypedRowHeight(names[k], rowStep));
+            headRow = std::max(headRow, TypedRowHeight(names[k], rowStep, layout.scale));
         }
         bodyFont();
     }
@@ -244,11 +245,12 @@ double PrintChakras(Surface& surface, int y, const PersonChart& first, const Per
     const double ghatBottom = printColumns(surface, top, ghatStarts, ghatColumns, rowStep);
     // Under the ghat chakra, the nodes and the ayanamsa the page is reckoned
     // with (in a match, each person's value).
-    std::string ayanamsa = FormatDMS(first.Ayanamsa(), choices.colon);
+    std::string ayanamsa = FormatDMS(first.Ayanamsa(), page.choices.colon);
     if (second)
-        ayanamsa += " / " + FormatDMS(second->Ayanamsa(), choices.colon);
-    PrintReckoningLines(surface, ghatStarts[0], ghatBottom + rowStep / 5, AyanamsaLineText(ayanamsa, choices),
-                        choices);
+        ayanamsa += " / " + FormatDMS(second->Ayanamsa(), page.choices.colon);
+    PrintReckoningLines(surface, ghatStarts[0], ghatBottom + rowStep / 5,
+                        AyanamsaLineText(ayanamsa, page.choices.ayanamsaChoice, page),
+                        page);
     return std::max(bottom, surface.CurrentY);
 }
 

@@ -12,6 +12,7 @@
 
 #include "Surface.h"
 #include "TextFit.h"
+#include "PageContext.h"
 #include "calc/RunCopies.h"
 
 #include <array>
@@ -37,8 +38,8 @@ struct BirthRows {
 };
 
 // second is null for one person. The balance of dasha (one person only) is
-// that of the Vimshottari dasha from the Moon of the chart standing.
-BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second, const RunChoices& choices);
+// that of the Vimshottari dasha from the Moon of the page's chart.
+BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second, const PageContext& page);
 
 // The rows of the birth table a match prints, in order.
 std::vector<const Row*> MatchRows(const BirthRows& rows);
@@ -52,36 +53,36 @@ struct Cell {
     bool typed = false;
 };
 
-// The fifty rows of the panchang at birth, printed in two halves of 25. Runs
-// the chart at the sunrise of the birth date and puts the birth chart back.
+// The fifty rows of the panchang at birth, printed in two halves of 25, with
+// a chart cast for the sunrise of the birth date.
 std::vector<Cell> MakePanchangRows(const BirthRows& rows, const PersonChart& native,
-                                   const RunChoices& choices);
+                                   const PageContext& page);
 
 // Draws the avakahada and the ghat chakra with their tops at y (below the
 // tables), for the first person and, when second is given, the second, rows
 // rowStep twips apart, and under the ghat chakra the nodes and the ayanamsa.
 // Returns the y below all of it.
 double PrintChakras(Surface& surface, int y, const PersonChart& first, const PersonChart* second,
-                    const BirthRows& rows, const RunChoices& choices, double rowStep);
+                    const BirthRows& rows, const PageContext& page, double rowStep);
 
 // Texts of the birth table.
 // The war-time correction as entered: its sign (a correction of less than
 // an hour keeps the sign of its minus zero hours or negative minutes), then
 // hours, minutes and seconds of two digits.
-std::string WarTimeText(const WarTime& warTime, const RunChoices& choices);
+std::string WarTimeText(const WarTime& warTime, const PageContext& page);
 // The clock's offset of local mean time, signed.
 std::string LocalTimeCorrectionText(double placeLongitude, double zoneMeridian,
-                                    const RunChoices& choices);
+                                    const PageContext& page);
 // Local mean time of the birth, reduced into the day.
 std::string LocalTimeText(const BirthRecord& birth, double placeLongitude, double zoneMeridian,
-                          const RunChoices& choices);
+                          const PageContext& page);
 // Sunrise and sunset (elements rise and set of the sun times) joined by
 // the separator; under the midnight sun or the polar night, which have
 // neither, the text that says so.
 std::string SunriseSunsetText(const SunTimes& times, int rise, int set, const std::string& separator,
-                              const RunChoices& choices);
+                              const PageContext& page);
 // The length of a day from its sunrise to its sunset, 00:00:00 to 24:00:00.
-std::string DayLengthText(double sunrise, double sunset, const RunChoices& choices);
+std::string DayLengthText(double sunrise, double sunset, const PageContext& page);
 
 // Sign 1..12 of a longitude.
 int SignOf(double longitude);
@@ -91,14 +92,14 @@ int TropicalSunSign(const PersonChart& person);
 std::string SignLordKey(int sign);
 std::string NakshatraLordKey(int nakshatra);
 // A sign's name and its lord's: "Aries-Mars".
-std::string SignAndLordText(int sign, const RunChoices& choices);
+std::string SignAndLordText(int sign, const PageContext& page);
 // The paya of a Moon and an ascendant: by the house of the Moon's sign from
 // the ascendant's, then by the Moon's nakshatra.
-std::string PayaText(double moon, double lagna, const RunChoices& choices);
+std::string PayaText(double moon, double lagna, const PageContext& page);
 
 // The height of a row that holds a typed text: the row's step, or where the
 // text takes two lines, those lines and a blank under them.
-double TypedRowHeight(const FittedText& text, double rowStep);
+double TypedRowHeight(const FittedText& text, double rowStep, double scale);
 
 // Printing positions, twips at scale 1: rows RowStep apart, or as close as
 // TightestRowStep on a page of long names, in steps of RowStepDecrement.

@@ -14,16 +14,15 @@
 #include "panchang/Ishtkaal.h"
 #include "panchang/PanchangAtTime.h"
 #include "panchang/SunriseChart.h"
-#include "refdata/TextLookup.h"
 
 namespace tarvik::basic {
 
 namespace {
 
 // A longitude within its sign, and the sign.
-std::string positionText(double longitude, const RunChoices& choices)
+std::string positionText(double longitude, const PageContext& page)
 {
-    return FormatDMS(longitude, choices.colon) + " " + Dict(SignKeys[SignOf(longitude)]);
+    return FormatDMS(longitude, page.choices.colon) + " " + page.Dict(SignKeys[SignOf(longitude)]);
 }
 
 Cell copied(const Row& row, bool typed = false) { return {row.caption, row.values[0], typed}; }
@@ -31,13 +30,13 @@ Cell copied(const Row& row, bool typed = false) { return {row.caption, row.value
 } // namespace
 
 std::vector<Cell> MakePanchangRows(const BirthRows& r, const PersonChart& native,
-                                   const RunChoices& choices)
+                                   const PageContext& page)
 {
     const BirthRecord& b = native.birth;
     const SunTimes& s = native.sunTimes;
-    const BirthState& births = Births();
-    const std::string birthTime = ZeroPad(b.Hour, 2) + choices.colon +
-                                  ZeroPad(b.Minute, 2) + choices.colon +
+    const BirthState& births = page.births;
+    const std::string birthTime = ZeroPad(b.Hour, 2) + page.choices.colon +
+                                  ZeroPad(b.Minute, 2) + page.choices.colon +
                                   ZeroPad(b.Second, 2);
     const int t = TropicalSunSign(native);
 
@@ -46,19 +45,19 @@ std::vector<Cell> MakePanchangRows(const BirthRows& r, const PersonChart& native
     // (the birth time row keeps the clock time entered).
     BirthRecord standard = b;
     standard.TimeCorrection = 0;
-    const SunriseChart rise = ChartAtSunrise(standard, s[3], choices);
+    const SunriseChart rise = ChartAtSunrise(standard, s[3], page.choices);
     const double standardTime = b.Hour + b.Minute / 60.0 + b.Second / 3600.0 + b.TimeCorrection;
     const PanchangAtTime atBirth =
-        CalcPanchangAtTime(b, births.BirthSun, births.BirthMoon, standardTime, choices);
-    const PanchangAtTime atSunrise = CalcPanchangAtTime(b, rise.sun, rise.moon, s[3], choices);
-    const SamvatYears samvat = CalcSamvatAtBirth(b, choices);
+        CalcPanchangAtTime(b, births.BirthSun, births.BirthMoon, standardTime, page.choices);
+    const PanchangAtTime atSunrise = CalcPanchangAtTime(b, rise.sun, rise.moon, s[3], page.choices);
+    const SamvatYears samvat = CalcSamvatAtBirth(b, page.choices);
 
     return {
         copied(r.name, true),
         copied(r.sex),
         copied(r.dateOfBirth),
-        {Dict("TOB"), birthTime},
-        {Dict("isht"), CalcIshtkaal(b, choices).text + " " + Dict("Ghati")},
+        {page.Dict("TOB"), birthTime},
+        {page.Dict("isht"), CalcIshtkaal(b, page.choices).text + " " + page.Dict("Ghati")},
         copied(r.timeZone, true),
         copied(r.place, true),
         copied(r.latitude),
@@ -67,17 +66,17 @@ std::vector<Cell> MakePanchangRows(const BirthRows& r, const PersonChart& native
         copied(r.localTimeCorrection),
         copied(r.warTimeCorrection),
         copied(r.localTime),
-        {Dict("Velantar"), CalcVelantar(b.Day, b.Month, choices)},
+        {page.Dict("Velantar"), CalcVelantar(b.Day, b.Month, page.choices)},
         copied(r.siderealTime),
         copied(r.sunriseLocal),
         copied(r.sunriseZone),
-        {Dict("dinmaanl"), DayLengthText(s[1], s[2], choices)},
-        {Dict("dinmaans"), DayLengthText(s[3], s[4], choices)},
-        {Dict("_AAYAN"), Dict(AyanKeys(t))},
-        {Dict("_GOOL"), Dict(GolKeys(t))},
-        {Dict("_RITU"), Dict(RituKeys(t))},
-        {Dict("ascansh"), positionText(native.ascendant, choices)},
-        {Dict("mooansh"), positionText(native.Moon(), choices)},
+        {page.Dict("dinmaanl"), DayLengthText(s[1], s[2], page)},
+        {page.Dict("dinmaans"), DayLengthText(s[3], s[4], page)},
+        {page.Dict("_AAYAN"), page.Dict(AyanKeys(t))},
+        {page.Dict("_GOOL"), page.Dict(GolKeys(t))},
+        {page.Dict("_RITU"), page.Dict(RituKeys(t))},
+        {page.Dict("ascansh"), positionText(native.ascendant, page)},
+        {page.Dict("mooansh"), positionText(native.Moon(), page)},
         copied(r.bhogya),
 
         copied(r.father, true),
@@ -86,25 +85,25 @@ std::vector<Cell> MakePanchangRows(const BirthRows& r, const PersonChart& native
         copied(r.gotra, true),
         {r.vikramSamvat.caption, ZeroPad(samvat.vikram, 4)},
         {r.shakaSamvat.caption, ZeroPad(samvat.shaka, 4)},
-        {Dict("Mas"), LunarMonthText(LunarMonthAtBirth(b, choices), Texts(choices))},
-        {Dict("Paksh"), r.pakshaName},
-        {Dict("sunanshRise"), positionText(rise.sun, choices)},
-        {Dict("mooanshRise"), positionText(rise.moon, choices)},
-        {Dict("sunanshBirth"), positionText(births.BirthSun, choices)},
-        {Dict("mooanshBirth"), positionText(births.BirthMoon, choices)},
-        {Dict("STithi"), Dict(atSunrise.tithi.key)},
-        {Dict("ETithi"), TithiEndTime(standard, rise.hour, rise.minute, rise.second, choices)},
-        {Dict("TOB"), birthTime},
-        {Dict("JTithi"), Dict(atBirth.tithi.key)},
-        {Dict("Snak"), Dict(atSunrise.nakshatra.key)},
-        {Dict("Enak"), NakshatraEndTime(standard, rise.hour, rise.minute, rise.second, choices)},
-        {Dict("bdnak"), Dict(NakshatraKeys(CalcNakshatra(births.BirthMoon)))},
-        {Dict("Syog"), Dict(atSunrise.yoga.key)},
-        {Dict("Eyog"), YogaEndTime(standard, rise.hour, rise.minute, rise.second, choices)},
-        {Dict("bdyoga"), Dict(atBirth.yoga.key)},
-        {Dict("Skaran"), Dict(atSunrise.karana.key)},
-        {Dict("Ekaran"), KaranaEndTime(standard, rise.hour, rise.minute, rise.second, choices)},
-        {Dict("bdkaran"), CalcKaranaText(native.Moon(), native.Sun(), Texts(choices))},
+        {page.Dict("Mas"), LunarMonthText(LunarMonthAtBirth(b, page.choices), page.texts)},
+        {page.Dict("Paksh"), r.pakshaName},
+        {page.Dict("sunanshRise"), positionText(rise.sun, page)},
+        {page.Dict("mooanshRise"), positionText(rise.moon, page)},
+        {page.Dict("sunanshBirth"), positionText(births.BirthSun, page)},
+        {page.Dict("mooanshBirth"), positionText(births.BirthMoon, page)},
+        {page.Dict("STithi"), page.Dict(atSunrise.tithi.key)},
+        {page.Dict("ETithi"), TithiEndTime(standard, rise.hour, rise.minute, rise.second, page.choices)},
+        {page.Dict("TOB"), birthTime},
+        {page.Dict("JTithi"), page.Dict(atBirth.tithi.key)},
+        {page.Dict("Snak"), page.Dict(atSunrise.nakshatra.key)},
+        {page.Dict("Enak"), NakshatraEndTime(standard, rise.hour, rise.minute, rise.second, page.choices)},
+        {page.Dict("bdnak"), page.Dict(NakshatraKeys(CalcNakshatra(births.BirthMoon)))},
+        {page.Dict("Syog"), page.Dict(atSunrise.yoga.key)},
+        {page.Dict("Eyog"), YogaEndTime(standard, rise.hour, rise.minute, rise.second, page.choices)},
+        {page.Dict("bdyoga"), page.Dict(atBirth.yoga.key)},
+        {page.Dict("Skaran"), page.Dict(atSunrise.karana.key)},
+        {page.Dict("Ekaran"), KaranaEndTime(standard, rise.hour, rise.minute, rise.second, page.choices)},
+        {page.Dict("bdkaran"), CalcKaranaText(native.Moon(), native.Sun(), page.texts)},
     };
 }
 

@@ -6,8 +6,6 @@
 #include "TableRows.h"
 #include "TextFit.h"
 #include "calc/NameTables.h"
-#include "core/State.h"
-#include "refdata/TextLookup.h"
 
 #include <cmath>
 #include <numbers>
@@ -34,15 +32,14 @@ struct ChartBox {
     double f;        // twips per design unit
 };
 
-ChartBox placeChart(const Surface& surface, int position)
+ChartBox placeChart(const Surface& surface, const PageLayout& layout, int position)
 {
-    const RunValues& run = OutputRun();
     const double size = position == Centred ? 5500 : 4000;
-    double x0 = std::round(run.PageWidth / 2.0 - size / 2);
+    double x0 = std::round(layout.pageWidth / 2.0 - size / 2);
     if (position == LeftChart)
-        x0 = Config().LeftMarginTwips * run.OutputScale;
+        x0 = layout.leftMargin * layout.scale;
     else if (position == RightChart)
-        x0 = run.PageWidth - Config().LeftMarginTwips - size;
+        x0 = layout.pageWidth - layout.leftMargin - size;
     return {x0, surface.CurrentY, size, size / ChartDesignSize};
 }
 
@@ -60,18 +57,18 @@ constexpr double SouthTitleGap = 12;
 // line centred over the chart: the title in the current face, the name in
 // the English face at the same height of letter.
 void printTitleWithPerson(Surface& surface, const ChartBox& box, std::string_view title, std::string_view person,
-                          const RunChoices& choices)
+                          const PageContext& page)
 {
-    const RunValues& run = OutputRun();
+    const PageLayout& layout = page.layout;
     const TextFont titleFont = surface.Font;
     TextFont nameFont = titleFont;
-    nameFont.Name = run.EnglishFontName;
+    nameFont.Name = layout.englishFontName;
     // The English face beside another is set at the share of the sizes the
     // pages give the two faces.
-    const double nameShare = titleFont.Name == run.EnglishFontName
+    const double nameShare = titleFont.Name == layout.englishFontName
                                  ? 1.0
-                                 : static_cast<double>(run.EnglishFontSize) / run.BodyFontSize;
-    const std::string head = std::string(title) + choices.colon + " ";
+                                 : static_cast<double>(layout.englishFontSize) / layout.bodyFontSize;
+    const std::string head = std::string(title) + page.choices.colon + " ";
     const auto widthAt = [&](double size, const std::string& name) {
         surface.Font = titleFont;
         surface.Font.Size = size;
@@ -125,13 +122,12 @@ void printTitleWithPerson(Surface& surface, const ChartBox& box, std::string_vie
     surface.CurrentY = std::max(lineBottom, y + surface.LineHeight());
 }
 
-FittedBlock fitHouse(Surface& surface, const BlockRoom& room, const HouseText& text,
-                     const RunChoices& choices)
+FittedBlock fitHouse(Surface& surface, const BlockRoom& room, const HouseText& text, bool hindi)
 {
     const double size = surface.Font.Size;
     return FitBlock(surface, room, [&](int perLine) { return text.Lines(perLine); },
                     static_cast<int>(text.names.size()), size, MinimumSizeShare * size, 0,
-                    choices.languageHindi ? HindiPitchShare : 1);
+                    hindi ? HindiPitchShare : 1);
 }
 
 double labelCentre(double origin, int offset, int extent, double f)
@@ -139,10 +135,10 @@ double labelCentre(double origin, int offset, int extent, double f)
     return origin + offset * f + std::floor(extent / 2.0);
 }
 
-std::string houseNumberText(int house, int reference, int houseNumbers)
+std::string houseNumberText(int house, int reference, const std::array<double, 13>* houseSigns)
 {
-    if (houseNumbers == KPSignNumbers)
-        return " " + std::to_string(static_cast<int>(std::lround(Chart().KPHouseSigns[house - 1])));
+    if (houseSigns)
+        return " " + std::to_string(static_cast<int>(std::lround((*houseSigns)[house - 1])));
     int n = reference + house - 1;
     if (n > 12)
         n -= 12;
@@ -150,19 +146,19 @@ std::string houseNumberText(int house, int reference, int houseNumbers)
 }
 
 void drawNorth(Surface& surface, const ChartBox& box, double top,
-               const std::array<HouseText, 12>& texts, int reference, int houseNumbers,
-               const RunChoices& choices)
+               const std::array<HouseText, 12>& texts, int reference, const std::array<double, 13>* houseSigns,
+               const PageContext& page)
 {
-    const RunValues& run = OutputRun();
+    const PageLayout& layout = page.layout;
     surface.PaintPicture(NorthChartFrame(), box.x0, top, box.size, box.size);
     const auto onPage = [&](DesignPoint p) { return DesignPoint{box.x0 + p.x * box.f, top + p.y * box.f}; };
     for (int h = 1; h <= 12; ++h) {
         // The sign number in the house's inner corner, as near it as the
         // house's two sides, 45 degrees either side of its axis, allow.
         const std::string bodyFace = surface.Font.Name;
-        surface.Font.Name = run.EnglishFontName;
-        surface.Font.Size = run.EnglishFontSize;
-        const std::string number = houseNumberText(h, reference, houseNumbers);
+        surface.Font.Name = layout.englishFontName;
+        surface.Font.Size = layout.englishFontSize;
+        const std::string number = houseNumberText(h, reference, houseSigns);
         const double width = surface.TextWidth(number);
         const double height = surface.LineHeight();
         const HouseAxis axis = NorthHouseAxis(h);
@@ -175,7 +171,7 @@ void drawNorth(Surface& surface, const ChartBox& box, double top,
         surface.Print(number);
         surface.Font.Name = bodyFace;
 
-        surface.Font.Size = run.BodyFontSize - (choices.languageHindi ? 2 : 1);
+        surface.Font.Size = layout.bodyFontSize - (page.choices.languageHindi ? 2 : 1);
         BlockRoom room;
         for (const DesignPoint& p : NorthHouseOutline(h))
             room.outline.push_back(onPage(p));
@@ -186,12 +182,12 @@ void drawNorth(Surface& surface, const ChartBox& box, double top,
         room.from = corner;
         room.to = {corner.x + axis.direction.x * axis.reach * box.f,
                    corner.y + axis.direction.y * axis.reach * box.f};
-        PrintFittedBlock(surface, fitHouse(surface, room, texts[h - 1], choices));
+        PrintFittedBlock(surface, fitHouse(surface, room, texts[h - 1], page.choices.languageHindi));
     }
 }
 
 void drawSouth(Surface& surface, const ChartBox& box, double top,
-               const std::array<HouseText, 12>& texts, int reference, const RunChoices& choices)
+               const std::array<HouseText, 12>& texts, int reference, bool hindi)
 {
     surface.PaintPicture(SouthChartFrame(), box.x0, top, box.size, box.size);
     const double cell = box.size / 4;
@@ -208,7 +204,7 @@ void drawSouth(Surface& surface, const ChartBox& box, double top,
             surface.Line(cx + 350 * box.f, cy, cx, cy + 350 * box.f);
             room.halfPlanes.push_back({{cx + 350 * box.f, cy}, {std::numbers::sqrt2 / 2, std::numbers::sqrt2 / 2}});
         }
-        PrintFittedBlock(surface, fitHouse(surface, room, texts[s - 1], choices));
+        PrintFittedBlock(surface, fitHouse(surface, room, texts[s - 1], hindi));
     }
 }
 
@@ -240,29 +236,35 @@ std::vector<std::string> HouseText::Lines(int perLine) const
     return out;
 }
 
-std::array<HouseText, 12> BuildHouseTexts(const ChartSignTable& table, int column, bool withLagna,
-                                          bool southStyle)
+ChartSigns SignsOfColumn(const int (&table)[14][8], int column)
 {
-    std::array<HouseText, 12> texts{};
-    const int reference = checkedSign(table[1][column], 1);
-    for (int b = withLagna ? 1 : 2; b <= Ketu; ++b) {
-        const int sign = table[b][column];
-        const int entry = southStyle ? checkedSign(sign, b) : checkedSign(sign - reference + 1, b);
-        texts[entry - 1].Add(GetDictText(BodyNames[b]));
-    }
-    return texts;
+    ChartSigns signs{};
+    for (int b = 1; b <= Pluto; ++b)
+        signs[b] = table[b][column];
+    return signs;
 }
 
-void DrawChart(Surface& surface, const RunChoices& choices, int column, std::string_view title,
-               bool withLagna,
-               int position, const ChartSignTable* table, int houseNumbers, std::string_view person)
+std::array<HouseText, 12> BuildHouseTexts(const ChartSigns& signs, bool withLagna, bool southStyle,
+                                          const Texts& texts)
 {
-    const RunValues& run = OutputRun();
-    const ChartSignTable& signs = table ? *table : Chart().SaptavargaSigns;
-    const bool south = run.ChartStyle == 1;
-    const ChartBox box = placeChart(surface, position);
-    const int reference = checkedSign(signs[1][column], 1);
-    const std::array<HouseText, 12> texts = BuildHouseTexts(signs, column, withLagna, south);
+    std::array<HouseText, 12> houses{};
+    const int reference = checkedSign(signs[1], 1);
+    for (int b = withLagna ? 1 : 2; b <= Ketu; ++b) {
+        const int sign = signs[b];
+        const int entry = southStyle ? checkedSign(sign, b) : checkedSign(sign - reference + 1, b);
+        houses[entry - 1].Add(texts.Dict(BodyNames[b]));
+    }
+    return houses;
+}
+
+void DrawChart(Surface& surface, const PageContext& page, const ChartSigns& signs, std::string_view title,
+               bool withLagna, int position, const std::array<double, 13>* houseSigns, std::string_view person)
+{
+    const PageLayout& layout = page.layout;
+    const bool south = layout.SouthStyle();
+    const ChartBox box = placeChart(surface, layout, position);
+    const int reference = checkedSign(signs[1], 1);
+    const std::array<HouseText, 12> texts = BuildHouseTexts(signs, withLagna, south, page.texts);
 
     surface.Font.Bold = true;
     surface.CurrentY = box.y0;
@@ -270,18 +272,18 @@ void DrawChart(Surface& surface, const RunChoices& choices, int column, std::str
         surface.CurrentX = box.x0 + (box.size - surface.TextWidth(title)) / 2;
         surface.Print(title);
     } else {
-        printTitleWithPerson(surface, box, title, person, choices);
+        printTitleWithPerson(surface, box, title, person, page);
     }
     surface.Font.Bold = false;
     const double top = std::trunc(surface.CurrentY) + (south ? SouthTitleGap : 0);
 
     if (south)
-        drawSouth(surface, box, top, texts, reference, choices);
+        drawSouth(surface, box, top, texts, reference, page.choices.languageHindi);
     else
-        drawNorth(surface, box, top, texts, reference, houseNumbers, choices);
+        drawNorth(surface, box, top, texts, reference, houseSigns, page);
 
-    surface.Font.Size = run.BodyFontSize;
-    surface.CurrentY = top + box.size + std::floor(run.LineStep * 1.5);
+    surface.Font.Size = layout.bodyFontSize;
+    surface.CurrentY = top + box.size + std::floor(layout.lineStep * 1.5);
     if (position == LeftChart || position == RightChart)
         surface.CurrentY = box.y0;
 }

@@ -2,12 +2,12 @@
 
 // One horoscope chart: a title, the frame, and the bodies written into their
 // houses, North Indian (fixed houses, the signs numbered in them) or South
-// Indian (fixed signs, the ascendant's cell marked), by OutputRun().ChartStyle.
-// The chart shows one column of a sign table; body 1's entry of that column
-// is the sign of the first house.
+// Indian (fixed signs, the ascendant's cell marked), by the page's chart
+// style. A chart is a sign per body; the Lagna's is the sign of the first
+// house.
 
+#include "PageContext.h"
 #include "Surface.h"
-#include "core/RunChoices.h"
 
 #include <array>
 #include <string>
@@ -16,12 +16,15 @@
 
 namespace tarvik {
 
-// A sign per body (1..13 in computation order) and per column (1 rasi ..
-// 7, column 0 the derived chart a page prepares), like SaptavargaSigns.
-using ChartSignTable = int[14][8];
+// The sign (1..12) of each body of one chart: element b is body b of the
+// computation order, 1 the Lagna to 13 Pluto (element 0 unused).
+using ChartSigns = std::array<int, 14>;
+
+// One column of a seven-varga sign table (SaptavargaSigns, 1 rasi .. 7) as
+// a chart.
+ChartSigns SignsOfColumn(const int (&table)[14][8], int column);
 
 enum ChartPosition { Centred = 0, LeftChart = 1, RightChart = 2 };
-enum HouseNumbers { SignNumbers = 0, KPSignNumbers = -1 };
 
 // The lines of body names of one house (North) or sign (South): two names
 // to a line, from the ninth body on all on the fourth line.
@@ -38,9 +41,10 @@ struct HouseText {
 };
 
 // The house texts of a chart: entry 0..11 is house 1..12 (North) or sign
-// 1..12 (South). Bodies from the Lagna (withLagna) or the Sun up to Ketu.
-std::array<HouseText, 12> BuildHouseTexts(const ChartSignTable& table, int column, bool withLagna,
-                                          bool southStyle);
+// 1..12 (South). Bodies from the Lagna (withLagna) or the Sun up to Ketu,
+// by their short names in the texts' language.
+std::array<HouseText, 12> BuildHouseTexts(const ChartSigns& signs, bool withLagna, bool southStyle,
+                                          const Texts& texts);
 
 // Draws the chart with its top at the current y. A house's bodies are
 // fitted into the house (North) or cell (South): when the lines do not fit
@@ -49,16 +53,15 @@ std::array<HouseText, 12> BuildHouseTexts(const ChartSignTable& table, int colum
 // English face at the English size in both languages. Position 0 centres a chart
 // 5500 twips square on the page and leaves the position 1.5 line steps below
 // it; 1 and 2 put a 4000-twip chart at the left or right margin and leave the
-// position where it was, so that the chart beside it starts level. table
-// null means the chart state's SaptavargaSigns; KPSignNumbers numbers the
-// North houses with the signs of the KP cusps. A chart of one person of a
-// match names the person after its title ("Lagna Chart: Asha"), the name in
-// the English face; the line keeps to the chart's width, smaller where it
-// must be, the name cut to its initials or short only where even the
-// smallest size is too wide.
-void DrawChart(Surface& surface, const RunChoices& choices, int column, std::string_view title,
-               bool withLagna,
-               int position = Centred, const ChartSignTable* table = nullptr,
-               int houseNumbers = SignNumbers, std::string_view person = {});
+// position where it was, so that the chart beside it starts level. Given
+// houseSigns (the K.P. cusps' signs, element h - 1 for house h), the North
+// houses are numbered with them instead of counting from the Lagna's sign. A
+// chart of one person of a match names the person after its title ("Lagna
+// Chart: Asha"), the name in the English face; the line keeps to the chart's
+// width, smaller where it must be, the name cut to its initials or short
+// only where even the smallest size is too wide.
+void DrawChart(Surface& surface, const PageContext& page, const ChartSigns& signs, std::string_view title,
+               bool withLagna, int position = Centred, const std::array<double, 13>* houseSigns = nullptr,
+               std::string_view person = {});
 
 } // namespace tarvik

@@ -10,8 +10,6 @@
 #include "calc/KPChart.h"
 #include "calc/NameTables.h"
 #include "calc/TextFormat.h"
-#include "core/State.h"
-#include "refdata/TextLookup.h"
 
 #include <cmath>
 
@@ -19,91 +17,68 @@ namespace tarvik {
 
 namespace {
 
-std::string joined(std::initializer_list<std::string_view> keys)
+std::string joined(const Texts& texts, std::initializer_list<std::string_view> keys)
 {
     std::string s;
     for (std::string_view key : keys)
-        s += (s.empty() ? "" : " ") + Dict(key);
+        s += (s.empty() ? "" : " ") + texts.Dict(key);
     return s;
 }
 
-int lagnaRasi(const ChartSignTable& table) { return table[1][1]; }
+int lagnaRasi(const int (&saptavargaSigns)[14][8]) { return saptavargaSigns[1][1]; }
 
-void blankParagraphs(Surface& surface, int n)
+void blankParagraphs(Surface& surface, const PageLayout& layout, int n)
 {
     for (int i = 0; i < n; ++i)
-        PrintPredictionParagraph(surface, "");
-}
-
-// The KP cusps as bhava boundaries 1..12 (cusp k starts bhava k).
-std::array<double, 13> kpBoundaries()
-{
-    std::array<double, 13> b{};
-    for (int k = 1; k <= 12; ++k)
-        b[k] = Chart().KPCusps[k - 1];
-    return b;
-}
-
-// The bodies in the K.P. zodiac, the one the K.P. cusps are reckoned in
-// whatever ayanamsa the chart was cast with.
-std::array<double, 27> cuspZodiacLongitudes()
-{
-    const ChartState& chart = Chart();
-    const double shift = KPShiftOf(chart);
-    std::array<double, 27> l = chart.PlanetLongitudes;
-    for (int b = Sun; b <= Pluto; ++b)
-        l[b] = ReduceDegrees(l[b] + shift);
-    return l;
+        PrintPredictionParagraph(surface, layout, "");
 }
 
 } // namespace
 
-void PrintShodashPage(Surface& surface, bool toPrinter, int n, const RunChoices& choices)
+void PrintShodashPage(Surface& surface, const PageContext& page, int n)
 {
-    PrintPageFrame(surface, toPrinter);
+    PrintPageFrame(surface, page);
     surface.CurrentY += 500;
-    ChartState& chart = Chart();
+    const ChartState& chart = page.chart;
     const int first = (n - 1) * 4 + 1;
     for (int i = 0; i < 4; ++i) {
         const int varga = first + i;
-        FillVargaColumn(chart.SaptavargaSigns, varga);
-        DrawChart(surface, choices, 0, Dict("DIV" + chart.ShodashVargaNames[varga]), true,
+        DrawChart(surface, page, VargaChart(chart, varga), page.Dict("DIV" + chart.ShodashVargaNames[varga]), true,
                   i % 2 == 0 ? LeftChart : RightChart);
         if (i == 1)
             surface.CurrentY += 5500;
     }
 }
 
-void PrintMatchNavamsaPage(Surface& surface, bool toPrinter, const RunChoices& choices)
+void PrintMatchNavamsaPage(Surface& surface, const PageContext& page)
 {
-    PrintPageFrame(surface, toPrinter);
-    ChartState& chart = Chart();
-    MatchCopies& match = Match();
-    const double scale = OutputRun().OutputScale;
+    PrintPageFrame(surface, page);
+    const ChartState& chart = page.chart;
+    const MatchCopies& match = page.match;
+    const double scale = page.layout.scale;
 
     // Each chart names its person: the boy's on the left, the girl's on the right.
-    const std::string boy = MatchPersonLabel(Native().Name, false), girl = MatchPersonLabel(Partner().Name, true);
+    const std::string boy = MatchPersonLabel(page.births.Native.Name, false, page.texts);
+    const std::string girl = MatchPersonLabel(page.births.Partner.Name, true, page.texts);
 
-    PlaceBhavas(chart.SaptavargaSigns, chart.BhavaSandhi, chart.PlanetLongitudes,
-                lagnaRasi(match.NativeSaptavargaSigns));
-    DrawChart(surface, choices, 0, Dict("_CHALIT"), false, LeftChart, &chart.SaptavargaSigns, SignNumbers, boy);
-    PlaceBhavas(chart.SaptavargaSigns, match.PartnerSandhis, match.PartnerLongitudes,
-                lagnaRasi(match.PartnerSaptavargaSigns));
-    DrawChart(surface, choices, 0, Dict("_CHALIT"), false, RightChart, &chart.SaptavargaSigns, SignNumbers, girl);
+    DrawChart(surface, page,
+              BhavaChart(chart.BhavaSandhi, chart.PlanetLongitudes, lagnaRasi(match.NativeSaptavargaSigns)),
+              page.Dict("_CHALIT"), false, LeftChart, nullptr, boy);
+    DrawChart(surface, page,
+              BhavaChart(match.PartnerSandhis, match.PartnerLongitudes, lagnaRasi(match.PartnerSaptavargaSigns)),
+              page.Dict("_CHALIT"), false, RightChart, nullptr, girl);
     surface.CurrentY += 4300 * scale;
 
-    FillMoonChart(match.NativeSaptavargaSigns);
-    FillMoonChart(match.PartnerSaptavargaSigns);
-    DrawChart(surface, choices, 0, Dict("_CHANDRATARVIK"), false, LeftChart, &match.NativeSaptavargaSigns,
-              SignNumbers, boy);
-    DrawChart(surface, choices, 0, Dict("_CHANDRATARVIK"), false, RightChart, &match.PartnerSaptavargaSigns,
-              SignNumbers, girl);
+    DrawChart(surface, page, MoonChart(match.NativeSaptavargaSigns), page.Dict("_CHANDRATARVIK"), false, LeftChart,
+              nullptr, boy);
+    DrawChart(surface, page, MoonChart(match.PartnerSaptavargaSigns), page.Dict("_CHANDRATARVIK"), false,
+              RightChart, nullptr, girl);
     surface.CurrentY += 4300 * scale;
 
-    DrawChart(surface, choices, 4, Dict(VargaNames[4]), true, LeftChart, &match.NativeSaptavargaSigns, SignNumbers,
-              boy);
-    DrawChart(surface, choices, 4, Dict(VargaNames[4]), true, RightChart, &match.PartnerSaptavargaSigns,
-              SignNumbers, girl);
+    DrawChart(surface, page, SignsOfColumn(match.NativeSaptavargaSigns, 4), page.Dict(VargaNames[4]), true,
+              LeftChart, nullptr, boy);
+    DrawChart(surface, page, SignsOfColumn(match.PartnerSaptavargaSigns, 4), page.Dict(VargaNames[4]), true,
+              RightChart, nullptr, girl);
 }
 
 namespace {
@@ -113,135 +88,127 @@ constexpr double NodeNoteSmaller = 2;
 
 } // namespace
 
-std::string ChartAyanamsaLine(const RunChoices& choices)
+std::string ChartAyanamsaLine(const PageContext& page, const ChartState& chart)
 {
-    std::string values = FormatDMS(Chart().PlanetLongitudes[AyanamsaSlot], choices.colon);
-    if (OutputRun().MatchMode)
-        values += " / " + FormatDMS(Match().PartnerLongitudes[AyanamsaSlot], choices.colon);
-    return AyanamsaLineText(values, choices);
+    std::string values = FormatDMS(chart.PlanetLongitudes[AyanamsaSlot], page.choices.colon);
+    if (page.matchRun)
+        values += " / " + FormatDMS(page.match.PartnerLongitudes[AyanamsaSlot], page.choices.colon);
+    return AyanamsaLineText(values, page.choices.ayanamsaChoice, page);
 }
 
-std::string KPAyanamsaLine(const RunChoices& choices)
+std::string KPAyanamsaLine(const PageContext& page)
 {
-    const ChartState& chart = Chart();
-    RunChoices kp = choices;
-    kp.ayanamsaChoice = 1;
+    const ChartState& chart = page.chart;
     return AyanamsaLineText(
-        FormatDMS(ReduceDegrees(chart.PlanetLongitudes[AyanamsaSlot] - KPShiftOf(chart)), choices.colon), kp);
+        FormatDMS(ReduceDegrees(chart.PlanetLongitudes[AyanamsaSlot] - KPShiftOf(chart)), page.choices.colon), 1,
+        page);
 }
 
 void PrintReckoningLines(Surface& surface, double x, double y, const std::string& ayanamsaLine,
-                         const RunChoices& choices)
+                         const PageContext& page)
 {
-    const double scale = OutputRun().OutputScale;
+    const double scale = page.layout.scale;
     surface.Font.Bold = true;
     surface.Font.Size -= NodeNoteSmaller * scale;
     PrintAt(surface, static_cast<int>(x), static_cast<int>(y),
-            Dict(choices.trueNode ? "TRUERAHUKETU" : "MEANRAHUKETU"));
+            page.Dict(page.choices.trueNode ? "TRUERAHUKETU" : "MEANRAHUKETU"));
     surface.Font.Size += NodeNoteSmaller * scale;
     surface.Font.Bold = false;
     PrintAt(surface, static_cast<int>(x), static_cast<int>(surface.CurrentY), ayanamsaLine);
 }
 
-double ReckoningLinesHeight(Surface& surface)
+double ReckoningLinesHeight(Surface& surface, const PageLayout& layout)
 {
-    const double scale = OutputRun().OutputScale;
     const TextFont kept = surface.Font;
     surface.Font.Bold = true;
-    surface.Font.Size -= NodeNoteSmaller * scale;
+    surface.Font.Size -= NodeNoteSmaller * layout.scale;
     double height = surface.LineHeight();
     surface.Font = kept;
     height += surface.LineHeight();
     return height;
 }
 
-void PrintReckoningAtFoot(Surface& surface, const std::string& ayanamsaLine, const RunChoices& choices)
+void PrintReckoningAtFoot(Surface& surface, const std::string& ayanamsaLine, const PageContext& page)
 {
-    const RunValues& run = OutputRun();
-    surface.Font.Name = run.BodyFontName;
-    surface.Font.Size = run.BodyFontSize * run.OutputScale;
-    PrintReckoningLines(surface, Config().LeftMarginTwips * run.OutputScale,
-                        std::floor(PageFootLine() - ReckoningLinesHeight(surface)), ayanamsaLine, choices);
+    const PageLayout& layout = page.layout;
+    surface.Font.Name = layout.bodyFontName;
+    surface.Font.Size = layout.bodyFontSize * layout.scale;
+    PrintReckoningLines(surface, layout.leftMargin * layout.scale,
+                        std::floor(PageFootLine(layout) - ReckoningLinesHeight(surface, layout)), ayanamsaLine,
+                        page);
 }
 
-std::string AyanamsaLineText(const std::string& ayanamsaDms, const RunChoices& choices)
+std::string AyanamsaLineText(const std::string& ayanamsaDms, int ayanamsaChoice, const PageContext& page)
 {
-    const RunValues& run = OutputRun();
     static constexpr std::array<std::string_view, 3> names = {"NCLAHIRI", "KP", "BVRAMAN"};
-    std::string text = Dict("Ayanamsa");
-    const int choice = choices.ayanamsaChoice;
-    if (choice >= 0 && choice <= 2)
-        text += " " + run.PunctOpen + Dict(names[choice]) + run.PunctClose;
-    return text + choices.colon + "  " + ayanamsaDms;
+    std::string text = page.Dict("Ayanamsa");
+    if (ayanamsaChoice >= 0 && ayanamsaChoice <= 2)
+        text += " " + page.layout.open + page.Dict(names[ayanamsaChoice]) + page.layout.close;
+    return text + page.choices.colon + "  " + ayanamsaDms;
 }
 
-void PrintNirayanaCharts(Surface& surface, const RunChoices& choices)
+void PrintNirayanaCharts(Surface& surface, const PageContext& page)
 {
-    ChartState& chart = Chart();
-    DrawChart(surface, choices, 1, Dict("_LAGNATARVIK"), true, LeftChart);
-    DrawChart(surface, choices, 4, Dict(VargaNames[4]), true, RightChart);
+    const ChartState& chart = page.chart;
+    DrawChart(surface, page, SignsOfColumn(chart.SaptavargaSigns, 1), page.Dict("_LAGNATARVIK"), true, LeftChart);
+    DrawChart(surface, page, SignsOfColumn(chart.SaptavargaSigns, 4), page.Dict(VargaNames[4]), true, RightChart);
     surface.CurrentY += 4300;
 
-    FillMoonChart(chart.SaptavargaSigns);
-    DrawChart(surface, choices, 0, Dict("_CHANDRATARVIK"), false, LeftChart);
-    PlaceBhavas(chart.SaptavargaSigns, chart.HouseCusps, chart.PlanetLongitudes,
-                lagnaRasi(chart.SaptavargaSigns));
-    DrawChart(surface, choices, 0, joined({"_NIRAYANA", "_BHAVACHALIT"}), false, RightChart);
+    DrawChart(surface, page, MoonChart(chart.SaptavargaSigns), page.Dict("_CHANDRATARVIK"), false, LeftChart);
+    DrawChart(surface, page,
+              BhavaChart(chart.HouseCusps, chart.PlanetLongitudes, lagnaRasi(chart.SaptavargaSigns)),
+              joined(page.texts, {"_NIRAYANA", "_BHAVACHALIT"}), false, RightChart);
 }
 
-void PrintBhavCharts(Surface& surface, const RunChoices& choices)
+void PrintBhavCharts(Surface& surface, const PageContext& page)
 {
-    ChartState& chart = Chart();
+    const ChartState& chart = page.chart;
     surface.CurrentY += 500;
-    PlaceBhavas(chart.SaptavargaSigns, chart.HouseCusps, chart.PlanetLongitudes,
-                lagnaRasi(chart.SaptavargaSigns));
-    DrawChart(surface, choices, 0, joined({"_NIRAYANA", "BHAV", "_CHALIT"}), false, LeftChart);
-    PlaceBhavas(chart.SaptavargaSigns, chart.BhavaSandhi, chart.PlanetLongitudes,
-                lagnaRasi(chart.SaptavargaSigns));
-    DrawChart(surface, choices, 0, Dict("_CHALIT"), false, RightChart);
+    DrawChart(surface, page,
+              BhavaChart(chart.HouseCusps, chart.PlanetLongitudes, lagnaRasi(chart.SaptavargaSigns)),
+              joined(page.texts, {"_NIRAYANA", "BHAV", "_CHALIT"}), false, LeftChart);
+    DrawChart(surface, page,
+              BhavaChart(chart.BhavaSandhi, chart.PlanetLongitudes, lagnaRasi(chart.SaptavargaSigns)),
+              page.Dict("_CHALIT"), false, RightChart);
 }
 
-void PrintKPCharts(Surface& surface, const RunChoices& choices)
+void PrintKPCharts(Surface& surface, const PageContext& page)
 {
     surface.CurrentY += 500;
-    blankParagraphs(surface, 2);
-    FillKPChart(Chart().SaptavargaSigns);
-    DrawChart(surface, choices, 0, Dict("_LAGNATARVIK"), true, LeftChart);
+    blankParagraphs(surface, page.layout, 2);
+    DrawChart(surface, page, KPChart(page.chart), page.Dict("_LAGNATARVIK"), true, LeftChart);
     // The navamsa beside it in the K.P. zodiac too, as the table above has it.
-    ChartSignTable navamsa{};
-    FillKPVarga(navamsa, 4);
-    DrawChart(surface, choices, 4, Dict(VargaNames[4]), true, RightChart, &navamsa);
+    DrawChart(surface, page, KPVargaChart(page.chart, 4), page.Dict(VargaNames[4]), true, RightChart);
 }
 
-void PrintKPCuspPage(Surface& surface, bool toPrinter, const RunChoices& choices)
+void PrintKPCuspPage(Surface& surface, const PageContext& page)
 {
-    ChartState& chart = Chart();
-    PrintPageFrame(surface, toPrinter);
+    const ChartState& chart = page.chart;
+    PrintPageFrame(surface, page);
     int y = static_cast<int>(surface.CurrentY);
-    PrintHeading(Dict("_KP"), surface, y);
+    PrintHeading(page.Dict("_KP"), surface, y, page.layout);
     surface.CurrentY += 500;
-    FillKPChart(chart.SaptavargaSigns);
-    const bool cast = CalcKPChart();
+    const KPCuspChart kp = KPCuspsOf(chart);
+    const ChartSigns lagnaChart = KPChart(chart);
     int tableY = static_cast<int>(surface.CurrentY);
-    if (!cast) {
+    if (!kp.cast) {
         // Beyond the polar circle there are no cusps to list or to place the
         // bodies by: the page says so where the table stands and shows the
         // lagna chart alone.
-        PrintHeading(Dict("_NIRAYANA") + " " + Dict("BHAV"), surface, tableY);
+        PrintHeading(page.Dict("_NIRAYANA") + " " + page.Dict("BHAV"), surface, tableY, page.layout);
         surface.CurrentY = tableY;
-        PrintPredictionParagraph(surface, Dict("_KPNOCUSPS"));
-        PrintReckoningLines(surface, TableLeft(), surface.CurrentY, KPAyanamsaLine(choices), choices);
-        blankParagraphs(surface, 2);
-        DrawChart(surface, choices, 0, Dict("_LAGNATARVIK"), true, LeftChart);
+        PrintPredictionParagraph(surface, page.layout, page.Dict("_KPNOCUSPS"));
+        PrintReckoningLines(surface, TableLeft(page.layout), surface.CurrentY, KPAyanamsaLine(page), page);
+        blankParagraphs(surface, page.layout, 2);
+        DrawChart(surface, page, lagnaChart, page.Dict("_LAGNATARVIK"), true, LeftChart);
         return;
     }
-    PrintCuspTable(surface, 3, toPrinter, tableY, choices);
-    PrintReckoningLines(surface, TableLeft(), surface.CurrentY, KPAyanamsaLine(choices), choices);
-    blankParagraphs(surface, 2);
-    DrawChart(surface, choices, 0, Dict("_LAGNATARVIK"), true, LeftChart);
-    PlaceBhavas(chart.SaptavargaSigns, kpBoundaries(), cuspZodiacLongitudes(),
-                lagnaRasi(chart.SaptavargaSigns));
-    DrawChart(surface, choices, 0, joined({"BHAV", "TARVIK"}), false, RightChart, nullptr, KPSignNumbers);
+    PrintCuspTable(surface, page, kp, tableY);
+    PrintReckoningLines(surface, TableLeft(page.layout), surface.CurrentY, KPAyanamsaLine(page), page);
+    blankParagraphs(surface, page.layout, 2);
+    DrawChart(surface, page, lagnaChart, page.Dict("_LAGNATARVIK"), true, LeftChart);
+    DrawChart(surface, page, KPBhavaChart(chart, kp), joined(page.texts, {"BHAV", "TARVIK"}), false, RightChart,
+              &kp.signs);
 }
 
 } // namespace tarvik

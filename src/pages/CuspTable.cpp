@@ -8,8 +8,6 @@
 #include "TablePages.h"
 #include "calc/Angles.h"
 #include "calc/TextFormat.h"
-#include "core/State.h"
-#include "refdata/TextLookup.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,52 +21,51 @@ constexpr int PrintedRows = 13;   // the twelve cusps and an empty row under the
 
 } // namespace
 
-CuspTableCells CuspTableCellsOf(const RunChoices& choices)
+CuspTableCells CuspTableCellsOf(const KPCuspChart& kp, const PageContext& page)
 {
-    const ChartState& chart = Chart();
     CuspTableCells cells;
     for (int k = 1; k <= 12; ++k) {
-        const double c = ReduceDegrees(chart.KPCusps[k - 1]);
+        const double c = ReduceDegrees(kp.cusps[k - 1]);
         const ZodiacPlace place = PlaceOf(c);
         cells[k - 1] = {ZeroPad(k, 2),
-                        SignText(place.sign),
-                        FormatDMS(c, choices.colon),
+                        SignText(place.sign, page.texts),
+                        FormatDMS(c, page.choices.colon),
                         "",
-                        NumberedNakshatraText(place.nakshatra),
+                        NumberedNakshatraText(place.nakshatra, page.texts),
                         std::to_string(place.pada),
-                        SignLordText(place.sign),
-                        StarLordText(place.nakshatra),
-                        SubLordText(c, choices)};
+                        SignLordText(place.sign, page.texts),
+                        StarLordText(place.nakshatra, page.texts),
+                        SubLordText(c, page.choices)};
     }
     return cells;
 }
 
 // The caller frames the KP page once; the table goes below its heading.
-void PrintCuspTable(Surface& surface, int, bool, int& y, const RunChoices& choices)
+void PrintCuspTable(Surface& surface, const PageContext& page, const KPCuspChart& kp, int& y)
 {
     static constexpr std::array<double, CuspColumns> offsets = {0,    800,  2000, 0,   3200,
                                                                 4900, 5500, 6700, 7800};
-    const RunValues& run = OutputRun();
-    CuspTableCells cells = CuspTableCellsOf(choices);
+    const PageLayout& layout = page.layout;
+    CuspTableCells cells = CuspTableCellsOf(kp, page);
     const std::array<std::string, CuspColumns> headers = {
-        Dict("BHAV"), Dict("RASHI"), Dict("ANSH"), "", Dict("NAKSHATRA"),
-        Dict("PAD"),  Dict("_RL"),   Dict("_NL"),  Dict("_SL")};
+        page.Dict("BHAV"), page.Dict("RASHI"), page.Dict("ANSH"), "", page.Dict("NAKSHATRA"),
+        page.Dict("PAD"),  page.Dict("_RL"),   page.Dict("_NL"),  page.Dict("_SL")};
 
     surface.CurrentY = y;
     int headingY = y;
-    PrintHeading(Dict("_NIRAYANA") + " " + Dict("BHAV"), surface, headingY);
+    PrintHeading(page.Dict("_NIRAYANA") + " " + page.Dict("BHAV"), surface, headingY, layout);
     y = static_cast<int>(surface.CurrentY);
 
-    PrintCaptions(surface, headers, offsets, y);
+    PrintCaptions(surface, headers, offsets, y, layout);
 
-    y = static_cast<int>(std::lround(y + run.LineStep));
+    y = static_cast<int>(std::lround(y + layout.lineStep));
     // Devanagari's vowel signs above and below need the Hindi line step
     // between rows, or one row's signs touch the next row's. The nakshatras
     // whole, the column smaller where a name would run into the pada; under
     // the twelve cusps an empty row.
-    const double pitch = std::max(RowPitch, run.LineStep);
+    const double pitch = std::max(RowPitch, layout.lineStep);
     PrintTableRows(surface, cells, cells.size(), offsets, y, pitch,
-                   {{4, (offsets[5] - offsets[4]) * run.OutputScale}}, choices);
+                   {{4, (offsets[5] - offsets[4]) * layout.scale}}, page);
     surface.CurrentY = y + pitch * (PrintedRows - 1) + surface.LineHeight();
 }
 

@@ -2,8 +2,6 @@
 
 #include "ChartFrames.h"
 #include "TextFit.h"
-#include "core/State.h"
-#include "refdata/TextLookup.h"
 
 #include <algorithm>
 #include <cctype>
@@ -39,10 +37,10 @@ constexpr double BodyClearance = 60;
 // lines would then run across the bottom rules of a painted border, where
 // they go just below its outer rule instead; and never so low that the last
 // line leaves the sheet. height is the lines' total height.
-double footerTop(bool borderPainted, double height)
+double footerTop(const PageLayout& layout, bool borderPainted, double height)
 {
-    const double scale = OutputRun().OutputScale;
-    double top = Config().FooterTop * 1440 * scale;
+    const double scale = layout.scale;
+    double top = layout.footerTop * 1440 * scale;
     if (borderPainted) {
         const double borderBottom = 500 * scale + DefaultBorderHeight;
         const double innerRule = borderBottom - 110;
@@ -52,9 +50,9 @@ double footerTop(bool borderPainted, double height)
     return std::min(top, SheetHeight * scale - height);
 }
 
-void printCentred(Surface& surface, std::string_view text)
+void printCentred(Surface& surface, std::string_view text, const PageLayout& layout)
 {
-    surface.CurrentX = (OutputRun().PageWidth - surface.TextWidth(text)) / 2;
+    surface.CurrentX = (layout.pageWidth - surface.TextWidth(text)) / 2;
     surface.Print(text);
 }
 
@@ -79,70 +77,65 @@ bool PaintBorder(Surface& surface, const Picture& border, double scale)
     return true;
 }
 
-std::string PagesOwner()
+std::string PagesOwner(const BirthState& births, bool matchRun)
 {
-    if (OutputRun().MatchMode)
-        return Native().Name + " / " + Partner().Name;
-    return Native().Name;
+    if (matchRun)
+        return births.Native.Name + " / " + births.Partner.Name;
+    return births.Native.Name;
 }
 
-void PrintPageFrame(Surface& surface, bool toPrinter)
+void PrintPageFrame(Surface& surface, const PageContext& page)
 {
-    RunValues& run = OutputRun();
-    Settings& settings = Config();
-    const double scale = run.OutputScale;
+    const PageLayout& layout = page.layout;
+    const double scale = layout.scale;
 
-    if (toPrinter)
+    if (page.sheet.toPrinter)
         PrintAt(surface, static_cast<int>(1100 * scale), static_cast<int>(1100 * scale), "");
 
     bool borderPainted = false;
-    if (settings.PrintBorder)
-        borderPainted = PaintBorder(surface, BorderPicture(settings.BorderFile), scale);
+    if (layout.printBorder)
+        borderPainted = PaintBorder(surface, BorderPicture(layout.borderFile), scale);
 
-    surface.Font.Name = run.EnglishFontName;
+    surface.Font.Name = layout.englishFontName;
     surface.Font.Size = 12 * scale;
     surface.Font.Bold = true;
-    const std::string header = PagesOwner();
+    const std::string header = PagesOwner(page.births, page.matchRun);
     // The names fit between the border's corner diamonds, in the room
     // above the border.
     const double top = static_cast<int>(144 * scale);
     const FittedText fitted = FitTypedText(
         surface, header, (DefaultBorderWidth - 2 * (DefaultBorderCorner + HeaderClearance)) * scale, 12 * scale,
         TypedTextFloor(12 * scale), 500 * scale - HeaderClearance * scale - top);
-    PrintFittedText(surface, fitted, std::round(run.PageWidth / 2.0), top, TextAlign::Centre);
+    PrintFittedText(surface, fitted, std::round(layout.pageWidth / 2.0), top, TextAlign::Centre);
     surface.Font.Bold = false;
 
     double footerHeight = 0;
-    for (int i = 1; i <= (run.BatchPrint ? 4 : 3); ++i) {
+    for (int i = 1; i <= (page.sheet.printRun ? 4 : 3); ++i) {
         surface.Font.Size = (i == 1 ? 8 : 6) * scale;
         footerHeight += surface.LineHeight();
     }
-    surface.CurrentY = footerTop(borderPainted, footerHeight);
-    for (int i = 1; i <= 3; ++i) {
-        surface.Font.Size = (i == 1 ? 8 : 6) * scale;
-        printCentred(surface, settings.OwnerLines[i]);
+    surface.CurrentY = footerTop(layout, borderPainted, footerHeight);
+    for (int i = 0; i < 3; ++i) {
+        surface.Font.Size = (i == 0 ? 8 : 6) * scale;
+        printCentred(surface, layout.ownerLines[i], layout);
     }
 
-    if (run.BatchPrint) {
-        settings.OwnerLines[0] = "(Page:" + std::to_string(surface.Page()) + ")";
-        surface.Font.Name = run.EnglishFontName;
+    if (page.sheet.printRun) {
+        surface.Font.Name = layout.englishFontName;
         surface.Font.Size = 6 * scale;
-        printCentred(surface, settings.OwnerLines[0]);
-        run.PageStarted = true;
-        ++run.PagesPrinted;
+        printCentred(surface, "(Page:" + std::to_string(page.sheet.number) + ")", layout);
     }
 
-    surface.Font.Name = run.BodyFontName;
-    surface.Font.Size = run.BodyFontSize * scale;
-    surface.CurrentY = settings.TopMarginTwips * scale;
+    surface.Font.Name = layout.bodyFontName;
+    surface.Font.Size = layout.bodyFontSize * scale;
+    surface.CurrentY = layout.topMargin * scale;
 }
 
-double PageBodyBottom()
+double PageBodyBottom(const PageLayout& layout)
 {
-    const Settings& settings = Config();
-    const double scale = OutputRun().OutputScale;
-    double bottom = settings.FooterTop * 1440 * scale;
-    if (settings.PrintBorder) {
+    const double scale = layout.scale;
+    double bottom = layout.footerTop * 1440 * scale;
+    if (layout.printBorder) {
         // The border is painted 14500 twips high from 500 down; its inner
         // rule lies 110 twips inside.
         bottom = std::min(bottom, 500 * scale + DefaultBorderHeight - 110);
@@ -150,39 +143,38 @@ double PageBodyBottom()
     return bottom;
 }
 
-double PageFootLine()
+double PageFootLine(const PageLayout& layout)
 {
-    const double scale = OutputRun().OutputScale;
-    return std::min(Config().FooterTop * 1440 * scale, (500 + DefaultBorderHeight - 110 - BodyClearance) * scale);
+    return std::min(layout.footerTop * 1440 * layout.scale,
+                    (500 + DefaultBorderHeight - 110 - BodyClearance) * layout.scale);
 }
 
-std::string MatchPersonLabel(const std::string& typedName, bool girl)
+std::string MatchPersonLabel(const std::string& typedName, bool girl, const Texts& texts)
 {
     if (typedName.find_first_not_of(' ') == std::string::npos)
-        return Dict(girl ? "_GIRL" : "_BOY");
+        return texts.Dict(girl ? "_GIRL" : "_BOY");
     return typedName;
 }
 
-double PageBodyRight()
+double PageBodyRight(const PageLayout& layout)
 {
-    return (500 + DefaultBorderWidth - 110 - BodyClearance) * OutputRun().OutputScale;
+    return (500 + DefaultBorderWidth - 110 - BodyClearance) * layout.scale;
 }
 
-void PrintHeading(std::string_view title, Surface& surface, int& y)
+void PrintHeading(std::string_view title, Surface& surface, int& y, const PageLayout& layout)
 {
-    const RunValues& run = OutputRun();
     surface.CurrentY = y;
-    surface.Font.Size += run.OutputScale;
+    surface.Font.Size += layout.scale;
     surface.Font.Bold = true;
     surface.Font.Underline = true;
-    const double x = (run.PageWidth - surface.TextWidth(title)) / 2;
+    const double x = (layout.pageWidth - surface.TextWidth(title)) / 2;
     surface.CurrentX = x;
     surface.Print(title);
     surface.CurrentX = x;
     surface.Font.Underline = false;
-    surface.Font.Size -= run.OutputScale;
+    surface.Font.Size -= layout.scale;
     surface.Font.Bold = false;
-    y += static_cast<int>(std::floor(run.LineStep * 1.25));
+    y += static_cast<int>(std::floor(layout.lineStep * 1.25));
     surface.CurrentY = y;
 }
 

@@ -5,8 +5,6 @@
 #include "TablePages.h"
 #include "calc/NameTables.h"
 #include "calc/Relationships.h"
-#include "core/State.h"
-#include "refdata/TextLookup.h"
 
 #include <array>
 
@@ -43,38 +41,38 @@ std::string_view FriendshipKey(std::string_view code)
     }
 }
 
-void PrintPlanetFriendship(Surface& surface, const RunChoices& choices)
+void PrintPlanetFriendship(Surface& surface, const PageContext& page)
 {
-    const RunValues& run = OutputRun();
-    const ChartState& chart = Chart();
-    const int left = Config().LeftMarginTwips;
+    const PageLayout& layout = page.layout;
+    const ChartState& chart = page.chart;
+    const int left = layout.leftMargin;
     // English is set a point smaller to keep its longer names in the columns.
     const double fontSize = surface.Font.Size;
-    if (!choices.languageHindi)
-        surface.Font.Size -= run.OutputScale;
+    if (!page.choices.languageHindi)
+        surface.Font.Size -= layout.scale;
 
     int y = static_cast<int>(surface.CurrentY);
     for (const FriendshipTableKind& table : FriendshipTables) {
-        PrintHeading(GetDictText(table.key) + " " + GetDictText("MAITRI"), surface, y);
-        y = static_cast<int>(surface.CurrentY + run.LineStep);
+        PrintHeading(page.Dict(table.key) + " " + page.Dict("MAITRI"), surface, y, layout);
+        y = static_cast<int>(surface.CurrentY + layout.lineStep);
         for (int i = 0; i <= Planets; ++i) {
             for (int j = 0; j <= Planets; ++j) {
                 std::string text;
                 if (i == 0 && j > 0)
-                    text = GetDictText(BodyKeys[BodyDisplayOrder[j + 1]]);
+                    text = page.Dict(BodyKeys[BodyDisplayOrder[j + 1]]);
                 else if (j == 0 && i > 0)
-                    text = GetDictText(BodyKeys[BodyDisplayOrder[i + 1]]);
+                    text = page.Dict(BodyKeys[BodyDisplayOrder[i + 1]]);
                 else if (i > 0)
-                    text = GetDictText(FriendshipKey(chart.FriendshipTable[i][j][table.layer]));
+                    text = page.Dict(FriendshipKey(chart.FriendshipTable[i][j][table.layer]));
                 if (!text.empty())
-                    PrintInColumn(surface, static_cast<int>(left + j * 900 * run.OutputScale), y,
-                                  text, 900 * run.OutputScale, choices);
+                    PrintInColumn(surface, static_cast<int>(left + j * 900 * layout.scale), y,
+                                  text, 900 * layout.scale, page);
             }
-            y += static_cast<int>(run.LineStep);
+            y += static_cast<int>(layout.lineStep);
             if (i == 0)
-                y += static_cast<int>(run.LineStep / 2);
+                y += static_cast<int>(layout.lineStep / 2);
         }
-        y += static_cast<int>(run.LineStep);
+        y += static_cast<int>(layout.lineStep);
     }
     surface.Font.Size = fontSize;
 }

@@ -1,7 +1,5 @@
 #include "Justified.h"
 
-#include "Frame.h"
-#include "core/State.h"
 
 #include <cmath>
 #include <string>
@@ -33,14 +31,15 @@ void printStretched(Surface& surface, const std::string& line, int x, int y, dou
 
 } // namespace
 
-void PrintJustified(int width, int x, int y, std::string_view text, Surface& surface)
+void PrintJustified(int width, int x, int y, std::string_view text, Surface& surface,
+                    const ParagraphLines& lines)
 {
-    const int lineStep = static_cast<int>(OutputRun().LineStep);
+    const int lineStep = static_cast<int>(lines.lineStep);
     // Nothing below the frame's bottom is seen, and a text from a database
     // may be of any length: after the first line that starts there (which
     // shows a layout that measures the page that the text crosses it) the
     // rest is neither measured nor printed.
-    const double bottom = PageBodyBottom();
+    const double bottom = lines.bottom;
     std::string line;
     int gaps = 0;
     std::size_t p = 0;

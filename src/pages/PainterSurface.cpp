@@ -4,7 +4,6 @@
 #include "FontMap.h"
 #include "PictureStore.h"
 #include "core/FileWrite.h"
-#include "core/State.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -208,7 +207,7 @@ void PainterSurface::DrawPicture(const Picture& picture, double x, double y, dou
 
 // ---- the preview picture ----
 
-ImageSurface::ImageSurface(double dpi)
+ImageSurface::ImageSurface(double dpi, double pageWidth)
     : image_(static_cast<int>(std::lround(A4WidthTwips / TwipsPerInch * dpi)),
              static_cast<int>(std::lround(A4HeightTwips / TwipsPerInch * dpi)),
              QImage::Format_RGB32)
@@ -216,7 +215,7 @@ ImageSurface::ImageSurface(double dpi)
     image_.setDotsPerMeterX(static_cast<int>(std::lround(dpi / 0.0254)));
     image_.setDotsPerMeterY(static_cast<int>(std::lround(dpi / 0.0254)));
     image_.fill(Qt::white);
-    Begin(&image_, dpi, PlacePage(Sheet{}, OutputRun().PageWidth));
+    Begin(&image_, dpi, PlacePage(Sheet{}, pageWidth));
 }
 
 ImageSurface::~ImageSurface() { End(); }
@@ -275,11 +274,11 @@ void ImageSurface::BeginSheet() { Clear(); }
 
 // ---- a printer ----
 
-PrinterSurface::PrinterSurface(QPrinter& printer) : printer_(printer)
+PrinterSurface::PrinterSurface(QPrinter& printer, double pageWidth) : printer_(printer)
 {
     // Coordinates from the paper's corner, on the paper chosen in Print Setup.
     printer_.setFullPage(true);
-    Begin(&printer_, printer_.resolution(), PlacePage(SheetOf(printer_), OutputRun().PageWidth));
+    Begin(&printer_, printer_.resolution(), PlacePage(SheetOf(printer_), pageWidth));
 }
 
 PrinterSurface::~PrinterSurface() { Finish(); }

@@ -113,10 +113,12 @@ private:
     QPainter painter_;
 };
 
-// The preview picture: one A4 sheet as an image, white until drawn on.
+// The preview picture: one A4 sheet as an image, white until drawn on. Each
+// surface places the page's design width (pageWidth twips, PageLayout) on its
+// sheet.
 class ImageSurface : public PainterSurface {
 public:
-    explicit ImageSurface(double dpi = 150);
+    explicit ImageSurface(double dpi = 150, double pageWidth = DesignPageWidth);
     ~ImageSurface() override;
 
     // Paints the sheet white again (the preview clears it before each page).
@@ -149,7 +151,8 @@ class PdfSurface : public QtTextSurface {
 public:
     // title: the document's title (a PDF reader's window and its properties
     // show it); none when empty.
-    explicit PdfSurface(const std::string& path, const Sheet& sheet = {}, const std::string& title = {});
+    explicit PdfSurface(const std::string& path, const Sheet& sheet = {}, const std::string& title = {},
+                        double pageWidth = DesignPageWidth);
     ~PdfSurface() override;
     // Whether the file could be begun (its folder exists and is writable).
     bool IsOpen() const;
@@ -187,7 +190,7 @@ private:
 // the printable part of the sheet.
 class PrinterSurface : public PainterSurface {
 public:
-    explicit PrinterSurface(QPrinter& printer);
+    explicit PrinterSurface(QPrinter& printer, double pageWidth = DesignPageWidth);
     ~PrinterSurface() override;
     // Ends the print job.
     void Finish();

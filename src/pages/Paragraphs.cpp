@@ -1,8 +1,7 @@
 #include "Paragraphs.h"
 
 #include "FontMap.h"
-#include "Justified.h"
-#include "core/State.h"
+#include "Frame.h"
 
 #include <cmath>
 
@@ -15,17 +14,16 @@ int wholeTwips(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 struct ParagraphLayout {
     double fontSize;
-    double lineStepAddition;
+    ParagraphLines lines;
     double left;
     double width;
 };
 
-ParagraphLayout layoutOf(bool compact, double fontSizePoints)
+ParagraphLayout layoutOf(const PageLayout& page, bool compact, double fontSizePoints)
 {
-    const RunValues& run = OutputRun();
-    const double scale = run.OutputScale;
-    const double left = Config().LeftMarginTwips + (compact ? 50 : 350) * scale;
-    return {fontSizePoints, compact ? 0.0 : 50 * scale, left, (compact ? 8000 : 7150) * scale};
+    const double scale = page.scale;
+    const double left = page.leftMargin + (compact ? 50 : 350) * scale;
+    return {fontSizePoints, LinesOf(page, compact ? 0.0 : 50 * scale), left, (compact ? 8000 : 7150) * scale};
 }
 
 void printPieces(Surface& surface, std::string_view text, const ParagraphLayout& layout)
@@ -36,70 +34,71 @@ void printPieces(Surface& surface, std::string_view text, const ParagraphLayout&
         const std::string_view piece =
             text.substr(start, crlf == std::string_view::npos ? std::string_view::npos : crlf - start);
         PrintJustified(wholeTwips(layout.width), wholeTwips(layout.left),
-                       wholeTwips(surface.CurrentY), piece, surface);
+                       wholeTwips(surface.CurrentY), piece, surface, layout.lines);
         if (crlf == std::string_view::npos)
             break;
         start = crlf + 2;
     }
 }
 
-// Steps 1 to 5 of every paragraph: size, widened line step, no underline,
-// the pieces, then the body size and the line step back.
-void printParagraph(Surface& surface, std::string_view text, const ParagraphLayout& layout)
+// Steps 1 to 5 of every paragraph: size, no underline, the pieces at the
+// paragraph's line step, then the body size back.
+void printParagraph(Surface& surface, const PageLayout& page, std::string_view text,
+                    const ParagraphLayout& layout)
 {
-    RunValues& run = OutputRun();
     surface.Font.Size = layout.fontSize;
-    run.LineStep += layout.lineStepAddition;
     surface.Font.Underline = false;
     printPieces(surface, text, layout);
-    surface.Font.Size = run.BodyFontSize * run.OutputScale;
-    run.LineStep -= layout.lineStepAddition;
+    surface.Font.Size = page.bodyFontSize * page.scale;
 }
 
-double paragraphSize(bool compact)
+double paragraphSize(const PageLayout& page, bool compact)
 {
-    const RunValues& run = OutputRun();
-    return (run.BodyFontSize + (compact ? 0 : 1)) * run.OutputScale;
+    return (page.bodyFontSize + (compact ? 0 : 1)) * page.scale;
 }
 
 } // namespace
 
-void PrintPredictionHeading(Surface& surface, std::string_view text, std::string_view heading,
-                            bool compact)
+ParagraphLines LinesOf(const PageLayout& layout, double lineStepAddition)
 {
-    const RunValues& run = OutputRun();
-    surface.Font.Size = (run.BodyFontSize + (compact ? 1 : 2)) * run.OutputScale;
+    return {layout.lineStep + lineStepAddition, PageBodyBottom(layout)};
+}
+
+void PrintPredictionHeading(Surface& surface, const PageLayout& layout, std::string_view text,
+                            std::string_view heading, bool compact)
+{
+    surface.Font.Size = (layout.bodyFontSize + (compact ? 1 : 2)) * layout.scale;
     surface.Font.Bold = true;
     surface.Font.Underline = true;
-    surface.CurrentX = Config().LeftMarginTwips;
+    surface.CurrentX = layout.leftMargin;
     surface.Print(heading);
     surface.Font.Bold = false;
-    printParagraph(surface, text, layoutOf(compact, paragraphSize(compact)));
-    surface.CurrentY += (compact ? 1 : 2) * OutputRun().LineStep;
+    printParagraph(surface, layout, text, layoutOf(layout, compact, paragraphSize(layout, compact)));
+    surface.CurrentY += (compact ? 1 : 2) * layout.lineStep;
 }
 
-void PrintPredictionParagraph(Surface& surface, std::string_view text, bool compact)
+void PrintPredictionParagraph(Surface& surface, const PageLayout& layout, std::string_view text, bool compact)
 {
-    printParagraph(surface, text, layoutOf(compact, paragraphSize(compact)));
+    printParagraph(surface, layout, text, layoutOf(layout, compact, paragraphSize(layout, compact)));
 }
 
-void PrintPredictionParagraphAlt(Surface& surface, std::string_view text, bool compact,
-                                 int fontSize)
+void PrintPredictionParagraphAlt(Surface& surface, const PageLayout& layout, std::string_view text,
+                                 bool compact, int fontSize)
 {
-    const double size = fontSize == 0 ? paragraphSize(compact)
-                                      : (fontSize + (compact ? 0 : 1)) * OutputRun().OutputScale;
-    printParagraph(surface, text, layoutOf(compact, size));
+    const double size = fontSize == 0 ? paragraphSize(layout, compact)
+                                      : (fontSize + (compact ? 0 : 1)) * layout.scale;
+    printParagraph(surface, layout, text, layoutOf(layout, compact, size));
 }
 
-void AdvanceLine(Surface& surface) { surface.CurrentY += OutputRun().LineStep; }
+void AdvanceLine(Surface& surface, const PageLayout& layout) { surface.CurrentY += layout.lineStep; }
 
-void PrintHindiParagraph(Surface& surface, std::string_view text, bool compact)
+void PrintHindiParagraph(Surface& surface, const PageLayout& layout, std::string_view text, bool compact)
 {
-    ParagraphLayout layout = layoutOf(compact, 13);
-    layout.left += 500;
+    ParagraphLayout paragraph = layoutOf(layout, compact, 13);
+    paragraph.left += 500;
     surface.Font.Name = std::string(HindiFace);
-    printParagraph(surface, text, layout);
-    surface.Font.Name = OutputRun().BodyFontName;
+    printParagraph(surface, layout, text, paragraph);
+    surface.Font.Name = layout.bodyFontName;
 }
 
 } // namespace tarvik

@@ -2,7 +2,6 @@
 
 #include "FallbackGlyphs.h"
 #include "PictureStore.h"
-#include "core/State.h"
 
 #include <QGlyphRun>
 #include <QImage>
@@ -301,7 +300,7 @@ struct PdfSurface::Writer {
     }
 };
 
-PdfSurface::PdfSurface(const std::string& path, const Sheet& sheet, const std::string& title)
+PdfSurface::PdfSurface(const std::string& path, const Sheet& sheet, const std::string& title, double pageWidth)
     : path_(path), temporary_(path + ".part"), writer_(std::make_unique<Writer>())
 {
     // cairo takes and frees buffers of some hundred kilobytes for every page
@@ -324,7 +323,7 @@ PdfSurface::PdfSurface(const std::string& path, const Sheet& sheet, const std::s
     writer_->cr = cairo_create(writer_->surface);
     cairo_t* cr = writer_->cr;
     cairo_scale(cr, pointsPerTwip, pointsPerTwip);
-    const PagePlacement place = PlacePage(sheet, OutputRun().PageWidth);
+    const PagePlacement place = PlacePage(sheet, pageWidth);
     cairo_translate(cr, place.x0, place.y0);
     cairo_scale(cr, place.scale, place.scale);
     cairo_font_options_t* options = cairo_font_options_create();

@@ -16,8 +16,6 @@
 #include "calc/KPChart.h"
 #include "calc/NameTables.h"
 #include "calc/TextFormat.h"
-#include "core/State.h"
-#include "refdata/TextLookup.h"
 
 #include <cmath>
 
@@ -44,9 +42,9 @@ bool retrogradeRow(const std::array<double, 27>& longitudes, int row)
 }
 
 // Where each column starts, twips from the left margin before scaling.
-std::array<double, PlanetColumns> planetColumnOffsets(int mode, const RunChoices& choices)
+std::array<double, PlanetColumns> planetColumnOffsets(int mode, const PageContext& page)
 {
-    const bool hindi = choices.languageHindi;
+    const bool hindi = page.choices.languageHindi;
     const bool kp = mode == KPTable;
     std::array<double, PlanetColumns> x = kp
         ? std::array<double, PlanetColumns>{0, 1000, 2000, 2900, 3450, 5200, 5700, 6400, 7100, 0, 0}
@@ -58,42 +56,42 @@ std::array<double, PlanetColumns> planetColumnOffsets(int mode, const RunChoices
     return x;
 }
 
-std::array<std::string, PlanetColumns> planetHeaders(int mode)
+std::array<std::string, PlanetColumns> planetHeaders(int mode, const PageContext& page)
 {
-    return {Dict("PLANET"), Dict("RASHI"), Dict("ANSH"), Dict("DIR"), Dict("NAKSHATRA"),
-            Dict("PAD"),    Dict("RL"),    Dict("NL"),   mode == KPTable ? Dict("SL") : "",
-            "",             Dict("_COM")};
+    return {page.Dict("PLANET"), page.Dict("RASHI"), page.Dict("ANSH"), page.Dict("DIR"), page.Dict("NAKSHATRA"),
+            page.Dict("PAD"),    page.Dict("RL"),    page.Dict("NL"),   mode == KPTable ? page.Dict("SL") : "",
+            "",             page.Dict("_COM")};
 }
 
-std::string positionsHeading(std::string_view positionsKey)
+std::string positionsHeading(std::string_view positionsKey, const PageContext& page)
 {
-    return Dict(positionsKey) + " " + Dict("SPASHT");
+    return page.Dict(positionsKey) + " " + page.Dict("SPASHT");
 }
 
 // One person's match columns: sign-lord, degrees and retrograde mark,
 // nakshatra-pada.
 void fillMatchPerson(MatchTableCells& cells, int firstColumn, const std::array<double, 27>& longitudes,
-                     const std::array<double, 13>& cusps, const RunChoices& choices)
+                     const std::array<double, 13>& cusps, const PageContext& page)
 {
-    const std::string& dash = choices.dash;
+    const std::string& dash = page.choices.dash;
     for (int r = 0; r < PositionRows; ++r) {
         const double l = ReduceDegrees(longitudeOfRow(longitudes, cusps, r));
         const ZodiacPlace place = PlaceOf(l);
         const int lord = BodyDisplayOrder[SignLords[place.sign]];
         auto& row = cells[r];
-        row[firstColumn] = EnglishCut(SignText(place.sign), 4, choices) + dash + Dict(BodyNames[lord]);
+        row[firstColumn] =
+            EnglishCut(SignText(place.sign, page.texts), 4, page.choices) + dash + page.Dict(BodyNames[lord]);
         row[firstColumn + 1] =
-            FormatDMS(l, choices.colon) + (retrogradeRow(longitudes, r) ? Dict("_RET") : "");
+            FormatDMS(l, page.choices.colon) + (retrogradeRow(longitudes, r) ? page.Dict("_RET") : "");
         row[firstColumn + 2] =
-            Dict(NakshatraKeys(place.nakshatra)) + dash + std::to_string(place.pada);
+            page.Dict(NakshatraKeys(place.nakshatra)) + dash + std::to_string(place.pada);
     }
 }
 
 } // namespace
 
-PlanetTableCells PlanetTableCellsOf(int mode, const RunChoices& choices)
+PlanetTableCells PlanetTableCellsOf(int mode, const ChartState& chart, const PageContext& page)
 {
-    const ChartState& chart = Chart();
     const std::array<double, 27>& sidereal = chart.PlanetLongitudes;
     const double kpShift = KPShiftOf(chart);
     PlanetTableCells cells;
@@ -108,89 +106,92 @@ PlanetTableCells PlanetTableCellsOf(int mode, const RunChoices& choices)
         const ZodiacPlace place = PlaceOf(l);
 
         auto& row = cells[r];
-        row[0] = Dict(BodyKeys[body]);
-        row[1] = SignText(place.sign);
-        row[2] = FormatDMS(l, choices.colon);
-        row[3] = retrogradeRow(sidereal, r) ? Dict("_RET") : "";
-        row[4] = NumberedNakshatraText(place.nakshatra);
+        row[0] = page.Dict(BodyKeys[body]);
+        row[1] = SignText(place.sign, page.texts);
+        row[2] = FormatDMS(l, page.choices.colon);
+        row[3] = retrogradeRow(sidereal, r) ? page.Dict("_RET") : "";
+        row[4] = NumberedNakshatraText(place.nakshatra, page.texts);
         row[5] = std::to_string(place.pada);
-        row[6] = EnglishCut(SignLordText(place.sign), 3, choices);
-        row[7] = EnglishCut(StarLordText(place.nakshatra), 3, choices);
-        row[8] = mode == KPTable ? EnglishCut(SubLordText(l, choices), 3, choices) : "";
+        row[6] = EnglishCut(SignLordText(place.sign, page.texts), 3, page.choices);
+        row[7] = EnglishCut(StarLordText(place.nakshatra, page.texts), 3, page.choices);
+        row[8] = mode == KPTable ? EnglishCut(SubLordText(l, page.choices), 3, page.choices) : "";
         // The nodes are points of the Moon's orbit, not bodies lit by the Sun:
         // they are never combust.
         const bool node = body == Rahu || body == Ketu;
         const bool combust = r >= FirstMarkedRow && !node && IsCombust(sidereal[Sun], sidereal[body]);
-        row[10] = combust ? Dict("_COM") : "";
+        row[10] = combust ? page.Dict("_COM") : "";
     }
     return cells;
 }
 
-void PrintPlanetTable(Surface& surface, int mode, bool toPrinter, const RunChoices& choices)
+void PrintPlanetTable(Surface& surface, const PageContext& page, int mode, const ChartState& chart)
 {
-    PrintPageFrame(surface, toPrinter);
-    PlanetTableCells cells = PlanetTableCellsOf(mode, choices);
-    const auto offsets = planetColumnOffsets(mode, choices);
-    const auto headers = planetHeaders(mode);
+    const PageLayout& layout = page.layout;
+    PrintPageFrame(surface, page);
+    PlanetTableCells cells = PlanetTableCellsOf(mode, chart, page);
+    const auto offsets = planetColumnOffsets(mode, page);
+    const auto headers = planetHeaders(mode, page);
 
     int y = static_cast<int>(surface.CurrentY);
     if (mode == KPTable) {
-        PrintHeading(Dict("_KP"), surface, y);
-        PrintPredictionParagraph(surface, "");
-        PrintPredictionParagraph(surface, "");
+        PrintHeading(page.Dict("_KP"), surface, y, layout);
+        PrintPredictionParagraph(surface, layout, "");
+        PrintPredictionParagraph(surface, layout, "");
     } else {
-        PrintHeading(positionsHeading(mode == TropicalTable ? "SAYANBHAV" : "NIRYANABHAV"),
-                     surface, y);
+        PrintHeading(positionsHeading(mode == TropicalTable ? "SAYANBHAV" : "NIRYANABHAV", page),
+                     surface, y, layout);
     }
 
     const double top = surface.CurrentY;
-    PrintCaptions(surface, headers, offsets, top);
+    PrintCaptions(surface, headers, offsets, top, layout);
     // The nakshatras whole, the column smaller where a name would run into the pada.
-    PrintTableRows(surface, cells, PositionRows, offsets, top + OutputRun().LineStep, RowPitch,
-                   {{4, (offsets[5] - offsets[4]) * OutputRun().OutputScale}}, choices);
+    PrintTableRows(surface, cells, PositionRows, offsets, top + layout.lineStep, RowPitch,
+                   {{4, (offsets[5] - offsets[4]) * layout.scale}}, page);
     // Under the table, the nodes and the ayanamsa the positions are reckoned
     // with: the K.P. one on the KP page.
-    PrintReckoningLines(surface, TableLeft(), surface.CurrentY,
-                        mode == KPTable ? KPAyanamsaLine(choices) : ChartAyanamsaLine(choices), choices);
+    PrintReckoningLines(surface, TableLeft(layout), surface.CurrentY,
+                        mode == KPTable ? KPAyanamsaLine(page) : ChartAyanamsaLine(page, chart), page);
 }
 
-MatchTableCells MatchNirayanaCells(const RunChoices& choices)
+MatchTableCells MatchNirayanaCells(const PageContext& page)
 {
-    const ChartState& chart = Chart();
-    const MatchCopies& match = Match();
+    const ChartState& chart = page.chart;
+    const MatchCopies& match = page.match;
     MatchTableCells cells;
     for (int r = 0; r < PositionRows; ++r)
-        cells[r][0] = Dict(BodyNames[bodyOfRow(r)]);
-    fillMatchPerson(cells, 1, chart.PlanetLongitudes, chart.HouseCusps, choices);
-    fillMatchPerson(cells, 4, match.PartnerLongitudes, match.PartnerCusps, choices);
+        cells[r][0] = page.Dict(BodyNames[bodyOfRow(r)]);
+    fillMatchPerson(cells, 1, chart.PlanetLongitudes, chart.HouseCusps, page);
+    fillMatchPerson(cells, 4, match.PartnerLongitudes, match.PartnerCusps, page);
     return cells;
 }
 
-void PrintMatchNirayanaPage(Surface& surface, bool toPrinter, const RunChoices& choices)
+void PrintMatchNirayanaPage(Surface& surface, const PageContext& page)
 {
     constexpr int PrintedRows = 10;   // the Lagna to Ketu
     static constexpr std::array<double, MatchColumns> offsets = {0, 800, 1900, 3100, 5000, 6100, 7300};
 
-    PrintPageFrame(surface, toPrinter);
-    const RunValues& run = OutputRun();
-    MatchTableCells cells = MatchNirayanaCells(choices);
-    const std::string signLord = Dict("RASHI") + choices.dash + Dict("LORD");
-    const std::string nakshatraPada = Dict("NAKSHATRA") + choices.dash + Dict("PAD");
+    PrintPageFrame(surface, page);
+    const PageLayout& layout = page.layout;
+    MatchTableCells cells = MatchNirayanaCells(page);
+    const std::string signLord = page.Dict("RASHI") + page.choices.dash + page.Dict("LORD");
+    const std::string nakshatraPada = page.Dict("NAKSHATRA") + page.choices.dash + page.Dict("PAD");
     const std::array<std::string, MatchColumns> headers = {
-        Dict("PLANET"), signLord, Dict("ANSH"), nakshatraPada, signLord, Dict("ANSH"), nakshatraPada};
+        page.Dict("PLANET"), signLord, page.Dict("ANSH"), nakshatraPada, signLord, page.Dict("ANSH"), nakshatraPada};
 
     int y = static_cast<int>(surface.CurrentY);
-    PrintHeading(positionsHeading("NIRYANABHAV"), surface, y);
+    PrintHeading(positionsHeading("NIRYANABHAV", page), surface, y, layout);
     double top = surface.CurrentY;
     // Over each person's columns, the person: the boy's, then the girl's.
-    const double scale = run.OutputScale;
-    const std::string persons[2] = {MatchPersonLabel(Native().Name, false), MatchPersonLabel(Partner().Name, true)};
-    const double groupX[2] = {TableLeft() + offsets[1] * scale, TableLeft() + offsets[4] * scale};
-    const double groupRoom[2] = {(offsets[4] - offsets[1] - ColumnGap) * scale, PageBodyRight() - groupX[1]};
+    const double scale = layout.scale;
+    const std::string persons[2] = {MatchPersonLabel(page.births.Native.Name, false, page.texts),
+                                    MatchPersonLabel(page.births.Partner.Name, true, page.texts)};
+    const double left = TableLeft(layout);
+    const double groupX[2] = {left + offsets[1] * scale, left + offsets[4] * scale};
+    const double groupRoom[2] = {(offsets[4] - offsets[1] - ColumnGap) * scale, PageBodyRight(layout) - groupX[1]};
     const TextFont body = surface.Font;
-    surface.Font.Name = run.EnglishFontName;
+    surface.Font.Name = layout.englishFontName;
     surface.Font.Bold = true;
-    const double nameSize = run.EnglishFontSize * scale;
+    const double nameSize = layout.englishFontSize * scale;
     double heads = 0;
     for (int k = 0; k < 2; ++k) {
         const FittedText name = FitTypedText(surface, persons[k], groupRoom[k], nameSize, TypedTextFloor(nameSize));
@@ -199,32 +200,33 @@ void PrintMatchNirayanaPage(Surface& surface, bool toPrinter, const RunChoices& 
     }
     surface.Font = body;
     top += heads;
-    PrintCaptions(surface, headers, offsets, top);
+    PrintCaptions(surface, headers, offsets, top, layout);
 
     // The nakshatras whole, both persons' in one size, that a name reads the
     // same in both columns.
     const double rowsTop = top + 300 * scale;
-    PrintTableRows(surface, cells, PrintedRows, offsets, rowsTop, run.LineStep,
-                   {{3, (offsets[4] - offsets[3]) * scale}, {6, PageBodyRight() - TableLeft() - offsets[6] * scale}},
-                   choices);
-    surface.CurrentY = rowsTop + PrintedRows * run.LineStep;
-    PrintReckoningLines(surface, TableLeft(), surface.CurrentY, ChartAyanamsaLine(choices), choices);
+    PrintTableRows(surface, cells, PrintedRows, offsets, rowsTop, layout.lineStep,
+                   {{3, (offsets[4] - offsets[3]) * scale}, {6, PageBodyRight(layout) - left - offsets[6] * scale}},
+                   page);
+    surface.CurrentY = rowsTop + PrintedRows * layout.lineStep;
+    PrintReckoningLines(surface, left, surface.CurrentY, ChartAyanamsaLine(page, page.chart), page);
 
-    ChartState& chart = Chart();
-    MatchCopies& match = Match();
-    const std::string lagnaTitle = Dict("_LAGNATARVIK");
-    DrawChart(surface, choices, 1, lagnaTitle, true, LeftChart, &match.NativeSaptavargaSigns, SignNumbers, persons[0]);
-    DrawChart(surface, choices, 1, lagnaTitle, true, RightChart, &match.PartnerSaptavargaSigns, SignNumbers,
+    const ChartState& chart = page.chart;
+    const MatchCopies& match = page.match;
+    const std::string lagnaTitle = page.Dict("_LAGNATARVIK");
+    DrawChart(surface, page, SignsOfColumn(match.NativeSaptavargaSigns, 1), lagnaTitle, true, LeftChart, nullptr,
+              persons[0]);
+    DrawChart(surface, page, SignsOfColumn(match.PartnerSaptavargaSigns, 1), lagnaTitle, true, RightChart, nullptr,
               persons[1]);
     surface.CurrentY += 4300;
 
-    const std::string chalitTitle = Dict("_NIRAYANA") + " " + Dict("_BHAVACHALIT");
-    PlaceBhavas(chart.SaptavargaSigns, chart.HouseCusps, chart.PlanetLongitudes,
-                match.NativeSaptavargaSigns[1][1]);
-    DrawChart(surface, choices, 0, chalitTitle, false, LeftChart, &chart.SaptavargaSigns, SignNumbers, persons[0]);
-    PlaceBhavas(chart.SaptavargaSigns, match.PartnerCusps, match.PartnerLongitudes,
-                match.PartnerSaptavargaSigns[1][1]);
-    DrawChart(surface, choices, 0, chalitTitle, false, RightChart, &chart.SaptavargaSigns, SignNumbers, persons[1]);
+    const std::string chalitTitle = page.Dict("_NIRAYANA") + " " + page.Dict("_BHAVACHALIT");
+    DrawChart(surface, page,
+              BhavaChart(chart.HouseCusps, chart.PlanetLongitudes, match.NativeSaptavargaSigns[1][1]), chalitTitle,
+              false, LeftChart, nullptr, persons[0]);
+    DrawChart(surface, page,
+              BhavaChart(match.PartnerCusps, match.PartnerLongitudes, match.PartnerSaptavargaSigns[1][1]),
+              chalitTitle, false, RightChart, nullptr, persons[1]);
 }
 
 } // namespace tarvik

@@ -5,7 +5,8 @@
 // out apart from the drawing so that they can be read on their own. The
 // pages themselves are declared in TablePages.h.
 
-#include "core/RunChoices.h"
+#include "PageContext.h"
+#include "calc/KPChart.h"
 
 #include <array>
 #include <string>
@@ -23,22 +24,22 @@ inline constexpr int PositionRows = 13;
 inline constexpr int PlanetColumns = 11;
 using PlanetTableCells = std::array<std::array<std::string, PlanetColumns>, PositionRows>;
 
-// The cells of the chart state's bodies. The tropical mode adds the
-// ayanamsa, the KP mode 6' of arc; the marks are those of the sidereal
+// The cells of a chart's bodies. The tropical mode adds the ayanamsa, the KP
+// mode the shift into the K.P. zodiac; the marks are those of the sidereal
 // positions, and only from Mars on.
-PlanetTableCells PlanetTableCellsOf(int mode, const RunChoices& choices);
+PlanetTableCells PlanetTableCellsOf(int mode, const ChartState& chart, const PageContext& page);
 
-// Both persons of a match side by side: body, then for the boy (the chart
-// state) and the girl (the match copies) sign-lord, degrees with the
+// Both persons of a match side by side: body, then for the boy (the page's
+// chart) and the girl (the match copies) sign-lord, degrees with the
 // retrograde mark, nakshatra-pada.
 inline constexpr int MatchColumns = 7;
 using MatchTableCells = std::array<std::array<std::string, MatchColumns>, PositionRows>;
-MatchTableCells MatchNirayanaCells(const RunChoices& choices);
+MatchTableCells MatchNirayanaCells(const PageContext& page);
 
 // Rows cusp 1..12 of the KP cusps; columns house number, sign, degrees in
 // the sign, a free column, nakshatra, pada, sign lord, star lord, sub lord.
 inline constexpr int CuspColumns = 9;
 using CuspTableCells = std::array<std::array<std::string, CuspColumns>, 12>;
-CuspTableCells CuspTableCellsOf(const RunChoices& choices);
+CuspTableCells CuspTableCellsOf(const KPCuspChart& kp, const PageContext& page);
 
 } // namespace tarvik

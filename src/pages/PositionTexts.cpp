@@ -3,9 +3,7 @@
 #include "calc/Angles.h"
 #include "calc/NameTables.h"
 #include "calc/TextFormat.h"
-#include "core/State.h"
 #include "refdata/Lookups.h"
-#include "refdata/TextLookup.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,9 +15,9 @@ namespace {
 
 constexpr double CombustionOrb = 5;
 
-std::string bodyText(int traditionalPosition)
+std::string bodyText(int traditionalPosition, const Texts& texts)
 {
-    return GetDictText(BodyKeys[BodyDisplayOrder[traditionalPosition]]);
+    return texts.Dict(BodyKeys[BodyDisplayOrder[traditionalPosition]]);
 }
 
 } // namespace
@@ -36,21 +34,21 @@ ZodiacPlace PlaceOf(double longitude)
     return place;
 }
 
-std::string SignText(int sign)
+std::string SignText(int sign, const Texts& texts)
 {
     if (sign < 1 || sign > 12)
         throw std::out_of_range("sign " + std::to_string(sign) + " is outside 1..12");
-    return GetDictText(SignKeys[sign]);
+    return texts.Dict(SignKeys[sign]);
 }
 
-std::string NumberedNakshatraText(int nakshatra)
+std::string NumberedNakshatraText(int nakshatra, const Texts& texts)
 {
-    return ZeroPad(nakshatra, 2) + " " + GetDictText(NakshatraKeys(nakshatra));
+    return ZeroPad(nakshatra, 2) + " " + texts.Dict(NakshatraKeys(nakshatra));
 }
 
-std::string SignLordText(int sign) { return bodyText(SignLords[sign]); }
+std::string SignLordText(int sign, const Texts& texts) { return bodyText(SignLords[sign], texts); }
 
-std::string StarLordText(int nakshatra) { return bodyText(NakshatraLord(nakshatra)); }
+std::string StarLordText(int nakshatra, const Texts& texts) { return bodyText(NakshatraLord(nakshatra), texts); }
 
 std::string SubLordText(double longitude, const RunChoices& choices)
 {

@@ -5,6 +5,7 @@
 // two marks of a body's state, retrograde motion and combustion.
 
 #include "core/RunChoices.h"
+#include "refdata/TextLookup.h"
 
 #include <string>
 #include <string_view>
@@ -22,12 +23,12 @@ ZodiacPlace PlaceOf(double longitude);
 
 // The sign's dictionary text. A sign outside 1..12 means the chart was never
 // filled: an error that abandons the page rather than print a wrong name.
-std::string SignText(int sign);
+std::string SignText(int sign, const Texts& texts);
 // "07 Punarvasu": the nakshatra's number in two digits, a blank, its text.
-std::string NumberedNakshatraText(int nakshatra);
+std::string NumberedNakshatraText(int nakshatra, const Texts& texts);
 // The dictionary texts of the lord of a sign, and of a nakshatra.
-std::string SignLordText(int sign);
-std::string StarLordText(int nakshatra);
+std::string SignLordText(int sign, const Texts& texts);
+std::string StarLordText(int nakshatra, const Texts& texts);
 // The KP sub lord of a longitude in degrees, in the page's language.
 std::string SubLordText(double longitude, const RunChoices& choices);
 

@@ -5,15 +5,16 @@
 #include "calc/KPChart.h"
 #include "calc/NameTables.h"
 #include "calc/Vargas.h"
-#include "core/State.h"
-
 
 namespace tarvik {
 
-void PlaceBhavas(ChartSignTable& table, const std::array<double, 13>& boundaries,
-                 const std::array<double, 27>& longitudes, int reference)
+ChartSigns BhavaChart(const std::array<double, 13>& boundaries, const std::array<double, 27>& longitudes,
+                      int reference)
 {
-    table[1][0] = reference;
+    ChartSigns signs{};
+    signs[1] = reference;
+    for (int b = Sun; b <= Pluto; ++b)
+        signs[b] = static_cast<int>(ReduceDegrees(longitudes[b]) / 30) + 1;
     for (int k = 1; k <= 12; ++k) {
         const double lo = ReduceDegrees(boundaries[k]);
         const double hi = ReduceDegrees(boundaries[k == 12 ? 1 : k + 1]);
@@ -21,16 +22,17 @@ void PlaceBhavas(ChartSignTable& table, const std::array<double, 13>& boundaries
             const double l = ReduceDegrees(longitudes[b]);
             const bool inside = lo < hi ? (lo <= l && l <= hi) : (l > lo || l < hi);
             if (inside)
-                table[b][0] = WrapRange(reference + k - 1, 12);
+                signs[b] = WrapRange(reference + k - 1, 12);
         }
     }
+    return signs;
 }
 
-void FillMoonChart(ChartSignTable& table)
+ChartSigns MoonChart(const int (&saptavargaSigns)[14][8])
 {
-    for (int b = Sun; b <= Pluto; ++b)
-        table[b][0] = table[b][1];
-    table[1][0] = table[Moon][1];
+    ChartSigns signs = SignsOfColumn(saptavargaSigns, 1);
+    signs[1] = saptavargaSigns[Moon][1];
+    return signs;
 }
 
 namespace {
@@ -41,27 +43,44 @@ double kpLongitude(const ChartState& chart, double shift, int b)
 }
 } // namespace
 
-void FillKPChart(ChartSignTable& table)
+ChartSigns KPChart(const ChartState& chart)
 {
-    const ChartState& chart = Chart();
     const double shift = KPShiftOf(chart);
+    ChartSigns signs{};
     for (int b = 1; b <= Pluto; ++b)
-        table[b][0] = static_cast<int>(kpLongitude(chart, shift, b) / 30) + 1;
+        signs[b] = static_cast<int>(kpLongitude(chart, shift, b) / 30) + 1;
+    return signs;
 }
 
-void FillKPVarga(ChartSignTable& table, int k)
+ChartSigns KPVargaChart(const ChartState& chart, int k)
 {
-    const ChartState& chart = Chart();
     const double shift = KPShiftOf(chart);
+    ChartSigns signs{};
     for (int b = 1; b <= Pluto; ++b)
-        table[b][k] = SaptavargaSign(k, kpLongitude(chart, shift, b));
+        signs[b] = SaptavargaSign(k, kpLongitude(chart, shift, b));
+    return signs;
 }
 
-void FillVargaColumn(ChartSignTable& table, int varga)
+ChartSigns KPBhavaChart(const ChartState& chart, const KPCuspChart& kp)
 {
-    const ChartState& chart = Chart();
+    std::array<double, 13> boundaries{};
+    for (int k = 1; k <= 12; ++k)
+        boundaries[k] = kp.cusps[k - 1];
+    // The bodies in the K.P. zodiac, the one the K.P. cusps are reckoned in
+    // whatever ayanamsa the chart was cast with.
+    const double shift = KPShiftOf(chart);
+    std::array<double, 27> longitudes = chart.PlanetLongitudes;
+    for (int b = Sun; b <= Pluto; ++b)
+        longitudes[b] = ReduceDegrees(longitudes[b] + shift);
+    return BhavaChart(boundaries, longitudes, chart.SaptavargaSigns[1][1]);
+}
+
+ChartSigns VargaChart(const ChartState& chart, int varga)
+{
+    ChartSigns signs = SignsOfColumn(chart.SaptavargaSigns, 1);
     for (int t = 1; t <= 10; ++t)
-        table[BodyDisplayOrder[t]][0] = chart.ShodashVargaSigns[varga][t];
+        signs[BodyDisplayOrder[t]] = chart.ShodashVargaSigns[varga][t];
+    return signs;
 }
 
 } // namespace tarvik

@@ -5,8 +5,6 @@
 #include "Frame.h"
 #include "TablePages.h"
 #include "calc/NameTables.h"
-#include "core/State.h"
-#include "refdata/TextLookup.h"
 
 #include <algorithm>
 #include <array>
@@ -32,9 +30,9 @@ constexpr double SectorClearance = 50;
 // The body whose Rasi sign starts each ring, as a traditional position.
 constexpr std::array<int, 3> RingReferences = {1, 3, 2};   // Lagna, Moon, Sun
 
-int rasiSign(int traditionalPosition)
+int rasiSign(const ChartState& chart, int traditionalPosition)
 {
-    const int sign = Chart().ShodashVargaSigns[1][traditionalPosition];
+    const int sign = chart.ShodashVargaSigns[1][traditionalPosition];
     if (sign < 1 || sign > 12)
         throw std::out_of_range("Rasi sign " + std::to_string(sign) + " is outside 1..12");
     return sign;
@@ -64,33 +62,32 @@ std::vector<std::string> SudarshanSectorLines(int sign, const std::vector<std::s
     return lines;
 }
 
-void PrintSudarshanChakra(Surface& surface, const RunChoices& choices)
+void PrintSudarshanChakra(Surface& surface, const PageContext& page)
 {
-    const RunValues& run = OutputRun();
-    const Settings& settings = Config();
-    surface.Font.Name = run.BodyFontName;
-    surface.Font.Size = run.BodyFontSize;
+    const PageLayout& layout = page.layout;
+    surface.Font.Name = layout.bodyFontName;
+    surface.Font.Size = layout.bodyFontSize;
     if (const double height = surface.LineHeight(); height > SectorLineHeight)
-        surface.Font.Size = std::floor(run.BodyFontSize * SectorLineHeight / height * 4) / 4;
-    surface.PaintPicture(SudarshanWheel(), settings.LeftMarginTwips,
-                         settings.TopMarginTwips + WheelTop, SudarshanDesignSize,
+        surface.Font.Size = std::floor(layout.bodyFontSize * SectorLineHeight / height * 4) / 4;
+    surface.PaintPicture(SudarshanWheel(), layout.leftMargin,
+                         layout.topMargin + WheelTop, SudarshanDesignSize,
                          SudarshanDesignSize);
-    const double left = settings.LeftMarginTwips;
-    const double top = settings.TopMarginTwips + WheelTop;
+    const double left = layout.leftMargin;
+    const double top = layout.topMargin + WheelTop;
     const double size = surface.Font.Size;
     const double height = surface.LineHeight();
 
     std::array<std::string, 11> names;   // by traditional position 2..10
     for (int b = 2; b <= 10; ++b)
-        names[b] = GetDictText(BodyNames[BodyDisplayOrder[b]]);
+        names[b] = page.Dict(BodyNames[BodyDisplayOrder[b]]);
 
     for (int ring = LagnaRing; ring <= SunRing; ++ring) {
-        const int reference = rasiSign(RingReferences[ring]);
+        const int reference = rasiSign(page.chart, RingReferences[ring]);
         for (int k = 0; k < 12; ++k) {
             const int sign = SudarshanSign(reference, k);
             std::vector<std::string> inSign;
             for (int b = 2; b <= 10; ++b)
-                if (rasiSign(b) == sign)
+                if (rasiSign(page.chart, b) == sign)
                     inSign.push_back(names[b]);
             // The block is centred on the sector's anchor (the top of its
             // middle line), and fitted into the sector where it is crowded.
@@ -103,7 +100,7 @@ void PrintSudarshanChakra(Surface& surface, const RunChoices& choices)
             room.clearance = SectorClearance;
             // Latin lines stand a fixed step apart; Devanagari's need their
             // vowel signs' room between them, a share of their line.
-            const bool hindi = choices.languageHindi;
+            const bool hindi = page.choices.languageHindi;
             const FittedBlock block = FitBlock(
                 surface, room,
                 [&](int perLine) { return SudarshanSectorLines(sign, inSign, perLine); },

@@ -14,6 +14,10 @@
 
 namespace tarvik {
 
+// The width of a page as it is designed, twips: texts centre on it, and a
+// surface places it on its sheet.
+inline constexpr double DesignPageWidth = 11600;
+
 struct TextFont {
     std::string Name = "Tarvik English";  // a face of the font map (FontMap.h)
     double Size = 9;                      // points
@@ -108,6 +112,8 @@ public:
     void NewPage();
     // The number of the sheet being drawn (1 for the first).
     int Page() const { return page_; }
+    // Whether the sheet being drawn has received a drawing.
+    bool DrawnOnSheet() const { return drawnOnSheet_; }
 
 protected:
     virtual void DrawText(double x, double y, std::string_view text) = 0;

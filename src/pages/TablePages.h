@@ -1,25 +1,29 @@
 #pragma once
 
 // The chart and table pages of this subsystem, which the page table
-// (src/registry/PageRegistry.cpp) and the annual chart's pages call.
+// (src/registry/PageRegistry.cpp) and the annual chart's pages call. Each
+// draws from the page's context; a table of a chart other than the page's
+// own (the annual chart) takes that chart.
 
+#include "PageContext.h"
 #include "Surface.h"
-#include "calc/PanchangElements.h"
-#include "calc/Sunrise.h"
-#include "core/RunChoices.h"
+#include "calc/KPChart.h"
 
 namespace tarvik {
 
-void PrintBasicPage(Surface& surface, bool matchPage, const SunTimes* partnerSunTimes,
-                    const PanchangValues* partnerPanchang, const RunChoices& choices);
-void PrintPlanetTable(Surface& surface, int mode, bool toPrinter, const RunChoices& choices);
-void PrintMatchNirayanaPage(Surface& surface, bool toPrinter, const RunChoices& choices);
-void PrintCuspTable(Surface& surface, int mode, bool toPrinter, int& y, const RunChoices& choices);
-void PrintAspectGrid(Surface& surface);
-void PrintBhavTable(Surface& surface, const RunChoices& choices);
-void PrintShodashvargaTable(Surface& surface, const RunChoices& choices);
-void PrintAshtakvargaPage(Surface& surface, const RunChoices& choices);
-void PrintPlanetFriendship(Surface& surface, const RunChoices& choices);
-void PrintSudarshanChakra(Surface& surface, const RunChoices& choices);
+// The native's Basic page, or in a match the boy's and the girl's.
+void PrintBasicPage(Surface& surface, const PageContext& page, bool matchPage);
+// The frame and one person's position table of a chart (mode
+// PlanetTableMode, PositionTables.h) with the nodes and the ayanamsa under it.
+void PrintPlanetTable(Surface& surface, const PageContext& page, int mode, const ChartState& chart);
+void PrintMatchNirayanaPage(Surface& surface, const PageContext& page);
+// The K.P. cusps' table from y, below its heading; y ends at the table's foot.
+void PrintCuspTable(Surface& surface, const PageContext& page, const KPCuspChart& kp, int& y);
+void PrintAspectGrid(Surface& surface, const PageContext& page);
+void PrintBhavTable(Surface& surface, const PageContext& page);
+void PrintShodashvargaTable(Surface& surface, const PageContext& page);
+void PrintAshtakvargaPage(Surface& surface, const PageContext& page);
+void PrintPlanetFriendship(Surface& surface, const PageContext& page);
+void PrintSudarshanChakra(Surface& surface, const PageContext& page);
 
 } // namespace tarvik

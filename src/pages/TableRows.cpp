@@ -1,7 +1,6 @@
 #include "TableRows.h"
 
 #include "Frame.h"
-#include "core/State.h"
 
 #include <algorithm>
 #include <cmath>
@@ -56,16 +55,16 @@ std::string_view initialOf(std::string_view word)
 
 } // namespace
 
-int TableLeft()
+int TableLeft(const PageLayout& layout)
 {
-    return static_cast<int>(std::lround(Config().LeftMarginTwips * OutputRun().OutputScale));
+    return static_cast<int>(std::lround(layout.leftMargin * layout.scale));
 }
 
 void PrintCells(Surface& surface, std::span<const std::string> cells,
-                std::span<const double> offsets, double y)
+                std::span<const double> offsets, double y, const PageLayout& layout)
 {
-    const double scale = OutputRun().OutputScale;
-    const int left = TableLeft();
+    const double scale = layout.scale;
+    const int left = TableLeft(layout);
     for (std::size_t c = 0; c < cells.size() && c < offsets.size(); ++c)
         PrintAt(surface, static_cast<int>(left + offsets[c] * scale), static_cast<int>(y), cells[c]);
 }
@@ -95,13 +94,13 @@ namespace {
 
 // The size of the current font at which text keeps clear of the next
 // column, width twips (scaled) from its start.
-double fittedSize(Surface& surface, std::string_view text, double width, const RunChoices& choices)
+double fittedSize(Surface& surface, std::string_view text, double width, const PageContext& page)
 {
     // A column keeps more than the blank between the words of a name from
     // the next, so that "Uttara Phalguni" and "Hasta" read as two cells; the
     // more in Hindi, whose headline runs to the edges of its letters.
-    const double blanks = choices.languageHindi ? HindiColumnGapBlanks : LatinColumnGapBlanks;
-    const double gap = std::max(ColumnGap * OutputRun().OutputScale, blanks * surface.TextWidth(" "));
+    const double blanks = page.choices.languageHindi ? HindiColumnGapBlanks : LatinColumnGapBlanks;
+    const double gap = std::max(ColumnGap * page.layout.scale, blanks * surface.TextWidth(" "));
     const double room = width - gap;
     const double size = surface.Font.Size;
     const double wide = surface.TextWidth(text);
@@ -115,17 +114,17 @@ double fittedSize(Surface& surface, std::string_view text, double width, const R
 } // namespace
 
 void PrintInColumn(Surface& surface, int x, int y, std::string_view text, double width,
-                   const RunChoices& choices)
+                   const PageContext& page)
 {
-    PrintInSize(surface, x, y, text, fittedSize(surface, text, width, choices));
+    PrintInSize(surface, x, y, text, fittedSize(surface, text, width, page));
 }
 
 double ColumnSize(Surface& surface, std::span<const std::string> texts, double width,
-                  const RunChoices& choices)
+                  const PageContext& page)
 {
     double size = surface.Font.Size;
     for (const std::string& text : texts)
-        size = std::min(size, fittedSize(surface, text, width, choices));
+        size = std::min(size, fittedSize(surface, text, width, page));
     return size;
 }
 
@@ -141,11 +140,11 @@ void PrintInSize(Surface& surface, int x, int y, std::string_view text, double s
 }
 
 void PrintCaptions(Surface& surface, std::span<const std::string> captions,
-                   std::span<const double> offsets, double y)
+                   std::span<const double> offsets, double y, const PageLayout& layout)
 {
     surface.Font.Bold = true;
     surface.Font.Underline = true;
-    PrintCells(surface, captions, offsets, y);
+    PrintCells(surface, captions, offsets, y, layout);
     surface.Font.Bold = false;
     surface.Font.Underline = false;
 }

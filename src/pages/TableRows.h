@@ -3,10 +3,9 @@
 // The rows of the position tables: cells at fixed column offsets from the
 // left margin, one line of captions above them.
 
-#include "Surface.h"
-#include "core/RunChoices.h"
-#include "core/State.h"
 #include "Frame.h"
+#include "PageContext.h"
+#include "Surface.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -18,12 +17,12 @@
 namespace tarvik {
 
 // The left margin of the tables, scaled, in whole twips.
-int TableLeft();
+int TableLeft(const PageLayout& layout);
 
 // Cell c at the table's left plus offsets[c] (twips before scaling), all
 // with their tops at y.
 void PrintCells(Surface& surface, std::span<const std::string> cells,
-                std::span<const double> offsets, double y);
+                std::span<const double> offsets, double y, const PageLayout& layout);
 
 // Every word of a text but the last (and but numerals) cut to its first
 // letter, with the vowel signs written on it, and a point: "Ramachandra
@@ -43,14 +42,14 @@ inline constexpr double HindiColumnGapBlanks = 1.75;
 // it keeps clear of the next column. The font comes back as it was, and the
 // position moves to the next line of it.
 void PrintInColumn(Surface& surface, int x, int y, std::string_view text, double width,
-                   const RunChoices& choices);
+                   const PageContext& page);
 
 // The one size a column or a table is set in, so that no cell stands
 // smaller than its neighbours: the size PrintInColumn would give the text
 // that needs the most shrinking, each in the current font and a column of
 // width twips (scaled).
 double ColumnSize(Surface& surface, std::span<const std::string> texts, double width,
-                  const RunChoices& choices);
+                  const PageContext& page);
 
 // Prints text at (x, y) in the current font at the given size; the font
 // comes back as it was, and the position moves to the next line of it.
@@ -71,20 +70,20 @@ struct WholeColumn {
 // and in every one of these columns, the others in the current font.
 template <class Rows>
 void PrintTableRows(Surface& surface, const Rows& rows, std::size_t count, std::span<const double> offsets,
-                    double y, double pitch, std::initializer_list<WholeColumn> whole, const RunChoices& choices)
+                    double y, double pitch, std::initializer_list<WholeColumn> whole, const PageContext& page)
 {
     double size = surface.Font.Size;
     for (const WholeColumn& w : whole) {
         std::vector<std::string> texts;
         for (std::size_t r = 0; r < count; ++r)
             texts.push_back(rows[r][w.column]);
-        size = std::min(size, ColumnSize(surface, texts, w.room, choices));
+        size = std::min(size, ColumnSize(surface, texts, w.room, page));
     }
-    const double scale = OutputRun().OutputScale;
+    const double scale = page.layout.scale;
     for (std::size_t r = 0; r < count; ++r) {
         const int rowY = static_cast<int>(y + static_cast<double>(r) * pitch);
         for (std::size_t c = 0; c < rows[r].size() && c < offsets.size(); ++c) {
-            const int x = static_cast<int>(TableLeft() + offsets[c] * scale);
+            const int x = static_cast<int>(TableLeft(page.layout) + offsets[c] * scale);
             const bool inWhole = std::any_of(whole.begin(), whole.end(),
                                              [&](const WholeColumn& w) { return w.column == c; });
             if (inWhole)
@@ -97,6 +96,6 @@ void PrintTableRows(Surface& surface, const Rows& rows, std::size_t count, std::
 
 // The captions of the columns, bold and underlined, at y.
 void PrintCaptions(Surface& surface, std::span<const std::string> captions,
-                   std::span<const double> offsets, double y);
+                   std::span<const double> offsets, double y, const PageLayout& layout);
 
 } // namespace tarvik

@@ -3,7 +3,6 @@
 #include "MarsHouses.h"
 #include "calc/Angles.h"
 #include "calc/NameTables.h"
-#include "core/State.h"
 #include "panchang/Elements.h"
 
 #include <cmath>
@@ -296,18 +295,17 @@ MatchPerson MatchPersonOf(const std::array<double, 27>& longitudes, const int (&
     return person;
 }
 
-MatchPerson BoyOfMatchRun()
+MatchPerson BoyOfMatch(const ChartState& boyChart, const MatchCopies& match)
 {
-    const auto& longitudes = Chart().PlanetLongitudes;
-    return MatchPersonOf(longitudes, Match().NativeSaptavargaSigns,
+    const auto& longitudes = boyChart.PlanetLongitudes;
+    return MatchPersonOf(longitudes, match.NativeSaptavargaSigns,
                          CalcNakshatra(ReduceDegrees(longitudes[Moon])), "boy");
 }
 
-MatchPerson GirlOfMatchRun(const PanchangValues& girlPanchang)
+MatchPerson GirlOfMatch(const MatchCopies& match)
 {
-    const MatchCopies& m = Match();
-    return MatchPersonOf(m.PartnerLongitudes, m.PartnerSaptavargaSigns,
-                         static_cast<int>(girlPanchang[NakshatraElement]), "girl");
+    return MatchPersonOf(match.PartnerLongitudes, match.PartnerSaptavargaSigns,
+                         static_cast<int>(match.PartnerPanchang[NakshatraElement]), "girl");
 }
 
 } // namespace tarvik

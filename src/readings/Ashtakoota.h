@@ -9,6 +9,7 @@
 // boy and the girl in fixed places.
 
 #include "calc/PanchangElements.h"
+#include "core/State.h"
 
 #include <array>
 #include <string>
@@ -57,11 +58,11 @@ AshtakootaResult MatchAshtakoota(const MatchPerson& boy, const MatchPerson& girl
 MatchPerson MatchPersonOf(const std::array<double, 27>& longitudes, const int (&saptavargaSigns)[14][8],
                           int nakshatra, const char* who);
 
-// The doors onto it for the persons as a Match-Making run leaves them: the
-// boy in the current chart with the seven-varga signs kept after his run,
-// the girl in the copies kept after hers with her panchang elements.
-MatchPerson BoyOfMatchRun();
-MatchPerson GirlOfMatchRun(const PanchangValues& girlPanchang);
+// The persons as a Match-Making run leaves them: the boy in his chart with
+// the seven-varga signs kept after his run, the girl in the copies kept
+// after hers with her panchang elements.
+MatchPerson BoyOfMatch(const ChartState& boyChart, const MatchCopies& match);
+MatchPerson GirlOfMatch(const MatchCopies& match);
 
 // The pieces, for the pages and for checking.
 int MoonSignOf(double moonLongitude);

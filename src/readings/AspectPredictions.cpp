@@ -1,15 +1,16 @@
 #include "AspectPredictions.h"
 
 #include "pages/Frame.h"
-#include "refdata/TextLookup.h"
 
 namespace tarvik {
 
-StepLayout PrintAspectPage(Surface& surface, const std::vector<AspectEntry>& entries, int part)
+StepLayout PrintAspectPage(Surface& surface, const PageContext& page, const std::vector<AspectEntry>& entries,
+                           int part)
 {
-    PrintPageFrame(surface, false);
+    const PageLayout& layout = page.layout;
+    PrintPageFrame(surface, page);
     int y = static_cast<int>(surface.CurrentY);
-    PrintHeading(GetDictText("Aspect Predictions"), surface, y);
+    PrintHeading(page.Dict("Aspect Predictions"), surface, y, layout);
     PredictionSteps slots;
     for (int i = (part - 1) * AspectEntriesPerPage; i < part * AspectEntriesPerPage; ++i) {
         if (i >= 0 && i < static_cast<int>(entries.size()))
@@ -17,12 +18,12 @@ StepLayout PrintAspectPage(Surface& surface, const std::vector<AspectEntry>& ent
         else
             slots.push_back(PredictionStep::Entry({}, {}));
     }
-    return PrintStepsWithinPage(surface, slots, true);
+    return PrintStepsWithinPage(surface, layout, slots, true);
 }
 
-void BuildAspectPredictions(Surface& surface, const ChartState& chart, int part)
+void BuildAspectPredictions(Surface& surface, const PageContext& page, int part)
 {
-    PrintAspectPage(surface, CollectAspectPredictions(chart), part);
+    PrintAspectPage(surface, page, CollectAspectPredictions(page.chart, page.texts), part);
 }
 
 } // namespace tarvik

@@ -16,10 +16,11 @@ namespace tarvik {
 // part * 7 of the entries; a slot past the last entry is blank space. The
 // slots are printed in the compact layout (PredictionLayout.h), the layout
 // used is returned.
-StepLayout PrintAspectPage(Surface& surface, const std::vector<AspectEntry>& entries, int part);
+StepLayout PrintAspectPage(Surface& surface, const PageContext& page, const std::vector<AspectEntry>& entries,
+                           int part);
 
-// Collects the entries of a chart and prints page part 1.. of them (a part
-// past the last entry is blank below its heading).
-void BuildAspectPredictions(Surface& surface, const ChartState& chart, int part);
+// Collects the entries of the page's chart and prints page part 1.. of them
+// (a part past the last entry is blank below its heading).
+void BuildAspectPredictions(Surface& surface, const PageContext& page, int part);
 
 } // namespace tarvik

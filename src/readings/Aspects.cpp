@@ -1,7 +1,6 @@
 #include "Aspects.h"
 
 #include "calc/NameTables.h"
-#include "refdata/TextLookup.h"
 
 #include <algorithm>
 #include <cmath>
@@ -73,15 +72,15 @@ std::array<double, 14> ChartLongitudesByPosition(const ChartState& chart)
     return byPosition;
 }
 
-std::vector<AspectEntry> CollectAspectPredictions(const ChartState& chart)
+std::vector<AspectEntry> CollectAspectPredictions(const ChartState& chart, const Texts& texts)
 {
     std::vector<AspectEntry> entries;
     for (const FoundAspect& f : FindAspects(ChartLongitudesByPosition(chart))) {
         const std::string heading =
-            GetDictText(BodyKeys[BodyDisplayOrder[f.pair->first.position]]) + " " +
-            GetDictText(AspectKinds[f.aspect.index].nameKey) + " " +
-            GetDictText(BodyKeys[BodyDisplayOrder[f.pair->second.position]]);
-        entries.push_back({heading, LookupPredictionText(AspectTextKey(*f.pair, f.aspect.nature))});
+            texts.Dict(BodyKeys[BodyDisplayOrder[f.pair->first.position]]) + " " +
+            texts.Dict(AspectKinds[f.aspect.index].nameKey) + " " +
+            texts.Dict(BodyKeys[BodyDisplayOrder[f.pair->second.position]]);
+        entries.push_back({heading, texts.Prediction(AspectTextKey(*f.pair, f.aspect.nature))});
     }
     return entries;
 }

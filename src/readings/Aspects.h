@@ -9,6 +9,7 @@
 // seven a page, and a chart with more aspects needs further pages.
 
 #include "core/ChartState.h"
+#include "refdata/TextLookup.h"
 
 #include <array>
 #include <string>
@@ -75,8 +76,7 @@ struct FoundAspect {
 // whole degree, halves to the even one.
 std::vector<FoundAspect> FindAspects(const std::array<double, 14>& byPosition);
 
-// A chart's longitudes by traditional position; the door without one reads
-// the current chart, as do the doors below.
+// A chart's longitudes by traditional position.
 std::array<double, 14> ChartLongitudesByPosition(const ChartState& chart);
 
 struct AspectEntry {
@@ -84,8 +84,8 @@ struct AspectEntry {
     std::string text;
 };
 
-// The entries of a chart, texts looked up in the run's language.
-std::vector<AspectEntry> CollectAspectPredictions(const ChartState& chart);
+// The entries of a chart, texts looked up in the language of the texts.
+std::vector<AspectEntry> CollectAspectPredictions(const ChartState& chart, const Texts& texts);
 
 inline constexpr int AspectEntriesPerPage = 7;
 

@@ -4,13 +4,10 @@
 #include "DashaPageText.h"
 #include "VimshottariPages.h"
 #include "calc/NameTables.h"
-#include "core/State.h"
 #include "calc/DecimalYear.h"
 #include "pages/Frame.h"
-#include "refdata/TextLookup.h"
 
 #include <cmath>
-#include <ctime>
 
 namespace tarvik {
 
@@ -49,12 +46,12 @@ int FirstCompactAntardasha(int birthAntardasha, std::optional<int> current)
     return std::min(first, LastFirstAntardasha);
 }
 
-void PrintCompactPratyantarPage(Surface& surface, const ChartState& chart, double day, double month,
-                                double year, int todayYear, int todayMonth, const RunChoices& choices)
+void PrintVimshottariPratyantar(Surface& surface, const ChartState& chart, double day, double month,
+                                double year, int todayYear, int todayMonth, const PageContext& page)
 {
-    const RunValues& run = OutputRun();
-    const double s = run.OutputScale;
-    const double step = run.LineStep;
+    const PageLayout& layout = page.layout;
+    const double s = layout.scale;
+    const double step = layout.lineStep;
     const DashaPeriods periods = VimshottariPeriods(
         VimshottariAtBirth(chart.PlanetLongitudes[Moon]), BirthDecimalYear(day, month, year));
     const int birthAntar = periods.RunningAtBirth(DashaLevel::Antar);
@@ -62,19 +59,19 @@ void PrintCompactPratyantarPage(Surface& surface, const ChartState& chart, doubl
         FirstCompactAntardasha(birthAntar, AntardashaOfMonth(periods, todayYear, todayMonth));
 
     int headingY = static_cast<int>(surface.CurrentY);
-    PrintHeading(GetDictText("PRATYA"), surface, headingY);
+    PrintHeading(page.Dict("PRATYA"), surface, headingY, layout);
     double y0 = std::round(surface.CurrentY + step);
 
-    const auto lords = DisplayTexts(DashaLordNames);
+    const auto lords = DisplayTexts(DashaLordNames, page.texts);
     std::string from = first == birthAntar
-                           ? BirthDateText(day, month, year, choices)
-                           : EndDateText(periods.Period(DashaLevel::Antar, first - 1), choices);
+                           ? BirthDateText(day, month, year, page.choices)
+                           : EndDateText(periods.Period(DashaLevel::Antar, first - 1), page.choices);
     for (int b = 0; b < Blocks; ++b) {
         const int column = b % Columns;
         const int a = first + b;
         const DashaPeriod maha = periods.Period(DashaLevel::Maha, a / 9);
         const DashaPeriod antar = periods.Period(DashaLevel::Antar, a);
-        const double left = Config().LeftMarginTwips + column * 1600 * s;
+        const double left = layout.leftMargin + column * 1600 * s;
         const double x = std::round(left + 350 * s);
         const double datesEnd = x + 1250 * s;
         const double ruleEnd = x + 1350 * s;
@@ -83,15 +80,15 @@ void PrintCompactPratyantarPage(Surface& surface, const ChartState& chart, doubl
         };
 
         PrintAt(surface, static_cast<int>(x), static_cast<int>(lineTop(0)),
-                lords[maha.lord] + " " + choices.dash + " " + lords[antar.lord]);
+                lords[maha.lord] + " " + page.choices.dash + " " + lords[antar.lord]);
         surface.Line(x, y0 + step + 1, ruleEnd, y0 + step + 1);
 
-        const std::string to = EndDateText(antar, choices);
+        const std::string to = EndDateText(antar, page.choices);
         if (column == 0) {
             PrintAt(surface, static_cast<int>(left), static_cast<int>(lineTop(1)),
-                    GetDictText("FROM"));
+                    page.Dict("FROM"));
             PrintAt(surface, static_cast<int>(left), static_cast<int>(lineTop(2)),
-                    GetDictText("TO"));
+                    page.Dict("TO"));
         }
         PrintRightAligned(surface, datesEnd, lineTop(1), from);
         PrintRightAligned(surface, datesEnd, lineTop(2), to);
@@ -105,22 +102,12 @@ void PrintCompactPratyantarPage(Surface& surface, const ChartState& chart, doubl
                     lords[pratyantar.lord]);
             PrintRightAligned(surface, datesEnd, lineTop(n) + 30 * s,
                               pratyantar.endedBeforeBirth
-                                  ? choices.dash
-                                  : DecimalYearToDate(pratyantar.end, false, choices));
+                                  ? page.choices.dash
+                                  : DecimalYearToDate(pratyantar.end, false, page.choices));
         }
         if (column == Columns - 1)
             y0 = std::round(y0 + 13 * step);
     }
-}
-
-void PrintVimshottariPratyantar(Surface& surface, const ChartState& chart, double day, double month,
-                                double year, int, int, const RunChoices& choices)
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    PrintCompactPratyantarPage(surface, chart, day, month, year, local.tm_year + 1900, local.tm_mon + 1,
-                               choices);
 }
 
 } // namespace tarvik

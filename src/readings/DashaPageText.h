@@ -20,12 +20,12 @@ std::string BirthDateText(double day, double month, double year, const RunChoice
 
 // The display texts of a table of keys, each looked up once for a page.
 template <std::size_t N>
-std::array<std::string, N> DisplayTexts(const std::array<std::string_view, N>& keys)
+std::array<std::string, N> DisplayTexts(const std::array<std::string_view, N>& keys, const Texts& texts)
 {
-    std::array<std::string, N> texts;
+    std::array<std::string, N> shown;
     for (std::size_t i = 0; i < N; ++i)
-        texts[i] = GetDictText(keys[i]);
-    return texts;
+        shown[i] = texts.Dict(keys[i]);
+    return shown;
 }
 
 // Prints text so that it ends at right, its top at y; the line ends.

@@ -5,13 +5,13 @@
 
 #include "CharaDasha.h"
 #include "core/ChartState.h"
-#include "core/RunChoices.h"
+#include "pages/PageContext.h"
 #include "pages/Surface.h"
 
 namespace tarvik {
 
 // The page of a cycle (0 the twelve periods from birth, 1 the twelve after
 // them), below the caller's frame.
-void JaiminiPage(int cycle, Surface& surface, const ChartState& chart, const RunChoices& choices);
+void JaiminiPage(int cycle, Surface& surface, const ChartState& chart, const PageContext& page);
 
 } // namespace tarvik

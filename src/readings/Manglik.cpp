@@ -1,10 +1,8 @@
 #include "Manglik.h"
 
 #include "calc/Angles.h"
-#include "core/State.h"
 #include "pages/Frame.h"
 #include "pages/Paragraphs.h"
-#include "refdata/TextLookup.h"
 
 #include <algorithm>
 #include <array>
@@ -93,49 +91,49 @@ constexpr std::array<std::string_view, 13> VerseLines = {
     "लग्नाच्चन्द्राच्च शुक्राच्च सप्तमेशाद्विचिन्तयेत् ॥",
 };
 
-const ManglikTexts& textsOf(const RunChoices& choices)
+const ManglikTexts& textsOf(bool hindi)
 {
-    return choices.languageHindi ? HindiTexts : EnglishTexts;
+    return hindi ? HindiTexts : EnglishTexts;
 }
 
 } // namespace
 
-std::string ManglikVerdict(bool fromMoon, int house, const RunChoices& choices)
+std::string ManglikVerdict(bool fromMoon, int house, const Texts& texts)
 {
-    const ManglikTexts& t = textsOf(choices);
+    const ManglikTexts& t = textsOf(texts.Hindi());
     const bool present = IsManglikHouse(house);
     const std::string_view suffix = fromMoon ? (present ? t.moonPresent : t.moonAbsent)
                                              : (present ? t.lagnaPresent : t.lagnaAbsent);
     return std::string(fromMoon ? t.moonPrefix : t.lagnaPrefix) +
-           GetDictText("House" + std::to_string(house)) + std::string(suffix);
+           texts.Dict("House" + std::to_string(house)) + std::string(suffix);
 }
 
-void PrintManglikDosha(Surface& surface, const RunChoices& choices)
+void PrintManglikDosha(Surface& surface, const PageContext& page)
 {
-    const ManglikTexts& t = textsOf(choices);
+    const ManglikTexts& t = textsOf(page.choices.languageHindi);
     int y = static_cast<int>(surface.CurrentY);
-    PrintHeading(GetDictText("Manglik") + " " + GetDictText("Consideration"), surface, y);
+    PrintHeading(page.Dict("Manglik") + " " + page.Dict("Consideration"), surface, y, page.layout);
 
     // Each attribution with its couplet; the rule of the houses with the last.
     for (int quote = 1; quote <= 6; ++quote) {
-        PrintPredictionParagraph(surface, t.text[quote]);
-        PrintHindiParagraph(surface, VerseLines[2 * quote - 1]);
-        PrintHindiParagraph(surface, VerseLines[2 * quote]);
+        PrintPredictionParagraph(surface, page.layout, t.text[quote]);
+        PrintHindiParagraph(surface, page.layout, VerseLines[2 * quote - 1]);
+        PrintHindiParagraph(surface, page.layout, VerseLines[2 * quote]);
     }
-    PrintPredictionParagraph(surface, t.text[7]);
+    PrintPredictionParagraph(surface, page.layout, t.text[7]);
 
-    const BirthState& b = Births();
+    const BirthState& b = page.births;
     const MarsHouses houses = MarsHousesAt(b.BirthLagna, b.BirthMoon, b.BirthMars);
     surface.Font.Bold = true;
-    PrintPredictionParagraph(surface, "");
-    PrintPredictionParagraph(surface, ManglikVerdict(false, houses.fromLagna, choices));
-    PrintPredictionParagraph(surface, "");
-    PrintPredictionParagraph(surface, ManglikVerdict(true, houses.fromMoon, choices));
-    PrintPredictionParagraph(surface, "");
+    PrintPredictionParagraph(surface, page.layout, "");
+    PrintPredictionParagraph(surface, page.layout, ManglikVerdict(false, houses.fromLagna, page.texts));
+    PrintPredictionParagraph(surface, page.layout, "");
+    PrintPredictionParagraph(surface, page.layout, ManglikVerdict(true, houses.fromMoon, page.texts));
+    PrintPredictionParagraph(surface, page.layout, "");
     surface.Font.Bold = false;
 
-    PrintPredictionParagraph(surface, t.text[8]);
-    PrintPredictionParagraph(surface, t.text[9]);
+    PrintPredictionParagraph(surface, page.layout, t.text[8]);
+    PrintPredictionParagraph(surface, page.layout, t.text[9]);
 }
 
 } // namespace tarvik

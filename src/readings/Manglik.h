@@ -7,7 +7,7 @@
 // and from the Moon; match-making takes each partner's status from the Lagna.
 
 #include "MarsHouses.h"
-#include "core/RunChoices.h"
+#include "pages/PageContext.h"
 #include "pages/Surface.h"
 
 #include <string>
@@ -16,12 +16,12 @@ namespace tarvik {
 
 // The verdict sentence of one reference: "In the Birth Chart Mangal is
 // placed in First House. Hence Manglik Dosha is present from Lagna." in the
-// run's language, the house's ordinal from the dictionary.
-std::string ManglikVerdict(bool fromMoon, int house, const RunChoices& choices);
+// language of the texts, the house's ordinal from the dictionary.
+std::string ManglikVerdict(bool fromMoon, int house, const Texts& texts);
 
 // The Manglik page below the caller's frame: the classical quotations, the
 // verdicts from the native's Lagna and Moon at birth, and what the dosha is
 // held to mean.
-void PrintManglikDosha(Surface& surface, const RunChoices& choices);
+void PrintManglikDosha(Surface& surface, const PageContext& page);
 
 } // namespace tarvik

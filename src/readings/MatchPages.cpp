@@ -2,11 +2,10 @@
 
 #include "Ashtakoota.h"
 #include "calc/TextFormat.h"
-#include "core/State.h"
 #include "pages/FontMap.h"
 #include "pages/Frame.h"
 #include "pages/Justified.h"
-#include "refdata/TextLookup.h"
+#include "pages/Paragraphs.h"
 
 #include <array>
 #include <cmath>
@@ -24,37 +23,37 @@ int twips(double v) { return static_cast<int>(std::lround(v)); }
 
 // Lengths of the page, scaled, from the left margin.
 struct PageMetrics {
-    double scale = OutputRun().OutputScale;
-    double left = Config().LeftMarginTwips * scale;
+    explicit PageMetrics(const PageLayout& layout) : scale(layout.scale), left(layout.leftMargin * layout.scale) {}
+    double scale;
+    double left;
     double operator()(double length) const { return length * scale; }
 };
 
-void paragraph(Surface& s, const std::string& text, double x, double width)
+void paragraph(Surface& s, const PageLayout& layout, const std::string& text, double x, double width)
 {
-    PrintJustified(twips(width), twips(x), twips(s.CurrentY), text, s);
+    PrintJustified(twips(width), twips(x), twips(s.CurrentY), text, s, LinesOf(layout));
 }
 
-void heading(Surface& s, const std::string& title)
+void heading(Surface& s, const PageLayout& layout, const std::string& title)
 {
     int y = twips(s.CurrentY);
-    PrintHeading(title, s, y);
+    PrintHeading(title, s, y, layout);
 }
 
-void bodyFont(Surface& s)
+void bodyFont(Surface& s, const PageLayout& layout)
 {
-    const RunValues& run = OutputRun();
-    s.Font.Name = run.BodyFontName;
-    s.Font.Size = run.BodyFontSize * run.OutputScale;
+    s.Font.Name = layout.bodyFontName;
+    s.Font.Size = layout.bodyFontSize * layout.scale;
 }
 
 // The English face set as large as the current font draws (a Devanagari
 // face asks for more points for the same letters), with its top where its
 // baseline meets the current font's; returns that top.
-double numbersOnTheLine(Surface& s, double y)
+double numbersOnTheLine(Surface& s, const PageLayout& layout, double y)
 {
     const double baseline = y + s.Ascent();
     const double size = s.Font.Size * MapFont(s.Font.Name).sizeFactor;
-    s.Font.Name = OutputRun().EnglishFontName;
+    s.Font.Name = layout.englishFontName;
     s.Font.Size = size / MapFont(s.Font.Name).sizeFactor;
     return baseline - s.Ascent();
 }
@@ -63,87 +62,88 @@ double numbersOnTheLine(Surface& s, double y)
 // numbers in the English one, on the row's baseline and at its size. The
 // header row keeps its captions in the body font throughout, so that they
 // read in Hindi too.
-void tableRow(Surface& s, const PageMetrics& at, double y, const std::array<std::string, 5>& cells,
-              bool numbersInEnglish)
+void tableRow(Surface& s, const PageLayout& layout, const PageMetrics& at, double y,
+              const std::array<std::string, 5>& cells, bool numbersInEnglish)
 {
     PrintAt(s, twips(at.left + at(KootaColumn)), twips(y), cells[0]);
     PrintAt(s, twips(at.left + at(BoyColumn)), twips(y), cells[1]);
     PrintAt(s, twips(at.left + at(GirlColumn)), twips(y), cells[2]);
-    const double numbersY = numbersInEnglish ? numbersOnTheLine(s, y) : y;
+    const double numbersY = numbersInEnglish ? numbersOnTheLine(s, layout, y) : y;
     s.CurrentX = at.left + at(PointsColumn);
     s.CurrentY = numbersY;
     s.Print(cells[3]);
     s.CurrentX = at.left + at(MaximumColumn);
     s.CurrentY = numbersY;
     s.Print(cells[4]);
-    bodyFont(s);
+    bodyFont(s, layout);
 }
 
-void printResultPage(Surface& s, const AshtakootaResult& match)
+void printResultPage(Surface& s, const PageContext& page, const AshtakootaResult& match)
 {
-    const RunValues& run = OutputRun();
-    const PageMetrics at;
+    const PageLayout& layout = page.layout;
+    const PageMetrics at(layout);
     std::array<std::string, KootaCount + 1> names;
     for (int k = 1; k <= KootaCount; ++k)
-        names[k] = GetDictText(KootaNameKey(k));
+        names[k] = page.Dict(KootaNameKey(k));
 
     s.Font.Italic = true;
-    s.Font.Size = (run.BodyFontSize + 1) * at.scale;
+    s.Font.Size = (layout.bodyFontSize + 1) * at.scale;
     s.CurrentY += at(500);
-    paragraph(s, GetMatchText("MATCHGEN"), at.left + at(500), at(7000));
-    s.Font.Size = (run.BodyFontSize - 1) * at.scale;
+    paragraph(s, layout, page.texts.Match("MATCHGEN"), at.left + at(500), at(7000));
+    s.Font.Size = (layout.bodyFontSize - 1) * at.scale;
     s.Font.Italic = false;
 
-    heading(s, GetDictText("MATCH") + " " + GetDictText("CHART"));
+    heading(s, layout, page.Dict("MATCH") + " " + page.Dict("CHART"));
     const double y0 = s.CurrentY;
     s.Font.Bold = true;
-    tableRow(s, at, y0,
-             {GetDictText("_KOOT"), GetDictText("_BOY"), GetDictText("_GIRL"),
-              GetDictText("_OBTPTS"), GetDictText("_MAXPTS")},
+    tableRow(s, layout, at, y0,
+             {page.Dict("_KOOT"), page.Dict("_BOY"), page.Dict("_GIRL"),
+              page.Dict("_OBTPTS"), page.Dict("_MAXPTS")},
              false);
-    bodyFont(s);
+    bodyFont(s, layout);
     s.Font.Bold = false;
     for (int k = 1; k <= KootaCount; ++k) {
         const KootaScore& koota = match.kootas[k];
-        tableRow(s, at, y0 + at(RowStep * k),
-                 {names[k], GetDictText(koota.cells[0]), GetDictText(koota.cells[1]),
+        tableRow(s, layout, at, y0 + at(RowStep * k),
+                 {names[k], page.Dict(koota.cells[0]), page.Dict(koota.cells[1]),
                   NumberText(koota.points), std::to_string(k)},
                  true);
     }
 
     s.Font.Bold = true;
     const double totalY = y0 + at(RowStep * (KootaCount + 1));
-    PrintAt(s, twips(at.left), twips(totalY), GetDictText("TOTAL") + " " + GetDictText("GUNA"));
-    const double totalNumbersY = numbersOnTheLine(s, totalY);
+    PrintAt(s, twips(at.left), twips(totalY), page.Dict("TOTAL") + " " + page.Dict("GUNA"));
+    const double totalNumbersY = numbersOnTheLine(s, layout, totalY);
     s.CurrentX = at.left + at(PointsColumn);
     s.CurrentY = totalNumbersY;
     s.Print(NumberText(match.total));
     s.CurrentX = at.left + at(MaximumColumn);
     s.CurrentY = totalNumbersY;
     s.Print("36");
-    bodyFont(s);
+    bodyFont(s, layout);
     s.Font.Bold = false;
 
     s.Print("");
-    heading(s, GetDictText("MATCH") + " " + GetDictText("CHART") + " " +
-                   GetDictText("CONSIDERATION"));
-    paragraph(s, GetMatchText(match.verdictKey), at.left + at(500), at(7000));
+    heading(s, layout, page.Dict("MATCH") + " " + page.Dict("CHART") + " " +
+                   page.Dict("CONSIDERATION"));
+    paragraph(s, layout, page.texts.Match(match.verdictKey), at.left + at(500), at(7000));
     if (!match.doshaNoteKey.empty())
-        paragraph(s, GetMatchText(match.doshaNoteKey), at.left + at(500), at(7000));
+        paragraph(s, layout, page.texts.Match(match.doshaNoteKey), at.left + at(500), at(7000));
 
     s.Print("");
-    heading(s, GetDictText("MANGLIK") + " " + GetDictText("CONSIDERATION"));
-    paragraph(s, GetMatchText(match.manglikKey), at.left + at(500), at(7000));
+    heading(s, layout, page.Dict("MANGLIK") + " " + page.Dict("CONSIDERATION"));
+    paragraph(s, layout, page.texts.Match(match.manglikKey), at.left + at(500), at(7000));
 }
 
-void printInterpretationPage(Surface& s, const AshtakootaResult& match)
+void printInterpretationPage(Surface& s, const PageContext& page, const AshtakootaResult& match)
 {
-    const PageMetrics at;
+    const PageLayout& layout = page.layout;
+    const PageMetrics at(layout);
     s.CurrentY += at(500);
-    heading(s, GetDictText("match") + " " + GetDictText("consideration"));
+    heading(s, layout, page.Dict("match") + " " + page.Dict("consideration"));
 
     for (int k = 1; k <= KootaCount; ++k) {
-        const std::string name = GetDictText(KootaNameKey(k));
+        const std::string name = page.Dict(KootaNameKey(k));
         s.CurrentY += at(250);
         const int y1 = twips(s.CurrentY);
         s.Font.Size += at.scale;
@@ -153,37 +153,38 @@ void printInterpretationPage(Surface& s, const AshtakootaResult& match)
 
         s.Font.Italic = true;
         PrintJustified(twips(at(7000)), twips(at.left + at(2000)), y1,
-                       name + " " + GetMatchText(KootaTextKey(k)), s);
+                       name + " " + page.texts.Match(KootaTextKey(k)), s, LinesOf(layout));
         s.Font.Italic = false;
         const int y2 = twips(s.CurrentY);
 
         // The points stand before the first line of what they mean, on its
         // baseline and at its size.
-        bodyFont(s);
+        bodyFont(s, layout);
         const std::string points = NumberText(match.kootas[k].points);
-        const double pointsY = numbersOnTheLine(s, y2);
-        s.CurrentX = Config().LeftMarginTwips + 900 - s.TextWidth(points);
+        const double pointsY = numbersOnTheLine(s, layout, y2);
+        s.CurrentX = layout.leftMargin + 900 - s.TextWidth(points);
         s.CurrentY = pointsY;
         s.Print(points);
-        bodyFont(s);
+        bodyFont(s, layout);
 
         PrintJustified(twips(at(8000)), twips(at.left + at(1000)), y2,
-                       GetMatchText("prefix") + " " +
-                           GetMatchText(KootaPointsKey(k, match.kootas[k].points)),
-                       s);
+                       page.texts.Match("prefix") + " " +
+                           page.texts.Match(KootaPointsKey(k, match.kootas[k].points)),
+                       s, LinesOf(layout));
     }
 }
 
 } // namespace
 
-void MatchMaking(const MatchPerson& boy, const MatchPerson& girl, Surface& surface, int mode)
+void MatchMaking(const MatchPerson& boy, const MatchPerson& girl, Surface& surface, const PageContext& page,
+                 int mode)
 {
     const AshtakootaResult match = MatchAshtakoota(boy, girl);
-    PrintPageFrame(surface, false);
+    PrintPageFrame(surface, page);
     if (mode == 1)
-        printInterpretationPage(surface, match);
+        printInterpretationPage(surface, page, match);
     else
-        printResultPage(surface, match);
+        printResultPage(surface, page, match);
 }
 
 } // namespace tarvik

@@ -8,12 +8,14 @@
 // table Match; the builder frames its own page.
 
 #include "Ashtakoota.h"
+#include "pages/PageContext.h"
 #include "pages/Surface.h"
 
 namespace tarvik {
 
 // The match pages of the boy and the girl (mode 1 the interpretation, 0
 // the result).
-void MatchMaking(const MatchPerson& boy, const MatchPerson& girl, Surface& surface, int mode);
+void MatchMaking(const MatchPerson& boy, const MatchPerson& girl, Surface& surface, const PageContext& page,
+                 int mode);
 
 } // namespace tarvik

@@ -1,6 +1,5 @@
 #include "PredictionLayout.h"
 
-#include "core/State.h"
 #include "pages/Frame.h"
 #include "pages/Paragraphs.h"
 
@@ -22,18 +21,18 @@ PredictionStep PredictionStep::Gap(int lines) { return {Kind::Gap, {}, {}, lines
 
 PredictionStep PredictionStep::Space(int lines) { return {Kind::Space, {}, {}, lines}; }
 
-void PrintPredictionSteps(Surface& surface, const PredictionSteps& steps, bool compact)
+void PrintPredictionSteps(Surface& surface, const PageLayout& layout, const PredictionSteps& steps, bool compact)
 {
     // The space a heading and its paragraph leave after them, in line steps.
     const int entryGap = compact ? 1 : 2;
+    const double lineStep = layout.lineStep;
     for (const PredictionStep& step : steps) {
-        const double lineStep = OutputRun().LineStep;
         switch (step.kind) {
         case PredictionStep::Kind::Entry:
-            PrintPredictionHeading(surface, step.text, step.heading, compact);
+            PrintPredictionHeading(surface, layout, step.text, step.heading, compact);
             break;
         case PredictionStep::Kind::Paragraph:
-            PrintPredictionParagraph(surface, step.text, compact);
+            PrintPredictionParagraph(surface, layout, step.text, compact);
             break;
         case PredictionStep::Kind::Gap:
             surface.CurrentY += (step.lines - entryGap) * lineStep;
@@ -131,31 +130,32 @@ private:
 };
 
 // Whether the steps end above the bottom in a layout; the page keeps its
-// position and font, and the run its line step.
-bool fits(Surface& surface, const PredictionSteps& steps, bool compact, double bottom)
+// position and font.
+bool fits(Surface& surface, const PageLayout& layout, const PredictionSteps& steps, bool compact, double bottom)
 {
     const TextFont font = surface.Font;
     BoundedSurface probe(surface, bottom, false);
-    PrintPredictionSteps(probe, steps, compact);
+    PrintPredictionSteps(probe, layout, steps, compact);
     surface.Font = font;
     return !probe.Crossed();
 }
 
 } // namespace
 
-StepLayout PrintStepsWithinPage(Surface& surface, const PredictionSteps& steps, bool compactOnly)
+StepLayout PrintStepsWithinPage(Surface& surface, const PageLayout& layout, const PredictionSteps& steps,
+                                bool compactOnly)
 {
-    const double bottom = PageBodyBottom();
-    if (!compactOnly && fits(surface, steps, false, bottom)) {
-        PrintPredictionSteps(surface, steps, false);
+    const double bottom = PageBodyBottom(layout);
+    if (!compactOnly && fits(surface, layout, steps, false, bottom)) {
+        PrintPredictionSteps(surface, layout, steps, false);
         return StepLayout::Normal;
     }
-    if (fits(surface, steps, true, bottom)) {
-        PrintPredictionSteps(surface, steps, true);
+    if (fits(surface, layout, steps, true, bottom)) {
+        PrintPredictionSteps(surface, layout, steps, true);
         return StepLayout::Compact;
     }
     BoundedSurface clipped(surface, bottom, true);
-    PrintPredictionSteps(clipped, steps, true);
+    PrintPredictionSteps(clipped, layout, steps, true);
     clipped.Leave();
     return StepLayout::Clipped;
 }

@@ -11,6 +11,7 @@
 // compact one (narrower gaps, one point smaller), and only lines that would
 // still cross the edge are left out.
 
+#include "pages/PageContext.h"
 #include "pages/Surface.h"
 
 #include <string>
@@ -42,15 +43,15 @@ using PredictionSteps = std::vector<PredictionStep>;
 
 // Prints the steps from the surface's current y; the surface is left after
 // the last of them.
-void PrintPredictionSteps(Surface& surface, const PredictionSteps& steps, bool compact);
+void PrintPredictionSteps(Surface& surface, const PageLayout& layout, const PredictionSteps& steps, bool compact);
 
 enum class StepLayout { Normal, Compact, Clipped };
 
 // Prints the steps from the current y so that no text reaches below
-// PageBodyBottom(), in the first layout that fits: normal (unless
-// compactOnly), compact, or compact with the lines that cross the edge left
-// out. Returns the layout used.
-StepLayout PrintStepsWithinPage(Surface& surface, const PredictionSteps& steps,
+// the page's body (PageBodyBottom), in the first layout that fits: normal
+// (unless compactOnly), compact, or compact with the lines that cross the
+// edge left out. Returns the layout used.
+StepLayout PrintStepsWithinPage(Surface& surface, const PageLayout& layout, const PredictionSteps& steps,
                                 bool compactOnly = false);
 
 } // namespace tarvik

@@ -3,9 +3,7 @@
 #include "PredictionTexts.h"
 #include "calc/NameTables.h"
 #include "core/ChartState.h"
-#include "core/State.h"
 #include "calc/Angles.h"
-#include "refdata/TextLookup.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -55,9 +53,8 @@ const std::vector<int>& PlanetPageBodies(int part, bool hindi)
     return (hindi ? HindiPlanetPages : EnglishPlanetPages)[part - 1];
 }
 
-double BirthLongitudeOf(int body)
+double BirthLongitudeOf(const BirthState& b, int body)
 {
-    const BirthState& b = Births();
     switch (body) {
     case Lagna: return b.BirthLagna;
     case Sun: return b.BirthSun;
@@ -76,13 +73,13 @@ double BirthLongitudeOf(int body)
     throw std::invalid_argument("no birth longitude for body " + std::to_string(body));
 }
 
-PredictionSteps TopicSteps(int part, const RunChoices& choices)
+PredictionSteps TopicSteps(int part, const PageContext& page)
 {
-    const bool hindi = choices.languageHindi;
+    const bool hindi = page.choices.languageHindi;
     PredictionSteps steps;
     for (const PredictionTopic& topic : TopicsOfPart(part)) {
-        const int sign = SignOf(BirthLongitudeOf(topic.body));
-        const std::string heading = GetDictText(topic.headingKey);
+        const int sign = SignOf(BirthLongitudeOf(page.births, topic.body));
+        const std::string heading = page.Dict(topic.headingKey);
         if (topic.parts == 1) {
             steps.push_back(PredictionStep::Entry(heading, GetPhalText(topic.body, sign, 0, hindi)));
         } else {
@@ -101,46 +98,46 @@ PredictionSteps TopicSteps(int part, const RunChoices& choices)
     return steps;
 }
 
-PredictionSteps PlanetInSignSteps(int part, const RunChoices& choices)
+PredictionSteps PlanetInSignSteps(int part, const PageContext& page)
 {
     PredictionSteps steps;
-    for (int body : PlanetPageBodies(part, choices.languageHindi)) {
-        const int sign = SignOf(BirthLongitudeOf(body));
-        steps.push_back(PredictionStep::Entry(GetDictText(BodyKeys[body]),
-                                              GetPlanetInSignText(sign, body, choices.languageHindi)));
+    for (int body : PlanetPageBodies(part, page.choices.languageHindi)) {
+        const int sign = SignOf(BirthLongitudeOf(page.births, body));
+        steps.push_back(PredictionStep::Entry(page.Dict(BodyKeys[body]),
+                                              GetPlanetInSignText(sign, body, page.choices.languageHindi)));
     }
     return steps;
 }
 
-PredictionSteps SignInHouseSteps(int part, const RunChoices& choices)
+PredictionSteps SignInHouseSteps(int part, const PageContext& page)
 {
     PredictionSteps steps;
     if (!partIn(part, 2))
         return steps;
     // Whole-sign houses: the ascendant's sign is the first house. The signs
     // run in zodiac order whatever the ascendant.
-    const int ascendantSign = SignOf(Births().BirthLagna);
+    const int ascendantSign = SignOf(page.births.BirthLagna);
     for (int sign = 6 * (part - 1) + 1; sign <= 6 * part; ++sign) {
         const int house = (sign - ascendantSign + 12) % 12 + 1;
-        steps.push_back(PredictionStep::Entry(GetDictText(SignKeys[sign]),
-                                              GetSignInHouseText(house, sign, choices.languageHindi)));
+        steps.push_back(PredictionStep::Entry(page.Dict(SignKeys[sign]),
+                                              GetSignInHouseText(house, sign, page.choices.languageHindi)));
     }
     return steps;
 }
 
-void PrintTopicPredictions(Surface& surface, int part, const RunChoices& choices)
+void PrintTopicPredictions(Surface& surface, int part, const PageContext& page)
 {
-    PrintStepsWithinPage(surface, TopicSteps(part, choices));
+    PrintStepsWithinPage(surface, page.layout, TopicSteps(part, page));
 }
 
-void PrintPlanetInSignPredictions(Surface& surface, int part, const RunChoices& choices)
+void PrintPlanetInSignPredictions(Surface& surface, int part, const PageContext& page)
 {
-    PrintStepsWithinPage(surface, PlanetInSignSteps(part, choices));
+    PrintStepsWithinPage(surface, page.layout, PlanetInSignSteps(part, page));
 }
 
-void PrintSignInHousePredictions(Surface& surface, int part, const RunChoices& choices)
+void PrintSignInHousePredictions(Surface& surface, int part, const PageContext& page)
 {
-    PrintStepsWithinPage(surface, SignInHouseSteps(part, choices));
+    PrintStepsWithinPage(surface, page.layout, SignInHouseSteps(part, page));
 }
 
 } // namespace tarvik

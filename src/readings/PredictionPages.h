@@ -9,7 +9,7 @@
 // prints nothing.
 
 #include "PredictionLayout.h"
-#include "core/RunChoices.h"
+#include "pages/PageContext.h"
 #include "pages/Surface.h"
 
 #include <array>
@@ -33,15 +33,15 @@ const std::vector<PredictionTopic>& TopicsOfPart(int part);
 const std::vector<int>& PlanetPageBodies(int part, bool hindi);
 
 // The birth longitude of a body of the computation order (the ascendant for 1).
-double BirthLongitudeOf(int body);
+double BirthLongitudeOf(const BirthState& births, int body);
 
 // The steps of each page, with their texts looked up.
-PredictionSteps TopicSteps(int part, const RunChoices& choices);
-PredictionSteps PlanetInSignSteps(int part, const RunChoices& choices);
-PredictionSteps SignInHouseSteps(int part, const RunChoices& choices);
+PredictionSteps TopicSteps(int part, const PageContext& page);
+PredictionSteps PlanetInSignSteps(int part, const PageContext& page);
+PredictionSteps SignInHouseSteps(int part, const PageContext& page);
 
-void PrintTopicPredictions(Surface& surface, int part, const RunChoices& choices);
-void PrintPlanetInSignPredictions(Surface& surface, int part, const RunChoices& choices);
-void PrintSignInHousePredictions(Surface& surface, int part, const RunChoices& choices);
+void PrintTopicPredictions(Surface& surface, int part, const PageContext& page);
+void PrintPlanetInSignPredictions(Surface& surface, int part, const PageContext& page);
+void PrintSignInHousePredictions(Surface& surface, int part, const PageContext& page);
 
 } // namespace tarvik

@@ -8,7 +8,7 @@
 // row is damaged data: a DbError naming the table and the values, which
 // abandons the page that asked.
 //
-// The aspect interpretations are keyed texts: LookupPredictionText
+// The aspect interpretations are keyed texts: Texts::Prediction
 // (refdata/TextLookup.h).
 
 #include <string>

@@ -1,7 +1,6 @@
 #include "SadeSati.h"
 
 #include "MarsHouses.h"
-#include "core/State.h"
 #include "pages/Frame.h"
 #include "pages/Paragraphs.h"
 #include "refdata/Databases.h"
@@ -94,57 +93,57 @@ constexpr SadeSatiTexts HindiTexts = {
     16,
 };
 
-const SadeSatiTexts& textsOf(const RunChoices& choices)
+const SadeSatiTexts& textsOf(bool hindi)
 {
-    return choices.languageHindi ? HindiTexts : EnglishTexts;
+    return hindi ? HindiTexts : EnglishTexts;
 }
 
 } // namespace
 
 void PrintSadeSatiPage1(Surface& surface, const BirthRecord& birth, double moonAtBirth,
-                        const RunChoices& choices)
+                        const PageContext& page)
 {
-    const SadeSatiTexts& t = textsOf(choices);
+    const SadeSatiTexts& t = textsOf(page.choices.languageHindi);
 
     surface.Font.Bold = true;
-    AdvanceLine(surface);
-    AdvanceLine(surface);
-    PrintPredictionParagraphAlt(surface, t.periodsHeading, false, t.listFontSize);
+    AdvanceLine(surface, page.layout);
+    AdvanceLine(surface, page.layout);
+    PrintPredictionParagraphAlt(surface, page.layout, t.periodsHeading, false, t.listFontSize);
     surface.Font.Bold = false;
 
     const std::vector<SadeSatiPeriod> periods =
         SadeSatiPeriods(ReadSaturnIngresses(DataConnection()), SignOfLongitude(moonAtBirth),
                         DayNumber(birth.Day, birth.Month, birth.Year));
     for (const SadeSatiPeriod& p : periods) {
-        const std::string line = std::string(t.periodFrom) + IngressDateText(p.startDay, choices) +
-                                 std::string(t.periodTo) + IngressDateText(p.endDay, choices) +
+        const std::string line = std::string(t.periodFrom) + IngressDateText(p.startDay, page.choices) +
+                                 std::string(t.periodTo) + IngressDateText(p.endDay, page.choices) +
                                  std::string(t.periodEnd);
-        AdvanceLine(surface);
-        PrintPredictionParagraphAlt(surface, line, false, t.listFontSize);
+        AdvanceLine(surface, page.layout);
+        PrintPredictionParagraphAlt(surface, page.layout, line, false, t.listFontSize);
     }
 
-    PrintPredictionParagraph(surface, "");
-    PrintPredictionParagraph(surface, "");
+    PrintPredictionParagraph(surface, page.layout, "");
+    PrintPredictionParagraph(surface, page.layout, "");
     surface.Font.Bold = true;
-    PrintPredictionParagraph(surface, t.questionHeading);
+    PrintPredictionParagraph(surface, page.layout, t.questionHeading);
     surface.Font.Bold = false;
-    PrintPredictionParagraph(surface, t.text[1]);
+    PrintPredictionParagraph(surface, page.layout, t.text[1]);
     for (int n = 2; n <= 3; ++n) {
-        PrintPredictionParagraph(surface, "");
-        PrintPredictionParagraph(surface, "");
-        PrintPredictionParagraph(surface, t.text[n]);
+        PrintPredictionParagraph(surface, page.layout, "");
+        PrintPredictionParagraph(surface, page.layout, "");
+        PrintPredictionParagraph(surface, page.layout, t.text[n]);
     }
 }
 
-void PrintSadeSatiPage2(Surface& surface, const RunChoices& choices)
+void PrintSadeSatiPage2(Surface& surface, const PageContext& page)
 {
-    const SadeSatiTexts& t = textsOf(choices);
+    const SadeSatiTexts& t = textsOf(page.choices.languageHindi);
     for (int n = 0; n < 3; ++n)
-        PrintPredictionParagraph(surface, "");
-    PrintPredictionParagraph(surface, t.text[4]);
-    PrintPredictionParagraph(surface, "");
-    PrintPredictionParagraph(surface, "");
-    PrintPredictionParagraph(surface, t.text[5]);
+        PrintPredictionParagraph(surface, page.layout, "");
+    PrintPredictionParagraph(surface, page.layout, t.text[4]);
+    PrintPredictionParagraph(surface, page.layout, "");
+    PrintPredictionParagraph(surface, page.layout, "");
+    PrintPredictionParagraph(surface, page.layout, t.text[5]);
 }
 
 } // namespace tarvik

@@ -10,7 +10,7 @@
 
 #include "SadeSatiPeriods.h"
 #include "core/BirthRecord.h"
-#include "core/RunChoices.h"
+#include "pages/PageContext.h"
 #include "pages/Surface.h"
 
 namespace tarvik {
@@ -19,7 +19,7 @@ namespace tarvik {
 // birth from its Moon (sidereal degrees) with the idea of Sade Sati, and
 // its effects.
 void PrintSadeSatiPage1(Surface& surface, const BirthRecord& birth, double moonAtBirth,
-                        const RunChoices& choices);
-void PrintSadeSatiPage2(Surface& surface, const RunChoices& choices);
+                        const PageContext& page);
+void PrintSadeSatiPage2(Surface& surface, const PageContext& page);
 
 } // namespace tarvik

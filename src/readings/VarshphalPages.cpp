@@ -3,19 +3,17 @@
 #include "MuddaDasha.h"
 #include "YearStart.h"
 #include "calc/Chart.h"
-#include "calc/MomentGuard.h"
 #include "calc/NameTables.h"
 #include "calc/PanchangElements.h"
 #include "calc/TextFormat.h"
 #include "calc/TimeScale.h"
 #include "calc/Vargas.h"
 #include "core/Reporter.h"
-#include "core/State.h"
 #include "pages/ChartDrawing.h"
 #include "pages/Frame.h"
-#include "pages/Justified.h"
+#include "pages/Paragraphs.h"
+#include "pages/PositionTables.h"
 #include "pages/TablePages.h"
-#include "refdata/TextLookup.h"
 
 #include <cmath>
 #include <optional>
@@ -33,28 +31,29 @@ std::string dateText(int dayCount)
     return ZeroPad(d.day, 2) + "-" + ZeroPad(d.month, 2) + "-" + ZeroPad(d.year, 4);
 }
 
-// The year start stands in Native while the page is drawn.
-void printYearChart(Surface& surface, bool toPrinter, int completedYears, double birthAscendant,
-                    const RunChoices& choices)
+// The year chart cast for the year start n: its planet table, the moment
+// with its tithi, the chart and the muntha.
+void printYearChart(Surface& surface, const PageContext& page, const ChartState& year, const BirthRecord& n,
+                    int completedYears, double birthAscendant)
 {
-    const RunValues& run = OutputRun();
-    PrintPlanetTable(surface, 1, toPrinter, choices);
+    const PageLayout& layout = page.layout;
+    const RunChoices& choices = page.choices;
+    PrintPlanetTable(surface, page, SiderealTable, year);
 
-    const int tithi = static_cast<int>(PanchangElementsOf(Chart()).elements[TithiElement]);
-    const BirthRecord& n = Native();
+    const int tithi = static_cast<int>(PanchangElementsOf(year).elements[TithiElement]);
     const std::string heading =
-        Dict("varshphaldeg") + " " + run.PunctOpen + std::to_string(run.VarshphalYear) + "  " +
+        page.Dict("varshphaldeg") + " " + layout.open + std::to_string(page.varshphalYear) + "  " +
         ZeroPad(n.Day, 2) + choices.dash + ZeroPad(n.Month, 2) + choices.dash +
         ZeroPad(n.Year, 4) + " " + ZeroPad(n.Hour, 2) + choices.colon + ZeroPad(n.Minute, 2) +
-        choices.colon + ZeroPad(n.Second, 2) + " " + Dict(YearTithiKey(tithi)) + run.PunctClose;
+        choices.colon + ZeroPad(n.Second, 2) + " " + page.Dict(YearTithiKey(tithi)) + layout.close;
     int y = static_cast<int>(surface.CurrentY);
-    PrintHeading(heading, surface, y);
+    PrintHeading(heading, surface, y, layout);
 
-    DrawChart(surface, choices, 1, Dict("_VARSHTARVIK"), true, Centred);
+    DrawChart(surface, page, SignsOfColumn(year.SaptavargaSigns, 1), page.Dict("_VARSHTARVIK"), true, Centred);
 
     y = static_cast<int>(surface.CurrentY);
-    PrintHeading(Dict("munthain") + "  " + std::to_string(MunthaSign(birthAscendant, completedYears)),
-                 surface, y);
+    PrintHeading(page.Dict("munthain") + "  " + std::to_string(MunthaSign(birthAscendant, completedYears)),
+                 surface, y, layout);
 }
 
 // The house of each body of the year chart, Sun (position 2) to Ketu (10),
@@ -70,25 +69,24 @@ std::array<int, 11> yearHouses(const ChartState& year)
     return houses;
 }
 
-void printPeriods(Surface& surface, bool toPrinter, int page, int startLord,
-                  const YearStart& start, const std::optional<YearStart>& next, const ChartState& year,
-                  const RunChoices& choices)
+void printPeriods(Surface& surface, const PageContext& page, int part, int startLord,
+                  const YearStart& start, const std::optional<YearStart>& next, const ChartState& year)
 {
-    PrintPageFrame(surface, toPrinter);
+    PrintPageFrame(surface, page);
     const std::array<int, 11> houses = yearHouses(year);
     // The year ends the day before the next one begins: the Sun's return
     // moves through the calendar (a quarter day a year, back a day in a leap
     // year, and a 29 February birth has no birthday three years in four).
     const int lastDay = next ? DayNumber(next->day, next->month, next->year) - 1 : 0;
     const auto periods = MuddaPeriods(startLord, start.day, start.month, start.year, lastDay);
-    const std::size_t first = page == 2 ? 0 : 5;
-    const std::size_t last = page == 2 ? 5 : 9;
+    const std::size_t first = part == 2 ? 0 : 5;
+    const std::size_t last = part == 2 ? 5 : 9;
     for (std::size_t i = first; i < last; ++i) {
         const MuddaPeriod& p = periods[i];
         const int position = MuddaLords[p.lord].position;
         const int house = houses[position];
-        PrintVarshParagraph(surface, LookupVarshText(VarshphalTextKey(position, house)),
-                            MuddaHeading(p.lord, p.firstDay, p.lastDay, house, choices));
+        PrintVarshParagraph(surface, page.layout, page.texts.Varshphal(VarshphalTextKey(position, house)),
+                            MuddaHeading(p.lord, p.firstDay, p.lastDay, house, page.texts));
     }
 }
 
@@ -101,32 +99,33 @@ std::string_view YearTithiKey(int tithi)
     return TithiKeys[tithi % 15];
 }
 
-std::string MuddaHeading(int lord, int firstDay, int lastDay, int house, const RunChoices& choices)
+std::string MuddaHeading(int lord, int firstDay, int lastDay, int house, const Texts& texts)
 {
-    const std::string name = Dict(MuddaLords[lord].name);
+    const auto word = [&](std::string_view key) { return texts.Dict(key); };
+    const std::string name = word(MuddaLords[lord].name);
     const std::string from = dateText(firstDay), to = dateText(lastDay);
     const std::string h = std::to_string(house);
-    if (choices.languageHindi)
-        return from + " " + Dict("from") + " " + to + " " + Dict("to") + " " + name + " " +
-               Dict("influenceof") + " " + Dict("varshlagna") + " " + name + " " + Dict("BHAV") +
-               " " + h + " " + Dict("inhouse");
-    return Dict("INFLUENCEOF") + " " + name + " " + Dict("from") + " " + from + " " + Dict("to") +
-           " " + to + ". " + Dict("varshlagna") + " " + name + " " + Dict("inhouse") + " " + h;
+    if (texts.Hindi())
+        return from + " " + word("from") + " " + to + " " + word("to") + " " + name + " " +
+               word("influenceof") + " " + word("varshlagna") + " " + name + " " + word("BHAV") +
+               " " + h + " " + word("inhouse");
+    return word("INFLUENCEOF") + " " + name + " " + word("from") + " " + from + " " + word("to") +
+           " " + to + ". " + word("varshlagna") + " " + name + " " + word("inhouse") + " " + h;
 }
 
-void PrintVarshParagraph(Surface& surface, std::string_view text, std::string_view heading,
-                         bool compact)
+void PrintVarshParagraph(Surface& surface, const PageLayout& layout, std::string_view text,
+                         std::string_view heading, bool compact)
 {
-    const RunValues& run = OutputRun();
-    const double scale = run.OutputScale;
-    const double left = Config().LeftMarginTwips * scale;
+    const double scale = layout.scale;
+    const double left = layout.leftMargin * scale;
+    const ParagraphLines lines = LinesOf(layout);
 
-    surface.Font.Size = run.BodyFontSize * scale;
+    surface.Font.Size = layout.bodyFontSize * scale;
     surface.Font.Bold = true;
     surface.CurrentX = left;
     PrintJustified(wholeTwips(7500 * scale), wholeTwips(surface.CurrentX),
-                   wholeTwips(surface.CurrentY), heading, surface);
-    surface.Font.Size = run.BodyFontSize * scale;
+                   wholeTwips(surface.CurrentY), heading, surface, lines);
+    surface.Font.Size = layout.bodyFontSize * scale;
     surface.Font.Bold = false;
 
     // Paragraphs are separated by line breaks; a carriage return before the
@@ -140,46 +139,42 @@ void PrintVarshParagraph(Surface& surface, std::string_view text, std::string_vi
                                                         : feed - begin);
         if (feed != std::string_view::npos && !piece.empty() && piece.back() == '\r')
             piece.remove_suffix(1);
-        PrintJustified(wholeTwips(8500 * scale), x, wholeTwips(surface.CurrentY), piece, surface);
+        PrintJustified(wholeTwips(8500 * scale), x, wholeTwips(surface.CurrentY), piece, surface, lines);
         if (feed == std::string_view::npos)
             break;
         begin = feed + 1;
     }
-    surface.Font.Size = run.BodyFontSize * scale;
-    surface.CurrentY += run.LineStep * (compact ? 1 : 2);
+    surface.Font.Size = layout.bodyFontSize * scale;
+    surface.CurrentY += layout.lineStep * (compact ? 1 : 2);
 }
 
-void VarshphalPage(Surface& surface, bool toPrinter, int page, const RunChoices& choices)
+void VarshphalPage(Surface& surface, const PageContext& page, int part)
 {
-    const RunValues& run = OutputRun();
+    const RunChoices& choices = page.choices;
+    const BirthRecord& native = page.births.Native;
     const std::optional<YearStart> start =
-        FindYearStart(Native(), run.VarshphalYear, choices.ayanamsaChoice, choices.trueNode);
+        FindYearStart(native, page.varshphalYear, choices.ayanamsaChoice, choices.trueNode);
     if (!start) {
         reporter().Message("Error:Can't predict before birth");
         return;
     }
 
-    const ChartState& birth = Chart();
+    const ChartState& birth = page.chart;
     const int startLord = MuddaStartLord(birth.PlanetLongitudes[Moon], start->completedYears);
-    const BirthRecord yearStart = YearStartRecord(Native(), *start);
+    const BirthRecord yearStart = YearStartRecord(native, *start);
 
-    if (page == 1) {
-        // The tables and the chart drawing read the chart standing in the
-        // program state: the year chart stands there while the page is drawn.
-        const NativeMomentGuard guard;
-        const double birthAscendant = birth.HouseCusps[1];
-        Native() = yearStart;
-        CalcChart(choices);
-        printYearChart(surface, toPrinter, start->completedYears, birthAscendant, choices);
-    } else if (page == 2 || page == 3) {
+    if (part == 1) {
+        const ChartState year = ChartOf(ChartInputOf(yearStart, choices));
+        printYearChart(surface, page, year, yearStart, start->completedYears, birth.HouseCusps[1]);
+    } else if (part == 2 || part == 3) {
         // The periods read only the year chart's bodies and ascendant.
         ChartState year;
         ComputeChart(ChartInputOf(yearStart, choices.ayanamsaChoice, choices.trueNode), year);
         const std::optional<YearStart> next =
-            FindYearStart(Native(), run.VarshphalYear + 1, choices.ayanamsaChoice, choices.trueNode);
-        printPeriods(surface, toPrinter, page, startLord, *start, next, year, choices);
+            FindYearStart(native, page.varshphalYear + 1, choices.ayanamsaChoice, choices.trueNode);
+        printPeriods(surface, page, part, startLord, *start, next, year);
     } else {
-        PrintPageFrame(surface, toPrinter);
+        PrintPageFrame(surface, page);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "calc/NameTables.h"
 #include "core/State.h"
 #include "pages/Frame.h"
+#include "pages/PageContext.h"
 #include "refdata/TextLookup.h"
 
 #include <algorithm>
@@ -34,24 +35,24 @@ struct BlockLayout {
     bool hindiRuleUnderTo;  // the rule under the TO line follows the language too
 };
 
-BlockLayout mahaLayout()
+BlockLayout mahaLayout(const PageLayout& page)
 {
-    const double s = OutputRun().OutputScale;
-    return {Config().LeftMarginTwips - 400 * s, 3150 * s, 350 * s, 1000,
+    const double s = page.scale;
+    return {page.leftMargin - 400 * s, 3150 * s, 350 * s, 1000,
             2250 * s, 1450 * s, 2600 * s, 15, false};
 }
 
-BlockLayout pratyantarLayout()
+BlockLayout pratyantarLayout(const PageLayout& page)
 {
-    const double s = OutputRun().OutputScale;
-    return {Config().LeftMarginTwips - 400 * s, 3150 * s, 350 * s, 1000,
+    const double s = page.scale;
+    return {page.leftMargin - 400 * s, 3150 * s, 350 * s, 1000,
             2250 * s, 1400 * s, 2600 * s, 15 * s, true};
 }
 
-BlockLayout sookshmaLayout()
+BlockLayout sookshmaLayout(const PageLayout& page)
 {
-    const double s = OutputRun().OutputScale;
-    return {Config().LeftMarginTwips * s, 2750 * s, 350 * s, 350 * s,
+    const double s = page.scale;
+    return {page.leftMargin * s, 2750 * s, 350 * s, 350 * s,
             2300 * s, 2400 * s, 2400 * s, 15 * s, false};
 }
 
@@ -70,49 +71,48 @@ struct Block {
     std::array<SubLine, 9> subs;
 };
 
-double lineTop(const BlockLayout& layout, double y0, int n)
+double lineTop(const BlockLayout& layout, double y0, int n, double lineStep)
 {
-    const double top = y0 + n * OutputRun().LineStep;
+    const double top = y0 + n * lineStep;
     return n == 2 || n == 4 ? top + layout.lowered : top;
 }
 
 struct Captions {
-    std::string from = GetDictText("FROM");
-    std::string to = GetDictText("TO");
+    std::string from;
+    std::string to;
 };
 
 void drawBlock(Surface& surface, const BlockLayout& layout, const Captions& captions, int column,
-               double y0, const Block& block, const RunChoices& choices)
+               double y0, const Block& block, const PageContext& page)
 {
-    const RunValues& run = OutputRun();
-    const double s = run.OutputScale;
-    const double step = run.LineStep;
+    const double s = page.layout.scale;
+    const double step = page.layout.lineStep;
     const double x0 = layout.firstLeft + column * layout.columnStep;
     const double x = x0 + layout.textIndent;
     // A rule runs under its line's descenders: in English one line height of
     // the font below the line's top; Devanagari stands taller than its step,
     // so there the rule follows the step.
-    const bool hindi = choices.languageHindi;
+    const bool hindi = page.choices.languageHindi;
     const double ruleDrop = hindi ? step + 1 : std::ceil(surface.LineHeight()) + 4;
 
-    PrintAt(surface, static_cast<int>(x), static_cast<int>(lineTop(layout, y0, 0)), block.header);
-    double rule = lineTop(layout, y0, 0) + ruleDrop;
+    PrintAt(surface, static_cast<int>(x), static_cast<int>(lineTop(layout, y0, 0, step)), block.header);
+    double rule = lineTop(layout, y0, 0, step) + ruleDrop;
     surface.Line(x, rule, x + layout.ruleEnd, rule);
 
     PrintAt(surface, static_cast<int>(x0 + layout.labelIndent),
-            static_cast<int>(lineTop(layout, y0, 1)), captions.from);
-    PrintRightAligned(surface, x + layout.datesEnd, lineTop(layout, y0, 1), block.from);
+            static_cast<int>(lineTop(layout, y0, 1, step)), captions.from);
+    PrintRightAligned(surface, x + layout.datesEnd, lineTop(layout, y0, 1, step), block.from);
     PrintAt(surface, static_cast<int>(x0 + layout.labelIndent),
-            static_cast<int>(lineTop(layout, y0, 2)), captions.to);
-    PrintRightAligned(surface, x + layout.datesEnd, lineTop(layout, y0, 2), block.to);
+            static_cast<int>(lineTop(layout, y0, 2, step)), captions.to);
+    PrintRightAligned(surface, x + layout.datesEnd, lineTop(layout, y0, 2, step), block.to);
     // The TO line sits lower than the others, and so does its rule, which
     // keeps it under the dates rather than through them.
-    rule = lineTop(layout, y0, 2) + ruleDrop - (hindi && !layout.hindiRuleUnderTo ? 50 : 0);
+    rule = lineTop(layout, y0, 2, step) + ruleDrop - (hindi && !layout.hindiRuleUnderTo ? 50 : 0);
     surface.Line(x, rule, x + layout.ruleEnd, rule);
 
     for (int i = 0; i < 9; ++i) {
         const SubLine& sub = block.subs[i];
-        const double top = lineTop(layout, y0, FirstSubLine + i);
+        const double top = lineTop(layout, y0, FirstSubLine + i, step);
         PrintAt(surface, static_cast<int>(x), static_cast<int>(top), sub.lord);
         surface.CurrentX = x + layout.subAnchor - surface.TextWidth(sub.alignedOn);
         surface.CurrentY = top + 10 * s;
@@ -123,14 +123,14 @@ void drawBlock(Surface& surface, const BlockLayout& layout, const Captions& capt
 // Nine blocks in three rows of three from y0; blocks beyond the given ones
 // stay empty.
 void drawGrid(Surface& surface, const BlockLayout& layout, double y0,
-              const std::vector<Block>& blocks, const RunChoices& choices)
+              const std::vector<Block>& blocks, const PageContext& page)
 {
-    const Captions captions;
+    const Captions captions{page.Dict("FROM"), page.Dict("TO")};
     for (std::size_t b = 0; b < blocks.size(); ++b) {
         const int column = static_cast<int>(b % 3);
-        drawBlock(surface, layout, captions, column, y0, blocks[b], choices);
+        drawBlock(surface, layout, captions, column, y0, blocks[b], page);
         if (column == 2)
-            y0 = std::round(y0 + RowAdvanceLines * OutputRun().LineStep);
+            y0 = std::round(y0 + RowAdvanceLines * page.layout.lineStep);
     }
 }
 
@@ -179,26 +179,25 @@ Block blockOf(const DashaPeriods& periods, const LordTexts& lords, DashaLevel le
     return b;
 }
 
-std::string headingPrefix(DashaStart from)
+std::string headingPrefix(DashaStart from, const Texts& texts)
 {
     switch (from) {
-    case DashaStart::Sun: return GetDictText("vAaditya");
-    case DashaStart::Ascendant: return GetDictText("vSPS") + " " + GetDictText("vLagnam");
+    case DashaStart::Sun: return texts.Dict("vAaditya");
+    case DashaStart::Ascendant: return texts.Dict("vSPS") + " " + texts.Dict("vLagnam");
     case DashaStart::Moon: break;
     }
-    return GetDictText("vVimsottari");
+    return texts.Dict("vVimsottari");
 }
 
-void printHeading(Surface& surface, const std::string& title)
+void printHeading(Surface& surface, const std::string& title, const PageLayout& layout)
 {
     int y = static_cast<int>(surface.CurrentY);
-    PrintHeading(title, surface, y);
+    PrintHeading(title, surface, y, layout);
 }
 
-std::string daysText(int days)
+std::string daysText(int days, const PageContext& page)
 {
-    const RunValues& run = OutputRun();
-    return run.PunctOpen + std::to_string(days) + " " + GetDictText("DAYS") + run.PunctClose;
+    return page.layout.open + std::to_string(days) + " " + page.Dict("DAYS") + page.layout.close;
 }
 
 // The tenth mahadasha only completes the 120 years from birth; no page shows it.
@@ -211,15 +210,15 @@ bool beyondTheTree(const DashaPeriods& periods, int antardasha)
 
 void PrintVimshottariMahaPage(Surface& surface, const DashaAtBirth& atBirth,
                               const DashaPeriods& periods, DashaStart from, double day,
-                              double month, double year, const RunChoices& choices)
+                              double month, double year, const PageContext& page)
 {
-    const RunValues& run = OutputRun();
-    const auto lords = DisplayTexts(DashaLordNames);
-    printHeading(surface, headingPrefix(from) + " " + GetDictText("vMahadasha") +
-                              " " + GetDictText("va") + " " + GetDictText("vAntar") + " " +
-                              GetDictText("vdasha"));
-    PrintAt(surface, Config().LeftMarginTwips, static_cast<int>(surface.CurrentY + 200),
-            GetDictText("Bhogya") + " " + choices.colon + " " + BalanceText(atBirth, Texts(choices)));
+    const RunChoices& choices = page.choices;
+    const auto lords = DisplayTexts(DashaLordNames, page.texts);
+    printHeading(surface, headingPrefix(from, page.texts) + " " + page.Dict("vMahadasha") +
+                              " " + page.Dict("va") + " " + page.Dict("vAntar") + " " +
+                              page.Dict("vdasha"), page.layout);
+    PrintAt(surface, page.layout.leftMargin, static_cast<int>(surface.CurrentY + 200),
+            page.Dict("Bhogya") + " " + choices.colon + " " + BalanceText(atBirth, page.texts));
     const double y0 = surface.CurrentY + 300;
 
     const std::string birth = BirthDateText(day, month, year, choices);
@@ -229,33 +228,33 @@ void PrintVimshottariMahaPage(Surface& surface, const DashaAtBirth& atBirth,
     for (int k = 0; k < 9; ++k) {
         const int lord = periods.Period(DashaLevel::Maha, k).lord;
         blocks.push_back(blockOf(periods, lords, DashaLevel::Maha, k,
-                                 lords[lord] + " " + run.PunctOpen + std::to_string(DashaYears[lord]) +
-                                     " " + GetDictText("YEARS") + run.PunctClose,
+                                 lords[lord] + " " + page.layout.open + std::to_string(DashaYears[lord]) +
+                                     " " + page.Dict("YEARS") + page.layout.close,
                                  blockFrom, antarTexts, choices));
         blockFrom = blocks.back().to;
     }
-    drawGrid(surface, mahaLayout(), y0, blocks, choices);
+    drawGrid(surface, mahaLayout(page.layout), y0, blocks, page);
 }
 
 void PrintVimshottariPratyantarPage(Surface& surface, const DashaPeriods& periods,
-                                    DashaStart from, int page, double day, double month,
-                                    double year, const RunChoices& choices)
+                                    DashaStart from, int part, double day, double month,
+                                    double year, const PageContext& page)
 {
-    const RunValues& run = OutputRun();
-    page = std::max(page, 1);
-    const int first = periods.RunningAtBirth(DashaLevel::Antar) + 9 * (page - 1);
+    const RunChoices& choices = page.choices;
+    part = std::max(part, 1);
+    const int first = periods.RunningAtBirth(DashaLevel::Antar) + 9 * (part - 1);
     if (beyondTheTree(periods, first))
         return;
 
     const std::string previousEnd =
-        page == 1 ? std::string() : EndDateText(periods.Period(DashaLevel::Antar, first - 1), choices);
-    std::string blockFrom = page == 1 ? BirthDateText(day, month, year, choices) : previousEnd;
+        part == 1 ? std::string() : EndDateText(periods.Period(DashaLevel::Antar, first - 1), choices);
+    std::string blockFrom = part == 1 ? BirthDateText(day, month, year, choices) : previousEnd;
     StartEndTexts texts(BirthDateText(day, month, year, choices), previousEnd, choices);
-    const auto lords = DisplayTexts(DashaLordNames);
+    const auto lords = DisplayTexts(DashaLordNames, page.texts);
 
-    printHeading(surface, headingPrefix(from) + " " + GetDictText("vPRATYANTAR") + " " +
-                              GetDictText("vdasha") + " " + std::to_string(page));
-    const double y0 = surface.CurrentY + run.LineStep;
+    printHeading(surface, headingPrefix(from, page.texts) + " " + page.Dict("vPRATYANTAR") + " " +
+                              page.Dict("vdasha") + " " + std::to_string(part), page.layout);
+    const double y0 = surface.CurrentY + page.layout.lineStep;
 
     std::vector<Block> blocks;
     for (int a = first; a < first + 9 && !beyondTheTree(periods, a); ++a) {
@@ -263,30 +262,30 @@ void PrintVimshottariPratyantarPage(Surface& surface, const DashaPeriods& period
         const int antar = periods.Period(DashaLevel::Antar, a).lord;
         blocks.push_back(blockOf(periods, lords, DashaLevel::Antar, a,
                                  lords[maha] + " " + choices.dash + " " + lords[antar] + " " +
-                                     daysText(3 * DashaYears[maha] * DashaYears[antar]),
+                                     daysText(3 * DashaYears[maha] * DashaYears[antar], page),
                                  blockFrom, texts, choices));
         blockFrom = blocks.back().to;
     }
-    drawGrid(surface, pratyantarLayout(), y0, blocks, choices);
+    drawGrid(surface, pratyantarLayout(page.layout), y0, blocks, page);
 }
 
 void PrintVimshottariSookshmaPage(Surface& surface, const DashaPeriods& periods,
-                                  DashaStart from, int page, const RunChoices& choices)
+                                  DashaStart from, int part, const PageContext& page)
 {
-    const RunValues& run = OutputRun();
-    page = std::max(page, 1);
-    const int a = periods.RunningAtBirth(DashaLevel::Antar) + page - 1;
+    const RunChoices& choices = page.choices;
+    part = std::max(part, 1);
+    const int a = periods.RunningAtBirth(DashaLevel::Antar) + part - 1;
     if (beyondTheTree(periods, a))
         return;
 
     std::string blockFrom =
-        page == 1 ? std::string()
+        part == 1 ? std::string()
                   : EndDateTimeText(periods.Period(DashaLevel::Pratyantar, 9 * a - 1), choices);
-    printHeading(surface, headingPrefix(from) + " " + GetDictText("vSooksham") + " " +
-                              GetDictText("vdasha") + " " + std::to_string(page));
-    const double y0 = surface.CurrentY + run.LineStep;
+    printHeading(surface, headingPrefix(from, page.texts) + " " + page.Dict("vSooksham") + " " +
+                              page.Dict("vdasha") + " " + std::to_string(part), page.layout);
+    const double y0 = surface.CurrentY + page.layout.lineStep;
 
-    const auto lords = DisplayTexts(DashaLordNames);
+    const auto lords = DisplayTexts(DashaLordNames, page.texts);
     const DashaPeriod maha = periods.Period(DashaLevel::Maha, a / 9);
     const DashaPeriod antar = periods.Period(DashaLevel::Antar, a);
     std::vector<Block> blocks;
@@ -298,7 +297,7 @@ void PrintVimshottariSookshmaPage(Surface& surface, const DashaPeriods& periods,
         Block b;
         b.header = lords[maha.lord] + " " + choices.dash + " " + lords[antar.lord] + " " +
                    choices.dash + " " + lords[pratyantar.lord] + " " +
-                   daysText(static_cast<int>(std::floor(product / 14400.0 * 360 + 0.5)));
+                   daysText(static_cast<int>(std::floor(product / 14400.0 * 360 + 0.5)), page);
         b.from = blockFrom;
         b.to = EndDateTimeText(pratyantar, choices);
         blockFrom = b.to;
@@ -309,11 +308,11 @@ void PrintVimshottariSookshmaPage(Surface& surface, const DashaPeriods& periods,
         }
         blocks.push_back(std::move(b));
     }
-    drawGrid(surface, sookshmaLayout(), y0, blocks, choices);
+    drawGrid(surface, sookshmaLayout(page.layout), y0, blocks, page);
 }
 
 void PrintVimshottariDasha(Surface& surface, const ChartState& chart, double day, double month, double year,
-                           bool mahaAntar, const DashaSelection& selection, const RunChoices& choices)
+                           bool mahaAntar, const DashaSelection& selection, const PageContext& page)
 {
     const double start =
         DashaStartLongitude(chart, selection.fromAscendant, selection.fromSun);
@@ -324,12 +323,12 @@ void PrintVimshottariDasha(Surface& surface, const ChartState& chart, double day
                                                     : DashaStart::Moon;
     const DashaPeriods periods = VimshottariPeriods(atBirth, BirthDecimalYear(day, month, year));
     if (mahaAntar)
-        PrintVimshottariMahaPage(surface, atBirth, periods, from, day, month, year, choices);
+        PrintVimshottariMahaPage(surface, atBirth, periods, from, day, month, year, page);
     else if (selection.sookshma)
-        PrintVimshottariSookshmaPage(surface, periods, from, selection.sookshmaPage, choices);
+        PrintVimshottariSookshmaPage(surface, periods, from, selection.sookshmaPage, page);
     else
         PrintVimshottariPratyantarPage(surface, periods, from, selection.pratyantarPage, day,
-                                       month, year, choices);
+                                       month, year, page);
 }
 
 } // namespace tarvik

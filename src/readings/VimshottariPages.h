@@ -15,7 +15,7 @@
 // The compact pratyantar page shows the pratyantardashas of fifteen
 // antardashas of the Moon's dasha around the present, in three rows of five.
 
-#include "core/RunChoices.h"
+#include "pages/PageContext.h"
 #include "panchang/Vimshottari.h"
 #include "pages/Surface.h"
 
@@ -41,16 +41,16 @@ struct DashaSelection {
 // The Vimshottari page builder: draws the chosen page of the periods of a
 // chart from the chosen start longitude below the caller's frame.
 void PrintVimshottariDasha(Surface& surface, const ChartState& chart, double day, double month, double year,
-                           bool mahaAntar, const DashaSelection& selection, const RunChoices& choices);
+                           bool mahaAntar, const DashaSelection& selection, const PageContext& page);
 
 void PrintVimshottariMahaPage(Surface& surface, const DashaAtBirth& atBirth,
                               const DashaPeriods& periods, DashaStart from, double day,
-                              double month, double year, const RunChoices& choices);
+                              double month, double year, const PageContext& page);
 void PrintVimshottariPratyantarPage(Surface& surface, const DashaPeriods& periods,
-                                    DashaStart from, int page, double day, double month,
-                                    double year, const RunChoices& choices);
+                                    DashaStart from, int part, double day, double month,
+                                    double year, const PageContext& page);
 void PrintVimshottariSookshmaPage(Surface& surface, const DashaPeriods& periods,
-                                  DashaStart from, int page, const RunChoices& choices);
+                                  DashaStart from, int part, const PageContext& page);
 
 // The antardasha running in a month: the one of the first pratyantardasha
 // not ended before birth whose end falls in that month or later (months of
@@ -63,12 +63,9 @@ std::optional<int> AntardashaOfMonth(const DashaPeriods& periods, int year, int 
 // fifteen would run past the last antardasha of the tree.
 int FirstCompactAntardasha(int birthAntardasha, std::optional<int> current);
 
-// The compact page of a chart as of a month.
-void PrintCompactPratyantarPage(Surface& surface, const ChartState& chart, double day, double month,
-                                double year, int todayYear, int todayMonth, const RunChoices& choices);
-
-// The builder of the compact page: as of today by the computer's clock.
+// The compact page of a chart as of a month, today's (the page's) for the
+// page the dispatcher draws.
 void PrintVimshottariPratyantar(Surface& surface, const ChartState& chart, double day, double month,
-                                double year, int, int, const RunChoices& choices);
+                                double year, int todayYear, int todayMonth, const PageContext& page);
 
 } // namespace tarvik

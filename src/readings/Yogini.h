@@ -4,15 +4,15 @@
 
 #include "YoginiDasha.h"
 #include "core/ChartState.h"
-#include "core/RunChoices.h"
+#include "pages/PageContext.h"
 #include "pages/Surface.h"
 
 namespace tarvik {
 
 // The three pages below the caller's frame: selector -1 the first fifteen
 // maha periods with their antar periods, -2 the next fifteen, 0 the antar
-// periods from the run's Yogini date on with their pratyantar periods.
+// periods from the page's Yogini date on with their pratyantar periods.
 void PrintYoginiDasha(Surface& surface, const ChartState& chart, double day, double month, double year,
-                      int selector, const RunChoices& choices);
+                      int selector, const PageContext& page);
 
 } // namespace tarvik

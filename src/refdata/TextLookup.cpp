@@ -1,7 +1,6 @@
 #include "TextLookup.h"
 
 #include "core/Reporter.h"
-#include "core/State.h"
 
 #include <cctype>
 
@@ -50,11 +49,6 @@ std::string LookupText(TextTable table, std::string_view key, bool hindi, bool q
     return {};
 }
 
-std::string LookupText(TextTable table, std::string_view key, bool quiet)
-{
-    return LookupText(table, key, OutputRun().LanguageHindi, quiet);
-}
-
 std::string Texts::Dict(std::string_view key, bool quiet) const
 {
     if (key.empty())
@@ -75,26 +69,6 @@ std::string Texts::Prediction(std::string_view key, bool quiet) const
 std::string Texts::Varshphal(std::string_view key, bool quiet) const
 {
     return LookupText(TextTable::Varshphal, key, hindi_, quiet);
-}
-
-std::string GetDictText(std::string_view key, bool quiet)
-{
-    return Texts(OutputRun().LanguageHindi).Dict(key, quiet);
-}
-
-std::string GetMatchText(std::string_view key, bool quiet)
-{
-    return LookupText(TextTable::Match, key, quiet);
-}
-
-std::string LookupPredictionText(std::string_view key, bool quiet)
-{
-    return LookupText(TextTable::Predictions, key, quiet);
-}
-
-std::string LookupVarshText(std::string_view key, bool quiet)
-{
-    return LookupText(TextTable::Varshphal, key, quiet);
 }
 
 } // namespace tarvik

@@ -1,10 +1,10 @@
 #pragma once
 
 // Keyed display texts. Every caption a page prints is fetched by key, in the
-// language of the current run (OutputRun().LanguageHindi), from one of four tables:
-// Dictionary and Match (keys upper case, padded to 25), Predictions and
-// Varshphal (padded to 10). A missing key reports "Not Found:" and the padded
-// key through the reporter unless the caller asks for quiet, and gives "".
+// language it is drawn in (Texts), from one of four tables: Dictionary and
+// Match (keys upper case, padded to 25), Predictions and Varshphal (padded to
+// 10). A missing key reports "Not Found:" and the padded key through the
+// reporter unless the caller asks for quiet, and gives "".
 
 #include "core/RunChoices.h"
 
@@ -65,17 +65,5 @@ public:
 private:
     bool hindi_;
 };
-
-// The general lookup in the language of the current run.
-std::string LookupText(TextTable table, std::string_view key, bool quiet = false);
-
-// The Dictionary lookup; an empty key gives "" without a search or a message.
-std::string GetDictText(std::string_view key, bool quiet = false);
-// The same, a miss reported: the short form the page builders write.
-inline std::string Dict(std::string_view key) { return GetDictText(key); }
-// The Match lookup (an empty key is sought as 25 blanks, like any other).
-std::string GetMatchText(std::string_view key, bool quiet = false);
-std::string LookupPredictionText(std::string_view key, bool quiet = false);
-std::string LookupVarshText(std::string_view key, bool quiet = false);
 
 } // namespace tarvik

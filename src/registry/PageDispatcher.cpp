@@ -4,27 +4,20 @@
 #include "core/State.h"
 
 #include <algorithm>
+#include <ctime>
 
 namespace tarvik {
 
 namespace {
 
-// What a failing page must not leave behind: the surface's position and font
-// and what a builder may still move. Builders take the run's choices and
-// the charts as values and change nothing else: the chart's working arrays
-// (bhava and Moon charts, K.P. cusps, panchang working values) and the match
-// copies' seven-varga signs they draw from, the line step a paragraph
-// widens, and Native with its chart while a page draws another moment. The
-// print run's own bookkeeping (a framed sheet stays framed) is not touched.
-class PageSnapshot {
+// What a failing page must not leave behind on its surface: the position
+// and the font. The builders change nothing else: the program's state is
+// theirs to read only.
+class SurfaceSnapshot {
 public:
-    PageSnapshot(Surface& surface, ProgramState& state)
-        : surface_(surface), state_(state), x_(surface.CurrentX), y_(surface.CurrentY),
-          font_(surface.Font), native_(state.births.Native), chart_(state.chart),
-          lineStep_(state.run.LineStep)
+    explicit SurfaceSnapshot(Surface& surface)
+        : surface_(surface), x_(surface.CurrentX), y_(surface.CurrentY), font_(surface.Font)
     {
-        copySigns(state.match.NativeSaptavargaSigns, nativeSigns_);
-        copySigns(state.match.PartnerSaptavargaSigns, partnerSigns_);
     }
 
     void Restore()
@@ -32,55 +25,64 @@ public:
         surface_.CurrentX = x_;
         surface_.CurrentY = y_;
         surface_.Font = font_;
-        state_.births.Native = native_;
-        state_.chart = chart_;
-        copySigns(nativeSigns_, state_.match.NativeSaptavargaSigns);
-        copySigns(partnerSigns_, state_.match.PartnerSaptavargaSigns);
-        state_.run.LineStep = lineStep_;
     }
 
 private:
-    using SignTable = int[14][8];
-    static void copySigns(const SignTable& from, SignTable& to)
-    {
-        std::copy(&from[0][0], &from[0][0] + 14 * 8, &to[0][0]);
-    }
-
     Surface& surface_;
-    ProgramState& state_;
     double x_, y_;
     TextFont font_;
-    BirthRecord native_;
-    ChartState chart_;
-    SignTable nativeSigns_{};
-    SignTable partnerSigns_{};
-    double lineStep_;
 };
 
 } // namespace
 
-bool PrintPage(Surface& surface, const std::string& pageKey, bool toPrinter)
+YearMonth TodayByTheClock()
 {
-    return PrintPageFrom(PageRegistry(), surface, pageKey, toPrinter);
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_year + 1900, local.tm_mon + 1};
+}
+
+bool PrintPage(Surface& surface, const std::string& pageKey, bool toPrinter, const PageOptions& options)
+{
+    return PrintPageFrom(PageRegistry(), surface, pageKey, toPrinter, options);
 }
 
 bool PrintPageFrom(std::span<const PageRow> table, Surface& surface, const std::string& pageKey,
-                   bool toPrinter)
+                   bool toPrinter, const PageOptions& options)
 {
-    const RunValues& run = OutputRun();
-    if (run.BatchPrint && run.PageStarted)
+    ProgramState& state = Program();
+    RunValues& run = state.run;
+    const bool printRun = run.BatchPrint != 0;
+    if (printRun && run.PageStarted)
         surface.NewPage();
-
-    const PageRef page =
-        FindPage(table, run.MatchMode ? PageMode::Match : PageMode::Horoscope, pageKey);
-    if (!page.row)
+    if (!FindPage(table, run.MatchMode ? PageMode::Match : PageMode::Horoscope, pageKey).row)
         return true;
 
-    // The page follows the choices of the run as they stand when it starts.
-    const RunChoices choices = run.Choices();
-    PageSnapshot snapshot(surface, Program());
+    // The page follows the run as it stands when it starts.
+    PageContext page = PageContextOf(state, {toPrinter, printRun, surface.Page()},
+                                     options.today ? *options.today : TodayByTheClock());
+    if (options.varshphalYear)
+        page.varshphalYear = *options.varshphalYear;
+    const bool drawn = DrawPage(surface, pageKey, page, table);
+    // A sheet that received the page (its frame at least, failed or not) is
+    // one of the run's: the next page begins a new one.
+    if (printRun && surface.DrawnOnSheet()) {
+        run.PageStarted = true;
+        ++run.PagesPrinted;
+    }
+    return drawn;
+}
+
+bool DrawPage(Surface& surface, const std::string& pageKey, const PageContext& page,
+              std::span<const PageRow> table)
+{
+    const PageRef found = FindPage(table, page.matchRun ? PageMode::Match : PageMode::Horoscope, pageKey);
+    if (!found.row)
+        return true;
+    SurfaceSnapshot snapshot(surface);
     try {
-        page.row->build(surface, toPrinter, page.n, choices);
+        found.row->build(surface, page, found.n);
         return true;
     } catch (const std::exception& e) {
         snapshot.Restore();

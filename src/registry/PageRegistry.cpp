@@ -2,9 +2,9 @@
 #include "PageCatalogue.h"
 
 #include "calc/TextFormat.h"
-#include "core/State.h"
 #include "pages/ChartPages.h"
 #include "pages/Frame.h"
+#include "pages/PositionTables.h"
 #include "pages/TablePages.h"
 #include "readings/AspectPredictions.h"
 #include "readings/Jaimini.h"
@@ -15,7 +15,6 @@
 #include "readings/VarshphalPages.h"
 #include "readings/VimshottariPages.h"
 #include "readings/Yogini.h"
-#include "refdata/TextLookup.h"
 
 #include <charconv>
 
@@ -23,80 +22,77 @@ namespace tarvik {
 
 namespace {
 
-void frame(Surface& s, bool toPrinter) { PrintPageFrame(s, toPrinter); }
-
 // At the foot of a page of charts or sign tables: the nodes and the ayanamsa
 // its positions are reckoned with.
-void reckoning(Surface& s, const RunChoices& c) { PrintReckoningAtFoot(s, ChartAyanamsaLine(c), c); }
+void reckoning(Surface& s, const PageContext& p) { PrintReckoningAtFoot(s, ChartAyanamsaLine(p, p.chart), p); }
 
 // The frame and a heading at the top of the body.
-void frameWithHeading(Surface& s, bool toPrinter, std::string_view key)
+void frameWithHeading(Surface& s, const PageContext& p, std::string_view key)
 {
-    frame(s, toPrinter);
+    PrintPageFrame(s, p);
     int y = static_cast<int>(s.CurrentY);
-    PrintHeading(GetDictText(key), s, y);
+    PrintHeading(p.Dict(key), s, y, p.layout);
 }
 
 // The three families of Vimshottari pages: from the Moon ("Vims"), from the
 // ascendant ("SPSL") and from the Sun ("Aaditya").
 template <bool FromAscendant, bool FromSun>
-void vimshottariMaha(Surface& s, bool t, int, const RunChoices& c)
+void vimshottariMaha(Surface& s, const PageContext& p, int)
 {
-    frame(s, t);
-    const BirthRecord& n = Native();
-    PrintVimshottariDasha(s, Chart(), n.Day, n.Month, n.Year, true,
-                          {.fromAscendant = FromAscendant, .fromSun = FromSun}, c);
+    PrintPageFrame(s, p);
+    const BirthRecord& n = p.births.Native;
+    PrintVimshottariDasha(s, p.chart, n.Day, n.Month, n.Year, true,
+                          {.fromAscendant = FromAscendant, .fromSun = FromSun}, p);
 }
 
 template <bool FromAscendant, bool FromSun>
-void vimshottariPratyantar(Surface& s, bool t, int page, const RunChoices& c)
+void vimshottariPratyantar(Surface& s, const PageContext& p, int page)
 {
-    frame(s, t);
-    const BirthRecord& n = Native();
-    PrintVimshottariDasha(s, Chart(), n.Day, n.Month, n.Year, false,
-                          {.pratyantarPage = page, .fromAscendant = FromAscendant, .fromSun = FromSun}, c);
+    PrintPageFrame(s, p);
+    const BirthRecord& n = p.births.Native;
+    PrintVimshottariDasha(s, p.chart, n.Day, n.Month, n.Year, false,
+                          {.pratyantarPage = page, .fromAscendant = FromAscendant, .fromSun = FromSun}, p);
 }
 
 template <bool FromAscendant, bool FromSun>
-void vimshottariSookshma(Surface& s, bool t, int page, const RunChoices& c)
+void vimshottariSookshma(Surface& s, const PageContext& p, int page)
 {
-    frame(s, t);
-    const BirthRecord& n = Native();
-    PrintVimshottariDasha(s, Chart(), n.Day, n.Month, n.Year, false,
+    PrintPageFrame(s, p);
+    const BirthRecord& n = p.births.Native;
+    PrintVimshottariDasha(s, p.chart, n.Day, n.Month, n.Year, false,
                           {.sookshma = true, .sookshmaPage = page, .fromAscendant = FromAscendant,
                            .fromSun = FromSun},
-                          c);
+                          p);
 }
 
 // selector -1 and -2 the two maha pages, 0 the antar page.
 template <int Selector>
-void yogini(Surface& s, bool t, int, const RunChoices& c)
+void yogini(Surface& s, const PageContext& p, int)
 {
-    frame(s, t);
-    const BirthRecord& n = Native();
-    PrintYoginiDasha(s, Chart(), n.Day, n.Month, n.Year, Selector, c);
+    PrintPageFrame(s, p);
+    const BirthRecord& n = p.births.Native;
+    PrintYoginiDasha(s, p.chart, n.Day, n.Month, n.Year, Selector, p);
 }
 
 template <int Cycle>
-void chara(Surface& s, bool t, int, const RunChoices& c)
+void chara(Surface& s, const PageContext& p, int)
 {
-    frame(s, t);
-    JaiminiPage(Cycle, s, Chart(), c);
+    PrintPageFrame(s, p);
+    JaiminiPage(Cycle, s, p.chart, p);
 }
 
 template <int N>
-void shodash(Surface& s, bool t, int, const RunChoices& c)
+void shodash(Surface& s, const PageContext& p, int)
 {
-    PrintShodashPage(s, t, N, c);
-    reckoning(s, c);
+    PrintShodashPage(s, p, N);
+    reckoning(s, p);
 }
 
 // mode 1 "Interpret", 0 "Result".
 template <int Mode>
-void matchMaking(Surface& s, bool, int, const RunChoices&)
+void matchMaking(Surface& s, const PageContext& p, int)
 {
-    const MatchCopies& m = Match();
-    MatchMaking(BoyOfMatchRun(), GirlOfMatchRun(m.PartnerPanchang), s, Mode);
+    MatchMaking(BoyOfMatch(p.chart, p.match), GirlOfMatch(p.match), s, p, Mode);
 }
 
 constexpr PageMode H = PageMode::Horoscope;
@@ -105,60 +101,60 @@ constexpr PageMode M = PageMode::Match;
 // title, key, group, mode, builder, count, title digits, key digits.
 const PageRow Pages[] = {
     {"Basic Details", "Basic", "", H,
-     [](Surface& s, bool t, int, const RunChoices& c) {
-         frame(s, t);
-         PrintBasicPage(s, false, nullptr, nullptr, c);
+     [](Surface& s, const PageContext& p, int) {
+         PrintPageFrame(s, p);
+         PrintBasicPage(s, p, false);
      }},
     {"Nirayana Longitudes and Lagna/Rasi/Asc Kundali, Moon/Chandra Kundali, Navamsa Kundali, Bhav Chalit",
      "Nirayana", "", H,
-     [](Surface& s, bool t, int, const RunChoices& c) {
-         PrintPlanetTable(s, 1, t, c);
-         PrintNirayanaCharts(s, c);
+     [](Surface& s, const PageContext& p, int) {
+         PrintPlanetTable(s, p, SiderealTable, p.chart);
+         PrintNirayanaCharts(s, p);
      }},
     {"Sayana Longitudes, Aspects", "Sayana", "", H,
-     [](Surface& s, bool t, int, const RunChoices& c) {
-         PrintPlanetTable(s, 2, t, c);
-         PrintAspectGrid(s);
+     [](Surface& s, const PageContext& p, int) {
+         PrintPlanetTable(s, p, TropicalTable, p.chart);
+         PrintAspectGrid(s, p);
      }},
     {"Bhav Positions, Chalit, Bhav Chalit", "Bhav", "", H,
-     [](Surface& s, bool t, int, const RunChoices& c) {
-         frame(s, t);
-         PrintBhavTable(s, c);
-         PrintBhavCharts(s, c);
-         reckoning(s, c);
+     [](Surface& s, const PageContext& p, int) {
+         PrintPageFrame(s, p);
+         PrintBhavTable(s, p);
+         PrintBhavCharts(s, p);
+         reckoning(s, p);
      }},
     {"Sudarshan Chakra", "Sudarshan", "", H,
-     [](Surface& s, bool t, int, const RunChoices& c) {
-         frame(s, t);
-         PrintSudarshanChakra(s, c);
-         reckoning(s, c);
+     [](Surface& s, const PageContext& p, int) {
+         PrintPageFrame(s, p);
+         PrintSudarshanChakra(s, p);
+         reckoning(s, p);
      }},
     {"Maitri", "Maitri", "", H,
-     [](Surface& s, bool t, int, const RunChoices& c) {
-         frame(s, t);
-         PrintPlanetFriendship(s, c);
+     [](Surface& s, const PageContext& p, int) {
+         PrintPageFrame(s, p);
+         PrintPlanetFriendship(s, p);
      }},
     // The planet table frames the KP1 page itself, so the page is framed once.
     {"KP - Page 1", "KP1", "", H,
-     [](Surface& s, bool t, int, const RunChoices& c) {
-         PrintPlanetTable(s, 3, t, c);
-         PrintKPCharts(s, c);
+     [](Surface& s, const PageContext& p, int) {
+         PrintPlanetTable(s, p, KPTable, p.chart);
+         PrintKPCharts(s, p);
      }},
-    {"KP - Page 2", "KP2", "", H, [](Surface& s, bool t, int, const RunChoices& c) { PrintKPCuspPage(s, t, c); }},
+    {"KP - Page 2", "KP2", "", H, [](Surface& s, const PageContext& p, int) { PrintKPCuspPage(s, p); }},
     {"Sade Sati - Page 1", "Sade1", "", H,
-     [](Surface& s, bool t, int, const RunChoices& c) {
-         frameWithHeading(s, t, "SadeSati");
-         PrintSadeSatiPage1(s, Native(), Births().BirthMoon, c);
+     [](Surface& s, const PageContext& p, int) {
+         frameWithHeading(s, p, "SadeSati");
+         PrintSadeSatiPage1(s, p.births.Native, p.births.BirthMoon, p);
      }},
     {"Sade Sati - Page 2", "Sade2", "", H,
-     [](Surface& s, bool t, int, const RunChoices& c) {
-         frameWithHeading(s, t, "SadeSati");
-         PrintSadeSatiPage2(s, c);
+     [](Surface& s, const PageContext& p, int) {
+         frameWithHeading(s, p, "SadeSati");
+         PrintSadeSatiPage2(s, p);
      }},
     {"Manglik Consideration", "Manglik", "", H,
-     [](Surface& s, bool t, int, const RunChoices& c) {
-         frame(s, t);
-         PrintManglikDosha(s, c);
+     [](Surface& s, const PageContext& p, int) {
+         PrintPageFrame(s, p);
+         PrintManglikDosha(s, p);
      }},
     {"Shodashvarga Page 1 : Rasi, Hora, Drekkana, Chaturthamsa", "Shodash1", "", H, &shodash<1>},
     {"Shodashvarga Page 2 : Saptamsa, Navamsa, Dasamsa, Dwadasamsa", "Shodash2", "", H, &shodash<2>},
@@ -167,23 +163,23 @@ const PageRow Pages[] = {
     {"Shodashvarga Page 4 : Trisamsa, Khavedamsa, Akshavedamsa, Shatyamsa", "Shodash4", "", H,
      &shodash<4>},
     {"Shodashvarga Table", "Shodashvarga", "", H,
-     [](Surface& s, bool t, int, const RunChoices& c) {
-         frame(s, t);
-         PrintShodashvargaTable(s, c);
-         reckoning(s, c);
+     [](Surface& s, const PageContext& p, int) {
+         PrintPageFrame(s, p);
+         PrintShodashvargaTable(s, p);
+         reckoning(s, p);
      }},
     {"Ashtakvarga", "Ashtakvarga", "", H,
-     [](Surface& s, bool t, int, const RunChoices& c) {
-         frame(s, t);
-         PrintAshtakvargaPage(s, c);
-         reckoning(s, c);
+     [](Surface& s, const PageContext& p, int) {
+         PrintPageFrame(s, p);
+         PrintAshtakvargaPage(s, p);
+         reckoning(s, p);
      }},
     {"Vimsottari Mahadasa & Antar Dasa", "VimsAntar", "", H, &vimshottariMaha<false, false>},
     {"Vimsottari Pratyantar Dasa", "VimsPratya", "", H,
-     [](Surface& s, bool t, int, const RunChoices& c) {
-         frame(s, t);
-         const BirthRecord& n = Native();
-         PrintVimshottariPratyantar(s, Chart(), n.Day, n.Month, n.Year, 0, 0, c);
+     [](Surface& s, const PageContext& p, int) {
+         PrintPageFrame(s, p);
+         const BirthRecord& n = p.births.Native;
+         PrintVimshottariPratyantar(s, p.chart, n.Day, n.Month, n.Year, p.today.year, p.today.month, p);
      }},
     {"Vimsottari Pratyantar Dasa Page", "VimsPratya", "", H, &vimshottariPratyantar<false, false>, 9},
     {"Yogini Mahadasa Page 1", "Yogini Maha 1", "", H, &yogini<-1>},
@@ -195,30 +191,30 @@ const PageRow Pages[] = {
     // The families a print run lists as one group row each.
     {"General Predictions", "GenPage", "", H, nullptr},
     {"General Predictions Part", "GenPage", "GenPage", H,
-     [](Surface& s, bool t, int n, const RunChoices& c) {
-         frameWithHeading(s, t, "General Predictions");
-         PrintTopicPredictions(s, n, c);
+     [](Surface& s, const PageContext& p, int n) {
+         frameWithHeading(s, p, "General Predictions");
+         PrintTopicPredictions(s, n, p);
      },
      3},
     {"Planetary Position Predictions", "PP", "", H, nullptr},
     {"Planetary Position Predictions Page", "PP", "PP", H,
-     [](Surface& s, bool t, int n, const RunChoices& c) {
-         frameWithHeading(s, t, "General Predictions");
-         PrintPlanetInSignPredictions(s, n, c);
+     [](Surface& s, const PageContext& p, int n) {
+         frameWithHeading(s, p, "General Predictions");
+         PrintPlanetInSignPredictions(s, n, p);
      },
      3},
     {"Rashi Position Predictions", "RP", "", H, nullptr},
     {"Rashi Position Predictions Page", "RashiP", "RP", H,
-     [](Surface& s, bool t, int n, const RunChoices& c) {
-         frameWithHeading(s, t, "General Predictions");
-         PrintSignInHousePredictions(s, n, c);
+     [](Surface& s, const PageContext& p, int n) {
+         frameWithHeading(s, p, "General Predictions");
+         PrintSignInHousePredictions(s, n, p);
      },
      2},
     {"Interpretation of Aspects", "AspPage", "", H, nullptr},
     {"Interpretation of Aspects : Page", "AspPage", "AspPage", H,
-     [](Surface& s, bool, int n, const RunChoices&) { BuildAspectPredictions(s, Chart(), n); }, MostAspectPages},
+     [](Surface& s, const PageContext& p, int n) { BuildAspectPredictions(s, p, n); }, MostAspectPages},
     {"Varshphal", "VP", "", H, nullptr},
-    {"Varshphal : Page", "VP", "VP", H, [](Surface& s, bool t, int n, const RunChoices& c) { VarshphalPage(s, t, n, c); }, 3},
+    {"Varshphal : Page", "VP", "VP", H, [](Surface& s, const PageContext& p, int n) { VarshphalPage(s, p, n); }, 3},
 
     // The Vimshottari periods counted from the ascendant and from the Sun.
     {"Other Dasha - SPS Lagnam Mahadasa & Antar Dasa", "SPSLMaha", "", H, &vimshottariMaha<true, false>},
@@ -233,21 +229,20 @@ const PageRow Pages[] = {
     {"", "VimsSooksh", "", H, &vimshottariSookshma<false, false>, 81, 1, 2},
     {"", "SPSLSooksh", "", H, &vimshottariSookshma<true, false>, 81, 1, 2},
     {"", "AadityaSooksh", "", H, &vimshottariSookshma<false, true>, 81, 1, 2},
-    {"", "VP4", "", H, [](Surface& s, bool t, int, const RunChoices& c) { VarshphalPage(s, t, 4, c); }},
+    {"", "VP4", "", H, [](Surface& s, const PageContext& p, int) { VarshphalPage(s, p, 4); }},
 
     // A match.
     {"Basic Details", "Basic", "", M,
-     [](Surface& s, bool t, int, const RunChoices& c) {
-         frame(s, t);
-         const MatchCopies& m = Match();
-         PrintBasicPage(s, true, &m.PartnerSunTimes, &m.PartnerPanchang, c);
+     [](Surface& s, const PageContext& p, int) {
+         PrintPageFrame(s, p);
+         PrintBasicPage(s, p, true);
      }},
     {"Nirayana Longitudes and Lagna Kundali, Bhava Chalit", "Nirayana", "", M,
-     [](Surface& s, bool t, int, const RunChoices& c) { PrintMatchNirayanaPage(s, t, c); }},
+     [](Surface& s, const PageContext& p, int) { PrintMatchNirayanaPage(s, p); }},
     {"Chalit, Chandra Kundali, Navamsa", "Navamsa", "", M,
-     [](Surface& s, bool t, int, const RunChoices& c) {
-         PrintMatchNavamsaPage(s, t, c);
-         reckoning(s, c);
+     [](Surface& s, const PageContext& p, int) {
+         PrintMatchNavamsaPage(s, p);
+         reckoning(s, p);
      }},
     {"Interpretation of Ashta Kootas", "Interpret", "", M, &matchMaking<1>},
     {"Result", "Result", "", M, &matchMaking<0>},

@@ -14,7 +14,7 @@
 // nowhere. A group row (no builder) is the one line a print run lists for
 // the pages whose group is its key; a preview lists those pages instead.
 
-#include "core/RunChoices.h"
+#include "pages/PageContext.h"
 #include "pages/Surface.h"
 
 #include <span>
@@ -26,9 +26,10 @@ namespace tarvik {
 
 enum class PageMode { Horoscope, Match };
 
-// Draws page n of its row (0 for a row without a count) with the run's
-// choices; toPrinter is true for a printer or PDF.
-using PageBuilder = void (*)(Surface& surface, bool toPrinter, int n, const RunChoices& choices);
+// Draws page n of its row (0 for a row without a count) from the page's
+// context (PageContext.h): the run's choices and texts, the layout, the
+// charts and records, the sheet it goes to.
+using PageBuilder = void (*)(Surface& surface, const PageContext& page, int n);
 
 struct PageRow {
     std::string_view title;

@@ -1,6 +1,7 @@
 #include "PrintJob.h"
 
 #include "core/Reporter.h"
+#include "core/State.h"
 #include "pages/Frame.h"
 #include "pages/PainterSurface.h"
 
@@ -39,7 +40,7 @@ QPrinter& ShellPrinter()
 
 QString JobTitle(const QString& what)
 {
-    return QString::fromStdString(PagesOwner()) + QStringLiteral(" - ") + what;
+    return QString::fromStdString(PagesOwner(Births(), OutputRun().MatchMode)) + QStringLiteral(" - ") + what;
 }
 
 PrintEnd RunPrintJob(QPrinter& printer, const std::function<bool(Surface&)>& draw,
@@ -60,7 +61,7 @@ PrintEnd RunPrintJob(QPrinter& printer, const std::function<bool(Surface&)>& dra
     // extracts as printed; the printer's own PDF output would not.
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         PdfSurface surface(printer.outputFileName().toStdString(), SheetOf(printer),
-                           printer.docName().toStdString());
+                           printer.docName().toStdString(), OutputRun().PageWidth);
         if (!surface.IsOpen())
             return notStarted(because(surface.Problem()));
         const bool drawn = draw(surface);
@@ -74,7 +75,7 @@ PrintEnd RunPrintJob(QPrinter& printer, const std::function<bool(Surface&)>& dra
     }
     bool drawn = true;
     {
-        PrinterSurface surface(printer);
+        PrinterSurface surface(printer, OutputRun().PageWidth);
         if (!printer.paintingActive())
             return notStarted({});
         drawn = draw(surface);

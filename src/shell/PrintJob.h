@@ -4,6 +4,8 @@
 // chose last (the platform's printer, or a PDF file), on the paper and in
 // the orientation chosen in Print Setup, one sheet per page.
 
+#include "registry/PageDispatcher.h"
+
 #include <functional>
 #include <string>
 
@@ -14,9 +16,11 @@ namespace tarvik {
 
 class Surface;
 
-// Draws one page by its key on a surface (the page dispatcher in the
-// program); false when the page could not be drawn.
-using PageDrawer = std::function<bool(Surface&, const std::string& key, bool toPrinter)>;
+// Draws one page by its key on a surface, with what the caller gives it
+// beyond the key (the page dispatcher's PrintPage in the program); false
+// when the page could not be drawn.
+using PageDrawer =
+    std::function<bool(Surface&, const std::string& key, bool toPrinter, const PageOptions& options)>;
 
 // The printer of the program's print jobs; its choices stay for the next job.
 QPrinter& ShellPrinter();

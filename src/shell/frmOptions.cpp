@@ -245,10 +245,10 @@ void frmOptions::cmdOK_Click()
                     progress.setValue(k);
                     if (progress.wasCanceled())
                         break;
+                    // Each year's annual-chart pages are drawn for their year;
+                    // the run's own year stays the preview's.
                     const PrintStep& step = steps[static_cast<std::size_t>(k)];
-                    if (step.varshphalYear)
-                        run.VarshphalYear = *step.varshphalYear;
-                    everyPage &= drawPage_(surface, step.key, true);
+                    everyPage &= drawPage_(surface, step.key, true, {.varshphalYear = step.varshphalYear});
                 }
                 return everyPage;
             },

@@ -57,7 +57,7 @@ constexpr double ThumbnailDpi = 18;
 // A small sheet with the border painted where the page frame paints it.
 QPixmap BorderSheet(const QString& path)
 {
-    ImageSurface sheet(ThumbnailDpi);
+    ImageSurface sheet(ThumbnailDpi, OutputRun().PageWidth);
     sheet.Clear();
     PaintBorder(sheet, BorderPicture(path.toStdString()), 1);
     return QPixmap::fromImage(sheet.Image());

@@ -81,7 +81,7 @@ prPreview::prPreview(QWidget* owner) : QDialog(owner), drawPage_(&PrintPage)
     setModal(true);
 
     const double dpi = std::min(MostSheetDpi, SheetDpi * devicePixelRatioF());
-    sheet_ = std::make_unique<ImageSurface>(dpi);
+    sheet_ = std::make_unique<ImageSurface>(dpi, OutputRun().PageWidth);
 
     ComboBox1 = new QComboBox;
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
@@ -168,7 +168,7 @@ void prPreview::ComboBox1_Change()
         sheet_->CurrentX = 0;
         sheet_->CurrentY = 0;
         if (const std::string* key = PageKeyAt(ComboBox1->currentIndex(), ComboBox1->count()))
-            drawPage_(*sheet_, *key, false);
+            drawPage_(*sheet_, *key, false, {});
     }
     FitPageToWidth();
     PreviewPic1->verticalScrollBar()->setValue(0);
@@ -193,7 +193,7 @@ void prPreview::cmdPrint_Click()
         return;
     const WaitCursor wait;
     printer.setDocName(JobTitle(ComboBox1->currentText()));
-    RunPrintJob(printer, [&](Surface& surface) { return drawPage_(surface, key, true); });
+    RunPrintJob(printer, [&](Surface& surface) { return drawPage_(surface, key, true, {}); });
 }
 
 const QImage& prPreview::PageImage() const { return sheet_->Image(); }

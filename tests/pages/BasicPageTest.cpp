@@ -158,7 +158,7 @@ TEST_F(BasicPage, DrawnTwiceTheSameWithTheBirthChartStanding)
         const ChartState atSunrise = Chart();
         standHoroscope(b);
         const auto position = [](double l) {
-            return FormatDMS(l, OutputRun().PunctColon) + " " + GetDictText(SignKeys[SignOf(l)]);
+            return FormatDMS(l, OutputRun().PunctColon) + " " + RunText(SignKeys[SignOf(l)]);
         };
         EXPECT_EQ(valueOf(surface, "SUNANSHRISE"), position(atSunrise.PlanetLongitudes[Sun]));
         EXPECT_EQ(valueOf(surface, "MOOANSHRISE"), position(atSunrise.PlanetLongitudes[Moon]));
@@ -271,13 +271,13 @@ TEST_F(BasicPage, ThePanchangBlockIsOfTheChosenAyanamsa)
         SCOPED_TRACE(c.ayanamsa);
         standHoroscope(b, false, c.ayanamsa);
         draw();
-        EXPECT_EQ(valueOf(surface, "SNAK"), GetDictText(NakshatraKeys(c.nakshatraAtSunrise)));
+        EXPECT_EQ(valueOf(surface, "SNAK"), RunText(NakshatraKeys(c.nakshatraAtSunrise)));
         EXPECT_NEAR(seconds(valueOf(surface, "ENAK")), c.nakshatraEnd, 120);
-        EXPECT_EQ(valueOf(surface, "BDNAK"), GetDictText(NakshatraKeys(c.nakshatraAtBirth)));
-        EXPECT_EQ(valueOf(surface, "SYOG"), GetDictText(YogaKeys[c.yogaAtSunrise]));
+        EXPECT_EQ(valueOf(surface, "BDNAK"), RunText(NakshatraKeys(c.nakshatraAtBirth)));
+        EXPECT_EQ(valueOf(surface, "SYOG"), RunText(YogaKeys[c.yogaAtSunrise]));
         EXPECT_NEAR(seconds(valueOf(surface, "EYOG")), c.yogaEnd, 120);
-        EXPECT_EQ(valueOf(surface, "BDYOGA"), GetDictText(YogaKeys[c.yogaAtBirth]));
-        EXPECT_EQ(valueOf(surface, "YOG"), GetDictText(YogaKeys[c.yogaAtBirth])) << "the avakahada";
+        EXPECT_EQ(valueOf(surface, "BDYOGA"), RunText(YogaKeys[c.yogaAtBirth]));
+        EXPECT_EQ(valueOf(surface, "YOG"), RunText(YogaKeys[c.yogaAtBirth])) << "the avakahada";
     }
 }
 
@@ -336,8 +336,8 @@ TEST(BasicPageTexts, LocalTimeAndItsCorrection)
         b.Hour = c.hour;
         b.Minute = c.minute;
         b.TimeCorrection = c.correction;
-        EXPECT_EQ(LocalTimeCorrectionText(c.longitude, c.zone, OutputRun().Choices()), c.ltc);
-        EXPECT_EQ(LocalTimeText(b, c.longitude, c.zone, OutputRun().Choices()), c.local);
+        EXPECT_EQ(LocalTimeCorrectionText(c.longitude, c.zone, RunContext()), c.ltc);
+        EXPECT_EQ(LocalTimeText(b, c.longitude, c.zone, RunContext()), c.local);
     }
 }
 
@@ -721,7 +721,7 @@ TEST_F(BasicPageFit, YoniAndVargaNameTheAnimal)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.hindi ? "hi" : "en");
         ApplyDisplayConventions(c.hindi);
-        const std::string yoni = GetDictText("_YONI"), varga = GetDictText("_VARG");
+        const std::string yoni = Texts(c.hindi).Dict("_YONI"), varga = Texts(c.hindi).Dict("_VARG");
         standHoroscope(b, c.hindi);
         Chart().PlanetLongitudes[Moon] = 97;   // Cancer 7°, Pushya 2
         Births().BirthMoon = 97;
@@ -741,7 +741,7 @@ TEST_F(BasicPageFit, YoniAndVargaNameTheAnimal)
         // The match result's yoni row: the boy's animal, then the girl's.
         s.ClearLog();
         ASSERT_TRUE(PrintPage(s, "Result", false));
-        const std::vector<std::string> koota = rowAfter(s, GetDictText("YONI"));
+        const std::vector<std::string> koota = rowAfter(s, RunText("YONI"));
         ASSERT_GE(koota.size(), 2u);
         EXPECT_EQ(std::vector<std::string>(koota.begin(), koota.begin() + 2), c.yoni);
         EXPECT_TRUE(collector.messages.empty()) << collector.messages.front();

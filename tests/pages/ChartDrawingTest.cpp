@@ -12,11 +12,11 @@ using namespace tarvik::testing;
 
 namespace {
 
-// Signs of the Lagna and the nine bodies (computation order 1..10) in column 1.
-void setSigns(ChartSignTable& t, std::array<int, 10> signs, int column = 1)
+// Signs of the Lagna and the nine bodies (computation order 1..10).
+void setSigns(ChartSigns& chart, std::array<int, 10> signs)
 {
     for (int b = 1; b <= 10; ++b)
-        t[b][column] = signs[b - 1];
+        chart[b] = signs[b - 1];
 }
 
 struct Point {
@@ -49,7 +49,8 @@ bool insideConvex(Point p, const std::vector<DesignPoint>& poly)
 
 class ChartDrawingTest : public PageTest {
 protected:
-    ChartSignTable& signs() { return Chart().SaptavargaSigns; }
+    ChartSigns chart{};
+    ChartSigns& signs() { return chart; }
 };
 
 } // namespace
@@ -84,9 +85,9 @@ TEST_F(ChartDrawingTest, BodiesShareLinesTwoByTwo)
         {"south style, sign 13", {11, 13, 10, 12, 2, 3, 4, 5, 6, 7}, true, true, 1, {" RAVI"}},
     };
     for (const Case& c : cases) {
-        ChartSignTable table{};
+        ChartSigns table{};
         setSigns(table, c.signs);
-        const auto texts = BuildHouseTexts(table, 1, c.withLagna, c.south);
+        const auto texts = BuildHouseTexts(table, c.withLagna, c.south, Texts(false));
         const HouseText& e = texts[c.entry - 1];
         ASSERT_EQ(e.currentLine, static_cast<int>(c.lines.size())) << c.what;
         for (std::size_t i = 0; i < c.lines.size(); ++i)
@@ -97,7 +98,7 @@ TEST_F(ChartDrawingTest, BodiesShareLinesTwoByTwo)
 TEST_F(ChartDrawingTest, SignOutsideEveryRangeAbandonsTheChart)
 {
     setSigns(signs(), {1, 30, 2, 3, 4, 5, 6, 7, 8, 9});
-    EXPECT_THROW(DrawChart(surface, OutputRun().Choices(), 1, "T", false), std::out_of_range);
+    EXPECT_THROW(DrawChart(surface, RunContext(), signs(), "T", false), std::out_of_range);
 }
 
 TEST_F(ChartDrawingTest, PlacesByPositionAndLeavesTheCursor)
@@ -119,7 +120,7 @@ TEST_F(ChartDrawingTest, PlacesByPositionAndLeavesTheCursor)
             setSigns(signs(), {1, 1, 2, 3, 4, 5, 6, 7, 8, 9});
             surface.Font.Size = 9;
             surface.CurrentY = 2000;
-            DrawChart(surface, OutputRun().Choices(), 1, "Lagna", true, c.position);
+            DrawChart(surface, RunContext(), signs(), "Lagna", true, c.position);
 
             const RecordedText* title = surface.FindText("Lagna");
             ASSERT_NE(title, nullptr);
@@ -158,7 +159,7 @@ TEST_F(ChartDrawingTest, NorthNumbersStandInTheInnerCorners)
         ApplyDisplayConventions(hindi);
         setSigns(signs(), {4, 4, 5, 6, 7, 8, 9, 10, 11, 12});
         surface.CurrentY = 1000;
-        DrawChart(surface, OutputRun().Choices(), 1, "", false, LeftChart);
+        DrawChart(surface, RunContext(), signs(), "", false, LeftChart);
         const double f = 4000.0 / 6000.0;
         const double top = 1000 + 9 * 20;
         for (int h = 1; h <= 12; ++h) {
@@ -177,7 +178,7 @@ TEST_F(ChartDrawingTest, NorthNumbersStandInTheInnerCorners)
     SetUp();
     setSigns(signs(), {4, 4, 5, 6, 7, 8, 9, 10, 11, 12});
     surface.CurrentY = 1000;
-    DrawChart(surface, OutputRun().Choices(), 1, "", false, LeftChart);
+    DrawChart(surface, RunContext(), signs(), "", false, LeftChart);
     const double f = 4000.0 / 6000.0;
     const double top = 1000 + 9 * 20;
     // The Sun in house 1: one line of bodies centred on its point, 8 points.
@@ -193,7 +194,7 @@ TEST_F(ChartDrawingTest, TwoLinesAreCentredTogetherOnTheHousePoint)
 {
     setSigns(signs(), {1, 1, 1, 1, 5, 6, 7, 8, 9, 10});
     surface.CurrentY = 0;
-    DrawChart(surface, OutputRun().Choices(), 1, "", false, Centred);
+    DrawChart(surface, RunContext(), signs(), "", false, Centred);
     const RecordedText* first = surface.FindText(" RAVI BUDHA");
     const RecordedText* second = surface.FindText(" SHUKRA");
     ASSERT_NE(first, nullptr);
@@ -209,7 +210,7 @@ TEST_F(ChartDrawingTest, HindiBodiesAreTwoPointsSmaller)
 {
     ApplyDisplayConventions(true);
     setSigns(signs(), {1, 1, 2, 3, 4, 5, 6, 7, 8, 9});
-    DrawChart(surface, OutputRun().Choices(), 1, "", false);
+    DrawChart(surface, RunContext(), signs(), "", false);
     EXPECT_EQ(surface.FindText(" hi:RAVI")->font.Size, 12);
     EXPECT_EQ(surface.FindText("1")->font.Size, 10);
 }
@@ -226,9 +227,9 @@ TEST_F(ChartDrawingTest, NorthPointsLieInsideTheirHouses)
             // Lagna in sign 1 and the Sun in sign h: the Sun is in house h.
             setSigns(signs(), {1, h, 0, 0, 0, 0, 0, 0, 0, 0});
             for (int b = 3; b <= 10; ++b)
-                signs()[b][1] = h == 1 ? 2 : 1;
+                signs()[b] = h == 1 ? 2 : 1;
             surface.CurrentY = 0;
-            DrawChart(surface, OutputRun().Choices(), 1, "", false, position);
+            DrawChart(surface, RunContext(), signs(), "", false, position);
             const double x0 = surface.Pictures()[0].x;
             const double y0 = surface.Pictures()[0].y;
             auto design = [&](Point p) { return Point{(p.x - x0) / f, (p.y - y0) / f}; };
@@ -248,11 +249,10 @@ TEST_F(ChartDrawingTest, NorthPointsLieInsideTheirHouses)
 TEST_F(ChartDrawingTest, SouthMarksTheAscendantOfTheTableShown)
 {
     OutputRun().ChartStyle = 1;
-    setSigns(signs(), {1, 1, 2, 3, 4, 5, 6, 7, 8, 9});
-    ChartSignTable given{};
-    setSigns(given, {4, 4, 5, 6, 7, 8, 9, 10, 11, 12}, 3);
+    ChartSigns given{};
+    setSigns(given, {4, 4, 5, 6, 7, 8, 9, 10, 11, 12});
     surface.CurrentY = 500;
-    DrawChart(surface, OutputRun().Choices(), 3, "Given", true, LeftChart, &given);
+    DrawChart(surface, RunContext(), given, "Given", true, LeftChart);
 
     const double f = 4000.0 / 6000.0;
     const double cell = 1000;
@@ -285,16 +285,17 @@ TEST_F(ChartDrawingTest, SouthMarksTheAscendantOfTheTableShown)
 TEST_F(ChartDrawingTest, KPHouseNumbersAreTheCuspSigns)
 {
     setSigns(signs(), {1, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    std::array<double, 13> houseSigns{};
     for (int h = 0; h < 12; ++h)
-        Chart().KPHouseSigns[h] = (h + 5) % 12 + 1;
-    DrawChart(surface, OutputRun().Choices(), 1, "", false, Centred, nullptr, KPSignNumbers);
+        houseSigns[h] = (h + 5) % 12 + 1;
+    DrawChart(surface, RunContext(), signs(), "", false, Centred, &houseSigns);
     for (int h = 1; h <= 12; ++h)
         EXPECT_NE(surface.FindText(" " + std::to_string((h + 4) % 12 + 1)), nullptr) << h;
     EXPECT_EQ(surface.FindText("1"), nullptr);
 
     surface.ClearLog();
     OutputRun().ChartStyle = 1;
-    DrawChart(surface, OutputRun().Choices(), 1, "", false, Centred, nullptr, KPSignNumbers);
+    DrawChart(surface, RunContext(), signs(), "", false, Centred, &houseSigns);
     EXPECT_TRUE(surface.TextsContaining(" 6").empty());
 }
 

@@ -17,16 +17,6 @@ protected:
         Config().OwnerLines = {"", "Owner", "Street 1", "555"};
         Config().PrintBorder = false;
     }
-
-    // Draws a text on each of `sheets` sheets of a print run before the frame.
-    void advanceToSheet(int sheet)
-    {
-        for (int i = 1; i < sheet; ++i) {
-            surface.Print("earlier sheet");
-            surface.NewPage();
-        }
-        surface.ClearLog();
-    }
 };
 
 constexpr double Footer = 10.5 * 1440;
@@ -35,7 +25,7 @@ constexpr double Footer = 10.5 * 1440;
 
 TEST_F(FrameTest, PreviewFrameHasHeaderFooterAndBodyFont)
 {
-    PrintPageFrame(surface, false);
+    PrintPageFrame(surface, RunContext());
 
     const RecordedText* header = surface.FindText("Asha");
     ASSERT_NE(header, nullptr);
@@ -69,29 +59,32 @@ TEST_F(FrameTest, PreviewFrameHasHeaderFooterAndBodyFont)
     EXPECT_FALSE(surface.Font.Bold);
 }
 
+// The sheet's number is the one the page is given; the frame writes nothing
+// of it into the settings or the run.
 TEST_F(FrameTest, PageNumberOnlyInPrintRuns)
 {
-    struct Case { int batchPrint; bool toPrinter; bool numbered; };
+    struct Case { bool printRun; bool toPrinter; bool numbered; };
     const Case cases[] = {
-        {0, false, false},  // preview
-        {0, true, false},   // "Print this page" of a preview run
-        {1, true, true},    // a print run
+        {false, false, false},  // preview
+        {false, true, false},   // "Print this page" of a preview run
+        {true, true, true},     // a print run
     };
     for (const Case& c : cases) {
         SetUp();
-        OutputRun().BatchPrint = c.batchPrint;
-        advanceToSheet(3);
-        PrintPageFrame(surface, c.toPrinter);
+        const ProgramState before = Program();
+        PageContext page = RunContext(c.toPrinter);
+        page.sheet = {c.toPrinter, c.printRun, 3};
+        PrintPageFrame(surface, page);
         const RecordedText* number = surface.FindText("(Page:3)");
-        EXPECT_EQ(number != nullptr, c.numbered) << c.batchPrint << c.toPrinter;
-        EXPECT_EQ(OutputRun().PageStarted, c.numbered);
-        EXPECT_EQ(OutputRun().PagesPrinted, c.numbered ? 1 : 0);
+        EXPECT_EQ(number != nullptr, c.numbered) << c.printRun << c.toPrinter;
+        EXPECT_EQ(Config().OwnerLines, before.settings.OwnerLines);
+        EXPECT_EQ(OutputRun().PageStarted, before.run.PageStarted);
+        EXPECT_EQ(OutputRun().PagesPrinted, before.run.PagesPrinted);
         if (number) {
             EXPECT_EQ(number->font.Size, 6);
             EXPECT_EQ(number->font.Name, "Tarvik English");
             EXPECT_EQ(number->x, (11600 - 8 * 6 * 10) / 2);
             EXPECT_EQ(number->y, Footer + 8 * 20 + 2 * 6 * 20);
-            EXPECT_EQ(Config().OwnerLines[0], "(Page:3)");
         }
     }
 }
@@ -99,7 +92,7 @@ TEST_F(FrameTest, PageNumberOnlyInPrintRuns)
 TEST_F(FrameTest, MatchHeaderNamesBoyThenGirl)
 {
     OutputRun().MatchMode = true;
-    PrintPageFrame(surface, false);
+    PrintPageFrame(surface, RunContext());
     const RecordedText* header = surface.FindText("Asha / Ravi");
     ASSERT_NE(header, nullptr);
     EXPECT_EQ(header->x, (11600 - 11 * 12 * 10) / 2);
@@ -108,7 +101,7 @@ TEST_F(FrameTest, MatchHeaderNamesBoyThenGirl)
 TEST_F(FrameTest, HindiBodyFontAfterFrame)
 {
     ApplyDisplayConventions(true);
-    PrintPageFrame(surface, false);
+    PrintPageFrame(surface, RunContext());
     EXPECT_EQ(surface.Font.Name, "Tarvik");
     EXPECT_EQ(surface.Font.Size, 14);
     EXPECT_EQ(surface.FindText("Asha")->font.Name, "Tarvik English");
@@ -140,7 +133,7 @@ TEST_F(FrameTest, BorderPictureFromTheSettings)
         surface.AddPictureFile("/pictures/small.png", 200 * 15, 300 * 15);
         Config().PrintBorder = true;
         Config().BorderFile = c.file;
-        PrintPageFrame(surface, false);
+        PrintPageFrame(surface, RunContext());
         if (!c.painted) {
             EXPECT_TRUE(surface.Pictures().empty()) << c.file;
         } else {
@@ -160,16 +153,17 @@ TEST_F(FrameTest, BorderPictureFromTheSettings)
 TEST_F(FrameTest, NoBorderWhenTheSettingIsOff)
 {
     Config().BorderFile = "/opt/tarvik/swastik.wmf";
-    PrintPageFrame(surface, false);
+    PrintPageFrame(surface, RunContext());
     EXPECT_TRUE(surface.Pictures().empty());
 }
 
 TEST_F(FrameTest, HeadingIsCentredAndAdvancesByOneAndAQuarterLines)
 {
-    OutputRun().LineStep = 310;
+    PageLayout layout;
+    layout.lineStep = 310;
     surface.Font.Size = 14;
     int y = 1000;
-    PrintHeading("Title", surface, y);
+    PrintHeading("Title", surface, y, layout);
     EXPECT_EQ(y, 1387);
     EXPECT_EQ(surface.CurrentY, 1387);
 

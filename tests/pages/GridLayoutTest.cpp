@@ -73,7 +73,8 @@ bool inBody(const DrawnText& t) { return t.y >= Config().TopMarginTwips - Tolera
 // nodes and the ayanamsa: no part of the table or the wheel above them.
 bool reckoningLine(const std::string& text)
 {
-    return text == GetDictText("TRUERAHUKETU") || text.rfind(GetDictText("Ayanamsa") + " ", 0) == 0;
+    const Texts texts(OutputRun().Choices());
+    return text == texts.Dict("TRUERAHUKETU") || text.rfind(texts.Dict("Ayanamsa") + " ", 0) == 0;
 }
 
 void expectInsideFrame(const MeasuredSurface& s, const std::string& what)

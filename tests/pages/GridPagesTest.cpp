@@ -83,7 +83,7 @@ TEST_F(GridPageTest, CellsSetSmallerToKeepOutOfTheNextColumn)
     for (const Case& c : cases) {
         surface = RecordingSurface();
         surface.Font.Size = 10;
-        PrintInColumn(surface, 500, 700, c.text, c.width, OutputRun().Choices());
+        PrintInColumn(surface, 500, 700, c.text, c.width, RunContext());
         ASSERT_EQ(surface.Texts().size(), 1u);
         EXPECT_EQ(surface.Texts()[0].font.Size, c.size) << c.text << " in " << c.width;
         EXPECT_EQ(surface.Texts()[0].x, 500);
@@ -143,7 +143,7 @@ TEST_F(GridPageTest, AspectGridHoldsTheUpperTriangle)
     c.PlanetLongitudes[Mars] = 195.4;     // 185.4 from the Sun: 185, folded to 175: opposition
     c.PlanetLongitudes[Pluto] = 11.5;     // 1 from the Sun: parallel
     surface.CurrentY = 3000;
-    PrintAspectGrid(surface);
+    PrintAspectGrid(surface, RunContext());
 
     const int y = static_cast<int>(3000 + std::floor(OutputRun().LineStep * 1.25));
     // Column heads from the Moon; the Sun heads the first row.
@@ -196,7 +196,7 @@ TEST_F(GridPageTest, BhavTableRowsOfSandhiAndMadhya)
         ApplyDisplayConventions(hindi);
         surface = RecordingSurface();
         surface.CurrentY = Top;
-        PrintBhavTable(surface, OutputRun().Choices());
+        PrintBhavTable(surface, RunContext());
 
         const auto row = [&](int house) {
             const RecordedText* number = surface.FindText(house < 10 ? "0" + std::to_string(house)
@@ -247,7 +247,7 @@ TEST_F(GridPageTest, ShodashvargaTableAndTaraChakra)
         ApplyDisplayConventions(hindi);
         surface = RecordingSurface();
         surface.CurrentY = Top;
-        PrintShodashvargaTable(surface, OutputRun().Choices());
+        PrintShodashvargaTable(surface, RunContext());
         const std::string hi = hindi ? "hi:" : "";
 
         const RecordedText* heading = surface.FindText(hi + "SHODASHVARGA");
@@ -331,7 +331,7 @@ TEST_F(GridPageTest, FriendshipTablesOfTheChart)
         surface = RecordingSurface();
         surface.Font.Size = OutputRun().BodyFontSize;
         surface.CurrentY = Top;
-        PrintPlanetFriendship(surface, OutputRun().Choices());
+        PrintPlanetFriendship(surface, RunContext());
         const std::string hi = hindi ? "hi:" : "";
 
         // Each table: its heading, the Sun's row label and the Moon's and
@@ -427,7 +427,7 @@ TEST_F(GridPageTest, SudarshanRingsCountFromLagnaMoonAndSun)
     for (int t = 1; t <= 10; ++t)
         Chart().ShodashVargaSigns[1][t] = signs[t];
     surface.CurrentY = Top;
-    PrintSudarshanChakra(surface, OutputRun().Choices());
+    PrintSudarshanChakra(surface, RunContext());
 
     ASSERT_EQ(surface.Pictures().size(), 1u);
     EXPECT_EQ(surface.Pictures()[0].name, SudarshanWheel().Name());

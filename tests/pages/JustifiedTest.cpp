@@ -22,8 +22,10 @@ protected:
     {
         PageTest::SetUp();
         surface.Font.Size = 1;   // ten twips a character
-        OutputRun().LineStep = 250;
     }
+
+    // Lines 250 twips apart, down to the frame's bottom.
+    const ParagraphLines lines{250, PageBodyBottom(PageLayout{})};
 };
 
 } // namespace
@@ -58,7 +60,7 @@ TEST_F(JustifiedTest, WrapsAndStretchesEveryLineButTheLast)
     };
     for (const Case& c : cases) {
         surface.ClearLog();
-        PrintJustified(c.width, 1000, 2000, c.text, surface);
+        PrintJustified(c.width, 1000, 2000, c.text, surface, lines);
         const auto& texts = surface.Texts();
         ASSERT_EQ(texts.size(), c.placed.size()) << c.what;
         for (std::size_t i = 0; i < texts.size(); ++i) {
@@ -76,7 +78,7 @@ TEST_F(JustifiedTest, JustifiedLinesEndAtTheWidth)
     const std::string text =
         "the planets move through the signs and the houses while the moon keeps its own "
         "quicker pace through the twenty seven nakshatras of the zodiac";
-    PrintJustified(3000, 1440, 0, text, surface);
+    PrintJustified(3000, 1440, 0, text, surface, lines);
     const auto& texts = surface.Texts();
     const double lastY = texts.back().y;
     for (std::size_t i = 0; i + 1 < texts.size(); ++i) {
@@ -112,11 +114,11 @@ TEST_F(JustifiedTest, ALongTextIsMeasuredOnlyDownToTheFramesBottom)
     std::string text;
     while (text.size() < 100000)
         text += "word ";
-    const double bottom = PageBodyBottom();
+    const double bottom = lines.bottom;
     for (const int top : {2000, 14000}) {
         CountingSurface counting;
         counting.Font.Size = 1;
-        PrintJustified(1000, 1000, top, text, counting);   // 20 words a line
+        PrintJustified(1000, 1000, top, text, counting, lines);   // 20 words a line
         std::set<double> lineTops;
         for (const RecordedText& t : counting.Texts())
             lineTops.insert(t.y);
@@ -131,19 +133,21 @@ TEST_F(JustifiedTest, ALongTextIsMeasuredOnlyDownToTheFramesBottom)
     }
 }
 
-class ParagraphTest : public PageTest {};
+class ParagraphTest : public PageTest {
+protected:
+    PageLayout layout() const { return RunContext().layout; }
+};
 
 TEST_F(ParagraphTest, EmptyParagraphIsOneWidenedBlankLine)
 {
     surface.Font.Size = 20;
     surface.CurrentY = 1000;
-    PrintPredictionParagraph(surface, "");
+    PrintPredictionParagraph(surface, layout(), "");
     EXPECT_TRUE(surface.Texts().empty());
     EXPECT_EQ(surface.CurrentY, 1000 + 250 + 50);
-    EXPECT_EQ(OutputRun().LineStep, 250);
     EXPECT_EQ(surface.Font.Size, 9);
 
-    PrintPredictionParagraph(surface, "", true);
+    PrintPredictionParagraph(surface, layout(), "", true);
     EXPECT_EQ(surface.CurrentY, 1000 + 300 + 250);
 }
 
@@ -151,7 +155,7 @@ TEST_F(ParagraphTest, LineBreaksSplitThePieces)
 {
     surface.CurrentY = 1000;
     surface.Font.Underline = true;
-    PrintPredictionParagraph(surface, "A\r\nB");
+    PrintPredictionParagraph(surface, layout(), "A\r\nB");
     ASSERT_EQ(surface.TextStrings(), (std::vector<std::string>{"A", "B"}));
     const auto& t = surface.Texts();
     EXPECT_EQ(t[0].x, 1440 + 350);
@@ -176,7 +180,7 @@ TEST_F(ParagraphTest, HeadingLayoutsNormalAndCompact)
     for (const Case& c : cases) {
         SetUp();
         surface.CurrentY = 2000;
-        PrintPredictionHeading(surface, "Text", "Head", c.compact);
+        PrintPredictionHeading(surface, layout(), "Text", "Head", c.compact);
         const RecordedText* head = surface.FindText("Head");
         const RecordedText* text = surface.FindText("Text");
         ASSERT_NE(head, nullptr);
@@ -193,8 +197,7 @@ TEST_F(ParagraphTest, HeadingLayoutsNormalAndCompact)
         EXPECT_FALSE(text->font.Underline);
         const double lineStep = 250 + (c.compact ? 0 : 50);
         EXPECT_EQ(surface.CurrentY, text->y + lineStep + c.spaceAfter);
-        EXPECT_EQ(OutputRun().LineStep, 250);
-    }
+        }
 }
 
 TEST_F(ParagraphTest, ParagraphWidthsOfTheTwoLayouts)
@@ -202,20 +205,20 @@ TEST_F(ParagraphTest, ParagraphWidthsOfTheTwoLayouts)
     // 75 characters: 7500 twips at 10 points, past the normal width of 7150;
     // 6750 at 9 points, within the compact width of 8000.
     const std::string word(75, 'w');
-    PrintPredictionParagraph(surface, word, false);
+    PrintPredictionParagraph(surface, layout(), word, false);
     EXPECT_EQ(surface.CurrentY, 2 * 300) << "an empty line, then the word alone";
     surface.CurrentY = 0;
-    PrintPredictionParagraph(surface, word, true);
+    PrintPredictionParagraph(surface, layout(), word, true);
     EXPECT_EQ(surface.CurrentY, 250);
 }
 
 TEST_F(ParagraphTest, OwnSizeIsRestoredToTheBodySize)
 {
-    PrintPredictionParagraphAlt(surface, "Big", false, 16);
+    PrintPredictionParagraphAlt(surface, layout(), "Big", false, 16);
     EXPECT_EQ(surface.FindText("Big")->font.Size, 17);
     EXPECT_EQ(surface.Font.Size, 9);
     surface.ClearLog();
-    PrintPredictionParagraphAlt(surface, "Big", true, 16);
+    PrintPredictionParagraphAlt(surface, layout(), "Big", true, 16);
     EXPECT_EQ(surface.FindText("Big")->font.Size, 16);
 }
 
@@ -223,7 +226,7 @@ TEST_F(ParagraphTest, HindiParagraphUsesTheHindiFaceAndRestoresTheBodyFont)
 {
     surface.Font.Name = "Something Else";
     surface.CurrentY = 500;
-    PrintHindiParagraph(surface, "पाठ");
+    PrintHindiParagraph(surface, layout(), "पाठ");
     const RecordedText* t = surface.FindText("पाठ");
     ASSERT_NE(t, nullptr);
     EXPECT_EQ(t->font.Name, "Tarvik");
@@ -231,16 +234,15 @@ TEST_F(ParagraphTest, HindiParagraphUsesTheHindiFaceAndRestoresTheBodyFont)
     EXPECT_EQ(t->x, 1440 + 500 + 350);
     EXPECT_EQ(surface.Font.Name, "Tarvik English");
     EXPECT_EQ(surface.CurrentY, 500 + 300);
-    EXPECT_EQ(OutputRun().LineStep, 250);
 
     surface.ClearLog();
-    PrintHindiParagraph(surface, "पाठ", true);
+    PrintHindiParagraph(surface, layout(), "पाठ", true);
     EXPECT_EQ(surface.FindText("पाठ")->x, 1440 + 500 + 50);
 }
 
 TEST_F(ParagraphTest, AdvanceLineMovesOneLineStep)
 {
     surface.CurrentY = 100;
-    AdvanceLine(surface);
+    AdvanceLine(surface, layout());
     EXPECT_EQ(surface.CurrentY, 350);
 }

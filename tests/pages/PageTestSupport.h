@@ -8,6 +8,7 @@
 #include "core/Reporter.h"
 #include "core/State.h"
 #include "pages/RecordingSurface.h"
+#include "pages/RunContext.h"
 #include "refdata/TextLookup.h"
 
 #include <gtest/gtest.h>

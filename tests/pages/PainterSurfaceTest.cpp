@@ -368,14 +368,14 @@ TEST_F(PainterSurfaceTest, TextsInAnyScriptDrawOnEverySurface)
         Config().OwnerLines = {"", c.text, c.text, c.text};
 
         ImageSurface preview(dpi);
-        PrintPageFrame(preview, false);
+        PrintPageFrame(preview, RunContext());
         EXPECT_GT(InkAbove(preview.Image(), headerPixels), 0);
         EXPECT_EQ(preview.SavePng(path("name.png")), "");
 
         OutputRun().BatchPrint = 1;
         {
             PdfSurface pdf(path("name.pdf"));
-            PrintPageFrame(pdf, true);
+            PrintPageFrame(pdf, RunContext(true));
             ASSERT_TRUE(pdf.Finish()) << pdf.Problem();
         }
         EXPECT_GT(InkAbove(FirstSheet(path("name.pdf")), headerPixels), 0);
@@ -385,7 +385,7 @@ TEST_F(PainterSurfaceTest, TextsInAnyScriptDrawOnEverySurface)
         printer.setOutputFileName(QString::fromStdString(path("printer.pdf")));
         {
             PrinterSurface surface(printer);
-            PrintPageFrame(surface, true);
+            PrintPageFrame(surface, RunContext(true));
             surface.Finish();
         }
         EXPECT_GT(InkAbove(FirstSheet(path("printer.pdf")), headerPixels), 0);

@@ -14,11 +14,13 @@
 #include "calc/NameTables.h"
 #include "calc/TextFormat.h"
 #include "core/Reporter.h"
+#include "pages/ChartFrames.h"
 #include "pages/Frame.h"
 #include "registry/PageDispatcher.h"
 #include "pages/PositionTables.h"
 #include "pages/PositionTexts.h"
 #include "pages/RecordingSurface.h"
+#include "pages/SignColumns.h"
 #include "pages/TablePages.h"
 #include "pages/TableRows.h"
 #include "refdata/RefdataFixture.h"
@@ -178,7 +180,7 @@ TEST_F(PlanetTable, CellsOfABodyAndTheLagna)
     place(Mars, 0);
     place(Saturn, 359.99);
     Chart().HouseCusps[1] = 45.99999;  // rounds up to the next second
-    const PlanetTableCells cells = PlanetTableCellsOf(SiderealTable, OutputRun().Choices());
+    const PlanetTableCells cells = PlanetTableCellsOf(SiderealTable, Chart(), RunContext());
     using Row = std::array<std::string, PlanetColumns>;
     EXPECT_EQ(cells[rowOf(Mars)],
               (Row{"Mars", "Aries", "00:00:00", "", "01 Ashvini", "1", "Mar", "Ket", "", "", ""}));
@@ -188,7 +190,7 @@ TEST_F(PlanetTable, CellsOfABodyAndTheLagna)
     EXPECT_EQ(cells[0], (Row{"Lagna", "Taurus", "16:00:00", "", "04 Rohini", "2", "Ven", "Moo",
                              "", "", ""}));
     for (int r = 0; r < PositionRows; ++r)
-        EXPECT_EQ(cells[r][0], GetDictText(BodyKeys[BodyDisplayOrder[r + 1]])) << r;
+        EXPECT_EQ(cells[r][0], RunText(BodyKeys[BodyDisplayOrder[r + 1]])) << r;
 }
 
 TEST_F(PlanetTable, MarksOnlyFromMarsOn)
@@ -222,13 +224,13 @@ TEST_F(PlanetTable, MarksOnlyFromMarsOn)
         place(Sun, c.sun);
         place(c.body, c.now, c.later);
         for (int mode : {SiderealTable, TropicalTable, KPTable}) {
-            const auto cells = PlanetTableCellsOf(mode, OutputRun().Choices());
+            const auto cells = PlanetTableCellsOf(mode, Chart(), RunContext());
             EXPECT_EQ(cells[rowOf(c.body)][3], c.retrograde) << c.what << ", mode " << mode;
             EXPECT_EQ(cells[rowOf(c.body)][10], c.combust) << c.what << ", mode " << mode;
         }
         // The Lagna never carries a mark, whatever the bodies do.
         Chart().HouseCusps[1] = c.sun;
-        const auto cells = PlanetTableCellsOf(SiderealTable, OutputRun().Choices());
+        const auto cells = PlanetTableCellsOf(SiderealTable, Chart(), RunContext());
         EXPECT_EQ(cells[0][3], "") << c.what;
         EXPECT_EQ(cells[0][10], "") << c.what;
     }
@@ -252,7 +254,7 @@ TEST_F(PlanetTable, ComputedNodesInTheSunsOrbAreNotCombust)
         Native() = c.birth;
         CalcChart(OutputRun().Choices());
         const auto& l = Chart().PlanetLongitudes;
-        const auto cells = PlanetTableCellsOf(SiderealTable, OutputRun().Choices());
+        const auto cells = PlanetTableCellsOf(SiderealTable, Chart(), RunContext());
         bool nodeInOrb = false;
         for (int body = Mercury; body <= Pluto; ++body) {
             if (body == Moon)
@@ -290,7 +292,7 @@ TEST_F(PlanetTable, ModesShiftThePositions)
     };
     for (const Case& c : cases) {
         place(Jupiter, c.longitude);
-        const auto row = PlanetTableCellsOf(c.mode, OutputRun().Choices())[rowOf(Jupiter)];
+        const auto row = PlanetTableCellsOf(c.mode, Chart(), RunContext())[rowOf(Jupiter)];
         EXPECT_EQ(row[1], c.sign) << c.mode << " " << c.longitude;
         EXPECT_EQ(row[2], c.dms) << c.mode << " " << c.longitude;
         EXPECT_EQ(row[4], c.nakshatra) << c.mode << " " << c.longitude;
@@ -303,7 +305,7 @@ TEST_F(PlanetTable, HindiPrintsLordsWhole)
 {
     ApplyDisplayConventions(true);
     place(Mars, 1);
-    const auto row = PlanetTableCellsOf(KPTable, OutputRun().Choices())[rowOf(Mars)];
+    const auto row = PlanetTableCellsOf(KPTable, Chart(), RunContext())[rowOf(Mars)];
     EXPECT_EQ(row[1], "मेष");
     EXPECT_EQ(row[4], "01 अश्विनी");
     EXPECT_EQ(row[6], "मंगल");
@@ -331,30 +333,30 @@ TEST_F(PlanetTable, LayoutOfTheModes)
         freshState();
         ApplyDisplayConventions(c.hindi);
         const std::string what = std::to_string(c.mode) + (c.hindi ? " hi" : " en");
-        PrintPlanetTable(surface, c.mode, false, OutputRun().Choices());
+        PrintPlanetTable(surface, RunContext(), c.mode, Chart());
 
         const RecordedText* heading = surface.FindText(c.heading);
         ASSERT_NE(heading, nullptr) << what;
         EXPECT_TRUE(heading->font.Bold && heading->font.Underline) << what;
 
-        const RecordedText* planet = surface.FindText(GetDictText("PLANET"));
+        const RecordedText* planet = surface.FindText(RunText("PLANET"));
         ASSERT_NE(planet, nullptr) << what;
         EXPECT_TRUE(planet->font.Bold && planet->font.Underline) << what;
         EXPECT_EQ(planet->x, left + c.x[0]) << what;
-        EXPECT_EQ(surface.FindText(GetDictText("NAKSHATRA"))->x, left + c.x[1]) << what;
-        const RecordedText* sub = surface.FindText(GetDictText("SL"));
+        EXPECT_EQ(surface.FindText(RunText("NAKSHATRA"))->x, left + c.x[1]) << what;
+        const RecordedText* sub = surface.FindText(RunText("SL"));
         if (c.x[2] < 0) {
             EXPECT_EQ(sub, nullptr) << what;
         } else {
             ASSERT_NE(sub, nullptr) << what;
             EXPECT_EQ(sub->x, left + c.x[2]) << what;
         }
-        const RecordedText* comb = surface.FindText(GetDictText("_COM"));
+        const RecordedText* comb = surface.FindText(RunText("_COM"));
         ASSERT_NE(comb, nullptr) << what;
         EXPECT_EQ(comb->x, left + c.x[3]) << what;
 
         // Thirteen rows a fixed 250 twips apart, a line step under the captions.
-        const PlanetTableCells cells = PlanetTableCellsOf(c.mode, OutputRun().Choices());
+        const PlanetTableCells cells = PlanetTableCellsOf(c.mode, Chart(), RunContext());
         for (int r = 0; r < PositionRows; ++r) {
             // The body's name in the first column (lords carry the same names).
             const RecordedText* body = nullptr;
@@ -366,7 +368,7 @@ TEST_F(PlanetTable, LayoutOfTheModes)
             EXPECT_FALSE(body->font.Bold) << what;
         }
         // The node note in small bold type under the last row.
-        const RecordedText* note = surface.FindText(GetDictText("TRUERAHUKETU"));
+        const RecordedText* note = surface.FindText(RunText("TRUERAHUKETU"));
         ASSERT_NE(note, nullptr) << what;
         EXPECT_TRUE(note->font.Bold) << what;
         EXPECT_EQ(note->font.Size, OutputRun().BodyFontSize - 2) << what;
@@ -379,7 +381,7 @@ TEST_F(PlanetTable, LayoutOfTheModes)
 TEST_F(PlanetTable, NodeNoteNamesTheNodesInUse)
 {
     OutputRun().TrueNode = false;
-    PrintPlanetTable(surface, SiderealTable, false, OutputRun().Choices());
+    PrintPlanetTable(surface, RunContext(), SiderealTable, Chart());
     EXPECT_NE(surface.FindText("Rahu and Ketu: mean nodes"), nullptr);
     EXPECT_EQ(surface.FindText("Rahu and Ketu: true nodes"), nullptr);
 }
@@ -389,18 +391,22 @@ TEST_F(PlanetTable, NodeNoteNamesTheNodesInUse)
 TEST_F(PlanetTable, FollowsTheChoicesItIsGivenNotTheProgramState)
 {
     place(Mars, 0);
-    RunChoices given = OutputRun().Choices();
-    given.trueNode = false;
-    given.colon = ".";
-    given.languageHindi = true;   // the lords stand whole
+    PageContext given = RunContext();
+    given.choices.trueNode = false;
+    given.choices.colon = ".";
+    given.choices.languageHindi = true;   // the lords stand whole, in Hindi
+    given.texts = Texts(given.choices);
     ASSERT_TRUE(OutputRun().TrueNode);
+    ASSERT_FALSE(OutputRun().LanguageHindi);
 
-    const PlanetTableCells cells = PlanetTableCellsOf(SiderealTable, given);
+    const PlanetTableCells cells = PlanetTableCellsOf(SiderealTable, Chart(), given);
     EXPECT_EQ(cells[rowOf(Mars)][2], "00.00.00");
-    EXPECT_EQ(cells[rowOf(Mars)][6], "Mars");
-    PrintPlanetTable(surface, SiderealTable, false, given);
-    EXPECT_NE(surface.FindText("Rahu and Ketu: mean nodes"), nullptr);
-    EXPECT_EQ(surface.FindText("Rahu and Ketu: true nodes"), nullptr);
+    EXPECT_EQ(cells[rowOf(Mars)][6], "मंगल");
+    EXPECT_EQ(cells[rowOf(Mars)][7], "केतु");
+    PrintPlanetTable(surface, given, SiderealTable, Chart());
+    EXPECT_NE(surface.FindText("राहु-केतु: मध्यम पात"), nullptr);
+    EXPECT_EQ(surface.FindText("राहु-केतु: स्पष्ट पात"), nullptr);
+    EXPECT_EQ(surface.FindText("Rahu and Ketu: mean nodes"), nullptr);
 }
 
 // A nakshatra too wide for its column in the narrow KP layout stands whole,
@@ -409,10 +415,10 @@ TEST_F(PlanetTable, FollowsTheChoicesItIsGivenNotTheProgramState)
 TEST_F(PlanetTable, LongNakshatraFitsItsColumn)
 {
     place(Moon, 336.5);
-    PrintPlanetTable(surface, KPTable, false, OutputRun().Choices());
+    PrintPlanetTable(surface, RunContext(), KPTable, Chart());
     const RecordedText* nakshatra = surface.FindText("26 Uttara Bhadrapada");
     ASSERT_NE(nakshatra, nullptr);
-    const RecordedText* pada = surface.FindText(GetDictText("PAD"));
+    const RecordedText* pada = surface.FindText(RunText("PAD"));
     EXPECT_LT(nakshatra->x + nakshatra->font.Size * RecordingSurface::WidthPerPoint * 20, pada->x);
     EXPECT_LT(nakshatra->font.Size, OutputRun().BodyFontSize);
     for (const RecordedText& t : surface.Texts()) {
@@ -438,19 +444,21 @@ TEST_F(CuspTable, RowsOfCuspsAroundTheCircle)
         {-0.01, {"01", "Pisces", "29:59:24", "", "27 Revati", "4", "Jupiter", "Mercury", "Saturn"}},
         {45.99999, {"01", "Taurus", "16:00:00", "", "04 Rohini", "2", "Venus", "Moon", "Saturn"}},
     };
+    KPCuspChart kp;
     for (const Case& c : cases) {
-        Chart().KPCusps[0] = c.cusp;
-        EXPECT_EQ(CuspTableCellsOf(OutputRun().Choices())[0], c.row) << c.cusp;
+        kp.cusps[0] = c.cusp;
+        EXPECT_EQ(CuspTableCellsOf(kp, RunContext())[0], c.row) << c.cusp;
     }
     for (int k = 1; k <= 12; ++k)
-        EXPECT_EQ(CuspTableCellsOf(OutputRun().Choices())[k - 1][0], (k < 10 ? "0" : "") + std::to_string(k));
+        EXPECT_EQ(CuspTableCellsOf(kp, RunContext())[k - 1][0], (k < 10 ? "0" : "") + std::to_string(k));
 }
 
 TEST_F(CuspTable, HindiNamesTheLordsInHindi)
 {
     ApplyDisplayConventions(true);
-    Chart().KPCusps[0] = 359.99;
-    const auto row = CuspTableCellsOf(OutputRun().Choices())[0];
+    KPCuspChart kp;
+    kp.cusps[0] = 359.99;
+    const auto row = CuspTableCellsOf(kp, RunContext())[0];
     EXPECT_EQ(row[1], "मीन");
     EXPECT_EQ(row[4], "27 रेवती");
     EXPECT_EQ(row[6], "गुरु");
@@ -463,18 +471,19 @@ TEST_F(CuspTable, HeadingCaptionsAndRowsFromTheGivenTop)
     for (bool hindi : {false, true}) {
         freshState();
         ApplyDisplayConventions(hindi);
+        KPCuspChart kp;
         for (int k = 0; k < 12; ++k)
-            Chart().KPCusps[k] = 15 + 30 * k;
+            kp.cusps[k] = 15 + 30 * k;
         surface.CurrentY = 0;
         int y = 3000;
-        PrintCuspTable(surface, KPTable, false, y, OutputRun().Choices());
+        PrintCuspTable(surface, RunContext(), kp, y);
         const double step = OutputRun().LineStep;
 
-        const RecordedText* heading = surface.FindText(GetDictText("_NIRAYANA") + " " + GetDictText("BHAV"));
+        const RecordedText* heading = surface.FindText(RunText("_NIRAYANA") + " " + RunText("BHAV"));
         ASSERT_NE(heading, nullptr) << hindi;
         EXPECT_EQ(heading->y, 3000) << hindi;
         const double captions = 3000 + std::floor(step * 1.25);
-        const RecordedText* sub = surface.FindText(GetDictText("_SL"));
+        const RecordedText* sub = surface.FindText(RunText("_SL"));
         ASSERT_NE(sub, nullptr) << hindi;
         EXPECT_EQ(sub->y, captions) << hindi;
         EXPECT_EQ(sub->x, Config().LeftMarginTwips + 7800) << hindi;
@@ -523,12 +532,14 @@ TEST_F(CuspTable, KPBhavaChartPlacesABodyJustAfterCuspOne)
         Chart().SaptavargaSigns[1][1] = lagnaRasi;
         place(Mars, ReduceDegrees(cusp1 - kpShift + 0.05));
         place(Venus, ReduceDegrees(cusp1 - kpShift - 0.05));
+        const KPCuspChart kp = KPCuspsOf(Chart());
+        EXPECT_NEAR(kp.cusps[0], cusp1, 1e-6);
+        const ChartSigns bhavas = KPBhavaChart(Chart(), kp);
+        EXPECT_EQ(bhavas[Mars], lagnaRasi);
+        EXPECT_EQ(bhavas[Venus], WrapRange(lagnaRasi + 11, 12));
+        // The cusp table of the page starts with that cusp.
         ASSERT_TRUE(PrintPage(surface, "KP2", false));
-        EXPECT_NEAR(Chart().KPCusps[0], cusp1, 1e-6);
-        EXPECT_EQ(Chart().SaptavargaSigns[Mars][0], lagnaRasi);
-        EXPECT_EQ(Chart().SaptavargaSigns[Venus][0], WrapRange(lagnaRasi + 11, 12));
-        // The cusp table of the same page starts with that cusp.
-        EXPECT_NE(surface.FindText(FormatDMS(Chart().KPCusps[0], OutputRun().PunctColon)), nullptr);
+        EXPECT_NE(surface.FindText(FormatDMS(kp.cusps[0], OutputRun().PunctColon)), nullptr);
         EXPECT_TRUE(collector.messages.empty());
     }
 }
@@ -549,18 +560,19 @@ TEST_F(CuspTable, KPPagesUnderEveryAyanamsa)
         SCOPED_TRACE(c.choice);
         freshState();
         PrepareRun({.native = {DelhiBirth(1, 1, 1950, 23, 49, 43)}, .ayanamsaChoice = c.choice, .hindi = false});
-        const PlanetTableCells cells = PlanetTableCellsOf(KPTable, OutputRun().Choices());
-        EXPECT_EQ(cells[rowOf(Moon)][1], SignText(2));
+        const PlanetTableCells cells = PlanetTableCellsOf(KPTable, Chart(), RunContext());
+        EXPECT_EQ(cells[rowOf(Moon)][1], SignText(2, Texts(OutputRun().Choices())));
         EXPECT_EQ(cells[rowOf(Moon)][2], c.moon);
         EXPECT_EQ(cells[rowOf(Moon)][8], c.subLord);
 
         ASSERT_TRUE(PrintPage(surface, "KP2", false));
         EXPECT_TRUE(collector.messages.empty());
-        EXPECT_NE(surface.FindText(FormatDMS(Chart().KPCusps[0], OutputRun().PunctColon)), nullptr);
+        const KPCuspChart kp = KPCuspsOf(Chart());
+        EXPECT_NE(surface.FindText(FormatDMS(kp.cusps[0], OutputRun().PunctColon)), nullptr);
         if (c.choice == AyanamsaLahiri)
-            std::copy_n(Chart().KPCusps.begin(), 13, lahiriCusps.begin());
+            std::copy_n(kp.cusps.begin(), 13, lahiriCusps.begin());
         for (int k = 0; k < 12; ++k)
-            EXPECT_NEAR(Chart().KPCusps[k], lahiriCusps[k], 1e-9) << "cusp " << k + 1;
+            EXPECT_NEAR(kp.cusps[k], lahiriCusps[k], 1e-9) << "cusp " << k + 1;
     }
 }
 
@@ -581,14 +593,14 @@ TEST_F(CuspTable, KPPageInsideThePolarCircleSaysNoCuspsCanBeCast)
             Chart().Obliquity = 23.44;
             ASSERT_TRUE(PrintPage(surface, "KP2", false));
             EXPECT_TRUE(collector.messages.empty());
-            const std::string caption = GetDictText("_KPNOCUSPS");
+            const std::string caption = RunText("_KPNOCUSPS");
             ASSERT_NE(caption, "_KPNOCUSPS");
             std::string page;   // every text of the page, the justified words apart
             for (const RecordedText& t : surface.Texts())
                 page += t.text + " ";
             const std::string lastWord = caption.substr(caption.rfind(' ') + 1);
             EXPECT_EQ(page.find(lastWord) == std::string::npos, c.cast) << lastWord;
-            EXPECT_EQ(surface.FindText(GetDictText("_SL")) != nullptr, c.cast) << "the table's captions";
+            EXPECT_EQ(surface.FindText(RunText("_SL")) != nullptr, c.cast) << "the table's captions";
             EXPECT_EQ(surface.FindText("07") != nullptr, c.cast) << "a row of the table";
             EXPECT_EQ(surface.Pictures().size(), c.cast ? 2u : 1u) << "the lagna chart, and the bhava chart";
         }
@@ -608,7 +620,7 @@ TEST_F(MatchNirayana, BothPersonsSideBySide)
     m.PartnerLongitudes[Mars + HourLater] = 336.6;
     m.PartnerCusps[1] = 359.99;
 
-    const MatchTableCells cells = MatchNirayanaCells(OutputRun().Choices());
+    const MatchTableCells cells = MatchNirayanaCells(RunContext());
     using Row = std::array<std::string, MatchColumns>;
     EXPECT_EQ(cells[rowOf(Mars)], (Row{"Ma", "Sagi-Ju", "05:30:00R", "Moola-2", "Pisc-Ju",
                                        "06:30:00", "Uttara Bhadrapada-1"}));
@@ -616,7 +628,7 @@ TEST_F(MatchNirayana, BothPersonsSideBySide)
     EXPECT_EQ(cells[0][6], "Revati-4");
 
     ApplyDisplayConventions(true);
-    EXPECT_EQ(MatchNirayanaCells(OutputRun().Choices())[rowOf(Mars)][1], "धनु-गु");
+    EXPECT_EQ(MatchNirayanaCells(RunContext())[rowOf(Mars)][1], "धनु-गु");
 }
 
 TEST_F(MatchNirayana, PageOfTenRowsAndFourCharts)
@@ -640,19 +652,39 @@ TEST_F(MatchNirayana, PageOfTenRowsAndFourCharts)
     ASSERT_TRUE(PrintPage(surface, "Nirayana", false));
     EXPECT_TRUE(collector.messages.empty());
     // Lagna to Ketu: the outer planets are not printed.
-    const std::string ketu = GetDictText("KETU");
+    const std::string ketu = RunText("KETU");
     ASSERT_NE(surface.FindText(ketu), nullptr);
-    EXPECT_EQ(surface.FindText(GetDictText("URANUS")), nullptr);
-    const RecordedText* planet = surface.FindText(GetDictText("PLANET"));
+    EXPECT_EQ(surface.FindText(RunText("URANUS")), nullptr);
+    const RecordedText* planet = surface.FindText(RunText("PLANET"));
     EXPECT_EQ(surface.FindText(ketu)->y, planet->y + 300 + 9 * OutputRun().LineStep);
 
     ASSERT_EQ(surface.Pictures().size(), 4u);
     EXPECT_EQ(surface.Pictures()[0].y, surface.Pictures()[1].y);
     EXPECT_EQ(surface.Pictures()[2].y, surface.Pictures()[0].y + 4300);
-    EXPECT_EQ(surface.TextsContaining(GetDictText("_BHAVACHALIT")).size(), 2u);
-    // The girl's chalit is left in column 0, counted from her lagna rasi.
-    EXPECT_EQ(c.SaptavargaSigns[1][0], 9);
-    EXPECT_EQ(c.SaptavargaSigns[Mars][0], 9);
+    EXPECT_EQ(surface.TextsContaining(RunText("_BHAVACHALIT")).size(), 2u);
+    // The girl's chalit, the last chart, counts from her lagna rasi by her
+    // cusps: house 1 is numbered 9 and holds her Mars.
+    const RecordedPicture& chalit = surface.Pictures()[3];
+    const double f = chalit.width / ChartDesignSize;
+    const auto inHouse1 = [&](const RecordedText& t) {
+        const double x = (t.x + CodePoints(t.text) * t.font.Size * RecordingSurface::WidthPerPoint / 2 - chalit.x) / f;
+        const double y = (t.y + t.font.Size * RecordingSurface::HeightPerPoint / 2 - chalit.y) / f;
+        const std::vector<DesignPoint> house = NorthHouseOutline(1);
+        for (std::size_t i = 0; i < house.size(); ++i) {
+            const DesignPoint a = house[i], b = house[(i + 1) % house.size()];
+            if ((b.x - a.x) * (y - a.y) - (b.y - a.y) * (x - a.x) > 0)
+                return false;
+        }
+        return true;
+    };
+    const auto drawnInHouse1 = [&](const std::string& text) {
+        for (const RecordedText& t : surface.TextsContaining(text))
+            if (t.y > chalit.y && inHouse1(t))
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(drawnInHouse1("9"));
+    EXPECT_TRUE(drawnInHouse1(RunText("MANGAL")));
 }
 
 // A client handed one match page can tell whose chart is whose: each chart's
@@ -670,7 +702,7 @@ TEST_F(MatchNirayana, EachChartAndColumnGroupNamesItsPerson)
         std::string boyLabel, girlLabel;
     } cases[] = {
         {"Ramesh Kulkarni", "Asha Rao", "Ramesh Kulkarni", "Asha Rao"},
-        {"", "  ", GetDictText("_BOY"), GetDictText("_GIRL")},
+        {"", "  ", RunText("_BOY"), RunText("_GIRL")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.boyLabel);
@@ -703,10 +735,10 @@ TEST_F(MatchNirayana, EachChartAndColumnGroupNamesItsPerson)
         ASSERT_TRUE(PrintPage(surface, "Nirayana", false));
         const RecordedText* boy = surface.FindText(c.boyLabel);
         const RecordedText* girl = surface.FindText(c.girlLabel);
-        const RecordedText* planet = surface.FindText(GetDictText("PLANET"));
+        const RecordedText* planet = surface.FindText(RunText("PLANET"));
         ASSERT_TRUE(boy && girl && planet);
-        EXPECT_EQ(boy->x, TableLeft() + 800);
-        EXPECT_EQ(girl->x, TableLeft() + 5000);
+        EXPECT_EQ(boy->x, TableLeft(RunContext().layout) + 800);
+        EXPECT_EQ(girl->x, TableLeft(RunContext().layout) + 5000);
         EXPECT_LT(boy->y, planet->y);
         EXPECT_EQ(girl->y, boy->y);
     }

@@ -165,7 +165,7 @@ protected:
     {
         surface = RecordingSurface();
         Native().Name = "Devi";
-        PrintAspectPage(surface, nine(), part);
+        PrintAspectPage(surface, RunContext(), nine(), part);
         std::vector<std::string> texts;
         for (const std::string& t : surface.TextStrings())
             if (t.size() >= 2 && (t[0] == 'H' || t[0] == 'T') && std::isdigit(static_cast<unsigned char>(t[1])))
@@ -193,7 +193,7 @@ TEST_F(AspectPages, SevenEntriesAPage)
 // one line step between one entry and the next.
 TEST_F(AspectPages, CompactSlotsBelowTheHeading)
 {
-    PrintAspectPage(surface, nine(), 1);
+    PrintAspectPage(surface, RunContext(), nine(), 1);
     const RecordedText* title = surface.FindText("ASPECT PREDICTIONS");
     const RecordedText* h1 = surface.FindText("H1");
     const RecordedText* t1 = surface.FindText("T1");
@@ -226,7 +226,7 @@ TEST_F(AspectPages, BuilderNamesTheBodiesAndTheAspect)
     c.PlanetLongitudes[Mars] = 290;
 
     const auto found = FindAspects(ChartLongitudesByPosition(Chart()));
-    const auto entries = CollectAspectPredictions(Chart());
+    const auto entries = CollectAspectPredictions(Chart(), Texts(OutputRun().Choices()));
     ASSERT_EQ(entries.size(), found.size());
     const auto at = [&](const std::string& key) {
         for (std::size_t i = 0; i < found.size(); ++i)
@@ -242,7 +242,7 @@ TEST_F(AspectPages, BuilderNamesTheBodiesAndTheAspect)
     EXPECT_EQ(entries[mema].heading, "_BUDHA SQUARE _MANGAL");
     EXPECT_EQ(entries[mema].text, "FA_MEMA3");
 
-    BuildAspectPredictions(surface, Chart(), 1);
+    BuildAspectPredictions(surface, RunContext(), 1);
     EXPECT_TRUE(surface.FindText("_RAVI CONJUNCTION _CHANDRA"));
     EXPECT_TRUE(surface.FindText("FA_SUMO1"));
     EXPECT_TRUE(collector.messages.empty());
@@ -250,7 +250,7 @@ TEST_F(AspectPages, BuilderNamesTheBodiesAndTheAspect)
     // A missing interpretation is reported with its padded key; a missing
     // word leaves a gap in the heading.
     source.missing = {"FA_MEMA3", "SQUARE"};
-    const auto again = CollectAspectPredictions(Chart());
+    const auto again = CollectAspectPredictions(Chart(), Texts(OutputRun().Choices()));
     EXPECT_EQ(again[mema].text, "");
     const std::string padded = "Not Found:FA_MEMA3  ";
     EXPECT_EQ(std::count(collector.messages.begin(), collector.messages.end(), padded), 1);
@@ -282,13 +282,13 @@ TEST_F(AspectPages, AsManyPagesAsTheAspectsFill)
                      std::to_string(c.birth.Year));
         Native() = c.birth;
         CalcChart(OutputRun().Choices());
-        const std::vector<AspectEntry> entries = CollectAspectPredictions(Chart());
+        const std::vector<AspectEntry> entries = CollectAspectPredictions(Chart(), Texts(OutputRun().Choices()));
         ASSERT_EQ(entries.size(), c.entries);
         const int pages = AspectPageCount(Chart());
         EXPECT_EQ(pages, static_cast<int>((c.entries + 6) / 7));
         // The last page shows the last entries, and nothing is left for another.
         surface.ClearLog();
-        BuildAspectPredictions(surface, Chart(), pages);
+        BuildAspectPredictions(surface, RunContext(), pages);
         for (std::size_t i = 7 * (pages - 1); i < entries.size(); ++i)
             EXPECT_NE(surface.FindText(entries[i].heading), nullptr) << i;
         EXPECT_EQ(surface.FindText(entries[7 * (pages - 1) - 1].heading), nullptr);

@@ -173,7 +173,7 @@ protected:
         surface.ClearLog();
         surface.CurrentY = Config().TopMarginTwips;
         surface.Font.Size = OutputRun().BodyFontSize;
-        JaiminiPage(cycle, surface, Chart(), OutputRun().Choices());
+        JaiminiPage(cycle, surface, Chart(), RunContext());
     }
     static double blockX(int k) { return 1440 + 1800 * (k % 5); }
     static double blockTop(int k) { return 1008 + 800 + 4000 * (k / 5); }

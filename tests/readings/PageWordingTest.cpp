@@ -18,11 +18,13 @@
 #include "refdata/TextLookup.h"
 #include "readings/Aspects.h"
 #include "registry/PageCatalogue.h"
+#include "pages/RunContext.h"
 #include "registry/PageDispatcher.h"
 #include "refdata/RefdataFixture.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <regex>
@@ -190,7 +192,7 @@ double sunOf(const PlanetTableCells& cells)
 {
     const auto& row = cells[1];
     for (int sign = 1; sign <= 12; ++sign)
-        if (SignText(sign) == row[1])
+        if (SignText(sign, Texts(false)) == row[1])
             return (sign - 1) * 30 + degreesOf(row[2]);
     ADD_FAILURE() << "no sign " << row[1];
     return 0;
@@ -240,15 +242,15 @@ TEST_F(PageWording, EveryChartPageNamesItsAyanamsaAndNodes)
         for (bool trueNode : {true, false}) {
             SCOPED_TRACE(std::string(names[choice]) + (trueNode ? ", true nodes" : ", mean nodes"));
             ApplyDisplayConventions(false);
-            const std::string nodes = GetDictText(trueNode ? "TRUERAHUKETU" : "MEANRAHUKETU");
+            const std::string nodes = RunText(trueNode ? "TRUERAHUKETU" : "MEANRAHUKETU");
             for (bool match : {false, true}) {
                 stand(match, false, choice, trueNode);
                 Config().PrintBorder = false;
-                const RunChoices choices = OutputRun().Choices();
+                const PageContext context = RunContext();
                 // The tropical Sun, and the Sun in the chart's and in the K.P. zodiac.
-                const double tropical = sunOf(PlanetTableCellsOf(TropicalTable, choices));
-                const double sidereal = sunOf(PlanetTableCellsOf(SiderealTable, choices));
-                const double kp = sunOf(PlanetTableCellsOf(KPTable, choices));
+                const double tropical = sunOf(PlanetTableCellsOf(TropicalTable, Chart(), context));
+                const double sidereal = sunOf(PlanetTableCellsOf(SiderealTable, Chart(), context));
+                const double kp = sunOf(PlanetTableCellsOf(KPTable, Chart(), context));
                 for (const char* page : match ? std::span<const char* const>(matchPages)
                                               : std::span<const char* const>(horoscopePages)) {
                     SCOPED_TRACE(page);
@@ -261,7 +263,7 @@ TEST_F(PageWording, EveryChartPageNamesItsAyanamsaAndNodes)
                     ASSERT_EQ(r.values.size(), match ? 2u : 1u);
                     if (match) {
                         for (int k = 0; k < 2; ++k) {
-                            const ChartState own = ChartOf(ChartInputOf(k ? girlBirth() : boyBirth(), choices));
+                            const ChartState own = ChartOf(ChartInputOf(k ? girlBirth() : boyBirth(), context.choices));
                             EXPECT_NEAR(r.values[k], own.PlanetLongitudes[AyanamsaSlot], Second) << k;
                         }
                     } else if (std::string(page) != "VP1") {
@@ -276,3 +278,67 @@ TEST_F(PageWording, EveryChartPageNamesItsAyanamsaAndNodes)
 }
 
 } // namespace
+
+namespace {
+
+// Whether a text holds a Devanagari letter or sign (U+0900..U+097F).
+bool hasDevanagari(std::string_view text)
+{
+    for (std::size_t i = 0; i + 2 < text.size(); ++i)
+        if (static_cast<unsigned char>(text[i]) == 0xE0 &&
+            (static_cast<unsigned char>(text[i + 1]) == 0xA4 || static_cast<unsigned char>(text[i + 1]) == 0xA5))
+            return true;
+    return false;
+}
+
+bool hasLatinLetter(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(),
+                       [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
+}
+
+} // namespace
+
+// A page is drawn in the language of its context whatever the program's
+// state holds: every page of a horoscope and of a match, drawn in English
+// with the program in Hindi and in Hindi with the program in English, has
+// no word of the program's language in the page's own face (no Devanagari
+// on an English page, no Latin word on a Hindi page; the Manglik page's
+// Sanskrit verses stand in the Devanagari face in both languages, typed
+// names and places in the English one), and is the page drawn with the
+// program in its own language.
+TEST_F(PageWording, APageIsInItsOwnLanguageWhateverTheProgramsState)
+{
+    for (bool match : {false, true}) {
+        for (bool hindi : {false, true}) {
+            SCOPED_TRACE(std::string(match ? "match" : "horoscope") + (hindi ? ", Hindi pages" : ", English pages"));
+            stand(match);
+            Config().PrintBorder = false;
+            ProgramState drawn = Program();
+            drawn.run = WithDisplayConventions(drawn.run, hindi);
+            const PageContext page = PageContextOf(drawn, {}, {2026, 12});
+            const std::string bodyFace = page.layout.bodyFontName;
+            for (const std::string& key : match ? MatchPageKeys() : HoroscopePageKeys()) {
+                const auto draw = [&](bool programInHindi) {
+                    ApplyDisplayConventions(programInHindi);
+                    RecordingSurface surface;
+                    EXPECT_TRUE(DrawPage(surface, key, page)) << key;
+                    return surface.Texts();
+                };
+                const std::vector<RecordedText> texts = draw(!hindi);
+                for (const RecordedText& t : texts) {
+                    const bool foreign =
+                        t.font.Name == bodyFace && (hindi ? hasLatinLetter(t.text) : hasDevanagari(t.text));
+                    EXPECT_FALSE(foreign) << key << ": \"" << t.text << "\"";
+                }
+                std::vector<std::string> drawnInOther, drawnInOwn;
+                for (const RecordedText& t : texts)
+                    drawnInOther.push_back(t.text);
+                for (const RecordedText& t : draw(hindi))
+                    drawnInOwn.push_back(t.text);
+                EXPECT_EQ(drawnInOther, drawnInOwn) << key;
+            }
+        }
+    }
+    EXPECT_TRUE(collector.messages.empty());
+}

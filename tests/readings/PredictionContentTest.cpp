@@ -57,8 +57,7 @@ protected:
     void expectKeyed(std::string_view key, bool dictionary)
     {
         for (bool hindi : {false, true}) {
-            OutputRun().LanguageHindi = hindi;
-            const std::string text = dictionary ? GetDictText(key) : LookupPredictionText(key);
+            const std::string text = dictionary ? Texts(hindi).Dict(key) : Texts(hindi).Prediction(key);
             expectClean(text, std::string(key) + (hindi ? " Hindi" : " English"));
         }
     }

@@ -10,6 +10,7 @@
 #include "readings/PredictionPages.h"
 #include "readings/PredictionTexts.h"
 #include "ReadingPagesFixture.h"
+#include "pages/RunContext.h"
 #include "refdata/TextLookup.h"
 
 #include <gtest/gtest.h>
@@ -40,7 +41,7 @@ protected:
     {
         MeasuredSurface s;
         s.CurrentY = 0;
-        PrintPredictionParagraph(s, text, compact);
+        PrintPredictionParagraph(s, RunContext().layout, text, compact);
         return s.CurrentY;
     }
     // The sign 1..12 whose text runs longest.
@@ -171,16 +172,16 @@ TEST_F(PredictionFit, AspectPagesWithTheSevenLongestTexts)
                 if (pair.conjunctionOnly && k.nature != Conjunction)
                     continue;
                 const std::string heading =
-                    GetDictText(BodyKeys[BodyDisplayOrder[pair.first.position]]) + " " +
-                    GetDictText(k.nameKey) + " " +
-                    GetDictText(BodyKeys[BodyDisplayOrder[pair.second.position]]);
+                    RunText(BodyKeys[BodyDisplayOrder[pair.first.position]]) + " " +
+                    RunText(k.nameKey) + " " +
+                    RunText(BodyKeys[BodyDisplayOrder[pair.second.position]]);
                 if (measure.TextWidth(heading) > measure.TextWidth(widest))
                     widest = heading;
             }
             for (AspectNature n : {Conjunction, Harmonious, Tense}) {
                 if (pair.conjunctionOnly && n != Conjunction)
                     continue;
-                const std::string text = LookupPredictionText(AspectTextKey(pair, n));
+                const std::string text = Texts(OutputRun().Choices()).Prediction(AspectTextKey(pair, n));
                 texts.emplace_back(heightOf(text, true), text);
             }
         }
@@ -189,7 +190,7 @@ TEST_F(PredictionFit, AspectPagesWithTheSevenLongestTexts)
         for (int i = 0; i < AspectEntriesPerPage; ++i)
             entries.push_back({widest, texts[i].second});
         MeasuredSurface s;
-        EXPECT_EQ(PrintAspectPage(s, entries, 1), StepLayout::Compact);
+        EXPECT_EQ(PrintAspectPage(s, RunContext(), entries, 1), StepLayout::Compact);
         expectInsideFrame(s, true, hindi ? "aspects hi" : "aspects en");
     }
 }

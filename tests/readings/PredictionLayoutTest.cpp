@@ -50,9 +50,9 @@ TEST_F(PredictionLayout, PartsGapsAndSpaces)
         SCOPED_TRACE(l.compact ? "compact" : "normal");
         surface = RecordingSurface();
         surface.CurrentY = 1000;
-        PrintPredictionSteps(surface, steps, l.compact);
-        const double lineStep = OutputRun().LineStep;
-        EXPECT_EQ(lineStep, 250) << "the line step is left as it was";
+        const PageLayout layout = RunContext().layout;
+        PrintPredictionSteps(surface, layout, steps, l.compact);
+        const double lineStep = layout.lineStep;
         EXPECT_EQ(yOf("H1"), 1000);
         EXPECT_EQ(yOf("A"), 1000 + l.headingLine);
         EXPECT_EQ(yOf("B"), yOf("A") + l.paragraphStep);
@@ -85,7 +85,7 @@ TEST_F(PredictionLayout, BodyBottomAboveTheFooterAndInsideTheBorder)
         Config().PrintBorder = c.border;
         Config().FooterTop = c.footerTop;
         OutputRun().OutputScale = c.scale;
-        EXPECT_DOUBLE_EQ(PageBodyBottom(), c.bottom);
+        EXPECT_DOUBLE_EQ(PageBodyBottom(RunContext().layout), c.bottom);
     }
 }
 
@@ -94,7 +94,8 @@ TEST_F(PredictionLayout, BodyBottomAboveTheFooterAndInsideTheBorder)
 // cross the edge left out.
 TEST_F(PredictionLayout, EntriesKeptAboveTheLowerEdge)
 {
-    const double bottom = PageBodyBottom();
+    const PageLayout layout = RunContext().layout;
+    const double bottom = PageBodyBottom(layout);
     const struct {
         int entries;
         StepLayout layout;
@@ -109,7 +110,7 @@ TEST_F(PredictionLayout, EntriesKeptAboveTheLowerEdge)
         surface = RecordingSurface();
         surface.CurrentY = 1000;
         surface.Font.Size = 9;
-        EXPECT_EQ(PrintStepsWithinPage(surface, entries(c.entries)), c.layout);
+        EXPECT_EQ(PrintStepsWithinPage(surface, layout, entries(c.entries)), c.layout);
         for (const RecordedText& t : surface.Texts())
             EXPECT_LE(t.y + t.font.Size * RecordingSurface::HeightPerPoint, bottom) << t.text;
         EXPECT_EQ(surface.FindText("E1")->font.Size, c.paragraphSize);
@@ -118,12 +119,11 @@ TEST_F(PredictionLayout, EntriesKeptAboveTheLowerEdge)
         // The page is left after its last step, in the body size.
         EXPECT_GT(surface.CurrentY, surface.Texts().back().y);
         EXPECT_EQ(surface.Font.Size, 9);
-        EXPECT_EQ(OutputRun().LineStep, 250);
     }
     // Pages drawn in the compact layout from the start go no further.
     surface = RecordingSurface();
     surface.CurrentY = 1000;
-    EXPECT_EQ(PrintStepsWithinPage(surface, entries(12), true), StepLayout::Compact);
+    EXPECT_EQ(PrintStepsWithinPage(surface, layout, entries(12), true), StepLayout::Compact);
 }
 
 } // namespace

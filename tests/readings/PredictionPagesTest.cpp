@@ -5,6 +5,7 @@
 #include "readings/PredictionPages.h"
 #include "readings/PredictionTexts.h"
 #include "ReadingPagesFixture.h"
+#include "pages/RunContext.h"
 #include "refdata/RefdataFixture.h"
 #include "refdata/TextLookup.h"
 
@@ -102,11 +103,11 @@ TEST_F(PredictionPages, SignsInTheirHousesFromTheAscendantsSign)
         SCOPED_TRACE(c.lagna);
         Births().BirthLagna = c.lagna;
         for (int part : {1, 2}) {
-            const PredictionSteps steps = SignInHouseSteps(part, OutputRun().Choices());
+            const PredictionSteps steps = SignInHouseSteps(part, RunContext());
             ASSERT_EQ(steps.size(), 6u);
             for (int i = 0; i < 6; ++i) {
                 const int sign = 6 * (part - 1) + i + 1;
-                EXPECT_EQ(steps[i].heading, GetDictText(SignKeys[sign])) << sign;
+                EXPECT_EQ(steps[i].heading, RunText(SignKeys[sign])) << sign;
                 EXPECT_EQ(steps[i].text, signText(sign, c.houses[sign - 1])) << sign;
             }
         }
@@ -130,11 +131,11 @@ TEST_F(PredictionPages, PlanetPagesDividedByLanguage)
         ApplyDisplayConventions(c.hindi);
         for (int part = 1; part <= 3; ++part) {
             SCOPED_TRACE(std::string(c.hindi ? "hi " : "en ") + std::to_string(part));
-            const PredictionSteps steps = PlanetInSignSteps(part, OutputRun().Choices());
+            const PredictionSteps steps = PlanetInSignSteps(part, RunContext());
             ASSERT_EQ(steps.size(), c.pages[part - 1].size());
             for (std::size_t i = 0; i < steps.size(); ++i) {
                 const int body = c.pages[part - 1][i];
-                EXPECT_EQ(steps[i].heading, GetDictText(BodyKeys[body]));
+                EXPECT_EQ(steps[i].heading, RunText(BodyKeys[body]));
                 EXPECT_EQ(steps[i].text, planetText(body, spreadSign(body)));
             }
         }
@@ -142,9 +143,9 @@ TEST_F(PredictionPages, PlanetPagesDividedByLanguage)
     // The sign boundaries: 30 degrees is Taurus, 359.99 Pisces.
     ApplyDisplayConventions(false);
     Births().BirthSun = 30;
-    EXPECT_EQ(PlanetInSignSteps(1, OutputRun().Choices())[0].text, planetText(Sun, 2));
+    EXPECT_EQ(PlanetInSignSteps(1, RunContext())[0].text, planetText(Sun, 2));
     Births().BirthSun = 359.99;
-    EXPECT_EQ(PlanetInSignSteps(1, OutputRun().Choices())[0].text, planetText(Sun, 12));
+    EXPECT_EQ(PlanetInSignSteps(1, RunContext())[0].text, planetText(Sun, 12));
     EXPECT_TRUE(collector.messages.empty());
 }
 
@@ -158,7 +159,7 @@ TEST_F(PredictionPages, TopicsFromTheSignsOfTheirBodies)
         SCOPED_TRACE(hindi ? "hi" : "en");
         ApplyDisplayConventions(hindi);
         const auto entry = [](const char* heading, int body, int div) {
-            return S::Entry(GetDictText(heading), phalText(body, spreadSign(body), div));
+            return S::Entry(RunText(heading), phalText(body, spreadSign(body), div));
         };
         const PredictionSteps part1 = {
             entry("Character", Sun, 1),
@@ -175,9 +176,9 @@ TEST_F(PredictionPages, TopicsFromTheSignsOfTheirBodies)
             entry("Career", Lagna, 0), entry("Occupation", Saturn, 0), entry("Health", Mars, 0)};
         const PredictionSteps part3 = {
             entry("Hobbies", Neptune, 0), entry("Love Matters", Venus, 0), entry("Finance", Jupiter, 0)};
-        EXPECT_EQ(TopicSteps(1, OutputRun().Choices()), part1);
-        EXPECT_EQ(TopicSteps(2, OutputRun().Choices()), part2);
-        EXPECT_EQ(TopicSteps(3, OutputRun().Choices()), part3);
+        EXPECT_EQ(TopicSteps(1, RunContext()), part1);
+        EXPECT_EQ(TopicSteps(2, RunContext()), part2);
+        EXPECT_EQ(TopicSteps(3, RunContext()), part3);
     }
     EXPECT_TRUE(collector.messages.empty());
 }
@@ -187,14 +188,14 @@ TEST_F(PredictionPages, PartsOutsideTheFamilyPrintNothing)
 {
     spreadBirth();
     for (int part : {0, 4, -1}) {
-        EXPECT_TRUE(TopicSteps(part, OutputRun().Choices()).empty()) << part;
-        EXPECT_TRUE(PlanetInSignSteps(part, OutputRun().Choices()).empty()) << part;
+        EXPECT_TRUE(TopicSteps(part, RunContext()).empty()) << part;
+        EXPECT_TRUE(PlanetInSignSteps(part, RunContext()).empty()) << part;
     }
-    EXPECT_TRUE(SignInHouseSteps(3, OutputRun().Choices()).empty());
-    EXPECT_TRUE(SignInHouseSteps(0, OutputRun().Choices()).empty());
+    EXPECT_TRUE(SignInHouseSteps(3, RunContext()).empty());
+    EXPECT_TRUE(SignInHouseSteps(0, RunContext()).empty());
     RecordingSurface s;
-    PrintSignInHousePredictions(s, 3, OutputRun().Choices());
-    PrintTopicPredictions(s, 0, OutputRun().Choices());
+    PrintSignInHousePredictions(s, 3, RunContext());
+    PrintTopicPredictions(s, 0, RunContext());
     EXPECT_TRUE(s.Texts().empty());
 }
 

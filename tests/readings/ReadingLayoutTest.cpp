@@ -80,13 +80,12 @@ TEST_F(ReadingContent, EveryKeyTheMatchPagesBuildIsDelivered)
         EXPECT_TRUE(match.count(key)) << key << " is never reached";
 
     for (bool hindi : {false, true}) {
-        OutputRun().LanguageHindi = hindi;
         for (const std::string& key : dictionary)
-            EXPECT_FALSE(GetDictText(key).empty()) << key << (hindi ? " hi" : " en");
+            EXPECT_FALSE(Texts(hindi).Dict(key).empty()) << key << (hindi ? " hi" : " en");
         for (const std::string& key : match)
-            EXPECT_FALSE(GetMatchText(key).empty()) << key << (hindi ? " hi" : " en");
+            EXPECT_FALSE(Texts(hindi).Match(key).empty()) << key << (hindi ? " hi" : " en");
         for (int house = 1; house <= 12; ++house)
-            EXPECT_FALSE(GetDictText("House" + std::to_string(house)).empty()) << house;
+            EXPECT_FALSE(Texts(hindi).Dict("House" + std::to_string(house)).empty()) << house;
     }
     EXPECT_TRUE(collector.messages.empty());
 }

@@ -61,11 +61,10 @@ protected:
 TEST_F(VarshphalContent, EveryTextOfEveryLordInEveryHouse)
 {
     for (bool hindi : {false, true}) {
-        ApplyDisplayConventions(hindi);
         for (int lord = 1; lord <= 9; ++lord) {
             for (int house = 1; house <= 12; ++house) {
                 const std::string key = VarshphalTextKey(MuddaLords[lord].position, house);
-                EXPECT_FALSE(LookupVarshText(key).empty()) << key << (hindi ? " hi" : " en");
+                EXPECT_FALSE(Texts(hindi).Varshphal(key).empty()) << key << (hindi ? " hi" : " en");
             }
         }
     }
@@ -80,11 +79,9 @@ TEST_F(VarshphalContent, EveryCaptionOfThePages)
         keys.emplace_back(YearTithiKey(tithi));
     for (int lord = 1; lord <= 9; ++lord)
         keys.emplace_back(MuddaLords[lord].name);
-    for (bool hindi : {false, true}) {
-        ApplyDisplayConventions(hindi);
+    for (bool hindi : {false, true})
         for (const std::string& key : keys)
-            EXPECT_FALSE(GetDictText(key).empty()) << key << (hindi ? " hi" : " en");
-    }
+            EXPECT_FALSE(Texts(hindi).Dict(key).empty()) << key << (hindi ? " hi" : " en");
     EXPECT_TRUE(collector.messages.empty());
 }
 

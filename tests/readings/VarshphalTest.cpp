@@ -11,6 +11,7 @@
 #include "calc/TextFormat.h"
 #include "calc/TimeScale.h"
 #include "pages/Frame.h"
+#include "pages/PositionTables.h"
 #include "pages/TablePages.h"
 #include "registry/PageDispatcher.h"
 #include "readings/MuddaDasha.h"
@@ -408,7 +409,7 @@ protected:
         Native() = moment;
         CalcChart(OutputRun().Choices());
         RecordingSurface table;
-        PrintPlanetTable(table, 1, false, OutputRun().Choices());
+        PrintPlanetTable(table, RunContext(), SiderealTable, Chart());
         return table.TextStrings();
     }
 
@@ -440,7 +441,7 @@ TEST_F(VarshphalPageTest, EveryPageLeavesTheBirthChartStanding)
         for (int page = 1; page <= 4; ++page) {
             SCOPED_TRACE(std::to_string(year) + " VP" + std::to_string(page));
             OutputRun().VarshphalYear = year;
-            VarshphalPage(surface, false, page, OutputRun().Choices());
+            VarshphalPage(surface, RunContext(), page);
             EXPECT_TRUE(StateSnapshot::Take() == before);
         }
     }
@@ -453,7 +454,7 @@ TEST_F(VarshphalPageTest, AFailingPageLeavesTheBirthChartStanding)
     FailingAtHeading failing;
     SetTextSource(&failing);
     OutputRun().VarshphalYear = 2001;
-    EXPECT_THROW(VarshphalPage(surface, false, 1, OutputRun().Choices()), std::runtime_error);
+    EXPECT_THROW(VarshphalPage(surface, RunContext(), 1), std::runtime_error);
     EXPECT_TRUE(StateSnapshot::Take() == before);
 
     // Through the dispatcher: the page is abandoned with a message.
@@ -483,7 +484,7 @@ TEST_F(VarshphalPageTest, TheYearChartIsCastForTheYearStart)
     ASSERT_TRUE(start);
     const double birthSun = Chart().PlanetLongitudes[Sun];
 
-    VarshphalPage(surface, false, 1, OutputRun().Choices());
+    VarshphalPage(surface, RunContext(), 1);
     const BirthRecord yearStart = YearStartRecord(Native(), *start);
     const std::vector<std::string> table = tableTexts(yearStart);
     EXPECT_EQ(firstTexts(table.size()), table);
@@ -508,7 +509,7 @@ TEST_F(VarshphalPageTest, TheYearChartIsCastForTheYearStart)
 TEST_F(VarshphalPageTest, TheBirthYearsChartIsTheBirthChart)
 {
     OutputRun().VarshphalYear = 1980;
-    VarshphalPage(surface, false, 1, OutputRun().Choices());
+    VarshphalPage(surface, RunContext(), 1);
     const std::vector<std::string> table = tableTexts(Native());
     EXPECT_EQ(firstTexts(table.size()), table);
     EXPECT_TRUE(surface.FindText("MUNTHAIN  6"));
@@ -536,7 +537,7 @@ TEST_F(VarshphalPageTest, PeriodPagesPrintTheirLordsInTheirHouses)
     for (int page : {2, 3}) {
         SCOPED_TRACE(page);
         surface.ClearLog();
-        VarshphalPage(surface, false, page, OutputRun().Choices());
+        VarshphalPage(surface, RunContext(), page);
         const auto headings = surface.TextsContaining("INFLUENCEOF");
         ASSERT_EQ(headings.size(), page == 2 ? 5u : 4u);
         for (const RecordedText& h : headings) {
@@ -544,7 +545,7 @@ TEST_F(VarshphalPageTest, PeriodPagesPrintTheirLordsInTheirHouses)
             const int position = MuddaLords[p.lord].position;
             const double longitude = year.PlanetLongitudes[BodyDisplayOrder[position]];
             const int house = HouseOfSign(static_cast<int>(longitude / 30) + 1, ascendantSign);
-            EXPECT_EQ(h.text, MuddaHeading(p.lord, p.firstDay, p.lastDay, house, OutputRun().Choices()));
+            EXPECT_EQ(h.text, MuddaHeading(p.lord, p.firstDay, p.lastDay, house, Texts(OutputRun().Choices())));
             EXPECT_TRUE(h.font.Bold);
             EXPECT_TRUE(surface.FindText(VarshphalTextKey(position, house))) << h.text;
         }
@@ -588,7 +589,7 @@ TEST_F(VarshphalPageTest, EachYearEndsTheDayBeforeTheNextBegins)
             std::vector<std::pair<std::string, std::string>> periods;
             for (int page : {2, 3}) {
                 surface.ClearLog();
-                VarshphalPage(surface, false, page, OutputRun().Choices());
+                VarshphalPage(surface, RunContext(), page);
                 for (const RecordedText& h : surface.TextsContaining("INFLUENCEOF")) {
                     std::smatch m;
                     ASSERT_TRUE(std::regex_search(h.text, m, dates)) << h.text;
@@ -605,9 +606,9 @@ TEST_F(VarshphalPageTest, EachYearEndsTheDayBeforeTheNextBegins)
 TEST_F(VarshphalPageTest, TheFourthPageIsOnlyTheFrame)
 {
     OutputRun().VarshphalYear = 2000;
-    VarshphalPage(surface, false, 4, OutputRun().Choices());
+    VarshphalPage(surface, RunContext(), 4);
     RecordingSurface frameOnly;
-    PrintPageFrame(frameOnly, false);
+    PrintPageFrame(frameOnly, RunContext());
     EXPECT_EQ(surface.TextStrings(), frameOnly.TextStrings());
     EXPECT_EQ(surface.Lines().size(), frameOnly.Lines().size());
 }
@@ -615,10 +616,10 @@ TEST_F(VarshphalPageTest, TheFourthPageIsOnlyTheFrame)
 TEST_F(VarshphalPageTest, HeadingsInBothLanguages)
 {
     const int first = DayNumber(16, 8, 2026), last = DayNumber(3, 9, 2026);
-    EXPECT_EQ(MuddaHeading(1, first, last, 5, OutputRun().Choices()),
+    EXPECT_EQ(MuddaHeading(1, first, last, 5, Texts(OutputRun().Choices())),
               "INFLUENCEOF _RAVI FROM 16-08-2026 TO 03-09-2026. VARSHLAGNA _RAVI INHOUSE 5");
     ApplyDisplayConventions(true);
-    EXPECT_EQ(MuddaHeading(9, first, last, 12, OutputRun().Choices()),
+    EXPECT_EQ(MuddaHeading(9, first, last, 12, Texts(OutputRun().Choices())),
               "16-08-2026 hi:FROM 03-09-2026 hi:TO hi:_SHUKRA hi:INFLUENCEOF hi:VARSHLAGNA "
               "hi:_SHUKRA hi:BHAV 12 hi:INHOUSE");
 }
@@ -629,7 +630,7 @@ TEST_F(VarshphalPageTest, AMissingTextIsReportedAndTheHeadingStillPrinted)
         for (int p = 2; p <= 10; ++p)
             source.missing.insert(VarshphalTextKey(p, h));
     OutputRun().VarshphalYear = 2026;
-    VarshphalPage(surface, false, 2, OutputRun().Choices());
+    VarshphalPage(surface, RunContext(), 2);
     EXPECT_EQ(surface.TextsContaining("INFLUENCEOF").size(), 5u);
     ASSERT_EQ(collector.messages.size(), 5u);
     EXPECT_EQ(collector.messages[0].rfind("Not Found:X", 0), 0u);
@@ -656,7 +657,7 @@ TEST_F(VarshphalPageTest, ParagraphIndentedUnderItsBoldHeading)
         SCOPED_TRACE(c.text);
         surface = RecordingSurface();
         surface.CurrentY = 2000;
-        PrintVarshParagraph(surface, c.text, "Heading");
+        PrintVarshParagraph(surface, RunContext().layout, c.text, "Heading");
         const RecordedText* heading = surface.FindText("Heading");
         ASSERT_TRUE(heading);
         EXPECT_EQ(heading->x, left);
@@ -684,7 +685,7 @@ TEST_F(VarshphalPageTest, ParagraphIndentedUnderItsBoldHeading)
 TEST_F(VarshphalPageTest, CompactParagraphStartsAtTheMarginWithOneLineAfter)
 {
     surface.CurrentY = 3000;
-    PrintVarshParagraph(surface, "Text.", "Heading", true);
+    PrintVarshParagraph(surface, RunContext().layout, "Text.", "Heading", true);
     const RecordedText* text = surface.FindText("Text.");
     ASSERT_TRUE(text);
     EXPECT_EQ(text->x, Config().LeftMarginTwips);

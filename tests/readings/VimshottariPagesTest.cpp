@@ -28,7 +28,7 @@ protected:
         surface.ClearLog();
         surface.CurrentY = Config().TopMarginTwips;
         surface.Font.Size = OutputRun().BodyFontSize;
-        PrintVimshottariDasha(surface, Chart(), 5, 1, 1990, maha, selection, OutputRun().Choices());
+        PrintVimshottariDasha(surface, Chart(), 5, 1, 1990, maha, selection, RunContext());
     }
     DashaPeriods tree(double moon) const { return VimshottariPeriods(VimshottariAtBirth(moon), Birth); }
     // Block headers in the order printed.
@@ -357,7 +357,7 @@ protected:
         surface.ClearLog();
         surface.CurrentY = Config().TopMarginTwips;
         surface.Font.Size = OutputRun().BodyFontSize;
-        PrintCompactPratyantarPage(surface, Chart(), 5, 1, 1990, today.year, today.month, OutputRun().Choices());
+        PrintVimshottariPratyantar(surface, Chart(), 5, 1, 1990, today.year, today.month, RunContext());
     }
 };
 

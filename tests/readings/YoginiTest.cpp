@@ -27,7 +27,7 @@ protected:
         surface.ClearLog();
         surface.CurrentY = Config().TopMarginTwips;
         surface.Font.Size = OutputRun().BodyFontSize;
-        PrintYoginiDasha(surface, Chart(), 5, 1, 1990, selector, OutputRun().Choices());
+        PrintYoginiDasha(surface, Chart(), 5, 1, 1990, selector, RunContext());
     }
     DashaPeriods tree() const
     {
@@ -118,7 +118,7 @@ TEST_F(YoginiPages, FirstStartIsTheBirthDate)
     for (const auto& b : births) {
         surface.ClearLog();
         surface.CurrentY = Config().TopMarginTwips;
-        PrintYoginiDasha(surface, Chart(), b.day, b.month, b.year, -1, OutputRun().Choices());
+        PrintYoginiDasha(surface, Chart(), b.day, b.month, b.year, -1, RunContext());
         const double x = 1440;
         EXPECT_EQ(textOf(bodyTop() + OutputRun().LineStep, x + 300, x + 301), b.shown);
         const DashaPeriods periods =

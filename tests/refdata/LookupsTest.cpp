@@ -171,23 +171,23 @@ TEST_F(KeyedTexts, DictionarySeeksThroughTheDatabase)
 {
     CollectingReporter collector;
     ScopedReporter scope(collector);
-    OutputRun().LanguageHindi = false;
-    EXPECT_EQ(GetDictText("_Mesh"), "Aries");
-    EXPECT_EQ(GetDictText("rl274"), "Chi");
-    OutputRun().LanguageHindi = true;
-    EXPECT_EQ(GetDictText("_MESH"), "मेष");
+    const Texts english(false), hindi(true);
+    EXPECT_EQ(english.Dict("_Mesh"), "Aries");
+    EXPECT_EQ(english.Dict("rl274"), "Chi");
+    EXPECT_EQ(hindi.Dict("_MESH"), "मेष");
     EXPECT_TRUE(collector.messages.empty());
 
     // Another index chosen on the shared cursor does not mislead the lookup.
     DictionaryTable().SetIndex("");
-    EXPECT_EQ(GetDictText("_meen"), "मीन");
+    EXPECT_EQ(hindi.Dict("_meen"), "मीन");
 
-    EXPECT_EQ(GetDictText("NO SUCH KEY"), "");
+    EXPECT_EQ(hindi.Dict("NO SUCH KEY"), "");
     ASSERT_EQ(collector.messages.size(), 1u);
     EXPECT_EQ(collector.messages[0], "Not Found:NO SUCH KEY" + std::string(14, ' '));
-    EXPECT_EQ(GetMatchText("", true), "");
-    EXPECT_EQ(LookupPredictionText("FA_SUSU1", true), "");   // no body aspects itself
-    EXPECT_EQ(LookupVarshText("XAB", true), "");
+    const Texts texts(true);
+    EXPECT_EQ(texts.Match("", true), "");
+    EXPECT_EQ(texts.Prediction("FA_SUSU1", true), "");   // no body aspects itself
+    EXPECT_EQ(texts.Varshphal("XAB", true), "");
     EXPECT_EQ(collector.messages.size(), 1u);
 }
 
@@ -237,10 +237,8 @@ TEST_F(KeyedTexts, EveryNameTableKeyHasBothTexts)
     CollectingReporter collector;
     ScopedReporter scope(collector);
     for (const std::string& key : keys) {
-        OutputRun().LanguageHindi = false;
-        EXPECT_FALSE(GetDictText(key).empty()) << key;
-        OutputRun().LanguageHindi = true;
-        EXPECT_FALSE(GetDictText(key).empty()) << key;
+        EXPECT_FALSE(Texts(false).Dict(key).empty()) << key;
+        EXPECT_FALSE(Texts(true).Dict(key).empty()) << key;
     }
     EXPECT_TRUE(collector.messages.empty()) << collector.messages.front();
 }
@@ -256,12 +254,9 @@ TEST_F(KeyedTexts, NakshatrasByTheirWholeNames)
         "Shravana", "Dhanishtha", "Shatabhisha", "Purva Bhadrapada", "Uttara Bhadrapada", "Revati"};
     CollectingReporter collector;
     ScopedReporter scope(collector);
-    for (int n = 1; n <= 27; ++n) {
-        OutputRun().LanguageHindi = false;
-        EXPECT_EQ(GetDictText(NakshatraKeys(n)), english[n]) << n;
-    }
-    OutputRun().LanguageHindi = true;
-    EXPECT_EQ(GetDictText(NakshatraKeys(5)), "मृगशिरा");
+    for (int n = 1; n <= 27; ++n)
+        EXPECT_EQ(Texts(false).Dict(NakshatraKeys(n)), english[n]) << n;
+    EXPECT_EQ(Texts(true).Dict(NakshatraKeys(5)), "मृगशिरा");
     EXPECT_TRUE(collector.messages.empty());
 }
 
@@ -295,10 +290,10 @@ TEST_F(KeyedTexts, EveryNameSyllableFallsInItsVarga)
     };
     CollectingReporter collector;
     ScopedReporter scope(collector);
-    OutputRun().LanguageHindi = true;
+    const Texts hindi(true);
     for (int n = 1; n <= 27; ++n) {
         for (int p = 1; p <= 4; ++p) {
-            const std::string syllable = GetDictText("RL" + std::to_string(n) + std::to_string(p));
+            const std::string syllable = hindi.Dict("RL" + std::to_string(n) + std::to_string(p));
             const char32_t letter = firstLetter(syllable);
             Key group;
             for (const auto& g : groups)

@@ -169,8 +169,7 @@ bool passedToALookup(const std::string& s, std::size_t quote)
     while (begin > 0 && (std::isalnum(static_cast<unsigned char>(s[begin - 1])) || s[begin - 1] == '_'))
         --begin;
     const std::string name = s.substr(begin, i - begin);
-    for (const char* lookup : {"Dict", "GetDictText", "GetMatchText", "LookupPredictionText", "LookupVarshText",
-                               "TranslateWord"})
+    for (const char* lookup : {"Dict", "Match", "Prediction", "Varshphal", "TranslateWord"})
         if (name == lookup)
             return true;
     return false;

@@ -48,33 +48,36 @@ protected:
 
 } // namespace
 
+// The texts of a language are those of the language they are bound to,
+// whatever the run's.
 TEST_F(TextLookupTest, FindsKeyInEitherCaseAndLanguage)
 {
-    OutputRun().LanguageHindi = false;
-    EXPECT_EQ(GetDictText("_Mesh"), "Aries");
     OutputRun().LanguageHindi = true;
-    EXPECT_EQ(GetDictText("_mesh"), "मेष");
-    EXPECT_EQ(GetDictText("EmptyHindi"), "");  // no fall-back to English
+    EXPECT_EQ(Texts(false).Dict("_Mesh"), "Aries");
+    OutputRun().LanguageHindi = false;
+    EXPECT_EQ(Texts(true).Dict("_mesh"), "मेष");
+    EXPECT_EQ(Texts(true).Dict("EmptyHindi"), "");  // no fall-back to English
     EXPECT_TRUE(collector.messages.empty());
 }
 
 TEST_F(TextLookupTest, EmptyDictionaryKeyNeitherSeeksNorReports)
 {
-    EXPECT_EQ(GetDictText(""), "");
+    EXPECT_EQ(Texts(false).Dict(""), "");
     EXPECT_TRUE(source.seeks.empty());
     EXPECT_TRUE(collector.messages.empty());
 }
 
 TEST_F(TextLookupTest, MissingKeyReportsPaddedKeyUnlessQuiet)
 {
-    EXPECT_EQ(GetDictText("nothing"), "");
+    const Texts texts(false);
+    EXPECT_EQ(texts.Dict("nothing"), "");
     ASSERT_EQ(collector.messages.size(), 1u);
     EXPECT_EQ(collector.messages[0], "Not Found:NOTHING" + std::string(18, ' '));
 
-    EXPECT_EQ(GetDictText("nothing", true), "");
+    EXPECT_EQ(texts.Dict("nothing", true), "");
     EXPECT_EQ(collector.messages.size(), 1u);
 
-    EXPECT_EQ(GetMatchText(""), "");
+    EXPECT_EQ(texts.Match(""), "");
     ASSERT_EQ(collector.messages.size(), 2u);
     EXPECT_EQ(collector.messages[1], "Not Found:" + std::string(25, ' '));
 }
@@ -82,10 +85,11 @@ TEST_F(TextLookupTest, MissingKeyReportsPaddedKeyUnlessQuiet)
 TEST_F(TextLookupTest, KeysArePaddedToTheirTablesWidthAndNeverCut)
 {
     const std::string k25(25, 'A'), k26(26, 'B');
-    GetDictText(k25, true);
-    GetDictText(k26, true);
-    LookupPredictionText("fa_su1", true);
-    LookupVarshText("xab", true);
+    const Texts texts(false);
+    texts.Dict(k25, true);
+    texts.Dict(k26, true);
+    texts.Prediction("fa_su1", true);
+    texts.Varshphal("xab", true);
     ASSERT_EQ(source.seeks.size(), 4u);
     EXPECT_EQ(source.seeks[0], k25);
     EXPECT_EQ(source.seeks[1], k26);

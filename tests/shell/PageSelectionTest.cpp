@@ -26,7 +26,7 @@ struct Printed {
     std::string key;
     int year;
     bool sheetStartedBefore;   // a page of the job had been framed already
-    std::string pageNumber;    // what the frame printed under the footer
+    std::string pageNumber;    // the sheet the page was drawn on, as the frame prints it
     bool operator==(const Printed&) const = default;
 };
 
@@ -45,10 +45,12 @@ protected:
             auto* options = dynamic_cast<frmOptions*>(&d);
             ASSERT_NE(options, nullptr);
             ++opened;
-            options->SetPageDrawer([this](Surface& s, const std::string& key, bool toPrinter) {
+            options->SetPageDrawer([this](Surface& s, const std::string& key, bool toPrinter,
+                                          const PageOptions& pageOptions) {
                 const bool before = OutputRun().PageStarted;
-                const bool drawn = PrintPage(s, key, toPrinter);
-                printed.push_back({key, OutputRun().VarshphalYear, before, Config().OwnerLines[0]});
+                const bool drawn = PrintPage(s, key, toPrinter, pageOptions);
+                printed.push_back({key, pageOptions.varshphalYear.value_or(OutputRun().VarshphalYear), before,
+                                   "(Page:" + std::to_string(s.Page()) + ")"});
                 return drawn;
             });
             act(*options);
@@ -146,7 +148,8 @@ TEST_F(PageSelectionTest, OkPrintsTheChosenPagesAsOneJobInListOrder)
     EXPECT_EQ(printed, expected);
     EXPECT_EQ(PdfPages(pdf), 12);
     EXPECT_EQ(PdfTitle(pdf), QStringLiteral("Ravi Kumar - Horoscope"));
-    EXPECT_EQ(OutputRun().VarshphalYear, 2026);
+    // Each year's pages were handed their year: the run's stays the first.
+    EXPECT_EQ(OutputRun().VarshphalYear, 2024);
     EXPECT_EQ(OutputRun().PagesPrinted, 12);
     EXPECT_EQ(messages.messages, std::vector<std::string>{});
 }
@@ -273,7 +276,7 @@ TEST_F(PageSelectionTest, ARunShowsItsProgressAndCancelLeavesNoFile)
         d.show();
         Choose(d, {"Basic", "Nirayana", "Sade1", "Chara 1"});
         int pages = 0;
-        d.SetPageDrawer([&](Surface& s, const std::string& key, bool toPrinter) -> bool {
+        d.SetPageDrawer([&](Surface& s, const std::string& key, bool toPrinter, const PageOptions&) -> bool {
             auto* progress = d.findChild<QProgressDialog*>(QStringLiteral("printProgress"));
             EXPECT_NE(progress, nullptr);
             if (progress) {

@@ -37,9 +37,9 @@ protected:
     {
         EXPECT_TRUE(PressPreview(w));
         prPreview& p = *w.Preview();
-        p.SetPageDrawer([this](Surface& s, const std::string& key, bool toPrinter) {
-            drawn.push_back({key, toPrinter, OutputRun().VarshphalYear});
-            return PrintPage(s, key, toPrinter);
+        p.SetPageDrawer([this](Surface& s, const std::string& key, bool toPrinter, const PageOptions& options) {
+            drawn.push_back({key, toPrinter, options.varshphalYear.value_or(OutputRun().VarshphalYear)});
+            return PrintPage(s, key, toPrinter, options);
         });
         return p;
     }

@@ -163,7 +163,7 @@ bool printPdf(const std::vector<std::string>& keys, const std::filesystem::path&
     run.PageStarted = false;
     run.PagesPrinted = 0;
     const std::string pdfFile = (out / "pages.pdf").string();
-    PdfSurface pdf(pdfFile, {}, PagesOwner() + (run.MatchMode ? " - Match-Making" : " - Horoscope"));
+    PdfSurface pdf(pdfFile, {}, PagesOwner(Births(), run.MatchMode) + (run.MatchMode ? " - Match-Making" : " - Horoscope"));
     for (const std::string& key : keys)
         drawn &= PrintPage(pdf, key, true);
     if (!pdf.Finish()) {

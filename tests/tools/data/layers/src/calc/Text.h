@@ -1,0 +1,5 @@
+#pragma once
+
+#include <qstring.h>
+#include <quadmath.h>
+#include <queue>

@@ -1,0 +1,2 @@
+#include "../calc/Chart.h"
+#include "../shell/frmMain.h"

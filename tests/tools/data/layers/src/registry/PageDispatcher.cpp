@@ -1,0 +1,4 @@
+#include "pages/Page.h"
+
+// The dispatcher builds the page's context from the program's state.
+PageContext context() { return PageContextOf(Program(), OutputRun().Choices()); }

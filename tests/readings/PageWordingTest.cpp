@@ -312,7 +312,7 @@ TEST_F(PageWording, APageIsInItsOwnLanguageWhateverTheProgramsState)
     for (bool match : {false, true}) {
         for (bool hindi : {false, true}) {
             SCOPED_TRACE(std::string(match ? "match" : "horoscope") + (hindi ? ", Hindi pages" : ", English pages"));
-            stand(match);
+            stand(match, !hindi);
             Config().PrintBorder = false;
             ProgramState drawn = Program();
             drawn.run = WithDisplayConventions(drawn.run, hindi);

@@ -267,6 +267,37 @@ TEST(ChartJsonTest, NumbersReadBackToTheSameDouble)
     EXPECT_EQ(list.str(), "{\"y\":[0.3333333333333333,28.65]}");
 }
 
+TEST(ChartJsonTest, TextsAreQuotedWithTheEscapesJsonNeeds)
+{
+    struct Case { std::string_view value; const char* text; };
+    const Case cases[] = {
+        {"", R"("")"},
+        {"Mesha", R"("Mesha")"},
+        {"say \"yes\"", R"("say \"yes\"")"},
+        {"a\\b", R"("a\\b")"},
+        {"two\nlines\tand a tab", R"("two\nlines\tand a tab")"},
+        {std::string_view("\x01\x1f\0", 3), R"("\u0001\u001f\u0000")"},
+        {"मेष", "\"मेष\""},
+    };
+    for (const Case& c : cases) {
+        JsonObject o;
+        o.text("k", c.value);
+        EXPECT_EQ(o.str(), std::string(R"({"k":)") + c.text + "}") << c.text;
+    }
+    // Many pieces: the text grows past any first room it was given.
+    JsonObject many;
+    many.reserve(4);
+    const std::string row[] = {"F", "E", "N", "-"};
+    for (int r = 0; r < 300; ++r) {
+        JsonObject inner;
+        inner.texts("r", row);
+        many.object(std::to_string(r), inner);
+    }
+    const std::string text = many.str();
+    EXPECT_TRUE(text.starts_with(R"({"0":{"r":["F","E","N","-"]},"1":{)")) << text.substr(0, 40);
+    EXPECT_TRUE(text.ends_with(R"(,"299":{"r":["F","E","N","-"]}})")) << text.substr(text.size() - 40);
+}
+
 TEST(ChartJsonTest, DivisionsRelationshipsPanchangAndKPCuspsOfTheSameChart)
 {
     ResetProgramState();

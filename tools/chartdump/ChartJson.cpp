@@ -12,6 +12,7 @@
 #include "panchang/Ishtkaal.h"
 #include "refdata/TextLookup.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -19,82 +20,91 @@
 
 namespace tarvik::chartdump {
 
+void JsonText::grow(std::size_t more)
+{
+    const std::size_t capacity = std::max(size_ + more, 2 * capacity_ + 64);
+    std::unique_ptr<char[]> data(new char[capacity]);
+    if (size_ != 0)
+        std::memcpy(data.get(), data_.get(), size_);
+    data_ = std::move(data);
+    capacity_ = capacity;
+}
+
 namespace {
 // The text of a chart is some 4 KB of small pieces; each is appended where
 // it goes, with no text of its own to build and copy.
 
 // The shortest text that reads back to the same double.
-void appendNumber(std::string& out, double v)
+void appendNumber(JsonText& out, double v)
 {
     if (!std::isfinite(v)) {
-        out += "null";
+        out.put("null");
         return;
     }
-    char buf[32];
-    const std::to_chars_result end = std::to_chars(buf, buf + sizeof buf, v);
-    out.append(buf, end.ptr);
+    // 24 bytes hold the longest shortest form (-1.7976931348623157e+308).
+    char* at = out.room(32);
+    out.keep(std::to_chars(at, at + 32, v).ptr);
 }
 
-void appendInteger(std::string& out, long long v)
+void appendInteger(JsonText& out, long long v)
 {
     // Most are signs and houses, one digit.
     if (v >= 0 && v <= 9) {
-        out += static_cast<char>('0' + v);
+        out.put(static_cast<char>('0' + v));
         return;
     }
-    char buf[24];
-    const std::to_chars_result end = std::to_chars(buf, buf + sizeof buf, v);
-    out.append(buf, end.ptr);
+    char* at = out.room(24);
+    out.keep(std::to_chars(at, at + 24, v).ptr);
 }
 
-void appendQuoted(std::string& out, std::string_view s)
+void appendQuoted(JsonText& out, std::string_view s)
 {
-    out += '"';
+    out.put('"');
     // Runs of plain bytes go in whole; an escape only where one is needed.
     std::size_t plain = 0;
     for (std::size_t i = 0; i < s.size(); ++i) {
         const char c = s[i];
         if (c != '"' && c != '\\' && static_cast<unsigned char>(c) >= 0x20)
             continue;
-        out.append(s.substr(plain, i - plain));
+        out.put(s.substr(plain, i - plain));
         plain = i + 1;
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\t': out += "\\t"; break;
+        case '"': out.put("\\\""); break;
+        case '\\': out.put("\\\\"); break;
+        case '\n': out.put("\\n"); break;
+        case '\t': out.put("\\t"); break;
         default: {
             char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out += buf;
+            const int n = std::snprintf(buf, sizeof buf, "\\u%04x", c);
+            out.put(std::string_view(buf, static_cast<std::size_t>(n)));
         }
         }
     }
-    out.append(s.substr(plain));
-    out += '"';
+    out.put(s.substr(plain));
+    out.put('"');
 }
 
 template <typename Range, typename Append>
-void appendArray(std::string& out, const Range& values, Append append)
+void appendArray(JsonText& out, const Range& values, Append append)
 {
-    out += '[';
+    out.put('[');
     bool first = true;
     for (const auto& v : values) {
         if (!first)
-            out += ',';
+            out.put(',');
         append(out, v);
         first = false;
     }
-    out += ']';
+    out.put(']');
 }
 } // namespace
 
 void JsonObject::key(std::string_view k)
 {
     if (body_.size() > 1)
-        body_ += ",";
+        body_.put(',');
     appendQuoted(body_, k);
-    body_ += ":";
+    body_.put(':');
 }
 
 void JsonObject::number(std::string_view k, double value)
@@ -124,44 +134,53 @@ void JsonObject::numbers(std::string_view k, std::span<const double> values)
 void JsonObject::integerRows(std::string_view k, const int* cells, int rows, int columns)
 {
     key(k);
-    body_ += "[";
+    body_.put('[');
     for (int r = 0; r < rows; ++r) {
         if (r)
-            body_ += ",";
+            body_.put(',');
         appendArray(body_, std::span<const int>(cells + r * columns, columns),
-                    [](std::string& out, int v) { appendInteger(out, v); });
+                    [](JsonText& out, int v) { appendInteger(out, v); });
     }
-    body_ += "]";
+    body_.put(']');
 }
 
 void JsonObject::texts(std::string_view k, std::span<const std::string> values)
 {
     key(k);
-    appendArray(body_, values, [](std::string& out, const std::string& v) { appendQuoted(out, v); });
+    appendArray(body_, values, [](JsonText& out, const std::string& v) { appendQuoted(out, v); });
 }
 
 void JsonObject::object(std::string_view k, const JsonObject& value)
 {
     key(k);
-    body_ += value.body_;
-    body_ += "}";
+    body_.put(value.body_.view());
+    body_.put('}');
+}
+
+std::string JsonObject::str() const
+{
+    std::string text;
+    text.reserve(body_.size() + 1);
+    text.append(body_.view());
+    text += '}';
+    return text;
 }
 
 void JsonObject::textTable(std::string_view k, const std::string* cells, int rows, int columns, int depth)
 {
     key(k);
-    body_ += "[";
+    body_.put('[');
     for (int r = 0; r < rows; ++r) {
-        body_ += r ? ",[" : "[";
+        body_.put(r ? ",[" : "[");
         for (int c = 0; c < columns; ++c) {
             if (c)
-                body_ += ",";
+                body_.put(',');
             appendArray(body_, std::span<const std::string>(cells + (r * columns + c) * depth, depth),
-                        [](std::string& out, const std::string& v) { appendQuoted(out, v); });
+                        [](JsonText& out, const std::string& v) { appendQuoted(out, v); });
         }
-        body_ += "]";
+        body_.put(']');
     }
-    body_ += "]";
+    body_.put(']');
 }
 
 namespace {

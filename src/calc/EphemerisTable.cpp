@@ -1,16 +1,15 @@
 #include "EphemerisTable.h"
 
+#include "core/FileWrite.h"
+#include "core/RegularFile.h"
+
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <optional>
-#include <system_error>
 
 namespace tarvik {
 
@@ -19,6 +18,8 @@ namespace {
 constexpr char Magic[8] = {'T', 'V', 'K', 'E', 'P', 'H', '1', '\n'};
 constexpr std::uint32_t LayoutVersion = 1;
 constexpr std::size_t HeaderBytes = 32;       // magic, version, series, body length, checksum
+// Far above any table ephbuild writes (some 6 MB): a larger file is no table.
+constexpr std::size_t LargestTableBytes = std::size_t(256) << 20;
 constexpr int MostCoefficients = ChebyshevPoints::MostCoefficients;
 
 constexpr std::array<std::string_view, EphemerisQuantityCount> QuantityNames = {
@@ -312,25 +313,25 @@ double EphemerisTable::LastDay() const
 
 EphemerisTable ReadEphemerisFile(const std::string& path)
 {
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec))
-        throw EphemerisFileError("The ephemeris file " + path + " is missing.");
-    if (!std::filesystem::is_regular_file(path, ec))
+    std::string why;
+    const std::optional<std::string> file = ReadRegularFile(path, LargestTableBytes, why, "an ephemeris table");
+    if (!file) {
+        if (why == "was not found")
+            throw EphemerisFileError("The ephemeris file " + path + " is missing.");
+        if (why.starts_with("cannot "))
+            throw EphemerisFileError("The ephemeris file " + path + " " + why + ".");
+        if (why.starts_with("is larger than "))
+            damaged(path, "it is larger than any table of this program");
         throw EphemerisFileError("The ephemeris file " + path + " is no regular file.");
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in)
-        throw EphemerisFileError("The ephemeris file " + path + " cannot be read: " + std::strerror(errno) + ".");
-    const std::streamoff size = in.tellg();
-    in.seekg(0);
-    std::vector<unsigned char> bytes(size > 0 ? static_cast<std::size_t>(size) : 0);
-    if (size < 0 || !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size())))
-        throw EphemerisFileError("The ephemeris file " + path + " cannot be read.");
+    }
+    const std::string_view bytes(*file);
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
 
     if (bytes.size() < HeaderBytes)
         throw EphemerisFileError("The ephemeris file " + path + " is too short: it holds no header.");
-    if (std::memcmp(bytes.data(), Magic, sizeof Magic) != 0)
+    if (std::memcmp(data, Magic, sizeof Magic) != 0)
         throw EphemerisFileError("The file " + path + " is not an ephemeris table of this program.");
-    Reader header(bytes.data() + sizeof Magic, HeaderBytes - sizeof Magic, path);
+    Reader header(data + sizeof Magic, HeaderBytes - sizeof Magic, path);
     const auto version = header.get<std::uint32_t>();
     const auto seriesCount = header.get<std::uint32_t>();
     const auto bodyBytes = header.get<std::uint64_t>();
@@ -344,13 +345,13 @@ EphemerisTable ReadEphemerisFile(const std::string& path)
                                  " bytes of " + std::to_string(bodyBytes) + " follow its header.");
     if (body > bodyBytes)
         damaged(path, "it is longer than its header says");
-    if (checksumOf(bytes.data() + HeaderBytes, body) != checksum)
+    if (checksumOf(data + HeaderBytes, body) != checksum)
         damaged(path, "its checksum does not match its contents");
     if (seriesCount != EphemerisQuantityCount)
         damaged(path, "it holds " + std::to_string(seriesCount) + " series, not " +
                           std::to_string(EphemerisQuantityCount));
 
-    Reader r(bytes.data() + HeaderBytes, body, path);
+    Reader r(data + HeaderBytes, body, path);
     EphemerisTable table;
     table.description = r.text(r.get<std::uint32_t>());
     r.align();
@@ -410,24 +411,9 @@ void WriteEphemerisFile(const EphemerisTable& table, const std::string& path)
 
     // Written beside the target and renamed over it, so that a failure never
     // leaves a half-written table where the program looks for one.
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(header.bytes.data(), static_cast<std::streamsize>(header.bytes.size()));
-        out.write(w.bytes.data(), static_cast<std::streamsize>(w.bytes.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            throw EphemerisFileError("The ephemeris file " + temporary + " cannot be written.");
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        std::filesystem::remove(temporary, ec);
-        throw EphemerisFileError("The ephemeris file " + path + " cannot be replaced: " + ec.message() + ".");
-    }
+    const std::string problem = WriteFileWhole(path, header.bytes + w.bytes);
+    if (!problem.empty())
+        throw EphemerisFileError("The ephemeris file " + path + " cannot be written: " + problem + ".");
 }
 
 void LoadEphemeris(const std::string& path) { loaded().table = ReadEphemerisFile(path); }

@@ -121,10 +121,17 @@ foreach(layer IN LISTS layers)
     endforeach()
 
     # The program's state, read below the dispatcher (comments aside). The
-    # file's semicolons stand aside while it is split into its lines.
+    # file's semicolons and square brackets stand aside while it is split
+    # into its lines: a list is not split inside an unclosed bracket, as in
+    # a comment's "[0, 360)".
     if(layer IN_LIST stateless_layers AND NOT source STREQUAL state_reader)
       file(READ "${SOURCE_DIR}/src/${source}" text)
+      if(NOT text MATCHES "(^|[^A-Za-z0-9_.>])${accessors}")
+        continue()
+      endif()
       string(REPLACE ";" "<semicolon>" text "${text}")
+      string(REPLACE "[" "<open>" text "${text}")
+      string(REPLACE "]" "<close>" text "${text}")
       string(REPLACE "\n" ";" lines "${text}")
       set(number 0)
       foreach(line IN LISTS lines)
@@ -133,6 +140,8 @@ foreach(layer IN LISTS layers)
         if(code MATCHES "(^|[^A-Za-z0-9_.>])${accessors}")
           string(STRIP "${code}" code)
           string(REPLACE "<semicolon>" "" code "${code}")
+          string(REPLACE "<open>" "[" code "${code}")
+          string(REPLACE "<close>" "]" code "${code}")
           list(APPEND faults "src/${source}:${number} reads the program's state: ${code}")
         endif()
       endforeach()

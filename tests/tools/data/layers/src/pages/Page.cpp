@@ -1,4 +1,4 @@
-// A page that reads the chart it is not handed: Chart() in a comment is no read.
+// A page that reads the chart it is not handed (its longitudes in [0, 360)): Chart() in a comment is no read.
 #include "pages/Page.h"
 
 void draw(const PageContext& page)

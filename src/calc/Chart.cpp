@@ -94,8 +94,9 @@ void ComputeChart(const ChartInput& in, ChartState& chart)
 
     // The moment, and one hour later for the direction of motion of every body.
     constexpr double Hour = 1.0 / 24;
+    const double ayanamsa = MeanAyanamsa(in.ayanamsaChoice, T);
     chart.CalcPass = 0;
-    castBodies(table, jd, MeanAyanamsa(in.ayanamsaChoice, T), in.trueNode, longitudes, 0);
+    castBodies(table, jd, ayanamsa, in.trueNode, longitudes, 0);
     chart.CalcPass = 1;
     castBodies(table, jd + Hour, MeanAyanamsa(in.ayanamsaChoice, T + Hour / DaysPerCentury), in.trueNode,
                longitudes, HourLater);
@@ -103,7 +104,7 @@ void ComputeChart(const ChartInput& in, ChartState& chart)
     // The ayanamsa of the moment from the true equinox, which the houses
     // (cast on the true equinox) subtract and the tropical table adds back.
     chart.JulianCenturies = T;
-    longitudes[AyanamsaSlot] = MeanAyanamsa(in.ayanamsaChoice, T) + table.Of(EphemerisQuantity::NutationInLongitude).Value(jd);
+    longitudes[AyanamsaSlot] = ayanamsa + NutationInLongitude(jd);
     CalcHouses(chart);
 }
 

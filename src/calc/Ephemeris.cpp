@@ -45,14 +45,6 @@ double NutationInLongitude(double jd) { return seriesOf(EphemerisQuantity::Nutat
 
 double TrueObliquity(double jd) { return seriesOf(EphemerisQuantity::TrueObliquity).Value(jd); }
 
-double EarthRotationAngle(double jd)
-{
-    // 0.7790572732640 + 1.00273781191135448 turns a day from J2000; the whole
-    // days are taken apart, as they add whole turns.
-    const double days = jd - 2451545.0;
-    return 360.0 * Frac(0.7790572732640 + 0.00273781191135448 * days + Frac(days));
-}
-
 double GreenwichSiderealTime(double jd) { return GreenwichSiderealTime(jd, NutationInLongitude(jd), TrueObliquity(jd)); }
 
 double GreenwichSiderealTime(double jd, double nutation, double obliquity)
@@ -64,7 +56,12 @@ double GreenwichSiderealTime(double jd, double nutation, double obliquity)
 
 double LocalSiderealTime(double jd, double longitude)
 {
-    const double hours = ReduceDegrees(GreenwichSiderealTime(jd) + longitude) / 15;
+    return LocalSiderealTime(jd, longitude, NutationInLongitude(jd), TrueObliquity(jd));
+}
+
+double LocalSiderealTime(double jd, double longitude, double nutation, double obliquity)
+{
+    const double hours = ReduceDegrees(GreenwichSiderealTime(jd, nutation, obliquity) + longitude) / 15;
     return hours >= 24 ? 0 : hours;
 }
 

@@ -37,10 +37,6 @@ ValueAndRate MeanEquinoxLongitudeAndRate(EphemerisQuantity body, double jd);
 double NutationInLongitude(double jd);
 double TrueObliquity(double jd);
 
-// The Earth's rotation angle at a Julian day (UT), degrees in [0, 360): the
-// sidereal rotation the IAU counts from 2000 January 1, 12 h.
-double EarthRotationAngle(double jd);
-
 // The apparent sidereal time of Greenwich, degrees in [0, 360): the rotation
 // angle, the precession in right ascension and the equation of the
 // equinoxes (the nutation in longitude along the equator).
@@ -50,7 +46,9 @@ double GreenwichSiderealTime(double jd);
 double GreenwichSiderealTime(double jd, double nutation, double obliquity);
 
 // The local apparent sidereal time in hours [0, 24) at a longitude (degrees,
-// east positive).
+// east positive); the second form with the nutation and true obliquity of
+// the moment given.
 double LocalSiderealTime(double jd, double longitude);
+double LocalSiderealTime(double jd, double longitude, double nutation, double obliquity);
 
 } // namespace tarvik

@@ -1,5 +1,6 @@
 #include "EphemerisTable.h"
 
+#include "Angles.h"
 #include "core/FileWrite.h"
 #include "core/RegularFile.h"
 
@@ -160,19 +161,6 @@ Loaded& loaded()
     return l;
 }
 
-// Clenshaw's recurrence for c0 + c1 T1(x) + ... + c(n-1) T(n-1)(x).
-inline double chebyshev(const double* c, int n, double x)
-{
-    double b1 = 0, b2 = 0;
-    const double x2 = 2 * x;
-    for (int k = n - 1; k >= 1; --k) {
-        const double b = x2 * b1 - b2 + c[k];
-        b2 = b1;
-        b1 = b;
-    }
-    return x * b1 - b2 + c[0];
-}
-
 // Its derivative with respect to x: the sum of k ck U(k-1)(x), by the same
 // recurrence on the second kind.
 inline double chebyshevDerivative(const double* c, int n, double x)
@@ -247,7 +235,7 @@ EphemerisSeries::Place EphemerisSeries::placeOf(double jd) const
 double EphemerisSeries::Value(double jd) const
 {
     const Place p = placeOf(jd);
-    return chebyshev(p.c, coefficients, p.x);
+    return ChebyshevSum(p.c, coefficients, p.x);
 }
 
 double EphemerisSeries::Value(double jd, ChebyshevPoints& points) const
@@ -292,7 +280,7 @@ const double* ChebyshevPoints::At(double begin, double length, double x, int n)
 ValueAndRate EphemerisSeries::ValueWithRate(double jd) const
 {
     const Place p = placeOf(jd);
-    return {chebyshev(p.c, coefficients, p.x), chebyshevDerivative(p.c, coefficients, p.x) * p.xPerDay};
+    return {ChebyshevSum(p.c, coefficients, p.x), chebyshevDerivative(p.c, coefficients, p.x) * p.xPerDay};
 }
 
 double EphemerisTable::FirstDay() const
@@ -414,6 +402,14 @@ void WriteEphemerisFile(const EphemerisTable& table, const std::string& path)
     const std::string problem = WriteFileWhole(path, header.bytes + w.bytes);
     if (!problem.empty())
         throw EphemerisFileError("The ephemeris file " + path + " cannot be written: " + problem + ".");
+}
+
+double EarthRotationAngle(double jd)
+{
+    // 0.7790572732640 + 1.00273781191135448 turns a day from J2000; the whole
+    // days are taken apart, as they add whole turns.
+    const double days = jd - 2451545.0;
+    return 360.0 * Frac(0.7790572732640 + 0.00273781191135448 * days + Frac(days));
 }
 
 void LoadEphemeris(const std::string& path) { loaded().table = ReadEphemerisFile(path); }

@@ -2,8 +2,9 @@
 
 // The ephemeris of the program: Chebyshev series over fixed intervals of
 // universal time, one series per quantity, read once from the table file the
-// build makes (tools/ephbuild) beside the databases. One small evaluator
-// gives each value and its rate from the same polynomial.
+// build makes (tools/ephbuild) beside the databases. A value and its rate
+// come from the same polynomial, summed by Clenshaw's recurrence or, for the
+// bodies of one moment, from Chebyshev polynomials worked out once for them.
 //
 // The file, little-endian throughout:
 //   header     "TVKEPH1\n", the format version, the number of series, the
@@ -47,6 +48,25 @@ enum class EphemerisQuantity : std::uint32_t {
 };
 inline constexpr int EphemerisQuantityCount = 15;
 std::string_view QuantityName(EphemerisQuantity q);
+
+// Clenshaw's recurrence for c0 + c1 T1(x) + ... + c(n-1) T(n-1)(x): the sum
+// the table is read by and its fit is checked by.
+inline double ChebyshevSum(const double* c, int n, double x)
+{
+    double b1 = 0, b2 = 0;
+    const double x2 = 2 * x;
+    for (int k = n - 1; k >= 1; --k) {
+        const double b = x2 * b1 - b2 + c[k];
+        b2 = b1;
+        b1 = b;
+    }
+    return x * b1 - b2 + c[0];
+}
+
+// The Earth's rotation angle at a Julian day (UT), degrees in [0, 360): the
+// sidereal rotation the IAU counts from 2000 January 1, 12 h. The table holds
+// the sidereal time less this angle, which the program adds back.
+double EarthRotationAngle(double jd);
 
 // A value and its rate per day.
 struct ValueAndRate {

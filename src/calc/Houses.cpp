@@ -42,7 +42,7 @@ void CalcHouses(ChartState& chart)
     const double jd = JulianDayOfCenturies(chart.JulianCenturies);
     chart.Obliquity = TrueObliquity(jd);
     chart.AscAyanamsa = chart.PlanetLongitudes[AyanamsaSlot];
-    chart.SiderealTime = LocalSiderealTime(jd, chart.PlaceLongitude);
+    chart.SiderealTime = LocalSiderealTime(jd, chart.PlaceLongitude, NutationInLongitude(jd), chart.Obliquity);
 
     double asc = CalcAscendant(chart.SiderealTime, chart.PlaceLatitude, chart.Obliquity, chart.AscAyanamsa);
     const double mc = CalcAscendant(chart.SiderealTime - 6, 0, chart.Obliquity, chart.AscAyanamsa);

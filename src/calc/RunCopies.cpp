@@ -39,7 +39,7 @@ void takeBirthLongitudes()
 
 // After the girl's chart in a match: her chart copies with her sunrise and
 // panchang elements, her record and her war-time correction, taken from her
-// NativeChart; PartnerChart reads them back.
+// NativeChart; PartnerChartOf reads them back.
 void keepGirlResults()
 {
     const ChartState& chart = Chart();

@@ -15,17 +15,6 @@ struct TimedSample {
 
 double difference(double a, double b, bool angle) { return angle ? std::remainder(a - b, 360.0) : a - b; }
 
-double chebyshevSum(const std::vector<double>& c, double x)
-{
-    double b1 = 0, b2 = 0;
-    for (int k = static_cast<int>(c.size()) - 1; k >= 1; --k) {
-        const double b = 2 * x * b1 - b2 + c[k];
-        b2 = b1;
-        b1 = b;
-    }
-    return x * b1 - b2 + c[0];
-}
-
 class IntervalFitter {
 public:
     IntervalFitter(const FitPlan& plan, const SampleFunction& f, FitReport& report)
@@ -78,7 +67,7 @@ private:
 
         double worst = 0, worstDay = a;
         auto check = [&](double jd, double value) {
-            const double d = std::fabs(difference(chebyshevSum(c, 2 * (jd - a) / (b - a) - 1), value, plan_.angle));
+            const double d = std::fabs(difference(ChebyshevSum(c.data(), static_cast<int>(c.size()), 2 * (jd - a) / (b - a) - 1), value, plan_.angle));
             if (d > worst) {
                 worst = d;
                 worstDay = jd;

@@ -11,6 +11,7 @@
 
 #include "ChebyshevFit.h"
 
+#include "calc/Ephemeris.h"
 #include "calc/EphemerisTable.h"
 
 #include <swephexp.h>
@@ -64,15 +65,6 @@ std::string dateOf(double jd)
     return text;
 }
 
-// The Earth's rotation angle (degrees) of a Julian day UT, as the program
-// forms it (calc/SiderealTime).
-double rotationAngle(double jd)
-{
-    const double days = jd - 2451545.0;
-    const double turns = 0.7790572732640 + 0.00273781191135448 * days + (days - std::floor(days));
-    return 360.0 * (turns - std::floor(turns));
-}
-
 class SwissSampler {
 public:
     explicit SwissSampler(const std::string& path) { swe_set_ephe_path(const_cast<char*>(path.c_str())); }
@@ -115,7 +107,7 @@ public:
     double MeanSiderealLessRotation(double jd)
     {
         const auto [nutation, obliquity] = Nutation(jd);
-        return std::remainder(swe_sidtime(jd) * 15 - rotationAngle(jd) - nutation * std::cos(obliquity * M_PI / 180),
+        return std::remainder(swe_sidtime(jd) * 15 - EarthRotationAngle(jd) - nutation * std::cos(obliquity * M_PI / 180),
                               360.0);
     }
 
@@ -220,7 +212,7 @@ int printAyanamsas()
             char error[AS_MAXCH];
             if (swe_get_ayanamsa_ex_ut(jd, SEFLG_SWIEPH | SEFLG_NONUT, &a, error) < 0)
                 fail(std::string("Swiss Ephemeris: ") + error);
-            T.push_back((jd - 2415020.0) / 36525);
+            T.push_back(CenturiesOfJulianDay(jd));
             value.push_back(a);
         }
         std::vector<std::vector<double>> columns(Degree + 1, std::vector<double>(T.size()));

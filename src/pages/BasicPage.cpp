@@ -393,10 +393,11 @@ void PrintBasicPage(Surface& surface, const PageContext& page, bool matchPage)
     std::vector<Cell> cells;
     if (!matchPage)
         cells = MakePanchangRows(rows, first, page);
+    const Chakras chakras = MakeChakras(first, girl, rows, page);
     const auto draw = [&](Surface& s, double step) {
         int y = scaled(layout.topMargin);
         y = matchPage ? printMatchTable(s, y, rows, layout, step) : printPanchangTable(s, y, cells, page, step);
-        return PrintChakras(s, y, first, girl, rows, page, step);
+        return PrintChakras(s, y, chakras, page, step);
     };
     // Long names and places take a second line: the rows then stand closer
     // together, as far as they keep apart, rather than run past the foot of

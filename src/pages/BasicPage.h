@@ -58,12 +58,28 @@ struct Cell {
 std::vector<Cell> MakePanchangRows(const BirthRows& rows, const PersonChart& native,
                                    const PageContext& page);
 
-// Draws the avakahada and the ghat chakra with their tops at y (below the
-// tables), for the first person and, when second is given, the second, rows
-// rowStep twips apart, and under the ghat chakra the nodes and the ayanamsa.
+// The avakahada and the ghat chakra of the first person and, when second is
+// given, of the second: each chakra's title and its columns (the captions,
+// then each person's values), in a match the label over each person's
+// columns, and the ayanamsa line under the ghat chakra (in a match, each
+// person's value).
+struct Chakras {
+    std::string avakahadaTitle, ghatTitle;
+    std::vector<std::vector<std::string>> avakahada, ghat;
+    std::array<std::string, 2> labels;   // a match's persons, as the header names them
+    std::string ayanamsaLine;
+    bool match = false;
+};
+
+// The ghat chakra comes from the reference database; a damaged table throws
+// (DbError).
+Chakras MakeChakras(const PersonChart& first, const PersonChart* second, const BirthRows& rows,
+                    const PageContext& page);
+
+// Draws the chakras with their tops at y (below the tables), rows rowStep
+// twips apart, and under the ghat chakra the nodes and the ayanamsa.
 // Returns the y below all of it.
-double PrintChakras(Surface& surface, int y, const PersonChart& first, const PersonChart* second,
-                    const BirthRows& rows, const PageContext& page, double rowStep);
+double PrintChakras(Surface& surface, int y, const Chakras& chakras, const PageContext& page, double rowStep);
 
 // Texts of the birth table.
 // The war-time correction as entered: its sign (a correction of less than

@@ -223,14 +223,18 @@ BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second, con
              const int t = TropicalSunSign(p);
              return page.Dict(AyanKeys(t)) + slash + page.Dict(GolKeys(t)) + slash + page.Dict(RituKeys(t));
          });
+    // The month of the tithi is the lunar month it falls in (that of the
+    // person's own page), not the national calendar's month of the day.
+    std::string months[2];
+    for (int i = 0; i < people; ++i)
+        months[i] = LunarMonthText(LunarMonthAtBirth(person[i]->birth, page.choices), page.texts);
     fill(r.tithiPaksha, page.Dict("TithiPaksh"), [&](const PersonChart& p) {
         const int tithi = static_cast<int>(p.panchang[TithiElement]);
-        // The month of the tithi is the lunar month it falls in (that of the
-        // person's own page), not the national calendar's month of the day.
         return page.Dict(TithiKey(tithi)) + slash + page.Dict(tithi > 15 ? "_Krishna" : "_Shukla") + slash +
-               LunarMonthText(LunarMonthAtBirth(p.birth, page.choices), page.texts);
+               months[&p == &first ? 0 : 1];
     });
     r.pakshaName = page.Dict(first.panchang[TithiElement] > 15 ? "_Krishna" : "_Shukla");
+    r.monthName = months[0];
     // The samvat years turn at each person's lunar new year.
     SamvatYears samvat[2];
     for (int i = 0; i < people; ++i)

@@ -35,6 +35,7 @@ struct BirthRows {
         shakaSamvat, vikramSamvat, yoga, ayanamsa, sunSign, lagna, rashi, nakshatraCharan,
         nakshatraLord, paya, bhogya;
     std::string pakshaName;   // of the first person's birth, for the panchang
+    std::string monthName;    // the lunar month of the first person's birth, for the panchang
 };
 
 // second is null for one person. The balance of dasha (one person only) is
@@ -54,7 +55,8 @@ struct Cell {
 };
 
 // The fifty rows of the panchang at birth, printed in two halves of 25, with
-// a chart cast for the sunrise of the birth date.
+// a chart cast for the sunrise of the birth date; rows are the birth rows of
+// native alone, whose values the panchang repeats.
 std::vector<Cell> MakePanchangRows(const BirthRows& rows, const PersonChart& native,
                                    const PageContext& page);
 

@@ -20,8 +20,6 @@ namespace tarvik::basic {
 
 namespace {
 
-int scaled(double twips, const PageLayout& layout) { return static_cast<int>(std::lround(twips * layout.scale)); }
-
 constexpr int GhatItems = 17;
 // The least room between the texts of two columns, twips at scale 1.
 constexpr int ColumnGap = 120;
@@ -190,11 +188,7 @@ double PrintChakras(Surface& surface, int y, const Chakras& chakras, const PageC
     const PageLayout& layout = page.layout;
     const auto scaled = [&](double twips) { return basic::scaled(twips, layout); };
     const int left = layout.leftMargin;
-    const auto bodyFont = [&] {
-        surface.Font.Name = layout.bodyFontName;
-        surface.Font.Size = layout.bodyFontSize * layout.scale;
-    };
-    bodyFont();
+    SetBodyFont(surface, layout);
 
     // The avakahada on the left, the ghat chakra on the right; the columns
     // of a person stand at fixed places unless a long name pushes them on.
@@ -250,7 +244,7 @@ double PrintChakras(Surface& surface, int y, const Chakras& chakras, const PageC
             PrintFittedText(surface, names[k], ghatStarts[k + 1], y);
             headRow = std::max(headRow, TypedRowHeight(names[k], rowStep, layout.scale));
         }
-        bodyFont();
+        SetBodyFont(surface, layout);
     }
     surface.Font.Bold = false;
     surface.Font.Underline = false;

@@ -283,17 +283,6 @@ std::vector<const Row*> MatchRows(const BirthRows& r)
 
 namespace {
 
-int scaled(double twips, const PageLayout& layout)
-{
-    return static_cast<int>(std::lround(twips * layout.scale));
-}
-
-void bodyFont(Surface& surface, const PageLayout& layout)
-{
-    surface.Font.Name = layout.bodyFontName;
-    surface.Font.Size = layout.bodyFontSize * layout.scale;
-}
-
 // A value the user typed, in the English face where the page is in Hindi
 // (typed texts are in Latin letters), fitted into width twips and printed
 // with its top at y. Returns the height the row needs: a row's step, or
@@ -320,7 +309,7 @@ int printMatchTable(Surface& surface, int y, const BirthRows& rows, const PageLa
         const bool typed = row == &rows.name || row == &rows.timeZone || row == &rows.place;
         double step = rowStep;
         for (int j = 0; j < 3; ++j) {
-            bodyFont(surface, layout);
+            SetBodyFont(surface, layout);
             if (j > 0 && typed) {
                 surface.Font.Name = layout.englishFontName;
                 step = std::max(step, printTyped(surface, scaled(columns[j]), y, row->values[j - 1], rooms[j - 1],
@@ -358,7 +347,7 @@ int printPanchangTable(Surface& surface, int top, const std::vector<Cell>& cells
             if (k >= cells.size())
                 continue;
             const Cell& cell = cells[k];
-            bodyFont(surface, layout);
+            SetBodyFont(surface, layout);
             PrintAt(surface, scaled(captionX[half]), y, cell.caption);
             if (!cell.typed) {
                 PrintAt(surface, scaled(valueX[half]), y, cell.value);
@@ -374,7 +363,7 @@ int printPanchangTable(Surface& surface, int top, const std::vector<Cell>& cells
         }
         y += static_cast<int>(std::lround(step));
     }
-    bodyFont(surface, layout);
+    SetBodyFont(surface, layout);
     return y;
 }
 

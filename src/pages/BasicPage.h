@@ -16,6 +16,7 @@
 #include "calc/RunCopies.h"
 
 #include <array>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -118,6 +119,12 @@ std::string PayaText(double moon, double lagna, const PageContext& page);
 // The height of a row that holds a typed text: the row's step, or where the
 // text takes two lines, those lines and a blank under them.
 double TypedRowHeight(const FittedText& text, double rowStep, double scale);
+
+// Twips at scale 1 at the page's scale, whole.
+inline int scaled(double twips, const PageLayout& layout)
+{
+    return static_cast<int>(std::lround(twips * layout.scale));
+}
 
 // Printing positions, twips at scale 1: rows RowStep apart, or as close as
 // TightestRowStep on a page of long names, in steps of RowStepDecrement.

@@ -1,6 +1,7 @@
 #include "TableRows.h"
 
 #include "Frame.h"
+#include "calc/TextFormat.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,7 +28,7 @@ bool isCombiningMark(char32_t c)
 char32_t decode(std::string_view text, std::size_t i, std::size_t& length)
 {
     const auto lead = static_cast<unsigned char>(text[i]);
-    length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    length = Utf8Length(lead);
     if (i + length > text.size()) {
         length = 1;
         return lead;

@@ -1,6 +1,7 @@
 #include "TextFit.h"
 
 #include "TableRows.h"
+#include "calc/TextFormat.h"
 
 #include <algorithm>
 #include <cmath>
@@ -88,9 +89,7 @@ std::optional<FittedText> fitWords(Surface& surface, const std::string& text, do
 // The length of the code point that starts at text[i].
 std::size_t codePointLength(std::string_view text, std::size_t i)
 {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t n = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    return std::min(n, text.size() - i);
+    return std::min(Utf8Length(static_cast<unsigned char>(text[i])), text.size() - i);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "TableRows.h"
 
 #include "Frame.h"
+#include "TextFit.h"
 #include "calc/TextFormat.h"
 
 #include <algorithm>
@@ -107,9 +108,7 @@ double fittedSize(Surface& surface, std::string_view text, double width, const P
     const double wide = surface.TextWidth(text);
     if (wide <= room || room <= 0)
         return size;
-    // Widths grow with the size; a quarter point is the finest step.
-    const double fitted = std::floor(size * room / wide * 4) / 4;
-    return std::max(fitted, size * 0.7);
+    return ShrunkSize(size, room, wide);
 }
 
 } // namespace

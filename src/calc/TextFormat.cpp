@@ -33,20 +33,19 @@ std::string joinFields(double a, double b, double c, std::string_view colon)
     return out;
 }
 
-// Bytes of one UTF-8 character starting at a lead byte.
-std::size_t characterLength(unsigned char lead)
+double digitsValue(const std::string& digits)
+{
+    return digits.empty() ? 0.0 : std::strtod(digits.c_str(), nullptr);
+}
+} // namespace
+
+std::size_t Utf8Length(unsigned char lead)
 {
     if (lead >= 0xF0) return 4;
     if (lead >= 0xE0) return 3;
     if (lead >= 0xC0) return 2;
     return 1;
 }
-
-double digitsValue(const std::string& digits)
-{
-    return digits.empty() ? 0.0 : std::strtod(digits.c_str(), nullptr);
-}
-} // namespace
 
 std::string NumberText(double value)
 {
@@ -113,7 +112,7 @@ void SplitDegDirMin(std::string_view text, double& degrees, double& minutes, std
             ++i;
             continue;
         }
-        const std::size_t n = std::min(characterLength(c), text.size() - i);
+        const std::size_t n = std::min(Utf8Length(c), text.size() - i);
         direction.assign(text.substr(i, n));
         degrees = digitsValue(digits);
         digits.clear();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <concepts>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,10 @@ std::string SpacePad(std::string_view text, int width);
 std::string SpacePad(double value, int width);
 template <std::integral I>
 std::string SpacePad(I value, int width) { return SpacePad(std::string_view(std::to_string(value)), width); }
+
+// The bytes of the UTF-8 character that starts with a lead byte (1 for a
+// byte that starts none).
+std::size_t Utf8Length(unsigned char lead);
 
 // A number as the program writes it in text: whole numbers without a
 // point, others with up to 15 significant digits.

@@ -118,8 +118,7 @@ void PrintAspectGrid(Surface& surface, const PageContext& page)
     for (int i = 1; i < GridBodies; ++i) {
         const double rowY = y + i * RowHeight * scale;
         const int rowBody = BodyDisplayOrder[i + 1];
-        surface.Font.Name = layout.bodyFontName;
-        surface.Font.Size = layout.bodyFontSize * scale;
+        SetBodyFont(surface, layout);
         surface.Font.Bold = true;
         surface.CurrentX = left * scale;
         surface.CurrentY = rowY;
@@ -131,8 +130,7 @@ void PrintAspectGrid(Surface& surface, const PageContext& page)
             const int d = AspectSeparation(chart.PlanetLongitudes[rowBody],
                                            chart.PlanetLongitudes[columnBody]);
             const double x = ((j - 1) * CellWidth + left) * scale;
-            surface.Font.Name = layout.bodyFontName;
-            surface.Font.Size = layout.bodyFontSize * scale;
+            SetBodyFont(surface, layout);
             surface.CurrentX = x;
             surface.CurrentY = rowY;
             surface.Print(ZeroPad(d, 3));
@@ -144,8 +142,7 @@ void PrintAspectGrid(Surface& surface, const PageContext& page)
             surface.Print(AspectCode(d));
         }
     }
-    surface.Font.Name = layout.bodyFontName;
-    surface.Font.Size = layout.bodyFontSize * scale;
+    SetBodyFont(surface, layout);
     surface.CurrentX = 0;
     surface.CurrentY = top + GridBodies * RowHeight * scale;
 }

@@ -20,8 +20,6 @@ namespace tarvik::basic {
 
 namespace {
 
-int scaled(double twips, const PageLayout& layout) { return static_cast<int>(std::lround(twips * layout.scale)); }
-
 constexpr int GhatItems = 17;
 // The least room between the texts of two columns, twips at scale 1.
 constexpr int ColumnGap = 120;
@@ -157,46 +155,60 @@ double printColumns(Surface& surface, int top, const std::vector<int>& starts,
 
 } // namespace
 
-double PrintChakras(Surface& surface, int y, const PersonChart& first, const PersonChart* second,
-                    const BirthRows& rows, const PageContext& page, double rowStep)
+Chakras MakeChakras(const PersonChart& first, const PersonChart* second, const BirthRows& rows,
+                    const PageContext& page)
+{
+    Chakras chakras;
+    chakras.match = second != nullptr;
+    chakras.avakahada = {avakahadaCaptions(page), avakahada(first, rows.paya.values[0], page)};
+    std::vector<std::string> ghatCaptions;
+    for (int i = 1; i <= GhatItems; ++i)
+        ghatCaptions.push_back(page.Dict("gh" + std::to_string(i)));
+    chakras.ghat = {ghatCaptions, ghatItems(SignOf(first.payaMoon), page)};
+    if (second) {
+        chakras.avakahada.push_back(avakahada(*second, rows.paya.values[1], page));
+        chakras.ghat.push_back(ghatItems(SignOf(second->Moon()), page));
+    }
+    chakras.avakahadaTitle = page.Dict("AVKAHDA CHAKRA");
+    chakras.ghatTitle = page.Dict("GHAT CHAKRA");
+    if (second) {
+        const PersonChart* persons[2] = {&first, second};
+        for (int k = 0; k < 2; ++k)
+            chakras.labels[k] = MatchPersonLabel(persons[k]->birth.Name, k == 1, page.texts);
+    }
+    std::string ayanamsa = FormatDMS(first.Ayanamsa(), page.choices.colon);
+    if (second)
+        ayanamsa += " / " + FormatDMS(second->Ayanamsa(), page.choices.colon);
+    chakras.ayanamsaLine = AyanamsaLineText(ayanamsa, page.choices.ayanamsaChoice, page);
+    return chakras;
+}
+
+double PrintChakras(Surface& surface, int y, const Chakras& chakras, const PageContext& page, double rowStep)
 {
     const PageLayout& layout = page.layout;
     const auto scaled = [&](double twips) { return basic::scaled(twips, layout); };
     const int left = layout.leftMargin;
-    const auto bodyFont = [&] {
-        surface.Font.Name = layout.bodyFontName;
-        surface.Font.Size = layout.bodyFontSize * layout.scale;
-    };
-    bodyFont();
+    SetBodyFont(surface, layout);
 
     // The avakahada on the left, the ghat chakra on the right; the columns
     // of a person stand at fixed places unless a long name pushes them on.
-    std::vector<std::vector<std::string>> avakahadaColumns = {
-        avakahadaCaptions(page), avakahada(first, rows.paya.values[0], page)};
     std::vector<int> avakahadaXs = {scaled(left), scaled(left + 1750)};
-    std::vector<std::string> ghatCaptions;
-    for (int i = 1; i <= GhatItems; ++i)
-        ghatCaptions.push_back(page.Dict("gh" + std::to_string(i)));
-    std::vector<std::vector<std::string>> ghatColumns = {ghatCaptions,
-                                                         ghatItems(SignOf(first.payaMoon), page)};
     std::vector<int> ghatXs = {scaled(left + 5000), scaled(left + 6000)};
-    if (second) {
-        avakahadaColumns.push_back(avakahada(*second, rows.paya.values[1], page));
+    if (chakras.match) {
         avakahadaXs.push_back(scaled(left + 3200));
-        ghatColumns.push_back(ghatItems(SignOf(second->Moon()), page));
         ghatXs.push_back(scaled(left + 7500));
     }
-    const std::vector<int> avakahadaStarts = columnStarts(surface, avakahadaXs, avakahadaColumns, layout);
+    const std::vector<int> avakahadaStarts = columnStarts(surface, avakahadaXs, chakras.avakahada, layout);
     ghatXs[0] = std::max(ghatXs[0], avakahadaStarts.back() + scaled(ColumnGap));
-    const std::vector<int> ghatStarts = columnStarts(surface, ghatXs, ghatColumns, layout);
+    const std::vector<int> ghatStarts = columnStarts(surface, ghatXs, chakras.ghat, layout);
 
     y += static_cast<int>(std::lround(rowStep / 5));
     double headRow = rowStep;   // the heading row, taller for names on two lines
     surface.Font.Bold = true;
     surface.Font.Underline = true;
-    if (!second) {
-        PrintAt(surface, scaled(left + 1000), y, page.Dict("AVKAHDA CHAKRA"));
-        PrintAt(surface, scaled(left + 6000), y, page.Dict("GHAT CHAKRA"));
+    if (!chakras.match) {
+        PrintAt(surface, scaled(left + 1000), y, chakras.avakahadaTitle);
+        PrintAt(surface, scaled(left + 6000), y, chakras.ghatTitle);
     } else {
         // Two persons: each chakra's title over its captions, and over each
         // column of values the person it is of, as the header names them.
@@ -208,49 +220,39 @@ double PrintChakras(Surface& surface, int y, const PersonChart& first, const Per
         const double gap = scaled(ColumnGap);
         const double size = surface.Font.Size;
         PrintFittedText(surface,
-                        fit(page.Dict("AVKAHDA CHAKRA"), avakahadaStarts[1] - avakahadaStarts[0] - gap, size, 1),
+                        fit(chakras.avakahadaTitle, avakahadaStarts[1] - avakahadaStarts[0] - gap, size, 1),
                         avakahadaStarts[0], y);
-        PrintFittedText(surface, fit(page.Dict("GHAT CHAKRA"), ghatStarts[1] - ghatStarts[0] - gap, size, 1),
+        PrintFittedText(surface, fit(chakras.ghatTitle, ghatStarts[1] - ghatStarts[0] - gap, size, 1),
                         ghatStarts[0], y);
         surface.Font.Underline = false;
         surface.Font.Name = layout.englishFontName;
         surface.Font.Size = layout.englishFontSize * layout.scale;
         // Each name as it fits the narrower of its two columns (on two lines
         // where it must), both names in the size the longer of them needs.
-        const PersonChart* persons[2] = {&first, second};
-        std::string labels[2];
         double rooms[2];
         FittedText names[2];
         for (int k = 0; k < 2; ++k) {
-            labels[k] = MatchPersonLabel(persons[k]->birth.Name, k == 1, page.texts);
             const double avakahadaEnd = k == 0 ? avakahadaStarts[2] : ghatStarts[0];
             const double ghatEnd = k == 0 ? ghatStarts[2] : PageBodyRight(layout) + gap;
             rooms[k] = std::min(avakahadaEnd - avakahadaStarts[k + 1], ghatEnd - ghatStarts[k + 1]) - gap;
-            names[k] = fit(labels[k], rooms[k], surface.Font.Size, 2);
+            names[k] = fit(chakras.labels[k], rooms[k], surface.Font.Size, 2);
         }
         const double common = std::min(names[0].size, names[1].size);
         for (int k = 0; k < 2; ++k) {
-            names[k] = fit(labels[k], rooms[k], common, 2);
+            names[k] = fit(chakras.labels[k], rooms[k], common, 2);
             PrintFittedText(surface, names[k], avakahadaStarts[k + 1], y);
             PrintFittedText(surface, names[k], ghatStarts[k + 1], y);
             headRow = std::max(headRow, TypedRowHeight(names[k], rowStep, layout.scale));
         }
-        bodyFont();
+        SetBodyFont(surface, layout);
     }
     surface.Font.Bold = false;
     surface.Font.Underline = false;
     const int top = y + static_cast<int>(std::lround(headRow + rowStep / 10));
 
-    const double bottom = printColumns(surface, top, avakahadaStarts, avakahadaColumns, rowStep);
-    const double ghatBottom = printColumns(surface, top, ghatStarts, ghatColumns, rowStep);
-    // Under the ghat chakra, the nodes and the ayanamsa the page is reckoned
-    // with (in a match, each person's value).
-    std::string ayanamsa = FormatDMS(first.Ayanamsa(), page.choices.colon);
-    if (second)
-        ayanamsa += " / " + FormatDMS(second->Ayanamsa(), page.choices.colon);
-    PrintReckoningLines(surface, ghatStarts[0], ghatBottom + rowStep / 5,
-                        AyanamsaLineText(ayanamsa, page.choices.ayanamsaChoice, page),
-                        page);
+    const double bottom = printColumns(surface, top, avakahadaStarts, chakras.avakahada, rowStep);
+    const double ghatBottom = printColumns(surface, top, ghatStarts, chakras.ghat, rowStep);
+    PrintReckoningLines(surface, ghatStarts[0], ghatBottom + rowStep / 5, chakras.ayanamsaLine, page);
     return std::max(bottom, surface.CurrentY);
 }
 

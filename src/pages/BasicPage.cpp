@@ -223,14 +223,18 @@ BirthRows MakeBirthRows(const PersonChart& first, const PersonChart* second, con
              const int t = TropicalSunSign(p);
              return page.Dict(AyanKeys(t)) + slash + page.Dict(GolKeys(t)) + slash + page.Dict(RituKeys(t));
          });
+    // The month of the tithi is the lunar month it falls in (that of the
+    // person's own page), not the national calendar's month of the day.
+    std::string months[2];
+    for (int i = 0; i < people; ++i)
+        months[i] = LunarMonthText(LunarMonthAtBirth(person[i]->birth, page.choices), page.texts);
     fill(r.tithiPaksha, page.Dict("TithiPaksh"), [&](const PersonChart& p) {
         const int tithi = static_cast<int>(p.panchang[TithiElement]);
-        // The month of the tithi is the lunar month it falls in (that of the
-        // person's own page), not the national calendar's month of the day.
         return page.Dict(TithiKey(tithi)) + slash + page.Dict(tithi > 15 ? "_Krishna" : "_Shukla") + slash +
-               LunarMonthText(LunarMonthAtBirth(p.birth, page.choices), page.texts);
+               months[&p == &first ? 0 : 1];
     });
     r.pakshaName = page.Dict(first.panchang[TithiElement] > 15 ? "_Krishna" : "_Shukla");
+    r.monthName = months[0];
     // The samvat years turn at each person's lunar new year.
     SamvatYears samvat[2];
     for (int i = 0; i < people; ++i)
@@ -279,17 +283,6 @@ std::vector<const Row*> MatchRows(const BirthRows& r)
 
 namespace {
 
-int scaled(double twips, const PageLayout& layout)
-{
-    return static_cast<int>(std::lround(twips * layout.scale));
-}
-
-void bodyFont(Surface& surface, const PageLayout& layout)
-{
-    surface.Font.Name = layout.bodyFontName;
-    surface.Font.Size = layout.bodyFontSize * layout.scale;
-}
-
 // A value the user typed, in the English face where the page is in Hindi
 // (typed texts are in Latin letters), fitted into width twips and printed
 // with its top at y. Returns the height the row needs: a row's step, or
@@ -316,7 +309,7 @@ int printMatchTable(Surface& surface, int y, const BirthRows& rows, const PageLa
         const bool typed = row == &rows.name || row == &rows.timeZone || row == &rows.place;
         double step = rowStep;
         for (int j = 0; j < 3; ++j) {
-            bodyFont(surface, layout);
+            SetBodyFont(surface, layout);
             if (j > 0 && typed) {
                 surface.Font.Name = layout.englishFontName;
                 step = std::max(step, printTyped(surface, scaled(columns[j]), y, row->values[j - 1], rooms[j - 1],
@@ -354,7 +347,7 @@ int printPanchangTable(Surface& surface, int top, const std::vector<Cell>& cells
             if (k >= cells.size())
                 continue;
             const Cell& cell = cells[k];
-            bodyFont(surface, layout);
+            SetBodyFont(surface, layout);
             PrintAt(surface, scaled(captionX[half]), y, cell.caption);
             if (!cell.typed) {
                 PrintAt(surface, scaled(valueX[half]), y, cell.value);
@@ -370,7 +363,7 @@ int printPanchangTable(Surface& surface, int top, const std::vector<Cell>& cells
         }
         y += static_cast<int>(std::lround(step));
     }
-    bodyFont(surface, layout);
+    SetBodyFont(surface, layout);
     return y;
 }
 
@@ -393,10 +386,11 @@ void PrintBasicPage(Surface& surface, const PageContext& page, bool matchPage)
     std::vector<Cell> cells;
     if (!matchPage)
         cells = MakePanchangRows(rows, first, page);
+    const Chakras chakras = MakeChakras(first, girl, rows, page);
     const auto draw = [&](Surface& s, double step) {
         int y = scaled(layout.topMargin);
         y = matchPage ? printMatchTable(s, y, rows, layout, step) : printPanchangTable(s, y, cells, page, step);
-        return PrintChakras(s, y, first, girl, rows, page, step);
+        return PrintChakras(s, y, chakras, page, step);
     };
     // Long names and places take a second line: the rows then stand closer
     // together, as far as they keep apart, rather than run past the foot of

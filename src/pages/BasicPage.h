@@ -16,6 +16,7 @@
 #include "calc/RunCopies.h"
 
 #include <array>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,7 @@ struct BirthRows {
         shakaSamvat, vikramSamvat, yoga, ayanamsa, sunSign, lagna, rashi, nakshatraCharan,
         nakshatraLord, paya, bhogya;
     std::string pakshaName;   // of the first person's birth, for the panchang
+    std::string monthName;    // the lunar month of the first person's birth, for the panchang
 };
 
 // second is null for one person. The balance of dasha (one person only) is
@@ -54,16 +56,33 @@ struct Cell {
 };
 
 // The fifty rows of the panchang at birth, printed in two halves of 25, with
-// a chart cast for the sunrise of the birth date.
+// a chart cast for the sunrise of the birth date; rows are the birth rows of
+// native alone, whose values the panchang repeats.
 std::vector<Cell> MakePanchangRows(const BirthRows& rows, const PersonChart& native,
                                    const PageContext& page);
 
-// Draws the avakahada and the ghat chakra with their tops at y (below the
-// tables), for the first person and, when second is given, the second, rows
-// rowStep twips apart, and under the ghat chakra the nodes and the ayanamsa.
+// The avakahada and the ghat chakra of the first person and, when second is
+// given, of the second: each chakra's title and its columns (the captions,
+// then each person's values), in a match the label over each person's
+// columns, and the ayanamsa line under the ghat chakra (in a match, each
+// person's value).
+struct Chakras {
+    std::string avakahadaTitle, ghatTitle;
+    std::vector<std::vector<std::string>> avakahada, ghat;
+    std::array<std::string, 2> labels;   // a match's persons, as the header names them
+    std::string ayanamsaLine;
+    bool match = false;
+};
+
+// The ghat chakra comes from the reference database; a damaged table throws
+// (DbError).
+Chakras MakeChakras(const PersonChart& first, const PersonChart* second, const BirthRows& rows,
+                    const PageContext& page);
+
+// Draws the chakras with their tops at y (below the tables), rows rowStep
+// twips apart, and under the ghat chakra the nodes and the ayanamsa.
 // Returns the y below all of it.
-double PrintChakras(Surface& surface, int y, const PersonChart& first, const PersonChart* second,
-                    const BirthRows& rows, const PageContext& page, double rowStep);
+double PrintChakras(Surface& surface, int y, const Chakras& chakras, const PageContext& page, double rowStep);
 
 // Texts of the birth table.
 // The war-time correction as entered: its sign (a correction of less than
@@ -100,6 +119,12 @@ std::string PayaText(double moon, double lagna, const PageContext& page);
 // The height of a row that holds a typed text: the row's step, or where the
 // text takes two lines, those lines and a blank under them.
 double TypedRowHeight(const FittedText& text, double rowStep, double scale);
+
+// Twips at scale 1 at the page's scale, whole.
+inline int scaled(double twips, const PageLayout& layout)
+{
+    return static_cast<int>(std::lround(twips * layout.scale));
+}
 
 // Printing positions, twips at scale 1: rows RowStep apart, or as close as
 // TightestRowStep on a page of long names, in steps of RowStepDecrement.

@@ -10,7 +10,6 @@
 #include "calc/TimeScale.h"
 #include "panchang/Elements.h"
 #include "panchang/EndTimes.h"
-#include "panchang/HinduCalendar.h"
 #include "panchang/Ishtkaal.h"
 #include "panchang/PanchangAtTime.h"
 #include "panchang/SunriseChart.h"
@@ -50,7 +49,6 @@ std::vector<Cell> MakePanchangRows(const BirthRows& r, const PersonChart& native
     const PanchangAtTime atBirth =
         CalcPanchangAtTime(b, births.BirthSun, births.BirthMoon, standardTime, page.choices);
     const PanchangAtTime atSunrise = CalcPanchangAtTime(b, rise.sun, rise.moon, s[3], page.choices);
-    const SamvatYears samvat = CalcSamvatAtBirth(b, page.choices);
 
     return {
         copied(r.name, true),
@@ -83,9 +81,9 @@ std::vector<Cell> MakePanchangRows(const BirthRows& r, const PersonChart& native
         copied(r.mother, true),
         copied(r.grandfather, true),
         copied(r.gotra, true),
-        {r.vikramSamvat.caption, ZeroPad(samvat.vikram, 4)},
-        {r.shakaSamvat.caption, ZeroPad(samvat.shaka, 4)},
-        {page.Dict("Mas"), LunarMonthText(LunarMonthAtBirth(b, page.choices), page.texts)},
+        copied(r.vikramSamvat),
+        copied(r.shakaSamvat),
+        {page.Dict("Mas"), r.monthName},
         {page.Dict("Paksh"), r.pakshaName},
         {page.Dict("sunanshRise"), positionText(rise.sun, page)},
         {page.Dict("mooanshRise"), positionText(rise.moon, page)},

@@ -18,14 +18,6 @@ namespace tarvik {
 
 namespace {
 
-std::string joined(const Texts& texts, std::initializer_list<std::string_view> keys)
-{
-    std::string s;
-    for (std::string_view key : keys)
-        s += (s.empty() ? "" : " ") + texts.Dict(key);
-    return s;
-}
-
 // A cell of the table: its x (twips before scaling, from the left margin),
 // its column's width, its top and its text.
 struct Cell {
@@ -56,7 +48,7 @@ void PrintBhavTable(Surface& surface, const PageContext& page)
     const int left = layout.leftMargin;
 
     int y = static_cast<int>(surface.CurrentY + layout.lineStep);
-    PrintHeading(joined(page.texts, {"_NIRAYANA", "BHAV", "SPASHT"}), surface, y, layout);
+    PrintHeading(JoinedTexts(page.texts, {"_NIRAYANA", "BHAV", "SPASHT"}), surface, y, layout);
     y = static_cast<int>(surface.CurrentY);
 
     surface.Font.Size = layout.bodyFontSize * scale;
@@ -67,8 +59,8 @@ void PrintBhavTable(Surface& surface, const PageContext& page)
     };
     rules(y);
     y += 50;
-    PrintAt(surface, static_cast<int>((left + 2000) * scale), y, joined(page.texts, {"BHAV", "BEGIN"}));
-    PrintAt(surface, static_cast<int>((left + 6750) * scale), y, joined(page.texts, {"BHAV", "MIDDLE"}));
+    PrintAt(surface, static_cast<int>((left + 2000) * scale), y, JoinedTexts(page.texts, {"BHAV", "BEGIN"}));
+    PrintAt(surface, static_cast<int>((left + 6750) * scale), y, JoinedTexts(page.texts, {"BHAV", "MIDDLE"}));
     y = static_cast<int>(surface.CurrentY + 50);
     rules(y);
     surface.Font.Bold = false;

@@ -82,11 +82,10 @@ void printTitleWithPerson(Surface& surface, const ChartBox& box, std::string_vie
     std::string name(person);
     double size = titleFont.Size;
     const auto fits = [&] {
-        for (size = titleFont.Size; size >= floor - 1e-9; size -= 0.25)
-            if (widthAt(size, name) <= box.size)
-                return true;
-        size = floor;
-        return false;
+        const std::optional<double> fitting =
+            FirstFittingSize(titleFont.Size, floor, [&](double s) { return widthAt(s, name) <= box.size; });
+        size = fitting.value_or(floor);
+        return fitting.has_value();
     };
     if (!fits()) {
         name = InitialsOfLeadingWords(name);

@@ -17,14 +17,6 @@ namespace tarvik {
 
 namespace {
 
-std::string joined(const Texts& texts, std::initializer_list<std::string_view> keys)
-{
-    std::string s;
-    for (std::string_view key : keys)
-        s += (s.empty() ? "" : " ") + texts.Dict(key);
-    return s;
-}
-
 int lagnaRasi(const int (&saptavargaSigns)[14][8]) { return saptavargaSigns[1][1]; }
 
 void blankParagraphs(Surface& surface, const PageLayout& layout, int n)
@@ -131,8 +123,7 @@ double ReckoningLinesHeight(Surface& surface, const PageLayout& layout)
 void PrintReckoningAtFoot(Surface& surface, const std::string& ayanamsaLine, const PageContext& page)
 {
     const PageLayout& layout = page.layout;
-    surface.Font.Name = layout.bodyFontName;
-    surface.Font.Size = layout.bodyFontSize * layout.scale;
+    SetBodyFont(surface, layout);
     PrintReckoningLines(surface, layout.leftMargin * layout.scale,
                         std::floor(PageFootLine(layout) - ReckoningLinesHeight(surface, layout)), ayanamsaLine,
                         page);
@@ -157,7 +148,7 @@ void PrintNirayanaCharts(Surface& surface, const PageContext& page)
     DrawChart(surface, page, MoonChart(chart.SaptavargaSigns), page.Dict("_CHANDRATARVIK"), false, LeftChart);
     DrawChart(surface, page,
               BhavaChart(chart.HouseCusps, chart.PlanetLongitudes, lagnaRasi(chart.SaptavargaSigns)),
-              joined(page.texts, {"_NIRAYANA", "_BHAVACHALIT"}), false, RightChart);
+              JoinedTexts(page.texts, {"_NIRAYANA", "_BHAVACHALIT"}), false, RightChart);
 }
 
 void PrintBhavCharts(Surface& surface, const PageContext& page)
@@ -166,7 +157,7 @@ void PrintBhavCharts(Surface& surface, const PageContext& page)
     surface.CurrentY += 500;
     DrawChart(surface, page,
               BhavaChart(chart.HouseCusps, chart.PlanetLongitudes, lagnaRasi(chart.SaptavargaSigns)),
-              joined(page.texts, {"_NIRAYANA", "BHAV", "_CHALIT"}), false, LeftChart);
+              JoinedTexts(page.texts, {"_NIRAYANA", "BHAV", "_CHALIT"}), false, LeftChart);
     DrawChart(surface, page,
               BhavaChart(chart.BhavaSandhi, chart.PlanetLongitudes, lagnaRasi(chart.SaptavargaSigns)),
               page.Dict("_CHALIT"), false, RightChart);
@@ -207,7 +198,7 @@ void PrintKPCuspPage(Surface& surface, const PageContext& page)
     PrintReckoningLines(surface, TableLeft(page.layout), surface.CurrentY, KPAyanamsaLine(page), page);
     blankParagraphs(surface, page.layout, 2);
     DrawChart(surface, page, lagnaChart, page.Dict("_LAGNATARVIK"), true, LeftChart);
-    DrawChart(surface, page, KPBhavaChart(chart, kp), joined(page.texts, {"BHAV", "TARVIK"}), false, RightChart,
+    DrawChart(surface, page, KPBhavaChart(chart, kp), JoinedTexts(page.texts, {"BHAV", "TARVIK"}), false, RightChart,
               &kp.signs);
 }
 

@@ -126,15 +126,17 @@ std::vector<FallbackRun> FallbackRuns(const QTextLayout& layout)
         // Qt's box engine has no size of its own (-1).
         const double size = layout.font().pixelSize() > 0 ? layout.font().pixelSize()
                                                           : QFontInfo(layout.font()).pixelSize();
-        for (const FontOfLetters& font : {FontFor(run.text), FontFor(QString())}) {
+        const auto take = [&](const FontOfLetters& font) {
             if (font.file.empty() || font.index != 0)
-                continue;
+                return false;
             run.font = QRawFont(QString::fromStdString(font.file), size, QFont::PreferNoHinting);
-            if (run.font.isValid()) {
-                run.file = font.file;
-                break;
-            }
-        }
+            if (!run.font.isValid())
+                return false;
+            run.file = font.file;
+            return true;
+        };
+        if (!take(FontFor(run.text)))
+            take(FontFor(QString()));
         if (!run.font.isValid())
             continue;
         run.glyphs = run.font.glyphIndexesForString(VisualOrder(run.text, boxes.front().isRightToLeft()));

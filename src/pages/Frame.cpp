@@ -126,8 +126,7 @@ void PrintPageFrame(Surface& surface, const PageContext& page)
         printCentred(surface, "(Page:" + std::to_string(page.sheet.number) + ")", layout);
     }
 
-    surface.Font.Name = layout.bodyFontName;
-    surface.Font.Size = layout.bodyFontSize * scale;
+    SetBodyFont(surface, layout);
     surface.CurrentY = layout.topMargin * scale;
 }
 
@@ -183,6 +182,20 @@ void PrintAt(Surface& surface, int x, int y, std::string_view text)
     surface.CurrentX = x;
     surface.CurrentY = y;
     surface.Print(text);
+}
+
+void SetBodyFont(Surface& surface, const PageLayout& layout)
+{
+    surface.Font.Name = layout.bodyFontName;
+    surface.Font.Size = layout.bodyFontSize * layout.scale;
+}
+
+std::string JoinedTexts(const Texts& texts, std::initializer_list<std::string_view> keys)
+{
+    std::string s;
+    for (std::string_view key : keys)
+        s += (s.empty() ? "" : " ") + texts.Dict(key);
+    return s;
 }
 
 } // namespace tarvik

@@ -8,6 +8,7 @@
 #include "Surface.h"
 #include "calc/Angles.h"
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -49,6 +50,11 @@ void PrintHeading(std::string_view title, Surface& surface, int& y, const PageLa
 // Prints text with its top-left corner at (x, y), already scaled.
 void PrintAt(Surface& surface, int x, int y, std::string_view text);
 
+// Sets the body font of the page: its face, at its size times the scale.
+void SetBodyFont(Surface& surface, const PageLayout& layout);
+
+// The texts of keys joined by blanks: "Nirayana Bhav Spasht".
+std::string JoinedTexts(const Texts& texts, std::initializer_list<std::string_view> keys);
 
 // The border of the settings' border file: the program's own drawing when
 // the file is the default "swastik.wmf", otherwise the file itself.

@@ -73,13 +73,12 @@ double QtTextSurface::TextWidth(std::string_view text)
     Face& f = face();
     // Held for a run of some pages; a long run starts afresh now and then.
     constexpr std::size_t MostWidthsKept = 20000;
-    std::string key(text);
-    if (const auto known = f.widths.find(key); known != f.widths.end())
+    if (const auto known = f.widths.find(text); known != f.widths.end())
         return known->second;
     if (f.widths.size() >= MostWidthsKept)
         f.widths.clear();
     const double width = f.metrics.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    f.widths.emplace(std::move(key), width);
+    f.widths.emplace(text, width);
     return width;
 }
 

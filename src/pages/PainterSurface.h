@@ -20,7 +20,10 @@
 #include <QImage>
 #include <QPainter>
 
+#include <functional>
 #include <memory>
+#include <string>
+#include <string_view>
 #include <unordered_map>
 
 class QGlyphRun;
@@ -74,6 +77,13 @@ public:
 protected:
     QtTextSurface() = default;
 
+    // Hashes a string and a view of one alike, so that a width is looked up
+    // by the text it is asked for without a copy of it.
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+
     struct Face {
         QFont font;
         QFontMetricsF metrics;
@@ -82,7 +92,7 @@ protected:
         // The widths of the texts measured in this face: a paragraph that
         // is laid out to see whether it fits, then printed, and the words a
         // justified line is printed in, are measured again and again.
-        std::unordered_map<std::string, double> widths;
+        std::unordered_map<std::string, double, TextHash, std::equal_to<>> widths;
     };
     // The current font's face.
     Face& face();

@@ -1,6 +1,8 @@
 #include "TableRows.h"
 
 #include "Frame.h"
+#include "TextFit.h"
+#include "calc/TextFormat.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,7 +29,7 @@ bool isCombiningMark(char32_t c)
 char32_t decode(std::string_view text, std::size_t i, std::size_t& length)
 {
     const auto lead = static_cast<unsigned char>(text[i]);
-    length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    length = Utf8Length(lead);
     if (i + length > text.size()) {
         length = 1;
         return lead;
@@ -106,9 +108,7 @@ double fittedSize(Surface& surface, std::string_view text, double width, const P
     const double wide = surface.TextWidth(text);
     if (wide <= room || room <= 0)
         return size;
-    // Widths grow with the size; a quarter point is the finest step.
-    const double fitted = std::floor(size * room / wide * 4) / 4;
-    return std::max(fitted, size * 0.7);
+    return ShrunkSize(size, room, wide);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "TextFit.h"
 
 #include "TableRows.h"
+#include "calc/TextFormat.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,8 +11,6 @@ namespace tarvik {
 
 namespace {
 
-// A quarter point is the finest step between sizes.
-constexpr double SizeStep = 0.25;
 // No typed text is set smaller than this, points.
 constexpr double SmallestSize = 7;
 constexpr double FloorShare = 0.7;
@@ -41,16 +40,17 @@ std::string joined(const std::vector<std::string_view>& words, std::size_t from,
     return s;
 }
 
-// The sizes from size down to floor, in quarter points.
+// The first text attempt sets at the sizes from size down to floor.
 template <class Try>
 std::optional<FittedText> bySize(Surface& surface, double size, double floor, Try&& attempt)
 {
-    for (double s = size; s >= floor - 1e-9; s -= SizeStep) {
+    std::optional<FittedText> fitted;
+    FirstFittingSize(size, floor, [&](double s) {
         surface.Font.Size = s;
-        if (std::optional<FittedText> fitted = attempt(s))
-            return fitted;
-    }
-    return std::nullopt;
+        fitted = attempt(s);
+        return fitted.has_value();
+    });
+    return fitted;
 }
 
 // The text on one line, or on two broken between words where both lines are
@@ -88,12 +88,15 @@ std::optional<FittedText> fitWords(Surface& surface, const std::string& text, do
 // The length of the code point that starts at text[i].
 std::size_t codePointLength(std::string_view text, std::size_t i)
 {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t n = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    return std::min(n, text.size() - i);
+    return std::min(Utf8Length(static_cast<unsigned char>(text[i])), text.size() - i);
 }
 
 } // namespace
+
+double ShrunkSize(double size, double room, double wide)
+{
+    return std::max(std::floor(size * room / wide / SizeStep) * SizeStep, FloorShare * size);
+}
 
 double TypedTextFloor(double size)
 {
@@ -105,7 +108,8 @@ FittedText FitTypedText(Surface& surface, std::string_view text, double width, d
 {
     const double kept = surface.Font.Size;
     FittedText fitted;
-    const std::string whole = joined(wordsOf(text), 0, wordsOf(text).size());
+    const std::vector<std::string_view> words = wordsOf(text);
+    const std::string whole = joined(words, 0, words.size());
     if (whole.empty()) {
         surface.Font.Size = kept;
         return {{}, size, 0, true};

@@ -11,6 +11,7 @@
 #include "Surface.h"
 
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,25 @@ struct FittedText {
 
     double Height() const { return static_cast<double>(lines.size()) * lineHeight; }
 };
+
+// A quarter point is the finest step between sizes.
+inline constexpr double SizeStep = 0.25;
+
+// The first of the sizes from size down to floor, a step apart, at which
+// fits(size) holds; none where none does.
+template <class Fits>
+std::optional<double> FirstFittingSize(double size, double floor, Fits&& fits)
+{
+    for (double s = size; s >= floor - 1e-9; s -= SizeStep)
+        if (fits(s))
+            return s;
+    return std::nullopt;
+}
+
+// The size at which a text wide twips across at size would take room twips,
+// as widths grow with the size: down to a whole step, and never below seven
+// tenths of size.
+double ShrunkSize(double size, double room, double wide);
 
 // The smallest size a typed text is set in, whatever its room: a share of
 // the size it would have, but never below a size that still reads on paper.

@@ -40,12 +40,6 @@ void heading(Surface& s, const PageLayout& layout, const std::string& title)
     PrintHeading(title, s, y, layout);
 }
 
-void bodyFont(Surface& s, const PageLayout& layout)
-{
-    s.Font.Name = layout.bodyFontName;
-    s.Font.Size = layout.bodyFontSize * layout.scale;
-}
-
 // The English face set as large as the current font draws (a Devanagari
 // face asks for more points for the same letters), with its top where its
 // baseline meets the current font's; returns that top.
@@ -75,7 +69,7 @@ void tableRow(Surface& s, const PageLayout& layout, const PageMetrics& at, doubl
     s.CurrentX = at.left + at(MaximumColumn);
     s.CurrentY = numbersY;
     s.Print(cells[4]);
-    bodyFont(s, layout);
+    SetBodyFont(s, layout);
 }
 
 void printResultPage(Surface& s, const PageContext& page, const AshtakootaResult& match)
@@ -100,7 +94,7 @@ void printResultPage(Surface& s, const PageContext& page, const AshtakootaResult
              {page.Dict("_KOOT"), page.Dict("_BOY"), page.Dict("_GIRL"),
               page.Dict("_OBTPTS"), page.Dict("_MAXPTS")},
              false);
-    bodyFont(s, layout);
+    SetBodyFont(s, layout);
     s.Font.Bold = false;
     for (int k = 1; k <= KootaCount; ++k) {
         const KootaScore& koota = match.kootas[k];
@@ -120,7 +114,7 @@ void printResultPage(Surface& s, const PageContext& page, const AshtakootaResult
     s.CurrentX = at.left + at(MaximumColumn);
     s.CurrentY = totalNumbersY;
     s.Print("36");
-    bodyFont(s, layout);
+    SetBodyFont(s, layout);
     s.Font.Bold = false;
 
     s.Print("");
@@ -159,13 +153,13 @@ void printInterpretationPage(Surface& s, const PageContext& page, const Ashtakoo
 
         // The points stand before the first line of what they mean, on its
         // baseline and at its size.
-        bodyFont(s, layout);
+        SetBodyFont(s, layout);
         const std::string points = NumberText(match.kootas[k].points);
         const double pointsY = numbersOnTheLine(s, layout, y2);
         s.CurrentX = layout.leftMargin + 900 - s.TextWidth(points);
         s.CurrentY = pointsY;
         s.Print(points);
-        bodyFont(s, layout);
+        SetBodyFont(s, layout);
 
         PrintJustified(twips(at(8000)), twips(at.left + at(1000)), y2,
                        page.texts.Match("prefix") + " " +

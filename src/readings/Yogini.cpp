@@ -6,6 +6,7 @@
 #include "calc/DecimalYear.h"
 #include "pages/Frame.h"
 #include "pages/TableRows.h"
+#include "pages/TextFit.h"
 
 #include <algorithm>
 #include <cmath>
@@ -129,7 +130,7 @@ void printAntarPage(Surface& surface, const DashaPeriods& periods, const YoginiT
     const double needed = rowWidths(nameWidth, gap);
     double rowSize = textSize;
     if (needed > AntarColumnStep * s)
-        rowSize = std::max(std::floor(textSize * AntarColumnStep * s / needed * 4) / 4, 0.7 * textSize);
+        rowSize = ShrunkSize(textSize, AntarColumnStep * s, needed);
     surface.Font.Size = rowSize;
     rowWidths(nameWidth, gap);
     const double dateOffset = std::max(500 * s, nameWidth + gap);

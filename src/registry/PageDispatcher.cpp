@@ -33,6 +33,24 @@ private:
     TextFont font_;
 };
 
+// Draws a page found in the table; a failure is reported and the surface
+// put back. True unless the builder failed.
+bool drawFound(Surface& surface, const std::string& pageKey, const PageRef& found, const PageContext& page)
+{
+    SurfaceSnapshot snapshot(surface);
+    try {
+        found.row->build(surface, page, found.n);
+        return true;
+    } catch (const std::exception& e) {
+        snapshot.Restore();
+        reporter().Message("The page \"" + pageKey + "\" could not be drawn: " + e.what());
+    } catch (...) {
+        snapshot.Restore();
+        reporter().Message("The page \"" + pageKey + "\" could not be drawn.");
+    }
+    return false;
+}
+
 } // namespace
 
 YearMonth TodayByTheClock()
@@ -56,7 +74,8 @@ bool PrintPageFrom(std::span<const PageRow> table, Surface& surface, const std::
     const bool printRun = run.BatchPrint != 0;
     if (printRun && run.PageStarted)
         surface.NewPage();
-    if (!FindPage(table, run.MatchMode ? PageMode::Match : PageMode::Horoscope, pageKey).row)
+    const PageRef found = FindPage(table, run.MatchMode ? PageMode::Match : PageMode::Horoscope, pageKey);
+    if (!found.row)
         return true;
 
     // The page follows the run as it stands when it starts.
@@ -64,7 +83,7 @@ bool PrintPageFrom(std::span<const PageRow> table, Surface& surface, const std::
                                      options.today ? *options.today : TodayByTheClock());
     if (options.varshphalYear)
         page.varshphalYear = *options.varshphalYear;
-    const bool drawn = DrawPage(surface, pageKey, page, table);
+    const bool drawn = drawFound(surface, pageKey, found, page);
     // A sheet that received the page (its frame at least, failed or not) is
     // one of the run's: the next page begins a new one.
     if (printRun && surface.DrawnOnSheet()) {
@@ -78,20 +97,7 @@ bool DrawPage(Surface& surface, const std::string& pageKey, const PageContext& p
               std::span<const PageRow> table)
 {
     const PageRef found = FindPage(table, page.matchRun ? PageMode::Match : PageMode::Horoscope, pageKey);
-    if (!found.row)
-        return true;
-    SurfaceSnapshot snapshot(surface);
-    try {
-        found.row->build(surface, page, found.n);
-        return true;
-    } catch (const std::exception& e) {
-        snapshot.Restore();
-        reporter().Message("The page \"" + pageKey + "\" could not be drawn: " + e.what());
-    } catch (...) {
-        snapshot.Restore();
-        reporter().Message("The page \"" + pageKey + "\" could not be drawn.");
-    }
-    return false;
+    return !found.row || drawFound(surface, pageKey, found, page);
 }
 
 namespace {

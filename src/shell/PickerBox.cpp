@@ -509,6 +509,11 @@ bool PickerBox::eventFilter(QObject* watched, QEvent* event)
     default:
         break;
     }
+    // A character typed goes to the search, with no look through the
+    // window's commands: none of them is a plain character.
+    constexpr Qt::KeyboardModifiers commandKeys = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (!key->text().isEmpty() && !(key->modifiers() & commandKeys))
+        return QComboBox::eventFilter(watched, event);
     // The window's commands (F11, Ctrl+P, Ctrl+S) reach it while the list is
     // open, as they do while it is closed: the list closes first.
     const QKeySequence pressed(key->keyCombination());

@@ -179,7 +179,7 @@ std::string DataDatabasePath(const std::string& programFolder, const std::string
         // From its first start the copy records which rows become the user's.
         try {
             Database made(temporary, OpenMode::ReadWrite);
-            BringUpToDate(made, delivered);
+            StartRecords(made, delivered);
         } catch (const DbError& e) {
             ec = std::make_error_code(std::errc::io_error);
             why = e.what();

@@ -79,10 +79,11 @@ QStringList LinesOfText(const QByteArray& bytes)
 std::optional<QStringList> ReadTextLines(const QString& path, std::string& error)
 {
     // A pipe or a device has no size to check beforehand and may never end.
-    std::string why;
-    const std::optional<std::string> bytes = ReadRegularFile(path.toStdString(), LargestFile, why);
+    FileProblem problem;
+    const std::optional<std::string> bytes = ReadRegularFile(path.toStdString(), LargestFile, problem);
     if (!bytes) {
-        error = why.rfind("is larger", 0) == 0 ? "the file is too large to be one of the program's files" : "it " + why;
+        error = problem.fault == FileFault::TooLarge ? "the file is too large to be one of the program's files"
+                                                     : "it " + problem.words;
         return std::nullopt;
     }
     return LinesOfText(QByteArray::fromStdString(*bytes));

@@ -301,15 +301,17 @@ double EphemerisTable::LastDay() const
 
 EphemerisTable ReadEphemerisFile(const std::string& path)
 {
-    std::string why;
-    const std::optional<std::string> file = ReadRegularFile(path, LargestTableBytes, why, "an ephemeris table");
+    FileProblem problem;
+    const std::optional<std::string> file = ReadRegularFile(path, LargestTableBytes, problem, "an ephemeris table");
     if (!file) {
-        if (why == "was not found")
-            throw EphemerisFileError("The ephemeris file " + path + " is missing.");
-        if (why.starts_with("cannot "))
-            throw EphemerisFileError("The ephemeris file " + path + " " + why + ".");
-        if (why.starts_with("is larger than "))
-            damaged(path, "it is larger than any table of this program");
+        switch (problem.fault) {
+        case FileFault::Missing: throw EphemerisFileError("The ephemeris file " + path + " is missing.");
+        case FileFault::CannotOpen:
+        case FileFault::CannotRead: throw EphemerisFileError("The ephemeris file " + path + " " + problem.words + ".");
+        case FileFault::TooLarge: damaged(path, "it is larger than any table of this program");
+        case FileFault::NotRegular:
+        case FileFault::None: break;
+        }
         throw EphemerisFileError("The ephemeris file " + path + " is no regular file.");
     }
     const std::string_view bytes(*file);

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 namespace tarvik {
 
@@ -13,50 +14,55 @@ namespace {
 
 bool IsMissing(int error) { return error == ENOENT || error == ENOTDIR; }
 
-std::string Unreachable(int error) { return "cannot be opened: " + std::string(std::strerror(error)); }
+FileProblem Unreachable(int error)
+{
+    return {FileFault::CannotOpen, "cannot be opened: " + std::string(std::strerror(error))};
+}
 
 // The words for a kind of file other than a regular one.
-std::string KindWords(mode_t mode, std::string_view wanted)
+FileProblem OtherKind(mode_t mode, std::string_view wanted)
 {
     const std::string not_ = ", not " + std::string(wanted);
     if (S_ISDIR(mode))
-        return "is a folder" + not_;
+        return {FileFault::NotRegular, "is a folder" + not_};
     if (S_ISFIFO(mode))
-        return "is a named pipe (FIFO)" + not_;
+        return {FileFault::NotRegular, "is a named pipe (FIFO)" + not_};
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return "is a device" + not_;
+        return {FileFault::NotRegular, "is a device" + not_};
     if (S_ISSOCK(mode))
-        return "is a socket" + not_;
-    return "is no regular file" + not_;
+        return {FileFault::NotRegular, "is a socket" + not_};
+    return {FileFault::NotRegular, "is no regular file" + not_};
 }
 
-} // namespace
+FileProblem NotFound() { return {FileFault::Missing, "was not found"}; }
 
-std::string NotARegularFile(const std::string& path, std::string_view wanted)
+// What stands at path, through its links: nothing (missing), something that
+// cannot be looked at, another kind of file, or a regular file (no fault).
+FileProblem Standing(const std::string& path, std::string_view wanted)
 {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
-        return IsMissing(errno) ? "was not found" : Unreachable(errno);
-    return S_ISREG(st.st_mode) ? std::string() : KindWords(st.st_mode, wanted);
+        return IsMissing(errno) ? NotFound() : Unreachable(errno);
+    return S_ISREG(st.st_mode) ? FileProblem{} : OtherKind(st.st_mode, wanted);
 }
 
-int OpenRegularFile(const std::string& path, std::string& why, std::string_view wanted)
+int OpenRegular(const std::string& path, FileProblem& problem, std::string_view wanted)
 {
     // Opening a device may itself do something (a tape rewinds): look first.
-    why = NotARegularFile(path, wanted);
-    if (!why.empty())
+    problem = Standing(path, wanted);
+    if (problem.fault != FileFault::None)
         return -1;
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        why = IsMissing(errno) ? "was not found" : Unreachable(errno);
+        problem = IsMissing(errno) ? NotFound() : Unreachable(errno);
         return -1;
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0)
-        why = Unreachable(errno);
+        problem = Unreachable(errno);
     else if (!S_ISREG(st.st_mode))
-        why = KindWords(st.st_mode, wanted);
-    if (!why.empty()) {
+        problem = OtherKind(st.st_mode, wanted);
+    if (problem.fault != FileFault::None) {
         ::close(fd);
         return -1;
     }
@@ -65,10 +71,25 @@ int OpenRegularFile(const std::string& path, std::string& why, std::string_view 
     return fd;
 }
 
-std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t limit, std::string& why,
+} // namespace
+
+std::string NotARegularFile(const std::string& path, std::string_view wanted)
+{
+    return Standing(path, wanted).words;
+}
+
+int OpenRegularFile(const std::string& path, std::string& why, std::string_view wanted)
+{
+    FileProblem problem;
+    const int fd = OpenRegular(path, problem, wanted);
+    why = std::move(problem.words);
+    return fd;
+}
+
+std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t limit, FileProblem& problem,
                                            std::string_view wanted)
 {
-    const int fd = OpenRegularFile(path, why, wanted);
+    const int fd = OpenRegular(path, problem, wanted);
     if (fd < 0)
         return std::nullopt;
     std::string bytes;
@@ -81,7 +102,7 @@ std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t 
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            why = "cannot be read: " + std::string(std::strerror(errno));
+            problem = {FileFault::CannotRead, "cannot be read: " + std::string(std::strerror(errno))};
             ::close(fd);
             return std::nullopt;
         }
@@ -89,18 +110,26 @@ std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t 
     }
     ::close(fd);
     if (bytes.size() > limit) {
-        why = "is larger than " + std::to_string(limit) + " bytes";
+        problem = {FileFault::TooLarge, "is larger than " + std::to_string(limit) + " bytes"};
         return std::nullopt;
     }
     return bytes;
 }
 
+std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t limit, std::string& why,
+                                           std::string_view wanted)
+{
+    FileProblem problem;
+    std::optional<std::string> bytes = ReadRegularFile(path, limit, problem, wanted);
+    why = std::move(problem.words);
+    return bytes;
+}
+
 std::string NotReplaceable(const std::string& path, std::string_view wanted)
 {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0)
-        return IsMissing(errno) ? std::string() : Unreachable(errno);
-    return S_ISREG(st.st_mode) ? std::string() : KindWords(st.st_mode, wanted);
+    // Nothing there is no hindrance: the save makes the file.
+    FileProblem problem = Standing(path, wanted);
+    return problem.fault == FileFault::Missing ? std::string() : std::move(problem.words);
 }
 
 } // namespace tarvik

@@ -13,6 +13,22 @@
 
 namespace tarvik {
 
+// Why a file could not be had, for the caller to act on, and in words that
+// follow the file's name (those given below).
+enum class FileFault {
+    None,
+    Missing,      // "was not found"
+    NotRegular,   // "is a folder, not <wanted>", a pipe, a device, a socket
+    CannotOpen,   // "cannot be opened: " and the system's reason
+    CannotRead,   // "cannot be read: " and the system's reason
+    TooLarge,     // "is larger than <limit> bytes"
+};
+
+struct FileProblem {
+    FileFault fault = FileFault::None;
+    std::string words;
+};
+
 // What stands at path, through its links, when it is not a regular file,
 // in words that follow the file's name: "was not found", "is a folder, not
 // <wanted>", "is a named pipe (FIFO), not <wanted>", "is a device, not
@@ -28,9 +44,12 @@ std::string NotARegularFile(const std::string& path, std::string_view wanted = "
 // system's reason when a regular file cannot be opened).
 int OpenRegularFile(const std::string& path, std::string& why, std::string_view wanted = "a file");
 
-// The bytes of a regular file of at most limit bytes; nothing, with why set,
-// when it is none, cannot be read, or is larger ("is larger than <limit>
-// bytes").
+// The bytes of a regular file of at most limit bytes; nothing, with the
+// problem set, when it is none, cannot be read, or is larger ("is larger
+// than <limit> bytes").
+std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t limit, FileProblem& problem,
+                                           std::string_view wanted = "a file");
+// The same, with the words alone.
 std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t limit, std::string& why,
                                            std::string_view wanted = "a file");
 

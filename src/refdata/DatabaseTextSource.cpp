@@ -34,13 +34,17 @@ DatabaseTextSource::DatabaseTextSource(Database& definitions)
 {
     for (const TextColumns& t : Tables) {
         Texts& texts = tables_[static_cast<std::size_t>(t.table)];
+        const bool words = t.table == TextTable::Dictionary;
         const std::string sql = std::string("SELECT ") + QuoteIdentifier(t.key) + ", " + QuoteIdentifier(t.english) +
-                                ", " + QuoteIdentifier(t.hindi) + " FROM " + QuoteIdentifier(t.name);
-        for (Recordset rs(definitions, sql); !rs.Eof(); rs.MoveNext())
-            texts.emplace(Folded(rs.Field(0).Text()), std::make_pair(rs.Field(1).Text(), rs.Field(2).Text()));
+                                ", " + QuoteIdentifier(t.hindi) + " FROM " + QuoteIdentifier(t.name) +
+                                " ORDER BY rowid";
+        for (Recordset rs(definitions, sql); !rs.Eof(); rs.MoveNext()) {
+            std::string english = rs.Field(1).Text(), hindi = rs.Field(2).Text();
+            if (words)
+                hindiWords_.emplace(Folded(english), hindi);
+            texts.emplace(Folded(rs.Field(0).Text()), std::make_pair(std::move(english), std::move(hindi)));
+        }
     }
-    for (Recordset rs(definitions, "SELECT ENG, HIN FROM Dictionary ORDER BY rowid"); !rs.Eof(); rs.MoveNext())
-        hindiWords_.emplace(Folded(rs.Field(0).Text()), rs.Field(1).Text());
 }
 
 std::optional<std::string> DatabaseTextSource::HindiWord(std::string_view english)

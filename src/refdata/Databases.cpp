@@ -3,6 +3,7 @@
 #include "DatabaseFiles.h"
 #include "DatabaseTextSource.h"
 #include "UserCopy.h"
+#include "core/FileWrite.h"
 #include "core/State.h"
 
 #include <fcntl.h>
@@ -88,13 +89,8 @@ std::error_code CopyWholeFile(const std::string& from, const std::string& to)
                 ec = LastError();
             continue;
         }
-        for (ssize_t done = 0; done < n && !ec;) {
-            const ssize_t w = ::write(out, buffer + done, static_cast<std::size_t>(n - done));
-            if (w >= 0)
-                done += w;
-            else if (errno != EINTR)
-                ec = LastError();
-        }
+        if (const int error = WriteAll(out, std::string_view(buffer, static_cast<std::size_t>(n))); error != 0)
+            ec = {error, std::system_category()};
     }
     if (!ec && ::fsync(out) != 0)
         ec = LastError();
@@ -179,7 +175,7 @@ std::string DataDatabasePath(const std::string& programFolder, const std::string
         // From its first start the copy records which rows become the user's.
         try {
             Database made(temporary, OpenMode::ReadWrite);
-            BringUpToDate(made, delivered);
+            StartRecords(made, delivered);
         } catch (const DbError& e) {
             ec = std::make_error_code(std::errc::io_error);
             why = e.what();

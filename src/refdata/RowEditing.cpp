@@ -76,13 +76,18 @@ void RowEditor::Overtaken(const std::string& called, DbFault fault, std::string_
                            " It is shown as it now stands.");
         return;
     }
+    TellGone(called, fault, because);
+    // Nothing else takes its place in the boxes, where the user was typing.
+    ShowNoRow();
+}
+
+void RowEditor::TellGone(const std::string& called, DbFault fault, std::string_view because)
+{
     reporter().Message(called +
                        (fault == DbFault::RowChanged
                             ? " was changed by another program so that it no longer belongs here"
                             : " was deleted by another program since it was shown here") +
-                       because);
-    // Nothing else takes its place in the boxes, where the user was typing.
-    ShowNoRow();
+                       std::string(because));
 }
 
 bool RowEditor::ReturnToShown(std::optional<Bookmark> bookmark, const std::string& called)
@@ -134,10 +139,11 @@ void RowEditor::Delete()
             // A row changed elsewhere is shown as it now stands, to be
             // deleted again if it is still to go; one deleted is gone as
             // asked, and the first row follows as after any delete.
-            Overtaken(called, e.Fault(), e.Fault() == DbFault::RowChanged ? "it was not deleted" : "");
-            if (e.Fault() == DbFault::RowDeleted)
-                ShowFirstRow();
-            return;
+            if (e.Fault() == DbFault::RowChanged) {
+                Overtaken(called, e.Fault(), "it was not deleted");
+                return;
+            }
+            TellGone(called, e.Fault(), ".");
         }
     }
     ShowFirstRow();

@@ -105,6 +105,11 @@ protected:
     TableCursor& cursor_;
     bool addingNew_ = false;
     bool showsNoRow_ = false;
+
+private:
+    // Tells that another program deleted the row shown, or changed it so
+    // that it no longer belongs to this editor; because ends the sentence.
+    void TellGone(const std::string& called, DbFault fault, std::string_view because);
 };
 
 // Writes the record being added or edited and stands on it. A write that

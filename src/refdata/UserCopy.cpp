@@ -133,7 +133,11 @@ void BringTableUpToDate(Database& db, const EditedTable& t, bool countDifference
         stillUsed = " AND " + key + " NOT IN (SELECT " + key + " FROM main.Places)";
     db.Execute("DELETE FROM main." + table + " WHERE " + key + " NOT IN (SELECT " + key + " FROM delivered." + table +
                ") AND " + key + " NOT IN " + theUsers + stillUsed);
-    // The user's new rows are numbered apart from every id the atlas gives.
+}
+
+// The user's new rows are numbered apart from every id the atlas gives.
+void NumberUsersRowsApart(Database& db, const EditedTable& t)
+{
     const std::string first = std::to_string(t.firstUserId);
     db.Execute("UPDATE sqlite_sequence SET seq = max(seq, " + first + ") WHERE name = " + Quoted(t.name) +
                "; INSERT INTO sqlite_sequence (name, seq) SELECT " + Quoted(t.name) + ", " + first +
@@ -177,6 +181,29 @@ private:
     Database& db_;
 };
 
+// The copy's tables that record its user's rows, made where missing, and
+// no trigger filling them while the copy's rows are written here.
+void OpenRecords(Database& copy)
+{
+    copy.Execute(CreateRecords);
+    for (const EditedTable& t : EditedTables)
+        copy.Execute(DropTriggers(t));
+}
+
+// From here on the copy records the user's rows and numbers the user's new
+// rows apart; it stands at the delivered file of that stamp.
+void KeepRecords(Database& copy, const std::string& stamp)
+{
+    for (const EditedTable& t : EditedTables) {
+        NumberUsersRowsApart(copy, t);
+        copy.Execute(Triggers(t));
+    }
+    copy.Execute("DELETE FROM DeliveredAtlas");
+    Statement insert(copy, "INSERT INTO DeliveredAtlas (\"Stamp\") VALUES (?)");
+    insert.Bind(1, Value(stamp));
+    insert.Step();
+}
+
 } // namespace
 
 std::string AtlasStamp(const std::string& deliveredFile)
@@ -210,19 +237,20 @@ void BringUpToDate(Database& copy, const std::string& deliveredFile)
     // first read (a lock held elsewhere is waited for), and only the copy's.
     copy.Execute("UPDATE main.sqlite_sequence SET seq = seq WHERE 0");
     const bool recordedBefore = copy.HasTable("UserRows");
-    copy.Execute(CreateRecords);
-    for (const EditedTable& t : EditedTables)
-        copy.Execute(DropTriggers(t));
+    OpenRecords(copy);
     for (const EditedTable& t : EditedTables)
         BringTableUpToDate(copy, t, !recordedBefore);
     for (const char* name : NameTables)
         TakeNameTable(copy, name);
-    for (const EditedTable& t : EditedTables)
-        copy.Execute(Triggers(t));
-    copy.Execute("DELETE FROM DeliveredAtlas");
-    Statement insert(copy, "INSERT INTO DeliveredAtlas (\"Stamp\") VALUES (?)");
-    insert.Bind(1, Value(stamp));
-    insert.Step();
+    KeepRecords(copy, stamp);
+    transaction.Commit();
+}
+
+void StartRecords(Database& copy, const std::string& deliveredFile)
+{
+    Transaction transaction(copy);
+    OpenRecords(copy);
+    KeepRecords(copy, AtlasStamp(deliveredFile));
     transaction.Commit();
 }
 

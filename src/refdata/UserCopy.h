@@ -33,6 +33,12 @@ bool UpToDateWith(Database& copy, const std::string& deliveredFile);
 // the delivered file's stamp.
 void BringUpToDate(Database& copy, const std::string& deliveredFile);
 
+// A copy just made of the delivered file, the atlas as it is, left as
+// BringUpToDate would leave it, in one transaction: from here on it records
+// the user's rows (none yet), numbers the user's new rows apart and carries
+// the delivered file's stamp.
+void StartRecords(Database& copy, const std::string& deliveredFile);
+
 // The first id the user's new rows get: above every GeoNames place id and
 // every zone id the atlas derives from a country code.
 inline constexpr long long FirstUserPlaceId = 1'000'000'000;

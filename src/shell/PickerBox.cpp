@@ -63,8 +63,11 @@ public:
         rows_ = std::move(rows);
         folded_.clear();
         folded_.reserve(rows_.size());
-        for (const PickerRow& r : rows_)
+        namesApart_ = 0;
+        for (const PickerRow& r : rows_) {
             folded_.push_back(Fold(r));
+            namesApart_ += folded_.back().namesApart;
+        }
         endResetModel();
     }
 
@@ -91,6 +94,12 @@ public:
                 named.push_back(r);
         return named;
     }
+
+    // Whether every row's search text holds each name it bears, so that the
+    // rows that bear a name are among those holding it. A zone's own names
+    // begin its text; rows handed over with an own name their text lacks
+    // are searched whole for a name.
+    bool NamesSearched() const { return namesApart_ == 0; }
 
     // The first row of that folded text, -1 when none.
     int Find(const QString& folded) const
@@ -137,7 +146,9 @@ public:
         PickerRow& r = rows_[index.row()];
         if (role == Qt::DisplayRole || role == Qt::EditRole) {
             r.text = value.toString();
+            namesApart_ -= folded_[index.row()].namesApart;
             folded_[index.row()] = Fold(r);
+            namesApart_ += folded_[index.row()].namesApart;
         } else if (role == Qt::UserRole) {
             r.key = value.toLongLong();
         } else {
@@ -163,6 +174,8 @@ public:
         if (parent.isValid() || row < 0 || count < 1 || row + count > rowCount())
             return false;
         beginRemoveRows(parent, row, row + count - 1);
+        for (int r = row; r < row + count; ++r)
+            namesApart_ -= folded_[static_cast<std::size_t>(r)].namesApart;
         rows_.erase(rows_.begin() + row, rows_.begin() + row + count);
         folded_.erase(folded_.begin() + row, folded_.begin() + row + count);
         endRemoveRows();
@@ -185,6 +198,7 @@ private:
         QString search;
         QStringList names;    // own names besides the text
         QStringList others;   // other names
+        bool namesApart = false;   // an own name is not in the search text
     };
 
     static FoldedRow Fold(const PickerRow& r)
@@ -195,11 +209,14 @@ private:
         f.search = r.otherNames.isEmpty() ? f.text : SearchText(r).toCaseFolded();
         f.names = Folded(r.names);
         f.others = Folded(r.otherNames);
+        f.namesApart = std::any_of(f.names.cbegin(), f.names.cend(),
+                                   [&f](const QString& name) { return !f.search.contains(name); });
         return f;
     }
 
     std::vector<PickerRow> rows_;
     std::vector<FoldedRow> folded_;
+    int namesApart_ = 0;   // rows with a name not in their search text
 };
 
 // The rows whose text holds what was typed: the list the completer's popup
@@ -263,6 +280,20 @@ public:
         needle_ = needle;
         searched_ = !needle.isEmpty();
         endResetModel();
+    }
+
+    // The rows that bear that folded name, in their order. A name that holds
+    // the text last searched is borne only by rows found for it, which are
+    // all that is looked at then.
+    std::vector<int> Named(const PickerModel& rows, const QString& folded) const
+    {
+        if (!searched_ || !folded.contains(needle_) || !rows.NamesSearched())
+            return rows.Named(folded);
+        std::vector<int> named;
+        for (int r : holding_)
+            if (rows.Naming(r, folded) != PickerModel::NotNamed)
+                named.push_back(r);
+        return named;
     }
 
     void Clear()
@@ -348,6 +379,11 @@ PickerBox::PickerBox(QWidget* parent) : QComboBox(parent)
     connect(rows_, &QAbstractItemModel::modelReset, matches_, forget);
     connect(rows_, &QAbstractItemModel::rowsInserted, matches_, forget);
     connect(rows_, &QAbstractItemModel::rowsRemoved, matches_, forget);
+    connect(rows_, &QAbstractItemModel::dataChanged, matches_,
+            [forget](const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
+                if (roles.contains(Qt::DisplayRole) || roles.contains(Qt::EditRole))
+                    forget();
+            });
 
     // A text put in the box otherwise than by typing (a row set from
     // outside, or clicked in the list) is a row chosen.
@@ -396,7 +432,7 @@ void PickerBox::FollowTyping(const QString& text)
     // The popup the line edit opens after this lists the rows found here.
     matches_->Narrow(*rows_, text, detail_);
     // The one row of exactly the text typed stands chosen at once.
-    const std::vector<int> named = rows_->Named(text.toCaseFolded());
+    const std::vector<int> named = matches_->Named(*rows_, text.toCaseFolded());
     typedText_ = text;
     typed_ = true;
     if (named.size() == 1 && itemText(named.front()).compare(text, Qt::CaseInsensitive) == 0 &&
@@ -509,6 +545,11 @@ bool PickerBox::eventFilter(QObject* watched, QEvent* event)
     default:
         break;
     }
+    // A character typed goes to the search, with no look through the
+    // window's commands: none of them is a plain character.
+    constexpr Qt::KeyboardModifiers commandKeys = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (!key->text().isEmpty() && !(key->modifiers() & commandKeys))
+        return QComboBox::eventFilter(watched, event);
     // The window's commands (F11, Ctrl+P, Ctrl+S) reach it while the list is
     // open, as they do while it is closed: the list closes first.
     const QKeySequence pressed(key->keyCombination());

@@ -1,14 +1,13 @@
 #include "TextFile.h"
 
+#include "core/FileWrite.h"
 #include "core/RegularFile.h"
 
 #include <QSaveFile>
 #include <QStringDecoder>
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstring>
+#include <string_view>
 
 namespace tarvik {
 
@@ -46,19 +45,10 @@ std::optional<std::string> WriteWholeFile(const QString& path, const QByteArray&
     // Straight to the descriptor: a buffered write shows a full disk only at
     // the flush inside commit(), which then still puts the cut-off file in
     // place of the old one, and a short write loses the system's reason.
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(file.handle(), data, static_cast<size_t>(left));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) {
-            const std::string reason = written < 0 ? std::strerror(errno) : "nothing could be written";
-            file.cancelWriting();
-            return reason;
-        }
-        data += written;
-        left -= written;
+    const std::string_view all(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    if (const int error = WriteAll(file.handle(), all); error != 0) {
+        file.cancelWriting();
+        return std::strerror(error);
     }
     if (!file.commit())
         return file.errorString().toStdString();
@@ -89,10 +79,11 @@ QStringList LinesOfText(const QByteArray& bytes)
 std::optional<QStringList> ReadTextLines(const QString& path, std::string& error)
 {
     // A pipe or a device has no size to check beforehand and may never end.
-    std::string why;
-    const std::optional<std::string> bytes = ReadRegularFile(path.toStdString(), LargestFile, why);
+    FileProblem problem;
+    const std::optional<std::string> bytes = ReadRegularFile(path.toStdString(), LargestFile, problem);
     if (!bytes) {
-        error = why.rfind("is larger", 0) == 0 ? "the file is too large to be one of the program's files" : "it " + why;
+        error = problem.fault == FileFault::TooLarge ? "the file is too large to be one of the program's files"
+                                                     : "it " + problem.words;
         return std::nullopt;
     }
     return LinesOfText(QByteArray::fromStdString(*bytes));

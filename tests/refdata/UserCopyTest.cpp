@@ -199,6 +199,26 @@ TEST_F(UserCopy, ACopyThatRecordedNothingKeepsEveryDifference)
               std::vector<std::string>{"Places,user"});
 }
 
+// The copy made at the first start stands as a plain copy of the same atlas
+// brought up to date: the same tables, triggers, records, numbering and rows.
+TEST_F(UserCopy, TheFirstCopyStandsAsAPlainCopyBroughtUpToDate)
+{
+    const std::string plain = scratch.File("plain copy");
+    fs::copy_file(delivered, plain);
+    {
+        Database db(plain, OpenMode::ReadWrite);
+        BringUpToDate(db, delivered);
+    }
+    Database first(copy, OpenMode::ReadOnly), brought(plain, OpenMode::ReadOnly);
+    for (const char* query : {"SELECT type, name, tbl_name, sql FROM sqlite_master ORDER BY type, name",
+                              "SELECT name, seq FROM sqlite_sequence ORDER BY name",
+                              "SELECT * FROM UserRows", "SELECT * FROM DeliveredAtlas", AllPlaces, AllZones,
+                              "SELECT * FROM PlaceNames", "SELECT * FROM CountryNames"}) {
+        SCOPED_TRACE(query);
+        EXPECT_EQ(Rows(first, query), Rows(brought, query));
+    }
+}
+
 // A delivered file that cannot be read changes nothing in the copy.
 TEST_F(UserCopy, ADamagedAtlasLeavesTheCopyAsItWas)
 {

@@ -253,6 +253,27 @@ TEST_F(PickerBoxTest, ANameTypedWholeIsItsRowAndSeveralOfOneNameAreChosenFrom)
     }
 }
 
+// The rows named by the text typed are those the search holds, save a row
+// handed over with an own name its text lacks, and one whose text changed
+// in place: both are still reckoned with while typing.
+TEST_F(PickerBoxTest, RowsOutsideTheSearchSoFarStillCountWhileTyping)
+{
+    picker->SetRows({{QStringLiteral("Canada"), 1, {}},
+                     {QStringLiteral("Toronto [75W00]"), 2, {}, {QStringLiteral("Canada")}}});
+    Type(QStringLiteral("canada"));
+    EXPECT_EQ(picker->Key(), 0);
+    EXPECT_TRUE(picker->NamesSeveralRows());
+
+    picker->SetRows({{QStringLiteral("Delhi"), 3, {}}, {QStringLiteral("Agra"), 4, {}}});
+    Type(QStringLiteral("del"));
+    ASSERT_EQ(Listed(), QStringList{"Delhi"});
+    picker->setItemText(1, QStringLiteral("Delhi Gate"));
+    QTest::keyClicks(picker->lineEdit(), QStringLiteral("hi gate"));
+    QApplication::processEvents();
+    EXPECT_EQ(Listed(), QStringList{"Delhi Gate"});
+    EXPECT_EQ(picker->Key(), 4);
+}
+
 TEST_F(PickerBoxTest, APlacesOwnNameThatIsAnothersOtherNameListsBothWithWhereTheyLie)
 {
     picker->SetRows({{QStringLiteral("Bijapur"), 1, {QStringLiteral("Vijayapura")}},

@@ -196,6 +196,7 @@ TEST(ChartDumpOptionsTest, BadArgumentsAreNamed)
         {{"--batch", "f.txt", "--panchang"}, "--batch takes no other options"},
         {with(delhiArgs(), {"--panchang=yes"}), "--panchang takes no value"},
         {with(delhiArgs(), {"--panchang", "--panchang"}), "--panchang given twice"},
+        {with(delhiArgs(), {"--date", "16-08-1980", "--help"}), "--date given twice"},
     };
     for (const Case& c : cases) {
         const ParsedOptions p = ParseOptions(c.args);

@@ -165,45 +165,44 @@ const char* const Flags[] = {"--panchang"};
 // The options of one line by name: a handful, kept in the order given.
 class OptionValues {
 public:
-    bool has(std::string_view name) const { return find(name) != nullptr; }
-    // The value of an option that was given.
-    const std::string& operator[](std::string_view name) const { return *find(name); }
-    void add(std::string name, std::string value) { values_.emplace_back(std::move(name), std::move(value)); }
-    std::size_t size() const { return values_.size(); }
+    explicit OptionValues(std::vector<tools::GivenOption> options) : options_(std::move(options)) {}
 
-private:
-    const std::string* find(std::string_view name) const
+    bool has(std::string_view name) const { return find(name, options_.size()) != nullptr; }
+    // The value of an option that was given with one.
+    const std::string& operator[](std::string_view name) const { return *find(name, options_.size())->value; }
+    std::size_t size() const { return options_.size(); }
+    // The first option that was given again, or none.
+    const std::string* repeated() const
     {
-        for (const auto& [n, v] : values_)
-            if (n == name)
-                return &v;
+        for (std::size_t k = 1; k < options_.size(); ++k)
+            if (find(options_[k].name, k))
+                return &options_[k].name;
         return nullptr;
     }
-    std::vector<std::pair<std::string, std::string>> values_;
+
+private:
+    // The option of that name among the first `count`.
+    const tools::GivenOption* find(std::string_view name, std::size_t count) const
+    {
+        for (std::size_t k = 0; k < count; ++k)
+            if (options_[k].name == name)
+                return &options_[k];
+        return nullptr;
+    }
+    std::vector<tools::GivenOption> options_;
 };
 
 } // namespace
 
-bool IsFlag(std::string_view name)
+tools::OptionKind OptionKindOf(std::string_view name)
 {
     for (const char* f : Flags)
-        if (name == f) return true;
-    return false;
-}
-
-bool IsOption(std::string_view name)
-{
+        if (name == f) return tools::OptionKind::Flag;
     for (const char* o : Required)
-        if (name == o) return true;
+        if (name == o) return tools::OptionKind::Valued;
     for (const char* o : Optional)
-        if (name == o) return true;
-    return IsFlag(name);
-}
-
-std::string UnknownArgument(const std::string& argument)
-{
-    return (argument.size() > 1 && argument.front() == '-' ? "unknown option '" : "unexpected argument '") +
-           argument + "'";
+        if (name == o) return tools::OptionKind::Valued;
+    return tools::OptionKind::Unknown;
 }
 
 std::vector<std::string> SplitLine(std::string_view line)
@@ -227,44 +226,17 @@ std::vector<std::string> SplitLine(std::string_view line)
 ParsedOptions ParseOptions(const std::vector<std::string>& args)
 {
     ParsedOptions result;
-    OptionValues values;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string name = args[i];
-        std::string value;
-        bool hasValue = false;
-        if (name == "--help" || name == "-h") {
-            result.help = true;
-            return result;
-        }
-        if (name == "--version") {
-            result.version = true;
-            return result;
-        }
-        if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
-            value = name.substr(eq + 1);
-            name = name.substr(0, eq);
-            hasValue = true;
-        }
-        if (!IsOption(name)) {
-            result.error = UnknownArgument(args[i]);
-            return result;
-        }
-        if (IsFlag(name) && hasValue) {
-            result.error = name + " takes no value";
-            return result;
-        }
-        if (!hasValue && !IsFlag(name)) {
-            if (i + 1 >= args.size()) {
-                result.error = "missing value after " + name;
-                return result;
-            }
-            value = args[++i];
-        }
-        if (values.has(name)) {
-            result.error = name + " given twice";
-            return result;
-        }
-        values.add(std::move(name), std::move(value));
+    tools::CommandLine line = tools::ReadCommandLine(args, OptionKindOf);
+    const OptionValues values(std::move(line.options));
+    if (const std::string* twice = values.repeated()) {
+        result.error = *twice + " given twice";
+        return result;
+    }
+    if (line.Stopped()) {
+        result.help = line.help;
+        result.version = line.version;
+        result.error = std::move(line.error);
+        return result;
     }
 
     if (values.has("--batch")) {

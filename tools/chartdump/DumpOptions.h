@@ -2,6 +2,8 @@
 
 #include "core/BirthRecord.h"
 
+#include "CommandLine.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,14 +33,9 @@ struct ParsedOptions {
 // alone, or --help, or --version. "--name=value" is read like "--name value".
 ParsedOptions ParseOptions(const std::vector<std::string>& args);
 
-// Whether the name is one of the options above (--help and --version apart),
-// and whether it is one that takes no value.
-bool IsOption(std::string_view name);
-bool IsFlag(std::string_view name);
-
-// The message for an argument that is no option: "unknown option '--x'", or
-// for a word that is no option at all "unexpected argument 'x'".
-std::string UnknownArgument(const std::string& argument);
+// What the name is among the options above (--help and --version apart):
+// none of them, the one that takes no value, or one with a value.
+tools::OptionKind OptionKindOf(std::string_view name);
 
 // Splits one batch line into its arguments at white space; a byte-order
 // mark at its start is dropped.

@@ -2,8 +2,11 @@
 
 #include "registry/PageCatalogue.h"
 
+#include "CommandLine.h"
+
 #include <algorithm>
 #include <map>
+#include <string_view>
 
 namespace tarvik::renderpages {
 
@@ -66,6 +69,33 @@ std::vector<std::string> splitKeys(const std::string& list)
     return keys;
 }
 
+// A name as renderpages takes it: the girl's ("--girl-date") stands for the
+// birth option after its prefix ("--date"); its own options (the run's and
+// the typed texts) it keeps, the birth options it hands to the birth reader.
+struct OptionName {
+    bool forGirl = false;
+    std::string birthName;
+    bool own = false;
+};
+
+OptionName nameOf(std::string_view name)
+{
+    OptionName n;
+    n.forGirl = name.starts_with(GirlPrefix);
+    n.birthName = n.forGirl ? "--" + std::string(name.substr(GirlPrefix.size())) : std::string(name);
+    const bool typedText = oneOf(n.birthName, PersonTexts) || (!n.forGirl && oneOf(n.birthName, FamilyTexts));
+    n.own = typedText || isRunOption(name) || name == RunFlag;
+    return n;
+}
+
+tools::OptionKind kindOf(std::string_view name)
+{
+    if (name == RunFlag)
+        return tools::OptionKind::Flag;
+    const OptionName n = nameOf(name);
+    return n.own ? tools::OptionKind::Valued : chartdump::OptionKindOf(n.birthName);
+}
+
 } // namespace
 
 std::vector<std::string> PreviewCatalogue(bool matchMode, int aspectPages)
@@ -82,60 +112,33 @@ RenderOptions ParseRenderOptions(const std::vector<std::string>& args)
     std::vector<std::string> nativeArgs;
     std::vector<std::string> girlArgs;
     std::map<std::string, std::string> own;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string name = args[i];
-        if (name == "--help" || name == "-h") {
-            result.help = true;
-            return result;
-        }
-        if (name == "--version") {
-            result.version = true;
-            return result;
-        }
-        std::optional<std::string> value;
-        if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
-            value = name.substr(eq + 1);
-            name = name.substr(0, eq);
-        }
-        // A name is known before a value is taken for it, so that an option
-        // of no value that is not ours is not read as wanting one.
-        const bool forGirl = name.rfind(GirlPrefix, 0) == 0;
-        const std::string birthName = forGirl ? "--" + name.substr(GirlPrefix.size()) : name;
-        const bool typedText = oneOf(birthName, PersonTexts) || (!forGirl && oneOf(birthName, FamilyTexts));
-        const bool flag = name == RunFlag || (!typedText && chartdump::IsFlag(birthName));
-        if (!typedText && !isRunOption(name) && name != RunFlag && !chartdump::IsOption(birthName)) {
-            result.error = chartdump::UnknownArgument(args[i]);
-            return result;
-        }
-        if (flag && value) {
-            result.error = name + " takes no value";
-            return result;
-        }
-        if (!flag && !value) {
-            if (i + 1 >= args.size()) {
-                result.error = "missing value after " + name;
+    const tools::CommandLine line = tools::ReadCommandLine(args, kindOf);
+    for (const tools::GivenOption& option : line.options) {
+        const OptionName n = nameOf(option.name);
+        if (n.own) {
+            if (own.count(option.name)) {
+                result.error = option.name + " given twice";
                 return result;
             }
-            value = args[++i];
-        }
-        if (typedText || isRunOption(name) || name == RunFlag) {
-            if (own.count(name)) {
-                result.error = name + " given twice";
+            own[option.name] = option.value.value_or("");
+        } else if (n.forGirl) {
+            if (!option.value || oneOf(n.birthName, SharedOptions)) {
+                result.error = option.name + ": not an option of the girl";
                 return result;
             }
-            own[name] = value.value_or("");
-        } else if (forGirl) {
-            if (flag || oneOf(birthName, SharedOptions)) {
-                result.error = name + ": not an option of the girl";
-                return result;
-            }
-            girlArgs.push_back(birthName);
-            girlArgs.push_back(*value);
+            girlArgs.push_back(n.birthName);
+            girlArgs.push_back(*option.value);
         } else {
-            nativeArgs.push_back(name);
-            if (value)
-                nativeArgs.push_back(*value);
+            nativeArgs.push_back(option.name);
+            if (option.value)
+                nativeArgs.push_back(*option.value);
         }
+    }
+    if (line.Stopped()) {
+        result.help = line.help;
+        result.version = line.version;
+        result.error = line.error;
+        return result;
     }
 
     RenderRequest request;

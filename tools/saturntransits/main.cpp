@@ -10,12 +10,14 @@
 #include "core/FileWrite.h"
 
 #include "CheckedOutput.h"
+#include "CommandLine.h"
 
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using namespace tarvik;
@@ -122,33 +124,29 @@ struct Command {
     std::string error;
 };
 
+tools::OptionKind optionKind(std::string_view name)
+{
+    return name == "--out" ? tools::OptionKind::Valued : tools::OptionKind::Unknown;
+}
+
 Command commandOf(const std::vector<std::string>& args)
 {
     Command c;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--help" || arg == "-h" || arg == "--version") {
-            (arg == "--version" ? c.version : c.help) = true;
-            return c;
-        }
-        std::string value;
-        if (arg.rfind("--out=", 0) == 0)
-            value = arg.substr(6);
-        else if (arg == "--out" && i + 1 < args.size())
-            value = args[++i];
-        else if (arg == "--out")
-            c.error = "missing value after --out";
-        else if (arg.size() > 1 && arg.front() == '-')
-            c.error = "unknown option '" + arg + "'";
-        else
-            c.error = "unexpected argument '" + arg + "'";
-        if (c.error.empty() && value.empty())
+    const tools::CommandLine line = tools::ReadCommandLine(args, optionKind);
+    for (const tools::GivenOption& out : line.options) {
+        if (out.value->empty())
             c.error = "--out names no file";
-        if (c.error.empty() && !c.out.empty())
+        else if (!c.out.empty())
             c.error = "--out given twice";
         if (!c.error.empty())
             return c;
-        c.out = value;
+        c.out = *out.value;
+    }
+    if (line.Stopped()) {
+        c.help = line.help;
+        c.version = line.version;
+        c.error = line.error;
+        return c;
     }
     if (c.out.empty())
         c.error = "missing --out FILE.csv";

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <utility>
@@ -86,43 +87,52 @@ int OpenRegularFile(const std::string& path, std::string& why, std::string_view 
     return fd;
 }
 
+DescriptorText ReadDescriptor(int fd, std::size_t limit)
+{
+    DescriptorText text;
+    // A file's size is known: its bytes take one buffer, with no copy as it grows.
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && static_cast<std::size_t>(info.st_size) <= limit)
+        text.bytes.reserve(static_cast<std::size_t>(info.st_size));
+    char chunk[64 * 1024];
+    for (;;) {
+        const std::size_t wanted = std::min(sizeof chunk, limit + 1 - text.bytes.size());
+        const ssize_t n = ::read(fd, chunk, wanted);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            text.error = errno;
+            text.bytes = {};
+            return text;
+        }
+        if (n == 0)
+            return text;
+        text.bytes.append(chunk, static_cast<std::size_t>(n));
+        if (text.bytes.size() > limit) {
+            text.bytes = {};
+            text.tooLarge = true;
+            return text;
+        }
+    }
+}
+
 std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t limit, FileProblem& problem,
                                            std::string_view wanted)
 {
     const int fd = OpenRegular(path, problem, wanted);
     if (fd < 0)
         return std::nullopt;
-    std::string bytes;
-    char buffer[1 << 16];
-    // One byte beyond the limit is read: the file may grow meanwhile.
-    while (bytes.size() <= limit) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n == 0)
-            break;
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            problem = {FileFault::CannotRead, "cannot be read: " + std::string(std::strerror(errno))};
-            ::close(fd);
-            return std::nullopt;
-        }
-        bytes.append(buffer, static_cast<std::size_t>(n));
-    }
+    DescriptorText text = ReadDescriptor(fd, limit);
     ::close(fd);
-    if (bytes.size() > limit) {
+    if (text.error != 0) {
+        problem = {FileFault::CannotRead, "cannot be read: " + std::string(std::strerror(text.error))};
+        return std::nullopt;
+    }
+    if (text.tooLarge) {
         problem = {FileFault::TooLarge, "is larger than " + std::to_string(limit) + " bytes"};
         return std::nullopt;
     }
-    return bytes;
-}
-
-std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t limit, std::string& why,
-                                           std::string_view wanted)
-{
-    FileProblem problem;
-    std::optional<std::string> bytes = ReadRegularFile(path, limit, problem, wanted);
-    why = std::move(problem.words);
-    return bytes;
+    return std::move(text.bytes);
 }
 
 std::string NotReplaceable(const std::string& path, std::string_view wanted)

@@ -44,13 +44,21 @@ std::string NotARegularFile(const std::string& path, std::string_view wanted = "
 // system's reason when a regular file cannot be opened).
 int OpenRegularFile(const std::string& path, std::string& why, std::string_view wanted = "a file");
 
+// What was read from an open descriptor.
+struct DescriptorText {
+    std::string bytes;
+    bool tooLarge = false;  // it goes on past the limit: nothing is kept
+    int error = 0;          // the system's error number of a read that failed: nothing is kept
+};
+
+// Reads a descriptor to its end (a file, a pipe, a terminal), giving up once
+// limit bytes are passed: never more than limit + 1 bytes are read.
+DescriptorText ReadDescriptor(int fd, std::size_t limit);
+
 // The bytes of a regular file of at most limit bytes; nothing, with the
 // problem set, when it is none, cannot be read, or is larger ("is larger
 // than <limit> bytes").
 std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t limit, FileProblem& problem,
-                                           std::string_view wanted = "a file");
-// The same, with the words alone.
-std::optional<std::string> ReadRegularFile(const std::string& path, std::size_t limit, std::string& why,
                                            std::string_view wanted = "a file");
 
 // Whether a save may put a file at path: empty when nothing stands there

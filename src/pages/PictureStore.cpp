@@ -18,10 +18,10 @@ constexpr std::size_t LargestPicture = std::size_t(64) << 20;
 PictureStore::Entry read(const std::string& path)
 {
     PictureStore::Entry entry;
-    std::string why;
-    const std::optional<std::string> read = ReadRegularFile(path, LargestPicture, why, "a picture file");
+    FileProblem problem;
+    const std::optional<std::string> read = ReadRegularFile(path, LargestPicture, problem, "a picture file");
     if (!read) {
-        entry.problem = why;
+        entry.problem = std::move(problem.words);
         return entry;
     }
     const QByteArray bytes = QByteArray::fromStdString(*read);

@@ -59,9 +59,6 @@ TEST_F(RegularFileTest, EachKindOfFailureIsToldWithItsWords)
         EXPECT_EQ(problem.fault, c.fault);
         EXPECT_EQ(problem.words, c.words);
         EXPECT_EQ(bytes, c.fault == FileFault::None ? std::optional<std::string>("0123456789") : std::nullopt);
-        std::string why;
-        EXPECT_EQ(ReadRegularFile(c.path, c.limit, why, "a test file"), bytes);
-        EXPECT_EQ(why, c.words);
         // A look at what stands there sees no size; nothing there is no
         // hindrance to a save.
         const bool sized = c.fault == FileFault::TooLarge;

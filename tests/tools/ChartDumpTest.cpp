@@ -6,6 +6,7 @@
 #include "calc/Angles.h"
 #include "calc/Chart.h"
 #include "calc/EphemerisTable.h"
+#include "core/RegularFile.h"
 #include "core/State.h"
 #include "core/Version.h"
 #include "refdata/Database.h"
@@ -566,7 +567,7 @@ TEST(ChartDumpBatchTest, TheSizeLimitHoldsWithinALine)
         folder.Write("batch.txt", c.text);
         const int fd = ::open(folder.File("batch.txt").c_str(), O_RDONLY);
         ASSERT_GE(fd, 0);
-        const BatchText batch = ReadBatchText(fd, 1000);
+        const DescriptorText batch = ReadDescriptor(fd, 1000);
         EXPECT_EQ(batch.tooLarge, c.tooLarge) << c.what;
         EXPECT_EQ(batch.error, 0) << c.what;
         std::vector<std::string> lines;

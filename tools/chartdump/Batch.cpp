@@ -3,42 +3,7 @@
 #include "ChartJson.h"
 #include "DumpOptions.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <cerrno>
-
 namespace tarvik::chartdump {
-
-BatchText ReadBatchText(int fd, std::size_t limit)
-{
-    BatchText batch;
-    // A file's size is known: its bytes take one buffer, with no copy as it grows.
-    struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && static_cast<std::size_t>(info.st_size) <= limit)
-        batch.bytes.reserve(static_cast<std::size_t>(info.st_size));
-    char chunk[64 * 1024];
-    for (;;) {
-        const std::size_t wanted = std::min(sizeof chunk, limit + 1 - batch.bytes.size());
-        const ssize_t n = ::read(fd, chunk, wanted);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            batch.error = errno;
-            batch.bytes = {};
-            return batch;
-        }
-        if (n == 0)
-            return batch;
-        batch.bytes.append(chunk, static_cast<std::size_t>(n));
-        if (batch.bytes.size() > limit) {
-            batch.bytes = {};
-            batch.tooLarge = true;
-            return batch;
-        }
-    }
-}
 
 void ForEachLine(std::string_view text, const std::function<bool(std::size_t, std::string_view)>& each)
 {

@@ -13,16 +13,6 @@
 
 namespace tarvik::chartdump {
 
-struct BatchText {
-    std::string bytes;
-    bool tooLarge = false;  // the input goes on past the limit: nothing is kept
-    int error = 0;          // the system's error number of a read that failed
-};
-
-// Reads the file descriptor to its end (a file, a pipe, a terminal), giving
-// up once limit bytes are passed: never more than limit + 1 bytes are read.
-BatchText ReadBatchText(int fd, std::size_t limit);
-
 // Calls each(number, line) for every line, numbered from 1, without its line
 // end (a last line without its end counts too), until each returns false.
 void ForEachLine(std::string_view text, const std::function<bool(std::size_t, std::string_view)>& each);

@@ -7,6 +7,7 @@
 #include "DumpOptions.h"
 
 #include "calc/EphemerisTable.h"
+#include "core/RegularFile.h"
 #include "core/State.h"
 #include "refdata/Database.h"
 #include "refdata/Databases.h"
@@ -88,7 +89,7 @@ int runBatch(const std::string& file)
     const int fd = standardInput ? STDIN_FILENO : ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return badArguments("cannot read " + name + ": " + std::strerror(errno));
-    const BatchText batch = ReadBatchText(fd, LargestBatch);
+    const tarvik::DescriptorText batch = tarvik::ReadDescriptor(fd, LargestBatch);
     if (!standardInput)
         ::close(fd);
     if (batch.error != 0)
